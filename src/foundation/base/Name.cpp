@@ -1,0 +1,85 @@
+#include "foundation/base/Name.h"
+
+#include <cstring>
+
+#include "foundation/base/Assert.h"
+#include "foundation/base/Dumper.h"
+#include "foundation/base/Format.h"
+
+NameEntry Name::_names[Name::MaxNames];
+unsigned Name::_nameCount = 0;
+bool Name::_initialized = false;
+
+std::map<std::string, NameEntry*>& Name::HashedNames()
+{
+    static std::map<std::string, NameEntry*> names;
+    return names;
+}
+
+Name& Name::operator=(const char* text)
+{
+    if (!text || !*text)
+    {
+        _index = -1;
+        return *this;
+    }
+    // Overlong texts are interned by their first 127 characters, consistently for every lookup.
+    std::string key(text, strnlen(text, NameEntry::MaxLength));
+    _index = FindString(key.c_str());
+    if (_index == -1)
+        _index = AddNameEntry(key.c_str());
+    return *this;
+}
+
+const char* Name::GetString(int index)
+{
+    if (index < 0 || static_cast<unsigned>(index) >= _nameCount)
+        return "";
+    return _names[index].text;
+}
+
+NameEntry* Name::GetEntry(int index)
+{
+    if (index < 0 || static_cast<unsigned>(index) >= _nameCount)
+        return nullptr;
+    return &_names[index];
+}
+
+void Name::ClearHash()
+{
+    _nameCount = 0;
+    HashedNames().clear();
+    _initialized = false;
+}
+
+void Name::DumpHash(Dumper* dumper)
+{
+    if (!dumper)
+        return;
+    dumper->Print("--- Dumping name hash:\n");
+    for (const auto& [text, entry] : HashedNames())
+        dumper->Print(static_cast<eDumpEvent>(8), "\t%s, %d\n", text.c_str(), entry->index);
+    dumper->Print("--- Finished dumping name hash\n");
+}
+
+int Name::FindString(const char* text)
+{
+    auto& names = HashedNames();
+    auto it = names.find(text);
+    return it == names.end() ? -1 : it->second->index;
+}
+
+int Name::AddNameEntry(const char* text)
+{
+    if (_nameCount >= MaxNames)
+        ExecRuntimeAssert("ASSERT_Forced", nullptr, __FILE__, __LINE__,
+                          Format("Name table is full (%u names), cannot add <%s>", MaxNames, text));
+    _initialized = true;
+    NameEntry& entry = _names[_nameCount];
+    strncpy(entry.text, text, NameEntry::MaxLength);
+    entry.text[NameEntry::MaxLength] = 0;
+    entry.index = static_cast<int>(_nameCount);
+    HashedNames().emplace(entry.text, &entry);
+    ++_nameCount;
+    return entry.index;
+}

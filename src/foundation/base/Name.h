@@ -1,0 +1,64 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+class Dumper;
+
+// One slot of the process-wide name table.
+struct NameEntry
+{
+    static constexpr unsigned MaxLength = 127;
+
+    int index;
+    char text[MaxLength + 1];
+};
+
+// An interned string: a 32-bit index into one process-wide table (-1 is no name). Equal texts
+// give equal indices (case matters), so comparing names never compares text. Texts longer than
+// 127 characters are cut; a full table is fatal.
+class Name
+{
+public:
+    static constexpr unsigned MaxNames = 4096;
+
+    Name() : _index(-1) {}
+    Name(int index) : _index(index) {}
+    Name(const char* text) { *this = text; }
+
+    Name& operator=(int index)
+    {
+        _index = index;
+        return *this;
+    }
+    Name& operator=(const char* text);
+
+    operator int() const { return _index; }
+    bool IsValid() const { return _index != -1; }
+    void Reset() { _index = -1; }
+    bool operator==(const Name& other) const { return _index == other._index; }
+    bool operator!=(const Name& other) const { return _index != other._index; }
+
+    // The text; "" for the empty name or an index outside the table.
+    const char* Str() const { return GetString(_index); }
+    const char* operator*() const { return Str(); }
+
+    static const char* GetString(int index);
+    static NameEntry* GetEntry(int index);
+    static unsigned GetHashSize() { return _nameCount; }
+    static bool IsInitialized() { return _initialized; }
+    static void ClearHash();
+    static void DumpHash(Dumper* dumper);
+
+private:
+    static int FindString(const char* text);
+    static int AddNameEntry(const char* text);
+    // Built on first use so that names interned during static initialisation are safe.
+    static std::map<std::string, NameEntry*>& HashedNames();
+
+    int _index;
+
+    static NameEntry _names[MaxNames];
+    static unsigned _nameCount;
+    static bool _initialized;
+};
