@@ -1,0 +1,238 @@
+#include <memory>
+
+#include "ResourceFixtures.h"
+#include "ResourceSystem/ResourceSystem.h"
+
+namespace {
+
+// A resource system with its own log, and one fake manager registered for "dds".
+class ResourceSystemTest : public ::testing::Test {
+protected:
+    ResourceSystemTest()
+    {
+        dumper.RegisterClient(new LogCapture(log));
+        system = std::make_unique<ResourceSystem>(&dumper, 1);
+    }
+    ~ResourceSystemTest() override
+    {
+        system.reset();
+        manager.reset();
+    }
+
+    FakeMgr& Register(const std::string& root, size_t headerSize = 0)
+    {
+        manager = std::make_unique<FakeMgr>(headerSize);
+        manager->SetRootDir(root.c_str());
+        system->RegisterResMgr("dds", manager.get());
+        return *manager;
+    }
+    FakeResource* Load(const char* name, int order = 0)
+    {
+        IResource* resource = system->LoadResource(name, 0, order);
+        EXPECT_NE(resource, INVALID_RES_HANDLE);
+        return static_cast<FakeResource*>(resource);
+    }
+
+    std::vector<std::string> log;
+    Dumper dumper;
+    TempDir dir;
+    std::unique_ptr<FakeMgr> manager;
+    std::unique_ptr<ResourceSystem> system;
+};
+
+TEST(ResourceRoots, FolderAndArchiveRoots)
+{
+    struct Case {
+        const char* root;
+        const char* stored;
+    } cases[] = {
+        {"", ""},
+        {"Materials", "materials\\"},
+        {"ShaderLib\\", "shaderlib\\"},
+        {"data/Meshes/", "data/meshes/"},
+        {"Data\\Textures.APK", "data\\textures.apk"},
+    };
+    for (const Case& c : cases) {
+        FakeMgr manager;
+        manager.SetRootDir(c.root);
+        EXPECT_STREQ(manager.GetRootDir(), c.stored) << c.root;
+    }
+
+    std::string path;
+    ResourceSystem::GetFullPath("Ships\\Hull.DDS", "textures\\", path);
+    EXPECT_EQ(path, "textures\\ships\\hull.dds");
+    ResourceSystem::GetFullPath("Hull.DDS", "", path);
+    EXPECT_EQ(path, "hull.dds");
+}
+
+TEST_F(ResourceSystemTest, RegistrationLogsAndMakesBuiltIns)
+{
+    FakeMgr& mgr = Register(dir / "textures");
+    EXPECT_EQ(mgr.GetMaster(), system.get());
+    EXPECT_EQ(mgr.defaultsMade, 1);
+    EXPECT_TRUE(HasLine(log, DUMP_STARTUP, "Extension \".dds\" registered\n"));
+    EXPECT_NE(mgr.GetResource("$proxy"), INVALID_RES_HANDLE);
+}
+
+TEST_F(ResourceSystemTest, FolderRootFindsMixedCaseNamesOnce)
+{
+    // The root and the name are lower-cased; the folder and file on disk are not.
+    WriteFile(dir / "Textures/Ships/Hull.dds", "HDR!hull bytes");
+    FakeMgr& mgr = Register(dir / "Textures", 4);
+
+    FakeResource* hull = Load("SHIPS\\Hull.DDS");
+    EXPECT_EQ(hull->header, std::string("HDR!", 4));
+    EXPECT_EQ(hull->data, "hull bytes");
+    EXPECT_EQ(mgr.lastExtension, "dds");
+    EXPECT_EQ(mgr.lastDataSize, 10u);
+    EXPECT_EQ(hull->GetInfo().location, RES_LOCATION_FILE);
+    EXPECT_EQ(hull->GetInfo().size, 14u);
+    EXPECT_STREQ(hull->GetInfo().name, "ships\\hull.dds");
+    EXPECT_EQ(mgr.initialised, 1);
+
+    EXPECT_EQ(Load("ships\\hull.dds"), hull);
+    EXPECT_EQ(mgr.created, 1);
+}
+
+TEST_F(ResourceSystemTest, ArchiveRootFindsMembersInAnyCase)
+{
+    WriteZip(dir / "Pack.apk", {{"Ships/Hull.DDS", "archived hull"}, {"plain.dds", std::string(3000, 'x')}});
+    FakeMgr& mgr = Register(dir / "Pack.apk");
+
+    FakeResource* hull = Load("ships\\hull.dds");
+    EXPECT_EQ(hull->data, "archived hull");
+    EXPECT_EQ(hull->GetInfo().location, RES_LOCATION_ARCHIVE);
+    EXPECT_EQ(hull->GetInfo().size, 13u);
+
+    // Skipping inside a compressed member reads past the bytes, into the buffer or a scratch one.
+    mgr.skip = 2990;
+    EXPECT_EQ(Load("PLAIN.dds")->data, "xxxxxxxxxx");
+    system->RemoveResource("plain.dds");
+    mgr.skip = 10;
+    EXPECT_EQ(Load("plain.dds")->data.size(), 2990u);
+}
+
+TEST_F(ResourceSystemTest, SkipInPlainFileMovesThePosition)
+{
+    WriteFile(dir / "t/skip.dds", "0123456789");
+    FakeMgr& mgr = Register(dir / "t");
+    mgr.skip = 4;
+    EXPECT_EQ(Load("skip.dds")->data, "456789");
+}
+
+TEST_F(ResourceSystemTest, OrderChoosesFileOrArchiveFirst)
+{
+    // An archive root's full path is the archive path followed by the name.
+    WriteZip(dir / "pack.apk", {{"both.dds", "from archive"}});
+    WriteFile(dir / "pack.apkboth.dds", "from file");
+    Register(dir / "pack.apk");
+
+    EXPECT_EQ(Load("both.dds", 1)->data, "from file");
+    system->RemoveResource("both.dds");
+    EXPECT_EQ(Load("both.dds", 0)->data, "from archive");
+    system->RemoveResource("both.dds");
+    EXPECT_EQ(Load("both.dds", 2)->data, "from archive");
+}
+
+TEST_F(ResourceSystemTest, FailuresGiveTheProxyWithALoggedLine)
+{
+    WriteFile(dir / "t/bad.dds", "HDR!BAD data");
+    WriteFile(dir / "t/short.dds", "ab");
+    FakeMgr& mgr = Register(dir / "t", 4);
+    IResource* proxy = mgr.GetResource("$proxy");
+
+    EXPECT_EQ(system->LoadResource("Missing.dds", 0, 0), proxy);
+    EXPECT_TRUE(HasLine(log, DUMP_WARNING, "Failed to load resource \"Missing.dds\" : File not found\n"));
+
+    EXPECT_EQ(system->LoadResource("bad.dds", 0, 0), proxy);
+    EXPECT_TRUE(HasLine(log, DUMP_WARNING,
+                        "Failed to load resource \"" + dir / "t/bad.dds" + "\" : Incorrect file format\n"));
+
+    // Shorter than its header: refused before the manager sees it.
+    int before = mgr.created;
+    EXPECT_EQ(system->LoadResource("short.dds", 0, 0), proxy);
+    EXPECT_EQ(mgr.created, before);
+    EXPECT_EQ(mgr.initialised, 0);
+}
+
+TEST_F(ResourceSystemTest, BrokenArchivesGiveTheProxy)
+{
+    WriteFile(dir / "junk.apk", "this is not a zip archive");
+    WriteZip(dir / "whole.apk", {{"a.dds", std::string(5000, 'a')}});
+    std::string bytes;
+    {
+        std::ifstream in(dir / "whole.apk", std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    WriteFile(dir / "cut.apk", bytes.substr(0, bytes.size() / 2));
+
+    for (const char* archive : {"junk.apk", "cut.apk"}) {
+        FakeMgr mgr;
+        mgr.SetRootDir((dir / archive).c_str());
+        system->RegisterResMgr("dds", &mgr);
+        EXPECT_EQ(system->LoadResource("a.dds", 0, 0), mgr.GetResource("$proxy")) << archive;
+        system->UnregisterResMgr(&mgr);
+    }
+    EXPECT_TRUE(HasLine(log, DUMP_ERROR, "Resource archive \"" + dir / "junk.apk" + "\" cannot be opened\n"));
+}
+
+TEST_F(ResourceSystemTest, ExtensionIsFoundInAnyCase)
+{
+    WriteFile(dir / "t/x.dds", "x");
+    Register(dir / "t");
+    EXPECT_EQ(Load("X.DDS")->data, "x");
+}
+
+TEST_F(ResourceSystemTest, PrecacheLoadsLater)
+{
+    WriteFile(dir / "t/a.dds", "aaaa");
+    WriteFile(dir / "t/b.dds", "bb");
+    WriteFile(dir / "t/empty.dds", "");
+    FakeMgr& mgr = Register(dir / "t");
+
+    EXPECT_FALSE(system->PrecacheResource("missing.dds", 0));
+    EXPECT_FALSE(system->PrecacheResource("empty.dds", 0));
+    EXPECT_FALSE(system->LoadPrecachedResources());
+
+    EXPECT_TRUE(system->PrecacheResource("A.dds", 0));
+    EXPECT_TRUE(system->PrecacheResource("b.dds", 0));
+    EXPECT_EQ(mgr.created, 0);
+    EXPECT_TRUE(system->LoadPrecachedResources());
+    EXPECT_EQ(mgr.created, 2);
+    EXPECT_EQ(static_cast<FakeResource*>(mgr.GetResource("a.dds"))->data, "aaaa");
+    EXPECT_FALSE(system->LoadPrecachedResources());
+}
+
+TEST_F(ResourceSystemTest, RemoveAllOnlyUnregisters)
+{
+    WriteFile(dir / "t/a.dds", "a");
+    FakeMgr& mgr = Register(dir / "t");
+    system->RegisterResMgr("tga", &mgr);
+    EXPECT_EQ(mgr.defaultsMade, 1);
+    Load("a.dds");
+
+    system->RemoveAll();
+    EXPECT_EQ(mgr.GetMaster(), nullptr);
+    EXPECT_EQ(mgr.destroyed, 0);
+    EXPECT_NE(mgr.GetResource("a.dds"), INVALID_RES_HANDLE);
+
+    // Registered again, the manager may be destroyed before the system: it leaves every extension.
+    system->RegisterResMgr("dds", &mgr);
+    system->RegisterResMgr("tga", &mgr);
+    manager.reset();
+    EXPECT_FALSE(system->RemoveResource("a.tga"));
+    system.reset();
+}
+
+TEST(ResourceSystemFatal, ProgrammingErrorsEndTheProcess)
+{
+    FakeMgr noProxy(0, false);
+    ResourceSystem system(nullptr, 1);
+    system.RegisterResMgr("dds", &noProxy);
+    EXPECT_EXIT(system.LoadResource("noextension", 0, 0), ::testing::ExitedWithCode(1), "doesn't have an extension");
+    EXPECT_EXIT(system.LoadResource("a.xyz", 0, 0), ::testing::ExitedWithCode(1), "No ResMgr's are registered");
+    EXPECT_EXIT(system.LoadResource("missing.dds", 0, 0), ::testing::ExitedWithCode(1), "Proxy cannot be evaluated");
+    EXPECT_EXIT(system.ReadNextChunk(0, nullptr, 0), ::testing::ExitedWithCode(1), "Incorrect loading");
+}
+
+}
