@@ -1,0 +1,79 @@
+#include "foundation/base/Referenced.h"
+
+#include "foundation/base/Dumper.h"
+
+IReferenced::IReferenced(IGarbageCollector* collector)
+{
+    if (collector)
+        collector->Link(this);
+}
+
+IGarbageCollector::~IGarbageCollector()
+{
+    // Forget what a derived collector left behind; calling OnCollect here would be a pure call.
+    _first = _last = nullptr;
+}
+
+void IGarbageCollector::Link(IReferenced* object)
+{
+    object->_next = nullptr;
+    if (_last)
+        _last->_next = object;
+    else
+        _first = object;
+    _last = object;
+}
+
+void IGarbageCollector::Unlink(IReferenced* object, IReferenced* previous)
+{
+    if (previous)
+        previous->_next = object->_next;
+    else
+        _first = object->_next;
+    if (_last == object)
+        _last = previous;
+    object->_next = nullptr;
+}
+
+void IGarbageCollector::CleanGarbage()
+{
+    IReferenced* previous = nullptr;
+    IReferenced* object = _first;
+    while (object)
+    {
+        IReferenced* next = object->_next;
+        if (object->IsUnreferenced())
+        {
+            Unlink(object, previous);
+            OnCollect(object);
+        }
+        else
+            previous = object;
+        object = next;
+    }
+}
+
+void IGarbageCollector::DumpGarbage(Dumper* dumper) const
+{
+    if (!dumper)
+        return;
+    const eDumpEvent listing = static_cast<eDumpEvent>(8);
+    unsigned total = 0;
+    unsigned garbage = 0;
+    dumper->Print("--- Dumping garbage content:\n");
+    for (const IReferenced* object = _first; object; object = object->_next)
+    {
+        unsigned used = object->GetMemoryUsed();
+        total += used;
+        if (object->IsUnreferenced())
+        {
+            garbage += used;
+            dumper->Print(listing, "\tActual memory used: %d Bytes, [GARBAGE]\n", used);
+        }
+        else
+            dumper->Print(listing, "\tActual memory used: %d Bytes, references: %d\n", used, object->GetRefCount());
+    }
+    dumper->Print(listing, "\n\tTotal memory used: %d Bytes\n", total);
+    dumper->Print(listing, "\tTotal garbage memory: %d Bytes\n", garbage);
+    dumper->Print("--- Finished dumping garbage content\n");
+}
