@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "foundation/base/Assert.h"
+#include "foundation/base/Format.h"
+#include "foundation/base/MessageBox.h"
+
+namespace {
+
+TEST(AssertDeathTest, RuntimeAssertPrintsItsMessageAndExitsWithStatusOne)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    SetMessageBoxesInteractive(false);
+    EXPECT_EXIT(ExecRuntimeAssert("ASSERT_Forced", nullptr, "..\\ResourceSystem\\ResourceSystem", 42,
+                                  Format("No ResMgr's are registered for resource type <%s>", "xyz")),
+                ::testing::ExitedWithCode(1),
+                "ENGINE CRITICAL ERROR\nRuntime assertion failed! Application will be closed\n\nModule name: "
+                "\".*test_base\"\nSource File: \"\\.\\.\\\\ResourceSystem\\\\ResourceSystem\"\nLine: 42\n"
+                "Expression: \\[ASSERT_Forced\\]\n\nReason: No ResMgr's are registered for resource type <xyz>");
+}
+
+TEST(AssertDeathTest, RuntimeAssertWithoutReasonOmitsTheReasonLine)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    SetMessageBoxesInteractive(false);
+    EXPECT_EXIT(
+        {
+            ExecRuntimeAssert("count > 0", nullptr, "file", 7, nullptr);
+        },
+        ::testing::ExitedWithCode(1), "Expression: \\[count > 0\\]\n$");
+}
+
+TEST(AssertTest, DebugAssertReportsAndContinuesWithoutAUser)
+{
+    SetMessageBoxesInteractive(false);
+    ::testing::internal::CaptureStderr();
+    int answer = ExecAssert("x", nullptr, "path", 3, "why");
+    std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(answer, MB_RESULT_IGNORE);
+    EXPECT_NE(err.find("ENGINE DEBUG ERROR\nAssertion failed!\n\nModule name: \""), std::string::npos);
+    EXPECT_NE(err.find("Line: 3\nExpression: [x]\n\nReason: why"), std::string::npos);
+}
+
+TEST(MessageBoxTest, NeverInteractiveWithoutAUser)
+{
+    const char* display = getenv("DISPLAY");
+    const std::string savedDisplay = display ? display : "";
+    SetMessageBoxesInteractive(true);
+
+    setenv("CI", "1", 1);
+    EXPECT_FALSE(AreMessageBoxesInteractive());
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(ShowMessageBox("text", "caption", MessageBoxIcon::Warning), MB_RESULT_OK);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "caption\ntext\n");
+    unsetenv("CI");
+
+    setenv("DISPLAY", "", 1);
+    unsetenv("WAYLAND_DISPLAY");
+    EXPECT_FALSE(AreMessageBoxesInteractive());
+    setenv("DISPLAY", ":99", 1);
+    SetMessageBoxesInteractive(false);
+    EXPECT_FALSE(AreMessageBoxesInteractive());
+
+    if (display)
+        setenv("DISPLAY", savedDisplay.c_str(), 1);
+    else
+        unsetenv("DISPLAY");
+}
+
+} // namespace
