@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/gfx/GfxTypes.h"
+
+#include <memory>
+#include <vector>
+
+namespace gfx {
+
+class Device;
+
+struct TextureDesc {
+    Format format = Format::A8R8G8B8;
+    unsigned width = 1;
+    unsigned height = 1;
+    unsigned levels = 1;        // 0 asks for the full chain down to 1x1
+    bool renderTarget = false;  // colour or depth-stencil target, by the format
+    bool autoMips = false;      // levels below 0 follow level 0 after every upload
+};
+
+// A 2D texture, render target or depth-stencil surface. Row 0 of level 0 is the top of the
+// image, both for uploaded pixels and for what is rendered into it.
+class Texture {
+public:
+    // Null (and a logged error) for an unknown format, a zero or too large size, or a
+    // render target in a format that cannot be rendered to.
+    static std::unique_ptr<Texture> Create(Device& device, const TextureDesc& desc);
+    ~Texture();
+    Texture(const Texture&) = delete;
+    Texture& operator=(const Texture&) = delete;
+
+    // Replaces a whole level with tightly packed rows (blocks for compressed formats).
+    // False when `bytes` is not exactly the level's size.
+    bool Upload(unsigned level, const void* data, unsigned bytes);
+    // CPU copy of a whole level for writing; Unlock uploads it. Null for depth formats.
+    void* Lock(unsigned level, unsigned& pitch);
+    void Unlock(unsigned level);
+
+    const TextureDesc& GetDesc() const { return _desc; }
+    Format GetFormat() const { return _desc.format; }
+    unsigned GetWidth(unsigned level = 0) const;
+    unsigned GetHeight(unsigned level = 0) const;
+    unsigned GetLevels() const { return _levels; }
+    unsigned GetName() const { return _name; }
+
+private:
+    Texture(Device& device, const TextureDesc& desc, unsigned levels, unsigned name);
+
+    Device& _device;
+    TextureDesc _desc;
+    unsigned _levels;
+    unsigned _name;
+    int _lockedLevel = -1;
+    std::vector<unsigned char> _staging;
+};
+
+} // namespace gfx

@@ -1,0 +1,83 @@
+#include "platform/window/Window.h"
+
+#include <SDL.h>
+
+std::unique_ptr<Window> Window::Create(const char* title, int width, int height, const Style& style,
+                                       std::string* error)
+{
+    VideoSubsystem video;
+    if (!video.IsAvailable()) {
+        if (error) *error = SDL_GetError();
+        return nullptr;
+    }
+    Uint32 flags = SDL_WINDOW_OPENGL;
+    if (style.fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
+    if (!style.bordered) flags |= SDL_WINDOW_BORDERLESS;
+    flags |= style.hidden ? SDL_WINDOW_HIDDEN : SDL_WINDOW_SHOWN;
+    if (style.resizable) flags |= SDL_WINDOW_RESIZABLE;
+    SDL_Window* window = SDL_CreateWindow(title ? title : "", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                          width, height, flags);
+    if (!window) {
+        if (error) *error = SDL_GetError();
+        return nullptr;
+    }
+    return std::unique_ptr<Window>(new Window(window));
+}
+
+Window::Window(SDL_Window* window) : _window(window) {}
+
+Window::~Window()
+{
+    SDL_DestroyWindow(_window);
+}
+
+bool Window::SetFullscreen(bool fullscreen)
+{
+    return SDL_SetWindowFullscreen(_window, fullscreen ? SDL_WINDOW_FULLSCREEN : 0) == 0;
+}
+
+void Window::SetBordered(bool bordered)
+{
+    SDL_SetWindowBordered(_window, bordered ? SDL_TRUE : SDL_FALSE);
+}
+
+void Window::SetSize(int width, int height)
+{
+    SDL_SetWindowSize(_window, width, height);
+}
+
+void Window::GetSize(int& width, int& height) const
+{
+    SDL_GetWindowSize(_window, &width, &height);
+}
+
+void Window::GetDrawableSize(int& width, int& height) const
+{
+    SDL_GL_GetDrawableSize(_window, &width, &height);
+}
+
+void Window::Show()
+{
+    SDL_ShowWindow(_window);
+}
+
+bool Window::IsMinimized() const
+{
+    return (SDL_GetWindowFlags(_window) & SDL_WINDOW_MINIMIZED) != 0;
+}
+
+bool Window::IsFullscreen() const
+{
+    return (SDL_GetWindowFlags(_window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+unsigned Window::GetId() const
+{
+    return SDL_GetWindowID(_window);
+}
+
+int Window::GetDisplayIndex() const
+{
+    int index = SDL_GetWindowDisplayIndex(_window);
+    return index < 0 ? 0 : index;
+}

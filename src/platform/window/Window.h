@@ -1,0 +1,52 @@
+#pragma once
+
+#include "foundation/base/Handles.h"
+#include "platform/window/VideoSubsystem.h"
+
+#include <memory>
+#include <string>
+
+struct SDL_Window;
+
+// The game window: an SDL window able to carry an OpenGL context. Its address is what a
+// WindowHandle points to wherever the engine passes the render window around.
+class Window {
+public:
+    struct Style {
+        bool fullscreen = false;
+        bool bordered = true;
+        bool hidden = false;
+        bool resizable = false;
+    };
+
+    // Null (with the SDL error in `error`) when the window cannot be made.
+    static std::unique_ptr<Window> Create(const char* title, int width, int height, const Style& style,
+                                          std::string* error = nullptr);
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    WindowHandle GetHandle() { return this; }
+    static Window* FromHandle(WindowHandle handle) { return static_cast<Window*>(handle); }
+
+    // Restyling used by the render device: full screen on or off, border, client size.
+    bool SetFullscreen(bool fullscreen);
+    void SetBordered(bool bordered);
+    void SetSize(int width, int height);
+    void GetSize(int& width, int& height) const;
+    // The size of the drawable area in pixels (differs from GetSize on high-density screens).
+    void GetDrawableSize(int& width, int& height) const;
+    void Show();
+    bool IsMinimized() const;
+    bool IsFullscreen() const;
+    unsigned GetId() const;
+    int GetDisplayIndex() const;
+
+    SDL_Window* GetSdlWindow() const { return _window; }
+
+private:
+    explicit Window(SDL_Window* window);
+
+    VideoSubsystem _video;
+    SDL_Window* _window;
+};

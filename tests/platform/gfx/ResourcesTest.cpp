@@ -1,0 +1,172 @@
+#include "GfxFixture.h"
+
+#include "platform/gfx/BmpWriter.h"
+#include "platform/gfx/Query.h"
+
+using ResourceTest = GfxTest;
+
+TEST_P(ResourceTest, BufferLocksAreBoundedAndHonourDiscard)
+{
+    auto buffer = gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Dynamic, 64);
+    ASSERT_TRUE(buffer);
+    // Past the end, zero bytes, an offset beyond the buffer, a second lock: all refused.
+    EXPECT_EQ(buffer->Lock(60, 8, gfx::LockNone), nullptr);
+    EXPECT_EQ(buffer->Lock(0, 0, gfx::LockNone), nullptr);
+    EXPECT_EQ(buffer->Lock(0xFFFFFFF0u, 32, gfx::LockNone), nullptr);
+    ASSERT_NE(buffer->Lock(0, 64, gfx::LockNone), nullptr);
+    EXPECT_EQ(buffer->Lock(0, 4, gfx::LockNone), nullptr);
+    buffer->Unlock();
+
+    const uint8_t first[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    std::memcpy(buffer->Lock(0, 8, gfx::LockDiscard), first, 8);
+    buffer->Unlock();
+    // No-overwrite appends without touching what is already there.
+    const uint8_t second[8] = {9, 10, 11, 12, 13, 14, 15, 16};
+    std::memcpy(buffer->Lock(8, 8, gfx::LockNoOverwrite), second, 8);
+    buffer->Unlock();
+    uint8_t out[16];
+    ASSERT_TRUE(buffer->Read(0, 16, out));
+    EXPECT_EQ(0, std::memcmp(out, first, 8));
+    EXPECT_EQ(0, std::memcmp(out + 8, second, 8));
+    // Discard restarts the buffer: only the new range is defined afterwards.
+    std::memcpy(buffer->Lock(8, 8, gfx::LockDiscard), first, 8);
+    buffer->Unlock();
+    ASSERT_TRUE(buffer->Read(8, 8, out));
+    EXPECT_EQ(0, std::memcmp(out, first, 8));
+}
+
+TEST_P(ResourceTest, IndexedDrawWithBaseVertex)
+{
+    const Vertex vertices[] = {{0, 0, 0, 0}, {0, 0, 0, 0}, // skipped by the base vertex
+                               {-1, 1, 0.5f, 0xFF00FF00}, {0, 1, 0.5f, 0xFF00FF00}, {-1, 0, 0.5f, 0xFF00FF00}};
+    const uint16_t indices[] = {7, 7, 0, 1, 2};
+    auto vb = gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Static, sizeof(vertices));
+    auto ib = gfx::Buffer::Create(*_device, gfx::BufferType::Index16, gfx::BufferUsage::Static, sizeof(indices));
+    std::memcpy(vb->Lock(0, sizeof(vertices), gfx::LockNone), vertices, sizeof(vertices));
+    vb->Unlock();
+    std::memcpy(ib->Lock(0, sizeof(indices), gfx::LockNone), indices, sizeof(indices));
+    ib->Unlock();
+    _device->SetStreamSource(vb.get(), 0, sizeof(Vertex));
+    _device->SetIndices(ib.get());
+    _device->DrawIndexedPrimitive(gfx::PrimitiveType::TriangleList, 2, 2, 1);
+    EXPECT_EQ(PixelAt(ReadBack(), 2, 2), 0x00FF00u);
+}
+
+TEST_P(ResourceTest, TexturesRefuseBadSizesAndFormats)
+{
+    gfx::TextureDesc desc;
+    desc.width = 0;
+    EXPECT_FALSE(gfx::Texture::Create(*_device, desc));
+    desc.width = 4;
+    desc.height = 4;
+    desc.format = gfx::Format::D32; // not renderable in OpenGL 3.3
+    desc.renderTarget = true;
+    EXPECT_FALSE(gfx::Texture::Create(*_device, desc));
+    desc.format = gfx::Format::A8R8G8B8;
+    desc.renderTarget = false;
+    desc.levels = 0;
+    auto texture = gfx::Texture::Create(*_device, desc);
+    ASSERT_TRUE(texture);
+    EXPECT_EQ(texture->GetLevels(), 3u);
+    EXPECT_FALSE(texture->Upload(0, "short", 5));
+    EXPECT_FALSE(texture->Upload(3, "\0\0\0\0", 4));
+    // A lock returns the level as it is, so a partial write keeps the rest.
+    const uint32_t pixels[16] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    ASSERT_TRUE(texture->Upload(0, pixels, sizeof(pixels)));
+    unsigned pitch = 0;
+    auto* locked = static_cast<uint32_t*>(texture->Lock(0, pitch));
+    ASSERT_TRUE(locked);
+    EXPECT_EQ(pitch, 16u);
+    EXPECT_EQ(locked[5], 6u);
+    locked[0] = 0xFFFFFFFF;
+    texture->Unlock(0);
+    EXPECT_NE(texture->Lock(0, pitch), nullptr);
+    texture->Unlock(0);
+}
+
+TEST_P(ResourceTest, CompressedTexturesUpload)
+{
+    if (!_device->SupportsCompressedTextures()) GTEST_SKIP() << "no S3TC";
+    gfx::TextureDesc desc;
+    desc.format = gfx::Format::DXT1;
+    desc.width = desc.height = 8;
+    desc.levels = 0;
+    auto texture = gfx::Texture::Create(*_device, desc);
+    ASSERT_TRUE(texture);
+    std::vector<uint8_t> level(32, 0xFF);
+    EXPECT_TRUE(texture->Upload(0, level.data(), 32));
+    EXPECT_TRUE(texture->Upload(3, level.data(), 8)); // 1x1 still takes one 8-byte block
+}
+
+TEST_P(ResourceTest, OcclusionQueryCountsVisibleSamples)
+{
+    auto query = _device->CreateOcclusionQuery();
+    ASSERT_TRUE(query);
+    query->Begin();
+    DrawTriangles({{-1, 1, 0.5f, 0xFFFFFFFF}, {1, 1, 0.5f, 0xFFFFFFFF}, {-1, -1, 0.5f, 0xFFFFFFFF}});
+    query->End();
+    unsigned samples = 0;
+    ASSERT_TRUE(query->GetResult(samples, true));
+    EXPECT_GT(samples, kWidth * kHeight / 3);
+    // Behind what is already drawn: nothing passes.
+    query->Begin();
+    DrawTriangles({{-1, 1, 0.9f, 0xFFFFFFFF}, {-0.5f, 1, 0.9f, 0xFFFFFFFF}, {-1, 0.5f, 0.9f, 0xFFFFFFFF}});
+    query->End();
+    ASSERT_TRUE(query->GetResult(samples, true));
+    EXPECT_EQ(samples, 0u);
+
+    _graphics->GetFaults().noOcclusionQueries = true;
+    EXPECT_FALSE(_device->CreateOcclusionQuery());
+}
+
+TEST_P(ResourceTest, AdapterCapsFromTheDriver)
+{
+    gfx::AdapterCaps caps;
+    ASSERT_TRUE(_graphics->GetAdapterCaps(0, caps));
+    EXPECT_FALSE(caps.description.empty());
+    EXPECT_GE(caps.maxTextureWidth, 1024u);
+    EXPECT_LE(caps.maxTextureUnits, 16u);
+    EXPECT_GE(caps.maxRenderTargets, 4u);
+    EXPECT_TRUE(caps.CanRenderTo(gfx::Format::A8R8G8B8));
+    EXPECT_TRUE(caps.CanRenderTo(gfx::Format::R32F));
+    EXPECT_FALSE(caps.CanRenderTo(gfx::Format::R5G6B5));
+    EXPECT_TRUE(caps.CanDepth(gfx::Format::D24S8));
+    EXPECT_FALSE(caps.CanDepth(gfx::Format::D32));
+    EXPECT_FALSE(_graphics->GetAdapterCaps(_graphics->GetAdapterCount(), caps));
+}
+
+INSTANTIATE_TEST_SUITE_P(Device, ResourceTest, ::testing::Values(false));
+
+TEST(FormatTest, SizesOfLevels)
+{
+    struct Case {
+        gfx::Format format;
+        unsigned width, height, bytes;
+    };
+    for (const Case& c : {Case{gfx::Format::A8R8G8B8, 4, 2, 32}, Case{gfx::Format::R5G6B5, 3, 3, 18},
+                          Case{gfx::Format::DXT1, 8, 8, 32}, Case{gfx::Format::DXT1, 1, 1, 8},
+                          Case{gfx::Format::DXT5, 5, 4, 32}, Case{gfx::Format::A32B32G32R32F, 2, 1, 32}}) {
+        EXPECT_EQ(gfx::LevelBytes(c.format, c.width, c.height), c.bytes) << gfx::FormatName(c.format);
+    }
+    EXPECT_EQ(gfx::PrimitiveVertexCount(gfx::PrimitiveType::TriangleStrip, 2), 4u);
+    EXPECT_EQ(gfx::PrimitiveVertexCount(gfx::PrimitiveType::LineStrip, 0), 0u);
+}
+
+TEST(BmpTest, RowsBottomUpPaddedToFourBytes)
+{
+    const uint32_t pixels[] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, // top row
+                               0xFF010203, 0xFF040506, 0xFF070809};
+    const std::vector<uint8_t> bmp = EncodeBmp(3, 2, pixels);
+    ASSERT_EQ(bmp.size(), 54u + 2 * 12);
+    EXPECT_EQ(bmp[0], 'B');
+    EXPECT_EQ(bmp[1], 'M');
+    EXPECT_EQ(bmp[2] | bmp[3] << 8, 78);
+    EXPECT_EQ(bmp[28], 24); // bits per pixel
+    // First stored row is the bottom one, as blue, green, red.
+    EXPECT_EQ(bmp[54], 0x03);
+    EXPECT_EQ(bmp[55], 0x02);
+    EXPECT_EQ(bmp[56], 0x01);
+    EXPECT_EQ(bmp[63], 0); // padding
+    EXPECT_EQ(bmp[66], 0x00);
+    EXPECT_EQ(bmp[68], 0xFF); // top-left red
+}
