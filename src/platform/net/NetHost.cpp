@@ -189,6 +189,8 @@ int NetHost::Service(NetEvent& event, uint32_t timeoutMs)
     t_intercept = previous;
     if (result <= 0)
         return result < 0 ? -1 : 0;
+    if (!raw.peer)
+        return 0;
 
     event = NetEvent{};
     event.peer = static_cast<size_t>(raw.peer - host->peers);

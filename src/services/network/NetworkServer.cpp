@@ -17,6 +17,12 @@ constexpr auto CloseGrace = std::chrono::milliseconds(100);
 
 NetworkServer::NetworkServer(const NetworkEndpoints& endpoints) : _endpoints(endpoints)
 {
+    ResetRecord();
+}
+
+void NetworkServer::ResetRecord()
+{
+    _info = NetworkGameInfo{};
     _info.header = 1;
 }
 
@@ -51,8 +57,7 @@ bool NetworkServer::Init(NetworkGameInfo* info)
     {
         Dumper::Instance().Print(DUMP_ERROR, "Cannot create server. Maybe your port is used by another application! (port %u: %s)\n",
                                  static_cast<unsigned>(_endpoints.port), error.c_str());
-        _info = NetworkGameInfo{};
-        _info.header = 1;
+        ResetRecord();
         return false;
     }
     _peer->SetLimits(NetworkProtocol::MaxPacketSize, NetworkProtocol::MaxWaitingData);
@@ -82,8 +87,7 @@ void NetworkServer::Close()
         _peer->Service(event, 10);
     _peer->Flush();
     _peer.reset();
-    _info = NetworkGameInfo{};
-    _info.header = 1;
+    ResetRecord();
     _players.clear();
     _pingResponse.clear();
     _accepted.clear();

@@ -26,6 +26,8 @@ public:
     const NetworkGameInfo& GetGameInfo() const { return _info; }
 
 private:
+    // Back to a constructed server's record: header 1, state 0, everything else empty.
+    void ResetRecord();
     void UpdateServerGameInfo(float frameTime);
     // Re-advertises the record when the number of players changed.
     void SetServerGameInfo();
