@@ -12,10 +12,11 @@ bool IsSeparator(char c)
     return c == ' ' || c == '\t';
 }
 
+// Never destroyed: code that logs from static destructors at unload still finds a console.
 Console& MainConsoleInstance()
 {
-    static Console console;
-    return console;
+    static Console* console = new Console;
+    return *console;
 }
 
 } // namespace

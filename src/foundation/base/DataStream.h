@@ -18,6 +18,8 @@ enum eSeekFlags
 class IDataStream
 {
 public:
+    virtual ~IDataStream() = default;
+
     virtual bool Seek(unsigned long offset, eSeekFlags origin) = 0;
     virtual bool Skip(unsigned long count) = 0;
     virtual unsigned GetSize() = 0;
@@ -89,7 +91,7 @@ public:
     FileStream(const char* /*path*/, unsigned long /*flags*/) {}
     FileStream(const FileStream& other) : _file(other._file), _open(false) {}
     FileStream& operator=(const FileStream&) = delete;
-    virtual ~FileStream();
+    ~FileStream() override;
 
     bool Open(const char* path, unsigned long flags);
     void Close();
@@ -125,7 +127,7 @@ public:
     MemStream(void* block, unsigned long size);
     MemStream(const MemStream& other);
     MemStream& operator=(const MemStream& other);
-    virtual ~MemStream();
+    ~MemStream() override;
 
     unsigned char* Allocate(unsigned long size, const unsigned char* source = nullptr);
     unsigned char* AllocateEx(unsigned long size, unsigned char fill);

@@ -38,6 +38,8 @@ public:
     void Reset() { _index = -1; }
     bool operator==(const Name& other) const { return _index == other._index; }
     bool operator!=(const Name& other) const { return _index != other._index; }
+    bool operator==(int index) const { return _index == index; }
+    bool operator!=(int index) const { return _index != index; }
 
     // The text; "" for the empty name or an index outside the table.
     const char* Str() const { return GetString(_index); }
