@@ -1,0 +1,17 @@
+#pragma once
+// Every math type at once.
+#include "foundation/math/Bounds.h"
+#include "foundation/math/Color.h"
+#include "foundation/math/Frustum.h"
+#include "foundation/math/Intersection.h"
+#include "foundation/math/Matrix.h"
+#include "foundation/math/Plane.h"
+#include "foundation/math/Projection.h"
+#include "foundation/math/Quaternion.h"
+#include "foundation/math/Ray.h"
+#include "foundation/math/Scalar.h"
+#include "foundation/math/Sphere.h"
+#include "foundation/math/Spline.h"
+#include "foundation/math/Vec2.h"
+#include "foundation/math/Vec3.h"
+#include "foundation/math/Vec4.h"
