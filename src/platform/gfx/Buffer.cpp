@@ -35,14 +35,15 @@ std::unique_ptr<Buffer> Buffer::Create(Device& device, BufferType type, BufferUs
 }
 
 Buffer::Buffer(Device& device, BufferType type, BufferUsage usage, unsigned bytes, unsigned name)
-    : _device(device), _type(type), _usage(usage), _size(bytes), _name(name)
+    : _link(device), _type(type), _usage(usage), _size(bytes), _name(name)
 {
 }
 
 Buffer::~Buffer()
 {
+    if (!_link.HasContext()) return;
     if (_locked) Unlock();
-    _device.ForgetBuffer(this);
+    if (Device* device = _link.GetDevice()) device->ForgetBuffer(this);
     GLuint name = _name;
     glDeleteBuffers(1, &name);
 }

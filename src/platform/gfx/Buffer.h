@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gfx/DeviceLink.h"
 #include "platform/gfx/GfxTypes.h"
 
 #include <memory>
@@ -34,7 +35,7 @@ public:
 private:
     Buffer(Device& device, BufferType type, BufferUsage usage, unsigned bytes, unsigned name);
 
-    Device& _device;
+    DeviceLink _link;
     BufferType _type;
     BufferUsage _usage;
     unsigned _size;

@@ -16,7 +16,8 @@
 namespace gfx {
 
 Device::Device(Graphics& graphics, const DeviceParams& params, bool clipControl)
-    : _graphics(graphics), _faults(graphics.GetFaults()), _params(params), _clipControl(clipControl)
+    : _graphics(graphics), _context(graphics.GetContextToken()), _faults(graphics.GetFaults()), _params(params),
+      _clipControl(clipControl)
 {
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
@@ -329,7 +330,7 @@ std::unique_ptr<Query> Device::CreateOcclusionQuery()
     if (_faults.noOcclusionQueries) return nullptr;
     GLuint name = 0;
     glGenQueries(1, &name);
-    return name ? std::unique_ptr<Query>(new Query(name)) : nullptr;
+    return name ? std::unique_ptr<Query>(new Query(*this, name)) : nullptr;
 }
 
 // --- bookkeeping -------------------------------------------------------------------------

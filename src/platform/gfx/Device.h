@@ -143,6 +143,9 @@ public:
     void ForgetProgram(const Program* program);
     // Binds a texture name on unit 0 for an upload, leaving the cache consistent.
     void BindTextureForUpdate(unsigned name);
+    // Expire with the device and with its context (see DeviceLink).
+    std::weak_ptr<const void> GetLifeToken() const { return _life; }
+    std::weak_ptr<const void> GetContextToken() const { return _context; }
 
 private:
     friend class Graphics;
@@ -155,6 +158,8 @@ private:
     bool BeginDraw();
 
     Graphics& _graphics;
+    std::shared_ptr<const void> _life = std::make_shared<int>(0);
+    std::shared_ptr<const void> _context;
     FaultInjection& _faults;
     DeviceParams _params;
     bool _clipControl;

@@ -75,6 +75,8 @@ public:
     std::unique_ptr<Device> CreateDevice(const DeviceParams& params, std::string* error = nullptr);
 
     FaultInjection& GetFaults() { return _faults; }
+    // Held by devices; resources watch it to know whether the context still exists.
+    const std::shared_ptr<const void>& GetContextToken() const { return _contextAlive; }
     Window& GetWindow() { return _window; }
 
 private:
@@ -84,6 +86,7 @@ private:
     void* _context;
     Displays _displays;
     FaultInjection _faults;
+    std::shared_ptr<const void> _contextAlive = std::make_shared<int>(0);
     std::string _vendor, _renderer, _version;
     bool _clipControl = false;
 };

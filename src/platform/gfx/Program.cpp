@@ -103,11 +103,12 @@ std::unique_ptr<Program> Program::Create(Device& device, const std::string& vert
     return std::unique_ptr<Program>(new Program(device, program.Release()));
 }
 
-Program::Program(Device& device, unsigned name) : _device(device), _name(name) {}
+Program::Program(Device& device, unsigned name) : _link(device), _name(name) {}
 
 Program::~Program()
 {
-    _device.ForgetProgram(this);
+    if (!_link.HasContext()) return;
+    if (Device* device = _link.GetDevice()) device->ForgetProgram(this);
     glDeleteProgram(_name);
 }
 
@@ -117,15 +118,20 @@ namespace {
 // one call and puts the previous one back.
 class ScopedUse {
 public:
-    ScopedUse(Device& device, Program* program) : _device(device), _previous(device.GetProgram())
+    ScopedUse(Device* device, Program* program) : _device(device)
     {
-        _device.SetProgram(program);
+        if (!_device) return;
+        _previous = device->GetProgram();
+        _device->SetProgram(program);
     }
-    ~ScopedUse() { _device.SetProgram(_previous); }
+    ~ScopedUse()
+    {
+        if (_device) _device->SetProgram(_previous);
+    }
 
 private:
-    Device& _device;
-    Program* _previous;
+    Device* _device;
+    Program* _previous = nullptr;
 };
 
 } // namespace
@@ -138,21 +144,21 @@ int Program::GetUniformLocation(const char* name) const
 void Program::SetInt(int location, int value)
 {
     if (location < 0) return;
-    ScopedUse use(_device, this);
+    ScopedUse use(_link.GetDevice(), this);
     glUniform1i(location, value);
 }
 
 void Program::SetFloat(int location, float value)
 {
     if (location < 0) return;
-    ScopedUse use(_device, this);
+    ScopedUse use(_link.GetDevice(), this);
     glUniform1f(location, value);
 }
 
 void Program::SetFloat4(int location, const float* values, unsigned count)
 {
     if (location < 0) return;
-    ScopedUse use(_device, this);
+    ScopedUse use(_link.GetDevice(), this);
     glUniform4fv(location, count, values);
 }
 
@@ -160,7 +166,7 @@ void Program::SetMatrix(int location, const float* matrices, unsigned count)
 {
     // Row-major rows uploaded as columns: the GLSL matrix is the transpose, so M * v == v * M.
     if (location < 0) return;
-    ScopedUse use(_device, this);
+    ScopedUse use(_link.GetDevice(), this);
     glUniformMatrix4fv(location, count, GL_FALSE, matrices);
 }
 

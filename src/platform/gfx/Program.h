@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/gfx/DeviceLink.h"
+
 #include <memory>
 #include <string>
 
@@ -42,7 +44,7 @@ public:
 private:
     Program(Device& device, unsigned name);
 
-    Device& _device;
+    DeviceLink _link;
     unsigned _name;
 };
 

@@ -4,10 +4,11 @@
 
 namespace gfx {
 
-Query::Query(unsigned name) : _name(name) {}
+Query::Query(Device& device, unsigned name) : _link(device), _name(name) {}
 
 Query::~Query()
 {
+    if (!_link.HasContext()) return;
     GLuint name = _name;
     glDeleteQueries(1, &name);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/gfx/DeviceLink.h"
+
 #include <memory>
 
 namespace gfx {
@@ -20,8 +22,9 @@ public:
 
 private:
     friend class Device;
-    explicit Query(unsigned name);
+    Query(Device& device, unsigned name);
 
+    DeviceLink _link;
     unsigned _name;
 };
 

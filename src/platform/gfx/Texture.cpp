@@ -66,13 +66,14 @@ std::unique_ptr<Texture> Texture::Create(Device& device, const TextureDesc& desc
 }
 
 Texture::Texture(Device& device, const TextureDesc& desc, unsigned levels, unsigned name)
-    : _device(device), _desc(desc), _levels(levels), _name(name)
+    : _link(device), _desc(desc), _levels(levels), _name(name)
 {
 }
 
 Texture::~Texture()
 {
-    _device.ForgetTexture(this);
+    if (!_link.HasContext()) return;
+    if (Device* device = _link.GetDevice()) device->ForgetTexture(this);
     GLuint name = _name;
     glDeleteTextures(1, &name);
 }
@@ -89,8 +90,10 @@ bool Texture::Upload(unsigned level, const void* data, unsigned bytes)
                                  level, LevelBytes(_desc.format, w, h));
         return false;
     }
+    Device* device = _link.GetDevice();
+    if (!device) return false;
     const GlFormat* gl = ToGl(_desc.format);
-    _device.BindTextureForUpdate(_name);
+    device->BindTextureForUpdate(_name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     if (IsCompressed(_desc.format)) {
         glCompressedTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, w, h, gl->internalFormat, bytes, data);
@@ -107,7 +110,9 @@ void* Texture::Lock(unsigned level, unsigned& pitch)
     const unsigned w = GetWidth(level), h = GetHeight(level);
     _staging.assign(LevelBytes(_desc.format, w, h), 0);
     // The level's current pixels, so that a partial write keeps the rest.
-    _device.BindTextureForUpdate(_name);
+    Device* device = _link.GetDevice();
+    if (!device) return nullptr;
+    device->BindTextureForUpdate(_name);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     if (IsCompressed(_desc.format)) {
         glGetCompressedTexImage(GL_TEXTURE_2D, level, _staging.data());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gfx/DeviceLink.h"
 #include "platform/gfx/GfxTypes.h"
 
 #include <memory>
@@ -46,7 +47,7 @@ public:
 private:
     Texture(Device& device, const TextureDesc& desc, unsigned levels, unsigned name);
 
-    Device& _device;
+    DeviceLink _link;
     TextureDesc _desc;
     unsigned _levels;
     unsigned _name;

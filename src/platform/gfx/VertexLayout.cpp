@@ -49,13 +49,14 @@ std::unique_ptr<VertexLayout> VertexLayout::Create(Device& device, const std::ve
 }
 
 VertexLayout::VertexLayout(Device& device, std::vector<VertexElement> elements, unsigned vao)
-    : _device(device), _elements(std::move(elements)), _vao(vao)
+    : _link(device), _elements(std::move(elements)), _vao(vao)
 {
 }
 
 VertexLayout::~VertexLayout()
 {
-    _device.ForgetLayout(this);
+    if (!_link.HasContext()) return;
+    if (Device* device = _link.GetDevice()) device->ForgetLayout(this);
     GLuint vao = _vao;
     glDeleteVertexArrays(1, &vao);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gfx/DeviceLink.h"
 #include "platform/gfx/GfxTypes.h"
 
 #include <memory>
@@ -45,7 +46,7 @@ private:
     friend class Device;
     VertexLayout(Device& device, std::vector<VertexElement> elements, unsigned vao);
 
-    Device& _device;
+    DeviceLink _link;
     std::vector<VertexElement> _elements;
     unsigned _vao;
     // What the vertex array's attribute pointers were last pointed at.

@@ -170,3 +170,21 @@ TEST(BmpTest, RowsBottomUpPaddedToFourBytes)
     EXPECT_EQ(bmp[66], 0x00);
     EXPECT_EQ(bmp[68], 0xFF); // top-left red
 }
+
+// The engine may drop resources after the device (and even the context) is gone.
+TEST_P(ResourceTest, ResourcesMayOutliveTheirDevice)
+{
+    auto buffer = gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Static, 16);
+    gfx::TextureDesc desc;
+    auto texture = gfx::Texture::Create(*_device, desc);
+    auto lateTexture = gfx::Texture::Create(*_device, desc);
+    _device->SetTexture(0, texture.get());
+    _device->SetStreamSource(buffer.get(), 0, 16);
+    _program.reset();
+    _layout.reset();
+    _device.reset();
+    buffer.reset();
+    texture.reset();
+    _graphics.reset();
+    lateTexture.reset();
+}
