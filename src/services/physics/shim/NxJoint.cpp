@@ -1,0 +1,5 @@
+#include "services/physics/shim/NxJoint.h"
+
+#include <btBulletDynamicsCommon.h>
+
+NxJoint::~NxJoint() = default;

@@ -1,0 +1,253 @@
+// The reports of one step: contacts and triggers are found by comparing this step's touching
+// pairs with the last step's; broken joints are found disabled after the step.
+#include <algorithm>
+
+#include "services/physics/shim/NxActor.h"
+#include "services/physics/shim/NxJoint.h"
+#include "services/physics/shim/NxScene.h"
+#include "services/physics/shim/NxShape.h"
+#include "services/physics/shim/SceneWorld.h"
+
+namespace {
+
+// The shape of an object that a manifold point names: a trigger is its own shape, a body
+// names its compound child. Static triangle meshes may name a triangle instead of the child;
+// a lone child is then still found.
+NxShape* ShapeOf(const btCollisionObject* object, int childIndex)
+{
+    if (NxShape* trigger = TriggerShape(object))
+        return trigger;
+    const auto* compound = static_cast<const btCompoundShape*>(object->getCollisionShape());
+    const int count = compound->getNumChildShapes();
+    if (count == 0)
+        return nullptr;
+    if (childIndex < 0 || childIndex >= count)
+    {
+        if (count != 1)
+            return nullptr;
+        childIndex = 0;
+    }
+    return static_cast<NxShape*>(compound->getChildShape(childIndex)->getUserPointer());
+}
+
+} // namespace
+
+bool NxScene::fetchResults(NxSimulationStatus, bool)
+{
+    if (!_stepped)
+        return true;
+    _stepped = false;
+    GatherContacts();
+    ReportJointBreaks();
+    ReportContacts();
+    ReportTriggers();
+    return true;
+}
+
+void NxScene::GatherContacts()
+{
+    std::swap(_contacts, _lastContacts);
+    std::swap(_contactIndex, _lastContactIndex);
+    std::swap(_triggers, _lastTriggers);
+    std::swap(_triggerSet, _lastTriggerSet);
+    _contacts.clear();
+    _contactIndex.clear();
+    _triggers.clear();
+    _triggerSet.clear();
+
+    btDispatcher& dispatcher = *_world->Dynamics().getDispatcher();
+    const int manifolds = dispatcher.getNumManifolds();
+    for (int i = 0; i < manifolds; ++i)
+    {
+        const btPersistentManifold& m = *dispatcher.getManifoldByIndexInternal(i);
+        const int points = m.getNumContacts();
+        if (points == 0)
+            continue;
+        const btCollisionObject* a = m.getBody0();
+        const btCollisionObject* b = m.getBody1();
+        NxShape* ta = TriggerShape(a);
+        NxShape* tb = TriggerShape(b);
+        if (ta && tb)
+            continue;
+        if (ta || tb)
+        {
+            for (int p = 0; p < points; ++p)
+            {
+                const btManifoldPoint& point = m.getContactPoint(p);
+                if (point.getDistance() >= 0)
+                    continue;
+                NxShape* other = ta ? ShapeOf(b, point.m_index1) : ShapeOf(a, point.m_index0);
+                const PairKey key(ta ? ta : tb, other);
+                if (other && _triggerSet.insert(key).second)
+                    _triggers.push_back(key);
+                break;
+            }
+            continue;
+        }
+
+        NxActor* aa = BodyActor(a);
+        NxActor* ab = BodyActor(b);
+        if (!aa || !ab || getActorGroupPairFlags(aa->_group, ab->_group) == 0)
+            continue;
+        const PairKey key = aa < ab ? PairKey(aa, ab) : PairKey(ab, aa);
+        auto [slot, added] = _contactIndex.try_emplace(key, _contacts.size());
+        if (added)
+        {
+            _contacts.emplace_back();
+            _contacts.back().pair.actors[0] = aa;
+            _contacts.back().pair.actors[1] = ab;
+        }
+        ContactRecord& record = _contacts[slot->second];
+        const bool swapped = record.pair.actors[0] != aa;
+        const float sign = swapped ? -1.0f : 1.0f;
+        NxContactShapePair shapes;
+        btVector3 normal(0, 0, 0), normalForce(0, 0, 0), frictionForce(0, 0, 0);
+        for (int p = 0; p < points; ++p)
+        {
+            const btManifoldPoint& point = m.getContactPoint(p);
+            if (p == 0)
+            {
+                shapes.shapes[swapped ? 1 : 0] = ShapeOf(a, point.m_index0);
+                shapes.shapes[swapped ? 0 : 1] = ShapeOf(b, point.m_index1);
+            }
+            normal += point.m_normalWorldOnB;
+            // Forces on body0 over the step.
+            normalForce += point.m_normalWorldOnB * (point.getAppliedImpulse() / NX_FIXED_STEP);
+            frictionForce += (point.m_lateralFrictionDir1 * point.m_appliedImpulseLateral1 +
+                              point.m_lateralFrictionDir2 * point.m_appliedImpulseLateral2) /
+                             NX_FIXED_STEP;
+            shapes.points.push_back(FromBt(point.getPositionWorldOnB()));
+        }
+        shapes.normal = FromBt(normal.safeNormalize() * sign);
+        record.pair.sumNormalForce += FromBt(normalForce * sign);
+        record.pair.sumFrictionForce += FromBt(frictionForce * sign);
+        record.stream.push_back(std::move(shapes));
+    }
+    for (ContactRecord& record : _contacts)
+        record.pair.stream = &record.stream;
+}
+
+void NxScene::ReportJointBreaks()
+{
+    std::vector<NxJoint*> broken;
+    for (const auto& joint : _joints)
+        if (!joint->_broken && !joint->_constraint->isEnabled())
+            broken.push_back(joint.get());
+    for (NxJoint* joint : broken)
+    {
+        // An earlier report may have released it.
+        auto alive = [&] {
+            return std::any_of(_joints.begin(), _joints.end(),
+                               [&](const auto& j) { return j.get() == joint; });
+        };
+        if (!alive())
+            continue;
+        joint->_broken = true;
+        const float impulse = joint->_constraint->getAppliedImpulse();
+        const bool release = _notify && _notify->onJointBreak(impulse, *joint);
+        if (release && alive())
+            releaseJoint(*joint);
+    }
+}
+
+void NxScene::ReportContacts()
+{
+    if (!_contactReport)
+        return;
+    auto flagsOf = [&](const NxContactPair& pair) {
+        return getActorGroupPairFlags(pair.actors[0]->_group, pair.actors[1]->_group);
+    };
+    // Indices, not references: a report may release actors, which only marks records.
+    for (size_t i = 0; i < _contacts.size(); ++i)
+    {
+        if (!_contacts[i].pair.actors[0])
+            continue;
+        const NxContactPair& pair = _contacts[i].pair;
+        const PairKey key = pair.actors[0] < pair.actors[1] ? PairKey(pair.actors[0], pair.actors[1])
+                                                            : PairKey(pair.actors[1], pair.actors[0]);
+        const NxU32 event = _lastContactIndex.count(key) ? NX_NOTIFY_ON_TOUCH
+                                                         : NX_NOTIFY_ON_START_TOUCH;
+        if (flagsOf(pair) & event)
+        {
+            NxContactPair copy = pair;
+            _contactReport->onContactNotify(copy, event);
+        }
+    }
+    static const NxContactStream none;
+    for (size_t i = 0; i < _lastContacts.size(); ++i)
+    {
+        const NxContactPair& last = _lastContacts[i].pair;
+        if (!last.actors[0])
+            continue;
+        const PairKey key = last.actors[0] < last.actors[1] ? PairKey(last.actors[0], last.actors[1])
+                                                            : PairKey(last.actors[1], last.actors[0]);
+        if (_contactIndex.count(key) || !(flagsOf(last) & NX_NOTIFY_ON_END_TOUCH))
+            continue;
+        NxContactPair end;
+        end.actors[0] = last.actors[0];
+        end.actors[1] = last.actors[1];
+        end.stream = &none;
+        _contactReport->onContactNotify(end, NX_NOTIFY_ON_END_TOUCH);
+    }
+}
+
+void NxScene::ReportTriggers()
+{
+    if (!_triggerReport)
+        return;
+    for (size_t i = 0; i < _triggers.size(); ++i)
+    {
+        const PairKey key = _triggers[i];
+        if (!key.first)
+            continue;
+        auto* trigger = const_cast<NxShape*>(static_cast<const NxShape*>(key.first));
+        auto* other = const_cast<NxShape*>(static_cast<const NxShape*>(key.second));
+        const NxTriggerFlag status = _lastTriggerSet.count(key) ? NX_TRIGGER_ON_STAY
+                                                                : NX_TRIGGER_ON_ENTER;
+        if (trigger->getFlag(status))
+            _triggerReport->onTrigger(*trigger, *other, status);
+    }
+    for (size_t i = 0; i < _lastTriggers.size(); ++i)
+    {
+        const PairKey key = _lastTriggers[i];
+        if (!key.first || _triggerSet.count(key))
+            continue;
+        auto* trigger = const_cast<NxShape*>(static_cast<const NxShape*>(key.first));
+        auto* other = const_cast<NxShape*>(static_cast<const NxShape*>(key.second));
+        if (trigger->getFlag(NX_TRIGGER_ON_LEAVE))
+            _triggerReport->onTrigger(*trigger, *other, NX_TRIGGER_ON_LEAVE);
+    }
+}
+
+void NxScene::ForgetActor(const NxActor& actor)
+{
+    for (auto* records : {&_contacts, &_lastContacts})
+        for (ContactRecord& record : *records)
+            if (record.pair.actors[0] == &actor || record.pair.actors[1] == &actor)
+            {
+                const PairKey key = record.pair.actors[0] < record.pair.actors[1]
+                                        ? PairKey(record.pair.actors[0], record.pair.actors[1])
+                                        : PairKey(record.pair.actors[1], record.pair.actors[0]);
+                _contactIndex.erase(key);
+                _lastContactIndex.erase(key);
+                record.pair.actors[0] = record.pair.actors[1] = nullptr;
+            }
+}
+
+void NxScene::ForgetShape(const NxShape& shape)
+{
+    for (auto* list : {&_triggers, &_lastTriggers})
+        for (PairKey& key : *list)
+            if (key.first == &shape || key.second == &shape)
+            {
+                _triggerSet.erase(key);
+                _lastTriggerSet.erase(key);
+                key = PairKey(nullptr, nullptr);
+            }
+    for (auto* records : {&_contacts, &_lastContacts})
+        for (ContactRecord& record : *records)
+            for (NxContactShapePair& pair : record.stream)
+                for (NxShape*& s : pair.shapes)
+                    if (s == &shape)
+                        s = nullptr;
+}
