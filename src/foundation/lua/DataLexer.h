@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "foundation/lua/DataToken.h"
+
+// A syntax error of a data chunk, with the complete message ("chunk:line: text near `token'").
+struct DataSyntaxError
+{
+    std::string message;
+};
+
+// The lexer of the data language: Lua 5.0's lexer with "NULL", "event" and "!=". It reads the
+// whole chunk from memory and throws DataSyntaxError on a lexical error.
+class DataLexer
+{
+public:
+    DataLexer(const char* data, size_t size, std::string_view chunkName);
+
+    // Reads the next token into `token` and returns its code.
+    int Lex(DataToken& token);
+
+    // The line the lexer stands on (the end of the last token read); errors report it.
+    int Line() const { return _line; }
+
+    // Throws the error "chunk:line: message near `near'".
+    [[noreturn]] void Error(std::string_view message, std::string_view nearText) const;
+
+private:
+    static constexpr int EndOfStream = -1;
+
+    void Advance()
+    {
+        if (_p < _end)
+            ++_p;
+        _current = _p < _end ? static_cast<unsigned char>(*_p) : EndOfStream;
+    }
+    void NewLine();
+    void ReadString(int delimiter, DataToken& token);
+    void ReadLongString(DataToken* token);
+    void ReadNumeral(const char* start, bool startsWithDot, DataToken& token);
+    int ReadName(DataToken& token);
+
+    const char* _p;
+    const char* _end;
+    int _current;
+    int _line = 1;
+    std::string _chunkId;
+    std::string _buffer;  // the string being read, with its delimiters
+};

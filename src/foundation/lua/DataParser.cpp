@@ -1,0 +1,928 @@
+#include "foundation/lua/DataParser.h"
+
+#include <climits>
+
+namespace
+{
+// Limits of the data language.
+constexpr int MaxLocals = 200;
+constexpr int MaxUpvalues = 32;
+constexpr int MaxParameters = 100;
+constexpr int MaxNestLevel = 200;
+constexpr int MaxWhileCondition = 100;
+constexpr int MaxListItems = (1 << 18) - 1;
+
+// "nil" is an ordinary name in the data language but a reserved word of the target language:
+// as a variable it is renamed, as a key it is written in brackets.
+constexpr std::string_view NilWord = "nil";
+constexpr std::string_view NilVariable = "__nil";
+constexpr std::string_view NilKey = "[\"nil\"]";
+constexpr std::string_view NilMethodHelper = "__nilmethod";
+constexpr std::string_view NilMethodDefinition =
+    "local __nilmethod = function(o, ...) return o[\"nil\"](o, ...) end ";
+
+struct Priority
+{
+    int left;
+    int right;
+};
+constexpr Priority BinaryPriority[] = {
+    {6, 6}, {6, 6}, {7, 7}, {7, 7},                  // + - * /
+    {10, 9}, {5, 4},                                 // ^ ..
+    {3, 3}, {3, 3}, {3, 3}, {3, 3}, {3, 3}, {3, 3},  // != == < <= > >=
+    {2, 2}, {1, 1},                                  // and or
+};
+constexpr int UnaryPriority = 8;
+constexpr int NoBinaryOperator = -1;
+
+int BinaryOperator(int token)
+{
+    switch (token)
+    {
+    case '+': return 0;
+    case '-': return 1;
+    case '*': return 2;
+    case '/': return 3;
+    case '^': return 4;
+    case DTK_CONCAT: return 5;
+    case DTK_NE: return 6;
+    case DTK_EQ: return 7;
+    case '<': return 8;
+    case DTK_LE: return 9;
+    case '>': return 10;
+    case DTK_GE: return 11;
+    case DTK_AND: return 12;
+    case DTK_OR: return 13;
+    default: return NoBinaryOperator;
+    }
+}
+
+// Instructions an operator costs: comparisons and the logical operators add a jump.
+int OperatorCost(int op)
+{
+    return op >= 6 ? 2 : 1;
+}
+
+bool BlockFollows(int token)
+{
+    switch (token)
+    {
+    case DTK_ELSE:
+    case DTK_ELSEIF:
+    case DTK_END:
+    case DTK_UNTIL:
+    case DTK_EOS:
+        return true;
+    default:
+        return false;
+    }
+}
+}  // namespace
+
+bool DataParser::Translate(const char* data, size_t size, std::string_view chunkName, std::string& out,
+                           std::string& error)
+{
+    out.clear();
+    if (size > INT_MAX)
+    {
+        error = "chunk too large";
+        return false;
+    }
+    try
+    {
+        DataParser parser(data, size, chunkName, out);
+        parser.Run();
+        return true;
+    }
+    catch (const DataSyntaxError& e)
+    {
+        error = e.message;
+        out.clear();
+        return false;
+    }
+}
+
+DataParser::DataParser(const char* data, size_t size, std::string_view chunkName, std::string& out)
+    : _lexer(data, size, chunkName), _writer(out), _out(out)
+{
+    out.reserve(size + size / 8 + 64);
+}
+
+void DataParser::Run()
+{
+    FunctionScope main;
+    OpenFunction(main);
+    Advance();
+    Chunk();
+    if (_token.token != DTK_EOS)
+        SyntaxError("<eof> expected");
+    CloseFunction();
+    if (_callsNilMethod)
+        _writer.Insert(0, NilMethodDefinition);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tokens
+
+void DataParser::Advance()
+{
+    _lastLine = _lexer.Line();
+    if (_hasAhead)
+    {
+        _token = _ahead;
+        _hasAhead = false;
+    }
+    else
+        _lexer.Lex(_token);
+}
+
+void DataParser::Next()
+{
+    Emit(_token);
+    Advance();
+}
+
+void DataParser::Skip()
+{
+    Advance();
+}
+
+void DataParser::Lookahead()
+{
+    _lexer.Lex(_ahead);
+    _hasAhead = true;
+}
+
+void DataParser::Emit(const DataToken& token)
+{
+    switch (token.token)
+    {
+    case DTK_NAME:
+        _writer.Write(token.text == NilWord ? NilVariable : token.text, token.line);
+        break;
+    case DTK_NUMBER:
+        _writer.Write(token.text, token.line);
+        break;
+    case DTK_STRING:
+        _writer.WriteString(token.text, token.longString, token.skippedNewline, token.line, _lexer.Line());
+        break;
+    case DTK_NULL:
+        _writer.Write("nil", token.line);
+        break;
+    case DTK_EVENT:
+        _writer.Write("function", token.line);
+        break;
+    case DTK_NE:
+        _writer.Write("~=", token.line);
+        break;
+    case DTK_EOS:
+        break;
+    default:
+    {
+        char scratch[2];
+        _writer.Write(DataTokenName(token.token, scratch), token.line);
+    }
+    }
+}
+
+bool DataParser::TestNext(int token)
+{
+    if (_token.token != token)
+        return false;
+    Next();
+    return true;
+}
+
+void DataParser::Check(int token)
+{
+    if (!TestNext(token))
+        ErrorExpected(token);
+}
+
+void DataParser::CheckMatch(int what, int who, int where)
+{
+    if (TestNext(what))
+        return;
+    if (where == _lexer.Line())
+        ErrorExpected(what);
+    char scratch1[2];
+    char scratch2[2];
+    std::string message = "`";
+    message.append(DataTokenName(what, scratch1)).append("' expected (to close `");
+    message.append(DataTokenName(who, scratch2)).append("' at line ").append(std::to_string(where)).append(")");
+    SyntaxError(message);
+}
+
+std::string_view DataParser::CheckName()
+{
+    if (_token.token != DTK_NAME)
+        SyntaxError("<name> expected");
+    std::string_view name = _token.text;
+    Next();
+    return name;
+}
+
+void DataParser::SyntaxError(std::string_view message)
+{
+    switch (_token.token)
+    {
+    case DTK_NAME:
+    case DTK_NUMBER:
+        _lexer.Error(message, _token.text);
+    case DTK_STRING:
+        _lexer.Error(message, _token.nearText);
+    default:
+    {
+        char scratch[2];
+        _lexer.Error(message, DataTokenName(_token.token, scratch));
+    }
+    }
+}
+
+void DataParser::ErrorExpected(int token)
+{
+    char scratch[2];
+    std::string message = "`";
+    message.append(DataTokenName(token, scratch)).append("' expected");
+    SyntaxError(message);
+}
+
+void DataParser::CheckLimit(int value, int limit, std::string_view what)
+{
+    if (value > limit)
+    {
+        std::string message = "too many ";
+        message.append(what).append(" (limit=").append(std::to_string(limit)).append(")");
+        SyntaxError(message);
+    }
+}
+
+void DataParser::EnterLevel()
+{
+    if (++_nestLevel > MaxNestLevel)
+        SyntaxError("too many syntax levels");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Scopes
+
+void DataParser::OpenFunction(FunctionScope& function)
+{
+    function.previous = _fs;
+    _fs = &function;
+}
+
+void DataParser::CloseFunction()
+{
+    int upvalues = static_cast<int>(_fs->upvalues.size());
+    _fs = _fs->previous;
+    if (_fs)
+        _fs->codeSize += 1 + upvalues;  // the closure and its upvalue moves
+}
+
+void DataParser::EnterBlock(BlockScope& block, bool breakable)
+{
+    block.previous = _fs->block;
+    block.activeLocals = _fs->activeLocals;
+    block.breakable = breakable;
+    _fs->block = &block;
+}
+
+void DataParser::LeaveBlock()
+{
+    _fs->activeLocals = _fs->block->activeLocals;
+    _fs->block = _fs->block->previous;
+}
+
+void DataParser::NewLocal(std::string_view name, int n)
+{
+    CheckLimit(_fs->activeLocals + n + 1, MaxLocals, "local variables");
+    size_t slot = static_cast<size_t>(_fs->activeLocals + n);
+    if (_fs->locals.size() <= slot)
+        _fs->locals.resize(slot + 1);
+    _fs->locals[slot] = name;
+}
+
+void DataParser::CreateLocal(std::string_view name)
+{
+    NewLocal(name, 0);
+    ActivateLocals(1);
+}
+
+DataParser::eVarKind DataParser::Resolve(FunctionScope* function, std::string_view name, int& index)
+{
+    if (!function)
+        return VAR_GLOBAL;
+    for (int i = function->activeLocals - 1; i >= 0; --i)
+        if (function->locals[static_cast<size_t>(i)] == name)
+        {
+            index = i;
+            return VAR_LOCAL;
+        }
+    eVarKind outer = Resolve(function->previous, name, index);
+    if (outer == VAR_GLOBAL)
+        return VAR_GLOBAL;
+    Upvalue key{outer == VAR_LOCAL, index};
+    for (size_t i = 0; i < function->upvalues.size(); ++i)
+        if (function->upvalues[i].parentLocal == key.parentLocal && function->upvalues[i].index == key.index)
+        {
+            index = static_cast<int>(i);
+            return VAR_UPVALUE;
+        }
+    CheckLimit(static_cast<int>(function->upvalues.size()) + 1, MaxUpvalues, "upvalues");
+    function->upvalues.push_back(key);
+    index = static_cast<int>(function->upvalues.size()) - 1;
+    return VAR_UPVALUE;
+}
+
+void DataParser::SingleVariable(std::string_view name)
+{
+    int index = 0;
+    if (Resolve(_fs, name, index) != VAR_LOCAL)
+        ++_fs->codeSize;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Statements
+
+void DataParser::Chunk()
+{
+    EnterLevel();
+    bool last = false;
+    while (!last && !BlockFollows(_token.token))
+    {
+        last = Statement();
+        TestNext(';');
+    }
+    LeaveLevel();
+}
+
+void DataParser::Block()
+{
+    BlockScope block;
+    EnterBlock(block, false);
+    Chunk();
+    LeaveBlock();
+}
+
+bool DataParser::Statement()
+{
+    int line = _lexer.Line();
+    switch (_token.token)
+    {
+    case DTK_IF:
+        IfStatement(line);
+        return false;
+    case DTK_WHILE:
+        WhileStatement(line);
+        return false;
+    case DTK_DO:
+        Next();
+        Block();
+        CheckMatch(DTK_END, DTK_DO, line);
+        return false;
+    case DTK_FOR:
+        ForStatement(line);
+        return false;
+    case DTK_REPEAT:
+        RepeatStatement(line);
+        return false;
+    case DTK_FUNCTION:
+    case DTK_EVENT:
+        FunctionStatement(line);
+        return false;
+    case DTK_LOCAL:
+        Next();
+        if (TestNext(DTK_FUNCTION) || TestNext(DTK_EVENT))
+            LocalFunction();
+        else
+            LocalStatement();
+        return false;
+    case DTK_RETURN:
+        ReturnStatement();
+        return true;
+    case DTK_BREAK:
+        BreakStatement();
+        return true;
+    default:
+        ExpressionStatement();
+        return false;
+    }
+}
+
+void DataParser::IfStatement(int line)
+{
+    TestThenBlock();
+    while (_token.token == DTK_ELSEIF)
+        TestThenBlock();
+    if (_token.token == DTK_ELSE)
+    {
+        Next();
+        Block();
+    }
+    CheckMatch(DTK_END, DTK_IF, line);
+}
+
+void DataParser::TestThenBlock()
+{
+    Next();  // "if" or "elseif"
+    Expression();
+    Check(DTK_THEN);
+    Block();
+}
+
+void DataParser::WhileStatement(int line)
+{
+    Next();
+    int start = _fs->codeSize;
+    Expression();
+    if (_fs->codeSize - start + 1 > MaxWhileCondition)
+        SyntaxError("`while' condition too complex");
+    BlockScope block;
+    EnterBlock(block, true);
+    Check(DTK_DO);
+    Block();
+    CheckMatch(DTK_END, DTK_WHILE, line);
+    LeaveBlock();
+}
+
+void DataParser::ForStatement(int line)
+{
+    BlockScope block;
+    EnterBlock(block, false);
+    Next();
+    std::string_view name = CheckName();
+    switch (_token.token)
+    {
+    case '=':
+        ForNumeric(name);
+        break;
+    case ',':
+    case DTK_IN:
+        ForList(name);
+        break;
+    default:
+        SyntaxError("`=' or `in' expected");
+    }
+    CheckMatch(DTK_END, DTK_FOR, line);
+    LeaveBlock();
+}
+
+void DataParser::ForNumeric(std::string_view name)
+{
+    NewLocal(name, 0);
+    NewLocal("(for limit)", 1);
+    NewLocal("(for step)", 2);
+    Check('=');
+    Expression();
+    Check(',');
+    Expression();
+    if (TestNext(','))
+        Expression();
+    ForBody(3);
+}
+
+void DataParser::ForList(std::string_view name)
+{
+    int variables = 0;
+    NewLocal("(for generator)", variables++);
+    NewLocal("(for state)", variables++);
+    NewLocal(name, variables++);
+    while (TestNext(','))
+        NewLocal(CheckName(), variables++);
+    Check(DTK_IN);
+    ExpressionList();
+    ForBody(variables);
+}
+
+void DataParser::ForBody(int variables)
+{
+    ActivateLocals(variables);
+    Check(DTK_DO);
+    BlockScope block;
+    EnterBlock(block, true);
+    Block();
+    LeaveBlock();
+}
+
+void DataParser::RepeatStatement(int line)
+{
+    // The condition does not see the body's locals; an inner do-block keeps it so.
+    BlockScope block;
+    EnterBlock(block, true);
+    int repeatLine = _token.line;
+    Next();
+    _writer.Write("do", repeatLine);
+    Block();
+    if (_token.token == DTK_UNTIL)
+        _writer.Write("end", _token.line);
+    CheckMatch(DTK_UNTIL, DTK_REPEAT, line);
+    Expression();
+    LeaveBlock();
+}
+
+void DataParser::FunctionStatement(int line)
+{
+    // Collected before writing: a part named "nil" needs the assignment form.
+    struct Part
+    {
+        std::string_view name;
+        int line;
+    };
+    int keywordLine = _token.line;
+    Skip();
+    if (_token.token != DTK_NAME)
+        SyntaxError("<name> expected");
+    Part first{_token.text, _token.line};
+    Skip();
+    SingleVariable(first.name);
+    std::vector<Part> fields;
+    bool method = false;
+    bool nilField = false;
+    while (_token.token == '.' || _token.token == ':')
+    {
+        method = _token.token == ':';
+        Skip();
+        if (_token.token != DTK_NAME)
+            SyntaxError("<name> expected");
+        fields.push_back({_token.text, _token.line});
+        nilField = nilField || _token.text == NilWord;
+        Skip();
+        ++_fs->codeSize;
+        if (method)
+            break;
+    }
+    if (!nilField)
+        _writer.Write("function", keywordLine);
+    _writer.Write(first.name == NilWord ? NilVariable : first.name, first.line);
+    for (const Part& part : fields)
+    {
+        if (part.name == NilWord)
+            _writer.Write(NilKey, part.line);
+        else
+        {
+            _writer.Write(".", part.line);
+            _writer.Write(part.name, part.line);
+        }
+    }
+    if (nilField)
+        _writer.Write("= function", fields.back().line);
+    Body(method, line, DTK_FUNCTION);
+}
+
+void DataParser::LocalFunction()
+{
+    NewLocal(CheckName(), 0);
+    ActivateLocals(1);
+    Body(false, _lexer.Line(), DTK_FUNCTION);
+}
+
+void DataParser::LocalStatement()
+{
+    int variables = 0;
+    do
+        NewLocal(CheckName(), variables++);
+    while (TestNext(','));
+    if (TestNext('='))
+        ExpressionList();
+    ActivateLocals(variables);
+}
+
+void DataParser::ReturnStatement()
+{
+    Next();
+    if (!BlockFollows(_token.token) && _token.token != ';')
+        ExpressionList();
+    ++_fs->codeSize;
+}
+
+void DataParser::BreakStatement()
+{
+    Next();
+    BlockScope* block = _fs->block;
+    while (block && !block->breakable)
+        block = block->previous;
+    if (!block)
+        SyntaxError("no loop to break");
+    ++_fs->codeSize;
+}
+
+void DataParser::ExpressionStatement()
+{
+    eExpKind kind = PrimaryExpression();
+    if (kind == EXP_CALL)
+        return;
+    for (;;)
+    {
+        if (kind != EXP_VARIABLE)
+            SyntaxError("syntax error");
+        if (!TestNext(','))
+            break;
+        kind = PrimaryExpression();
+    }
+    Check('=');
+    ExpressionList();
+}
+
+void DataParser::Body(bool method, int line, int opener)
+{
+    FunctionScope function;
+    OpenFunction(function);
+    Check('(');
+    if (method)
+    {
+        CreateLocal("this");
+        _writer.Write("this", _lastLine);
+    }
+    ParameterList(method);
+    Check(')');
+    Chunk();
+    CheckMatch(DTK_END, opener, line);
+    CloseFunction();
+}
+
+void DataParser::ParameterList(bool method)
+{
+    int parameters = 0;
+    bool varargs = false;
+    if (_token.token != ')')
+    {
+        if (method)
+            _writer.Write(",", _lastLine);
+        do
+        {
+            switch (_token.token)
+            {
+            case DTK_DOTS:
+                varargs = true;
+                Next();
+                break;
+            case DTK_NAME:
+                NewLocal(CheckName(), parameters++);
+                break;
+            default:
+                SyntaxError("<name> or `...' expected");
+            }
+        } while (!varargs && TestNext(','));
+    }
+    ActivateLocals(parameters);
+    CheckLimit(_fs->activeLocals, MaxParameters, "parameters");
+    if (varargs)
+        CreateLocal("arg");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Expressions
+
+int DataParser::ExpressionList()
+{
+    int count = 1;
+    Expression();
+    while (TestNext(','))
+    {
+        Expression();
+        ++count;
+    }
+    return count;
+}
+
+int DataParser::SubExpression(int limit)
+{
+    EnterLevel();
+    if (_token.token == DTK_NOT || _token.token == '-')
+    {
+        Next();
+        SubExpression(UnaryPriority);
+        ++_fs->codeSize;
+    }
+    else
+        SimpleExpression();
+    int op = BinaryOperator(_token.token);
+    while (op != NoBinaryOperator && BinaryPriority[op].left > limit)
+    {
+        Next();
+        int nextOp = SubExpression(BinaryPriority[op].right);
+        _fs->codeSize += OperatorCost(op);
+        op = nextOp;
+    }
+    LeaveLevel();
+    return op;
+}
+
+void DataParser::SimpleExpression()
+{
+    switch (_token.token)
+    {
+    case DTK_NUMBER:
+    case DTK_STRING:
+    case DTK_NULL:
+    case DTK_TRUE:
+    case DTK_FALSE:
+        Next();
+        break;
+    case '{':
+        Constructor();
+        break;
+    case DTK_FUNCTION:
+    case DTK_EVENT:
+    {
+        int opener = _token.token;
+        Next();
+        Body(false, _lexer.Line(), opener);
+        break;
+    }
+    default:
+        PrimaryExpression();
+    }
+}
+
+DataParser::eExpKind DataParser::PrimaryExpression()
+{
+    size_t start = _writer.MarkAt(_token.line);
+    eExpKind kind = PrefixExpression();
+    for (;;)
+    {
+        switch (_token.token)
+        {
+        case '.':
+            Field();
+            kind = EXP_VARIABLE;
+            break;
+        case '[':
+            Next();
+            Expression();
+            Check(']');
+            ++_fs->codeSize;
+            kind = EXP_VARIABLE;
+            break;
+        case ':':
+        {
+            int colonLine = _token.line;
+            Skip();
+            if (_token.token == DTK_NAME && _token.text == NilWord)
+            {
+                // No method-call syntax can name "nil": call through a helper instead.
+                Skip();
+                _writer.Insert(start, std::string(NilMethodHelper) + "(");
+                _callsNilMethod = true;
+                FunctionArguments(true);
+            }
+            else
+            {
+                _writer.Write(":", colonLine);
+                CheckName();
+                FunctionArguments(false);
+            }
+            kind = EXP_CALL;
+            break;
+        }
+        case '(':
+        case DTK_STRING:
+        case '{':
+            FunctionArguments(false);
+            kind = EXP_CALL;
+            break;
+        default:
+            return kind;
+        }
+    }
+}
+
+DataParser::eExpKind DataParser::PrefixExpression()
+{
+    switch (_token.token)
+    {
+    case '(':
+    {
+        int line = _lexer.Line();
+        Next();
+        Expression();
+        CheckMatch(')', '(', line);
+        return EXP_VALUE;
+    }
+    case DTK_NAME:
+        SingleVariable(CheckName());
+        return EXP_VARIABLE;
+    default:
+        SyntaxError("unexpected symbol");
+    }
+}
+
+void DataParser::Field()
+{
+    int dotLine = _token.line;
+    Skip();
+    if (_token.token == DTK_NAME && _token.text == NilWord)
+    {
+        _writer.Write(NilKey, _token.line);
+        Skip();
+    }
+    else
+    {
+        _writer.Write(".", dotLine);
+        CheckName();
+    }
+    ++_fs->codeSize;
+}
+
+// `continued`: the callee and the receiver are already written as "helper(receiver"; the
+// arguments follow after a comma and the call is closed here.
+void DataParser::FunctionArguments(bool continued)
+{
+    int line = _lexer.Line();
+    switch (_token.token)
+    {
+    case '(':
+        if (line != _lastLine)
+            SyntaxError("ambiguous syntax (function call x new statement)");
+        if (continued)
+            Skip();
+        else
+            Next();
+        if (_token.token != ')')
+        {
+            if (continued)
+                _writer.Write(",", _lastLine);
+            ExpressionList();
+        }
+        CheckMatch(')', '(', line);
+        break;
+    case '{':
+        if (continued)
+            _writer.Write(",", _token.line);
+        Constructor();
+        if (continued)
+            _writer.Write(")", _lastLine);
+        break;
+    case DTK_STRING:
+        if (continued)
+            _writer.Write(",", _token.line);
+        Next();
+        if (continued)
+            _writer.Write(")", _lastLine);
+        break;
+    default:
+        SyntaxError("function arguments expected");
+    }
+    ++_fs->codeSize;
+}
+
+void DataParser::Constructor()
+{
+    int line = _lexer.Line();
+    int listItems = 0;
+    Check('{');
+    ++_fs->codeSize;
+    do
+    {
+        if (_token.token == ';')
+            Skip();  // accepted before an item for compatibility; the target language does not
+        if (_token.token == '}')
+            break;
+        switch (_token.token)
+        {
+        case DTK_NAME:
+            Lookahead();
+            if (_ahead.token != '=')
+            {
+                Expression();
+                CheckLimit(listItems, MaxListItems, "items in a constructor");
+                ++listItems;
+            }
+            else
+                RecordField();
+            break;
+        case '[':
+            RecordField();
+            break;
+        default:
+            Expression();
+            CheckLimit(listItems, MaxListItems, "items in a constructor");
+            ++listItems;
+        }
+    } while (TestNext(',') || TestNext(';'));
+    CheckMatch('}', '{', line);
+}
+
+void DataParser::RecordField()
+{
+    if (_token.token == DTK_NAME)
+    {
+        if (_token.text == NilWord)
+        {
+            _writer.Write(NilKey, _token.line);
+            Skip();
+        }
+        else
+            Next();
+    }
+    else
+    {
+        Next();  // "["
+        Expression();
+        Check(']');
+    }
+    Check('=');
+    Expression();
+    ++_fs->codeSize;
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "foundation/lua/DataLexer.h"
+#include "foundation/lua/SourceWriter.h"
+
+// Checks one chunk of the data language against its grammar and limits (Lua 5.0's, with
+// "NULL", "event", "!=" and "this") and writes the equivalent Lua 5.1 source, line for line.
+// Nothing is compiled here: the interpreter compiles the written source afterwards.
+class DataParser
+{
+public:
+    // True with `out` holding the translated source, or false with `error` holding the syntax
+    // error message ("chunk:line: text near `token'").
+    static bool Translate(const char* data, size_t size, std::string_view chunkName, std::string& out,
+                          std::string& error);
+
+private:
+    struct BlockScope
+    {
+        BlockScope* previous;
+        int activeLocals;
+        bool breakable;
+    };
+    struct Upvalue
+    {
+        bool parentLocal;
+        int index;
+    };
+    struct FunctionScope
+    {
+        FunctionScope* previous = nullptr;
+        std::vector<std::string_view> locals;  // active ones first, then those being declared
+        int activeLocals = 0;
+        std::vector<Upvalue> upvalues;
+        BlockScope* block = nullptr;
+        int codeSize = 0;  // an estimate of the instructions written so far
+    };
+    enum eExpKind
+    {
+        EXP_VALUE,
+        EXP_VARIABLE,
+        EXP_CALL,
+    };
+    enum eVarKind
+    {
+        VAR_LOCAL,
+        VAR_UPVALUE,
+        VAR_GLOBAL,
+    };
+
+    DataParser(const char* data, size_t size, std::string_view chunkName, std::string& out);
+    void Run();
+
+    // Tokens.
+    void Next();
+    void Skip();
+    void Advance();
+    void Lookahead();
+    void Emit(const DataToken& token);
+    bool TestNext(int token);
+    void Check(int token);
+    void CheckMatch(int what, int who, int where);
+    std::string_view CheckName();
+    [[noreturn]] void SyntaxError(std::string_view message);
+    [[noreturn]] void ErrorExpected(int token);
+    void CheckLimit(int value, int limit, std::string_view what);
+    void EnterLevel();
+    void LeaveLevel() { --_nestLevel; }
+
+    // Scopes.
+    void OpenFunction(FunctionScope& function);
+    void CloseFunction();
+    void EnterBlock(BlockScope& block, bool breakable);
+    void LeaveBlock();
+    void NewLocal(std::string_view name, int n);
+    void ActivateLocals(int n) { _fs->activeLocals += n; }
+    void CreateLocal(std::string_view name);
+    eVarKind Resolve(FunctionScope* function, std::string_view name, int& index);
+    void SingleVariable(std::string_view name);
+
+    // Statements.
+    void Chunk();
+    void Block();
+    bool Statement();
+    void IfStatement(int line);
+    void TestThenBlock();
+    void WhileStatement(int line);
+    void ForStatement(int line);
+    void ForNumeric(std::string_view name);
+    void ForList(std::string_view name);
+    void ForBody(int variables);
+    void RepeatStatement(int line);
+    void FunctionStatement(int line);
+    void LocalFunction();
+    void LocalStatement();
+    void ReturnStatement();
+    void BreakStatement();
+    void ExpressionStatement();
+    void Body(bool method, int line, int opener);
+    void ParameterList(bool method);
+
+    // Expressions.
+    void Expression() { SubExpression(-1); }
+    int ExpressionList();
+    int SubExpression(int limit);
+    void SimpleExpression();
+    eExpKind PrimaryExpression();
+    eExpKind PrefixExpression();
+    void Field();
+    void FunctionArguments(bool continued);
+    void Constructor();
+    void RecordField();
+
+    DataLexer _lexer;
+    SourceWriter _writer;
+    std::string& _out;
+    DataToken _token;
+    DataToken _ahead;
+    bool _hasAhead = false;
+    int _lastLine = 1;
+    int _nestLevel = 0;
+    bool _callsNilMethod = false;
+    FunctionScope* _fs = nullptr;
+};

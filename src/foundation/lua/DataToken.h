@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string_view>
+
+// Token codes of the data language. Single characters are their own codes (0..255); the
+// reserved words follow in their fixed order, then the multi-character tokens.
+enum eDataToken
+{
+    DTK_FIRST_RESERVED = 257,
+    DTK_AND = DTK_FIRST_RESERVED,
+    DTK_BREAK,
+    DTK_DO,
+    DTK_ELSE,
+    DTK_ELSEIF,
+    DTK_END,
+    DTK_FALSE,
+    DTK_FOR,
+    DTK_FUNCTION,
+    DTK_IF,
+    DTK_IN,
+    DTK_LOCAL,
+    DTK_NULL,
+    DTK_NOT,
+    DTK_OR,
+    DTK_REPEAT,
+    DTK_RETURN,
+    DTK_THEN,
+    DTK_TRUE,
+    DTK_UNTIL,
+    DTK_EVENT,
+    DTK_WHILE,
+    DTK_NAME,
+    DTK_CONCAT,
+    DTK_DOTS,
+    DTK_EQ,
+    DTK_GE,
+    DTK_LE,
+    DTK_NE,
+    DTK_NUMBER,
+    DTK_STRING,
+    DTK_EOS,
+};
+
+// One token as the lexer read it. Views into string contents stay valid until the lexer reads
+// the next string; names and numerals view the source itself.
+struct DataToken
+{
+    int token = DTK_EOS;
+    int line = 1;                // line on which the token starts
+    std::string_view text;       // name or numeral as written, or the string's contents
+    std::string_view nearText;   // what error messages quote for a string: with its delimiters
+    bool longString = false;     // written in double brackets
+    bool skippedNewline = false; // a long string whose first line break was dropped
+};
+
+// The name of a token in messages: the reserved word, "*name", "!=", ... or the character.
+std::string_view DataTokenName(int token, char (&scratch)[2]);

@@ -1,0 +1,327 @@
+#include "foundation/lua/VirtualMachine.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "foundation/base/Assert.h"
+#include "foundation/base/Dumper.h"
+#include "foundation/base/Path.h"
+#include "foundation/lua/DataParser.h"
+#include "foundation/lua/LuaStack.h"
+#include "foundation/lua/Table.h"
+
+namespace
+{
+// Reads a whole file; Windows text mode turned its line ends into "\n", so this does too.
+bool ReadTextFile(const std::string& path, std::string& out)
+{
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    char block[65536];
+    size_t count;
+    while ((count = std::fread(block, 1, sizeof block, file)) > 0)
+        out.append(block, count);
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
+        return false;
+    size_t write = 0;
+    for (size_t read = 0; read < out.size(); ++read)
+    {
+        if (out[read] == '\r' && read + 1 < out.size() && out[read + 1] == '\n')
+            continue;
+        out[write++] = out[read];
+    }
+    out.resize(write);
+    return true;
+}
+}  // namespace
+
+VirtualMachine::VirtualMachine()
+{
+    _state = luaL_newstate();
+    if (!_state)
+        ExecRuntimeAssert("_state", nullptr, __FILE__, __LINE__, "cannot create the script interpreter");
+}
+
+VirtualMachine::~VirtualMachine()
+{
+    lua_settop(_state, 0);
+    lua_close(_state);
+    _state = nullptr;
+}
+
+int VirtualMachine::ExecFile(const char* path)
+{
+    std::string text;
+    std::string chunkName = std::string("@") + path;
+    if (!ReadTextFile(ResolvePath(path), text))
+    {
+        lua_pushfstring(_state, "cannot read %s", path);
+        return Report(LUA_ERRFILE);
+    }
+    return Exec(text.data(), text.size(), chunkName.c_str());
+}
+
+int VirtualMachine::ExecBuffer(const char* data, size_t size)
+{
+    return Exec(data, size, "");
+}
+
+int VirtualMachine::ExecString(const char* text)
+{
+    return Exec(text, std::strlen(text), text);
+}
+
+int VirtualMachine::Exec(const char* data, size_t size, const char* chunkName)
+{
+    std::string source;
+    std::string error;
+    if (!DataParser::Translate(data, size, chunkName, source, error))
+    {
+        lua_pushlstring(_state, error.data(), error.size());
+        return Report(LUA_ERRSYNTAX);
+    }
+    int status = luaL_loadbuffer(_state, source.data(), source.size(), chunkName);
+    if (status == 0)
+        status = lua_pcall(_state, 0, LUA_MULTRET, 0);
+    return Report(status);
+}
+
+int VirtualMachine::Report(int status)
+{
+    if (status != 0)
+    {
+        const char* message = lua_tostring(_state, -1);
+        if (!message)
+            message = "(error object is not a string)";
+        std::fprintf(stderr, "%s\n", message);
+        Dumper::Instance().Print(DUMP_ERROR, "%s\n", message);
+        lua_pop(_state, 1);
+    }
+    return EngineStatus(status);
+}
+
+int VirtualMachine::GetTop() const { return lua_gettop(_state); }
+void VirtualMachine::SetTop(int index) { lua_settop(_state, MapIndex(index)); }
+void VirtualMachine::Pop(int count) { lua_pop(_state, count); }
+void VirtualMachine::PushValue(int index)
+{
+    lua_checkstack(_state, 1);
+    lua_pushvalue(_state, MapIndex(index));
+}
+void VirtualMachine::Remove(int index) { lua_remove(_state, MapIndex(index)); }
+void VirtualMachine::Insert(int index) { lua_insert(_state, MapIndex(index)); }
+void VirtualMachine::Replace(int index) { lua_replace(_state, MapIndex(index)); }
+
+void VirtualMachine::PushNil()
+{
+    lua_checkstack(_state, 1);
+    lua_pushnil(_state);
+}
+void VirtualMachine::PushBool(bool value)
+{
+    lua_checkstack(_state, 1);
+    lua_pushboolean(_state, value);
+}
+void VirtualMachine::PushNumber(double value)
+{
+    lua_checkstack(_state, 1);
+    lua_pushnumber(_state, value);
+}
+void VirtualMachine::PushString(const char* text)
+{
+    lua_checkstack(_state, 1);
+    lua_pushstring(_state, text);
+}
+void VirtualMachine::PushString(const char* data, size_t length)
+{
+    lua_checkstack(_state, 1);
+    lua_pushlstring(_state, data, length);
+}
+void VirtualMachine::PushLightUserData(void* pointer)
+{
+    lua_checkstack(_state, 1);
+    lua_pushlightuserdata(_state, pointer);
+}
+void VirtualMachine::PushFullUserData(size_t size, const void* pointer)
+{
+    lua_checkstack(_state, 1);
+    void* block = lua_newuserdata(_state, size);
+    if (pointer && size > 0)
+        std::memcpy(block, pointer, size);
+}
+void VirtualMachine::PushCFunction(LuaCFunction function, int upvalues)
+{
+    lua_checkstack(_state, 1);
+    lua_pushcclosure(_state, function, upvalues);
+}
+void VirtualMachine::PushTable(int ref)
+{
+    if (ref >= 0)
+    {
+        lua_checkstack(_state, 1);
+        lua_rawgeti(_state, LUA_REGISTRYINDEX, ref);
+    }
+}
+
+bool VirtualMachine::IsNil(int index) const { return lua_isnil(_state, MapIndex(index)); }
+bool VirtualMachine::IsBool(int index) const { return lua_isboolean(_state, MapIndex(index)); }
+bool VirtualMachine::IsNumber(int index) const { return lua_isnumber(_state, MapIndex(index)); }
+bool VirtualMachine::IsString(int index) const { return lua_isstring(_state, MapIndex(index)); }
+bool VirtualMachine::IsTable(int index) const { return lua_istable(_state, MapIndex(index)); }
+bool VirtualMachine::IsFunction(int index) const { return lua_isfunction(_state, MapIndex(index)); }
+bool VirtualMachine::IsCFunction(int index) const { return lua_iscfunction(_state, MapIndex(index)); }
+bool VirtualMachine::IsLightUserData(int index) const { return lua_islightuserdata(_state, MapIndex(index)); }
+bool VirtualMachine::IsFullUserData(int index) const
+{
+    return lua_type(_state, MapIndex(index)) == LUA_TUSERDATA;
+}
+bool VirtualMachine::IsEqual(int index1, int index2) const
+{
+    return lua_equal(_state, MapIndex(index1), MapIndex(index2));
+}
+bool VirtualMachine::IsLess(int index1, int index2) const
+{
+    return lua_lessthan(_state, MapIndex(index1), MapIndex(index2));
+}
+
+int VirtualMachine::GetType(int index) const
+{
+    return EngineType(_state, MapIndex(index));
+}
+
+const char* VirtualMachine::GetTypeName(int type)
+{
+    static const char* const names[] = {"nil",   "boolean",  "userdata", "number", "string",
+                                        "table", "function", "userdata", "thread", "table"};
+    if (type == LUA_TYPE_NONE)
+        return "no value";
+    if (type < 0 || type > LUA_TYPE_ARRAY)
+        return "unknown";
+    return names[type];
+}
+
+size_t VirtualMachine::GetStringLength(int index) const { return lua_objlen(_state, MapIndex(index)); }
+
+int VirtualMachine::GetTableSize(int index) const
+{
+    int absolute = MapIndex(index);
+    if (absolute < 0 && absolute > LUA_REGISTRYINDEX)
+        absolute = lua_gettop(_state) + absolute + 1;
+    if (!lua_istable(_state, absolute))
+        return -1;
+    lua_checkstack(_state, 2);
+    return CountElements(_state, absolute);
+}
+
+double VirtualMachine::ToNumber(int index) const { return lua_tonumber(_state, MapIndex(index)); }
+bool VirtualMachine::ToBool(int index) const { return lua_toboolean(_state, MapIndex(index)); }
+const char* VirtualMachine::ToString(int index) const { return lua_tostring(_state, MapIndex(index)); }
+void* VirtualMachine::ToUserData(int index) const { return lua_touserdata(_state, MapIndex(index)); }
+LuaCFunction VirtualMachine::ToCFunction(int index) const { return lua_tocfunction(_state, MapIndex(index)); }
+
+void VirtualMachine::NewTable()
+{
+    lua_checkstack(_state, 1);
+    lua_newtable(_state);
+}
+void VirtualMachine::GetTable(int index) { lua_gettable(_state, MapIndex(index)); }
+void VirtualMachine::SetTable(int index) { lua_settable(_state, MapIndex(index)); }
+void VirtualMachine::GetTableRaw(int index) { lua_rawget(_state, MapIndex(index)); }
+void VirtualMachine::SetTableRaw(int index) { lua_rawset(_state, MapIndex(index)); }
+void VirtualMachine::GetTableRawi(int index, int n)
+{
+    lua_checkstack(_state, 1);
+    lua_rawgeti(_state, MapIndex(index), n);
+}
+void VirtualMachine::SetTableRawi(int index, int n) { lua_rawseti(_state, MapIndex(index), n); }
+void VirtualMachine::GetGlobal(const char* name)
+{
+    lua_checkstack(_state, 1);
+    lua_getglobal(_state, name);
+}
+void VirtualMachine::SetGlobal(const char* name) { lua_setglobal(_state, name); }
+bool VirtualMachine::GetMematable(int index)
+{
+    lua_checkstack(_state, 1);
+    return lua_getmetatable(_state, MapIndex(index)) != 0;
+}
+bool VirtualMachine::SetMetatable(int index) { return lua_setmetatable(_state, MapIndex(index)) != 0; }
+
+int VirtualMachine::DoRef(bool lock)
+{
+    if (!lock)
+    {
+        lua_pushliteral(_state, "unlocked references are obsolete");
+        lua_error(_state);
+    }
+    return luaL_ref(_state, LUA_REGISTRYINDEX);
+}
+
+void VirtualMachine::DoUnref(int ref) { luaL_unref(_state, LUA_REGISTRYINDEX, ref); }
+
+void VirtualMachine::GetRef(int ref)
+{
+    lua_checkstack(_state, 1);
+    if (ref == LUA_GLOBALS_PSEUDO)
+        lua_pushvalue(_state, LUA_GLOBALSINDEX);
+    else
+        lua_rawgeti(_state, LUA_REGISTRYINDEX, ref);
+}
+
+int VirtualMachine::ToTable(int index)
+{
+    PushValue(index);
+    return luaL_ref(_state, LUA_REGISTRYINDEX);
+}
+
+int VirtualMachine::GetGCCount() const { return lua_gc(_state, LUA_GCCOUNT, 0); }
+
+int VirtualMachine::GetGCThreshold() const
+{
+    // The interpreter paces itself; without a threshold of ours report where it would collect.
+    if (_gcThreshold == 0)
+        return 2 * GetGCCount();
+    return static_cast<int>(_gcThreshold / 1024);
+}
+
+void VirtualMachine::SetGCThreshold(int kilobytes)
+{
+    _gcThreshold = kilobytes > 0 ? static_cast<size_t>(kilobytes) * 1024 : 0;
+    if (kilobytes <= GetGCCount())
+        lua_gc(_state, LUA_GCCOLLECT, 0);
+}
+
+LuaCFunction VirtualMachine::SetPanicFunction(LuaCFunction function) { return lua_atpanic(_state, function); }
+
+Table VirtualMachine::GetRegistry()
+{
+    return Table(this, LUA_GLOBALS_PSEUDO);
+}
+
+Table VirtualMachine::GetGlobalTable(Name name)
+{
+    lua_checkstack(_state, 1);
+    lua_getglobal(_state, name.Str());
+    if (!lua_istable(_state, -1))
+    {
+        lua_pop(_state, 1);
+        return Table();
+    }
+    return Table(this, luaL_ref(_state, LUA_REGISTRYINDEX));
+}
+
+Table VirtualMachine::CreateNewTable()
+{
+    lua_checkstack(_state, 1);
+    lua_newtable(_state);
+    return Table(this, luaL_ref(_state, LUA_REGISTRYINDEX));
+}
+
+Table VirtualMachine::GetIndexTable(int index)
+{
+    return Table(this, ToTable(index));
+}
