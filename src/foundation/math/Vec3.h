@@ -2,7 +2,15 @@
 // Three-component float vector: positions and directions (left-handed, y up, z forward).
 #include "foundation/math/Scalar.h"
 
-struct Vec3
+// Vec3 and Vec4 also serve as views of other float storage (matrix rows, plane normals, a Vec4's
+// first three floats); without this the optimiser may assume such views never alias.
+#if defined(__GNUC__)
+#define MATH_VIEW_TYPE __attribute__((may_alias))
+#else
+#define MATH_VIEW_TYPE
+#endif
+
+struct MATH_VIEW_TYPE Vec3
 {
     float x, y, z;
 

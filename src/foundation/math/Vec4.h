@@ -2,7 +2,7 @@
 // Four-component float vector; its first three floats read as a Vec3.
 #include "foundation/math/Vec3.h"
 
-struct Vec4
+struct MATH_VIEW_TYPE Vec4
 {
     float x, y, z, w;
 
