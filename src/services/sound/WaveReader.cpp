@@ -1,0 +1,53 @@
+#include "services/sound/WaveReader.h"
+
+#include "foundation/base/BinaryReader.h"
+
+bool ReadWave(const uint8_t* bytes, size_t size, const std::string& source, WaveData& out,
+              std::string& error, std::string& warning) {
+    out = WaveData{};
+    BinaryReader reader(bytes, size, source);
+    uint32_t riff = 0, riffSize = 0, wave = 0, fmt = 0, fmtLength = 0;
+    reader.Read(riff);
+    reader.Read(riffSize);
+    reader.Read(wave);
+    reader.Read(fmt);
+    if (reader.Failed() || riff != FourCC("RIFF") || wave != FourCC("WAVE") || fmt != FourCC("fmt ")) {
+        error = "not a RIFF wave file";
+        return false;
+    }
+    if (!reader.Read(fmtLength)) {
+        error = reader.Error();
+        return false;
+    }
+    if (!ReadFormatChunk(reader, fmtLength, out.format, error)) return false;
+    const audio::PcmFormat pcm = out.format.Pcm();
+    if (!pcm.IsPlayable()) {
+        error = "unsupported format (tag " + std::to_string(out.format.formatTag) + ", " +
+                std::to_string(out.format.channels) + " channels, " +
+                std::to_string(out.format.bitsPerSample) + " bits)";
+        return false;
+    }
+    uint32_t dataSize = 0;
+    if (!FindDataChunk(reader, dataSize, error)) return false;
+
+    size_t usable = dataSize;
+    if (usable > reader.Remaining()) {
+        const size_t frame = static_cast<size_t>(pcm.FrameBytes());
+        usable = reader.Remaining() / frame * frame;
+        warning = "\"data\" claims " + std::to_string(dataSize) + " bytes but " +
+                  std::to_string(reader.Remaining()) + " are left; " + std::to_string(usable) + " kept";
+    }
+    if (usable == 0) {
+        error = "no audio data";
+        return false;
+    }
+    out.samples.resize(usable);
+    reader.ReadBytes(out.samples.data(), usable);
+    // The device takes whole frames only.
+    out.samples.resize(usable / pcm.FrameBytes() * pcm.FrameBytes());
+    if (out.samples.empty()) {
+        error = "less than one frame of audio data";
+        return false;
+    }
+    return true;
+}

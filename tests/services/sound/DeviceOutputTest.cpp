@@ -1,0 +1,144 @@
+// These tests need OpenAL Soft set up differently from the rest of the program, so each
+// runs its engine in a fresh copy of the test program (a death test that exits 0).
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+#include "Fixtures.h"
+#include "LogCapture.h"
+#include "ResourceSystem/ResourceSystem.h"
+#include "foundation/base/BinaryReader.h"
+#include "foundation/base/Dumper.h"
+#include "services/sound/SoundEngine.h"
+
+namespace {
+
+// Samples of the first "data" chunk of a 16-bit wave file as OpenAL Soft writes it.
+std::vector<int16_t> ReadRendered(const std::filesystem::path& path, int& channels) {
+    const std::vector<uint8_t> bytes = ReadBytes(path);
+    BinaryReader reader(bytes.data(), bytes.size(), path.string());
+    reader.Skip(12);
+    std::vector<int16_t> samples;
+    channels = 0;
+    uint32_t id = 0, size = 0;
+    while (reader.Read(id) && reader.Read(size)) {
+        if (id == 0x20746d66) {   // "fmt "
+            uint16_t tag = 0, count = 0;
+            reader.Read(tag);
+            reader.Read(count);
+            channels = count;
+            reader.Skip(size - 4);
+        } else if (id == 0x61746164) {   // "data": to the end, whatever its size says
+            samples.resize(reader.Remaining() / 2);
+            for (int16_t& s : samples) reader.Read(reinterpret_cast<uint16_t&>(s));
+            break;
+        } else {
+            reader.Skip(size);
+        }
+    }
+    return samples;
+}
+
+// Plays one sound to the wave-file output in a child process and returns the written
+// samples (stereo, 44100 Hz, 16-bit).
+template <typename Play>
+std::vector<int16_t> RenderToWave(const std::string& name, Play play) {
+    ScratchFolder folder("render_" + name);
+    const std::filesystem::path output = folder.Path() / "out.wav";
+    std::ofstream(folder.Path() / "alsoft.conf") << "[general]\ndrivers = wave\nchannels = stereo\n"
+                                                    "sample-type = int16\nfrequency = 44100\n"
+                                                    "hrtf = false\ndither = false\n"
+                                                    "[wave]\nfile = " << output.string() << "\n";
+    WriteBytes("sounds/tone.wav", ToneWave(1000.0f, 0.2f));
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setenv("ALSOFT_CONF", (folder.Path() / "alsoft.conf").c_str(), 1);
+            setenv("ALSOFT_DRIVERS", "wave", 1);
+            ResourceSystem resources(&Dumper::Instance(), 1);
+            SoundEngine engine(&resources, &Dumper::Instance(), nullptr);
+            if (!engine.Init()) std::exit(2);
+            play(engine);
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+            while (engine.GetSound2DCount() + engine.GetSound3DCount() > 0 &&
+                   std::chrono::steady_clock::now() < deadline) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                engine.Update();
+            }
+            engine.ShutDown();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    int channels = 0;
+    std::vector<int16_t> samples = ReadRendered(output, channels);
+    EXPECT_EQ(channels, 2);
+    return samples;
+}
+
+SOUND3D_POSE At(Vec3 position) {
+    SOUND3D_POSE pose;
+    pose.position = position;
+    return pose;
+}
+
+}  // namespace
+
+TEST(DeviceOutput, PlayedToneReachesTheWaveFile) {
+    const std::vector<int16_t> samples =
+        RenderToWave("tone2d", [](SoundEngine& engine) { engine.CreateSound2D("tone.wav", true, 1.0f); });
+    ASSERT_FALSE(samples.empty());
+    EXPECT_NEAR(CrossingFrequency(samples, 2, 0, 44100), 1000.0, 10.0);
+    EXPECT_GT(Rms(samples, 2, 0), 500.0);
+    EXPECT_NEAR(Rms(samples, 2, 0), Rms(samples, 2, 1), 0.05 * Rms(samples, 2, 0));
+}
+
+// The engine's space is left-handed (x right, y up, z forward), OpenAL's right-handed.
+TEST(DeviceOutput, SoundToTheListenersRightIsLouderOnTheRight) {
+    const std::vector<int16_t> samples = RenderToWave("right", [](SoundEngine& engine) {
+        SOUND3D_POSE pose = At(Vec3(50, 0, 0));
+        engine.CreateSound3D("tone.wav", pose, false, true, 1.0f);
+    });
+    EXPECT_GT(Rms(samples, 2, 1), 2.0 * Rms(samples, 2, 0));
+    EXPECT_GT(Rms(samples, 2, 1), 500.0);
+}
+
+TEST(DeviceOutput, ListenerTurnedRightHearsForwardSoundOnTheLeft) {
+    const std::vector<int16_t> samples = RenderToWave("turned", [](SoundEngine& engine) {
+        SOUND3D_POSE pose = At(Vec3(0, 0, 50));
+        Sound3D* sound = engine.CreateSound3D("tone.wav", pose, false, false, 1.0f);
+        SOUND3D_POSE listener;
+        listener.forward = Vec3(1, 0, 0);
+        engine.UpdatePose(listener);
+        sound->Play();
+    });
+    EXPECT_GT(Rms(samples, 2, 0), 2.0 * Rms(samples, 2, 1));
+    EXPECT_GT(Rms(samples, 2, 0), 500.0);
+}
+
+TEST(DeviceOutput, NoDeviceRunsSilentWithOneLoggedLine) {
+    ScratchFolder folder("nodevice");
+    WriteBytes("sounds/tone.wav", ToneWave(1000.0f, 0.1f));
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setenv("ALSOFT_DRIVERS", "no-such-driver", 1);
+            LogCapture::Clear();
+            ResourceSystem resources(&Dumper::Instance(), 1);
+            SoundEngine engine(&resources, &Dumper::Instance(), nullptr);
+            SOUND3D_POSE pose;
+            const bool silent = !engine.Init() && engine.IsDisabled() && !engine.Init() &&
+                                engine.CreateSound2D("tone.wav", true, 0) == nullptr &&
+                                engine.CreateSound3D("tone.wav", pose, true, true, 0) == nullptr &&
+                                engine.CreateMusic("music/none.xwma", true, true, 0) == nullptr &&
+                                engine.GetSoundLenght("tone.wav") == 0.0f;
+            engine.SetSoundVolume(0.5f);
+            engine.UpdatePose(pose);
+            engine.Update();
+            engine.ShutDown();
+            std::exit(silent && LogCapture::Count("no audio device") == 1 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}

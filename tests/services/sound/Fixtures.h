@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A fresh folder that is the working folder while the object lives.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& name);
+    ~ScratchFolder();
+    const std::filesystem::path& Path() const { return _path; }
+
+private:
+    std::filesystem::path _path;
+    std::filesystem::path _previous;
+};
+
+void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
+
+// Mono 16-bit 44100 Hz wave files of a sine tone, and xWMA music of one.
+std::vector<uint8_t> ToneWave(float frequency, float seconds);
+std::vector<uint8_t> ToneXwma(float frequency, float seconds);
+
+// Frequency from the zero crossings of one channel of interleaved samples.
+double CrossingFrequency(const std::vector<int16_t>& samples, int channels, int channel, int rate);
+double Rms(const std::vector<int16_t>& samples, int channels, int channel);
