@@ -142,10 +142,13 @@ Data& MutableD() { return const_cast<Data&>(D()); }
 void MatMulOurs(benchmark::State& state)
 {
     Data& d = MutableD();
+    const Matrix* a = d.a.data();
+    const Matrix* b = d.b.data();
+    Matrix* out = d.out.data();
     for (auto _ : state)
     {
         for (int i = 0; i < kMatrices; ++i)
-            d.a[size_t(i)].Multiply(d.b[size_t(i)], d.out[size_t(i)]);
+            a[i].Multiply(b[i], out[i]);
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kMatrices);
@@ -154,11 +157,14 @@ void MatMulOurs(benchmark::State& state)
 void MatMulGlm(benchmark::State& state)
 {
     Data& d = MutableD();
+    const glm::mat4* a = d.ga.data();
+    const glm::mat4* b = d.gb.data();
+    glm::mat4* out = d.gout.data();
     for (auto _ : state)
     {
         // Column vectors: b * a applies a first, as a * b does for row vectors.
         for (int i = 0; i < kMatrices; ++i)
-            d.gout[size_t(i)] = d.gb[size_t(i)] * d.ga[size_t(i)];
+            out[i] = b[i] * a[i];
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kMatrices);
@@ -167,10 +173,13 @@ void MatMulGlm(benchmark::State& state)
 void TransformOurs(benchmark::State& state)
 {
     Data& d = MutableD();
+    const Matrix xf = d.xf;
+    const Vec3* in = d.points.data();
+    Vec3* out = d.pointsOut.data();
     for (auto _ : state)
     {
         for (int i = 0; i < kCount; ++i)
-            d.xf.Transform(d.points[size_t(i)], d.pointsOut[size_t(i)]);
+            xf.Transform(in[i], out[i]);
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kCount);
@@ -179,12 +188,15 @@ void TransformOurs(benchmark::State& state)
 void TransformGlm(benchmark::State& state)
 {
     Data& d = MutableD();
+    const glm::mat4 xf = d.gxf;
+    const glm::vec3* in = d.gpoints.data();
+    glm::vec3* out = d.gpointsOut.data();
     for (auto _ : state)
     {
         for (int i = 0; i < kCount; ++i)
         {
-            const glm::vec4 v = d.gxf * glm::vec4(d.gpoints[size_t(i)], 1.0f);
-            d.gpointsOut[size_t(i)] = glm::vec3(v) / v.w;
+            const glm::vec4 v = xf * glm::vec4(in[i], 1.0f);
+            out[i] = glm::vec3(v) / v.w;
         }
         benchmark::ClobberMemory();
     }
