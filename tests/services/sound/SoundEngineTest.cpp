@@ -141,6 +141,17 @@ TEST_F(SoundEngineTest, EndedVoicesAreFreedAndLoopsKept) {
     EXPECT_EQ(_engine->GetSound2DCount(), 0u);
 }
 
+TEST_F(SoundEngineTest, MoreSoundsThanVoicesEndWithoutLeaking) {
+    WriteBytes("sounds/blip.wav", ToneWave(1000.0f, 0.03f));
+    SOUND3D_POSE pose;
+    // The device offers 256 voices; sounds beyond that stay silent and end at once.
+    for (int i = 0; i < 300; ++i) ASSERT_NE(_engine->CreateSound3D("blip.wav", pose, false, true, 0), nullptr);
+    ASSERT_TRUE(UpdateUntil(*_engine, [&] { return _engine->GetSound3DCount() == 0; }));
+    // Every voice came back: new sounds play again.
+    Sound2D* again = _engine->CreateSound2D("blip.wav", true, 0);
+    EXPECT_TRUE(again->IsPlaying());
+}
+
 TEST_F(SoundEngineTest, ListenerFollowsThePoseOnlyWhile3DSoundsLive) {
     SOUND3D_POSE pose;
     pose.position = Vec3(1, 2, 3);
