@@ -190,7 +190,7 @@ void NxActor::releaseShape(NxShape& shape)
     {
         _compound->removeChildShape(shape._shape.get());
         // Child indices moved: drop the body's pairs so that no manifold keeps an old index.
-        _scene->World().Reinsert(*_body);
+        _scene->World().Reinsert(*_body, FilterWord(nullptr));
     }
     _shapeList.erase(std::find(_shapeList.begin(), _shapeList.end(), &shape));
     _shapes.erase(it);
@@ -207,8 +207,18 @@ void NxActor::SyncTriggers()
 void NxActor::ReinsertBody()
 {
     SceneWorld& world = _scene->World();
-    world.Reinsert(*_body);
+    world.Reinsert(*_body, FilterWord(nullptr));
     for (const auto& shape : _shapes)
         if (shape->_trigger)
-            world.Reinsert(*shape->_trigger);
+            world.Reinsert(*shape->_trigger, FilterWord(shape.get()));
+}
+
+int NxActor::FilterWord(const NxShape* trigger) const
+{
+    int word = trigger ? trigger->getGroup() | FILTER_TRIGGER : _bodyGroup;
+    if (_dynamic)
+        word |= FILTER_DYNAMIC;
+    if (_flags & NX_AF_DISABLE_COLLISION)
+        word |= FILTER_DISABLED;
+    return word;
 }

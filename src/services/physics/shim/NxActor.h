@@ -66,6 +66,7 @@ private:
     void ApplyImpulse(const NxVec3& impulse, const NxVec3* relativePos, NxForceMode mode);
     void SyncTriggers();
     void ReinsertBody();
+    int FilterWord(const NxShape* trigger) const;
 
     NxScene* _scene = nullptr;
     bool _dynamic = false;

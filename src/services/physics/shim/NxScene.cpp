@@ -223,12 +223,11 @@ NxActor* NxScene::createActor(const NxActorDesc& desc)
     actor->_body->setUserPointer(actor.get());
     actor->_body->setUserIndex(OBJECT_BODY);
 
-    btDiscreteDynamicsWorld& world = _world->Dynamics();
-    world.addRigidBody(actor->_body.get());
+    _world->Add(*actor->_body, actor->FilterWord(nullptr));
     actor->SyncTriggers();
     for (const auto& shape : actor->_shapes)
         if (shape->_trigger)
-            world.addCollisionObject(shape->_trigger.get());
+            _world->Add(*shape->_trigger, actor->FilterWord(shape.get()));
     _actors.push_back(std::move(actor));
     return _actors.back().get();
 }
@@ -336,21 +335,21 @@ NxU32 NxScene::getActorGroupPairFlags(NxActorGroup a, NxActorGroup b) const
     return it == _pairFlags.end() ? 0 : it->second;
 }
 
-bool NxScene::ShouldCollide(const btCollisionObject* a, const btCollisionObject* b) const
+bool NxScene::ShouldCollide(const btBroadphaseProxy& a, const btBroadphaseProxy& b) const
 {
-    const NxShape* ta = TriggerShape(a);
-    const NxShape* tb = TriggerShape(b);
-    const NxActor* aa = ta ? &ta->getActor() : BodyActor(a);
-    const NxActor* ab = tb ? &tb->getActor() : BodyActor(b);
-    if (!aa || !ab || aa == ab || (ta && tb))
+    const int wa = a.m_collisionFilterGroup;
+    const int wb = b.m_collisionFilterGroup;
+    if ((wa & wb & FILTER_TRIGGER) || ((wa | wb) & FILTER_DISABLED) ||
+        !((wa | wb) & FILTER_DYNAMIC) || !_collide[wa & FILTER_GROUP][wb & FILTER_GROUP])
         return false;
-    if (aa->readActorFlag(NX_AF_DISABLE_COLLISION) || ab->readActorFlag(NX_AF_DISABLE_COLLISION))
-        return false;
-    if (!aa->isDynamic() && !ab->isDynamic())
-        return false;
-    const NxCollisionGroup ga = ta ? ta->getGroup() : aa->_bodyGroup;
-    const NxCollisionGroup gb = tb ? tb->getGroup() : ab->_bodyGroup;
-    return _collide[ga][gb];
+    if (!((wa ^ wb) & FILTER_TRIGGER))
+        return true;
+    // A trigger never reports its own actor.
+    const auto* oa = static_cast<const btCollisionObject*>(a.m_clientObject);
+    const auto* ob = static_cast<const btCollisionObject*>(b.m_clientObject);
+    const NxShape* trigger = TriggerShape(oa) ? TriggerShape(oa) : TriggerShape(ob);
+    const NxActor* body = BodyActor(TriggerShape(oa) ? ob : oa);
+    return &trigger->getActor() != body;
 }
 
 void NxScene::simulate(NxReal elapsedTime)

@@ -4,7 +4,6 @@
 // (start, touch, end once per actor pair), trigger (enter, stay, leave) and joint-break reports.
 #include <memory>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "services/physics/shim/NxDescs.h"
@@ -15,6 +14,7 @@ class NxJoint;
 class NxShape;
 class SceneWorld;
 class btCollisionObject;
+struct btBroadphaseProxy;
 
 class NxScene
 {
@@ -75,7 +75,7 @@ private:
         NxContactStream stream;
     };
 
-    bool ShouldCollide(const btCollisionObject* a, const btCollisionObject* b) const;
+    bool ShouldCollide(const btBroadphaseProxy& a, const btBroadphaseProxy& b) const;
     void ReportJointBreaks();
     void GatherContacts();
     void ReportContacts();
@@ -98,7 +98,13 @@ private:
     // released actors stay in place with null actors.
     std::vector<ContactRecord> _contacts, _lastContacts;
     std::unordered_map<PairKey, size_t, PairHash> _contactIndex, _lastContactIndex;
-    // Overlapping (trigger shape, other shape) pairs of this step and the last.
+    // Overlapping (trigger shape, other shape) pairs of this step and the last, sorted; and
+    // the trigger reports being handed out (a released shape's are cleared to null).
+    struct TriggerEvent
+    {
+        PairKey key;
+        NxTriggerFlag status;
+    };
     std::vector<PairKey> _triggers, _lastTriggers;
-    std::unordered_set<PairKey, PairHash> _triggerSet, _lastTriggerSet;
+    std::vector<TriggerEvent> _triggerEvents;
 };

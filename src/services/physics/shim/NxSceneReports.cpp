@@ -49,11 +49,9 @@ void NxScene::GatherContacts()
     std::swap(_contacts, _lastContacts);
     std::swap(_contactIndex, _lastContactIndex);
     std::swap(_triggers, _lastTriggers);
-    std::swap(_triggerSet, _lastTriggerSet);
     _contacts.clear();
     _contactIndex.clear();
     _triggers.clear();
-    _triggerSet.clear();
 
     btDispatcher& dispatcher = *_world->Dynamics().getDispatcher();
     const int manifolds = dispatcher.getNumManifolds();
@@ -76,10 +74,8 @@ void NxScene::GatherContacts()
                 const btManifoldPoint& point = m.getContactPoint(p);
                 if (point.getDistance() >= 0)
                     continue;
-                NxShape* other = ta ? ShapeOf(b, point.m_index1) : ShapeOf(a, point.m_index0);
-                const PairKey key(ta ? ta : tb, other);
-                if (other && _triggerSet.insert(key).second)
-                    _triggers.push_back(key);
+                if (NxShape* other = ta ? ShapeOf(b, point.m_index1) : ShapeOf(a, point.m_index0))
+                    _triggers.emplace_back(ta ? ta : tb, other);
                 break;
             }
             continue;
@@ -125,6 +121,8 @@ void NxScene::GatherContacts()
     }
     for (ContactRecord& record : _contacts)
         record.pair.stream = &record.stream;
+    std::sort(_triggers.begin(), _triggers.end());
+    _triggers.erase(std::unique(_triggers.begin(), _triggers.end()), _triggers.end());
 }
 
 void NxScene::ReportJointBreaks()
@@ -195,28 +193,34 @@ void NxScene::ReportTriggers()
 {
     if (!_triggerReport)
         return;
-    for (size_t i = 0; i < _triggers.size(); ++i)
+    // Both lists are sorted: one merge finds who entered, stayed and left.
+    _triggerEvents.clear();
+    auto now = _triggers.begin();
+    auto last = _lastTriggers.begin();
+    while (now != _triggers.end() || last != _lastTriggers.end())
     {
-        const PairKey key = _triggers[i];
-        if (!key.first)
-            continue;
-        auto* trigger = const_cast<NxShape*>(static_cast<const NxShape*>(key.first));
-        auto* other = const_cast<NxShape*>(static_cast<const NxShape*>(key.second));
-        const NxTriggerFlag status = _lastTriggerSet.count(key) ? NX_TRIGGER_ON_STAY
-                                                                : NX_TRIGGER_ON_ENTER;
-        if (trigger->getFlag(status))
-            _triggerReport->onTrigger(*trigger, *other, status);
+        if (last == _lastTriggers.end() || (now != _triggers.end() && *now < *last))
+            _triggerEvents.push_back({*now++, NX_TRIGGER_ON_ENTER});
+        else if (now == _triggers.end() || *last < *now)
+            _triggerEvents.push_back({*last++, NX_TRIGGER_ON_LEAVE});
+        else
+        {
+            _triggerEvents.push_back({*now++, NX_TRIGGER_ON_STAY});
+            ++last;
+        }
     }
-    for (size_t i = 0; i < _lastTriggers.size(); ++i)
+    // Indices, not iterators: a report may release shapes, which clears their events.
+    for (size_t i = 0; i < _triggerEvents.size(); ++i)
     {
-        const PairKey key = _lastTriggers[i];
-        if (!key.first || _triggerSet.count(key))
+        const TriggerEvent event = _triggerEvents[i];
+        if (!event.key.first)
             continue;
-        auto* trigger = const_cast<NxShape*>(static_cast<const NxShape*>(key.first));
-        auto* other = const_cast<NxShape*>(static_cast<const NxShape*>(key.second));
-        if (trigger->getFlag(NX_TRIGGER_ON_LEAVE))
-            _triggerReport->onTrigger(*trigger, *other, NX_TRIGGER_ON_LEAVE);
+        auto* trigger = const_cast<NxShape*>(static_cast<const NxShape*>(event.key.first));
+        auto* other = const_cast<NxShape*>(static_cast<const NxShape*>(event.key.second));
+        if (trigger->getFlag(event.status))
+            _triggerReport->onTrigger(*trigger, *other, event.status);
     }
+    _triggerEvents.clear();
 }
 
 void NxScene::ForgetActor(const NxActor& actor)
@@ -236,14 +240,12 @@ void NxScene::ForgetActor(const NxActor& actor)
 
 void NxScene::ForgetShape(const NxShape& shape)
 {
+    auto involves = [&](const PairKey& key) { return key.first == &shape || key.second == &shape; };
     for (auto* list : {&_triggers, &_lastTriggers})
-        for (PairKey& key : *list)
-            if (key.first == &shape || key.second == &shape)
-            {
-                _triggerSet.erase(key);
-                _lastTriggerSet.erase(key);
-                key = PairKey(nullptr, nullptr);
-            }
+        std::erase_if(*list, involves);
+    for (TriggerEvent& event : _triggerEvents)
+        if (involves(event.key))
+            event.key = PairKey(nullptr, nullptr);
     for (auto* records : {&_contacts, &_lastContacts})
         for (ContactRecord& record : *records)
             for (NxContactShapePair& pair : record.stream)

@@ -6,8 +6,7 @@
 
 bool SceneFilter::needBroadphaseCollision(btBroadphaseProxy* a, btBroadphaseProxy* b) const
 {
-    return _scene.ShouldCollide(static_cast<const btCollisionObject*>(a->m_clientObject),
-                                static_cast<const btCollisionObject*>(b->m_clientObject));
+    return _scene.ShouldCollide(*a, *b);
 }
 
 SceneWorld::SceneWorld(const NxScene& scene)
@@ -20,16 +19,16 @@ SceneWorld::SceneWorld(const NxScene& scene)
 
 SceneWorld::~SceneWorld() = default;
 
-void SceneWorld::Reinsert(btCollisionObject& object)
+void SceneWorld::Add(btCollisionObject& object, int filter)
 {
     if (btRigidBody* body = btRigidBody::upcast(&object))
-    {
-        _dynamics->removeRigidBody(body);
-        _dynamics->addRigidBody(body);
-    }
+        _dynamics->addRigidBody(body, filter, -1);
     else
-    {
-        _dynamics->removeCollisionObject(&object);
-        _dynamics->addCollisionObject(&object);
-    }
+        _dynamics->addCollisionObject(&object, filter, -1);
+}
+
+void SceneWorld::Reinsert(btCollisionObject& object, int filter)
+{
+    _dynamics->removeCollisionObject(&object);
+    Add(object, filter);
 }

@@ -30,6 +30,16 @@ inline NxShape* TriggerShape(const btCollisionObject* object)
                : nullptr;
 }
 
+// What the broadphase filter needs of an object, kept in its proxy's filter group so that the
+// filter reads no further memory: the shape group and three flags.
+enum FilterBits : int
+{
+    FILTER_GROUP = 31,
+    FILTER_TRIGGER = 1 << 5,
+    FILTER_DYNAMIC = 1 << 6,
+    FILTER_DISABLED = 1 << 7,
+};
+
 // Lets the scene's group table and actor flags decide which broadphase pairs exist.
 class SceneFilter : public btOverlapFilterCallback
 {
@@ -48,9 +58,10 @@ public:
     ~SceneWorld();
 
     btDiscreteDynamicsWorld& Dynamics() { return *_dynamics; }
-    // Drops the object's broadphase pairs and adds it again, so that a changed filter input
-    // (actor flags, shapes) takes effect at once.
-    void Reinsert(btCollisionObject& object);
+    void Add(btCollisionObject& object, int filter);
+    // Drops the object's broadphase pairs and adds it again with a new filter word, so that a
+    // changed filter input (actor flags, shapes) takes effect at once.
+    void Reinsert(btCollisionObject& object, int filter);
 
 private:
     btDefaultCollisionConfiguration _configuration;
