@@ -83,15 +83,15 @@ struct Matrix
 #if defined(__SSE__)
         const __m128 b0 = _mm_loadu_ps(b.m), b1 = _mm_loadu_ps(b.m + 4);
         const __m128 b2 = _mm_loadu_ps(b.m + 8), b3 = _mm_loadu_ps(b.m + 12);
-        __m128 r[4];
-        for (int i = 0; i < 4; ++i)
-        {
-            const float* a = m + i * 4;
-            r[i] = _mm_add_ps(_mm_add_ps(_mm_mul_ps(_mm_set1_ps(a[0]), b0), _mm_mul_ps(_mm_set1_ps(a[1]), b1)),
+        const auto row = [&](const float* a) {
+            return _mm_add_ps(_mm_add_ps(_mm_mul_ps(_mm_set1_ps(a[0]), b0), _mm_mul_ps(_mm_set1_ps(a[1]), b1)),
                               _mm_add_ps(_mm_mul_ps(_mm_set1_ps(a[2]), b2), _mm_mul_ps(_mm_set1_ps(a[3]), b3)));
-        }
-        for (int i = 0; i < 4; ++i)
-            _mm_storeu_ps(out.m + i * 4, r[i]);
+        };
+        const __m128 r0 = row(m), r1 = row(m + 4), r2 = row(m + 8), r3 = row(m + 12);
+        _mm_storeu_ps(out.m, r0);
+        _mm_storeu_ps(out.m + 4, r1);
+        _mm_storeu_ps(out.m + 8, r2);
+        _mm_storeu_ps(out.m + 12, r3);
 #else
         float r[16];
         for (int i = 0; i < 4; ++i)
