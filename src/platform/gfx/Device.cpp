@@ -76,13 +76,18 @@ bool Device::CreateBackBuffer()
 
 bool Device::Reset(const DeviceParams& params)
 {
+    // A failed reset leaves the device waiting for another one.
     if (_faults.failResets > 0) {
         --_faults.failResets;
+        _lost = true;
         return false;
     }
     _params = params;
     SDL_GL_SetSwapInterval(params.vsync ? 1 : 0);
-    if (!CreateBackBuffer()) return false;
+    if (!CreateBackBuffer()) {
+        _lost = true;
+        return false;
+    }
     _lost = false;
     return true;
 }

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "foundation/base/Handles.h"
+#include "platform/gfx/Device.h"
+#include "platform/gfx/Graphics.h"
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+class Dumper;
+class DriverInfo;
+class ResourceSystem;
+class ShaderParamsGlobal;
+class VideoSettings;
+
+// The one owner of the render device: creates it on the render window from the video
+// settings, brackets and presents every frame, walks the device resources around a reset
+// (a mode change or a lost device) and takes screenshots. The resource managers (textures,
+// materials with the shader library, meshes) and the drawing services ride on it.
+class MaterialSystem {
+public:
+    enum eCreationFlags {
+        CF_HARDWARE_VERTEXPROCESSING = 0x01,
+        CF_SOFTWARE_VERTEXPROCESSING = 0x02,
+        CF_PUREDEVICE = 0x04,
+        CF_MULTITHREADED = 0x08,
+        CF_FPU_PRESERVE = 0x10,
+    };
+
+    // What the device is created and reset with.
+    struct PresentParameters {
+        bool windowed = true;
+        unsigned width = 0, height = 0;
+        int refreshHz = 0;
+        bool vsync = false;
+        bool lockableBackBuffer = false;
+        gfx::Format backBufferFormat = gfx::Format::Unknown;
+        gfx::Format depthFormat = gfx::Format::Unknown;
+        int multisampleType = 0;
+        int multisampleQuality = 0;
+    };
+
+    static constexpr unsigned ScreenPrimVertices = 2048;
+    static constexpr unsigned ScreenPrimVertexSize = 28; // x, y, z, rhw, colour, u, v
+
+    MaterialSystem(WindowHandle window, Dumper* log, ResourceSystem* resources, VideoSettings* settings,
+                   bool keepClientArea);
+    ~MaterialSystem();
+    MaterialSystem(const MaterialSystem&) = delete;
+    MaterialSystem& operator=(const MaterialSystem&) = delete;
+
+    void InitSystem(const char* shaderLibPath);
+    void ShutDownSystem();
+    // Rebuilds the device for the current settings (also the full-screen toggle).
+    bool RestartSystem();
+    void Present(ShaderParamsGlobal* globalParams);
+    void CheckDeviceLost();
+    void ResourcesCleanup();
+
+    void TakeScreenShot() { _screenshotRequest = true; }
+    void SetRenderSleep(int sleep) { _renderSleep = sleep; }
+    void ResetCriticalSection() {}
+
+    bool IsInitialized() const { return _initialized; }
+    bool IsActivated() const { return !_lost; }
+    const DriverInfo& GetDriverInfo() const { return *_driverInfo; }
+    VideoSettings* GetSettings() const { return _settings; }
+    ResourceSystem* GetResourceSystem() const { return _resourceSystem; }
+    gfx::Device* GetDevice() const { return _device.get(); }
+    gfx::Graphics* GetDE() const { return _graphics.get(); }
+    std::recursive_mutex* GetCriticalSection() { return &_criticalSection; }
+    gfx::Texture* GetBackBuffer() const { return _backBuffer; }
+    gfx::Texture* GetDepthBuffer() const { return _depthBuffer; }
+    WindowHandle GetRenderWindow() const { return _window; }
+    const PresentParameters& GetPresentParameters() const { return _presentParams; }
+    int GetRenderSleep() const { return _renderSleep; }
+
+    // The adapter to use among several: `DefaultDriver` when set, else the last PerfHUD
+    // adapter with `UsePerfHUD`, else the configuration system's selection dialog.
+    static int ChooseAdapter(const std::vector<DriverInfo>& adapters, VideoSettings& settings, Dumper* log);
+    // Replaces the pause between creation attempts (tests do not wait).
+    void SetSleepFunction(std::function<void(unsigned milliseconds)> sleep) { _sleep = std::move(sleep); }
+
+    // The frame's screen vertices (written by the screen-quad services), bounded by
+    // ScreenPrimVertices; null while no frame is open.
+    unsigned char* GetScreenPrimsLock() const { return _screenPrimsLock; }
+    unsigned GetScreenPrimsCount() const { return _screenPrimsCount; }
+
+private:
+    bool CreateD3DDevice();
+    unsigned DetermineDevCreationFlags(const DriverInfo* info);
+    void PreparePresentParameters(const DriverInfo* info, PresentParameters& params);
+    void AdjustWindowForStyle(bool fullscreen);
+    void ResetDeviceResources();
+    void RestoreDeviceResources();
+    void DestroyD3DDevice();
+    bool TakeScreenShotSys();
+    void AcquireRenderTargets();
+    void SyncWithGPU(bool end);
+    void ResetRenderStates();
+    void LockScreenPrims();
+    void DropFrame();
+    gfx::DeviceParams ToDeviceParams() const;
+
+    WindowHandle _window;
+    PresentParameters _presentParams;
+    Dumper* _log;
+    VideoSettings* _settings;
+    bool _keepClientArea;
+    std::unique_ptr<gfx::Graphics> _graphics;
+    std::unique_ptr<gfx::Device> _device;
+    std::unique_ptr<DriverInfo> _driverInfo;
+    int _adapter = 0;
+    bool _lost = false;
+    bool _initialized = false;
+    bool _frameOpen = false;
+    bool _sceneEnded = true;
+    gfx::Texture* _backBuffer = nullptr;
+    gfx::Texture* _depthBuffer = nullptr;
+    std::unique_ptr<gfx::Buffer> _screenPrims;
+    unsigned char* _screenPrimsLock = nullptr;
+    unsigned _screenPrimsCount = 0;
+    ResourceSystem* _resourceSystem;
+    bool _screenshotRequest = false;
+    int _renderSleep = 0;
+    std::recursive_mutex _criticalSection;
+    std::function<void(unsigned)> _sleep;
+};
