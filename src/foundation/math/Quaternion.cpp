@@ -11,7 +11,8 @@ void Quaternion::ToAxisAngle(Vec3& axis, float& angle) const
     const float n = x * x + y * y + z * z;
     if (n > 0.0f)
     {
-        angle = 2.0f * _acos(w);
+        // A normalised w can round just past 1, where the arc cosine has no value.
+        angle = 2.0f * _acos(w > 1.0f ? 1.0f : (w < -1.0f ? -1.0f : w));
         axis = Vec3(x, y, z) * _invsqrt(n);
     }
     else

@@ -50,6 +50,9 @@ TEST(Quaternion, AxisAngleTurnsForwardToTheRight)
     Quaternion(Vec3(0.6f, 0, 0.8f), 1.3f).ToAxisAngle(axis, angle);
     EXPECT_NEAR(angle, 1.3f, 1e-6);
     EXPECT_VEC3_NEAR(axis, 0.6, 0, 0.8, 1e-6);
+    Quaternion(1e-4f, 0, 0, 1.0000001f).ToAxisAngle(axis, angle); // w rounded past 1
+    EXPECT_EQ(angle, 0.0f);
+    EXPECT_VEC3_NEAR(axis, 1, 0, 0, 1e-6);
     Quaternion::identity.ToAxisAngle(axis, angle);
     EXPECT_EQ(angle, 0.0f);
     EXPECT_EQ(axis, Vec3(1, 0, 0));
