@@ -133,6 +133,12 @@ void Device::SetRenderTarget(unsigned index, Texture* texture)
     if (index >= kMaxRenderTargets || _targets[index] == texture) return;
     _targets[index] = texture;
     _targetsDirty = true;
+    // A new first target brings a viewport covering all of it.
+    if (index == 0) {
+        unsigned width = 0, height = 0;
+        GetTargetSize(width, height);
+        SetViewport(Rect{0, 0, static_cast<int>(width), static_cast<int>(height)});
+    }
 }
 
 Texture* Device::GetRenderTarget(unsigned index) const

@@ -93,6 +93,7 @@ public:
     bool SupportsCompressedTextures() const { return _compressedTextures; }
 
     // Targets. Render target 0 set to null means the back buffer; other slots unbind.
+    // Changing target 0 resets the viewport to the whole of the new target.
     Texture* GetBackBuffer() const { return _backBuffer.get(); }
     Texture* GetDepthBuffer() const { return _depthBuffer.get(); }
     void SetRenderTarget(unsigned index, Texture* texture);

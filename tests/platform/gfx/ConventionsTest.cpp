@@ -150,7 +150,6 @@ TEST_P(GfxTest, RenderTargetsAndCopiesKeepOrientation)
     unsigned w = 0, h = 0;
     _device->GetTargetSize(w, h);
     EXPECT_EQ(w, 64u);
-    _device->SetViewport(gfx::Rect{0, 0, 64, 32});
     _device->Clear(gfx::ClearTarget, 0xFF000000);
     DrawTriangles({{-1, 1, 0.5f, kRed}, {0, 1, 0.5f, kRed}, {-1, 0, 0.5f, kRed}});
     auto pixels = ReadBack(target.get());
