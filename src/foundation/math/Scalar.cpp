@@ -1,5 +1,7 @@
 #include "foundation/math/Scalar.h"
 
+#include "foundation/base/Random.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -49,5 +51,5 @@ float _iabs(int32_t n)
     return float(v < 0 ? -v : v);
 }
 
-// The C generator narrowed to the 15-bit range the engine's formulas assume.
-float _rand() { return float(std::rand() & 0x7fff); }
+// The engine's seedable generator, in the 15-bit range the formulas assume.
+float _rand() { return float(EngineRandom()); }

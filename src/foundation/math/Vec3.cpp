@@ -1,6 +1,6 @@
 #include "foundation/math/Vec3.h"
 
-#include <cstdlib>
+#include "foundation/base/Random.h"
 
 #include "foundation/math/Quaternion.h"
 
@@ -34,7 +34,7 @@ void Vec3::Rotate(const Vec3& axis, float angle, Vec3& out) const
 
 void Vec3::RandomDeviant(float angle, const Vec3& up)
 {
-    const float spin = float(std::rand() % 100) * 0.01f * 6.283185f;
+    const float spin = float(EngineRandom() % 100) * 0.01f * 6.283185f;
     Vec3 axis;
     up.Rotate(*this, spin, axis);
     Rotate(axis, angle);
