@@ -2,6 +2,7 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Dumper;
 class ISettings;
@@ -44,6 +45,7 @@ private:
     void WriteTable(std::string& out, const Table& table, const std::string& prefix, int depth);
     bool WriteMember(std::string& out, const Member& member, int depth);
     void WriteArray(std::string& out, const Table& table, int depth);
+    static std::vector<Member> Gather(const Table& table);
     Dumper& Log() const;
 
     std::unique_ptr<VirtualMachine> _vm;

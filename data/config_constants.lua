@@ -1,0 +1,2 @@
+-- Constants for the configuration scripts ("config.cfg", "outconfig.cfg").
+-- Globals defined here stay visible to every configuration script run after it.

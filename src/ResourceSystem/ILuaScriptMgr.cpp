@@ -1,0 +1,52 @@
+#include "ResourceSystem/ILuaScriptMgr.h"
+
+#include <memory>
+#include <vector>
+
+#include "foundation/lua/Table.h"
+#include "foundation/lua/VirtualMachine.h"
+
+ILuaScriptMgr::ILuaScriptMgr(Name table) : _tableName(table) {}
+
+ILuaScriptMgr::~ILuaScriptMgr() = default;
+
+void* ILuaScriptMgr::OnQueryHeader(unsigned long& headerSize, const char*)
+{
+    headerSize = 0;
+    return nullptr;
+}
+
+IResource* ILuaScriptMgr::OnCreateProxyResource(const ResourceInfo&)
+{
+    return INVALID_RES_HANDLE;
+}
+
+IResource* ILuaScriptMgr::OnCreateResource(const ResourceInfo& info, unsigned long dataSize)
+{
+    IResource* resource = OnCreateResource(info);
+    if (!_vm || dataSize == 0)
+        return resource;
+    std::vector<char> script(dataSize);
+    unsigned long got = ReadNextChunk(0, script.data(), dataSize);
+    if (_vm->ExecBuffer(script.data(), got) != 0)
+        return resource;
+    Table table = _vm->GetGlobalTable(_tableName);
+    if (table.IsValid()) {
+        OnParseEntryTable(table);
+        table.RemGlobalName(_tableName);
+    }
+    return resource;
+}
+
+void ILuaScriptMgr::CreateLuaVM()
+{
+    _ownedVM.reset();
+    _ownedVM = std::make_unique<VirtualMachine>();
+    _vm = _ownedVM.get();
+}
+
+void ILuaScriptMgr::SetLuaVM(VirtualMachine* machine)
+{
+    _ownedVM.reset();
+    _vm = machine;
+}
