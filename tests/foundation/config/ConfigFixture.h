@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
