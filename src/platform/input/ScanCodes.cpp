@@ -75,7 +75,24 @@ const Tables& GetTables()
     return tables;
 }
 
+// Linux key codes agree with the scan codes up to F12 (88); beyond, the extended keys move.
+constexpr std::pair<int, int> kLinuxExtended[] = {
+    {89, 0x73},  {92, 0x79},  {93, 0x70},  {94, 0x7B},  {96, 0x9C},  {97, 0x9D},  {98, 0xB5},  {99, 0xB7},
+    {100, 0xB8}, {102, 0xC7}, {103, 0xC8}, {104, 0xC9}, {105, 0xCB}, {106, 0xCD}, {107, 0xCF}, {108, 0xD0},
+    {109, 0xD1}, {110, 0xD2}, {111, 0xD3}, {113, 0xA0}, {114, 0xAE}, {115, 0xB0}, {117, 0x8D}, {119, 0xC5},
+    {124, 0x7D}, {125, 0xDB}, {126, 0xDC}, {127, 0xDD}, {183, 0x64}, {184, 0x65}, {185, 0x66},
+};
+
 } // namespace
+
+int LinuxKeyCodeToScanCode(int keyCode)
+{
+    if (keyCode >= 1 && keyCode <= 88) return keyCode == 84 || keyCode == 85 ? 0 : keyCode;
+    for (const auto& [code, scan] : kLinuxExtended) {
+        if (code == keyCode) return scan;
+    }
+    return 0;
+}
 
 int SdlScancodeToScanCode(int sdlScancode)
 {

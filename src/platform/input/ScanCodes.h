@@ -5,5 +5,8 @@
 int SdlScancodeToScanCode(int sdlScancode);
 int ScanCodeToSdlScancode(int scanCode);
 
+// From a Linux input key code (an X key code less 8, as toolkits other than SDL report it).
+int LinuxKeyCodeToScanCode(int keyCode);
+
 // The key's display name as the platform gives it ("P", "Left Shift"); "" when unknown.
 const char* ScanCodeName(int scanCode);

@@ -110,36 +110,33 @@ void SdlInputSource::Handle(const SDL_Event& e)
 
 bool SdlInputSource::Open(InputDevice device, size_t bufferSize, std::string& name)
 {
-    std::lock_guard guard(_lock);
-    switch (device) {
-    case InputDevice::Keyboard:
-    case InputDevice::Mouse: {
-        if (!_events.IsAvailable()) return false;
-        Buffer& buffer = device == InputDevice::Keyboard ? _keyboard : _mouse;
-        buffer.open = true;
-        buffer.capacity = bufferSize;
-        buffer.records.clear();
-        buffer.records.reserve(bufferSize);
-        name = device == InputDevice::Keyboard ? "Keyboard" : "Mouse";
-        return true;
-    }
-    case InputDevice::Joystick:
+    if (device == InputDevice::Joystick) {
+        // Not under the lock: opening the joystick subsystem posts events, which come back
+        // through Handle on this thread.
         _joystick = SdlJoystick::OpenFirst();
         if (!_joystick) return false;
         name = _joystick->GetName();
         return true;
     }
-    return false;
+    if (!_events.IsAvailable()) return false;
+    std::lock_guard guard(_lock);
+    Buffer& buffer = device == InputDevice::Keyboard ? _keyboard : _mouse;
+    buffer.open = true;
+    buffer.capacity = bufferSize;
+    buffer.records.clear();
+    buffer.records.reserve(bufferSize);
+    name = device == InputDevice::Keyboard ? "Keyboard" : "Mouse";
+    return true;
 }
 
 void SdlInputSource::Close(InputDevice device)
 {
-    std::lock_guard guard(_lock);
-    switch (device) {
-    case InputDevice::Keyboard: _keyboard = Buffer{}; break;
-    case InputDevice::Mouse: _mouse = Buffer{}; break;
-    case InputDevice::Joystick: _joystick.reset(); break;
+    if (device == InputDevice::Joystick) {
+        _joystick.reset();
+        return;
     }
+    std::lock_guard guard(_lock);
+    (device == InputDevice::Keyboard ? _keyboard : _mouse) = Buffer{};
 }
 
 bool SdlInputSource::Fetch(InputDevice device, std::vector<InputRecord>& records)

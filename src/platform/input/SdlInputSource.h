@@ -51,9 +51,11 @@ private:
     SdlSubsystem _events;
     SDL_Window* _window;
     unsigned _windowId = 0;
-    mutable std::mutex _lock;  // events may be pushed from other threads
+    // Guards the buffers and the focus: events may be pushed from other threads. Never held
+    // across SDL calls, which may post events back into Handle.
+    mutable std::mutex _lock;
     bool _focus = true;
     Buffer _keyboard;
     Buffer _mouse;
-    std::unique_ptr<SdlJoystick> _joystick;
+    std::unique_ptr<SdlJoystick> _joystick;  // used on the input system's thread only
 };

@@ -39,6 +39,16 @@ TEST(KeyCodesTest, ScancodesMapToClassicScanCodes)
     EXPECT_STREQ(ScanCodeName(0), "");
 }
 
+TEST(KeyCodesTest, LinuxKeyCodesMapToTheSameScanCodes)
+{
+    const struct
+    {
+        int linuxCode, code;
+    } cases[] = {{1, 1},     {25, 25},   {28, 28},   {57, 57},   {88, 88}, {96, 156}, {97, 157},
+                 {103, 200}, {111, 211}, {125, 219}, {84, 0},    {0, 0},   {-3, 0},   {500, 0}};
+    for (const auto& c : cases) EXPECT_EQ(LinuxKeyCodeToScanCode(c.linuxCode), c.code) << c.linuxCode;
+}
+
 TEST(KeyCodesTest, KeysMapToConsoleVirtualKeys)
 {
     const struct
