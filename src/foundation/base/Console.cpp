@@ -32,6 +32,15 @@ bool Console::AddCommand(std::string& name, eCommandType type, void* variable, v
     return _commands.emplace(name, Command{type, variable, callback, argument}).second;
 }
 
+void Console::RemoveCommand(const std::string& name, const void* variable)
+{
+    std::string key;
+    StrMakeUp(key, name);
+    auto found = _commands.find(key);
+    if (found != _commands.end() && found->second.variable == variable)
+        _commands.erase(found);
+}
+
 bool Console::ExecuteCommand(const std::string& line)
 {
     std::string word;

@@ -38,6 +38,9 @@ public:
     // Upper-cases `name` in place; false when a command of that name exists (the first stays).
     bool AddCommand(std::string& name, eCommandType type, void* variable, void (*callback)(void*) = nullptr,
                     void* argument = nullptr);
+    // Removes the command only while it still points at `variable`, so an owner never removes
+    // the command that another owner registered first.
+    void RemoveCommand(const std::string& name, const void* variable);
     // True when the line named a command.
     bool ExecuteCommand(const std::string& line);
     void AutoCompleteCMD(std::string& line);

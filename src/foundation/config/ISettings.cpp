@@ -17,6 +17,9 @@ ISettings::ISettings(Name sheet, ConfigSystem* master) : _master(master), _sheet
 
 ISettings::~ISettings()
 {
+    if (MainConsole)
+        for (const auto& [name, variable] : _consoleVariables)
+            MainConsole->RemoveCommand(name, variable);
     if (!_master)
         return;
     _sheet.RemGlobalName(_sheetName);
@@ -78,7 +81,8 @@ void ISettings::AddConsoleVariable(const char* name, eCommandType type, void* va
     if (!MainConsole)
         return;
     std::string command = name;
-    MainConsole->AddCommand(command, type, variable);
+    if (MainConsole->AddCommand(command, type, variable))
+        _consoleVariables.emplace_back(command, variable);
 }
 
 void ISettings::Clamp(const char* key, int& value, int low, int high)

@@ -3,6 +3,10 @@
 #include "foundation/base/Name.h"
 #include "foundation/lua/Table.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 class ConfigSystem;
 class VirtualMachine;
 
@@ -38,8 +42,9 @@ protected:
     void Write(const char* key, float value);
     void Write(const char* key, const char* text);
 
-    // The first sheet to register a console variable keeps it.
-    static void AddConsoleVariable(const char* name, eCommandType type, void* variable);
+    // The first sheet to register a console variable keeps it; the sheet removes its own when
+    // it is destroyed, so the console never points into a freed sheet.
+    void AddConsoleVariable(const char* name, eCommandType type, void* variable);
 
     // Keeps value within [low, high], logging a warning that names the key when it was not.
     void Clamp(const char* key, int& value, int low, int high);
@@ -51,4 +56,5 @@ private:
     ConfigSystem* _master;
     Table _sheet;
     Name _sheetName;
+    std::vector<std::pair<std::string, void*>> _consoleVariables;
 };

@@ -3,23 +3,12 @@
 
 namespace {
 
-// The first sheets that register the console variables keep them for the whole process,
-// so they are made before any test runs.
-struct ConsoleSheets : ::testing::Environment {
-    void SetUp() override
-    {
-        set = std::make_unique<ConfigSet>(&Dumper::Instance());
-        set->render->ReadSheetParams();
-        set->sound->ReadSheetParams();
-    }
-    std::unique_ptr<ConfigSet> set;
-};
-ConsoleSheets* sheets = static_cast<ConsoleSheets*>(::testing::AddGlobalTestEnvironment(new ConsoleSheets));
-
 TEST(ConsoleVariables, ChangeTheirSheet)
 {
     ASSERT_NE(MainConsole, nullptr);
-    ConfigSet& set = *sheets->set;
+    ConfigSet set(&Dumper::Instance());
+    set.render->ReadSheetParams();
+    set.sound->ReadSheetParams();
 
     EXPECT_TRUE(MainConsole->ExecuteCommand("r_show_bounds 1"));
     EXPECT_TRUE(set.render->ShowBounds);
@@ -36,6 +25,29 @@ TEST(ConsoleVariables, ChangeTheirSheet)
     bool bounds = false;
     EXPECT_TRUE(set.render->GetSheet().GetBool("ShowBounds", bounds));
     EXPECT_TRUE(bounds);
+}
+
+TEST(ConsoleVariables, LeaveWithTheirSheet)
+{
+    ASSERT_NE(MainConsole, nullptr);
+    {
+        ConfigSet first(&Dumper::Instance());
+        first.render->ReadSheetParams();
+        {
+            // A second set finds the names taken and must not remove the first set's commands.
+            ConfigSet second(&Dumper::Instance());
+            second.render->ReadSheetParams();
+        }
+        EXPECT_TRUE(MainConsole->ExecuteCommand("r_show_bounds 1"));
+        EXPECT_TRUE(first.render->ShowBounds);
+    }
+    // The destroyed sheet's variables are gone, so typing one touches no freed memory.
+    EXPECT_FALSE(MainConsole->ExecuteCommand("r_show_bounds 0"));
+
+    ConfigSet again(&Dumper::Instance());
+    again.render->ReadSheetParams();
+    EXPECT_TRUE(MainConsole->ExecuteCommand("r_show_bounds 1"));
+    EXPECT_TRUE(again.render->ShowBounds);
 }
 
 }
