@@ -763,7 +763,7 @@ DataParser::eExpKind DataParser::PrimaryExpression()
             {
                 // No method-call syntax can name "nil": call through a helper instead.
                 Skip();
-                _writer.Insert(start, std::string(NilMethodHelper) + "(");
+                _writer.Insert(start, " " + std::string(NilMethodHelper) + "(");
                 _callsNilMethod = true;
                 FunctionArguments(true);
             }

@@ -1,0 +1,1 @@
+f = event(a, ...) return arg, a end while x do local y = f(1)[2].z:w "s" end

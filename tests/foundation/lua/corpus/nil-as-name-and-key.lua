@@ -1,0 +1,1 @@
+local nil = 1; nil = nil; t = {nil = nil}; t.nil = 1

@@ -1,0 +1,1 @@
+function T:nil(a) return 1 end a.b:nil{1}
