@@ -1,5 +1,6 @@
 #include "ResourceSystem/ResourceSystem.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <filesystem>
@@ -18,6 +19,7 @@ constexpr int LINE_NO_EXTENSION = 32;
 constexpr int LINE_NO_PROXY = 84;
 constexpr int LINE_INCORRECT_LOADING = 307;
 constexpr int LINE_NO_MANAGER = 320;
+constexpr unsigned long SKIP_CHUNK = 64 * 1024;
 
 // The text after the last "." of a name, or null when it has none.
 const char* Extension(const char* name)
@@ -295,6 +297,9 @@ IResource* ResourceSystem::BuildCurrent(IResourceMgr* manager, const ResourceInf
 unsigned long ResourceSystem::ReadNextChunk(unsigned long skip, void* buffer, unsigned long size)
 {
     if (_file) {
+        // A skip beyond what fseek takes would turn negative and move backwards.
+        if (skip > static_cast<unsigned long>(LONG_MAX))
+            return 0;
         if (skip && std::fseek(_file.get(), static_cast<long>(skip), SEEK_CUR) != 0)
             return 0;
         if (!buffer || !size)
@@ -308,9 +313,14 @@ unsigned long ResourceSystem::ReadNextChunk(unsigned long skip, void* buffer, un
                 if (_archive->Read(buffer, skip) != skip)
                     return 0;
             } else {
-                std::vector<unsigned char> scratch(skip);
-                if (_archive->Read(scratch.data(), skip) != skip)
-                    return 0;
+                // A bounded scratch buffer: the skip may come from a corrupt header.
+                std::vector<unsigned char> scratch(std::min(skip, SKIP_CHUNK));
+                for (unsigned long left = skip; left > 0;) {
+                    unsigned long part = std::min(left, SKIP_CHUNK);
+                    if (_archive->Read(scratch.data(), part) != part)
+                        return 0;
+                    left -= part;
+                }
             }
         }
         if (!buffer || !size)

@@ -120,6 +120,21 @@ TEST_F(ResourceSystemTest, SkipInPlainFileMovesThePosition)
     EXPECT_EQ(Load("skip.dds")->data, "456789");
 }
 
+TEST_F(ResourceSystemTest, SkipPastTheEndReadsNothing)
+{
+    // A skip taken from a corrupt header must neither allocate it nor move backwards.
+    WriteFile(dir / "t/a.dds", "0123456789");
+    WriteZip(dir / "pack.apk", {{"a.dds", "0123456789"}});
+    for (const std::string& root : {dir / "t", dir / "pack.apk"}) {
+        FakeMgr mgr;
+        mgr.SetRootDir(root.c_str());
+        system->RegisterResMgr("dds", &mgr);
+        mgr.skip = ~0ul - 1;
+        EXPECT_EQ(static_cast<FakeResource*>(system->LoadResource("a.dds", 0, 0))->data, "") << root;
+        system->UnregisterResMgr(&mgr);
+    }
+}
+
 TEST_F(ResourceSystemTest, OrderChoosesFileOrArchiveFirst)
 {
     // An archive root's full path is the archive path followed by the name.
