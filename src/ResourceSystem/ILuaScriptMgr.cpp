@@ -28,11 +28,12 @@ IResource* ILuaScriptMgr::OnCreateResource(const ResourceInfo& info, unsigned lo
         return resource;
     std::vector<char> script(dataSize);
     unsigned long got = ReadNextChunk(0, script.data(), dataSize);
-    if (_vm->ExecBuffer(script.data(), got) != 0)
-        return resource;
+    bool ran = _vm->ExecBuffer(script.data(), got) == 0;
     Table table = _vm->GetGlobalTable(_tableName);
     if (table.IsValid()) {
-        OnParseEntryTable(table);
+        if (ran)
+            OnParseEntryTable(table);
+        // A script that failed after assigning the table must not hand it to the next one.
         table.RemGlobalName(_tableName);
     }
     return resource;

@@ -45,6 +45,7 @@ TEST(LuaScriptMgr, RunsScriptsFromFoldersAndArchives)
     TempDir dir;
     WriteFile(dir / "scripts/hull.mat", "Material = { title = 'Hull', speed = 2.5 }\n");
     WriteFile(dir / "scripts/broken.mat", "Material = { title = \n");
+    WriteFile(dir / "scripts/stale.mat", "Material = { title = 'Stale' }\nundefined()\n");
     WriteFile(dir / "scripts/other.mat", "Something = { title = 'x' }\n");
     WriteZip(dir / "scripts.apk", {{"Packed.MAT", "Material = { title = 'Packed' }"}});
 
@@ -64,8 +65,9 @@ TEST(LuaScriptMgr, RunsScriptsFromFoldersAndArchives)
     // The table is gone once read, so the next script starts clean.
     EXPECT_FALSE(folder.GetLuaVM()->GetGlobalTable("Material").IsValid());
 
-    // A broken script or one without the table still gives the (empty) resource.
-    for (const char* name : {"broken.mat", "other.mat"}) {
+    // A broken script or one without the table still gives the (empty) resource; a script that
+    // fails after assigning the table leaves nothing for the next one.
+    for (const char* name : {"broken.mat", "stale.mat", "other.mat"}) {
         auto* resource = static_cast<ScriptResource*>(system.LoadResource(name, 0, 0));
         ASSERT_NE(resource, INVALID_RES_HANDLE) << name;
         EXPECT_FALSE(resource->parsed) << name;
