@@ -1,6 +1,7 @@
 #include "foundation/config/ConfigSystem.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <vector>
@@ -226,6 +227,12 @@ bool ConfigSystem::WriteMember(std::string& out, const Member& member, int depth
         out += member.boolean ? "true" : "false";
         return true;
     case LUA_TYPE_NUMBER:
+        // "inf" would read back as nil and "-inf" as a script error that loses every setting.
+        if (!std::isfinite(member.number)) {
+            Log().Print(DUMP_WARNING, "Config member \"%s\" is not a finite number, not written\n",
+                        member.KeyText("").c_str());
+            return false;
+        }
         out += FormatNumber(member.number);
         return true;
     case LUA_TYPE_STRING:

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "ConfigFixture.h"
 
 namespace {
@@ -78,6 +80,24 @@ TEST_F(ConfigTest, ValuesSurviveWriteAndReadBack)
     EXPECT_STREQ(set.network->PlayerName, "O'Neil \\ the\nsecond\t\"ace\"");
     EXPECT_STREQ(set.network->ServerName, "Station");
     EXPECT_EQ(set.network->MaxPlayers, 4);
+}
+
+TEST_F(ConfigTest, NonFiniteNumbersDoNotSpoilTheFile)
+{
+    // A console variable takes "-inf"; the file written afterwards must still run.
+    std::string path = Path("outconfig.cfg");
+    {
+        ConfigSet set(&dumper);
+        set.sound->SetSettingsMusicVolume(-INFINITY);
+        set.game->PlayerFov = NAN;
+        set.video->ScrWidth = 1280;
+        ASSERT_TRUE(set.config->WriteFile(path.c_str()));
+    }
+    ConfigSet set(&dumper);
+    ASSERT_TRUE(set.config->ExecFile(path.c_str()));
+    EXPECT_EQ(set.video->ScrWidth, 1280);
+    EXPECT_FLOAT_EQ(set.sound->GetSettingsMusicVolume(), 0.5f);
+    EXPECT_FLOAT_EQ(set.game->PlayerFov, 60.0f);
 }
 
 TEST_F(ConfigTest, TablesAssignedBySomeScriptAreWrittenBack)
