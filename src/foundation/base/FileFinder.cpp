@@ -113,9 +113,11 @@ bool FileFinder::Initialize(const char* folder, const char* mask)
     std::error_code error;
     if (!fs::is_directory(resolved.empty() ? "." : resolved, error))
         return false;
+    if (!resolved.empty() && resolved.back() != '/')
+        resolved += '/';
+    if (resolved.size() >= MaxFolder || strlen(mask) >= MaxMask)
+        return false;
     _folder = resolved;
-    if (!_folder.empty() && _folder.back() != '/')
-        _folder += '/';
     _mask = mask;
     _pattern = _folder + _mask;
     _initialized = true;
@@ -211,7 +213,10 @@ bool FileFinder::RecursiveFileScan(FileScanResult& result, unsigned long& larges
         const FileInfo info = _info;
         if (info.IsDirectory())
         {
-            FileFinder sub((folder + info.GetFileName() + "/").c_str(), mask.c_str(), _flags);
+            const std::string subFolder = folder + info.GetFileName() + "/";
+            if (subFolder.size() >= MaxFolder)
+                return false;
+            FileFinder sub(subFolder.c_str(), mask.c_str(), _flags);
             if (!sub.RecursiveFileScan(result, largest, fullPath, FileInfo::MaxName))
                 return false;
             continue;

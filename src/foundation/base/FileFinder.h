@@ -49,6 +49,10 @@ private:
 class FileFinder
 {
 public:
+    // Longest folder path (with its separator) and mask a finder takes, terminators included.
+    static constexpr unsigned MaxFolder = 256;
+    static constexpr unsigned MaxMask = 128;
+
     enum
     {
         FF_LOWER_CASE = 0x01,  // deliver names in lower case
@@ -61,6 +65,8 @@ public:
     ~FileFinder();
 
     bool Initialize(const char* pattern);
+    // False when the folder is missing, is not a directory, or the folder path or mask is too
+    // long (which also ends a scan that loops through linked folders).
     bool Initialize(const char* folder, const char* mask);
 
     bool Next();
@@ -70,7 +76,8 @@ public:
     bool Close();
 
     // Adds every matching file below the folder; subfolders are entered when their own names
-    // match the mask. Fails when a stored name would reach `maxLength` (at most 256).
+    // match the mask. Fails when a stored name would reach `maxLength` (at most 256) or a
+    // subfolder's path would reach MaxFolder.
     bool RecursiveFileScan(FileScanResult& result, unsigned long& largest, bool fullPath, unsigned maxLength);
 
     static bool MatchMask(const char* name, const char* mask);

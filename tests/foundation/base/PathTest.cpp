@@ -117,6 +117,22 @@ TEST_F(FileFinderTest, RecursiveScanRefusesNamesReachingTheLimit)
     EXPECT_FALSE(finder.RecursiveFileScan(result, largest, false, 9));  // "Alice.prf" + terminator
 }
 
+TEST_F(FileFinderTest, OverlongFolderPathsAndMasksAreRefused)
+{
+    EXPECT_FALSE(FileFinder().Initialize((dir / "Profiles").c_str(), std::string(200, '*').c_str()));
+
+    // A chain of matching folders deeper than a folder path may be: the scan fails rather than
+    // listing what lies below the limit.
+    std::string deep = "Profiles";
+    while (deep.size() < 300)
+        deep += "/level.prf";
+    dir.Write(deep + "/deep.prf", "1");
+    FileFinder finder((dir / "Profiles").c_str(), "*.prf", 0);
+    FileScanResult result;
+    unsigned long largest = 0;
+    EXPECT_FALSE(finder.RecursiveFileScan(result, largest, false, 256));
+}
+
 TEST(FileFinderMaskTest, Wildcards)
 {
     struct Case
