@@ -37,9 +37,10 @@ std::string MatchInFolder(const std::string& folder, const std::string& name)
     fs::directory_iterator it(folder.empty() ? "." : folder, error);
     if (error)
         return {};
-    for (const fs::directory_entry& entry : it)
+    // Stepped with an error code: a folder that fails mid-listing must not throw.
+    for (; !error && it != fs::directory_iterator(); it.increment(error))
     {
-        std::string candidate = entry.path().filename().string();
+        std::string candidate = it->path().filename().string();
         if (strcasecmp(candidate.c_str(), name.c_str()) == 0)
             return candidate;
     }
