@@ -109,8 +109,10 @@ bool BinaryReader::ReadFixedString(char* out, size_t fieldSize)
             out[0] = 0;
         return false;
     }
+    if (fieldSize == 0)
+        return true;
     const char* field = reinterpret_cast<const char*>(_data + _offset);
-    size_t length = strnlen(field, fieldSize);
+    size_t length = strnlen(field, fieldSize - 1);
     memcpy(out, field, length);
     out[length] = 0;
     _offset += fieldSize;

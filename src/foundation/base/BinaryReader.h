@@ -20,8 +20,9 @@ public:
     bool Read(uint64_t& value);
     bool Read(double& value);
     bool ReadBytes(void* out, size_t count);
-    // Reads a fixed field of `fieldSize` bytes into `out` (at least fieldSize + 1 bytes);
-    // the text is always terminated.
+    // Reads a fixed text field of `fieldSize` bytes into `out`, a buffer of at least fieldSize
+    // bytes (typically the record's own array). The text is always terminated inside that, so a
+    // field without a terminator keeps its first fieldSize - 1 characters.
     bool ReadFixedString(char* out, size_t fieldSize);
     bool Skip(size_t count);
     bool Seek(size_t offset);

@@ -78,6 +78,21 @@ TEST(BinaryIoTest, TruncatedInputFailsAndStaysFailed)
     EXPECT_FALSE(huge.Skip(static_cast<size_t>(-1)));
 }
 
+TEST(BinaryIoTest, UnterminatedTextFieldStaysInsideItsArray)
+{
+    const char full[] = {'A', 'B', 'C', 'D'};
+    struct
+    {
+        char text[4];
+        char guard = 'g';
+    } record;
+    BinaryReader unterminated(full, sizeof(full), "x");
+    EXPECT_TRUE(unterminated.ReadFixedString(record.text, sizeof(record.text)));
+    EXPECT_STREQ(record.text, "ABC");
+    EXPECT_EQ(record.guard, 'g');
+    EXPECT_EQ(unterminated.Remaining(), 0u);
+}
+
 TEST(RandomTest, RangeAndSeeding)
 {
     EngineSeed(1234);
