@@ -4,6 +4,7 @@
 
 #include "foundation/base/Flags.h"
 #include "foundation/base/Format.h"
+#include "foundation/base/MessageBox.h"
 #include "foundation/base/Name.h"
 
 namespace {
@@ -79,6 +80,7 @@ TEST_F(NameTest, OverlongTextIsCutConsistently)
 TEST(NameDeathTest, FullTableIsFatal)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
+    SetMessageBoxesInteractive(false);
     EXPECT_EXIT(
         {
             Name::ClearHash();
