@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "foundation/base/Dumper.h"
 
@@ -61,20 +62,19 @@ int AskUser(const char* text, const char* caption, MessageBoxIcon icon, MessageB
 
 int ShowMessageBox(const char* text, const char* caption, MessageBoxIcon icon, MessageBoxButtons buttons)
 {
-    if (!text)
-        text = "";
-    if (!caption)
-        caption = "";
-    fprintf(stderr, "%s\n%s\n", caption, text);
+    // Callers often pass a Format text; logging may format again before the box is shown.
+    const std::string message = text ? text : "";
+    const std::string title = caption ? caption : "";
+    fprintf(stderr, "%s\n%s\n", title.c_str(), message.c_str());
     fflush(stderr);
     Dumper::Instance().Print(icon == MessageBoxIcon::Error ? DUMP_ERROR
                              : icon == MessageBoxIcon::Warning ? DUMP_WARNING
                                                                : DUMP_INFO,
-                             "%s %s\n", caption, text);
+                             "%s %s\n", title.c_str(), message.c_str());
 
     if (!AreMessageBoxesInteractive())
         return buttons == MessageBoxButtons::Ok ? MB_RESULT_OK : MB_RESULT_IGNORE;
-    return AskUser(text, caption, icon, buttons);
+    return AskUser(message.c_str(), title.c_str(), icon, buttons);
 }
 
 void SetMessageBoxesInteractive(bool interactive)
