@@ -87,10 +87,19 @@ constexpr Reserved ReservedWords[] = {
 
 int ReservedToken(std::string_view name)
 {
+    // Most names are not reserved: rule them out by length and first letter before comparing.
     if (name.size() < 2 || name.size() > 8)
         return DTK_NAME;
+    switch (name[0])
+    {
+    case 'a': case 'b': case 'd': case 'e': case 'f': case 'i': case 'l':
+    case 'N': case 'n': case 'o': case 'r': case 't': case 'u': case 'w':
+        break;
+    default:
+        return DTK_NAME;
+    }
     for (const Reserved& r : ReservedWords)
-        if (r.word[0] == name[0] && r.word == name)
+        if (r.word.size() == name.size() && r.word[0] == name[0] && r.word == name)
             return r.token;
     return DTK_NAME;
 }
@@ -145,9 +154,12 @@ int DataLexer::Lex(DataToken& token)
             Advance();
             if (_current == '[' && (Advance(), _current == '['))
                 ReadLongString(nullptr);
-            else
-                while (_current != '\n' && _current != EndOfStream)
-                    Advance();
+            else if (_current != '\n' && _current != EndOfStream)
+            {
+                const void* end = std::memchr(_p, '\n', static_cast<size_t>(_end - _p));
+                _p = (end ? static_cast<const char*>(end) : _end) - 1;
+                Advance();
+            }
             continue;
         case '[':
             Advance();
@@ -211,6 +223,10 @@ int DataLexer::Lex(DataToken& token)
         default:
             if (Is(_current, CC_SPACE))
             {
+                const char* p = _p + 1;
+                while (p < _end && *p != '\n' && Is(static_cast<unsigned char>(*p), CC_SPACE))
+                    ++p;
+                _p = p - 1;
                 Advance();
                 continue;
             }
@@ -237,9 +253,11 @@ int DataLexer::Lex(DataToken& token)
 int DataLexer::ReadName(DataToken& token)
 {
     const char* start = _p;
-    do
-        Advance();
-    while (Is(_current, CC_ALPHA | CC_DIGIT));
+    const char* p = _p + 1;
+    while (p < _end && Is(static_cast<unsigned char>(*p), CC_ALPHA | CC_DIGIT))
+        ++p;
+    _p = p - 1;
+    Advance();
     token.text = std::string_view(start, static_cast<size_t>(_p - start));
     return ReservedToken(token.text);
 }

@@ -178,10 +178,13 @@ void DataParser::Emit(const DataToken& token)
     case DTK_EOS:
         break;
     default:
-    {
+        if (token.token < DTK_FIRST_RESERVED)
+        {
+            _writer.Write(static_cast<char>(token.token), token.line);
+            break;
+        }
         char scratch[2];
         _writer.Write(DataTokenName(token.token, scratch), token.line);
-    }
     }
 }
 

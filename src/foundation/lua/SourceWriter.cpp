@@ -4,7 +4,8 @@ void SourceWriter::WriteString(std::string_view contents, bool longString, bool 
                                int startLine, int endLine)
 {
     PadTo(startLine);
-    _out.push_back(' ');
+    if (NeedsSpace('['))
+        _out.push_back(' ');
     int span = endLine - startLine;
     // A long string without carriage returns keeps its exact text in a level-n long bracket
     // (the target language treats "\r" there as a line break, and rejects nested "[[").

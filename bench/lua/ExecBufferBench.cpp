@@ -1,0 +1,133 @@
+// Loading a large data file through ExecBuffer (translation + load + run) against loading and
+// running the already translated text directly. The ratio is the cost of the translation.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+#include <lua.hpp>
+
+#include "foundation/lua/DataParser.h"
+#include "foundation/lua/VirtualMachine.h"
+
+namespace
+{
+// About 1 MB of game-data-like records.
+const std::string& DataFile()
+{
+    static const std::string text = [] {
+        std::string s = "-- generated game data\nGameData = {}\n";
+        char line[512];
+        for (int i = 0; s.size() < (1u << 20); ++i)
+        {
+            std::snprintf(line, sizeof line,
+                          "GameData[%d] = {\n"
+                          "  name = \"ship_%d\", class = \"Fighter\", mass = %d.%d, speed = %de2,\n"
+                          "  hull = { armour = %d, shield = NULL, parts = { \"engine\", \"gun\", [[cockpit\n"
+                          "  glass]] } },\n"
+                          "  weapons = { { slot = 1, type = \"laser\", offset = {%d, 0.5, -2} }, { slot = 2, type = NULL } },\n"
+                          "  enabled = %d != 3, -- a comment\n"
+                          "  OnHit = event(this, damage) if damage != NULL then return damage * 2 end return 0 end,\n"
+                          "}\n",
+                          i, i, i % 97, i % 10, i % 13, i * 7 % 1000, i % 5, i % 4);
+            s += line;
+        }
+        return s;
+    }();
+    return text;
+}
+
+void ExecBuffer(benchmark::State& state)
+{
+    const std::string& text = DataFile();
+    for (auto _ : state)
+    {
+        VirtualMachine vm;
+        if (vm.ExecBuffer(text.data(), text.size()) != 0)
+            state.SkipWithError("data file failed");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+void LoadTranslated(benchmark::State& state)
+{
+    const std::string& text = DataFile();
+    std::string translated;
+    std::string error;
+    if (!DataParser::Translate(text.data(), text.size(), "", translated, error))
+    {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    for (auto _ : state)
+    {
+        VirtualMachine vm;
+        lua_State* L = vm.GetState();
+        if (luaL_loadbuffer(L, translated.data(), translated.size(), "") != 0 || lua_pcall(L, 0, 0, 0) != 0)
+            state.SkipWithError("translated text failed");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+void TranslateOnly(benchmark::State& state)
+{
+    const std::string& text = DataFile();
+    std::string translated;
+    std::string error;
+    for (auto _ : state)
+        DataParser::Translate(text.data(), text.size(), "", translated, error);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+double Mean(const std::vector<double>& v)
+{
+    double sum = 0;
+    for (double x : v)
+        sum += x;
+    return v.empty() ? 0 : sum / static_cast<double>(v.size());
+}
+}  // namespace
+
+double Min(const std::vector<double>& v)
+{
+    double best = v.empty() ? 0 : v[0];
+    for (double x : v)
+        best = x < best ? x : best;
+    return best;
+}
+
+BENCHMARK(ExecBuffer)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Min);
+BENCHMARK(LoadTranslated)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Min);
+BENCHMARK(TranslateOnly)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Min);
+
+// Prints ExecBuffer time / direct time after the table (run with --benchmark_repetitions=N to
+// compare the fastest of N).
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    struct Collector : benchmark::ConsoleReporter
+    {
+        void ReportRuns(const std::vector<Run>& runs) override
+        {
+            for (const Run& run : runs)
+            {
+                // With repetitions, compare the fastest runs: other load on the machine only
+                // ever adds time.
+                if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "min")
+                    continue;
+                if (run.benchmark_name().rfind("ExecBuffer", 0) == 0)
+                    ours.push_back(run.GetAdjustedRealTime());
+                else if (run.benchmark_name().rfind("LoadTranslated", 0) == 0)
+                    reference.push_back(run.GetAdjustedRealTime());
+            }
+            ConsoleReporter::ReportRuns(runs);
+        }
+        std::vector<double> ours;
+        std::vector<double> reference;
+    } reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("data file: %zu bytes\nExecBuffer / loadbuffer+pcall of translated text: %.3f\n", DataFile().size(),
+                Mean(reporter.ours) / Mean(reporter.reference));
+    benchmark::Shutdown();
+    return 0;
+}
