@@ -51,13 +51,8 @@ std::unique_ptr<Effect> Effect::Create(EffectPool& pool, const std::string& sour
 
 Effect::Effect(EffectPool& pool, std::string name) : _pool(pool), _device(pool.GetDevice()), _name(std::move(name)) {}
 
-Effect::~Effect()
-{
-    if (_device.GetProgram() && std::any_of(_programs.begin(), _programs.end(), [&](const Program& p) {
-            return p.program.get() == _device.GetProgram();
-        }))
-        _device.SetProgram(nullptr);
-}
+// Programs leave the device's caches themselves.
+Effect::~Effect() = default;
 
 bool Effect::Build(const EffectDesc& desc, const PreprocessedSource& source, const std::vector<Macro>& macros,
                    std::string& errors)

@@ -194,7 +194,7 @@ public:
         bool inComment = false;
         int lineNo = 0;
         size_t pos = 0;
-        while (pos <= text.size()) {
+        while (pos < text.size()) {
             size_t end = text.find('\n', pos);
             if (end == std::string::npos) end = text.size();
             std::string line = text.substr(pos, end - pos);

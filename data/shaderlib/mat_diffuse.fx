@@ -1,0 +1,49 @@
+// A mesh with one texture, lit by the sun. Flags: USE_INSTANCING (the instance index follows the
+// one texture coordinate set), USE_UNLIT (the texture as it is), USE_TINT (times TINT_COLOR).
+#include "SharedParams"
+
+texture DiffuseMap : BASE_MAP;
+sampler base_sampler { Texture = DiffuseMap; MinFilter = Linear; MagFilter = Linear; MipFilter = Linear; }
+vec4 tint : TINT_COLOR = {1, 1, 1, 1};
+
+vertex vs_mesh {
+    layout(location = GFX_LOC_POSITION) in vec3 inPosition;
+    layout(location = GFX_LOC_NORMAL) in vec3 inNormal;
+    layout(location = GFX_LOC_TEXCOORD0) in vec2 inTexCoord;
+#ifdef USE_INSTANCING
+    layout(location = GFX_LOC_TEXCOORD1) in float inInstance;
+#else
+    const float inInstance = 0.0;
+#endif
+    out vec3 vNormal;
+    out vec2 vTexCoord;
+    void main()
+    {
+        mat4 world = WorldOf(inInstance);
+        gl_Position = matViewProj * (world * vec4(inPosition, 1.0));
+        vNormal = (world * vec4(inNormal, 0.0)).xyz;
+        vTexCoord = inTexCoord;
+    }
+}
+
+fragment fs_mesh {
+    in vec3 vNormal;
+    in vec2 vTexCoord;
+    void main()
+    {
+        vec4 color = texture(base_sampler, vTexCoord);
+#ifndef USE_UNLIT
+        float lit = length(vNormal) > 0.0 && length(vecSunDir) > 0.0
+                        ? max(dot(normalize(vNormal), -normalize(vecSunDir)), 0.0) : 0.0;
+        color.rgb *= vecSunAmbient.rgb * fSunAmbientPower + vecSunDiffuse.rgb * fSunDiffusePower * lit;
+#endif
+#ifdef USE_TINT
+        color *= tint;
+#endif
+        fx_Target0 = color;
+    }
+}
+
+technique Diffuse {
+    pass p0 { VertexShader = vs_mesh; FragmentShader = fs_mesh; }
+}

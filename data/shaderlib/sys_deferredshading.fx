@@ -1,0 +1,52 @@
+// Lighting of the deferred stage over a screen quad. The targets hold: depth (z / w of the
+// pixel), the world normal packed to 0..1, the albedo, and the emissive colour.
+#include "SharedParams"
+#include "ScreenQuad"
+
+texture DepthMap : DEPTH_MRT;
+texture NormalMap : NORMAL_MRT;
+texture ColorMap : COLOR_MRT;
+texture MaterialMap : MATERIAL_MRT;
+sampler depth_sampler { Texture = DepthMap; MinFilter = Point; MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
+sampler normal_sampler { Texture = NormalMap; MinFilter = Point; MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
+sampler color_sampler { Texture = ColorMap; MinFilter = Point; MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
+sampler material_sampler { Texture = MaterialMap; MinFilter = Point; MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
+
+fragment fs_light {
+    in vec4 vColor;
+    in vec2 vTexCoord;
+
+    vec3 WorldPosition(vec2 uv, float depth)
+    {
+        vec4 clip = vec4(uv.x * 2.0 - 1.0, 1.0 - uv.y * 2.0, depth, 1.0);
+        vec4 world = matViewProjInv * clip;
+        return world.xyz / world.w;
+    }
+
+    void main()
+    {
+        vec3 normal = texture(normal_sampler, vTexCoord).xyz * 2.0 - 1.0;
+        vec4 albedo = texture(color_sampler, vTexCoord);
+        vec3 light = vec3(0.0);
+#if defined(DIRECTIONAL_LIGHTING)
+        vec3 toLight = -normalize(vecSunDir + vec3(0.0, 0.0, 1e-6));
+        light = vecSunAmbient.rgb * fSunAmbientPower +
+                vecSunDiffuse.rgb * fSunDiffusePower * max(dot(normal, toLight), 0.0);
+        light += texture(material_sampler, vTexCoord).rgb;
+#elif defined(OMNI_LIGHTING) || defined(SPOT_LIGHTING)
+        float depth = texture(depth_sampler, vTexCoord).r;
+        vec3 position = WorldPosition(vTexCoord, depth);
+        vec3 toLight = vecOmniPos - position;
+        float distance = length(toLight);
+        float falloff = clamp(1.0 - distance / max(fOmniRange, 0.001), 0.0, 1.0);
+        falloff *= falloff;
+        float lit = max(dot(normal, toLight / max(distance, 0.001)), 0.0);
+        light = vecOmniDiffuse.rgb * vecOmniAttenuation.rgb * (lit * falloff * fOmniIntensity);
+#endif
+        fx_Target0 = vec4(albedo.rgb * light, 1.0);
+    }
+}
+
+technique DeferredLighting {
+    pass p0 { VertexShader = vs_screen_quad; FragmentShader = fs_light; }
+}
