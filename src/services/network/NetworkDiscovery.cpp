@@ -13,6 +13,8 @@ std::vector<uint8_t> MakePing(uint64_t timeStamp)
     BinaryWriter out;
     out.WriteBytes(NetworkProtocol::PingMagic, sizeof(NetworkProtocol::PingMagic));
     out.Write(timeStamp);
+    const std::vector<uint8_t> padding(NetworkProtocol::PingSize - out.Size(), 0);
+    out.WriteBytes(padding.data(), padding.size());
     return out.Data();
 }
 

@@ -21,10 +21,11 @@ constexpr uint32_t REASON_FULL = 0x46554C4C;
 constexpr uint32_t REASON_CLOSED = 0x434C4F53;
 
 // A discovery ping is the magic followed by the searcher's 8-byte time stamp; the answer is
-// ID_PONG, the same time stamp and the server's record.
+// ID_PONG, the same time stamp and the server's record. The ping is padded with zeros to the
+// answer's size, so that a forged sender address cannot make a server send more than it got.
 constexpr uint8_t PingMagic[8] = {'V', 'T', 'R', 'L', 'P', 'I', 'N', 'G'};
-constexpr size_t PingSize = sizeof(PingMagic) + 8;
 constexpr size_t PongSize = 1 + 8 + 136;
+constexpr size_t PingSize = PongSize;
 
 // Bounds on what a peer can make us hold: nothing is exchanged beyond connection management.
 constexpr size_t MaxPacketSize = 4096;

@@ -115,6 +115,8 @@ TEST(NetworkDiscovery, ReadsOnlyWholeAnswersAndPings)
     const std::vector<uint8_t> ping = NetworkDiscovery::MakePing(0x1122334455667788ull);
     ASSERT_TRUE(NetworkDiscovery::ReadPing(ping.data(), ping.size(), stamp));
     EXPECT_EQ(stamp, 0x1122334455667788ull);
+    // A forged sender gets no more bytes sent to it than the forger sent.
+    EXPECT_GE(ping.size(), pong.size());
     EXPECT_FALSE(NetworkDiscovery::ReadPing(ping.data(), ping.size() - 1, stamp));
     std::vector<uint8_t> wrongMagic = ping;
     wrongMagic[3] ^= 0xFF;

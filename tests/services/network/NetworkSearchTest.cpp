@@ -2,6 +2,7 @@
 
 #include "platform/net/UdpSocket.h"
 #include "services/network/NetworkDiscovery.h"
+#include "services/network/NetworkProtocol.h"
 #include "services/network/NetworkServer.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ namespace
 // Answers one ping as a server that is not open.
 bool AnswerAsClosedServer(UdpSocket& socket)
 {
-    uint8_t buffer[64];
+    uint8_t buffer[NetworkProtocol::PingSize];
     const UdpSocket::Received received = socket.Receive(buffer, sizeof(buffer), 0);
     uint64_t stamp = 0;
     if (received.result != 1 || !NetworkDiscovery::ReadPing(buffer, received.size, stamp))
