@@ -7,13 +7,11 @@
 
 namespace
 {
+// Keeps the text up to its terminator; whatever a sender put after it is not carried on.
 template <size_t N>
 bool ReadText(BinaryReader& in, char (&field)[N])
 {
-    if (!in.ReadBytes(field, N))
-        return false;
-    field[N - 1] = '\0';
-    return true;
+    return in.ReadFixedString(field, N);
 }
 
 template <size_t N>
