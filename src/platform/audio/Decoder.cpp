@@ -57,6 +57,11 @@ std::unique_ptr<Decoder> Decoder::Open(const std::string& path, std::string& err
         error = "no channels or no sample rate";
         return nullptr;
     }
+    // The player buffers a fixed time ahead: a lying rate would ask for gigabytes.
+    if (state->sampleRate > kMaxSampleRate) {
+        error = "sample rate " + std::to_string(state->sampleRate) + " is out of range";
+        return nullptr;
+    }
     AVChannelLayout outLayout;
     av_channel_layout_default(&outLayout, state->channels);
     SwrContext* swr = nullptr;

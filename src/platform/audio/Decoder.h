@@ -12,6 +12,8 @@ namespace audio {
 // the file's own rate, mixed down to at most two channels.
 class Decoder {
 public:
+    static constexpr int kMaxSampleRate = 192000;
+
     // Null, with the reason, when the file cannot be opened or holds no audio it can decode.
     static std::unique_ptr<Decoder> Open(const std::string& path, std::string& error);
     ~Decoder();

@@ -65,7 +65,13 @@ TEST(XwmaDecoding, GeneratedMusicIsValidAndNotSilent) {
 TEST(XwmaDecoding, MissingOrForeignFileIsRefused) {
     ScratchFolder folder("refuse");
     WriteBytes("text.xwma", std::vector<uint8_t>(300, 'a'));
-    for (const char* path : {"missing.xwma", "text.xwma"}) {
+    // Plain PCM in the container at two billion samples a second: the stream would
+    // ask for a gigabyte of buffer.
+    std::vector<uint8_t> wild = ToneXwma(440.0f, 0.3f);
+    const uint8_t pcmAtTwoGigahertz[] = {1, 0, 1, 0, 0x00, 0x94, 0x35, 0x77};
+    std::copy(std::begin(pcmAtTwoGigahertz), std::end(pcmAtTwoGigahertz), wild.begin() + 20);
+    WriteBytes("wild.xwma", wild);
+    for (const char* path : {"missing.xwma", "text.xwma", "wild.xwma"}) {
         std::string error;
         EXPECT_FALSE(audio::Decoder::Open(path, error)) << path;
         EXPECT_FALSE(error.empty());
