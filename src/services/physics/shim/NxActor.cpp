@@ -190,7 +190,7 @@ void NxActor::releaseShape(NxShape& shape)
     {
         _compound->removeChildShape(shape._shape.get());
         // Child indices moved: drop the body's pairs so that no manifold keeps an old index.
-        _scene->World().Reinsert(*_body, FilterWord(nullptr));
+        _scene->World().Reinsert(*_body, FilterWord(nullptr), _serial);
     }
     _shapeList.erase(std::find(_shapeList.begin(), _shapeList.end(), &shape));
     _shapes.erase(it);
@@ -207,10 +207,10 @@ void NxActor::SyncTriggers()
 void NxActor::ReinsertBody()
 {
     SceneWorld& world = _scene->World();
-    world.Reinsert(*_body, FilterWord(nullptr));
+    world.Reinsert(*_body, FilterWord(nullptr), _serial);
     for (const auto& shape : _shapes)
         if (shape->_trigger)
-            world.Reinsert(*shape->_trigger, FilterWord(shape.get()));
+            world.Reinsert(*shape->_trigger, FilterWord(shape.get()), _serial);
 }
 
 int NxActor::FilterWord(const NxShape* trigger) const

@@ -71,6 +71,7 @@ private:
     NxScene* _scene = nullptr;
     bool _dynamic = false;
     NxActorGroup _group = 0;
+    int _serial = 0;   // unique in the scene; marks the actor's objects for the filter
     NxU32 _flags = 0;
     NxCollisionGroup _bodyGroup = 0;   // the group of the first solid shape
     std::vector<std::unique_ptr<NxShape>> _shapes;

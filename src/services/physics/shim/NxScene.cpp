@@ -150,6 +150,7 @@ NxActor* NxScene::createActor(const NxActorDesc& desc)
     actor->_scene = this;
     actor->_dynamic = desc.body != nullptr;
     actor->_group = desc.group;
+    actor->_serial = _nextSerial++;
     actor->_compound = std::make_unique<btCompoundShape>(true, int(desc.shapes.size()));
 
     float mass = 0;
@@ -223,11 +224,11 @@ NxActor* NxScene::createActor(const NxActorDesc& desc)
     actor->_body->setUserPointer(actor.get());
     actor->_body->setUserIndex(OBJECT_BODY);
 
-    _world->Add(*actor->_body, actor->FilterWord(nullptr));
+    _world->Add(*actor->_body, actor->FilterWord(nullptr), actor->_serial);
     actor->SyncTriggers();
     for (const auto& shape : actor->_shapes)
         if (shape->_trigger)
-            _world->Add(*shape->_trigger, actor->FilterWord(shape.get()));
+            _world->Add(*shape->_trigger, actor->FilterWord(shape.get()), actor->_serial);
     _actors.push_back(std::move(actor));
     return _actors.back().get();
 }
@@ -342,14 +343,8 @@ bool NxScene::ShouldCollide(const btBroadphaseProxy& a, const btBroadphaseProxy&
     if ((wa & wb & FILTER_TRIGGER) || ((wa | wb) & FILTER_DISABLED) ||
         !((wa | wb) & FILTER_DYNAMIC) || !_collide[wa & FILTER_GROUP][wb & FILTER_GROUP])
         return false;
-    if (!((wa ^ wb) & FILTER_TRIGGER))
-        return true;
     // A trigger never reports its own actor.
-    const auto* oa = static_cast<const btCollisionObject*>(a.m_clientObject);
-    const auto* ob = static_cast<const btCollisionObject*>(b.m_clientObject);
-    const NxShape* trigger = TriggerShape(oa) ? TriggerShape(oa) : TriggerShape(ob);
-    const NxActor* body = BodyActor(TriggerShape(oa) ? ob : oa);
-    return &trigger->getActor() != body;
+    return !((wa ^ wb) & FILTER_TRIGGER) || a.m_collisionFilterMask != b.m_collisionFilterMask;
 }
 
 void NxScene::simulate(NxReal elapsedTime)

@@ -93,6 +93,7 @@ private:
     NxUserTriggerReport* _triggerReport = nullptr;
     NxUserContactReport* _contactReport = nullptr;
     bool _stepped = false;
+    int _nextSerial = 1;
 
     // Touching actor pairs of this step and the last, in the order first seen; records of
     // released actors stay in place with null actors.

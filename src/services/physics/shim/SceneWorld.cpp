@@ -19,16 +19,16 @@ SceneWorld::SceneWorld(const NxScene& scene)
 
 SceneWorld::~SceneWorld() = default;
 
-void SceneWorld::Add(btCollisionObject& object, int filter)
+void SceneWorld::Add(btCollisionObject& object, int filter, int owner)
 {
     if (btRigidBody* body = btRigidBody::upcast(&object))
-        _dynamics->addRigidBody(body, filter, -1);
+        _dynamics->addRigidBody(body, filter, owner);
     else
-        _dynamics->addCollisionObject(&object, filter, -1);
+        _dynamics->addCollisionObject(&object, filter, owner);
 }
 
-void SceneWorld::Reinsert(btCollisionObject& object, int filter)
+void SceneWorld::Reinsert(btCollisionObject& object, int filter, int owner)
 {
     _dynamics->removeCollisionObject(&object);
-    Add(object, filter);
+    Add(object, filter, owner);
 }

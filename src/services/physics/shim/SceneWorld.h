@@ -30,8 +30,9 @@ inline NxShape* TriggerShape(const btCollisionObject* object)
                : nullptr;
 }
 
-// What the broadphase filter needs of an object, kept in its proxy's filter group so that the
-// filter reads no further memory: the shape group and three flags.
+// What the broadphase filter needs of an object, kept in its proxy so that the filter reads no
+// further memory: the filter group holds the shape group and three flags, the filter mask the
+// serial number of the owning actor (which Bullet's own filter would read, but ours replaces).
 enum FilterBits : int
 {
     FILTER_GROUP = 31,
@@ -58,10 +59,10 @@ public:
     ~SceneWorld();
 
     btDiscreteDynamicsWorld& Dynamics() { return *_dynamics; }
-    void Add(btCollisionObject& object, int filter);
+    void Add(btCollisionObject& object, int filter, int owner);
     // Drops the object's broadphase pairs and adds it again with a new filter word, so that a
     // changed filter input (actor flags, shapes) takes effect at once.
-    void Reinsert(btCollisionObject& object, int filter);
+    void Reinsert(btCollisionObject& object, int filter, int owner);
 
 private:
     btDefaultCollisionConfiguration _configuration;
