@@ -106,12 +106,13 @@ void ShaderLib::InitDefaultResources()
     info.location = LocationMadeInCode;
     info.SetName("$proxy");
     info.size = static_cast<uint32_t>(std::strlen(ProxyShaderText) + 1 + sizeof(Shader));
-    auto proxy = std::make_unique<Shader>(info);
-    proxy->SetScriptData(ProxyShaderText);
-    if (!Compile(*proxy, {}))
-        ExecRuntimeAssert("proxy shader", nullptr, __FILE__, __LINE__, "Proxy shader failed to initialize.");
-    _proxy = proxy.release();
+    // Filed before it compiles: a missing include then fails the proxy (below) instead of
+    // asking the resource system for a proxy that does not exist yet.
+    _proxy = new Shader(info);
+    _proxy->SetScriptData(ProxyShaderText);
     AddResource(_proxy);
+    if (!Compile(*_proxy, {}))
+        ExecRuntimeAssert("proxy shader", nullptr, __FILE__, __LINE__, "Proxy shader failed to initialize.");
     _worldInstances = _proxy->GetD3DEffect()->GetParameterBySemantic("WorldInstances");
 }
 

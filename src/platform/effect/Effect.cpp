@@ -125,10 +125,11 @@ Handle Effect::GetParameterBySemantic(const char* semantic) const
     return kNoHandle;
 }
 
-void Effect::Changed(int param)
+void Effect::Changed(int param, size_t bytes)
 {
     ParamValue& value = *_params[param].value;
     value.version = _pool.NextVersion();
+    value.dirtyBytes = std::max(value.dirtyBytes, bytes ? bytes : value.words.size() * 4);
     if (_recording) _recording->push_back({param, value.words, value.texture});
 }
 
@@ -204,7 +205,7 @@ bool Effect::SetMatrixPointerArray(Handle param, const float* const* matrices, u
     const unsigned n = std::min(count, room);
     for (unsigned i = 0; i < n; ++i)
         if (matrices[i]) std::memcpy(v.words.data() + i * 16, matrices[i], 64);
-    Changed(param);
+    Changed(param, n * 64);
     return count <= room;
 }
 

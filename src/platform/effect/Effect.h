@@ -131,7 +131,8 @@ private:
                      const std::string& vertex, const std::string& fragment, int line, std::string& errors);
     void Link(Program& program);
     void Upload(Program& program);
-    void Changed(int param);
+    // `bytes`: how much of the value's start was written (0: all of it).
+    void Changed(int param, size_t bytes = 0);
     void ApplyStates(const PassStates& states);
 
     EffectPool& _pool;

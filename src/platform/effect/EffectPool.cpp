@@ -66,8 +66,10 @@ void EffectPool::BindBuffer(ParamValue& value)
     if (!value.buffer) return;
     if (value.uploaded != value.version) {
         glBindBuffer(GL_UNIFORM_BUFFER, value.buffer);
-        glBufferSubData(GL_UNIFORM_BUFFER, 0, static_cast<GLsizeiptr>(value.words.size() * 4), value.words.data());
+        const size_t bytes = std::min(value.dirtyBytes ? value.dirtyBytes : value.words.size() * 4, value.words.size() * 4);
+        glBufferSubData(GL_UNIFORM_BUFFER, 0, static_cast<GLsizeiptr>(bytes), value.words.data());
         value.uploaded = value.version;
+        value.dirtyBytes = 0;
     }
     glBindBufferBase(GL_UNIFORM_BUFFER, value.binding, value.buffer);
 }

@@ -30,6 +30,7 @@ struct ParamValue {
     unsigned buffer = 0;
     unsigned binding = 0;
     uint64_t uploaded = 0; // version last written to the buffer
+    size_t dirtyBytes = 0; // leading bytes changed since then (an instance writes only its own)
     std::weak_ptr<const void> context;
 };
 
