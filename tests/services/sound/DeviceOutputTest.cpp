@@ -12,6 +12,8 @@
 #include "ResourceSystem/ResourceSystem.h"
 #include "foundation/base/BinaryReader.h"
 #include "foundation/base/Dumper.h"
+#include "foundation/config/ConfigSystem.h"
+#include "foundation/config/SoundSettings.h"
 #include "services/sound/SoundEngine.h"
 
 namespace {
@@ -42,10 +44,16 @@ std::vector<int16_t> ReadRendered(const std::filesystem::path& path, int& channe
     return samples;
 }
 
-// Plays one sound to the wave-file output in a child process and returns the written
-// samples (stereo, 44100 Hz, 16-bit).
+struct SheetVolumes {
+    float master, sound, music;
+};
+
+// Plays sounds to the wave-file output in a child process and returns the written
+// samples (stereo, 44100 Hz, 16-bit). The engine reads its volumes from a sound
+// settings sheet when one is given. Sounds: "tone.wav" (1000 Hz, 0.2 s) and
+// "music/tone.xwma" (250 Hz, 0.3 s).
 template <typename Play>
-std::vector<int16_t> RenderToWave(const std::string& name, Play play) {
+std::vector<int16_t> RenderToWave(const std::string& name, Play play, const SheetVolumes* volumes = nullptr) {
     ScratchFolder folder("render_" + name);
     const std::filesystem::path output = folder.Path() / "out.wav";
     std::ofstream(folder.Path() / "alsoft.conf") << "[general]\ndrivers = wave\nchannels = stereo\n"
@@ -53,17 +61,25 @@ std::vector<int16_t> RenderToWave(const std::string& name, Play play) {
                                                     "hrtf = false\ndither = false\n"
                                                     "[wave]\nfile = " << output.string() << "\n";
     WriteBytes("sounds/tone.wav", ToneWave(1000.0f, 0.2f));
+    WriteBytes("music/tone.xwma", ToneXwma(250.0f, 0.3f));
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
             setenv("ALSOFT_CONF", (folder.Path() / "alsoft.conf").c_str(), 1);
             setenv("ALSOFT_DRIVERS", "wave", 1);
+            ConfigSystem config(&Dumper::Instance(), nullptr);
+            SoundSettings settings(&config);
+            if (volumes) {
+                settings.SetSettingsMasterVolume(volumes->master);
+                settings.SetSettingsSoundVolume(volumes->sound);
+                settings.SetSettingsMusicVolume(volumes->music);
+            }
             ResourceSystem resources(&Dumper::Instance(), 1);
-            SoundEngine engine(&resources, &Dumper::Instance(), nullptr);
+            SoundEngine engine(&resources, &Dumper::Instance(), volumes ? &settings : nullptr);
             if (!engine.Init()) std::exit(2);
             play(engine);
             const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-            while (engine.GetSound2DCount() + engine.GetSound3DCount() > 0 &&
+            while (engine.GetSound2DCount() + engine.GetSound3DCount() + engine.GetMusicCount() > 0 &&
                    std::chrono::steady_clock::now() < deadline) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
                 engine.Update();
@@ -116,6 +132,23 @@ TEST(DeviceOutput, ListenerTurnedRightHearsForwardSoundOnTheLeft) {
     });
     EXPECT_GT(Rms(samples, 2, 0), 2.0 * Rms(samples, 2, 1));
     EXPECT_GT(Rms(samples, 2, 0), 500.0);
+}
+
+TEST(DeviceOutput, SettingsVolumesReachTheVoices) {
+    const auto play = [](SoundEngine& engine) {
+        engine.CreateSound2D("tone.wav", true, 0);
+        engine.CreateMusic("music/tone.xwma", false, true, 0);
+    };
+    const std::vector<int16_t> full = RenderToWave("volumes_full", play);
+    const SheetVolumes sheet{0.5f, 0.4f, 0.8f};
+    const std::vector<int16_t> quiet = RenderToWave("volumes_sheet", play, &sheet);
+    const double soundFull = ToneLevel(full, 2, 0, 1000.0, 44100);
+    const double musicFull = ToneLevel(full, 2, 0, 250.0, 44100);
+    ASSERT_GT(soundFull, 0);
+    ASSERT_GT(musicFull, 0);
+    // The master volume scales both; the sound volume the tone, the music volume the music.
+    EXPECT_NEAR(ToneLevel(quiet, 2, 0, 1000.0, 44100) / soundFull, 0.5 * 0.4, 0.02);
+    EXPECT_NEAR(ToneLevel(quiet, 2, 0, 250.0, 44100) / musicFull, 0.5 * 0.8, 0.04);
 }
 
 TEST(DeviceOutput, NoDeviceRunsSilentWithOneLoggedLine) {

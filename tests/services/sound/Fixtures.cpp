@@ -85,3 +85,15 @@ double Rms(const std::vector<int16_t>& samples, int channels, int channel) {
     for (size_t i = 0; i < frames; ++i) sum += std::pow(samples[i * channels + channel], 2.0);
     return frames ? std::sqrt(sum / frames) : 0;
 }
+
+double ToneLevel(const std::vector<int16_t>& samples, int channels, int channel, double frequency, int rate) {
+    const double step = 2.0 * M_PI * frequency / rate;
+    double re = 0, im = 0;
+    const size_t frames = samples.size() / channels;
+    for (size_t i = 0; i < frames; ++i) {
+        const double v = samples[i * channels + channel];
+        re += v * std::cos(step * static_cast<double>(i));
+        im += v * std::sin(step * static_cast<double>(i));
+    }
+    return std::hypot(re, im);
+}

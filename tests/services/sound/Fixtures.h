@@ -26,3 +26,6 @@ std::vector<uint8_t> ToneXwma(float frequency, float seconds);
 // Frequency from the zero crossings of one channel of interleaved samples.
 double CrossingFrequency(const std::vector<int16_t>& samples, int channels, int channel, int rate);
 double Rms(const std::vector<int16_t>& samples, int channels, int channel);
+// The strength of one frequency in one channel (a single-bin Fourier sum), for
+// comparing how loud the same tone came out in two recordings.
+double ToneLevel(const std::vector<int16_t>& samples, int channels, int channel, double frequency, int rate);
