@@ -42,9 +42,8 @@ bool ReadFormatChunk(BinaryReader& reader, uint32_t length, WaveFormat& format, 
     return !reader.Failed();
 }
 
-bool FindDataChunk(BinaryReader& reader, uint32_t& size, std::string& error) {
-    constexpr int kWordsScanned = 64;
-    for (int i = 0; i < kWordsScanned; ++i) {
+bool FindDataChunk(BinaryReader& reader, int maxWords, uint32_t& size, std::string& error) {
+    for (int i = 0; i < maxWords; ++i) {
         uint32_t word = 0;
         if (!reader.Read(word)) break;
         if (word == FourCC("data")) {
@@ -53,6 +52,6 @@ bool FindDataChunk(BinaryReader& reader, uint32_t& size, std::string& error) {
             return false;
         }
     }
-    error = "no \"data\" chunk within 64 words";
+    error = "no \"data\" chunk within " + std::to_string(maxWords) + " words";
     return false;
 }

@@ -39,6 +39,6 @@ constexpr uint32_t FourCC(const char (&text)[5]) {
            uint32_t(uint8_t(text[3])) << 24;
 }
 
-// Scans up to 64 words, the first of them included, for "data" and reads the size
-// after it. False, with the reason, when there is none.
-bool FindDataChunk(BinaryReader& reader, uint32_t& size, std::string& error);
+// Scans up to maxWords words, the first of them included, for "data" and reads the
+// size after it. False, with the reason, when there is none.
+bool FindDataChunk(BinaryReader& reader, int maxWords, uint32_t& size, std::string& error);

@@ -27,8 +27,9 @@ bool ReadWave(const uint8_t* bytes, size_t size, const std::string& source, Wave
                 std::to_string(out.format.bitsPerSample) + " bits)";
         return false;
     }
+    // The word after the format, then up to 64 more.
     uint32_t dataSize = 0;
-    if (!FindDataChunk(reader, dataSize, error)) return false;
+    if (!FindDataChunk(reader, 1 + 64, dataSize, error)) return false;
 
     size_t usable = dataSize;
     if (usable > reader.Remaining()) {

@@ -38,7 +38,7 @@ bool ReadXwmaLayout(const uint8_t* bytes, size_t size, const std::string& source
     out.decodedBytes.resize(tableLength / 4);
     for (uint32_t& entry : out.decodedBytes) reader.Read(entry);
 
-    if (!FindDataChunk(reader, out.dataSize, error)) return false;
+    if (!FindDataChunk(reader, 64, out.dataSize, error)) return false;
     out.dataOffset = reader.Offset();
     if (out.dataSize > reader.Remaining())
         warning = "\"data\" claims " + std::to_string(out.dataSize) + " bytes but " +

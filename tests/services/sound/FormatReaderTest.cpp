@@ -69,8 +69,8 @@ TEST(WaveReader, GoodTruncatedAndLyingFiles) {
         {"mono 16-bit", {}, true, 200, false, ""},
         {"stereo 8-bit", {.channels = 2, .bits = 8}, true, 200, false, ""},
         {"format of 50 bytes keeps 40", {.fmtLength = 50}, true, 200, false, ""},
-        {"data after 63 other words", {.junkWords = 63}, true, 200, false, ""},
-        {"data after 64 other words", {.junkWords = 64}, false, 0, false, "no \"data\""},
+        {"data after 64 other words", {.junkWords = 64}, true, 200, false, ""},
+        {"data after 65 other words", {.junkWords = 65}, false, 0, false, "no \"data\""},
         {"data size beyond the file", {.dataSizeDelta = 1000}, true, 200, true, ""},
         {"cut inside the data", {.cutTo = header + 101}, true, 100, true, ""},
         {"cut inside the header", {.cutTo = 10}, false, 0, false, "not a RIFF"},
@@ -149,6 +149,8 @@ TEST(XwmaReader, ReadsLayoutAndRejectsBrokenTables) {
     broken.push_back({"format length beyond the file", good, "past the end"});
     Patch32(broken.back().bytes, 16, 5000);
     broken.push_back({"cut in the table", std::vector<uint8_t>(good.begin(), good.begin() + 60), "past the end"});
+    broken.push_back({"data after 64 other words", good, "no \"data\""});
+    broken.back().bytes.insert(broken.back().bytes.end() - 24 - 8, 64 * 4, 0x11);
     broken.push_back({"wave, not xWMA", good, "not a RIFF xWMA"});
     std::copy_n("WAVE", 4, broken.back().bytes.begin() + 8);
     for (const Broken& b : broken) {
