@@ -4,6 +4,10 @@
 #include "MaterialSystem/shaders/ShaderParamsInstance.h"
 #include "MaterialSystem/shaders/ShaderUsageFlags.h"
 #include "platform/effect/Effect.h"
+#include "platform/gfx/Buffer.h"
+#include "platform/gfx/Texture.h"
+
+#include <cstring>
 
 namespace {
 
@@ -124,7 +128,9 @@ TEST_F(ShaderParamsTest, DefaultsCollectedFromTheEffect)
     for (const Case& c : cases) {
         const ShaderVar* var = defaults->FindValue(c.name);
         EXPECT_EQ(var != nullptr, c.present) << c.name;
-        if (var && c.present) EXPECT_EQ(var->type, c.type) << c.name;
+        if (var && c.present) {
+            EXPECT_EQ(var->type, c.type) << c.name;
+        }
     }
     EXPECT_EQ(defaults->FindValue("COUNT")->intValue, 7);
     EXPECT_FLOAT_EQ(defaults->FindValue("OFFSET")->value[2], 3.0f);
@@ -188,4 +194,54 @@ TEST_F(ShaderParamsTest, ValuesReferencesAndDerivedValues)
     ShaderParamsInstance other;
     other.ApplyToShader(nullptr);
     EXPECT_EQ(ShaderParamsInstance::matWorldViewProj, kept);
+}
+
+// The proxy lights its base map as the fixed-function pipeline did: ambient x {1.3, 0.3, 0.3}
+// plus diffuse x {1.85, 0.85, 0.85} x N.L, clamped, times the texture.
+TEST_F(ShaderParamsTest, ProxyLightsItsBaseMap)
+{
+    Shader* proxy = _library->GetProxyShader();
+    fx::Effect* effect = proxy->GetD3DEffect();
+    gfx::TextureDesc desc;
+    auto white = gfx::Texture::Create(*_device, desc);
+    const uint32_t texel = 0xFFFFFFFF;
+    ASSERT_TRUE(white->Upload(0, &texel, 4));
+    ASSERT_TRUE(effect->SetTexture(effect->GetParameterBySemantic("base_map"), white.get()));
+
+    auto layout = gfx::VertexLayout::Create(*_device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0},
+                                                       {12, gfx::VertexType::Float3, gfx::VertexUsage::Normal, 0},
+                                                       {24, gfx::VertexType::Float2, gfx::VertexUsage::TexCoord, 0}});
+    _device->SetVertexLayout(layout.get());
+    std::vector<float> quad;
+    for (const float* p : {Quad().data(), Quad().data() + 4, Quad().data() + 8, Quad().data() + 12, Quad().data() + 16,
+                           Quad().data() + 20})
+        quad.insert(quad.end(), {p[0], p[1], p[2], 0.0f, 0.0f, -1.0f, 0.5f, 0.5f});
+    const auto draw = [&](const SunSource& sun) {
+        ShaderParamsGlobal global;
+        global.SetSunLighting(sun);
+        global.ApplyToShader(nullptr);
+        ShaderParamsInstance object;
+        const unsigned bytes = static_cast<unsigned>(quad.size() * 4);
+        auto buffer = gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Static, bytes);
+        std::memcpy(buffer->Lock(0, bytes, gfx::LockNone), quad.data(), bytes);
+        buffer->Unlock();
+        _device->SetStreamSource(buffer.get(), 0, 32);
+        proxy->Begin(fx::DoNotSaveState);
+        proxy->BeginPass(0);
+        object.ApplyToShader(&global);
+        proxy->ApplyChanges();
+        _device->DrawPrimitive(gfx::PrimitiveType::TriangleList, 0, 2);
+        proxy->EndPass();
+        proxy->End();
+        return Pixel(32, 32);
+    };
+    SunSource facing;
+    facing.direction = Vec3(0, 0, 1); // travelling away from the viewer onto a face turned to it
+    facing.diffuse = Color(1, 1, 1, 1);
+    facing.ambient = Color(0, 0, 0, 1);
+    EXPECT_EQ(draw(facing), 0xFFD9D9u);
+    SunSource behind = facing;
+    behind.direction = Vec3(0, 0, -1);
+    behind.ambient = Color(0.5f, 0.5f, 0.5f, 1);
+    EXPECT_EQ(draw(behind), 0xA62626u); // ambient only: {0.65, 0.15, 0.15}
 }
