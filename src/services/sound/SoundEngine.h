@@ -54,6 +54,10 @@ public:
     float GetSoundVolume() const { return _soundVolume; }
     float GetMusicVolume() const { return _musicVolume; }
 
+    // Part of the engine's interface, without effect: sounds pause and close one by one.
+    void Pause(bool) {}
+    void CloseSound(ISound*) {}
+
     // Seconds; 0 when the sound cannot be loaded.
     float GetSoundLenght(const char* name);
     const SOUND3D_POSE& GetListener() const { return _listener; }
