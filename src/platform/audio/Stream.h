@@ -37,8 +37,10 @@ private:
     bool Refill(Buffer& buffer);
 
     std::unique_ptr<Decoder> _decoder;
-    std::unique_ptr<Source> _source;
+    // Declared before the source so they go after it: the device keeps a buffer that
+    // is deleted while still queued.
     std::vector<std::unique_ptr<Buffer>> _buffers;
+    std::unique_ptr<Source> _source;
     std::deque<Buffer*> _queued;   // in play order
     std::vector<Buffer*> _free;
     std::vector<int16_t> _scratch;

@@ -1,5 +1,6 @@
 #include "services/sound/SoundEngine.h"
 
+#include <AL/al.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -180,6 +181,18 @@ TEST_F(SoundEngineTest, MusicIsReplacedLoopsAndEnds) {
 
     _engine->CreateMusic("music/short.xwma", false, true, 0);
     EXPECT_TRUE(UpdateUntil(*_engine, [&] { return _engine->GetMusicCount() == 0; }));
+}
+
+TEST_F(SoundEngineTest, ReplacedMusicGivesItsBuffersBack) {
+    WriteBytes("music/short.xwma", ToneXwma(440.0f, 0.3f));
+    _engine->CreateMusic("music/short.xwma", true, true, 0);
+    UpdateFor(*_engine, std::chrono::milliseconds(100));
+    // The device refuses to delete a buffer still queued on a voice and keeps it.
+    alGetError();
+    _engine->CreateMusic("music/short.xwma", true, true, 0);
+    EXPECT_EQ(alGetError(), AL_NO_ERROR);
+    _engine->CloseAllSounds();
+    EXPECT_EQ(alGetError(), AL_NO_ERROR);
 }
 
 TEST_F(SoundEngineTest, BrokenMusicStaysSilentAndLogged) {
