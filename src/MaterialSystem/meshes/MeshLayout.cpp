@@ -1,5 +1,6 @@
 #include "MaterialSystem/meshes/MeshLayout.h"
 
+#include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/VertexDecl.h"
 #include "foundation/base/Format.h"
 #include "foundation/config/VideoSettings.h"
@@ -23,23 +24,20 @@ bool ShouldBeBatched(const MeshDesc& desc, const MeshLodDesc& lod, const Instanc
 
 } // namespace
 
-InstancingRules InstancingRules::From(const VideoSettings* video)
+InstancingRules InstancingRules::From(const MaterialSystem* system)
 {
     InstancingRules rules;
-    if (!video) return rules;
-    rules.useInstancing = video->UseInstancing;
-    rules.primitiveThreshold = static_cast<unsigned>(std::max(video->InstancingPrimitiveThreshold, 0));
-    rules.maxTrianglesPerBatch = static_cast<unsigned>(std::max(video->MaxTrianglesPerBatch, 0));
-    rules.maxInstancesPerBatch = static_cast<unsigned>(std::max(video->MaxInstancesPerBatch, 0));
+    rules.system = system;
+    if (const VideoSettings* video = system ? system->GetSettings() : nullptr) {
+        rules.useInstancing = video->UseInstancing;
+        rules.primitiveThreshold = static_cast<unsigned>(std::max(video->InstancingPrimitiveThreshold, 0));
+    }
     return rules;
 }
 
 unsigned InstancingRules::InstanceCount(uint32_t primitives, uint32_t format) const
 {
-    if (!(format & VF_INSTANCE)) return 1;
-    unsigned count = maxInstancesPerBatch;
-    if (primitives > 0) count = std::min(count, maxTrianglesPerBatch / primitives);
-    return std::max(count, 1u);
+    return system ? std::max(system->CalculateInstanceCount(primitives, format), 1u) : 1;
 }
 
 bool LayoutMeshLods(const MeshDesc& desc, const InstancingRules& rules, MeshLayout& out, std::string& error)

@@ -4,10 +4,11 @@
 #include "MaterialSystem/meshes/MeshDesc.h"
 
 #include <array>
+#include <string>
 #include <cstdint>
 #include <vector>
 
-class VideoSettings;
+class MaterialSystem;
 
 // How a mesh description becomes geometry: the instancing options of the video settings,
 // and per LOD the sub-mesh draw descriptions, the counts in the buffers and the bytes the
@@ -17,11 +18,9 @@ struct InstancingRules {
 
     bool useInstancing = false;
     unsigned primitiveThreshold = 200;
-    unsigned maxTrianglesPerBatch = 4000;
-    unsigned maxInstancesPerBatch = 100;
+    const MaterialSystem* system = nullptr; // sizes the batches; none: one copy
 
-    static InstancingRules From(const VideoSettings* video);
-    // 1 without the instance-index bit; else as many copies as the batch limits allow (at least 1).
+    static InstancingRules From(const MaterialSystem* system);
     unsigned InstanceCount(uint32_t primitives, uint32_t format) const;
 };
 

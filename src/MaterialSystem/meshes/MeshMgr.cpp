@@ -103,7 +103,7 @@ Mesh* MeshMgr::CreateMesh(const char* name, const MeshDesc& desc)
     std::string error;
     MeshLayout layout;
     if (!ValidateMeshDesc(desc, error) ||
-        !LayoutMeshLods(desc, InstancingRules::From(_system ? _system->GetSettings() : nullptr), layout, error)) {
+        !LayoutMeshLods(desc, InstancingRules::From(_system), layout, error)) {
         Dumper::Instance().Print(DUMP_ERROR, "Mesh \"%s\" cannot be built: %s\n", lowerName.c_str(), error.c_str());
         return nullptr;
     }
@@ -190,7 +190,7 @@ IResource* MeshMgr::OnCreateResource(const ResourceInfo& info, unsigned long dat
     MeshLayout layout;
     std::string error;
     if (!ReadMeshHeader(_header, sizeof(_header), desc, error) ||
-        !LayoutMeshLods(desc, InstancingRules::From(_system ? _system->GetSettings() : nullptr), layout, error))
+        !LayoutMeshLods(desc, InstancingRules::From(_system), layout, error))
         return Refuse(info, error.c_str());
 
     uint64_t expected = 0;
