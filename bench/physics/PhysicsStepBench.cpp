@@ -210,7 +210,6 @@ void StepSideBySide(benchmark::State& state)
         ours.push_back(o);
         plain.push_back(p);
         ratios.push_back(o / p);
-        std::fprintf(stderr, "pair %.1f %.1f %.3f\n", o * 1e3, p * 1e3, o / p);
     }
     const double ratio = Median(ratios);
     state.counters["ours_ms"] = Median(ours) * 1e3;

@@ -222,3 +222,44 @@ TEST_F(PhysicsWorld, GraveyardReleasesShapesAfterTheStep)
     // The sensor is gone: no stay or leave about it.
     EXPECT_EQ(fighterEars.Story(), "enter");
 }
+
+TEST_F(PhysicsWorld, ActorReleasedDuringATriggerReportIsNeverReportedAgain)
+{
+    // The fighter's listener destroys the first intruder it hears of, as a mine would.
+    struct Mine : Recorder
+    {
+        PhysicsSpace* space = nullptr;
+        PhysicsActor* victim = nullptr;
+        void OnTriggerEnter(PhysicsActorEventListener& o, NxShape& t, NxShape& s) override
+        {
+            Recorder::OnTriggerEnter(o, t, s);
+            if (victim && &s.getActor() == victim)
+            {
+                space->ReleasePhysicsActor(victim);
+                victim = nullptr;
+            }
+        }
+    };
+    Mine mine;
+    mine.space = space;
+    Recorder first, second;
+    PhysicsActor* fighter = space->CreatePhysicsActorForFighter(&mine, "mine");
+    PhysicsActor* a = space->CreatePhysicsActorForPlayer(&first);
+    PhysicsActor* b = space->CreatePhysicsActorForPlayer(&second);
+    Place(fighter, {0, 0, 0}, {0, 0, 0});
+    Place(a, {0, 60, 0}, {0, 0, 0});
+    Place(b, {0, -60, 0}, {0, 0, 0});
+    mine.victim = a;
+    NxShape* survivor = b->getShapes()[0];
+    Step(1);
+    ASSERT_EQ(mine.Count("enter"), 2);
+    EXPECT_EQ(mine.victim, nullptr);
+
+    Step(2);
+    Place(b, {0, -300, 0}, {0, 0, 0});
+    Step(2);
+    EXPECT_EQ(mine.Story(), "enter stay leave");
+    for (const Recorder::Event& e : mine.events)
+        EXPECT_TRUE(e.what == "enter" || e.otherShape == survivor) << e.what;
+    EXPECT_EQ(mine.Count("leave"), 1);
+}

@@ -79,6 +79,7 @@ private:
     void ReportJointBreaks();
     void GatherContacts();
     void ReportContacts();
+    void CompareTriggers();
     void ReportTriggers();
     void ForgetActor(const NxActor& actor);
     void ForgetShape(const NxShape& shape);
@@ -99,13 +100,16 @@ private:
     // released actors stay in place with null actors.
     std::vector<ContactRecord> _contacts, _lastContacts;
     std::unordered_map<PairKey, size_t, PairHash> _contactIndex, _lastContactIndex;
-    // Overlapping (trigger shape, other shape) pairs of this step and the last, sorted; and
-    // the trigger reports being handed out (a released shape's are cleared to null).
+    // Triggers with shapes inside them this step and the last, in the order first seen (each
+    // keeps its own lists); and the trigger reports being handed out (a released shape's are
+    // cleared to null).
     struct TriggerEvent
     {
-        PairKey key;
+        NxShape* trigger;
+        NxShape* other;
         NxTriggerFlag status;
     };
-    std::vector<PairKey> _triggers, _lastTriggers;
+    std::vector<NxShape*> _busyTriggers, _lastBusyTriggers;
+    uint64_t _lastMark = 0;
     std::vector<TriggerEvent> _triggerEvents;
 };

@@ -48,10 +48,18 @@ void NxScene::GatherContacts()
 {
     std::swap(_contacts, _lastContacts);
     std::swap(_contactIndex, _lastContactIndex);
-    std::swap(_triggers, _lastTriggers);
     _contacts.clear();
     _contactIndex.clear();
-    _triggers.clear();
+    // This step's lists become the last; the ones before are no longer needed.
+    for (NxShape* trigger : _lastBusyTriggers)
+        trigger->_wasInside.clear();
+    for (NxShape* trigger : _busyTriggers)
+    {
+        std::swap(trigger->_inside, trigger->_wasInside);
+        trigger->_inside.clear();
+    }
+    std::swap(_busyTriggers, _lastBusyTriggers);
+    _busyTriggers.clear();
 
     btDispatcher& dispatcher = *_world->Dynamics().getDispatcher();
     const int manifolds = dispatcher.getNumManifolds();
@@ -74,8 +82,13 @@ void NxScene::GatherContacts()
                 const btManifoldPoint& point = m.getContactPoint(p);
                 if (point.getDistance() >= 0)
                     continue;
+                NxShape* trigger = ta ? ta : tb;
                 if (NxShape* other = ta ? ShapeOf(b, point.m_index1) : ShapeOf(a, point.m_index0))
-                    _triggers.emplace_back(ta ? ta : tb, other);
+                {
+                    if (trigger->_inside.empty())
+                        _busyTriggers.push_back(trigger);
+                    trigger->_inside.push_back(other);
+                }
                 break;
             }
             continue;
@@ -121,8 +134,6 @@ void NxScene::GatherContacts()
     }
     for (ContactRecord& record : _contacts)
         record.pair.stream = &record.stream;
-    std::sort(_triggers.begin(), _triggers.end());
-    _triggers.erase(std::unique(_triggers.begin(), _triggers.end()), _triggers.end());
 }
 
 void NxScene::ReportJointBreaks()
@@ -189,36 +200,57 @@ void NxScene::ReportContacts()
     }
 }
 
+// Per trigger, the shapes inside it now and at the last step are compared by marking the
+// last ones, in time linear in the lists; a shape listed twice is reported once.
+void NxScene::CompareTriggers()
+{
+    _triggerEvents.clear();
+    for (NxShape* trigger : _busyTriggers)
+    {
+        const uint64_t wasInside = ++_lastMark, reported = ++_lastMark;
+        for (NxShape* other : trigger->_wasInside)
+            other->_mark = wasInside;
+        for (NxShape* other : trigger->_inside)
+            if (other->_mark != reported)
+            {
+                _triggerEvents.push_back({trigger, other,
+                                          other->_mark == wasInside ? NX_TRIGGER_ON_STAY
+                                                                    : NX_TRIGGER_ON_ENTER});
+                other->_mark = reported;
+            }
+        for (NxShape* other : trigger->_wasInside)
+            if (other->_mark == wasInside)
+            {
+                _triggerEvents.push_back({trigger, other, NX_TRIGGER_ON_LEAVE});
+                other->_mark = reported;
+            }
+    }
+    // Triggers that emptied in this step.
+    for (NxShape* trigger : _lastBusyTriggers)
+    {
+        if (!trigger->_inside.empty())
+            continue;
+        const uint64_t reported = ++_lastMark;
+        for (NxShape* other : trigger->_wasInside)
+            if (other->_mark != reported)
+            {
+                _triggerEvents.push_back({trigger, other, NX_TRIGGER_ON_LEAVE});
+                other->_mark = reported;
+            }
+    }
+}
+
 void NxScene::ReportTriggers()
 {
     if (!_triggerReport)
         return;
-    // Both lists are sorted: one merge finds who entered, stayed and left.
-    _triggerEvents.clear();
-    auto now = _triggers.begin();
-    auto last = _lastTriggers.begin();
-    while (now != _triggers.end() || last != _lastTriggers.end())
-    {
-        if (last == _lastTriggers.end() || (now != _triggers.end() && *now < *last))
-            _triggerEvents.push_back({*now++, NX_TRIGGER_ON_ENTER});
-        else if (now == _triggers.end() || *last < *now)
-            _triggerEvents.push_back({*last++, NX_TRIGGER_ON_LEAVE});
-        else
-        {
-            _triggerEvents.push_back({*now++, NX_TRIGGER_ON_STAY});
-            ++last;
-        }
-    }
+    CompareTriggers();
     // Indices, not iterators: a report may release shapes, which clears their events.
     for (size_t i = 0; i < _triggerEvents.size(); ++i)
     {
         const TriggerEvent event = _triggerEvents[i];
-        if (!event.key.first)
-            continue;
-        auto* trigger = const_cast<NxShape*>(static_cast<const NxShape*>(event.key.first));
-        auto* other = const_cast<NxShape*>(static_cast<const NxShape*>(event.key.second));
-        if (trigger->getFlag(event.status))
-            _triggerReport->onTrigger(*trigger, *other, event.status);
+        if (event.trigger && event.trigger->getFlag(event.status))
+            _triggerReport->onTrigger(*event.trigger, *event.other, event.status);
     }
     _triggerEvents.clear();
 }
@@ -240,12 +272,21 @@ void NxScene::ForgetActor(const NxActor& actor)
 
 void NxScene::ForgetShape(const NxShape& shape)
 {
-    auto involves = [&](const PairKey& key) { return key.first == &shape || key.second == &shape; };
-    for (auto* list : {&_triggers, &_lastTriggers})
-        std::erase_if(*list, involves);
+    NxShape* const gone = const_cast<NxShape*>(&shape);
+    for (auto* list : {&_busyTriggers, &_lastBusyTriggers})
+    {
+        for (NxShape* trigger : *list)
+        {
+            std::erase(trigger->_inside, gone);
+            std::erase(trigger->_wasInside, gone);
+        }
+        std::erase(*list, gone);
+    }
+    // A busy trigger has someone inside.
+    std::erase_if(_busyTriggers, [](const NxShape* trigger) { return trigger->_inside.empty(); });
     for (TriggerEvent& event : _triggerEvents)
-        if (involves(event.key))
-            event.key = PairKey(nullptr, nullptr);
+        if (event.trigger == gone || event.other == gone)
+            event.trigger = event.other = nullptr;
     for (auto* records : {&_contacts, &_lastContacts})
         for (ContactRecord& record : *records)
             for (NxContactShapePair& pair : record.stream)

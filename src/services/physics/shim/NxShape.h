@@ -1,7 +1,9 @@
 #pragma once
 // One shape of an actor: a child of the actor's compound body, or a trigger volume of its own.
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "services/physics/shim/NxTypes.h"
 
@@ -44,4 +46,8 @@ private:
     std::unique_ptr<btTriangleMesh> _mesh;
     std::unique_ptr<btCollisionShape> _shape;
     std::unique_ptr<btCollisionObject> _trigger;   // the trigger's own object
+    // The scene's trigger bookkeeping: the shapes inside this trigger this step and the last,
+    // and a mark the scene sets on other shapes while it compares the two lists.
+    std::vector<NxShape*> _inside, _wasInside;
+    uint64_t _mark = 0;
 };
