@@ -139,16 +139,26 @@ TEST(DeviceOutput, SettingsVolumesReachTheVoices) {
         engine.CreateSound2D("tone.wav", true, 0);
         engine.CreateMusic("music/tone.xwma", false, true, 0);
     };
-    const std::vector<int16_t> full = RenderToWave("volumes_full", play);
+    // The master volume scales everything; the sound volume the tone, the music volume
+    // the music, both at creation and for sounds already playing. (Every render comes
+    // before any assertion: each child process runs the test up to its own render.)
     const SheetVolumes sheet{0.5f, 0.4f, 0.8f};
-    const std::vector<int16_t> quiet = RenderToWave("volumes_sheet", play, &sheet);
+    const std::vector<int16_t> full = RenderToWave("volumes_full", play);
+    const std::vector<int16_t> fromSheet = RenderToWave("volumes_sheet", play, &sheet);
+    const std::vector<int16_t> changed = RenderToWave("volumes_changed", [&](SoundEngine& engine) {
+        play(engine);
+        engine.SetSoundVolume(0.25f);
+        engine.SetMusicVolume(0.1f);
+    }, &sheet);
+
     const double soundFull = ToneLevel(full, 2, 0, 1000.0, 44100);
     const double musicFull = ToneLevel(full, 2, 0, 250.0, 44100);
     ASSERT_GT(soundFull, 0);
     ASSERT_GT(musicFull, 0);
-    // The master volume scales both; the sound volume the tone, the music volume the music.
-    EXPECT_NEAR(ToneLevel(quiet, 2, 0, 1000.0, 44100) / soundFull, 0.5 * 0.4, 0.02);
-    EXPECT_NEAR(ToneLevel(quiet, 2, 0, 250.0, 44100) / musicFull, 0.5 * 0.8, 0.04);
+    EXPECT_NEAR(ToneLevel(fromSheet, 2, 0, 1000.0, 44100) / soundFull, 0.5 * 0.4, 0.02);
+    EXPECT_NEAR(ToneLevel(fromSheet, 2, 0, 250.0, 44100) / musicFull, 0.5 * 0.8, 0.04);
+    EXPECT_NEAR(ToneLevel(changed, 2, 0, 1000.0, 44100) / soundFull, 0.5 * 0.25, 0.0125);
+    EXPECT_NEAR(ToneLevel(changed, 2, 0, 250.0, 44100) / musicFull, 0.5 * 0.1, 0.005);
 }
 
 TEST(DeviceOutput, NoDeviceRunsSilentWithOneLoggedLine) {
