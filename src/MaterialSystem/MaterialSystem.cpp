@@ -3,6 +3,9 @@
 #include "MaterialSystem/DriverInfo.h"
 #include "MaterialSystem/IDeviceResource.h"
 #include "MaterialSystem/VertexDecl.h"
+#include "MaterialSystem/materials/MaterialMgr.h"
+#include "MaterialSystem/shaders/ShaderLib.h"
+#include "MaterialSystem/textures/TextureMgr.h"
 #include "foundation/base/Assert.h"
 #include "foundation/base/Console.h"
 #include "foundation/base/Dumper.h"
@@ -84,7 +87,7 @@ void TakeScreenShotCommand(void* target)
 
 // Managers are created after the device, in the order textures, materials (with the shader
 // library, precached from `shaderLibPath` when given), meshes.
-void MaterialSystem::InitSystem(const char* /*shaderLibPath*/)
+void MaterialSystem::InitSystem(const char* shaderLibPath)
 {
     _log->Print(DUMP_STARTUP, "Direct3DDevice initialization started...\n");
     if (!CreateD3DDevice()) {
@@ -92,6 +95,14 @@ void MaterialSystem::InitSystem(const char* /*shaderLibPath*/)
                           "MaterialSystem couldn't be restarted without device.");
     }
     _log->Print(DUMP_STARTUP, "Direct3DDevice successfully created\n");
+    _textureMgr = std::make_unique<TextureMgr>(this, _device.get());
+    _materialMgr = std::make_unique<MaterialMgr>(this, _device.get(), shaderLibPath);
+    if (shaderLibPath) {
+        _log->Print(DUMP_STARTUP, "Precaching render shaders...\n");
+        _materialMgr->GetShaderLib()->PrecacheShaders();
+        _log->Print(DUMP_STARTUP, "Validating render shaders...\n");
+        _materialMgr->GetShaderLib()->ValidateShaders(_log);
+    }
 
     _initialized = true;
     AcquireRenderTargets();
@@ -114,6 +125,8 @@ void MaterialSystem::InitSystem(const char* /*shaderLibPath*/)
 void MaterialSystem::ShutDownSystem()
 {
     DestroyD3DDevice();
+    _materialMgr.reset();
+    _textureMgr.reset();
     _initialized = false;
     if (ScreenshotTarget == this) ScreenshotTarget = nullptr;
 }
@@ -251,6 +264,7 @@ void MaterialSystem::ResetDeviceResources()
     for (IDeviceResource::Begin(); IDeviceResource::End(); IDeviceResource::Next()) {
         IDeviceResource::Current()->OnDeviceReset(_device.get());
     }
+    if (_materialMgr) _materialMgr->ResetMaterials();
 }
 
 void MaterialSystem::RestoreDeviceResources()
@@ -261,11 +275,16 @@ void MaterialSystem::RestoreDeviceResources()
     for (IDeviceResource::Begin(); IDeviceResource::End(); IDeviceResource::Next()) {
         IDeviceResource::Current()->OnDeviceRestore(_device.get());
     }
+    if (_materialMgr) _materialMgr->RestoreMaterials();
     ResetRenderStates();
     SyncWithGPU(false);
 }
 
-void MaterialSystem::ResourcesCleanup() {}
+void MaterialSystem::ResourcesCleanup()
+{
+    if (_materialMgr) _materialMgr->Cleanup();
+    if (_textureMgr) _textureMgr->Cleanup();
+}
 
 void MaterialSystem::DestroyD3DDevice()
 {

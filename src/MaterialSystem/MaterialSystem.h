@@ -13,6 +13,8 @@ class Dumper;
 class DriverInfo;
 class ResourceSystem;
 class ShaderParamsGlobal;
+class TextureMgr;
+class MaterialMgr;
 class VideoSettings;
 
 // The one owner of the render device: creates it on the render window from the video
@@ -68,6 +70,8 @@ public:
     const DriverInfo& GetDriverInfo() const { return *_driverInfo; }
     VideoSettings* GetSettings() const { return _settings; }
     ResourceSystem* GetResourceSystem() const { return _resourceSystem; }
+    TextureMgr* GetTextureMgr() const { return _textureMgr.get(); }
+    MaterialMgr* GetMaterialMgr() const { return _materialMgr.get(); }
     gfx::Device* GetDevice() const { return _device.get(); }
     gfx::Graphics* GetDE() const { return _graphics.get(); }
     std::recursive_mutex* GetCriticalSection() { return &_criticalSection; }
@@ -123,6 +127,8 @@ private:
     unsigned char* _screenPrimsLock = nullptr;
     unsigned _screenPrimsCount = 0;
     ResourceSystem* _resourceSystem;
+    std::unique_ptr<TextureMgr> _textureMgr;
+    std::unique_ptr<MaterialMgr> _materialMgr;
     bool _screenshotRequest = false;
     int _renderSleep = 0;
     std::recursive_mutex _criticalSection;

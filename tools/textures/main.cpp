@@ -1,0 +1,60 @@
+// Writes the demo data's textures into the data folder given as the argument.
+#include "textures/DdsWriter.h"
+#include "textures/Image.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+namespace {
+
+struct Entry {
+    const char* path;
+    std::function<Image()> make;
+    DdsWriteOptions options;
+};
+
+DdsWriteOptions Options(DdsPixels pixels, bool mips = true)
+{
+    DdsWriteOptions options;
+    options.pixels = pixels;
+    options.mips = mips;
+    return options;
+}
+
+bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!file) {
+        std::fprintf(stderr, "make_textures: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_textures <data folder>\n");
+        return 1;
+    }
+    const std::filesystem::path root = std::filesystem::path(argv[1]) / "textures";
+    const Entry entries[] = {
+        {"checker.dds", [] { return MakeChecker(128, 128, 16, 0xFF202020, 0xFFE0E0E0); }, Options(DdsPixels::Argb32)},
+        {"gradient.dds", [] { return MakeGradient(256, 16, 0xFF000040, 0xFF40C0FF); }, Options(DdsPixels::Argb32)},
+        {"noise.dds", [] { return MakeNoise(128, 128, 7, 0xFF303840, 0xFFA0A8B0); }, Options(DdsPixels::Dxt1)},
+        {"hull.dds", [] { return MakeNoise(256, 256, 11, 0xFF404850, 0xFF9098A0); }, Options(DdsPixels::Dxt1)},
+        {"glow.dds", [] { return MakeGradient(64, 64, 0xFFFFE080, 0x00FF8000); }, Options(DdsPixels::Dxt5)},
+        {"white.dds", [] { return Image(4, 4, 0xFFFFFFFF); }, Options(DdsPixels::Argb32, false)},
+    };
+    bool ok = true;
+    for (const Entry& entry : entries) ok &= WriteFile(root / entry.path, WriteDds(entry.make(), entry.options));
+    return ok ? 0 : 1;
+}
