@@ -134,6 +134,22 @@ TEST(DeviceOutput, ListenerTurnedRightHearsForwardSoundOnTheLeft) {
     EXPECT_GT(Rms(samples, 2, 0), 500.0);
 }
 
+// Doppler with the speed of sound 343.5: a source coming straight at the listener at
+// 100 units per second sounds 343.5 / 243.5 times higher, one leaving it lower.
+TEST(DeviceOutput, ApproachingSoundIsHigherAndLeavingSoundLower) {
+    const auto moving = [](float speed) {
+        return [speed](SoundEngine& engine) {
+            SOUND3D_POSE pose = At(Vec3(0, 0, 50));
+            pose.velocity = Vec3(0, 0, speed);
+            engine.CreateSound3D("tone.wav", pose, false, true, 1.0f);
+        };
+    };
+    const std::vector<int16_t> approaching = RenderToWave("approaching", moving(-100.0f));
+    const std::vector<int16_t> leaving = RenderToWave("leaving", moving(100.0f));
+    EXPECT_NEAR(CrossingFrequency(approaching, 2, 0, 44100), 1000.0 * 343.5 / 243.5, 15.0);
+    EXPECT_NEAR(CrossingFrequency(leaving, 2, 0, 44100), 1000.0 * 343.5 / 443.5, 15.0);
+}
+
 TEST(DeviceOutput, SettingsVolumesReachTheVoices) {
     const auto play = [](SoundEngine& engine) {
         engine.CreateSound2D("tone.wav", true, 0);
