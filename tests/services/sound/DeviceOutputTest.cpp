@@ -134,6 +134,23 @@ TEST(DeviceOutput, ListenerTurnedRightHearsForwardSoundOnTheLeft) {
     EXPECT_GT(Rms(samples, 2, 0), 500.0);
 }
 
+// Loudness falls linearly with distance, to silence at 5000 units.
+TEST(DeviceOutput, SoundFadesLinearlyToSilenceAt5000) {
+    const auto ahead = [](float distance) {
+        return [distance](SoundEngine& engine) {
+            SOUND3D_POSE pose = At(Vec3(0, 0, distance));
+            engine.CreateSound3D("tone.wav", pose, false, true, 1.0f);
+        };
+    };
+    const std::vector<int16_t> near = RenderToWave("near", ahead(0.0f));
+    const std::vector<int16_t> half = RenderToWave("half", ahead(2500.0f));
+    const std::vector<int16_t> far = RenderToWave("far", ahead(6000.0f));
+    const double level = ToneLevel(near, 2, 0, 1000.0, 44100);
+    ASSERT_GT(level, 0);
+    EXPECT_NEAR(ToneLevel(half, 2, 0, 1000.0, 44100) / level, 0.5, 0.05);
+    EXPECT_LT(ToneLevel(far, 2, 0, 1000.0, 44100) / level, 0.01);
+}
+
 // Doppler with the speed of sound 343.5: a source coming straight at the listener at
 // 100 units per second sounds 343.5 / 243.5 times higher, one leaving it lower.
 TEST(DeviceOutput, ApproachingSoundIsHigherAndLeavingSoundLower) {
