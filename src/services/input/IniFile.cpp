@@ -2,6 +2,7 @@
 
 #include "foundation/base/Dumper.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,12 @@ bool SameName(std::string_view a, std::string_view b)
 }
 
 } // namespace
+
+bool IniFile::NoCaseLess::operator()(std::string_view a, std::string_view b) const
+{
+    const int order = strncasecmp(a.data(), b.data(), std::min(a.size(), b.size()));
+    return order != 0 ? order < 0 : a.size() < b.size();
+}
 
 const IniFile::Section* IniFile::Find(std::string_view name) const
 {
@@ -105,7 +112,9 @@ void IniFile::Parse(const std::string& text, const std::string& source)
         }
         std::string value(Trim(line.substr(equals + 1)));
         if (value.size() > MaxValue) value.resize(MaxValue);
-        _sections.back().lines.push_back({raw, std::string(key), std::move(value)});
+        Section& section = _sections.back();
+        section.values.emplace(std::string(key), value);  // the first line of a key wins
+        section.lines.push_back({raw, std::string(key), std::move(value)});
     }
 }
 
@@ -138,9 +147,8 @@ bool IniFile::Save(const std::string& path) const
 std::string IniFile::GetString(std::string_view section, std::string_view key, std::string_view defaultText) const
 {
     if (const Section* found = Find(section)) {
-        for (const Line& line : found->lines) {
-            if (!line.key.empty() && SameName(line.key, key)) return line.value;
-        }
+        const auto it = found->values.find(key);
+        if (it != found->values.end()) return it->second;
     }
     return std::string(defaultText.substr(0, MaxValue));
 }
@@ -151,6 +159,7 @@ void IniFile::SetString(std::string_view section, std::string_view key, std::str
     std::string trimmed(Trim(value));
     if (trimmed.size() > MaxValue) trimmed.resize(MaxValue);
     std::string text = std::string(key) + "=" + trimmed;
+    target.values.insert_or_assign(std::string(key), trimmed);
     for (Line& line : target.lines) {
         if (!line.key.empty() && SameName(line.key, key)) {
             line = {std::move(text), line.key, std::move(trimmed)};
@@ -165,7 +174,9 @@ void IniFile::SetString(std::string_view section, std::string_view key, std::str
 
 void IniFile::ClearSection(std::string_view section)
 {
-    FindOrAdd(section).lines.clear();
+    Section& target = FindOrAdd(section);
+    target.lines.clear();
+    target.values.clear();
 }
 
 size_t IniFile::GetKeyCount(std::string_view section) const

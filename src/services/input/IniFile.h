@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <map>
 #include <string_view>
 #include <vector>
 
@@ -38,11 +39,18 @@ private:
         std::string key;   // empty for comments, blank and malformed lines
         std::string value;
     };
+    struct NoCaseLess
+    {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
     struct Section
     {
         std::string name;
         std::string header;  // empty for the lines before the first header
         std::vector<Line> lines;
+        // The value of each key's first line, so lookups stay fast in long sections.
+        std::map<std::string, std::string, NoCaseLess> values;
     };
 
     const Section* Find(std::string_view name) const;
