@@ -140,10 +140,13 @@ TEST_F(PhysicsWorld, BrokenAssetsGiveTheProxyAndALoggedLine)
     unknownType[35] = 3;     // the first shape's type
     std::vector<uint8_t> lyingName = good;
     lyingName[17] = 0xf0;    // actor name length
+    std::vector<uint8_t> notANumber = good;
+    notANumber[51] = 0xc0;   // the first shape's z: a NaN
+    notANumber[52] = 0x7f;
 
     const struct { const char* file; std::vector<uint8_t> bytes; } cases[] = {
         {"truncated.mdl", truncated}, {"count.mdl", lyingCount}, {"type.mdl", unknownType},
-        {"name.mdl", lyingName}, {"empty.mdl", {}},
+        {"name.mdl", lyingName}, {"nan.mdl", notANumber}, {"empty.mdl", {}},
     };
     for (const auto& c : cases)
     {
@@ -158,6 +161,18 @@ TEST_F(PhysicsWorld, BrokenAssetsGiveTheProxyAndALoggedLine)
     LoggedLines().clear();
     EXPECT_TRUE(IsProxy(space->CreatePhysicsActor(nullptr, "missing.mdl")));
     EXPECT_TRUE(Logged("File not found"));
+
+    // A well-formed file whose hull has no volume: the hull is left out, the rest stays.
+    PhysicsShapeRecord flat = Wedge("flat");
+    flat.points.pop_back();
+    flat.triangles = {0, 1, 2};
+    WriteAsset("flat.mdl", WritePhysicsAsset(Asset({flat, Sphere("s", 1, 1)})));
+    LoggedLines().clear();
+    PhysicsActor* rest = space->CreatePhysicsActor(nullptr, "flat.mdl");
+    ASSERT_NE(rest, nullptr);
+    ASSERT_EQ(rest->getNbShapes(), 1u);
+    EXPECT_STREQ(rest->getShapes()[0]->getName(), "s");
+    EXPECT_TRUE(Logged("Cannot load convex shape"));
 }
 
 TEST_F(PhysicsWorld, MultiModelActorPlacesMirrorsAndTagsItsParts)

@@ -99,8 +99,14 @@ std::unique_ptr<btCollisionShape> BuildShape(const NxShapeDesc& desc,
         return std::make_unique<btBvhTriangleMeshShape>(mesh.get(), true);
     }
     }
-    Dumper::Instance().Print(DUMP_ERROR, "Physics: shape \"%s\" of type %u cannot be built\n",
-                             desc.name.c_str(), unsigned(desc.type));
+    const char* name = desc.name.c_str();
+    if (desc.type == NX_SHAPE_CONVEX)
+        Dumper::Instance().Print(DUMP_ERROR, "Cannot load convex shape \"%s\"\n", name);
+    else if (desc.type == NX_SHAPE_MESH)
+        Dumper::Instance().Print(DUMP_ERROR, "Cannot load trimesh shape \"%s\"\n", name);
+    else
+        Dumper::Instance().Print(DUMP_ERROR, "Physics: shape \"%s\" of type %u cannot be built\n",
+                                 name, unsigned(desc.type));
     return nullptr;
 }
 
