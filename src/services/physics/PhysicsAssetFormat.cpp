@@ -1,5 +1,8 @@
 #include "services/physics/PhysicsAssetFormat.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "foundation/base/BinaryReader.h"
 #include "foundation/base/BinaryWriter.h"
 
@@ -30,6 +33,20 @@ bool ReadName(BinaryReader& in, std::string& out)
 bool ReadZyx(BinaryReader& in, Vec3& v)
 {
     return in.Read(v.z) && in.Read(v.y) && in.Read(v.x);
+}
+
+bool Finite(const Vec3& v)
+{
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+// A NaN or infinity would poison the simulation of everything the shape touches.
+bool Finite(const PhysicsShapeRecord& shape)
+{
+    return Finite(shape.position) && std::isfinite(shape.density) &&
+           std::isfinite(shape.radius) && Finite(shape.dimensions) &&
+           std::all_of(shape.points.begin(), shape.points.end(),
+                       [](const Vec3& p) { return Finite(p); });
 }
 
 void WriteZyx(BinaryWriter& out, const Vec3& v)
@@ -109,6 +126,9 @@ bool ReadPhysicsAsset(const void* data, size_t size, const std::string& source,
     if (!ReadName(in, asset.name) || !in.Read(asset.actorGroup) || !in.Read(shapeCount) ||
         !in.Read(shapeBytes))
         return Fail(error, in.Failed() ? in.Error() : "actor name longer than the file");
+    if (!std::isfinite(asset.angularDamping) || !std::isfinite(asset.linearDamping) ||
+        !std::isfinite(asset.wakeUpCounter))
+        return Fail(error, "damping or wake-up counter not a finite number");
     if (shapeCount > in.Remaining() / MinRecordSize)
         return Fail(error, "shape count " + std::to_string(shapeCount) + " larger than the file");
 
@@ -146,6 +166,8 @@ bool ReadPhysicsAsset(const void* data, size_t size, const std::string& source,
         for (uint32_t index : shape.triangles)
             if (index >= shape.points.size())
                 return Fail(error, "vertex index " + std::to_string(index) + " out of range");
+        if (!Finite(shape))
+            return Fail(error, "shape " + std::to_string(i) + " holds a number that is not finite");
         asset.shapes.push_back(std::move(shape));
     }
     out = std::move(asset);

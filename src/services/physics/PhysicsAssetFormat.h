@@ -42,7 +42,8 @@ struct PhysicsAssetData
 };
 
 // Parses a whole file; false with `error` set when it is truncated, lies about its counts,
-// holds an index outside its vertices or a shape type other than 1, 2, 5 and 6.
+// holds an index outside its vertices, a number that is not finite or a shape type other than
+// 1, 2, 5 and 6.
 bool ReadPhysicsAsset(const void* data, size_t size, const std::string& source,
                       PhysicsAssetData& out, std::string& error);
 std::vector<uint8_t> WritePhysicsAsset(const PhysicsAssetData& asset);
