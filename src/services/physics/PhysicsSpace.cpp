@@ -274,21 +274,27 @@ void PhysicsSpace::onContactNotify(NxContactPair& pair, NxU32 events)
     NxContactStreamIterator s1(pair, second);
     Vec3 n0 = pair.sumNormalForce, f0 = pair.sumFrictionForce;
     Vec3 n1 = pair.sumNormalForce, f1 = pair.sumFrictionForce;
+    using Hook = void (PhysicsActorEventListener::*)(PhysicsActorEventListener&, PhysicsActor&,
+                                                     PhysicsActor&, Vec3&, Vec3&,
+                                                     NxContactStreamIterator&);
+    Hook hook = nullptr;
     switch (events)
     {
     case NX_NOTIFY_ON_START_TOUCH:
-        l0->OnStartTouch(*l1, *p0, *p1, n0, f0, s0);
-        l1->OnStartTouch(*l0, *p1, *p0, n1, f1, s1);
+        hook = &PhysicsActorEventListener::OnStartTouch;
         break;
     case NX_NOTIFY_ON_END_TOUCH:
-        l0->OnEndTouch(*l1, *p0, *p1, n0, f0, s0);
-        l1->OnEndTouch(*l0, *p1, *p0, n1, f1, s1);
+        hook = &PhysicsActorEventListener::OnEndTouch;
         break;
     case NX_NOTIFY_ON_TOUCH:
-        l0->OnTouch(*l1, *p0, *p1, n0, f0, s0);
-        l1->OnTouch(*l0, *p1, *p0, n1, f1, s1);
+        hook = &PhysicsActorEventListener::OnTouch;
         break;
     default:
-        break;
+        return;
     }
+    (l0->*hook)(*l1, *p0, *p1, n0, f0, s0);
+    // The first listener may have released an actor of the pair; the second then hears nothing.
+    if (pair.isDeletedActor[0] || pair.isDeletedActor[1])
+        return;
+    (l1->*hook)(*l0, *p1, *p0, n1, f1, s1);
 }

@@ -68,6 +68,32 @@ TEST_F(PhysicsWorld, NoContactCallWhenOneSideHasNoListener)
     EXPECT_TRUE(ra.events.empty());
 }
 
+TEST_F(PhysicsWorld, ListenerReleasingAnActorEndsThePairsReport)
+{
+    // Each releases its own actor on the first touch, as a bullet would; the other listener
+    // must not then hear of an actor that is gone.
+    struct Bullet : Recorder
+    {
+        PhysicsSpace* space = nullptr;
+        PhysicsActor* self = nullptr;
+        void OnStartTouch(PhysicsActorEventListener& o, PhysicsActor& own, PhysicsActor& a,
+                          Vec3& n, Vec3& f, NxContactStreamIterator& s) override
+        {
+            Recorder::OnStartTouch(o, own, a, n, f, s);
+            space->ReleasePhysicsActor(self);
+        }
+    };
+    Bullet ra, rb;
+    ra.space = rb.space = space;
+    ra.self = space->CreatePhysicsActorForPlayer(&ra);
+    rb.self = space->CreatePhysicsActorForPlayer(&rb);
+    Place(ra.self, {-16, 0, 0}, {10, 0, 0});
+    Place(rb.self, {16, 0, 0}, {-10, 0, 0});
+    Step(10);
+    EXPECT_EQ(ra.events.size() + rb.events.size(), 1u);
+    EXPECT_EQ(Scene().getNbActors(), 1u);
+}
+
 TEST_F(PhysicsWorld, GroupPairTableDecidesWhoCollides)
 {
     const struct { NxCollisionGroup a, b; bool collide; } cases[] = {

@@ -24,7 +24,7 @@ struct NxContactPair
     NxVec3 sumNormalForce{0, 0, 0};
     NxVec3 sumFrictionForce{0, 0, 0};
     const NxContactStream* stream = nullptr;   // empty for an end-touch report
-    bool isDeletedActor[2] = {false, false};
+    bool isDeletedActor[2] = {false, false};   // set when the report's receiver releases one
 };
 
 // Walks the shape pairs of a contact stream: call goNextPair before the first pair, then

@@ -79,6 +79,7 @@ private:
     void ReportJointBreaks();
     void GatherContacts();
     void ReportContacts();
+    void ReportContact(NxContactPair& pair, NxU32 event);
     void CompareTriggers();
     void ReportTriggers();
     void ForgetActor(const NxActor& actor);
@@ -93,6 +94,7 @@ private:
     NxUserNotify* _notify = nullptr;
     NxUserTriggerReport* _triggerReport = nullptr;
     NxUserContactReport* _contactReport = nullptr;
+    NxContactPair* _reporting = nullptr;   // the pair in the contact report's hands, if any
     bool _stepped = false;
     int _nextSerial = 1;
 

@@ -179,7 +179,7 @@ void NxScene::ReportContacts()
         if (flagsOf(pair) & event)
         {
             NxContactPair copy = pair;
-            _contactReport->onContactNotify(copy, event);
+            ReportContact(copy, event);
         }
     }
     static const NxContactStream none;
@@ -196,8 +196,15 @@ void NxScene::ReportContacts()
         end.actors[0] = last.actors[0];
         end.actors[1] = last.actors[1];
         end.stream = &none;
-        _contactReport->onContactNotify(end, NX_NOTIFY_ON_END_TOUCH);
+        ReportContact(end, NX_NOTIFY_ON_END_TOUCH);
     }
+}
+
+void NxScene::ReportContact(NxContactPair& pair, NxU32 event)
+{
+    _reporting = &pair;
+    _contactReport->onContactNotify(pair, event);
+    _reporting = nullptr;
 }
 
 // Per trigger, the shapes inside it now and at the last step are compared by marking the
@@ -257,6 +264,11 @@ void NxScene::ReportTriggers()
 
 void NxScene::ForgetActor(const NxActor& actor)
 {
+    // The report's receiver learns that an actor of its pair is gone.
+    if (_reporting)
+        for (int k = 0; k < 2; ++k)
+            if (_reporting->actors[k] == &actor)
+                _reporting->isDeletedActor[k] = true;
     for (auto* records : {&_contacts, &_lastContacts})
         for (ContactRecord& record : *records)
             if (record.pair.actors[0] == &actor || record.pair.actors[1] == &actor)
