@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+#include <string>
+
 namespace {
 
 TEST(InputConfigTest, SavesSectionsInNameOrderAndLoadsThemBack)
@@ -199,6 +203,32 @@ TEST(InputConfigTest, DemoBindingsLoad)
     EXPECT_TRUE(config.GetAxisEvent(INPUT_JOYSTICK, "Speed", axis));
     EXPECT_EQ(axis, 6u);
     EXPECT_EQ(config.GetDeadZone(), 500);
+
+    // Every binding names an action the game asks for; a misspelt name would bind nothing.
+    const std::set<std::string> buttons = {"GamePause", "Fire1", "Fire2", "Boost", "SwitchPrimary", "SwitchSecondary",
+                                           "PickBestVisibleTarget", "PickNearestTarget", "SpeedUp", "SpeedDown",
+                                           "Pitch+", "Pitch-", "Yaw+", "Yaw-", "Roll+", "Roll-"};
+    const std::set<std::string> axes = {"Pitch", "Yaw", "Roll", "Speed"};
+    std::ifstream file(SOURCE_DATA_DIR "/config.ini");
+    std::string line, section;
+    int entries = 0;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.front() == '[') section = line;
+        if (line.rfind("Value", 0) != 0) continue;
+        ++entries;
+        const std::string name = line.substr(line.find('=') + 1, line.find('(') - line.find('=') - 1);
+        const bool axisSection = section.find("Axis") != std::string::npos;
+        EXPECT_TRUE((axisSection ? axes : buttons).count(name)) << section << " " << line;
+    }
+    EXPECT_GT(entries, 20);
+
+    // Keyboard and mouse between them reach every action that no axis can stand in for.
+    for (const char* action : {"GamePause", "Fire1", "Fire2", "Boost", "SwitchPrimary", "SwitchSecondary",
+                               "PickBestVisibleTarget", "PickNearestTarget"}) {
+        EXPECT_TRUE(config.GetButtonEvent(INPUT_KEYBOARD, action) != INPUT_NO_CODE ||
+                    config.GetButtonEvent(INPUT_MOUSE, action) != INPUT_NO_CODE)
+            << action;
+    }
 }
 
 } // namespace
