@@ -51,6 +51,7 @@ struct Color
     Color& operator+=(const Color& c) { Add(c); return *this; }
     Color& operator-=(const Color& c) { Subtract(c); return *this; }
     Color operator*(float s) const { Color o; Scale(s, o); return o; }
+    Color operator/(float s) const { return *this * (1.0f / s); }
     Color& operator*=(float s) { Scale(s); return *this; }
     Color operator^(const Color& c) const { Color o; Modulate(c, o); return o; }
     Color& operator^=(const Color& c) { Modulate(c); return *this; }

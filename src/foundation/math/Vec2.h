@@ -26,6 +26,7 @@ struct Vec2
     Vec2 operator-(const Vec2& v) const { return {x - v.x, y - v.y}; }
     Vec2 operator-() const { return {-x, -y}; }
     Vec2 operator*(float s) const { return {x * s, y * s}; }
+    Vec2 operator/(float s) const { return *this * (1.0f / s); }
     Vec2 operator*(const Vec2& v) const { return {x * v.x, y * v.y}; }
     Vec2& operator+=(const Vec2& v) { x += v.x; y += v.y; return *this; }
     Vec2& operator-=(const Vec2& v) { x -= v.x; y -= v.y; return *this; }

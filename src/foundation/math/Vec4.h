@@ -31,6 +31,7 @@ struct MATH_VIEW_TYPE Vec4
     Vec4 operator-(const Vec4& v) const { return {x - v.x, y - v.y, z - v.z, w - v.w}; }
     Vec4 operator-() const { return {-x, -y, -z, -w}; }
     Vec4 operator*(float s) const { return {x * s, y * s, z * s, w * s}; }
+    Vec4 operator/(float s) const { return *this * (1.0f / s); }
     Vec4& operator+=(const Vec4& v) { x += v.x; y += v.y; z += v.z; w += v.w; return *this; }
     Vec4& operator-=(const Vec4& v) { x -= v.x; y -= v.y; z -= v.z; w -= v.w; return *this; }
     Vec4& operator*=(float s) { x *= s; y *= s; z *= s; w *= s; return *this; }
