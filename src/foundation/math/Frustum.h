@@ -42,9 +42,10 @@ public:
             if (pl.a * c.x + pl.b * c.y + pl.c * c.z + pl.d <= r) return OUTSIDE;
         return PARTIAL;
     }
+    // INSIDE only when some plane was tested and every one had the whole box in front.
     eIntersection Intersects(const Bounds& b) const
     {
-        bool inside = true;
+        bool inside = !_planes.empty();
         for (const Plane& pl : _planes)
         {
             const eIntersection r = b.Intersects(pl);
@@ -53,6 +54,15 @@ public:
         }
         return inside ? INSIDE : PARTIAL;
     }
+
+    // The volume interface that boxes and spheres share; a frustum answers it with fixed results
+    // and is neither moved nor grown by it.
+    eIntersection Intersects(const Frustum&) const { return OUTSIDE; }
+    ePlaneSide PlaneSide(const Plane&, float) const { return FRONT; }
+    float PlaneDistance(const Plane&) const { return 0.0f; }
+    void Expand(float) {}
+    void Translate(const Vec3&) {}
+    void Transform(const Matrix&) {}
 
     bool operator==(const Frustum& f) const { return _planes == f._planes; }
     bool operator!=(const Frustum& f) const { return !(*this == f); }

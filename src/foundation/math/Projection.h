@@ -17,3 +17,5 @@ void UnProjectVector(const Vec3& screen, const Matrix& viewProj, float width, fl
 // Pixel rectangle covering a sphere, clamped to the screen.
 void ComputeSphereRect(const Vec3& centre, float radius, const Matrix& viewProj, float width, float height,
                        Rect& rect);
+// Kept for callers of the separate view and projection form; it computes nothing and leaves rect as it was.
+inline void ComputeSphereRect2(const Vec3&, float, const Matrix&, const Matrix&, float, float, Rect&) {}

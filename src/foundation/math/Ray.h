@@ -2,6 +2,8 @@
 // Ray from an origin along a direction (not necessarily unit length), for picking.
 #include "foundation/math/Bounds.h"
 
+class Frustum;
+
 struct Ray
 {
     Vec3 origin;
@@ -29,6 +31,8 @@ struct Ray
     bool Intersects(const Sphere& s, float& t) const;
     // Whether the ray is not parallel to the plane; t is left untouched.
     bool Intersects(const Plane& p, float& t) const;
+    // Always true (no frustum test is made); t is left untouched.
+    bool Intersects(const Frustum&, float&) const { return true; }
 
     bool operator==(const Ray& r) const { return origin == r.origin && direction == r.direction; }
     bool operator!=(const Ray& r) const { return !(*this == r); }

@@ -299,7 +299,7 @@ TEST(Frustum, WithoutPlanes)
     Frustum f(0);
     EXPECT_EQ(f.Intersects(Vec3(1e9f, 0, 0)), INSIDE);
     EXPECT_EQ(f.Intersects(Sphere(Vec3(0.0f), 1)), PARTIAL);
-    EXPECT_EQ(f.Intersects(Bounds(Vec3(0.0f), Vec3(1.0f))), INSIDE);
+    EXPECT_EQ(f.Intersects(Bounds(Vec3(0.0f), Vec3(1.0f))), PARTIAL); // nothing tested: not known inside
     f.AddPlane(Plane(1, 0, 0, 0));
     EXPECT_EQ(f.GetPlaneCount(), 1);
     EXPECT_EQ(f.Intersects(Vec3(-1, 0, 0)), OUTSIDE);
@@ -307,4 +307,22 @@ TEST(Frustum, WithoutPlanes)
     EXPECT_EQ(f.GetPlane(2), Plane());
     f.ClearPlanes();
     EXPECT_EQ(f.GetPlaneCount(), 0);
+}
+
+TEST(Frustum, VolumeOperationsWithFixedAnswers)
+{
+    Frustum f;
+    f.Identity();
+    const Frustum before = f;
+    f.Expand(5);
+    f.Translate(Vec3(1, 2, 3));
+    f.Transform(Matrix(Vec3(0, 1, 0), 1.0f));
+    EXPECT_EQ(f, before);
+    EXPECT_EQ(f.Intersects(before), OUTSIDE);
+    EXPECT_EQ(f.PlaneSide(Plane(0, 0, 1, -1e6f), 0.0f), FRONT);
+    EXPECT_EQ(f.PlaneDistance(Plane(0, 0, 1, -1e6f)), 0.0f);
+
+    float untouched = 42;
+    EXPECT_TRUE(Ray(Vec3(0, 0, -1e6f), Vec3(0, 0, -1)).Intersects(f, untouched));
+    EXPECT_EQ(untouched, 42.0f);
 }
