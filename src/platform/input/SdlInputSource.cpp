@@ -48,6 +48,8 @@ int SdlInputSource::OnEvent(void* self, SDL_Event* event)
 
 bool SdlInputSource::IsOurs(unsigned windowId) const
 {
+    // What arrives while another window has the focus is stale by the time ours gets it back.
+    if (_window && !_focus) return false;
     return !_window || windowId == 0 || windowId == _windowId;
 }
 

@@ -53,9 +53,16 @@ TEST(WindowFocusTest, InputFollowsTheWindowsFocus)
         input.ProcessInputData();
         EXPECT_EQ(input.GetLastBtn(0xFFFFFFFF), INPUT_NO_CODE);
 
+        // Input that arrives between the last unfocused frame and the focus coming back is as
+        // stale as the rest.
+        PushKey(id, SDL_SCANCODE_D, true);
         PushWindowEvent(id, SDL_WINDOWEVENT_FOCUS_GAINED);
         input.ProcessInputData();
         EXPECT_EQ(input.GetLastBtn(0xFFFFFFFF), INPUT_NO_CODE);
+
+        PushKey(id, SDL_SCANCODE_D, true);
+        input.ProcessInputData();
+        EXPECT_TRUE(input.IsKeyEvent(INPUT_KEYBOARD, 32, BUTTON_PRESSED));
     }
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
