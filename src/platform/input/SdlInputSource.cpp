@@ -62,10 +62,13 @@ void SdlInputSource::Push(Buffer& buffer, InputRecord record)
 void SdlInputSource::AddMotion(uint32_t offset, int32_t delta)
 {
     if (delta == 0) return;
-    // Runs of movement on one axis are summed, so motion does not crowd buttons out.
-    if (_mouse.open && !_mouse.records.empty() && _mouse.records.back().offset == offset) {
-        _mouse.records.back().data += delta;
-        return;
+    // Movement since the last button record is summed per axis, so motion neither crowds
+    // buttons out nor changes their order relative to it.
+    for (auto it = _mouse.records.rbegin(); it != _mouse.records.rend() && it->offset < MOUSE_OFFSET_BUTTON0; ++it) {
+        if (it->offset == offset) {
+            it->data += delta;
+            return;
+        }
     }
     Push(_mouse, {offset, delta});
 }

@@ -209,6 +209,16 @@ TEST_F(SdlEventInputTest, BuffersKeepTheirCapacityPerFrame)
     EXPECT_TRUE(input->transitions.empty());
 }
 
+TEST_F(SdlEventInputTest, FastDiagonalMotionLeavesRoomForClicks)
+{
+    for (int i = 0; i < 200; ++i) PushMotion(1, -1);
+    PushMouseButton(SDL_BUTTON_LEFT, true);
+    input->Frame();
+    EXPECT_EQ(input->GetAxis(AXIS_MOUSE_X, true), 200);
+    EXPECT_EQ(input->GetAxis(AXIS_MOUSE_Y, true), -200);
+    EXPECT_TRUE(input->IsKeyEvent(INPUT_MOUSE, 12, BUTTON_PRESSED));
+}
+
 TEST_F(SdlEventInputTest, NamesOfButtonsAndAxes)
 {
     char name[64];
