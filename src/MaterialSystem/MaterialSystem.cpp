@@ -3,6 +3,7 @@
 #include "MaterialSystem/DriverInfo.h"
 #include "MaterialSystem/IDeviceResource.h"
 #include "MaterialSystem/VertexDecl.h"
+#include "MaterialSystem/draw/DrawServices.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
 #include "MaterialSystem/shaders/ShaderLib.h"
 #include "MaterialSystem/textures/TextureMgr.h"
@@ -110,6 +111,7 @@ void MaterialSystem::InitSystem(const char* shaderLibPath)
     _device->SetDepthTarget(_depthBuffer);
     SyncWithGPU(false);
     ResetRenderStates();
+    PrepareDrawServices();
 
     // Screen vertices live in memory the device never loses; one buffer serves a frame.
     _screenPrims = gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Dynamic,
@@ -170,9 +172,10 @@ void MaterialSystem::DropFrame()
     _screenPrimsLock = nullptr;
     _screenPrimsCount = 0;
     _frameOpen = false;
+    DropDrawing();
 }
 
-void MaterialSystem::Present(ShaderParamsGlobal* /*globalParams*/)
+void MaterialSystem::Present(ShaderParamsGlobal* globalParams)
 {
     if (!_device) return;
     {
@@ -185,6 +188,7 @@ void MaterialSystem::Present(ShaderParamsGlobal* /*globalParams*/)
     }
     if (_screenPrims) _screenPrims->Unlock();
     _screenPrimsLock = nullptr;
+    if (_frameOpen) RenderFrameDrawing(globalParams);
     if (_frameOpen) {
         AutoScopeProfile scope(Name("GPU Sync Start"));
         SyncWithGPU(true);
@@ -201,6 +205,10 @@ void MaterialSystem::Present(ShaderParamsGlobal* /*globalParams*/)
         return;
     }
     {
+        AutoScopeProfile scope(Name("VRAM statistics"));
+        ProfileDeviceResources();
+    }
+    {
         AutoScopeProfile scope(Name("GPU Sync End"));
         SyncWithGPU(false);
     }
@@ -208,6 +216,7 @@ void MaterialSystem::Present(ShaderParamsGlobal* /*globalParams*/)
         TakeScreenShotSys();
         _screenshotRequest = false;
     }
+    LockHelperResources();
     LockScreenPrims();
     _frameOpen = true;
 }
@@ -258,6 +267,7 @@ bool MaterialSystem::RestartSystem()
 void MaterialSystem::ResetDeviceResources()
 {
     ResetRenderStates();
+    ResetDrawServices();
     SyncWithGPU(true);
     _backBuffer = nullptr;
     _depthBuffer = nullptr;
@@ -278,6 +288,7 @@ void MaterialSystem::RestoreDeviceResources()
     if (_materialMgr) _materialMgr->RestoreMaterials();
     ResetRenderStates();
     SyncWithGPU(false);
+    RestoreDrawServices();
 }
 
 void MaterialSystem::ResourcesCleanup()
@@ -291,6 +302,7 @@ void MaterialSystem::DestroyD3DDevice()
     if (!_device) return;
     ResetDeviceResources();
     ResourcesCleanup();
+    DestroyDrawServices();
     VertexDecl::ReleaseAll();
     _screenPrimsLock = nullptr;
     _screenPrims.reset();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MaterialSystem/draw/DrawTypes.h"
 #include "foundation/base/Handles.h"
 #include "platform/gfx/Device.h"
 #include "platform/gfx/Graphics.h"
@@ -11,6 +12,16 @@
 
 class Dumper;
 class DriverInfo;
+struct DrawServices;
+class Material;
+class RenderQueue;
+struct RenderText;
+struct Color;
+struct Matrix;
+struct Vec2;
+struct Vec4;
+class Texture;
+class Timer;
 class ResourceSystem;
 class ShaderParamsGlobal;
 class TextureMgr;
@@ -92,6 +103,52 @@ public:
     unsigned char* GetScreenPrimsLock() const { return _screenPrimsLock; }
     unsigned GetScreenPrimsCount() const { return _screenPrimsCount; }
 
+    // Drawing services, collected during a frame and drawn by Present.
+    void DrawTriangles(const HelperTriangle* triangles, unsigned count);
+    void DrawLines(const HelperLine* lines, unsigned count);
+    void DrawPoints(const HelperPoint* points, unsigned count);
+    void DrawLine2D(const Vec2& a, const Vec2& b, Color colorA, Color colorB);
+    void DrawTriangle2D(const Vec2& a, const Vec2& b, const Vec2& c, const Color& color);
+    void DrawPoint2D(const Vec2& p, const Color& color);
+    // The record stays valid until the frame is drawn; its layer and clip rectangle may be set.
+    RenderText* DrawD3DText(const char* face, unsigned height, unsigned width, unsigned long weight, bool italic,
+                            const char* text, const Vec4& rect, TextAlign align, bool wordBreak, const Color& color);
+    RenderText* DrawD3DText(const char* face, unsigned height, unsigned width, bool italic, const char* text,
+                            const Vec4& rect, TextAlign align, bool wordBreak, const Color& color);
+    // Screen quads: uv0..uv3 at the corners bottom-left, top-left, bottom-right, top-right;
+    // the angle in degrees; layer 0 or 1.
+    void RenderQuad(Material* material, const Vec2& pos, const Vec2& size, float angle, const Color& color,
+                    int layer);
+    void RenderQuadAdvanced(Material* material, const Vec2& pos, const Vec2& size, Vec2& uv0, Vec2& uv1, Vec2& uv2,
+                            Vec2& uv3, float angle, const Color& color, int layer);
+    void RenderScreenAlignedQuad(Material* material);
+    void FlushTextPrims() {}
+    void RenderQuadPool() {}
+    unsigned GetFontCount() const;
+
+    // Targets and states.
+    void SetBackBuffer();
+    void SetRenderTarget(Texture* texture, unsigned index);
+    void SetDepthTarget(Texture* texture);
+    void CopyTexture(Texture* source, Texture* destination);
+    void GetCurrentRenderTargetDimensions(float& width, float& height);
+    void ClearTarget(unsigned flags, uint32_t color, float z);
+    void SetDepthFunc(eCmpFunc func);
+    void SetColorWrite(uint32_t flags);
+    void SetStencilTest(bool enable, const StencilTestDesc* desc);
+    void SetScissors(bool percent, const Rect* rect);
+    void SetViewport(const Rect* rect);
+    void SyncWithGPU(bool end);
+
+    void RequestOcclusionTest(const Vec3& point, bool* result, const Matrix& view, const Matrix& projection);
+    void RenderStats(Timer* timer);
+
+    // Render queues live until destroyed here, and never past the device.
+    RenderQueue* CreateRenderQueue();
+    void DestroyRenderQueue(RenderQueue* queue);
+    // Instances an instanced mesh of this format is built with (1 without the instance bit).
+    unsigned CalculateInstanceCount(unsigned primitivesPerInstance, uint32_t vertexFormat) const;
+
 private:
     bool CreateD3DDevice();
     unsigned DetermineDevCreationFlags(const DriverInfo* info);
@@ -102,11 +159,27 @@ private:
     void DestroyD3DDevice();
     bool TakeScreenShotSys();
     void AcquireRenderTargets();
-    void SyncWithGPU(bool end);
     void ResetRenderStates();
     void LockScreenPrims();
     void DropFrame();
     gfx::DeviceParams ToDeviceParams() const;
+    void PrepareDrawServices();
+    void ResetDrawServices();
+    void RestoreDrawServices();
+    void DestroyDrawServices();
+    void RenderFrameDrawing(ShaderParamsGlobal* globalParams);
+    void DropDrawing();
+    void PrepareHelperResources();
+    void LockHelperResources();
+    void UnlockHelperResources();
+    void FlushHelperPrims(ShaderParamsGlobal* globalParams);
+    void DestroyHelperResources();
+    void FlushScreenPrims();
+    void InitScreenAlignedQuad();
+    void PrepareOcclusionQueries();
+    void PerformOcclusionTests();
+    void DestroyOcclusionQueries();
+    void ProfileDeviceResources();
 
     WindowHandle _window;
     PresentParameters _presentParams;
@@ -127,6 +200,7 @@ private:
     unsigned char* _screenPrimsLock = nullptr;
     unsigned _screenPrimsCount = 0;
     ResourceSystem* _resourceSystem;
+    std::unique_ptr<DrawServices> _draw;
     std::unique_ptr<TextureMgr> _textureMgr;
     std::unique_ptr<MaterialMgr> _materialMgr;
     bool _screenshotRequest = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MaterialSystem/shaders/ShaderParamsInstance.h"
 #include "platform/gfx/GfxTypes.h"
 
 #include <cstdint>
@@ -52,6 +53,8 @@ public:
 
     void* GetUserdata() const { return _userdata; }
     void SetUserdata(void* data) { _userdata = data; }
+    ShaderParamsInstance& GetParams() { return _params; }
+    const ShaderParamsInstance& GetParams() const { return _params; }
     RenderableDesc& GetDescription() { return _description; }
     const RenderableDesc& GetDescription() const { return _description; }
     StreamBinding& GetStreamBinding() { return _binding; }
@@ -60,6 +63,7 @@ public:
 
 protected:
     void* _userdata = nullptr;
+    ShaderParamsInstance _params;
     RenderableDesc _description;
     StreamBinding _binding;
 };
