@@ -4,6 +4,7 @@
 #include "MaterialSystem/IDeviceResource.h"
 #include "MaterialSystem/VertexDecl.h"
 #include "MaterialSystem/draw/DrawServices.h"
+#include "MaterialSystem/meshes/MeshMgr.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
 #include "MaterialSystem/shaders/ShaderLib.h"
 #include "MaterialSystem/textures/TextureMgr.h"
@@ -104,6 +105,7 @@ void MaterialSystem::InitSystem(const char* shaderLibPath)
         _log->Print(DUMP_STARTUP, "Validating render shaders...\n");
         _materialMgr->GetShaderLib()->ValidateShaders(_log);
     }
+    _meshMgr = std::make_unique<MeshMgr>(this, _device.get());
 
     _initialized = true;
     AcquireRenderTargets();
@@ -127,6 +129,7 @@ void MaterialSystem::InitSystem(const char* shaderLibPath)
 void MaterialSystem::ShutDownSystem()
 {
     DestroyD3DDevice();
+    _meshMgr.reset();
     _materialMgr.reset();
     _textureMgr.reset();
     _initialized = false;
@@ -295,6 +298,7 @@ void MaterialSystem::ResourcesCleanup()
 {
     if (_materialMgr) _materialMgr->Cleanup();
     if (_textureMgr) _textureMgr->Cleanup();
+    if (_meshMgr) _meshMgr->Cleanup();
 }
 
 void MaterialSystem::DestroyD3DDevice()

@@ -22,6 +22,7 @@ struct Vec2;
 struct Vec4;
 class Texture;
 class Timer;
+class MeshMgr;
 class ResourceSystem;
 class ShaderParamsGlobal;
 class TextureMgr;
@@ -83,6 +84,7 @@ public:
     ResourceSystem* GetResourceSystem() const { return _resourceSystem; }
     TextureMgr* GetTextureMgr() const { return _textureMgr.get(); }
     MaterialMgr* GetMaterialMgr() const { return _materialMgr.get(); }
+    MeshMgr* GetMeshMgr() const { return _meshMgr.get(); }
     gfx::Device* GetDevice() const { return _device.get(); }
     gfx::Graphics* GetDE() const { return _graphics.get(); }
     std::recursive_mutex* GetCriticalSection() { return &_criticalSection; }
@@ -203,6 +205,7 @@ private:
     std::unique_ptr<DrawServices> _draw;
     std::unique_ptr<TextureMgr> _textureMgr;
     std::unique_ptr<MaterialMgr> _materialMgr;
+    std::unique_ptr<MeshMgr> _meshMgr;
     bool _screenshotRequest = false;
     int _renderSleep = 0;
     std::recursive_mutex _criticalSection;
