@@ -101,7 +101,9 @@ TEST_F(MeshTest, MalformedFilesGiveTheProxyAndALoggedLine)
         ExpectProxyGeometry(mesh);
         EXPECT_STREQ(mesh->GetInfo().name, c.name);
         EXPECT_TRUE(LogHas(c.name));
-        if (c.headerRead) EXPECT_TRUE(LogHas(std::string("Mesh \"") + c.name + "\" is malformed"));
+        if (c.headerRead) {
+            EXPECT_TRUE(LogHas(std::string("Mesh \"") + c.name + "\" is malformed"));
+        }
     }
     // The untouched file loads, so every refusal above came from its one fault.
     WriteMeshFile("good.sms", good);
