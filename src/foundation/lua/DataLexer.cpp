@@ -1,8 +1,11 @@
 #include "foundation/lua/DataLexer.h"
 
+#include "foundation/lua/SourceWriter.h"
+
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 namespace
 {
@@ -85,28 +88,48 @@ constexpr Reserved ReservedWords[] = {
     {"event", DTK_EVENT},     {"while", DTK_WHILE},
 };
 
+// A perfect hash of the reserved words on their length and first and last letters.
+constexpr unsigned ReservedHash(std::string_view word)
+{
+    return (static_cast<unsigned>(word.size()) + static_cast<unsigned char>(word[0]) * 11u +
+            static_cast<unsigned char>(word.back())) & 63u;
+}
+
+struct ReservedTable
+{
+    signed char slot[64];
+    constexpr ReservedTable() : slot()
+    {
+        for (signed char& s : slot)
+            s = -1;
+        for (size_t i = 0; i < std::size(ReservedWords); ++i)
+            slot[ReservedHash(ReservedWords[i].word)] = static_cast<signed char>(i);
+    }
+};
+constexpr ReservedTable ReservedSlots;
+
+constexpr bool HashIsPerfect()
+{
+    for (size_t i = 0; i < std::size(ReservedWords); ++i)
+        if (ReservedSlots.slot[ReservedHash(ReservedWords[i].word)] != static_cast<signed char>(i))
+            return false;
+    return true;
+}
+static_assert(HashIsPerfect(), "two reserved words share a hash slot");
+
 int ReservedToken(std::string_view name)
 {
-    // Most names are not reserved: rule them out by length and first letter before comparing.
     if (name.size() < 2 || name.size() > 8)
         return DTK_NAME;
-    switch (name[0])
-    {
-    case 'a': case 'b': case 'd': case 'e': case 'f': case 'i': case 'l':
-    case 'N': case 'n': case 'o': case 'r': case 't': case 'u': case 'w':
-        break;
-    default:
+    int slot = ReservedSlots.slot[ReservedHash(name)];
+    if (slot < 0 || ReservedWords[slot].word != name)
         return DTK_NAME;
-    }
-    for (const Reserved& r : ReservedWords)
-        if (r.word.size() == name.size() && r.word[0] == name[0] && r.word == name)
-            return r.token;
-    return DTK_NAME;
+    return ReservedWords[slot].token;
 }
 }  // namespace
 
-DataLexer::DataLexer(const char* data, size_t size, std::string_view chunkName)
-    : _p(data), _end(data + size), _chunkId(FormatChunkId(chunkName))
+DataLexer::DataLexer(const char* data, size_t size, std::string_view chunkName, SourceWriter& writer)
+    : _p(data), _end(data + size), _writer(writer), _chunkId(FormatChunkId(chunkName))
 {
     _current = _p < _end ? static_cast<unsigned char>(*_p) : EndOfStream;
     if (_current == '#')
@@ -115,6 +138,7 @@ DataLexer::DataLexer(const char* data, size_t size, std::string_view chunkName)
         do
             Advance();
         while (_current != '\n' && _current != EndOfStream);
+        _writer.Replace(data, _p, "");
     }
 }
 
@@ -139,13 +163,45 @@ void DataLexer::NewLine()
 
 int DataLexer::Lex(DataToken& token)
 {
+    int code = Read(token);
+    token.end = _p;
+    if (code == DTK_NUMBER && _p < _end)
+    {
+        // The target language reads letters, digits and dots after a numeral as part of it.
+        int c = static_cast<unsigned char>(*_p);
+        if (Is(c, CC_ALPHA | CC_DIGIT) || c == '.')
+            _writer.Insert(_p, " ");
+    }
+    return code;
+}
+
+int DataLexer::Read(DataToken& token)
+{
     for (;;)
     {
-        token.line = _line;
+        token.begin = _p;
+        // The commonest cases first, ahead of the table jump.
+        if (Is(_current, CC_ALPHA))
+            return token.token = ReadName(token);
+        if (_current == ' ')
+        {
+            do
+                Advance();
+            while (_current == ' ');
+            continue;
+        }
         switch (_current)
         {
         case '\n':
             NewLine();
+            continue;
+        case ' ':
+        case '\t':
+        case '\v':
+        case '\f':
+            do
+                Advance();
+            while (_current == ' ' || _current == '\t');
             continue;
         case '-':
             Advance();
@@ -153,19 +209,34 @@ int DataLexer::Lex(DataToken& token)
                 return token.token = '-';
             Advance();
             if (_current == '[' && (Advance(), _current == '['))
-                ReadLongString(nullptr);
-            else if (_current != '\n' && _current != EndOfStream)
             {
-                const void* end = std::memchr(_p, '\n', static_cast<size_t>(_end - _p));
-                _p = (end ? static_cast<const char*>(end) : _end) - 1;
-                Advance();
+                int firstLine = _line;
+                ReadLongString(nullptr);
+                if (_line > firstLine)
+                    _writer.ReplaceOwned(token.begin, _p, std::string(static_cast<size_t>(_line - firstLine), '\n'));
+                else
+                    _writer.Replace(token.begin, _p, " ");  // keeps its neighbours apart
+            }
+            else
+            {
+                if (_current != '\n' && _current != EndOfStream)
+                {
+                    const void* end = std::memchr(_p, '\n', static_cast<size_t>(_end - _p));
+                    _p = (end ? static_cast<const char*>(end) : _end) - 1;
+                    Advance();
+                }
+                _writer.Replace(token.begin, _p, "");
             }
             continue;
         case '[':
             Advance();
             if (_current != '[')
                 return token.token = '[';
-            ReadLongString(&token);
+            {
+                int firstLine = _line;
+                ReadLongString(&token);
+                _writer.ReplaceString(token.begin, _p, token.text, true, token.skippedNewline, _line - firstLine);
+            }
             return token.token = DTK_STRING;
         case '=':
             Advance();
@@ -197,8 +268,13 @@ int DataLexer::Lex(DataToken& token)
         }
         case '"':
         case '\'':
+        {
+            int firstLine = _line;
             ReadString(_current, token);
+            if (std::memchr(token.begin, '\r', static_cast<size_t>(_p - token.begin)))
+                _writer.ReplaceString(token.begin, _p, token.text, false, false, _line - firstLine);
             return token.token = DTK_STRING;
+        }
         case '.':
         {
             const char* start = _p;
@@ -223,9 +299,15 @@ int DataLexer::Lex(DataToken& token)
         default:
             if (Is(_current, CC_SPACE))
             {
-                const char* p = _p + 1;
+                const char* p = _p;
                 while (p < _end && *p != '\n' && Is(static_cast<unsigned char>(*p), CC_SPACE))
+                {
+                    // The target language counts a carriage return as a line break unless a
+                    // line feed follows it.
+                    if (*p == '\r' && (p + 1 == _end || p[1] != '\n'))
+                        _writer.Replace(p, p + 1, " ");
                     ++p;
+                }
                 _p = p - 1;
                 Advance();
                 continue;
@@ -235,8 +317,6 @@ int DataLexer::Lex(DataToken& token)
                 ReadNumeral(_p, false, token);
                 return token.token = DTK_NUMBER;
             }
-            if (Is(_current, CC_ALPHA))
-                return token.token = ReadName(token);
             int c = _current;
             if (Is(c, CC_CNTRL))
             {

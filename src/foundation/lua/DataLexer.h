@@ -6,6 +6,8 @@
 
 #include "foundation/lua/DataToken.h"
 
+class SourceWriter;
+
 // A syntax error of a data chunk, with the complete message ("chunk:line: text near `token'").
 struct DataSyntaxError
 {
@@ -13,11 +15,13 @@ struct DataSyntaxError
 };
 
 // The lexer of the data language: Lua 5.0's lexer with "NULL", "event" and "!=". It reads the
-// whole chunk from memory and throws DataSyntaxError on a lexical error.
+// whole chunk from memory and throws DataSyntaxError on a lexical error. What the target
+// language would read differently (comments, strings, a first "#" line, stray carriage
+// returns, numerals followed by letters) it patches in the writer.
 class DataLexer
 {
 public:
-    DataLexer(const char* data, size_t size, std::string_view chunkName);
+    DataLexer(const char* data, size_t size, std::string_view chunkName, SourceWriter& writer);
 
     // Reads the next token into `token` and returns its code.
     int Lex(DataToken& token);
@@ -37,6 +41,7 @@ private:
             ++_p;
         _current = _p < _end ? static_cast<unsigned char>(*_p) : EndOfStream;
     }
+    int Read(DataToken& token);
     void NewLine();
     void ReadString(int delimiter, DataToken& token);
     void ReadLongString(DataToken* token);
@@ -46,6 +51,7 @@ private:
     const char* _p;
     const char* _end;
     int _current;
+    SourceWriter& _writer;
     int _line = 1;
     std::string _chunkId;
     std::string _buffer;  // the string being read, with its delimiters

@@ -17,7 +17,7 @@ constexpr int MaxListItems = (1 << 18) - 1;
 constexpr std::string_view NilWord = "nil";
 constexpr std::string_view NilVariable = "__nil";
 constexpr std::string_view NilKey = "[\"nil\"]";
-constexpr std::string_view NilMethodHelper = "__nilmethod";
+constexpr std::string_view NilMethodCall = " __nilmethod(";
 constexpr std::string_view NilMethodDefinition =
     "local __nilmethod = function(o, ...) return o[\"nil\"](o, ...) end ";
 
@@ -103,9 +103,8 @@ bool DataParser::Translate(const char* data, size_t size, std::string_view chunk
 }
 
 DataParser::DataParser(const char* data, size_t size, std::string_view chunkName, std::string& out)
-    : _lexer(data, size, chunkName), _writer(out), _out(out)
+    : _writer(data, data + size), _lexer(data, size, chunkName, _writer), _out(out), _previousEnd(data)
 {
-    out.reserve(size + size / 8 + 64);
 }
 
 void DataParser::Run()
@@ -117,8 +116,9 @@ void DataParser::Run()
     if (_token.token != DTK_EOS)
         SyntaxError("<eof> expected");
     CloseFunction();
+    _writer.Finish(_out);
     if (_callsNilMethod)
-        _writer.Insert(0, NilMethodDefinition);
+        _out.insert(0, NilMethodDefinition);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -127,6 +127,7 @@ void DataParser::Run()
 void DataParser::Advance()
 {
     _lastLine = _lexer.Line();
+    _previousEnd = _token.end;
     if (_hasAhead)
     {
         _token = _ahead;
@@ -138,7 +139,7 @@ void DataParser::Advance()
 
 void DataParser::Next()
 {
-    Emit(_token);
+    Patch(_token);
     Advance();
 }
 
@@ -153,38 +154,27 @@ void DataParser::Lookahead()
     _hasAhead = true;
 }
 
-void DataParser::Emit(const DataToken& token)
+// Tokens the target language spells differently.
+void DataParser::Patch(const DataToken& token)
 {
     switch (token.token)
     {
     case DTK_NAME:
-        _writer.Write(token.text == NilWord ? NilVariable : token.text, token.line);
-        break;
-    case DTK_NUMBER:
-        _writer.Write(token.text, token.line);
-        break;
-    case DTK_STRING:
-        _writer.WriteString(token.text, token.longString, token.skippedNewline, token.line, _lexer.Line());
+        if (token.text == NilWord)
+            _writer.Replace(token.begin, token.end, NilVariable);
         break;
     case DTK_NULL:
-        _writer.Write("nil", token.line);
+        _writer.Replace(token.begin, token.end, "nil");
         break;
     case DTK_EVENT:
-        _writer.Write("function", token.line);
+        _writer.Replace(token.begin, token.end, "function");
         break;
     case DTK_NE:
-        _writer.Write("~=", token.line);
-        break;
-    case DTK_EOS:
+        if (*token.begin == '!')
+            _writer.Replace(token.begin, token.end, "~=");
         break;
     default:
-        if (token.token < DTK_FIRST_RESERVED)
-        {
-            _writer.Write(static_cast<char>(token.token), token.line);
-            break;
-        }
-        char scratch[2];
-        _writer.Write(DataTokenName(token.token, scratch), token.line);
+        break;
     }
 }
 
@@ -513,12 +503,11 @@ void DataParser::RepeatStatement(int line)
     // The condition does not see the body's locals; an inner do-block keeps it so.
     BlockScope block;
     EnterBlock(block, true);
-    int repeatLine = _token.line;
+    _writer.Insert(_token.end, " do");
     Next();
-    _writer.Write("do", repeatLine);
     Block();
     if (_token.token == DTK_UNTIL)
-        _writer.Write("end", _token.line);
+        _writer.Insert(_token.begin, "end ");
     CheckMatch(DTK_UNTIL, DTK_REPEAT, line);
     Expression();
     LeaveBlock();
@@ -526,50 +515,44 @@ void DataParser::RepeatStatement(int line)
 
 void DataParser::FunctionStatement(int line)
 {
-    // Collected before writing: a part named "nil" needs the assignment form.
-    struct Part
-    {
-        std::string_view name;
-        int line;
-    };
-    int keywordLine = _token.line;
+    // A name part "nil" cannot follow "function" in the target language: such a definition
+    // becomes an assignment, "a["nil"] = function (...)".
+    DataToken keyword = _token;
     Skip();
     if (_token.token != DTK_NAME)
         SyntaxError("<name> expected");
-    Part first{_token.text, _token.line};
-    Skip();
-    SingleVariable(first.name);
-    std::vector<Part> fields;
+    std::string_view first = _token.text;
+    Next();
+    SingleVariable(first);
     bool method = false;
     bool nilField = false;
     while (_token.token == '.' || _token.token == ':')
     {
         method = _token.token == ':';
+        DataToken separator = _token;
         Skip();
         if (_token.token != DTK_NAME)
             SyntaxError("<name> expected");
-        fields.push_back({_token.text, _token.line});
-        nilField = nilField || _token.text == NilWord;
+        if (_token.text == NilWord)
+        {
+            nilField = true;
+            _writer.Replace(separator.begin, separator.end, "");
+            _writer.Replace(_token.begin, _token.end, NilKey);
+        }
+        else if (method)
+            _writer.Replace(separator.begin, separator.end, ".");
         Skip();
         ++_fs->codeSize;
         if (method)
             break;
     }
-    if (!nilField)
-        _writer.Write("function", keywordLine);
-    _writer.Write(first.name == NilWord ? NilVariable : first.name, first.line);
-    for (const Part& part : fields)
-    {
-        if (part.name == NilWord)
-            _writer.Write(NilKey, part.line);
-        else
-        {
-            _writer.Write(".", part.line);
-            _writer.Write(part.name, part.line);
-        }
-    }
     if (nilField)
-        _writer.Write("= function", fields.back().line);
+    {
+        _writer.Replace(keyword.begin, keyword.end, "");
+        _writer.Insert(_token.begin, "= function");
+    }
+    else
+        Patch(keyword);
     Body(method, line, DTK_FUNCTION);
 }
 
@@ -635,23 +618,21 @@ void DataParser::Body(bool method, int line, int opener)
     if (method)
     {
         CreateLocal("this");
-        _writer.Write("this", _lastLine);
+        _writer.Insert(_previousEnd, _token.token == ')' ? "this" : "this, ");
     }
-    ParameterList(method);
+    ParameterList();
     Check(')');
     Chunk();
     CheckMatch(DTK_END, opener, line);
     CloseFunction();
 }
 
-void DataParser::ParameterList(bool method)
+void DataParser::ParameterList()
 {
     int parameters = 0;
     bool varargs = false;
     if (_token.token != ')')
     {
-        if (method)
-            _writer.Write(",", _lastLine);
         do
         {
             switch (_token.token)
@@ -677,16 +658,11 @@ void DataParser::ParameterList(bool method)
 // ---------------------------------------------------------------------------------------------
 // Expressions
 
-int DataParser::ExpressionList()
+void DataParser::ExpressionList()
 {
-    int count = 1;
     Expression();
     while (TestNext(','))
-    {
         Expression();
-        ++count;
-    }
-    return count;
 }
 
 int DataParser::SubExpression(int limit)
@@ -741,7 +717,7 @@ void DataParser::SimpleExpression()
 
 DataParser::eExpKind DataParser::PrimaryExpression()
 {
-    size_t start = _writer.MarkAt(_token.line);
+    const char* start = _token.begin;
     eExpKind kind = PrefixExpression();
     for (;;)
     {
@@ -760,19 +736,20 @@ DataParser::eExpKind DataParser::PrimaryExpression()
             break;
         case ':':
         {
-            int colonLine = _token.line;
+            DataToken colon = _token;
             Skip();
             if (_token.token == DTK_NAME && _token.text == NilWord)
             {
                 // No method-call syntax can name "nil": call through a helper instead.
+                _writer.Replace(colon.begin, colon.end, "");
+                _writer.Replace(_token.begin, _token.end, "");
                 Skip();
-                _writer.Insert(start, " " + std::string(NilMethodHelper) + "(");
+                _writer.Insert(start, NilMethodCall);
                 _callsNilMethod = true;
                 FunctionArguments(true);
             }
             else
             {
-                _writer.Write(":", colonLine);
                 CheckName();
                 FunctionArguments(false);
             }
@@ -813,18 +790,16 @@ DataParser::eExpKind DataParser::PrefixExpression()
 
 void DataParser::Field()
 {
-    int dotLine = _token.line;
+    DataToken dot = _token;
     Skip();
     if (_token.token == DTK_NAME && _token.text == NilWord)
     {
-        _writer.Write(NilKey, _token.line);
+        _writer.Replace(dot.begin, dot.end, "");
+        _writer.Replace(_token.begin, _token.end, NilKey);
         Skip();
     }
     else
-    {
-        _writer.Write(".", dotLine);
         CheckName();
-    }
     ++_fs->codeSize;
 }
 
@@ -839,30 +814,30 @@ void DataParser::FunctionArguments(bool continued)
         if (line != _lastLine)
             SyntaxError("ambiguous syntax (function call x new statement)");
         if (continued)
+        {
+            DataToken open = _token;
             Skip();
+            _writer.Replace(open.begin, open.end, _token.token == ')' ? "" : ",");
+        }
         else
             Next();
         if (_token.token != ')')
-        {
-            if (continued)
-                _writer.Write(",", _lastLine);
             ExpressionList();
-        }
         CheckMatch(')', '(', line);
         break;
     case '{':
         if (continued)
-            _writer.Write(",", _token.line);
+            _writer.Insert(_token.begin, ",");
         Constructor();
         if (continued)
-            _writer.Write(")", _lastLine);
+            _writer.Insert(_previousEnd, ")");
         break;
     case DTK_STRING:
         if (continued)
-            _writer.Write(",", _token.line);
+            _writer.Insert(_token.begin, ",");
         Next();
         if (continued)
-            _writer.Write(")", _lastLine);
+            _writer.Insert(_previousEnd, ")");
         break;
     default:
         SyntaxError("function arguments expected");
@@ -879,7 +854,11 @@ void DataParser::Constructor()
     do
     {
         if (_token.token == ';')
-            Skip();  // accepted before an item for compatibility; the target language does not
+        {
+            // Accepted before an item for compatibility; the target language does not.
+            _writer.Replace(_token.begin, _token.end, " ");
+            Skip();
+        }
         if (_token.token == '}')
             break;
         switch (_token.token)
@@ -913,7 +892,7 @@ void DataParser::RecordField()
     {
         if (_token.text == NilWord)
         {
-            _writer.Write(NilKey, _token.line);
+            _writer.Replace(_token.begin, _token.end, NilKey);
             Skip();
         }
         else

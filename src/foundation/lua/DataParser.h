@@ -61,7 +61,7 @@ private:
     void Skip();
     void Advance();
     void Lookahead();
-    void Emit(const DataToken& token);
+    void Patch(const DataToken& token);
     bool TestNext(int token);
     void Check(int token);
     void CheckMatch(int what, int who, int where);
@@ -102,11 +102,11 @@ private:
     void BreakStatement();
     void ExpressionStatement();
     void Body(bool method, int line, int opener);
-    void ParameterList(bool method);
+    void ParameterList();
 
     // Expressions.
     void Expression() { SubExpression(-1); }
-    int ExpressionList();
+    void ExpressionList();
     int SubExpression(int limit);
     void SimpleExpression();
     eExpKind PrimaryExpression();
@@ -116,13 +116,14 @@ private:
     void Constructor();
     void RecordField();
 
-    DataLexer _lexer;
     SourceWriter _writer;
+    DataLexer _lexer;
     std::string& _out;
     DataToken _token;
     DataToken _ahead;
     bool _hasAhead = false;
     int _lastLine = 1;
+    const char* _previousEnd;  // end of the last token consumed
     int _nestLevel = 0;
     bool _callsNilMethod = false;
     FunctionScope* _fs = nullptr;

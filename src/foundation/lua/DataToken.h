@@ -46,7 +46,8 @@ enum eDataToken
 struct DataToken
 {
     int token = DTK_EOS;
-    int line = 1;                // line on which the token starts
+    const char* begin = nullptr; // the token's text in the source
+    const char* end = nullptr;
     std::string_view text;       // name or numeral as written, or the string's contents
     std::string_view nearText;   // what error messages quote for a string: with its delimiters
     bool longString = false;     // written in double brackets

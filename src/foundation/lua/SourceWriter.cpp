@@ -1,69 +1,100 @@
 #include "foundation/lua/SourceWriter.h"
 
-void SourceWriter::WriteString(std::string_view contents, bool longString, bool skippedNewline,
-                               int startLine, int endLine)
-{
-    PadTo(startLine);
-    if (NeedsSpace('['))
-        _out.push_back(' ');
-    int span = endLine - startLine;
-    // A long string without carriage returns keeps its exact text in a level-n long bracket
-    // (the target language treats "\r" there as a line break, and rejects nested "[[").
-    if (longString && contents.find('\r') == std::string_view::npos)
-    {
-        // The closing bracket must not occur inside, nor complete a "]=" at the very end.
-        size_t level = 1;
-        auto closing = [&level] { return "]" + std::string(level, '=') + "]"; };
-        auto clashes = [&contents](const std::string& c) {
-            return contents.find(c) != std::string_view::npos ||
-                   contents.ends_with(std::string_view(c).substr(0, c.size() - 1));
-        };
-        std::string close = closing();
-        while (clashes(close))
-        {
-            ++level;
-            close = closing();
-        }
-        _out.push_back('[');
-        _out.append(level, '=');
-        _out.push_back('[');
-        if (skippedNewline)
-            _out.push_back('\n');
-        _out.append(contents);
-        _out.append(close);
-        _line = endLine;
-        return;
-    }
-    WriteQuoted(contents, span);
-}
+#include <algorithm>
 
-void SourceWriter::WriteQuoted(std::string_view contents, int lineBreaks)
+namespace
 {
-    // The first `lineBreaks` line feeds are written as escaped real line breaks, so the string
-    // ends on the line it ended on in the source.
-    _out.push_back('"');
+// Quoted form: the first `lineBreaks` line feeds become escaped real line breaks.
+std::string Quoted(std::string_view contents, int& lineBreaks)
+{
+    std::string out;
+    out.reserve(contents.size() + 2);
+    out.push_back('"');
     for (char ch : contents)
     {
         unsigned char c = static_cast<unsigned char>(ch);
         if (c == '"' || c == '\\')
         {
-            _out.push_back('\\');
-            _out.push_back(ch);
+            out.push_back('\\');
+            out.push_back(ch);
         }
         else if (c == '\n' && lineBreaks > 0)
         {
-            _out.append("\\\n");
+            out.append("\\\n");
             --lineBreaks;
-            ++_line;
         }
         else if (c < 32 || c == 127)
         {
             char escape[4] = {'\\', static_cast<char>('0' + c / 100), static_cast<char>('0' + c / 10 % 10),
                               static_cast<char>('0' + c % 10)};
-            _out.append(escape, 4);
+            out.append(escape, 4);
         }
         else
-            _out.push_back(ch);
+            out.push_back(ch);
     }
-    _out.push_back('"');
+    out.push_back('"');
+    return out;
+}
+
+// Level-n long bracket form: the closing bracket must not occur inside, nor complete a "]="
+// at the very end.
+std::string LongBracket(std::string_view contents, bool skippedNewline)
+{
+    size_t level = 1;
+    auto closing = [&level] { return "]" + std::string(level, '=') + "]"; };
+    auto clashes = [&contents](const std::string& c) {
+        return contents.find(c) != std::string_view::npos || contents.ends_with(std::string_view(c).substr(0, c.size() - 1));
+    };
+    std::string close = closing();
+    while (clashes(close))
+    {
+        ++level;
+        close = closing();
+    }
+    std::string out = "[" + std::string(level, '=') + "[";
+    if (skippedNewline)
+        out.push_back('\n');
+    out.append(contents);
+    return out + close;
+}
+}  // namespace
+
+void SourceWriter::ReplaceOwned(const char* from, const char* to, std::string text)
+{
+    _texts.push_back(std::move(text));
+    Replace(from, to, _texts.back());
+}
+
+void SourceWriter::ReplaceString(const char* from, const char* to, std::string_view contents, bool longString,
+                                 bool skippedNewline, int lineBreaks)
+{
+    // Long brackets keep the text exactly, but the target language reads "\r" in them as a line
+    // break and rejects nested "[[" at level 0; quoted strings cannot hold a raw "\r".
+    if (longString && contents.find('\r') == std::string_view::npos)
+    {
+        ReplaceOwned(from, to, LongBracket(contents, skippedNewline));
+        return;
+    }
+    std::string text = Quoted(contents, lineBreaks);
+    text.append(static_cast<size_t>(lineBreaks), '\n');  // line breaks the contents lacked
+    ReplaceOwned(from, to, std::move(text));
+}
+
+void SourceWriter::Finish(std::string& out)
+{
+    // Patches arrive nearly in order (a look-ahead token may be patched before the one before
+    // it); an insertion sorts before a replacement at the same point.
+    auto before = [](const Patch& a, const Patch& b) { return a.from < b.from || (a.from == b.from && a.to < b.to); };
+    if (!std::is_sorted(_patches.begin(), _patches.end(), before))
+        std::stable_sort(_patches.begin(), _patches.end(), before);
+    out.clear();
+    out.reserve(static_cast<size_t>(_end - _begin) + 64);
+    const char* copied = _begin;
+    for (const Patch& patch : _patches)
+    {
+        out.append(copied, patch.from);
+        out.append(patch.text);
+        copied = patch.to;
+    }
+    out.append(copied, _end);
 }

@@ -106,6 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"r = 0 for i = 1, 10 do if i > 3 then break end r = i end", "3"},
         ValueCase{"r = 0 while true do r = r + 1 if r == 4 then break end end", "4"},
         ValueCase{"local a = 1 local f = function() return a end r = f()", "1"},
+        ValueCase{"x = 1a = 2 r = a", "2"},
+        ValueCase{"r = 2--[[c]]-1", "1"},
         ValueCase{"r = type", "nil"}));
 
 struct ErrorCase
@@ -233,6 +235,7 @@ TEST(DataLanguageLines, RuntimeErrorsNameTheSourceLine)
         {"s = \"a\\\nb\\\nc\"\nz = missing.field", ":4:"},
         {"-- comment\n--[[ long\ncomment ]]\n\nz = missing.field", ":5:"},
         {"#!first line\nz = missing.field", ":2:"},
+        {"x = 1\ry = 2\r\n\rz = missing.field", ":2:"},
         {"T = {}\nfunction T:nil()\nreturn missing.field\nend\nT:nil()", ":3:"},
         {"repeat\nlocal a = 1\nz = missing.field\nuntil true", ":3:"},
     };

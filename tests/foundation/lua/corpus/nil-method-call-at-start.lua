@@ -1,0 +1,1 @@
+dnei:nil{Y:nil{}}
