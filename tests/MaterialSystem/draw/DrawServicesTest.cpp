@@ -4,6 +4,7 @@
 #include "MaterialSystem/draw/FontCache.h"
 #include "MaterialSystem/draw/HelperGeometry.h"
 #include "MaterialSystem/draw/ScreenPrims.h"
+#include "foundation/base/Timer.h"
 #include "foundation/math/Color.h"
 #include "foundation/math/Matrix.h"
 #include "foundation/math/Vec2.h"
@@ -246,4 +247,31 @@ TEST_F(DrawTest, OcclusionTestsReportHiddenPoints)
     _system->Present(nullptr);
     EXPECT_TRUE(hidden);
     EXPECT_FALSE(unasked);
+}
+
+// The frame rate line: white over a black shadow one pixel down and right, from (40, 20).
+TEST_F(DrawTest, StatisticsDrawTheFrameRate)
+{
+    BeginFrame();
+    _video->DrawFPS = true;
+    _video->DrawStats = false;
+    Timer timer;
+    timer.Start(60.0f);
+    _system->RenderStats(&timer);
+    EXPECT_EQ(_system->GetFontCount(), 1u);
+    _system->ClearTarget(gfx::ClearTarget, 0xFF404040u, 1.0f);
+    _system->Present(nullptr);
+    const auto pixels = ReadBack(*_system);
+    int white = 0, black = 0;
+    for (int y = 20; y < 40; ++y) {
+        for (int x = 40; x < 120; ++x) {
+            white += Rgb(pixels, x, y) == 0xFFFFFFu;
+            const uint32_t c = Rgb(pixels, x, y);
+            black += (c & 0xFF) < 0x30 && ((c >> 8) & 0xFF) < 0x30 && (c >> 16) < 0x30;
+        }
+    }
+    EXPECT_GT(white, 10);
+    EXPECT_GT(black, 5) << "the shadow shows beside the text";
+    EXPECT_EQ(Rgb(pixels, 20, 30), 0x404040u);
+    EXPECT_EQ(Rgb(pixels, 60, 60), 0x404040u) << "one line only";
 }
