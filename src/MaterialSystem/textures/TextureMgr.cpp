@@ -44,9 +44,13 @@ TextureDesc ImageDesc(unsigned width, unsigned height, unsigned levels)
 TextureMgr::TextureMgr(MaterialSystem* system, gfx::Device* device) : _system(system), _device(device)
 {
     if (_system) {
-        if (const VideoSettings* settings = _system->GetSettings()) _limits.textureLod = std::max(settings->TextureLod, 0);
-        _limits.maxWidth = _system->GetDriverInfo().GetMaxTextureWidth();
-        _limits.maxHeight = _system->GetDriverInfo().GetMaxTextureHeight();
+        const VideoSettings* settings = _system->GetSettings();
+        const DriverInfo& driver = _system->GetDriverInfo();
+        if (settings) _limits.textureLod = std::max(settings->TextureLod, 0);
+        _limits.maxWidth = driver.GetMaxTextureWidth();
+        _limits.maxHeight = driver.GetMaxTextureHeight();
+        _limits.dynamicTextures = driver.SupportsDynamicTextures();
+        _limits.autoMips = settings && settings->UseAutoMips && driver.SupportsAutoMips();
     }
     if (gfx::Device* current = GetDevice()) {
         if (_limits.maxWidth == 0) _limits.maxWidth = current->GetMaxTextureSize();

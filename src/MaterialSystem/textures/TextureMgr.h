@@ -26,6 +26,8 @@ struct TexLoadLimits {
     int textureLod = 0; // top levels dropped from loaded images and checkers
     unsigned maxWidth = 0;
     unsigned maxHeight = 0;
+    bool dynamicTextures = false; // the driver's, kept for callers choosing texture kinds
+    bool autoMips = false;        // the driver's, and only with the UseAutoMips setting on
 };
 
 // The manager of every texture: ".dds" images through the resource system, textures made in

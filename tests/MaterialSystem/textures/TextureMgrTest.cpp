@@ -1,5 +1,6 @@
 #include "TextureFixture.h"
 
+#include "MaterialSystem/DriverInfo.h"
 #include "MaterialSystem/textures/ColorWriter.h"
 #include "foundation/config/VideoSettings.h"
 #include "platform/gfx/Texture.h"
@@ -105,7 +106,11 @@ TEST_F(TextureTest, LodSkipsTopLevels)
     const std::vector<uint8_t> file = WriteDds(image, Options(DdsPixels::Argb32, true));
     WriteTextureFile("lod.dds", file);
     _video->TextureLod = 1;
+    _video->UseAutoMips = false;
     TextureMgr lodMgr(_system.get(), _system->GetDevice());
+    // The driver can make mips, but the setting does not ask for them.
+    EXPECT_TRUE(_system->GetDriverInfo().SupportsAutoMips());
+    EXPECT_FALSE(lodMgr.GetLimits().autoMips);
     lodMgr.SetRootDir((_root.string() + "/").c_str());
     Texture* texture = lodMgr.CreateTextureFromFile("lod.dds");
     ASSERT_TRUE(texture->GetTexHandle());
