@@ -48,9 +48,8 @@ Texture::Texture(TextureMgr* manager, const ResourceInfo& info, const TextureDes
 }
 
 Texture::Texture(TextureMgr* manager, const ResourceInfo& info, std::unique_ptr<gfx::Texture> texture)
-    : IResource(info), _manager(manager), _texture(std::move(texture))
+    : IResource(info), _manager(manager), _texture(std::move(texture)), _desc{TEXKIND_IMAGE, TEXFMT_UNKNOWN, 0, 0, 0, 0, 0}
 {
-    _desc.mipLevels = 0;
     AcquireHandle();
 }
 
