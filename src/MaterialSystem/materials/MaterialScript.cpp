@@ -11,6 +11,7 @@
 #include "foundation/math/Color.h"
 #include "foundation/math/Vec3.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -75,11 +76,13 @@ void Material::ReadFlags(const Table& table)
     }
     TableIterator it(flags);
     for (it.Begin(); it.End(); it.Next()) {
-        if (it.GetVarType() != LUA_TYPE_NUMBER) {
+        // NaN, infinities and numbers beyond a flag word are no flags either.
+        const double value = it.GetVarType() == LUA_TYPE_NUMBER ? it.ToNumber() : -1.0;
+        if (!(value >= 0.0 && value <= double(UINT32_MAX))) {
             AddError("SYNTAX_ERROR: One of material flags is not a number");
             continue;
         }
-        _flags.RaiseFlag(static_cast<unsigned long>(static_cast<long long>(it.ToNumber())));
+        _flags.RaiseFlag(static_cast<unsigned long>(value));
     }
 }
 
