@@ -52,6 +52,47 @@ protected:
         std::ofstream(_root / name) << text;
     }
     Shader* ProxyShader() const { return Mats()->GetShaderLib()->GetProxyShader(); }
+
+    // Applies the material and draws it over the whole back buffer; the texture's top row
+    // is at the top of the screen.
+    void DrawQuad(Material* material)
+    {
+        gfx::Device* device = _system->GetDevice();
+        if (!_quad) {
+            _layout = gfx::VertexLayout::Create(*device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0},
+                                                          {12, gfx::VertexType::Float2, gfx::VertexUsage::TexCoord, 0}});
+            const float quad[] = {-1, -1, 0.5f, 0, 1, 1, -1, 0.5f, 1, 1, -1, 1, 0.5f, 0, 0,
+                                  1,  -1, 0.5f, 1, 1, 1, 1,  0.5f, 1, 0, -1, 1, 0.5f, 0, 0};
+            _quad = gfx::Buffer::Create(*device, gfx::BufferType::Vertex, gfx::BufferUsage::Static, sizeof(quad));
+            std::memcpy(_quad->Lock(0, sizeof(quad), gfx::LockNone), quad, sizeof(quad));
+            _quad->Unlock();
+        }
+        device->SetRenderTarget(0, nullptr);
+        device->SetVertexLayout(_layout.get());
+        device->SetStreamSource(_quad.get(), 0, 20);
+        material->ApplyToShader(nullptr);
+        Shader* shader = material->GetBindedShader();
+        ASSERT_EQ(shader->Begin(0), 1u);
+        shader->BeginPass(0);
+        device->DrawPrimitive(gfx::PrimitiveType::TriangleList, 0, 2);
+        shader->EndPass();
+        shader->End();
+    }
+    void ClearBackBuffer(uint32_t argb)
+    {
+        _system->GetDevice()->SetRenderTarget(0, nullptr);
+        _system->GetDevice()->Clear(gfx::ClearTarget | gfx::ClearDepth, argb);
+    }
+    uint32_t Pixel(int x, int y) const
+    {
+        gfx::Device* device = _system->GetDevice();
+        uint32_t value = 0;
+        EXPECT_TRUE(device->ReadPixels(device->GetBackBuffer(), gfx::Rect{x, y, 1, 1}, &value));
+        return value & 0xFFFFFF;
+    }
+
+    std::unique_ptr<gfx::VertexLayout> _layout;
+    std::unique_ptr<gfx::Buffer> _quad;
 };
 
 TEST_F(MaterialTest, BuiltInMaterials)
@@ -245,36 +286,44 @@ TEST_F(MaterialTest, TexturedQuadShowsTheTexturePixels)
     Material* material = Mats()->CreateMaterialFromFile("quad.mat");
     ASSERT_NE(material->GetBindedShader(), ProxyShader());
 
-    gfx::Device* device = _system->GetDevice();
-    auto layout = gfx::VertexLayout::Create(*device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0},
-                                                      {12, gfx::VertexType::Float2, gfx::VertexUsage::TexCoord, 0}});
-    // Texture row 0 is the top of the image: v = 0 at the top of the screen (clip y = 1).
-    const float quad[] = {-1, -1, 0.5f, 0, 1, 1, -1, 0.5f, 1, 1, -1, 1, 0.5f, 0, 0,
-                          1,  -1, 0.5f, 1, 1, 1, 1,  0.5f, 1, 0, -1, 1, 0.5f, 0, 0};
-    auto buffer = gfx::Buffer::Create(*device, gfx::BufferType::Vertex, gfx::BufferUsage::Static, sizeof(quad));
-    std::memcpy(buffer->Lock(0, sizeof(quad), gfx::LockNone), quad, sizeof(quad));
-    buffer->Unlock();
-    device->SetRenderTarget(0, nullptr);
-    device->Clear(gfx::ClearTarget | gfx::ClearDepth, 0xFF00FF00);
-    device->SetVertexLayout(layout.get());
-    device->SetStreamSource(buffer.get(), 0, 20);
+    ClearBackBuffer(0xFF00FF00);
+    DrawQuad(material);
+    EXPECT_EQ(Pixel(40, 120), 0xFF0000u);
+    EXPECT_EQ(Pixel(280, 120), 0x0000FFu);
+}
 
-    material->ApplyToShader(nullptr);
-    Shader* shader = material->GetBindedShader();
-    const unsigned passes = shader->Begin(0);
-    ASSERT_EQ(passes, 1u);
-    shader->BeginPass(0);
-    device->DrawPrimitive(gfx::PrimitiveType::TriangleList, 0, 2);
-    shader->EndPass();
-    shader->End();
-
-    auto pixel = [&](int x, int y) {
-        uint32_t value = 0;
-        EXPECT_TRUE(device->ReadPixels(device->GetBackBuffer(), gfx::Rect{x, y, 1, 1}, &value));
-        return value & 0xFFFFFF;
+TEST_F(MaterialTest, StateBlockIsReplayedOnEveryApply)
+{
+    Texture* halfRed = Mgr()->CreateSolidTexture("halfred", 2, 2, 0x80FF0000);
+    auto make = [&](const char* name, unsigned flags) {
+        Material* material = Mats()->CreateMaterial(name);
+        material->AddTexture("BASE_MAP", halfRed);
+        material->BindShaderEx("MAT_texquad.fx", nullptr);
+        material->MaterialFlags() = Flags(flags);
+        return material;
     };
-    EXPECT_EQ(pixel(40, 120), 0xFF0000u);
-    EXPECT_EQ(pixel(280, 120), 0x0000FFu);
+    Material* glass = make("glass", MF_TRANSLUCENT | MF_TWO_SIDED | MF_NOZCULL);
+    Material* solid = make("solid", MF_TWO_SIDED | MF_NOZCULL);
+    // Half red over blue.
+    auto expectBlended = [&] {
+        const uint32_t pixel = Pixel(10, 10);
+        EXPECT_NEAR(int(pixel >> 16), 0x80, 1);
+        EXPECT_NEAR(int(pixel & 0xFF), 0x7F, 1);
+    };
+
+    ClearBackBuffer(0xFF0000FF);
+    DrawQuad(glass);
+    expectBlended();
+
+    // Unchanged flags: the recorded states are put back over whatever the device had.
+    _system->GetDevice()->SetBlend({false, gfx::BlendFactor::One, gfx::BlendFactor::Zero, gfx::BlendOp::Add});
+    ClearBackBuffer(0xFF0000FF);
+    DrawQuad(glass);
+    expectBlended();
+
+    // Every block holds the standard states, so the next material undoes the blending.
+    DrawQuad(solid);
+    EXPECT_EQ(Pixel(10, 10), 0xFF0000u);
 }
 
 } // namespace
