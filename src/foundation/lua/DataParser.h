@@ -53,6 +53,15 @@ private:
         VAR_GLOBAL,
     };
 
+    // "nil" is an ordinary name in the data language but a reserved word of the target language:
+    // as a variable it is renamed, as a key it is written in brackets.
+    static constexpr std::string_view NilWord = "nil";
+    static constexpr std::string_view NilVariable = "__nil";
+    static constexpr std::string_view NilKey = "[\"nil\"]";
+    static constexpr std::string_view NilMethodCall = " __nilmethod(";
+    static constexpr std::string_view NilMethodDefinition =
+        "local __nilmethod = function(o, ...) return o[\"nil\"](o, ...) end ";
+
     DataParser(const char* data, size_t size, std::string_view chunkName, std::string& out);
     void Run();
 

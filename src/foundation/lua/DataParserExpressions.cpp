@@ -1,0 +1,300 @@
+// DataParser: expressions.
+#include "foundation/lua/DataParser.h"
+
+namespace
+{
+constexpr int MaxListItems = (1 << 18) - 1;
+
+struct Priority
+{
+    int left;
+    int right;
+};
+constexpr Priority BinaryPriority[] = {
+    {6, 6}, {6, 6}, {7, 7}, {7, 7},                  // + - * /
+    {10, 9}, {5, 4},                                 // ^ ..
+    {3, 3}, {3, 3}, {3, 3}, {3, 3}, {3, 3}, {3, 3},  // != == < <= > >=
+    {2, 2}, {1, 1},                                  // and or
+};
+constexpr int UnaryPriority = 8;
+constexpr int NoBinaryOperator = -1;
+
+int BinaryOperator(int token)
+{
+    switch (token)
+    {
+    case '+': return 0;
+    case '-': return 1;
+    case '*': return 2;
+    case '/': return 3;
+    case '^': return 4;
+    case DTK_CONCAT: return 5;
+    case DTK_NE: return 6;
+    case DTK_EQ: return 7;
+    case '<': return 8;
+    case DTK_LE: return 9;
+    case '>': return 10;
+    case DTK_GE: return 11;
+    case DTK_AND: return 12;
+    case DTK_OR: return 13;
+    default: return NoBinaryOperator;
+    }
+}
+
+// Instructions an operator costs: comparisons and the logical operators add a jump.
+int OperatorCost(int op)
+{
+    return op >= 6 ? 2 : 1;
+}
+}  // namespace
+
+void DataParser::ExpressionList()
+{
+    Expression();
+    while (TestNext(','))
+        Expression();
+}
+
+int DataParser::SubExpression(int limit)
+{
+    EnterLevel();
+    if (_token.token == DTK_NOT || _token.token == '-')
+    {
+        Next();
+        SubExpression(UnaryPriority);
+        ++_fs->codeSize;
+    }
+    else
+        SimpleExpression();
+    int op = BinaryOperator(_token.token);
+    while (op != NoBinaryOperator && BinaryPriority[op].left > limit)
+    {
+        Next();
+        int nextOp = SubExpression(BinaryPriority[op].right);
+        _fs->codeSize += OperatorCost(op);
+        op = nextOp;
+    }
+    LeaveLevel();
+    return op;
+}
+
+void DataParser::SimpleExpression()
+{
+    switch (_token.token)
+    {
+    case DTK_NUMBER:
+    case DTK_STRING:
+    case DTK_NULL:
+    case DTK_TRUE:
+    case DTK_FALSE:
+        Next();
+        break;
+    case '{':
+        Constructor();
+        break;
+    case DTK_FUNCTION:
+    case DTK_EVENT:
+    {
+        int opener = _token.token;
+        Next();
+        Body(false, _lexer.Line(), opener);
+        break;
+    }
+    default:
+        PrimaryExpression();
+    }
+}
+
+DataParser::eExpKind DataParser::PrimaryExpression()
+{
+    const char* start = _token.begin;
+    eExpKind kind = PrefixExpression();
+    for (;;)
+    {
+        switch (_token.token)
+        {
+        case '.':
+            Field();
+            kind = EXP_VARIABLE;
+            break;
+        case '[':
+            Next();
+            Expression();
+            Check(']');
+            ++_fs->codeSize;
+            kind = EXP_VARIABLE;
+            break;
+        case ':':
+        {
+            DataToken colon = _token;
+            Skip();
+            if (_token.token == DTK_NAME && _token.text == NilWord)
+            {
+                // No method-call syntax can name "nil": call through a helper instead.
+                _writer.Replace(colon.begin, colon.end, "");
+                _writer.Replace(_token.begin, _token.end, "");
+                Skip();
+                _writer.Insert(start, NilMethodCall);
+                _callsNilMethod = true;
+                FunctionArguments(true);
+            }
+            else
+            {
+                CheckName();
+                FunctionArguments(false);
+            }
+            kind = EXP_CALL;
+            break;
+        }
+        case '(':
+        case DTK_STRING:
+        case '{':
+            FunctionArguments(false);
+            kind = EXP_CALL;
+            break;
+        default:
+            return kind;
+        }
+    }
+}
+
+DataParser::eExpKind DataParser::PrefixExpression()
+{
+    switch (_token.token)
+    {
+    case '(':
+    {
+        int line = _lexer.Line();
+        Next();
+        Expression();
+        CheckMatch(')', '(', line);
+        return EXP_VALUE;
+    }
+    case DTK_NAME:
+        SingleVariable(CheckName());
+        return EXP_VARIABLE;
+    default:
+        SyntaxError("unexpected symbol");
+    }
+}
+
+void DataParser::Field()
+{
+    DataToken dot = _token;
+    Skip();
+    if (_token.token == DTK_NAME && _token.text == NilWord)
+    {
+        _writer.Replace(dot.begin, dot.end, "");
+        _writer.Replace(_token.begin, _token.end, NilKey);
+        Skip();
+    }
+    else
+        CheckName();
+    ++_fs->codeSize;
+}
+
+// `continued`: the callee and the receiver are already written as "helper(receiver"; the
+// arguments follow after a comma and the call is closed here.
+void DataParser::FunctionArguments(bool continued)
+{
+    int line = _lexer.Line();
+    switch (_token.token)
+    {
+    case '(':
+        if (line != _lastLine)
+            SyntaxError("ambiguous syntax (function call x new statement)");
+        if (continued)
+        {
+            DataToken open = _token;
+            Skip();
+            _writer.Replace(open.begin, open.end, _token.token == ')' ? "" : ",");
+        }
+        else
+            Next();
+        if (_token.token != ')')
+            ExpressionList();
+        CheckMatch(')', '(', line);
+        break;
+    case '{':
+        if (continued)
+            _writer.Insert(_token.begin, ",");
+        Constructor();
+        if (continued)
+            _writer.Insert(_previousEnd, ")");
+        break;
+    case DTK_STRING:
+        if (continued)
+            _writer.Insert(_token.begin, ",");
+        Next();
+        if (continued)
+            _writer.Insert(_previousEnd, ")");
+        break;
+    default:
+        SyntaxError("function arguments expected");
+    }
+    ++_fs->codeSize;
+}
+
+void DataParser::Constructor()
+{
+    int line = _lexer.Line();
+    int listItems = 0;
+    Check('{');
+    ++_fs->codeSize;
+    do
+    {
+        if (_token.token == ';')
+        {
+            // Accepted before an item for compatibility; the target language does not.
+            _writer.Replace(_token.begin, _token.end, " ");
+            Skip();
+        }
+        if (_token.token == '}')
+            break;
+        switch (_token.token)
+        {
+        case DTK_NAME:
+            Lookahead();
+            if (_ahead.token != '=')
+            {
+                Expression();
+                CheckLimit(listItems, MaxListItems, "items in a constructor");
+                ++listItems;
+            }
+            else
+                RecordField();
+            break;
+        case '[':
+            RecordField();
+            break;
+        default:
+            Expression();
+            CheckLimit(listItems, MaxListItems, "items in a constructor");
+            ++listItems;
+        }
+    } while (TestNext(',') || TestNext(';'));
+    CheckMatch('}', '{', line);
+}
+
+void DataParser::RecordField()
+{
+    if (_token.token == DTK_NAME)
+    {
+        if (_token.text == NilWord)
+        {
+            _writer.Replace(_token.begin, _token.end, NilKey);
+            Skip();
+        }
+        else
+            Next();
+    }
+    else
+    {
+        Next();  // "["
+        Expression();
+        Check(']');
+    }
+    Check('=');
+    Expression();
+    ++_fs->codeSize;
+}
