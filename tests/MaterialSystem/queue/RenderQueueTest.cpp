@@ -320,3 +320,20 @@ TEST_F(QueueTest, InstanceCountsFollowTheBatchLimits)
     }
 }
 
+
+// Dynamic geometry past what 16-bit indices reach is refused, not drawn with counts it lacks.
+TEST_F(QueueTest, OversizedDynamicGeometryIsSkippedWithALoggedError)
+{
+    Material* material = MakeMaterial("$queue_oversized", _plain.get());
+    BoxRenderable* huge = DynamicBox(VF_POSITION, Placed(-0.5f, 0.0f));
+    huge->GetDescription().vertexCount = 70000;
+    BoxRenderable* small = DynamicBox(VF_POSITION | VF_COLOR0, Placed(0.5f, 0.0f));
+    _queue->EnqueuePrim(huge, material);
+    _queue->EnqueuePrim(small, material);
+    const auto pixels = Frame(SO_GROUP_BY_STATE);
+    EXPECT_EQ(huge->GetBuilds(), 0u);
+    EXPECT_TRUE(LogHas("overflows its stream"));
+    ASSERT_EQ(_calls.size(), 1u);
+    EXPECT_FALSE(Lit(pixels, -0.5f, 0.0f));
+    EXPECT_TRUE(Lit(pixels, 0.5f, 0.0f));
+}
