@@ -21,5 +21,5 @@ fragment fs_post {
 }
 
 technique PostProcess {
-    pass p0 { VertexShader = vs_screen_quad; FragmentShader = fs_post; }
+    pass p0 { VertexShader = vs_screen_aligned; FragmentShader = fs_post; }
 }

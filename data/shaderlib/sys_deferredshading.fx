@@ -48,5 +48,5 @@ fragment fs_light {
 }
 
 technique DeferredLighting {
-    pass p0 { VertexShader = vs_screen_quad; FragmentShader = fs_light; }
+    pass p0 { VertexShader = vs_screen_aligned; FragmentShader = fs_light; }
 }

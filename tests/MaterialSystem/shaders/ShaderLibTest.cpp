@@ -3,6 +3,10 @@
 #include "MaterialSystem/shaders/ShaderUsageFlags.h"
 #include "foundation/base/Dumper.h"
 #include "platform/effect/Effect.h"
+#include "platform/gfx/Buffer.h"
+#include "platform/gfx/Texture.h"
+
+#include <cstring>
 
 namespace {
 
@@ -136,4 +140,45 @@ TEST_F(ShaderLibTest, VariantsDummyAndRestore)
     // The restore pass put every channel back at End: a shader without states writes blue.
     Draw(*blue, Quad(), [] {});
     EXPECT_EQ(Pixel(5, 5), 0x0000FFu);
+}
+
+// System and post-process passes are drawn on the screen-aligned quad: four position-only
+// vertices (-0.5, 2), (-0.5, -0.5), (2, 2), (2, -0.5) as a strip. The pass covers the whole
+// target and reads its input with the top-left texel in the top-left corner.
+TEST_F(ShaderLibTest, ScreenAlignedPassesCoverTheTarget)
+{
+    ShaderLib* library = Init(kGameShaderRoot);
+    library->PrecacheShaders();
+    Shader* glow = library->FindOptimalShader("PP_Glow.fx", nullptr);
+    ASSERT_NE(glow, library->GetProxyShader());
+
+    gfx::TextureDesc desc;
+    desc.width = desc.height = 2;
+    auto input = gfx::Texture::Create(*_device, desc);
+    ASSERT_TRUE(input);
+    const uint32_t texels[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF};
+    ASSERT_TRUE(input->Upload(0, texels, sizeof(texels)));
+    fx::Effect* effect = glow->GetD3DEffect();
+    ASSERT_TRUE(effect->SetTexture(effect->GetParameterBySemantic("Glow_Map"), input.get()));
+
+    const float corners[] = {-0.5f, 2.0f, 0.0f, -0.5f, -0.5f, 0.0f, 2.0f, 2.0f, 0.0f, 2.0f, -0.5f, 0.0f};
+    auto buffer = gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Static, sizeof(corners));
+    ASSERT_TRUE(buffer);
+    std::memcpy(buffer->Lock(0, sizeof(corners), gfx::LockNone), corners, sizeof(corners));
+    buffer->Unlock();
+    auto layout = gfx::VertexLayout::Create(*_device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0}});
+    _device->SetVertexLayout(layout.get());
+    _device->SetStreamSource(buffer.get(), 0, 12);
+    const unsigned passes = glow->Begin(0);
+    ASSERT_EQ(passes, 1u);
+    glow->BeginPass(0);
+    glow->ApplyChanges();
+    _device->DrawPrimitive(gfx::PrimitiveType::TriangleStrip, 0, 2);
+    glow->EndPass();
+    glow->End();
+
+    EXPECT_EQ(Pixel(1, 1), 0xFF0000u);
+    EXPECT_EQ(Pixel(kSize - 2, 1), 0x00FF00u);
+    EXPECT_EQ(Pixel(1, kSize - 2), 0x0000FFu);
+    EXPECT_EQ(Pixel(kSize - 2, kSize - 2), 0xFFFFFFu);
 }
