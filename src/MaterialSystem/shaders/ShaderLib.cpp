@@ -188,14 +188,23 @@ Shader* ShaderLib::FindOptimalShader(const char* name, ShaderUsageFlags* flags)
     Shader* const invalid = reinterpret_cast<Shader*>(INVALID_RES_HANDLE);
     if (!name) return invalid;
     IResource* base = GetResource(name);
-    if (!flags || flags->GetNumFlags() == 0)
-        return base == INVALID_RES_HANDLE ? invalid : Usable(static_cast<Shader*>(base));
+    if (base == INVALID_RES_HANDLE) {
+        Dumper::Instance().Print(DUMP_ERROR, "Shader \"%s\" is not in the shader library\n", name);
+        return invalid;
+    }
+    if (!flags || flags->GetNumFlags() == 0) return Usable(static_cast<Shader*>(base));
 
     const std::string key = ToLowerCase(std::string(name) + "|" + flags->GetText());
+    // A key cut to the room of a resource name would never be found again: every request
+    // would compile another copy that the map cannot hold.
+    if (key.size() >= ResourceInfo::NAME_SIZE) {
+        Dumper::Instance().Print(DUMP_ERROR, "Shader variant \"%s\" has too long a name: the proxy shader stands in\n",
+                                 key.c_str());
+        return _proxy;
+    }
     // A variant that failed keeps its key, so it is not compiled (and reported) again.
     if (IResource* variant = GetResource(key.c_str()); variant != INVALID_RES_HANDLE)
         return Usable(static_cast<Shader*>(variant));
-    if (base == INVALID_RES_HANDLE) return invalid;
 
     const Shader& source = *static_cast<Shader*>(base);
     ResourceInfo info;

@@ -39,8 +39,9 @@ public:
     int Init(MaterialMgr* manager, ResourceSystem* resources, gfx::Device* device, const char* rootDir);
     bool PrecacheShaders();
     void ValidateShaders(Dumper* log);
-    // The shader of a name and a set of flags; INVALID_RES_HANDLE when the base shader is not
-    // loaded; the proxy shader when the shader (or its variant) has no compiled effect.
+    // The shader of a name and a set of flags; INVALID_RES_HANDLE (logged) when the base shader
+    // is not loaded; the proxy shader when the shader or its variant has no compiled effect or
+    // the variant's name does not fit a resource name.
     Shader* FindOptimalShader(const char* name, ShaderUsageFlags* flags);
     // Deletes every shader but the built-in ones.
     void ClearShaders();

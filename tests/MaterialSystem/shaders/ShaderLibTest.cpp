@@ -83,6 +83,8 @@ TEST_F(ShaderLibTest, BrokenShaderGivesFileLineAndProxy)
                                  "fragment fs { void main() { fx_Target0 = vec4(1.0); } }\n"
                                  "technique t { pass p { VertexShader = vs; FragmentShader = fs; } }\n");
     WriteShader("mat_noinclude.fx", "#include \"Nowhere\"\ntechnique t { pass p { ZEnable = true; } }\n");
+    const std::string longName = "mat_" + std::string(160, 'l') + ".fx";
+    WriteShader(longName, "technique t { pass p { ZEnable = true; } }\n");
     ShaderLib* library = Init();
     library->PrecacheShaders();
     EXPECT_TRUE(LogHas("There were some errors while parsing shader script \"mat_broken.fx\"\n"));
@@ -98,6 +100,16 @@ TEST_F(ShaderLibTest, BrokenShaderGivesFileLineAndProxy)
     }
     EXPECT_EQ(library->FindOptimalShader("MAT_Unknown.fx", nullptr), reinterpret_cast<Shader*>(INVALID_RES_HANDLE));
     EXPECT_EQ(library->FindOptimalShader("MAT_Unknown.fx", &flags), reinterpret_cast<Shader*>(INVALID_RES_HANDLE));
+    EXPECT_TRUE(LogHas("Shader \"MAT_Unknown.fx\" is not in the shader library\n"));
+
+    // A variant whose name and flags pass the room of a resource name is never filed under a
+    // cut name (where the next request could not find it): the proxy stands in, every time.
+    ASSERT_NE(library->FindOptimalShader(longName.c_str(), nullptr), reinterpret_cast<Shader*>(INVALID_RES_HANDLE));
+    ShaderUsageFlags longFlags;
+    longFlags.Add(("USE_" + std::string(90, 'F')).c_str());
+    for (int request = 0; request < 2; ++request)
+        EXPECT_EQ(library->FindOptimalShader(longName.c_str(), &longFlags), library->GetProxyShader());
+    EXPECT_TRUE(LogHas("has too long a name: the proxy shader stands in"));
 
     library->ValidateShaders(&Dumper::Instance());
     EXPECT_TRUE(LogHas("\t  Shader \"mat_broken.fx\": Valid technique not found!\n"));
