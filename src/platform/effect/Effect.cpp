@@ -154,7 +154,7 @@ bool Effect::SetFloat(Handle param, float value)
     ParamValue& v = *_params[param].value;
     if (v.type != ParamType::Int && v.type != ParamType::Float) return false;
     if (v.type == ParamType::Int) {
-        const int32_t i = static_cast<int32_t>(value);
+        const int32_t i = SaturateToInt(value);
         std::memcpy(v.words.data(), &i, 4);
     } else {
         std::memcpy(v.words.data(), &value, 4);

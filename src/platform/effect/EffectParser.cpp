@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -309,7 +311,7 @@ private:
         if (*end != '\0') return Fail(t.offset, "bad number \"" + t.text + "\"");
         if (negative) v = -v;
         if (type == ParamType::Int) {
-            const int32_t i = static_cast<int32_t>(v);
+            const int32_t i = SaturateToInt(v);
             std::memcpy(&word, &i, 4);
         } else {
             const float f = static_cast<float>(v);
@@ -439,6 +441,14 @@ ParamClass ParamTypeClass(ParamType type)
     case ParamType::Texture: return ParamClass::Object;
     }
     return ParamClass::Object;
+}
+
+int32_t SaturateToInt(double value)
+{
+    if (std::isnan(value)) return 0;
+    if (value >= 2147483647.0) return INT32_MAX;
+    if (value <= -2147483648.0) return INT32_MIN;
+    return static_cast<int32_t>(value);
 }
 
 const char* ParamTypeName(ParamType type)

@@ -42,6 +42,8 @@ struct ParamDesc {
 unsigned ParamWords(ParamType type);
 ParamClass ParamTypeClass(ParamType type);
 const char* ParamTypeName(ParamType type);
+// A number as an int parameter holds it: cut to the int range, 0 for NaN.
+int32_t SaturateToInt(double value);
 
 using Handle = int; // index of a parameter, technique or block; -1 for none
 constexpr Handle kNoHandle = -1;

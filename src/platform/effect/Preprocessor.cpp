@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kMaxIncludeDepth = 16;
 constexpr int kMaxMacroDepth = 8;
+// Parentheses and unary operators nest no deeper than this in one condition.
+constexpr int kMaxNesting = 64;
 
 std::string Trim(const std::string& text)
 {
@@ -106,16 +108,28 @@ private:
     {
         long v = Unary();
         for (;;) {
-            if (Accept("+")) v += Unary();
-            else if (Accept("-")) v -= Unary();
+            // Sums wrap instead of overflowing.
+            if (Accept("+")) v = static_cast<long>(static_cast<unsigned long>(v) + static_cast<unsigned long>(Unary()));
+            else if (Accept("-")) v = static_cast<long>(static_cast<unsigned long>(v) - static_cast<unsigned long>(Unary()));
             else return v;
         }
     }
     long Unary()
     {
-        if (Accept("!")) return !Unary();
-        if (Accept("-")) return -Unary();
-        return Primary();
+        const bool negate = Accept("!");
+        const bool minus = !negate && Accept("-");
+        if (!negate && !minus) return Primary();
+        if (!Enter()) return 0;
+        const long v = Unary();
+        --_nesting;
+        return negate ? !v : static_cast<long>(0ul - static_cast<unsigned long>(v));
+    }
+    bool Enter()
+    {
+        if (++_nesting <= kMaxNesting) return true;
+        --_nesting;
+        _error = true;
+        return false;
     }
     std::string Identifier()
     {
@@ -133,7 +147,9 @@ private:
             return 0;
         }
         if (Accept("(")) {
+            if (!Enter()) return 0;
             const long v = Or();
+            --_nesting;
             if (!Accept(")")) _error = true;
             return v;
         }
@@ -170,6 +186,7 @@ private:
     const std::string& _s;
     const std::map<std::string, std::string>& _macros;
     int _depth;
+    int _nesting = 0;
     size_t _pos = 0;
     bool _error = false;
 };

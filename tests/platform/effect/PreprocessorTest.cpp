@@ -62,6 +62,17 @@ TEST(PreprocessorTest, ErrorsAreReported)
         EXPECT_FALSE(ok) << source;
         EXPECT_NE(errors.find(message), std::string::npos) << source << " -> " << errors;
     }
+    // Conditions nested beyond reason fail instead of exhausting the stack; sums that pass
+    // the range of a long wrap.
+    bool deep = true;
+    const std::string nested = "#if " + std::string(100000, '(') + "1" + std::string(100000, ')') + "\n#endif\n";
+    EXPECT_NE(Expand(nested, {}, includes, &deep).find("bad condition"), std::string::npos);
+    EXPECT_FALSE(deep);
+    bool wrapped = false;
+    EXPECT_EQ(Expand("#if 9223372036854775807 + 1 < 0 && -(-9223372036854775807 - 1)\nyes\n#endif\n", {}, includes, &wrapped),
+              "yes");
+    EXPECT_TRUE(wrapped);
+
     // An include of itself or a cycle is read once and ends.
     bool ok = false;
     EXPECT_EQ(Expand("#include \"Self\"\n#include \"Loop\"\nend", {}, includes, &ok), "end");

@@ -2,6 +2,8 @@
 
 #include "platform/gfx/Texture.h"
 
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -227,4 +229,27 @@ TEST_F(EffectTest, TechniquesAndPasses)
     EXPECT_FALSE(effect->BeginPass(2));
     effect->End();
     EXPECT_FALSE(effect->SetTechnique(7));
+}
+
+// Scalars convert between int and float; numbers beyond the int range saturate.
+TEST_F(EffectTest, ScalarsConvertAndSaturate)
+{
+    auto effect = Make(ColorEffect("int n : N = 1e30;\nfloat f : F = 0.5;", "vec4(float(n), f, 0, 1)"));
+    ASSERT_TRUE(effect);
+    const fx::Handle n = effect->GetParameterBySemantic("N"), f = effect->GetParameterBySemantic("F");
+    const auto readInt = [&] {
+        int32_t value = 0;
+        EXPECT_TRUE(effect->GetValue(n, &value, 4));
+        return value;
+    };
+    EXPECT_EQ(readInt(), INT32_MAX);
+    const std::pair<float, int32_t> cases[] = {{-1e30f, INT32_MIN}, {std::nanf(""), 0}, {-2.75f, -2}, {3.5f, 3}};
+    for (const auto& [given, held] : cases) {
+        EXPECT_TRUE(effect->SetFloat(n, given));
+        EXPECT_EQ(readInt(), held) << given;
+    }
+    EXPECT_TRUE(effect->SetInt(f, 7));
+    float value = 0;
+    EXPECT_TRUE(effect->GetValue(f, &value, 4));
+    EXPECT_FLOAT_EQ(value, 7.0f);
 }
