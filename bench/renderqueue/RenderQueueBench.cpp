@@ -25,10 +25,10 @@ constexpr size_t kEntries = 10000;
 constexpr size_t kMaterials = 64;
 constexpr uint32_t kOptions = SO_GROUP_BY_STATE | SO_FRONT_TO_BACK;
 
-// A mesh piece: its geometry already lives in a buffer; one in four is an instanced mesh.
-class Piece : public IRenderable {
+// A mesh part: its geometry already lives in a buffer; one in four is an instanced mesh.
+class MeshPart : public IRenderable {
 public:
-    explicit Piece(unsigned instances)
+    explicit MeshPart(unsigned instances)
     {
         _description.format = instances > 1 ? (VF_POSITION | VF_INSTANCE) : VF_POSITION;
         _description.primCount = 12;
@@ -41,7 +41,7 @@ public:
 
 struct Frame {
     std::vector<std::unique_ptr<Material>> materials;
-    std::vector<std::unique_ptr<Piece>> pieces;
+    std::vector<std::unique_ptr<MeshPart>> parts;
     std::vector<QueueEntry> entries; // in the order they are queued
     std::vector<SortKey> keys;       // the same entries' keys, for the reference
 };
@@ -59,9 +59,9 @@ const Frame& F()
         std::uniform_real_distribution<float> depth(1.0f, 5000.0f);
         std::uniform_int_distribution<size_t> material(0, kMaterials - 1);
         for (size_t i = 0; i < kEntries; ++i) {
-            f.pieces.push_back(std::make_unique<Piece>(i % 4 == 0 ? 16 : 1));
-            f.pieces.back()->GetParams().SetViewDepth(depth(random));
-            f.entries.push_back({f.pieces.back().get(), f.materials[material(random)].get()});
+            f.parts.push_back(std::make_unique<MeshPart>(i % 4 == 0 ? 16 : 1));
+            f.parts.back()->GetParams().SetViewDepth(depth(random));
+            f.entries.push_back({f.parts.back().get(), f.materials[material(random)].get()});
         }
         for (const QueueEntry& e : f.entries) {
             f.keys.push_back({e.material->GetBindedShader(), e.material, e.renderable,
