@@ -67,6 +67,19 @@ TEST(DxtCodec, Dxt1KeepsOneBitOfAlpha)
     EXPECT_EQ(Pixel(decoded, 4, 1, 0), 0x00000000u);
 }
 
+TEST(DxtCodec, ExplicitAlphaTakesLowNibblesFirst)
+{
+    // Alphas 0..15 in pixel order over an all-red colour block.
+    const std::vector<uint8_t> block = {0x10, 0x32, 0x54, 0x76, 0x98, 0xBA, 0xDC, 0xFE,
+                                        0x00, 0xF8, 0x00, 0xF8, 0x00, 0x00, 0x00, 0x00};
+    for (uint32_t format : {TEXFMT_DXT2, TEXFMT_DXT3}) {
+        SCOPED_TRACE(format);
+        std::vector<uint8_t> decoded;
+        ASSERT_TRUE(DecodeDxt(format, 4, 4, block.data(), block.size(), decoded));
+        for (unsigned i = 0; i < 16; ++i) EXPECT_EQ(Pixel(decoded, 4, i % 4, i / 4), (i * 17) << 24 | 0xFF0000u);
+    }
+}
+
 TEST(DxtCodec, RefusesShortData)
 {
     const std::vector<uint8_t> blocks(15);
