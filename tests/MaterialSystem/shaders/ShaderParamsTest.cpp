@@ -213,9 +213,9 @@ TEST_F(ShaderParamsTest, ProxyLightsItsBaseMap)
                                                        {24, gfx::VertexType::Float2, gfx::VertexUsage::TexCoord, 0}});
     _device->SetVertexLayout(layout.get());
     std::vector<float> quad;
-    for (const float* p : {Quad().data(), Quad().data() + 4, Quad().data() + 8, Quad().data() + 12, Quad().data() + 16,
-                           Quad().data() + 20})
-        quad.insert(quad.end(), {p[0], p[1], p[2], 0.0f, 0.0f, -1.0f, 0.5f, 0.5f});
+    const std::vector<float> corners = Quad();
+    for (size_t v = 0; v < corners.size(); v += 4)
+        quad.insert(quad.end(), {corners[v], corners[v + 1], corners[v + 2], 0.0f, 0.0f, -1.0f, 0.5f, 0.5f});
     const auto draw = [&](const SunSource& sun) {
         ShaderParamsGlobal global;
         global.SetSunLighting(sun);
