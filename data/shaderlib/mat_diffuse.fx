@@ -1,6 +1,11 @@
 // A mesh with one texture, lit by the sun. Flags: USE_INSTANCING (the instance index follows the
-// one texture coordinate set), USE_UNLIT (the texture as it is), USE_TINT (times TINT_COLOR).
+// one texture coordinate set), USE_UNLIT (the texture as it is), USE_TINT (times TINT_COLOR),
+// USE_DEFERRED (written into the targets of the deferred lighting stage, which lights it).
 #include "SharedParams"
+
+#ifdef USE_DEFERRED
+float usingDeferredShading;
+#endif
 
 texture DiffuseMap : BASE_MAP;
 sampler base_sampler { Texture = DiffuseMap; MinFilter = Linear; MagFilter = Linear; MipFilter = Linear; }
@@ -17,30 +22,42 @@ vertex vs_mesh {
 #endif
     out vec3 vNormal;
     out vec2 vTexCoord;
+    out vec2 vDepth;
     void main()
     {
         mat4 world = WorldOf(inInstance);
         gl_Position = matViewProj * (world * vec4(inPosition, 1.0));
         vNormal = (world * vec4(inNormal, 0.0)).xyz;
         vTexCoord = inTexCoord;
+        vDepth = gl_Position.zw;
     }
 }
 
 fragment fs_mesh {
     in vec3 vNormal;
     in vec2 vTexCoord;
+    in vec2 vDepth;
     void main()
     {
         vec4 color = texture(base_sampler, vTexCoord);
+#ifdef USE_TINT
+        color *= tint;
+#endif
+#ifdef USE_DEFERRED
+        // Targets: depth (z / w), the world normal packed to 0..1, the albedo, the emissive colour.
+        vec3 normal = length(vNormal) > 0.0 ? normalize(vNormal) : vec3(0.0, 0.0, -1.0);
+        fx_Target0 = vec4(vDepth.x / vDepth.y, 0.0, 0.0, 1.0);
+        fx_Target1 = vec4(normal * 0.5 + 0.5, 1.0);
+        fx_Target2 = color;
+        fx_Target3 = vec4(0.0, 0.0, 0.0, 1.0);
+#else
 #ifndef USE_UNLIT
         float lit = length(vNormal) > 0.0 && length(vecSunDir) > 0.0
                         ? max(dot(normalize(vNormal), -normalize(vecSunDir)), 0.0) : 0.0;
         color.rgb *= vecSunAmbient.rgb * fSunAmbientPower + vecSunDiffuse.rgb * fSunDiffusePower * lit;
 #endif
-#ifdef USE_TINT
-        color *= tint;
-#endif
         fx_Target0 = color;
+#endif
     }
 }
 

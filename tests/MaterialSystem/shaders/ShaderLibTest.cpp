@@ -64,7 +64,8 @@ TEST_F(ShaderLibTest, GameLibraryPrecachesAndValidates)
     const std::pair<const char*, const char*> variants[] = {{"SYS_DeferredShading.fx", "DIRECTIONAL_LIGHTING"},
                                                             {"SYS_DeferredShading.fx", "OMNI_LIGHTING"},
                                                             {"SYS_DeferredShading.fx", "SPOT_LIGHTING"},
-                                                            {"MAT_Diffuse.fx", "USE_INSTANCING"}};
+                                                            {"MAT_Diffuse.fx", "USE_INSTANCING"},
+                                                            {"MAT_Diffuse.fx", "USE_DEFERRED"}};
     for (const auto& [name, flag] : variants) {
         ShaderUsageFlags flags;
         flags.Add(flag);
@@ -72,6 +73,7 @@ TEST_F(ShaderLibTest, GameLibraryPrecachesAndValidates)
         EXPECT_NE(variant, library->GetProxyShader()) << name << " " << flag;
         EXPECT_NE(variant, library->FindOptimalShader(name, nullptr)) << name << " " << flag;
         EXPECT_EQ(variant, library->FindOptimalShader(name, &flags)) << "a variant is compiled once";
+        EXPECT_EQ(variant->UsesDeferredShading(), std::string(flag) == "USE_DEFERRED") << name << " " << flag;
     }
 }
 
