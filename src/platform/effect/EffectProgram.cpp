@@ -11,6 +11,7 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <regex>
 
 namespace fx {
@@ -103,7 +104,8 @@ std::string TranslateLog(const std::string& log, const PreprocessedSource& sourc
     size_t last = 0;
     for (; it != std::sregex_iterator(); ++it) {
         const std::smatch& m = *it;
-        const long number = std::stol(m[2].str());
+        // strtol saturates where stol would throw on a number too long for a long.
+        const long number = std::strtol(m[2].str().c_str(), nullptr, 10);
         const long file = number / kFileStride - 1;
         out.append(log, last, static_cast<size_t>(m.position(0)) - last);
         const std::string name = file >= 0 && file < static_cast<long>(source.files.size())
