@@ -143,6 +143,20 @@ Mesh* MeshMgr::CreateSphereMesh(const char* name, unsigned rings, unsigned segme
     return mesh;
 }
 
+Mesh* MeshMgr::CreatePatchMesh(const char* name)
+{
+    Dumper::Instance().Print(DUMP_WARNING, "Patch mesh \"%s\" cannot be built: patch meshes are not provided\n",
+                             name ? name : "");
+    return nullptr;
+}
+
+Mesh* MeshMgr::CreatePlaneMesh(const char* name)
+{
+    Dumper::Instance().Print(DUMP_WARNING, "Plane mesh \"%s\" cannot be built: plane meshes are not provided\n",
+                             name ? name : "");
+    return nullptr;
+}
+
 void MeshMgr::DestroyMesh(Mesh* mesh)
 {
     // The proxy stands in for every failed load; it lives as long as the manager.
@@ -161,7 +175,9 @@ void MeshMgr::Cleanup()
 
 void* MeshMgr::OnQueryHeader(unsigned long& headerSize, const char* extension)
 {
-    if (!extension || strcasecmp(extension, "sms") != 0) {
+    // Only an ".sms" file is built from the buffer; anything else must not meet an old header.
+    _headerRead = extension && strcasecmp(extension, "sms") == 0;
+    if (!_headerRead) {
         headerSize = 0;
         return nullptr;
     }
@@ -172,6 +188,8 @@ void* MeshMgr::OnQueryHeader(unsigned long& headerSize, const char* extension)
 IResource* MeshMgr::OnCreateProxyResource(const ResourceInfo& info)
 {
     if (!_proxy) return INVALID_RES_HANDLE;
+    // Names the resource system cannot keep arrive empty: they share one stand-in.
+    if (IResource* existing = GetResource(info.name); existing != INVALID_RES_HANDLE) return existing;
     // A copy of its own for each name, so every name is deleted once.
     auto* alias = new Mesh(*_proxy, info);
     AddResource(alias);
@@ -186,6 +204,8 @@ IResource* MeshMgr::Refuse(const ResourceInfo& info, const char* reason)
 
 IResource* MeshMgr::OnCreateResource(const ResourceInfo& info, unsigned long dataSize)
 {
+    if (!_headerRead) return Refuse(info, "it is not an .sms file");
+    _headerRead = false;
     MeshDesc desc;
     MeshLayout layout;
     std::string error;

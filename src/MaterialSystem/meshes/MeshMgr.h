@@ -31,6 +31,9 @@ public:
     Mesh* CreateMesh(const char* name, const MeshDesc& desc);
     Mesh* CreateBoxMesh(const char* name, const Bounds& bounds);
     Mesh* CreateSphereMesh(const char* name, unsigned rings, unsigned segments, float radius, unsigned lods);
+    // Patches and planes are not built: both answer null.
+    Mesh* CreatePatchMesh(const char* name);
+    Mesh* CreatePlaneMesh(const char* name);
     void DestroyMesh(Mesh* mesh);
     // Drops every mesh but the built-in "$" ones and destroys the buffers.
     void Cleanup();
@@ -53,5 +56,6 @@ private:
     unsigned _unnamedCount = 0;
     Mesh* _proxy = nullptr;
     uint8_t _header[MeshDesc::FileHeaderSize] = {};
+    bool _headerRead = false; // the buffer holds the header of the file being built
     std::unique_ptr<VertexBufferSet> _pool;
 };

@@ -172,6 +172,10 @@ TEST_F(MeshTest, BoxAndSphereAreBuiltInCode)
     EXPECT_TRUE(LogHas("flat"));
     EXPECT_TRUE(LogHas("dense"));
 
+    // Patches and planes are not built; unlike the shapes above they give no stand-in.
+    EXPECT_EQ(Mgr()->CreatePatchMesh("patch"), nullptr);
+    EXPECT_EQ(Mgr()->CreatePlaneMesh("plane"), nullptr);
+
     Mesh* unnamed = Mgr()->CreateMesh(nullptr, MeshShapes::BoxDesc(bounds));
     ASSERT_NE(unnamed, nullptr);
     EXPECT_STREQ(unnamed->GetInfo().name, "unnamedmesh00");

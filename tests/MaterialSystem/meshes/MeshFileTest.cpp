@@ -110,6 +110,12 @@ TEST_F(MeshTest, MalformedFilesGiveTheProxyAndALoggedLine)
     Mesh* mesh = Mgr()->CreateMeshFromFile("good.sms");
     EXPECT_EQ(mesh->GetLodLevels(), 2u);
     EXPECT_EQ(mesh->GetLodDesc(0).vertexCount, 12u);
+
+    // A file of another type is not read against the header the last mesh left behind.
+    WriteMeshFile("good_bytes.dds", good);
+    LogLines().clear();
+    ExpectProxyGeometry(Mgr()->CreateMeshFromFile("good_bytes.dds"));
+    EXPECT_TRUE(LogHas("Mesh \"good_bytes.dds\" is malformed"));
 }
 
 TEST_F(MeshTest, ProxyStandInsAreDeletedOnceAndTheProxySurvives)
@@ -126,4 +132,11 @@ TEST_F(MeshTest, ProxyStandInsAreDeletedOnceAndTheProxySurvives)
     ExpectProxyGeometry(Mgr()->GetProxyMesh());
     EXPECT_EQ(Mgr()->GetResource("$proxy"), Mgr()->GetProxyMesh());
     ExpectProxyGeometry(Mgr()->CreateMeshFromFile("missing.sms"));
+
+    // Names too long to keep share one stand-in, so destroying it frees it once.
+    const std::string longName = std::string(300, 'x') + ".sms";
+    Mesh* stand = Mgr()->CreateMeshFromFile(longName.c_str());
+    ExpectProxyGeometry(stand);
+    EXPECT_EQ(Mgr()->CreateMeshFromFile((std::string(280, 'y') + ".sms").c_str()), stand);
+    Mgr()->DestroyMesh(stand);
 }
