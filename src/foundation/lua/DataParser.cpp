@@ -67,6 +67,8 @@ void DataParser::Run()
     _writer.Finish(_out);
     if (_callsNilMethod)
         _out.insert(0, NilMethodDefinition);
+    if (_iteratesForIn)
+        _out.insert(0, ForInDefinition);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -432,7 +434,10 @@ void DataParser::ForList(std::string_view name)
     while (TestNext(','))
         NewLocal(CheckName(), variables++);
     Check(DTK_IN);
+    _writer.Insert(_previousEnd, ForInCall);
+    _iteratesForIn = true;
     ExpressionList();
+    _writer.Insert(_previousEnd, ")");
     ForBody(variables);
 }
 

@@ -11,6 +11,15 @@
 // Checks one chunk of the data language against its grammar and limits (Lua 5.0's, with
 // "NULL", "event", "!=" and "this") and writes the equivalent Lua 5.1 source, line for line.
 // Nothing is compiled here: the interpreter compiles the written source afterwards.
+// A generic "for" whose generator is a table iterates with the global "next", as the data
+// language always did; the written source calls the chunk's first argument for that, so a
+// chunk is run with DataForIn as its argument (VirtualMachine does).
+struct lua_State;
+
+// The generator adjustment of a generic "for": (generator, state, control) as given, except
+// that a table generator becomes (global "next", the table, control).
+int DataForIn(lua_State* L);
+
 class DataParser
 {
 public:
@@ -61,6 +70,8 @@ private:
     static constexpr std::string_view NilMethodCall = " __nilmethod(";
     static constexpr std::string_view NilMethodDefinition =
         "local __nilmethod = function(o, ...) return o[\"nil\"](o, ...) end ";
+    static constexpr std::string_view ForInCall = " __forin(";
+    static constexpr std::string_view ForInDefinition = "local __forin = ... ";
 
     DataParser(const char* data, size_t size, std::string_view chunkName, std::string& out);
     void Run();
@@ -135,5 +146,6 @@ private:
     const char* _previousEnd;  // end of the last token consumed
     int _nestLevel = 0;
     bool _callsNilMethod = false;
+    bool _iteratesForIn = false;
     FunctionScope* _fs = nullptr;
 };

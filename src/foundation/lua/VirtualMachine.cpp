@@ -84,9 +84,13 @@ int VirtualMachine::Exec(const char* data, size_t size, const char* chunkName)
         lua_pushlstring(_state, error.data(), error.size());
         return Report(LUA_ERRSYNTAX);
     }
+    lua_checkstack(_state, 2);
     int status = luaL_loadbuffer(_state, source.data(), source.size(), chunkName);
     if (status == 0)
-        status = lua_pcall(_state, 0, LUA_MULTRET, 0);
+    {
+        lua_pushcfunction(_state, DataForIn);
+        status = lua_pcall(_state, 1, LUA_MULTRET, 0);
+    }
     return Report(status);
 }
 

@@ -108,7 +108,14 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"local a = 1 local f = function() return a end r = f()", "1"},
         ValueCase{"x = 1a = 2 r = a", "2"},
         ValueCase{"r = 2--[[c]]-1", "1"},
-        ValueCase{"r = type", "nil"}));
+        ValueCase{"r = type", "nil"},
+        // A generic "for" over a table steps with the global "next"; other generators are called.
+        ValueCase{"function next(t, k) if k == NULL then return 1, t[1] end end t = {7}"
+                  " r = 0 for k, v in t do r = r + k + v end", "8"},
+        ValueCase{"function f(s, c) if c == NULL then return s end end r = 0 for i in f, 3 do r = r + i end", "3"},
+        ValueCase{"local function f(s, c) if c == NULL then return 2 end end"
+                  " function g() local n = 0 for i in f do n = n + i end return n end r = g()", "2"},
+        ValueCase{"function next(t, k) return NULL end r = 0 for k in {1}, 5, 9 do r = 1 end", "0"}));
 
 struct ErrorCase
 {
@@ -238,6 +245,7 @@ TEST(DataLanguageLines, RuntimeErrorsNameTheSourceLine)
         {"x = 1\ry = 2\r\n\rz = missing.field", ":2:"},
         {"T = {}\nfunction T:nil()\nreturn missing.field\nend\nT:nil()", ":3:"},
         {"repeat\nlocal a = 1\nz = missing.field\nuntil true", ":3:"},
+        {"t = {1}\nfor k, v\nin t do\nend", ":3: attempt to call a nil value"},
     };
     for (const auto& c : cases)
     {
