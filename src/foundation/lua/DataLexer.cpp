@@ -45,6 +45,7 @@ inline bool Is(int c, unsigned char cls)
 }
 
 constexpr size_t MaxSourceId = 80;
+constexpr int MaxLines = INT_MAX - 2;
 
 // The chunk name as messages show it: "=name" as is, "@file" as the (tail of the) file name,
 // anything else as [string "first line..."].
@@ -158,6 +159,8 @@ void DataLexer::Error(std::string_view message, std::string_view nearText) const
 void DataLexer::NewLine()
 {
     Advance();
+    if (_line >= MaxLines)
+        Error("too many lines in a chunk (limit=" + std::to_string(MaxLines) + ")", "<eof>");
     ++_line;
 }
 

@@ -9,6 +9,13 @@
 
 namespace
 {
+// Light or full user data on top (a light one may hold a null pointer).
+bool IsUserData(lua_State* L)
+{
+    int type = lua_type(L, -1);
+    return type == LUA_TLIGHTUSERDATA || type == LUA_TUSERDATA;
+}
+
 template <typename Key, typename Integer>
 bool GetInteger(const Table& table, Key key, Integer& out)
 {
@@ -288,7 +295,7 @@ bool Table::GetUserData(const char* key, void*& out) const
     if (!_vm)
         return false;
     StackGuard guard(_vm);
-    if (!PushMember(key) || !lua_touserdata(_vm->GetState(), -1))
+    if (!PushMember(key) || !IsUserData(_vm->GetState()))
         return false;
     out = lua_touserdata(_vm->GetState(), -1);
     return true;
@@ -299,7 +306,7 @@ bool Table::GetUserData(int index, void*& out) const
     if (!_vm)
         return false;
     StackGuard guard(_vm);
-    if (!PushMember(index) || !lua_touserdata(_vm->GetState(), -1))
+    if (!PushMember(index) || !IsUserData(_vm->GetState()))
         return false;
     out = lua_touserdata(_vm->GetState(), -1);
     return true;

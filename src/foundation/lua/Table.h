@@ -105,7 +105,8 @@ public:
     // the status and leaves the error text on the stack; the other one logs the error, leaves
     // `results` nils in place of the results and returns the status.
     int EndCallFunction(int arguments, int results, bool protectedCall) const;
-    // Calls a function member with no arguments and no results; true when it ran without error.
+    // Calls a function member with no arguments and no results; true when it was a function and
+    // was called (an error it raised is logged).
     bool CallProcedure(const char* name, int selfRef = -1) const;
     bool CallProcedure(const char* name, const Table& self) const;
 

@@ -236,7 +236,7 @@ bool Table::BeginCallFunction(const char* name, int selfRef) const
         lua_settop(L, top);
         return false;
     }
-    _vm->GetRef(selfRef < 0 && selfRef != LUA_GLOBALS_PSEUDO ? _ref : selfRef);
+    _vm->GetRef(selfRef < 0 ? _ref : selfRef);
     return true;
 }
 
@@ -264,7 +264,8 @@ bool Table::CallProcedure(const char* name, int selfRef) const
 {
     if (!BeginCallFunction(name, selfRef))
         return false;
-    return EndCallFunction(0, 0, false) == 0;
+    EndCallFunction(0, 0, false);  // a failure is logged there
+    return true;
 }
 
 bool Table::CallProcedure(const char* name, const Table& self) const

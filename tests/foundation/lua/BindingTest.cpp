@@ -150,6 +150,16 @@ TEST_F(Binding, SettersWriteRawMembers)
     EXPECT_EQ(15.5, _vm.ToNumber(-1));
     _vm.Pop();
     EXPECT_EQ(LUA_TYPE_NUMBER, t.GetMemberType(1));
+    // User data counts by type, also a light one holding a null pointer.
+    int block = 7;
+    void* pointer = &block;
+    t.SetLightUserData("null", nullptr);
+    EXPECT_TRUE(t.GetUserData("null", pointer));
+    EXPECT_EQ(nullptr, pointer);
+    t.SetFullUserData(2, sizeof block, &block);
+    EXPECT_TRUE(t.GetUserData(2, pointer));
+    EXPECT_EQ(7, *static_cast<int*>(pointer));
+    EXPECT_FALSE(t.GetUserData("s", pointer));
     t.Remove("n");
     EXPECT_FALSE(t.HasMember("n"));
     EXPECT_TRUE(t.HasMember(1));
@@ -280,13 +290,25 @@ TEST_F(Binding, CallsFunctionMembersWithTheirSelf)
     EXPECT_EQ(0, _vm.GetTop());
 
     testing::internal::CaptureStdout();
-    EXPECT_FALSE(t.CallProcedure("broken"));  // logged, not fatal
-    testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(t.CallProcedure("broken"));  // called; its error is logged, not fatal
+    EXPECT_NE(std::string::npos, testing::internal::GetCapturedStdout().find("attempt to perform arithmetic"));
+    EXPECT_FALSE(t.CallProcedure("v"));
     EXPECT_EQ(0, _vm.GetTop());
     ASSERT_TRUE(t.BeginCallFunction("broken"));
     EXPECT_EQ(LUA_STATUS_RUNTIME, t.EndCallFunction(0, 1, true));
     EXPECT_TRUE(_vm.IsString(-1));
     _vm.Pop();
+
+    // Any negative self reference, the globals' included, stands for the handle's own table.
+    Table other = Load("T = { v = 5 }");
+    for (int self : {-1, LUA_GLOBALS_PSEUDO, other.GetRef()})
+    {
+        ASSERT_TRUE(t.BeginCallFunction("twice", self));
+        _vm.PushNumber(1);
+        EXPECT_EQ(0, t.EndCallFunction(1, 1, true));
+        EXPECT_EQ(self == other.GetRef() ? 5 : 2, _vm.ToNumber(-1)) << self;
+        _vm.Pop();
+    }
 
     t.SetCFunction("c", Fails);
     LuaCFunction function = nullptr;
