@@ -411,6 +411,12 @@ void Effect::Upload(Program& p)
         glUniform1i(p.alphaFunc, a.enable ? static_cast<GLint>(a.func) + 1 : 0);
         glUniform1i(p.alphaReference, static_cast<GLint>(a.reference));
     }
+    if (p.shadingUploaded != _pool.GetShadingVersion()) {
+        p.shadingUploaded = _pool.GetShadingVersion();
+        const Shading& s = _pool.GetShading();
+        glUniform1i(p.lighting, s.lighting ? 1 : 0);
+        glUniform1i(p.flatShading, s.flat ? 1 : 0);
+    }
 }
 
 } // namespace fx

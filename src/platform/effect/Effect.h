@@ -114,6 +114,8 @@ private:
         std::vector<int> buffers; // array parameters read through uniform blocks
         int alphaFunc = -1, alphaReference = -1;
         uint64_t alphaUploaded = 0;
+        int lighting = -1, flatShading = -1;
+        uint64_t shadingUploaded = 0;
     };
     struct Pass;
     struct Technique;

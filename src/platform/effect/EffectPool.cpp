@@ -25,6 +25,13 @@ void EffectPool::SetAlphaTest(const AlphaTest& state)
     _alphaVersion = NextVersion();
 }
 
+void EffectPool::SetShading(const Shading& state)
+{
+    if (_shading == state) return;
+    _shading = state;
+    _shadingVersion = NextVersion();
+}
+
 std::shared_ptr<ParamValue> EffectPool::MakeValue(const ParamDecl& decl)
 {
     auto value = std::make_shared<ParamValue>();

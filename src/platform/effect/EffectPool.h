@@ -22,9 +22,18 @@ struct AlphaTest {
     bool operator==(const AlphaTest&) const = default;
 };
 
+// Lighting on/off and flat shading, which OpenGL core lacks too: effects read them as the
+// uniforms fx_Lighting and fx_FlatShading. Set by the engine's render states.
+struct Shading {
+    bool lighting = true;
+    bool flat = false;
+    bool operator==(const Shading&) const = default;
+};
+
 // The shared parameter pool of a set of effects on one device: a parameter declared
 // `shared` has one value for every effect of the pool. The pool also carries the device
-// states the effects emulate (alpha test) and hands out uniform-buffer binding points.
+// states the effects emulate (alpha test, lighting and shading) and hands out
+// uniform-buffer binding points.
 class EffectPool {
 public:
     explicit EffectPool(gfx::Device& device);
@@ -37,6 +46,10 @@ public:
     void SetAlphaTest(const AlphaTest& state);
     const AlphaTest& GetAlphaTest() const { return _alphaTest; }
     uint64_t GetAlphaTestVersion() const { return _alphaVersion; }
+
+    void SetShading(const Shading& state);
+    const Shading& GetShading() const { return _shading; }
+    uint64_t GetShadingVersion() const { return _shadingVersion; }
 
     // The shared value of a declaration, made on first use. Null with a message when an
     // earlier effect declared the name with another type or size.
@@ -53,6 +66,8 @@ private:
     std::map<std::string, std::shared_ptr<ParamValue>> _shared;
     AlphaTest _alphaTest;
     uint64_t _alphaVersion = 1;
+    Shading _shading;
+    uint64_t _shadingVersion = 1;
     uint64_t _version = 1;
     unsigned _nextBinding = gfx::Device::kTargetBlockBinding + 1;
 };

@@ -31,6 +31,27 @@ const char* kFragmentPrologue =
     "uniform int fx_AlphaFunc;\n"
     "uniform int fx_AlphaReference;\n";
 
+// Lighting and shading as render states: both stages may read them.
+const char* kCommonPrologue =
+    "uniform int fx_Lighting;\n"
+    "uniform int fx_FlatShading;\n";
+
+// The normal to light a fragment with. Flat shading takes the face's own normal from the
+// derivatives of the position (any space the normal is in), turned to the normal's side, so a
+// triangle lit by a direction gets one colour.
+const char* kShadingNormal =
+    "vec3 fx_ShadingNormal(vec3 normal, vec3 position)\n"
+    "{\n"
+    "    if (fx_FlatShading != 0) {\n"
+    "        vec3 face = cross(dFdx(position), dFdy(position));\n"
+    "        if (length(face) > 0.0) {\n"
+    "            face = normalize(face);\n"
+    "            return dot(face, normal) < 0.0 ? -face : face;\n"
+    "        }\n"
+    "    }\n"
+    "    return length(normal) > 0.0 ? normalize(normal) : vec3(0.0);\n"
+    "}\n";
+
 // Alpha test as the device did it: alpha x 255 compared with a 0..255 reference.
 const char* kFragmentEpilogue =
     "\n#undef main\n"
@@ -159,12 +180,14 @@ int Effect::BuildProgram(const EffectDesc& desc, const PreprocessedSource& sourc
             common += std::string("uniform ") + GlslType(p.desc.type) + " " + p.desc.name + ";\n";
     }
     for (const std::string& s : _samplerNames) common += "uniform sampler2D " + s + ";\n";
+    common += kCommonPrologue;
     for (const CodeBlock& b : desc.code)
         if (b.kind == CodeKind::Common) AppendMapped(common, source, b.begin, b.end);
 
     std::string vs = common;
     AppendMapped(vs, source, stages[0]->begin, stages[0]->end);
-    std::string fs = common + LineDirective(1, kGeneratedSource) + kFragmentPrologue + "#define main fx_user_main\n";
+    std::string fs = common + LineDirective(1, kGeneratedSource) + kFragmentPrologue + kShadingNormal +
+                     "#define main fx_user_main\n";
     AppendMapped(fs, source, stages[1]->begin, stages[1]->end);
     fs += LineDirective(1, kGeneratedSource) + kFragmentEpilogue;
 
@@ -210,6 +233,8 @@ void Effect::Link(Program& p)
     }
     p.alphaFunc = glGetUniformLocation(name, "fx_AlphaFunc");
     p.alphaReference = glGetUniformLocation(name, "fx_AlphaReference");
+    p.lighting = glGetUniformLocation(name, "fx_Lighting");
+    p.flatShading = glGetUniformLocation(name, "fx_FlatShading");
     _device.SetProgram(previous);
 }
 

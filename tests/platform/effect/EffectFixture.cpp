@@ -46,21 +46,27 @@ std::unique_ptr<fx::Effect> EffectTest::Make(const std::string& source, const st
 
 void EffectTest::DrawQuad(fx::Effect& effect, float index, unsigned flags)
 {
-    struct V {
-        float x, y, z, i;
-    };
-    const V quad[6] = {{-1, -1, 0.5f, index}, {1, -1, 0.5f, index}, {-1, 1, 0.5f, index},
-                       {1, -1, 0.5f, index},  {1, 1, 0.5f, index},  {-1, 1, 0.5f, index}};
-    auto buffer = gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Static, sizeof(quad));
+    DrawTriangles(effect,
+                  {{-1, -1, 0.5f, index}, {1, -1, 0.5f, index}, {-1, 1, 0.5f, index},
+                   {1, -1, 0.5f, index}, {1, 1, 0.5f, index}, {-1, 1, 0.5f, index}},
+                  flags);
+}
+
+void EffectTest::DrawTriangles(fx::Effect& effect, const std::vector<std::array<float, 4>>& vertices,
+                               unsigned flags)
+{
+    const size_t bytes = vertices.size() * sizeof(vertices[0]);
+    auto buffer = gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Static,
+                                      static_cast<unsigned>(bytes));
     ASSERT_TRUE(buffer);
-    std::memcpy(buffer->Lock(0, sizeof(quad), gfx::LockNone), quad, sizeof(quad));
+    std::memcpy(buffer->Lock(0, static_cast<unsigned>(bytes), gfx::LockNone), vertices.data(), bytes);
     buffer->Unlock();
-    _device->SetStreamSource(buffer.get(), 0, sizeof(V));
+    _device->SetStreamSource(buffer.get(), 0, sizeof(vertices[0]));
     const unsigned passes = effect.Begin(flags);
     for (unsigned p = 0; p < passes; ++p) {
         effect.BeginPass(p);
         effect.CommitChanges();
-        _device->DrawPrimitive(gfx::PrimitiveType::TriangleList, 0, 2);
+        _device->DrawPrimitive(gfx::PrimitiveType::TriangleList, 0, static_cast<unsigned>(vertices.size() / 3));
         effect.EndPass();
     }
     effect.End();

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -42,6 +43,9 @@ protected:
                                      std::string* errors = nullptr);
     // Draws the quad (two triangles) with every pass of the effect's current technique.
     void DrawQuad(fx::Effect& effect, float index = 0.0f, unsigned flags = fx::DoNotSaveState);
+    // Draws a triangle list of (x, y, z, texture coordinate 0) vertices.
+    void DrawTriangles(fx::Effect& effect, const std::vector<std::array<float, 4>>& vertices,
+                       unsigned flags = fx::DoNotSaveState);
     // 0xRRGGBB at a pixel of the back buffer.
     uint32_t Pixel(unsigned x, unsigned y);
 
