@@ -213,12 +213,17 @@ int DataLexer::Read(DataToken& token)
             Advance();
             if (_current == '[' && (Advance(), _current == '['))
             {
+                // The target language reads a comment without nested brackets or carriage
+                // returns the same way: leave it.
                 int firstLine = _line;
-                ReadLongString(nullptr);
-                if (_line > firstLine)
-                    _writer.ReplaceOwned(token.begin, _p, std::string(static_cast<size_t>(_line - firstLine), '\n'));
-                else
-                    _writer.Replace(token.begin, _p, " ");  // keeps its neighbours apart
+                if (ReadLongString(nullptr) || HasCarriageReturn(token.begin))
+                {
+                    if (_line > firstLine)
+                        _writer.ReplaceOwned(token.begin, _p,
+                                             std::string(static_cast<size_t>(_line - firstLine), '\n'));
+                    else
+                        _writer.Replace(token.begin, _p, " ");  // keeps its neighbours apart
+                }
             }
             else
             {
@@ -228,7 +233,10 @@ int DataLexer::Read(DataToken& token)
                     _p = (end ? static_cast<const char*>(end) : _end) - 1;
                     Advance();
                 }
-                _writer.Replace(token.begin, _p, "");
+                // "--[" may open a long comment in the target language, and a carriage return
+                // ends a line there.
+                if ((_p - token.begin > 2 && token.begin[2] == '[') || HasCarriageReturn(token.begin))
+                    _writer.Replace(token.begin, _p, "");
             }
             continue;
         case '[':
@@ -236,9 +244,10 @@ int DataLexer::Read(DataToken& token)
             if (_current != '[')
                 return token.token = '[';
             {
+                // Without nested brackets or carriage returns the target language reads it alike.
                 int firstLine = _line;
-                ReadLongString(&token);
-                _writer.ReplaceString(token.begin, _p, token.text, true, token.skippedNewline, _line - firstLine);
+                if (ReadLongString(&token) || HasCarriageReturn(token.begin))
+                    _writer.ReplaceString(token.begin, _p, token.text, true, token.skippedNewline, _line - firstLine);
             }
             return token.token = DTK_STRING;
         case '=':
@@ -274,7 +283,7 @@ int DataLexer::Read(DataToken& token)
         {
             int firstLine = _line;
             ReadString(_current, token);
-            if (std::memchr(token.begin, '\r', static_cast<size_t>(_p - token.begin)))
+            if (HasCarriageReturn(token.begin))
                 _writer.ReplaceString(token.begin, _p, token.text, false, false, _line - firstLine);
             return token.token = DTK_STRING;
         }
@@ -451,10 +460,11 @@ void DataLexer::ReadString(int delimiter, DataToken& token)
     token.skippedNewline = false;
 }
 
-void DataLexer::ReadLongString(DataToken* token)
+bool DataLexer::ReadLongString(DataToken* token)
 {
     // Entered on the second "[". Nested double brackets must balance.
     int nesting = 0;
+    bool nested = false;
     bool skipped = false;
     if (token)
         _buffer.assign("[[");
@@ -477,6 +487,7 @@ void DataLexer::ReadLongString(DataToken* token)
             if (_current == '[')
             {
                 ++nesting;
+                nested = true;
                 if (token)
                     _buffer.push_back('[');
                 Advance();
@@ -524,4 +535,5 @@ closed:
         token->longString = true;
         token->skippedNewline = skipped;
     }
+    return nested;
 }

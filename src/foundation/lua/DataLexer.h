@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -44,7 +45,12 @@ private:
     int Read(DataToken& token);
     void NewLine();
     void ReadString(int delimiter, DataToken& token);
-    void ReadLongString(DataToken* token);
+    // Reads up to the closing brackets; true when brackets were nested inside.
+    bool ReadLongString(DataToken* token);
+    bool HasCarriageReturn(const char* from) const
+    {
+        return std::memchr(from, '\r', static_cast<size_t>(_p - from)) != nullptr;
+    }
     void ReadNumeral(const char* start, bool startsWithDot, DataToken& token);
     int ReadName(DataToken& token);
 
