@@ -13,6 +13,8 @@
 #include "platform/effect/EffectTypes.h"
 #include "platform/gfx/Device.h"
 
+#include <new>
+
 namespace {
 
 bool ReadsFrameBuffer(Material* material)
@@ -37,7 +39,12 @@ RenderQueue::~RenderQueue() = default;
 
 void RenderQueue::ReallocQueue()
 {
-    _entries.reserve(_entries.capacity() / BlockEntries * BlockEntries + BlockEntries);
+    try {
+        _entries.reserve(_entries.capacity() / BlockEntries * BlockEntries + BlockEntries);
+    } catch (const std::bad_alloc&) {
+        ExecRuntimeAssert("_queue", nullptr, __FILE__, __LINE__,
+                          "Not enough memory to perform RenderQueue reallocation");
+    }
 }
 
 void RenderQueue::EnqueuePrim(IRenderable* renderable, Material* material)
