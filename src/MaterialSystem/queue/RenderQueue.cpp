@@ -70,6 +70,7 @@ void RenderQueue::FlushContent()
 
 void RenderQueue::SortPrims(uint32_t options)
 {
+    if (_entries.size() < 2) return;
     if (!IsValidSortOptions(options)) {
         ExecRuntimeAssert("sortOptions", nullptr, __FILE__, __LINE__, "Incorrect sortOptions input");
         return;

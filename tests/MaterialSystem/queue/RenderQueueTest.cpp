@@ -337,3 +337,13 @@ TEST_F(QueueTest, OversizedDynamicGeometryIsSkippedWithALoggedError)
     EXPECT_FALSE(Lit(pixels, -0.5f, 0.0f));
     EXPECT_TRUE(Lit(pixels, 0.5f, 0.0f));
 }
+
+// Fewer than two entries need no order, whatever the word says.
+TEST_F(QueueTest, ShortQueuesAreNotSorted)
+{
+    Material* material = MakeMaterial("$queue_short", _plain.get());
+    _queue->SortPrims(0);
+    _queue->EnqueuePrim(StaticBox(false, Placed(0.0f, 0.0f)), material);
+    _queue->SortPrims(0);
+    EXPECT_EQ(_queue->GetCount(), 1u);
+}
