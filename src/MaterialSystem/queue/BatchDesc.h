@@ -2,6 +2,7 @@
 
 #include "MaterialSystem/Renderable.h"
 
+#include <cstddef>
 #include <cstdint>
 
 // One merged draw of a render queue: a run of dynamic entries written into a shared stream
@@ -13,6 +14,7 @@ struct BatchDesc {
     uint32_t mode = None;
     unsigned slot = 0;     // the dynamic stream slot
     unsigned appended = 0; // entries merged after the first
+    size_t first = 0;      // the queue index of the first entry
     RenderableDesc desc;   // the merged draw
     StreamBinding binding;
 };

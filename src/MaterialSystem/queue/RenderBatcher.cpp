@@ -97,7 +97,10 @@ void RenderBatcher::Preprocess(const QueueEntry* entries, size_t count)
         if (open) StopBatch();
         // Every batch starts with a batchable entry, so the pool sized to their count is enough.
         open = nullptr;
-        if (_batchCount < _batches.size() && StartBatch(renderable, _batches[_batchCount])) open = &_batches[_batchCount];
+        if (_batchCount < _batches.size() && StartBatch(renderable, _batches[_batchCount])) {
+            open = &_batches[_batchCount];
+            open->first = i;
+        }
     }
     if (open) StopBatch();
     UnlockSlots();
@@ -174,6 +177,20 @@ bool RenderBatcher::AppendBatch(IRenderable* renderable, BatchDesc& batch)
     batch.desc.vertexCount += desc.vertexCount;
     batch.desc.primCount += desc.primCount;
     return true;
+}
+
+unsigned RenderBatcher::FirstBatchFrom(size_t entry) const
+{
+    const auto end = _batches.begin() + _batchCount;
+    const auto found = std::lower_bound(_batches.begin(), end, entry,
+                                        [](const BatchDesc& batch, size_t e) { return batch.first < e; });
+    return static_cast<unsigned>(found - _batches.begin());
+}
+
+BatchDesc* RenderBatcher::BatchStartingAt(size_t entry, unsigned& cursor)
+{
+    while (cursor < _batchCount && _batches[cursor].first < entry) ++cursor;
+    return cursor < _batchCount && _batches[cursor].first == entry ? &_batches[cursor] : nullptr;
 }
 
 void RenderBatcher::StopBatch()

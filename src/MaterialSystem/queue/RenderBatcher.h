@@ -40,6 +40,12 @@ public:
 
     unsigned GetBatchCount() const { return _batchCount; }
     const BatchDesc& GetBatch(unsigned index) const { return _batches[index]; }
+    // Batches in entry order: the index of the first one starting at `entry` or later, and
+    // the batch starting exactly at `entry` (null for none), advancing `cursor` past those
+    // before it. The queue draws by these rather than by user data, which a renderable
+    // queued twice carries for its latest queue only.
+    unsigned FirstBatchFrom(size_t entry) const;
+    BatchDesc* BatchStartingAt(size_t entry, unsigned& cursor);
     unsigned GetBatchableCount() const { return _batchable; }
     unsigned GetSlotCount() const { return static_cast<unsigned>(_slots.size()); }
     size_t GetBatchPoolSize() const { return _batches.size(); }

@@ -129,6 +129,7 @@ void RenderQueue::RenderPrims(ShaderParamsGlobal* global)
         const unsigned passes = shader && shader->GetD3DEffect() ? shader->Begin(flags) : 0;
         for (unsigned pass = 0; pass < passes; ++pass) {
             shader->BeginPass(pass);
+            unsigned cursor = _batcher.FirstBatchFrom(begin);
             for (size_t i = begin; i < end;) {
                 IRenderable* renderable = _entries[i].renderable;
                 Material* material = _entries[i].material;
@@ -138,7 +139,7 @@ void RenderQueue::RenderPrims(ShaderParamsGlobal* global)
                 }
                 renderable->GetParams().ApplyToShader(global);
                 AdjustCullMode(renderable, material);
-                auto* batch = static_cast<BatchDesc*>(renderable->GetUserdata());
+                BatchDesc* batch = _batcher.BatchStartingAt(i, cursor);
                 if (!batch) {
                     shader->ApplyChanges();
                     PerformSingleDIP(renderable->GetDescription(), renderable->GetStreamBinding(), material);

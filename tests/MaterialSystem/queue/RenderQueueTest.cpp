@@ -338,6 +338,38 @@ TEST_F(QueueTest, OversizedDynamicGeometryIsSkippedWithALoggedError)
     EXPECT_TRUE(Lit(pixels, 0.5f, 0.0f));
 }
 
+// A renderable queued in two queues carries the user data of the latest only; the first
+// queue still draws its own batch, even after the other queue is gone.
+TEST_F(QueueTest, ARenderableInTwoQueuesKeepsEachQueuesBatch)
+{
+    Material* material = MakeMaterial("$queue_shared", _plain.get());
+    BoxRenderable* shared = DynamicBox(VF_POSITION, Placed(-0.5f, 0.0f));
+    BoxRenderable* other = DynamicBox(VF_POSITION, Placed(0.5f, 0.0f));
+    _queue->EnqueuePrim(shared, material);
+    _queue->EnqueuePrim(other, material);
+    _queue->SortPrims(SO_GROUP_BY_STATE);
+    _queue->PreprocessPrims();
+
+    RenderQueue* second = _system->CreateRenderQueue();
+    second->EnqueuePrim(shared, material);
+    second->PreprocessPrims();
+    EXPECT_NE(shared->GetUserdata(), &_queue->GetBatcher().GetBatch(0));
+    _system->DestroyRenderQueue(second);
+
+    _system->ClearTarget(gfx::ClearTarget | gfx::ClearDepth, 0xFF000000u, 1.0f);
+    ShaderParamsGlobal global;
+    _queue->SetDrawRecorder(&_calls);
+    _queue->RenderPrims(&global);
+    _queue->SetDrawRecorder(nullptr);
+    std::vector<uint32_t> pixels(W * H);
+    gfx::Device* device = _system->GetDevice();
+    ASSERT_TRUE(device->ReadPixels(device->GetBackBuffer(), gfx::Rect{0, 0, W, H}, pixels.data()));
+    ASSERT_EQ(_calls.size(), 1u);
+    EXPECT_EQ(_calls[0].primitives, 24u) << "both boxes in the first queue's one draw";
+    EXPECT_TRUE(Lit(pixels, -0.5f, 0.0f));
+    EXPECT_TRUE(Lit(pixels, 0.5f, 0.0f));
+}
+
 // Fewer than two entries need no order, whatever the word says.
 TEST_F(QueueTest, ShortQueuesAreNotSorted)
 {
