@@ -14,6 +14,19 @@
 #include <cstring>
 #include <numbers>
 
+namespace {
+
+// Text rectangles come from callers' arithmetic: a NaN or a coordinate past the int range
+// must not reach a conversion that is undefined for it.
+int ToPixel(float value)
+{
+    constexpr float Limit = 1.0e7f;
+    if (std::isnan(value)) return 0;
+    return static_cast<int>(std::clamp(value, -Limit, Limit));
+}
+
+} // namespace
+
 ScreenPrims::ScreenPrims(gfx::Device& device, FixedPrograms& programs, FontCache& fonts)
     : _device(device), _programs(programs), _fonts(fonts), _stream(device), _vertices(MaxVertices)
 {
@@ -149,7 +162,7 @@ void ScreenPrims::SetScreenStates(bool blend)
 }
 
 // A quad is drawn by its material's shader; a quad without one (or whose shader failed) is
-// drawn in its colour, modulated by the material's first texture when it has one.
+// drawn in its colour.
 void ScreenPrims::DrawQuad(const Record& record)
 {
     if (!_quadBuffer) return;
@@ -192,7 +205,7 @@ void ScreenPrims::DrawShape(const Record& record)
 void ScreenPrims::DrawText(const RenderText& text)
 {
     if (!text.font || !text.font->font || text.text.empty()) return;
-    TextBox box{int(text.rect[0]), int(text.rect[1]), int(text.rect[2]), int(text.rect[3])};
+    TextBox box{ToPixel(text.rect[0]), ToPixel(text.rect[1]), ToPixel(text.rect[2]), ToPixel(text.rect[3])};
     std::vector<PlacedGlyph> glyphs;
     LayoutText(*text.font->font, text.text, box, text.format, glyphs);
     gfx::Texture* atlas = _fonts.UpdateAtlas(*text.font);
@@ -200,10 +213,10 @@ void ScreenPrims::DrawText(const RenderText& text)
 
     int left = box.left, top = box.top, right = box.right, bottom = box.bottom;
     if (text.clip) {
-        left = std::max(left, int(text.clipRect[0]));
-        top = std::max(top, int(text.clipRect[1]));
-        right = std::min(right, int(text.clipRect[2]));
-        bottom = std::min(bottom, int(text.clipRect[3]));
+        left = std::max(left, ToPixel(text.clipRect[0]));
+        top = std::max(top, ToPixel(text.clipRect[1]));
+        right = std::min(right, ToPixel(text.clipRect[2]));
+        bottom = std::min(bottom, ToPixel(text.clipRect[3]));
     }
     if (right <= left || bottom <= top) return;
     const gfx::Rect scissor{left, top, right - left, bottom - top};
