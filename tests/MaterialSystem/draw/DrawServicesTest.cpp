@@ -114,23 +114,22 @@ TEST_F(DrawTest, QuadsBeyondTheFramesRoomAreDroppedWithOneWarning)
 TEST_F(DrawTest, FrameShowsLayersTextAndHelpersWhereTheyBelong)
 {
     BeginFrame();
-    ScreenPrims& screen = Screen();
+    const Color white(1.0f, 1.0f, 1.0f, 1.0f);
+    // Queued before the red quad, but on layer 1: drawn over it.
+    RenderText* over = _system->DrawD3DText("Arial", 20, 0, false, "MMMM", Vec4(15, 25, 105, 55), TA_TOP_LEFT,
+                                            false, white);
+    ASSERT_NE(over, nullptr);
+    over->layer = 1;
     // Green is queued first but on layer 1: it covers the red quad where they overlap.
-    screen.AddQuad(nullptr, Vec2(60, 40), Vec2(100, 50), kUnitUv, 0.0f, 0xFF00FF00u, 1);
-    screen.AddQuad(nullptr, Vec2(10, 20), Vec2(100, 50), kUnitUv, 0.0f, 0xFFFF0000u, 0);
-    screen.Flush(true);
+    _system->RenderQuad(nullptr, Vec2(60, 40), Vec2(100, 50), 0.0f, Color(0.0f, 1.0f, 0.0f, 1.0f), 1);
+    _system->RenderQuad(nullptr, Vec2(10, 20), Vec2(100, 50), 0.0f, Color(1.0f, 0.0f, 0.0f, 1.0f), 0);
 
-    // The material system's own text and helpers, drawn by Present.
     const char* faces[] = {"Arial", "Courier New", "OCRA"};
     for (int i = 0; i < 3; ++i) {
         const float top = 110.0f + 30.0f * i;
         _system->DrawD3DText(faces[i], 20, 0, false, "WWWWWWWWWWWWWWWWWWWW", Vec4(200, top, 260, top + 24),
-                             TA_TOP_LEFT, false, Color(1.0f, 1.0f, 1.0f, 1.0f));
+                             TA_TOP_LEFT, false, white);
     }
-    RenderText* over = _system->DrawD3DText("Arial", 20, 0, false, "MMMM", Vec4(15, 25, 105, 55), TA_TOP_LEFT,
-                                            false, Color(1.0f, 1.0f, 1.0f, 1.0f));
-    ASSERT_NE(over, nullptr);
-    over->layer = 1;
     HelperLine lines[2] = {{{Vec3(-1.0f, -0.9f, 0.5f), Vec3(1.0f, -0.9f, 0.5f)}, 0xFF0000FFu},
                            {{Vec3(-1.0f, -0.5f, 0.5f), Vec3(1.0f, -0.5f, 0.5f)}, 0x00FFFFFFu}};
     _system->DrawLines(lines, 2);
@@ -152,11 +151,11 @@ TEST_F(DrawTest, FrameShowsLayersTextAndHelpersWhereTheyBelong)
         EXPECT_EQ(Lit(pixels, 260, top - 4, 320, top + 28), 0) << faces[i] << " clipped at the right";
         EXPECT_EQ(Lit(pixels, 190, top - 4, 200, top + 28), 0) << faces[i] << " nothing left of it";
     }
-    int white = 0;
+    int whitePixels = 0;
     for (int y = 25; y < 45; ++y) {
-        for (int x = 15; x < 60; ++x) white += Rgb(pixels, x, y) == 0xFFFFFFu;
+        for (int x = 15; x < 60; ++x) whitePixels += Rgb(pixels, x, y) == 0xFFFFFFu;
     }
-    EXPECT_GT(white, 20) << "layer-1 text over the layer-0 quad";
+    EXPECT_GT(whitePixels, 20) << "layer-1 text over the layer-0 quad";
 
     // y = -0.9 in clip space is row 228; the transparent line stays invisible at row 180.
     EXPECT_GE(pixels[228 * W + 160] & 0xFFu, 0xF0u);
