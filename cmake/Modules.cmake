@@ -23,8 +23,9 @@ function(brenmoor_test name)
     GAME_DATA_DIR="${CMAKE_BINARY_DIR}/data")
   gtest_discover_tests(test_${name}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES LABELS "${name};${T_LABELS}"
     DISCOVERY_TIMEOUT 60)
+  # Directory labels reach every discovered test of the program.
+  set_property(DIRECTORY APPEND PROPERTY LABELS ${name} ${T_LABELS})
 endfunction()
 
 # brenmoor_bench(<name> DEPS <targets>...)
