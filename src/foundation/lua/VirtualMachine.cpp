@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "foundation/base/Assert.h"
 #include "foundation/base/Dumper.h"
@@ -36,6 +37,31 @@ bool ReadTextFile(const std::string& path, std::string& out)
     }
     out.resize(write);
     return true;
+}
+
+// A limit of Lua 5.1 that the checker leaves to it ("function or expression too complex") is
+// reported in the data language's form: the token quoted as `x' and named as written.
+void QuoteAsDataLanguage(lua_State* L)
+{
+    size_t length = 0;
+    const char* text = lua_tolstring(L, -1, &length);
+    if (!text)
+        return;
+    std::string_view message(text, length);
+    size_t near = message.rfind(" near '");
+    if (near == std::string_view::npos || !message.ends_with('\''))
+        return;
+    std::string_view token = message.substr(near + 7, message.size() - near - 8);
+    if (token == "~=")
+        token = "!=";
+    else if (token == "nil")
+        token = "NULL";
+    else if (token == "__nil")
+        token = "nil";
+    std::string quoted(message.substr(0, near));
+    quoted.append(" near `").append(token).append("'");
+    lua_pop(L, 1);
+    lua_pushlstring(L, quoted.data(), quoted.size());
 }
 }  // namespace
 
@@ -86,7 +112,9 @@ int VirtualMachine::Exec(const char* data, size_t size, const char* chunkName)
     }
     lua_checkstack(_state, 2);
     int status = luaL_loadbuffer(_state, source.data(), source.size(), chunkName);
-    if (status == 0)
+    if (status == LUA_ERRSYNTAX)
+        QuoteAsDataLanguage(_state);
+    else if (status == 0)
     {
         lua_pushcfunction(_state, DataForIn);
         status = lua_pcall(_state, 1, LUA_MULTRET, 0);

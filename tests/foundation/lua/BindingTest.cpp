@@ -30,6 +30,14 @@ int Fails(lua_State*)
 {
     return 0;
 }
+
+std::string ManyArguments(int count)
+{
+    std::string args = "1";
+    for (int i = 1; i < count; ++i)
+        args += ", 1";
+    return args;
+}
 }  // namespace
 
 TEST_F(Binding, NumbersConvertByTruncationTowardZero)
@@ -329,6 +337,9 @@ TEST_F(Binding, FailedChunksReportAndLeaveTheStackAlone)
         {"x = 1\ny = NULL .. 1", LUA_STATUS_RUNTIME, "[string \"\"]:2: attempt to concatenate"},
         {std::string("\x1bLuaQ\0\1\4\10\4\10\0", 12), LUA_STATUS_SYNTAX, "invalid control char near `char(27)'"},
         {"f = function() return f() + 1 end f()", LUA_STATUS_RUNTIME, "stack overflow"},
+        // A register limit left to the interpreter still quotes its token the data language's way.
+        {"x = f(" + ManyArguments(300) + ")", LUA_STATUS_SYNTAX,
+         "[string \"\"]:1: function or expression too complex near `1'"},
     };
     for (const Case& c : cases)
     {
