@@ -13,6 +13,8 @@
 #include <SDL.h>
 #include <epoxy/gl.h>
 
+#include <algorithm>
+
 namespace gfx {
 
 Device::Device(Graphics& graphics, const DeviceParams& params, bool clipControl)
@@ -321,10 +323,26 @@ bool Device::BeginDraw()
     return true;
 }
 
+// Whether vertices first .. first + count - 1 of the stream lie inside its buffer.
+bool Device::StreamHolds(unsigned first, unsigned count) const
+{
+    unsigned vertexBytes = 0;
+    for (const VertexElement& e : _layout->GetElements()) {
+        vertexBytes = std::max(vertexBytes, e.offset + VertexTypeBytes(e.type));
+    }
+    const uint64_t end = uint64_t(_streamOffset) + (uint64_t(first) + count - 1) * _streamStride + vertexBytes;
+    return end <= _stream->GetSize();
+}
+
 void Device::DrawPrimitive(PrimitiveType type, unsigned startVertex, unsigned primitiveCount)
 {
     const unsigned count = PrimitiveVertexCount(type, primitiveCount);
     if (!count || !BeginDraw()) return;
+    if (!StreamHolds(startVertex, count)) {
+        Dumper::Instance().Print(DUMP_ERROR, "Draw refused: %u vertices from %u exceed the vertex buffer\n", count,
+                                 startVertex);
+        return;
+    }
     glDrawArrays(ToGl(type), startVertex, count);
 }
 
@@ -332,6 +350,11 @@ void Device::DrawIndexedPrimitive(PrimitiveType type, int baseVertex, unsigned s
 {
     const unsigned count = PrimitiveVertexCount(type, primitiveCount);
     if (!count || !_indices || _indices->IsLocked() || !BeginDraw()) return;
+    if ((uint64_t(startIndex) + count) * 2 > _indices->GetSize()) {
+        Dumper::Instance().Print(DUMP_ERROR, "Draw refused: %u indices from %u exceed the index buffer\n", count,
+                                 startIndex);
+        return;
+    }
     glDrawElementsBaseVertex(ToGl(type), count, GL_UNSIGNED_SHORT,
                              reinterpret_cast<const void*>(static_cast<uintptr_t>(startIndex) * 2), baseVertex);
 }

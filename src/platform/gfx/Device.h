@@ -119,6 +119,8 @@ public:
     void SetBlend(const BlendState& blend);
     void SetColorWrite(unsigned colorWriteFlags);
     void SetStencil(const StencilState& stencil);
+    // Multisample rasterisation of multisampled targets (on by default).
+    void SetMultisample(bool enable);
     void SetTexture(unsigned unit, Texture* texture);
     void SetSamplerState(unsigned unit, const SamplerState& state);
     void SetProgram(Program* program);
@@ -131,6 +133,8 @@ public:
     void SetVertexLayout(VertexLayout* layout);
     void SetStreamSource(Buffer* buffer, unsigned offset, unsigned stride);
     void SetIndices(Buffer* buffer);
+    // Draws that would read past the end of the bound vertex or index buffer are refused with
+    // a logged error.
     void DrawPrimitive(PrimitiveType type, unsigned startVertex, unsigned primitiveCount);
     void DrawIndexedPrimitive(PrimitiveType type, int baseVertex, unsigned startIndex, unsigned primitiveCount);
 
@@ -157,6 +161,7 @@ private:
     void ApplyCull();
     void WriteTargetBlock(unsigned width, unsigned height);
     bool BeginDraw();
+    bool StreamHolds(unsigned first, unsigned count) const;
 
     Graphics& _graphics;
     std::shared_ptr<const void> _life = std::make_shared<int>(0);
@@ -188,6 +193,7 @@ private:
     BlendState _blend;
     unsigned _colorWrite = WriteAll;
     StencilState _stencil;
+    bool _multisample = true;
     bool _scissor = false;
     unsigned _textureNames[kMaxTextureUnits] = {};
     SamplerState _samplerStates[kMaxTextureUnits];

@@ -149,6 +149,13 @@ void Device::SetStencil(const StencilState& stencil)
     _stencil = stencil;
 }
 
+void Device::SetMultisample(bool enable)
+{
+    if (_multisample == enable) return;
+    _multisample = enable;
+    Toggle(GL_MULTISAMPLE, enable);
+}
+
 void Device::SetTexture(unsigned unit, Texture* texture)
 {
     if (unit >= kMaxTextureUnits) return;

@@ -50,6 +50,23 @@ TEST_P(ResourceTest, IndexedDrawWithBaseVertex)
     _device->SetIndices(ib.get());
     _device->DrawIndexedPrimitive(gfx::PrimitiveType::TriangleList, 2, 2, 1);
     EXPECT_EQ(PixelAt(ReadBack(), 2, 2), 0x00FF00u);
+
+    // A draw reaching past either buffer is refused whole, though its first triangle fits.
+    struct Case {
+        bool indexed;
+        unsigned first, primitives;
+    };
+    for (const Case& c : {Case{false, 2, 2}, Case{false, 3, 1}, Case{true, 2, 2}}) {
+        _device->Clear(gfx::ClearTarget, 0xFF000000u);
+        if (c.indexed) {
+            _device->DrawIndexedPrimitive(gfx::PrimitiveType::TriangleList, 2, c.first, c.primitives);
+        } else {
+            _device->DrawPrimitive(gfx::PrimitiveType::TriangleList, c.first, c.primitives);
+        }
+        EXPECT_EQ(PixelAt(ReadBack(), 2, 2), 0u) << c.indexed << " " << c.first;
+    }
+    _device->DrawPrimitive(gfx::PrimitiveType::TriangleList, 2, 1);
+    EXPECT_EQ(PixelAt(ReadBack(), 2, 2), 0x00FF00u) << "the last vertices of the buffer still draw";
 }
 
 TEST_P(ResourceTest, TexturesRefuseBadSizesAndFormats)
