@@ -14,8 +14,8 @@
 #include "foundation/base/Path.h"
 #include "foundation/base/Profiler.h"
 #include "foundation/config/VideoSettings.h"
+#include "platform/effect/EffectPool.h"
 #include "platform/gfx/BmpWriter.h"
-#include "platform/gfx/Buffer.h"
 #include "platform/gfx/Texture.h"
 #include "platform/window/Window.h"
 
@@ -99,13 +99,13 @@ void MaterialSystem::InitSystem(const char* shaderLibPath)
     _log->Print(DUMP_STARTUP, "Direct3DDevice successfully created\n");
     _textureMgr = std::make_unique<TextureMgr>(this, _device.get());
     _materialMgr = std::make_unique<MaterialMgr>(this, _device.get(), shaderLibPath);
+    _meshMgr = std::make_unique<MeshMgr>(this, _device.get());
     if (shaderLibPath) {
         _log->Print(DUMP_STARTUP, "Precaching render shaders...\n");
         _materialMgr->GetShaderLib()->PrecacheShaders();
         _log->Print(DUMP_STARTUP, "Validating render shaders...\n");
         _materialMgr->GetShaderLib()->ValidateShaders(_log);
     }
-    _meshMgr = std::make_unique<MeshMgr>(this, _device.get());
 
     _initialized = true;
     AcquireRenderTargets();
@@ -114,11 +114,6 @@ void MaterialSystem::InitSystem(const char* shaderLibPath)
     SyncWithGPU(false);
     ResetRenderStates();
     PrepareDrawServices();
-
-    // Screen vertices live in memory the device never loses; one buffer serves a frame.
-    _screenPrims = gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Dynamic,
-                                       ScreenPrimVertices * ScreenPrimVertexSize);
-    LockScreenPrims();
 
     std::string command = "takescreenshot";
     if (MainConsole) MainConsole->AddCommand(command, CMD_FUNCTION, nullptr, TakeScreenShotCommand, &ScreenshotTarget);
@@ -151,29 +146,25 @@ void MaterialSystem::SyncWithGPU(bool end)
     _sceneEnded = end;
 }
 
+// The engine's default state: depth test on without writes, solid, counter-clockwise
+// culling, no blending, alpha test or stencil, linear wrapping samplers without textures,
+// no program. The fixed-function states OpenGL core lacks (material, lights, transforms,
+// texture-stage operations, fog, vertex blending) have nothing to reset: the effects carry
+// them as their own uniforms.
 void MaterialSystem::ResetRenderStates()
 {
     _device->ResetStates();
     _device->SetDepthWrite(false);
-}
-
-void MaterialSystem::LockScreenPrims()
-{
-    _screenPrimsCount = 0;
-    _screenPrimsLock = nullptr;
-    if (_screenPrims && !_screenPrims->IsLocked()) {
-        _screenPrimsLock = static_cast<unsigned char*>(
-            _screenPrims->Lock(0, ScreenPrimVertices * ScreenPrimVertexSize, gfx::LockDiscard));
+    _device->SetMultisample(_settings->Antialias != 0);
+    if (_materialMgr) {
+        if (fx::EffectPool* pool = _materialMgr->GetShaderLib()->GetEffectPool()) pool->SetAlphaTest(fx::AlphaTest());
     }
 }
 
-// A frame that is not presented keeps nothing: its screen vertices are dropped and no
-// writer may use the old lock.
+// A frame that is not presented keeps nothing: its screen records and vertices are dropped,
+// so a run of skipped frames never piles them up for the next one.
 void MaterialSystem::DropFrame()
 {
-    if (_screenPrims) _screenPrims->Unlock();
-    _screenPrimsLock = nullptr;
-    _screenPrimsCount = 0;
     _frameOpen = false;
     DropDrawing();
 }
@@ -189,9 +180,13 @@ void MaterialSystem::Present(ShaderParamsGlobal* globalParams)
         DropFrame();
         return;
     }
-    if (_screenPrims) _screenPrims->Unlock();
-    _screenPrimsLock = nullptr;
-    if (_frameOpen) RenderFrameDrawing(globalParams);
+    // What was queued outside an open frame (before the first one, or while the device was
+    // being restored) belongs to no shown frame.
+    if (_frameOpen) {
+        RenderFrameDrawing(globalParams);
+    } else {
+        DropDrawing();
+    }
     if (_frameOpen) {
         AutoScopeProfile scope(Name("GPU Sync Start"));
         SyncWithGPU(true);
@@ -220,7 +215,6 @@ void MaterialSystem::Present(ShaderParamsGlobal* globalParams)
         _screenshotRequest = false;
     }
     LockHelperResources();
-    LockScreenPrims();
     _frameOpen = true;
 }
 
@@ -308,8 +302,6 @@ void MaterialSystem::DestroyD3DDevice()
     ResourcesCleanup();
     DestroyDrawServices();
     VertexDecl::ReleaseAll();
-    _screenPrimsLock = nullptr;
-    _screenPrims.reset();
     _frameOpen = false;
     _device.reset();
 }

@@ -28,6 +28,7 @@ class ShaderParamsGlobal;
 class TextureMgr;
 class MaterialMgr;
 class VideoSettings;
+class VideoVMR9;
 
 // The one owner of the render device: creates it on the render window from the video
 // settings, brackets and presents every frame, walks the device resources around a reset
@@ -55,9 +56,6 @@ public:
         int multisampleType = 0;
         int multisampleQuality = 0;
     };
-
-    static constexpr unsigned ScreenPrimVertices = 2048;
-    static constexpr unsigned ScreenPrimVertexSize = 28; // x, y, z, rhw, colour, u, v
 
     MaterialSystem(WindowHandle window, Dumper* log, ResourceSystem* resources, VideoSettings* settings,
                    bool keepClientArea);
@@ -100,10 +98,9 @@ public:
     // Replaces the pause between creation attempts (tests do not wait).
     void SetSleepFunction(std::function<void(unsigned milliseconds)> sleep) { _sleep = std::move(sleep); }
 
-    // The frame's screen vertices (written by the screen-quad services), bounded by
-    // ScreenPrimVertices; null while no frame is open.
-    unsigned char* GetScreenPrimsLock() const { return _screenPrimsLock; }
-    unsigned GetScreenPrimsCount() const { return _screenPrimsCount; }
+    // The video player whose frames the screens show; null unregisters it.
+    void SetVMR9(VideoVMR9* video) { _currentVideo = video; }
+    VideoVMR9* GetVMR9() const { return _currentVideo; }
 
     // Drawing services, collected during a frame and drawn by Present.
     void DrawTriangles(const HelperTriangle* triangles, unsigned count);
@@ -162,7 +159,6 @@ private:
     bool TakeScreenShotSys();
     void AcquireRenderTargets();
     void ResetRenderStates();
-    void LockScreenPrims();
     void DropFrame();
     gfx::DeviceParams ToDeviceParams() const;
     void PrepareDrawServices();
@@ -183,6 +179,7 @@ private:
     void DestroyOcclusionQueries();
     void ProfileDeviceResources();
 
+    VideoVMR9* _currentVideo = nullptr;
     WindowHandle _window;
     PresentParameters _presentParams;
     Dumper* _log;
@@ -198,9 +195,6 @@ private:
     bool _sceneEnded = true;
     gfx::Texture* _backBuffer = nullptr;
     gfx::Texture* _depthBuffer = nullptr;
-    std::unique_ptr<gfx::Buffer> _screenPrims;
-    unsigned char* _screenPrimsLock = nullptr;
-    unsigned _screenPrimsCount = 0;
     ResourceSystem* _resourceSystem;
     std::unique_ptr<DrawServices> _draw;
     std::unique_ptr<TextureMgr> _textureMgr;

@@ -3,8 +3,12 @@
 #include "MaterialSystem/VertexBuffer.h"
 #include "MaterialSystem/VertexDecl.h"
 #include "MaterialSystem/VertexIndexBuilder.h"
+#include "MaterialSystem/shaders/ShaderLib.h"
 #include "foundation/base/Console.h"
 #include "RenderFixture.h"
+#include "foundation/math/Color.h"
+#include "foundation/math/Vec2.h"
+#include "platform/effect/EffectPool.h"
 #include "platform/gfx/Texture.h"
 
 #include <filesystem>
@@ -158,32 +162,75 @@ TEST_F(RenderTest, DrawsScreenshotsAndSurvivesAModeChange)
     std::filesystem::remove_all("screenshots");
 }
 
+// Quads queued while the device stays lost belong to frames that are never shown: each
+// skipped frame drops them, so they neither reach the first frame after the restore nor use
+// up its room (two skipped frames of 300 quads would overflow the 512 a frame holds).
 TEST_F(RenderTest, LostDeviceSkipsFramesUntilRestored)
 {
     Init();
     WatchedResource watcher;
     gfx::FaultInjection& faults = _system->GetDE()->GetFaults();
     _system->Present(nullptr);
-    ASSERT_NE(_system->GetScreenPrimsLock(), nullptr);
 
     faults.lostPresents = 1;
     _system->Present(nullptr);
     EXPECT_FALSE(_system->IsActivated());
     EXPECT_EQ(watcher.events, std::vector<std::string>{"reset"});
-    // Nothing may be written for a frame that will not be shown.
-    EXPECT_EQ(_system->GetScreenPrimsLock(), nullptr);
-    EXPECT_EQ(_system->GetScreenPrimsCount(), 0u);
 
-    faults.cooperativeLevels = {gfx::CooperativeLevel::Lost};
-    _system->Present(nullptr);
-    EXPECT_FALSE(_system->IsActivated());
-    EXPECT_EQ(_system->GetScreenPrimsLock(), nullptr);
-
-    // Not reset: the restart restores (without a second release) and the frame goes on.
-    _system->Present(nullptr);
-    EXPECT_TRUE(_system->IsActivated());
+    faults.cooperativeLevels = {gfx::CooperativeLevel::Lost, gfx::CooperativeLevel::Lost};
+    for (int frame = 0; frame < 3; ++frame) {
+        for (int i = 0; i < 300; ++i) {
+            _system->RenderQuad(nullptr, Vec2(0, 0), Vec2(40, 40), 0.0f, Color(1.0f, 0.0f, 0.0f, 1.0f), 0);
+        }
+        // Lost, lost, then not reset: the restart restores (without a second release).
+        _system->Present(nullptr);
+        EXPECT_EQ(_system->IsActivated(), frame == 2) << frame;
+    }
     EXPECT_EQ(watcher.events, (std::vector<std::string>{"reset", "restore"}));
-    EXPECT_NE(_system->GetScreenPrimsLock(), nullptr);
+
+    _system->ClearTarget(gfx::ClearTarget, 0xFF000000u, 1.0f);
+    _system->RenderQuad(nullptr, Vec2(100, 100), Vec2(40, 40), 0.0f, Color(0.0f, 1.0f, 0.0f, 1.0f), 0);
+    _system->Present(nullptr);
+    const auto pixels = BackBufferPixels(*_system);
+    EXPECT_EQ(Rgb(pixels, 320, 120, 120), 0x00FF00u);
+    EXPECT_EQ(Rgb(pixels, 320, 20, 20), 0u);
+    EXPECT_FALSE(LogHas("screen quads in one frame"));
+}
+
+// Whatever a frame leaves set, the next starts from the default states: no depth writes,
+// no blending, counter-clockwise culling, no alpha test.
+TEST_F(RenderTest, EveryFrameStartsFromTheDefaultStates)
+{
+    Init();
+    gfx::Device* device = _system->GetDevice();
+    VertexBuffer buffer(SU_DYNAMIC, 64, 64, VertexDecl::QueryFormatSize(0x03), device);
+    _system->Present(nullptr);
+    gfx::BlendState add;
+    add.enable = true;
+    add.destination = gfx::BlendFactor::One;
+    device->SetBlend(add);
+    device->SetDepthWrite(true);
+    device->SetCullMode(gfx::CullMode::None);
+    fx::EffectPool* pool = ShaderLib::GetInstance()->GetEffectPool();
+    ASSERT_TRUE(pool);
+    fx::AlphaTest alpha;
+    alpha.enable = true;
+    pool->SetAlphaTest(alpha);
+    _system->Present(nullptr);
+
+    EXPECT_FALSE(pool->GetAlphaTest().enable);
+    device->Clear(gfx::ClearTarget | gfx::ClearDepth, 0xFF000000);
+    // Top left: a near triangle, then a far one over it that wins without depth writes, then
+    // a half-transparent one that replaces it without blending.
+    Draw(*_system, ColorProgram(), buffer,
+         {{-1, 1, 0.2f, 0xFF00FF00}, {0, 1, 0.2f, 0xFF00FF00}, {-1, 0, 0.2f, 0xFF00FF00},
+          {-1, 1, 0.7f, 0xFF0000FF}, {0, 1, 0.7f, 0xFF0000FF}, {-1, 0, 0.7f, 0xFF0000FF},
+          {-1, 1, 0.7f, 0x80FF0000}, {0, 1, 0.7f, 0x80FF0000}, {-1, 0, 0.7f, 0x80FF0000},
+          // Bottom right, counter-clockwise on screen: culled.
+          {1, -1, 0.5f, 0xFFFFFFFF}, {1, 0, 0.5f, 0xFFFFFFFF}, {0, -1, 0.5f, 0xFFFFFFFF}});
+    const auto pixels = BackBufferPixels(*_system);
+    EXPECT_EQ(Rgb(pixels, 320, 3, 3), 0xFF0000u);
+    EXPECT_EQ(Rgb(pixels, 320, 316, 236), 0u);
 }
 
 TEST_F(RenderTest, FailedRestartIsRetriedEachFrame)
