@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/math/Projection.h"
 #include "foundation/math/Vec3.h"
 
 #include <cstdint>
@@ -39,10 +40,8 @@ struct StencilTestDesc {
     uint32_t writeMask;
 };
 
-// x, y, width, height: pixels, or percent of the target where the caller says so.
-struct Rect {
-    float x, y, width, height;
-};
+// Scissor and viewport rectangles are the math library's Rect (left, top, width, height):
+// pixels, or percent of the target where the caller says so.
 
 // Device comparison functions as the engine's states name them.
 enum eCmpFunc : uint32_t {

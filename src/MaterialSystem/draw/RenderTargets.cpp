@@ -116,14 +116,14 @@ void RenderTargets::SetScissors(bool percent, const Rect* rect)
     _device.GetTargetSize(w, h);
     int left, top, right, bottom;
     if (percent) {
-        const float l = rect->x * 0.01f * w, t = rect->y * 0.01f * h;
+        const float l = rect->left * 0.01f * w, t = rect->top * 0.01f * h;
         left = int(l);
         top = int(t);
         right = int(l + rect->width * 0.01f * w);
         bottom = int(t + rect->height * 0.01f * h);
     } else {
-        left = int(rect->x);
-        top = int(rect->y);
+        left = int(rect->left);
+        top = int(rect->top);
         right = left + int(rect->width);
         bottom = top + int(rect->height);
     }
@@ -137,8 +137,8 @@ void RenderTargets::SetViewport(const Rect* rect)
     _device.GetTargetSize(w, h);
     gfx::Rect viewport{0, 0, int(w), int(h)};
     if (rect) {
-        viewport.x = int(rect->x * 0.01f * w);
-        viewport.y = int(rect->y * 0.01f * h);
+        viewport.x = int(rect->left * 0.01f * w);
+        viewport.y = int(rect->top * 0.01f * h);
         viewport.width = int(rect->width * 0.01f * w);
         viewport.height = int(rect->height * 0.01f * h);
     }
