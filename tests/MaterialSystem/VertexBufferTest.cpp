@@ -154,3 +154,16 @@ TEST_F(RenderTest, PoolsShareBuffersByUsageSizeAndRoom)
     EXPECT_EQ(pool.GetCount(), 4u);
     EXPECT_EQ(big->GetWastedMemory(), (40000u * 16 + 65536u * 2) >> 20);
 }
+
+// Buffers made without a device hold no storage, so the pool's limit is cheap to reach.
+TEST(VertexBufferSetTest, AFullPoolIsFatal)
+{
+    EXPECT_EXIT(
+        {
+            VertexBufferSet pool(2, nullptr);
+            pool.QuerySuitableBuffer(SU_STATIC, 0x03, 10, 10);
+            pool.QuerySuitableBuffer(SU_STATIC, 0x1009, 10, 10);
+            pool.QuerySuitableBuffer(SU_DYNAMIC, 0x03, 10, 10);
+        },
+        ::testing::ExitedWithCode(1), "streams pool overflow");
+}
