@@ -1,5 +1,6 @@
-// A mesh with one texture, lit by the sun. Flags: USE_INSTANCING (the instance index follows the
-// one texture coordinate set), USE_UNLIT (the texture as it is), USE_TINT (times TINT_COLOR),
+// A mesh with one texture, lit by the sun unless the material turns lighting off (then the
+// texture as it is), per face with flat shading. Flags: USE_INSTANCING (the instance index
+// follows the one texture coordinate set), USE_UNLIT (never lit), USE_TINT (times TINT_COLOR),
 // USE_DEFERRED (written into the targets of the deferred lighting stage, which lights it).
 #include "SharedParams"
 
@@ -21,12 +22,15 @@ vertex vs_mesh {
     const float inInstance = 0.0;
 #endif
     out vec3 vNormal;
+    out vec3 vPosition;
     out vec2 vTexCoord;
     out vec2 vDepth;
     void main()
     {
         mat4 world = WorldOf(inInstance);
-        gl_Position = matViewProj * (world * vec4(inPosition, 1.0));
+        vec4 position = world * vec4(inPosition, 1.0);
+        gl_Position = matViewProj * position;
+        vPosition = position.xyz;
         vNormal = (world * vec4(inNormal, 0.0)).xyz;
         vTexCoord = inTexCoord;
         vDepth = gl_Position.zw;
@@ -35,6 +39,7 @@ vertex vs_mesh {
 
 fragment fs_mesh {
     in vec3 vNormal;
+    in vec3 vPosition;
     in vec2 vTexCoord;
     in vec2 vDepth;
     void main()
@@ -43,19 +48,26 @@ fragment fs_mesh {
 #ifdef USE_TINT
         color *= tint;
 #endif
+#ifdef USE_UNLIT
+        const bool lighting = false;
+#else
+        bool lighting = fx_Lighting != 0;
+#endif
+        vec3 normal = fx_ShadingNormal(vNormal, vPosition);
 #ifdef USE_DEFERRED
-        // Targets: depth (z / w), the world normal packed to 0..1, the albedo, the emissive colour.
-        vec3 normal = length(vNormal) > 0.0 ? normalize(vNormal) : vec3(0.0, 0.0, -1.0);
+        // Targets: depth (z / w), the world normal packed to 0..1 with alpha 0 where lighting is
+        // off, the albedo, the emissive colour.
+        if (length(normal) == 0.0) normal = vec3(0.0, 0.0, -1.0);
         fx_Target0 = vec4(vDepth.x / vDepth.y, 0.0, 0.0, 1.0);
-        fx_Target1 = vec4(normal * 0.5 + 0.5, 1.0);
+        fx_Target1 = vec4(normal * 0.5 + 0.5, lighting ? 1.0 : 0.0);
         fx_Target2 = color;
         fx_Target3 = vec4(0.0, 0.0, 0.0, 1.0);
 #else
-#ifndef USE_UNLIT
-        float lit = length(vNormal) > 0.0 && length(vecSunDir) > 0.0
-                        ? max(dot(normalize(vNormal), -normalize(vecSunDir)), 0.0) : 0.0;
-        color.rgb *= vecSunAmbient.rgb * fSunAmbientPower + vecSunDiffuse.rgb * fSunDiffusePower * lit;
-#endif
+        if (lighting) {
+            float lit = length(normal) > 0.0 && length(vecSunDir) > 0.0
+                            ? max(dot(normal, -normalize(vecSunDir)), 0.0) : 0.0;
+            color.rgb *= vecSunAmbient.rgb * fSunAmbientPower + vecSunDiffuse.rgb * fSunDiffusePower * lit;
+        }
         fx_Target0 = color;
 #endif
     }

@@ -1,5 +1,6 @@
 // Lighting of the deferred stage over a screen quad. The targets hold: depth (z / w of the
-// pixel), the world normal packed to 0..1, the albedo, and the emissive colour.
+// pixel), the world normal packed to 0..1 (alpha 0: lighting off, the albedo as it is), the
+// albedo, and the emissive colour.
 #include "SharedParams"
 #include "ScreenQuad"
 
@@ -25,13 +26,16 @@ fragment fs_light {
 
     void main()
     {
-        vec3 normal = texture(normal_sampler, vTexCoord).xyz * 2.0 - 1.0;
+        vec4 stored = texture(normal_sampler, vTexCoord);
+        vec3 normal = stored.xyz * 2.0 - 1.0;
+        bool lighting = stored.a > 0.5;
         vec4 albedo = texture(color_sampler, vTexCoord);
         vec3 light = vec3(0.0);
 #if defined(DIRECTIONAL_LIGHTING)
         vec3 toLight = -normalize(vecSunDir + vec3(0.0, 0.0, 1e-6));
-        light = vecSunAmbient.rgb * fSunAmbientPower +
-                vecSunDiffuse.rgb * fSunDiffusePower * max(dot(normal, toLight), 0.0);
+        light = lighting ? vecSunAmbient.rgb * fSunAmbientPower +
+                               vecSunDiffuse.rgb * fSunDiffusePower * max(dot(normal, toLight), 0.0)
+                         : vec3(1.0);
         light += texture(material_sampler, vTexCoord).rgb;
 #elif defined(OMNI_LIGHTING) || defined(SPOT_LIGHTING)
         float depth = texture(depth_sampler, vTexCoord).r;
@@ -41,7 +45,7 @@ fragment fs_light {
         float falloff = clamp(1.0 - distance / max(fOmniRange, 0.001), 0.0, 1.0);
         falloff *= falloff;
         float lit = max(dot(normal, toLight / max(distance, 0.001)), 0.0);
-        light = vecOmniDiffuse.rgb * vecOmniAttenuation.rgb * (lit * falloff * fOmniIntensity);
+        light = lighting ? vecOmniDiffuse.rgb * vecOmniAttenuation.rgb * (lit * falloff * fOmniIntensity) : vec3(0.0);
 #endif
         fx_Target0 = vec4(albedo.rgb * light, 1.0);
     }

@@ -65,5 +65,6 @@ void MaterialStates::Apply(gfx::Device& device, fx::EffectPool* pool) const
         test.enable = alphaTest;
         test.func = alphaFunc;
         pool->SetAlphaTest(test);
+        pool->SetShading({lighting, flatShading});
     }
 }

@@ -7,8 +7,8 @@ class EffectPool;
 }
 
 // The render states a material sets: the standard states with those of its flags on top,
-// recorded once and replayed on every apply (the material's state block). Lighting and
-// shading have no core-profile state; they are kept for the effects that read them.
+// recorded once and replayed on every apply (the material's state block). Alpha test,
+// lighting and shading have no core-profile state: they go to the effects' pool.
 struct MaterialStates {
     bool depthTest = true;
     bool depthWrite = true;
@@ -24,6 +24,7 @@ struct MaterialStates {
 
     // The standard states, then those of each set flag.
     static MaterialStates FromFlags(unsigned flags);
-    // Sets the states on the device, and the alpha test on the effects' pool when given.
+    // Sets the states on the device, and alpha test, lighting and shading on the effects'
+    // pool when given.
     void Apply(gfx::Device& device, fx::EffectPool* pool) const;
 };
