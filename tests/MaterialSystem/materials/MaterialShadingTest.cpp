@@ -4,8 +4,10 @@
 #include "MaterialSystem/materials/MaterialMgr.h"
 #include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderLib.h"
+#include "MaterialSystem/shaders/ShaderUsageFlags.h"
 #include "platform/effect/Effect.h"
 #include "platform/gfx/Buffer.h"
+#include "platform/gfx/Texture.h"
 #include "platform/gfx/VertexLayout.h"
 
 #include <algorithm>
@@ -25,14 +27,18 @@ protected:
     void WriteExtraFiles() override
     {
         const auto shaders = (std::filesystem::path(TEST_DATA_DIR) / ".." / ".." / "data" / "shaderlib").lexically_normal();
-        std::filesystem::copy_file(shaders / "mat_diffuse.fx", _root / "mat_diffuse.fx");
+        for (const char* name : {"mat_diffuse.fx", "sys_deferredshading.fx", "inc_screenquad.fx"})
+            std::filesystem::copy_file(shaders / name, _root / name);
     }
 
-    Material* Make(const char* name, unsigned flags)
+    // `usage`: a usage flag of the shader variant, or null.
+    Material* Make(const char* name, unsigned flags, const char* usage = nullptr)
     {
         Material* material = _system->GetMaterialMgr()->CreateMaterial(name);
         material->AddTexture("BASE_MAP", Mgr()->CreateSolidTexture("base", 2, 2, 0xFFC08040));
-        material->BindShaderEx("MAT_Diffuse.fx", nullptr);
+        ShaderUsageFlags variant;
+        if (usage) variant.Add(usage);
+        material->BindShaderEx("MAT_Diffuse.fx", usage ? &variant : nullptr);
         material->MaterialFlags() = Flags(flags | MF_TWO_SIDED);
         return material;
     }
@@ -53,29 +59,38 @@ protected:
         effect.SetFloat(effect.GetParameterByName("fSunDiffusePower"), 1.0f);
     }
 
-    void Draw(Material* material, const std::vector<Vertex>& vertices)
+    // Draws into the back buffer, or into the given targets (0 to 3).
+    void Draw(Material* material, const std::vector<Vertex>& vertices, const std::vector<gfx::Texture*>& targets = {})
     {
         gfx::Device* device = _system->GetDevice();
         if (!_layout)
             _layout = gfx::VertexLayout::Create(*device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0},
                                                           {12, gfx::VertexType::Float3, gfx::VertexUsage::Normal, 0},
                                                           {24, gfx::VertexType::Float2, gfx::VertexUsage::TexCoord, 0}});
-        const unsigned bytes = static_cast<unsigned>(vertices.size() * sizeof(Vertex));
+        device->SetRenderTarget(0, nullptr);
+        for (unsigned i = 0; i < targets.size(); ++i) device->SetRenderTarget(i, targets[i]);
+        device->Clear(gfx::ClearTarget | gfx::ClearDepth, 0xFF000000);
+        material->ApplyToShader(nullptr);
+        DrawWith(*material->GetBindedShader(), *_layout, vertices.data(), vertices.size(), sizeof(Vertex));
+        for (unsigned i = 1; i < targets.size(); ++i) device->SetRenderTarget(i, nullptr);
+        device->SetRenderTarget(0, nullptr);
+    }
+
+    void DrawWith(Shader& shader, gfx::VertexLayout& layout, const void* vertices, size_t count, unsigned stride)
+    {
+        gfx::Device* device = _system->GetDevice();
+        const unsigned bytes = static_cast<unsigned>(count * stride);
         auto buffer = gfx::Buffer::Create(*device, gfx::BufferType::Vertex, gfx::BufferUsage::Static, bytes);
         ASSERT_TRUE(buffer);
-        std::memcpy(buffer->Lock(0, bytes, gfx::LockNone), vertices.data(), bytes);
+        std::memcpy(buffer->Lock(0, bytes, gfx::LockNone), vertices, bytes);
         buffer->Unlock();
-        device->SetRenderTarget(0, nullptr);
-        device->Clear(gfx::ClearTarget | gfx::ClearDepth, 0xFF000000);
-        device->SetVertexLayout(_layout.get());
-        device->SetStreamSource(buffer.get(), 0, sizeof(Vertex));
-        material->ApplyToShader(nullptr);
-        Shader* shader = material->GetBindedShader();
-        ASSERT_EQ(shader->Begin(0), 1u);
-        shader->BeginPass(0);
-        device->DrawPrimitive(gfx::PrimitiveType::TriangleList, 0, static_cast<unsigned>(vertices.size() / 3));
-        shader->EndPass();
-        shader->End();
+        device->SetVertexLayout(&layout);
+        device->SetStreamSource(buffer.get(), 0, stride);
+        ASSERT_EQ(shader.Begin(0), 1u);
+        shader.BeginPass(0);
+        device->DrawPrimitive(gfx::PrimitiveType::TriangleList, 0, static_cast<unsigned>(count / 3));
+        shader.EndPass();
+        shader.End();
     }
 
     uint32_t Pixel(int x, int y) const
@@ -144,6 +159,49 @@ TEST_F(MaterialShadingTest, FlatShadingGivesOneColourPerTriangle)
     EXPECT_LE(spread(first), 1);
     EXPECT_LE(spread(second), 1);
     EXPECT_GT(std::abs(int(Pixel(20, 220) >> 16) - int(Pixel(300, 20) >> 16)), 4);
+}
+
+// The deferred variant marks pixels whose lighting is off in the normal target; the sun pass
+// of the lighting stage gives them their albedo as it is.
+TEST_F(MaterialShadingTest, DeferredLightingStageHonoursUnlit)
+{
+    SetSun({0, 0, 1});
+    gfx::Device* device = _system->GetDevice();
+    std::vector<std::unique_ptr<gfx::Texture>> targets;
+    std::vector<gfx::Texture*> bound;
+    for (int i = 0; i < 4; ++i) {
+        gfx::TextureDesc desc;
+        desc.width = 320;
+        desc.height = 240;
+        desc.renderTarget = true;
+        targets.push_back(gfx::Texture::Create(*device, desc));
+        ASSERT_TRUE(targets.back());
+        bound.push_back(targets.back().get());
+    }
+    ShaderUsageFlags sun;
+    sun.Add("DIRECTIONAL_LIGHTING");
+    Shader* stage = _system->GetMaterialMgr()->GetShaderLib()->FindOptimalShader("SYS_DeferredShading.fx", &sun);
+    ASSERT_TRUE(stage && stage->GetD3DEffect());
+    fx::Effect& effect = *stage->GetD3DEffect();
+    const char* semantics[] = {"DEPTH_MRT", "NORMAL_MRT", "COLOR_MRT", "MATERIAL_MRT"};
+    for (int i = 0; i < 4; ++i) effect.SetTexture(effect.GetParameterBySemantic(semantics[i]), bound[i]);
+    auto layout = gfx::VertexLayout::Create(*device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0}});
+    ASSERT_TRUE(layout);
+    const float screen[] = {-0.5f, -0.5f, 0, 2, -0.5f, 0, -0.5f, 2, 0, 2, -0.5f, 0, 2, 2, 0, -0.5f, 2, 0};
+
+    struct Case {
+        unsigned flags;
+        uint32_t color;
+    };
+    // Lit: ambient and full diffuse, half the albedo.
+    for (const Case& c : {Case{0, 0x604020u}, Case{MF_UNLIT, 0xC08040u}}) {
+        Draw(Make(c.flags ? "deferred unlit" : "deferred lit", c.flags | MF_NOZCULL, "USE_DEFERRED"), kQuad, bound);
+        device->Clear(gfx::ClearTarget, 0xFF000000);
+        device->SetDepthTest(false);
+        DrawWith(*stage, *layout, screen, 6, 12);
+        const uint32_t pixel = Pixel(160, 120);
+        for (int shift : {16, 8, 0}) EXPECT_NEAR(int(pixel >> shift & 0xFF), int(c.color >> shift & 0xFF), 1) << c.flags;
+    }
 }
 
 } // namespace
