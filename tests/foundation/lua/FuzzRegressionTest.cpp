@@ -101,6 +101,7 @@ TEST(DataFuzzRegression, GeneratedChunks)
         "..", "...", "+", "-", "*", "/", "^", "<", ">=", "and", "or", "not", "NULL", "true", "1", "2.5e1", "\"s\"",
         "'q\\n'", "[[l\n]]", "--c\n", "--[[c]]", "\n", "function", "event", "local", "return", "break", "end", "do",
         "if", "then", "elseif", "else", "while", "for", "in", "repeat", "until", "#", "%", "\"a\\\nb\"", "[[[[]]]]",
+        "\r", "--\r[[x\n", "[[a\rb]]", "--[[\r]]", "--[=[", "k, v in", "for k in x do end", "\r\n",
     };
     std::mt19937 random(20240611);
     int accepted = 0;
