@@ -12,7 +12,7 @@ namespace {
 // Indices are 16-bit and relative to the LOD's first vertex.
 constexpr uint64_t MaxLodVertices = 65536;
 
-bool ShouldBeBatched(const MeshDesc& desc, const MeshLodDesc& lod, const InstancingRules& rules)
+bool LodShouldBeInstanced(const MeshDesc& desc, const MeshLodDesc& lod, const InstancingRules& rules)
 {
     if ((desc.format & VF_INSTANCE) || desc.IsStrip() || !rules.useInstancing || lod.subMeshCount != 1) return false;
     const uint32_t primitives = lod.primCounts[0];
@@ -47,7 +47,7 @@ bool LayoutMeshLods(const MeshDesc& desc, const InstancingRules& rules, MeshLayo
     for (unsigned l = 0; l < desc.lodCount; ++l) {
         const MeshLodDesc& lod = desc.lods[l];
         MeshLodLayout& layout = out[l];
-        layout.batched = ShouldBeBatched(desc, lod, rules);
+        layout.batched = LodShouldBeInstanced(desc, lod, rules);
         layout.format = layout.batched ? desc.format | VF_INSTANCE : desc.format;
         layout.fileVertexSize = fileVertexSize;
 
