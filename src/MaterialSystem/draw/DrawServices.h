@@ -20,4 +20,7 @@ struct DrawServices {
     std::unique_ptr<OcclusionTests> occlusion;
     std::unique_ptr<ScreenAlignedQuad> quad;
     bool occlusionSupported = false;
+    // Handed out for text when there is nothing to draw it with: callers set its layer and
+    // clip rectangle whether or not it will be drawn.
+    RenderText discarded;
 };

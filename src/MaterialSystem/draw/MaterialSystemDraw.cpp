@@ -199,7 +199,11 @@ RenderText* MaterialSystem::DrawD3DText(const char* face, unsigned height, unsig
                                         bool italic, const char* text, const Vec4& rect, TextAlign align,
                                         bool wordBreak, const Color& color)
 {
-    if (!_draw || !_draw->screen) return nullptr;
+    if (!_draw) return nullptr;
+    if (!_draw->screen) {
+        _draw->discarded = RenderText();
+        return &_draw->discarded;
+    }
     FontCache::Entry* font = _draw->fonts->Acquire(face, height, width, static_cast<unsigned>(weight), italic);
     unsigned format = AlignFormat(align);
     if (wordBreak) format |= TF_WORDBREAK | TF_EXPANDTABS;
