@@ -20,7 +20,9 @@ vertex vs_proxy {
         gl_Position = matProj * (matView * (matWorld * vec4(inPosition, 1.0)));
         vec3 normal = (matWorld * vec4(inNormal, 0.0)).xyz;
         float lit = length(normal) > 0.0 && length(vecSunDir) > 0.0 ? max(dot(normalize(normal), -normalize(vecSunDir)), 0.0) : 0.0;
-        vColor = clamp(materialAmbient * vecSunAmbient + materialDiffuse * vecSunDiffuse * lit, 0.0, 1.0);
+        // Unlit materials take white, as the fixed pipeline does without a vertex colour.
+        vColor = fx_Lighting != 0 ? clamp(materialAmbient * vecSunAmbient + materialDiffuse * vecSunDiffuse * lit, 0.0, 1.0)
+                                  : vec4(1.0);
         vColor.a = materialDiffuse.a;
         vTexCoord = inTexCoord;
     }
