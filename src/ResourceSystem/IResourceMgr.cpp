@@ -18,7 +18,7 @@ void IResourceMgr::AddResource(IResource* resource, const char* name)
 {
     if (!resource || resource == INVALID_RES_HANDLE || !name)
         return;
-    _resources.emplace(name, resource);
+    _resources.emplace(ResourceKey(name), resource);
 }
 
 void IResourceMgr::AddResource(IResource* resource)
@@ -32,7 +32,7 @@ bool IResourceMgr::RemoveResource(const char* name)
 {
     if (!name)
         return false;
-    auto it = _resources.find(ToLowerCase(name));
+    auto it = _resources.find(ResourceKey(name));
     if (it == _resources.end())
         return false;
     delete it->second;
@@ -82,7 +82,7 @@ IResource* IResourceMgr::GetResource(const char* name) const
 {
     if (!name)
         return INVALID_RES_HANDLE;
-    auto it = _resources.find(ToLowerCase(name));
+    auto it = _resources.find(ResourceKey(name));
     return it == _resources.end() ? INVALID_RES_HANDLE : it->second;
 }
 
