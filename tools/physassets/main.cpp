@@ -72,7 +72,7 @@ bool Write(const std::filesystem::path& folder, const char* file, const PhysicsA
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     if (!out)
     {
-        std::fprintf(stderr, "physassets: cannot write %s\n", (folder / file).c_str());
+        std::fprintf(stderr, "make_physassets: cannot write %s\n", (folder / file).c_str());
         return false;
     }
     return true;
@@ -84,7 +84,7 @@ int main(int argc, char** argv)
 {
     if (argc < 2)
     {
-        std::fprintf(stderr, "usage: physassets <data folder>\n");
+        std::fprintf(stderr, "usage: make_physassets <data folder>\n");
         return 1;
     }
     const std::filesystem::path folder = std::filesystem::path(argv[1]) / "phys";
@@ -92,7 +92,7 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(folder, error);
     if (error)
     {
-        std::fprintf(stderr, "physassets: cannot create %s\n", folder.c_str());
+        std::fprintf(stderr, "make_physassets: cannot create %s\n", folder.c_str());
         return 1;
     }
     bool ok = true;
