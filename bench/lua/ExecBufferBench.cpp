@@ -12,8 +12,7 @@
 #include "foundation/lua/DataParser.h"
 #include "foundation/lua/VirtualMachine.h"
 
-namespace
-{
+namespace {
 // About 1 MB of game-data-like records.
 const std::string& DataFile()
 {
@@ -22,16 +21,17 @@ const std::string& DataFile()
         char line[512];
         for (int i = 0; s.size() < (1u << 20); ++i)
         {
-            std::snprintf(line, sizeof line,
-                          "GameData[%d] = {\n"
-                          "  name = \"ship_%d\", class = \"Fighter\", mass = %d.%d, speed = %de2,\n"
-                          "  hull = { armour = %d, shield = NULL, parts = { \"engine\", \"gun\", [[cockpit\n"
-                          "  glass]] } },\n"
-                          "  weapons = { { slot = 1, type = \"laser\", offset = {%d, 0.5, -2} }, { slot = 2, type = NULL } },\n"
-                          "  enabled = %d != 3, -- a comment\n"
-                          "  OnHit = event(this, damage) if damage != NULL then return damage * 2 end return 0 end,\n"
-                          "}\n",
-                          i, i, i % 97, i % 10, i % 13, i * 7 % 1000, i % 5, i % 4);
+            std::snprintf(
+                line, sizeof line,
+                "GameData[%d] = {\n"
+                "  name = \"ship_%d\", class = \"Fighter\", mass = %d.%d, speed = %de2,\n"
+                "  hull = { armour = %d, shield = NULL, parts = { \"engine\", \"gun\", [[cockpit\n"
+                "  glass]] } },\n"
+                "  weapons = { { slot = 1, type = \"laser\", offset = {%d, 0.5, -2} }, { slot = 2, type = NULL } },\n"
+                "  enabled = %d != 3, -- a comment\n"
+                "  OnHit = event(this, damage) if damage != NULL then return damage * 2 end return 0 end,\n"
+                "}\n",
+                i, i, i % 97, i % 10, i % 13, i * 7 % 1000, i % 5, i % 4);
             s += line;
         }
         return s;
@@ -81,7 +81,7 @@ void TranslateOnly(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 
-}  // namespace
+} // namespace
 
 double Min(const std::vector<double>& v)
 {

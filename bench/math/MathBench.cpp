@@ -14,8 +14,7 @@
 
 #include "foundation/math/Math.h"
 
-namespace
-{
+namespace {
 constexpr int kCount = 10000;
 constexpr int kMatrices = 1000;
 
@@ -25,10 +24,7 @@ std::mt19937& Rng()
     return rng;
 }
 
-float Uniform(float lo, float hi)
-{
-    return std::uniform_real_distribution<float>(lo, hi)(Rng());
-}
+float Uniform(float lo, float hi) { return std::uniform_real_distribution<float>(lo, hi)(Rng()); }
 
 glm::mat4 ToGlm(const Matrix& m)
 {
@@ -111,7 +107,8 @@ struct Data
             q1.Normalize();
             Quaternion q2(Vec3(Uniform(-1, 1), Uniform(-1, 1), Uniform(-1, 1)), Uniform(-3, 3));
             q2.Normalize();
-            if (q1.Dot(q2) < 0) q2 = -q2; // both sides interpolate the same short arc
+            if (q1.Dot(q2) < 0)
+                q2 = -q2; // both sides interpolate the same short arc
             qp.push_back(q1);
             qq.push_back(q2);
             gqp.emplace_back(q1.w, q1.x, q1.y, q1.z);
@@ -268,7 +265,8 @@ void CullBoxGlm(benchmark::State& state)
                 const glm::bvec3 pos = glm::greaterThanEqual(n, glm::vec3(0.0f));
                 const glm::vec3 nearC = glm::mix(mx, mn, glm::vec3(pos));
                 const glm::vec3 farC = glm::mix(mn, mx, glm::vec3(pos));
-                if (glm::dot(n, nearC) + p.w >= 0.0f) continue;
+                if (glm::dot(n, nearC) + p.w >= 0.0f)
+                    continue;
                 inside = false;
                 if (glm::dot(n, farC) + p.w < 0.0f)
                 {
@@ -316,7 +314,8 @@ public:
     {
         for (const Run& run : runs)
         {
-            if (run.error_occurred) continue;
+            if (run.error_occurred)
+                continue;
             const std::string& name = run.run_name.function_name;
             // The median of the repetitions when there are several, else the single run.
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
@@ -333,10 +332,12 @@ public:
         for (const auto& [name, ours] : _times)
         {
             const auto slash = name.rfind("/ours");
-            if (slash == std::string::npos) continue;
+            if (slash == std::string::npos)
+                continue;
             const std::string path = name.substr(0, slash);
             const auto glm = _times.find(path + "/glm");
-            if (glm == _times.end() || glm->second <= 0) continue;
+            if (glm == _times.end() || glm->second <= 0)
+                continue;
             std::printf("%-22s %14.0f %14.0f %8.2f\n", path.c_str(), ours, glm->second, ours / glm->second);
         }
     }
@@ -344,7 +345,7 @@ public:
 private:
     std::map<std::string, double> _times;
 };
-}
+} // namespace
 
 BENCHMARK(MatMulOurs)->Name("MatMul1000/ours")->Repetitions(5)->DisplayAggregatesOnly(true);
 BENCHMARK(MatMulGlm)->Name("MatMul1000/glm")->Repetitions(5)->DisplayAggregatesOnly(true);
@@ -360,7 +361,8 @@ BENCHMARK(SlerpGlm)->Name("Slerp/glm")->Repetitions(5)->DisplayAggregatesOnly(tr
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
     D(); // build the inputs before any timing
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int Bodies = 200;
 constexpr int Steps = 60;
-constexpr int Block = 10;   // steps run by one scene before the other takes its turn
+constexpr int Block = 10; // steps run by one scene before the other takes its turn
 constexpr int Pairs = 9;
 constexpr float Hull = 15, Sensor = 100, Spacing = 34;
 
@@ -62,11 +62,20 @@ struct Listener : PhysicsActorEventListener
 {
     long contacts = 0, triggers = 0;
     void OnStartTouch(PhysicsActorEventListener&, PhysicsActor&, PhysicsActor&, Vec3&, Vec3&,
-                      NxContactStreamIterator&) override { ++contacts; }
+                      NxContactStreamIterator&) override
+    {
+        ++contacts;
+    }
     void OnTouch(PhysicsActorEventListener&, PhysicsActor&, PhysicsActor&, Vec3&, Vec3&,
-                 NxContactStreamIterator&) override { ++contacts; }
+                 NxContactStreamIterator&) override
+    {
+        ++contacts;
+    }
     void OnEndTouch(PhysicsActorEventListener&, PhysicsActor&, PhysicsActor&, Vec3&, Vec3&,
-                    NxContactStreamIterator&) override { ++contacts; }
+                    NxContactStreamIterator&) override
+    {
+        ++contacts;
+    }
     void OnTriggerEnter(PhysicsActorEventListener&, NxShape&, NxShape&) override { ++triggers; }
     void OnTriggerStay(PhysicsActorEventListener&, NxShape&, NxShape&) override { ++triggers; }
     void OnTriggerLeave(PhysicsActorEventListener&, NxShape&, NxShape&) override { ++triggers; }
@@ -118,8 +127,7 @@ class PlainScene
 {
 public:
     PlainScene()
-        : _dispatcher(&_configuration),
-          _world(&_dispatcher, &_broadphase, &_solver, &_configuration), _hull(Hull),
+        : _dispatcher(&_configuration), _world(&_dispatcher, &_broadphase, &_solver, &_configuration), _hull(Hull),
           _sensor(Sensor)
     {
         _world.setGravity(btVector3(0, 0, 0));
@@ -132,8 +140,7 @@ public:
             compound->calculateLocalInertia(mass, inertia);
             btRigidBody::btRigidBodyConstructionInfo info(mass, nullptr, compound.get(), inertia);
             info.m_startWorldTransform.setIdentity();
-            info.m_startWorldTransform.setOrigin(
-                btVector3(s.position.x, s.position.y, s.position.z));
+            info.m_startWorldTransform.setOrigin(btVector3(s.position.x, s.position.y, s.position.z));
             info.m_angularDamping = 0.05f;
             auto body = std::make_unique<btRigidBody>(info);
             body->setLinearVelocity(btVector3(s.velocity.x, s.velocity.y, s.velocity.z));
@@ -215,8 +222,7 @@ void StepSideBySide(benchmark::State& state)
     state.counters["ours_ms"] = Median(ours) * 1e3;
     state.counters["bullet_ms"] = Median(plain) * 1e3;
     state.counters["ratio"] = ratio;
-    state.counters["reports"] =
-        double(listener.contacts + listener.triggers) / double(state.iterations());
+    state.counters["reports"] = double(listener.contacts + listener.triggers) / double(state.iterations());
     std::printf("PhysicsSpace / plain Bullet, %d steps of %d bodies: ratio %.3f (median of %zu "
                 "paired runs; ours %.1f ms, Bullet %.1f ms; goal at most 1.2)\n",
                 Steps, Bodies, ratio, ratios.size(), Median(ours) * 1e3, Median(plain) * 1e3);

@@ -26,7 +26,8 @@ constexpr size_t kMaterials = 64;
 constexpr uint32_t kOptions = SO_GROUP_BY_STATE | SO_FRONT_TO_BACK;
 
 // A mesh part: its geometry already lives in a buffer; one in four is an instanced mesh.
-class MeshPart : public IRenderable {
+class MeshPart : public IRenderable
+{
 public:
     explicit MeshPart(unsigned instances)
     {
@@ -39,7 +40,8 @@ public:
     bool IsDynamic() override { return false; }
 };
 
-struct Frame {
+struct Frame
+{
     std::vector<std::unique_ptr<Material>> materials;
     std::vector<std::unique_ptr<MeshPart>> parts;
     std::vector<QueueEntry> entries; // in the order they are queued
@@ -51,21 +53,24 @@ const Frame& F()
     static const Frame frame = [] {
         Frame f;
         std::mt19937 random(7);
-        for (size_t i = 0; i < kMaterials; ++i) {
+        for (size_t i = 0; i < kMaterials; ++i)
+        {
             ResourceInfo info;
             info.SetName(("$bench" + std::to_string(i)).c_str());
             f.materials.push_back(std::make_unique<Material>(nullptr, info));
         }
         std::uniform_real_distribution<float> depth(1.0f, 5000.0f);
         std::uniform_int_distribution<size_t> material(0, kMaterials - 1);
-        for (size_t i = 0; i < kEntries; ++i) {
+        for (size_t i = 0; i < kEntries; ++i)
+        {
             f.parts.push_back(std::make_unique<MeshPart>(i % 4 == 0 ? 16 : 1));
             f.parts.back()->GetParams().SetViewDepth(depth(random));
             f.entries.push_back({f.parts.back().get(), f.materials[material(random)].get()});
         }
-        for (const QueueEntry& e : f.entries) {
-            f.keys.push_back({e.material->GetBindedShader(), e.material, e.renderable,
-                              e.renderable->GetParams().GetViewDepth(), 0});
+        for (const QueueEntry& e : f.entries)
+        {
+            f.keys.push_back(
+                {e.material->GetBindedShader(), e.material, e.renderable, e.renderable->GetParams().GetViewDepth(), 0});
         }
         return f;
     }();
@@ -78,10 +83,12 @@ void SortAndBatch(benchmark::State& state)
     RenderBatcher batcher(nullptr);
     std::vector<QueueEntry> entries;
     std::vector<SortKey> scratch;
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         entries = f.entries;
         batcher.Reset();
-        for (const QueueEntry& e : entries) batcher.Count(e.renderable);
+        for (const QueueEntry& e : entries)
+            batcher.Count(e.renderable);
         RenderQueue::SortEntries(entries.data(), entries.size(), scratch, kOptions);
         batcher.Preprocess(entries.data(), entries.size());
         benchmark::DoNotOptimize(batcher.GetBatchCount());
@@ -94,11 +101,14 @@ void PlainSort(benchmark::State& state)
     const Frame& f = F();
     std::vector<SortKey> keys;
     const std::less<const void*> before;
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         keys = f.keys;
         std::sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
-            if (a.shader != b.shader) return before(a.shader, b.shader);
-            if (a.material != b.material) return before(a.material, b.material);
+            if (a.shader != b.shader)
+                return before(a.shader, b.shader);
+            if (a.material != b.material)
+                return before(a.material, b.material);
             return a.depth < b.depth;
         });
         benchmark::DoNotOptimize(keys.data());
@@ -107,15 +117,21 @@ void PlainSort(benchmark::State& state)
 }
 
 // Console output as usual, plus the median time of each path for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public benchmark::ConsoleReporter
+{
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+        for (const Run& run : runs)
+        {
+            if (run.error_occurred)
+                continue;
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+            {
                 _times[run.run_name.function_name] = run.GetAdjustedRealTime();
-            } else if (run.run_type == Run::RT_Iteration && run.repetitions <= 1) {
+            }
+            else if (run.run_type == Run::RT_Iteration && run.repetitions <= 1)
+            {
                 _times[run.run_name.function_name] = run.GetAdjustedRealTime();
             }
         }
@@ -125,7 +141,8 @@ public:
     {
         const auto ours = _times.find("RenderQueue10000/ours");
         const auto plain = _times.find("RenderQueue10000/std_sort");
-        if (ours == _times.end() || plain == _times.end() || plain->second <= 0) return;
+        if (ours == _times.end() || plain == _times.end() || plain->second <= 0)
+            return;
         std::printf("\nsort and batch / plain sort of 10,000 entries: %.0f / %.0f = %.2f (goal: at most 2)\n",
                     ours->second, plain->second, ours->second / plain->second);
     }
@@ -142,7 +159,8 @@ BENCHMARK(PlainSort)->Name("RenderQueue10000/std_sort")->Repetitions(5)->Display
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
     F(); // build the inputs before any timing
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

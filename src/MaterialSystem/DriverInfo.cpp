@@ -16,7 +16,8 @@ const char* YesNo(bool value) { return value ? "TRUE" : "FALSE"; }
 // Trailing blanks and control characters some drivers leave in their names.
 std::string RemoveDriverDescGarbage(std::string text)
 {
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.pop_back();
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.pop_back();
     return text;
 }
 
@@ -68,33 +69,28 @@ DriverInfo::DriverInfo(const gfx::AdapterCaps& caps, int adapter) : _caps(caps),
     _mrtIndependentBitDepths = caps.mrtIndependentBitDepths;
 }
 
-bool DriverInfo::IsColorDepthSupported(gfx::Format format) const
-{
-    return _caps.CanRenderTo(format);
-}
+bool DriverInfo::IsColorDepthSupported(gfx::Format format) const { return _caps.CanRenderTo(format); }
 
-bool DriverInfo::IsDepthFormatSupported(gfx::Format depth, gfx::Format) const
-{
-    return _caps.CanDepth(depth);
-}
+bool DriverInfo::IsDepthFormatSupported(gfx::Format depth, gfx::Format) const { return _caps.CanDepth(depth); }
 
 // Any depth format pairs with any colour target in a framebuffer object.
-bool DriverInfo::IsDepthFormatCompatible(gfx::Format depth, gfx::Format) const
-{
-    return _caps.CanDepth(depth);
-}
+bool DriverInfo::IsDepthFormatCompatible(gfx::Format depth, gfx::Format) const { return _caps.CanDepth(depth); }
 
 gfx::Format DriverInfo::ColorDepthToD3DFormat(int bits, bool fullscreen) const
 {
     using gfx::Format;
-    if (!fullscreen) return _caps.desktopFormat;
+    if (!fullscreen)
+        return _caps.desktopFormat;
     static const Format order16[] = {Format::R5G6B5, Format::R8G8B8, Format::X8R8G8B8};
     static const Format order24[] = {Format::R8G8B8, Format::X8R8G8B8, Format::R5G6B5};
     static const Format order32[] = {Format::X8R8G8B8, Format::R8G8B8, Format::R5G6B5};
     const Format* order = bits == 16 ? order16 : bits == 24 ? order24 : bits == 32 ? order32 : nullptr;
-    if (order) {
-        for (int i = 0; i < 3; ++i) {
-            if (IsColorDepthSupported(order[i])) return order[i];
+    if (order)
+    {
+        for (int i = 0; i < 3; ++i)
+        {
+            if (IsColorDepthSupported(order[i]))
+                return order[i];
         }
     }
     char reason[96];
@@ -102,14 +98,14 @@ gfx::Format DriverInfo::ColorDepthToD3DFormat(int bits, bool fullscreen) const
     ExecAssert("ColorDepth", nullptr, __FILE__, __LINE__, reason);
     ShowMessageBox("No any suitable ColorDepth format is supported by the hardware.\n"
                    "Trying to get ColorDepth format directly from display settings",
-                   "Engine warning:",
-                   MessageBoxIcon::Warning, MessageBoxButtons::Ok);
+                   "Engine warning:", MessageBoxIcon::Warning, MessageBoxButtons::Ok);
     return _caps.desktopFormat;
 }
 
 int DriverInfo::D3DFormatToColorDepth(gfx::Format format)
 {
-    switch (format) {
+    switch (format)
+    {
     case gfx::Format::R5G6B5: return 16;
     case gfx::Format::R8G8B8: return 24;
     case gfx::Format::X8R8G8B8: return 32;
@@ -122,20 +118,20 @@ gfx::Format DriverInfo::FindSupportedDepthFormat(gfx::Format preferred, gfx::For
     using gfx::Format;
     static const Format order[] = {Format::D32, Format::D24S8, Format::D24X8, Format::D16};
     const Format* start = std::find(std::begin(order), std::end(order), preferred);
-    for (const Format* f = start; f != std::end(order); ++f) {
-        if (IsDepthFormatSupported(*f, backBufferFormat) && IsDepthFormatCompatible(*f, backBufferFormat)) return *f;
+    for (const Format* f = start; f != std::end(order); ++f)
+    {
+        if (IsDepthFormatSupported(*f, backBufferFormat) && IsDepthFormatCompatible(*f, backBufferFormat))
+            return *f;
     }
     return Format::D16;
 }
 
-int DriverInfo::ComputeMultisampleType(int samples)
-{
-    return samples >= 2 && samples <= 16 ? samples : 0;
-}
+int DriverInfo::ComputeMultisampleType(int samples) { return samples >= 2 && samples <= 16 ? samples : 0; }
 
 void DriverInfo::DumpCaps(Dumper* log) const
 {
-    if (!log) return;
+    if (!log)
+        return;
     const auto listing = static_cast<eDumpEvent>(8);
     log->Print(DUMP_STARTUP, "Adapter Capabilities <%s>: \n", _description.Str());
     log->Print(listing, "\t  Max_Texture_Width: %d\n", _maxTextureWidth);
@@ -168,11 +164,13 @@ void DriverInfo::DumpCaps(Dumper* log) const
     log->Print(listing, "\t  Supports_16Bit_Color_Depth: %s\n", YesNo(_colorDepth16));
     log->Print(listing, "\t  Supports_24Bit_Color_Depth: %s\n", YesNo(_colorDepth24));
     log->Print(listing, "\t  Supports_32Bit_Color_Depth: %s\n", YesNo(_colorDepth32));
-    if (_vertexShaders) {
+    if (_vertexShaders)
+    {
         log->Print(listing, "\t  Vertex_Shader_Version: %.1f (%d instructions)\n", _vertexShaderVersion,
                    _vertexShaderInstructions);
     }
-    if (_pixelShaders) {
+    if (_pixelShaders)
+    {
         log->Print(listing, "\t  Pixel_Shader_Version: %.1f (%d instructions)\n", _pixelShaderVersion,
                    _pixelShaderInstructions);
     }

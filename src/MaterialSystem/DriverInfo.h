@@ -7,7 +7,8 @@ class Dumper;
 
 // What device creation and the renderer need to know about one adapter: names, limits,
 // feature flags and supported formats, captured once from its capability table.
-class DriverInfo {
+class DriverInfo
+{
 public:
     DriverInfo(const gfx::AdapterCaps& caps, int adapter);
 

@@ -6,10 +6,7 @@ std::list<IDeviceResource*> IDeviceResource::_resources;
 std::list<IDeviceResource*>::iterator IDeviceResource::_resourcesIterator = IDeviceResource::_resources.end();
 
 // Resources appearing or vanishing under the cursor would break the walk.
-bool IDeviceResource::WalkOpen()
-{
-    return _resourcesIterator != _resources.end();
-}
+bool IDeviceResource::WalkOpen() { return _resourcesIterator != _resources.end(); }
 
 IDeviceResource::IDeviceResource()
 {

@@ -9,7 +9,8 @@ class Device;
 // Base of everything holding device objects that a device reset destroys. Each instance
 // registers itself on construction, in order; MaterialSystem walks the list to release and
 // recreate them around a reset. Resources must not be created or destroyed during a walk.
-class IDeviceResource {
+class IDeviceResource
+{
 public:
     // Release what a reset destroys; recreate it afterwards.
     virtual void OnDeviceReset(gfx::Device* device) = 0;

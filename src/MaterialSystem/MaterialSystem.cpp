@@ -32,31 +32,40 @@ MaterialSystem::MaterialSystem(WindowHandle window, Dumper* log, ResourceSystem*
 {
     Window* renderWindow = Window::FromHandle(window);
     std::string error;
-    if (renderWindow) _graphics = gfx::Graphics::Create(*renderWindow, &error);
-    if (!_graphics) {
+    if (renderWindow)
+        _graphics = gfx::Graphics::Create(*renderWindow, &error);
+    if (!_graphics)
+    {
         _log->Print(DUMP_ERROR, "OpenGL 3.3 core context: %s\n", error.c_str());
         ExecRuntimeAssert("_d3d", nullptr, __FILE__, __LINE__,
                           "Direct3D9 couldn't be spawned. Check if you have DirectX 9.0c installed.");
     }
     const int adapters = _graphics->GetAdapterCount();
-    if (adapters == 0) {
+    if (adapters == 0)
+    {
         ExecRuntimeAssert("_d3d->GetAdapterCount()", nullptr, __FILE__, __LINE__, "No hardware 3D adapters detected!");
     }
     _log->Print(DUMP_STARTUP, "Direct3D9 initialized\n");
 
-    if (adapters > 1) {
-        if (_settings->DefaultDriver != -1) {
+    if (adapters > 1)
+    {
+        if (_settings->DefaultDriver != -1)
+        {
             _adapter = _settings->DefaultDriver;
-        } else {
+        }
+        else
+        {
             std::vector<DriverInfo> infos;
-            for (int i = 0; i < adapters; ++i) {
+            for (int i = 0; i < adapters; ++i)
+            {
                 gfx::AdapterCaps caps;
                 _graphics->GetAdapterCaps(i, caps);
                 infos.emplace_back(caps, i);
             }
             _adapter = ChooseAdapter(infos, *_settings, _log);
         }
-        if (_adapter < 0 || _adapter >= adapters) _adapter = 0;
+        if (_adapter < 0 || _adapter >= adapters)
+            _adapter = 0;
     }
     gfx::AdapterCaps caps;
     _graphics->GetAdapterCaps(_adapter, caps);
@@ -67,7 +76,8 @@ MaterialSystem::MaterialSystem(WindowHandle window, Dumper* log, ResourceSystem*
 
 MaterialSystem::~MaterialSystem()
 {
-    if (_initialized) ShutDownSystem();
+    if (_initialized)
+        ShutDownSystem();
     _driverInfo.reset();
     _device.reset();
     _graphics.reset();
@@ -82,7 +92,8 @@ MaterialSystem* ScreenshotTarget = nullptr;
 
 void TakeScreenShotCommand(void* target)
 {
-    if (MaterialSystem* system = *static_cast<MaterialSystem**>(target)) system->TakeScreenShot();
+    if (MaterialSystem* system = *static_cast<MaterialSystem**>(target))
+        system->TakeScreenShot();
 }
 
 } // namespace
@@ -92,7 +103,8 @@ void TakeScreenShotCommand(void* target)
 void MaterialSystem::InitSystem(const char* shaderLibPath)
 {
     _log->Print(DUMP_STARTUP, "Direct3DDevice initialization started...\n");
-    if (!CreateD3DDevice()) {
+    if (!CreateD3DDevice())
+    {
         ExecRuntimeAssert("CreateD3DDevice()", nullptr, __FILE__, __LINE__,
                           "MaterialSystem couldn't be restarted without device.");
     }
@@ -100,7 +112,8 @@ void MaterialSystem::InitSystem(const char* shaderLibPath)
     _textureMgr = std::make_unique<TextureMgr>(this, _device.get());
     _materialMgr = std::make_unique<MaterialMgr>(this, _device.get(), shaderLibPath);
     _meshMgr = std::make_unique<MeshMgr>(this, _device.get());
-    if (shaderLibPath) {
+    if (shaderLibPath)
+    {
         _log->Print(DUMP_STARTUP, "Precaching render shaders...\n");
         _materialMgr->GetShaderLib()->PrecacheShaders();
         _log->Print(DUMP_STARTUP, "Validating render shaders...\n");
@@ -116,7 +129,8 @@ void MaterialSystem::InitSystem(const char* shaderLibPath)
     PrepareDrawServices();
 
     std::string command = "takescreenshot";
-    if (MainConsole) MainConsole->AddCommand(command, CMD_FUNCTION, nullptr, TakeScreenShotCommand, &ScreenshotTarget);
+    if (MainConsole)
+        MainConsole->AddCommand(command, CMD_FUNCTION, nullptr, TakeScreenShotCommand, &ScreenshotTarget);
     ScreenshotTarget = this;
     _log->Print(DUMP_STARTUP, "MaterialSystem successfully initialized\n");
 }
@@ -128,21 +142,27 @@ void MaterialSystem::ShutDownSystem()
     _materialMgr.reset();
     _textureMgr.reset();
     _initialized = false;
-    if (ScreenshotTarget == this) ScreenshotTarget = nullptr;
+    if (ScreenshotTarget == this)
+        ScreenshotTarget = nullptr;
 }
 
 void MaterialSystem::AcquireRenderTargets()
 {
-    if (!_backBuffer) _backBuffer = _device->GetBackBuffer();
-    if (!_depthBuffer) _depthBuffer = _device->GetDepthBuffer();
-    if (!_backBuffer) ExecRuntimeAssert("_backBuffer", nullptr, __FILE__, __LINE__, nullptr);
-    if (!_depthBuffer) ExecRuntimeAssert("_depthBuffer", nullptr, __FILE__, __LINE__, nullptr);
+    if (!_backBuffer)
+        _backBuffer = _device->GetBackBuffer();
+    if (!_depthBuffer)
+        _depthBuffer = _device->GetDepthBuffer();
+    if (!_backBuffer)
+        ExecRuntimeAssert("_backBuffer", nullptr, __FILE__, __LINE__, nullptr);
+    if (!_depthBuffer)
+        ExecRuntimeAssert("_depthBuffer", nullptr, __FILE__, __LINE__, nullptr);
 }
 
 // The scene bracket: OpenGL has none, the state only keeps begin and end paired.
 void MaterialSystem::SyncWithGPU(bool end)
 {
-    if (_sceneEnded == end) return;
+    if (_sceneEnded == end)
+        return;
     _sceneEnded = end;
 }
 
@@ -156,8 +176,10 @@ void MaterialSystem::ResetRenderStates()
     _device->ResetStates();
     _device->SetDepthWrite(false);
     _device->SetMultisample(_settings->Antialias != 0);
-    if (_materialMgr) {
-        if (fx::EffectPool* pool = _materialMgr->GetShaderLib()->GetEffectPool()) pool->SetAlphaTest(fx::AlphaTest());
+    if (_materialMgr)
+    {
+        if (fx::EffectPool* pool = _materialMgr->GetShaderLib()->GetEffectPool())
+            pool->SetAlphaTest(fx::AlphaTest());
     }
 }
 
@@ -171,23 +193,29 @@ void MaterialSystem::DropFrame()
 
 void MaterialSystem::Present(ShaderParamsGlobal* globalParams)
 {
-    if (!_device) return;
+    if (!_device)
+        return;
     {
         AutoScopeProfile scope(Name("Check device lost"));
         CheckDeviceLost();
     }
-    if (_lost) {
+    if (_lost)
+    {
         DropFrame();
         return;
     }
     // What was queued outside an open frame (before the first one, or while the device was
     // being restored) belongs to no shown frame.
-    if (_frameOpen) {
+    if (_frameOpen)
+    {
         RenderFrameDrawing(globalParams);
-    } else {
+    }
+    else
+    {
         DropDrawing();
     }
-    if (_frameOpen) {
+    if (_frameOpen)
+    {
         AutoScopeProfile scope(Name("GPU Sync Start"));
         SyncWithGPU(true);
     }
@@ -196,7 +224,8 @@ void MaterialSystem::Present(ShaderParamsGlobal* globalParams)
         AutoScopeProfile scope(Name("D3D Present"));
         presented = _device->Present();
     }
-    if (!presented) {
+    if (!presented)
+    {
         ResetDeviceResources();
         _lost = true;
         DropFrame();
@@ -210,7 +239,8 @@ void MaterialSystem::Present(ShaderParamsGlobal* globalParams)
         AutoScopeProfile scope(Name("GPU Sync End"));
         SyncWithGPU(false);
     }
-    if (_screenshotRequest) {
+    if (_screenshotRequest)
+    {
         TakeScreenShotSys();
         _screenshotRequest = false;
     }
@@ -220,11 +250,14 @@ void MaterialSystem::Present(ShaderParamsGlobal* globalParams)
 
 void MaterialSystem::CheckDeviceLost()
 {
-    if (!_lost) return;
-    switch (_device->TestCooperativeLevel()) {
+    if (!_lost)
+        return;
+    switch (_device->TestCooperativeLevel())
+    {
     case gfx::CooperativeLevel::Lost: break;
     case gfx::CooperativeLevel::NotReset:
-        if (RestartSystem()) _lost = false;
+        if (RestartSystem())
+            _lost = false;
         break;
     case gfx::CooperativeLevel::Ok: _lost = false; break;
     }
@@ -233,22 +266,31 @@ void MaterialSystem::CheckDeviceLost()
 bool MaterialSystem::RestartSystem()
 {
     Window* window = Window::FromHandle(_window);
-    if (window && window->IsMinimized()) return false;
+    if (window && window->IsMinimized())
+        return false;
     _log->Print(DUMP_SYSTEM, "MaterialSystem restarts...\n");
-    if (!_device) {
+    if (!_device)
+    {
         // Without a device only the device is made again; the managers already exist when
         // the system was initialised once.
-        if (!_initialized) {
+        if (!_initialized)
+        {
             InitSystem(nullptr);
-        } else if (!CreateD3DDevice()) {
+        }
+        else if (!CreateD3DDevice())
+        {
             _log->Print(DUMP_ERROR, "MaterialSystem failed to restart\n");
             return false;
         }
-    } else {
+    }
+    else
+    {
         PreparePresentParameters(_driverInfo.get(), _presentParams);
     }
-    if (!_lost) ResetDeviceResources();
-    if (!_device->Reset(ToDeviceParams())) {
+    if (!_lost)
+        ResetDeviceResources();
+    if (!_device->Reset(ToDeviceParams()))
+    {
         _log->Print(DUMP_ERROR, "MaterialSystem failed to restart\n");
         // The resources are released: stay lost so that every frame retries the restart.
         _lost = true;
@@ -268,10 +310,12 @@ void MaterialSystem::ResetDeviceResources()
     SyncWithGPU(true);
     _backBuffer = nullptr;
     _depthBuffer = nullptr;
-    for (IDeviceResource::Begin(); IDeviceResource::End(); IDeviceResource::Next()) {
+    for (IDeviceResource::Begin(); IDeviceResource::End(); IDeviceResource::Next())
+    {
         IDeviceResource::Current()->OnDeviceReset(_device.get());
     }
-    if (_materialMgr) _materialMgr->ResetMaterials();
+    if (_materialMgr)
+        _materialMgr->ResetMaterials();
 }
 
 void MaterialSystem::RestoreDeviceResources()
@@ -279,10 +323,12 @@ void MaterialSystem::RestoreDeviceResources()
     AcquireRenderTargets();
     _device->SetRenderTarget(0, nullptr);
     _device->SetDepthTarget(_depthBuffer);
-    for (IDeviceResource::Begin(); IDeviceResource::End(); IDeviceResource::Next()) {
+    for (IDeviceResource::Begin(); IDeviceResource::End(); IDeviceResource::Next())
+    {
         IDeviceResource::Current()->OnDeviceRestore(_device.get());
     }
-    if (_materialMgr) _materialMgr->RestoreMaterials();
+    if (_materialMgr)
+        _materialMgr->RestoreMaterials();
     ResetRenderStates();
     SyncWithGPU(false);
     RestoreDrawServices();
@@ -290,14 +336,18 @@ void MaterialSystem::RestoreDeviceResources()
 
 void MaterialSystem::ResourcesCleanup()
 {
-    if (_materialMgr) _materialMgr->Cleanup();
-    if (_textureMgr) _textureMgr->Cleanup();
-    if (_meshMgr) _meshMgr->Cleanup();
+    if (_materialMgr)
+        _materialMgr->Cleanup();
+    if (_textureMgr)
+        _textureMgr->Cleanup();
+    if (_meshMgr)
+        _meshMgr->Cleanup();
 }
 
 void MaterialSystem::DestroyD3DDevice()
 {
-    if (!_device) return;
+    if (!_device)
+        return;
     ResetDeviceResources();
     ResourcesCleanup();
     DestroyDrawServices();
@@ -308,23 +358,28 @@ void MaterialSystem::DestroyD3DDevice()
 
 bool MaterialSystem::TakeScreenShotSys()
 {
-    if (!_backBuffer) return false;
+    if (!_backBuffer)
+        return false;
     char name[64];
-    for (int i = 0; i < 10000; ++i) {
+    for (int i = 0; i < 10000; ++i)
+    {
         std::snprintf(name, sizeof(name), "screenshots\\screen%.4d.bmp", i);
-        if (!std::filesystem::exists(NormalizePath(name))) break;
+        if (!std::filesystem::exists(NormalizePath(name)))
+            break;
     }
     const std::string path = NormalizePath(name);
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     const unsigned width = _backBuffer->GetWidth(), height = _backBuffer->GetHeight();
     std::vector<uint32_t> pixels(size_t(width) * height);
-    const bool ok =
-        _device->ReadPixels(_backBuffer, gfx::Rect{0, 0, int(width), int(height)}, pixels.data()) &&
-        WriteBmp(path.c_str(), width, height, pixels.data());
-    if (ok) {
+    const bool ok = _device->ReadPixels(_backBuffer, gfx::Rect{0, 0, int(width), int(height)}, pixels.data()) &&
+                    WriteBmp(path.c_str(), width, height, pixels.data());
+    if (ok)
+    {
         _log->Print(DUMP_SYSTEM, "Screenshot taken: %s\n", path.c_str());
-    } else {
+    }
+    else
+    {
         _log->Print(DUMP_SYSTEM, "Failed to take screenshot\n");
     }
     return ok;

@@ -34,9 +34,11 @@ class VideoVMR9;
 // settings, brackets and presents every frame, walks the device resources around a reset
 // (a mode change or a lost device) and takes screenshots. The resource managers (textures,
 // materials with the shader library, meshes) and the drawing services ride on it.
-class MaterialSystem {
+class MaterialSystem
+{
 public:
-    enum eCreationFlags {
+    enum eCreationFlags
+    {
         CF_HARDWARE_VERTEXPROCESSING = 0x01,
         CF_SOFTWARE_VERTEXPROCESSING = 0x02,
         CF_PUREDEVICE = 0x04,
@@ -45,7 +47,8 @@ public:
     };
 
     // What the device is created and reset with.
-    struct PresentParameters {
+    struct PresentParameters
+    {
         bool windowed = true;
         unsigned width = 0, height = 0;
         int refreshHz = 0;
@@ -116,8 +119,7 @@ public:
                             const Vec4& rect, TextAlign align, bool wordBreak, const Color& color);
     // Screen quads: uv0..uv3 at the corners bottom-left, top-left, bottom-right, top-right;
     // the angle in degrees; layer 0 or 1.
-    void RenderQuad(Material* material, const Vec2& pos, const Vec2& size, float angle, const Color& color,
-                    int layer);
+    void RenderQuad(Material* material, const Vec2& pos, const Vec2& size, float angle, const Color& color, int layer);
     void RenderQuadAdvanced(Material* material, const Vec2& pos, const Vec2& size, Vec2& uv0, Vec2& uv1, Vec2& uv2,
                             Vec2& uv3, float angle, const Color& color, int layer);
     void RenderScreenAlignedQuad(Material* material);

@@ -4,7 +4,8 @@
 
 uint32_t RenderableDesc::GetIndexCount() const
 {
-    switch (primType) {
+    switch (primType)
+    {
     case gfx::PrimitiveType::PointList: return instances * primCount;
     case gfx::PrimitiveType::LineList: return instances * primCount * 2;
     case gfx::PrimitiveType::TriangleList: return instances * primCount * 3;
@@ -15,5 +16,6 @@ uint32_t RenderableDesc::GetIndexCount() const
 
 void StreamBinding::AcquireDeclaration(uint32_t format, gfx::Device* device)
 {
-    if (!declaration) declaration = VertexDecl::QueryFormatDecl(format, device);
+    if (!declaration)
+        declaration = VertexDecl::QueryFormatDecl(format, device);
 }

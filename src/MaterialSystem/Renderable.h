@@ -10,10 +10,11 @@ class VertexIndexBuilder;
 namespace gfx {
 class Device;
 class VertexLayout;
-}
+} // namespace gfx
 
 // One draw call: vertex format, primitive type and counts, instances.
-struct RenderableDesc {
+struct RenderableDesc
+{
     uint32_t format = 0;
     gfx::PrimitiveType primType = gfx::PrimitiveType::TriangleList;
     uint32_t primCount = 0;
@@ -26,7 +27,8 @@ struct RenderableDesc {
 };
 
 // Where a draw call's geometry lives, and its declaration once looked up.
-struct StreamBinding {
+struct StreamBinding
+{
     int32_t baseVertex = 0;
     uint32_t startIndex = 0;
     uint32_t minVertexIndex = 0;
@@ -39,7 +41,8 @@ struct StreamBinding {
 
 // Everything the render queue can draw. The queue keeps its batch in the user data. The
 // instance parameters of a renderable join it with the shader parameter sets.
-class IRenderable {
+class IRenderable
+{
 public:
     IRenderable() = default;
     virtual ~IRenderable() = default;

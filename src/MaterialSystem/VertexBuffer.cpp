@@ -25,7 +25,8 @@ VertexBuffer::VertexBuffer(eStreamUsage usage, unsigned maxVertices, unsigned ma
     _indices.type = gfx::BufferType::Index16;
     _indices.capacity = maxIndices;
     _indices.stride = 2;
-    if (device) {
+    if (device)
+    {
         CreateStream(*device, _vertices);
         CreateStream(*device, _indices);
     }
@@ -41,24 +42,31 @@ bool VertexBuffer::CreateStream(gfx::Device& device, Stream& stream)
 
 void* VertexBuffer::LockStream(Stream& stream, unsigned count)
 {
-    if (!stream.buffer || stream.locked || count == 0) return nullptr;
+    if (!stream.buffer || stream.locked || count == 0)
+        return nullptr;
     unsigned flags = gfx::LockNone;
-    if (_usage == SU_DYNAMIC) {
-        if (stream.discardPending || stream.capacity < stream.cursor + uint64_t(count)) {
+    if (_usage == SU_DYNAMIC)
+    {
+        if (stream.discardPending || stream.capacity < stream.cursor + uint64_t(count))
+        {
             stream.discardPending = false;
             stream.cursor = 0;
             flags = gfx::LockDiscard;
-        } else {
+        }
+        else
+        {
             flags = gfx::LockNoOverwrite;
         }
     }
-    if (stream.capacity < stream.cursor + uint64_t(count)) {
+    if (stream.capacity < stream.cursor + uint64_t(count))
+    {
         Dumper::Instance().Print(DUMP_ERROR, "VertexBuffer: lock of %u elements at %u exceeds the capacity of %u\n",
                                  count, stream.cursor, stream.capacity);
         return nullptr;
     }
     void* data = stream.buffer->Lock(stream.cursor * stream.stride, count * stream.stride, flags);
-    if (!data) return nullptr;
+    if (!data)
+        return nullptr;
     stream.locked = true;
     stream.lockedCount = count;
     return data;
@@ -66,9 +74,11 @@ void* VertexBuffer::LockStream(Stream& stream, unsigned count)
 
 void* VertexBuffer::ModifyStream(Stream& stream, unsigned start, unsigned count)
 {
-    if (!stream.buffer || stream.locked || count == 0) return nullptr;
+    if (!stream.buffer || stream.locked || count == 0)
+        return nullptr;
     void* data = stream.buffer->Lock(start * stream.stride, count * stream.stride, gfx::LockNone);
-    if (!data) return nullptr;
+    if (!data)
+        return nullptr;
     stream.locked = true;
     stream.lockedCount = start + count > stream.cursor ? start + count - stream.cursor : 0;
     return data;
@@ -76,7 +86,8 @@ void* VertexBuffer::ModifyStream(Stream& stream, unsigned start, unsigned count)
 
 void VertexBuffer::UnlockStream(Stream& stream)
 {
-    if (!stream.locked) return;
+    if (!stream.locked)
+        return;
     stream.cursor += stream.lockedCount;
     stream.locked = false;
     stream.lockedCount = 0;
@@ -85,10 +96,14 @@ void VertexBuffer::UnlockStream(Stream& stream)
 
 void VertexBuffer::FlushStream(Stream& stream, bool now)
 {
-    if (now && stream.buffer && !stream.locked) {
-        if (stream.buffer->Lock(0, stream.buffer->GetSize(), gfx::LockDiscard)) stream.buffer->Unlock();
+    if (now && stream.buffer && !stream.locked)
+    {
+        if (stream.buffer->Lock(0, stream.buffer->GetSize(), gfx::LockDiscard))
+            stream.buffer->Unlock();
         stream.discardPending = false;
-    } else {
+    }
+    else
+    {
         stream.discardPending = true;
     }
     stream.cursor = 0;
@@ -97,7 +112,8 @@ void VertexBuffer::FlushStream(Stream& stream, bool now)
 bool VertexBuffer::LockVertices(unsigned count, VertexIndexBuilder& builder)
 {
     auto* data = static_cast<unsigned char*>(LockStream(_vertices, count));
-    if (!data) return false;
+    if (!data)
+        return false;
     builder.LockVertices(data, count, _vertices.cursor, _vertexSize, this);
     return true;
 }
@@ -105,7 +121,8 @@ bool VertexBuffer::LockVertices(unsigned count, VertexIndexBuilder& builder)
 bool VertexBuffer::LockIndices(unsigned count, VertexIndexBuilder& builder)
 {
     auto* data = static_cast<unsigned short*>(LockStream(_indices, count));
-    if (!data) return false;
+    if (!data)
+        return false;
     builder.LockIndices(data, count, _indices.cursor, this);
     return true;
 }
@@ -113,7 +130,8 @@ bool VertexBuffer::LockIndices(unsigned count, VertexIndexBuilder& builder)
 bool VertexBuffer::ModifyVertices(unsigned start, unsigned count, VertexIndexBuilder& builder)
 {
     auto* data = static_cast<unsigned char*>(ModifyStream(_vertices, start, count));
-    if (!data) return false;
+    if (!data)
+        return false;
     builder.LockVertices(data, count, start, _vertexSize, this);
     return true;
 }
@@ -121,7 +139,8 @@ bool VertexBuffer::ModifyVertices(unsigned start, unsigned count, VertexIndexBui
 bool VertexBuffer::ModifyIndices(unsigned start, unsigned count, VertexIndexBuilder& builder)
 {
     auto* data = static_cast<unsigned short*>(ModifyStream(_indices, start, count));
-    if (!data) return false;
+    if (!data)
+        return false;
     builder.LockIndices(data, count, start, this);
     return true;
 }
@@ -143,7 +162,8 @@ void VertexBuffer::FlushIndices(bool now) { FlushStream(_indices, now); }
 
 void VertexBuffer::OnDeviceReset(gfx::Device*)
 {
-    if (_usage != SU_DYNAMIC) return;
+    if (_usage != SU_DYNAMIC)
+        return;
     _vertices.locked = _indices.locked = false;
     _vertices.buffer.reset();
     _indices.buffer.reset();
@@ -151,12 +171,15 @@ void VertexBuffer::OnDeviceReset(gfx::Device*)
 
 void VertexBuffer::OnDeviceRestore(gfx::Device* device)
 {
-    if (_usage != SU_DYNAMIC) return;
-    if (!device || !CreateStream(*device, _vertices)) {
+    if (_usage != SU_DYNAMIC)
+        return;
+    if (!device || !CreateStream(*device, _vertices))
+    {
         ExecRuntimeAssert("hr == D3D_OK", nullptr, __FILE__, __LINE__,
                           "Hardware vertex buffer recreation failed at unknown reason:\npossibly out of memory");
     }
-    if (!CreateStream(*device, _indices)) {
+    if (!CreateStream(*device, _indices))
+    {
         ExecRuntimeAssert("hr == D3D_OK", nullptr, __FILE__, __LINE__,
                           "Hardware index buffer recreation failed at unknown reason:\npossibly out of memory");
     }

@@ -8,7 +8,8 @@
 
 class VertexIndexBuilder;
 
-enum eStreamUsage : uint32_t {
+enum eStreamUsage : uint32_t
+{
     SU_STATIC = 0,    // filled once, kept through resets
     SU_DYNAMIC = 1,   // refilled every frame; released and recreated around a reset
     SU_STREAMED = 2,  // counted by the statistics; nothing creates one
@@ -17,7 +18,8 @@ enum eStreamUsage : uint32_t {
 
 // A vertex buffer and a 16-bit index buffer, each with a fill cursor. Producers lock a range
 // into a VertexIndexBuilder and write through it; locks never reach past a buffer's end.
-class VertexBuffer : public IDeviceResource {
+class VertexBuffer : public IDeviceResource
+{
 public:
     VertexBuffer(eStreamUsage usage, unsigned maxVertices, unsigned maxIndices, unsigned vertexSize,
                  gfx::Device* device);
@@ -57,7 +59,8 @@ public:
 
 private:
     // One side (vertices or indices) of the pair.
-    struct Stream {
+    struct Stream
+    {
         std::unique_ptr<gfx::Buffer> buffer;
         gfx::BufferType type;
         unsigned capacity = 0;

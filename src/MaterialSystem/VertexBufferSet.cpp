@@ -16,13 +16,16 @@ VertexBuffer* VertexBufferSet::QuerySuitableBuffer(eStreamUsage usage, uint32_t 
                                                    unsigned indices)
 {
     const unsigned vertexSize = VertexDecl::QueryFormatSize(format);
-    for (const auto& stream : _streams) {
+    for (const auto& stream : _streams)
+    {
         if (stream->GetUsage() == usage && stream->GetVertexSize() == vertexSize &&
-            stream->HasEnoughVertexRoom(vertices) && stream->HasEnoughIndexRoom(indices)) {
+            stream->HasEnoughVertexRoom(vertices) && stream->HasEnoughIndexRoom(indices))
+        {
             return stream.get();
         }
     }
-    if (_streams.size() >= _maxStreams) {
+    if (_streams.size() >= _maxStreams)
+    {
         ExecRuntimeAssert("_streamsCount < _maxStreams", nullptr, __FILE__, __LINE__,
                           "Can't allocate new VertexBuffer, streams pool overflow");
     }
@@ -33,14 +36,13 @@ VertexBuffer* VertexBufferSet::QuerySuitableBuffer(eStreamUsage usage, uint32_t 
 
 void VertexBufferSet::FlushAll(eStreamUsage usage, bool now)
 {
-    for (const auto& stream : _streams) {
-        if (stream->GetUsage() != usage) continue;
+    for (const auto& stream : _streams)
+    {
+        if (stream->GetUsage() != usage)
+            continue;
         stream->FlushVertices(now);
         stream->FlushIndices(now);
     }
 }
 
-void VertexBufferSet::DestroyAll()
-{
-    _streams.clear();
-}
+void VertexBufferSet::DestroyAll() { _streams.clear(); }

@@ -11,7 +11,8 @@ class Device;
 }
 
 // A bounded pool of shared buffers, handed out by usage, vertex size and free room.
-class VertexBufferSet {
+class VertexBufferSet
+{
 public:
     static constexpr unsigned MinVertices = 32768;
     static constexpr unsigned MinIndices = 65536;

@@ -43,11 +43,13 @@ void VertexIndexBuilder::UnlockIndices()
 
 void VertexIndexBuilder::StartBuild(unsigned vertices, unsigned indices, unsigned short& baseIndex)
 {
-    if (vertices && _vertexPtr) {
+    if (vertices && _vertexPtr)
+    {
         _verticesReserved = std::min(vertices, _verticesLocked);
         _vertexBuildOpen = true;
     }
-    if (indices && _indexPtr) {
+    if (indices && _indexPtr)
+    {
         _indicesReserved = std::min(indices, _indicesLocked);
         _indexBuildOpen = true;
     }
@@ -56,11 +58,14 @@ void VertexIndexBuilder::StartBuild(unsigned vertices, unsigned indices, unsigne
 
 void VertexIndexBuilder::ProcessVertices(const void* source, unsigned count, const Matrix* transform)
 {
-    if (!_vertexBuildOpen) return;
+    if (!_vertexBuildOpen)
+        return;
     count = std::min(count, _verticesReserved);
     std::memcpy(_vertexPtr, source, size_t(count) * _stride);
-    if (transform) {
-        for (unsigned i = 0; i < count; ++i) {
+    if (transform)
+    {
+        for (unsigned i = 0; i < count; ++i)
+        {
             float* position = reinterpret_cast<float*>(_vertexPtr + size_t(i) * _stride);
             Vec3 p(position[0], position[1], position[2]);
             Vec3 moved = transform->Transform(p);
@@ -77,10 +82,12 @@ void VertexIndexBuilder::ProcessVertices(const void* source, unsigned count, con
 
 void VertexIndexBuilder::ProcessIndices(const void* source, unsigned count, unsigned short baseIndex)
 {
-    if (!_indexBuildOpen) return;
+    if (!_indexBuildOpen)
+        return;
     count = std::min(count, _indicesReserved);
     const auto* from = static_cast<const unsigned short*>(source);
-    for (unsigned i = 0; i < count; ++i) _indexPtr[i] = static_cast<unsigned short>(from[i] + baseIndex);
+    for (unsigned i = 0; i < count; ++i)
+        _indexPtr[i] = static_cast<unsigned short>(from[i] + baseIndex);
     _indexPtr += count;
     _indexPos += count;
     _indicesReserved -= count;
@@ -89,14 +96,16 @@ void VertexIndexBuilder::ProcessIndices(const void* source, unsigned count, unsi
 
 void VertexIndexBuilder::StopBuild()
 {
-    if (_vertexBuildOpen) {
+    if (_vertexBuildOpen)
+    {
         _vertexPtr += size_t(_verticesReserved) * _stride;
         _vertexPos += _verticesReserved;
         _verticesLocked -= _verticesReserved;
         _verticesReserved = 0;
         _vertexBuildOpen = false;
     }
-    if (_indexBuildOpen) {
+    if (_indexBuildOpen)
+    {
         _indexPtr += _indicesReserved;
         _indexPos += _indicesReserved;
         _indicesLocked -= _indicesReserved;

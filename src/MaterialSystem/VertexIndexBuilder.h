@@ -8,7 +8,8 @@ struct Matrix;
 // Writes objects' vertices and indices into the ranges a VertexBuffer has locked into it:
 // StartBuild reserves room for one object, Process* copy into it, StopBuild closes it.
 // Writes never go past the locked range.
-class VertexIndexBuilder {
+class VertexIndexBuilder
+{
 public:
     static constexpr unsigned All = 0xFFFFFFFFu;
 

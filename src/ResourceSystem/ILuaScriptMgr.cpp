@@ -16,10 +16,7 @@ void* ILuaScriptMgr::OnQueryHeader(unsigned long& headerSize, const char*)
     return nullptr;
 }
 
-IResource* ILuaScriptMgr::OnCreateProxyResource(const ResourceInfo&)
-{
-    return INVALID_RES_HANDLE;
-}
+IResource* ILuaScriptMgr::OnCreateProxyResource(const ResourceInfo&) { return INVALID_RES_HANDLE; }
 
 IResource* ILuaScriptMgr::OnCreateResource(const ResourceInfo& info, unsigned long dataSize)
 {
@@ -30,7 +27,8 @@ IResource* ILuaScriptMgr::OnCreateResource(const ResourceInfo& info, unsigned lo
     unsigned long got = ReadNextChunk(0, script.data(), dataSize);
     bool ran = _vm->ExecBuffer(script.data(), got) == 0;
     Table table = _vm->GetGlobalTable(_tableName);
-    if (table.IsValid()) {
+    if (table.IsValid())
+    {
         if (ran)
             OnParseEntryTable(table);
         // A script that failed after assigning the table must not hand it to the next one.

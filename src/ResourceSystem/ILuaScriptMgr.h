@@ -9,7 +9,8 @@ class VirtualMachine;
 
 // Base of managers whose resources are data-language scripts assigning one global table:
 // the script runs in the manager's machine and the table is handed to OnParseEntryTable.
-class ILuaScriptMgr : public IResourceMgr {
+class ILuaScriptMgr : public IResourceMgr
+{
 public:
     explicit ILuaScriptMgr(Name table);
     ~ILuaScriptMgr() override;

@@ -2,7 +2,8 @@
 #include "ResourceSystem/ResourceInfo.h"
 
 // Base of every resource a manager builds: it remembers how it was loaded.
-class IResource {
+class IResource
+{
 public:
     virtual ~IResource() = default;
 

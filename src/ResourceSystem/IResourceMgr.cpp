@@ -52,17 +52,21 @@ bool IResourceMgr::RemoveResource(IResource* resource)
 void IResourceMgr::RemoveAllResources(bool all)
 {
     std::map<std::string, IResource*> builtIns;
-    for (auto& [name, resource] : _resources) {
+    for (auto& [name, resource] : _resources)
+    {
         if (!name.empty() && name[0] == '$')
             builtIns.emplace(name, resource);
         else
             delete resource;
     }
     _resources.clear();
-    if (all) {
+    if (all)
+    {
         for (auto& [name, resource] : builtIns)
             delete resource;
-    } else {
+    }
+    else
+    {
         _resources = std::move(builtIns);
     }
 }

@@ -10,7 +10,8 @@ class ResourceSystem;
 // their lower-case names, and builds them when the resource system hands it a file.
 // The manager deletes the resources still in its map when it is destroyed, and leaves
 // the resource system it is registered with.
-class IResourceMgr {
+class IResourceMgr
+{
 public:
     IResourceMgr() = default;
     IResourceMgr(const IResourceMgr&) = delete;
@@ -57,7 +58,7 @@ private:
     friend class ResourceSystem;
 
     std::map<std::string, IResource*> _resources;
-    std::string _cursor;   // name of the resource the walk stands on
+    std::string _cursor; // name of the resource the walk stands on
     bool _walking = false;
     std::string _root;
     ResourceSystem* _master = nullptr;

@@ -16,7 +16,4 @@ inline std::string ToLowerCase(std::string_view text)
 
 // The key a resource is filed and found under: lower case with normalised separators, so that
 // "A\\b.dds", "a//b.dds" and "a/B.dds" name one resource.
-inline std::string ResourceKey(std::string_view name)
-{
-    return ToLowerCase(NormalizePath(name));
-}
+inline std::string ResourceKey(std::string_view name) { return ToLowerCase(NormalizePath(name)); }

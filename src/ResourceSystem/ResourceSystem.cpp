@@ -42,14 +42,15 @@ bool IsRegularFile(const std::string& path, uintmax_t* size)
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return false;
-    if (size) {
+    if (size)
+    {
         *size = std::filesystem::file_size(path, error);
         if (error)
             return false;
     }
     return true;
 }
-}
+} // namespace
 
 ResourceSystem::ResourceSystem(Dumper* dumper, int options) : _dumper(dumper), _options(options) {}
 
@@ -75,7 +76,8 @@ void ResourceSystem::RegisterResMgr(const char* extension, IResourceMgr* manager
 void ResourceSystem::UnregisterResMgr(IResourceMgr* manager)
 {
     // Every extension of the manager goes, so no entry outlives it.
-    for (auto it = _managers.begin(); it != _managers.end();) {
+    for (auto it = _managers.begin(); it != _managers.end();)
+    {
         if (it->second == manager)
             it = _managers.erase(it);
         else
@@ -94,7 +96,8 @@ void ResourceSystem::RemoveAll()
 
 void ResourceSystem::ClearZ(const char* archive)
 {
-    if (!archive) {
+    if (!archive)
+    {
         _archives.clear();
         return;
     }
@@ -107,15 +110,13 @@ void ResourceSystem::GetFullPath(const char* name, const char* root, std::string
     out += ToLowerCase(name ? name : "");
 }
 
-Dumper& ResourceSystem::Log() const
-{
-    return _dumper ? *_dumper : Dumper::Instance();
-}
+Dumper& ResourceSystem::Log() const { return _dumper ? *_dumper : Dumper::Instance(); }
 
 IResourceMgr* ResourceSystem::FindManager(const char* name, bool fatal) const
 {
     const char* extension = Extension(name);
-    if (!extension) {
+    if (!extension)
+    {
         if (!fatal)
             return nullptr;
         ExecRuntimeAssert("ext", nullptr, SOURCE_PATH, LINE_NO_EXTENSION,
@@ -149,10 +150,13 @@ IResource* ResourceSystem::LoadResource(const char* name, IResourceMgr* manager,
 
     ResourceInfo info;
     info.flags = static_cast<uint32_t>(flags);
-    if (lowerName.size() >= ResourceInfo::NAME_SIZE) {
+    if (lowerName.size() >= ResourceInfo::NAME_SIZE)
+    {
         // The manager would file it under a cut name and never find it again.
         Log().Print(DUMP_WARNING, "Failed to load resource \"%s\" : Name too long\n", name);
-    } else {
+    }
+    else
+    {
         info.location = Locate(order, fullPath, manager->GetRootDir(), lowerName.c_str());
         info.size = static_cast<uint32_t>(_foundSize);
         info.SetName(lowerName.c_str());
@@ -173,7 +177,8 @@ IResource* ResourceSystem::LoadResource(const char* name, IResourceMgr* manager,
     _file = std::move(outerFile);
     _archive = outerArchive;
 
-    if (resource == INVALID_RES_HANDLE) {
+    if (resource == INVALID_RES_HANDLE)
+    {
         resource = manager->OnCreateProxyResource(info);
         if (!resource)
             resource = INVALID_RES_HANDLE;
@@ -187,12 +192,15 @@ IResource* ResourceSystem::LoadResource(const char* name, IResourceMgr* manager,
 int ResourceSystem::Locate(int order, const std::string& fullPath, const char* root, const char* lowerName)
 {
     _foundSize = 0;
-    if (order == 1) {
+    if (order == 1)
+    {
         if (TestFile(fullPath))
             return RES_LOCATION_FILE;
         if (TestArchive(root, lowerName))
             return RES_LOCATION_ARCHIVE;
-    } else {
+    }
+    else
+    {
         if (TestArchive(root, lowerName))
             return RES_LOCATION_ARCHIVE;
         if (TestFile(fullPath))
@@ -263,7 +271,8 @@ IResource* ResourceSystem::BuildFromArchive(IResourceMgr* manager, const Resourc
     std::string member = NormalizePath(info.name);
     while (!member.empty() && member.front() == '/')
         member.erase(0, 1);
-    if (archive && archive->Locate(member, size) && archive->OpenMember()) {
+    if (archive && archive->Locate(member, size) && archive->OpenMember())
+    {
         _archive = archive;
         resource = BuildCurrent(manager, info);
         archive->CloseMember();
@@ -296,7 +305,8 @@ IResource* ResourceSystem::BuildCurrent(IResourceMgr* manager, const ResourceInf
 
 unsigned long ResourceSystem::ReadNextChunk(unsigned long skip, void* buffer, unsigned long size)
 {
-    if (_file) {
+    if (_file)
+    {
         // A skip beyond what fseek takes would turn negative and move backwards.
         if (skip > static_cast<unsigned long>(LONG_MAX))
             return 0;
@@ -306,16 +316,22 @@ unsigned long ResourceSystem::ReadNextChunk(unsigned long skip, void* buffer, un
             return 0;
         return static_cast<unsigned long>(std::fread(buffer, 1, size, _file.get()));
     }
-    if (_archive) {
-        if (skip) {
+    if (_archive)
+    {
+        if (skip)
+        {
             // Members are compressed: skipping means reading.
-            if (buffer && size >= skip) {
+            if (buffer && size >= skip)
+            {
                 if (_archive->Read(buffer, skip) != skip)
                     return 0;
-            } else {
+            }
+            else
+            {
                 // A bounded scratch buffer: the skip may come from a corrupt header.
                 std::vector<unsigned char> scratch(std::min(skip, SKIP_CHUNK));
-                for (unsigned long left = skip; left > 0;) {
+                for (unsigned long left = skip; left > 0;)
+                {
                     unsigned long part = std::min(left, SKIP_CHUNK);
                     if (_archive->Read(scratch.data(), part) != part)
                         return 0;

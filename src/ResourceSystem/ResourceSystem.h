@@ -14,7 +14,8 @@ class ZipArchive;
 // file under the manager's root or as a member of the ".apk" archive that is its root,
 // and drives the manager through header, create, init and proxy to build it.
 // The system does not own its managers: whoever registers a manager destroys it.
-class ResourceSystem {
+class ResourceSystem
+{
 public:
     ResourceSystem(Dumper* dumper, int options);
     ResourceSystem(const ResourceSystem&) = delete;
@@ -49,11 +50,13 @@ public:
     static void GetFullPath(const char* name, const char* root, std::string& out);
 
 private:
-    struct PrecacheEntry {
+    struct PrecacheEntry
+    {
         ResourceInfo info;
-        std::string name;   // as the caller wrote it
+        std::string name; // as the caller wrote it
     };
-    struct FileCloser {
+    struct FileCloser
+    {
         void operator()(FILE* file) const { std::fclose(file); }
     };
 
@@ -67,14 +70,14 @@ private:
     IResource* BuildCurrent(IResourceMgr* manager, const ResourceInfo& info);
     Dumper& Log() const;
 
-    std::unique_ptr<FILE, FileCloser> _file;   // plain file being read, none between loads
-    ZipArchive* _archive = nullptr;            // archive whose current member is being read
+    std::unique_ptr<FILE, FileCloser> _file; // plain file being read, none between loads
+    ZipArchive* _archive = nullptr;          // archive whose current member is being read
     Dumper* _dumper;
     int _options;
     std::map<std::string, IResourceMgr*> _managers;
-    std::map<std::string, std::unique_ptr<ZipArchive>> _archives;   // null: failed to open
+    std::map<std::string, std::unique_ptr<ZipArchive>> _archives; // null: failed to open
     std::vector<PrecacheEntry> _precache;
     unsigned long _precacheLargest = 0;
     unsigned long _precacheTotal = 0;
-    unsigned long _foundSize = 0;   // size found by the last location test
+    unsigned long _foundSize = 0; // size found by the last location test
 };

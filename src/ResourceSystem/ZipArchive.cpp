@@ -7,7 +7,7 @@
 namespace {
 // minizip 1.1: 2 selects case-insensitive name comparison.
 constexpr int CASE_INSENSITIVE = 2;
-}
+} // namespace
 
 std::unique_ptr<ZipArchive> ZipArchive::Open(const std::string& path)
 {
@@ -51,7 +51,8 @@ unsigned long ZipArchive::Read(void* buffer, unsigned long size)
         return 0;
     unsigned long total = 0;
     auto* out = static_cast<unsigned char*>(buffer);
-    while (total < size) {
+    while (total < size)
+    {
         unsigned long chunk = size - total;
         if (chunk > INT_MAX)
             chunk = INT_MAX;
@@ -65,7 +66,8 @@ unsigned long ZipArchive::Read(void* buffer, unsigned long size)
 
 void ZipArchive::CloseMember()
 {
-    if (_memberOpen) {
+    if (_memberOpen)
+    {
         unzCloseCurrentFile(static_cast<unzFile>(_handle));
         _memberOpen = false;
     }

@@ -5,7 +5,8 @@
 
 // One open ".apk" zip archive and the member currently being read from it.
 // The only place that talks to minizip.
-class ZipArchive {
+class ZipArchive
+{
 public:
     // Null when the archive does not open.
     static std::unique_ptr<ZipArchive> Open(const std::string& path);

@@ -17,24 +17,28 @@
 
 namespace {
 
-struct Vertex {
+struct Vertex
+{
     float x, y, z;
     uint32_t color;
 };
 
 // Records the walk as it reaches it, and what the buffer before it looked like then.
-class WatchedResource : public IDeviceResource {
+class WatchedResource : public IDeviceResource
+{
 public:
     explicit WatchedResource(VertexBuffer* watched = nullptr) : _watched(watched) {}
     void OnDeviceReset(gfx::Device*) override
     {
         events.push_back("reset");
-        if (_watched) bufferAtReset = _watched->GetVBHandle();
+        if (_watched)
+            bufferAtReset = _watched->GetVBHandle();
     }
     void OnDeviceRestore(gfx::Device*) override
     {
         events.push_back("restore");
-        if (_watched) bufferAtRestore = _watched->GetVBHandle();
+        if (_watched)
+            bufferAtRestore = _watched->GetVBHandle();
     }
     unsigned GetWastedMemory() override { return 0; }
 
@@ -58,7 +62,8 @@ void Draw(MaterialSystem& system, gfx::Program* program, VertexBuffer& buffer, c
     builder.StartBuild(count, count, base);
     builder.ProcessVertices(vertices.data(), count, nullptr);
     std::vector<unsigned short> indices(count);
-    for (unsigned i = 0; i < count; ++i) indices[i] = static_cast<unsigned short>(i);
+    for (unsigned i = 0; i < count; ++i)
+        indices[i] = static_cast<unsigned short>(i);
     builder.ProcessIndices(indices.data(), count, base);
     builder.StopBuild();
     buffer.UnlockVertices(builder);
@@ -92,7 +97,8 @@ std::vector<uint8_t> ReadFile(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-const std::vector<Vertex> kTopLeftRed = {{-1, 1, 0.5f, 0xFFFF0000}, {0, 1, 0.5f, 0xFFFF0000}, {-1, 0, 0.5f, 0xFFFF0000}};
+const std::vector<Vertex> kTopLeftRed = {
+    {-1, 1, 0.5f, 0xFFFF0000}, {0, 1, 0.5f, 0xFFFF0000}, {-1, 0, 0.5f, 0xFFFF0000}};
 
 } // namespace
 
@@ -117,8 +123,12 @@ TEST_F(RenderTest, DrawsScreenshotsAndSurvivesAModeChange)
     Draw(*_system, ColorProgram(), staticBuffer, kTopLeftRed);
     // Lower right: a near green triangle, then a far blue one over it that the depth test hides.
     Draw(*_system, ColorProgram(), dynamicBuffer,
-         {{1, -1, 0.2f, 0xFF00FF00}, {0, -1, 0.2f, 0xFF00FF00}, {1, 0, 0.2f, 0xFF00FF00},
-          {1, -1, 0.7f, 0xFF0000FF}, {0, -1, 0.7f, 0xFF0000FF}, {1, 0, 0.7f, 0xFF0000FF}});
+         {{1, -1, 0.2f, 0xFF00FF00},
+          {0, -1, 0.2f, 0xFF00FF00},
+          {1, 0, 0.2f, 0xFF00FF00},
+          {1, -1, 0.7f, 0xFF0000FF},
+          {0, -1, 0.7f, 0xFF0000FF},
+          {1, 0, 0.7f, 0xFF0000FF}});
     auto pixels = BackBufferPixels(*_system);
     EXPECT_EQ(Rgb(pixels, 320, 3, 3), 0xFF0000u);
     EXPECT_EQ(Rgb(pixels, 320, 316, 236), 0x00FF00u);
@@ -131,8 +141,10 @@ TEST_F(RenderTest, DrawsScreenshotsAndSurvivesAModeChange)
     EXPECT_FALSE(std::filesystem::exists("screenshots/screen0001.bmp"));
     const auto bmp = ReadFile("screenshots/screen0000.bmp");
     ASSERT_EQ(bmp.size(), 54u + 320 * 240 * 3);
-    for (unsigned y : {3u, 120u, 236u}) {
-        for (unsigned x : {3u, 160u, 316u}) {
+    for (unsigned y : {3u, 120u, 236u})
+    {
+        for (unsigned x : {3u, 160u, 316u})
+        {
             const size_t at = 54 + size_t(239 - y) * 320 * 3 + x * 3; // rows stored bottom-up
             const uint32_t stored = bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16;
             EXPECT_EQ(stored, Rgb(pixels, 320, x, y)) << x << "," << y;
@@ -178,8 +190,10 @@ TEST_F(RenderTest, LostDeviceSkipsFramesUntilRestored)
     EXPECT_EQ(watcher.events, std::vector<std::string>{"reset"});
 
     faults.cooperativeLevels = {gfx::CooperativeLevel::Lost, gfx::CooperativeLevel::Lost};
-    for (int frame = 0; frame < 3; ++frame) {
-        for (int i = 0; i < 300; ++i) {
+    for (int frame = 0; frame < 3; ++frame)
+    {
+        for (int i = 0; i < 300; ++i)
+        {
             _system->RenderQuad(nullptr, Vec2(0, 0), Vec2(40, 40), 0.0f, Color(1.0f, 0.0f, 0.0f, 1.0f), 0);
         }
         // Lost, lost, then not reset: the restart restores (without a second release).
@@ -223,11 +237,19 @@ TEST_F(RenderTest, EveryFrameStartsFromTheDefaultStates)
     // Top left: a near triangle, then a far one over it that wins without depth writes, then
     // a half-transparent one that replaces it without blending.
     Draw(*_system, ColorProgram(), buffer,
-         {{-1, 1, 0.2f, 0xFF00FF00}, {0, 1, 0.2f, 0xFF00FF00}, {-1, 0, 0.2f, 0xFF00FF00},
-          {-1, 1, 0.7f, 0xFF0000FF}, {0, 1, 0.7f, 0xFF0000FF}, {-1, 0, 0.7f, 0xFF0000FF},
-          {-1, 1, 0.7f, 0x80FF0000}, {0, 1, 0.7f, 0x80FF0000}, {-1, 0, 0.7f, 0x80FF0000},
+         {{-1, 1, 0.2f, 0xFF00FF00},
+          {0, 1, 0.2f, 0xFF00FF00},
+          {-1, 0, 0.2f, 0xFF00FF00},
+          {-1, 1, 0.7f, 0xFF0000FF},
+          {0, 1, 0.7f, 0xFF0000FF},
+          {-1, 0, 0.7f, 0xFF0000FF},
+          {-1, 1, 0.7f, 0x80FF0000},
+          {0, 1, 0.7f, 0x80FF0000},
+          {-1, 0, 0.7f, 0x80FF0000},
           // Bottom right, counter-clockwise on screen: culled.
-          {1, -1, 0.5f, 0xFFFFFFFF}, {1, 0, 0.5f, 0xFFFFFFFF}, {0, -1, 0.5f, 0xFFFFFFFF}});
+          {1, -1, 0.5f, 0xFFFFFFFF},
+          {1, 0, 0.5f, 0xFFFFFFFF},
+          {0, -1, 0.5f, 0xFFFFFFFF}});
     const auto pixels = BackBufferPixels(*_system);
     EXPECT_EQ(Rgb(pixels, 320, 3, 3), 0xFF0000u);
     EXPECT_EQ(Rgb(pixels, 320, 316, 236), 0u);

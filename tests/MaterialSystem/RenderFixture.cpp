@@ -2,7 +2,8 @@
 
 namespace {
 
-class CaptureClient : public IDumperClient {
+class CaptureClient : public IDumperClient
+{
 public:
     void OnPrint(eDumpEvent, const char* text) override { LogLines().push_back(text); }
     void OnDump(eDumpEvent, const void*, unsigned) override {}
@@ -31,8 +32,10 @@ std::vector<std::string>& LogLines()
 
 bool LogHas(const std::string& text)
 {
-    for (const std::string& line : LogLines()) {
-        if (line.find(text) != std::string::npos) return true;
+    for (const std::string& line : LogLines())
+    {
+        if (line.find(text) != std::string::npos)
+            return true;
     }
     return false;
 }
@@ -46,7 +49,8 @@ void RenderTest::SetUp()
     style.hidden = true;
     std::string error;
     _window = Window::Create("render test", 320, 240, style, &error);
-    if (!_window) GTEST_SKIP() << "no display: " << error;
+    if (!_window)
+        GTEST_SKIP() << "no display: " << error;
     _config = std::make_unique<ConfigSystem>(&Dumper::Instance(), nullptr);
     _video = std::make_unique<VideoSettings>(_config.get());
     _video->ScrWidth = 320;
@@ -72,7 +76,8 @@ void RenderTest::Init()
 
 gfx::Program* RenderTest::ColorProgram()
 {
-    if (!_program) {
+    if (!_program)
+    {
         std::string log;
         _program = gfx::Program::Create(*_system->GetDevice(), kVertexShader, kFragmentShader, &log);
         EXPECT_TRUE(_program) << log;

@@ -19,7 +19,8 @@ bool LogHas(const std::string& text);
 
 // A hidden window, the video settings at 320x240 and a material system on them. The device
 // is created by InitSystem in each test, after it has set the faults it wants.
-class RenderTest : public ::testing::Test {
+class RenderTest : public ::testing::Test
+{
 protected:
     void SetUp() override;
     void TearDown() override;

@@ -8,7 +8,8 @@
 
 namespace {
 
-struct Vertex {
+struct Vertex
+{
     float x, y, z;
     uint32_t color;
 };
@@ -66,10 +67,12 @@ TEST_F(RenderTest, ModifyMovesTheCursorOnlyPastItsEnd)
     VertexIndexBuilder builder;
     ASSERT_TRUE(buffer.LockVertices(40, builder));
     buffer.UnlockVertices(builder);
-    struct Case {
+    struct Case
+    {
         unsigned start, count, cursorAfter;
     };
-    for (const Case& c : {Case{10, 5, 40}, Case{38, 5, 43}}) {
+    for (const Case& c : {Case{10, 5, 40}, Case{38, 5, 43}})
+    {
         ASSERT_TRUE(buffer.ModifyVertices(c.start, c.count, builder));
         EXPECT_EQ(builder.GetVertexPos(), c.start);
         buffer.UnlockVertices(builder);

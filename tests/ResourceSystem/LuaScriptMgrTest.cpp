@@ -6,7 +6,8 @@
 
 namespace {
 
-struct ScriptResource : IResource {
+struct ScriptResource : IResource
+{
     explicit ScriptResource(const ResourceInfo& info) : IResource(info) {}
     bool parsed = false;
     std::string title;
@@ -14,7 +15,8 @@ struct ScriptResource : IResource {
 };
 
 // Scripts assign the global table "Material".
-class ScriptMgr : public ILuaScriptMgr {
+class ScriptMgr : public ILuaScriptMgr
+{
 public:
     using ILuaScriptMgr::OnCreateResource;
 
@@ -67,7 +69,8 @@ TEST(LuaScriptMgr, RunsScriptsFromFoldersAndArchives)
 
     // A broken script or one without the table still gives the (empty) resource; a script that
     // fails after assigning the table leaves nothing for the next one.
-    for (const char* name : {"broken.mat", "stale.mat", "other.mat"}) {
+    for (const char* name : {"broken.mat", "stale.mat", "other.mat"})
+    {
         auto* resource = static_cast<ScriptResource*>(system.LoadResource(name, 0, 0));
         ASSERT_NE(resource, INVALID_RES_HANDLE) << name;
         EXPECT_FALSE(resource->parsed) << name;
@@ -89,4 +92,4 @@ TEST(LuaScriptMgr, BorrowedMachineOutlivesTheManager)
     EXPECT_EQ(shared.ExecString("x = 1"), 0);
 }
 
-}
+} // namespace

@@ -15,7 +15,8 @@
 #include "foundation/base/Dumper.h"
 
 // Collects the lines of a Dumper of the test's own.
-class LogCapture : public IDumperClient {
+class LogCapture : public IDumperClient
+{
 public:
     explicit LogCapture(std::vector<std::string>& lines) : _lines(lines) {}
     void OnPrint(eDumpEvent kind, const char* text) override { _lines.push_back(Prefix(kind) + text); }
@@ -35,9 +36,11 @@ inline bool HasLine(const std::vector<std::string>& lines, eDumpEvent kind, cons
     return false;
 }
 
-struct FakeResource : IResource {
+struct FakeResource : IResource
+{
     FakeResource(const ResourceInfo& info, std::string header, std::string data, int* destroyed)
-        : IResource(info), header(std::move(header)), data(std::move(data)), destroyed(destroyed) {}
+        : IResource(info), header(std::move(header)), data(std::move(data)), destroyed(destroyed)
+    {}
     ~FakeResource() override
     {
         if (destroyed)
@@ -50,7 +53,8 @@ struct FakeResource : IResource {
 
 // A manager of plain byte files: an optional header, then data read after `skip` bytes.
 // Data that begins with "BAD" is refused.
-class FakeMgr : public IResourceMgr {
+class FakeMgr : public IResourceMgr
+{
 public:
     explicit FakeMgr(size_t headerSize = 0, bool withProxy = true) : _headerSize(headerSize), _withProxy(withProxy) {}
 
@@ -84,7 +88,8 @@ public:
     void InitDefaultResources() override
     {
         ++defaultsMade;
-        if (_withProxy && GetResource("$proxy") == INVALID_RES_HANDLE) {
+        if (_withProxy && GetResource("$proxy") == INVALID_RES_HANDLE)
+        {
             ResourceInfo info;
             info.SetName("$proxy");
             AddResource(new FakeResource(info, "", "proxy", &destroyed));
@@ -107,7 +112,8 @@ private:
 };
 
 // A fresh folder under the system's temporary folder, removed afterwards.
-class TempDir {
+class TempDir
+{
 public:
     TempDir()
     {
@@ -136,7 +142,8 @@ inline void WriteZip(const std::string& path, const std::vector<std::pair<std::s
 {
     zipFile zip = zipOpen(path.c_str(), APPEND_STATUS_CREATE);
     ASSERT_NE(zip, nullptr);
-    for (const auto& [name, bytes] : members) {
+    for (const auto& [name, bytes] : members)
+    {
         zip_fileinfo info = {};
         ASSERT_EQ(zipOpenNewFileInZip(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
                                       Z_DEFAULT_COMPRESSION),

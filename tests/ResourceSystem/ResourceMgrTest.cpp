@@ -35,9 +35,11 @@ TEST(ResourceMgr, AddGetWalkAndRemove)
 
     // Removing during a walk does not lose the walk's place.
     std::vector<std::string> seen;
-    for (IResource* r = mgr.BeginResource(); r != INVALID_RES_HANDLE; r = mgr.NextResource()) {
+    for (IResource* r = mgr.BeginResource(); r != INVALID_RES_HANDLE; r = mgr.NextResource())
+    {
         seen.push_back(r->GetInfo().name);
-        if (seen.size() == 2) {
+        if (seen.size() == 2)
+        {
             EXPECT_TRUE(mgr.RemoveResource(r));
         }
     }
@@ -78,4 +80,4 @@ TEST(ResourceMgr, DestructorDeletesWhatIsLeft)
     EXPECT_EQ(destroyed, 2);
 }
 
-}
+} // namespace

@@ -6,7 +6,8 @@
 namespace {
 
 // A resource system with its own log, and one fake manager registered for "dds".
-class ResourceSystemTest : public ::testing::Test {
+class ResourceSystemTest : public ::testing::Test
+{
 protected:
     ResourceSystemTest()
     {
@@ -42,7 +43,8 @@ protected:
 
 TEST(ResourceRoots, FolderAndArchiveRoots)
 {
-    struct Case {
+    struct Case
+    {
         const char* root;
         const char* stored;
     } cases[] = {
@@ -52,7 +54,8 @@ TEST(ResourceRoots, FolderAndArchiveRoots)
         {"data/Meshes/", "data/meshes/"},
         {"Data\\Textures.APK", "data\\textures.apk"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         FakeMgr manager;
         manager.SetRootDir(c.root);
         EXPECT_STREQ(manager.GetRootDir(), c.stored) << c.root;
@@ -127,7 +130,8 @@ TEST_F(ResourceSystemTest, SkipPastTheEndReadsNothing)
     // A skip taken from a corrupt header must neither allocate it nor move backwards.
     WriteFile(dir / "t/a.dds", "0123456789");
     WriteZip(dir / "pack.apk", {{"a.dds", "0123456789"}});
-    for (const std::string& root : {dir / "t", dir / "pack.apk"}) {
+    for (const std::string& root : {dir / "t", dir / "pack.apk"})
+    {
         FakeMgr mgr;
         mgr.SetRootDir(root.c_str());
         system->RegisterResMgr("dds", &mgr);
@@ -162,8 +166,8 @@ TEST_F(ResourceSystemTest, FailuresGiveTheProxyWithALoggedLine)
     EXPECT_TRUE(HasLine(log, DUMP_WARNING, "Failed to load resource \"Missing.dds\" : File not found\n"));
 
     EXPECT_EQ(system->LoadResource("bad.dds", 0, 0), proxy);
-    EXPECT_TRUE(HasLine(log, DUMP_WARNING,
-                        "Failed to load resource \"" + dir / "t/bad.dds" + "\" : Incorrect file format\n"));
+    EXPECT_TRUE(
+        HasLine(log, DUMP_WARNING, "Failed to load resource \"" + dir / "t/bad.dds" + "\" : Incorrect file format\n"));
 
     // Shorter than its header: refused before the manager sees it.
     int before = mgr.created;
@@ -183,7 +187,8 @@ TEST_F(ResourceSystemTest, BrokenArchivesGiveTheProxy)
     }
     WriteFile(dir / "cut.apk", bytes.substr(0, bytes.size() / 2));
 
-    for (const char* archive : {"junk.apk", "cut.apk"}) {
+    for (const char* archive : {"junk.apk", "cut.apk"})
+    {
         FakeMgr mgr;
         mgr.SetRootDir((dir / archive).c_str());
         system->RegisterResMgr("dds", &mgr);
@@ -252,4 +257,4 @@ TEST(ResourceSystemFatal, ProgrammingErrorsEndTheProcess)
     EXPECT_EXIT(system.ReadNextChunk(0, nullptr, 0), ::testing::ExitedWithCode(1), "Incorrect loading");
 }
 
-}
+} // namespace

@@ -6,7 +6,8 @@
 #include <vector>
 
 // The demo meshes of the game data, each with the file name it is written under in meshes/.
-struct DemoMesh {
+struct DemoMesh
+{
     std::string file;
     SmsMesh mesh;
 };

@@ -21,7 +21,8 @@ void FinishSmsMesh(SmsMesh& mesh)
     MeshDesc& desc = mesh.desc;
     desc.lodCount = static_cast<uint32_t>(mesh.lods.size());
     desc.totalVertices = desc.totalIndices = 0;
-    for (size_t l = 0; l < mesh.lods.size() && l < MeshDesc::MaxLods; ++l) {
+    for (size_t l = 0; l < mesh.lods.size() && l < MeshDesc::MaxLods; ++l)
+    {
         desc.lods[l].vertexCount = static_cast<uint32_t>(mesh.lods[l].vertices.size());
         desc.totalVertices += desc.lods[l].vertexCount;
         desc.totalIndices += static_cast<uint32_t>(mesh.lods[l].indices.size());
@@ -43,21 +44,30 @@ std::vector<uint8_t> WriteSms(const SmsMesh& mesh)
     out.Write(desc.materialCount);
     out.Write(desc.lodCount);
     out.Write(desc.strip);
-    for (const auto& name : desc.materials) out.WriteBytes(name, MeshDesc::NameSize);
-    for (const MeshLodDesc& lod : desc.lods) {
+    for (const auto& name : desc.materials)
+        out.WriteBytes(name, MeshDesc::NameSize);
+    for (const MeshLodDesc& lod : desc.lods)
+    {
         out.Write(lod.vertexCount);
         out.Write(lod.subMeshCount);
-        for (uint32_t count : lod.primCounts) out.Write(count);
+        for (uint32_t count : lod.primCounts)
+            out.Write(count);
     }
-    for (const SmsLod& lod : mesh.lods) {
-        for (const MeshVertex& v : lod.vertices) {
-            for (float f : v.position) out.Write(f);
-            for (float f : v.normal) out.Write(f);
-            for (float f : v.uv) out.Write(f);
+    for (const SmsLod& lod : mesh.lods)
+    {
+        for (const MeshVertex& v : lod.vertices)
+        {
+            for (float f : v.position)
+                out.Write(f);
+            for (float f : v.normal)
+                out.Write(f);
+            for (float f : v.uv)
+                out.Write(f);
         }
     }
     for (const SmsLod& lod : mesh.lods)
-        for (uint16_t index : lod.indices) out.Write(index);
+        for (uint16_t index : lod.indices)
+            out.Write(index);
     return out.Data();
 }
 
@@ -65,6 +75,7 @@ bool SaveSms(const std::string& path, const SmsMesh& mesh)
 {
     const std::vector<uint8_t> bytes = WriteSms(mesh);
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
-    if (!file) return false;
+    if (!file)
+        return false;
     return std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
 }

@@ -9,13 +9,15 @@
 
 // The geometry of one LOD as a ".sms" file stores it: the LOD's vertices, then the indices
 // of its sub-meshes in order.
-struct SmsLod {
+struct SmsLod
+{
     std::vector<MeshVertex> vertices;
     std::vector<uint16_t> indices;
 };
 
 // A mesh ready to be written: its description and the data of each of its LODs.
-struct SmsMesh {
+struct SmsMesh
+{
     MeshDesc desc;
     std::vector<SmsLod> lods;
 };

@@ -6,20 +6,24 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
+    if (argc != 2)
+    {
         std::fprintf(stderr, "usage: %s <data folder>\n", argv[0]);
         return 2;
     }
     const std::filesystem::path folder = std::filesystem::path(argv[1]) / "meshes";
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    if (error) {
+    if (error)
+    {
         std::fprintf(stderr, "cannot create %s: %s\n", folder.c_str(), error.message().c_str());
         return 1;
     }
-    for (const DemoMesh& demo : DemoMeshes::All()) {
+    for (const DemoMesh& demo : DemoMeshes::All())
+    {
         const std::string path = (folder / demo.file).string();
-        if (!SaveSms(path, demo.mesh)) {
+        if (!SaveSms(path, demo.mesh))
+        {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
         }

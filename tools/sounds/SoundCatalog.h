@@ -6,7 +6,8 @@
 
 // The demo data's sounds: each file's path below the data folder (lower case) and how
 // to make its samples (mono, 44100 Hz).
-struct CatalogEntry {
+struct CatalogEntry
+{
     std::string path;
     std::function<std::vector<int16_t>()> make;
 };

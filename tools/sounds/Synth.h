@@ -18,4 +18,4 @@ std::vector<int16_t> Voice(float pitch, float seconds, uint32_t seed);
 // A few bars of chords and bass that loop seamlessly.
 std::vector<int16_t> MusicLoop(float rootFrequency, int bars, float beatsPerMinute, uint32_t seed);
 
-}  // namespace synth
+} // namespace synth

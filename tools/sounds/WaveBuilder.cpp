@@ -2,7 +2,8 @@
 
 #include "foundation/base/BinaryWriter.h"
 
-std::vector<uint8_t> BuildWave(const std::vector<int16_t>& samples, int channels, int sampleRate) {
+std::vector<uint8_t> BuildWave(const std::vector<int16_t>& samples, int channels, int sampleRate)
+{
     const uint32_t dataSize = static_cast<uint32_t>(samples.size() * 2);
     BinaryWriter w;
     w.WriteBytes("RIFF", 4);
@@ -18,6 +19,7 @@ std::vector<uint8_t> BuildWave(const std::vector<int16_t>& samples, int channels
     w.Write(uint16_t(16));
     w.WriteBytes("data", 4);
     w.Write(dataSize);
-    for (int16_t s : samples) w.Write(uint16_t(s));
+    for (int16_t s : samples)
+        w.Write(uint16_t(s));
     return w.Data();
 }

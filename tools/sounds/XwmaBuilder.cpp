@@ -2,7 +2,8 @@
 
 #include "foundation/base/BinaryWriter.h"
 
-std::vector<uint8_t> BuildXwma(const audio::EncodedWma& wma) {
+std::vector<uint8_t> BuildXwma(const audio::EncodedWma& wma)
+{
     const uint32_t fmtSize = static_cast<uint32_t>(18 + wma.setup.size());
     const uint32_t dpdsSize = static_cast<uint32_t>(wma.packets.size() * 4);
     const uint32_t dataSize = static_cast<uint32_t>(wma.packets.size() * wma.blockAlign);
@@ -23,9 +24,11 @@ std::vector<uint8_t> BuildXwma(const audio::EncodedWma& wma) {
     w.WriteBytes("dpds", 4);
     w.Write(dpdsSize);
     const uint32_t perPacket = static_cast<uint32_t>(wma.samplesPerPacket * wma.channels * 2);
-    for (size_t i = 0; i < wma.packets.size(); ++i) w.Write(uint32_t((i + 1) * perPacket));
+    for (size_t i = 0; i < wma.packets.size(); ++i)
+        w.Write(uint32_t((i + 1) * perPacket));
     w.WriteBytes("data", 4);
     w.Write(dataSize);
-    for (const std::vector<uint8_t>& packet : wma.packets) w.WriteBytes(packet.data(), packet.size());
+    for (const std::vector<uint8_t>& packet : wma.packets)
+        w.WriteBytes(packet.data(), packet.size());
     return w.Data();
 }

@@ -11,22 +11,26 @@
 
 namespace {
 
-bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
+{
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
+    if (!file)
+    {
         std::fprintf(stderr, "make_sounds: cannot write %s\n", path.c_str());
         return false;
     }
     return true;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
-    if (argc != 2) {
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+    {
         std::fprintf(stderr, "usage: make_sounds <data folder>\n");
         return 1;
     }
@@ -35,11 +39,13 @@ int main(int argc, char** argv) {
     for (const CatalogEntry& entry : SoundEffectCatalog())
         ok &= WriteFile(root / entry.path, BuildWave(entry.make(), 1, synth::kRate));
 
-    for (const CatalogEntry& entry : MusicCatalog()) {
+    for (const CatalogEntry& entry : MusicCatalog())
+    {
         const std::vector<int16_t> samples = entry.make();
         audio::EncodedWma wma;
         std::string error;
-        if (!audio::EncodeWma2(samples.data(), samples.size(), 1, synth::kRate, 64000, wma, error)) {
+        if (!audio::EncodeWma2(samples.data(), samples.size(), 1, synth::kRate, 64000, wma, error))
+        {
             std::fprintf(stderr, "make_sounds: %s: %s\n", entry.path.c_str(), error.c_str());
             ok = false;
             continue;

@@ -9,7 +9,8 @@ uint32_t Channel(uint32_t argb, int shift) { return (argb >> shift) & 0xFF; }
 uint32_t Lerp(uint32_t a, uint32_t b, float t)
 {
     uint32_t out = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
+    for (int shift = 0; shift < 32; shift += 8)
+    {
         const float value = Channel(a, shift) + (float(Channel(b, shift)) - float(Channel(a, shift))) * t;
         out |= uint32_t(std::clamp(value + 0.5f, 0.0f, 255.0f)) << shift;
     }
@@ -42,8 +43,10 @@ Image MakeChecker(unsigned width, unsigned height, unsigned tile, uint32_t a, ui
 {
     Image image(width, height);
     tile = std::max(tile, 1u);
-    for (unsigned y = 0; y < height; ++y) {
-        for (unsigned x = 0; x < width; ++x) image.At(x, y) = ((x / tile + y / tile) % 2 == 0) ? a : b;
+    for (unsigned y = 0; y < height; ++y)
+    {
+        for (unsigned x = 0; x < width; ++x)
+            image.At(x, y) = ((x / tile + y / tile) % 2 == 0) ? a : b;
     }
     return image;
 }
@@ -51,9 +54,11 @@ Image MakeChecker(unsigned width, unsigned height, unsigned tile, uint32_t a, ui
 Image MakeGradient(unsigned width, unsigned height, uint32_t left, uint32_t right)
 {
     Image image(width, height);
-    for (unsigned x = 0; x < width; ++x) {
+    for (unsigned x = 0; x < width; ++x)
+    {
         const uint32_t color = Lerp(left, right, width > 1 ? float(x) / float(width - 1) : 0.0f);
-        for (unsigned y = 0; y < height; ++y) image.At(x, y) = color;
+        for (unsigned y = 0; y < height; ++y)
+            image.At(x, y) = color;
     }
     return image;
 }
@@ -61,11 +66,14 @@ Image MakeGradient(unsigned width, unsigned height, uint32_t left, uint32_t righ
 Image MakeNoise(unsigned width, unsigned height, unsigned seed, uint32_t dark, uint32_t light)
 {
     Image image(width, height);
-    for (unsigned y = 0; y < height; ++y) {
-        for (unsigned x = 0; x < width; ++x) {
+    for (unsigned y = 0; y < height; ++y)
+    {
+        for (unsigned x = 0; x < width; ++x)
+        {
             // Three octaves, the coarsest 8 pixels a cell.
             float value = 0.0f, weight = 0.5f, scale = 1.0f / 8.0f;
-            for (int octave = 0; octave < 3; ++octave) {
+            for (int octave = 0; octave < 3; ++octave)
+            {
                 value += weight * ValueNoise(seed + octave, float(x) * scale, float(y) * scale);
                 weight *= 0.5f;
                 scale *= 2.0f;
@@ -80,13 +88,18 @@ Image Downsample(const Image& image)
 {
     Image half(std::max(image.width / 2, 1u), std::max(image.height / 2, 1u));
     const unsigned sx = image.width / half.width, sy = image.height / half.height;
-    for (unsigned y = 0; y < half.height; ++y) {
-        for (unsigned x = 0; x < half.width; ++x) {
+    for (unsigned y = 0; y < half.height; ++y)
+    {
+        for (unsigned x = 0; x < half.width; ++x)
+        {
             uint32_t out = 0;
-            for (int shift = 0; shift < 32; shift += 8) {
+            for (int shift = 0; shift < 32; shift += 8)
+            {
                 unsigned sum = 0;
-                for (unsigned j = 0; j < sy; ++j) {
-                    for (unsigned i = 0; i < sx; ++i) sum += Channel(image.At(x * sx + i, y * sy + j), shift);
+                for (unsigned j = 0; j < sy; ++j)
+                {
+                    for (unsigned i = 0; i < sx; ++i)
+                        sum += Channel(image.At(x * sx + i, y * sy + j), shift);
                 }
                 out |= ((sum + sx * sy / 2) / (sx * sy)) << shift;
             }
@@ -99,6 +112,7 @@ Image Downsample(const Image& image)
 std::vector<Image> MipChain(const Image& image)
 {
     std::vector<Image> chain{image};
-    while (chain.back().width > 1 || chain.back().height > 1) chain.push_back(Downsample(chain.back()));
+    while (chain.back().width > 1 || chain.back().height > 1)
+        chain.push_back(Downsample(chain.back()));
     return chain;
 }

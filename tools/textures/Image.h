@@ -4,7 +4,8 @@
 #include <vector>
 
 // A picture of ARGB words, top row first, and the procedural patterns of the demo textures.
-struct Image {
+struct Image
+{
     unsigned width = 0;
     unsigned height = 0;
     std::vector<uint32_t> pixels;

@@ -10,7 +10,8 @@
 
 namespace {
 
-struct Entry {
+struct Entry
+{
     const char* path;
     std::function<Image()> make;
     DdsWriteOptions options;
@@ -30,7 +31,8 @@ bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
     std::filesystem::create_directories(path.parent_path(), ec);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
+    if (!file)
+    {
         std::fprintf(stderr, "make_textures: cannot write %s\n", path.c_str());
         return false;
     }
@@ -41,7 +43,8 @@ bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
+    if (argc != 2)
+    {
         std::fprintf(stderr, "usage: make_textures <data folder>\n");
         return 1;
     }
@@ -55,6 +58,7 @@ int main(int argc, char** argv)
         {"white.dds", [] { return Image(4, 4, 0xFFFFFFFF); }, Options(DdsPixels::Argb32, false)},
     };
     bool ok = true;
-    for (const Entry& entry : entries) ok &= WriteFile(root / entry.path, WriteDds(entry.make(), entry.options));
+    for (const Entry& entry : entries)
+        ok &= WriteFile(root / entry.path, WriteDds(entry.make(), entry.options));
     return ok ? 0 : 1;
 }

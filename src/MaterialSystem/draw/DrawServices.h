@@ -11,7 +11,8 @@
 #include <memory>
 
 // The immediate drawing services of the material system, made with its device.
-struct DrawServices {
+struct DrawServices
+{
     std::unique_ptr<FixedPrograms> programs;
     std::unique_ptr<FontCache> fonts;
     std::unique_ptr<HelperGeometry> helpers; // only with UseHelpers

@@ -6,23 +6,27 @@
 #include <cstdint>
 
 // World-space debug geometry, one 32-bit ARGB colour each.
-struct HelperTriangle {
+struct HelperTriangle
+{
     Vec3 v[3];
     uint32_t color;
 };
-struct HelperLine {
+struct HelperLine
+{
     Vec3 v[2];
     uint32_t color;
 };
-struct HelperPoint {
+struct HelperPoint
+{
     Vec3 v;
     uint32_t color;
 };
 
 // Where text sits in its rectangle.
-enum TextAlign : int {
+enum TextAlign : int
+{
     TA_TOP_LEFT = 0,
-    TA_CENTER = 1,        // both ways
+    TA_CENTER = 1, // both ways
     TA_RIGHT = 2,
     TA_HCENTER = 3,
     TA_HCENTER_BOTTOM = 4,
@@ -30,7 +34,8 @@ enum TextAlign : int {
 
 // Stencil test: function, depth-fail, fail and pass operations (the device's enumerations),
 // reference, mask and write mask.
-struct StencilTestDesc {
+struct StencilTestDesc
+{
     uint32_t func;
     uint32_t depthFailOp;
     uint32_t failOp;
@@ -44,7 +49,8 @@ struct StencilTestDesc {
 // pixels, or percent of the target where the caller says so.
 
 // Device comparison functions as the engine's states name them.
-enum eCmpFunc : uint32_t {
+enum eCmpFunc : uint32_t
+{
     CMP_NEVER = 1,
     CMP_LESS = 2,
     CMP_EQUAL = 3,

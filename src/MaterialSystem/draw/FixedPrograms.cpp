@@ -61,7 +61,8 @@ std::unique_ptr<gfx::Program> Build(gfx::Device& device, const char* name, const
 {
     std::string log;
     auto program = gfx::Program::Create(device, vertex, fragment, &log);
-    if (!program) Dumper::Instance().Print(DUMP_ERROR, "Built-in %s program failed: %s\n", name, log.c_str());
+    if (!program)
+        Dumper::Instance().Print(DUMP_ERROR, "Built-in %s program failed: %s\n", name, log.c_str());
     return program;
 }
 
@@ -71,7 +72,8 @@ std::unique_ptr<FixedPrograms> FixedPrograms::Create(gfx::Device& device)
 {
     auto color = Build(device, "colour", kColorVertex, kColorFragment);
     auto screen = Build(device, "screen", kScreenVertex, kScreenFragment);
-    if (!color || !screen) return nullptr;
+    if (!color || !screen)
+        return nullptr;
     return std::unique_ptr<FixedPrograms>(new FixedPrograms(device, std::move(color), std::move(screen)));
 }
 

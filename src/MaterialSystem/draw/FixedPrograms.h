@@ -12,10 +12,12 @@ class Texture;
 // The built-in programs that draw what needs no effect: world-space position-and-colour
 // geometry (helpers, occlusion points) and pre-transformed screen vertices with an optional
 // texture stage (2D primitives, text, quads without a material).
-class FixedPrograms {
+class FixedPrograms
+{
 public:
     // How the screen program combines its texture with the vertex colour.
-    enum eTextureOp : int {
+    enum eTextureOp : int
+    {
         TOP_DIFFUSE = 0,  // no texture
         TOP_SELECT = 1,   // texture only
         TOP_MODULATE = 2, // texture x colour

@@ -13,10 +13,13 @@ FontCache::~FontCache() = default;
 FontCache::Entry* FontCache::Acquire(const char* face, unsigned height, unsigned width, unsigned weight, bool italic)
 {
     std::string name(face ? face : "");
-    if (name.size() > MaxFaceName) name.resize(MaxFaceName);
-    for (const auto& entry : _entries) {
+    if (name.size() > MaxFaceName)
+        name.resize(MaxFaceName);
+    for (const auto& entry : _entries)
+    {
         const FontDesc& d = entry->desc;
-        if (d.face == name && d.height == height && d.width == width && d.weight == weight && d.italic == italic) {
+        if (d.face == name && d.height == height && d.width == width && d.weight == weight && d.italic == italic)
+        {
             return entry.get();
         }
     }
@@ -26,23 +29,28 @@ FontCache::Entry* FontCache::Acquire(const char* face, unsigned height, unsigned
     entry->desc.width = width;
     entry->desc.weight = weight;
     entry->desc.italic = italic;
-    if (_library) entry->font = Font::Create(*_library, entry->desc);
+    if (_library)
+        entry->font = Font::Create(*_library, entry->desc);
     _entries.push_back(std::move(entry));
     return _entries.back().get();
 }
 
 gfx::Texture* FontCache::UpdateAtlas(Entry& entry)
 {
-    if (!entry.font) return nullptr;
+    if (!entry.font)
+        return nullptr;
     const GlyphAtlas& atlas = entry.font->GetAtlas();
-    if (entry.atlas && entry.uploadedVersion == atlas.GetVersion()) return entry.atlas.get();
-    if (!entry.atlas || entry.atlas->GetHeight() != atlas.GetHeight()) {
+    if (entry.atlas && entry.uploadedVersion == atlas.GetVersion())
+        return entry.atlas.get();
+    if (!entry.atlas || entry.atlas->GetHeight() != atlas.GetHeight())
+    {
         gfx::TextureDesc desc;
         desc.format = gfx::Format::A8;
         desc.width = atlas.GetWidth();
         desc.height = atlas.GetHeight();
         entry.atlas = gfx::Texture::Create(_device, desc);
-        if (!entry.atlas) return nullptr;
+        if (!entry.atlas)
+            return nullptr;
     }
     entry.atlas->Upload(0, atlas.GetPixels(), atlas.GetWidth() * atlas.GetHeight());
     entry.uploadedVersion = atlas.GetVersion();

@@ -15,11 +15,13 @@ class Texture;
 
 // The fonts of the immediate text, one per distinct description, kept until shut-down, each
 // with its glyph atlas as a texture that follows the atlas as glyphs are added.
-class FontCache {
+class FontCache
+{
 public:
     static constexpr size_t MaxFaceName = 63;
 
-    struct Entry {
+    struct Entry
+    {
         Entry();
         ~Entry();
         FontDesc desc;

@@ -19,30 +19,33 @@ constexpr gfx::PrimitiveType Types[] = {gfx::PrimitiveType::PointList, gfx::Prim
 
 HelperGeometry::HelperGeometry(gfx::Device& device) : _device(device)
 {
-    for (Stream& stream : _streams) {
+    for (Stream& stream : _streams)
+    {
         stream.buffer = std::make_unique<VertexBuffer>(SU_DYNAMIC, MaxVertices, MaxIndices,
                                                        VertexDecl::QueryFormatSize(VertexFormat), &device);
     }
 }
 
-HelperGeometry::~HelperGeometry()
-{
-    Unlock();
-}
+HelperGeometry::~HelperGeometry() { Unlock(); }
 
 void HelperGeometry::Lock()
 {
-    for (Stream& stream : _streams) {
-        if (stream.locked) continue;
+    for (Stream& stream : _streams)
+    {
+        if (stream.locked)
+            continue;
         stream.buffer->FlushVertices(false);
         stream.buffer->FlushIndices(false);
         const unsigned vertices = stream.buffer->FreeVertexRoom() - 1;
         const unsigned indices = stream.buffer->FreeIndexRoom() - 1;
         const bool ok = stream.buffer->LockVertices(vertices, stream.builder);
-        if (ok && stream.buffer->LockIndices(indices, stream.builder)) {
+        if (ok && stream.buffer->LockIndices(indices, stream.builder))
+        {
             stream.room = std::min(vertices, indices);
             stream.locked = true;
-        } else if (ok) {
+        }
+        else if (ok)
+        {
             stream.buffer->UnlockVertices(stream.builder);
         }
         stream.count = 0;
@@ -52,8 +55,10 @@ void HelperGeometry::Lock()
 
 void HelperGeometry::Unlock()
 {
-    for (Stream& stream : _streams) {
-        if (!stream.locked) continue;
+    for (Stream& stream : _streams)
+    {
+        if (!stream.locked)
+            continue;
         stream.buffer->UnlockVertices(stream.builder);
         stream.buffer->UnlockIndices(stream.builder);
         stream.locked = false;
@@ -63,10 +68,12 @@ void HelperGeometry::Unlock()
 unsigned HelperGeometry::Reserve(eStream index, unsigned count, unsigned perItem)
 {
     Stream& stream = _streams[index];
-    if (!stream.locked) return 0;
+    if (!stream.locked)
+        return 0;
     const unsigned used = stream.count * perItem;
     const unsigned fit = std::min(count, (stream.room - used) / perItem);
-    if (fit < count && !_overflowReported) {
+    if (fit < count && !_overflowReported)
+    {
         Dumper::Instance().Print(DUMP_WARNING, "Helper geometry: %u primitives over the frame's room are dropped\n",
                                  count - fit);
         _overflowReported = true;
@@ -81,7 +88,8 @@ void HelperGeometry::Write(eStream index, const Vertex* vertices, unsigned count
     stream.builder.StartBuild(count, count, base);
     stream.builder.ProcessVertices(vertices, count, nullptr);
     std::vector<unsigned short> indices(count);
-    for (unsigned i = 0; i < count; ++i) indices[i] = static_cast<unsigned short>(i);
+    for (unsigned i = 0; i < count; ++i)
+        indices[i] = static_cast<unsigned short>(i);
     stream.builder.ProcessIndices(indices.data(), count, base);
     stream.builder.StopBuild();
     stream.count += count / PerItem[index];
@@ -90,11 +98,14 @@ void HelperGeometry::Write(eStream index, const Vertex* vertices, unsigned count
 void HelperGeometry::DrawTriangles(const HelperTriangle* triangles, unsigned count)
 {
     count = Reserve(Triangles, count, 3);
-    if (!count) return;
+    if (!count)
+        return;
     std::vector<Vertex> vertices;
     vertices.reserve(count * 3);
-    for (unsigned i = 0; i < count; ++i) {
-        for (const Vec3& v : triangles[i].v) vertices.push_back({v.x, v.y, v.z, triangles[i].color});
+    for (unsigned i = 0; i < count; ++i)
+    {
+        for (const Vec3& v : triangles[i].v)
+            vertices.push_back({v.x, v.y, v.z, triangles[i].color});
     }
     Write(Triangles, vertices.data(), count * 3);
 }
@@ -102,14 +113,17 @@ void HelperGeometry::DrawTriangles(const HelperTriangle* triangles, unsigned cou
 void HelperGeometry::DrawLines(const HelperLine* lines, unsigned count)
 {
     count = Reserve(Lines, count, 2);
-    if (!count) return;
+    if (!count)
+        return;
     std::vector<Vertex> vertices;
     vertices.reserve(count * 2);
-    for (unsigned i = 0; i < count; ++i) {
+    for (unsigned i = 0; i < count; ++i)
+    {
         // Lines are drawn a step more transparent; a transparent one stays transparent.
         const uint32_t alpha = lines[i].color >> 24;
         const uint32_t color = (lines[i].color & 0x00FFFFFFu) | ((alpha ? alpha - 1 : 0) << 24);
-        for (const Vec3& v : lines[i].v) vertices.push_back({v.x, v.y, v.z, color});
+        for (const Vec3& v : lines[i].v)
+            vertices.push_back({v.x, v.y, v.z, color});
     }
     Write(Lines, vertices.data(), count * 2);
 }
@@ -117,10 +131,12 @@ void HelperGeometry::DrawLines(const HelperLine* lines, unsigned count)
 void HelperGeometry::DrawPoints(const HelperPoint* points, unsigned count)
 {
     count = Reserve(Points, count, 1);
-    if (!count) return;
+    if (!count)
+        return;
     std::vector<Vertex> vertices;
     vertices.reserve(count);
-    for (unsigned i = 0; i < count; ++i) vertices.push_back({points[i].v.x, points[i].v.y, points[i].v.z, points[i].color});
+    for (unsigned i = 0; i < count; ++i)
+        vertices.push_back({points[i].v.x, points[i].v.y, points[i].v.z, points[i].color});
     Write(Points, vertices.data(), count);
 }
 
@@ -136,12 +152,15 @@ void HelperGeometry::Flush(FixedPrograms& programs, const Matrix& view, const Ma
     blend.source = gfx::BlendFactor::SrcAlpha;
     blend.destination = gfx::BlendFactor::InvSrcAlpha;
     _device.SetBlend(blend);
-    for (unsigned unit = 0; unit < 2; ++unit) _device.SetTexture(unit, nullptr);
+    for (unsigned unit = 0; unit < 2; ++unit)
+        _device.SetTexture(unit, nullptr);
     programs.UseColor(Matrix::Ident(), view, projection);
     _device.SetVertexLayout(VertexDecl::QueryFormatDecl(VertexFormat, &_device));
-    for (unsigned i = 0; i < StreamCount; ++i) {
+    for (unsigned i = 0; i < StreamCount; ++i)
+    {
         Stream& stream = _streams[i];
-        if (stream.count == 0) continue;
+        if (stream.count == 0)
+            continue;
         _device.SetStreamSource(stream.buffer->GetVBHandle(), 0, stream.buffer->GetVertexSize());
         _device.SetIndices(stream.buffer->GetIBHandle());
         _device.DrawIndexedPrimitive(Types[i], 0, 0, stream.count);

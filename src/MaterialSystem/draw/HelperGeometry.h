@@ -16,7 +16,8 @@ class Device;
 // World-space debug geometry of a frame (points, lines, triangles), written into three
 // dynamic streams locked once per frame and drawn in one call each. What does not fit the
 // locked room is dropped with one logged warning a frame.
-class HelperGeometry {
+class HelperGeometry
+{
 public:
     static constexpr unsigned MaxVertices = 32768;
     static constexpr unsigned MaxIndices = 65536;
@@ -39,16 +40,24 @@ public:
     unsigned GetTriangleCount() const { return _streams[Triangles].count; }
 
 private:
-    enum eStream { Points = 0, Lines = 1, Triangles = 2, StreamCount = 3 };
-    struct Vertex {
+    enum eStream
+    {
+        Points = 0,
+        Lines = 1,
+        Triangles = 2,
+        StreamCount = 3
+    };
+    struct Vertex
+    {
         float x, y, z;
         uint32_t color;
     };
-    struct Stream {
+    struct Stream
+    {
         std::unique_ptr<VertexBuffer> buffer;
         VertexIndexBuilder builder;
-        unsigned count = 0;   // primitives this frame
-        unsigned room = 0;    // vertices locked
+        unsigned count = 0; // primitives this frame
+        unsigned room = 0;  // vertices locked
         bool locked = false;
     };
 

@@ -12,7 +12,8 @@
 
 namespace {
 
-struct PointVertex {
+struct PointVertex
+{
     float x, y, z;
     uint32_t color;
 };
@@ -26,9 +27,11 @@ OcclusionTests::~OcclusionTests() = default;
 bool OcclusionTests::Prepare()
 {
     Destroy();
-    for (unsigned i = 0; i < MaxTests; ++i) {
+    for (unsigned i = 0; i < MaxTests; ++i)
+    {
         auto query = _device.CreateOcclusionQuery();
-        if (!query) {
+        if (!query)
+        {
             _queries.clear();
             return false;
         }
@@ -49,11 +52,13 @@ void OcclusionTests::Destroy()
 
 void OcclusionTests::Request(const Vec3& point, bool* hidden, const Matrix& view, const Matrix& projection)
 {
-    if (_pending >= _queries.size() || !_points || !hidden) return;
+    if (_pending >= _queries.size() || !_points || !hidden)
+        return;
     const PointVertex vertex{point.x, point.y, point.z, 0xFFFFFFFFu};
     void* data = _points->Lock(_pending * sizeof(PointVertex), sizeof(PointVertex),
                                _pending == 0 ? gfx::LockDiscard : gfx::LockNoOverwrite);
-    if (!data) return;
+    if (!data)
+        return;
     std::memcpy(data, &vertex, sizeof(vertex));
     _points->Unlock();
 
@@ -75,7 +80,8 @@ void OcclusionTests::Request(const Vec3& point, bool* hidden, const Matrix& view
 
 void OcclusionTests::Perform()
 {
-    for (unsigned i = 0; i < _pending; ++i) {
+    for (unsigned i = 0; i < _pending; ++i)
+    {
         unsigned samples = 0;
         _queries[i]->GetResult(samples, true);
         *_results[i] = samples == 0;

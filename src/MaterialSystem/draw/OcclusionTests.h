@@ -15,7 +15,8 @@ class VertexLayout;
 
 // Point visibility tests: a point drawn against the depth buffer under an occlusion query;
 // the caller's flag learns, when the tests are performed, whether the point was hidden.
-class OcclusionTests {
+class OcclusionTests
+{
 public:
     static constexpr unsigned MaxTests = 32;
 

@@ -11,11 +11,11 @@ class Device;
 class Texture;
 } // namespace gfx
 
-
 // Render-target and depth-target binding with caches that skip redundant changes, surface
 // copies, clears, and the rectangle states (scissor, viewport) in pixels from the top-left
 // corner of the bound target.
-class RenderTargets {
+class RenderTargets
+{
 public:
     static constexpr unsigned MaxTargets = 32;
 

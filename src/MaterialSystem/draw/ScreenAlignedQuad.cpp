@@ -16,8 +16,10 @@ ScreenAlignedQuad::ScreenAlignedQuad(gfx::Device& device) : _device(device)
     const float positions[] = {-0.5f, 2.0f, 0.0f, -0.5f, -0.5f, 0.0f, 2.0f, 2.0f, 0.0f, 2.0f, -0.5f, 0.0f};
     const unsigned short indices[] = {0, 1, 2, 3};
     VertexIndexBuilder builder;
-    if (_buffer->LockVertices(4, builder)) {
-        if (_buffer->LockIndices(4, builder)) {
+    if (_buffer->LockVertices(4, builder))
+    {
+        if (_buffer->LockIndices(4, builder))
+        {
             unsigned short base = 0;
             builder.StartBuild(4, 4, base);
             builder.ProcessVertices(positions, 4, nullptr);
@@ -34,9 +36,11 @@ ScreenAlignedQuad::~ScreenAlignedQuad() = default;
 void ScreenAlignedQuad::Render(ShaderParams* material)
 {
     Shader* shader = material ? material->GetBindedShader() : nullptr;
-    if (!shader || !shader->GetD3DEffect()) return;
+    if (!shader || !shader->GetD3DEffect())
+        return;
     const unsigned passes = shader->Begin(1);
-    for (unsigned pass = 0; pass < passes; ++pass) {
+    for (unsigned pass = 0; pass < passes; ++pass)
+    {
         shader->BeginPass(pass);
         material->ApplyToShader(nullptr);
         shader->ApplyChanges();

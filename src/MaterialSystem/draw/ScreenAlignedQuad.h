@@ -10,7 +10,8 @@ class Device;
 
 // The full-screen quad of the post effects: positions only, the effect's vertex stage puts
 // them on the screen.
-class ScreenAlignedQuad {
+class ScreenAlignedQuad
+{
 public:
     explicit ScreenAlignedQuad(gfx::Device& device);
     ~ScreenAlignedQuad();

@@ -21,7 +21,8 @@ namespace {
 int ToPixel(float value)
 {
     constexpr float Limit = 1.0e7f;
-    if (std::isnan(value)) return 0;
+    if (std::isnan(value))
+        return 0;
     return static_cast<int>(std::clamp(value, -Limit, Limit));
 }
 
@@ -39,8 +40,10 @@ ScreenPrims::~ScreenPrims() = default;
 bool ScreenPrims::AddQuad(ShaderParams* material, const Vec2& pos, const Vec2& size, const Vec2 uv[4], float angle,
                           uint32_t color, int layer)
 {
-    if (_vertexCount + 4 > MaxVertices) {
-        if (!_overflowReported) {
+    if (_vertexCount + 4 > MaxVertices)
+    {
+        if (!_overflowReported)
+        {
             Dumper::Instance().Print(DUMP_WARNING, "More than %u screen quads in one frame; the rest are dropped\n",
                                      MaxQuads);
             _overflowReported = true;
@@ -48,17 +51,20 @@ bool ScreenPrims::AddQuad(ShaderParams* material, const Vec2& pos, const Vec2& s
         return false;
     }
     const float x = pos.x, y = pos.y, w = size.x, h = size.y;
-    Vec2 corners[4] = {{x - 0.5f, y + h - 0.5f}, {x - 0.5f, y - 0.5f}, {x + w - 0.5f, y + h - 0.5f},
-                       {x + w - 0.5f, y - 0.5f}};
-    if (angle != 0.0f) {
+    Vec2 corners[4] = {
+        {x - 0.5f, y + h - 0.5f}, {x - 0.5f, y - 0.5f}, {x + w - 0.5f, y + h - 0.5f}, {x + w - 0.5f, y - 0.5f}};
+    if (angle != 0.0f)
+    {
         const float radius = std::sqrt(w * w + h * h) * 0.5f;
         const float offsets[4] = {225.0f, 315.0f, 135.0f, 45.0f};
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 4; ++i)
+        {
             const float a = (angle + offsets[i]) * std::numbers::pi_v<float> / 180.0f;
             corners[i] = {x + std::trunc(radius * std::cos(a)), y + std::trunc(radius * std::sin(a))};
         }
     }
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
+    {
         _vertices[_vertexCount + i] = ScreenVertex{corners[i].x, corners[i].y, 0.0f, 1.0f, color, uv[i].x, uv[i].y};
     }
     Record record(KindQuad);
@@ -118,19 +124,26 @@ RenderText* ScreenPrims::AddText(FontCache::Entry* font, const char* text, const
 
 void ScreenPrims::Flush(bool draw)
 {
-    if (draw && !_records.empty()) {
-        if (_vertexCount && _quadBuffer) {
-            if (void* data = _quadBuffer->Lock(0, _vertexCount * sizeof(ScreenVertex), gfx::LockDiscard)) {
+    if (draw && !_records.empty())
+    {
+        if (_vertexCount && _quadBuffer)
+        {
+            if (void* data = _quadBuffer->Lock(0, _vertexCount * sizeof(ScreenVertex), gfx::LockDiscard))
+            {
                 std::memcpy(data, _vertices.data(), _vertexCount * sizeof(ScreenVertex));
                 _quadBuffer->Unlock();
             }
         }
-        for (int layer = 0; layer < 2; ++layer) {
-            for (const Record& record : _records) {
+        for (int layer = 0; layer < 2; ++layer)
+        {
+            for (const Record& record : _records)
+            {
                 // A text's layer is the caller's to change until now.
                 const int recordLayer = record.kind == KindText ? std::clamp(record.text->layer, 0, 1) : record.layer;
-                if (recordLayer != layer) continue;
-                switch (record.kind) {
+                if (recordLayer != layer)
+                    continue;
+                switch (record.kind)
+                {
                 case KindText: DrawText(*record.text); break;
                 case KindQuad: DrawQuad(record); break;
                 default: DrawShape(record); break;
@@ -153,7 +166,8 @@ void ScreenPrims::SetScreenStates(bool blend)
     _device.SetDepthWrite(false);
     _device.SetCullMode(gfx::CullMode::None);
     gfx::BlendState state;
-    if (blend) {
+    if (blend)
+    {
         state.enable = true;
         state.source = gfx::BlendFactor::SrcAlpha;
         state.destination = gfx::BlendFactor::InvSrcAlpha;
@@ -165,11 +179,14 @@ void ScreenPrims::SetScreenStates(bool blend)
 // drawn in its colour.
 void ScreenPrims::DrawQuad(const Record& record)
 {
-    if (!_quadBuffer) return;
+    if (!_quadBuffer)
+        return;
     Shader* shader = record.material ? record.material->GetBindedShader() : nullptr;
-    if (shader && shader->GetD3DEffect()) {
+    if (shader && shader->GetD3DEffect())
+    {
         const unsigned passes = shader->Begin(0);
-        for (unsigned pass = 0; pass < passes; ++pass) {
+        for (unsigned pass = 0; pass < passes; ++pass)
+        {
             shader->BeginPass(pass);
             record.material->ApplyToShader(nullptr);
             shader->ApplyChanges();
@@ -189,12 +206,14 @@ void ScreenPrims::DrawQuad(const Record& record)
 void ScreenPrims::DrawShape(const Record& record)
 {
     ScreenVertex vertices[3];
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
+    {
         vertices[i] = ScreenVertex{record.points[i].x, record.points[i].y, 0.5f, 1.0f, record.colors[i], 0.0f, 0.0f};
     }
     SetScreenStates(record.kind != KindPoint);
     _programs.UseScreen(nullptr, FixedPrograms::TOP_DIFFUSE);
-    switch (record.kind) {
+    switch (record.kind)
+    {
     case KindLine: _stream.Draw(vertices, 2, gfx::PrimitiveType::LineStrip, 1); break;
     case KindTriangle: _stream.Draw(vertices, 3, gfx::PrimitiveType::TriangleStrip, 1); break;
     default: _stream.Draw(vertices, 1, gfx::PrimitiveType::PointList, 1); break;
@@ -204,21 +223,25 @@ void ScreenPrims::DrawShape(const Record& record)
 // Text is clipped to its rectangle, and to its clip rectangle when that is on.
 void ScreenPrims::DrawText(const RenderText& text)
 {
-    if (!text.font || !text.font->font || text.text.empty()) return;
+    if (!text.font || !text.font->font || text.text.empty())
+        return;
     TextBox box{ToPixel(text.rect[0]), ToPixel(text.rect[1]), ToPixel(text.rect[2]), ToPixel(text.rect[3])};
     std::vector<PlacedGlyph> glyphs;
     LayoutText(*text.font->font, text.text, box, text.format, glyphs);
     gfx::Texture* atlas = _fonts.UpdateAtlas(*text.font);
-    if (glyphs.empty() || !atlas) return;
+    if (glyphs.empty() || !atlas)
+        return;
 
     int left = box.left, top = box.top, right = box.right, bottom = box.bottom;
-    if (text.clip) {
+    if (text.clip)
+    {
         left = std::max(left, ToPixel(text.clipRect[0]));
         top = std::max(top, ToPixel(text.clipRect[1]));
         right = std::min(right, ToPixel(text.clipRect[2]));
         bottom = std::min(bottom, ToPixel(text.clipRect[3]));
     }
-    if (right <= left || bottom <= top) return;
+    if (right <= left || bottom <= top)
+        return;
     const gfx::Rect scissor{left, top, right - left, bottom - top};
     _device.SetScissor(true, &scissor);
     SetScreenStates(true);
@@ -228,7 +251,8 @@ void ScreenPrims::DrawText(const RenderText& text)
     std::vector<ScreenVertex> vertices;
     const unsigned chunk = ScreenVertexStream::Capacity / 6;
     vertices.reserve(std::min<size_t>(glyphs.size(), chunk) * 6);
-    for (size_t i = 0; i < glyphs.size(); ++i) {
+    for (size_t i = 0; i < glyphs.size(); ++i)
+    {
         const PlacedGlyph& g = glyphs[i];
         const float x0 = g.x - 0.5f, y0 = g.y - 0.5f, x1 = x0 + g.width, y1 = y0 + g.height;
         const float u0 = g.atlasX * du, v0 = g.atlasY * dv, u1 = (g.atlasX + g.width) * du,
@@ -236,7 +260,8 @@ void ScreenPrims::DrawText(const RenderText& text)
         const ScreenVertex tl{x0, y0, 0.0f, 1.0f, text.color, u0, v0}, tr{x1, y0, 0.0f, 1.0f, text.color, u1, v0},
             bl{x0, y1, 0.0f, 1.0f, text.color, u0, v1}, br{x1, y1, 0.0f, 1.0f, text.color, u1, v1};
         vertices.insert(vertices.end(), {tl, tr, bl, bl, tr, br});
-        if (vertices.size() / 6 == chunk || i + 1 == glyphs.size()) {
+        if (vertices.size() / 6 == chunk || i + 1 == glyphs.size())
+        {
             const unsigned count = static_cast<unsigned>(vertices.size());
             _stream.Draw(vertices.data(), count, gfx::PrimitiveType::TriangleList, count / 3);
             vertices.clear();

@@ -18,7 +18,8 @@ class Device;
 
 // A line of immediate text, kept until the frame is drawn. The caller may change its layer
 // and clip rectangle until then.
-struct RenderText {
+struct RenderText
+{
     int layer = 0;
     std::string text;
     float rect[4] = {};     // left, top, right, bottom
@@ -32,7 +33,8 @@ struct RenderText {
 // The screen-space primitives of a frame, in two layers: quads with a material, 2D lines,
 // triangles and points, and text. Layer 0 is drawn before layer 1, each in call order. At
 // most MaxQuads quads fit a frame; more are dropped with one logged warning a frame.
-class ScreenPrims {
+class ScreenPrims
+{
 public:
     static constexpr unsigned MaxVertices = 2048;
     static constexpr unsigned MaxQuads = MaxVertices / 4;
@@ -57,8 +59,16 @@ public:
     const ScreenVertex* GetVertices() const { return _vertices.data(); }
 
 private:
-    enum eKind { KindText = 1, KindQuad = 2, KindLine = 3, KindTriangle = 4, KindPoint = 5 };
-    struct Record {
+    enum eKind
+    {
+        KindText = 1,
+        KindQuad = 2,
+        KindLine = 3,
+        KindTriangle = 4,
+        KindPoint = 5
+    };
+    struct Record
+    {
         explicit Record(eKind k) : kind(k) {}
         eKind kind;
         int layer = 0;

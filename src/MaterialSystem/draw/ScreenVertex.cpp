@@ -29,14 +29,17 @@ void ScreenVertexStream::Bind(gfx::Buffer* buffer)
 void ScreenVertexStream::Draw(const ScreenVertex* vertices, unsigned count, gfx::PrimitiveType type,
                               unsigned primitives)
 {
-    if (!_buffer || !_layout || count == 0 || count > Capacity) return;
+    if (!_buffer || !_layout || count == 0 || count > Capacity)
+        return;
     unsigned flags = gfx::LockNoOverwrite;
-    if (_cursor + count > Capacity) {
+    if (_cursor + count > Capacity)
+    {
         _cursor = 0;
         flags = gfx::LockDiscard;
     }
     void* data = _buffer->Lock(_cursor * sizeof(ScreenVertex), count * sizeof(ScreenVertex), flags);
-    if (!data) return;
+    if (!data)
+        return;
     std::memcpy(data, vertices, count * sizeof(ScreenVertex));
     _buffer->Unlock();
     Bind(_buffer.get());

@@ -12,7 +12,8 @@ enum class PrimitiveType;
 
 // A pre-transformed screen vertex: pixel position, depth and reciprocal w, colour, one set
 // of texture coordinates (28 bytes).
-struct ScreenVertex {
+struct ScreenVertex
+{
     float x, y, z, rhw;
     uint32_t color;
     float u, v;
@@ -21,7 +22,8 @@ static_assert(sizeof(ScreenVertex) == 28);
 
 // A dynamic buffer of screen vertices that small draws append to (restarting with a discard
 // when full), and the declaration that reads them.
-class ScreenVertexStream {
+class ScreenVertexStream
+{
 public:
     static constexpr unsigned Capacity = 6 * 1024;
 

@@ -6,7 +6,8 @@
 
 // What every drawn thing carries: a parameter set with a shader, render flags and a surface
 // type for game logic.
-class IMaterial : public ShaderParams {
+class IMaterial : public ShaderParams
+{
 public:
     virtual Name GetSurfaceType() const = 0;
     virtual Flags& MaterialFlags() = 0;

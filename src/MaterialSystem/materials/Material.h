@@ -14,7 +14,8 @@ class Table;
 
 // A material: a shader chosen by name and usage flags, its textures and constants, render
 // flags turned into device states, and a surface type. Filled from a ".mat" script or in code.
-class Material : public IMaterial, public IResource {
+class Material : public IMaterial, public IResource
+{
 public:
     static constexpr unsigned ShaderNameSize = 128;
 

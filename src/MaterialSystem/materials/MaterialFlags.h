@@ -1,7 +1,8 @@
 #pragma once
 
 // Render flags of a material, also defined as globals of the material scripts' machine.
-enum eMaterialFlags : unsigned {
+enum eMaterialFlags : unsigned
+{
     MF_NOZCULL = 1,
     MF_NOZWRITE = 2,
     MF_TRANSLUCENT = 4,
@@ -19,7 +20,8 @@ enum eMaterialFlags : unsigned {
     MF_NEED_FRESH_FRAMEBUFFER = 16384,
 };
 
-struct MaterialFlagName {
+struct MaterialFlagName
+{
     const char* name;
     unsigned value;
 };

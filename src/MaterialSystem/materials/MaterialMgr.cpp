@@ -28,12 +28,16 @@ MaterialMgr::MaterialMgr(MaterialSystem* system, gfx::Device* device, const char
     Table globals = GetLuaVM()->GetRegistry();
     unsigned count = 0;
     const MaterialFlagName* flags = GetMaterialFlagNames(count);
-    for (unsigned i = 0; i < count; ++i) globals.SetNumber(flags[i].name, double(flags[i].value));
+    for (unsigned i = 0; i < count; ++i)
+        globals.SetNumber(flags[i].name, double(flags[i].value));
     ResourceSystem* resources = system ? system->GetResourceSystem() : nullptr;
     ShaderLib::GetInstance()->Init(this, resources, device, shaderRoot);
-    if (resources) {
+    if (resources)
+    {
         resources->RegisterResMgr("mat", this);
-    } else {
+    }
+    else
+    {
         InitDefaultResources();
     }
 }
@@ -51,13 +55,17 @@ ShaderLib* MaterialMgr::GetShaderLib() const { return ShaderLib::GetInstance(); 
 Material* MaterialMgr::CreateMaterialFromFile(const char* path)
 {
     ResourceSystem* resources = GetMaster();
-    if (!path || !*path || !resources) return _proxy;
+    if (!path || !*path || !resources)
+        return _proxy;
     _table.Invalidate();
     Material* material = AsMaterial(resources->LoadResource(path, this, 0, 1));
-    if (!material) return _proxy;
-    if (!material->IsInitialized()) {
+    if (!material)
+        return _proxy;
+    if (!material->IsInitialized())
+    {
         material->InitFromScript(_table);
-        if (!material->GetErrorText().empty()) {
+        if (!material->GetErrorText().empty())
+        {
             Dumper& log = Dumper::Instance();
             log.Print(DUMP_WARNING, "There were some errors while parsing material script \"%s\":\n", path);
             log.Print(kPlain, "%s", material->GetErrorText().c_str());
@@ -71,7 +79,8 @@ Material* MaterialMgr::CreateMaterialFromFile(const char* path)
 Material* MaterialMgr::MakeMaterial(const char* name, int32_t location)
 {
     const std::string key = ToLowerCase(name ? name : "");
-    if (Material* existing = AsMaterial(GetResource(key.c_str()))) return existing;
+    if (Material* existing = AsMaterial(GetResource(key.c_str())))
+        return existing;
     ResourceInfo info;
     info.location = location;
     info.SetName(key.c_str());
@@ -83,15 +92,19 @@ Material* MaterialMgr::MakeMaterial(const char* name, int32_t location)
 
 Material* MaterialMgr::CreateMaterial(const char* name)
 {
-    if (!name || !*name) return _proxy;
+    if (!name || !*name)
+        return _proxy;
     return MakeMaterial(name, ShaderLib::LocationMadeInCode);
 }
 
 void MaterialMgr::DestroyMaterial(Material* material)
 {
-    if (!material || GetResource(material->GetInfo().name) != material) return;
-    if (material == _proxy) _proxy = nullptr;
-    if (material == _wireframe) _wireframe = nullptr;
+    if (!material || GetResource(material->GetInfo().name) != material)
+        return;
+    if (material == _proxy)
+        _proxy = nullptr;
+    if (material == _wireframe)
+        _wireframe = nullptr;
     RemoveResource(material);
 }
 
@@ -99,15 +112,19 @@ void MaterialMgr::Cleanup() { RemoveAllResources(false); }
 
 void MaterialMgr::ResetMaterials()
 {
-    for (IResource* r = BeginResource(); r != INVALID_RES_HANDLE; r = NextResource()) {
-        if (Material* material = AsMaterial(r)) material->DestroyStateBlock();
+    for (IResource* r = BeginResource(); r != INVALID_RES_HANDLE; r = NextResource())
+    {
+        if (Material* material = AsMaterial(r))
+            material->DestroyStateBlock();
     }
 }
 
 void MaterialMgr::RestoreMaterials()
 {
-    for (IResource* r = BeginResource(); r != INVALID_RES_HANDLE; r = NextResource()) {
-        if (Material* material = AsMaterial(r)) {
+    for (IResource* r = BeginResource(); r != INVALID_RES_HANDLE; r = NextResource())
+    {
+        if (Material* material = AsMaterial(r))
+        {
             material->CompileStateBlock();
             material->Update(ShaderParams::CHANGED_VALUE);
         }
@@ -123,10 +140,12 @@ void MaterialMgr::MakeProxy(Material& material) const
 
 IResource* MaterialMgr::OnCreateProxyResource(const ResourceInfo& info)
 {
-    if (!info.name[0]) return _proxy ? _proxy : INVALID_RES_HANDLE;
+    if (!info.name[0])
+        return _proxy ? _proxy : INVALID_RES_HANDLE;
     // A material of its own that looks like "$proxy": callers may change what they get.
     Material* material = MakeMaterial(info.name, info.location);
-    if (!material->IsInitialized()) {
+    if (!material->IsInitialized())
+    {
         MakeProxy(*material);
         material->SetInitialized();
     }

@@ -14,7 +14,8 @@ class Device;
 // The manager of materials: runs ".mat" scripts in a machine of its own (where the MF_ flags
 // are defined), fills each material from its "Material" table and logs what was wrong with
 // it. Brings up the shader library and owns it until it is destroyed.
-class MaterialMgr : public ILuaScriptMgr {
+class MaterialMgr : public ILuaScriptMgr
+{
 public:
     MaterialMgr(MaterialSystem* system, gfx::Device* device, const char* shaderRoot);
     ~MaterialMgr() override;

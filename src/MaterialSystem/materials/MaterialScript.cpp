@@ -22,15 +22,18 @@ std::string Quoted(const char* format, const char* name)
 {
     std::string text = format;
     const size_t at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, name ? name : "");
+    if (at != std::string::npos)
+        text.replace(at, 2, name ? name : "");
     return text;
 }
 
 // The numbers of an array of `count` members; false when one of them is not a number.
 bool ReadNumbers(const Table& array, int count, float* out)
 {
-    for (int i = 1; i <= count; ++i) {
-        if (!array.GetNumber(i, out[i - 1])) return false;
+    for (int i = 1; i <= count; ++i)
+    {
+        if (!array.GetNumber(i, out[i - 1]))
+            return false;
     }
     return true;
 }
@@ -40,14 +43,18 @@ bool ReadNumbers(const Table& array, int count, float* out)
 void Material::InitFromScript(const Table& table)
 {
     Reset();
-    if (table.IsValid()) {
+    if (table.IsValid())
+    {
         ReadSurface(table);
         ReadFlags(table);
         ReadMaps(table);
         ReadParams(table);
         ReadShaderFlags(table);
-        if (ReadTechnique(table)) return;
-    } else {
+        if (ReadTechnique(table))
+            return;
+    }
+    else
+    {
         AddError("WARNING: Technique for material is not specified");
     }
     BindDefaultShader();
@@ -56,9 +63,11 @@ void Material::InitFromScript(const Table& table)
 void Material::ReadSurface(const Table& table)
 {
     const int type = table.GetMemberType("Surface");
-    if (type == LUA_TYPE_NIL) return;
+    if (type == LUA_TYPE_NIL)
+        return;
     char surface[128];
-    if (type != LUA_TYPE_STRING || !table.GetString("Surface", surface, sizeof(surface))) {
+    if (type != LUA_TYPE_STRING || !table.GetString("Surface", surface, sizeof(surface)))
+    {
         AddError("SYNTAX_ERROR: Surface should be specified as <string>");
         return;
     }
@@ -68,17 +77,21 @@ void Material::ReadSurface(const Table& table)
 void Material::ReadFlags(const Table& table)
 {
     const int type = table.GetMemberType("Flags");
-    if (type == LUA_TYPE_NIL) return;
+    if (type == LUA_TYPE_NIL)
+        return;
     Table flags;
-    if (!IsTable(type) || !table.GetTable("Flags", flags)) {
+    if (!IsTable(type) || !table.GetTable("Flags", flags))
+    {
         AddError("SYNTAX_ERROR: Material flags should be specified as <array>");
         return;
     }
     TableIterator it(flags);
-    for (it.Begin(); it.End(); it.Next()) {
+    for (it.Begin(); it.End(); it.Next())
+    {
         // NaN, infinities and numbers beyond a flag word are no flags either.
         const double value = it.GetVarType() == LUA_TYPE_NUMBER ? it.ToNumber() : -1.0;
-        if (!(value >= 0.0 && value <= double(UINT32_MAX))) {
+        if (!(value >= 0.0 && value <= double(UINT32_MAX)))
+        {
             AddError("SYNTAX_ERROR: One of material flags is not a number");
             continue;
         }
@@ -89,29 +102,35 @@ void Material::ReadFlags(const Table& table)
 void Material::ReadMaps(const Table& table)
 {
     const int type = table.GetMemberType("Maps");
-    if (type == LUA_TYPE_NIL) return;
+    if (type == LUA_TYPE_NIL)
+        return;
     Table maps;
-    if (!IsTable(type) || !table.GetTable("Maps", maps)) {
+    if (!IsTable(type) || !table.GetTable("Maps", maps))
+    {
         AddError("SYNTAX_ERROR: Material maps should be specified as <array>");
         return;
     }
-    if (type == LUA_TYPE_ARRAY) {
+    if (type == LUA_TYPE_ARRAY)
+    {
         AddError("SYNTAX_ERROR: Material maps cannot be represented as <array>");
         return;
     }
     // Textures load other resources: collect first, walk the table once, then load.
     std::vector<std::pair<std::string, std::string>> files;
     TableIterator it(maps);
-    for (it.Begin(); it.End(); it.Next()) {
+    for (it.Begin(); it.End(); it.Next())
+    {
         const char* name = it.GetVarName();
-        if (!name || it.GetVarType() != LUA_TYPE_STRING) {
+        if (!name || it.GetVarType() != LUA_TYPE_STRING)
+        {
             AddError("SYNTAX_ERROR: Material maps can be specified only as string parameters!");
             continue;
         }
         files.emplace_back(name, it.ToString());
     }
     TextureMgr* textures = _manager->GetTextureMgr();
-    for (const auto& [name, file] : files) {
+    for (const auto& [name, file] : files)
+    {
         Texture* texture = textures ? textures->CreateTextureFromFile(file.c_str()) : nullptr;
         AddTexture(name.c_str(), texture);
     }
@@ -120,43 +139,58 @@ void Material::ReadMaps(const Table& table)
 void Material::ReadParams(const Table& table)
 {
     const int type = table.GetMemberType("Params");
-    if (type == LUA_TYPE_NIL) return;
+    if (type == LUA_TYPE_NIL)
+        return;
     Table params;
-    if (!IsTable(type) || !table.GetTable("Params", params)) {
+    if (!IsTable(type) || !table.GetTable("Params", params))
+    {
         AddError("SYNTAX_ERROR: Material params should be specified as <table>");
         return;
     }
-    if (type == LUA_TYPE_ARRAY) {
+    if (type == LUA_TYPE_ARRAY)
+    {
         AddError("SYNTAX_ERROR: Material params cannot be represented as <array>");
         return;
     }
     TableIterator it(params);
-    for (it.Begin(); it.End(); it.Next()) {
+    for (it.Begin(); it.End(); it.Next())
+    {
         const char* name = it.GetVarName();
-        if (!name) continue;
+        if (!name)
+            continue;
         const int valueType = it.GetVarType();
-        if (valueType == LUA_TYPE_BOOLEAN) {
+        if (valueType == LUA_TYPE_BOOLEAN)
+        {
             AddInt(name, it.ToBool() ? 1 : 0);
             continue;
         }
-        if (valueType == LUA_TYPE_NUMBER) {
+        if (valueType == LUA_TYPE_NUMBER)
+        {
             AddFloat(name, static_cast<float>(it.ToNumber()));
             continue;
         }
-        if (valueType == LUA_TYPE_ARRAY) {
+        if (valueType == LUA_TYPE_ARRAY)
+        {
             const Table array = it.ToTable();
             const int count = array.GetArraySize();
             float values[4] = {};
-            if (count == 4) {
-                if (ReadNumbers(array, 4, values)) {
+            if (count == 4)
+            {
+                if (ReadNumbers(array, 4, values))
+                {
                     AddColor(name, Color(values[0], values[1], values[2], values[3]));
                     continue;
                 }
                 AddError(Quoted("SYNTAX_ERROR: One of color components of \"%s\" is not a number", name));
-            } else if (count == 3) {
-                if (ReadNumbers(array, 3, values)) {
+            }
+            else if (count == 3)
+            {
+                if (ReadNumbers(array, 3, values))
+                {
                     AddVector(name, Vec3(values[0], values[1], values[2]));
-                } else {
+                }
+                else
+                {
                     AddError(Quoted("SYNTAX_ERROR: One of vector components of \"%s\" is not a number", name));
                 }
                 continue;
@@ -169,48 +203,58 @@ void Material::ReadParams(const Table& table)
 void Material::ReadShaderFlags(const Table& table)
 {
     const int type = table.GetMemberType("ShaderFlags");
-    if (type == LUA_TYPE_NIL) return;
+    if (type == LUA_TYPE_NIL)
+        return;
     Table flags;
-    if (!IsTable(type) || !table.GetTable("ShaderFlags", flags)) {
+    if (!IsTable(type) || !table.GetTable("ShaderFlags", flags))
+    {
         AddError("SYNTAX_ERROR: Shader flags should be specified as <array>");
         return;
     }
-    if (flags.GetArraySize() <= 0) {
+    if (flags.GetArraySize() <= 0)
+    {
         AddError("SYNTAX_ERROR: Material shader flags should be represented as <array>");
         return;
     }
     std::vector<std::string> names;
     TableIterator it(flags);
-    for (it.Begin(); it.End(); it.Next()) {
-        if (it.GetVarType() != LUA_TYPE_STRING) {
+    for (it.Begin(); it.End(); it.Next())
+    {
+        if (it.GetVarType() != LUA_TYPE_STRING)
+        {
             AddError("SYNTAX_ERROR: One of material shader flags is not a string");
             continue;
         }
         names.emplace_back(it.ToString());
     }
-    for (const std::string& name : names) AddShaderUsageFlag(name.c_str());
+    for (const std::string& name : names)
+        AddShaderUsageFlag(name.c_str());
 }
 
 bool Material::ReadTechnique(const Table& table)
 {
     const int type = table.GetMemberType("Technique");
-    if (type == LUA_TYPE_NIL) {
+    if (type == LUA_TYPE_NIL)
+    {
         AddError("WARNING: Technique for material is not specified");
         return false;
     }
     char name[ShaderNameSize];
-    if (type != LUA_TYPE_STRING || !table.GetString("Technique", name, sizeof(name))) {
+    if (type != LUA_TYPE_STRING || !table.GetString("Technique", name, sizeof(name)))
+    {
         AddError("SYNTAX_ERROR: Technique should be specified as <string>");
         return false;
     }
     _shaderName = name;
     const eShaderType shaderType = Shader::ShaderTypeFromName(name);
-    if (shaderType != SHADER_TYPE_MATERIAL && shaderType != SHADER_TYPE_BUILTIN) {
+    if (shaderType != SHADER_TYPE_MATERIAL && shaderType != SHADER_TYPE_BUILTIN)
+    {
         AddError(Quoted("LOOKUP_ERROR: Shader \"%s\" is not a material shader. Use proxy shader", name));
         return false;
     }
     Shader* shader = ShaderLib::GetInstance()->FindOptimalShader(name, _usageFlags.get());
-    if (!shader || shader == reinterpret_cast<Shader*>(INVALID_RES_HANDLE)) {
+    if (!shader || shader == reinterpret_cast<Shader*>(INVALID_RES_HANDLE))
+    {
         AddError(Quoted("LOOKUP_ERROR: Shader \"%s\" not found in ShaderLib", name));
         return false;
     }

@@ -34,22 +34,34 @@ const MaterialFlagName* GetMaterialFlagNames(unsigned& count)
 MaterialStates MaterialStates::FromFlags(unsigned flags)
 {
     MaterialStates states;
-    if (flags & MF_NOZCULL) states.depthTest = false;
-    if (flags & MF_NOZWRITE) states.depthWrite = false;
-    if (flags & MF_TRANSLUCENT) {
+    if (flags & MF_NOZCULL)
+        states.depthTest = false;
+    if (flags & MF_NOZWRITE)
+        states.depthWrite = false;
+    if (flags & MF_TRANSLUCENT)
+    {
         states.blend = {true, gfx::BlendFactor::SrcAlpha, gfx::BlendFactor::InvSrcAlpha, gfx::BlendOp::Add};
-    } else if (flags & MF_ADDITIVE) {
+    }
+    else if (flags & MF_ADDITIVE)
+    {
         states.blend = {true, gfx::BlendFactor::One, gfx::BlendFactor::One, gfx::BlendOp::Add};
     }
-    if (flags & MF_ALPHA_MASKED) states.alphaTest = true;
-    if (flags & MF_UNLIT) states.lighting = false;
-    if (flags & MF_FLAT) states.flatShading = true;
-    if (flags & MF_TWO_SIDED) {
+    if (flags & MF_ALPHA_MASKED)
+        states.alphaTest = true;
+    if (flags & MF_UNLIT)
+        states.lighting = false;
+    if (flags & MF_FLAT)
+        states.flatShading = true;
+    if (flags & MF_TWO_SIDED)
+    {
         states.cull = gfx::CullMode::None;
-    } else if (flags & MF_BACK_SIDED) {
+    }
+    else if (flags & MF_BACK_SIDED)
+    {
         states.cull = gfx::CullMode::Ccw;
     }
-    if (flags & MF_WIREFRAME) states.fill = gfx::FillMode::Wireframe;
+    if (flags & MF_WIREFRAME)
+        states.fill = gfx::FillMode::Wireframe;
     return states;
 }
 
@@ -60,7 +72,8 @@ void MaterialStates::Apply(gfx::Device& device, fx::EffectPool* pool) const
     device.SetBlend(blend);
     device.SetFillMode(fill);
     device.SetCullMode(cull);
-    if (pool) {
+    if (pool)
+    {
         fx::AlphaTest test = pool->GetAlphaTest();
         test.enable = alphaTest;
         test.func = alphaFunc;

@@ -9,7 +9,8 @@ class EffectPool;
 // The render states a material sets: the standard states with those of its flags on top,
 // recorded once and replayed on every apply (the material's state block). Alpha test,
 // lighting and shading have no core-profile state: they go to the effects' pool.
-struct MaterialStates {
+struct MaterialStates
+{
     bool depthTest = true;
     bool depthWrite = true;
     gfx::BlendState blend{false, gfx::BlendFactor::Zero, gfx::BlendFactor::Zero, gfx::BlendOp::Add};

@@ -10,7 +10,8 @@
 namespace {
 
 // LODs of one format share a buffer range, one after the other.
-struct LodGroup {
+struct LodGroup
+{
     uint32_t format = 0;
     uint64_t vertices = 0;
     uint64_t indices = 0;
@@ -42,21 +43,26 @@ Mesh::Mesh(const ResourceInfo& info, const MeshDesc& desc, const MeshLayout& lay
     std::memcpy(_materialNames, desc.materials, sizeof(_materialNames));
     std::vector<LodGroup> groups;
     unsigned groupOf[MeshDesc::MaxLods] = {};
-    for (unsigned l = 0; l < _lodCount; ++l) {
+    for (unsigned l = 0; l < _lodCount; ++l)
+    {
         const MeshLodLayout& lod = layout[l];
         unsigned g = 0;
-        while (g < groups.size() && groups[g].format != lod.format) ++g;
-        if (g == groups.size()) groups.push_back(LodGroup{lod.format});
+        while (g < groups.size() && groups[g].format != lod.format)
+            ++g;
+        if (g == groups.size())
+            groups.push_back(LodGroup{lod.format});
         groups[g].vertices += lod.vertexCount;
         groups[g].indices += lod.indexCount;
         groupOf[l] = g;
     }
-    for (LodGroup& group : groups) {
+    for (LodGroup& group : groups)
+    {
         group.buffer = pool->QuerySuitableBuffer(usage, group.format, static_cast<unsigned>(group.vertices),
                                                  static_cast<unsigned>(group.indices));
         Reserve(group, _builder);
     }
-    for (unsigned l = 0; l < _lodCount; ++l) {
+    for (unsigned l = 0; l < _lodCount; ++l)
+    {
         const MeshLodLayout& lod = layout[l];
         LodGroup& group = groups[groupOf[l]];
         LodBindingDesc& binding = _lods[l];
@@ -69,7 +75,8 @@ Mesh::Mesh(const ResourceInfo& info, const MeshDesc& desc, const MeshLayout& lay
         group.nextVertex += lod.vertexCount;
         group.nextIndex += lod.indexCount;
 
-        for (size_t s = 0; s < lod.subMeshes.size(); ++s) {
+        for (size_t s = 0; s < lod.subMeshes.size(); ++s)
+        {
             MeshMaterial record;
             record.desc = lod.subMeshes[s];
             record.binding.baseVertex = static_cast<int32_t>(binding.firstVertex);
@@ -89,58 +96,63 @@ Mesh::Mesh(const Mesh& other, const ResourceInfo& info) : Mesh(other)
 
 void Mesh::SetDefaultMaterial(unsigned index, Material* material)
 {
-    if (index < MeshDesc::MaxMaterials) _materials[index] = material;
+    if (index < MeshDesc::MaxMaterials)
+        _materials[index] = material;
 }
 
 void* Mesh::LockVertices(unsigned lod, unsigned count)
 {
     const LodBindingDesc& binding = _lods[ClampLod(lod)];
-    if (!binding.buffer || binding.vertexCount == 0) return nullptr;
-    if (count > binding.vertexCount) count = binding.vertexCount;
-    if (!binding.buffer->ModifyVertices(binding.firstVertex, count, _builder)) return nullptr;
+    if (!binding.buffer || binding.vertexCount == 0)
+        return nullptr;
+    if (count > binding.vertexCount)
+        count = binding.vertexCount;
+    if (!binding.buffer->ModifyVertices(binding.firstVertex, count, _builder))
+        return nullptr;
     return _builder.GetBaseVertex();
 }
 
 void Mesh::UnlockVertices(unsigned lod)
 {
-    if (VertexBuffer* buffer = _lods[ClampLod(lod)].buffer) buffer->UnlockVertices(_builder);
+    if (VertexBuffer* buffer = _lods[ClampLod(lod)].buffer)
+        buffer->UnlockVertices(_builder);
 }
 
 unsigned short* Mesh::LockIndices(unsigned lod, unsigned subMesh, unsigned count)
 {
     lod = ClampLod(lod);
     const LodBindingDesc& binding = _lods[lod];
-    if (!binding.buffer) return nullptr;
+    if (!binding.buffer)
+        return nullptr;
     uint32_t first = binding.firstIndex;
     uint32_t available = binding.indexCount;
-    if (subMesh != All) {
+    if (subMesh != All)
+    {
         const MeshMaterial* record = GetSubMesh(lod, subMesh);
-        if (!record) {
+        if (!record)
+        {
             Dumper::Instance().Print(DUMP_ERROR, "Mesh \"%s\": LOD %u has no sub-mesh %u\n", _info.name, lod, subMesh);
             return nullptr;
         }
         first = record->binding.startIndex;
         available = record->desc.GetIndexCount();
     }
-    if (count > available) count = available;
-    if (count == 0 || !binding.buffer->ModifyIndices(first, count, _builder)) return nullptr;
+    if (count > available)
+        count = available;
+    if (count == 0 || !binding.buffer->ModifyIndices(first, count, _builder))
+        return nullptr;
     return _builder.GetBaseIndex();
 }
 
 void Mesh::UnlockIndices(unsigned lod)
 {
-    if (VertexBuffer* buffer = _lods[ClampLod(lod)].buffer) buffer->UnlockIndices(_builder);
+    if (VertexBuffer* buffer = _lods[ClampLod(lod)].buffer)
+        buffer->UnlockIndices(_builder);
 }
 
-unsigned Mesh::GetMaterialCount(unsigned lod) const
-{
-    return static_cast<unsigned>(_subMeshes[ClampLod(lod)].size());
-}
+unsigned Mesh::GetMaterialCount(unsigned lod) const { return static_cast<unsigned>(_subMeshes[ClampLod(lod)].size()); }
 
-bool Mesh::IsLodInstanced(unsigned lod) const
-{
-    return (_lods[ClampLod(lod)].format & VF_INSTANCE) != 0;
-}
+bool Mesh::IsLodInstanced(unsigned lod) const { return (_lods[ClampLod(lod)].format & VF_INSTANCE) != 0; }
 
 const Mesh::MeshMaterial* Mesh::GetSubMesh(unsigned lod, unsigned subMesh) const
 {
@@ -151,7 +163,8 @@ const Mesh::MeshMaterial* Mesh::GetSubMesh(unsigned lod, unsigned subMesh) const
 MeshRenderable* Mesh::CreateRenderable(unsigned lod, unsigned subMesh)
 {
     const MeshMaterial* record = GetSubMesh(lod, subMesh);
-    if (!record) {
+    if (!record)
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Mesh \"%s\": no sub-mesh %u in LOD %u for a renderable\n", _info.name,
                                  subMesh, ClampLod(lod));
         return nullptr;
@@ -159,15 +172,14 @@ MeshRenderable* Mesh::CreateRenderable(unsigned lod, unsigned subMesh)
     return new MeshRenderable(this, record->desc, record->binding);
 }
 
-void Mesh::DestroyRenderable(MeshRenderable* renderable)
-{
-    delete renderable;
-}
+void Mesh::DestroyRenderable(MeshRenderable* renderable) { delete renderable; }
 
 void Mesh::ReleaseGeometry()
 {
-    for (unsigned l = 0; l < MeshDesc::MaxLods; ++l) {
+    for (unsigned l = 0; l < MeshDesc::MaxLods; ++l)
+    {
         _lods[l].buffer = nullptr;
-        for (MeshMaterial& record : _subMeshes[l]) record.binding.buffer = nullptr;
+        for (MeshMaterial& record : _subMeshes[l])
+            record.binding.buffer = nullptr;
     }
 }

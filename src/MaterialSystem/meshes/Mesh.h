@@ -21,18 +21,21 @@ class Device;
 // A static mesh of up to three LODs, each a list of sub-meshes (one per material) sharing the
 // LOD's vertices. The geometry lives in ranges of the manager's shared buffers, reserved when
 // the mesh is built and filled through LockVertices / LockIndices.
-class Mesh : public IResource {
+class Mesh : public IResource
+{
 public:
     static constexpr unsigned All = 0xFFFFFFFFu;
 
     // One sub-mesh: what to draw and where its geometry is.
-    struct MeshMaterial {
+    struct MeshMaterial
+    {
         RenderableDesc desc;
         StreamBinding binding;
     };
 
     // Where one LOD lives in its buffer, after instancing.
-    struct LodBindingDesc {
+    struct LodBindingDesc
+    {
         uint32_t firstVertex = 0;
         uint32_t firstIndex = 0;
         uint32_t vertexCount = 0;
@@ -59,7 +62,10 @@ public:
     bool IsInitialized() const { return _initialized; }
     bool IsFormatInstanced() const { return (_format & VF_INSTANCE) != 0; }
 
-    Material* GetDefaultMaterial(unsigned index) const { return index < MeshDesc::MaxMaterials ? _materials[index] : nullptr; }
+    Material* GetDefaultMaterial(unsigned index) const
+    {
+        return index < MeshDesc::MaxMaterials ? _materials[index] : nullptr;
+    }
     void SetDefaultMaterial(unsigned index, Material* material);
     // The material resource name stored for slot `index` ("" past the mesh's materials).
     const char* GetMaterialName(unsigned index) const { return index < _materialCount ? _materialNames[index] : ""; }

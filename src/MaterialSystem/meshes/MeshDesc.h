@@ -8,7 +8,8 @@
 
 // One level of detail of a mesh file: its vertices are shared by its sub-meshes, and
 // sub-mesh i draws primCounts[i] primitives with material i.
-struct MeshLodDesc {
+struct MeshLodDesc
+{
     uint32_t vertexCount = 0;
     uint32_t subMeshCount = 0;
     uint32_t primCounts[16] = {};
@@ -16,7 +17,8 @@ struct MeshLodDesc {
 
 // The description of a mesh, as a ".sms" file stores it after its two leading words, and as
 // code hands it to MeshMgr::CreateMesh.
-struct MeshDesc {
+struct MeshDesc
+{
     static constexpr unsigned MaxLods = 3;
     static constexpr unsigned MaxMaterials = 16;
     static constexpr unsigned NameSize = 32;
@@ -39,10 +41,7 @@ struct MeshDesc {
 };
 
 // Indices one sub-mesh of `primitives` primitives takes, as a list or as a strip.
-inline uint64_t SubMeshIndexCount(uint64_t primitives, bool strip)
-{
-    return strip ? primitives + 2 : primitives * 3;
-}
+inline uint64_t SubMeshIndexCount(uint64_t primitives, bool strip) { return strip ? primitives + 2 : primitives * 3; }
 
 // Reads the description out of a whole file header (FileHeaderSize bytes) and checks what the
 // fixed arrays and the index width depend on: 1 to 3 LODs, at most 16 materials, every

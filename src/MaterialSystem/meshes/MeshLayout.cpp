@@ -14,9 +14,11 @@ constexpr uint64_t MaxLodVertices = 65536;
 
 bool LodShouldBeInstanced(const MeshDesc& desc, const MeshLodDesc& lod, const InstancingRules& rules)
 {
-    if ((desc.format & VF_INSTANCE) || desc.IsStrip() || !rules.useInstancing || lod.subMeshCount != 1) return false;
+    if ((desc.format & VF_INSTANCE) || desc.IsStrip() || !rules.useInstancing || lod.subMeshCount != 1)
+        return false;
     const uint32_t primitives = lod.primCounts[0];
-    if (primitives <= InstancingRules::MinBatchPrimitives || primitives > rules.primitiveThreshold) return false;
+    if (primitives <= InstancingRules::MinBatchPrimitives || primitives > rules.primitiveThreshold)
+        return false;
     // Copies whose indices would not fit 16 bits stay a single copy.
     const uint64_t copies = rules.InstanceCount(primitives, desc.format | VF_INSTANCE);
     return copies * lod.vertexCount <= MaxLodVertices;
@@ -28,7 +30,8 @@ InstancingRules InstancingRules::From(const MaterialSystem* system)
 {
     InstancingRules rules;
     rules.system = system;
-    if (const VideoSettings* video = system ? system->GetSettings() : nullptr) {
+    if (const VideoSettings* video = system ? system->GetSettings() : nullptr)
+    {
         rules.useInstancing = video->UseInstancing;
         rules.primitiveThreshold = static_cast<unsigned>(std::max(video->InstancingPrimitiveThreshold, 0));
     }
@@ -44,7 +47,8 @@ bool LayoutMeshLods(const MeshDesc& desc, const InstancingRules& rules, MeshLayo
 {
     out = MeshLayout();
     const uint32_t fileVertexSize = VertexDecl::QueryFormatSize(desc.format);
-    for (unsigned l = 0; l < desc.lodCount; ++l) {
+    for (unsigned l = 0; l < desc.lodCount; ++l)
+    {
         const MeshLodDesc& lod = desc.lods[l];
         MeshLodLayout& layout = out[l];
         layout.batched = LodShouldBeInstanced(desc, lod, rules);
@@ -54,7 +58,8 @@ bool LayoutMeshLods(const MeshDesc& desc, const InstancingRules& rules, MeshLayo
         uint64_t vertices = lod.vertexCount;
         uint64_t indices = 0;
         uint64_t fileIndices = 0;
-        for (unsigned s = 0; s < lod.subMeshCount; ++s) {
+        for (unsigned s = 0; s < lod.subMeshCount; ++s)
+        {
             RenderableDesc record;
             record.format = layout.format;
             record.primType = desc.IsStrip() ? gfx::PrimitiveType::TriangleStrip : gfx::PrimitiveType::TriangleList;
@@ -70,7 +75,8 @@ bool LayoutMeshLods(const MeshDesc& desc, const InstancingRules& rules, MeshLayo
             layout.instances = std::max(layout.instances, record.instances);
             layout.subMeshes.push_back(record);
         }
-        if (vertices > MaxLodVertices || indices > UINT32_MAX) {
+        if (vertices > MaxLodVertices || indices > UINT32_MAX)
+        {
             error = Format("LOD %u needs %llu vertices and %llu indices (at most %llu vertices)", l,
                            static_cast<unsigned long long>(vertices), static_cast<unsigned long long>(indices),
                            static_cast<unsigned long long>(MaxLodVertices));

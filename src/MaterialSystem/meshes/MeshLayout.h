@@ -13,7 +13,8 @@ class MaterialSystem;
 // How a mesh description becomes geometry: the instancing options of the video settings,
 // and per LOD the sub-mesh draw descriptions, the counts in the buffers and the bytes the
 // file stores for it.
-struct InstancingRules {
+struct InstancingRules
+{
     static constexpr unsigned MinBatchPrimitives = 50;
 
     bool useInstancing = false;
@@ -24,11 +25,12 @@ struct InstancingRules {
     unsigned InstanceCount(uint32_t primitives, uint32_t format) const;
 };
 
-struct MeshLodLayout {
-    uint32_t format = 0;       // the mesh's format, with the instance bit when batched
-    bool batched = false;      // turned into an instanced batch by the rules
-    uint32_t instances = 1;    // copies of the file's vertices in the buffer
-    uint32_t vertexCount = 0;  // in the buffer, every copy
+struct MeshLodLayout
+{
+    uint32_t format = 0;      // the mesh's format, with the instance bit when batched
+    bool batched = false;     // turned into an instanced batch by the rules
+    uint32_t instances = 1;   // copies of the file's vertices in the buffer
+    uint32_t vertexCount = 0; // in the buffer, every copy
     uint32_t indexCount = 0;
     std::vector<RenderableDesc> subMeshes;
     std::vector<uint32_t> subMeshFirstIndex; // relative to the LOD's first index

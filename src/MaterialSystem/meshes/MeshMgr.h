@@ -16,7 +16,8 @@ class Device;
 // The manager of static meshes: ".sms" files and meshes built in code, packed into a pool of
 // shared static buffers. A file that is missing or malformed yields the proxy sphere under
 // the requested name, with a logged line naming the file and the fault.
-class MeshMgr : public IResourceMgr {
+class MeshMgr : public IResourceMgr
+{
 public:
     static constexpr unsigned MaxBuffers = 2048;
 

@@ -7,7 +7,8 @@ class VertexIndexBuilder;
 
 // The renderable of one sub-mesh of one LOD: its geometry already lives in the mesh's
 // buffers, so there is nothing to build per frame.
-class MeshRenderable : public IRenderable {
+class MeshRenderable : public IRenderable
+{
 public:
     MeshRenderable(Mesh* mesh, const RenderableDesc& desc, const StreamBinding& binding);
 

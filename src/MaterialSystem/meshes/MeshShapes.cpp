@@ -9,10 +9,7 @@ namespace {
 constexpr float Pi = 3.141592f;
 constexpr float TwoPi = 6.283184f;
 
-uint64_t SphereLodVertices(unsigned rings, unsigned segments)
-{
-    return uint64_t(rings) * (segments + 1) * 2;
-}
+uint64_t SphereLodVertices(unsigned rings, unsigned segments) { return uint64_t(rings) * (segments + 1) * 2; }
 
 } // namespace
 
@@ -37,7 +34,8 @@ MeshGeometry BoxGeometry(const Bounds& bounds)
 {
     const Vec3& mn = bounds.min;
     const Vec3& mx = bounds.max;
-    struct Face {
+    struct Face
+    {
         float normal[3];
         float corners[4][3];
     };
@@ -51,8 +49,10 @@ MeshGeometry BoxGeometry(const Bounds& bounds)
     };
     const float uvs[4][2] = {{0, 1}, {0, 0}, {1, 0}, {1, 1}};
     MeshGeometry geometry;
-    for (unsigned f = 0; f < 6; ++f) {
-        for (unsigned v = 0; v < 4; ++v) {
+    for (unsigned f = 0; f < 6; ++f)
+    {
+        for (unsigned v = 0; v < 4; ++v)
+        {
             const float* p = faces[f].corners[v];
             const float* n = faces[f].normal;
             geometry.vertices.push_back({{p[0], p[1], p[2]}, {n[0], n[1], n[2]}, {uvs[v][0], uvs[v][1]}});
@@ -66,7 +66,8 @@ MeshGeometry BoxGeometry(const Bounds& bounds)
 
 bool SphereDesc(unsigned rings, unsigned segments, float radius, unsigned lods, MeshDesc& out)
 {
-    if (lods < 1 || lods > MeshDesc::MaxLods) return false;
+    if (lods < 1 || lods > MeshDesc::MaxLods)
+        return false;
     MeshDesc desc;
     desc.format = Format;
     desc.radius = radius;
@@ -75,11 +76,13 @@ bool SphereDesc(unsigned rings, unsigned segments, float radius, unsigned lods, 
     desc.SetMaterialName(0, "$proxy");
     desc.lodCount = lods;
     desc.strip = 1;
-    for (unsigned i = 0; i < lods; ++i) {
+    for (unsigned i = 0; i < lods; ++i)
+    {
         const unsigned r = rings / (i + 1);
         const unsigned s = segments / (i + 1);
         const uint64_t count = SphereLodVertices(r, s);
-        if (r == 0 || s == 0 || count > 65536) return false;
+        if (r == 0 || s == 0 || count > 65536)
+            return false;
         desc.lods[i].vertexCount = static_cast<uint32_t>(count);
         desc.lods[i].subMeshCount = 1;
         desc.lods[i].primCounts[0] = static_cast<uint32_t>(count - 2);
@@ -98,10 +101,12 @@ MeshGeometry SphereGeometry(unsigned rings, unsigned segments, float radius)
         geometry.indices.push_back(static_cast<uint16_t>(geometry.vertices.size()));
         geometry.vertices.push_back({{radius * n[0], radius * n[1], radius * n[2]}, {n[0], n[1], n[2]}, {u, v}});
     };
-    for (unsigned j = 0; j < rings; ++j) {
+    for (unsigned j = 0; j < rings; ++j)
+    {
         const float a = j * Pi / rings;
         const float b = (j + 1) * Pi / rings;
-        for (unsigned k = 0; k <= segments; ++k) {
+        for (unsigned k = 0; k <= segments; ++k)
+        {
             const float t = k * TwoPi / segments;
             const float u = float(k) / segments;
             emit(b, t, u, float(j + 1) / rings);

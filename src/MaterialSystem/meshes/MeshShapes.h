@@ -6,13 +6,15 @@
 #include <vector>
 
 // The meshes built in code, in the format position, normal, one texture coordinate set.
-struct MeshVertex {
+struct MeshVertex
+{
     float position[3];
     float normal[3];
     float uv[2];
 };
 
-struct MeshGeometry {
+struct MeshGeometry
+{
     std::vector<MeshVertex> vertices;
     std::vector<uint16_t> indices;
 };

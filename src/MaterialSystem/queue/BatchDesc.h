@@ -8,8 +8,14 @@
 // One merged draw of a render queue: a run of dynamic entries written into a shared stream
 // (mode 1), or of instanced entries drawn together (mode 2). The entries of a batch are
 // consecutive in the queue, the first of them carries the batch in its user data.
-struct BatchDesc {
-    enum eMode : uint32_t { None = 0, Dynamic = 1, Instanced = 2 };
+struct BatchDesc
+{
+    enum eMode : uint32_t
+    {
+        None = 0,
+        Dynamic = 1,
+        Instanced = 2
+    };
 
     uint32_t mode = None;
     unsigned slot = 0;     // the dynamic stream slot

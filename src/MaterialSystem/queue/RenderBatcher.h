@@ -14,7 +14,8 @@ class Device;
 }
 
 // A render queue's entry: neither pointer is owned.
-struct QueueEntry {
+struct QueueEntry
+{
     IRenderable* renderable = nullptr;
     Material* material = nullptr;
 };
@@ -23,7 +24,8 @@ struct QueueEntry {
 // and format share one stream and one draw; neighbouring instanced entries of one material
 // and geometry are drawn as instances of one draw. Dynamic geometry of one vertex size goes
 // into one shared buffer, locked once per fill.
-class RenderBatcher {
+class RenderBatcher
+{
 public:
     static constexpr unsigned InitialBatches = 512;
     static constexpr unsigned MaxStreams = 128;
@@ -52,7 +54,8 @@ public:
 
 private:
     // Dynamic geometry of one vertex size, written through one builder.
-    struct Slot {
+    struct Slot
+    {
         unsigned vertexSize = 0;
         uint32_t format = 0; // the first format seen; buffers are chosen by its size
         unsigned vertices = 0, indices = 0;

@@ -17,15 +17,9 @@
 
 namespace {
 
-bool ReadsFrameBuffer(Material* material)
-{
-    return material->MaterialFlags().HasFlag(MF_NEED_FRESH_FRAMEBUFFER);
-}
+bool ReadsFrameBuffer(Material* material) { return material->MaterialFlags().HasFlag(MF_NEED_FRESH_FRAMEBUFFER); }
 
-Shader* BoundShader(Material* material)
-{
-    return material->GetBindedShader();
-}
+Shader* BoundShader(Material* material) { return material->GetBindedShader(); }
 
 } // namespace
 
@@ -39,9 +33,12 @@ RenderQueue::~RenderQueue() = default;
 
 void RenderQueue::ReallocQueue()
 {
-    try {
+    try
+    {
         _entries.reserve(_entries.capacity() / BlockEntries * BlockEntries + BlockEntries);
-    } catch (const std::bad_alloc&) {
+    }
+    catch (const std::bad_alloc&)
+    {
         ExecRuntimeAssert("_queue", nullptr, __FILE__, __LINE__,
                           "Not enough memory to perform RenderQueue reallocation");
     }
@@ -49,19 +46,22 @@ void RenderQueue::ReallocQueue()
 
 void RenderQueue::EnqueuePrim(IRenderable* renderable, Material* material)
 {
-    if (!renderable || !material) {
+    if (!renderable || !material)
+    {
         Dumper::Instance().Print(DUMP_ERROR, "RenderQueue: an entry without %s is not queued\n",
                                  renderable ? "material" : "renderable");
         return;
     }
-    if (_entries.size() == _entries.capacity()) ReallocQueue();
+    if (_entries.size() == _entries.capacity())
+        ReallocQueue();
     _entries.push_back({renderable, material});
     _batcher.Count(renderable);
 }
 
 void RenderQueue::FlushContent()
 {
-    if (IsEmpty()) return;
+    if (IsEmpty())
+        return;
     _entries.clear();
     _batcher.Reset();
     _lastDeclaration = nullptr;
@@ -70,8 +70,10 @@ void RenderQueue::FlushContent()
 
 void RenderQueue::SortPrims(uint32_t options)
 {
-    if (_entries.size() < 2) return;
-    if (!IsValidSortOptions(options)) {
+    if (_entries.size() < 2)
+        return;
+    if (!IsValidSortOptions(options))
+    {
         ExecRuntimeAssert("sortOptions", nullptr, __FILE__, __LINE__, "Incorrect sortOptions input");
         return;
     }
@@ -80,9 +82,11 @@ void RenderQueue::SortPrims(uint32_t options)
 
 void RenderQueue::SortEntries(QueueEntry* entries, size_t count, std::vector<SortKey>& keys, uint32_t options)
 {
-    if (count < 2 || !IsValidSortOptions(options)) return;
+    if (count < 2 || !IsValidSortOptions(options))
+        return;
     keys.resize(count);
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < count; ++i)
+    {
         const QueueEntry& entry = entries[i];
         SortKey& key = keys[i];
         key.shader = BoundShader(entry.material);
@@ -92,12 +96,14 @@ void RenderQueue::SortEntries(QueueEntry* entries, size_t count, std::vector<Sor
         key.framebufferReader = ReadsFrameBuffer(entry.material) ? 1u : 0u;
     }
     SortKeys(keys.data(), count, options);
-    for (size_t i = 0; i < count; ++i) entries[i] = {keys[i].renderable, keys[i].material};
+    for (size_t i = 0; i < count; ++i)
+        entries[i] = {keys[i].renderable, keys[i].material};
 }
 
 void RenderQueue::PreprocessPrims()
 {
-    if (IsEmpty()) return;
+    if (IsEmpty())
+        return;
     _batcher.Preprocess(_entries.data(), _entries.size());
 }
 
@@ -109,47 +115,59 @@ unsigned RenderQueue::DetermineShaderFlags() const
 
 void RenderQueue::RenderPrims(ShaderParamsGlobal* global)
 {
-    if (IsEmpty()) return;
+    if (IsEmpty())
+        return;
     const unsigned flags = DetermineShaderFlags();
-    if (global) global->ApplyToShader(nullptr);
+    if (global)
+        global->ApplyToShader(nullptr);
     Material* lastMaterial = nullptr;
     size_t begin = 0;
-    while (begin < _entries.size()) {
+    while (begin < _entries.size())
+    {
         Shader* shader = BoundShader(_entries[begin].material);
         size_t end = begin + 1;
-        while (end < _entries.size() && BoundShader(_entries[end].material) == shader) ++end;
-        if (ReadsFrameBuffer(_entries[begin].material) && _system) {
+        while (end < _entries.size() && BoundShader(_entries[end].material) == shader)
+            ++end;
+        if (ReadsFrameBuffer(_entries[begin].material) && _system)
+        {
             _system->SyncWithGPU(true);
             _system->SyncWithGPU(false);
-            if (TextureMgr* textures = _system->GetTextureMgr()) {
+            if (TextureMgr* textures = _system->GetTextureMgr())
+            {
                 _system->CopyTexture(nullptr, textures->GetFrameBufferTexture());
             }
         }
         // Materials whose shader is missing or failed have nothing to draw with.
         const unsigned passes = shader && shader->GetD3DEffect() ? shader->Begin(flags) : 0;
-        for (unsigned pass = 0; pass < passes; ++pass) {
+        for (unsigned pass = 0; pass < passes; ++pass)
+        {
             shader->BeginPass(pass);
             unsigned cursor = _batcher.FirstBatchFrom(begin);
-            for (size_t i = begin; i < end;) {
+            for (size_t i = begin; i < end;)
+            {
                 IRenderable* renderable = _entries[i].renderable;
                 Material* material = _entries[i].material;
-                if (material != lastMaterial) {
+                if (material != lastMaterial)
+                {
                     material->ApplyToShader(nullptr);
                     lastMaterial = material;
                 }
                 renderable->GetParams().ApplyToShader(global);
                 AdjustCullMode(renderable, material);
                 BatchDesc* batch = _batcher.BatchStartingAt(i, cursor);
-                if (!batch) {
+                if (!batch)
+                {
                     shader->ApplyChanges();
                     PerformSingleDIP(renderable->GetDescription(), renderable->GetStreamBinding(), material);
                     ++i;
                     continue;
                 }
-                if (batch->mode == BatchDesc::Instanced) {
+                if (batch->mode == BatchDesc::Instanced)
+                {
                     batch->desc.instances = batch->appended + 1;
                     _batchParams.ResetInstances();
-                    for (size_t k = i; k <= i + batch->appended && k < end; ++k) {
+                    for (size_t k = i; k <= i + batch->appended && k < end; ++k)
+                    {
                         _batchParams.AddInstanceMatrix(&_entries[k].renderable->GetParams().GetWorldTransform());
                     }
                     _batchParams.ApplyToShader(nullptr);
@@ -160,20 +178,24 @@ void RenderQueue::RenderPrims(ShaderParamsGlobal* global)
             }
             shader->EndPass();
         }
-        if (passes) shader->End();
+        if (passes)
+            shader->End();
         begin = end;
     }
 }
 
 void RenderQueue::RenderSinglePrim(IRenderable* renderable, Material* material, ShaderParamsGlobal* global)
 {
-    if (!renderable || !material) return;
+    if (!renderable || !material)
+        return;
     _lastDeclaration = nullptr;
     _lastBuffer = nullptr;
     Shader* shader = BoundShader(material);
-    if (!shader || !shader->GetD3DEffect()) return;
+    if (!shader || !shader->GetD3DEffect())
+        return;
     const unsigned passes = shader->Begin(DetermineShaderFlags());
-    for (unsigned pass = 0; pass < passes; ++pass) {
+    for (unsigned pass = 0; pass < passes; ++pass)
+    {
         shader->BeginPass(pass);
         material->ApplyToShader(nullptr);
         renderable->GetParams().ApplyToShader(global);
@@ -190,7 +212,8 @@ void RenderQueue::RenderSinglePrim(IRenderable* renderable, Material* material, 
 void RenderQueue::AdjustCullMode(IRenderable* renderable, Material* material)
 {
     Flags& flags = material->MaterialFlags();
-    if (flags.HasFlag(MF_DONT_APPLY_STDSTATEBLOCK) || flags.HasFlag(MF_TWO_SIDED)) return;
+    if (flags.HasFlag(MF_DONT_APPLY_STDSTATEBLOCK) || flags.HasFlag(MF_TWO_SIDED))
+        return;
     const bool backSided = flags.HasFlag(MF_BACK_SIDED);
     _cull = backSided != renderable->IsFlipped() ? gfx::CullMode::Ccw : gfx::CullMode::Cw;
     _device->SetCullMode(_cull);
@@ -200,19 +223,23 @@ void RenderQueue::PerformSingleDIP(const RenderableDesc& desc, StreamBinding& bi
 {
     // Geometry that never got a stream (dynamic geometry over its stream's room) is skipped.
     VertexBuffer* buffer = binding.buffer;
-    if (!buffer || !buffer->GetVBHandle() || !buffer->GetIBHandle()) return;
+    if (!buffer || !buffer->GetVBHandle() || !buffer->GetIBHandle())
+        return;
     binding.AcquireDeclaration(desc.format, _device);
-    if (binding.GetDeclaration() != _lastDeclaration) {
+    if (binding.GetDeclaration() != _lastDeclaration)
+    {
         _device->SetVertexLayout(binding.GetDeclaration());
         _lastDeclaration = binding.GetDeclaration();
     }
-    if (buffer != _lastBuffer) {
+    if (buffer != _lastBuffer)
+    {
         _device->SetStreamSource(buffer->GetVBHandle(), 0, buffer->GetVertexSize());
         _device->SetIndices(buffer->GetIBHandle());
         _lastBuffer = buffer;
     }
     _device->DrawIndexedPrimitive(desc.primType, binding.baseVertex, binding.startIndex, desc.GetPrimCount());
-    if (_recorder) {
+    if (_recorder)
+    {
         _recorder->push_back({desc.primType, binding.baseVertex, binding.startIndex, desc.primCount, desc.instances,
                               buffer, _cull, material});
     }

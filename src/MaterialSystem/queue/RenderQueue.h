@@ -18,7 +18,8 @@ class VertexLayout;
 } // namespace gfx
 
 // Walks the entries of a queue: compare, advance, dereference.
-class RenderQueueIterator {
+class RenderQueueIterator
+{
 public:
     explicit RenderQueueIterator(QueueEntry* entry) : _entry(entry) {}
     bool operator!=(const RenderQueueIterator& other) const { return _entry != other._entry; }
@@ -39,12 +40,14 @@ private:
 // orders of eSortOptions, merged into batches, and drawn with as few shader, declaration and
 // stream changes as possible. Per frame: FlushContent, EnqueuePrim..., SortPrims,
 // PreprocessPrims, RenderPrims. Made and destroyed by the material system.
-class RenderQueue {
+class RenderQueue
+{
 public:
     static constexpr unsigned BlockEntries = 1024;
 
     // One indexed draw as the queue issued it (for checks of the queue's work).
-    struct DrawCall {
+    struct DrawCall
+    {
         gfx::PrimitiveType type;
         int baseVertex;
         unsigned startIndex;

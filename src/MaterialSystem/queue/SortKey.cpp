@@ -10,41 +10,53 @@ namespace {
 // Pointers compare by address order; std::less gives a total order over unrelated objects.
 inline bool Before(const void* a, const void* b) { return std::less<const void*>()(a, b); }
 
-struct ByState {
+struct ByState
+{
     bool operator()(const SortKey& a, const SortKey& b) const
     {
-        if (a.shader != b.shader) return Before(a.shader, b.shader);
+        if (a.shader != b.shader)
+            return Before(a.shader, b.shader);
         return Before(a.material, b.material);
     }
 };
 
-struct ByStateThenDepth {
+struct ByStateThenDepth
+{
     bool operator()(const SortKey& a, const SortKey& b) const
     {
-        if (a.shader != b.shader) return Before(a.shader, b.shader);
-        if (a.material != b.material) return Before(a.material, b.material);
+        if (a.shader != b.shader)
+            return Before(a.shader, b.shader);
+        if (a.material != b.material)
+            return Before(a.material, b.material);
         return a.depth < b.depth;
     }
 };
 
-struct ByReaderThenStateThenDepth {
+struct ByReaderThenStateThenDepth
+{
     bool operator()(const SortKey& a, const SortKey& b) const
     {
-        if (a.framebufferReader != b.framebufferReader) return a.framebufferReader < b.framebufferReader;
-        if (a.shader != b.shader) return Before(a.shader, b.shader);
-        if (a.material != b.material) return Before(a.material, b.material);
+        if (a.framebufferReader != b.framebufferReader)
+            return a.framebufferReader < b.framebufferReader;
+        if (a.shader != b.shader)
+            return Before(a.shader, b.shader);
+        if (a.material != b.material)
+            return Before(a.material, b.material);
         return a.depth < b.depth;
     }
 };
 
-struct ByDepth {
+struct ByDepth
+{
     bool operator()(const SortKey& a, const SortKey& b) const { return a.depth < b.depth; }
 };
 
-struct ByReaderThenDepth {
+struct ByReaderThenDepth
+{
     bool operator()(const SortKey& a, const SortKey& b) const
     {
-        if (a.framebufferReader != b.framebufferReader) return a.framebufferReader < b.framebufferReader;
+        if (a.framebufferReader != b.framebufferReader)
+            return a.framebufferReader < b.framebufferReader;
         return a.depth < b.depth;
     }
 };
@@ -63,26 +75,37 @@ bool SortsBackToFront(uint32_t options)
 
 float SortDepth(float viewDepth, uint32_t options)
 {
-    if (std::isnan(viewDepth)) viewDepth = std::numeric_limits<float>::infinity();
+    if (std::isnan(viewDepth))
+        viewDepth = std::numeric_limits<float>::infinity();
     return SortsBackToFront(options) ? -viewDepth : viewDepth;
 }
 
 void SortKeys(SortKey* keys, size_t count, uint32_t options)
 {
-    if (count < 2) return;
+    if (count < 2)
+        return;
     const bool state = options & SO_GROUP_BY_STATE;
     const bool frontToBack = options & SO_FRONT_TO_BACK;
     const bool readersLast = options & SO_FRESH_FRAMEBUFFER_LAST;
     SortKey* end = keys + count;
-    if (state && frontToBack) {
+    if (state && frontToBack)
+    {
         std::sort(keys, end, ByStateThenDepth());
-    } else if (state && readersLast) {
+    }
+    else if (state && readersLast)
+    {
         std::sort(keys, end, ByReaderThenStateThenDepth());
-    } else if (state) {
+    }
+    else if (state)
+    {
         std::sort(keys, end, ByState());
-    } else if (frontToBack) {
+    }
+    else if (frontToBack)
+    {
         std::sort(keys, end, ByDepth());
-    } else if (readersLast) {
+    }
+    else if (readersLast)
+    {
         std::sort(keys, end, ByReaderThenDepth());
     }
 }

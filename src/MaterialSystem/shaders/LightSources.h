@@ -4,7 +4,8 @@
 #include "foundation/math/Vec3.h"
 
 // The sun as the shaders see it (72 bytes).
-struct SunSource {
+struct SunSource
+{
     Vec3 direction{-1.0f / 3.0f, -1.0f / 3.0f, 1.0f / 3.0f};
     Color diffuse{1.0f, 1.0f, 1.0f, 1.0f};
     Color ambient{0.2f, 0.2f, 0.2f, 1.0f};
@@ -15,7 +16,8 @@ struct SunSource {
 };
 
 // One omni light as the shaders see it.
-struct OmniSource {
+struct OmniSource
+{
     Vec3 position{0.0f, 0.0f, 0.0f};
     Color attenuation{1.0f, 1.0f, 1.0f, 1.0f};
     Color diffuse{1.0f, 1.0f, 1.0f, 1.0f};

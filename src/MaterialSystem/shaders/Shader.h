@@ -13,7 +13,8 @@ class Effect;
 }
 class ShaderParams;
 
-enum eShaderType : uint32_t {
+enum eShaderType : uint32_t
+{
     SHADER_TYPE_PLAIN = 0,
     SHADER_TYPE_BUILTIN = 1,
     SHADER_TYPE_INCLUDE = 2,
@@ -24,7 +25,8 @@ enum eShaderType : uint32_t {
 
 // One compiled effect of the shader library with its valid techniques and passes. A last
 // pass named "Restore" is not counted among the passes; End runs it.
-class Shader : public IResource, public IDeviceResource {
+class Shader : public IResource, public IDeviceResource
+{
 public:
     static constexpr unsigned MaxValidTechniques = 16;
 

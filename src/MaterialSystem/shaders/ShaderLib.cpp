@@ -26,7 +26,8 @@ std::unique_ptr<ShaderLib> ShaderLib::_instance;
 
 ShaderLib* ShaderLib::GetInstance()
 {
-    if (!_instance) _instance.reset(new ShaderLib());
+    if (!_instance)
+        _instance.reset(new ShaderLib());
     return _instance.get();
 }
 
@@ -38,7 +39,8 @@ ShaderLib::~ShaderLib()
     RemoveAllResources(true);
     _proxy = nullptr;
     _pool.reset();
-    if (GetMaster()) GetMaster()->UnregisterResMgr(this);
+    if (GetMaster())
+        GetMaster()->UnregisterResMgr(this);
 }
 
 int ShaderLib::Init(MaterialMgr* manager, ResourceSystem* resources, gfx::Device* device, const char* rootDir)
@@ -46,17 +48,21 @@ int ShaderLib::Init(MaterialMgr* manager, ResourceSystem* resources, gfx::Device
     _manager = manager;
     _device = device;
     SetRootDir(rootDir);
-    if (device && !_pool) _pool = std::make_unique<fx::EffectPool>(*device);
-    if (resources) resources->RegisterResMgr("fx", this);
+    if (device && !_pool)
+        _pool = std::make_unique<fx::EffectPool>(*device);
+    if (resources)
+        resources->RegisterResMgr("fx", this);
     return 1;
 }
 
 bool ShaderLib::Compile(Shader& shader, const std::vector<fx::Macro>& macros)
 {
-    if (!_pool) return false;
+    if (!_pool)
+        return false;
     std::string errors;
     auto effect = fx::Effect::Create(*_pool, shader.GetScriptData(), shader.GetName(), macros, this, &errors);
-    if (!effect) {
+    if (!effect)
+    {
         Dumper& log = Dumper::Instance();
         log.Print(DUMP_WARNING, "There were some errors while parsing shader script \"%s\"\n", shader.GetName());
         log.Print(kPlain, "%s\n", errors.empty() ? "(the compiler gave no reason)" : errors.c_str());
@@ -81,20 +87,24 @@ IResource* ShaderLib::OnCreateProxyResource(const ResourceInfo&)
 
 IResource* ShaderLib::OnCreateResource(const ResourceInfo& info, unsigned long dataSize)
 {
-    if (dataSize > kMaxScriptSize) {
+    if (dataSize > kMaxScriptSize)
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Shader \"%s\" is too large (%lu bytes)\n", info.name, dataSize);
         return INVALID_RES_HANDLE;
     }
     std::string text(dataSize, '\0');
-    if (dataSize && ReadNextChunk(0, text.data(), dataSize) != dataSize) {
+    if (dataSize && ReadNextChunk(0, text.data(), dataSize) != dataSize)
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Shader \"%s\" could not be read whole\n", info.name);
         return INVALID_RES_HANDLE;
     }
     auto shader = std::make_unique<Shader>(info);
     // An include ends with a line feed so that two includes in a row never run together.
-    if (shader->GetType() == SHADER_TYPE_INCLUDE) text += '\n';
+    if (shader->GetType() == SHADER_TYPE_INCLUDE)
+        text += '\n';
     shader->SetScriptData(std::move(text));
-    if (shader->GetType() != SHADER_TYPE_INCLUDE) Compile(*shader, {});
+    if (shader->GetType() != SHADER_TYPE_INCLUDE)
+        Compile(*shader, {});
     Shader* raw = shader.release();
     AddResource(raw);
     return raw;
@@ -122,7 +132,8 @@ bool ShaderLib::Open(const std::string& name, std::string& text)
     Shader::ShaderNameFromType(SHADER_TYPE_INCLUDE, name.c_str(), resource);
     IResource* found = GetMaster() ? GetMaster()->LoadResource(resource.c_str(), this, 0, 1) : INVALID_RES_HANDLE;
     Shader* shader = found != INVALID_RES_HANDLE ? static_cast<Shader*>(found) : nullptr;
-    if (!shader || shader == _proxy || shader->GetType() != SHADER_TYPE_INCLUDE) {
+    if (!shader || shader == _proxy || shader->GetType() != SHADER_TYPE_INCLUDE)
+    {
         Dumper::Instance().Print(DUMP_ERROR, "#include directive is unable to compile - file not found \"%s\"\n",
                                  resource.c_str());
         return false;
@@ -133,19 +144,24 @@ bool ShaderLib::Open(const std::string& name, std::string& text)
 
 bool ShaderLib::PrecacheShaders()
 {
-    if (!GetMaster()) return false;
+    if (!GetMaster())
+        return false;
     const std::string root = GetRootDir();
     FileFinder finder(root.c_str(), "*.fx", 0);
     FileScanResult files;
     unsigned long largest = 0;
     finder.RecursiveFileScan(files, largest, true, FileInfo::MaxName);
     const std::string normalizedRoot = NormalizePath(root);
-    for (unsigned i = 0; i < files.GetSize(); ++i) {
+    for (unsigned i = 0; i < files.GetSize(); ++i)
+    {
         const std::string path = NormalizePath(files.GetFileInfo(i)->GetFileName());
         std::string name;
-        if (!normalizedRoot.empty() && ToLowerCase(path).rfind(ToLowerCase(normalizedRoot), 0) == 0) {
+        if (!normalizedRoot.empty() && ToLowerCase(path).rfind(ToLowerCase(normalizedRoot), 0) == 0)
+        {
             name = path.substr(normalizedRoot.size());
-        } else {
+        }
+        else
+        {
             const size_t slash = path.find('/');
             name = slash == std::string::npos ? path : path.substr(slash + 1);
         }
@@ -158,46 +174,60 @@ void ShaderLib::ValidateShaders(Dumper* log)
 {
     Dumper& out = log ? *log : Dumper::Instance();
     bool all = true;
-    for (IResource* r = BeginResource(); r != INVALID_RES_HANDLE; r = NextResource()) {
+    for (IResource* r = BeginResource(); r != INVALID_RES_HANDLE; r = NextResource())
+    {
         Shader* shader = static_cast<Shader*>(r);
-        if (shader->GetType() == SHADER_TYPE_INCLUDE) {
+        if (shader->GetType() == SHADER_TYPE_INCLUDE)
+        {
             out.Print(kPlain, "\t  Shader \"%s\": Include shaders dont't need validation\n", shader->GetName());
             continue;
         }
         std::string technique;
-        if (shader->SelectFirstValidTechnique(&technique)) {
+        if (shader->SelectFirstValidTechnique(&technique))
+        {
             out.Print(kPlain, "\t  Shader \"%s\": Valid technique found <%s>\n", shader->GetName(), technique.c_str());
-        } else {
+        }
+        else
+        {
             out.Print(kPlain, "\t  Shader \"%s\": Valid technique not found!\n", shader->GetName());
             all = false;
         }
     }
-    if (all) out.Print(DUMP_STARTUP, "All render shaders were successfully validated!\n");
-    else out.Print(DUMP_WARNING, "Not all render shaders were validated properly, some runtime rendering errors may occur\n");
+    if (all)
+        out.Print(DUMP_STARTUP, "All render shaders were successfully validated!\n");
+    else
+        out.Print(DUMP_WARNING,
+                  "Not all render shaders were validated properly, some runtime rendering errors may occur\n");
 }
 
 Shader* ShaderLib::Usable(Shader* shader)
 {
-    if (shader->GetD3DEffect() || shader->GetType() == SHADER_TYPE_INCLUDE) return shader;
-    Dumper::Instance().Print(DUMP_ERROR, "Shader \"%s\" did not compile: the proxy shader stands in\n", shader->GetName());
+    if (shader->GetD3DEffect() || shader->GetType() == SHADER_TYPE_INCLUDE)
+        return shader;
+    Dumper::Instance().Print(DUMP_ERROR, "Shader \"%s\" did not compile: the proxy shader stands in\n",
+                             shader->GetName());
     return _proxy;
 }
 
 Shader* ShaderLib::FindOptimalShader(const char* name, ShaderUsageFlags* flags)
 {
     Shader* const invalid = reinterpret_cast<Shader*>(INVALID_RES_HANDLE);
-    if (!name) return invalid;
+    if (!name)
+        return invalid;
     IResource* base = GetResource(name);
-    if (base == INVALID_RES_HANDLE) {
+    if (base == INVALID_RES_HANDLE)
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Shader \"%s\" is not in the shader library\n", name);
         return invalid;
     }
-    if (!flags || flags->GetNumFlags() == 0) return Usable(static_cast<Shader*>(base));
+    if (!flags || flags->GetNumFlags() == 0)
+        return Usable(static_cast<Shader*>(base));
 
     const std::string key = ToLowerCase(std::string(name) + "|" + flags->GetText());
     // A key cut to the room of a resource name would never be found again: every request
     // would compile another copy that the map cannot hold.
-    if (key.size() >= ResourceInfo::NAME_SIZE) {
+    if (key.size() >= ResourceInfo::NAME_SIZE)
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Shader variant \"%s\" has too long a name: the proxy shader stands in\n",
                                  key.c_str());
         return _proxy;
@@ -216,8 +246,10 @@ Shader* ShaderLib::FindOptimalShader(const char* name, ShaderUsageFlags* flags)
     const bool compiled = Compile(*variant, flags->CompileMacroSet());
     Shader* raw = variant.release();
     AddResource(raw);
-    if (!compiled) {
-        Dumper::Instance().Print(DUMP_ERROR, "Shader variant \"%s\" did not compile: the proxy shader stands in\n", key.c_str());
+    if (!compiled)
+    {
+        Dumper::Instance().Print(DUMP_ERROR, "Shader variant \"%s\" did not compile: the proxy shader stands in\n",
+                                 key.c_str());
         return _proxy;
     }
     return raw;

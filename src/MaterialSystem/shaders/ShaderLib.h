@@ -24,7 +24,8 @@ class Device;
 // one shared parameter pool, serves the compiler's includes from its own resources, compiles
 // variants for sets of usage flags on demand and checks that each shader has a technique
 // that can run. One instance exists.
-class ShaderLib : public fx::IncludeHandler, public IResourceMgr {
+class ShaderLib : public fx::IncludeHandler, public IResourceMgr
+{
 public:
     // Location of a resource made in code rather than read from a file.
     static constexpr int32_t LocationMadeInCode = 3;

@@ -17,28 +17,40 @@ class Effect;
 }
 
 // One value of a parameter set, bound to an effect parameter by its semantic.
-struct ShaderVar {
-    enum eType : int { TYPE_INT = 0, TYPE_FLOAT = 1, TYPE_VECTOR = 2, TYPE_COLOR = 3, TYPE_MATRIX = 4, TYPE_TEXTURE = 5 };
+struct ShaderVar
+{
+    enum eType : int
+    {
+        TYPE_INT = 0,
+        TYPE_FLOAT = 1,
+        TYPE_VECTOR = 2,
+        TYPE_COLOR = 3,
+        TYPE_MATRIX = 4,
+        TYPE_TEXTURE = 5
+    };
 
     eType type = TYPE_FLOAT;
     fx::Handle handle = fx::kNoHandle; // resolved on the bound effect
     bool byReference = false;
     int intValue = 0;
-    float value[16] = {};           // float, vector, colour or matrix
+    float value[16] = {}; // float, vector, colour or matrix
     Texture* texture = nullptr;
     const void* reference = nullptr; // the caller's variable, which must outlive the set
 };
 
 // A named set of values applied to an effect before drawing. Values are held by value (recorded
 // into a parameter block once and replayed) or by reference (read at every apply).
-class ShaderParams {
+class ShaderParams
+{
 public:
-    enum eBindFlags : unsigned long {
+    enum eBindFlags : unsigned long
+    {
         BIND_RESOLVE = 0x01,          // resolve every handle on the new effect
         BIND_COLLECT_DEFAULTS = 0x02, // add the effect's parameters with semantics by value
         BIND_DEFAULT_TEXTURES = 0x04, // not supported
     };
-    enum eChangeFlags : unsigned long {
+    enum eChangeFlags : unsigned long
+    {
         CHANGED_VALUE = 0x01,
         CHANGED_VALUES = 0x02,
         CHANGED_REFERENCES = 0x04,

@@ -50,9 +50,12 @@ void ShaderParamsGlobal::SetScreenParams(float width, float height)
 {
     _screenWidth = width;
     _screenHeight = height;
-    if (width == 800.0f && height == 600.0f) _aaWeight = 3.5f;
-    else if (width == 1280.0f && height == 960.0f) _aaWeight = 1.0f;
-    else _aaWeight = 3.0f;
+    if (width == 800.0f && height == 600.0f)
+        _aaWeight = 3.5f;
+    else if (width == 1280.0f && height == 960.0f)
+        _aaWeight = 1.0f;
+    else
+        _aaWeight = 3.0f;
 }
 
 void ShaderParamsGlobal::ApplyToShader(void* context)
@@ -63,6 +66,7 @@ void ShaderParamsGlobal::ApplyToShader(void* context)
     _projectionInversed = _projection.Inversed();
     _eyePosition = _viewInversed.Pos();
     _eyeDirection = _viewInversed.Dir();
-    if (_eyeDirection.LengthSquared() > 0.0f) _eyeDirection.Normalize();
+    if (_eyeDirection.LengthSquared() > 0.0f)
+        _eyeDirection.Normalize();
     ShaderParams::ApplyToShader(context);
 }

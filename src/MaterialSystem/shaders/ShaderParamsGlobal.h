@@ -7,7 +7,8 @@
 
 // The per-view values (camera, sun, omni light, screen, time), applied once per frame. Bound
 // to the proxy shader; other effects see them through the shared parameters of the pool.
-class ShaderParamsGlobal : public ShaderParams {
+class ShaderParamsGlobal : public ShaderParams
+{
 public:
     ShaderParamsGlobal();
 

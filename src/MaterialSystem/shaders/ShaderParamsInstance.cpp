@@ -15,14 +15,17 @@ ShaderParamsInstance::ShaderParamsInstance()
     AddFloatRef("Animation", &_animation);
     AddFloatRef("ViewDepth", &_viewDepth);
     BindDefaultShader();
-    if (_effect) _worldInstances = _effect->GetParameterBySemantic("WorldInstances");
+    if (_effect)
+        _worldInstances = _effect->GetParameterBySemantic("WorldInstances");
 }
 
 void ShaderParamsInstance::ApplyToShader(void* context)
 {
-    if (context) matWorldViewProj = _world * static_cast<ShaderParamsGlobal*>(context)->GetViewProjection();
+    if (context)
+        matWorldViewProj = _world * static_cast<ShaderParamsGlobal*>(context)->GetViewProjection();
     ShaderParams::ApplyToShader(context);
-    if (_effect && _worldInstances != fx::kNoHandle) {
+    if (_effect && _worldInstances != fx::kNoHandle)
+    {
         const float* world = _world.m;
         _effect->SetMatrixPointerArray(_worldInstances, &world, 1);
     }
@@ -38,7 +41,8 @@ void ShaderParamsBatch::AddInstanceMatrix(const Matrix* world)
 
 void ShaderParamsBatch::ApplyToShader(void*)
 {
-    if (_count == 0) return;
+    if (_count == 0)
+        return;
     ShaderLib* library = ShaderLib::GetInstance();
     Shader* proxy = library->GetProxyShader();
     if (proxy && proxy->GetD3DEffect())

@@ -7,7 +7,8 @@ class ShaderParamsGlobal;
 
 // The values of one drawn object: its world matrix, the derived world-view-projection (one
 // static matrix shared by all instances), an animation value and its view depth.
-class ShaderParamsInstance : public ShaderParams {
+class ShaderParamsInstance : public ShaderParams
+{
 public:
     ShaderParamsInstance();
 
@@ -32,7 +33,8 @@ private:
 };
 
 // The world matrices of one instanced batch, sent at once to the shared instance array.
-class ShaderParamsBatch : public ShaderParams {
+class ShaderParamsBatch : public ShaderParams
+{
 public:
     static constexpr unsigned MaxInstances = 100;
 

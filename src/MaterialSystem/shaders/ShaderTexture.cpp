@@ -2,7 +2,4 @@
 
 #include "MaterialSystem/textures/Texture.h"
 
-gfx::Texture* DeviceTexture(Texture* texture)
-{
-    return texture ? texture->GetTexHandle() : nullptr;
-}
+gfx::Texture* DeviceTexture(Texture* texture) { return texture ? texture->GetTexHandle() : nullptr; }

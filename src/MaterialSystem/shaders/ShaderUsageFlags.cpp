@@ -10,9 +10,11 @@ bool ShaderUsageFlags::Contains(const char* name) const
 
 bool ShaderUsageFlags::Add(const char* name)
 {
-    if (!name || !*name || std::strchr(name, '|') || Contains(name)) return false;
+    if (!name || !*name || std::strchr(name, '|') || Contains(name))
+        return false;
     const size_t length = std::strlen(name);
-    if (_text.size() + (_text.empty() ? 0 : 1) + length > MaxTextLength) return false;
+    if (_text.size() + (_text.empty() ? 0 : 1) + length > MaxTextLength)
+        return false;
     _names.emplace_back(name);
     _longest = std::max(_longest, static_cast<unsigned>(length));
     Rebuild();
@@ -22,7 +24,8 @@ bool ShaderUsageFlags::Add(const char* name)
 bool ShaderUsageFlags::Remove(const char* name)
 {
     const auto it = name ? std::find(_names.begin(), _names.end(), name) : _names.end();
-    if (it == _names.end()) return false;
+    if (it == _names.end())
+        return false;
     _names.erase(it);
     Rebuild();
     return true;
@@ -38,8 +41,10 @@ void ShaderUsageFlags::Clear()
 void ShaderUsageFlags::Rebuild()
 {
     _text.clear();
-    for (const std::string& n : _names) {
-        if (!_text.empty()) _text += '|';
+    for (const std::string& n : _names)
+    {
+        if (!_text.empty())
+            _text += '|';
         _text += n;
     }
     _macros.clear();
@@ -48,9 +53,11 @@ void ShaderUsageFlags::Rebuild()
 
 const std::vector<fx::Macro>& ShaderUsageFlags::CompileMacroSet()
 {
-    if (!_macrosValid) {
+    if (!_macrosValid)
+    {
         _macros.clear();
-        for (const std::string& n : _names) _macros.push_back({n, "1"});
+        for (const std::string& n : _names)
+            _macros.push_back({n, "1"});
         _macrosValid = true;
     }
     return _macros;

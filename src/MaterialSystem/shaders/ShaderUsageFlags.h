@@ -7,7 +7,8 @@
 
 // The usage flags of one shader variant: names joined by "|", each compiled as a macro
 // defined to 1. Names are matched whole, never as parts of longer names.
-class ShaderUsageFlags {
+class ShaderUsageFlags
+{
 public:
     static constexpr unsigned MaxTextLength = 127;
 

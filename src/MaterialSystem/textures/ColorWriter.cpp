@@ -5,7 +5,8 @@
 
 namespace {
 
-struct Packing {
+struct Packing
+{
     uint32_t format;
     unsigned bytes;
     int shift[4];
@@ -32,16 +33,20 @@ uint32_t Shifted(unsigned value, int shift)
 
 ColorWriter::ColorWriter(Texture* texture, unsigned level) : _texture(texture), _level(level)
 {
-    if (!_texture) return;
+    if (!_texture)
+        return;
     int pitch = 0;
     _levelStart = static_cast<unsigned char*>(_texture->LockPixels(level, pitch));
     _rowStart = _cursor = _levelStart;
     _pitch = pitch > 0 ? unsigned(pitch) : 0;
     _rows = _texture->GetHeight(level);
-    for (const Packing& packing : kPackings) {
-        if (packing.format != _texture->GetFormat()) continue;
+    for (const Packing& packing : kPackings)
+    {
+        if (packing.format != _texture->GetFormat())
+            continue;
         _bytesPerPixel = packing.bytes;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 4; ++i)
+        {
             _shift[i] = packing.shift[i];
             _mask[i] = packing.mask[i];
         }
@@ -51,12 +56,14 @@ ColorWriter::ColorWriter(Texture* texture, unsigned level) : _texture(texture), 
 
 ColorWriter::~ColorWriter()
 {
-    if (_levelStart) _texture->UnlockPixels(_level);
+    if (_levelStart)
+        _texture->UnlockPixels(_level);
 }
 
 unsigned char* ColorWriter::Seek(unsigned x, unsigned y)
 {
-    if (!_levelStart) return nullptr;
+    if (!_levelStart)
+        return nullptr;
     _row = y;
     _rowStart = _levelStart + size_t(y) * _pitch;
     _cursor = _rowStart + size_t(x) * _bytesPerPixel;
@@ -71,7 +78,8 @@ void ColorWriter::SkipPixels(unsigned count) { Advance(count * _bytesPerPixel); 
 void ColorWriter::Advance(unsigned bytes)
 {
     _cursor += bytes;
-    while (_rowBytes > 0 && _row < _rows && _cursor >= _rowStart + _rowBytes) {
+    while (_rowBytes > 0 && _row < _rows && _cursor >= _rowStart + _rowBytes)
+    {
         const size_t over = size_t(_cursor - (_rowStart + _rowBytes));
         ++_row;
         _rowStart += _pitch;
@@ -81,12 +89,14 @@ void ColorWriter::Advance(unsigned bytes)
 
 void ColorWriter::WriteColor(uint8_t r, uint8_t g, uint8_t b, uint8_t a)
 {
-    if (!_levelStart || _bytesPerPixel == 0 || _row >= _rows || _cursor + _bytesPerPixel > _rowStart + _rowBytes) {
+    if (!_levelStart || _bytesPerPixel == 0 || _row >= _rows || _cursor + _bytesPerPixel > _rowStart + _rowBytes)
+    {
         return;
     }
     const uint32_t value = Shifted(r & _mask[0], _shift[0]) | Shifted(g & _mask[1], _shift[1]) |
                            Shifted(b & _mask[2], _shift[2]) | Shifted(a & _mask[3], _shift[3]);
-    for (unsigned i = 0; i < _bytesPerPixel; ++i) _cursor[i] = static_cast<unsigned char>(value >> (8 * i));
+    for (unsigned i = 0; i < _bytesPerPixel; ++i)
+        _cursor[i] = static_cast<unsigned char>(value >> (8 * i));
     Advance(_bytesPerPixel);
 }
 

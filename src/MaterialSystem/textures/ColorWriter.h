@@ -7,7 +7,8 @@ struct Color;
 
 // Writes pixels into one locked level of a texture in its 8-bit-per-channel or 16-bit format,
 // for as long as it lives. Sequential writes run along a row and step over any row padding.
-class ColorWriter {
+class ColorWriter
+{
 public:
     ColorWriter(Texture* texture, unsigned level);
     ~ColorWriter();
@@ -39,6 +40,6 @@ private:
     unsigned _rows = 0;
     unsigned _row = 0;
     unsigned _bytesPerPixel = 0;
-    int _shift[4] = {};   // red, green, blue, alpha; negative shifts right
+    int _shift[4] = {}; // red, green, blue, alpha; negative shifts right
     unsigned _mask[4] = {};
 };

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr uint32_t kMagic = 0x20534444;        // "DDS "
+constexpr uint32_t kMagic = 0x20534444; // "DDS "
 constexpr uint32_t kDescriptionSize = 124;
 constexpr uint32_t kFlagMipCount = 0x20000;
 constexpr uint32_t kPixelRgb = 0x40;
@@ -30,7 +30,8 @@ std::string Text(const char* format, unsigned long long a, unsigned long long b 
 unsigned FullChain(unsigned width, unsigned height)
 {
     unsigned levels = 1;
-    for (unsigned side = std::max(width, height); side > 1; side >>= 1) ++levels;
+    for (unsigned side = std::max(width, height); side > 1; side >>= 1)
+        ++levels;
     return levels;
 }
 
@@ -39,7 +40,8 @@ unsigned FullChain(unsigned width, unsigned height)
 uint64_t DdsLevelBytes(uint32_t format, unsigned width, unsigned height)
 {
     const uint64_t w = std::max(width, 1u), h = std::max(height, 1u);
-    switch (format) {
+    switch (format)
+    {
     case TEXFMT_DXT1: return ((w + 3) / 4) * ((h + 3) / 4) * 8;
     case TEXFMT_DXT2:
     case TEXFMT_DXT3:
@@ -65,42 +67,53 @@ bool ReadDdsLayout(const void* header, uint64_t dataSize, int lod, DdsLayout& ou
     reader.Read(pixelFlags);
     reader.Read(fourCC);
     reader.Read(bitCount);
-    if (reader.Failed()) {
+    if (reader.Failed())
+    {
         error = reader.Error();
         return false;
     }
-    if (magic != kMagic) {
+    if (magic != kMagic)
+    {
         error = "not a DDS file (bad magic)";
         return false;
     }
-    if (size != kDescriptionSize) {
+    if (size != kDescriptionSize)
+    {
         error = Text("header size %llu is not 124", size);
         return false;
     }
 
-    if (pixelFlags & kPixelRgb) {
-        if (bitCount != 32) {
+    if (pixelFlags & kPixelRgb)
+    {
+        if (bitCount != 32)
+        {
             error = Text("%llu-bit RGB pixels are not supported (only 32-bit)", bitCount);
             return false;
         }
         out.format = TEXFMT_A8R8G8B8;
-    } else if ((pixelFlags & kPixelFourCC) && (fourCC & 0x00FFFFFFu) == FourCC('D', 'X', 'T', 0) &&
-               (fourCC >> 24) >= '1' && (fourCC >> 24) <= '5') {
+    }
+    else if ((pixelFlags & kPixelFourCC) && (fourCC & 0x00FFFFFFu) == FourCC('D', 'X', 'T', 0) &&
+             (fourCC >> 24) >= '1' && (fourCC >> 24) <= '5')
+    {
         out.format = TEXFMT_DXT1 + ((fourCC >> 24) - '1');
-    } else {
+    }
+    else
+    {
         error = Text("unknown pixel format (flags 0x%llx, FourCC 0x%08llx)", pixelFlags, fourCC);
         return false;
     }
 
-    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide) {
+    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide)
+    {
         error = Text("bad image size %llux%llu", width, height);
         return false;
     }
     const unsigned count = (flags & kFlagMipCount) ? mipCount : 0;
     const unsigned chain = FullChain(width, height);
-    if (count > chain) {
-        error = Text("%llu mip levels are more than the %llu of a %llu-pixel side", count, chain,
-                     std::max(width, height));
+    if (count > chain)
+    {
+        error =
+            Text("%llu mip levels are more than the %llu of a %llu-pixel side", count, chain, std::max(width, height));
         return false;
     }
 
@@ -113,18 +126,23 @@ bool ReadDdsLayout(const void* header, uint64_t dataSize, int lod, DdsLayout& ou
     out.skipBytes = 0;
     out.keptBytes = 0;
     out.levelBytes.clear();
-    for (unsigned level = 0; level < levels; ++level) {
+    for (unsigned level = 0; level < levels; ++level)
+    {
         const uint64_t bytes = DdsLevelBytes(out.format, std::max(width >> level, 1u), std::max(height >> level, 1u));
-        if (level < skip) {
+        if (level < skip)
+        {
             out.skipBytes += bytes;
-        } else {
+        }
+        else
+        {
             out.levelBytes.push_back(bytes);
             out.keptBytes += bytes;
         }
     }
-    if (out.skipBytes + out.keptBytes > dataSize) {
-        error = Text("data of %llu levels needs %llu bytes, the file has %llu", levels,
-                     out.skipBytes + out.keptBytes, dataSize);
+    if (out.skipBytes + out.keptBytes > dataSize)
+    {
+        error = Text("data of %llu levels needs %llu bytes, the file has %llu", levels, out.skipBytes + out.keptBytes,
+                     dataSize);
         return false;
     }
     return true;

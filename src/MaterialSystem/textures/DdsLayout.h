@@ -11,12 +11,13 @@ constexpr unsigned kDdsHeaderSize = 128;
 // Which part of a ".dds" file becomes a texture: the format, the size and levels kept after
 // dropping `lod` top levels, and the byte size of each level, computed from the format and
 // the dimensions (the file's pitch field is not trusted).
-struct DdsLayout {
+struct DdsLayout
+{
     uint32_t format = 0; // engine format code
     unsigned width = 0;
     unsigned height = 0;
-    unsigned levels = 0;          // kept levels, at least 1
-    uint64_t skipBytes = 0;       // data of the dropped levels
+    unsigned levels = 0;              // kept levels, at least 1
+    uint64_t skipBytes = 0;           // data of the dropped levels
     std::vector<uint64_t> levelBytes; // of each kept level
     uint64_t keptBytes = 0;
 };

@@ -15,7 +15,8 @@ class TextureMgr;
 // One texture resource: a loaded image, a texture made in code, a render target or a
 // depth-stencil texture. Default-pool kinds (procedural, render target, depth-stencil) drop
 // their device texture on a device reset and are made again, empty, from their description.
-class Texture : public IResource, public IDeviceResource {
+class Texture : public IResource, public IDeviceResource
+{
 public:
     // Makes the device texture through the manager; on failure the texture has no handle,
     // no size and no levels (the manager has logged why).

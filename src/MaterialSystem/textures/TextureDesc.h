@@ -4,7 +4,8 @@
 
 // What kind of device texture a `Texture` holds; decides how it is created and whether it
 // survives a device reset (only images do).
-enum eTextureKind : uint32_t {
+enum eTextureKind : uint32_t
+{
     TEXKIND_IMAGE = 0,
     TEXKIND_PROCEDURAL = 1,
     TEXKIND_RENDERTARGET = 2,
@@ -12,7 +13,8 @@ enum eTextureKind : uint32_t {
 };
 
 // The engine's own texture format codes, mapped one to one onto device formats.
-enum eTextureFormat : uint32_t {
+enum eTextureFormat : uint32_t
+{
     TEXFMT_UNKNOWN = 0,
     TEXFMT_A8 = 1,
     TEXFMT_P8 = 2,
@@ -42,7 +44,8 @@ enum eTextureFormat : uint32_t {
 
 // How a texture is made, kept by value so that default-pool textures can be made again after
 // a device reset. With `screenRelative` set, width and height are percent of the screen.
-struct TextureDesc {
+struct TextureDesc
+{
     uint32_t kind = TEXKIND_IMAGE;
     uint32_t format = TEXFMT_A8R8G8B8;
     uint32_t width = 0;

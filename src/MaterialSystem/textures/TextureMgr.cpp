@@ -43,23 +43,31 @@ TextureDesc ImageDesc(unsigned width, unsigned height, unsigned levels)
 
 TextureMgr::TextureMgr(MaterialSystem* system, gfx::Device* device) : _system(system), _device(device)
 {
-    if (_system) {
+    if (_system)
+    {
         const VideoSettings* settings = _system->GetSettings();
         const DriverInfo& driver = _system->GetDriverInfo();
-        if (settings) _limits.textureLod = std::max(settings->TextureLod, 0);
+        if (settings)
+            _limits.textureLod = std::max(settings->TextureLod, 0);
         _limits.maxWidth = driver.GetMaxTextureWidth();
         _limits.maxHeight = driver.GetMaxTextureHeight();
         _limits.dynamicTextures = driver.SupportsDynamicTextures();
         _limits.autoMips = settings && settings->UseAutoMips && driver.SupportsAutoMips();
     }
-    if (gfx::Device* current = GetDevice()) {
-        if (_limits.maxWidth == 0) _limits.maxWidth = current->GetMaxTextureSize();
-        if (_limits.maxHeight == 0) _limits.maxHeight = current->GetMaxTextureSize();
+    if (gfx::Device* current = GetDevice())
+    {
+        if (_limits.maxWidth == 0)
+            _limits.maxWidth = current->GetMaxTextureSize();
+        if (_limits.maxHeight == 0)
+            _limits.maxHeight = current->GetMaxTextureSize();
     }
     ResourceSystem* resources = _system ? _system->GetResourceSystem() : nullptr;
-    if (resources) {
+    if (resources)
+    {
         resources->RegisterResMgr("dds", this);
-    } else {
+    }
+    else
+    {
         InitDefaultResources();
     }
 }
@@ -68,20 +76,25 @@ TextureMgr::~TextureMgr() { RemoveAllResources(true); }
 
 gfx::Device* TextureMgr::GetDevice() const
 {
-    if (_system && _system->GetDevice()) return _system->GetDevice();
+    if (_system && _system->GetDevice())
+        return _system->GetDevice();
     return _device;
 }
 
 Texture* TextureMgr::CreateTextureFromFile(const char* path)
 {
-    if (!path || !*path) return _proxy;
-    if (ResourceSystem* resources = GetMaster()) {
+    if (!path || !*path)
+        return _proxy;
+    if (ResourceSystem* resources = GetMaster())
+    {
         IResource* resource = resources->LoadResource(path, this, 0, 1);
-        if (auto* texture = AsTexture(resource)) return texture;
+        if (auto* texture = AsTexture(resource))
+            return texture;
         return _proxy;
     }
     IResource* resource = GetResource(path);
-    if (auto* texture = AsTexture(resource)) return texture;
+    if (auto* texture = AsTexture(resource))
+        return texture;
     Dumper::Instance().Print(DUMP_ERROR, "Texture \"%s\" cannot be loaded: no resource system\n", path);
     return _proxy;
 }
@@ -89,15 +102,19 @@ Texture* TextureMgr::CreateTextureFromFile(const char* path)
 Texture* TextureMgr::CreateTexture(const char* name, const TextureDesc& desc)
 {
     std::string resourceName;
-    if (!name || !*name) {
+    if (!name || !*name)
+    {
         char unnamed[40];
         std::snprintf(unnamed, sizeof(unnamed), "UnnamedTexture%.2u", _unnamedCounter++);
         resourceName = unnamed;
-    } else {
+    }
+    else
+    {
         resourceName = name;
     }
     resourceName = ToLowerCase(resourceName);
-    if (auto* existing = AsTexture(GetResource(resourceName.c_str()))) {
+    if (auto* existing = AsTexture(GetResource(resourceName.c_str())))
+    {
         Dumper::Instance().Print(DUMP_WARNING, "Texture \"%s\" already exists\n", resourceName.c_str());
         return existing;
     }
@@ -112,20 +129,23 @@ Texture* TextureMgr::CreateTexture(const char* name, const TextureDesc& desc)
     return texture;
 }
 
-Texture* TextureMgr::CreateChecker(const char* name, unsigned width, unsigned height, uint32_t colorA,
-                                   uint32_t colorB, eTileStride stride)
+Texture* TextureMgr::CreateChecker(const char* name, unsigned width, unsigned height, uint32_t colorA, uint32_t colorB,
+                                   eTileStride stride)
 {
     width = std::max(std::min(width, _limits.maxWidth ? _limits.maxWidth : width) >> _limits.textureLod, 1u);
     height = std::max(std::min(height, _limits.maxHeight ? _limits.maxHeight : height) >> _limits.textureLod, 1u);
     Texture* texture = CreateTexture(name, ImageDesc(width, height, 0));
     const unsigned tiles = std::max(unsigned(stride), 1u);
     std::vector<uint32_t> pixels;
-    for (unsigned level = 0; level < texture->GetMipLevels(); ++level) {
+    for (unsigned level = 0; level < texture->GetMipLevels(); ++level)
+    {
         const unsigned w = texture->GetWidth(level), h = texture->GetHeight(level);
         const unsigned t = w / tiles;
         pixels.resize(size_t(w) * h);
-        for (unsigned j = 0; j < h; ++j) {
-            for (unsigned k = 0; k < w; ++k) pixels[size_t(j) * w + k] = (k & t) == (j & t) ? colorB : colorA;
+        for (unsigned j = 0; j < h; ++j)
+        {
+            for (unsigned k = 0; k < w; ++k)
+                pixels[size_t(j) * w + k] = (k & t) == (j & t) ? colorB : colorA;
         }
         texture->FillPixelData(level, pixels.data(), unsigned(pixels.size() * 4));
     }
@@ -135,7 +155,8 @@ Texture* TextureMgr::CreateChecker(const char* name, unsigned width, unsigned he
 Texture* TextureMgr::CreateSolidTexture(const char* name, unsigned width, unsigned height, uint32_t color)
 {
     Texture* texture = CreateTexture(name, ImageDesc(width, height, 1));
-    if (texture->GetMipLevels() > 0) {
+    if (texture->GetMipLevels() > 0)
+    {
         std::vector<uint32_t> pixels(size_t(texture->GetWidth()) * texture->GetHeight(), color);
         texture->FillPixelData(0, pixels.data(), unsigned(pixels.size() * 4));
     }
@@ -144,12 +165,18 @@ Texture* TextureMgr::CreateSolidTexture(const char* name, unsigned width, unsign
 
 void TextureMgr::DestroyTexture(Texture* texture)
 {
-    if (!texture || GetResource(texture->GetInfo().name) != texture) return;
-    if (texture == _proxy) _proxy = nullptr;
-    if (texture == _materialProxy) _materialProxy = nullptr;
-    if (texture == _black) _black = nullptr;
-    if (texture == _white) _white = nullptr;
-    if (texture == _frameBuffer) _frameBuffer = nullptr;
+    if (!texture || GetResource(texture->GetInfo().name) != texture)
+        return;
+    if (texture == _proxy)
+        _proxy = nullptr;
+    if (texture == _materialProxy)
+        _materialProxy = nullptr;
+    if (texture == _black)
+        _black = nullptr;
+    if (texture == _white)
+        _white = nullptr;
+    if (texture == _frameBuffer)
+        _frameBuffer = nullptr;
     RemoveResource(texture);
 }
 
@@ -162,11 +189,13 @@ void TextureMgr::Cleanup()
 std::unique_ptr<gfx::Texture> TextureMgr::CreateDeviceTexture(const TextureDesc& desc)
 {
     gfx::Device* device = GetDevice();
-    if (!device) return nullptr;
+    if (!device)
+        return nullptr;
     gfx::TextureDesc target;
     target.width = desc.width;
     target.height = desc.height;
-    if (desc.screenRelative) {
+    if (desc.screenRelative)
+    {
         const VideoSettings* settings = _system ? _system->GetSettings() : nullptr;
         const int screenWidth = settings ? settings->ScrWidth : int(device->GetParams().width);
         const int screenHeight = settings ? settings->ScrHeight : int(device->GetParams().height);
@@ -175,7 +204,8 @@ std::unique_ptr<gfx::Texture> TextureMgr::CreateDeviceTexture(const TextureDesc&
     }
     target.levels = desc.mipLevels;
     target.format = Texture::ToD3DFormat(desc.format);
-    switch (desc.kind) {
+    switch (desc.kind)
+    {
     case TEXKIND_IMAGE: target.autoMips = desc.autoMipmap != 0; break;
     case TEXKIND_PROCEDURAL: break;
     case TEXKIND_RENDERTARGET: target.renderTarget = true; break;
@@ -184,11 +214,10 @@ std::unique_ptr<gfx::Texture> TextureMgr::CreateDeviceTexture(const TextureDesc&
         target.format = gfx::Format::D24S8;
         target.renderTarget = true;
         break;
-    default:
-        Dumper::Instance().Print(DUMP_ERROR, "Texture kind %u is unknown\n", desc.kind);
-        return nullptr;
+    default: Dumper::Instance().Print(DUMP_ERROR, "Texture kind %u is unknown\n", desc.kind); return nullptr;
     }
-    if (target.format == gfx::Format::Unknown) {
+    if (target.format == gfx::Format::Unknown)
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Texture format %u has no device format\n", desc.format);
         return nullptr;
     }
@@ -197,7 +226,8 @@ std::unique_ptr<gfx::Texture> TextureMgr::CreateDeviceTexture(const TextureDesc&
 
 void* TextureMgr::OnQueryHeader(unsigned long& headerSize, const char* extension)
 {
-    if (extension && strcasecmp(extension, "dds") == 0) {
+    if (extension && strcasecmp(extension, "dds") == 0)
+    {
         headerSize = kDdsHeaderSize;
         return _header;
     }
@@ -207,10 +237,12 @@ void* TextureMgr::OnQueryHeader(unsigned long& headerSize, const char* extension
 
 IResource* TextureMgr::OnCreateProxyResource(const ResourceInfo& info)
 {
-    if (!_proxy) return INVALID_RES_HANDLE;
+    if (!_proxy)
+        return INVALID_RES_HANDLE;
     // A failed name is answered by the proxy's device texture under that name, so that the
     // name is not loaded (and reported) again; the proxy itself stays owned once.
-    if (!info.name[0] || GetResource(info.name) != INVALID_RES_HANDLE) return _proxy;
+    if (!info.name[0] || GetResource(info.name) != INVALID_RES_HANDLE)
+        return _proxy;
     auto* alias = new Texture(this, info, _proxy);
     AddResource(alias);
     return alias;
@@ -220,12 +252,14 @@ IResource* TextureMgr::OnCreateResource(const ResourceInfo& info, unsigned long 
 {
     DdsLayout layout;
     std::string error;
-    if (!ReadDdsLayout(_header, dataSize, _limits.textureLod, layout, error)) {
+    if (!ReadDdsLayout(_header, dataSize, _limits.textureLod, layout, error))
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Texture \"%s\": %s\n", info.name, error.c_str());
         return INVALID_RES_HANDLE;
     }
     std::vector<uint8_t> data(layout.keptBytes);
-    if (ReadNextChunk(layout.skipBytes, data.data(), data.size()) != data.size()) {
+    if (ReadNextChunk(layout.skipBytes, data.data(), data.size()) != data.size())
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Texture \"%s\": the file ends early\n", info.name);
         return INVALID_RES_HANDLE;
     }
@@ -238,7 +272,8 @@ IResource* TextureMgr::OnCreateResource(const ResourceInfo& info, unsigned long 
     desc.height = layout.height;
     desc.mipLevels = layout.levels;
     auto* texture = new Texture(this, info, desc);
-    if (texture->GetMipLevels() != layout.levels || !FillImage(texture, layout, data.data(), decode)) {
+    if (texture->GetMipLevels() != layout.levels || !FillImage(texture, layout, data.data(), decode))
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Texture \"%s\": the device refused a %ux%u texture of %u levels\n",
                                  info.name, layout.width, layout.height, layout.levels);
         delete texture;
@@ -251,17 +286,22 @@ IResource* TextureMgr::OnCreateResource(const ResourceInfo& info, unsigned long 
 bool TextureMgr::FillImage(Texture* texture, const DdsLayout& layout, const uint8_t* data, bool decode)
 {
     std::vector<uint8_t> pixels;
-    for (unsigned level = 0; level < layout.levels; ++level) {
+    for (unsigned level = 0; level < layout.levels; ++level)
+    {
         const unsigned w = texture->GetWidth(level), h = texture->GetHeight(level);
         const auto bytes = static_cast<unsigned>(layout.levelBytes[level]);
         bool filled = false;
-        if (decode) {
+        if (decode)
+        {
             filled = DecodeDxt(layout.format, w, h, data, bytes, pixels) &&
                      texture->FillPixelData(level, pixels.data(), unsigned(pixels.size()));
-        } else {
+        }
+        else
+        {
             filled = texture->FillPixelData(level, data, bytes);
         }
-        if (!filled) return false;
+        if (!filled)
+            return false;
         data += bytes;
     }
     return true;

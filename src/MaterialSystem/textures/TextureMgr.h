@@ -13,7 +13,8 @@ class Device;
 }
 
 // Tiles across a checker's width.
-enum eTileStride : unsigned {
+enum eTileStride : unsigned
+{
     TILE_STRIDE_2 = 2,
     TILE_STRIDE_4 = 4,
     TILE_STRIDE_8 = 8,
@@ -22,7 +23,8 @@ enum eTileStride : unsigned {
 };
 
 // Limits applied to loaded and generated images, taken once from the settings and driver.
-struct TexLoadLimits {
+struct TexLoadLimits
+{
     int textureLod = 0; // top levels dropped from loaded images and checkers
     unsigned maxWidth = 0;
     unsigned maxHeight = 0;
@@ -33,7 +35,8 @@ struct TexLoadLimits {
 // The manager of every texture: ".dds" images through the resource system, textures made in
 // code, render targets, and the built-in "$" textures. A file that fails to load is logged and
 // answered with "$proxy" under its name.
-class TextureMgr : public IResourceMgr {
+class TextureMgr : public IResourceMgr
+{
 public:
     TextureMgr(MaterialSystem* system, gfx::Device* device);
     ~TextureMgr() override;

@@ -28,12 +28,13 @@ std::string ModuleFileName(ModuleHandle module)
     return path;
 }
 
-std::string Compose(const char* headline, const char* expression, ModuleHandle module, const char* path,
-                    int line, const char* reason)
+std::string Compose(const char* headline, const char* expression, ModuleHandle module, const char* path, int line,
+                    const char* reason)
 {
     std::string moduleName = ModuleFileName(module);
-    const char* form = reason ? "%s\n\nModule name: \"%s\"\nSource File: \"%s\"\nLine: %d\nExpression: [%s]\n\nReason: %s"
-                              : "%s\n\nModule name: \"%s\"\nSource File: \"%s\"\nLine: %d\nExpression: [%s]";
+    const char* form = reason
+                           ? "%s\n\nModule name: \"%s\"\nSource File: \"%s\"\nLine: %d\nExpression: [%s]\n\nReason: %s"
+                           : "%s\n\nModule name: \"%s\"\nSource File: \"%s\"\nLine: %d\nExpression: [%s]";
     const char* expr = expression ? expression : "";
     const char* file = path ? path : "";
     int size = snprintf(nullptr, 0, form, headline, moduleName.c_str(), file, line, expr, reason);

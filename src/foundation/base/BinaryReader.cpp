@@ -4,8 +4,7 @@
 
 BinaryReader::BinaryReader(const void* data, size_t size, std::string source)
     : _data(static_cast<const uint8_t*>(data)), _size(data ? size : 0), _source(std::move(source))
-{
-}
+{}
 
 bool BinaryReader::Take(size_t count, const char* what)
 {
@@ -134,8 +133,8 @@ bool BinaryReader::Seek(size_t offset)
     if (offset > _size)
     {
         _failed = true;
-        _error = _source + ": cannot seek to offset " + std::to_string(offset) + " (size " +
-                 std::to_string(_size) + ")";
+        _error =
+            _source + ": cannot seek to offset " + std::to_string(offset) + " (size " + std::to_string(_size) + ")";
         return false;
     }
     _offset = offset;

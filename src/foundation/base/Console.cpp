@@ -7,10 +7,7 @@
 
 namespace {
 
-bool IsSeparator(char c)
-{
-    return c == ' ' || c == '\t';
-}
+bool IsSeparator(char c) { return c == ' ' || c == '\t'; }
 
 // Never destroyed: code that logs from static destructors at unload still finds a console.
 Console& MainConsoleInstance()
@@ -25,8 +22,7 @@ Console* MainConsole = &MainConsoleInstance();
 
 Console::Console() : _buffer(BufferSize, 0) {}
 
-bool Console::AddCommand(std::string& name, eCommandType type, void* variable, void (*callback)(void*),
-                         void* argument)
+bool Console::AddCommand(std::string& name, eCommandType type, void* variable, void (*callback)(void*), void* argument)
 {
     StrMakeUp(name);
     return _commands.emplace(name, Command{type, variable, callback, argument}).second;
@@ -119,8 +115,8 @@ void Console::AutoCompleteCMD(std::string& line)
     std::string prefix;
     StrMakeUp(prefix, line);
     std::vector<const std::string*> matches;
-    for (auto it = _commands.lower_bound(prefix); it != _commands.end() && it->first.compare(0, prefix.size(), prefix) == 0;
-         ++it)
+    for (auto it = _commands.lower_bound(prefix);
+         it != _commands.end() && it->first.compare(0, prefix.size(), prefix) == 0; ++it)
         matches.push_back(&it->first);
 
     if (matches.empty())

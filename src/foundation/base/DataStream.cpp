@@ -46,14 +46,46 @@ IDataStream& IDataStream::operator<<(float value)
     return *this;
 }
 
-IDataStream& IDataStream::operator<<(unsigned long long value) { WriteLE(value, 8); return *this; }
-IDataStream& IDataStream::operator<<(unsigned int value) { WriteLE(value, 4); return *this; }
-IDataStream& IDataStream::operator<<(unsigned long value) { WriteLE(static_cast<uint32_t>(value), 4); return *this; }
-IDataStream& IDataStream::operator<<(int value) { WriteLE(static_cast<uint32_t>(value), 4); return *this; }
-IDataStream& IDataStream::operator<<(unsigned short value) { WriteLE(value, 2); return *this; }
-IDataStream& IDataStream::operator<<(bool value) { WriteLE(value ? 1 : 0, 1); return *this; }
-IDataStream& IDataStream::operator<<(unsigned char value) { WriteLE(value, 1); return *this; }
-IDataStream& IDataStream::operator<<(char value) { WriteLE(static_cast<unsigned char>(value), 1); return *this; }
+IDataStream& IDataStream::operator<<(unsigned long long value)
+{
+    WriteLE(value, 8);
+    return *this;
+}
+IDataStream& IDataStream::operator<<(unsigned int value)
+{
+    WriteLE(value, 4);
+    return *this;
+}
+IDataStream& IDataStream::operator<<(unsigned long value)
+{
+    WriteLE(static_cast<uint32_t>(value), 4);
+    return *this;
+}
+IDataStream& IDataStream::operator<<(int value)
+{
+    WriteLE(static_cast<uint32_t>(value), 4);
+    return *this;
+}
+IDataStream& IDataStream::operator<<(unsigned short value)
+{
+    WriteLE(value, 2);
+    return *this;
+}
+IDataStream& IDataStream::operator<<(bool value)
+{
+    WriteLE(value ? 1 : 0, 1);
+    return *this;
+}
+IDataStream& IDataStream::operator<<(unsigned char value)
+{
+    WriteLE(value, 1);
+    return *this;
+}
+IDataStream& IDataStream::operator<<(char value)
+{
+    WriteLE(static_cast<unsigned char>(value), 1);
+    return *this;
+}
 
 IDataStream& IDataStream::operator>>(std::string& text)
 {
@@ -75,11 +107,43 @@ IDataStream& IDataStream::operator>>(float& value)
     return *this;
 }
 
-IDataStream& IDataStream::operator>>(unsigned long long& value) { value = ReadLE(8); return *this; }
-IDataStream& IDataStream::operator>>(unsigned int& value) { value = static_cast<unsigned int>(ReadLE(4)); return *this; }
-IDataStream& IDataStream::operator>>(unsigned long& value) { value = static_cast<uint32_t>(ReadLE(4)); return *this; }
-IDataStream& IDataStream::operator>>(int& value) { value = static_cast<int32_t>(ReadLE(4)); return *this; }
-IDataStream& IDataStream::operator>>(unsigned short& value) { value = static_cast<unsigned short>(ReadLE(2)); return *this; }
-IDataStream& IDataStream::operator>>(bool& value) { value = ReadLE(1) != 0; return *this; }
-IDataStream& IDataStream::operator>>(unsigned char& value) { value = static_cast<unsigned char>(ReadLE(1)); return *this; }
-IDataStream& IDataStream::operator>>(char& value) { value = static_cast<char>(ReadLE(1)); return *this; }
+IDataStream& IDataStream::operator>>(unsigned long long& value)
+{
+    value = ReadLE(8);
+    return *this;
+}
+IDataStream& IDataStream::operator>>(unsigned int& value)
+{
+    value = static_cast<unsigned int>(ReadLE(4));
+    return *this;
+}
+IDataStream& IDataStream::operator>>(unsigned long& value)
+{
+    value = static_cast<uint32_t>(ReadLE(4));
+    return *this;
+}
+IDataStream& IDataStream::operator>>(int& value)
+{
+    value = static_cast<int32_t>(ReadLE(4));
+    return *this;
+}
+IDataStream& IDataStream::operator>>(unsigned short& value)
+{
+    value = static_cast<unsigned short>(ReadLE(2));
+    return *this;
+}
+IDataStream& IDataStream::operator>>(bool& value)
+{
+    value = ReadLE(1) != 0;
+    return *this;
+}
+IDataStream& IDataStream::operator>>(unsigned char& value)
+{
+    value = static_cast<unsigned char>(ReadLE(1));
+    return *this;
+}
+IDataStream& IDataStream::operator>>(char& value)
+{
+    value = static_cast<char>(ReadLE(1));
+    return *this;
+}

@@ -14,17 +14,11 @@ const char* const filePrefixes[8] = {
     "ERROR:    ", "WARNING:  ", "StartUp:  ", "Script:   ", "ShutDown: ", "INFO:     ", "System:   ", "Log:      ",
 };
 
-bool HasPrefix(eDumpEvent kind)
-{
-    return static_cast<unsigned>(kind) < 8;
-}
+bool HasPrefix(eDumpEvent kind) { return static_cast<unsigned>(kind) < 8; }
 
 } // namespace
 
-const char* DumpFilePrefix(eDumpEvent kind)
-{
-    return HasPrefix(kind) ? filePrefixes[kind] : "";
-}
+const char* DumpFilePrefix(eDumpEvent kind) { return HasPrefix(kind) ? filePrefixes[kind] : ""; }
 
 const char* DumpConsolePrefix(eDumpEvent kind)
 {

@@ -77,9 +77,9 @@ class FileDumper : public IDumperClient
 public:
     enum
     {
-        FD_RELIABLE = 0x01,  // open and close the file for every line
+        FD_RELIABLE = 0x01, // open and close the file for every line
         FD_NO_PREFIX = 0x02,
-        FD_DISABLED = 0x10,  // set when the file failed to open; nothing is written afterwards
+        FD_DISABLED = 0x10, // set when the file failed to open; nothing is written afterwards
     };
 
     // Empties the file.

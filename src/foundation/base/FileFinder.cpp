@@ -16,15 +16,9 @@ FileInfo::FileInfo(const char* name, uint32_t size, uint32_t attributes) : _file
         strncpy(_fileName, name, MaxName - 1);
 }
 
-void FileScanResult::AddFileInfo(const FileInfo& info)
-{
-    _files.push_back(std::make_unique<FileInfo>(info));
-}
+void FileScanResult::AddFileInfo(const FileInfo& info) { _files.push_back(std::make_unique<FileInfo>(info)); }
 
-FileInfo* FileScanResult::GetFileInfo(unsigned i) const
-{
-    return i < _files.size() ? _files[i].get() : nullptr;
-}
+FileInfo* FileScanResult::GetFileInfo(unsigned i) const { return i < _files.size() ? _files[i].get() : nullptr; }
 
 void FileScanResult::SetFileInfo(unsigned i, FileInfo* info)
 {
@@ -82,20 +76,14 @@ bool FileFinder::MatchMask(const char* name, const char* mask)
 
 FileFinder::FileFinder(unsigned long flags) : _flags(flags) {}
 
-FileFinder::FileFinder(const char* pattern, unsigned long flags) : _flags(flags)
-{
-    Initialize(pattern);
-}
+FileFinder::FileFinder(const char* pattern, unsigned long flags) : _flags(flags) { Initialize(pattern); }
 
 FileFinder::FileFinder(const char* folder, const char* mask, unsigned long flags) : _flags(flags)
 {
     Initialize(folder, mask);
 }
 
-FileFinder::~FileFinder()
-{
-    Close();
-}
+FileFinder::~FileFinder() { Close(); }
 
 bool FileFinder::Initialize(const char* pattern)
 {
@@ -148,9 +136,8 @@ bool FileFinder::Start()
         _entries.emplace_back(name.c_str(), static_cast<uint32_t>(size),
                               directory ? FileInfo::ATTR_DIRECTORY : FileInfo::ATTR_NORMAL);
     }
-    std::sort(_entries.begin(), _entries.end(), [](const FileInfo& a, const FileInfo& b) {
-        return strcmp(a.GetFileName(), b.GetFileName()) < 0;
-    });
+    std::sort(_entries.begin(), _entries.end(),
+              [](const FileInfo& a, const FileInfo& b) { return strcmp(a.GetFileName(), b.GetFileName()) < 0; });
     _nextEntry = 0;
     _started = true;
     return true;

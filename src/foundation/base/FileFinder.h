@@ -55,7 +55,7 @@ public:
 
     enum
     {
-        FF_LOWER_CASE = 0x01,  // deliver names in lower case
+        FF_LOWER_CASE = 0x01, // deliver names in lower case
     };
 
     explicit FileFinder(unsigned long flags = 0);
@@ -89,7 +89,7 @@ private:
     bool _initialized = false;
     bool _started = false;
     std::string _pattern;
-    std::string _folder;  // normalised, ends in "/"
+    std::string _folder; // normalised, ends in "/"
     std::string _mask;
     std::vector<FileInfo> _entries;
     size_t _nextEntry = 0;

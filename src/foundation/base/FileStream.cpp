@@ -65,10 +65,7 @@ bool FileStream::Seek(unsigned long offset, eSeekFlags origin)
     return fseek(_file, static_cast<long>(static_cast<int32_t>(offset)), origin) == 0;
 }
 
-bool FileStream::Skip(unsigned long count)
-{
-    return _file && fseek(_file, static_cast<long>(count), SEEK_CUR) == 0;
-}
+bool FileStream::Skip(unsigned long count) { return _file && fseek(_file, static_cast<long>(count), SEEK_CUR) == 0; }
 
 unsigned FileStream::GetSize()
 {
@@ -90,10 +87,7 @@ unsigned FileStream::GetPos()
     return pos < 0 ? 0 : static_cast<unsigned>(pos);
 }
 
-bool FileStream::IsEof()
-{
-    return !_file || feof(_file) != 0;
-}
+bool FileStream::IsEof() { return !_file || feof(_file) != 0; }
 
 unsigned FileStream::ReadData(void* buffer, unsigned size)
 {

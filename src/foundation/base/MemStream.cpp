@@ -3,18 +3,11 @@
 #include <algorithm>
 
 MemStream::MemStream(void* block, unsigned long size)
-    : _begin(static_cast<unsigned char*>(block)),
-      _end(_begin ? _begin + size : nullptr),
-      _cursor(_begin),
-      _size(_begin ? static_cast<unsigned>(size) : 0),
-      _owns(false)
-{
-}
+    : _begin(static_cast<unsigned char*>(block)), _end(_begin ? _begin + size : nullptr), _cursor(_begin),
+      _size(_begin ? static_cast<unsigned>(size) : 0), _owns(false)
+{}
 
-MemStream::MemStream(const MemStream& other)
-{
-    Allocate(other._size, other._begin);
-}
+MemStream::MemStream(const MemStream& other) { Allocate(other._size, other._begin); }
 
 MemStream& MemStream::operator=(const MemStream& other)
 {
@@ -23,10 +16,7 @@ MemStream& MemStream::operator=(const MemStream& other)
     return *this;
 }
 
-MemStream::~MemStream()
-{
-    Clear();
-}
+MemStream::~MemStream() { Clear(); }
 
 unsigned char* MemStream::Allocate(unsigned long size, const unsigned char* source)
 {
@@ -63,23 +53,14 @@ bool MemStream::Seek(unsigned long offset, eSeekFlags origin)
 {
     switch (origin)
     {
-    case SEEK_FROM_BEGIN:
-        _cursor = _begin + std::min<unsigned long>(offset, _size);
-        break;
-    case SEEK_FROM_CURRENT:
-        _cursor += std::min<unsigned long>(offset, Left());
-        break;
-    case SEEK_FROM_END:
-        _cursor = _end - std::min<unsigned long>(offset, _size);
-        break;
+    case SEEK_FROM_BEGIN: _cursor = _begin + std::min<unsigned long>(offset, _size); break;
+    case SEEK_FROM_CURRENT: _cursor += std::min<unsigned long>(offset, Left()); break;
+    case SEEK_FROM_END: _cursor = _end - std::min<unsigned long>(offset, _size); break;
     }
     return true;
 }
 
-bool MemStream::Skip(unsigned long count)
-{
-    return Seek(count, SEEK_FROM_CURRENT);
-}
+bool MemStream::Skip(unsigned long count) { return Seek(count, SEEK_FROM_CURRENT); }
 
 unsigned MemStream::ReadData(void* buffer, unsigned size)
 {

@@ -67,7 +67,7 @@ int ShowMessageBox(const char* text, const char* caption, MessageBoxIcon icon, M
     const std::string title = caption ? caption : "";
     fprintf(stderr, "%s\n%s\n", title.c_str(), message.c_str());
     fflush(stderr);
-    Dumper::Instance().Print(icon == MessageBoxIcon::Error ? DUMP_ERROR
+    Dumper::Instance().Print(icon == MessageBoxIcon::Error     ? DUMP_ERROR
                              : icon == MessageBoxIcon::Warning ? DUMP_WARNING
                                                                : DUMP_INFO,
                              "%s %s\n", title.c_str(), message.c_str());
@@ -77,12 +77,6 @@ int ShowMessageBox(const char* text, const char* caption, MessageBoxIcon icon, M
     return AskUser(message.c_str(), title.c_str(), icon, buttons);
 }
 
-void SetMessageBoxesInteractive(bool interactive)
-{
-    interactiveAllowed = interactive;
-}
+void SetMessageBoxesInteractive(bool interactive) { interactiveAllowed = interactive; }
 
-bool AreMessageBoxesInteractive()
-{
-    return interactiveAllowed && HasUser();
-}
+bool AreMessageBoxesInteractive() { return interactiveAllowed && HasUser(); }

@@ -41,10 +41,7 @@ void ProfileExecutionTime::End(int64_t ticks, int64_t ticksPerSecond)
     _halfSpread = (_max - _min) * 0.5f;
 }
 
-float ProfileExecutionTime::GetCriticalDegree() const
-{
-    return std::min(_actual / 30.0f, 1.0f);
-}
+float ProfileExecutionTime::GetCriticalDegree() const { return std::min(_actual / 30.0f, 1.0f); }
 
 void ProfileExecutionTime::PrintStats(std::string& line) const
 {

@@ -11,8 +11,8 @@ namespace {
 
 struct ProfilerState
 {
-    std::map<int, IProfile*> profiles;  // by tree key
-    std::list<IProfile*> profileList;   // tree order
+    std::map<int, IProfile*> profiles; // by tree key
+    std::list<IProfile*> profileList;  // tree order
     std::list<IProfile*>::iterator profileIt = profileList.end();
     IProfile* parent = nullptr;
     unsigned tabIndex = 0;
@@ -27,15 +27,9 @@ ProfilerState& State()
 
 } // namespace
 
-void Profiler::SetTimer(Timer* timer)
-{
-    State().timer = timer;
-}
+void Profiler::SetTimer(Timer* timer) { State().timer = timer; }
 
-Timer* Profiler::GetTimer()
-{
-    return State().timer;
-}
+Timer* Profiler::GetTimer() { return State().timer; }
 
 Name Profiler::GenProfileName(Name name, IProfile* parent)
 {
@@ -149,15 +143,9 @@ void Profiler::ClearProfileTree()
     s.tabIndex = 0;
 }
 
-void Profiler::Begin()
-{
-    State().profileIt = State().profileList.begin();
-}
+void Profiler::Begin() { State().profileIt = State().profileList.begin(); }
 
-bool Profiler::End()
-{
-    return State().profileIt != State().profileList.end();
-}
+bool Profiler::End() { return State().profileIt != State().profileList.end(); }
 
 void Profiler::Next()
 {
@@ -165,15 +153,9 @@ void Profiler::Next()
         ++State().profileIt;
 }
 
-IProfile* Profiler::Current()
-{
-    return End() ? *State().profileIt : nullptr;
-}
+IProfile* Profiler::Current() { return End() ? *State().profileIt : nullptr; }
 
-unsigned Profiler::GetProfileCount()
-{
-    return static_cast<unsigned>(State().profileList.size());
-}
+unsigned Profiler::GetProfileCount() { return static_cast<unsigned>(State().profileList.size()); }
 
 void Profiler::DumpStats(Dumper* dumper)
 {

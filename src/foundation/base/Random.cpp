@@ -17,7 +17,4 @@ int EngineRandom()
     return static_cast<int>((next / 65536u) % 32768u);
 }
 
-void EngineSeed(unsigned seed)
-{
-    state.store(seed, std::memory_order_relaxed);
-}
+void EngineSeed(unsigned seed) { state.store(seed, std::memory_order_relaxed); }

@@ -17,12 +17,10 @@ int64_t SteadyNanoseconds()
 Timer::Timer(float smoothing) : Timer(smoothing, SteadyNanoseconds, 1000000000) {}
 
 Timer::Timer(float smoothing, TickSource source, int64_t ticksPerSecond)
-    : _smoothing(smoothing),
-      _ticksPerSecF(static_cast<float>(ticksPerSecond > 0 ? ticksPerSecond : 1000)),
+    : _smoothing(smoothing), _ticksPerSecF(static_cast<float>(ticksPerSecond > 0 ? ticksPerSecond : 1000)),
       _ticksPerSec(ticksPerSecond > 0 ? ticksPerSecond : 1000),
       _source(source ? std::move(source) : TickSource(SteadyNanoseconds))
-{
-}
+{}
 
 void Timer::Start(float fps)
 {
@@ -53,7 +51,4 @@ void Timer::Tick()
     _elapsed += _spf;
 }
 
-int64_t Timer::GetTicks() const
-{
-    return _source();
-}
+int64_t Timer::GetTicks() const { return _source(); }

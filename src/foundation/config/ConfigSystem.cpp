@@ -33,19 +33,24 @@ std::string FormatNumber(double value)
 std::string QuoteString(const std::string& text)
 {
     std::string out = "'";
-    for (unsigned char c : text) {
-        switch (c) {
+    for (unsigned char c : text)
+    {
+        switch (c)
+        {
         case '\\': out += "\\\\"; break;
         case '\'': out += "\\'"; break;
         case '\n': out += "\\n"; break;
         case '\r': out += "\\r"; break;
         case '\t': out += "\\t"; break;
         default:
-            if (c < 0x20 || c == 0x7f) {
+            if (c < 0x20 || c == 0x7f)
+            {
                 char escape[8];
                 std::snprintf(escape, sizeof(escape), "\\%03u", static_cast<unsigned>(c));
                 out += escape;
-            } else {
+            }
+            else
+            {
                 out += static_cast<char>(c);
             }
         }
@@ -55,12 +60,13 @@ std::string QuoteString(const std::string& text)
 
 bool IsIdentifier(const std::string& key)
 {
-    static const char* const reserved[] = {"and", "break", "do", "else", "elseif", "end", "false", "for",
-                                           "function", "if", "in", "local", "nil", "not", "or", "repeat",
-                                           "return", "then", "true", "until", "while"};
+    static const char* const reserved[] = {"and", "break",    "do",     "else", "elseif", "end",   "false",
+                                           "for", "function", "if",     "in",   "local",  "nil",   "not",
+                                           "or",  "repeat",   "return", "then", "true",   "until", "while"};
     if (key.empty() || (key[0] >= '0' && key[0] <= '9'))
         return false;
-    for (char c : key) {
+    for (char c : key)
+    {
         bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
         if (!letter && !(c >= '0' && c <= '9'))
             return false;
@@ -70,9 +76,10 @@ bool IsIdentifier(const std::string& key)
             return false;
     return true;
 }
-}
+} // namespace
 
-struct ConfigSystem::Member {
+struct ConfigSystem::Member
+{
     bool named = false;
     std::string key;
     int index = 0;
@@ -96,7 +103,8 @@ struct ConfigSystem::Member {
 ConfigSystem::ConfigSystem(Dumper* dumper, const char* constantsPath)
     : _vm(std::make_unique<VirtualMachine>()), _dumper(dumper), _cursor(_sheets.end())
 {
-    if (!constantsPath) {
+    if (!constantsPath)
+    {
         Log().Print(DUMP_WARNING, "ConfigSystem constants are not specified!\n");
         return;
     }
@@ -110,7 +118,8 @@ ConfigSystem::ConfigSystem(Dumper* dumper, const char* constantsPath)
 ConfigSystem::~ConfigSystem()
 {
     // Sheets that outlive the system let go of its machine before it goes.
-    for (ISettings* sheet : _sheets) {
+    for (ISettings* sheet : _sheets)
+    {
         sheet->_sheet.Invalidate();
         sheet->_vm = nullptr;
         sheet->_master = nullptr;
@@ -120,10 +129,7 @@ ConfigSystem::~ConfigSystem()
     Log().Print(DUMP_SHUTDOWN, "ConfigSystem destroyed\n");
 }
 
-Dumper& ConfigSystem::Log() const
-{
-    return _dumper ? *_dumper : Dumper::Instance();
-}
+Dumper& ConfigSystem::Log() const { return _dumper ? *_dumper : Dumper::Instance(); }
 
 void ConfigSystem::RegisterSettings(ISettings* sheet)
 {
@@ -134,7 +140,8 @@ void ConfigSystem::RegisterSettings(ISettings* sheet)
 
 void ConfigSystem::UnregisterSettings(ISettings* sheet)
 {
-    for (auto it = _sheets.begin(); it != _sheets.end(); ++it) {
+    for (auto it = _sheets.begin(); it != _sheets.end(); ++it)
+    {
         if (*it != sheet)
             continue;
         if (_cursor == it)
@@ -145,15 +152,9 @@ void ConfigSystem::UnregisterSettings(ISettings* sheet)
     }
 }
 
-void ConfigSystem::Begin()
-{
-    _cursor = _sheets.begin();
-}
+void ConfigSystem::Begin() { _cursor = _sheets.begin(); }
 
-bool ConfigSystem::End() const
-{
-    return _cursor != _sheets.end();
-}
+bool ConfigSystem::End() const { return _cursor != _sheets.end(); }
 
 void ConfigSystem::Next()
 {
@@ -161,21 +162,20 @@ void ConfigSystem::Next()
         ++_cursor;
 }
 
-ISettings* ConfigSystem::Current() const
-{
-    return _cursor != _sheets.end() ? *_cursor : nullptr;
-}
+ISettings* ConfigSystem::Current() const { return _cursor != _sheets.end() ? *_cursor : nullptr; }
 
 bool ConfigSystem::ExecFile(const char* path)
 {
     if (!path)
         return false;
     Log().Print(DUMP_SYSTEM, "Executing config file \"%s\"...\n", path);
-    if (_sheets.empty()) {
+    if (_sheets.empty())
+    {
         Log().Print(DUMP_ERROR, "No registered settings detected, config execution aborted\n");
         return false;
     }
-    if (_vm->ExecFile(ResolvePath(path).c_str()) != 0) {
+    if (_vm->ExecFile(ResolvePath(path).c_str()) != 0)
+    {
         Log().Print(DUMP_WARNING, "Config file \"%s\" was not found! Execution aborted\n", path);
         return false;
     }
@@ -190,7 +190,8 @@ bool ConfigSystem::WriteFile(const char* path)
     if (!path)
         return false;
     std::string text = "-- This config file is generated by engine\n";
-    for (ISettings* sheet : _sheets) {
+    for (ISettings* sheet : _sheets)
+    {
         sheet->WriteSheetParams();
         text += "\n";
         WriteTable(text, sheet->GetSheet(), sheet->GetSheetName().Str(), 0);
@@ -201,7 +202,8 @@ bool ConfigSystem::WriteFile(const char* path)
         return false;
     bool written = file.WriteData(text.data(), static_cast<unsigned>(text.size())) == text.size();
     file.Close();
-    if (!written) {
+    if (!written)
+    {
         Log().Print(DUMP_ERROR, "Config file \"%s\" could not be written completely\n", path);
         return false;
     }
@@ -211,7 +213,8 @@ bool ConfigSystem::WriteFile(const char* path)
 
 void ConfigSystem::WriteTable(std::string& out, const Table& table, const std::string& prefix, int depth)
 {
-    for (const Member& member : Gather(table)) {
+    for (const Member& member : Gather(table))
+    {
         std::string value;
         if (!WriteMember(value, member, depth))
             continue;
@@ -222,34 +225,36 @@ void ConfigSystem::WriteTable(std::string& out, const Table& table, const std::s
 
 bool ConfigSystem::WriteMember(std::string& out, const Member& member, int depth)
 {
-    switch (member.type) {
-    case LUA_TYPE_BOOLEAN:
-        out += member.boolean ? "true" : "false";
-        return true;
+    switch (member.type)
+    {
+    case LUA_TYPE_BOOLEAN: out += member.boolean ? "true" : "false"; return true;
     case LUA_TYPE_NUMBER:
         // "inf" would read back as nil and "-inf" as a script error that loses every setting.
-        if (!std::isfinite(member.number)) {
+        if (!std::isfinite(member.number))
+        {
             Log().Print(DUMP_WARNING, "Config member \"%s\" is not a finite number, not written\n",
                         member.KeyText("").c_str());
             return false;
         }
         out += FormatNumber(member.number);
         return true;
-    case LUA_TYPE_STRING:
-        out += QuoteString(member.text);
-        return true;
+    case LUA_TYPE_STRING: out += QuoteString(member.text); return true;
     case LUA_TYPE_TABLE:
     case LUA_TYPE_ARRAY:
-        if (depth >= MAX_DEPTH) {
+        if (depth >= MAX_DEPTH)
+        {
             Log().Print(DUMP_WARNING, "Config table nested too deeply, member \"%s\" not written\n",
                         member.KeyText("").c_str());
             return false;
         }
-        if (member.type == LUA_TYPE_TABLE) {
+        if (member.type == LUA_TYPE_TABLE)
+        {
             out += "{\n";
             WriteTable(out, member.table, "", depth + 1);
             out += "}";
-        } else {
+        }
+        else
+        {
             out += "{";
             WriteArray(out, member.table, depth + 1);
             out += "}";
@@ -271,7 +276,8 @@ void ConfigSystem::WriteArray(std::string& out, const Table& table, int depth)
             positional.emplace(member.index, &member);
 
     std::vector<std::string> items;
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= count; ++i)
+    {
         auto it = positional.find(i);
         std::string value;
         if (it == positional.end() || !WriteMember(value, *it->second, depth))
@@ -279,7 +285,8 @@ void ConfigSystem::WriteArray(std::string& out, const Table& table, int depth)
         items.push_back(value);
     }
     // Members beyond the list part keep their keys.
-    for (const Member& member : members) {
+    for (const Member& member : members)
+    {
         if (!member.named && member.index >= 1 && member.index <= count)
             continue;
         std::string value;
@@ -296,16 +303,21 @@ std::vector<ConfigSystem::Member> ConfigSystem::Gather(const Table& table)
     if (!table.IsValid())
         return members;
     TableIterator it(table);
-    for (it.Begin(); it.End(); it.Next()) {
+    for (it.Begin(); it.End(); it.Next())
+    {
         Member member;
-        if (const char* name = it.GetVarName()) {
+        if (const char* name = it.GetVarName())
+        {
             member.named = true;
             member.key = name;
-        } else {
+        }
+        else
+        {
             member.index = it.GetVarIndex();
         }
         member.type = it.GetVarType();
-        switch (member.type) {
+        switch (member.type)
+        {
         case LUA_TYPE_BOOLEAN: member.boolean = it.ToBool(); break;
         case LUA_TYPE_NUMBER: member.number = it.ToNumber(); break;
         case LUA_TYPE_STRING: member.text = it.ToString(); break;

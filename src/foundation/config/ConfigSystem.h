@@ -13,7 +13,8 @@ class VirtualMachine;
 // Owns the data-language machine in which the settings sheets live as global tables,
 // runs configuration scripts into them and writes them back as a script.
 // It must outlive its sheets; sheets still registered when it goes are detached.
-class ConfigSystem {
+class ConfigSystem
+{
 public:
     ConfigSystem(Dumper* dumper, const char* constantsPath);
     ConfigSystem(const ConfigSystem&) = delete;
@@ -38,7 +39,7 @@ public:
 
 private:
     friend class ISettings;
-    struct Member;   // one member of a table being written
+    struct Member; // one member of a table being written
 
     void RegisterSettings(ISettings* sheet);
     void UnregisterSettings(ISettings* sheet);

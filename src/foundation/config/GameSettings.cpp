@@ -6,10 +6,7 @@ GameSettings::GameSettings(ConfigSystem* master) : ISettings("Game", master)
     ApplyRules();
 }
 
-void GameSettings::ApplyRules()
-{
-    Clamp("Difficulty", Difficulty, 1, 3);
-}
+void GameSettings::ApplyRules() { Clamp("Difficulty", Difficulty, 1, 3); }
 
 void GameSettings::ReadSheetParams()
 {

@@ -2,7 +2,8 @@
 #include "foundation/config/ISettings.h"
 
 // Sheet "Game": gameplay options of the player.
-class GameSettings : public ISettings {
+class GameSettings : public ISettings
+{
 public:
     static constexpr size_t LANGUAGE_SIZE = 32;
 
@@ -17,7 +18,7 @@ public:
     int MaxDebrisCount = 512;
     char Language[LANGUAGE_SIZE] = "en";
     float Asteroids = 1.0f;
-    int Difficulty = 1;   // 1 to 3
+    int Difficulty = 1; // 1 to 3
 
 private:
     void ApplyRules();

@@ -26,55 +26,25 @@ ISettings::~ISettings()
     _master->UnregisterSettings(this);
 }
 
-void ISettings::Read(const char* key, bool& value)
-{
-    _sheet.GetBool(key, value);
-}
+void ISettings::Read(const char* key, bool& value) { _sheet.GetBool(key, value); }
 
-void ISettings::Read(const char* key, int& value)
-{
-    _sheet.GetNumber(key, value);
-}
+void ISettings::Read(const char* key, int& value) { _sheet.GetNumber(key, value); }
 
-void ISettings::Read(const char* key, unsigned int& value)
-{
-    _sheet.GetNumber(key, value);
-}
+void ISettings::Read(const char* key, unsigned int& value) { _sheet.GetNumber(key, value); }
 
-void ISettings::Read(const char* key, float& value)
-{
-    _sheet.GetNumber(key, value);
-}
+void ISettings::Read(const char* key, float& value) { _sheet.GetNumber(key, value); }
 
-void ISettings::Read(const char* key, char* text, size_t size)
-{
-    _sheet.GetString(key, text, size);
-}
+void ISettings::Read(const char* key, char* text, size_t size) { _sheet.GetString(key, text, size); }
 
-void ISettings::Write(const char* key, bool value)
-{
-    _sheet.SetBool(key, value);
-}
+void ISettings::Write(const char* key, bool value) { _sheet.SetBool(key, value); }
 
-void ISettings::Write(const char* key, int value)
-{
-    _sheet.SetNumber(key, value);
-}
+void ISettings::Write(const char* key, int value) { _sheet.SetNumber(key, value); }
 
-void ISettings::Write(const char* key, unsigned int value)
-{
-    _sheet.SetNumber(key, value);
-}
+void ISettings::Write(const char* key, unsigned int value) { _sheet.SetNumber(key, value); }
 
-void ISettings::Write(const char* key, float value)
-{
-    _sheet.SetNumber(key, value);
-}
+void ISettings::Write(const char* key, float value) { _sheet.SetNumber(key, value); }
 
-void ISettings::Write(const char* key, const char* text)
-{
-    _sheet.SetString(key, text);
-}
+void ISettings::Write(const char* key, const char* text) { _sheet.SetString(key, text); }
 
 void ISettings::AddConsoleVariable(const char* name, eCommandType type, void* variable)
 {
@@ -91,7 +61,7 @@ void ISettings::Clamp(const char* key, int& value, int low, int high)
     if (clamped == value)
         return;
     Dumper& log = _master ? _master->Log() : Dumper::Instance();
-    log.Print(DUMP_WARNING, "Setting %s.%s = %d is out of range %d..%d, using %d\n", _sheetName.Str(),
-                             key, value, low, high, clamped);
+    log.Print(DUMP_WARNING, "Setting %s.%s = %d is out of range %d..%d, using %d\n", _sheetName.Str(), key, value, low,
+              high, clamped);
     value = clamped;
 }

@@ -12,7 +12,8 @@ class VirtualMachine;
 
 // A settings sheet: typed members mirrored in one table of the configuration system's
 // machine, a global named after the sheet that "config.cfg" assigns to.
-class ISettings {
+class ISettings
+{
 public:
     ISettings(Name sheet, ConfigSystem* master);
     ISettings(const ISettings&) = delete;

@@ -1,9 +1,6 @@
 #include "foundation/config/NetworkSettings.h"
 
-NetworkSettings::NetworkSettings(ConfigSystem* master) : ISettings("Network", master)
-{
-    WriteSheetParams();
-}
+NetworkSettings::NetworkSettings(ConfigSystem* master) : ISettings("Network", master) { WriteSheetParams(); }
 
 void NetworkSettings::ReadSheetParams()
 {

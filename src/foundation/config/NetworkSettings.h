@@ -2,7 +2,8 @@
 #include "foundation/config/ISettings.h"
 
 // Sheet "Network": the names shown in network games and the player limit.
-class NetworkSettings : public ISettings {
+class NetworkSettings : public ISettings
+{
 public:
     static constexpr size_t NAME_SIZE = 64;
 

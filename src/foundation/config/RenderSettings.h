@@ -2,7 +2,8 @@
 #include "foundation/config/ISettings.h"
 
 // Sheet "Render": debug views and render passes, most of them console variables.
-class RenderSettings : public ISettings {
+class RenderSettings : public ISettings
+{
 public:
     explicit RenderSettings(ConfigSystem* master);
 

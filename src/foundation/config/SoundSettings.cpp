@@ -1,9 +1,6 @@
 #include "foundation/config/SoundSettings.h"
 
-SoundSettings::SoundSettings(ConfigSystem* master) : ISettings("Sound", master)
-{
-    WriteSheetParams();
-}
+SoundSettings::SoundSettings(ConfigSystem* master) : ISettings("Sound", master) { WriteSheetParams(); }
 
 void SoundSettings::ReadSheetParams()
 {

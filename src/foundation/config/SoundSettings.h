@@ -2,7 +2,8 @@
 #include "foundation/config/ISettings.h"
 
 // Sheet "Sound": the three volumes, 0 to 1.
-class SoundSettings : public ISettings {
+class SoundSettings : public ISettings
+{
 public:
     explicit SoundSettings(ConfigSystem* master);
 

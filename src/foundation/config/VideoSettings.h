@@ -2,7 +2,8 @@
 #include "foundation/config/ISettings.h"
 
 // Sheet "Video": the display mode and the render device's options.
-class VideoSettings : public ISettings {
+class VideoSettings : public ISettings
+{
 public:
     static constexpr int MAX_INSTANCES_PER_BATCH = 100;
 
@@ -33,7 +34,7 @@ public:
     int InstancingPrimitiveThreshold = 200;
     int ScrWidth = 800;
     int ScrHeight = 600;
-    int DefaultDriver = -1;   // adapter index, -1 for the default adapter
+    int DefaultDriver = -1; // adapter index, -1 for the default adapter
 
 private:
     void ApplyRules();

@@ -7,14 +7,13 @@
 #include <cstring>
 #include <iterator>
 
-namespace
-{
+namespace {
 // Character classes of the "C" locale; bytes above 127 belong to none of them.
 enum : unsigned char
 {
     CC_SPACE = 1,
     CC_DIGIT = 2,
-    CC_ALPHA = 4,  // letters and "_"
+    CC_ALPHA = 4, // letters and "_"
     CC_CNTRL = 8,
 };
 
@@ -39,10 +38,7 @@ struct CharClasses
 };
 constexpr CharClasses Classes;
 
-inline bool Is(int c, unsigned char cls)
-{
-    return c >= 0 && (Classes.bits[c] & cls);
-}
+inline bool Is(int c, unsigned char cls) { return c >= 0 && (Classes.bits[c] & cls); }
 
 constexpr size_t MaxSourceId = 80;
 constexpr int MaxLines = INT_MAX - 2;
@@ -81,19 +77,20 @@ struct Reserved
     int token;
 };
 constexpr Reserved ReservedWords[] = {
-    {"and", DTK_AND},         {"break", DTK_BREAK},   {"do", DTK_DO},         {"else", DTK_ELSE},
-    {"elseif", DTK_ELSEIF},   {"end", DTK_END},       {"false", DTK_FALSE},   {"for", DTK_FOR},
-    {"function", DTK_FUNCTION}, {"if", DTK_IF},       {"in", DTK_IN},         {"local", DTK_LOCAL},
-    {"NULL", DTK_NULL},       {"not", DTK_NOT},       {"or", DTK_OR},         {"repeat", DTK_REPEAT},
-    {"return", DTK_RETURN},   {"then", DTK_THEN},     {"true", DTK_TRUE},     {"until", DTK_UNTIL},
-    {"event", DTK_EVENT},     {"while", DTK_WHILE},
+    {"and", DTK_AND},           {"break", DTK_BREAK}, {"do", DTK_DO},       {"else", DTK_ELSE},
+    {"elseif", DTK_ELSEIF},     {"end", DTK_END},     {"false", DTK_FALSE}, {"for", DTK_FOR},
+    {"function", DTK_FUNCTION}, {"if", DTK_IF},       {"in", DTK_IN},       {"local", DTK_LOCAL},
+    {"NULL", DTK_NULL},         {"not", DTK_NOT},     {"or", DTK_OR},       {"repeat", DTK_REPEAT},
+    {"return", DTK_RETURN},     {"then", DTK_THEN},   {"true", DTK_TRUE},   {"until", DTK_UNTIL},
+    {"event", DTK_EVENT},       {"while", DTK_WHILE},
 };
 
 // A perfect hash of the reserved words on their length and first and last letters.
 constexpr unsigned ReservedHash(std::string_view word)
 {
     return (static_cast<unsigned>(word.size()) + static_cast<unsigned char>(word[0]) * 11u +
-            static_cast<unsigned char>(word.back())) & 63u;
+            static_cast<unsigned char>(word.back())) &
+           63u;
 }
 
 struct ReservedTable
@@ -127,7 +124,7 @@ int ReservedToken(std::string_view name)
         return DTK_NAME;
     return ReservedWords[slot].token;
 }
-}  // namespace
+} // namespace
 
 DataLexer::DataLexer(const char* data, size_t size, std::string_view chunkName, SourceWriter& writer)
     : _p(data), _end(data + size), _writer(writer), _chunkId(FormatChunkId(chunkName))
@@ -195,9 +192,7 @@ int DataLexer::Read(DataToken& token)
         }
         switch (_current)
         {
-        case '\n':
-            NewLine();
-            continue;
+        case '\n': NewLine(); continue;
         case ' ':
         case '\t':
         case '\v':
@@ -222,7 +217,7 @@ int DataLexer::Read(DataToken& token)
                         _writer.ReplaceOwned(token.begin, _p,
                                              std::string(static_cast<size_t>(_line - firstLine), '\n'));
                     else
-                        _writer.Replace(token.begin, _p, " ");  // keeps its neighbours apart
+                        _writer.Replace(token.begin, _p, " "); // keeps its neighbours apart
                 }
             }
             else
@@ -306,8 +301,7 @@ int DataLexer::Read(DataToken& token)
             ReadNumeral(start, true, token);
             return token.token = DTK_NUMBER;
         }
-        case EndOfStream:
-            return token.token = DTK_EOS;
+        case EndOfStream: return token.token = DTK_EOS;
         default:
             if (Is(_current, CC_SPACE))
             {
@@ -397,27 +391,45 @@ void DataLexer::ReadString(int delimiter, DataToken& token)
     {
         switch (_current)
         {
-        case EndOfStream:
-            Error("unfinished string", "<eof>");
-        case '\n':
-            Error("unfinished string", _buffer);
+        case EndOfStream: Error("unfinished string", "<eof>");
+        case '\n': Error("unfinished string", _buffer);
         case '\\':
-            Advance();  // the backslash is not kept
+            Advance(); // the backslash is not kept
             switch (_current)
             {
-            case 'a': _buffer.push_back('\a'); Advance(); break;
-            case 'b': _buffer.push_back('\b'); Advance(); break;
-            case 'f': _buffer.push_back('\f'); Advance(); break;
-            case 'n': _buffer.push_back('\n'); Advance(); break;
-            case 'r': _buffer.push_back('\r'); Advance(); break;
-            case 't': _buffer.push_back('\t'); Advance(); break;
-            case 'v': _buffer.push_back('\v'); Advance(); break;
+            case 'a':
+                _buffer.push_back('\a');
+                Advance();
+                break;
+            case 'b':
+                _buffer.push_back('\b');
+                Advance();
+                break;
+            case 'f':
+                _buffer.push_back('\f');
+                Advance();
+                break;
+            case 'n':
+                _buffer.push_back('\n');
+                Advance();
+                break;
+            case 'r':
+                _buffer.push_back('\r');
+                Advance();
+                break;
+            case 't':
+                _buffer.push_back('\t');
+                Advance();
+                break;
+            case 'v':
+                _buffer.push_back('\v');
+                Advance();
+                break;
             case '\n':
                 _buffer.push_back('\n');
                 NewLine();
                 break;
-            case EndOfStream:
-                break;  // reported as unfinished on the next round
+            case EndOfStream: break; // reported as unfinished on the next round
             default:
                 if (!Is(_current, CC_DIGIT))
                 {
@@ -478,8 +490,7 @@ bool DataLexer::ReadLongString(DataToken* token)
     {
         switch (_current)
         {
-        case EndOfStream:
-            Error(token ? "unfinished long string" : "unfinished long comment", "<eof>");
+        case EndOfStream: Error(token ? "unfinished long string" : "unfinished long comment", "<eof>");
         case '[':
             if (token)
                 _buffer.push_back('[');
@@ -526,7 +537,7 @@ bool DataLexer::ReadLongString(DataToken* token)
         }
     }
 closed:
-    Advance();  // the second "]"
+    Advance(); // the second "]"
     if (token)
     {
         _buffer.push_back(']');

@@ -60,5 +60,5 @@ private:
     SourceWriter& _writer;
     int _line = 1;
     std::string _chunkId;
-    std::string _buffer;  // the string being read, with its delimiters
+    std::string _buffer; // the string being read, with its delimiters
 };

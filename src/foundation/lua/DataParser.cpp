@@ -2,8 +2,7 @@
 
 #include <climits>
 
-namespace
-{
+namespace {
 // Limits of the data language.
 constexpr int MaxLocals = 200;
 constexpr int MaxUpvalues = 32;
@@ -19,13 +18,11 @@ bool BlockFollows(int token)
     case DTK_ELSEIF:
     case DTK_END:
     case DTK_UNTIL:
-    case DTK_EOS:
-        return true;
-    default:
-        return false;
+    case DTK_EOS: return true;
+    default: return false;
     }
 }
-}  // namespace
+} // namespace
 
 bool DataParser::Translate(const char* data, size_t size, std::string_view chunkName, std::string& out,
                            std::string& error)
@@ -52,8 +49,7 @@ bool DataParser::Translate(const char* data, size_t size, std::string_view chunk
 
 DataParser::DataParser(const char* data, size_t size, std::string_view chunkName, std::string& out)
     : _writer(data, data + size), _lexer(data, size, chunkName, _writer), _out(out), _previousEnd(data)
-{
-}
+{}
 
 void DataParser::Run()
 {
@@ -93,10 +89,7 @@ void DataParser::Next()
     Advance();
 }
 
-void DataParser::Skip()
-{
-    Advance();
-}
+void DataParser::Skip() { Advance(); }
 
 void DataParser::Lookahead()
 {
@@ -113,18 +106,13 @@ void DataParser::Patch(const DataToken& token)
         if (token.text == NilWord)
             _writer.Replace(token.begin, token.end, NilVariable);
         break;
-    case DTK_NULL:
-        _writer.Replace(token.begin, token.end, "nil");
-        break;
-    case DTK_EVENT:
-        _writer.Replace(token.begin, token.end, "function");
-        break;
+    case DTK_NULL: _writer.Replace(token.begin, token.end, "nil"); break;
+    case DTK_EVENT: _writer.Replace(token.begin, token.end, "function"); break;
     case DTK_NE:
         if (*token.begin == '!')
             _writer.Replace(token.begin, token.end, "~=");
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -170,10 +158,8 @@ void DataParser::SyntaxError(std::string_view message)
     switch (_token.token)
     {
     case DTK_NAME:
-    case DTK_NUMBER:
-        _lexer.Error(message, _token.text);
-    case DTK_STRING:
-        _lexer.Error(message, _token.nearText);
+    case DTK_NUMBER: _lexer.Error(message, _token.text);
+    case DTK_STRING: _lexer.Error(message, _token.nearText);
     default:
     {
         char scratch[2];
@@ -220,7 +206,7 @@ void DataParser::CloseFunction()
     int upvalues = static_cast<int>(_fs->upvalues.size());
     _fs = _fs->previous;
     if (_fs)
-        _fs->codeSize += 1 + upvalues;  // the closure and its upvalue moves
+        _fs->codeSize += 1 + upvalues; // the closure and its upvalue moves
 }
 
 void DataParser::EnterBlock(BlockScope& block, bool breakable)
@@ -313,27 +299,17 @@ bool DataParser::Statement()
     int line = _lexer.Line();
     switch (_token.token)
     {
-    case DTK_IF:
-        IfStatement(line);
-        return false;
-    case DTK_WHILE:
-        WhileStatement(line);
-        return false;
+    case DTK_IF: IfStatement(line); return false;
+    case DTK_WHILE: WhileStatement(line); return false;
     case DTK_DO:
         Next();
         Block();
         CheckMatch(DTK_END, DTK_DO, line);
         return false;
-    case DTK_FOR:
-        ForStatement(line);
-        return false;
-    case DTK_REPEAT:
-        RepeatStatement(line);
-        return false;
+    case DTK_FOR: ForStatement(line); return false;
+    case DTK_REPEAT: RepeatStatement(line); return false;
     case DTK_FUNCTION:
-    case DTK_EVENT:
-        FunctionStatement(line);
-        return false;
+    case DTK_EVENT: FunctionStatement(line); return false;
     case DTK_LOCAL:
         Next();
         if (TestNext(DTK_FUNCTION) || TestNext(DTK_EVENT))
@@ -341,15 +317,9 @@ bool DataParser::Statement()
         else
             LocalStatement();
         return false;
-    case DTK_RETURN:
-        ReturnStatement();
-        return true;
-    case DTK_BREAK:
-        BreakStatement();
-        return true;
-    default:
-        ExpressionStatement();
-        return false;
+    case DTK_RETURN: ReturnStatement(); return true;
+    case DTK_BREAK: BreakStatement(); return true;
+    default: ExpressionStatement(); return false;
     }
 }
 
@@ -368,7 +338,7 @@ void DataParser::IfStatement(int line)
 
 void DataParser::TestThenBlock()
 {
-    Next();  // "if" or "elseif"
+    Next(); // "if" or "elseif"
     Expression();
     Check(DTK_THEN);
     Block();
@@ -397,15 +367,10 @@ void DataParser::ForStatement(int line)
     std::string_view name = CheckName();
     switch (_token.token)
     {
-    case '=':
-        ForNumeric(name);
-        break;
+    case '=': ForNumeric(name); break;
     case ',':
-    case DTK_IN:
-        ForList(name);
-        break;
-    default:
-        SyntaxError("`=' or `in' expected");
+    case DTK_IN: ForList(name); break;
+    default: SyntaxError("`=' or `in' expected");
     }
     CheckMatch(DTK_END, DTK_FOR, line);
     LeaveBlock();
@@ -594,11 +559,8 @@ void DataParser::ParameterList()
                 varargs = true;
                 Next();
                 break;
-            case DTK_NAME:
-                NewLocal(CheckName(), parameters++);
-                break;
-            default:
-                SyntaxError("<name> or `...' expected");
+            case DTK_NAME: NewLocal(CheckName(), parameters++); break;
+            default: SyntaxError("<name> or `...' expected");
             }
         } while (!varargs && TestNext(','));
     }

@@ -43,11 +43,11 @@ private:
     struct FunctionScope
     {
         FunctionScope* previous = nullptr;
-        std::vector<std::string_view> locals;  // active ones first, then those being declared
+        std::vector<std::string_view> locals; // active ones first, then those being declared
         int activeLocals = 0;
         std::vector<Upvalue> upvalues;
         BlockScope* block = nullptr;
-        int codeSize = 0;  // an estimate of the instructions written so far
+        int codeSize = 0; // an estimate of the instructions written so far
     };
     enum eExpKind
     {
@@ -143,7 +143,7 @@ private:
     DataToken _ahead;
     bool _hasAhead = false;
     int _lastLine = 1;
-    const char* _previousEnd;  // end of the last token consumed
+    const char* _previousEnd; // end of the last token consumed
     int _nestLevel = 0;
     bool _callsNilMethod = false;
     bool _iteratesForIn = false;

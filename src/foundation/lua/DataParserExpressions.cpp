@@ -1,8 +1,7 @@
 // DataParser: expressions.
 #include "foundation/lua/DataParser.h"
 
-namespace
-{
+namespace {
 constexpr int MaxListItems = (1 << 18) - 1;
 
 struct Priority
@@ -11,10 +10,10 @@ struct Priority
     int right;
 };
 constexpr Priority BinaryPriority[] = {
-    {6, 6}, {6, 6}, {7, 7}, {7, 7},                  // + - * /
+    {6, 6},  {6, 6}, {7, 7}, {7, 7},                 // + - * /
     {10, 9}, {5, 4},                                 // ^ ..
-    {3, 3}, {3, 3}, {3, 3}, {3, 3}, {3, 3}, {3, 3},  // != == < <= > >=
-    {2, 2}, {1, 1},                                  // and or
+    {3, 3},  {3, 3}, {3, 3}, {3, 3}, {3, 3}, {3, 3}, // != == < <= > >=
+    {2, 2},  {1, 1},                                 // and or
 };
 constexpr int UnaryPriority = 8;
 constexpr int NoBinaryOperator = -1;
@@ -42,11 +41,8 @@ int BinaryOperator(int token)
 }
 
 // Instructions an operator costs: comparisons and the logical operators add a jump.
-int OperatorCost(int op)
-{
-    return op >= 6 ? 2 : 1;
-}
-}  // namespace
+int OperatorCost(int op) { return op >= 6 ? 2 : 1; }
+} // namespace
 
 void DataParser::ExpressionList()
 {
@@ -86,12 +82,8 @@ void DataParser::SimpleExpression()
     case DTK_STRING:
     case DTK_NULL:
     case DTK_TRUE:
-    case DTK_FALSE:
-        Next();
-        break;
-    case '{':
-        Constructor();
-        break;
+    case DTK_FALSE: Next(); break;
+    case '{': Constructor(); break;
     case DTK_FUNCTION:
     case DTK_EVENT:
     {
@@ -100,8 +92,7 @@ void DataParser::SimpleExpression()
         Body(false, _lexer.Line(), opener);
         break;
     }
-    default:
-        PrimaryExpression();
+    default: PrimaryExpression();
     }
 }
 
@@ -152,8 +143,7 @@ DataParser::eExpKind DataParser::PrimaryExpression()
             FunctionArguments(false);
             kind = EXP_CALL;
             break;
-        default:
-            return kind;
+        default: return kind;
         }
     }
 }
@@ -170,11 +160,8 @@ DataParser::eExpKind DataParser::PrefixExpression()
         CheckMatch(')', '(', line);
         return EXP_VALUE;
     }
-    case DTK_NAME:
-        SingleVariable(CheckName());
-        return EXP_VARIABLE;
-    default:
-        SyntaxError("unexpected symbol");
+    case DTK_NAME: SingleVariable(CheckName()); return EXP_VARIABLE;
+    default: SyntaxError("unexpected symbol");
     }
 }
 
@@ -229,8 +216,7 @@ void DataParser::FunctionArguments(bool continued)
         if (continued)
             _writer.Insert(_previousEnd, ")");
         break;
-    default:
-        SyntaxError("function arguments expected");
+    default: SyntaxError("function arguments expected");
     }
     ++_fs->codeSize;
 }
@@ -264,9 +250,7 @@ void DataParser::Constructor()
             else
                 RecordField();
             break;
-        case '[':
-            RecordField();
-            break;
+        case '[': RecordField(); break;
         default:
             Expression();
             CheckLimit(listItems, MaxListItems, "items in a constructor");
@@ -290,7 +274,7 @@ void DataParser::RecordField()
     }
     else
     {
-        Next();  // "["
+        Next(); // "["
         Expression();
         Check(']');
     }

@@ -1,11 +1,10 @@
 #include "foundation/lua/DataToken.h"
 
-namespace
-{
+namespace {
 const char* const TokenNames[] = {
-    "and", "break", "do", "else", "elseif", "end", "false", "for", "function", "if", "in",
-    "local", "NULL", "not", "or", "repeat", "return", "then", "true", "until", "event", "while",
-    "*name", "..", "...", "==", ">=", "<=", "!=", "*number", "*string", "<eof>",
+    "and",   "break", "do",  "else", "elseif", "end",    "false", "for",     "function", "if",    "in",
+    "local", "NULL",  "not", "or",   "repeat", "return", "then",  "true",    "until",    "event", "while",
+    "*name", "..",    "...", "==",   ">=",     "<=",     "!=",    "*number", "*string",  "<eof>",
 };
 }
 

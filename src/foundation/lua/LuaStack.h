@@ -11,10 +11,7 @@
 
 // Indices of the engine's interface use -10001 for the globals and count upvalues below it;
 // the interpreter puts its environment slot there and everything one lower.
-inline int MapIndex(int index)
-{
-    return index <= LUA_GLOBALS_PSEUDO ? index - 1 : index;
-}
+inline int MapIndex(int index) { return index <= LUA_GLOBALS_PSEUDO ? index - 1 : index; }
 
 // The element count of the table at an absolute index: a numeric field "n" when there is one
 // that is not negative, else the number of consecutive integer keys from 1.

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 // Quoted form: the first `lineBreaks` line feeds become escaped real line breaks.
 std::string Quoted(std::string_view contents, int& lineBreaks)
 {
@@ -43,7 +42,8 @@ std::string LongBracket(std::string_view contents, bool skippedNewline)
     size_t level = 1;
     auto closing = [&level] { return "]" + std::string(level, '=') + "]"; };
     auto clashes = [&contents](const std::string& c) {
-        return contents.find(c) != std::string_view::npos || contents.ends_with(std::string_view(c).substr(0, c.size() - 1));
+        return contents.find(c) != std::string_view::npos ||
+               contents.ends_with(std::string_view(c).substr(0, c.size() - 1));
     };
     std::string close = closing();
     while (clashes(close))
@@ -57,7 +57,7 @@ std::string LongBracket(std::string_view contents, bool skippedNewline)
     out.append(contents);
     return out + close;
 }
-}  // namespace
+} // namespace
 
 void SourceWriter::ReplaceOwned(const char* from, const char* to, std::string text)
 {
@@ -76,7 +76,7 @@ void SourceWriter::ReplaceString(const char* from, const char* to, std::string_v
         return;
     }
     std::string text = Quoted(contents, lineBreaks);
-    text.append(static_cast<size_t>(lineBreaks), '\n');  // line breaks the contents lacked
+    text.append(static_cast<size_t>(lineBreaks), '\n'); // line breaks the contents lacked
     ReplaceOwned(from, to, std::move(text));
 }
 

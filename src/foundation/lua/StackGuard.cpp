@@ -4,7 +4,4 @@
 
 StackGuard::StackGuard(VirtualMachine* vm) : _top(vm->GetTop()), _vm(vm) {}
 
-StackGuard::~StackGuard()
-{
-    _vm->SetTop(_top);
-}
+StackGuard::~StackGuard() { _vm->SetTop(_top); }

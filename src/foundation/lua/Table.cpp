@@ -7,8 +7,7 @@
 #include "foundation/lua/StackGuard.h"
 #include "foundation/lua/VirtualMachine.h"
 
-namespace
-{
+namespace {
 // Light or full user data on top (a light one may hold a null pointer).
 bool IsUserData(lua_State* L)
 {
@@ -25,7 +24,7 @@ bool GetInteger(const Table& table, Key key, Integer& out)
     out = static_cast<Integer>(TruncateNumber(value));
     return true;
 }
-}  // namespace
+} // namespace
 
 Table::Table(const Table& other)
 {
@@ -47,10 +46,7 @@ Table& Table::operator=(const Table& other)
     return *this;
 }
 
-Table::~Table()
-{
-    Invalidate();
-}
+Table::~Table() { Invalidate(); }
 
 void Table::Invalidate()
 {
@@ -59,10 +55,7 @@ void Table::Invalidate()
     _ref = -1;
 }
 
-bool Table::IsValid() const
-{
-    return _vm && (_ref >= 0 || _ref == LUA_GLOBALS_PSEUDO);
-}
+bool Table::IsValid() const { return _vm && (_ref >= 0 || _ref == LUA_GLOBALS_PSEUDO); }
 
 int Table::TakeRef() const
 {
@@ -105,15 +98,9 @@ bool Table::PushMember(int index) const
     return true;
 }
 
-void Table::PushKey(const char* key) const
-{
-    lua_pushstring(_vm->GetState(), key);
-}
+void Table::PushKey(const char* key) const { lua_pushstring(_vm->GetState(), key); }
 
-void Table::PushKey(int index) const
-{
-    lua_pushinteger(_vm->GetState(), index);
-}
+void Table::PushKey(int index) const { lua_pushinteger(_vm->GetState(), index); }
 
 // --- Getters ---------------------------------------------------------------------------------
 
@@ -204,8 +191,7 @@ bool Table::GetBool(int index, bool& out) const
     return true;
 }
 
-namespace
-{
+namespace {
 bool CopyString(lua_State* L, char* buffer, size_t size, const char* key, int index)
 {
     if (lua_type(L, -1) != LUA_TSTRING || !buffer || size == 0)
@@ -224,7 +210,7 @@ bool CopyString(lua_State* L, char* buffer, size_t size, const char* key, int in
     buffer[length] = '\0';
     return true;
 }
-}  // namespace
+} // namespace
 
 bool Table::GetString(const char* key, char* buffer, size_t size) const
 {

@@ -24,10 +24,7 @@ void TableIterator::Begin()
     Step();
 }
 
-void TableIterator::Step()
-{
-    _result = lua_next(_vm->GetState(), _index);
-}
+void TableIterator::Step() { _result = lua_next(_vm->GetState(), _index); }
 
 bool TableIterator::End()
 {
@@ -47,7 +44,7 @@ void TableIterator::Next()
     if (!_result)
         return;
     lua_State* L = _vm->GetState();
-    lua_settop(L, _index + 1);  // keep the key
+    lua_settop(L, _index + 1); // keep the key
     Step();
 }
 
@@ -69,20 +66,11 @@ int TableIterator::GetVarIndex() const
     return static_cast<int>(TruncateNumber(lua_tonumber(L, _index + 1)));
 }
 
-int TableIterator::GetVarType() const
-{
-    return _result ? EngineType(_vm->GetState(), _index + 2) : LUA_TYPE_NONE;
-}
+int TableIterator::GetVarType() const { return _result ? EngineType(_vm->GetState(), _index + 2) : LUA_TYPE_NONE; }
 
-double TableIterator::ToNumber() const
-{
-    return _result ? lua_tonumber(_vm->GetState(), _index + 2) : 0.0;
-}
+double TableIterator::ToNumber() const { return _result ? lua_tonumber(_vm->GetState(), _index + 2) : 0.0; }
 
-bool TableIterator::ToBool() const
-{
-    return _result && lua_toboolean(_vm->GetState(), _index + 2);
-}
+bool TableIterator::ToBool() const { return _result && lua_toboolean(_vm->GetState(), _index + 2); }
 
 const char* TableIterator::ToString() const
 {

@@ -30,8 +30,8 @@ public:
 private:
     void Step();
 
-    int _index = 0;   // stack index of the table; 0 when nothing is pushed
-    int _result = 0;  // non-zero while a key and a value are on the stack
+    int _index = 0;  // stack index of the table; 0 when nothing is pushed
+    int _result = 0; // non-zero while a key and a value are on the stack
     int _ref;
     VirtualMachine* _vm;
 };

@@ -21,13 +21,12 @@ void Table::Store(Key key, PushValue pushValue) const
     lua_rawset(L, -3);
 }
 
-namespace
-{
+namespace {
 auto Number(double value)
 {
     return [value](lua_State* L) { lua_pushnumber(L, value); };
 }
-}  // namespace
+} // namespace
 
 void Table::SetNumber(const char* key, double value) { Store(key, Number(value)); }
 void Table::SetNumber(const char* key, float value) { Store(key, Number(value)); }
@@ -68,8 +67,7 @@ void Table::SetString(int index, const char* data, size_t length)
     Store(index, [data, length](lua_State* L) { lua_pushlstring(L, data, length); });
 }
 
-namespace
-{
+namespace {
 auto TableValue(const Table& table)
 {
     return [&table](lua_State* L) {
@@ -80,7 +78,7 @@ auto TableValue(const Table& table)
             lua_pushnil(L);
     };
 }
-}  // namespace
+} // namespace
 
 void Table::SetTable(const char* key, const Table& table)
 {
@@ -102,8 +100,7 @@ void Table::SetLightUserData(int index, void* pointer)
     Store(index, [pointer](lua_State* L) { lua_pushlightuserdata(L, pointer); });
 }
 
-namespace
-{
+namespace {
 auto UserDataBlock(size_t size, const void* pointer)
 {
     return [size, pointer](lua_State* L) {
@@ -112,26 +109,22 @@ auto UserDataBlock(size_t size, const void* pointer)
             std::memcpy(block, pointer, size);
     };
 }
-}  // namespace
+} // namespace
 
 void Table::SetFullUserData(const char* key, size_t size, const void* pointer)
 {
     Store(key, UserDataBlock(size, pointer));
 }
-void Table::SetFullUserData(int index, size_t size, const void* pointer)
-{
-    Store(index, UserDataBlock(size, pointer));
-}
+void Table::SetFullUserData(int index, size_t size, const void* pointer) { Store(index, UserDataBlock(size, pointer)); }
 
-namespace
-{
+namespace {
 // Assignment with metamethods runs protected: a metamethod's error is logged, not fatal.
 int SetWithMetamethods(lua_State* L)
 {
     lua_settable(L, 1);
     return 0;
 }
-}  // namespace
+} // namespace
 
 void Table::SetCFunction(const char* key, LuaCFunction function)
 {
@@ -230,7 +223,7 @@ bool Table::BeginCallFunction(const char* name, int selfRef) const
     int top = lua_gettop(L);
     if (!PushMember(name))
         return false;
-    lua_remove(L, -2);  // the table
+    lua_remove(L, -2); // the table
     if (!lua_isfunction(L, -1))
     {
         lua_settop(L, top);
@@ -264,11 +257,8 @@ bool Table::CallProcedure(const char* name, int selfRef) const
 {
     if (!BeginCallFunction(name, selfRef))
         return false;
-    EndCallFunction(0, 0, false);  // a failure is logged there
+    EndCallFunction(0, 0, false); // a failure is logged there
     return true;
 }
 
-bool Table::CallProcedure(const char* name, const Table& self) const
-{
-    return CallProcedure(name, self.GetRef());
-}
+bool Table::CallProcedure(const char* name, const Table& self) const { return CallProcedure(name, self.GetRef()); }

@@ -12,8 +12,7 @@
 #include "foundation/lua/LuaStack.h"
 #include "foundation/lua/Table.h"
 
-namespace
-{
+namespace {
 // Reads a whole file; Windows text mode turned its line ends into "\n", so this does too.
 bool ReadTextFile(const std::string& path, std::string& out)
 {
@@ -63,7 +62,7 @@ void QuoteAsDataLanguage(lua_State* L)
     lua_pop(L, 1);
     lua_pushlstring(L, quoted.data(), quoted.size());
 }
-}  // namespace
+} // namespace
 
 VirtualMachine::VirtualMachine()
 {
@@ -91,15 +90,9 @@ int VirtualMachine::ExecFile(const char* path)
     return Exec(text.data(), text.size(), chunkName.c_str());
 }
 
-int VirtualMachine::ExecBuffer(const char* data, size_t size)
-{
-    return Exec(data, size, "");
-}
+int VirtualMachine::ExecBuffer(const char* data, size_t size) { return Exec(data, size, ""); }
 
-int VirtualMachine::ExecString(const char* text)
-{
-    return Exec(text, std::strlen(text), text);
-}
+int VirtualMachine::ExecString(const char* text) { return Exec(text, std::strlen(text), text); }
 
 int VirtualMachine::Exec(const char* data, size_t size, const char* chunkName)
 {
@@ -207,10 +200,7 @@ bool VirtualMachine::IsTable(int index) const { return lua_istable(_state, MapIn
 bool VirtualMachine::IsFunction(int index) const { return lua_isfunction(_state, MapIndex(index)); }
 bool VirtualMachine::IsCFunction(int index) const { return lua_iscfunction(_state, MapIndex(index)); }
 bool VirtualMachine::IsLightUserData(int index) const { return lua_islightuserdata(_state, MapIndex(index)); }
-bool VirtualMachine::IsFullUserData(int index) const
-{
-    return lua_type(_state, MapIndex(index)) == LUA_TUSERDATA;
-}
+bool VirtualMachine::IsFullUserData(int index) const { return lua_type(_state, MapIndex(index)) == LUA_TUSERDATA; }
 bool VirtualMachine::IsEqual(int index1, int index2) const
 {
     return lua_equal(_state, MapIndex(index1), MapIndex(index2));
@@ -220,10 +210,7 @@ bool VirtualMachine::IsLess(int index1, int index2) const
     return lua_lessthan(_state, MapIndex(index1), MapIndex(index2));
 }
 
-int VirtualMachine::GetType(int index) const
-{
-    return EngineType(_state, MapIndex(index));
-}
+int VirtualMachine::GetType(int index) const { return EngineType(_state, MapIndex(index)); }
 
 const char* VirtualMachine::GetTypeName(int type)
 {
@@ -329,10 +316,7 @@ void VirtualMachine::SetGCThreshold(int kilobytes)
 
 LuaCFunction VirtualMachine::SetPanicFunction(LuaCFunction function) { return lua_atpanic(_state, function); }
 
-Table VirtualMachine::GetRegistry()
-{
-    return Table(this, LUA_GLOBALS_PSEUDO);
-}
+Table VirtualMachine::GetRegistry() { return Table(this, LUA_GLOBALS_PSEUDO); }
 
 Table VirtualMachine::GetGlobalTable(Name name)
 {
@@ -353,7 +337,4 @@ Table VirtualMachine::CreateNewTable()
     return Table(this, luaL_ref(_state, LUA_REGISTRYINDEX));
 }
 
-Table VirtualMachine::GetIndexTable(int index)
-{
-    return Table(this, ToTable(index));
-}
+Table VirtualMachine::GetIndexTable(int index) { return Table(this, ToTable(index)); }

@@ -104,7 +104,7 @@ public:
     LuaCFunction SetPanicFunction(LuaCFunction function);
 
     // Handles; all four leave the stack as they found it.
-    Table GetRegistry();  // the table of globals, despite the name
+    Table GetRegistry(); // the table of globals, despite the name
     Table GetGlobalTable(Name name);
     Table CreateNewTable();
     Table GetIndexTable(int index);
@@ -114,5 +114,5 @@ private:
     int Report(int status);
 
     lua_State* _state = nullptr;
-    size_t _gcThreshold = 0;  // bytes; 0 lets the collector choose
+    size_t _gcThreshold = 0; // bytes; 0 lets the collector choose
 };

@@ -8,7 +8,8 @@ Vec3 Bounds::_corners[8];
 float Bounds::GetVolume() const
 {
     const Vec3 e = max - min;
-    if (e.x <= 0.0f || e.y <= 0.0f || e.z <= 0.0f) return 0.0f;
+    if (e.x <= 0.0f || e.y <= 0.0f || e.z <= 0.0f)
+        return 0.0f;
     return e.x * e.y * e.z;
 }
 
@@ -30,8 +31,7 @@ void Bounds::Transform(const Matrix& m)
     }
 }
 
-namespace
-{
+namespace {
 // Signed distance of the centre and the box's extent along the plane normal.
 void CentreAndExtent(const Bounds& b, const Plane& p, float& s, float& e)
 {
@@ -41,14 +41,16 @@ void CentreAndExtent(const Bounds& b, const Plane& p, float& s, float& e)
     e = float(std::fabs(double(b.max.x - c.x) * p.a) + std::fabs(double(b.max.y - c.y) * p.b) +
               std::fabs(double(b.max.z - c.z) * p.c));
 }
-}
+} // namespace
 
 ePlaneSide Bounds::PlaneSide(const Plane& p, float epsilon) const
 {
     float s, e;
     CentreAndExtent(*this, p, s, e);
-    if (epsilon < s - e) return FRONT;
-    if (-epsilon > s + e) return BACK;
+    if (epsilon < s - e)
+        return FRONT;
+    if (-epsilon > s + e)
+        return BACK;
     return BOTH;
 }
 
@@ -56,7 +58,9 @@ float Bounds::PlaneDistance(const Plane& p) const
 {
     float s, e;
     CentreAndExtent(*this, p, s, e);
-    if (s - e > 0.0f) return s - e;
-    if (s + e < 0.0f) return s + e;
+    if (s - e > 0.0f)
+        return s - e;
+    if (s + e < 0.0f)
+        return s + e;
     return 0.0f;
 }

@@ -3,11 +3,10 @@
 #include <bit>
 #include <cmath>
 
-namespace
-{
+namespace {
 // Slightly more than 1/255, so 255 unpacks to a hair above 1.
 const float kUnpack = std::bit_cast<float>(0x3b808083u);
-}
+} // namespace
 
 Color& Color::operator=(uint32_t argb)
 {
@@ -22,7 +21,8 @@ uint32_t Color::Channel(float x)
 {
     const float v = x * 255.0f;
     // Out of the integer range (or NaN) the conversion would be undefined; such colours pack as 0.
-    if (!(std::fabs(v) < 9.0e18f)) return 0;
+    if (!(std::fabs(v) < 9.0e18f))
+        return 0;
     return uint32_t(int64_t(v)) & 0xffu;
 }
 

@@ -14,7 +14,13 @@ struct Color
     explicit Color(uint32_t argb) { *this = argb; }
     Color& operator=(uint32_t argb);
 
-    void Set(float r_, float g_, float b_, float a_) { r = r_; g = g_; b = b_; a = a_; }
+    void Set(float r_, float g_, float b_, float a_)
+    {
+        r = r_;
+        g = g_;
+        b = b_;
+        a = a_;
+    }
 
     // Each channel is the component times 255 truncated toward zero, low 8 bits kept:
     // no clamping, so out-of-range components wrap.
@@ -46,16 +52,57 @@ struct Color
     void AdjustContrast(float k) { AdjustContrast(k, *this); }
     void AdjustContrast(float k, Color& out) const;
 
-    Color operator+(const Color& c) const { Color o; Add(c, o); return o; }
-    Color operator-(const Color& c) const { Color o; Subtract(c, o); return o; }
-    Color& operator+=(const Color& c) { Add(c); return *this; }
-    Color& operator-=(const Color& c) { Subtract(c); return *this; }
-    Color operator*(float s) const { Color o; Scale(s, o); return o; }
+    Color operator+(const Color& c) const
+    {
+        Color o;
+        Add(c, o);
+        return o;
+    }
+    Color operator-(const Color& c) const
+    {
+        Color o;
+        Subtract(c, o);
+        return o;
+    }
+    Color& operator+=(const Color& c)
+    {
+        Add(c);
+        return *this;
+    }
+    Color& operator-=(const Color& c)
+    {
+        Subtract(c);
+        return *this;
+    }
+    Color operator*(float s) const
+    {
+        Color o;
+        Scale(s, o);
+        return o;
+    }
     Color operator/(float s) const { return *this * (1.0f / s); }
-    Color& operator*=(float s) { Scale(s); return *this; }
-    Color operator^(const Color& c) const { Color o; Modulate(c, o); return o; }
-    Color& operator^=(const Color& c) { Modulate(c); return *this; }
-    Color operator-() const { Color o; Negative(o); return o; }
+    Color& operator*=(float s)
+    {
+        Scale(s);
+        return *this;
+    }
+    Color operator^(const Color& c) const
+    {
+        Color o;
+        Modulate(c, o);
+        return o;
+    }
+    Color& operator^=(const Color& c)
+    {
+        Modulate(c);
+        return *this;
+    }
+    Color operator-() const
+    {
+        Color o;
+        Negative(o);
+        return o;
+    }
 
     bool operator==(const Color& c) const { return r == c.r && g == c.g && b == c.b && a == c.a; }
     bool operator!=(const Color& c) const { return !(*this == c); }

@@ -13,7 +13,8 @@ public:
     int GetPlaneCount() const { return int(_planes.size()); }
     void SetPlaneCount(int n)
     {
-        if (n >= 0 && size_t(n) != _planes.size()) _planes.resize(size_t(n));
+        if (n >= 0 && size_t(n) != _planes.size())
+            _planes.resize(size_t(n));
     }
     Plane& GetPlane(int i) { return _planes[size_t(i)]; }
     const Plane& GetPlane(int i) const { return _planes[size_t(i)]; }
@@ -30,7 +31,8 @@ public:
     eIntersection Intersects(const Vec3& p) const
     {
         for (const Plane& pl : _planes)
-            if (pl.Dot(p) <= 0.0f) return OUTSIDE;
+            if (pl.Dot(p) <= 0.0f)
+                return OUTSIDE;
         return INSIDE;
     }
     // Never INSIDE: a sphere that is not culled is PARTIAL.
@@ -39,7 +41,8 @@ public:
         const Vec3 c = s.center;
         const float r = -s.radius;
         for (const Plane& pl : _planes)
-            if (pl.a * c.x + pl.b * c.y + pl.c * c.z + pl.d <= r) return OUTSIDE;
+            if (pl.a * c.x + pl.b * c.y + pl.c * c.z + pl.d <= r)
+                return OUTSIDE;
         return PARTIAL;
     }
     // INSIDE only when some plane was tested and every one had the whole box in front.
@@ -49,7 +52,8 @@ public:
         for (const Plane& pl : _planes)
         {
             const eIntersection r = b.Intersects(pl);
-            if (r == OUTSIDE) return OUTSIDE;
+            if (r == OUTSIDE)
+                return OUTSIDE;
             inside = inside && r == INSIDE;
         }
         return inside ? INSIDE : PARTIAL;

@@ -14,10 +14,7 @@ const Matrix& Matrix::Zero()
     return zero;
 }
 
-void Matrix::Transpose()
-{
-    Transposed(*this);
-}
+void Matrix::Transpose() { Transposed(*this); }
 
 void Matrix::Transposed(Matrix& out) const
 {
@@ -28,8 +25,7 @@ void Matrix::Transposed(Matrix& out) const
     out.Set(r);
 }
 
-namespace
-{
+namespace {
 // The 2x2 minors of rows 2 and 3, shared by the determinant and the inverse.
 struct LowerMinors
 {
@@ -56,17 +52,15 @@ double Determinant(const float* m, const LowerMinors& l)
     const double c3 = m[4] * s[3] - m[5] * s[1] + m[6] * s[0];
     return m[0] * c0 - m[1] * c1 + m[2] * c2 - m[3] * c3;
 }
-}
+} // namespace
 
-float Matrix::GetDeterminant() const
-{
-    return float(Determinant(m, LowerMinors(m)));
-}
+float Matrix::GetDeterminant() const { return float(Determinant(m, LowerMinors(m))); }
 
 void Matrix::Inversed(Matrix& out) const
 {
     double a[16];
-    for (int i = 0; i < 16; ++i) a[i] = m[i];
+    for (int i = 0; i < 16; ++i)
+        a[i] = m[i];
 
     // Minors of rows 0-1 and rows 2-3 (Laplace expansion by complementary minors).
     const double s0 = a[0] * a[5] - a[4] * a[1];
@@ -83,7 +77,8 @@ void Matrix::Inversed(Matrix& out) const
     const double c0 = a[8] * a[13] - a[12] * a[9];
 
     const double det = s0 * c5 - s1 * c4 + s2 * c3 + s3 * c2 - s4 * c1 + s5 * c0;
-    if (det == 0.0 || !std::isfinite(det)) return;
+    if (det == 0.0 || !std::isfinite(det))
+        return;
     const double inv = 1.0 / det;
 
     float r[16];
@@ -223,10 +218,7 @@ void Matrix::Scale(float sx, float sy, float sz)
     }
 }
 
-void Matrix::Rotate(const Vec3& axis, float angle)
-{
-    Multiply(Matrix(axis, angle));
-}
+void Matrix::Rotate(const Vec3& axis, float angle) { Multiply(Matrix(axis, angle)); }
 
 void Matrix::RotateAxesAbout(const Vec3& axis, float angle)
 {

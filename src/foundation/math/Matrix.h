@@ -12,15 +12,17 @@ struct Matrix
     float m[16];
 
     Matrix() = default; // elements left uninitialised
-    Matrix(float m00, float m01, float m02, float m03, float m10, float m11, float m12, float m13,
-           float m20, float m21, float m22, float m23, float m30, float m31, float m32, float m33)
+    Matrix(float m00, float m01, float m02, float m03, float m10, float m11, float m12, float m13, float m20, float m21,
+           float m22, float m23, float m30, float m31, float m32, float m33)
         : m{m00, m01, m02, m03, m10, m11, m12, m13, m20, m21, m22, m23, m30, m31, m32, m33}
-    {
-    }
+    {}
     explicit Matrix(const float* f) { Set(f); }
     Matrix(const Vec4& r0, const Vec4& r1, const Vec4& r2, const Vec4& r3)
     {
-        SetRow(0, r0); SetRow(1, r1); SetRow(2, r2); SetRow(3, r3);
+        SetRow(0, r0);
+        SetRow(1, r1);
+        SetRow(2, r2);
+        SetRow(3, r3);
     }
     explicit Matrix(float s) : m{s, 0, 0, 0, 0, s, 0, 0, 0, 0, s, 0, 0, 0, 0, s} {}
     Matrix(const Vec3& axis, float angle) { FromRotationAxis(axis, angle); }
@@ -32,7 +34,11 @@ struct Matrix
     float operator()(int r, int c) const { return m[r * 4 + c]; }
     float Get(int r, int c) const { return m[r * 4 + c]; }
     void Set(int r, int c, float v) { m[r * 4 + c] = v; }
-    void Set(const float* f) { for (int i = 0; i < 16; ++i) m[i] = f[i]; }
+    void Set(const float* f)
+    {
+        for (int i = 0; i < 16; ++i)
+            m[i] = f[i];
+    }
     float* Begin() { return m; }
     const float* Begin() const { return m; }
 
@@ -54,7 +60,13 @@ struct Matrix
     void SetRow(int i, const Vec4& v) { GetRow4(i) = v; }
     // The fourth element becomes 1 for the position row, 0 for the others.
     void SetRow(int i, const Vec3& v) { GetRow4(i) = Vec4(v, i == 3 ? 1.0f : 0.0f); }
-    void SetColumn(int i, const Vec4& v) { m[i] = v.x; m[4 + i] = v.y; m[8 + i] = v.z; m[12 + i] = v.w; }
+    void SetColumn(int i, const Vec4& v)
+    {
+        m[i] = v.x;
+        m[4 + i] = v.y;
+        m[8 + i] = v.z;
+        m[12 + i] = v.w;
+    }
     // Mirrors the row form: the last element becomes 1 only for the last column.
     void SetColumn(int i, const Vec3& v) { SetColumn(i, Vec4(v, i == 3 ? 1.0f : 0.0f)); }
 
@@ -63,18 +75,46 @@ struct Matrix
     bool operator==(const Matrix& o) const
     {
         for (int i = 0; i < 16; ++i)
-            if (m[i] != o.m[i]) return false;
+            if (m[i] != o.m[i])
+                return false;
         return true;
     }
     bool operator!=(const Matrix& o) const { return !(*this == o); }
 
-    Matrix operator+(const Matrix& o) const { Matrix r = *this; return r += o; }
-    Matrix operator-(const Matrix& o) const { Matrix r = *this; return r -= o; }
+    Matrix operator+(const Matrix& o) const
+    {
+        Matrix r = *this;
+        return r += o;
+    }
+    Matrix operator-(const Matrix& o) const
+    {
+        Matrix r = *this;
+        return r -= o;
+    }
     Matrix operator-() const { return *this * -1.0f; }
-    Matrix operator*(float s) const { Matrix r = *this; return r *= s; }
-    Matrix& operator+=(const Matrix& o) { for (int i = 0; i < 16; ++i) m[i] += o.m[i]; return *this; }
-    Matrix& operator-=(const Matrix& o) { for (int i = 0; i < 16; ++i) m[i] -= o.m[i]; return *this; }
-    Matrix& operator*=(float s) { for (int i = 0; i < 16; ++i) m[i] *= s; return *this; }
+    Matrix operator*(float s) const
+    {
+        Matrix r = *this;
+        return r *= s;
+    }
+    Matrix& operator+=(const Matrix& o)
+    {
+        for (int i = 0; i < 16; ++i)
+            m[i] += o.m[i];
+        return *this;
+    }
+    Matrix& operator-=(const Matrix& o)
+    {
+        for (int i = 0; i < 16; ++i)
+            m[i] -= o.m[i];
+        return *this;
+    }
+    Matrix& operator*=(float s)
+    {
+        for (int i = 0; i < 16; ++i)
+            m[i] *= s;
+        return *this;
+    }
 
     // out = this * b; out may be this or b.
     void Multiply(const Matrix& b, Matrix& out) const
@@ -104,8 +144,17 @@ struct Matrix
 #endif
     }
     void Multiply(const Matrix& b) { Multiply(b, *this); }
-    Matrix operator*(const Matrix& b) const { Matrix r; Multiply(b, r); return r; }
-    Matrix& operator*=(const Matrix& b) { Multiply(b); return *this; }
+    Matrix operator*(const Matrix& b) const
+    {
+        Matrix r;
+        Multiply(b, r);
+        return r;
+    }
+    Matrix& operator*=(const Matrix& b)
+    {
+        Multiply(b);
+        return *this;
+    }
 
     // The point v * M divided by its resulting w.
     void Transform(const Vec3& v, Vec3& out) const
@@ -115,7 +164,12 @@ struct Matrix
         const float inv = 1.0f / r[3];
         out.Set(r[0] * inv, r[1] * inv, r[2] * inv);
     }
-    Vec3 Transform(const Vec3& v) const { Vec3 r; Transform(v, r); return r; }
+    Vec3 Transform(const Vec3& v) const
+    {
+        Vec3 r;
+        Transform(v, r);
+        return r;
+    }
     Vec3 operator*(const Vec3& v) const { return Transform(v); }
     // (v, 1) * M without the division.
     void Transform(const Vec3& v, Vec4& out) const
@@ -132,15 +186,30 @@ struct Matrix
         const float z = v.x * m[2] + v.y * m[6] + v.z * m[10];
         out.Set(x, y, z);
     }
-    Vec3 TransformNormal(const Vec3& v) const { Vec3 r; TransformNormal(v, r); return r; }
+    Vec3 TransformNormal(const Vec3& v) const
+    {
+        Vec3 r;
+        TransformNormal(v, r);
+        return r;
+    }
 
     void Transpose();
     void Transposed(Matrix& out) const;
-    Matrix Transposed() const { Matrix r; Transposed(r); return r; }
+    Matrix Transposed() const
+    {
+        Matrix r;
+        Transposed(r);
+        return r;
+    }
     // A singular matrix is left as it was (nothing is reported).
     void Inverse() { Inversed(*this); }
     void Inversed(Matrix& out) const;
-    Matrix Inversed() const { Matrix r = *this; Inversed(r); return r; }
+    Matrix Inversed() const
+    {
+        Matrix r = *this;
+        Inversed(r);
+        return r;
+    }
     float GetDeterminant() const;
 
     // Builders: each overwrites the whole matrix.

@@ -17,7 +17,11 @@ struct Plane
     float Dot(const Vec3& p) const { return a * p.x + b * p.y + c * p.z + d; }
     float DotNormal(const Vec3& v) const { return a * v.x + b * v.y + c * v.z; }
     float DistanceToPointNoABS(const Vec3& p) const { return Dot(p); }
-    float DistanceToPoint(const Vec3& p) const { const float s = Dot(p); return s < 0.0f ? -s : s; }
+    float DistanceToPoint(const Vec3& p) const
+    {
+        const float s = Dot(p);
+        return s < 0.0f ? -s : s;
+    }
     ePlaneSide Side(const Vec3& p, float epsilon) const
     {
         const float s = Dot(p);
@@ -26,7 +30,11 @@ struct Plane
 
     // Scales the normal to unit length; d is kept.
     void Normalize() { Normal().Normalize(); }
-    void Normalized(Plane& out) const { out = *this; out.Normalize(); }
+    void Normalized(Plane& out) const
+    {
+        out = *this;
+        out.Normalize();
+    }
 
     void BuildFromVector(const Vec3& point, const Vec3& normal);
     void BuildFromPoints(const Vec3& p0, const Vec3& p1, const Vec3& p2);

@@ -1,7 +1,6 @@
 #include "foundation/math/Projection.h"
 
-namespace
-{
+namespace {
 constexpr float kOffScreen = -3.4028235e38f;
 
 // Clip coordinates of (p, 1) * m, summed in double.
@@ -10,10 +9,9 @@ void Clip(const Vec3& p, const Matrix& m, double c[4])
     for (int k = 0; k < 4; ++k)
         c[k] = double(p.x) * m(0, k) + double(p.y) * m(1, k) + double(p.z) * m(2, k) + m(3, k);
 }
-}
+} // namespace
 
-void ProjectVectorNoScissor(const Vec3& p, const Matrix& viewProj, float width, float height, Vec3& out,
-                            bool& behind)
+void ProjectVectorNoScissor(const Vec3& p, const Matrix& viewProj, float width, float height, Vec3& out, bool& behind)
 {
     double c[4];
     Clip(p, viewProj, c);
@@ -43,8 +41,7 @@ void UnProjectVector(const Vec3& screen, const Matrix& viewProj, float width, fl
     viewProj.Inversed().Transform(Vec3(x, y, 0.5f), out);
 }
 
-void ComputeSphereRect(const Vec3& centre, float radius, const Matrix& viewProj, float width, float height,
-                       Rect& rect)
+void ComputeSphereRect(const Vec3& centre, float radius, const Matrix& viewProj, float width, float height, Rect& rect)
 {
     static const float signs[8][3] = {{-1, 1, -1}, {1, 1, -1}, {-1, -1, -1}, {1, -1, -1},
                                       {-1, 1, 1},  {1, 1, 1},  {-1, -1, 1},  {1, -1, 1}};
@@ -60,10 +57,14 @@ void ComputeSphereRect(const Vec3& centre, float radius, const Matrix& viewProj,
         y = y > -1.0 ? (y < 1.0 ? y : 1.0) : -1.0;
         const unsigned px = unsigned((x + 1.0) * width * 0.5);
         const unsigned py = unsigned((1.0 - y) * height * 0.5);
-        if (i == 0 || px < minX) minX = px;
-        if (i == 0 || px > maxX) maxX = px;
-        if (i == 0 || py < minY) minY = py;
-        if (i == 0 || py > maxY) maxY = py;
+        if (i == 0 || px < minX)
+            minX = px;
+        if (i == 0 || px > maxX)
+            maxX = px;
+        if (i == 0 || py < minY)
+            minY = py;
+        if (i == 0 || py > maxY)
+            maxY = py;
     }
     rect.left = float(minX);
     rect.top = float(minY);

@@ -10,12 +10,10 @@ struct Rect
 // Screen position of p (z = 1); off screen or behind the camera both x and y become the most negative float.
 void ProjectVector(const Vec3& p, const Matrix& viewProj, float width, float height, Vec3& out);
 // The same mapping without the on-screen test; behind tells whether the clip w is negative.
-void ProjectVectorNoScissor(const Vec3& p, const Matrix& viewProj, float width, float height, Vec3& out,
-                            bool& behind);
+void ProjectVectorNoScissor(const Vec3& p, const Matrix& viewProj, float width, float height, Vec3& out, bool& behind);
 // World point under a pixel at normalised depth 0.5.
 void UnProjectVector(const Vec3& screen, const Matrix& viewProj, float width, float height, Vec3& out);
 // Pixel rectangle covering a sphere, clamped to the screen.
-void ComputeSphereRect(const Vec3& centre, float radius, const Matrix& viewProj, float width, float height,
-                       Rect& rect);
+void ComputeSphereRect(const Vec3& centre, float radius, const Matrix& viewProj, float width, float height, Rect& rect);
 // Kept for callers of the separate view and projection form; it computes nothing and leaves rect as it was.
 inline void ComputeSphereRect2(const Vec3&, float, const Matrix&, const Matrix&, float, float, Rect&) {}

@@ -85,20 +85,11 @@ void Quaternion::ToMatrixTranspose(Matrix& m) const
             m(i, j) = r(j, i);
 }
 
-Vec3 Quaternion::Right() const
-{
-    return {1 - 2 * (y * y + z * z), 2 * (x * y + z * w), 2 * (x * z - y * w)};
-}
+Vec3 Quaternion::Right() const { return {1 - 2 * (y * y + z * z), 2 * (x * y + z * w), 2 * (x * z - y * w)}; }
 
-Vec3 Quaternion::Up() const
-{
-    return {2 * (x * y - z * w), 1 - 2 * (x * x + z * z), 2 * (y * z + x * w)};
-}
+Vec3 Quaternion::Up() const { return {2 * (x * y - z * w), 1 - 2 * (x * x + z * z), 2 * (y * z + x * w)}; }
 
-Vec3 Quaternion::Dir() const
-{
-    return {2 * (x * z + y * w), 2 * (y * z - x * w), 1 - 2 * (x * x + y * y)};
-}
+Vec3 Quaternion::Dir() const { return {2 * (x * z + y * w), 2 * (y * z - x * w), 1 - 2 * (x * x + y * y)}; }
 
 void Quaternion::ToOrientation(Vec3& right, Vec3& up, Vec3& dir) const
 {
@@ -121,8 +112,10 @@ void Quaternion::FromMatrix(const Matrix& m)
         return;
     }
     int i = 0;
-    if (m(1, 1) > m(0, 0)) i = 1;
-    if (m(2, 2) > m(i, i)) i = 2;
+    if (m(1, 1) > m(0, 0))
+        i = 1;
+    if (m(2, 2) > m(i, i))
+        i = 2;
     const int j = (i + 1) % 3;
     const int k = (j + 1) % 3;
     float r = _sqrt(m(i, i) - m(j, j) - m(k, k) + 1.0f);
@@ -143,8 +136,8 @@ void Quaternion::FromOrientation(const Vec3& right, const Vec3& up, const Vec3& 
     FromMatrix(m);
 }
 
-void Quaternion::Squad(Quaternion& out, float t, const Quaternion& p, const Quaternion& a,
-                       const Quaternion& b, const Quaternion& q, bool shortestPath)
+void Quaternion::Squad(Quaternion& out, float t, const Quaternion& p, const Quaternion& a, const Quaternion& b,
+                       const Quaternion& q, bool shortestPath)
 {
     const float k = 2.0f * t * (1.0f - t);
     Quaternion u, v;

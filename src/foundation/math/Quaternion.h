@@ -21,8 +21,20 @@ struct Quaternion
     float operator[](int i) const { return (&x)[i]; }
     float* Begin() { return &x; }
     const float* Begin() const { return &x; }
-    void Get(float& x_, float& y_, float& z_, float& w_) const { x_ = x; y_ = y; z_ = z; w_ = w; }
-    void Set(float x_, float y_, float z_, float w_) { x = x_; y = y_; z = z_; w = w_; }
+    void Get(float& x_, float& y_, float& z_, float& w_) const
+    {
+        x_ = x;
+        y_ = y;
+        z_ = z;
+        w_ = w;
+    }
+    void Set(float x_, float y_, float z_, float w_)
+    {
+        x = x_;
+        y = y_;
+        z = z_;
+        w = w_;
+    }
 
     // The axis is used as given (expected unit length).
     void FromAxisAngle(const Vec3& axis, float angle);
@@ -33,16 +45,35 @@ struct Quaternion
     Quaternion operator-(const Quaternion& q) const { return {x - q.x, y - q.y, z - q.z, w - q.w}; }
     Quaternion operator-() const { return {-x, -y, -z, -w}; }
     Quaternion operator*(float s) const { return {x * s, y * s, z * s, w * s}; }
-    Quaternion& operator*=(float s) { x *= s; y *= s; z *= s; w *= s; return *this; }
-    Quaternion& operator+=(const Quaternion& q) { x += q.x; y += q.y; z += q.z; w += q.w; return *this; }
-    Quaternion& operator-=(const Quaternion& q) { x -= q.x; y -= q.y; z -= q.z; w -= q.w; return *this; }
+    Quaternion& operator*=(float s)
+    {
+        x *= s;
+        y *= s;
+        z *= s;
+        w *= s;
+        return *this;
+    }
+    Quaternion& operator+=(const Quaternion& q)
+    {
+        x += q.x;
+        y += q.y;
+        z += q.z;
+        w += q.w;
+        return *this;
+    }
+    Quaternion& operator-=(const Quaternion& q)
+    {
+        x -= q.x;
+        y -= q.y;
+        z -= q.z;
+        w -= q.w;
+        return *this;
+    }
     // Hamilton product this * q.
     Quaternion operator*(const Quaternion& q) const
     {
-        return {w * q.x + x * q.w + y * q.z - z * q.y,
-                w * q.y + y * q.w + z * q.x - x * q.z,
-                w * q.z + z * q.w + x * q.y - y * q.x,
-                w * q.w - x * q.x - y * q.y - z * q.z};
+        return {w * q.x + x * q.w + y * q.z - z * q.y, w * q.y + y * q.w + z * q.x - x * q.z,
+                w * q.z + z * q.w + x * q.y - y * q.x, w * q.w - x * q.x - y * q.y - z * q.z};
     }
     Quaternion& operator*=(const Quaternion& q) { return *this = *this * q; }
 
@@ -53,24 +84,48 @@ struct Quaternion
         const Vec3 t = u ^ v;
         out = v + t * (2.0f * w) + (u ^ t) * 2.0f;
     }
-    Vec3 operator*(const Vec3& v) const { Vec3 r; MultiplyVector(v, r); return r; }
+    Vec3 operator*(const Vec3& v) const
+    {
+        Vec3 r;
+        MultiplyVector(v, r);
+        return r;
+    }
 
     float Dot(const Quaternion& q) const { return x * q.x + y * q.y + z * q.z + w * q.w; }
     float LengthSquared() const { return Dot(*this); }
     float Length() const { return _sqrt(LengthSquared()); }
     void Normalize() { *this *= _invsqrt(LengthSquared()); }
-    void Normalized(Quaternion& out) const { out = *this; out.Normalize(); }
+    void Normalized(Quaternion& out) const
+    {
+        out = *this;
+        out.Normalize();
+    }
 
-    void UnitInverse() { x = -x; y = -y; z = -z; }
+    void UnitInverse()
+    {
+        x = -x;
+        y = -y;
+        z = -z;
+    }
     void UnitInversed(Quaternion& out) const { out.Set(-x, -y, -z, w); }
     // Zero has no inverse and gives zero.
     void Inverse() { Inversed(*this); }
     void Inversed(Quaternion& out) const;
 
     void Log(Quaternion& out) const;
-    Quaternion Log() const { Quaternion r; Log(r); return r; }
+    Quaternion Log() const
+    {
+        Quaternion r;
+        Log(r);
+        return r;
+    }
     void Exp(Quaternion& out) const;
-    Quaternion Exp() const { Quaternion r; Exp(r); return r; }
+    Quaternion Exp() const
+    {
+        Quaternion r;
+        Exp(r);
+        return r;
+    }
 
     // Upper 3x3 only: the row-vector rotation, or its transpose.
     void ToMatrix(Matrix& m) const;
@@ -83,10 +138,7 @@ struct Quaternion
     void FromMatrix(const Matrix& m);
     void FromOrientation(const Vec3& right, const Vec3& up, const Vec3& dir);
 
-    static void Lerp(Quaternion& out, const Quaternion& a, const Quaternion& b, float t)
-    {
-        out = a + (b - a) * t;
-    }
+    static void Lerp(Quaternion& out, const Quaternion& a, const Quaternion& b, float t) { out = a + (b - a) * t; }
     // Not normalised unless the shortest path flips the second end. Opposite ends are unchecked.
     static void Slerp(Quaternion& out, const Quaternion& p, const Quaternion& q, float t, bool shortestPath)
     {
@@ -111,8 +163,8 @@ struct Quaternion
             out = p * c0 + q * c1;
         }
     }
-    static void Squad(Quaternion& out, float t, const Quaternion& p, const Quaternion& a,
-                      const Quaternion& b, const Quaternion& q, bool shortestPath);
+    static void Squad(Quaternion& out, float t, const Quaternion& p, const Quaternion& a, const Quaternion& b,
+                      const Quaternion& q, bool shortestPath);
 
     bool operator==(const Quaternion& q) const { return x == q.x && y == q.y && z == q.z && w == q.w; }
     bool operator!=(const Quaternion& q) const { return !(*this == q); }

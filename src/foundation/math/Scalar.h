@@ -4,11 +4,10 @@
 #include <bit>
 #include <cstdint>
 
-namespace MathDetail
-{
+namespace MathDetail {
 inline uint32_t FloatBits(float x) { return std::bit_cast<uint32_t>(x); }
 inline float BitsFloat(uint32_t b) { return std::bit_cast<float>(b); }
-}
+} // namespace MathDetail
 
 // Approximate 1/sqrt(x): bit-level estimate refined by three Newton steps (close to full precision).
 // _invsqrt(0) is +infinity.

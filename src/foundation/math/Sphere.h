@@ -17,8 +17,16 @@ struct Sphere
     const Vec3& GetCenter() const { return center; }
     void SetRadius(float r) { radius = r; }
     float GetRadius() const { return radius; }
-    void SetNull() { center = Vec3(0.0f); radius = 0.0f; }
-    void SetUndefined() { center = Vec3(0.0f); radius = 3.4028235e38f; }
+    void SetNull()
+    {
+        center = Vec3(0.0f);
+        radius = 0.0f;
+    }
+    void SetUndefined()
+    {
+        center = Vec3(0.0f);
+        radius = 3.4028235e38f;
+    }
     void Translate(const Vec3& v) { center += v; }
     void Expand(float x) { radius += x; }
     void BuildFromBounds(const Bounds& b);

@@ -1,27 +1,26 @@
 #include "foundation/math/Spline.h"
 
-namespace
-{
+namespace {
 // Segment and local parameter of a whole-curve parameter; out-of-range t stays on the curve's ends.
 void Locate(float t, int count, int& segment, float& local)
 {
     const float u = t * float(count - 1);
     segment = int(u);
-    if (segment < 0) segment = 0;
-    if (segment > count - 1) segment = count - 1;
+    if (segment < 0)
+        segment = 0;
+    if (segment > count - 1)
+        segment = count - 1;
     local = u - float(segment);
 }
-}
+} // namespace
 
-CatmullRomSpline::CatmullRomSpline()
-    : _coeffs(2, -2, 1, 1, -3, 3, -2, -1, 0, 0, 1, 0, 1, 0, 0, 0)
-{
-}
+CatmullRomSpline::CatmullRomSpline() : _coeffs(2, -2, 1, 1, -3, 3, -2, -1, 0, 0, 1, 0, 1, 0, 0, 0) {}
 
 void CatmullRomSpline::RecalculateTangents()
 {
     const size_t n = _points.size();
-    if (n < 2) return;
+    if (n < 2)
+        return;
     _closed = _points[0] == _points[n - 1];
     _tangents.resize(n);
     for (size_t i = 1; i + 1 < n; ++i)
@@ -50,8 +49,8 @@ void CatmullRomSpline::Interpolate(int i, float t, Vec3& out) const
         out = _points[size_t(i) + 1];
         return;
     }
-    const Matrix p(Vec4(_points[size_t(i)], 1.0f), Vec4(_points[size_t(i) + 1], 1.0f),
-                   Vec4(_tangents[size_t(i)], 1.0f), Vec4(_tangents[size_t(i) + 1], 1.0f));
+    const Matrix p(Vec4(_points[size_t(i)], 1.0f), Vec4(_points[size_t(i) + 1], 1.0f), Vec4(_tangents[size_t(i)], 1.0f),
+                   Vec4(_tangents[size_t(i) + 1], 1.0f));
     const Matrix hp = _coeffs * p;
     const float t2 = t * t;
     const Vec4 powers(t2 * t, t2, t, 1.0f);
@@ -63,7 +62,8 @@ void CatmullRomSpline::Interpolate(int i, float t, Vec3& out) const
 
 void CatmullRomSpline::Interpolate(float t, Vec3& out) const
 {
-    if (_points.empty()) return;
+    if (_points.empty())
+        return;
     int segment;
     float local;
     Locate(t, GetPointCount(), segment, local);
@@ -73,7 +73,8 @@ void CatmullRomSpline::Interpolate(float t, Vec3& out) const
 void RotationSpline::RecalculateTangents()
 {
     const size_t n = _points.size();
-    if (n < 2) return;
+    if (n < 2)
+        return;
     _closed = _points[0] == _points[n - 1];
     _tangents.resize(n);
     for (size_t i = 0; i < n; ++i)
@@ -106,7 +107,8 @@ void RotationSpline::Interpolate(int i, float t, Quaternion& out) const
 
 void RotationSpline::Interpolate(float t, Quaternion& out) const
 {
-    if (_points.empty()) return;
+    if (_points.empty())
+        return;
     int segment;
     float local;
     Locate(t, GetPointCount(), segment, local);

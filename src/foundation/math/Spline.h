@@ -17,7 +17,11 @@ public:
     const Vec3& GetTangent(int i) const { return _tangents[size_t(i)]; }
     int GetPointCount() const { return int(_points.size()); }
     bool IsClosed() const { return _closed; }
-    void Clear() { _points.clear(); _tangents.clear(); }
+    void Clear()
+    {
+        _points.clear();
+        _tangents.clear();
+    }
 
     void RecalculateTangents();
     // Segment i from point i to point i + 1 at local t in [0, 1].
@@ -41,7 +45,11 @@ public:
     const Quaternion& GetTangent(int i) const { return _tangents[size_t(i)]; }
     int GetPointCount() const { return int(_points.size()); }
     bool IsClosed() const { return _closed; }
-    void Clear() { _points.clear(); _tangents.clear(); }
+    void Clear()
+    {
+        _points.clear();
+        _tangents.clear();
+    }
 
     void RecalculateTangents();
     void Interpolate(int i, float t, Quaternion& out) const;

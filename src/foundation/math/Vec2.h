@@ -13,8 +13,16 @@ struct Vec2
     static const Vec2 xUnit;
     static const Vec2 yUnit;
 
-    void Set(float x_, float y_) { x = x_; y = y_; }
-    void Get(float& x_, float& y_) const { x_ = x; y_ = y; }
+    void Set(float x_, float y_)
+    {
+        x = x_;
+        y = y_;
+    }
+    void Get(float& x_, float& y_) const
+    {
+        x_ = x;
+        y_ = y;
+    }
     float* Begin() { return &x; }
     const float* Begin() const { return &x; }
     float* End() { return &x + 2; }
@@ -28,10 +36,30 @@ struct Vec2
     Vec2 operator*(float s) const { return {x * s, y * s}; }
     Vec2 operator/(float s) const { return *this * (1.0f / s); }
     Vec2 operator*(const Vec2& v) const { return {x * v.x, y * v.y}; }
-    Vec2& operator+=(const Vec2& v) { x += v.x; y += v.y; return *this; }
-    Vec2& operator-=(const Vec2& v) { x -= v.x; y -= v.y; return *this; }
-    Vec2& operator*=(float s) { x *= s; y *= s; return *this; }
-    Vec2& operator*=(const Vec2& v) { x *= v.x; y *= v.y; return *this; }
+    Vec2& operator+=(const Vec2& v)
+    {
+        x += v.x;
+        y += v.y;
+        return *this;
+    }
+    Vec2& operator-=(const Vec2& v)
+    {
+        x -= v.x;
+        y -= v.y;
+        return *this;
+    }
+    Vec2& operator*=(float s)
+    {
+        x *= s;
+        y *= s;
+        return *this;
+    }
+    Vec2& operator*=(const Vec2& v)
+    {
+        x *= v.x;
+        y *= v.y;
+        return *this;
+    }
 
     // Products are summed in double and rounded once.
     float Dot(float vx, float vy) const { return float(double(x) * vx + double(y) * vy); }
@@ -45,7 +73,11 @@ struct Vec2
     float Distance(const Vec2& v) const { return _sqrt(DistanceSquared(v)); }
     // A zero vector becomes NaN.
     void Normalize() { *this *= _invsqrt(LengthSquared()); }
-    void Normalized(Vec2& out) const { out = *this; out.Normalize(); }
+    void Normalized(Vec2& out) const
+    {
+        out = *this;
+        out.Normalize();
+    }
 
     float MaxElement() const { return x > y ? x : y; }
     float MinElement() const { return x < y ? x : y; }

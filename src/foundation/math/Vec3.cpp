@@ -22,10 +22,7 @@ const Vec3& Vec3::UnitZ()
     return unit;
 }
 
-void Vec3::Rotate(const Vec3& axis, float angle)
-{
-    Rotate(axis, angle, *this);
-}
+void Vec3::Rotate(const Vec3& axis, float angle) { Rotate(axis, angle, *this); }
 
 void Vec3::Rotate(const Vec3& axis, float angle, Vec3& out) const
 {

@@ -18,15 +18,34 @@ struct MATH_VIEW_TYPE Vec3
     constexpr explicit Vec3(float s) : x(s), y(s), z(s) {}
     constexpr Vec3(float x_, float y_, float z_) : x(x_), y(y_), z(z_) {}
     explicit Vec3(const float* f) : x(f[0]), y(f[1]), z(f[2]) {}
-    Vec3& operator=(const float* f) { Set(f); return *this; }
+    Vec3& operator=(const float* f)
+    {
+        Set(f);
+        return *this;
+    }
 
     static const Vec3& UnitX();
     static const Vec3& UnitY();
     static const Vec3& UnitZ();
 
-    void Set(float x_, float y_, float z_) { x = x_; y = y_; z = z_; }
-    void Set(const float* f) { x = f[0]; y = f[1]; z = f[2]; }
-    void Get(float& x_, float& y_, float& z_) const { x_ = x; y_ = y; z_ = z; }
+    void Set(float x_, float y_, float z_)
+    {
+        x = x_;
+        y = y_;
+        z = z_;
+    }
+    void Set(const float* f)
+    {
+        x = f[0];
+        y = f[1];
+        z = f[2];
+    }
+    void Get(float& x_, float& y_, float& z_) const
+    {
+        x_ = x;
+        y_ = y;
+        z_ = z;
+    }
     float* Begin() { return &x; }
     const float* Begin() const { return &x; }
     float* End() { return &x + 3; }
@@ -40,17 +59,38 @@ struct MATH_VIEW_TYPE Vec3
     Vec3 operator*(float s) const { return {x * s, y * s, z * s}; }
     Vec3 operator*(const Vec3& v) const { return {x * v.x, y * v.y, z * v.z}; }
     Vec3 operator/(float s) const { return *this * (1.0f / s); }
-    Vec3& operator+=(const Vec3& v) { x += v.x; y += v.y; z += v.z; return *this; }
-    Vec3& operator-=(const Vec3& v) { x -= v.x; y -= v.y; z -= v.z; return *this; }
-    Vec3& operator*=(float s) { x *= s; y *= s; z *= s; return *this; }
-    Vec3& operator*=(const Vec3& v) { x *= v.x; y *= v.y; z *= v.z; return *this; }
+    Vec3& operator+=(const Vec3& v)
+    {
+        x += v.x;
+        y += v.y;
+        z += v.z;
+        return *this;
+    }
+    Vec3& operator-=(const Vec3& v)
+    {
+        x -= v.x;
+        y -= v.y;
+        z -= v.z;
+        return *this;
+    }
+    Vec3& operator*=(float s)
+    {
+        x *= s;
+        y *= s;
+        z *= s;
+        return *this;
+    }
+    Vec3& operator*=(const Vec3& v)
+    {
+        x *= v.x;
+        y *= v.y;
+        z *= v.z;
+        return *this;
+    }
     Vec3& operator/=(float s) { return *this *= 1.0f / s; }
 
     // Products are summed in double and rounded once.
-    float Dot(float vx, float vy, float vz) const
-    {
-        return float(double(x) * vx + double(y) * vy + double(z) * vz);
-    }
+    float Dot(float vx, float vy, float vz) const { return float(double(x) * vx + double(y) * vy + double(z) * vz); }
     float Dot(const Vec3& v) const { return Dot(v.x, v.y, v.z); }
     float operator|(const Vec3& v) const { return Dot(v); }
 
@@ -61,21 +101,19 @@ struct MATH_VIEW_TYPE Vec3
     float Distance(const Vec3& v) const { return _sqrt(DistanceSquared(v)); }
     // A zero vector becomes NaN.
     void Normalize() { *this *= _invsqrt(LengthSquared()); }
-    void Normalized(Vec3& out) const { out = *this; out.Normalize(); }
+    void Normalized(Vec3& out) const
+    {
+        out = *this;
+        out.Normalize();
+    }
 
     float MaxElement() const { return x > y ? (x > z ? x : z) : (y > z ? y : z); }
     float MinElement() const { return x < y ? (x < z ? x : z) : (y < z ? y : z); }
-    bool Range(float lo, float hi) const
-    {
-        return lo <= x && x <= hi && lo <= y && y <= hi && lo <= z && z <= hi;
-    }
+    bool Range(float lo, float hi) const { return lo <= x && x <= hi && lo <= y && y <= hi && lo <= z && z <= hi; }
 
     // this x v
     void Cross(const Vec3& v, Vec3& out) const { out = *this ^ v; }
-    Vec3 operator^(const Vec3& v) const
-    {
-        return {y * v.z - z * v.y, z * v.x - x * v.z, x * v.y - y * v.x};
-    }
+    Vec3 operator^(const Vec3& v) const { return {y * v.z - z * v.y, z * v.x - x * v.z, x * v.y - y * v.x}; }
     Vec3& operator^=(const Vec3& v) { return *this = *this ^ v; }
 
     // Rotation about a unit axis by radians; positive about +Y turns +Z towards +X.

@@ -18,8 +18,20 @@ struct MATH_VIEW_TYPE Vec4
     Vec3& AsVec3() { return *reinterpret_cast<Vec3*>(&x); }
     const Vec3& AsVec3() const { return *reinterpret_cast<const Vec3*>(&x); }
 
-    void Set(float x_, float y_, float z_, float w_) { x = x_; y = y_; z = z_; w = w_; }
-    void Get(float& x_, float& y_, float& z_, float& w_) const { x_ = x; y_ = y; z_ = z; w_ = w; }
+    void Set(float x_, float y_, float z_, float w_)
+    {
+        x = x_;
+        y = y_;
+        z = z_;
+        w = w_;
+    }
+    void Get(float& x_, float& y_, float& z_, float& w_) const
+    {
+        x_ = x;
+        y_ = y;
+        z_ = z;
+        w_ = w;
+    }
     float* Begin() { return &x; }
     const float* Begin() const { return &x; }
     float* End() { return &x + 4; }
@@ -32,9 +44,30 @@ struct MATH_VIEW_TYPE Vec4
     Vec4 operator-() const { return {-x, -y, -z, -w}; }
     Vec4 operator*(float s) const { return {x * s, y * s, z * s, w * s}; }
     Vec4 operator/(float s) const { return *this * (1.0f / s); }
-    Vec4& operator+=(const Vec4& v) { x += v.x; y += v.y; z += v.z; w += v.w; return *this; }
-    Vec4& operator-=(const Vec4& v) { x -= v.x; y -= v.y; z -= v.z; w -= v.w; return *this; }
-    Vec4& operator*=(float s) { x *= s; y *= s; z *= s; w *= s; return *this; }
+    Vec4& operator+=(const Vec4& v)
+    {
+        x += v.x;
+        y += v.y;
+        z += v.z;
+        w += v.w;
+        return *this;
+    }
+    Vec4& operator-=(const Vec4& v)
+    {
+        x -= v.x;
+        y -= v.y;
+        z -= v.z;
+        w -= v.w;
+        return *this;
+    }
+    Vec4& operator*=(float s)
+    {
+        x *= s;
+        y *= s;
+        z *= s;
+        w *= s;
+        return *this;
+    }
 
     // Products are summed in double and rounded once.
     float Dot(const Vec4& v) const
@@ -48,7 +81,11 @@ struct MATH_VIEW_TYPE Vec4
     float Distance(const Vec4& v) const { return _sqrt(DistanceSquared(v)); }
     // A zero vector becomes NaN.
     void Normalize() { *this *= _invsqrt(LengthSquared()); }
-    void Normalized(Vec4& out) const { out = *this; out.Normalize(); }
+    void Normalized(Vec4& out) const
+    {
+        out = *this;
+        out.Normalize();
+    }
 
     float MaxElement() const
     {

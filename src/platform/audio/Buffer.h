@@ -7,7 +7,8 @@
 namespace audio {
 
 // One block of PCM held by the device, shared by the sources that play it.
-class Buffer {
+class Buffer
+{
 public:
     // An empty buffer of the current device; null when the device refuses one.
     static std::unique_ptr<Buffer> Create();
@@ -26,4 +27,4 @@ private:
     unsigned int _id;
 };
 
-}  // namespace audio
+} // namespace audio

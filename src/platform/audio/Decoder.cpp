@@ -8,7 +8,8 @@
 
 namespace audio {
 
-struct Decoder::State {
+struct Decoder::State
+{
     std::string path;
     FormatContextPtr format;
     CodecContextPtr codec;
@@ -18,56 +19,64 @@ struct Decoder::State {
     int stream = -1;
     int channels = 0;
     int sampleRate = 0;
-    bool inputDone = false;    // every packet sent, the decoder is being drained
-    bool outputDone = false;   // the decoder has nothing more
+    bool inputDone = false;  // every packet sent, the decoder is being drained
+    bool outputDone = false; // the decoder has nothing more
     std::vector<int16_t> pending;
-    size_t pendingOffset = 0;  // in samples
+    size_t pendingOffset = 0; // in samples
 };
 
-std::unique_ptr<Decoder> Decoder::Open(const std::string& path, std::string& error) {
+std::unique_ptr<Decoder> Decoder::Open(const std::string& path, std::string& error)
+{
     auto state = std::make_unique<State>();
     state->path = path;
     AVFormatContext* rawFormat = nullptr;
-    if (avformat_open_input(&rawFormat, path.c_str(), nullptr, nullptr) < 0) {
+    if (avformat_open_input(&rawFormat, path.c_str(), nullptr, nullptr) < 0)
+    {
         error = "cannot be opened as audio";
         return nullptr;
     }
     state->format.reset(rawFormat);
-    if (avformat_find_stream_info(rawFormat, nullptr) < 0) {
+    if (avformat_find_stream_info(rawFormat, nullptr) < 0)
+    {
         error = "no stream information";
         return nullptr;
     }
     const AVCodec* codec = nullptr;
     state->stream = av_find_best_stream(rawFormat, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-    if (state->stream < 0 || !codec) {
+    if (state->stream < 0 || !codec)
+    {
         error = "no audio stream that can be decoded";
         return nullptr;
     }
     AVCodecParameters* params = rawFormat->streams[state->stream]->codecpar;
     state->codec.reset(avcodec_alloc_context3(codec));
     if (!state->codec || avcodec_parameters_to_context(state->codec.get(), params) < 0 ||
-        avcodec_open2(state->codec.get(), codec, nullptr) < 0) {
+        avcodec_open2(state->codec.get(), codec, nullptr) < 0)
+    {
         error = "the audio decoder refused the stream";
         return nullptr;
     }
     AVCodecContext* ctx = state->codec.get();
     state->channels = std::min(ctx->ch_layout.nb_channels, 2);
     state->sampleRate = ctx->sample_rate;
-    if (state->channels <= 0 || state->sampleRate <= 0) {
+    if (state->channels <= 0 || state->sampleRate <= 0)
+    {
         error = "no channels or no sample rate";
         return nullptr;
     }
     // The player buffers a fixed time ahead: a lying rate would ask for gigabytes.
-    if (state->sampleRate > kMaxSampleRate) {
+    if (state->sampleRate > kMaxSampleRate)
+    {
         error = "sample rate " + std::to_string(state->sampleRate) + " is out of range";
         return nullptr;
     }
     AVChannelLayout outLayout;
     av_channel_layout_default(&outLayout, state->channels);
     SwrContext* swr = nullptr;
-    if (swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_S16, state->sampleRate, &ctx->ch_layout,
-                            ctx->sample_fmt, ctx->sample_rate, 0, nullptr) < 0 ||
-        swr_init(swr) < 0) {
+    if (swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_S16, state->sampleRate, &ctx->ch_layout, ctx->sample_fmt,
+                            ctx->sample_rate, 0, nullptr) < 0 ||
+        swr_init(swr) < 0)
+    {
         swr_free(&swr);
         error = "the sample converter refused the stream";
         return nullptr;
@@ -75,7 +84,8 @@ std::unique_ptr<Decoder> Decoder::Open(const std::string& path, std::string& err
     state->resampler.reset(swr);
     state->frame.reset(av_frame_alloc());
     state->packet.reset(av_packet_alloc());
-    if (!state->frame || !state->packet) {
+    if (!state->frame || !state->packet)
+    {
         error = "out of memory";
         return nullptr;
     }
@@ -89,42 +99,50 @@ Decoder::~Decoder() = default;
 PcmFormat Decoder::Format() const { return PcmFormat{_state->channels, 16, _state->sampleRate}; }
 
 // Converts one more decoded frame into pending; false at the end of the stream.
-bool Decoder::DecodeMore() {
+bool Decoder::DecodeMore()
+{
     State& s = *_state;
-    while (!s.outputDone) {
+    while (!s.outputDone)
+    {
         const int rc = avcodec_receive_frame(s.codec.get(), s.frame.get());
-        if (rc == 0) {
+        if (rc == 0)
+        {
             const int capacity = swr_get_out_samples(s.resampler.get(), s.frame->nb_samples);
-            if (capacity <= 0) {
+            if (capacity <= 0)
+            {
                 av_frame_unref(s.frame.get());
                 continue;
             }
             s.pending.assign(static_cast<size_t>(capacity) * s.channels, 0);
             uint8_t* outPlanes[1] = {reinterpret_cast<uint8_t*>(s.pending.data())};
             const int got = swr_convert(s.resampler.get(), outPlanes, capacity,
-                                        const_cast<const uint8_t**>(s.frame->extended_data),
-                                        s.frame->nb_samples);
+                                        const_cast<const uint8_t**>(s.frame->extended_data), s.frame->nb_samples);
             av_frame_unref(s.frame.get());
             s.pending.resize(got > 0 ? static_cast<size_t>(got) * s.channels : 0);
             s.pendingOffset = 0;
-            if (!s.pending.empty()) return true;
+            if (!s.pending.empty())
+                return true;
             continue;
         }
-        if (rc != AVERROR(EAGAIN)) {   // end of stream, or a decoder that gave up
+        if (rc != AVERROR(EAGAIN))
+        { // end of stream, or a decoder that gave up
             s.outputDone = true;
             break;
         }
-        if (s.inputDone) {
+        if (s.inputDone)
+        {
             s.outputDone = true;
             break;
         }
         const int read = av_read_frame(s.format.get(), s.packet.get());
-        if (read < 0) {
+        if (read < 0)
+        {
             s.inputDone = true;
             avcodec_send_packet(s.codec.get(), nullptr);
             continue;
         }
-        if (s.packet->stream_index == s.stream) {
+        if (s.packet->stream_index == s.stream)
+        {
             // A damaged packet is dropped; the stream goes on with the next one.
             avcodec_send_packet(s.codec.get(), s.packet.get());
         }
@@ -133,12 +151,15 @@ bool Decoder::DecodeMore() {
     return false;
 }
 
-size_t Decoder::Read(int16_t* out, size_t maxFrames) {
+size_t Decoder::Read(int16_t* out, size_t maxFrames)
+{
     State& s = *_state;
     const size_t channels = static_cast<size_t>(s.channels);
     size_t done = 0;
-    while (done < maxFrames) {
-        if (s.pendingOffset >= s.pending.size() && !DecodeMore()) break;
+    while (done < maxFrames)
+    {
+        if (s.pendingOffset >= s.pending.size() && !DecodeMore())
+            break;
         const size_t available = (s.pending.size() - s.pendingOffset) / channels;
         const size_t take = std::min(available, maxFrames - done);
         std::memcpy(out + done * channels, s.pending.data() + s.pendingOffset, take * channels * sizeof(int16_t));
@@ -148,14 +169,14 @@ size_t Decoder::Read(int16_t* out, size_t maxFrames) {
     return done;
 }
 
-bool Decoder::Rewind() {
+bool Decoder::Rewind()
+{
     std::string error;
     std::unique_ptr<Decoder> fresh = Open(_state->path, error);
-    if (!fresh || fresh->Format().channels != _state->channels ||
-        fresh->Format().sampleRate != _state->sampleRate)
+    if (!fresh || fresh->Format().channels != _state->channels || fresh->Format().sampleRate != _state->sampleRate)
         return false;
     _state = std::move(fresh->_state);
     return true;
 }
 
-}  // namespace audio
+} // namespace audio

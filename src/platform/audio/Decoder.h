@@ -10,7 +10,8 @@ namespace audio {
 
 // Decodes a compressed audio file (xWMA among others) to interleaved 16-bit PCM at
 // the file's own rate, mixed down to at most two channels.
-class Decoder {
+class Decoder
+{
 public:
     static constexpr int kMaxSampleRate = 192000;
 
@@ -36,4 +37,4 @@ private:
     std::unique_ptr<State> _state;
 };
 
-}  // namespace audio
+} // namespace audio

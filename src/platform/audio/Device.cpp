@@ -5,31 +5,39 @@
 
 namespace audio {
 
-struct Device::Handles {
+struct Device::Handles
+{
     ALCdevice* device = nullptr;
     ALCcontext* context = nullptr;
 
-    ~Handles() {
-        if (context) {
-            if (alcGetCurrentContext() == context) alcMakeContextCurrent(nullptr);
+    ~Handles()
+    {
+        if (context)
+        {
+            if (alcGetCurrentContext() == context)
+                alcMakeContextCurrent(nullptr);
             alcDestroyContext(context);
         }
-        if (device) alcCloseDevice(device);
+        if (device)
+            alcCloseDevice(device);
     }
 };
 
 namespace {
 
 // ALC lists are runs of texts ended by an empty one.
-std::vector<std::string> SplitList(const ALCchar* list) {
+std::vector<std::string> SplitList(const ALCchar* list)
+{
     std::vector<std::string> names;
-    for (const ALCchar* p = list; p && *p; p += names.back().size() + 1) names.emplace_back(p);
+    for (const ALCchar* p = list; p && *p; p += names.back().size() + 1)
+        names.emplace_back(p);
     return names;
 }
 
-}  // namespace
+} // namespace
 
-std::vector<OutputDeviceName> ListOutputDevices() {
+std::vector<OutputDeviceName> ListOutputDevices()
+{
     const bool all = alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT");
     const ALCenum listKey = all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER;
     const ALCenum defaultKey = all ? ALC_DEFAULT_ALL_DEVICES_SPECIFIER : ALC_DEFAULT_DEVICE_SPECIFIER;
@@ -37,7 +45,8 @@ std::vector<OutputDeviceName> ListOutputDevices() {
     const std::string preferred = defaultName ? defaultName : "";
 
     std::vector<OutputDeviceName> result;
-    for (std::string& name : SplitList(alcGetString(nullptr, listKey))) {
+    for (std::string& name : SplitList(alcGetString(nullptr, listKey)))
+    {
         const bool isDefault = name == preferred;
         OutputDeviceName entry{std::move(name), isDefault};
         if (isDefault)
@@ -48,15 +57,18 @@ std::vector<OutputDeviceName> ListOutputDevices() {
     return result;
 }
 
-std::unique_ptr<Device> Device::Open(const std::string& name, std::string& error) {
+std::unique_ptr<Device> Device::Open(const std::string& name, std::string& error)
+{
     auto handles = std::make_unique<Handles>();
     handles->device = alcOpenDevice(name.empty() ? nullptr : name.c_str());
-    if (!handles->device) {
+    if (!handles->device)
+    {
         error = name.empty() ? "no default output device" : "output device \"" + name + "\" cannot be opened";
         return nullptr;
     }
     handles->context = alcCreateContext(handles->device, nullptr);
-    if (!handles->context || !alcMakeContextCurrent(handles->context)) {
+    if (!handles->context || !alcMakeContextCurrent(handles->context))
+    {
         error = "no audio context on the output device";
         return nullptr;
     }
@@ -65,23 +77,25 @@ std::unique_ptr<Device> Device::Open(const std::string& name, std::string& error
     alDopplerFactor(1.0f);
 
     const ALCchar* spec = alcGetString(handles->device, ALC_ALL_DEVICES_SPECIFIER);
-    if (!spec) spec = alcGetString(handles->device, ALC_DEVICE_SPECIFIER);
+    if (!spec)
+        spec = alcGetString(handles->device, ALC_DEVICE_SPECIFIER);
     return std::unique_ptr<Device>(new Device(std::move(handles), spec ? spec : "unnamed device"));
 }
 
 Device::Device(std::unique_ptr<Handles> handles, std::string name)
-    : _handles(std::move(handles)), _name(std::move(name)) {}
+    : _handles(std::move(handles)), _name(std::move(name))
+{}
 
 Device::~Device() = default;
 
 void Device::SetListenerGain(float gain) { alListenerf(AL_GAIN, gain < 0 ? 0 : gain); }
 
-void Device::SetListener(const Float3& forward, const Float3& up, const Float3& position,
-                         const Float3& velocity) {
+void Device::SetListener(const Float3& forward, const Float3& up, const Float3& position, const Float3& velocity)
+{
     const ALfloat orientation[6] = {forward.x, forward.y, -forward.z, up.x, up.y, -up.z};
     alListenerfv(AL_ORIENTATION, orientation);
     alListener3f(AL_POSITION, position.x, position.y, -position.z);
     alListener3f(AL_VELOCITY, velocity.x, velocity.y, -velocity.z);
 }
 
-}  // namespace audio
+} // namespace audio

@@ -1,5 +1,6 @@
 #pragma once
-extern "C" {
+extern "C"
+{
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libswresample/swresample.h>
@@ -9,19 +10,24 @@ extern "C" {
 // One owner for each FFmpeg handle the audio layer uses.
 namespace audio {
 
-struct CodecContextFree {
+struct CodecContextFree
+{
     void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
 };
-struct FormatContextClose {
+struct FormatContextClose
+{
     void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
 };
-struct FrameFree {
+struct FrameFree
+{
     void operator()(AVFrame* f) const { av_frame_free(&f); }
 };
-struct PacketFree {
+struct PacketFree
+{
     void operator()(AVPacket* p) const { av_packet_free(&p); }
 };
-struct ResamplerFree {
+struct ResamplerFree
+{
     void operator()(SwrContext* s) const { swr_free(&s); }
 };
 
@@ -31,4 +37,4 @@ using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFree>;
 using ResamplerPtr = std::unique_ptr<SwrContext, ResamplerFree>;
 
-}  // namespace audio
+} // namespace audio

@@ -10,9 +10,16 @@ class Buffer;
 // One playing voice of the current device. Positions and velocities are in the
 // engine's left-handed space. A new source is positional; SetRelative(true) with the
 // default position of 0 makes it a plain 2D voice.
-class Source {
+class Source
+{
 public:
-    enum class State { Initial, Playing, Paused, Stopped };
+    enum class State
+    {
+        Initial,
+        Playing,
+        Paused,
+        Stopped
+    };
 
     // Null when the device has no source left.
     static std::unique_ptr<Source> Create();
@@ -50,4 +57,4 @@ private:
     unsigned int _id;
 };
 
-}  // namespace audio
+} // namespace audio

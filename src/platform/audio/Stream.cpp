@@ -2,14 +2,19 @@
 
 namespace audio {
 
-std::unique_ptr<Stream> Stream::Create(std::unique_ptr<Decoder> decoder, bool loop) {
-    if (!decoder || !decoder->Format().IsPlayable()) return nullptr;
+std::unique_ptr<Stream> Stream::Create(std::unique_ptr<Decoder> decoder, bool loop)
+{
+    if (!decoder || !decoder->Format().IsPlayable())
+        return nullptr;
     std::unique_ptr<Source> source = Source::Create();
-    if (!source) return nullptr;
+    if (!source)
+        return nullptr;
     std::unique_ptr<Stream> stream(new Stream(std::move(decoder), std::move(source), loop));
-    for (int i = 0; i < kBufferCount; ++i) {
+    for (int i = 0; i < kBufferCount; ++i)
+    {
         std::unique_ptr<Buffer> buffer = Buffer::Create();
-        if (!buffer) return nullptr;
+        if (!buffer)
+            return nullptr;
         stream->_free.push_back(buffer.get());
         stream->_buffers.push_back(std::move(buffer));
     }
@@ -18,39 +23,50 @@ std::unique_ptr<Stream> Stream::Create(std::unique_ptr<Decoder> decoder, bool lo
 }
 
 Stream::Stream(std::unique_ptr<Decoder> decoder, std::unique_ptr<Source> source, bool loop)
-    : _decoder(std::move(decoder)), _source(std::move(source)), _loop(loop) {
+    : _decoder(std::move(decoder)), _source(std::move(source)), _loop(loop)
+{
     _source->SetRelative(true);
     const PcmFormat format = _decoder->Format();
     _scratch.resize(static_cast<size_t>(format.sampleRate) * kBufferMilliseconds / 1000 * format.channels);
 }
 
-bool Stream::Play() {
-    if (_finished) return false;
+bool Stream::Play()
+{
+    if (_finished)
+        return false;
     _playing = _source->Play();
     return _playing;
 }
 
-void Stream::Pause() {
+void Stream::Pause()
+{
     _playing = false;
     _source->Pause();
 }
 
 void Stream::SetGain(float gain) { _source->SetGain(gain); }
 
-bool Stream::Refill(Buffer& buffer) {
+bool Stream::Refill(Buffer& buffer)
+{
     const PcmFormat format = _decoder->Format();
     const size_t wanted = _scratch.size() / format.channels;
     size_t got = _decoder->Read(_scratch.data(), wanted);
-    while (got < wanted && _loop) {
+    while (got < wanted && _loop)
+    {
         // An empty file would loop forever without a sample: stop there.
-        if (!_decoder->Rewind()) break;
+        if (!_decoder->Rewind())
+            break;
         const size_t more = _decoder->Read(_scratch.data() + got * format.channels, wanted - got);
-        if (more == 0) break;
+        if (more == 0)
+            break;
         got += more;
     }
-    if (got < wanted) _endOfData = true;
-    if (got == 0) return false;
-    if (!buffer.Fill(format, _scratch.data(), got * format.FrameBytes()) || !_source->Queue(buffer)) {
+    if (got < wanted)
+        _endOfData = true;
+    if (got == 0)
+        return false;
+    if (!buffer.Fill(format, _scratch.data(), got * format.FrameBytes()) || !_source->Queue(buffer))
+    {
         _endOfData = true;
         return false;
     }
@@ -58,28 +74,34 @@ bool Stream::Refill(Buffer& buffer) {
     return true;
 }
 
-void Stream::Update() {
-    for (int processed = _source->ProcessedCount(); processed > 0 && !_queued.empty(); --processed) {
-        if (!_source->UnqueueOne()) break;
+void Stream::Update()
+{
+    for (int processed = _source->ProcessedCount(); processed > 0 && !_queued.empty(); --processed)
+    {
+        if (!_source->UnqueueOne())
+            break;
         _free.push_back(_queued.front());
         _queued.pop_front();
     }
-    while (!_endOfData && !_free.empty()) {
+    while (!_endOfData && !_free.empty())
+    {
         Buffer* buffer = _free.back();
-        if (!Refill(*buffer)) break;
+        if (!Refill(*buffer))
+            break;
         _free.pop_back();
     }
-    if (_queued.empty()) {
-        if (_endOfData) {
+    if (_queued.empty())
+    {
+        if (_endOfData)
+        {
             _finished = true;
             _playing = false;
         }
         return;
     }
     // A voice that ran dry while the game stalled picks up with the new buffers.
-    if (_playing && _source->GetState() == Source::State::Stopped &&
-        _source->ProcessedCount() < _source->QueuedCount())
+    if (_playing && _source->GetState() == Source::State::Stopped && _source->ProcessedCount() < _source->QueuedCount())
         _source->Play();
 }
 
-}  // namespace audio
+} // namespace audio

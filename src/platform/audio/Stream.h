@@ -11,7 +11,8 @@ namespace audio {
 
 // A long sound played through a short queue of buffers that Update refills from a
 // decoder, so only a fraction of a second is decoded ahead.
-class Stream {
+class Stream
+{
 public:
     // Null when the device has no source or buffer left, or the format cannot play.
     static std::unique_ptr<Stream> Create(std::unique_ptr<Decoder> decoder, bool loop);
@@ -41,7 +42,7 @@ private:
     // is deleted while still queued.
     std::vector<std::unique_ptr<Buffer>> _buffers;
     std::unique_ptr<Source> _source;
-    std::deque<Buffer*> _queued;   // in play order
+    std::deque<Buffer*> _queued; // in play order
     std::vector<Buffer*> _free;
     std::vector<int16_t> _scratch;
     bool _loop;
@@ -50,4 +51,4 @@ private:
     bool _finished = false;
 };
 
-}  // namespace audio
+} // namespace audio

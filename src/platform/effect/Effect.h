@@ -25,7 +25,8 @@ struct PreprocessedSource;
 // A compiled effect: parameters found by name or by semantic, techniques made of passes,
 // each pass a GLSL program with the render and sampler states it sets. The text format is
 // described in docs/effects.md.
-class Effect {
+class Effect
+{
 public:
     // Null when the text does not parse or a program fails to compile or link; `errors` then
     // holds the messages, each naming the file and line.
@@ -93,21 +94,25 @@ public:
     void OnResetDevice() {}
 
 private:
-    struct Param {
+    struct Param
+    {
         ParamDesc desc;
         std::shared_ptr<ParamValue> value;
     };
-    struct Uniform {
+    struct Uniform
+    {
         int param;
         int location;
         uint64_t uploaded;
     };
-    struct Sampler {
+    struct Sampler
+    {
         int param; // the texture parameter
         unsigned unit;
         int location;
     };
-    struct Program {
+    struct Program
+    {
         std::unique_ptr<gfx::Program> program;
         std::vector<Uniform> uniforms;
         std::vector<Sampler> samplers;
@@ -119,7 +124,8 @@ private:
     };
     struct Pass;
     struct Technique;
-    struct BlockEntry {
+    struct BlockEntry
+    {
         int param;
         std::vector<uint32_t> words;
         gfx::Texture* texture;

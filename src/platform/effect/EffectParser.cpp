@@ -13,8 +13,16 @@ namespace fx {
 
 namespace {
 
-struct Token {
-    enum Kind { Ident, Number, String, Punct, End } kind = End;
+struct Token
+{
+    enum Kind
+    {
+        Ident,
+        Number,
+        String,
+        Punct,
+        End
+    } kind = End;
     std::string text;
     size_t offset = 0;
 };
@@ -22,37 +30,45 @@ struct Token {
 bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool IsIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
-struct TypeName {
+struct TypeName
+{
     const char* name;
     ParamType type;
 };
-const TypeName kTypes[] = {{"int", ParamType::Int},   {"bool", ParamType::Int},  {"float", ParamType::Float},
-                           {"vec2", ParamType::Vec2}, {"vec3", ParamType::Vec3}, {"vec4", ParamType::Vec4},
+const TypeName kTypes[] = {{"int", ParamType::Int},   {"bool", ParamType::Int},       {"float", ParamType::Float},
+                           {"vec2", ParamType::Vec2}, {"vec3", ParamType::Vec3},      {"vec4", ParamType::Vec4},
                            {"mat4", ParamType::Mat4}, {"texture", ParamType::Texture}};
 
-class Parser {
+class Parser
+{
 public:
     Parser(const PreprocessedSource& source, EffectDesc& out, std::string& errors)
         : _src(source), _text(source.text), _out(out), _errors(errors)
     {
         _lineStarts.push_back(0);
         for (size_t i = 0; i < _text.size(); ++i)
-            if (_text[i] == '\n') _lineStarts.push_back(i + 1);
+            if (_text[i] == '\n')
+                _lineStarts.push_back(i + 1);
     }
 
     bool Run()
     {
-        for (;;) {
+        for (;;)
+        {
             Token t = Next();
-            if (t.kind == Token::End) return true;
-            if (!TopLevel(t)) return false;
+            if (t.kind == Token::End)
+                return true;
+            if (!TopLevel(t))
+                return false;
         }
     }
 
 private:
     int LineOf(size_t offset) const
     {
-        return static_cast<int>(std::upper_bound(_lineStarts.begin(), _lineStarts.end(), offset) - _lineStarts.begin()) - 1;
+        return static_cast<int>(std::upper_bound(_lineStarts.begin(), _lineStarts.end(), offset) -
+                                _lineStarts.begin()) -
+               1;
     }
 
     bool Fail(size_t offset, const std::string& message)
@@ -63,14 +79,22 @@ private:
 
     void SkipSpace()
     {
-        for (;;) {
-            while (_pos < _text.size() && std::isspace(static_cast<unsigned char>(_text[_pos]))) ++_pos;
-            if (_text.compare(_pos, 2, "//") == 0) {
-                while (_pos < _text.size() && _text[_pos] != '\n') ++_pos;
-            } else if (_text.compare(_pos, 2, "/*") == 0) {
+        for (;;)
+        {
+            while (_pos < _text.size() && std::isspace(static_cast<unsigned char>(_text[_pos])))
+                ++_pos;
+            if (_text.compare(_pos, 2, "//") == 0)
+            {
+                while (_pos < _text.size() && _text[_pos] != '\n')
+                    ++_pos;
+            }
+            else if (_text.compare(_pos, 2, "/*") == 0)
+            {
                 const size_t end = _text.find("*/", _pos + 2);
                 _pos = end == std::string::npos ? _text.size() : end + 2;
-            } else {
+            }
+            else
+            {
                 return;
             }
         }
@@ -81,23 +105,31 @@ private:
         SkipSpace();
         Token t;
         t.offset = _pos;
-        if (_pos >= _text.size()) return t;
+        if (_pos >= _text.size())
+            return t;
         const char c = _text[_pos];
-        if (IsIdentStart(c)) {
+        if (IsIdentStart(c))
+        {
             t.kind = Token::Ident;
-            while (_pos < _text.size() && IsIdentChar(_text[_pos])) ++_pos;
-        } else if (std::isdigit(static_cast<unsigned char>(c)) || (c == '.' && _pos + 1 < _text.size() &&
-                                                                  std::isdigit(static_cast<unsigned char>(_text[_pos + 1])))) {
-            t.kind = Token::Number;
-            while (_pos < _text.size() && (std::isalnum(static_cast<unsigned char>(_text[_pos])) || _text[_pos] == '.' ||
-                                           ((_text[_pos] == '-' || _text[_pos] == '+') &&
-                                            (_text[_pos - 1] == 'e' || _text[_pos - 1] == 'E'))))
+            while (_pos < _text.size() && IsIdentChar(_text[_pos]))
                 ++_pos;
-        } else if (c == '"') {
+        }
+        else if (std::isdigit(static_cast<unsigned char>(c)) ||
+                 (c == '.' && _pos + 1 < _text.size() && std::isdigit(static_cast<unsigned char>(_text[_pos + 1]))))
+        {
+            t.kind = Token::Number;
+            while (_pos < _text.size() &&
+                   (std::isalnum(static_cast<unsigned char>(_text[_pos])) || _text[_pos] == '.' ||
+                    ((_text[_pos] == '-' || _text[_pos] == '+') && (_text[_pos - 1] == 'e' || _text[_pos - 1] == 'E'))))
+                ++_pos;
+        }
+        else if (c == '"')
+        {
             t.kind = Token::String;
             const size_t end = _text.find('"', _pos + 1);
             const size_t eol = _text.find('\n', _pos + 1);
-            if (end == std::string::npos || end > eol) {
+            if (end == std::string::npos || end > eol)
+            {
                 _pos = _text.size();
                 t.kind = Token::Punct;
                 t.text = "\"";
@@ -106,7 +138,9 @@ private:
             t.text = _text.substr(_pos + 1, end - _pos - 1);
             _pos = end + 1;
             return t;
-        } else {
+        }
+        else
+        {
             t.kind = Token::Punct;
             ++_pos;
         }
@@ -125,15 +159,18 @@ private:
     bool Expect(const char* text, Token* got = nullptr)
     {
         Token t = Next();
-        if (got) *got = t;
-        if (t.text == text && t.kind != Token::String) return true;
+        if (got)
+            *got = t;
+        if (t.text == text && t.kind != Token::String)
+            return true;
         return Fail(t.offset, std::string("expected \"") + text + "\" but found \"" + Describe(t) + "\"");
     }
 
     bool ExpectIdent(Token& t, const char* what)
     {
         t = Next();
-        if (t.kind == Token::Ident) return true;
+        if (t.kind == Token::Ident)
+            return true;
         return Fail(t.offset, std::string("expected ") + what + " but found \"" + Describe(t) + "\"");
     }
 
@@ -141,45 +178,60 @@ private:
 
     bool TopLevel(const Token& t)
     {
-        if (t.kind == Token::Punct && t.text == "#") {
+        if (t.kind == Token::Punct && t.text == "#")
+        {
             _out.directives.push_back(static_cast<size_t>(LineOf(t.offset)));
-            while (_pos < _text.size() && _text[_pos] != '\n') ++_pos;
+            while (_pos < _text.size() && _text[_pos] != '\n')
+                ++_pos;
             return true;
         }
-        if (t.kind != Token::Ident) return Fail(t.offset, "unexpected \"" + Describe(t) + "\"");
-        if (t.text == "glsl") return Code(CodeKind::Common, "");
-        if (t.text == "vertex" || t.text == "fragment") {
+        if (t.kind != Token::Ident)
+            return Fail(t.offset, "unexpected \"" + Describe(t) + "\"");
+        if (t.text == "glsl")
+            return Code(CodeKind::Common, "");
+        if (t.text == "vertex" || t.text == "fragment")
+        {
             Token name;
-            if (!ExpectIdent(name, "a code block name")) return false;
+            if (!ExpectIdent(name, "a code block name"))
+                return false;
             return Code(t.text == "vertex" ? CodeKind::Vertex : CodeKind::Fragment, name.text);
         }
-        if (t.text == "technique") return Technique();
-        if (t.text == "sampler") return Sampler();
+        if (t.text == "technique")
+            return Technique();
+        if (t.text == "sampler")
+            return Sampler();
         return Parameter(t);
     }
 
     bool Code(CodeKind kind, const std::string& name)
     {
         Token open;
-        if (!Expect("{", &open)) return false;
+        if (!Expect("{", &open))
+            return false;
         for (const CodeBlock& b : _out.code)
             if (!name.empty() && b.kind == kind && b.name == name)
                 return Fail(open.offset, "code block \"" + name + "\" defined twice");
         int depth = 1;
         const size_t begin = _pos;
-        while (_pos < _text.size()) {
-            if (_text.compare(_pos, 2, "//") == 0) {
-                while (_pos < _text.size() && _text[_pos] != '\n') ++_pos;
+        while (_pos < _text.size())
+        {
+            if (_text.compare(_pos, 2, "//") == 0)
+            {
+                while (_pos < _text.size() && _text[_pos] != '\n')
+                    ++_pos;
                 continue;
             }
-            if (_text.compare(_pos, 2, "/*") == 0) {
+            if (_text.compare(_pos, 2, "/*") == 0)
+            {
                 const size_t end = _text.find("*/", _pos + 2);
                 _pos = end == std::string::npos ? _text.size() : end + 2;
                 continue;
             }
             const char c = _text[_pos++];
-            if (c == '{') ++depth;
-            if (c == '}' && --depth == 0) {
+            if (c == '{')
+                ++depth;
+            if (c == '}' && --depth == 0)
+            {
                 _out.code.push_back({kind, name, begin, _pos - 1});
                 return true;
             }
@@ -189,16 +241,23 @@ private:
 
     bool Annotations(std::vector<std::pair<std::string, std::string>>& out)
     {
-        if (Peek().text != "<") return true;
+        if (Peek().text != "<")
+            return true;
         Next();
-        for (;;) {
+        for (;;)
+        {
             Token key = Next();
-            if (key.text == ">") return true;
-            if (key.kind != Token::Ident) return Fail(key.offset, "expected an annotation name");
-            if (Peek().kind == Token::Ident) key = Next(); // an optional type before the name
-            if (!Expect("=")) return false;
+            if (key.text == ">")
+                return true;
+            if (key.kind != Token::Ident)
+                return Fail(key.offset, "expected an annotation name");
+            if (Peek().kind == Token::Ident)
+                key = Next(); // an optional type before the name
+            if (!Expect("="))
+                return false;
             std::string value;
-            if (!Value(value, ";")) return false;
+            if (!Value(value, ";"))
+                return false;
             out.emplace_back(key.text, value);
         }
     }
@@ -206,25 +265,34 @@ private:
     // The tokens up to `stop` (consumed), joined: "SrcAlpha", "-1", "Red|Green", "text".
     bool Value(std::string& value, const char* stop)
     {
-        for (;;) {
+        for (;;)
+        {
             Token t = Next();
-            if (t.kind == Token::End) return Fail(t.offset, std::string("expected \"") + stop + "\"");
-            if (t.text == stop && t.kind == Token::Punct) break;
+            if (t.kind == Token::End)
+                return Fail(t.offset, std::string("expected \"") + stop + "\"");
+            if (t.text == stop && t.kind == Token::Punct)
+                break;
             value += t.text;
         }
-        if (value.empty()) return Fail(_pos, "missing value");
+        if (value.empty())
+            return Fail(_pos, "missing value");
         return true;
     }
 
     bool Assignments(std::vector<StateAssign>& out)
     {
-        for (;;) {
+        for (;;)
+        {
             Token key = Next();
-            if (key.text == "}" && key.kind == Token::Punct) return true;
-            if (key.kind != Token::Ident) return Fail(key.offset, "expected a state name but found \"" + Describe(key) + "\"");
-            if (!Expect("=")) return false;
+            if (key.text == "}" && key.kind == Token::Punct)
+                return true;
+            if (key.kind != Token::Ident)
+                return Fail(key.offset, "expected a state name but found \"" + Describe(key) + "\"");
+            if (!Expect("="))
+                return false;
             StateAssign assign{key.text, "", LineOf(key.offset)};
-            if (!Value(assign.value, ";")) return false;
+            if (!Value(assign.value, ";"))
+                return false;
             out.push_back(assign);
         }
     }
@@ -233,29 +301,41 @@ private:
     {
         TechniqueDecl tech;
         Token name;
-        if (!ExpectIdent(name, "a technique name")) return false;
+        if (!ExpectIdent(name, "a technique name"))
+            return false;
         tech.name = name.text;
         tech.line = LineOf(name.offset);
-        if (!Annotations(tech.annotations) || !Expect("{")) return false;
-        for (;;) {
+        if (!Annotations(tech.annotations) || !Expect("{"))
+            return false;
+        for (;;)
+        {
             Token t = Next();
-            if (t.text == "}" && t.kind == Token::Punct) break;
-            if (t.text != "pass") return Fail(t.offset, "expected \"pass\" but found \"" + Describe(t) + "\"");
+            if (t.text == "}" && t.kind == Token::Punct)
+                break;
+            if (t.text != "pass")
+                return Fail(t.offset, "expected \"pass\" but found \"" + Describe(t) + "\"");
             PassDecl pass;
             Token passName;
-            if (!ExpectIdent(passName, "a pass name") || !Expect("{")) return false;
+            if (!ExpectIdent(passName, "a pass name") || !Expect("{"))
+                return false;
             pass.name = passName.text;
             pass.line = LineOf(passName.offset);
             std::vector<StateAssign> all;
-            if (!Assignments(all)) return false;
-            for (StateAssign& a : all) {
-                if (EqualsNoCase(a.key, "VertexShader")) pass.vertex = a.value;
-                else if (EqualsNoCase(a.key, "FragmentShader") || EqualsNoCase(a.key, "PixelShader")) pass.fragment = a.value;
-                else pass.states.push_back(a);
+            if (!Assignments(all))
+                return false;
+            for (StateAssign& a : all)
+            {
+                if (EqualsNoCase(a.key, "VertexShader"))
+                    pass.vertex = a.value;
+                else if (EqualsNoCase(a.key, "FragmentShader") || EqualsNoCase(a.key, "PixelShader"))
+                    pass.fragment = a.value;
+                else
+                    pass.states.push_back(a);
             }
             tech.passes.push_back(pass);
         }
-        if (tech.passes.empty()) return Fail(name.offset, "technique \"" + tech.name + "\" has no pass");
+        if (tech.passes.empty())
+            return Fail(name.offset, "technique \"" + tech.name + "\" has no pass");
         _out.techniques.push_back(tech);
         return true;
     }
@@ -264,25 +344,38 @@ private:
     {
         SamplerDecl sampler;
         Token name;
-        if (!ExpectIdent(name, "a sampler name") || !Expect("{")) return false;
+        if (!ExpectIdent(name, "a sampler name") || !Expect("{"))
+            return false;
         sampler.name = name.text;
         sampler.line = LineOf(name.offset);
         std::vector<StateAssign> all;
-        if (!Assignments(all)) return false;
-        for (const StateAssign& a : all) {
+        if (!Assignments(all))
+            return false;
+        for (const StateAssign& a : all)
+        {
             gfx::SamplerState& s = sampler.state;
             bool ok = true;
-            if (EqualsNoCase(a.key, "Texture")) sampler.texture = a.value;
-            else if (EqualsNoCase(a.key, "MinFilter")) ok = ParseTextureFilter(a.value, s.minFilter);
-            else if (EqualsNoCase(a.key, "MagFilter")) ok = ParseTextureFilter(a.value, s.magFilter);
-            else if (EqualsNoCase(a.key, "MipFilter")) ok = ParseTextureFilter(a.value, s.mipFilter);
-            else if (EqualsNoCase(a.key, "AddressU")) ok = ParseTextureAddress(a.value, s.addressU);
-            else if (EqualsNoCase(a.key, "AddressV")) ok = ParseTextureAddress(a.value, s.addressV);
-            else if (EqualsNoCase(a.key, "MaxAnisotropy")) ok = ParseUnsigned(a.value, s.maxAnisotropy);
-            else return Fail(_lineStarts[a.line], "unknown sampler state \"" + a.key + "\"");
-            if (!ok) return Fail(_lineStarts[a.line], "bad value \"" + a.value + "\" for " + a.key);
+            if (EqualsNoCase(a.key, "Texture"))
+                sampler.texture = a.value;
+            else if (EqualsNoCase(a.key, "MinFilter"))
+                ok = ParseTextureFilter(a.value, s.minFilter);
+            else if (EqualsNoCase(a.key, "MagFilter"))
+                ok = ParseTextureFilter(a.value, s.magFilter);
+            else if (EqualsNoCase(a.key, "MipFilter"))
+                ok = ParseTextureFilter(a.value, s.mipFilter);
+            else if (EqualsNoCase(a.key, "AddressU"))
+                ok = ParseTextureAddress(a.value, s.addressU);
+            else if (EqualsNoCase(a.key, "AddressV"))
+                ok = ParseTextureAddress(a.value, s.addressV);
+            else if (EqualsNoCase(a.key, "MaxAnisotropy"))
+                ok = ParseUnsigned(a.value, s.maxAnisotropy);
+            else
+                return Fail(_lineStarts[a.line], "unknown sampler state \"" + a.key + "\"");
+            if (!ok)
+                return Fail(_lineStarts[a.line], "bad value \"" + a.value + "\" for " + a.key);
         }
-        if (sampler.texture.empty()) return Fail(name.offset, "sampler \"" + sampler.name + "\" names no Texture");
+        if (sampler.texture.empty())
+            return Fail(name.offset, "sampler \"" + sampler.name + "\" names no Texture");
         _out.samplers.push_back(sampler);
         return true;
     }
@@ -291,29 +384,40 @@ private:
     {
         Token t = sign;
         bool negative = false;
-        if (t.text == "-") {
+        if (t.text == "-")
+        {
             negative = true;
             t = Next();
         }
-        if (t.kind == Token::Ident && (t.text == "true" || t.text == "false")) {
+        if (t.kind == Token::Ident && (t.text == "true" || t.text == "false"))
+        {
             const int32_t v = t.text == "true" ? 1 : 0;
-            if (type == ParamType::Int) std::memcpy(&word, &v, 4);
-            else {
+            if (type == ParamType::Int)
+                std::memcpy(&word, &v, 4);
+            else
+            {
                 const float f = static_cast<float>(v);
                 std::memcpy(&word, &f, 4);
             }
             return true;
         }
-        if (t.kind != Token::Number) return Fail(t.offset, "expected a number but found \"" + Describe(t) + "\"");
+        if (t.kind != Token::Number)
+            return Fail(t.offset, "expected a number but found \"" + Describe(t) + "\"");
         char* end = nullptr;
         double v = std::strtod(t.text.c_str(), &end);
-        if (*end == 'f' || *end == 'F') ++end;
-        if (*end != '\0') return Fail(t.offset, "bad number \"" + t.text + "\"");
-        if (negative) v = -v;
-        if (type == ParamType::Int) {
+        if (*end == 'f' || *end == 'F')
+            ++end;
+        if (*end != '\0')
+            return Fail(t.offset, "bad number \"" + t.text + "\"");
+        if (negative)
+            v = -v;
+        if (type == ParamType::Int)
+        {
             const int32_t i = SaturateToInt(v);
             std::memcpy(&word, &i, 4);
-        } else {
+        }
+        else
+        {
             const float f = static_cast<float>(v);
             std::memcpy(&word, &f, 4);
         }
@@ -324,26 +428,35 @@ private:
     {
         const ParamType type = decl.desc.type;
         const unsigned count = std::max(decl.desc.elements, 1u) * ParamWords(type);
-        if (type == ParamType::Texture) return Fail(at.offset, "a texture takes no default value");
+        if (type == ParamType::Texture)
+            return Fail(at.offset, "a texture takes no default value");
         Token t = Next();
         const bool list = t.text == "{" || (t.kind == Token::Ident && Peek().text == "(");
-        if (list && t.text != "{") Next(); // the "(" of vec4(...)
-        if (!list) {
+        if (list && t.text != "{")
+            Next(); // the "(" of vec4(...)
+        if (!list)
+        {
             uint32_t word = 0;
-            if (!Number(t, type, word)) return false;
+            if (!Number(t, type, word))
+                return false;
             decl.defaults.assign(count, word); // one number fills every component
             return true;
         }
         const char* close = t.text == "{" ? "}" : ")";
-        for (;;) {
+        for (;;)
+        {
             Token v = Next();
-            if (v.text == close) break;
-            if (!decl.defaults.empty()) {
-                if (v.text != ",") return Fail(v.offset, "expected \",\" in a value list");
+            if (v.text == close)
+                break;
+            if (!decl.defaults.empty())
+            {
+                if (v.text != ",")
+                    return Fail(v.offset, "expected \",\" in a value list");
                 v = Next();
             }
             uint32_t word = 0;
-            if (!Number(v, type, word)) return false;
+            if (!Number(v, type, word))
+                return false;
             decl.defaults.push_back(word);
         }
         if (decl.defaults.size() != count)
@@ -355,25 +468,36 @@ private:
     bool Parameter(Token t)
     {
         ParamDecl decl;
-        for (;;) {
-            if (t.text == "shared") decl.desc.flags |= ParamShared;
-            else if (t.text == "literal" || t.text == "const") decl.desc.flags |= ParamLiteral;
-            else if (t.text == "uniform") {
-            } else break;
-            if (!ExpectIdent(t, "a parameter type")) return false;
+        for (;;)
+        {
+            if (t.text == "shared")
+                decl.desc.flags |= ParamShared;
+            else if (t.text == "literal" || t.text == "const")
+                decl.desc.flags |= ParamLiteral;
+            else if (t.text == "uniform")
+            {}
+            else
+                break;
+            if (!ExpectIdent(t, "a parameter type"))
+                return false;
         }
-        const auto type = std::find_if(std::begin(kTypes), std::end(kTypes), [&](const TypeName& n) { return t.text == n.name; });
-        if (type == std::end(kTypes)) return Fail(t.offset, "unknown type or keyword \"" + t.text + "\"");
+        const auto type =
+            std::find_if(std::begin(kTypes), std::end(kTypes), [&](const TypeName& n) { return t.text == n.name; });
+        if (type == std::end(kTypes))
+            return Fail(t.offset, "unknown type or keyword \"" + t.text + "\"");
         decl.desc.type = type->type;
         decl.desc.typeClass = ParamTypeClass(type->type);
         Token name;
-        if (!ExpectIdent(name, "a parameter name")) return false;
+        if (!ExpectIdent(name, "a parameter name"))
+            return false;
         decl.desc.name = name.text;
         decl.line = LineOf(name.offset);
         for (const ParamDecl& p : _out.params)
-            if (p.desc.name == name.text) return Fail(name.offset, "parameter \"" + name.text + "\" declared twice");
+            if (p.desc.name == name.text)
+                return Fail(name.offset, "parameter \"" + name.text + "\" declared twice");
         Token next = Next();
-        if (next.text == "[") {
+        if (next.text == "[")
+        {
             Token size = Next();
             unsigned n = 0;
             if (size.kind != Token::Number || !ParseUnsigned(size.text, n) || n == 0 || n > 4096)
@@ -381,25 +505,33 @@ private:
             if (decl.desc.type != ParamType::Vec4 && decl.desc.type != ParamType::Mat4)
                 return Fail(size.offset, "only vec4 and mat4 parameters may be arrays");
             decl.desc.elements = n;
-            if (!Expect("]")) return false;
+            if (!Expect("]"))
+                return false;
             next = Next();
         }
-        if (next.text == ":") {
+        if (next.text == ":")
+        {
             Token semantic;
-            if (!ExpectIdent(semantic, "a semantic")) return false;
+            if (!ExpectIdent(semantic, "a semantic"))
+                return false;
             decl.desc.semantic = semantic.text;
             next = Next();
         }
-        if (next.text == "<") {
+        if (next.text == "<")
+        {
             _pos = next.offset;
-            if (!Annotations(decl.desc.annotations)) return false;
+            if (!Annotations(decl.desc.annotations))
+                return false;
             next = Next();
         }
-        if (next.text == "=") {
-            if (!Defaults(decl, next)) return false;
+        if (next.text == "=")
+        {
+            if (!Defaults(decl, next))
+                return false;
             next = Next();
         }
-        if (next.text != ";") return Fail(next.offset, "expected \";\" but found \"" + Describe(next) + "\"");
+        if (next.text != ";")
+            return Fail(next.offset, "expected \";\" but found \"" + Describe(next) + "\"");
         decl.desc.bytes = ParamWords(decl.desc.type) * 4 * std::max(decl.desc.elements, 1u);
         _out.params.push_back(decl);
         return true;
@@ -417,7 +549,8 @@ private:
 
 unsigned ParamWords(ParamType type)
 {
-    switch (type) {
+    switch (type)
+    {
     case ParamType::Int:
     case ParamType::Float: return 1;
     case ParamType::Vec2: return 2;
@@ -431,7 +564,8 @@ unsigned ParamWords(ParamType type)
 
 ParamClass ParamTypeClass(ParamType type)
 {
-    switch (type) {
+    switch (type)
+    {
     case ParamType::Int:
     case ParamType::Float: return ParamClass::Scalar;
     case ParamType::Vec2:
@@ -445,16 +579,20 @@ ParamClass ParamTypeClass(ParamType type)
 
 int32_t SaturateToInt(double value)
 {
-    if (std::isnan(value)) return 0;
-    if (value >= 2147483647.0) return INT32_MAX;
-    if (value <= -2147483648.0) return INT32_MIN;
+    if (std::isnan(value))
+        return 0;
+    if (value >= 2147483647.0)
+        return INT32_MAX;
+    if (value <= -2147483648.0)
+        return INT32_MIN;
     return static_cast<int32_t>(value);
 }
 
 const char* ParamTypeName(ParamType type)
 {
     for (const TypeName& n : kTypes)
-        if (n.type == type) return n.name;
+        if (n.type == type)
+            return n.name;
     return "?";
 }
 

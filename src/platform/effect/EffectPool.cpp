@@ -11,7 +11,8 @@ namespace fx {
 
 ParamValue::~ParamValue()
 {
-    if (buffer && !context.expired()) glDeleteBuffers(1, &buffer);
+    if (buffer && !context.expired())
+        glDeleteBuffers(1, &buffer);
 }
 
 EffectPool::EffectPool(gfx::Device& device) : _device(device), _link(device) {}
@@ -20,14 +21,16 @@ EffectPool::~EffectPool() = default;
 
 void EffectPool::SetAlphaTest(const AlphaTest& state)
 {
-    if (_alphaTest == state) return;
+    if (_alphaTest == state)
+        return;
     _alphaTest = state;
     _alphaVersion = NextVersion();
 }
 
 void EffectPool::SetShading(const Shading& state)
 {
-    if (_shading == state) return;
+    if (_shading == state)
+        return;
     _shading = state;
     _shadingVersion = NextVersion();
 }
@@ -38,9 +41,11 @@ std::shared_ptr<ParamValue> EffectPool::MakeValue(const ParamDecl& decl)
     value->type = decl.desc.type;
     value->elements = decl.desc.elements;
     value->words.assign(ParamWords(decl.desc.type) * std::max(decl.desc.elements, 1u), 0u);
-    if (decl.defaults.size() == value->words.size()) value->words = decl.defaults;
+    if (decl.defaults.size() == value->words.size())
+        value->words = decl.defaults;
     value->version = NextVersion();
-    if (decl.desc.elements > 0 && _link.HasContext()) {
+    if (decl.desc.elements > 0 && _link.HasContext())
+    {
         GLint maxBindings = 36;
         glGetIntegerv(GL_MAX_UNIFORM_BUFFER_BINDINGS, &maxBindings);
         const unsigned usable = static_cast<unsigned>(std::max(maxBindings, 2)) - 1;
@@ -58,9 +63,11 @@ std::shared_ptr<ParamValue> EffectPool::MakeValue(const ParamDecl& decl)
 std::shared_ptr<ParamValue> EffectPool::AcquireShared(const ParamDecl& decl, std::string& error)
 {
     auto it = _shared.find(decl.desc.name);
-    if (it == _shared.end()) return _shared[decl.desc.name] = MakeValue(decl);
+    if (it == _shared.end())
+        return _shared[decl.desc.name] = MakeValue(decl);
     const ParamValue& have = *it->second;
-    if (have.type != decl.desc.type || have.elements != decl.desc.elements) {
+    if (have.type != decl.desc.type || have.elements != decl.desc.elements)
+    {
         error = "shared parameter \"" + decl.desc.name + "\" was declared as " + ParamTypeName(have.type) +
                 (have.elements ? "[" + std::to_string(have.elements) + "]" : std::string()) + " by another effect";
         return nullptr;
@@ -70,10 +77,13 @@ std::shared_ptr<ParamValue> EffectPool::AcquireShared(const ParamDecl& decl, std
 
 void EffectPool::BindBuffer(ParamValue& value)
 {
-    if (!value.buffer) return;
-    if (value.uploaded != value.version) {
+    if (!value.buffer)
+        return;
+    if (value.uploaded != value.version)
+    {
         glBindBuffer(GL_UNIFORM_BUFFER, value.buffer);
-        const size_t bytes = std::min(value.dirtyBytes ? value.dirtyBytes : value.words.size() * 4, value.words.size() * 4);
+        const size_t bytes =
+            std::min(value.dirtyBytes ? value.dirtyBytes : value.words.size() * 4, value.words.size() * 4);
         glBufferSubData(GL_UNIFORM_BUFFER, 0, static_cast<GLsizeiptr>(bytes), value.words.data());
         value.uploaded = value.version;
         value.dirtyBytes = 0;

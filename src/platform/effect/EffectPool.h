@@ -15,7 +15,8 @@ struct ParamValue;
 
 // Alpha test, which OpenGL core lacks: the fragment stage of every effect program discards
 // by this state. Set by the engine's render states and by effect passes.
-struct AlphaTest {
+struct AlphaTest
+{
     bool enable = false;
     gfx::CmpFunc func = gfx::CmpFunc::Greater;
     unsigned reference = 0; // 0..255 against alpha x 255
@@ -24,7 +25,8 @@ struct AlphaTest {
 
 // Lighting on/off and flat shading, which OpenGL core lacks too: effects read them as the
 // uniforms fx_Lighting and fx_FlatShading. Set by the engine's render states.
-struct Shading {
+struct Shading
+{
     bool lighting = true;
     bool flat = false;
     bool operator==(const Shading&) const = default;
@@ -34,7 +36,8 @@ struct Shading {
 // `shared` has one value for every effect of the pool. The pool also carries the device
 // states the effects emulate (alpha test, lighting and shading) and hands out
 // uniform-buffer binding points.
-class EffectPool {
+class EffectPool
+{
 public:
     explicit EffectPool(gfx::Device& device);
     ~EffectPool();

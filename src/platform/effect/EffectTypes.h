@@ -7,27 +7,46 @@
 // Plain values of the effect runtime: parameter kinds, flags, macros and begin flags.
 namespace fx {
 
-enum class ParamType { Int, Float, Vec2, Vec3, Vec4, Mat4, Texture };
+enum class ParamType
+{
+    Int,
+    Float,
+    Vec2,
+    Vec3,
+    Vec4,
+    Mat4,
+    Texture
+};
 
 // How a parameter's value is shaped, for callers that copy values between effects.
-enum class ParamClass { Scalar, Vector, Matrix, Object };
+enum class ParamClass
+{
+    Scalar,
+    Vector,
+    Matrix,
+    Object
+};
 
-enum ParamFlags : unsigned {
+enum ParamFlags : unsigned
+{
     ParamShared = 1,  // lives in the effect pool: one value seen by every effect of the pool
     ParamLiteral = 2, // a constant the effect author does not expect callers to change
 };
 
 // Begin flags.
-enum BeginFlags : unsigned {
+enum BeginFlags : unsigned
+{
     DoNotSaveState = 1, // leave the device states of the last pass in place at End
 };
 
-struct Macro {
+struct Macro
+{
     std::string name;
     std::string value;
 };
 
-struct ParamDesc {
+struct ParamDesc
+{
     std::string name;
     std::string semantic;
     ParamType type = ParamType::Float;

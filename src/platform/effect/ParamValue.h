@@ -14,15 +14,16 @@ namespace fx {
 
 // The storage behind one parameter: owned by an effect, or by the pool when shared. Every
 // change takes a new version from the pool so programs upload only what changed.
-struct ParamValue {
+struct ParamValue
+{
     ParamValue() = default;
     ~ParamValue(); // frees the buffer while the context lives
     ParamValue(const ParamValue&) = delete;
     ParamValue& operator=(const ParamValue&) = delete;
 
     ParamType type = ParamType::Float;
-    unsigned elements = 0;        // 0 for a single value
-    std::vector<uint32_t> words;  // int or float bits, elements x ParamWords(type)
+    unsigned elements = 0;       // 0 for a single value
+    std::vector<uint32_t> words; // int or float bits, elements x ParamWords(type)
     gfx::Texture* texture = nullptr;
     uint64_t version = 1;
 

@@ -12,7 +12,8 @@ namespace fx {
 
 // The render states one pass sets. Blend and stencil are set as whole groups: keys of a
 // group that the pass does not name take their defaults.
-struct PassStates {
+struct PassStates
+{
     std::optional<bool> depthTest, depthWrite;
     std::optional<gfx::CmpFunc> depthFunc;
     std::optional<gfx::BlendState> blend;

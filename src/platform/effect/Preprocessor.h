@@ -8,7 +8,8 @@
 namespace fx {
 
 // Supplies the text of `#include "name"` files. The caller decides where names lead.
-class IncludeHandler {
+class IncludeHandler
+{
 public:
     virtual ~IncludeHandler() = default;
     // False when the file cannot be found; `text` is then ignored.
@@ -16,15 +17,17 @@ public:
 };
 
 // Where one output line came from: an index into `files` and a 1-based line.
-struct SourceLine {
+struct SourceLine
+{
     int file = 0;
     int line = 0;
 };
 
-struct PreprocessedSource {
-    std::string text;                // lines joined by "\n"
-    std::vector<SourceLine> lines;   // one entry per output line
-    std::vector<std::string> files;  // file 0 is the main file
+struct PreprocessedSource
+{
+    std::string text;               // lines joined by "\n"
+    std::vector<SourceLine> lines;  // one entry per output line
+    std::vector<std::string> files; // file 0 is the main file
 
     // "file(line)" of an output line (0-based), for messages.
     std::string Where(size_t outputLine) const;

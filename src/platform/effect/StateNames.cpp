@@ -11,8 +11,10 @@ namespace {
 template <typename T, size_t N>
 bool Lookup(const std::string& text, const std::pair<const char*, T> (&table)[N], T& out)
 {
-    for (const auto& [name, value] : table) {
-        if (EqualsNoCase(text, name)) {
+    for (const auto& [name, value] : table)
+    {
+        if (EqualsNoCase(text, name))
+        {
             out = value;
             return true;
         }
@@ -24,9 +26,11 @@ bool Lookup(const std::string& text, const std::pair<const char*, T> (&table)[N]
 
 bool EqualsNoCase(const std::string& a, const std::string& b)
 {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
     return true;
 }
 
@@ -38,10 +42,12 @@ bool ParseBool(const std::string& text, bool& out)
 
 bool ParseUnsigned(const std::string& text, unsigned& out)
 {
-    if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0]))) return false;
+    if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0])))
+        return false;
     char* end = nullptr;
     const unsigned long value = std::strtoul(text.c_str(), &end, 0);
-    if (*end != '\0' || value > 0xFFFFFFFFul) return false;
+    if (*end != '\0' || value > 0xFFFFFFFFul)
+        return false;
     out = static_cast<unsigned>(value);
     return true;
 }
@@ -49,23 +55,31 @@ bool ParseUnsigned(const std::string& text, unsigned& out)
 bool ParseCmpFunc(const std::string& text, gfx::CmpFunc& out)
 {
     using gfx::CmpFunc;
-    static const std::pair<const char*, CmpFunc> table[] = {
-        {"Never", CmpFunc::Never},       {"Less", CmpFunc::Less},         {"Equal", CmpFunc::Equal},
-        {"LessEqual", CmpFunc::LessEqual}, {"Greater", CmpFunc::Greater}, {"NotEqual", CmpFunc::NotEqual},
-        {"GreaterEqual", CmpFunc::GreaterEqual}, {"Always", CmpFunc::Always}};
+    static const std::pair<const char*, CmpFunc> table[] = {{"Never", CmpFunc::Never},
+                                                            {"Less", CmpFunc::Less},
+                                                            {"Equal", CmpFunc::Equal},
+                                                            {"LessEqual", CmpFunc::LessEqual},
+                                                            {"Greater", CmpFunc::Greater},
+                                                            {"NotEqual", CmpFunc::NotEqual},
+                                                            {"GreaterEqual", CmpFunc::GreaterEqual},
+                                                            {"Always", CmpFunc::Always}};
     return Lookup(text, table, out);
 }
 
 bool ParseBlendFactor(const std::string& text, gfx::BlendFactor& out)
 {
     using gfx::BlendFactor;
-    static const std::pair<const char*, BlendFactor> table[] = {
-        {"Zero", BlendFactor::Zero},           {"One", BlendFactor::One},
-        {"SrcColor", BlendFactor::SrcColor},   {"InvSrcColor", BlendFactor::InvSrcColor},
-        {"SrcAlpha", BlendFactor::SrcAlpha},   {"InvSrcAlpha", BlendFactor::InvSrcAlpha},
-        {"DestAlpha", BlendFactor::DestAlpha}, {"InvDestAlpha", BlendFactor::InvDestAlpha},
-        {"DestColor", BlendFactor::DestColor}, {"InvDestColor", BlendFactor::InvDestColor},
-        {"SrcAlphaSat", BlendFactor::SrcAlphaSat}};
+    static const std::pair<const char*, BlendFactor> table[] = {{"Zero", BlendFactor::Zero},
+                                                                {"One", BlendFactor::One},
+                                                                {"SrcColor", BlendFactor::SrcColor},
+                                                                {"InvSrcColor", BlendFactor::InvSrcColor},
+                                                                {"SrcAlpha", BlendFactor::SrcAlpha},
+                                                                {"InvSrcAlpha", BlendFactor::InvSrcAlpha},
+                                                                {"DestAlpha", BlendFactor::DestAlpha},
+                                                                {"InvDestAlpha", BlendFactor::InvDestAlpha},
+                                                                {"DestColor", BlendFactor::DestColor},
+                                                                {"InvDestColor", BlendFactor::InvDestColor},
+                                                                {"SrcAlphaSat", BlendFactor::SrcAlphaSat}};
     return Lookup(text, table, out);
 }
 
@@ -83,7 +97,8 @@ bool ParseBlendOp(const std::string& text, gfx::BlendOp& out)
 bool ParseCullMode(const std::string& text, gfx::CullMode& out)
 {
     using gfx::CullMode;
-    static const std::pair<const char*, CullMode> table[] = {{"None", CullMode::None}, {"CW", CullMode::Cw}, {"CCW", CullMode::Ccw}};
+    static const std::pair<const char*, CullMode> table[] = {
+        {"None", CullMode::None}, {"CW", CullMode::Cw}, {"CCW", CullMode::Ccw}};
     return Lookup(text, table, out);
 }
 
@@ -99,7 +114,7 @@ bool ParseStencilOp(const std::string& text, gfx::StencilOp& out)
 {
     using gfx::StencilOp;
     static const std::pair<const char*, StencilOp> table[] = {
-        {"Keep", StencilOp::Keep},       {"Zero", StencilOp::Zero},     {"Replace", StencilOp::Replace},
+        {"Keep", StencilOp::Keep},       {"Zero", StencilOp::Zero},       {"Replace", StencilOp::Replace},
         {"IncrSat", StencilOp::IncrSat}, {"DecrSat", StencilOp::DecrSat}, {"Invert", StencilOp::Invert},
         {"Incr", StencilOp::Incr},       {"Decr", StencilOp::Decr}};
     return Lookup(text, table, out);
@@ -127,17 +142,21 @@ bool ParseTextureAddress(const std::string& text, gfx::TextureAddress& out)
 
 bool ParseColorWrite(const std::string& text, unsigned& out)
 {
-    if (ParseUnsigned(text, out)) return out <= gfx::WriteAll;
+    if (ParseUnsigned(text, out))
+        return out <= gfx::WriteAll;
     static const std::pair<const char*, unsigned> table[] = {{"Red", gfx::WriteRed},   {"Green", gfx::WriteGreen},
                                                              {"Blue", gfx::WriteBlue}, {"Alpha", gfx::WriteAlpha},
                                                              {"All", gfx::WriteAll},   {"None", 0u}};
     out = 0;
     size_t start = 0;
-    while (start <= text.size()) {
+    while (start <= text.size())
+    {
         size_t bar = text.find('|', start);
-        if (bar == std::string::npos) bar = text.size();
+        if (bar == std::string::npos)
+            bar = text.size();
         unsigned bit = 0;
-        if (!Lookup(text.substr(start, bar - start), table, bit)) return false;
+        if (!Lookup(text.substr(start, bar - start), table, bit))
+            return false;
         out |= bit;
         start = bar + 1;
     }

@@ -12,7 +12,8 @@ struct FT_FaceRec_;
 // What a font is asked for by: a family name, the character cell height in pixels, the
 // average character width (0: the face's natural width at that height), the weight
 // (100..900) and the slant.
-struct FontDesc {
+struct FontDesc
+{
     std::string face;
     unsigned height = 16;
     unsigned width = 0;
@@ -21,11 +22,13 @@ struct FontDesc {
 };
 
 // A face at one size with its glyphs rasterised on demand into an atlas of its own.
-class Font {
+class Font
+{
 public:
-    struct Glyph {
-        float advance = 0.0f;   // pixels to the next pen position
-        int left = 0, top = 0;  // bitmap corner relative to the pen on the baseline (top up)
+    struct Glyph
+    {
+        float advance = 0.0f;  // pixels to the next pen position
+        int left = 0, top = 0; // bitmap corner relative to the pen on the baseline (top up)
         unsigned width = 0, height = 0;
         unsigned atlasX = 0, atlasY = 0;
     };

@@ -8,7 +8,8 @@ struct FT_LibraryRec_;
 // The font rasteriser and the system's font lookup. Faces are asked for by family name,
 // weight (100..900, 400 regular, 700 bold) and slant; the lookup substitutes metric-compatible
 // families the system has for names it lacks.
-class FontLibrary {
+class FontLibrary
+{
 public:
     // Null (and a logged error) when the rasteriser or the font lookup cannot start.
     static std::unique_ptr<FontLibrary> Create();

@@ -6,7 +6,8 @@
 // An 8-bit coverage image that glyph bitmaps are packed into, shelf by shelf. It starts
 // small and doubles its height when full, up to a limit; the version changes whenever the
 // pixels do, so a drawer knows when to upload again.
-class GlyphAtlas {
+class GlyphAtlas
+{
 public:
     static constexpr unsigned Width = 512;
     static constexpr unsigned InitialHeight = 256;

@@ -6,7 +6,8 @@
 class Font;
 
 // Text placement flags (their values are those the engine's text calls pass around).
-enum eTextFormat : unsigned {
+enum eTextFormat : unsigned
+{
     TF_LEFT = 0x0,
     TF_TOP = 0x0,
     TF_CENTER = 0x1,     // each line centred horizontally in the box
@@ -17,13 +18,15 @@ enum eTextFormat : unsigned {
     TF_EXPANDTABS = 0x40,
 };
 
-struct TextBox {
+struct TextBox
+{
     int left = 0, top = 0, right = 0, bottom = 0;
 };
 
 // One glyph bitmap placed on the target, in whole pixels (top-left origin), with where its
 // pixels are in the font's atlas.
-struct PlacedGlyph {
+struct PlacedGlyph
+{
     int x = 0, y = 0;
     unsigned width = 0, height = 0;
     unsigned atlasX = 0, atlasY = 0;
@@ -33,5 +36,4 @@ struct PlacedGlyph {
 // stop of eight average widths with TF_EXPANDTABS (else they take no room), and TF_WORDBREAK
 // wraps at spaces; a word wider than the box stays whole on its own line. Glyphs are placed
 // whether or not they fall inside the box: clipping is the drawer's.
-void LayoutText(Font& font, std::string_view text, const TextBox& box, unsigned format,
-                std::vector<PlacedGlyph>& out);
+void LayoutText(Font& font, std::string_view text, const TextBox& box, unsigned format, std::vector<PlacedGlyph>& out);

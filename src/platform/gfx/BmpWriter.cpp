@@ -40,14 +40,17 @@ std::vector<uint8_t> EncodeBmp(unsigned width, unsigned height, const uint32_t* 
     Put32(out, 2835);
     Put32(out, 0);
     Put32(out, 0);
-    for (unsigned row = height; row-- > 0;) {
+    for (unsigned row = height; row-- > 0;)
+    {
         const uint32_t* line = pixels + static_cast<size_t>(row) * width;
-        for (unsigned x = 0; x < width; ++x) {
+        for (unsigned x = 0; x < width; ++x)
+        {
             out.push_back(line[x] & 0xFF);
             out.push_back((line[x] >> 8) & 0xFF);
             out.push_back((line[x] >> 16) & 0xFF);
         }
-        for (uint32_t pad = width * 3; pad < rowBytes; ++pad) out.push_back(0);
+        for (uint32_t pad = width * 3; pad < rowBytes; ++pad)
+            out.push_back(0);
     }
     return out;
 }
@@ -56,7 +59,8 @@ bool WriteBmp(const char* path, unsigned width, unsigned height, const uint32_t*
 {
     const std::vector<uint8_t> data = EncodeBmp(width, height, pixels);
     FILE* file = std::fopen(path, "wb");
-    if (!file) return false;
+    if (!file)
+        return false;
     const bool ok = std::fwrite(data.data(), 1, data.size(), file) == data.size();
     return std::fclose(file) == 0 && ok;
 }

@@ -9,10 +9,7 @@ namespace gfx {
 
 namespace {
 
-GLenum UsageHint(BufferUsage usage)
-{
-    return usage == BufferUsage::Dynamic ? GL_DYNAMIC_DRAW : GL_STATIC_DRAW;
-}
+GLenum UsageHint(BufferUsage usage) { return usage == BufferUsage::Dynamic ? GL_DYNAMIC_DRAW : GL_STATIC_DRAW; }
 
 } // namespace
 
@@ -20,13 +17,15 @@ GLenum UsageHint(BufferUsage usage)
 // held by whatever vertex array is bound.
 std::unique_ptr<Buffer> Buffer::Create(Device& device, BufferType type, BufferUsage usage, unsigned bytes)
 {
-    if (bytes == 0) return nullptr;
+    if (bytes == 0)
+        return nullptr;
     GLuint name = 0;
     glGenBuffers(1, &name);
     glBindBuffer(GL_COPY_WRITE_BUFFER, name);
     glBufferData(GL_COPY_WRITE_BUFFER, bytes, nullptr, UsageHint(usage));
     glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
-    if (glGetError() != GL_NO_ERROR) {
+    if (glGetError() != GL_NO_ERROR)
+    {
         glDeleteBuffers(1, &name);
         Dumper::Instance().Print(DUMP_ERROR, "Buffer of %u bytes could not be created\n", bytes);
         return nullptr;
@@ -36,41 +35,49 @@ std::unique_ptr<Buffer> Buffer::Create(Device& device, BufferType type, BufferUs
 
 Buffer::Buffer(Device& device, BufferType type, BufferUsage usage, unsigned bytes, unsigned name)
     : _link(device), _type(type), _usage(usage), _size(bytes), _name(name)
-{
-}
+{}
 
 Buffer::~Buffer()
 {
-    if (!_link.HasContext()) return;
-    if (_locked) Unlock();
-    if (Device* device = _link.GetDevice()) device->ForgetBuffer(this);
+    if (!_link.HasContext())
+        return;
+    if (_locked)
+        Unlock();
+    if (Device* device = _link.GetDevice())
+        device->ForgetBuffer(this);
     GLuint name = _name;
     glDeleteBuffers(1, &name);
 }
 
 void* Buffer::Lock(unsigned offset, unsigned bytes, unsigned lockFlags)
 {
-    if (_locked) {
+    if (_locked)
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Buffer lock refused: the buffer is already locked\n");
         return nullptr;
     }
-    if (bytes == 0 || offset > _size || bytes > _size - offset) {
+    if (bytes == 0 || offset > _size || bytes > _size - offset)
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Buffer lock refused: %u bytes at %u exceed the buffer's %u bytes\n",
                                  bytes, offset, _size);
         return nullptr;
     }
     glBindBuffer(GL_COPY_WRITE_BUFFER, _name);
     GLbitfield access = GL_MAP_WRITE_BIT;
-    if (lockFlags & LockDiscard) {
+    if (lockFlags & LockDiscard)
+    {
         // Orphan the whole store: the GPU keeps reading the old one while we fill a new one.
         glBufferData(GL_COPY_WRITE_BUFFER, _size, nullptr, UsageHint(_usage));
         access |= GL_MAP_UNSYNCHRONIZED_BIT;
-    } else if (lockFlags & LockNoOverwrite) {
+    }
+    else if (lockFlags & LockNoOverwrite)
+    {
         access |= GL_MAP_UNSYNCHRONIZED_BIT;
     }
     void* data = glMapBufferRange(GL_COPY_WRITE_BUFFER, offset, bytes, access);
     glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
-    if (!data) {
+    if (!data)
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Buffer lock of %u bytes at %u failed\n", bytes, offset);
         return nullptr;
     }
@@ -80,7 +87,8 @@ void* Buffer::Lock(unsigned offset, unsigned bytes, unsigned lockFlags)
 
 void Buffer::Unlock()
 {
-    if (!_locked) return;
+    if (!_locked)
+        return;
     glBindBuffer(GL_COPY_WRITE_BUFFER, _name);
     glUnmapBuffer(GL_COPY_WRITE_BUFFER);
     glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
@@ -89,7 +97,8 @@ void Buffer::Unlock()
 
 bool Buffer::Read(unsigned offset, unsigned bytes, void* out) const
 {
-    if (_locked || offset > _size || bytes > _size - offset) return false;
+    if (_locked || offset > _size || bytes > _size - offset)
+        return false;
     glBindBuffer(GL_COPY_READ_BUFFER, _name);
     glGetBufferSubData(GL_COPY_READ_BUFFER, offset, bytes, out);
     glBindBuffer(GL_COPY_READ_BUFFER, 0);

@@ -12,7 +12,8 @@ class Device;
 // A vertex or 16-bit index buffer. A lock maps a byte range for writing: LockDiscard drops
 // the old contents (orphaning the storage), LockNoOverwrite maps without waiting for the GPU,
 // no flag waits. Locks outside the buffer are refused. Only one range is locked at a time.
-class Buffer {
+class Buffer
+{
 public:
     // Null when the size is 0 or the driver refuses the storage.
     static std::unique_ptr<Buffer> Create(Device& device, BufferType type, BufferUsage usage, unsigned bytes);

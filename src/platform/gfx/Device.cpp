@@ -28,7 +28,8 @@ Device::Device(Graphics& graphics, const DeviceParams& params, bool clipControl)
     _anisotropy = epoxy_has_gl_extension("GL_EXT_texture_filter_anisotropic") ||
                   epoxy_has_gl_extension("GL_ARB_texture_filter_anisotropic");
 
-    if (_clipControl) glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE);
+    if (_clipControl)
+        glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE);
     glGenFramebuffers(1, &_drawFbo);
     glGenFramebuffers(2, _blitFbos);
     glGenBuffers(1, &_targetBlock);
@@ -36,7 +37,8 @@ Device::Device(Graphics& graphics, const DeviceParams& params, bool clipControl)
     glBufferData(GL_UNIFORM_BUFFER, 4 * sizeof(float), nullptr, GL_DYNAMIC_DRAW);
     glBindBufferBase(GL_UNIFORM_BUFFER, kTargetBlockBinding, _targetBlock);
     glGenSamplers(kMaxTextureUnits, _samplers);
-    for (unsigned unit = 0; unit < kMaxTextureUnits; ++unit) glBindSampler(unit, _samplers[unit]);
+    for (unsigned unit = 0; unit < kMaxTextureUnits; ++unit)
+        glBindSampler(unit, _samplers[unit]);
     glEnable(GL_TEXTURE_CUBE_MAP_SEAMLESS);
     ResetStates();
 }
@@ -68,7 +70,8 @@ bool Device::CreateBackBuffer()
     _depthBuffer.reset();
     _backBuffer = Texture::Create(*this, color);
     _depthBuffer = Texture::Create(*this, depth);
-    if (!_backBuffer || !_depthBuffer) return false;
+    if (!_backBuffer || !_depthBuffer)
+        return false;
     _targets[0] = nullptr;
     _depthTarget = _depthBuffer.get();
     _targetsDirty = true;
@@ -79,14 +82,16 @@ bool Device::CreateBackBuffer()
 bool Device::Reset(const DeviceParams& params)
 {
     // A failed reset leaves the device waiting for another one.
-    if (_faults.failResets > 0) {
+    if (_faults.failResets > 0)
+    {
         --_faults.failResets;
         _lost = true;
         return false;
     }
     _params = params;
     SDL_GL_SetSwapInterval(params.vsync ? 1 : 0);
-    if (!CreateBackBuffer()) {
+    if (!CreateBackBuffer())
+    {
         _lost = true;
         return false;
     }
@@ -96,8 +101,10 @@ bool Device::Reset(const DeviceParams& params)
 
 bool Device::Present()
 {
-    if (_lost) return false;
-    if (_faults.lostPresents > 0) {
+    if (_lost)
+        return false;
+    if (_faults.lostPresents > 0)
+    {
         --_faults.lostPresents;
         _lost = true;
         return false;
@@ -107,12 +114,14 @@ bool Device::Present()
     glBindFramebuffer(GL_READ_FRAMEBUFFER, _blitFbos[0]);
     glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, _backBuffer->GetName(), 0);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    if (_scissor) glDisable(GL_SCISSOR_TEST);
+    if (_scissor)
+        glDisable(GL_SCISSOR_TEST);
     // The window's rows run bottom-up: turn the top-left image over on the way.
     const bool sameSize = width == static_cast<int>(_params.width) && height == static_cast<int>(_params.height);
     glBlitFramebuffer(0, 0, _params.width, _params.height, 0, height, width, 0, GL_COLOR_BUFFER_BIT,
                       sameSize ? GL_NEAREST : GL_LINEAR);
-    if (_scissor) glEnable(GL_SCISSOR_TEST);
+    if (_scissor)
+        glEnable(GL_SCISSOR_TEST);
     SDL_GL_SwapWindow(_graphics.GetWindow().GetSdlWindow());
     _targetsDirty = true;
     return true;
@@ -120,7 +129,8 @@ bool Device::Present()
 
 CooperativeLevel Device::TestCooperativeLevel()
 {
-    if (!_faults.cooperativeLevels.empty()) {
+    if (!_faults.cooperativeLevels.empty())
+    {
         CooperativeLevel level = _faults.cooperativeLevels.front();
         _faults.cooperativeLevels.pop_front();
         return level;
@@ -132,11 +142,13 @@ CooperativeLevel Device::TestCooperativeLevel()
 
 void Device::SetRenderTarget(unsigned index, Texture* texture)
 {
-    if (index >= kMaxRenderTargets || _targets[index] == texture) return;
+    if (index >= kMaxRenderTargets || _targets[index] == texture)
+        return;
     _targets[index] = texture;
     _targetsDirty = true;
     // A new first target brings a viewport covering all of it.
-    if (index == 0) {
+    if (index == 0)
+    {
         unsigned width = 0, height = 0;
         GetTargetSize(width, height);
         SetViewport(Rect{0, 0, static_cast<int>(width), static_cast<int>(height)});
@@ -145,13 +157,15 @@ void Device::SetRenderTarget(unsigned index, Texture* texture)
 
 Texture* Device::GetRenderTarget(unsigned index) const
 {
-    if (index >= kMaxRenderTargets) return nullptr;
+    if (index >= kMaxRenderTargets)
+        return nullptr;
     return index == 0 && !_targets[0] ? _backBuffer.get() : _targets[index];
 }
 
 void Device::SetDepthTarget(Texture* texture)
 {
-    if (_depthTarget == texture) return;
+    if (_depthTarget == texture)
+        return;
     _depthTarget = texture;
     _targetsDirty = true;
 }
@@ -165,7 +179,8 @@ void Device::GetTargetSize(unsigned& width, unsigned& height) const
 
 void Device::WriteTargetBlock(unsigned width, unsigned height)
 {
-    if (width == _blockWidth && height == _blockHeight) return;
+    if (width == _blockWidth && height == _blockHeight)
+        return;
     const float block[4] = {float(width), float(height), width ? 1.0f / width : 0.0f, height ? 1.0f / height : 0.0f};
     glBindBuffer(GL_UNIFORM_BUFFER, _targetBlock);
     glBufferSubData(GL_UNIFORM_BUFFER, 0, sizeof(block), block);
@@ -175,20 +190,24 @@ void Device::WriteTargetBlock(unsigned width, unsigned height)
 
 void Device::ApplyTargets()
 {
-    if (!_targetsDirty) return;
+    if (!_targetsDirty)
+        return;
     glBindFramebuffer(GL_FRAMEBUFFER, _drawFbo);
     GLenum drawBuffers[kMaxRenderTargets];
     unsigned count = 0;
-    for (unsigned i = 0; i < kMaxRenderTargets; ++i) {
+    for (unsigned i = 0; i < kMaxRenderTargets; ++i)
+    {
         Texture* target = GetRenderTarget(i);
         glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0 + i, GL_TEXTURE_2D, target ? target->GetName() : 0,
                                0);
         drawBuffers[i] = target ? GL_COLOR_ATTACHMENT0 + i : GL_NONE;
-        if (target) count = i + 1;
+        if (target)
+            count = i + 1;
     }
     glDrawBuffers(count, drawBuffers);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_TEXTURE_2D, 0, 0);
-    if (_depthTarget) {
+    if (_depthTarget)
+    {
         const GLenum attachment =
             HasStencil(_depthTarget->GetFormat()) ? GL_DEPTH_STENCIL_ATTACHMENT : GL_DEPTH_ATTACHMENT;
         glFramebufferTexture2D(GL_FRAMEBUFFER, attachment, GL_TEXTURE_2D, _depthTarget->GetName(), 0);
@@ -207,29 +226,35 @@ void Device::SetViewport(const Rect& rect, float minZ, float maxZ)
 
 void Device::SetScissor(bool enable, const Rect* rect)
 {
-    if (enable && rect) glScissor(rect->x, rect->y, rect->width, rect->height);
-    if (enable == _scissor) return;
+    if (enable && rect)
+        glScissor(rect->x, rect->y, rect->width, rect->height);
+    if (enable == _scissor)
+        return;
     _scissor = enable;
     enable ? glEnable(GL_SCISSOR_TEST) : glDisable(GL_SCISSOR_TEST);
 }
 
 void Device::Clear(unsigned clearFlags, uint32_t argb, float z, int stencil)
 {
-    if (!clearFlags) return;
+    if (!clearFlags)
+        return;
     ApplyTargets();
     GLbitfield mask = 0;
-    if (clearFlags & ClearTarget) {
+    if (clearFlags & ClearTarget)
+    {
         glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
         glClearColor(((argb >> 16) & 0xFF) / 255.0f, ((argb >> 8) & 0xFF) / 255.0f, (argb & 0xFF) / 255.0f,
                      ((argb >> 24) & 0xFF) / 255.0f);
         mask |= GL_COLOR_BUFFER_BIT;
     }
-    if ((clearFlags & ClearDepth) && _depthTarget) {
+    if ((clearFlags & ClearDepth) && _depthTarget)
+    {
         glDepthMask(GL_TRUE);
         glClearDepth(z);
         mask |= GL_DEPTH_BUFFER_BIT;
     }
-    if ((clearFlags & ClearStencil) && _depthTarget && HasStencil(_depthTarget->GetFormat())) {
+    if ((clearFlags & ClearStencil) && _depthTarget && HasStencil(_depthTarget->GetFormat()))
+    {
         glStencilMask(0xFF);
         glClearStencil(stencil);
         mask |= GL_STENCIL_BUFFER_BIT;
@@ -242,17 +267,20 @@ void Device::Clear(unsigned clearFlags, uint32_t argb, float z, int stencil)
 
 bool Device::CopySurface(Texture* source, Texture* destination, bool linear)
 {
-    if (!source || !destination || IsDepthFormat(source->GetFormat()) || IsDepthFormat(destination->GetFormat())) {
+    if (!source || !destination || IsDepthFormat(source->GetFormat()) || IsDepthFormat(destination->GetFormat()))
+    {
         return false;
     }
     glBindFramebuffer(GL_READ_FRAMEBUFFER, _blitFbos[0]);
     glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, source->GetName(), 0);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, _blitFbos[1]);
     glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, destination->GetName(), 0);
-    if (_scissor) glDisable(GL_SCISSOR_TEST);
+    if (_scissor)
+        glDisable(GL_SCISSOR_TEST);
     glBlitFramebuffer(0, 0, source->GetWidth(), source->GetHeight(), 0, 0, destination->GetWidth(),
                       destination->GetHeight(), GL_COLOR_BUFFER_BIT, linear ? GL_LINEAR : GL_NEAREST);
-    if (_scissor) glEnable(GL_SCISSOR_TEST);
+    if (_scissor)
+        glEnable(GL_SCISSOR_TEST);
     glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, 0, 0);
     _targetsDirty = true;
     return glGetError() == GL_NO_ERROR;
@@ -262,7 +290,8 @@ bool Device::ReadPixels(Texture* source, const Rect& rect, void* out)
 {
     if (!source || !out || IsDepthFormat(source->GetFormat()) || rect.x < 0 || rect.y < 0 || rect.width <= 0 ||
         rect.height <= 0 || unsigned(rect.x + rect.width) > source->GetWidth() ||
-        unsigned(rect.y + rect.height) > source->GetHeight()) {
+        unsigned(rect.y + rect.height) > source->GetHeight())
+    {
         return false;
     }
     glBindFramebuffer(GL_READ_FRAMEBUFFER, _blitFbos[0]);
@@ -293,14 +322,19 @@ void Device::ApplyGeometry()
     const unsigned buffer = _stream->GetName();
     const unsigned indices = _indices ? _indices->GetName() : 0;
     if (_layout->_boundBuffer != buffer || _layout->_boundOffset != _streamOffset ||
-        _layout->_boundStride != _streamStride) {
+        _layout->_boundStride != _streamStride)
+    {
         glBindBuffer(GL_ARRAY_BUFFER, buffer);
-        for (const VertexElement& e : _layout->GetElements()) {
+        for (const VertexElement& e : _layout->GetElements())
+        {
             const GLuint location = AttributeLocation(e.usage, e.usageIndex);
             const auto pointer = reinterpret_cast<const void*>(static_cast<uintptr_t>(_streamOffset + e.offset));
-            if (e.type == VertexType::Color) {
+            if (e.type == VertexType::Color)
+            {
                 glVertexAttribPointer(location, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, _streamStride, pointer);
-            } else {
+            }
+            else
+            {
                 glVertexAttribPointer(location, 1 + static_cast<int>(e.type), GL_FLOAT, GL_FALSE, _streamStride,
                                       pointer);
             }
@@ -309,7 +343,8 @@ void Device::ApplyGeometry()
         _layout->_boundOffset = _streamOffset;
         _layout->_boundStride = _streamStride;
     }
-    if (_layout->_boundIndices != indices) {
+    if (_layout->_boundIndices != indices)
+    {
         glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indices);
         _layout->_boundIndices = indices;
     }
@@ -317,7 +352,8 @@ void Device::ApplyGeometry()
 
 bool Device::BeginDraw()
 {
-    if (!_layout || !_stream || !_program || _stream->IsLocked()) return false;
+    if (!_layout || !_stream || !_program || _stream->IsLocked())
+        return false;
     ApplyTargets();
     ApplyGeometry();
     return true;
@@ -327,7 +363,8 @@ bool Device::BeginDraw()
 bool Device::StreamHolds(unsigned first, unsigned count) const
 {
     unsigned vertexBytes = 0;
-    for (const VertexElement& e : _layout->GetElements()) {
+    for (const VertexElement& e : _layout->GetElements())
+    {
         vertexBytes = std::max(vertexBytes, e.offset + VertexTypeBytes(e.type));
     }
     const uint64_t end = uint64_t(_streamOffset) + (uint64_t(first) + count - 1) * _streamStride + vertexBytes;
@@ -337,8 +374,10 @@ bool Device::StreamHolds(unsigned first, unsigned count) const
 void Device::DrawPrimitive(PrimitiveType type, unsigned startVertex, unsigned primitiveCount)
 {
     const unsigned count = PrimitiveVertexCount(type, primitiveCount);
-    if (!count || !BeginDraw()) return;
-    if (!StreamHolds(startVertex, count)) {
+    if (!count || !BeginDraw())
+        return;
+    if (!StreamHolds(startVertex, count))
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Draw refused: %u vertices from %u exceed the vertex buffer\n", count,
                                  startVertex);
         return;
@@ -349,8 +388,10 @@ void Device::DrawPrimitive(PrimitiveType type, unsigned startVertex, unsigned pr
 void Device::DrawIndexedPrimitive(PrimitiveType type, int baseVertex, unsigned startIndex, unsigned primitiveCount)
 {
     const unsigned count = PrimitiveVertexCount(type, primitiveCount);
-    if (!count || !_indices || _indices->IsLocked() || !BeginDraw()) return;
-    if ((uint64_t(startIndex) + count) * 2 > _indices->GetSize()) {
+    if (!count || !_indices || _indices->IsLocked() || !BeginDraw())
+        return;
+    if ((uint64_t(startIndex) + count) * 2 > _indices->GetSize())
+    {
         Dumper::Instance().Print(DUMP_ERROR, "Draw refused: %u indices from %u exceed the index buffer\n", count,
                                  startIndex);
         return;
@@ -361,7 +402,8 @@ void Device::DrawIndexedPrimitive(PrimitiveType type, int baseVertex, unsigned s
 
 std::unique_ptr<Query> Device::CreateOcclusionQuery()
 {
-    if (_faults.noOcclusionQueries) return nullptr;
+    if (_faults.noOcclusionQueries)
+        return nullptr;
     GLuint name = 0;
     glGenQueries(1, &name);
     return name ? std::unique_ptr<Query>(new Query(*this, name)) : nullptr;
@@ -371,38 +413,47 @@ std::unique_ptr<Query> Device::CreateOcclusionQuery()
 
 void Device::ForgetBuffer(const Buffer* buffer)
 {
-    if (_stream == buffer) _stream = nullptr;
-    if (_indices == buffer) _indices = nullptr;
+    if (_stream == buffer)
+        _stream = nullptr;
+    if (_indices == buffer)
+        _indices = nullptr;
 }
 
 void Device::ForgetTexture(const Texture* texture)
 {
-    for (Texture*& target : _targets) {
-        if (target == texture) {
+    for (Texture*& target : _targets)
+    {
+        if (target == texture)
+        {
             target = nullptr;
             _targetsDirty = true;
         }
     }
-    if (_depthTarget == texture) {
+    if (_depthTarget == texture)
+    {
         _depthTarget = nullptr;
         _targetsDirty = true;
     }
     // OpenGL unbinds a deleted texture and may hand its name out again.
-    for (unsigned& name : _textureNames) {
-        if (name == texture->GetName()) name = 0;
+    for (unsigned& name : _textureNames)
+    {
+        if (name == texture->GetName())
+            name = 0;
     }
 }
 
 void Device::ForgetLayout(const VertexLayout* layout)
 {
-    if (_layout == layout) _layout = nullptr;
+    if (_layout == layout)
+        _layout = nullptr;
     // A vertex array was created or deleted: nothing is bound any more.
     glBindVertexArray(0);
 }
 
 void Device::ForgetProgram(const Program* program)
 {
-    if (_program == program) {
+    if (_program == program)
+    {
         _program = nullptr;
         glUseProgram(0);
     }

@@ -31,7 +31,8 @@ class Texture;
 class VertexLayout;
 struct FaultInjection;
 
-struct DeviceParams {
+struct DeviceParams
+{
     unsigned width = 800;
     unsigned height = 600;
     bool vsync = false;
@@ -39,9 +40,15 @@ struct DeviceParams {
     Format depthFormat = Format::D24S8;
 };
 
-enum class CooperativeLevel { Ok, Lost, NotReset };
+enum class CooperativeLevel
+{
+    Ok,
+    Lost,
+    NotReset
+};
 
-struct SamplerState {
+struct SamplerState
+{
     TextureAddress addressU = TextureAddress::Wrap;
     TextureAddress addressV = TextureAddress::Wrap;
     TextureFilter minFilter = TextureFilter::Linear;
@@ -51,7 +58,8 @@ struct SamplerState {
     bool operator==(const SamplerState&) const = default;
 };
 
-struct BlendState {
+struct BlendState
+{
     bool enable = false;
     BlendFactor source = BlendFactor::One;
     BlendFactor destination = BlendFactor::Zero;
@@ -59,7 +67,8 @@ struct BlendState {
     bool operator==(const BlendState&) const = default;
 };
 
-struct StencilState {
+struct StencilState
+{
     bool enable = false;
     CmpFunc func = CmpFunc::Always;
     StencilOp fail = StencilOp::Keep;
@@ -71,7 +80,8 @@ struct StencilState {
     bool operator==(const StencilState&) const = default;
 };
 
-class Device {
+class Device
+{
 public:
     static constexpr unsigned kTargetBlockBinding = 0;
     static constexpr unsigned kMaxRenderTargets = 8;

@@ -6,7 +6,6 @@ namespace gfx {
 
 DeviceLink::DeviceLink(Device& device)
     : _device(&device), _deviceAlive(device.GetLifeToken()), _contextAlive(device.GetContextToken())
-{
-}
+{}
 
 } // namespace gfx

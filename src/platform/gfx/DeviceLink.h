@@ -9,7 +9,8 @@ class Device;
 // A resource's tie to the device that made it. Resources may be destroyed after their
 // device (the engine releases some late): they then skip the device's caches, and once the
 // context itself is gone they leave their OpenGL objects to it.
-class DeviceLink {
+class DeviceLink
+{
 public:
     explicit DeviceLink(Device& device);
 

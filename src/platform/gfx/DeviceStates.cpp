@@ -14,7 +14,8 @@ namespace {
 
 GLint ToGl(TextureAddress address)
 {
-    switch (address) {
+    switch (address)
+    {
     case TextureAddress::Wrap: return GL_REPEAT;
     case TextureAddress::Mirror: return GL_MIRRORED_REPEAT;
     case TextureAddress::Clamp: return GL_CLAMP_TO_EDGE;
@@ -26,7 +27,8 @@ GLint ToGl(TextureAddress address)
 GLint MinFilter(const SamplerState& s)
 {
     const bool linear = s.minFilter == TextureFilter::Linear || s.minFilter == TextureFilter::Anisotropic;
-    switch (s.mipFilter) {
+    switch (s.mipFilter)
+    {
     case TextureFilter::None: return linear ? GL_LINEAR : GL_NEAREST;
     case TextureFilter::Point: return linear ? GL_LINEAR_MIPMAP_NEAREST : GL_NEAREST_MIPMAP_NEAREST;
     default: return linear ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_LINEAR;
@@ -60,7 +62,8 @@ void Device::ResetStates()
     glStencilFunc(GL_ALWAYS, 0, 0xFFFFFFFFu);
     glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
     glStencilMask(0xFFFFFFFFu);
-    for (unsigned unit = 0; unit < kMaxTextureUnits; ++unit) {
+    for (unsigned unit = 0; unit < kMaxTextureUnits; ++unit)
+    {
         SetTexture(unit, nullptr);
         _samplerStates[unit] = SamplerState{};
         const GLuint sampler = _samplers[unit];
@@ -68,35 +71,40 @@ void Device::ResetStates()
         glSamplerParameteri(sampler, GL_TEXTURE_WRAP_T, GL_REPEAT);
         glSamplerParameteri(sampler, GL_TEXTURE_MIN_FILTER, MinFilter(_samplerStates[unit]));
         glSamplerParameteri(sampler, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        if (_anisotropy) glSamplerParameterf(sampler, GL_TEXTURE_MAX_ANISOTROPY_EXT, 1.0f);
+        if (_anisotropy)
+            glSamplerParameterf(sampler, GL_TEXTURE_MAX_ANISOTROPY_EXT, 1.0f);
     }
     SetProgram(nullptr);
 }
 
 void Device::SetDepthTest(bool enable)
 {
-    if (_depthTest == enable) return;
+    if (_depthTest == enable)
+        return;
     _depthTest = enable;
     Toggle(GL_DEPTH_TEST, enable);
 }
 
 void Device::SetDepthWrite(bool enable)
 {
-    if (_depthWrite == enable) return;
+    if (_depthWrite == enable)
+        return;
     _depthWrite = enable;
     glDepthMask(enable ? GL_TRUE : GL_FALSE);
 }
 
 void Device::SetDepthFunc(CmpFunc func)
 {
-    if (_depthFunc == func) return;
+    if (_depthFunc == func)
+        return;
     _depthFunc = func;
     glDepthFunc(ToGl(func));
 }
 
 void Device::ApplyCull()
 {
-    if (_cull == CullMode::None) {
+    if (_cull == CullMode::None)
+    {
         glDisable(GL_CULL_FACE);
         return;
     }
@@ -110,22 +118,28 @@ void Device::ApplyCull()
 
 void Device::SetCullMode(CullMode mode)
 {
-    if (_cull == mode) return;
+    if (_cull == mode)
+        return;
     _cull = mode;
     ApplyCull();
 }
 
 void Device::SetFillMode(FillMode mode)
 {
-    if (_fill == mode) return;
+    if (_fill == mode)
+        return;
     _fill = mode;
-    glPolygonMode(GL_FRONT_AND_BACK, mode == FillMode::Point ? GL_POINT : mode == FillMode::Wireframe ? GL_LINE : GL_FILL);
+    glPolygonMode(GL_FRONT_AND_BACK, mode == FillMode::Point       ? GL_POINT
+                                     : mode == FillMode::Wireframe ? GL_LINE
+                                                                   : GL_FILL);
 }
 
 void Device::SetBlend(const BlendState& blend)
 {
-    if (_blend == blend) return;
-    if (_blend.enable != blend.enable) Toggle(GL_BLEND, blend.enable);
+    if (_blend == blend)
+        return;
+    if (_blend.enable != blend.enable)
+        Toggle(GL_BLEND, blend.enable);
     glBlendFunc(ToGl(blend.source), ToGl(blend.destination));
     glBlendEquation(ToGl(blend.op));
     _blend = blend;
@@ -134,15 +148,18 @@ void Device::SetBlend(const BlendState& blend)
 void Device::SetColorWrite(unsigned flags)
 {
     flags &= WriteAll;
-    if (_colorWrite == flags) return;
+    if (_colorWrite == flags)
+        return;
     _colorWrite = flags;
     glColorMask(flags & WriteRed, flags & WriteGreen, flags & WriteBlue, flags & WriteAlpha);
 }
 
 void Device::SetStencil(const StencilState& stencil)
 {
-    if (_stencil == stencil) return;
-    if (_stencil.enable != stencil.enable) Toggle(GL_STENCIL_TEST, stencil.enable);
+    if (_stencil == stencil)
+        return;
+    if (_stencil.enable != stencil.enable)
+        Toggle(GL_STENCIL_TEST, stencil.enable);
     glStencilFunc(ToGl(stencil.func), stencil.reference, stencil.mask);
     glStencilOp(ToGl(stencil.fail), ToGl(stencil.depthFail), ToGl(stencil.pass));
     glStencilMask(stencil.writeMask);
@@ -151,16 +168,19 @@ void Device::SetStencil(const StencilState& stencil)
 
 void Device::SetMultisample(bool enable)
 {
-    if (_multisample == enable) return;
+    if (_multisample == enable)
+        return;
     _multisample = enable;
     Toggle(GL_MULTISAMPLE, enable);
 }
 
 void Device::SetTexture(unsigned unit, Texture* texture)
 {
-    if (unit >= kMaxTextureUnits) return;
+    if (unit >= kMaxTextureUnits)
+        return;
     const unsigned name = texture ? texture->GetName() : 0;
-    if (_textureNames[unit] == name) return;
+    if (_textureNames[unit] == name)
+        return;
     _textureNames[unit] = name;
     glActiveTexture(GL_TEXTURE0 + unit);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -168,7 +188,8 @@ void Device::SetTexture(unsigned unit, Texture* texture)
 
 void Device::SetSamplerState(unsigned unit, const SamplerState& state)
 {
-    if (unit >= kMaxTextureUnits || _samplerStates[unit] == state) return;
+    if (unit >= kMaxTextureUnits || _samplerStates[unit] == state)
+        return;
     _samplerStates[unit] = state;
     const GLuint sampler = _samplers[unit];
     glSamplerParameteri(sampler, GL_TEXTURE_WRAP_S, ToGl(state.addressU));
@@ -176,15 +197,17 @@ void Device::SetSamplerState(unsigned unit, const SamplerState& state)
     glSamplerParameteri(sampler, GL_TEXTURE_MIN_FILTER, MinFilter(state));
     glSamplerParameteri(sampler, GL_TEXTURE_MAG_FILTER,
                         state.magFilter == TextureFilter::Point || state.magFilter == TextureFilter::None ? GL_NEAREST
-                                                                                                         : GL_LINEAR);
-    if (_anisotropy) {
+                                                                                                          : GL_LINEAR);
+    if (_anisotropy)
+    {
         glSamplerParameterf(sampler, GL_TEXTURE_MAX_ANISOTROPY_EXT, float(std::max(state.maxAnisotropy, 1u)));
     }
 }
 
 void Device::SetProgram(Program* program)
 {
-    if (_program == program) return;
+    if (_program == program)
+        return;
     _program = program;
     glUseProgram(program ? program->GetName() : 0);
 }

@@ -6,7 +6,8 @@ namespace gfx {
 
 namespace {
 
-struct FormatInfo {
+struct FormatInfo
+{
     Format format;
     const char* name;
     unsigned bytes; // per pixel, or per 4x4 block when compressed
@@ -44,8 +45,7 @@ const FormatInfo* Table()
         {Format::R8G8B8, "R8G8B8", 3, false, Gl(GL_RGB8, GL_BGR, GL_UNSIGNED_BYTE, false)},
         {Format::A8R8G8B8, "A8R8G8B8", 4, false, Gl(GL_RGBA8, GL_BGRA, GL_UNSIGNED_BYTE, true)},
         {Format::X8R8G8B8, "X8R8G8B8", 4, false, Gl(GL_RGBA8, GL_BGRA, GL_UNSIGNED_BYTE, true, kOpaque)},
-        {Format::A2R10G10B10, "A2R10G10B10", 4, false,
-         Gl(GL_RGB10_A2, GL_BGRA, GL_UNSIGNED_INT_2_10_10_10_REV, true)},
+        {Format::A2R10G10B10, "A2R10G10B10", 4, false, Gl(GL_RGB10_A2, GL_BGRA, GL_UNSIGNED_INT_2_10_10_10_REV, true)},
         {Format::G16R16, "G16R16", 4, false, Gl(GL_RG16, GL_RG, GL_UNSIGNED_SHORT, true)},
         {Format::A8B8G8R8, "A8B8G8R8", 4, false, Gl(GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, true)},
         {Format::X8B8G8R8, "X8B8G8R8", 4, false, Gl(GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, true, kOpaque)},
@@ -97,7 +97,8 @@ unsigned LevelBytes(Format format, unsigned width, unsigned height)
 {
     width = std::max(width, 1u);
     height = std::max(height, 1u);
-    if (IsCompressed(format)) {
+    if (IsCompressed(format))
+    {
         return ((width + 3) / 4) * ((height + 3) / 4) * FormatBytes(format);
     }
     return width * height * FormatBytes(format);
@@ -105,8 +106,10 @@ unsigned LevelBytes(Format format, unsigned width, unsigned height)
 
 unsigned PrimitiveVertexCount(PrimitiveType type, unsigned primitives)
 {
-    if (primitives == 0) return 0;
-    switch (type) {
+    if (primitives == 0)
+        return 0;
+    switch (type)
+    {
     case PrimitiveType::PointList: return primitives;
     case PrimitiveType::LineList: return primitives * 2;
     case PrimitiveType::LineStrip: return primitives + 1;
@@ -137,9 +140,17 @@ GLenum ToGl(StencilOp op)
 
 GLenum ToGl(BlendFactor factor)
 {
-    static const GLenum map[] = {GL_ZERO,      GL_ONE,       GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR,
-                                 GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_DST_ALPHA, GL_ONE_MINUS_DST_ALPHA,
-                                 GL_DST_COLOR, GL_ONE_MINUS_DST_COLOR, GL_SRC_ALPHA_SATURATE};
+    static const GLenum map[] = {GL_ZERO,
+                                 GL_ONE,
+                                 GL_SRC_COLOR,
+                                 GL_ONE_MINUS_SRC_COLOR,
+                                 GL_SRC_ALPHA,
+                                 GL_ONE_MINUS_SRC_ALPHA,
+                                 GL_DST_ALPHA,
+                                 GL_ONE_MINUS_DST_ALPHA,
+                                 GL_DST_COLOR,
+                                 GL_ONE_MINUS_DST_COLOR,
+                                 GL_SRC_ALPHA_SATURATE};
     return map[static_cast<int>(factor)];
 }
 

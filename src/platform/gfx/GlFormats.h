@@ -8,7 +8,8 @@ namespace gfx {
 
 // How a format is stored in OpenGL. Swizzles let one-channel and BGR-less formats read as
 // the renderer expects (L8 as grey, A8 as alpha only, X formats with opaque alpha).
-struct GlFormat {
+struct GlFormat
+{
     GLenum internalFormat = 0;
     GLenum format = 0;
     GLenum type = 0;

@@ -8,7 +8,8 @@ namespace gfx {
 
 // One owner of one OpenGL object name; `Delete` is the matching glDelete* call.
 template <void (*Delete)(GLuint)>
-class GlHandle {
+class GlHandle
+{
 public:
     GlHandle() = default;
     explicit GlHandle(GLuint name) : _name(name) {}
@@ -16,7 +17,8 @@ public:
     GlHandle(GlHandle&& o) noexcept : _name(std::exchange(o._name, 0)) {}
     GlHandle& operator=(GlHandle&& o) noexcept
     {
-        if (this != &o) {
+        if (this != &o)
+        {
             Reset();
             _name = std::exchange(o._name, 0);
         }
@@ -30,7 +32,8 @@ public:
     GLuint Release() { return std::exchange(_name, 0); }
     void Reset(GLuint name = 0)
     {
-        if (_name) Delete(_name);
+        if (_name)
+            Delete(_name);
         _name = name;
     }
 

@@ -21,7 +21,8 @@ std::string GlString(GLenum name)
 uint32_t Hash(const std::string& text)
 {
     uint32_t h = 2166136261u;
-    for (unsigned char c : text) h = (h ^ c) * 16777619u;
+    for (unsigned char c : text)
+        h = (h ^ c) * 16777619u;
     return h;
 }
 
@@ -47,12 +48,16 @@ std::unique_ptr<Graphics> Graphics::Create(Window& window, std::string* error)
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
     SDL_GLContext context = SDL_GL_CreateContext(window.GetSdlWindow());
-    if (!context) {
-        if (error) *error = SDL_GetError();
+    if (!context)
+    {
+        if (error)
+            *error = SDL_GetError();
         return nullptr;
     }
-    if (epoxy_gl_version() < 33) {
-        if (error) *error = "OpenGL 3.3 is not available";
+    if (epoxy_gl_version() < 33)
+    {
+        if (error)
+            *error = "OpenGL 3.3 is not available";
         SDL_GL_DeleteContext(context);
         return nullptr;
     }
@@ -67,24 +72,16 @@ Graphics::Graphics(Window& window, void* context) : _window(window), _context(co
     _clipControl = epoxy_gl_version() >= 45 || epoxy_has_gl_extension("GL_ARB_clip_control");
 }
 
-Graphics::~Graphics()
-{
-    SDL_GL_DeleteContext(static_cast<SDL_GLContext>(_context));
-}
+Graphics::~Graphics() { SDL_GL_DeleteContext(static_cast<SDL_GLContext>(_context)); }
 
-int Graphics::GetAdapterCount() const
-{
-    return std::max(_displays.GetCount(), 1);
-}
+int Graphics::GetAdapterCount() const { return std::max(_displays.GetCount(), 1); }
 
-std::string Graphics::GetAdapterName(int adapter) const
-{
-    return _displays.GetName(adapter);
-}
+std::string Graphics::GetAdapterName(int adapter) const { return _displays.GetName(adapter); }
 
 bool Graphics::GetAdapterCaps(int adapter, AdapterCaps& caps) const
 {
-    if (adapter < 0 || adapter >= GetAdapterCount()) return false;
+    if (adapter < 0 || adapter >= GetAdapterCount())
+        return false;
     caps = AdapterCaps{};
     caps.driverName = _vendor;
     caps.description = _renderer;
@@ -99,7 +96,8 @@ bool Graphics::GetAdapterCaps(int adapter, AdapterCaps& caps) const
     caps.maxRenderTargets = std::min<unsigned>(value, Device::kMaxRenderTargets);
     caps.anisotropic = epoxy_has_gl_extension("GL_EXT_texture_filter_anisotropic") ||
                        epoxy_has_gl_extension("GL_ARB_texture_filter_anisotropic");
-    if (caps.anisotropic) {
+    if (caps.anisotropic)
+    {
         GLfloat anisotropy = 1.0f;
         glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &anisotropy);
         caps.maxAnisotropy = static_cast<unsigned>(anisotropy);
@@ -117,37 +115,37 @@ bool Graphics::GetAdapterCaps(int adapter, AdapterCaps& caps) const
     caps.mipCubeMaps = caps.cubeMaps = caps.nonPow2Textures = caps.textureCopying = true;
     caps.linearToSrgbPresentation = caps.separateAlphaBlend = caps.mrtIndependentBitDepths = true;
     caps.srgbTextures = true;
-    for (unsigned f = 1; f <= static_cast<unsigned>(Format::D32F); ++f) {
+    for (unsigned f = 1; f <= static_cast<unsigned>(Format::D32F); ++f)
+    {
         const Format format = static_cast<Format>(f);
         const GlFormat* gl = ToGl(format);
-        if (!gl || !gl->renderable) continue;
+        if (!gl || !gl->renderable)
+            continue;
         (IsDepthFormat(format) ? caps.depthFormats : caps.renderTargetFormats).push_back(format);
     }
     caps.desktopFormat = Format::X8R8G8B8;
     return true;
 }
 
-std::vector<DisplayMode> Graphics::GetDisplayModes(int adapter) const
-{
-    return _displays.GetModes(adapter);
-}
+std::vector<DisplayMode> Graphics::GetDisplayModes(int adapter) const { return _displays.GetModes(adapter); }
 
-bool Graphics::GetDesktopMode(int adapter, DisplayMode& mode) const
-{
-    return _displays.GetDesktopMode(adapter, mode);
-}
+bool Graphics::GetDesktopMode(int adapter, DisplayMode& mode) const { return _displays.GetDesktopMode(adapter, mode); }
 
 std::unique_ptr<Device> Graphics::CreateDevice(const DeviceParams& params, std::string* error)
 {
-    if (_faults.failDeviceCreations > 0) {
+    if (_faults.failDeviceCreations > 0)
+    {
         --_faults.failDeviceCreations;
-        if (error) *error = "device creation failed (injected)";
+        if (error)
+            *error = "device creation failed (injected)";
         return nullptr;
     }
     SDL_GL_SetSwapInterval(params.vsync ? 1 : 0);
     std::unique_ptr<Device> device(new Device(*this, params, _clipControl && !_faults.noClipControl));
-    if (!device->CreateBackBuffer()) {
-        if (error) *error = "the back buffer could not be created";
+    if (!device->CreateBackBuffer())
+    {
+        if (error)
+            *error = "the back buffer could not be created";
         return nullptr;
     }
     return device;

@@ -16,23 +16,24 @@ namespace gfx {
 
 // What an adapter can do, in the renderer's terms. Filled from OpenGL queries; tests may
 // build one by hand.
-struct AdapterCaps {
-    std::string driverName;   // GL_VENDOR
-    std::string description;  // GL_RENDERER
-    std::string version;      // GL_VERSION
+struct AdapterCaps
+{
+    std::string driverName;  // GL_VENDOR
+    std::string description; // GL_RENDERER
+    std::string version;     // GL_VERSION
     uint32_t identifier = 0;
     unsigned maxTextureWidth = 0, maxTextureHeight = 0, maxAnisotropy = 1;
     unsigned maxTextureUnits = 0, maxTextureStages = 0, maxActiveLights = 0, maxUserClipPlanes = 0;
     unsigned maxPrimitiveCount = 0, maxVertexIndex = 0, maxStreams = 0, maxRenderTargets = 0;
-    unsigned maxSamples = 0;  // multisampled back buffers: 0, the layer renders single-sampled
+    unsigned maxSamples = 0; // multisampled back buffers: 0, the layer renders single-sampled
     unsigned pixelShaderInstructions = 0, vertexShaderInstructions = 0;
     float pixelShaderVersion = 0.0f, vertexShaderVersion = 0.0f;
     bool pureDevice = false, hardwareTnL = false, gammaRamp = false, dynamicTextures = false;
     bool autoMipGeneration = false, mipCubeMaps = false, cubeMaps = false, nonPow2Textures = false;
     bool anisotropic = false, textureCopying = false, linearToSrgbPresentation = false;
     bool separateAlphaBlend = false, mrtIndependentBitDepths = false, srgbTextures = false;
-    std::vector<Format> renderTargetFormats;  // colour formats a texture target may have
-    std::vector<Format> depthFormats;         // depth-stencil formats a target may have
+    std::vector<Format> renderTargetFormats; // colour formats a texture target may have
+    std::vector<Format> depthFormats;        // depth-stencil formats a target may have
     Format desktopFormat = Format::X8R8G8B8;
 
     bool CanRenderTo(Format format) const;
@@ -41,18 +42,20 @@ struct AdapterCaps {
 
 // Switches that make the layer fail on purpose, so that the engine's recovery paths run
 // under test. Each count is used up one failure at a time.
-struct FaultInjection {
+struct FaultInjection
+{
     int failDeviceCreations = 0;
     int failResets = 0;
     int lostPresents = 0;                           // presents that report the device lost
     std::deque<CooperativeLevel> cooperativeLevels; // answers before the real one
     bool noOcclusionQueries = false;
-    bool noClipControl = false;                     // run the vertex-stage fallback instead
+    bool noClipControl = false; // run the vertex-stage fallback instead
 };
 
 // The graphics system of one window: the OpenGL context, the adapters (displays) and their
 // modes, and device creation. Outlives every device and resource made from it.
-class Graphics {
+class Graphics
+{
 public:
     // Null (with the reason in `error`) when no OpenGL 3.3 core context can be made.
     static std::unique_ptr<Graphics> Create(Window& window, std::string* error = nullptr);

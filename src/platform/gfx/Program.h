@@ -19,7 +19,8 @@ class Device;
 //     (x, y in pixels, z, rhw) into clip space with the pixel centres at whole coordinates.
 // The vertex stage writes gl_Position with y up and depth 0..1; the layer maps both to the
 // target's top-left origin.
-class Program {
+class Program
+{
 public:
     // Null when a stage fails to compile or the program fails to link; `log` gets the
     // compiler's text.

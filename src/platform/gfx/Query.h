@@ -9,7 +9,8 @@ namespace gfx {
 class Device;
 
 // An occlusion query: counts the samples that pass between Begin and End.
-class Query {
+class Query
+{
 public:
     ~Query();
     Query(const Query&) = delete;

@@ -10,18 +10,20 @@ namespace gfx {
 
 class Device;
 
-struct TextureDesc {
+struct TextureDesc
+{
     Format format = Format::A8R8G8B8;
     unsigned width = 1;
     unsigned height = 1;
-    unsigned levels = 1;        // 0 asks for the full chain down to 1x1
-    bool renderTarget = false;  // colour or depth-stencil target, by the format
-    bool autoMips = false;      // levels below 0 follow level 0 after every upload
+    unsigned levels = 1;       // 0 asks for the full chain down to 1x1
+    bool renderTarget = false; // colour or depth-stencil target, by the format
+    bool autoMips = false;     // levels below 0 follow level 0 after every upload
 };
 
 // A 2D texture, render target or depth-stencil surface. Row 0 of level 0 is the top of the
 // image, both for uploaded pixels and for what is rendered into it.
-class Texture {
+class Texture
+{
 public:
     // Null (and a logged error) for an unknown format, a zero or too large size, or a
     // render target in a format that cannot be rendered to.

@@ -8,7 +8,8 @@ namespace gfx {
 
 int AttributeLocation(VertexUsage usage, unsigned usageIndex)
 {
-    switch (usage) {
+    switch (usage)
+    {
     case VertexUsage::Position: return usageIndex == 0 ? 0 : -1;
     case VertexUsage::Color: return usageIndex < 2 ? 1 + static_cast<int>(usageIndex) : -1;
     case VertexUsage::Normal: return usageIndex == 0 ? 3 : -1;
@@ -22,7 +23,8 @@ int AttributeLocation(VertexUsage usage, unsigned usageIndex)
 
 unsigned VertexTypeBytes(VertexType type)
 {
-    switch (type) {
+    switch (type)
+    {
     case VertexType::Float1: return 4;
     case VertexType::Float2: return 8;
     case VertexType::Float3: return 12;
@@ -34,13 +36,16 @@ unsigned VertexTypeBytes(VertexType type)
 
 std::unique_ptr<VertexLayout> VertexLayout::Create(Device& device, const std::vector<VertexElement>& elements)
 {
-    for (const VertexElement& e : elements) {
-        if (AttributeLocation(e.usage, e.usageIndex) < 0) return nullptr;
+    for (const VertexElement& e : elements)
+    {
+        if (AttributeLocation(e.usage, e.usageIndex) < 0)
+            return nullptr;
     }
     GLuint vao = 0;
     glGenVertexArrays(1, &vao);
     glBindVertexArray(vao);
-    for (const VertexElement& e : elements) {
+    for (const VertexElement& e : elements)
+    {
         glEnableVertexAttribArray(AttributeLocation(e.usage, e.usageIndex));
     }
     glBindVertexArray(0);
@@ -50,13 +55,14 @@ std::unique_ptr<VertexLayout> VertexLayout::Create(Device& device, const std::ve
 
 VertexLayout::VertexLayout(Device& device, std::vector<VertexElement> elements, unsigned vao)
     : _link(device), _elements(std::move(elements)), _vao(vao)
-{
-}
+{}
 
 VertexLayout::~VertexLayout()
 {
-    if (!_link.HasContext()) return;
-    if (Device* device = _link.GetDevice()) device->ForgetLayout(this);
+    if (!_link.HasContext())
+        return;
+    if (Device* device = _link.GetDevice())
+        device->ForgetLayout(this);
     GLuint vao = _vao;
     glDeleteVertexArrays(1, &vao);
 }

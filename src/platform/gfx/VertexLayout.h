@@ -12,11 +12,28 @@ class Device;
 
 // What a vertex element means. Each meaning has a fixed attribute location, so a shader
 // reads it with `layout(location = GFX_LOC_...)` whatever buffer feeds it.
-enum class VertexUsage { Position, Color, Normal, Tangent, Binormal, BlendWeight, TexCoord };
+enum class VertexUsage
+{
+    Position,
+    Color,
+    Normal,
+    Tangent,
+    Binormal,
+    BlendWeight,
+    TexCoord
+};
 
-enum class VertexType { Float1, Float2, Float3, Float4, Color /* 32-bit ARGB word, read as normalised rgba */ };
+enum class VertexType
+{
+    Float1,
+    Float2,
+    Float3,
+    Float4,
+    Color /* 32-bit ARGB word, read as normalised rgba */
+};
 
-struct VertexElement {
+struct VertexElement
+{
     unsigned offset = 0;
     VertexType type = VertexType::Float3;
     VertexUsage usage = VertexUsage::Position;
@@ -32,7 +49,8 @@ int AttributeLocation(VertexUsage usage, unsigned usageIndex);
 unsigned VertexTypeBytes(VertexType type);
 
 // A vertex declaration: the element list and the vertex array that reads it.
-class VertexLayout {
+class VertexLayout
+{
 public:
     // Null when an element has no attribute location.
     static std::unique_ptr<VertexLayout> Create(Device& device, const std::vector<VertexElement>& elements);

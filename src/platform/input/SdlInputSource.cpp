@@ -14,7 +14,8 @@ constexpr int32_t kWheelNotch = 120;
 // middle, X1.
 int MouseButtonOffset(Uint8 button)
 {
-    switch (button) {
+    switch (button)
+    {
     case SDL_BUTTON_LEFT: return MOUSE_OFFSET_BUTTON0;
     case SDL_BUTTON_RIGHT: return MOUSE_OFFSET_BUTTON0 + 1;
     case SDL_BUTTON_MIDDLE: return MOUSE_OFFSET_BUTTON0 + 2;
@@ -28,17 +29,15 @@ int MouseButtonOffset(Uint8 button)
 SdlInputSource::SdlInputSource(WindowHandle window)
     : _events(SDL_INIT_EVENTS), _window(window ? Window::FromHandle(window)->GetSdlWindow() : nullptr)
 {
-    if (_window) {
+    if (_window)
+    {
         _windowId = SDL_GetWindowID(_window);
         _focus = (SDL_GetWindowFlags(_window) & SDL_WINDOW_INPUT_FOCUS) != 0;
     }
     SDL_AddEventWatch(&SdlInputSource::OnEvent, this);
 }
 
-SdlInputSource::~SdlInputSource()
-{
-    SDL_DelEventWatch(&SdlInputSource::OnEvent, this);
-}
+SdlInputSource::~SdlInputSource() { SDL_DelEventWatch(&SdlInputSource::OnEvent, this); }
 
 int SdlInputSource::OnEvent(void* self, SDL_Event* event)
 {
@@ -49,23 +48,28 @@ int SdlInputSource::OnEvent(void* self, SDL_Event* event)
 bool SdlInputSource::IsOurs(unsigned windowId) const
 {
     // What arrives while another window has the focus is stale by the time ours gets it back.
-    if (_window && !_focus) return false;
+    if (_window && !_focus)
+        return false;
     return !_window || windowId == 0 || windowId == _windowId;
 }
 
 void SdlInputSource::Push(Buffer& buffer, InputRecord record)
 {
     // A full buffer drops what comes next, as a device buffer overflows.
-    if (buffer.open && buffer.records.size() < buffer.capacity) buffer.records.push_back(record);
+    if (buffer.open && buffer.records.size() < buffer.capacity)
+        buffer.records.push_back(record);
 }
 
 void SdlInputSource::AddMotion(uint32_t offset, int32_t delta)
 {
-    if (delta == 0) return;
+    if (delta == 0)
+        return;
     // Movement since the last button record is summed per axis, so motion neither crowds
     // buttons out nor changes their order relative to it.
-    for (auto it = _mouse.records.rbegin(); it != _mouse.records.rend() && it->offset < MOUSE_OFFSET_BUTTON0; ++it) {
-        if (it->offset == offset) {
+    for (auto it = _mouse.records.rbegin(); it != _mouse.records.rend() && it->offset < MOUSE_OFFSET_BUTTON0; ++it)
+    {
+        if (it->offset == offset)
+        {
             it->data += delta;
             return;
         }
@@ -76,38 +80,51 @@ void SdlInputSource::AddMotion(uint32_t offset, int32_t delta)
 void SdlInputSource::Handle(const SDL_Event& e)
 {
     std::lock_guard guard(_lock);
-    switch (e.type) {
+    switch (e.type)
+    {
     case SDL_KEYDOWN:
-    case SDL_KEYUP: {
-        if (e.key.repeat || !IsOurs(e.key.windowID)) return;
+    case SDL_KEYUP:
+    {
+        if (e.key.repeat || !IsOurs(e.key.windowID))
+            return;
         const int code = SdlScancodeToScanCode(e.key.keysym.scancode);
-        if (code == 0) return;
+        if (code == 0)
+            return;
         Push(_keyboard, {static_cast<uint32_t>(code), e.type == SDL_KEYDOWN ? kDown : 0});
         break;
     }
     case SDL_MOUSEMOTION:
-        if (!IsOurs(e.motion.windowID)) return;
+        if (!IsOurs(e.motion.windowID))
+            return;
         AddMotion(MOUSE_OFFSET_X, e.motion.xrel);
         AddMotion(MOUSE_OFFSET_Y, e.motion.yrel);
         break;
-    case SDL_MOUSEWHEEL: {
-        if (!IsOurs(e.wheel.windowID) || e.wheel.y == 0) return;
+    case SDL_MOUSEWHEEL:
+    {
+        if (!IsOurs(e.wheel.windowID) || e.wheel.y == 0)
+            return;
         const int32_t notches = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
         Push(_mouse, {MOUSE_OFFSET_W, notches * kWheelNotch});
         break;
     }
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-        if (!IsOurs(e.button.windowID)) return;
+    case SDL_MOUSEBUTTONUP:
+    {
+        if (!IsOurs(e.button.windowID))
+            return;
         const int offset = MouseButtonOffset(e.button.button);
-        if (offset < 0) return;
+        if (offset < 0)
+            return;
         Push(_mouse, {static_cast<uint32_t>(offset), e.type == SDL_MOUSEBUTTONDOWN ? kDown : 0});
         break;
     }
     case SDL_WINDOWEVENT:
-        if (!_window || e.window.windowID != _windowId) return;
-        if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) _focus = true;
-        if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) _focus = false;
+        if (!_window || e.window.windowID != _windowId)
+            return;
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
+            _focus = true;
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
+            _focus = false;
         break;
     default: break;
     }
@@ -115,15 +132,18 @@ void SdlInputSource::Handle(const SDL_Event& e)
 
 bool SdlInputSource::Open(InputDevice device, size_t bufferSize, std::string& name)
 {
-    if (device == InputDevice::Joystick) {
+    if (device == InputDevice::Joystick)
+    {
         // Not under the lock: opening the joystick subsystem posts events, which come back
         // through Handle on this thread.
         _joystick = SdlJoystick::OpenFirst();
-        if (!_joystick) return false;
+        if (!_joystick)
+            return false;
         name = _joystick->GetName();
         return true;
     }
-    if (!_events.IsAvailable()) return false;
+    if (!_events.IsAvailable())
+        return false;
     std::lock_guard guard(_lock);
     Buffer& buffer = device == InputDevice::Keyboard ? _keyboard : _mouse;
     buffer.open = true;
@@ -136,7 +156,8 @@ bool SdlInputSource::Open(InputDevice device, size_t bufferSize, std::string& na
 
 void SdlInputSource::Close(InputDevice device)
 {
-    if (device == InputDevice::Joystick) {
+    if (device == InputDevice::Joystick)
+    {
         _joystick.reset();
         return;
     }
@@ -149,7 +170,8 @@ bool SdlInputSource::Fetch(InputDevice device, std::vector<InputRecord>& records
     std::lock_guard guard(_lock);
     records.clear();
     Buffer* buffer = device == InputDevice::Keyboard ? &_keyboard : device == InputDevice::Mouse ? &_mouse : nullptr;
-    if (!buffer || !buffer->open) return false;
+    if (!buffer || !buffer->open)
+        return false;
     records.swap(buffer->records);
     buffer->records.reserve(buffer->capacity);
     return true;
@@ -158,30 +180,28 @@ bool SdlInputSource::Fetch(InputDevice device, std::vector<InputRecord>& records
 void SdlInputSource::Acquire(InputDevice device)
 {
     std::lock_guard guard(_lock);
-    if (device == InputDevice::Keyboard) _keyboard.records.clear();
-    if (device == InputDevice::Mouse) _mouse.records.clear();
+    if (device == InputDevice::Keyboard)
+        _keyboard.records.clear();
+    if (device == InputDevice::Mouse)
+        _mouse.records.clear();
 }
 
-bool SdlInputSource::Poll(JoystickState& state)
-{
-    return _joystick && _joystick->Poll(state);
-}
+bool SdlInputSource::Poll(JoystickState& state) { return _joystick && _joystick->Poll(state); }
 
 void SdlInputSource::ConfigureJoystick(int deadZone, bool autoCentre)
 {
-    if (!_joystick) return;
+    if (!_joystick)
+        return;
     _joystick->SetDeadZone(deadZone);
     _joystick->SetAutoCentre(autoCentre);
 }
 
-bool SdlInputSource::HasForceFeedback() const
-{
-    return _joystick && _joystick->HasForceFeedback();
-}
+bool SdlInputSource::HasForceFeedback() const { return _joystick && _joystick->HasForceFeedback(); }
 
 void SdlInputSource::StopForceFeedback()
 {
-    if (_joystick) _joystick->StopForceFeedback();
+    if (_joystick)
+        _joystick->StopForceFeedback();
 }
 
 bool SdlInputSource::HasFocus() const

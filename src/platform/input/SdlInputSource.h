@@ -57,5 +57,5 @@ private:
     bool _focus = true;
     Buffer _keyboard;
     Buffer _mouse;
-    std::unique_ptr<SdlJoystick> _joystick;  // used on the input system's thread only
+    std::unique_ptr<SdlJoystick> _joystick; // used on the input system's thread only
 };

@@ -6,5 +6,6 @@ SdlSubsystem::SdlSubsystem(unsigned flags) : _flags(SDL_InitSubSystem(flags) == 
 
 SdlSubsystem::~SdlSubsystem()
 {
-    if (_flags) SDL_QuitSubSystem(_flags);
+    if (_flags)
+        SDL_QuitSubSystem(_flags);
 }

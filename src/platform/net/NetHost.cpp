@@ -6,8 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace
-{
+namespace {
 bool InitLibrary()
 {
     static const bool ok = enet_initialize() == 0;
@@ -76,7 +75,7 @@ std::unique_ptr<ENetHost, HostDeleter> CreateHost(const ENetAddress* bind, size_
     host->intercept = InterceptDatagram;
     return host;
 }
-}
+} // namespace
 
 struct NetHost::Impl
 {
@@ -118,10 +117,7 @@ void NetHost::SetLimits(size_t maxPacketSize, size_t maxWaitingData)
     _impl->host->maximumWaitingData = maxWaitingData;
 }
 
-void NetHost::SetDatagramHandler(DatagramHandler handler)
-{
-    _impl->handler = std::move(handler);
-}
+void NetHost::SetDatagramHandler(DatagramHandler handler) { _impl->handler = std::move(handler); }
 
 bool NetHost::Connect(const NetAddress& to, uint32_t timeoutMs, size_t* peer, std::string* error)
 {
@@ -198,38 +194,23 @@ int NetHost::Service(NetEvent& event, uint32_t timeoutMs)
     event.data = raw.data;
     switch (raw.type)
     {
-    case ENET_EVENT_TYPE_CONNECT:
-        event.type = NetEventType::Connect;
-        break;
-    case ENET_EVENT_TYPE_DISCONNECT:
-        event.type = NetEventType::Disconnect;
-        break;
+    case ENET_EVENT_TYPE_CONNECT: event.type = NetEventType::Connect; break;
+    case ENET_EVENT_TYPE_DISCONNECT: event.type = NetEventType::Disconnect; break;
     case ENET_EVENT_TYPE_RECEIVE:
         event.type = NetEventType::Receive;
         event.packet.assign(raw.packet->data, raw.packet->data + raw.packet->dataLength);
         enet_packet_destroy(raw.packet);
         break;
-    default:
-        event.type = NetEventType::None;
-        break;
+    default: event.type = NetEventType::None; break;
     }
     return 1;
 }
 
-void NetHost::Flush()
-{
-    enet_host_flush(_impl->host.get());
-}
+void NetHost::Flush() { enet_host_flush(_impl->host.get()); }
 
-size_t NetHost::ConnectedPeers() const
-{
-    return _impl->host->connectedPeers;
-}
+size_t NetHost::ConnectedPeers() const { return _impl->host->connectedPeers; }
 
-size_t NetHost::PeerSlots() const
-{
-    return _impl->host->peerCount;
-}
+size_t NetHost::PeerSlots() const { return _impl->host->peerCount; }
 
 uint16_t NetHost::LocalPort() const
 {

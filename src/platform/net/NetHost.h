@@ -23,8 +23,8 @@ struct NetEvent
     NetEventType type = NetEventType::None;
     size_t peer = 0;
     NetAddress from;
-    uint32_t data = 0;             // the reason of a disconnection
-    std::vector<uint8_t> packet;   // the payload of a received packet
+    uint32_t data = 0;           // the reason of a disconnection
+    std::vector<uint8_t> packet; // the payload of a received packet
 };
 
 // A connection endpoint over reliable UDP: a bound socket with a fixed number of peer slots.

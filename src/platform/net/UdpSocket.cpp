@@ -9,21 +9,17 @@
 #include <cerrno>
 #include <cstring>
 
-namespace
-{
+namespace {
 void SetError(std::string* error, const char* what)
 {
     if (error)
         *error = std::string(what) + ": " + std::strerror(errno);
 }
-}
+} // namespace
 
 UdpSocket::UdpSocket(int fd) : _fd(fd) {}
 
-UdpSocket::~UdpSocket()
-{
-    close(_fd);
-}
+UdpSocket::~UdpSocket() { close(_fd); }
 
 std::unique_ptr<UdpSocket> UdpSocket::Open(uint16_t port, bool broadcast, std::string* error)
 {
@@ -63,7 +59,8 @@ bool UdpSocket::SendTo(const NetAddress& to, const void* data, size_t size, std:
             *error = "invalid address " + to.host;
         return false;
     }
-    const ssize_t sent = sendto(_fd, data, size, MSG_NOSIGNAL, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
+    const ssize_t sent =
+        sendto(_fd, data, size, MSG_NOSIGNAL, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
     if (sent < 0 || static_cast<size_t>(sent) != size)
     {
         SetError(error, "sendto");
@@ -85,7 +82,8 @@ UdpSocket::Received UdpSocket::Receive(void* buffer, size_t capacity, uint32_t t
     sockaddr_in from{};
     socklen_t fromSize = sizeof(from);
     // MSG_TRUNC reports the datagram's real length, so oversized ones can be told apart.
-    const ssize_t length = recvfrom(_fd, buffer, capacity, MSG_TRUNC | MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&from), &fromSize);
+    const ssize_t length =
+        recvfrom(_fd, buffer, capacity, MSG_TRUNC | MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&from), &fromSize);
     if (length < 0)
     {
         out.result = errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR ? 0 : -1;

@@ -13,9 +13,9 @@ class UdpSocket
 public:
     struct Received
     {
-        int result = 0;          // 1 a datagram, 0 nothing within the wait, -1 an error
-        size_t size = 0;         // bytes stored
-        bool truncated = false;  // the datagram was larger than the buffer
+        int result = 0;         // 1 a datagram, 0 nothing within the wait, -1 an error
+        size_t size = 0;        // bytes stored
+        bool truncated = false; // the datagram was larger than the buffer
         NetAddress from;
     };
 

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-struct DisplayMode {
+struct DisplayMode
+{
     int width = 0;
     int height = 0;
     int refreshHz = 0;
@@ -15,7 +16,8 @@ struct DisplayMode {
 };
 
 // The displays (the "adapters" of the renderer) and their modes, as the video driver reports them.
-class Displays {
+class Displays
+{
 public:
     int GetCount() const;
     std::string GetName(int display) const;

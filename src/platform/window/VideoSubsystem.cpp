@@ -6,7 +6,8 @@ VideoSubsystem::VideoSubsystem() : _available(SDL_InitSubSystem(SDL_INIT_VIDEO) 
 
 VideoSubsystem::~VideoSubsystem()
 {
-    if (_available) {
+    if (_available)
+    {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 }

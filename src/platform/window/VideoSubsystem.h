@@ -2,7 +2,8 @@
 
 // Keeps SDL's video subsystem initialised for as long as one of these lives. SDL counts
 // the initialisations itself, so windows and display queries may each hold one.
-class VideoSubsystem {
+class VideoSubsystem
+{
 public:
     VideoSubsystem();
     ~VideoSubsystem();

@@ -2,23 +2,29 @@
 
 #include <SDL.h>
 
-std::unique_ptr<Window> Window::Create(const char* title, int width, int height, const Style& style,
-                                       std::string* error)
+std::unique_ptr<Window> Window::Create(const char* title, int width, int height, const Style& style, std::string* error)
 {
     VideoSubsystem video;
-    if (!video.IsAvailable()) {
-        if (error) *error = SDL_GetError();
+    if (!video.IsAvailable())
+    {
+        if (error)
+            *error = SDL_GetError();
         return nullptr;
     }
     Uint32 flags = SDL_WINDOW_OPENGL;
-    if (style.fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
-    if (!style.bordered) flags |= SDL_WINDOW_BORDERLESS;
+    if (style.fullscreen)
+        flags |= SDL_WINDOW_FULLSCREEN;
+    if (!style.bordered)
+        flags |= SDL_WINDOW_BORDERLESS;
     flags |= style.hidden ? SDL_WINDOW_HIDDEN : SDL_WINDOW_SHOWN;
-    if (style.resizable) flags |= SDL_WINDOW_RESIZABLE;
-    SDL_Window* window = SDL_CreateWindow(title ? title : "", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                          width, height, flags);
-    if (!window) {
-        if (error) *error = SDL_GetError();
+    if (style.resizable)
+        flags |= SDL_WINDOW_RESIZABLE;
+    SDL_Window* window =
+        SDL_CreateWindow(title ? title : "", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    if (!window)
+    {
+        if (error)
+            *error = SDL_GetError();
         return nullptr;
     }
     return std::unique_ptr<Window>(new Window(window));
@@ -26,55 +32,28 @@ std::unique_ptr<Window> Window::Create(const char* title, int width, int height,
 
 Window::Window(SDL_Window* window) : _window(window) {}
 
-Window::~Window()
-{
-    SDL_DestroyWindow(_window);
-}
+Window::~Window() { SDL_DestroyWindow(_window); }
 
 bool Window::SetFullscreen(bool fullscreen)
 {
     return SDL_SetWindowFullscreen(_window, fullscreen ? SDL_WINDOW_FULLSCREEN : 0) == 0;
 }
 
-void Window::SetBordered(bool bordered)
-{
-    SDL_SetWindowBordered(_window, bordered ? SDL_TRUE : SDL_FALSE);
-}
+void Window::SetBordered(bool bordered) { SDL_SetWindowBordered(_window, bordered ? SDL_TRUE : SDL_FALSE); }
 
-void Window::SetSize(int width, int height)
-{
-    SDL_SetWindowSize(_window, width, height);
-}
+void Window::SetSize(int width, int height) { SDL_SetWindowSize(_window, width, height); }
 
-void Window::GetSize(int& width, int& height) const
-{
-    SDL_GetWindowSize(_window, &width, &height);
-}
+void Window::GetSize(int& width, int& height) const { SDL_GetWindowSize(_window, &width, &height); }
 
-void Window::GetDrawableSize(int& width, int& height) const
-{
-    SDL_GL_GetDrawableSize(_window, &width, &height);
-}
+void Window::GetDrawableSize(int& width, int& height) const { SDL_GL_GetDrawableSize(_window, &width, &height); }
 
-void Window::Show()
-{
-    SDL_ShowWindow(_window);
-}
+void Window::Show() { SDL_ShowWindow(_window); }
 
-bool Window::IsMinimized() const
-{
-    return (SDL_GetWindowFlags(_window) & SDL_WINDOW_MINIMIZED) != 0;
-}
+bool Window::IsMinimized() const { return (SDL_GetWindowFlags(_window) & SDL_WINDOW_MINIMIZED) != 0; }
 
-bool Window::IsFullscreen() const
-{
-    return (SDL_GetWindowFlags(_window) & SDL_WINDOW_FULLSCREEN) != 0;
-}
+bool Window::IsFullscreen() const { return (SDL_GetWindowFlags(_window) & SDL_WINDOW_FULLSCREEN) != 0; }
 
-unsigned Window::GetId() const
-{
-    return SDL_GetWindowID(_window);
-}
+unsigned Window::GetId() const { return SDL_GetWindowID(_window); }
 
 int Window::GetDisplayIndex() const
 {

@@ -10,9 +10,11 @@ struct SDL_Window;
 
 // The game window: an SDL window able to carry an OpenGL context. Its address is what a
 // WindowHandle points to wherever the engine passes the render window around.
-class Window {
+class Window
+{
 public:
-    struct Style {
+    struct Style
+    {
         bool fullscreen = false;
         bool bordered = true;
         bool hidden = false;

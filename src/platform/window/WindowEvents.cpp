@@ -9,16 +9,20 @@ namespace {
 int Modifiers(Uint16 mod)
 {
     int out = 0;
-    if (mod & KMOD_SHIFT) out |= WindowEvent::Shift;
-    if (mod & KMOD_CTRL) out |= WindowEvent::Ctrl;
-    if (mod & KMOD_ALT) out |= WindowEvent::Alt;
+    if (mod & KMOD_SHIFT)
+        out |= WindowEvent::Shift;
+    if (mod & KMOD_CTRL)
+        out |= WindowEvent::Ctrl;
+    if (mod & KMOD_ALT)
+        out |= WindowEvent::Alt;
     return out;
 }
 
 void TranslateWindowEvent(const SDL_WindowEvent& w, WindowEvent& out)
 {
     out.windowId = w.windowID;
-    switch (w.event) {
+    switch (w.event)
+    {
     case SDL_WINDOWEVENT_FOCUS_GAINED: out.type = WindowEvent::FocusGained; break;
     case SDL_WINDOWEVENT_FOCUS_LOST: out.type = WindowEvent::FocusLost; break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
@@ -38,9 +42,11 @@ void TranslateWindowEvent(const SDL_WindowEvent& w, WindowEvent& out)
 bool PollWindowEvent(WindowEvent& out)
 {
     SDL_Event e;
-    if (!SDL_PollEvent(&e)) return false;
+    if (!SDL_PollEvent(&e))
+        return false;
     out = WindowEvent{};
-    switch (e.type) {
+    switch (e.type)
+    {
     case SDL_QUIT: out.type = WindowEvent::Quit; break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:

@@ -3,8 +3,10 @@
 // The window's message queue in the engine's terms. The launcher's loop polls it and runs a
 // frame whenever nothing is waiting; key codes are SDL scancodes, which the input layer
 // translates to the engine's own codes in one table.
-struct WindowEvent {
-    enum Type {
+struct WindowEvent
+{
+    enum Type
+    {
         Other,
         Quit,
         KeyDown,
@@ -21,7 +23,12 @@ struct WindowEvent {
         Restored,
         Close,
     };
-    enum Modifier { Shift = 1, Ctrl = 2, Alt = 4 };
+    enum Modifier
+    {
+        Shift = 1,
+        Ctrl = 2,
+        Alt = 4
+    };
 
     Type type = Other;
     unsigned windowId = 0;
@@ -30,9 +37,9 @@ struct WindowEvent {
     int modifiers = 0;
     bool repeat = false;
     char text[32] = {};
-    int x = 0, y = 0;      // mouse position, new window size
-    int dx = 0, dy = 0;    // mouse motion, wheel steps
-    int button = 0;        // 1 left, 2 middle, 3 right
+    int x = 0, y = 0;   // mouse position, new window size
+    int dx = 0, dy = 0; // mouse motion, wheel steps
+    int button = 0;     // 1 left, 2 middle, 3 right
 };
 
 // Takes the next waiting event; false when the queue is empty.

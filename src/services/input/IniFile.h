@@ -35,8 +35,8 @@ public:
 private:
     struct Line
     {
-        std::string text;  // as written in the file
-        std::string key;   // empty for comments, blank and malformed lines
+        std::string text; // as written in the file
+        std::string key;  // empty for comments, blank and malformed lines
         std::string value;
     };
     struct NoCaseLess
@@ -47,7 +47,7 @@ private:
     struct Section
     {
         std::string name;
-        std::string header;  // empty for the lines before the first header
+        std::string header; // empty for the lines before the first header
         std::vector<Line> lines;
         // The value of each key's first line, so lookups stay fast in long sections.
         std::map<std::string, std::string, NoCaseLess> values;

@@ -22,20 +22,23 @@ struct SectionInfo
 
 // The order in which the sections are read.
 constexpr SectionInfo kLoadOrder[] = {
-    {"Keyboard", INPUT_KEYBOARD, false}, {"Mouse", INPUT_MOUSE, false},     {"MouseAxis", INPUT_MOUSE, true},
+    {"Keyboard", INPUT_KEYBOARD, false}, {"Mouse", INPUT_MOUSE, false},          {"MouseAxis", INPUT_MOUSE, true},
     {"Joystick", INPUT_JOYSTICK, false}, {"JoystickAxis", INPUT_JOYSTICK, true},
 };
 
 bool CopyName(const std::string& name, char* out, size_t outSize)
 {
-    if (out && outSize > 0) std::snprintf(out, outSize, "%s", name.c_str());
+    if (out && outSize > 0)
+        std::snprintf(out, outSize, "%s", name.c_str());
     return true;
 }
 
 bool FindByValue(const std::map<std::string, uint32_t>& map, unsigned long value, char* out, size_t outSize)
 {
-    for (const auto& [name, bound] : map) {
-        if (bound == value) return CopyName(name, out, outSize);
+    for (const auto& [name, bound] : map)
+    {
+        if (bound == value)
+            return CopyName(name, out, outSize);
     }
     return false;
 }
@@ -47,10 +50,7 @@ int ToInt(const std::string& text)
     return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
 }
 
-std::string ValueKey(int index)
-{
-    return "Value" + std::to_string(index);
-}
+std::string ValueKey(int index) { return "Value" + std::to_string(index); }
 
 } // namespace
 
@@ -76,7 +76,8 @@ const InputConfig::AxisMap& InputConfig::Axes(unsigned long device) const
 
 unsigned long InputConfig::GetButtonEvent(unsigned long device, const char* action) const
 {
-    if (!action) return INPUT_NO_CODE;
+    if (!action)
+        return INPUT_NO_CODE;
     const ButtonMap& map = Buttons(device);
     const auto it = map.find(action);
     return it == map.end() ? INPUT_NO_CODE : it->second;
@@ -84,7 +85,8 @@ unsigned long InputConfig::GetButtonEvent(unsigned long device, const char* acti
 
 void InputConfig::SetButtonEvent(unsigned long device, const char* action, unsigned long code)
 {
-    if (action) Buttons(device)[action] = static_cast<uint32_t>(code);
+    if (action)
+        Buttons(device)[action] = static_cast<uint32_t>(code);
 }
 
 bool InputConfig::DeleteButtonEvent(unsigned long device, const char* action)
@@ -100,22 +102,26 @@ bool InputConfig::IsUsed(unsigned long device, char* action, size_t actionSize, 
 bool InputConfig::GetAxisEvent(unsigned long device, const char* action, unsigned long& axis) const
 {
     axis = 0;
-    if (!action) return false;
+    if (!action)
+        return false;
     const AxisMap& map = Axes(device);
     const auto it = map.find(action);
-    if (it == map.end()) return false;
+    if (it == map.end())
+        return false;
     axis = it->second;
     return true;
 }
 
 void InputConfig::SetAxisEvent(unsigned long device, const char* action, unsigned long axis)
 {
-    if (action) Axes(device)[action] = static_cast<uint32_t>(axis);
+    if (action)
+        Axes(device)[action] = static_cast<uint32_t>(axis);
 }
 
 void InputConfig::DeleteAxisEvent(unsigned long device, const char* action)
 {
-    if (action) Axes(device).erase(action);
+    if (action)
+        Axes(device).erase(action);
 }
 
 bool InputConfig::IsAxisUsed(unsigned long device, char* action, size_t actionSize, unsigned long axis) const
@@ -125,26 +131,32 @@ bool InputConfig::IsAxisUsed(unsigned long device, char* action, size_t actionSi
 
 bool InputConfig::LoadConfig(const char* file)
 {
-    if (!file) return false;
+    if (!file)
+        return false;
     const std::string path = ResolvePath(file);
     IniFile ini;
-    if (!ini.Load(path)) {
+    if (!ini.Load(path))
+    {
         Dumper::Instance().Print(DUMP_WARNING, "Input bindings \"%s\" not found; keeping the defaults\n", path.c_str());
         return false;
     }
-    for (const SectionInfo& section : kLoadOrder) {
+    for (const SectionInfo& section : kLoadOrder)
+    {
         int count = ToInt(ini.GetString(section.name, "Count", "0"));
         // A section cannot hold more entries than it has keys; a larger count is a broken file.
         const int keys = static_cast<int>(ini.GetKeyCount(section.name));
-        if (count > keys) {
+        if (count > keys)
+        {
             Dumper::Instance().Print(DUMP_WARNING, "%s: [%s] Count=%d but the section has %d keys\n", path.c_str(),
                                      section.name, count, keys);
             count = keys;
         }
-        for (int n = 0; n < count; ++n) {
+        for (int n = 0; n < count; ++n)
+        {
             const std::string value = ini.GetString(section.name, ValueKey(n), "0");
             const size_t open = value.find('(');
-            if (open == std::string::npos || open == 0) {
+            if (open == std::string::npos || open == 0)
+            {
                 Dumper::Instance().Print(DUMP_WARNING, "%s: [%s] %s=%s is not \"Action(code)\"; skipped\n",
                                          path.c_str(), section.name, ValueKey(n).c_str(), value.c_str());
                 continue;
@@ -152,7 +164,8 @@ bool InputConfig::LoadConfig(const char* file)
             const std::string action = value.substr(0, open);
             // The code runs to the last character, which is the ")".
             std::string digits = value.substr(open + 1);
-            if (!digits.empty()) digits.pop_back();
+            if (!digits.empty())
+                digits.pop_back();
             const unsigned long code = static_cast<uint32_t>(ToInt(digits));
             if (section.axes)
                 SetAxisEvent(section.device, action.c_str(), code);
@@ -167,11 +180,13 @@ bool InputConfig::LoadConfig(const char* file)
 
 bool InputConfig::SaveConfig(const char* file) const
 {
-    if (!file) return false;
+    if (!file)
+        return false;
     const std::string path = ResolvePath(file);
     IniFile ini;
     ini.Load(path);
-    for (const char* name : {"Keyboard", "Mouse", "Joystick", "MouseAxis", "JoystickAxis"}) ini.ClearSection(name);
+    for (const char* name : {"Keyboard", "Mouse", "Joystick", "MouseAxis", "JoystickAxis"})
+        ini.ClearSection(name);
 
     ini.SetString("Keyboard", "Count", std::to_string(_keyboard.size()));
     ini.SetString("Mouse", "Count", std::to_string(_mouse.size()));
@@ -181,10 +196,11 @@ bool InputConfig::SaveConfig(const char* file) const
     ini.SetString("JoystickAxis", "Count", std::to_string(_joystickAxes.size()));
 
     const std::pair<const char*, const std::map<std::string, uint32_t>*> maps[] = {
-        {"Keyboard", &_keyboard}, {"Mouse", &_mouse},           {"Joystick", &_joystick},
-        {"MouseAxis", &_mouseAxes}, {"JoystickAxis", &_joystickAxes},
+        {"Keyboard", &_keyboard},         {"Mouse", &_mouse}, {"Joystick", &_joystick}, {"MouseAxis", &_mouseAxes},
+        {"JoystickAxis", &_joystickAxes},
     };
-    for (const auto& [section, map] : maps) {
+    for (const auto& [section, map] : maps)
+    {
         int n = 0;
         for (const auto& [name, code] : *map)
             ini.SetString(section, ValueKey(n++), name + "(" + std::to_string(code) + ")");

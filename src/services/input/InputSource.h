@@ -22,7 +22,7 @@ struct JoystickState
     // dead zone.
     int32_t axes[8] = {};
     uint32_t hat = HAT_CENTRED;
-    uint8_t buttons[32] = {};  // 0x80 while down
+    uint8_t buttons[32] = {}; // 0x80 while down
 };
 
 enum class InputDevice

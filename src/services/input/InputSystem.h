@@ -111,7 +111,7 @@ private:
     int _deadZone = 0;
     InputConfig* _config = nullptr;
     std::vector<Event> _events;
-    std::vector<InputRecord> _records;  // reused between frames
+    std::vector<InputRecord> _records; // reused between frames
 
     // The last seen state of joystick buttons 0..31, shared by every input system.
     static bool s_joyButtonDown[32];

@@ -7,16 +7,14 @@
 #include <cstdio>
 #include <cstring>
 
-namespace
-{
+namespace {
 constexpr const char* LoopbackAddress = "127.0.0.1";
 constexpr auto CloseGrace = std::chrono::milliseconds(100);
-}
+} // namespace
 
 NetworkClient::NetworkClient(const NetworkEndpoints& endpoints, const NetworkPlayer& localPlayer)
     : _endpoints(endpoints), _playerTemplate(localPlayer)
-{
-}
+{}
 
 NetworkClient::~NetworkClient()
 {
@@ -65,7 +63,8 @@ bool NetworkClient::Init(NetworkGameInfo* info)
     {
         target.host.assign(info->address, strnlen(info->address, sizeof(info->address)));
         target.port = info->port;
-        Dumper::Instance().Print(DUMP_INFO, "Client: connecting to %s:%u...\n", target.host.c_str(), static_cast<unsigned>(target.port));
+        Dumper::Instance().Print(DUMP_INFO, "Client: connecting to %s:%u...\n", target.host.c_str(),
+                                 static_cast<unsigned>(target.port));
     }
     else
     {
@@ -164,8 +163,7 @@ void NetworkClient::UpdateReceive()
             Dumper::Instance().Print(DUMP_INFO, "Client: Server is closed!\n");
             _needToClose = true;
             break;
-        default:
-            break;
+        default: break;
         }
         if (_needToClose)
             _connected = false;

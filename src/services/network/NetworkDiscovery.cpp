@@ -6,8 +6,7 @@
 
 #include <cstring>
 
-namespace NetworkDiscovery
-{
+namespace NetworkDiscovery {
 std::vector<uint8_t> MakePing(uint64_t timeStamp)
 {
     BinaryWriter out;
@@ -20,7 +19,8 @@ std::vector<uint8_t> MakePing(uint64_t timeStamp)
 
 bool ReadPing(const uint8_t* data, size_t size, uint64_t& timeStamp)
 {
-    if (size != NetworkProtocol::PingSize || std::memcmp(data, NetworkProtocol::PingMagic, sizeof(NetworkProtocol::PingMagic)) != 0)
+    if (size != NetworkProtocol::PingSize ||
+        std::memcmp(data, NetworkProtocol::PingMagic, sizeof(NetworkProtocol::PingMagic)) != 0)
         return false;
     BinaryReader in(data, size, "discovery ping");
     return in.Skip(sizeof(NetworkProtocol::PingMagic)) && in.Read(timeStamp);
@@ -44,7 +44,8 @@ bool ReadPong(const uint8_t* data, size_t size, NetworkGameInfo& info, std::stri
     }
     if (size != NetworkProtocol::PongSize)
     {
-        error = "discovery answer of " + std::to_string(size) + " bytes, expected " + std::to_string(NetworkProtocol::PongSize);
+        error = "discovery answer of " + std::to_string(size) + " bytes, expected " +
+                std::to_string(NetworkProtocol::PongSize);
         return false;
     }
     BinaryReader in(data, size, "discovery answer");
@@ -56,4 +57,4 @@ bool ReadPong(const uint8_t* data, size_t size, NetworkGameInfo& info, std::stri
     }
     return true;
 }
-}
+} // namespace NetworkDiscovery

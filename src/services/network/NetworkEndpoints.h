@@ -10,9 +10,9 @@
 // engine to free ports, the loopback broadcast address and shorter waits.
 struct NetworkEndpoints
 {
-    uint16_t port = NetworkProtocol::DefaultPort;       // the server's port and a client's default target
-    std::string broadcastAddress = "255.255.255.255";   // where a search sends its ping
-    std::vector<uint16_t> searchPorts;                  // ports a search pings; empty means `port`
-    uint32_t searchWaitMs = 1000;                       // how long a search collects answers
-    uint32_t connectTimeoutMs = 6000;                   // 12 attempts, 500 ms apart
+    uint16_t port = NetworkProtocol::DefaultPort;     // the server's port and a client's default target
+    std::string broadcastAddress = "255.255.255.255"; // where a search sends its ping
+    std::vector<uint16_t> searchPorts;                // ports a search pings; empty means `port`
+    uint32_t searchWaitMs = 1000;                     // how long a search collects answers
+    uint32_t connectTimeoutMs = 6000;                 // 12 attempts, 500 ms apart
 };

@@ -5,8 +5,7 @@
 
 NetworkEngine::NetworkEngine(NetworkSettings* settings, NetworkEndpoints endpoints)
     : _settings(settings), _endpoints(std::move(endpoints))
-{
-}
+{}
 
 NetworkEngine::~NetworkEngine()
 {
@@ -65,10 +64,7 @@ void NetworkEngine::Update(float frameTime)
         CloseClient();
 }
 
-void NetworkEngine::FindServers(std::vector<NetworkGameInfo>& out, float*) const
-{
-    SearchServers(_endpoints, out);
-}
+void NetworkEngine::FindServers(std::vector<NetworkGameInfo>& out, float*) const { SearchServers(_endpoints, out); }
 
 void NetworkEngine::FindServers(std::vector<NetworkGameInfo>* out, float* unused) const
 {

@@ -5,8 +5,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 // Keeps the text up to its terminator; whatever a sender put after it is not carried on.
 template <size_t N>
 bool ReadText(BinaryReader& in, char (&field)[N])
@@ -19,7 +18,7 @@ void WriteText(BinaryWriter& out, const char (&field)[N])
 {
     out.WriteBytes(field, N);
 }
-}
+} // namespace
 
 void NetworkGameInfo::Write(BinaryWriter& out) const
 {
@@ -47,10 +46,10 @@ std::vector<uint8_t> NetworkGameInfo::Serialize() const
 bool NetworkGameInfo::Read(BinaryReader& in)
 {
     NetworkGameInfo record;
-    const bool ok = in.Read(record.header) && ReadText(in, record.address) && in.Read(record.port)
-        && ReadText(in, record.name) && ReadText(in, record.text) && in.Read(record.maxPlayers)
-        && in.Read(record.currentPlayers) && in.Read(record.fragLimit) && in.Read(record.timeLimit)
-        && in.Read(record.reserved) && in.Read(record.extra) && in.Read(record.status);
+    const bool ok = in.Read(record.header) && ReadText(in, record.address) && in.Read(record.port) &&
+                    ReadText(in, record.name) && ReadText(in, record.text) && in.Read(record.maxPlayers) &&
+                    in.Read(record.currentPlayers) && in.Read(record.fragLimit) && in.Read(record.timeLimit) &&
+                    in.Read(record.reserved) && in.Read(record.extra) && in.Read(record.status);
     if (ok)
         *this = record;
     return ok;

@@ -2,7 +2,4 @@
 
 #include <cstdio>
 
-void NetworkPlayer::SetName(const char* name)
-{
-    std::snprintf(_name, sizeof(_name), "%s", name ? name : "");
-}
+void NetworkPlayer::SetName(const char* name) { std::snprintf(_name, sizeof(_name), "%s", name ? name : ""); }

@@ -4,8 +4,7 @@
 #include <cstdint>
 
 // What the machines of a game say to each other.
-namespace NetworkProtocol
-{
+namespace NetworkProtocol {
 constexpr uint16_t DefaultPort = 23456;
 
 // Message identifiers the client acts on.
@@ -35,4 +34,4 @@ constexpr int MaxEventsPerUpdate = 1024;
 // Answers read per search, and servers listed.
 constexpr int MaxSearchAnswers = 4096;
 constexpr size_t MaxServersFound = 256;
-}
+} // namespace NetworkProtocol

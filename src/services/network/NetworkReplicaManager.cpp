@@ -9,11 +9,10 @@ void* NetworkConnection::AllocReplica(BinaryReader& in)
     return nullptr;
 }
 
-std::unique_ptr<NetworkConnection> NetworkReplicaManager::AllocConnection(const NetAddress& address, uint64_t guid) const
+std::unique_ptr<NetworkConnection> NetworkReplicaManager::AllocConnection(const NetAddress& address,
+                                                                          uint64_t guid) const
 {
     return std::make_unique<NetworkConnection>(address, guid);
 }
 
-void NetworkReplicaManager::DeallocConnection(std::unique_ptr<NetworkConnection>) const
-{
-}
+void NetworkReplicaManager::DeallocConnection(std::unique_ptr<NetworkConnection>) const {}

@@ -9,8 +9,7 @@
 #include <cstdio>
 #include <string>
 
-namespace
-{
+namespace {
 uint64_t NowMs()
 {
     using namespace std::chrono;
@@ -28,7 +27,7 @@ void SendPing(UdpSocket& socket, const NetworkEndpoints& endpoints, uint16_t por
     if (!socket.SendTo({"127.0.0.1", port}, ping.data(), ping.size(), &error))
         Dumper::Instance().Print(DUMP_ERROR, "Cannot search for servers: %s\n", error.c_str());
 }
-}
+} // namespace
 
 void SearchServers(const NetworkEndpoints& endpoints, std::vector<NetworkGameInfo>& out)
 {
@@ -50,7 +49,8 @@ void SearchServers(const NetworkEndpoints& endpoints, std::vector<NetworkGameInf
     uint8_t buffer[NetworkProtocol::PongSize + 1];
     for (int answers = 0; answers < NetworkProtocol::MaxSearchAnswers; ++answers)
     {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
         if (left <= 0)
             break;
         const UdpSocket::Received received = socket->Receive(buffer, sizeof(buffer), static_cast<uint32_t>(left));
@@ -67,14 +67,15 @@ void SearchServers(const NetworkEndpoints& endpoints, std::vector<NetworkGameInf
         NetworkGameInfo info;
         if (received.truncated || !NetworkDiscovery::ReadPong(buffer, received.size, info, error))
         {
-            Dumper::Instance().Print(DUMP_WARNING, "Ignoring a malformed server answer from %s:%u: %s\n", received.from.host.c_str(),
-                                     static_cast<unsigned>(received.from.port), received.truncated ? "too long" : error.c_str());
+            Dumper::Instance().Print(DUMP_WARNING, "Ignoring a malformed server answer from %s:%u: %s\n",
+                                     received.from.host.c_str(), static_cast<unsigned>(received.from.port),
+                                     received.truncated ? "too long" : error.c_str());
             continue;
         }
         std::snprintf(info.address, sizeof(info.address), "%s", received.from.host.c_str());
         info.port = received.from.port;
-        Dumper::Instance().Print(DUMP_INFO, "Got information about server \"%s\"(%s:%d). Server status: %d\n", info.name, info.address,
-                                 static_cast<int>(info.port), static_cast<int>(info.status));
+        Dumper::Instance().Print(DUMP_INFO, "Got information about server \"%s\"(%s:%d). Server status: %d\n",
+                                 info.name, info.address, static_cast<int>(info.port), static_cast<int>(info.status));
         // A server that is not open is skipped; the servers answering after it are still listed.
         if (info.status != NETWORK_SERVER_STATE_OPEN && info.status != NETWORK_SERVER_STATE_ADVERTISED)
             continue;

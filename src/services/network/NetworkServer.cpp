@@ -8,17 +8,13 @@
 #include <cstdio>
 #include <string>
 
-namespace
-{
+namespace {
 constexpr float AdvertisePeriodOpen = 200.0f;
 constexpr float AdvertisePeriodAdvertised = 3000.0f;
 constexpr auto CloseGrace = std::chrono::milliseconds(100);
-}
+} // namespace
 
-NetworkServer::NetworkServer(const NetworkEndpoints& endpoints) : _endpoints(endpoints)
-{
-    ResetRecord();
-}
+NetworkServer::NetworkServer(const NetworkEndpoints& endpoints) : _endpoints(endpoints) { ResetRecord(); }
 
 void NetworkServer::ResetRecord()
 {
@@ -55,8 +51,9 @@ bool NetworkServer::Init(NetworkGameInfo* info)
     _peer = NetHost::Listen(_endpoints.port, static_cast<size_t>(_info.maxPlayers) + 1, &error);
     if (!_peer)
     {
-        Dumper::Instance().Print(DUMP_ERROR, "Cannot create server. Maybe your port is used by another application! (port %u: %s)\n",
-                                 static_cast<unsigned>(_endpoints.port), error.c_str());
+        Dumper::Instance().Print(
+            DUMP_ERROR, "Cannot create server. Maybe your port is used by another application! (port %u: %s)\n",
+            static_cast<unsigned>(_endpoints.port), error.c_str());
         ResetRecord();
         return false;
     }
@@ -68,7 +65,8 @@ bool NetworkServer::Init(NetworkGameInfo* info)
     _acceptedCount = 0;
     _advertiseTimer = 0.0f;
 
-    Dumper::Instance().Print(DUMP_INFO, "Server: started at %s:%u\n", FirstLocalAddress().c_str(), static_cast<unsigned>(_endpoints.port));
+    Dumper::Instance().Print(DUMP_INFO, "Server: started at %s:%u\n", FirstLocalAddress().c_str(),
+                             static_cast<unsigned>(_endpoints.port));
     SetNetworkState(NETWORK_SERVER_STATE_OPEN);
     _pingResponse = _info.Serialize();
     return true;
@@ -117,14 +115,15 @@ void NetworkServer::UpdateReceive()
         case NetEventType::Connect:
             if (_acceptedCount >= _info.maxPlayers)
             {
-                Dumper::Instance().Print(DUMP_INFO, "Server: refused %s:%u, the server is full\n", event.from.host.c_str(),
-                                         static_cast<unsigned>(event.from.port));
+                Dumper::Instance().Print(DUMP_INFO, "Server: refused %s:%u, the server is full\n",
+                                         event.from.host.c_str(), static_cast<unsigned>(event.from.port));
                 _peer->Disconnect(event.peer, NetworkProtocol::REASON_FULL);
                 break;
             }
             _accepted[event.peer] = true;
             ++_acceptedCount;
-            Dumper::Instance().Print(DUMP_INFO, "Server: %s:%u connected\n", event.from.host.c_str(), static_cast<unsigned>(event.from.port));
+            Dumper::Instance().Print(DUMP_INFO, "Server: %s:%u connected\n", event.from.host.c_str(),
+                                     static_cast<unsigned>(event.from.port));
             break;
         case NetEventType::Disconnect:
             if (_accepted[event.peer])
@@ -139,8 +138,7 @@ void NetworkServer::UpdateReceive()
             if (!event.packet.empty())
                 Dumper::Instance().Print(DUMP_INFO, "Server: recv %d\n", event.packet[0]);
             break;
-        case NetEventType::None:
-            break;
+        case NetEventType::None: break;
         }
     }
 }

@@ -36,7 +36,7 @@ private:
     NetworkEndpoints _endpoints;
     NetworkGameInfo _info;
     float _advertiseTimer = 0.0f;
-    std::vector<uint8_t> _pingResponse;   // the record as searchers are told it
-    std::vector<bool> _accepted;          // per peer slot: a player counted against the limit
+    std::vector<uint8_t> _pingResponse; // the record as searchers are told it
+    std::vector<bool> _accepted;        // per peer slot: a player counted against the limit
     size_t _acceptedCount = 0;
 };

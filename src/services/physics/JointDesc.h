@@ -17,9 +17,9 @@ struct JointDesc
     PhysicsActor* actor1 = nullptr;
     Vec3 globalAnchor{0, 0, 0};
     Vec3 globalAxis{0, 0, 1};
-    float maxForce = FLT_MAX;    // unbreakable
+    float maxForce = FLT_MAX; // unbreakable
     float maxTorque = FLT_MAX;
-    uint8_t collide = 0;         // 0: the jointed actors pass through each other
+    uint8_t collide = 0; // 0: the jointed actors pass through each other
     float swingLimit = 0;
     float swingSpringDamper = 0;
 };

@@ -5,6 +5,6 @@ class DynamicShipController;
 
 struct PhysicsActorData
 {
-    PhysicsActorEventListener* listener = nullptr;   // not owned
-    DynamicShipController* controller = nullptr;     // not owned; null until AddController
+    PhysicsActorEventListener* listener = nullptr; // not owned
+    DynamicShipController* controller = nullptr;   // not owned; null until AddController
 };

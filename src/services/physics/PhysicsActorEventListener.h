@@ -13,12 +13,15 @@ class PhysicsActorEventListener
 public:
     virtual ~PhysicsActorEventListener() = default;
 
-    virtual void OnStartTouch(PhysicsActorEventListener&, PhysicsActor&, PhysicsActor&, Vec3&,
-                              Vec3&, NxContactStreamIterator&) {}
+    virtual void OnStartTouch(PhysicsActorEventListener&, PhysicsActor&, PhysicsActor&, Vec3&, Vec3&,
+                              NxContactStreamIterator&)
+    {}
     virtual void OnTouch(PhysicsActorEventListener&, PhysicsActor&, PhysicsActor&, Vec3&, Vec3&,
-                         NxContactStreamIterator&) {}
-    virtual void OnEndTouch(PhysicsActorEventListener&, PhysicsActor&, PhysicsActor&, Vec3&,
-                            Vec3&, NxContactStreamIterator&) {}
+                         NxContactStreamIterator&)
+    {}
+    virtual void OnEndTouch(PhysicsActorEventListener&, PhysicsActor&, PhysicsActor&, Vec3&, Vec3&,
+                            NxContactStreamIterator&)
+    {}
     virtual void OnTriggerEnter(PhysicsActorEventListener&, NxShape&, NxShape&) {}
     virtual void OnTriggerStay(PhysicsActorEventListener&, NxShape&, NxShape&) {}
     virtual void OnTriggerLeave(PhysicsActorEventListener&, NxShape&, NxShape&) {}

@@ -6,10 +6,7 @@
 class PhysicsAsset : public IResource
 {
 public:
-    PhysicsAsset(const ResourceInfo& info, PhysicsAssetData data)
-        : IResource(info), _data(std::move(data))
-    {
-    }
+    PhysicsAsset(const ResourceInfo& info, PhysicsAssetData data) : IResource(info), _data(std::move(data)) {}
 
     const PhysicsAssetData& GetData() const { return _data; }
 

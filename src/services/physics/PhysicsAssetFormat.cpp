@@ -9,7 +9,7 @@
 namespace {
 
 constexpr uint32_t Sphere = 1, Box = 2, Convex = 5, TriMesh = 6;
-constexpr size_t MinRecordSize = 12;   // type, cooked size, name length
+constexpr size_t MinRecordSize = 12; // type, cooked size, name length
 
 bool Fail(std::string& error, std::string text)
 {
@@ -25,28 +25,21 @@ bool ReadName(BinaryReader& in, std::string& out)
     std::string text(length, '\0');
     if (!in.ReadBytes(text.data(), length))
         return false;
-    out = text.c_str();   // up to the terminating zero
+    out = text.c_str(); // up to the terminating zero
     return true;
 }
 
 // Positions are stored z, y, x.
-bool ReadZyx(BinaryReader& in, Vec3& v)
-{
-    return in.Read(v.z) && in.Read(v.y) && in.Read(v.x);
-}
+bool ReadZyx(BinaryReader& in, Vec3& v) { return in.Read(v.z) && in.Read(v.y) && in.Read(v.x); }
 
-bool Finite(const Vec3& v)
-{
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
+bool Finite(const Vec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 
 // A NaN or infinity would poison the simulation of everything the shape touches.
 bool Finite(const PhysicsShapeRecord& shape)
 {
-    return Finite(shape.position) && std::isfinite(shape.density) &&
-           std::isfinite(shape.radius) && Finite(shape.dimensions) &&
-           std::all_of(shape.points.begin(), shape.points.end(),
-                       [](const Vec3& p) { return Finite(p); });
+    return Finite(shape.position) && std::isfinite(shape.density) && std::isfinite(shape.radius) &&
+           Finite(shape.dimensions) &&
+           std::all_of(shape.points.begin(), shape.points.end(), [](const Vec3& p) { return Finite(p); });
 }
 
 void WriteZyx(BinaryWriter& out, const Vec3& v)
@@ -65,8 +58,7 @@ void WriteName(BinaryWriter& out, const std::string& name)
 bool ReadConvex(BinaryReader& in, PhysicsShapeRecord& shape, std::string& error)
 {
     uint32_t triangles = 0, vertices = 0, triangleStride = 0, vertexStride = 0;
-    if (!in.Read(triangles) || !in.Read(vertices) || !in.Read(triangleStride) ||
-        !in.Read(vertexStride))
+    if (!in.Read(triangles) || !in.Read(vertices) || !in.Read(triangleStride) || !in.Read(vertexStride))
         return false;
     if (triangleStride < 12 || vertexStride < 12)
         return Fail(error, "convex strides below 12 bytes");
@@ -90,8 +82,7 @@ bool ReadConvex(BinaryReader& in, PhysicsShapeRecord& shape, std::string& error)
     return !in.Failed();
 }
 
-bool ReadCookedMesh(BinaryReader& in, uint32_t cookedSize, PhysicsShapeRecord& shape,
-                    std::string& error)
+bool ReadCookedMesh(BinaryReader& in, uint32_t cookedSize, PhysicsShapeRecord& shape, std::string& error)
 {
     if (cookedSize > in.Remaining())
         return false;
@@ -112,8 +103,8 @@ bool ReadCookedMesh(BinaryReader& in, uint32_t cookedSize, PhysicsShapeRecord& s
 
 } // namespace
 
-bool ReadPhysicsAsset(const void* data, size_t size, const std::string& source,
-                      PhysicsAssetData& out, std::string& error)
+bool ReadPhysicsAsset(const void* data, size_t size, const std::string& source, PhysicsAssetData& out,
+                      std::string& error)
 {
     BinaryReader in(data, size, source);
     PhysicsAssetData asset;
@@ -123,8 +114,7 @@ bool ReadPhysicsAsset(const void* data, size_t size, const std::string& source,
     in.Read(asset.angularDamping);
     in.Read(asset.linearDamping);
     in.Read(asset.wakeUpCounter);
-    if (!ReadName(in, asset.name) || !in.Read(asset.actorGroup) || !in.Read(shapeCount) ||
-        !in.Read(shapeBytes))
+    if (!ReadName(in, asset.name) || !in.Read(asset.actorGroup) || !in.Read(shapeCount) || !in.Read(shapeBytes))
         return Fail(error, in.Failed() ? in.Error() : "actor name longer than the file");
     if (!std::isfinite(asset.angularDamping) || !std::isfinite(asset.linearDamping) ||
         !std::isfinite(asset.wakeUpCounter))
@@ -139,27 +129,17 @@ bool ReadPhysicsAsset(const void* data, size_t size, const std::string& source,
         std::string why;
         if (!in.Read(shape.type) || !in.Read(cookedSize) || !ReadName(in, shape.name))
             return Fail(error, in.Failed() ? in.Error() : "shape name longer than the file");
-        if (shape.type != Sphere && shape.type != Box && shape.type != Convex &&
-            shape.type != TriMesh)
-            return Fail(error, "unknown shape type " + std::to_string(shape.type) + " in shape " +
-                                   std::to_string(i));
+        if (shape.type != Sphere && shape.type != Box && shape.type != Convex && shape.type != TriMesh)
+            return Fail(error, "unknown shape type " + std::to_string(shape.type) + " in shape " + std::to_string(i));
         ReadZyx(in, shape.position);
         in.Read(shape.group);
         bool ok = true;
         switch (shape.type)
         {
-        case Sphere:
-            ok = in.Read(shape.density) && in.Read(shape.radius);
-            break;
-        case Box:
-            ok = in.Read(shape.density) && ReadZyx(in, shape.dimensions);
-            break;
-        case Convex:
-            ok = in.Read(shape.density) && ReadConvex(in, shape, why);
-            break;
-        case TriMesh:
-            ok = ReadCookedMesh(in, cookedSize, shape, why);
-            break;
+        case Sphere: ok = in.Read(shape.density) && in.Read(shape.radius); break;
+        case Box: ok = in.Read(shape.density) && ReadZyx(in, shape.dimensions); break;
+        case Convex: ok = in.Read(shape.density) && ReadConvex(in, shape, why); break;
+        case TriMesh: ok = ReadCookedMesh(in, cookedSize, shape, why); break;
         }
         if (!ok || in.Failed())
             return Fail(error, !why.empty() ? why : in.Failed() ? in.Error() : "truncated mesh");
@@ -180,9 +160,7 @@ std::vector<uint8_t> WritePhysicsAsset(const PhysicsAssetData& asset)
     for (const PhysicsShapeRecord& shape : asset.shapes)
     {
         const uint32_t cookedSize =
-            shape.type == TriMesh
-                ? uint32_t(8 + 12 * shape.points.size() + 4 * shape.triangles.size())
-                : 0;
+            shape.type == TriMesh ? uint32_t(8 + 12 * shape.points.size() + 4 * shape.triangles.size()) : 0;
         shapes.Write(shape.type);
         shapes.Write(cookedSize);
         WriteName(shapes, shape.name);
@@ -222,7 +200,7 @@ std::vector<uint8_t> WritePhysicsAsset(const PhysicsAssetData& asset)
 
     BinaryWriter head;
     head.Write(asset.flag);
-    head.Write(uint32_t(0));   // total size, patched below
+    head.Write(uint32_t(0)); // total size, patched below
     head.Write(asset.angularDamping);
     head.Write(asset.linearDamping);
     head.Write(asset.wakeUpCounter);

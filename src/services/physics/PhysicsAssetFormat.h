@@ -24,9 +24,9 @@ struct PhysicsShapeRecord
     Vec3 position{0, 0, 0};
     uint8_t group = 0;
     float density = 1;
-    float radius = 1;               // sphere
-    Vec3 dimensions{1, 1, 1};       // box half extents
-    std::vector<Vec3> points;       // convex and trimesh
+    float radius = 1;         // sphere
+    Vec3 dimensions{1, 1, 1}; // box half extents
+    std::vector<Vec3> points; // convex and trimesh
     std::vector<uint32_t> triangles;
 };
 
@@ -44,8 +44,8 @@ struct PhysicsAssetData
 // Parses a whole file; false with `error` set when it is truncated, lies about its counts,
 // holds an index outside its vertices, a number that is not finite or a shape type other than
 // 1, 2, 5 and 6.
-bool ReadPhysicsAsset(const void* data, size_t size, const std::string& source,
-                      PhysicsAssetData& out, std::string& error);
+bool ReadPhysicsAsset(const void* data, size_t size, const std::string& source, PhysicsAssetData& out,
+                      std::string& error);
 std::vector<uint8_t> WritePhysicsAsset(const PhysicsAssetData& asset);
 
 // What stands in for an asset that cannot be loaded: "sphere1", one unit sphere of group 1.

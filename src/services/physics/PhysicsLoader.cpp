@@ -12,13 +12,9 @@ namespace {
 
 constexpr const char* Root = "phys/";
 
-bool IsTriggerGroup(unsigned group)
-{
-    return group == 4 || group == 5 || group == 8;
-}
+bool IsTriggerGroup(unsigned group) { return group == 4 || group == 5 || group == 8; }
 
-std::unique_ptr<NxShapeDesc> ShapeFrom(const PhysicsShapeRecord& record, uint8_t defaultGroup,
-                                       const Vec3& scale)
+std::unique_ptr<NxShapeDesc> ShapeFrom(const PhysicsShapeRecord& record, uint8_t defaultGroup, const Vec3& scale)
 {
     const unsigned group = record.group ? record.group : defaultGroup;
     std::unique_ptr<NxShapeDesc> desc;
@@ -64,8 +60,7 @@ std::unique_ptr<NxShapeDesc> ShapeFrom(const PhysicsShapeRecord& record, uint8_t
         desc->group = NxCollisionGroup(group);
         break;
     }
-    default:
-        return nullptr;
+    default: return nullptr;
     }
     if (record.type != NX_SHAPE_CONVEX)
         desc->localPose.t = record.position;
@@ -137,9 +132,8 @@ NxActor* PhysicsLoader::CreateActor(NxScene& scene, const char* name)
     return actor;
 }
 
-NxActor* PhysicsLoader::CreateMultiModelActor(NxScene& scene, int count, char** names,
-                                              const NxMat34* poses, const Vec3* scales,
-                                              void** userPointers)
+NxActor* PhysicsLoader::CreateMultiModelActor(NxScene& scene, int count, char** names, const NxMat34* poses,
+                                              const Vec3* scales, void** userPointers)
 {
     NxActorDesc desc;
     uint8_t actorGroup = 0;
@@ -165,7 +159,7 @@ NxActor* PhysicsLoader::CreateMultiModelActor(NxScene& scene, int count, char** 
                 continue;
             }
             std::unique_ptr<NxShapeDesc> shape = ShapeFrom(record, actorGroup, scales[i]);
-            shape->group = 1;   // a trigger stays a trigger
+            shape->group = 1; // a trigger stays a trigger
             shape->localPose = shape->localPose * poses[i];
             shape->userData = userPointers ? userPointers[i] : nullptr;
             desc.shapes.push_back(std::move(shape));
@@ -202,8 +196,7 @@ IResource* PhysicsLoader::OnCreateResource(const ResourceInfo& info, unsigned lo
     std::string error;
     if (!ReadPhysicsAsset(bytes.data(), bytes.size(), info.name, data, error))
     {
-        Dumper::Instance().Print(DUMP_ERROR, "Physics asset \"%s\": %s\n", info.name,
-                                 error.c_str());
+        Dumper::Instance().Print(DUMP_ERROR, "Physics asset \"%s\": %s\n", info.name, error.c_str());
         return INVALID_RES_HANDLE;
     }
     auto* asset = new PhysicsAsset(info, std::move(data));

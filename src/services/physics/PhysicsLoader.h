@@ -21,8 +21,8 @@ public:
 
     // Null (logged) when the scene cannot build it.
     NxActor* CreateActor(NxScene& scene, const char* name);
-    NxActor* CreateMultiModelActor(NxScene& scene, int count, char** names, const NxMat34* poses,
-                                   const Vec3* scales, void** userPointers);
+    NxActor* CreateMultiModelActor(NxScene& scene, int count, char** names, const NxMat34* poses, const Vec3* scales,
+                                   void** userPointers);
 
     void* OnQueryHeader(unsigned long& headerSize, const char* extension) override;
     IResource* OnCreateProxyResource(const ResourceInfo& info) override;

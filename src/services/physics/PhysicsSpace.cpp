@@ -35,10 +35,7 @@ NxActorDesc HullDesc()
     return desc;
 }
 
-PhysicsActorData* DataOf(NxActor* actor)
-{
-    return actor ? static_cast<PhysicsActorData*>(actor->userData) : nullptr;
-}
+PhysicsActorData* DataOf(NxActor* actor) { return actor ? static_cast<PhysicsActorData*>(actor->userData) : nullptr; }
 
 PhysicsActorEventListener* ListenerOf(NxActor& actor)
 {
@@ -109,8 +106,7 @@ PhysicsActor* PhysicsSpace::CreatePhysicsActorForPlayer(PhysicsActorEventListene
     return Adopt(_scene->createActor(HullDesc()), listener);
 }
 
-PhysicsActor* PhysicsSpace::CreatePhysicsActorForFighter(PhysicsActorEventListener* listener,
-                                                         const char*)
+PhysicsActor* PhysicsSpace::CreatePhysicsActorForFighter(PhysicsActorEventListener* listener, const char*)
 {
     NxActorDesc desc = HullDesc();
     auto sensor = std::make_unique<NxSphereShapeDesc>();
@@ -121,8 +117,7 @@ PhysicsActor* PhysicsSpace::CreatePhysicsActorForFighter(PhysicsActorEventListen
     return Adopt(_scene->createActor(desc), listener);
 }
 
-PhysicsActor* PhysicsSpace::CreatePhysicsActor(PhysicsActorEventListener* listener,
-                                               const char* assetName)
+PhysicsActor* PhysicsSpace::CreatePhysicsActor(PhysicsActorEventListener* listener, const char* assetName)
 {
     if (!_loader)
     {
@@ -132,18 +127,16 @@ PhysicsActor* PhysicsSpace::CreatePhysicsActor(PhysicsActorEventListener* listen
     return Adopt(_loader->CreateActor(*_scene, assetName), listener);
 }
 
-PhysicsActor* PhysicsSpace::CreatePhysicsMultiModelActor(PhysicsActorEventListener* listener,
-                                                         int count, char** assetNames,
-                                                         NxMat34* poses, Vec3* scales,
-                                                         const char*, void** parts, bool)
+PhysicsActor* PhysicsSpace::CreatePhysicsMultiModelActor(PhysicsActorEventListener* listener, int count,
+                                                         char** assetNames, NxMat34* poses, Vec3* scales, const char*,
+                                                         void** parts, bool)
 {
     if (!_loader)
     {
         Dumper::Instance().Print(DUMP_ERROR, "Physics: no loader for a multi-model actor\n");
         return nullptr;
     }
-    return Adopt(_loader->CreateMultiModelActor(*_scene, count, assetNames, poses, scales, parts),
-                 listener);
+    return Adopt(_loader->CreateMultiModelActor(*_scene, count, assetNames, poses, scales, parts), listener);
 }
 
 void PhysicsSpace::ReleasePhysicsActor(PhysicsActor* actor)
@@ -243,17 +236,10 @@ void PhysicsSpace::onTrigger(NxShape& triggerShape, NxShape& otherShape, NxTrigg
         return;
     switch (status)
     {
-    case NX_TRIGGER_ON_ENTER:
-        owner->OnTriggerEnter(*other, triggerShape, otherShape);
-        break;
-    case NX_TRIGGER_ON_STAY:
-        owner->OnTriggerStay(*other, triggerShape, otherShape);
-        break;
-    case NX_TRIGGER_ON_LEAVE:
-        owner->OnTriggerLeave(*other, triggerShape, otherShape);
-        break;
-    default:
-        break;
+    case NX_TRIGGER_ON_ENTER: owner->OnTriggerEnter(*other, triggerShape, otherShape); break;
+    case NX_TRIGGER_ON_STAY: owner->OnTriggerStay(*other, triggerShape, otherShape); break;
+    case NX_TRIGGER_ON_LEAVE: owner->OnTriggerLeave(*other, triggerShape, otherShape); break;
+    default: break;
     }
 }
 
@@ -274,23 +260,15 @@ void PhysicsSpace::onContactNotify(NxContactPair& pair, NxU32 events)
     NxContactStreamIterator s1(pair, second);
     Vec3 n0 = pair.sumNormalForce, f0 = pair.sumFrictionForce;
     Vec3 n1 = pair.sumNormalForce, f1 = pair.sumFrictionForce;
-    using Hook = void (PhysicsActorEventListener::*)(PhysicsActorEventListener&, PhysicsActor&,
-                                                     PhysicsActor&, Vec3&, Vec3&,
-                                                     NxContactStreamIterator&);
+    using Hook = void (PhysicsActorEventListener::*)(PhysicsActorEventListener&, PhysicsActor&, PhysicsActor&, Vec3&,
+                                                     Vec3&, NxContactStreamIterator&);
     Hook hook = nullptr;
     switch (events)
     {
-    case NX_NOTIFY_ON_START_TOUCH:
-        hook = &PhysicsActorEventListener::OnStartTouch;
-        break;
-    case NX_NOTIFY_ON_END_TOUCH:
-        hook = &PhysicsActorEventListener::OnEndTouch;
-        break;
-    case NX_NOTIFY_ON_TOUCH:
-        hook = &PhysicsActorEventListener::OnTouch;
-        break;
-    default:
-        return;
+    case NX_NOTIFY_ON_START_TOUCH: hook = &PhysicsActorEventListener::OnStartTouch; break;
+    case NX_NOTIFY_ON_END_TOUCH: hook = &PhysicsActorEventListener::OnEndTouch; break;
+    case NX_NOTIFY_ON_TOUCH: hook = &PhysicsActorEventListener::OnTouch; break;
+    default: return;
     }
     (l0->*hook)(*l1, *p0, *p1, n0, f0, s0);
     // The first listener may have released an actor of the pair; the second then hears nothing.

@@ -32,9 +32,8 @@ public:
     PhysicsActor* CreatePhysicsActorForPlayer(PhysicsActorEventListener* listener);
     PhysicsActor* CreatePhysicsActorForFighter(PhysicsActorEventListener* listener, const char* name);
     PhysicsActor* CreatePhysicsActor(PhysicsActorEventListener* listener, const char* assetName);
-    PhysicsActor* CreatePhysicsMultiModelActor(PhysicsActorEventListener* listener, int count,
-                                               char** assetNames, NxMat34* poses, Vec3* scales,
-                                               const char* text, void** parts, bool flag);
+    PhysicsActor* CreatePhysicsMultiModelActor(PhysicsActorEventListener* listener, int count, char** assetNames,
+                                               NxMat34* poses, Vec3* scales, const char* text, void** parts, bool flag);
     // Also forgets the actor's joints and its pending graveyard records.
     void ReleasePhysicsActor(PhysicsActor* actor);
 
@@ -69,9 +68,9 @@ private:
     };
 
     NxScene* _scene;
-    PhysicsLoader* _loader;   // one per process, not owned
+    PhysicsLoader* _loader; // one per process, not owned
     std::vector<GraveRecord> _graveyard;
-    std::map<int, NxJoint*> _joints;   // by Name index
+    std::map<int, NxJoint*> _joints; // by Name index
 };
 
 // Null when no scene can be made. A space still current is released first.

@@ -11,7 +11,8 @@ class Source;
 // A sound that plays a loaded asset whole on its own voice: the common part of the
 // 2D and 3D sounds. A sound whose voice could not be made stays silent; it ends at
 // once unless it loops (a looping sound belongs to its caller until closed).
-class BufferedSound : public ISound {
+class BufferedSound : public ISound
+{
 public:
     explicit BufferedSound(SoundEngine* engine);
     ~BufferedSound() override;

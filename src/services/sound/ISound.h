@@ -4,7 +4,8 @@ class SoundEngine;
 
 // A sound the engine keeps alive until it ends: 2D, 3D or music. The engine frees a
 // sound at the first Update after it ended; callers must not use it afterwards.
-class ISound {
+class ISound
+{
 public:
     explicit ISound(SoundEngine* engine) : _engine(engine) {}
     virtual ~ISound() = default;

@@ -12,7 +12,8 @@ class Stream;
 
 // Background music streamed from an xWMA file, decoded a little ahead as it plays.
 // A file that is missing or broken leaves a silent entry that never ends.
-class Music : public ISound {
+class Music : public ISound
+{
 public:
     Music(SoundEngine* engine, Dumper* dumper);
     ~Music() override;

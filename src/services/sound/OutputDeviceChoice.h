@@ -2,7 +2,8 @@
 #include <vector>
 
 // What the engine knows of an output device when it picks one.
-struct OutputDeviceInfo {
+struct OutputDeviceInfo
+{
     int channels = 2;
     bool isDefault = false;
 };

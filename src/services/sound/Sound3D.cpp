@@ -4,19 +4,24 @@
 
 namespace {
 audio::Float3 ToFloat3(const Vec3& v) { return audio::Float3{v.x, v.y, v.z}; }
-}  // namespace
+} // namespace
 
-void Sound3D::Init(SoundAsset* asset, const SOUND3D_POSE& pose, bool loop, bool play) {
+void Sound3D::Init(SoundAsset* asset, const SOUND3D_POSE& pose, bool loop, bool play)
+{
     _pose = pose;
-    if (!CreateVoice(asset, loop)) return;
+    if (!CreateVoice(asset, loop))
+        return;
     _source->SetDistances(0.0f, kMaxDistance, 1.0f);
     SetPose(pose);
-    if (play) Play();
+    if (play)
+        Play();
 }
 
-void Sound3D::SetPose(const SOUND3D_POSE& pose) {
+void Sound3D::SetPose(const SOUND3D_POSE& pose)
+{
     _pose = pose;
-    if (!_source) return;
+    if (!_source)
+        return;
     _source->SetPosition(ToFloat3(pose.position));
     _source->SetVelocity(ToFloat3(pose.velocity));
 }

@@ -4,7 +4,8 @@
 
 // A sound at a place in the world: fades linearly to silence at 5000 units from the
 // listener and shifts pitch with the relative speed (Doppler).
-class Sound3D : public BufferedSound {
+class Sound3D : public BufferedSound
+{
 public:
     static constexpr float kMaxDistance = 5000.0f;
 

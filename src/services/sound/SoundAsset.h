@@ -11,7 +11,8 @@ class Buffer;
 }
 
 // A loaded sound file, shared by every sound made from it.
-class SoundAsset : public IResource {
+class SoundAsset : public IResource
+{
 public:
     SoundAsset(const ResourceInfo& info, const WaveFormat& format, std::vector<uint8_t> samples);
     ~SoundAsset() override;

@@ -20,7 +20,8 @@ class Device;
 // piece of streamed music. It is also the resource manager of ".wav" and ".xwma" files,
 // which it loads once into shared assets. Without an audio device it stays silent:
 // creators return null and everything else does nothing.
-class SoundEngine : public IResourceMgr {
+class SoundEngine : public IResourceMgr
+{
 public:
     SoundEngine(ResourceSystem* resources, Dumper* dumper, SoundSettings* settings);
     ~SoundEngine() override;

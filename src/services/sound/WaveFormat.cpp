@@ -5,18 +5,23 @@
 
 #include "foundation/base/BinaryReader.h"
 
-audio::PcmFormat WaveFormat::Pcm() const {
-    if (formatTag != kTagPcm) return {};
+audio::PcmFormat WaveFormat::Pcm() const
+{
+    if (formatTag != kTagPcm)
+        return {};
     return audio::PcmFormat{channels, bitsPerSample, static_cast<int>(samplesPerSec)};
 }
 
-bool ReadFormatChunk(BinaryReader& reader, uint32_t length, WaveFormat& format, std::string& error) {
+bool ReadFormatChunk(BinaryReader& reader, uint32_t length, WaveFormat& format, std::string& error)
+{
     format = WaveFormat{};
-    if (length < 16) {
+    if (length < 16)
+    {
         error = "format chunk of " + std::to_string(length) + " bytes is too short";
         return false;
     }
-    if (length > reader.Remaining()) {
+    if (length > reader.Remaining())
+    {
         error = "format chunk of " + std::to_string(length) + " bytes runs past the end of the file";
         return false;
     }
@@ -32,7 +37,8 @@ bool ReadFormatChunk(BinaryReader& reader, uint32_t length, WaveFormat& format, 
     fields.Read(format.avgBytesPerSec);
     fields.Read(format.blockAlign);
     fields.Read(format.bitsPerSample);
-    if (kept >= WaveFormat::kFixedSize) {
+    if (kept >= WaveFormat::kFixedSize)
+    {
         fields.Read(format.extraSize);
         // The extension holds what the chunk really carries, whatever its size field says.
         const size_t available = kept - WaveFormat::kFixedSize;
@@ -42,12 +48,17 @@ bool ReadFormatChunk(BinaryReader& reader, uint32_t length, WaveFormat& format, 
     return !reader.Failed();
 }
 
-bool FindDataChunk(BinaryReader& reader, int maxWords, uint32_t& size, std::string& error) {
-    for (int i = 0; i < maxWords; ++i) {
+bool FindDataChunk(BinaryReader& reader, int maxWords, uint32_t& size, std::string& error)
+{
+    for (int i = 0; i < maxWords; ++i)
+    {
         uint32_t word = 0;
-        if (!reader.Read(word)) break;
-        if (word == FourCC("data")) {
-            if (reader.Read(size)) return true;
+        if (!reader.Read(word))
+            break;
+        if (word == FourCC("data"))
+        {
+            if (reader.Read(size))
+                return true;
             error = "no size after the \"data\" word";
             return false;
         }

@@ -9,9 +9,10 @@ class BinaryReader;
 
 // The format block of a wave or xWMA file: the fixed fields and up to 22 bytes of
 // codec extension (40 bytes in all, as the files carry it).
-struct WaveFormat {
+struct WaveFormat
+{
     static constexpr size_t kBlockSize = 40;
-    static constexpr size_t kFixedSize = 18;   // the fields below but the extension
+    static constexpr size_t kFixedSize = 18; // the fields below but the extension
     static constexpr uint16_t kTagPcm = 1;
     static constexpr uint16_t kTagWma2 = 0x0161;
 
@@ -34,7 +35,8 @@ struct WaveFormat {
 bool ReadFormatChunk(BinaryReader& reader, uint32_t length, WaveFormat& format, std::string& error);
 
 // A four-character code as a little-endian word.
-constexpr uint32_t FourCC(const char (&text)[5]) {
+constexpr uint32_t FourCC(const char (&text)[5])
+{
     return uint32_t(uint8_t(text[0])) | uint32_t(uint8_t(text[1])) << 8 | uint32_t(uint8_t(text[2])) << 16 |
            uint32_t(uint8_t(text[3])) << 24;
 }

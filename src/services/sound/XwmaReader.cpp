@@ -2,8 +2,9 @@
 
 #include "foundation/base/BinaryReader.h"
 
-bool ReadXwmaLayout(const uint8_t* bytes, size_t size, const std::string& source, XwmaLayout& out,
-                    std::string& error, std::string& warning) {
+bool ReadXwmaLayout(const uint8_t* bytes, size_t size, const std::string& source, XwmaLayout& out, std::string& error,
+                    std::string& warning)
+{
     out = XwmaLayout{};
     BinaryReader reader(bytes, size, source);
     uint32_t riff = 0, riffSize = 0, form = 0, fmt = 0, fmtLength = 0;
@@ -11,34 +12,42 @@ bool ReadXwmaLayout(const uint8_t* bytes, size_t size, const std::string& source
     reader.Read(riffSize);
     reader.Read(form);
     reader.Read(fmt);
-    if (reader.Failed() || riff != FourCC("RIFF") || form != FourCC("XWMA") || fmt != FourCC("fmt ")) {
+    if (reader.Failed() || riff != FourCC("RIFF") || form != FourCC("XWMA") || fmt != FourCC("fmt "))
+    {
         error = "not a RIFF xWMA file";
         return false;
     }
-    if (!reader.Read(fmtLength)) {
+    if (!reader.Read(fmtLength))
+    {
         error = reader.Error();
         return false;
     }
-    if (!ReadFormatChunk(reader, fmtLength, out.format, error)) return false;
+    if (!ReadFormatChunk(reader, fmtLength, out.format, error))
+        return false;
 
     uint32_t dpds = 0, tableLength = 0;
-    if (!reader.Read(dpds) || dpds != FourCC("dpds")) {
+    if (!reader.Read(dpds) || dpds != FourCC("dpds"))
+    {
         error = "no \"dpds\" chunk after the format";
         return false;
     }
-    if (!reader.Read(tableLength)) {
+    if (!reader.Read(tableLength))
+    {
         error = reader.Error();
         return false;
     }
-    if (tableLength % 4 != 0 || tableLength > reader.Remaining()) {
+    if (tableLength % 4 != 0 || tableLength > reader.Remaining())
+    {
         error = "\"dpds\" length " + std::to_string(tableLength) +
                 (tableLength % 4 != 0 ? " is not a whole number of entries" : " runs past the end of the file");
         return false;
     }
     out.decodedBytes.resize(tableLength / 4);
-    for (uint32_t& entry : out.decodedBytes) reader.Read(entry);
+    for (uint32_t& entry : out.decodedBytes)
+        reader.Read(entry);
 
-    if (!FindDataChunk(reader, 64, out.dataSize, error)) return false;
+    if (!FindDataChunk(reader, 64, out.dataSize, error))
+        return false;
     out.dataOffset = reader.Offset();
     if (out.dataSize > reader.Remaining())
         warning = "\"data\" claims " + std::to_string(out.dataSize) + " bytes but " +

@@ -33,13 +33,16 @@ uint32_t Rgb(const std::vector<uint32_t>& pixels, int x, int y) { return pixels[
 int Lit(const std::vector<uint32_t>& pixels, int left, int top, int right, int bottom)
 {
     int lit = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) lit += Rgb(pixels, x, y) != 0;
+    for (int y = top; y < bottom; ++y)
+    {
+        for (int x = left; x < right; ++x)
+            lit += Rgb(pixels, x, y) != 0;
     }
     return lit;
 }
 
-class DrawTest : public RenderTest {
+class DrawTest : public RenderTest
+{
 protected:
     // Opens a frame on a black back buffer.
     void BeginFrame()
@@ -50,7 +53,8 @@ protected:
     }
     ScreenPrims& Screen()
     {
-        if (!_programs) {
+        if (!_programs)
+        {
             _programs = FixedPrograms::Create(*_system->GetDevice());
             _fonts = std::make_unique<FontCache>(*_system->GetDevice());
             _screen = std::make_unique<ScreenPrims>(*_system->GetDevice(), *_programs, *_fonts);
@@ -87,7 +91,7 @@ TEST_F(DrawTest, QuadCornersFollowTheHalfPixelRule)
     EXPECT_FLOAT_EQ(v[1].v, 0.0f);
     // Rotated: corners around the position at half the diagonal, offsets in whole pixels.
     ASSERT_TRUE(screen.AddQuad(nullptr, Vec2(100, 100), Vec2(60, 80), kUnitUv, 90.0f, 0xFFFFFFFFu, 0));
-    EXPECT_FLOAT_EQ(v[4].x, 100.0f + 35.0f);  // 90 + 225 degrees, radius 50
+    EXPECT_FLOAT_EQ(v[4].x, 100.0f + 35.0f); // 90 + 225 degrees, radius 50
     EXPECT_FLOAT_EQ(v[4].y, 100.0f - 35.0f);
     EXPECT_EQ(screen.GetVertexCount(), 8u);
     screen.Flush(false);
@@ -100,11 +104,13 @@ TEST_F(DrawTest, QuadsBeyondTheFramesRoomAreDroppedWithOneWarning)
     Init();
     ScreenPrims& screen = Screen();
     int added = 0;
-    for (int i = 0; i < 600; ++i) added += screen.AddQuad(nullptr, Vec2(0, 0), Vec2(1, 1), kUnitUv, 0, ~0u, 0);
+    for (int i = 0; i < 600; ++i)
+        added += screen.AddQuad(nullptr, Vec2(0, 0), Vec2(1, 1), kUnitUv, 0, ~0u, 0);
     EXPECT_EQ(added, 512);
     EXPECT_EQ(screen.GetRecordCount(), 512u);
     int warnings = 0;
-    for (const std::string& line : LogLines()) warnings += line.find("screen quads in one frame") != std::string::npos;
+    for (const std::string& line : LogLines())
+        warnings += line.find("screen quads in one frame") != std::string::npos;
     EXPECT_EQ(warnings, 1);
     screen.Flush(true);
     EXPECT_TRUE(screen.AddQuad(nullptr, Vec2(0, 0), Vec2(1, 1), kUnitUv, 0, ~0u, 0)) << "the next frame has room";
@@ -116,8 +122,8 @@ TEST_F(DrawTest, FrameShowsLayersTextAndHelpersWhereTheyBelong)
     BeginFrame();
     const Color white(1.0f, 1.0f, 1.0f, 1.0f);
     // Queued before the red quad, but on layer 1: drawn over it.
-    RenderText* over = _system->DrawD3DText("Arial", 20, 0, false, "MMMM", Vec4(15, 25, 105, 55), TA_TOP_LEFT,
-                                            false, white);
+    RenderText* over =
+        _system->DrawD3DText("Arial", 20, 0, false, "MMMM", Vec4(15, 25, 105, 55), TA_TOP_LEFT, false, white);
     ASSERT_NE(over, nullptr);
     over->layer = 1;
     // Green is queued first but on layer 1: it covers the red quad where they overlap.
@@ -125,10 +131,11 @@ TEST_F(DrawTest, FrameShowsLayersTextAndHelpersWhereTheyBelong)
     _system->RenderQuad(nullptr, Vec2(10, 20), Vec2(100, 50), 0.0f, Color(1.0f, 0.0f, 0.0f, 1.0f), 0);
 
     const char* faces[] = {"Arial", "Courier New", "OCRA"};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
+    {
         const float top = 110.0f + 30.0f * i;
-        _system->DrawD3DText(faces[i], 20, 0, false, "WWWWWWWWWWWWWWWWWWWW", Vec4(200, top, 260, top + 24),
-                             TA_TOP_LEFT, false, white);
+        _system->DrawD3DText(faces[i], 20, 0, false, "WWWWWWWWWWWWWWWWWWWW", Vec4(200, top, 260, top + 24), TA_TOP_LEFT,
+                             false, white);
     }
     HelperLine lines[2] = {{{Vec3(-1.0f, -0.9f, 0.5f), Vec3(1.0f, -0.9f, 0.5f)}, 0xFF0000FFu},
                            {{Vec3(-1.0f, -0.5f, 0.5f), Vec3(1.0f, -0.5f, 0.5f)}, 0x00FFFFFFu}};
@@ -145,15 +152,18 @@ TEST_F(DrawTest, FrameShowsLayersTextAndHelpersWhereTheyBelong)
     EXPECT_EQ(Rgb(pixels, 160, 89), 0u);
     EXPECT_EQ(Rgb(pixels, 159, 90), 0u);
 
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
+    {
         const int top = 110 + 30 * i;
         EXPECT_GT(Lit(pixels, 200, top, 260, top + 24), 60) << faces[i] << " inside its rectangle";
         EXPECT_EQ(Lit(pixels, 260, top - 4, 320, top + 28), 0) << faces[i] << " clipped at the right";
         EXPECT_EQ(Lit(pixels, 190, top - 4, 200, top + 28), 0) << faces[i] << " nothing left of it";
     }
     int whitePixels = 0;
-    for (int y = 25; y < 45; ++y) {
-        for (int x = 15; x < 60; ++x) whitePixels += Rgb(pixels, x, y) == 0xFFFFFFu;
+    for (int y = 25; y < 45; ++y)
+    {
+        for (int x = 15; x < 60; ++x)
+            whitePixels += Rgb(pixels, x, y) == 0xFFFFFFu;
     }
     EXPECT_GT(whitePixels, 20) << "layer-1 text over the layer-0 quad";
 
@@ -196,7 +206,8 @@ TEST_F(DrawTest, HelperStreamsDropWhatExceedsTheirRoom)
 TEST_F(DrawTest, ScissorsAndViewportsCountFromTheTopLeft)
 {
     BeginFrame();
-    struct Case {
+    struct Case
+    {
         bool percent;
         Rect rect;
         int left, top, right, bottom; // expected pixels [left, right) x [top, bottom)
@@ -204,7 +215,8 @@ TEST_F(DrawTest, ScissorsAndViewportsCountFromTheTopLeft)
         {false, {10.7f, 12.2f, 20.0f, 30.0f}, 10, 12, 30, 42},
         {true, {50.0f, 50.0f, 25.0f, 25.0f}, 160, 120, 240, 180},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         _system->ClearTarget(gfx::ClearTarget, 0xFF000000u, 1.0f);
         _system->SetScissors(c.percent, &c.rect);
         _system->ClearTarget(gfx::ClearTarget, 0xFFFFFFFFu, 1.0f);
@@ -262,8 +274,10 @@ TEST_F(DrawTest, StatisticsDrawTheFrameRate)
     _system->Present(nullptr);
     const auto pixels = ReadBack(*_system);
     int white = 0, black = 0;
-    for (int y = 20; y < 40; ++y) {
-        for (int x = 40; x < 120; ++x) {
+    for (int y = 20; y < 40; ++y)
+    {
+        for (int x = 40; x < 120; ++x)
+        {
             white += Rgb(pixels, x, y) == 0xFFFFFFu;
             const uint32_t c = Rgb(pixels, x, y);
             black += (c & 0xFF) < 0x30 && ((c >> 8) & 0xFF) < 0x30 && (c >> 16) < 0x30;

@@ -44,7 +44,8 @@ constexpr uint32_t kBackground = 0x203040;
 constexpr float kPi = 3.14159265f;
 
 // A 24-bit ".bmp" as the screenshot writer stores it.
-struct Image {
+struct Image
+{
     int width = 0, height = 0;
     std::vector<uint32_t> rgb; // top row first
 
@@ -60,15 +61,18 @@ bool ReadBmp(const fs::path& path, Image& image)
 {
     std::ifstream file(path, std::ios::binary);
     const std::vector<uint8_t> b((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || (b[28] | b[29] << 8) != 24) return false;
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || (b[28] | b[29] << 8) != 24)
+        return false;
     const uint32_t offset = Read32(b, 10);
     image.width = int(Read32(b, 18));
     const int height = int(Read32(b, 22));
     image.height = std::abs(height);
     const size_t row = (size_t(image.width) * 3 + 3) & ~size_t(3);
-    if (b.size() < offset + row * image.height) return false;
+    if (b.size() < offset + row * image.height)
+        return false;
     image.rgb.resize(size_t(image.width) * image.height);
-    for (int y = 0; y < image.height; ++y) {
+    for (int y = 0; y < image.height; ++y)
+    {
         const uint8_t* src = b.data() + offset + row * (height > 0 ? image.height - 1 - y : y);
         for (int x = 0; x < image.width; ++x)
             image.rgb[size_t(y) * image.width + x] = src[x * 3] | src[x * 3 + 1] << 8 | src[x * 3 + 2] << 16;
@@ -81,8 +85,10 @@ void Pack(const fs::path& folder, const fs::path& archive)
 {
     zipFile zip = zipOpen(archive.c_str(), APPEND_STATUS_CREATE);
     ASSERT_NE(zip, nullptr) << archive;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        if (!entry.is_regular_file()) continue;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+    {
+        if (!entry.is_regular_file())
+            continue;
         std::ifstream file(entry.path(), std::ios::binary);
         const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         const std::string name = entry.path().filename().string();
@@ -102,11 +108,13 @@ std::vector<std::string>& Warnings()
     return lines;
 }
 
-class WarningClient : public IDumperClient {
+class WarningClient : public IDumperClient
+{
 public:
     void OnPrint(eDumpEvent kind, const char* text) override
     {
-        if (kind == DUMP_ERROR || kind == DUMP_WARNING) Warnings().push_back(text);
+        if (kind == DUMP_ERROR || kind == DUMP_WARNING)
+            Warnings().push_back(text);
     }
     void OnDump(eDumpEvent, const void*, unsigned) override {}
 };
@@ -123,12 +131,14 @@ int Channel(uint32_t rgb, int shift) { return int(rgb >> shift & 0xFF); }
 bool IsGrey(uint32_t rgb, int level, int tolerance)
 {
     for (int shift : {0, 8, 16})
-        if (std::abs(Channel(rgb, shift) - level) > tolerance) return false;
+        if (std::abs(Channel(rgb, shift) - level) > tolerance)
+            return false;
     return true;
 }
 
 // The parameter: false for folder roots, true for archive roots.
-class RenderCheckTest : public ::testing::TestWithParam<bool> {
+class RenderCheckTest : public ::testing::TestWithParam<bool>
+{
 protected:
     void SetUp() override
     {
@@ -141,8 +151,10 @@ protected:
 
     void TearDown() override
     {
-        if (_queue) _system->DestroyRenderQueue(_queue);
-        if (_renderable) _renderable->GetMesh()->DestroyRenderable(_renderable);
+        if (_queue)
+            _system->DestroyRenderQueue(_queue);
+        if (_renderable)
+            _renderable->GetMesh()->DestroyRenderable(_renderable);
         _system.reset();
         _resources.reset();
         _window.reset();
@@ -155,7 +167,8 @@ protected:
     // A folder root under the data folder, or that folder packed into an archive.
     std::string Root(const char* folder)
     {
-        if (!GetParam()) return (kData / folder).string() + "/";
+        if (!GetParam())
+            return (kData / folder).string() + "/";
         const fs::path archive = _scratch / (std::string(folder) + ".apk");
         Pack(kData / folder, archive);
         return archive.string();
@@ -189,7 +202,8 @@ TEST_P(RenderCheckTest, FrameShowsTheLitMeshTheQuadTextAndHelpers)
     style.hidden = true;
     std::string error;
     _window = Window::Create("render check", width, height, style, &error);
-    if (!_window) GTEST_SKIP() << "no display: " << error;
+    if (!_window)
+        GTEST_SKIP() << "no display: " << error;
     _resources = std::make_unique<ResourceSystem>(&Dumper::Instance(), 1);
     _system = std::make_unique<MaterialSystem>(_window->GetHandle(), &Dumper::Instance(), _resources.get(),
                                                _video.get(), false);
@@ -293,21 +307,25 @@ TEST_P(RenderCheckTest, FrameShowsTheLitMeshTheQuadTextAndHelpers)
 
     // The text: yellow inside its rectangle and nothing below it.
     int yellow = 0, outside = 0;
-    for (int y = 40; y < 100; ++y) {
-        for (int x = 600; x < 1000; ++x) {
+    for (int y = 40; y < 100; ++y)
+    {
+        for (int x = 600; x < 1000; ++x)
+        {
             const uint32_t p = shot.At(x, y);
             yellow += Channel(p, 16) > 200 && Channel(p, 8) > 200 && Channel(p, 0) < 80;
         }
     }
     for (int y = 110; y < 160; ++y)
-        for (int x = 600; x < 1000; ++x) outside += shot.At(x, y) != kBackground;
+        for (int x = 600; x < 1000; ++x)
+            outside += shot.At(x, y) != kBackground;
     EXPECT_GT(yellow, 300);
     EXPECT_EQ(outside, 0);
 
     // The helper line: green on the row its world height projects to, clear of the box.
     const Vec2 onLine = ToScreen(viewProjection, Vec3(-10, -2.5f, 0), float(width), float(height));
     int green = 0;
-    for (int y = int(onLine.y) - 2; y <= int(onLine.y) + 2; ++y) {
+    for (int y = int(onLine.y) - 2; y <= int(onLine.y) + 2; ++y)
+    {
         const uint32_t p = shot.At(int(onLine.x), y);
         green += Channel(p, 8) >= 0xF0 && Channel(p, 16) < 0x10 && Channel(p, 0) < 0x10;
     }

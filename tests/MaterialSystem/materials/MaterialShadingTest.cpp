@@ -22,11 +22,13 @@ using Vertex = std::array<float, 8>;
 
 // Materials on the game's diffuse shader, drawn with identity matrices so that positions are
 // in clip space, under a sun with ambient 0.1 and diffuse 0.4.
-class MaterialShadingTest : public TextureTest {
+class MaterialShadingTest : public TextureTest
+{
 protected:
     void WriteExtraFiles() override
     {
-        const auto shaders = (std::filesystem::path(TEST_DATA_DIR) / ".." / ".." / "data" / "shaderlib").lexically_normal();
+        const auto shaders =
+            (std::filesystem::path(TEST_DATA_DIR) / ".." / ".." / "data" / "shaderlib").lexically_normal();
         for (const char* name : {"mat_diffuse.fx", "sys_deferredshading.fx", "inc_screenquad.fx"})
             std::filesystem::copy_file(shaders / name, _root / name);
     }
@@ -37,7 +39,8 @@ protected:
         Material* material = _system->GetMaterialMgr()->CreateMaterial(name);
         material->AddTexture("BASE_MAP", Mgr()->CreateSolidTexture("base", 2, 2, 0xFFC08040));
         ShaderUsageFlags variant;
-        if (usage) variant.Add(usage);
+        if (usage)
+            variant.Add(usage);
         material->BindShaderEx("MAT_Diffuse.fx", usage ? &variant : nullptr);
         material->MaterialFlags() = Flags(flags | MF_TWO_SIDED);
         return material;
@@ -64,15 +67,18 @@ protected:
     {
         gfx::Device* device = _system->GetDevice();
         if (!_layout)
-            _layout = gfx::VertexLayout::Create(*device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0},
-                                                          {12, gfx::VertexType::Float3, gfx::VertexUsage::Normal, 0},
-                                                          {24, gfx::VertexType::Float2, gfx::VertexUsage::TexCoord, 0}});
+            _layout =
+                gfx::VertexLayout::Create(*device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0},
+                                                    {12, gfx::VertexType::Float3, gfx::VertexUsage::Normal, 0},
+                                                    {24, gfx::VertexType::Float2, gfx::VertexUsage::TexCoord, 0}});
         device->SetRenderTarget(0, nullptr);
-        for (unsigned i = 0; i < targets.size(); ++i) device->SetRenderTarget(i, targets[i]);
+        for (unsigned i = 0; i < targets.size(); ++i)
+            device->SetRenderTarget(i, targets[i]);
         device->Clear(gfx::ClearTarget | gfx::ClearDepth, 0xFF000000);
         material->ApplyToShader(nullptr);
         DrawWith(*material->GetBindedShader(), *_layout, vertices.data(), vertices.size(), sizeof(Vertex));
-        for (unsigned i = 1; i < targets.size(); ++i) device->SetRenderTarget(i, nullptr);
+        for (unsigned i = 1; i < targets.size(); ++i)
+            device->SetRenderTarget(i, nullptr);
         device->SetRenderTarget(0, nullptr);
     }
 
@@ -105,9 +111,9 @@ protected:
 };
 
 // A quad over the screen facing the viewer.
-const std::vector<Vertex> kQuad = {
-    {-1, -1, 0.5f, 0, 0, -1, 0, 0}, {1, -1, 0.5f, 0, 0, -1, 0, 0}, {-1, 1, 0.5f, 0, 0, -1, 0, 0},
-    {1, -1, 0.5f, 0, 0, -1, 0, 0},  {1, 1, 0.5f, 0, 0, -1, 0, 0},  {-1, 1, 0.5f, 0, 0, -1, 0, 0}};
+const std::vector<Vertex> kQuad = {{-1, -1, 0.5f, 0, 0, -1, 0, 0}, {1, -1, 0.5f, 0, 0, -1, 0, 0},
+                                   {-1, 1, 0.5f, 0, 0, -1, 0, 0},  {1, -1, 0.5f, 0, 0, -1, 0, 0},
+                                   {1, 1, 0.5f, 0, 0, -1, 0, 0},   {-1, 1, 0.5f, 0, 0, -1, 0, 0}};
 
 // Two triangles that face apart (the lower left half and the upper right), with a different
 // normal at every corner.
@@ -143,7 +149,8 @@ TEST_F(MaterialShadingTest, FlatShadingGivesOneColourPerTriangle)
     const std::pair<int, int> second[] = {{300, 20}, {300, 110}, {170, 20}, {250, 60}};
     auto spread = [&](const auto& points) {
         int low = 255, high = 0;
-        for (const auto& [x, y] : points) {
+        for (const auto& [x, y] : points)
+        {
             const int red = int(Pixel(x, y) >> 16);
             low = std::min(low, red);
             high = std::max(high, red);
@@ -169,7 +176,8 @@ TEST_F(MaterialShadingTest, DeferredLightingStageHonoursUnlit)
     gfx::Device* device = _system->GetDevice();
     std::vector<std::unique_ptr<gfx::Texture>> targets;
     std::vector<gfx::Texture*> bound;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
+    {
         gfx::TextureDesc desc;
         desc.width = 320;
         desc.height = 240;
@@ -184,23 +192,27 @@ TEST_F(MaterialShadingTest, DeferredLightingStageHonoursUnlit)
     ASSERT_TRUE(stage && stage->GetD3DEffect());
     fx::Effect& effect = *stage->GetD3DEffect();
     const char* semantics[] = {"DEPTH_MRT", "NORMAL_MRT", "COLOR_MRT", "MATERIAL_MRT"};
-    for (int i = 0; i < 4; ++i) effect.SetTexture(effect.GetParameterBySemantic(semantics[i]), bound[i]);
+    for (int i = 0; i < 4; ++i)
+        effect.SetTexture(effect.GetParameterBySemantic(semantics[i]), bound[i]);
     auto layout = gfx::VertexLayout::Create(*device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0}});
     ASSERT_TRUE(layout);
     const float screen[] = {-0.5f, -0.5f, 0, 2, -0.5f, 0, -0.5f, 2, 0, 2, -0.5f, 0, 2, 2, 0, -0.5f, 2, 0};
 
-    struct Case {
+    struct Case
+    {
         unsigned flags;
         uint32_t color;
     };
     // Lit: ambient and full diffuse, half the albedo.
-    for (const Case& c : {Case{0, 0x604020u}, Case{MF_UNLIT, 0xC08040u}}) {
+    for (const Case& c : {Case{0, 0x604020u}, Case{MF_UNLIT, 0xC08040u}})
+    {
         Draw(Make(c.flags ? "deferred unlit" : "deferred lit", c.flags | MF_NOZCULL, "USE_DEFERRED"), kQuad, bound);
         device->Clear(gfx::ClearTarget, 0xFF000000);
         device->SetDepthTest(false);
         DrawWith(*stage, *layout, screen, 6, 12);
         const uint32_t pixel = Pixel(160, 120);
-        for (int shift : {16, 8, 0}) EXPECT_NEAR(int(pixel >> shift & 0xFF), int(c.color >> shift & 0xFF), 1) << c.flags;
+        for (int shift : {16, 8, 0})
+            EXPECT_NEAR(int(pixel >> shift & 0xFF), int(c.color >> shift & 0xFF), 1) << c.flags;
     }
 }
 

@@ -36,21 +36,20 @@ technique Quad {
 }
 )";
 
-class MaterialTest : public TextureTest {
+class MaterialTest : public TextureTest
+{
 protected:
     void SetUp() override
     {
         TextureTest::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
+        if (IsSkipped() || HasFatalFailure())
+            return;
         Mats()->SetRootDir((_root.string() + "/").c_str());
     }
     void WriteExtraFiles() override { std::ofstream(_root / "mat_texquad.fx") << kTexQuadShader; }
 
     MaterialMgr* Mats() const { return _system->GetMaterialMgr(); }
-    void WriteScript(const std::string& name, const std::string& text) const
-    {
-        std::ofstream(_root / name) << text;
-    }
+    void WriteScript(const std::string& name, const std::string& text) const { std::ofstream(_root / name) << text; }
     Shader* ProxyShader() const { return Mats()->GetShaderLib()->GetProxyShader(); }
 
     // Applies the material and draws it over the whole back buffer; the texture's top row
@@ -58,9 +57,11 @@ protected:
     void DrawQuad(Material* material)
     {
         gfx::Device* device = _system->GetDevice();
-        if (!_quad) {
-            _layout = gfx::VertexLayout::Create(*device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0},
-                                                          {12, gfx::VertexType::Float2, gfx::VertexUsage::TexCoord, 0}});
+        if (!_quad)
+        {
+            _layout =
+                gfx::VertexLayout::Create(*device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0},
+                                                    {12, gfx::VertexType::Float2, gfx::VertexUsage::TexCoord, 0}});
             const float quad[] = {-1, -1, 0.5f, 0, 1, 1, -1, 0.5f, 1, 1, -1, 1, 0.5f, 0, 0,
                                   1,  -1, 0.5f, 1, 1, 1, 1,  0.5f, 1, 0, -1, 1, 0.5f, 0, 0};
             _quad = gfx::Buffer::Create(*device, gfx::BufferType::Vertex, gfx::BufferUsage::Static, sizeof(quad));
@@ -155,7 +156,8 @@ Material = {
 
 TEST_F(MaterialTest, ScriptErrorsGiveTheirLines)
 {
-    struct Case {
+    struct Case
+    {
         const char* what;
         const char* body; // inside Material = { ... }
         std::vector<const char*> lines;
@@ -163,53 +165,81 @@ TEST_F(MaterialTest, ScriptErrorsGiveTheirLines)
     };
     const char* noTechnique = "WARNING: Technique for material is not specified";
     const Case cases[] = {
-        {"surface", "Surface = 3, Technique = \"MAT_texquad.fx\"",
-         {"SYNTAX_ERROR: Surface should be specified as <string>"}, false},
+        {"surface",
+         "Surface = 3, Technique = \"MAT_texquad.fx\"",
+         {"SYNTAX_ERROR: Surface should be specified as <string>"},
+         false},
         {"flags", "Flags = 4", {"SYNTAX_ERROR: Material flags should be specified as <array>", noTechnique}, true},
-        {"flag element", "Flags = { MF_UNLIT, \"x\" }",
-         {"SYNTAX_ERROR: One of material flags is not a number", noTechnique}, true},
-        {"flag beyond a flag word", "Flags = { 0/0, 1e300, -1 }",
+        {"flag element",
+         "Flags = { MF_UNLIT, \"x\" }",
+         {"SYNTAX_ERROR: One of material flags is not a number", noTechnique},
+         true},
+        {"flag beyond a flag word",
+         "Flags = { 0/0, 1e300, -1 }",
          {"SYNTAX_ERROR: One of material flags is not a number", "SYNTAX_ERROR: One of material flags is not a number",
           "SYNTAX_ERROR: One of material flags is not a number", noTechnique},
          true},
         {"maps", "Maps = \"a.dds\"", {"SYNTAX_ERROR: Material maps should be specified as <array>", noTechnique}, true},
-        {"maps array", "Maps = { \"a.dds\" }",
-         {"SYNTAX_ERROR: Material maps cannot be represented as <array>", noTechnique}, true},
-        {"map value", "Maps = { BASE_MAP = 5 }",
-         {"SYNTAX_ERROR: Material maps can be specified only as string parameters!", noTechnique}, true},
+        {"maps array",
+         "Maps = { \"a.dds\" }",
+         {"SYNTAX_ERROR: Material maps cannot be represented as <array>", noTechnique},
+         true},
+        {"map value",
+         "Maps = { BASE_MAP = 5 }",
+         {"SYNTAX_ERROR: Material maps can be specified only as string parameters!", noTechnique},
+         true},
         {"params", "Params = 1", {"SYNTAX_ERROR: Material params should be specified as <table>", noTechnique}, true},
-        {"params array", "Params = { 1, 2 }",
-         {"SYNTAX_ERROR: Material params cannot be represented as <array>", noTechnique}, true},
-        {"colour", "Params = { C = { 1, 2, \"x\", 4 } }",
+        {"params array",
+         "Params = { 1, 2 }",
+         {"SYNTAX_ERROR: Material params cannot be represented as <array>", noTechnique},
+         true},
+        {"colour",
+         "Params = { C = { 1, 2, \"x\", 4 } }",
          {"SYNTAX_ERROR: One of color components of \"C\" is not a number",
           "SYNTAX_ERROR: Unknown parameter type \"C\"", noTechnique},
          true},
-        {"vector", "Params = { V = { 1, \"y\", 3 } }",
-         {"SYNTAX_ERROR: One of vector components of \"V\" is not a number", noTechnique}, true},
-        {"unknown param", "Params = { S = \"text\" }", {"SYNTAX_ERROR: Unknown parameter type \"S\"", noTechnique},
+        {"vector",
+         "Params = { V = { 1, \"y\", 3 } }",
+         {"SYNTAX_ERROR: One of vector components of \"V\" is not a number", noTechnique},
          true},
-        {"shader flags", "ShaderFlags = \"FOG\"",
-         {"SYNTAX_ERROR: Shader flags should be specified as <array>", noTechnique}, true},
-        {"empty shader flags", "ShaderFlags = {}",
-         {"SYNTAX_ERROR: Material shader flags should be represented as <array>", noTechnique}, true},
-        {"shader flag element", "ShaderFlags = { 1 }",
-         {"SYNTAX_ERROR: One of material shader flags is not a string", noTechnique}, true},
-        {"other type", "Technique = \"PP_glow.fx\"",
-         {"LOOKUP_ERROR: Shader \"PP_glow.fx\" is not a material shader. Use proxy shader"}, true},
-        {"not loaded", "Technique = \"MAT_nothing.fx\"",
-         {"LOOKUP_ERROR: Shader \"MAT_nothing.fx\" not found in ShaderLib"}, true},
+        {"unknown param",
+         "Params = { S = \"text\" }",
+         {"SYNTAX_ERROR: Unknown parameter type \"S\"", noTechnique},
+         true},
+        {"shader flags",
+         "ShaderFlags = \"FOG\"",
+         {"SYNTAX_ERROR: Shader flags should be specified as <array>", noTechnique},
+         true},
+        {"empty shader flags",
+         "ShaderFlags = {}",
+         {"SYNTAX_ERROR: Material shader flags should be represented as <array>", noTechnique},
+         true},
+        {"shader flag element",
+         "ShaderFlags = { 1 }",
+         {"SYNTAX_ERROR: One of material shader flags is not a string", noTechnique},
+         true},
+        {"other type",
+         "Technique = \"PP_glow.fx\"",
+         {"LOOKUP_ERROR: Shader \"PP_glow.fx\" is not a material shader. Use proxy shader"},
+         true},
+        {"not loaded",
+         "Technique = \"MAT_nothing.fx\"",
+         {"LOOKUP_ERROR: Shader \"MAT_nothing.fx\" not found in ShaderLib"},
+         true},
         {"technique type", "Technique = 7", {"SYNTAX_ERROR: Technique should be specified as <string>"}, true},
         {"no technique", "", {noTechnique}, true},
     };
     int index = 0;
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.what);
         const std::string file = "case" + std::to_string(index++) + ".mat";
         WriteScript(file, std::string("Material = { ") + c.body + " }\n");
         LogLines().clear();
         Material* material = Mats()->CreateMaterialFromFile(file.c_str());
         std::string expected;
-        for (const char* line : c.lines) expected += std::string(line) + "\n";
+        for (const char* line : c.lines)
+            expected += std::string(line) + "\n";
         EXPECT_EQ(material->GetErrorText(), expected);
         EXPECT_TRUE(LogHas("There were some errors while parsing material script \"" + file + "\":"));
         EXPECT_TRUE(LogHas(expected));
@@ -277,7 +307,8 @@ TEST_F(MaterialTest, TexturedQuadShowsTheTexturePixels)
     // Left half red, right half blue, as a DXT1 file.
     Image image(8, 8);
     for (unsigned y = 0; y < 8; ++y)
-        for (unsigned x = 0; x < 8; ++x) image.At(x, y) = x < 4 ? 0xFFFF0000 : 0xFF0000FF;
+        for (unsigned x = 0; x < 8; ++x)
+            image.At(x, y) = x < 4 ? 0xFFFF0000 : 0xFF0000FF;
     DdsWriteOptions options;
     options.pixels = DdsPixels::Dxt1;
     WriteTextureFile("halves.dds", WriteDds(image, options));

@@ -23,14 +23,16 @@ float XOf(const std::vector<uint8_t>& vertices, unsigned vertex, unsigned size)
 
 TEST_F(MeshTest, SmallSingleSubMeshLodsBecomeInstancedBatches)
 {
-    struct Case {
+    struct Case
+    {
         bool useInstancing;
         uint32_t prims;
         unsigned copies; // 1: not batched
     };
     // Defaults: batches of at most 4000 triangles and 100 copies, up to 200 primitives.
     const Case cases[] = {{true, 50, 1}, {true, 51, 78}, {true, 200, 20}, {true, 201, 1}, {false, 51, 1}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << "instancing " << c.useInstancing << ", " << c.prims << " primitives");
         _video->UseInstancing = c.useInstancing;
         const std::string name = "tri" + std::to_string(c.prims) + (c.useInstancing ? "i" : "") + ".sms";
@@ -47,7 +49,8 @@ TEST_F(MeshTest, SmallSingleSubMeshLodsBecomeInstancedBatches)
         ASSERT_NE(sub, nullptr);
         EXPECT_EQ(sub->desc.instances, c.copies);
         EXPECT_EQ(sub->desc.vertexCount, perCopy);
-        if (c.copies == 1) continue;
+        if (c.copies == 1)
+            continue;
 
         // Each copy repeats the file's vertices followed by its number, and its indices are
         // moved to its own vertices.
@@ -55,7 +58,8 @@ TEST_F(MeshTest, SmallSingleSubMeshLodsBecomeInstancedBatches)
         EXPECT_EQ(size, 36u);
         const auto vertices = LodVertices(mesh, 0);
         const auto indices = LodIndices(mesh, 0);
-        for (unsigned copy : {0u, 1u, c.copies - 1}) {
+        for (unsigned copy : {0u, 1u, c.copies - 1})
+        {
             EXPECT_EQ(InstanceIndexOf(vertices, copy * perCopy + 5, size), float(copy));
             EXPECT_EQ(XOf(vertices, copy * perCopy + 5, size), 5.0f);
             EXPECT_EQ(indices[copy * perCopy + 5], copy * perCopy + 5);

@@ -32,19 +32,23 @@ std::vector<uint8_t> VertexBytes(const SmsLod& lod)
 
 TEST_F(MeshTest, DemoMeshesLoadWithTheirLodsAndSubMeshes)
 {
-    struct Expect {
+    struct Expect
+    {
         const char* file;
         unsigned lods;
         unsigned subMeshes;
     };
     const Expect table[] = {{"box.sms", 1, 1}, {"sphere.sms", 3, 1}, {"asteroid.sms", 2, 1}, {"hull.sms", 1, 2}};
-    for (const DemoMesh& demo : DemoMeshes::All()) WriteMeshFile(demo.file, WriteSms(demo.mesh));
+    for (const DemoMesh& demo : DemoMeshes::All())
+        WriteMeshFile(demo.file, WriteSms(demo.mesh));
 
-    for (const DemoMesh& demo : DemoMeshes::All()) {
+    for (const DemoMesh& demo : DemoMeshes::All())
+    {
         SCOPED_TRACE(demo.file);
         const Expect* expect = nullptr;
         for (const Expect& e : table)
-            if (demo.file == e.file) expect = &e;
+            if (demo.file == e.file)
+                expect = &e;
         ASSERT_NE(expect, nullptr);
 
         Mesh* mesh = Mgr()->CreateMeshFromFile(demo.file.c_str());
@@ -55,12 +59,14 @@ TEST_F(MeshTest, DemoMeshesLoadWithTheirLodsAndSubMeshes)
         ASSERT_EQ(mesh->GetLodLevels(), expect->lods);
         EXPECT_EQ(mesh->GetMaterialCount(0), expect->subMeshes);
         // Default materials come from the names the file stores (missing files give stand-ins).
-        for (unsigned m = 0; m < demo.mesh.desc.materialCount; ++m) {
+        for (unsigned m = 0; m < demo.mesh.desc.materialCount; ++m)
+        {
             ASSERT_NE(mesh->GetDefaultMaterial(m), nullptr);
             EXPECT_STREQ(mesh->GetDefaultMaterial(m)->GetInfo().name, demo.mesh.desc.materials[m]);
         }
         // Every LOD's data lands in its range of the shared buffers as the file holds it.
-        for (unsigned l = 0; l < expect->lods; ++l) {
+        for (unsigned l = 0; l < expect->lods; ++l)
+        {
             EXPECT_EQ(LodVertices(mesh, l), VertexBytes(demo.mesh.lods[l])) << "LOD " << l;
             EXPECT_EQ(LodIndices(mesh, l), demo.mesh.lods[l].indices) << "LOD " << l;
         }
@@ -72,7 +78,8 @@ TEST_F(MeshTest, DemoMeshesLoadWithTheirLodsAndSubMeshes)
 TEST_F(MeshTest, MalformedFilesGiveTheProxyAndALoggedLine)
 {
     const std::vector<uint8_t> good = WriteSms(TriangleMesh({4, 2}));
-    struct Case {
+    struct Case
+    {
         const char* name;
         std::function<void(std::vector<uint8_t>&)> spoil;
         bool headerRead = true; // false: too short for the manager to see its header
@@ -91,7 +98,8 @@ TEST_F(MeshTest, MalformedFilesGiveTheProxyAndALoggedLine)
         {"truncated_header.sms", [](auto& b) { b.resize(500); }, false},
         {"index_past_lod.sms", [](auto& b) { b[b.size() - 2] = 200; }},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
         std::vector<uint8_t> bytes = good;
         c.spoil(bytes);
@@ -101,7 +109,8 @@ TEST_F(MeshTest, MalformedFilesGiveTheProxyAndALoggedLine)
         ExpectProxyGeometry(mesh);
         EXPECT_STREQ(mesh->GetInfo().name, c.name);
         EXPECT_TRUE(LogHas(c.name));
-        if (c.headerRead) {
+        if (c.headerRead)
+        {
             EXPECT_TRUE(LogHas(std::string("Mesh \"") + c.name + "\" is malformed"));
         }
     }
@@ -128,7 +137,7 @@ TEST_F(MeshTest, ProxyStandInsAreDeletedOnceAndTheProxySurvives)
 
     Mgr()->DestroyMesh(missing);
     Mgr()->DestroyMesh(Mgr()->GetProxyMesh()); // refused: it stands in for every failed load
-    Mgr()->RemoveAllResources(false);           // drops the other stand-in, keeps "$proxy"
+    Mgr()->RemoveAllResources(false);          // drops the other stand-in, keeps "$proxy"
     ExpectProxyGeometry(Mgr()->GetProxyMesh());
     EXPECT_EQ(Mgr()->GetResource("$proxy"), Mgr()->GetProxyMesh());
     ExpectProxyGeometry(Mgr()->CreateMeshFromFile("missing.sms"));

@@ -7,10 +7,10 @@
 void MeshTest::SetUp()
 {
     RenderTest::SetUp();
-    if (IsSkipped()) return;
-    _root = std::filesystem::temp_directory_path() /
-            ("bm_meshes_" + std::to_string(getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    if (IsSkipped())
+        return;
+    _root = std::filesystem::temp_directory_path() / ("bm_meshes_" + std::to_string(getpid()) + "_" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(_root);
     std::filesystem::create_directories(_root);
     _system.reset();
@@ -30,7 +30,8 @@ void MeshTest::TearDown()
 {
     RenderTest::TearDown();
     _resources.reset();
-    if (!_root.empty()) std::filesystem::remove_all(_root);
+    if (!_root.empty())
+        std::filesystem::remove_all(_root);
 }
 
 void MeshTest::WriteMeshFile(const std::string& name, const std::vector<uint8_t>& bytes) const
@@ -52,8 +53,8 @@ std::vector<uint16_t> MeshTest::LodIndices(Mesh* mesh, unsigned lod) const
 {
     const Mesh::LodBindingDesc& binding = mesh->GetLodDesc(lod);
     std::vector<uint16_t> indices(binding.indexCount);
-    EXPECT_TRUE(binding.buffer->GetIBHandle()->Read(binding.firstIndex * 2, unsigned(indices.size() * 2),
-                                                    indices.data()));
+    EXPECT_TRUE(
+        binding.buffer->GetIBHandle()->Read(binding.firstIndex * 2, unsigned(indices.size() * 2), indices.data()));
     return indices;
 }
 
@@ -63,9 +64,11 @@ SmsMesh TriangleMesh(const std::vector<uint32_t>& prims)
     mesh.desc.format = MeshShapes::Format;
     mesh.desc.materialCount = 1;
     mesh.desc.SetMaterialName(0, "$proxy");
-    for (size_t l = 0; l < prims.size(); ++l) {
+    for (size_t l = 0; l < prims.size(); ++l)
+    {
         SmsLod lod;
-        for (uint32_t v = 0; v < prims[l] * 3; ++v) {
+        for (uint32_t v = 0; v < prims[l] * 3; ++v)
+        {
             lod.indices.push_back(static_cast<uint16_t>(v));
             lod.vertices.push_back({{float(v), float(l), 0}, {0, 0, 1}, {0, 0}});
         }

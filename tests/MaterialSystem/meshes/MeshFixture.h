@@ -11,7 +11,8 @@
 #include <vector>
 
 // A material system with a resource system whose mesh root is a fresh folder of its own.
-class MeshTest : public RenderTest {
+class MeshTest : public RenderTest
+{
 protected:
     void SetUp() override;
     void TearDown() override;

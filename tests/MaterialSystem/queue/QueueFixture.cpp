@@ -37,10 +37,12 @@ void BoxRenderable::BatchBuild(VertexIndexBuilder& builder)
     ++_builds;
     const unsigned stride = VertexDecl::QueryFormatSize(_description.format);
     std::vector<unsigned char> vertices(stride * Vertices, 0);
-    for (unsigned i = 0; i < Vertices; ++i) {
+    for (unsigned i = 0; i < Vertices; ++i)
+    {
         const float position[3] = {(i & 1) ? 0.5f : -0.5f, (i & 2) ? 0.5f : -0.5f, (i & 4) ? 0.5f : -0.5f};
         std::memcpy(&vertices[i * stride], position, sizeof(position));
-        if (_description.format & VF_COLOR0) std::memcpy(&vertices[i * stride + 12], &color, 4);
+        if (_description.format & VF_COLOR0)
+            std::memcpy(&vertices[i * stride + 12], &color, 4);
     }
     unsigned short base = 0;
     builder.StartBuild(Vertices, Indices, base);

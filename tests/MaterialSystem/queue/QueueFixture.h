@@ -9,7 +9,8 @@
 // A unit box of 8 corners and 12 triangles (36 indices), each face wound counter-clockwise
 // as seen on screen from outside. Dynamic boxes write their corners through the builder each fill;
 // static ones point at geometry that lives elsewhere.
-class BoxRenderable : public IRenderable {
+class BoxRenderable : public IRenderable
+{
 public:
     static constexpr unsigned Vertices = 8;
     static constexpr unsigned Indices = 36;

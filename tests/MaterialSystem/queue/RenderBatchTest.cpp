@@ -21,9 +21,12 @@ const void* ShaderAt(uintptr_t address) { return reinterpret_cast<const void*>(a
 std::string Order(const std::vector<SortKey>& keys, const std::vector<SortKey>& original)
 {
     std::string order;
-    for (const SortKey& key : keys) {
-        for (size_t i = 0; i < original.size(); ++i) {
-            if (original[i].renderable == key.renderable) order += char('a' + i);
+    for (const SortKey& key : keys)
+    {
+        for (size_t i = 0; i < original.size(); ++i)
+        {
+            if (original[i].renderable == key.renderable)
+                order += char('a' + i);
         }
     }
     return order;
@@ -35,7 +38,8 @@ TEST(RenderQueueSort, OptionWordsChooseTheirComparator)
 {
     // Entries a..f: shader, material, view depth, frame-buffer reader.
     std::vector<std::unique_ptr<BoxRenderable>> boxes;
-    struct Entry {
+    struct Entry
+    {
         uintptr_t shader, material;
         float depth;
         bool reader;
@@ -47,21 +51,24 @@ TEST(RenderQueueSort, OptionWordsChooseTheirComparator)
         {1, 10, 7.0f, false}, // e
         {2, 21, 4.0f, true},  // f
     };
-    const struct Case {
+    const struct Case
+    {
         uint32_t options;
         const char* order;
     } cases[] = {
-        {SO_GROUP_BY_STATE, nullptr},                                           // groups, checked below
-        {SO_FRONT_TO_BACK, "cdfaeb"},                                           // 2: depth ascending
-        {SO_GROUP_BY_STATE | SO_FRONT_TO_BACK, "debcaf"},                       // 3
-        {SO_FRESH_FRAMEBUFFER_LAST, "eadcbf"},                                  // 4: readers last, far first
-        {SO_GROUP_BY_STATE | SO_FRESH_FRAMEBUFFER_LAST, "edacbf"},              // 5
-        {SO_FRONT_TO_BACK | SO_FRESH_FRAMEBUFFER_LAST, "cdfaeb"},               // 6: front to back only
+        {SO_GROUP_BY_STATE, nullptr},                                                 // groups, checked below
+        {SO_FRONT_TO_BACK, "cdfaeb"},                                                 // 2: depth ascending
+        {SO_GROUP_BY_STATE | SO_FRONT_TO_BACK, "debcaf"},                             // 3
+        {SO_FRESH_FRAMEBUFFER_LAST, "eadcbf"},                                        // 4: readers last, far first
+        {SO_GROUP_BY_STATE | SO_FRESH_FRAMEBUFFER_LAST, "edacbf"},                    // 5
+        {SO_FRONT_TO_BACK | SO_FRESH_FRAMEBUFFER_LAST, "cdfaeb"},                     // 6: front to back only
         {SO_GROUP_BY_STATE | SO_FRONT_TO_BACK | SO_FRESH_FRAMEBUFFER_LAST, "debcaf"}, // 7
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         std::vector<SortKey> keys;
-        for (const Entry& e : entries) {
+        for (const Entry& e : entries)
+        {
             boxes.push_back(std::make_unique<BoxRenderable>(false, VF_POSITION));
             keys.push_back({ShaderAt(e.shader), MaterialAt(e.material), boxes.back().get(),
                             SortDepth(e.depth, c.options), e.reader ? 1u : 0u});
@@ -69,9 +76,12 @@ TEST(RenderQueueSort, OptionWordsChooseTheirComparator)
         const std::vector<SortKey> original = keys;
         SortKeys(keys.data(), keys.size(), c.options);
         const std::string order = Order(keys, original);
-        if (c.order) {
+        if (c.order)
+        {
             EXPECT_EQ(order, c.order) << "options " << c.options;
-        } else {
+        }
+        else
+        {
             // Shader 1 before shader 2, material 10 before 11, runs of one material together.
             EXPECT_EQ(order.substr(0, 2) == "de" || order.substr(0, 2) == "ed", true) << order;
             EXPECT_EQ(order[2], 'b') << order;
@@ -87,14 +97,18 @@ TEST(RenderQueueSort, BrokenDepthsSortAsFarthest)
 {
     BoxRenderable near(false, VF_POSITION), broken(false, VF_POSITION), far(false, VF_POSITION);
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    for (uint32_t options : {uint32_t(SO_FRONT_TO_BACK), uint32_t(SO_FRESH_FRAMEBUFFER_LAST)}) {
+    for (uint32_t options : {uint32_t(SO_FRONT_TO_BACK), uint32_t(SO_FRESH_FRAMEBUFFER_LAST)})
+    {
         std::vector<SortKey> keys = {{nullptr, nullptr, &broken, SortDepth(nan, options), 0},
                                      {nullptr, nullptr, &far, SortDepth(100.0f, options), 0},
                                      {nullptr, nullptr, &near, SortDepth(1.0f, options), 0}};
         SortKeys(keys.data(), keys.size(), options);
-        if (options == SO_FRONT_TO_BACK) {
+        if (options == SO_FRONT_TO_BACK)
+        {
             EXPECT_EQ(keys.back().renderable, &broken);
-        } else {
+        }
+        else
+        {
             EXPECT_EQ(keys.front().renderable, &broken);
         }
     }
@@ -105,12 +119,14 @@ TEST(RenderBatcher, InstancedNeighboursShareADrawUpToTheInstanceCount)
 {
     const uint32_t format = VF_POSITION | VF_INSTANCE;
     std::vector<std::unique_ptr<BoxRenderable>> boxes;
-    for (int i = 0; i < 6; ++i) boxes.push_back(std::make_unique<BoxRenderable>(false, format, 4));
+    for (int i = 0; i < 6; ++i)
+        boxes.push_back(std::make_unique<BoxRenderable>(false, format, 4));
     boxes[5]->GetStreamBinding().startIndex = 36; // another sub-mesh of the buffer
     Material* stone = MaterialAt(0x100);
     Material* metal = MaterialAt(0x200);
     std::vector<QueueEntry> entries;
-    for (int i = 0; i < 5; ++i) entries.push_back({boxes[i].get(), stone});
+    for (int i = 0; i < 5; ++i)
+        entries.push_back({boxes[i].get(), stone});
     entries.push_back({boxes[5].get(), stone});
     auto plain = std::make_unique<BoxRenderable>(false, VF_POSITION);
     auto other = std::make_unique<BoxRenderable>(false, format, 4);
@@ -118,7 +134,8 @@ TEST(RenderBatcher, InstancedNeighboursShareADrawUpToTheInstanceCount)
     entries.push_back({other.get(), metal});
 
     RenderBatcher batcher(nullptr);
-    for (const QueueEntry& entry : entries) batcher.Count(entry.renderable);
+    for (const QueueEntry& entry : entries)
+        batcher.Count(entry.renderable);
     EXPECT_EQ(batcher.GetBatchableCount(), 7u);
     batcher.Preprocess(entries.data(), entries.size());
 
@@ -142,7 +159,8 @@ TEST(RenderBatcher, BatchPoolGrowsToTheBatchableCount)
     std::vector<QueueEntry> entries;
     RenderBatcher batcher(nullptr);
     // Every entry its own material: 600 batches, more than the pool starts with.
-    for (uintptr_t i = 0; i < 600; ++i) {
+    for (uintptr_t i = 0; i < 600; ++i)
+    {
         boxes.push_back(std::make_unique<BoxRenderable>(false, VF_POSITION | VF_INSTANCE, 2));
         entries.push_back({boxes.back().get(), MaterialAt(0x1000 + 16 * i)});
         batcher.Count(boxes.back().get());

@@ -54,14 +54,16 @@ Matrix Placed(float x, float y)
     return m;
 }
 
-class QueueTest : public RenderTest {
+class QueueTest : public RenderTest
+{
 protected:
     // The material system on a resource system, with the game's shader library: the
     // parameter sets reach effects through its shared parameters.
     void SetUp() override
     {
         RenderTest::SetUp();
-        if (!_system) return;
+        if (!_system)
+            return;
         _system.reset();
         _resources = std::make_unique<ResourceSystem>(&Dumper::Instance(), 0);
         _system = std::make_unique<MaterialSystem>(_window->GetHandle(), &Dumper::Instance(), _resources.get(),
@@ -79,9 +81,11 @@ protected:
     }
     void TearDown() override
     {
-        if (_system) {
+        if (_system)
+        {
             _system->DestroyRenderQueue(_queue);
-            for (Material* m : _materials) _system->GetMaterialMgr()->DestroyMaterial(m);
+            for (Material* m : _materials)
+                _system->GetMaterialMgr()->DestroyMaterial(m);
         }
         _boxes.clear();
         _geometry.reset();
@@ -94,10 +98,11 @@ protected:
     std::unique_ptr<Shader> MakeShader(const char* name, const std::vector<fx::Macro>& macros)
     {
         std::string errors;
-        auto effect = fx::Effect::Create(*ShaderLib::GetInstance()->GetEffectPool(), kEffect, name, macros, nullptr,
-                                         &errors);
+        auto effect =
+            fx::Effect::Create(*ShaderLib::GetInstance()->GetEffectPool(), kEffect, name, macros, nullptr, &errors);
         EXPECT_TRUE(effect) << errors;
-        if (!effect) return nullptr;
+        if (!effect)
+            return nullptr;
         ResourceInfo info;
         info.SetName(name);
         auto shader = std::make_unique<Shader>(info);
@@ -108,7 +113,8 @@ protected:
     {
         Material* material = _system->GetMaterialMgr()->CreateMaterial(name);
         material->BindShader(shader, ShaderParams::BIND_RESOLVE);
-        if (flags) material->MaterialFlags().RaiseFlag(flags);
+        if (flags)
+            material->MaterialFlags().RaiseFlag(flags);
         _materials.push_back(material);
         return material;
     }
@@ -118,18 +124,24 @@ protected:
     {
         _geometry = std::make_unique<VertexBuffer>(SU_STATIC, 8 + 32, 36 + 144, 16, _system->GetDevice());
         std::vector<float> vertices;
-        for (unsigned i = 0; i < 8; ++i) {
-            vertices.insert(vertices.end(), {(i & 1) ? 0.5f : -0.5f, (i & 2) ? 0.5f : -0.5f, (i & 4) ? 0.5f : -0.5f, 0});
+        for (unsigned i = 0; i < 8; ++i)
+        {
+            vertices.insert(vertices.end(),
+                            {(i & 1) ? 0.5f : -0.5f, (i & 2) ? 0.5f : -0.5f, (i & 4) ? 0.5f : -0.5f, 0});
         }
-        for (unsigned copy = 0; copy < 4; ++copy) {
-            for (unsigned i = 0; i < 8; ++i) {
+        for (unsigned copy = 0; copy < 4; ++copy)
+        {
+            for (unsigned i = 0; i < 8; ++i)
+            {
                 vertices.insert(vertices.end(),
                                 {(i & 1) ? 0.5f : -0.5f, (i & 2) ? 0.5f : -0.5f, (i & 4) ? 0.5f : -0.5f, float(copy)});
             }
         }
         std::vector<unsigned short> indices(BoxRenderable::BoxIndices(), BoxRenderable::BoxIndices() + 36);
-        for (unsigned copy = 0; copy < 4; ++copy) {
-            for (unsigned k = 0; k < 36; ++k) indices.push_back(static_cast<unsigned short>(8 * copy + BoxRenderable::BoxIndices()[k]));
+        for (unsigned copy = 0; copy < 4; ++copy)
+        {
+            for (unsigned k = 0; k < 36; ++k)
+                indices.push_back(static_cast<unsigned short>(8 * copy + BoxRenderable::BoxIndices()[k]));
         }
         VertexIndexBuilder builder;
         ASSERT_TRUE(_geometry->LockVertices(40, builder));
@@ -145,7 +157,8 @@ protected:
     // A box in the static geometry: the plain one, or the instanced one of four instances.
     BoxRenderable* StaticBox(bool instanced, const Matrix& world)
     {
-        if (!_geometry) MakeGeometry();
+        if (!_geometry)
+            MakeGeometry();
         auto box = std::make_unique<BoxRenderable>(false, instanced ? (VF_POSITION | VF_INSTANCE) : VF_POSITION,
                                                    instanced ? 4 : 1);
         StreamBinding& binding = box->GetStreamBinding();
@@ -200,14 +213,16 @@ TEST_F(QueueTest, EqualInstancedBoxesGoOutInOneDraw)
 {
     Material* material = MakeMaterial("$queue_instanced", _instanced.get());
     const float spots[4][2] = {{-0.5f, 0.5f}, {0.5f, 0.5f}, {-0.5f, -0.5f}, {0.5f, -0.5f}};
-    for (const auto& spot : spots) _queue->EnqueuePrim(StaticBox(true, Placed(spot[0], spot[1])), material);
+    for (const auto& spot : spots)
+        _queue->EnqueuePrim(StaticBox(true, Placed(spot[0], spot[1])), material);
     const auto pixels = Frame(SO_GROUP_BY_STATE);
 
     ASSERT_EQ(_calls.size(), 1u);
     EXPECT_EQ(_calls[0].instances, 4u);
     EXPECT_EQ(_calls[0].primitives, 12u);
     EXPECT_EQ(_calls[0].startIndex, 36u);
-    for (const auto& spot : spots) EXPECT_TRUE(Lit(pixels, spot[0], spot[1])) << spot[0] << "," << spot[1];
+    for (const auto& spot : spots)
+        EXPECT_TRUE(Lit(pixels, spot[0], spot[1])) << spot[0] << "," << spot[1];
     EXPECT_FALSE(Lit(pixels, 0.0f, 0.0f));
 }
 
@@ -221,12 +236,14 @@ TEST_F(QueueTest, SortedEntriesMergeIntoBatchesOfTheirMaterial)
     _queue->EnqueuePrim(DynamicBox(VF_POSITION, Placed(0.6f, 0.6f)), b);
     _queue->EnqueuePrim(DynamicBox(VF_POSITION, Placed(-0.6f, -0.6f)), a);
     _queue->EnqueuePrim(StaticBox(false, Placed(0.6f, -0.6f)), a);
-    for (int i = 0; i < 3; ++i) _boxes[i]->GetParams().SetViewDepth(float(3 - i));
+    for (int i = 0; i < 3; ++i)
+        _boxes[i]->GetParams().SetViewDepth(float(3 - i));
     _boxes[3]->GetParams().SetViewDepth(10.0f);
     const auto pixels = Frame(SO_GROUP_BY_STATE | SO_FRONT_TO_BACK);
 
     std::vector<Material*> order;
-    for (RenderQueueIterator it = _queue->Begin(); it != _queue->End(); ++it) order.push_back(it->material);
+    for (RenderQueueIterator it = _queue->Begin(); it != _queue->End(); ++it)
+        order.push_back(it->material);
     const bool aFirst = order[0] == a;
     EXPECT_EQ(order, aFirst ? (std::vector<Material*>{a, a, a, b}) : (std::vector<Material*>{b, a, a, a}));
     EXPECT_EQ(_queue->GetBatcher().GetBatchCount(), 2u) << "two dynamic runs; the static box is alone";
@@ -234,8 +251,10 @@ TEST_F(QueueTest, SortedEntriesMergeIntoBatchesOfTheirMaterial)
     const size_t merged = aFirst ? 0 : 1;
     EXPECT_EQ(_calls[merged].primitives, 24u) << "both dynamic boxes of material a in one draw";
     EXPECT_EQ(_calls[merged + 1].buffer, _geometry.get());
-    for (const float x : {-0.6f, 0.6f}) {
-        for (const float y : {-0.6f, 0.6f}) EXPECT_TRUE(Lit(pixels, x, y)) << x << "," << y;
+    for (const float x : {-0.6f, 0.6f})
+    {
+        for (const float y : {-0.6f, 0.6f})
+            EXPECT_TRUE(Lit(pixels, x, y)) << x << "," << y;
     }
 }
 
@@ -243,11 +262,15 @@ TEST_F(QueueTest, SortedEntriesMergeIntoBatchesOfTheirMaterial)
 TEST_F(QueueTest, EveryDynamicFormatIsDrawn)
 {
     Material* material = MakeMaterial("$queue_formats", _plain.get());
-    const uint32_t formats[] = {VF_POSITION, VF_POSITION | VF_COLOR0, VF_POSITION | VF_COLOR0 | VF_COLOR1,
-                                VF_POSITION | VF_NORMAL, VF_POSITION | VF_NORMAL | VF_COLOR0,
+    const uint32_t formats[] = {VF_POSITION,
+                                VF_POSITION | VF_COLOR0,
+                                VF_POSITION | VF_COLOR0 | VF_COLOR1,
+                                VF_POSITION | VF_NORMAL,
+                                VF_POSITION | VF_NORMAL | VF_COLOR0,
                                 VF_POSITION | (1u << VF_TEXCOORDS_SHIFT)};
     float x = -0.8f;
-    for (uint32_t format : formats) {
+    for (uint32_t format : formats)
+    {
         _queue->EnqueuePrim(DynamicBox(format, Placed(x, 0.0f)), material);
         x += 0.32f;
     }
@@ -255,15 +278,18 @@ TEST_F(QueueTest, EveryDynamicFormatIsDrawn)
     EXPECT_EQ(_queue->GetBatcher().GetSlotCount(), 5u) << "formats of one vertex size share a slot";
     EXPECT_EQ(_calls.size(), 6u);
     x = -0.8f;
-    for (size_t i = 0; i < std::size(formats); ++i, x += 0.32f) EXPECT_TRUE(Lit(pixels, x, 0.0f)) << "format " << i;
-    for (const auto& box : _boxes) EXPECT_EQ(box->GetBuilds(), 1u);
+    for (size_t i = 0; i < std::size(formats); ++i, x += 0.32f)
+        EXPECT_TRUE(Lit(pixels, x, 0.0f)) << "format " << i;
+    for (const auto& box : _boxes)
+        EXPECT_EQ(box->GetBuilds(), 1u);
 }
 
 // The front face of the box winds counter-clockwise on screen: ordinary materials keep it,
 // back-sided materials and mirrored objects (one of the two) drop it.
 TEST_F(QueueTest, CullingFollowsBackSidedAndMirrored)
 {
-    struct Case {
+    struct Case
+    {
         const char* name;
         unsigned flags;
         bool flipped;
@@ -275,7 +301,8 @@ TEST_F(QueueTest, CullingFollowsBackSidedAndMirrored)
         {"$cull_back_flipped", MF_BACK_SIDED, true, true},
         {"$cull_two_sided", MF_TWO_SIDED | MF_BACK_SIDED, false, true},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         Material* material = MakeMaterial(c.name, _plain.get(), c.flags);
         BoxRenderable* face = StaticBox(false, Placed(0.0f, 0.0f));
         face->GetDescription().primCount = 2; // the front face only
@@ -291,13 +318,15 @@ TEST_F(QueueTest, QueueGrowsByBlocksKeepingItsOrder)
 {
     Material* material = MakeMaterial("$queue_grow", _plain.get());
     std::vector<std::unique_ptr<BoxRenderable>> boxes;
-    for (int i = 0; i < 1025; ++i) {
+    for (int i = 0; i < 1025; ++i)
+    {
         boxes.push_back(std::make_unique<BoxRenderable>(false, VF_POSITION));
         _queue->EnqueuePrim(boxes.back().get(), material);
     }
     EXPECT_EQ(_queue->GetCapacity(), 2048u);
     int i = 0;
-    for (RenderQueueIterator it = _queue->Begin(); it != _queue->End(); ++it, ++i) {
+    for (RenderQueueIterator it = _queue->Begin(); it != _queue->End(); ++it, ++i)
+    {
         ASSERT_EQ(it->renderable, boxes[i].get());
     }
     _queue->EnqueuePrim(nullptr, material);
@@ -309,17 +338,20 @@ TEST_F(QueueTest, QueueGrowsByBlocksKeepingItsOrder)
 
 TEST_F(QueueTest, InstanceCountsFollowTheBatchLimits)
 {
-    struct Case {
+    struct Case
+    {
         unsigned primitives;
         uint32_t format;
         unsigned expected;
-    } cases[] = {{40, VF_POSITION | VF_INSTANCE, 100}, {400, VF_POSITION | VF_INSTANCE, 10},
-                 {40, VF_POSITION, 1}, {5000, VF_POSITION | VF_INSTANCE, 1}};
-    for (const Case& c : cases) {
+    } cases[] = {{40, VF_POSITION | VF_INSTANCE, 100},
+                 {400, VF_POSITION | VF_INSTANCE, 10},
+                 {40, VF_POSITION, 1},
+                 {5000, VF_POSITION | VF_INSTANCE, 1}};
+    for (const Case& c : cases)
+    {
         EXPECT_EQ(_system->CalculateInstanceCount(c.primitives, c.format), c.expected) << c.primitives;
     }
 }
-
 
 // Dynamic geometry past what 16-bit indices reach is refused, not drawn with counts it lacks.
 TEST_F(QueueTest, OversizedDynamicGeometryIsSkippedWithALoggedError)

@@ -16,13 +16,15 @@ std::vector<std::string>& Lines()
     return lines;
 }
 
-class CaptureClient : public IDumperClient {
+class CaptureClient : public IDumperClient
+{
 public:
     void OnPrint(eDumpEvent, const char* text) override { Lines().push_back(text); }
     void OnDump(eDumpEvent, const void*, unsigned) override {}
 };
 
-const std::filesystem::path kGameShaders = (std::filesystem::path(TEST_DATA_DIR) / ".." / ".." / "data" / "shaderlib").lexically_normal();
+const std::filesystem::path kGameShaders =
+    (std::filesystem::path(TEST_DATA_DIR) / ".." / ".." / "data" / "shaderlib").lexically_normal();
 
 } // namespace
 
@@ -41,7 +43,8 @@ void ShaderLibTest::SetUp()
     style.hidden = true;
     std::string error;
     _window = Window::Create("shader test", kSize, kSize, style, &error);
-    if (!_window) GTEST_SKIP() << "no display: " << error;
+    if (!_window)
+        GTEST_SKIP() << "no display: " << error;
     _graphics = gfx::Graphics::Create(*_window, &error);
     ASSERT_TRUE(_graphics) << error;
     gfx::DeviceParams params;
@@ -56,7 +59,8 @@ void ShaderLibTest::SetUp()
     _resources = std::make_unique<ResourceSystem>(&Dumper::Instance(), 0);
 
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    _root = std::filesystem::temp_directory_path() / ("shaderlib_" + std::string(test->name()) + "_" + std::to_string(getpid()));
+    _root = std::filesystem::temp_directory_path() /
+            ("shaderlib_" + std::string(test->name()) + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(_root);
     std::filesystem::create_directories(_root);
     for (const char* include : {"inc_sharedparams.fx", "inc_screenquad.fx"})
@@ -71,7 +75,8 @@ void ShaderLibTest::TearDown()
     _device.reset();
     _graphics.reset();
     _window.reset();
-    if (!_root.empty()) std::filesystem::remove_all(_root);
+    if (!_root.empty())
+        std::filesystem::remove_all(_root);
 }
 
 void ShaderLibTest::WriteShader(const std::string& name, const std::string& text)
@@ -90,7 +95,8 @@ ShaderLib* ShaderLibTest::Init(const std::string& root)
 bool ShaderLibTest::LogHas(const std::string& text) const
 {
     for (const std::string& line : Lines())
-        if (line.find(text) != std::string::npos) return true;
+        if (line.find(text) != std::string::npos)
+            return true;
     return false;
 }
 

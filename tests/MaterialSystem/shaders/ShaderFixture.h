@@ -17,7 +17,8 @@
 
 // A hidden 64x64 window with a device, a resource system and the shader library on a root
 // folder of its own. The library's shared parameters come from the game's data.
-class ShaderLibTest : public ::testing::Test {
+class ShaderLibTest : public ::testing::Test
+{
 protected:
     static constexpr unsigned kSize = 64;
 
@@ -48,7 +49,8 @@ template <typename Apply>
 void ShaderLibTest::Draw(Shader& shader, const std::vector<float>& vertices, Apply apply)
 {
     const unsigned passes = shader.Begin(fx::DoNotSaveState);
-    for (unsigned p = 0; p < passes; ++p) {
+    for (unsigned p = 0; p < passes; ++p)
+    {
         shader.BeginPass(p);
         apply();
         shader.ApplyChanges();

@@ -55,7 +55,8 @@ TEST_F(ShaderLibTest, GameLibraryPrecachesAndValidates)
 
     for (const char* name : {"MAT_ScreenQuadFlash.fx", "SYS_DeferredShading.fx", "SYS_OmniShape.fx", "SYS_SpotShape.fx",
                              "PP_Antialias.fx", "PP_DownSampler.fx", "PP_Bloor.fx", "PP_BloomColorKey.fx", "PP_Glow.fx",
-                             "PP_MotionBloor.fx", "MAT_Diffuse.fx"}) {
+                             "PP_MotionBloor.fx", "MAT_Diffuse.fx"})
+    {
         Shader* shader = library->FindOptimalShader(name, nullptr);
         ASSERT_NE(shader, reinterpret_cast<Shader*>(INVALID_RES_HANDLE)) << name;
         EXPECT_NE(shader, library->GetProxyShader()) << name;
@@ -66,7 +67,8 @@ TEST_F(ShaderLibTest, GameLibraryPrecachesAndValidates)
                                                             {"SYS_DeferredShading.fx", "SPOT_LIGHTING"},
                                                             {"MAT_Diffuse.fx", "USE_INSTANCING"},
                                                             {"MAT_Diffuse.fx", "USE_DEFERRED"}};
-    for (const auto& [name, flag] : variants) {
+    for (const auto& [name, flag] : variants)
+    {
         ShaderUsageFlags flags;
         flags.Add(flag);
         Shader* variant = library->FindOptimalShader(name, &flags);
@@ -81,9 +83,10 @@ TEST_F(ShaderLibTest, GameLibraryPrecachesAndValidates)
 // and whoever asks for it (or a variant of it) gets the proxy shader, every time.
 TEST_F(ShaderLibTest, BrokenShaderGivesFileLineAndProxy)
 {
-    WriteShader("mat_broken.fx", "#include \"SharedParams\"\nvertex vs {\n  void main() { gl_Position = vec4(0.0) }\n}\n"
-                                 "fragment fs { void main() { fx_Target0 = vec4(1.0); } }\n"
-                                 "technique t { pass p { VertexShader = vs; FragmentShader = fs; } }\n");
+    WriteShader("mat_broken.fx",
+                "#include \"SharedParams\"\nvertex vs {\n  void main() { gl_Position = vec4(0.0) }\n}\n"
+                "fragment fs { void main() { fx_Target0 = vec4(1.0); } }\n"
+                "technique t { pass p { VertexShader = vs; FragmentShader = fs; } }\n");
     WriteShader("mat_noinclude.fx", "#include \"Nowhere\"\ntechnique t { pass p { ZEnable = true; } }\n");
     const std::string longName = "mat_" + std::string(160, 'l') + ".fx";
     WriteShader(longName, "technique t { pass p { ZEnable = true; } }\n");
@@ -95,7 +98,8 @@ TEST_F(ShaderLibTest, BrokenShaderGivesFileLineAndProxy)
 
     ShaderUsageFlags flags;
     flags.Add("USE_ANYTHING");
-    for (int request = 0; request < 2; ++request) {
+    for (int request = 0; request < 2; ++request)
+    {
         EXPECT_EQ(library->FindOptimalShader("MAT_Broken.fx", nullptr), library->GetProxyShader());
         EXPECT_EQ(library->FindOptimalShader("mat_broken.fx", &flags), library->GetProxyShader());
         EXPECT_EQ(library->FindOptimalShader("MAT_NoInclude.fx", nullptr), library->GetProxyShader());

@@ -42,12 +42,14 @@ Matrix HalfAt(float x)
 
 } // namespace
 
-class ShaderParamsTest : public ShaderLibTest {
+class ShaderParamsTest : public ShaderLibTest
+{
 protected:
     void SetUp() override
     {
         ShaderLibTest::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
+        if (IsSkipped() || HasFatalFailure())
+            return;
         WriteShader("mat_lit.fx", kLitShader);
         _library = Init();
         _library->PrecacheShaders();
@@ -116,19 +118,26 @@ TEST_F(ShaderParamsTest, DefaultsCollectedFromTheEffect)
 {
     const ShaderParams* defaults = _shader->GetDefaultParams();
     ASSERT_TRUE(defaults);
-    struct Case {
+    struct Case
+    {
         const char* name;
         bool present;
         ShaderVar::eType type;
     };
-    const Case cases[] = {{"TINT_COLOR", true, ShaderVar::TYPE_COLOR}, {"OFFSET", true, ShaderVar::TYPE_VECTOR},
-                          {"EXTRA_MATRIX", true, ShaderVar::TYPE_MATRIX}, {"COUNT", true, ShaderVar::TYPE_INT},
-                          {"FIXED_SCALE", false, {}}, {"noSemantic", false, {}}, {"World", false, {}},
+    const Case cases[] = {{"TINT_COLOR", true, ShaderVar::TYPE_COLOR},
+                          {"OFFSET", true, ShaderVar::TYPE_VECTOR},
+                          {"EXTRA_MATRIX", true, ShaderVar::TYPE_MATRIX},
+                          {"COUNT", true, ShaderVar::TYPE_INT},
+                          {"FIXED_SCALE", false, {}},
+                          {"noSemantic", false, {}},
+                          {"World", false, {}},
                           {"WorldInstances", false, {}}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         const ShaderVar* var = defaults->FindValue(c.name);
         EXPECT_EQ(var != nullptr, c.present) << c.name;
-        if (var && c.present) {
+        if (var && c.present)
+        {
             EXPECT_EQ(var->type, c.type) << c.name;
         }
     }
@@ -172,7 +181,8 @@ TEST_F(ShaderParamsTest, ValuesReferencesAndDerivedValues)
     ShaderParamsGlobal global;
     const std::pair<std::pair<float, float>, float> weights[] = {
         {{800, 600}, 3.5f}, {{1024, 768}, 3.0f}, {{1280, 960}, 1.0f}, {{1280, 1024}, 3.0f}};
-    for (const auto& [size, weight] : weights) {
+    for (const auto& [size, weight] : weights)
+    {
         global.SetScreenParams(size.first, size.second);
         EXPECT_FLOAT_EQ(global.GetAAWeight(), weight) << size.first << "x" << size.second;
     }

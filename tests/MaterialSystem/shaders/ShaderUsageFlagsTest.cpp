@@ -39,8 +39,8 @@ TEST(ShaderUsageFlagsTest, RefusesWhatDoesNotFit)
     EXPECT_FALSE(flags.Add(nullptr));
     EXPECT_FALSE(flags.Add("A|B"));
     EXPECT_TRUE(flags.Add(std::string(120, 'X').c_str()));
-    EXPECT_TRUE(flags.Add("ABCDEF"));  // 120 + 1 + 6 = 127
-    EXPECT_FALSE(flags.Add("G"));      // 129
+    EXPECT_TRUE(flags.Add("ABCDEF")); // 120 + 1 + 6 = 127
+    EXPECT_FALSE(flags.Add("G"));     // 129
     EXPECT_EQ(std::string(flags.GetText()).size(), 127u);
     EXPECT_EQ(flags.GetLongestFlag(), 120u);
 }
@@ -48,11 +48,12 @@ TEST(ShaderUsageFlagsTest, RefusesWhatDoesNotFit)
 TEST(ShaderUsageFlagsTest, ShaderTypesFromNames)
 {
     const std::pair<const char*, eShaderType> cases[] = {
-        {"$proxy", SHADER_TYPE_BUILTIN},     {"INC_SharedParams.fx", SHADER_TYPE_INCLUDE},
+        {"$proxy", SHADER_TYPE_BUILTIN},          {"INC_SharedParams.fx", SHADER_TYPE_INCLUDE},
         {"sys_omnishape.fx", SHADER_TYPE_SYSTEM}, {"mat_diffuse.fx|use_a", SHADER_TYPE_MATERIAL},
         {"Pp_Bloor.fx", SHADER_TYPE_POSTPROCESS}, {"plain.fx", SHADER_TYPE_PLAIN},
-        {"XYZ_thing.fx", SHADER_TYPE_PLAIN},   {"", SHADER_TYPE_PLAIN}};
-    for (const auto& [name, type] : cases) EXPECT_EQ(Shader::ShaderTypeFromName(name), type) << name;
+        {"XYZ_thing.fx", SHADER_TYPE_PLAIN},      {"", SHADER_TYPE_PLAIN}};
+    for (const auto& [name, type] : cases)
+        EXPECT_EQ(Shader::ShaderTypeFromName(name), type) << name;
 
     std::string out;
     Shader::ShaderNameFromType(SHADER_TYPE_INCLUDE, "SharedParams", out);

@@ -17,11 +17,13 @@ std::vector<uint8_t> Dds(unsigned w, unsigned h, DdsPixels pixels, bool mips, bo
 
 bool Layout(const std::vector<uint8_t>& file, int lod, DdsLayout& out, std::string& error)
 {
-    if (file.size() < kDdsHeaderSize) return false;
+    if (file.size() < kDdsHeaderSize)
+        return false;
     return ReadDdsLayout(file.data(), file.size() - kDdsHeaderSize, lod, out, error);
 }
 
-struct GoodCase {
+struct GoodCase
+{
     const char* what;
     unsigned width, height;
     DdsPixels pixels;
@@ -47,7 +49,8 @@ TEST(DdsLayout, LevelSizesComeFromFormatAndDimensions)
         {"lod never drops the last level", 2, 2, DdsPixels::Argb32, true, 5, TEXFMT_A8R8G8B8, 1, 1, 1, {4}},
         {"no mips ignores lod", 32, 32, DdsPixels::Argb32, false, 2, TEXFMT_A8R8G8B8, 32, 32, 1, {4096}},
     };
-    for (const GoodCase& c : cases) {
+    for (const GoodCase& c : cases)
+    {
         SCOPED_TRACE(c.what);
         DdsLayout layout;
         std::string error;
@@ -57,9 +60,11 @@ TEST(DdsLayout, LevelSizesComeFromFormatAndDimensions)
         EXPECT_EQ(layout.height, c.keptHeight);
         EXPECT_EQ(layout.levels, c.levels);
         ASSERT_EQ(layout.levelBytes.size(), layout.levels);
-        for (size_t i = 0; i < c.firstLevelBytes.size(); ++i) EXPECT_EQ(layout.levelBytes[i], c.firstLevelBytes[i]);
+        for (size_t i = 0; i < c.firstLevelBytes.size(); ++i)
+            EXPECT_EQ(layout.levelBytes[i], c.firstLevelBytes[i]);
         uint64_t all = layout.skipBytes;
-        for (uint64_t bytes : layout.levelBytes) all += bytes;
+        for (uint64_t bytes : layout.levelBytes)
+            all += bytes;
         // Every level of the file is accounted for: skipped plus kept is the whole data.
         EXPECT_EQ(all, Dds(c.width, c.height, c.pixels, c.mips).size() - kDdsHeaderSize);
     }
@@ -105,7 +110,8 @@ TEST(DdsLayout, RefusesWhatItCannotTrust)
         r.levels = {std::vector<uint8_t>(64)};
         return r;
     };
-    struct BadCase {
+    struct BadCase
+    {
         const char* what;
         std::vector<uint8_t> file;
         const char* message;
@@ -171,7 +177,8 @@ TEST(DdsLayout, RefusesWhatItCannotTrust)
         file.resize(kDdsHeaderSize + 100);
         cases.push_back({"truncated dxt1", file, "needs 2744 bytes, the file has 100"});
     }
-    for (const BadCase& c : cases) {
+    for (const BadCase& c : cases)
+    {
         SCOPED_TRACE(c.what);
         DdsLayout layout;
         std::string error;

@@ -20,9 +20,12 @@ int Channel(uint32_t c, int shift) { return int((c >> shift) & 0xFF); }
 int MaxError(const Image& source, const std::vector<uint8_t>& decoded)
 {
     int worst = 0;
-    for (unsigned y = 0; y < source.height; ++y) {
-        for (unsigned x = 0; x < source.width; ++x) {
-            for (int shift = 0; shift < 32; shift += 8) {
+    for (unsigned y = 0; y < source.height; ++y)
+    {
+        for (unsigned x = 0; x < source.width; ++x)
+        {
+            for (int shift = 0; shift < 32; shift += 8)
+            {
                 worst = std::max(worst, std::abs(Channel(source.At(x, y), shift) -
                                                  Channel(Pixel(decoded, source.width, x, y), shift)));
             }
@@ -33,7 +36,8 @@ int MaxError(const Image& source, const std::vector<uint8_t>& decoded)
 
 TEST(DxtCodec, RoundTripsStayCloseToTheSource)
 {
-    struct Case {
+    struct Case
+    {
         const char* what;
         Image image;
         uint32_t format;
@@ -47,7 +51,8 @@ TEST(DxtCodec, RoundTripsStayCloseToTheSource)
         {"dxt5 noise", MakeNoise(16, 16, 3, 0x40202020, 0xF0E0E0E0), TEXFMT_DXT5, 40},
         {"dxt1 odd size", MakeChecker(5, 3, 1, 0xFF0000FF, 0xFFFFFF00), TEXFMT_DXT1, 0},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.what);
         const std::vector<uint8_t> blocks = c.format == TEXFMT_DXT1 ? EncodeDxt1(c.image) : EncodeDxt5(c.image);
         std::vector<uint8_t> decoded;
@@ -72,11 +77,13 @@ TEST(DxtCodec, ExplicitAlphaTakesLowNibblesFirst)
     // Alphas 0..15 in pixel order over an all-red colour block.
     const std::vector<uint8_t> block = {0x10, 0x32, 0x54, 0x76, 0x98, 0xBA, 0xDC, 0xFE,
                                         0x00, 0xF8, 0x00, 0xF8, 0x00, 0x00, 0x00, 0x00};
-    for (uint32_t format : {TEXFMT_DXT2, TEXFMT_DXT3}) {
+    for (uint32_t format : {TEXFMT_DXT2, TEXFMT_DXT3})
+    {
         SCOPED_TRACE(format);
         std::vector<uint8_t> decoded;
         ASSERT_TRUE(DecodeDxt(format, 4, 4, block.data(), block.size(), decoded));
-        for (unsigned i = 0; i < 16; ++i) EXPECT_EQ(Pixel(decoded, 4, i % 4, i / 4), (i * 17) << 24 | 0xFF0000u);
+        for (unsigned i = 0; i < 16; ++i)
+            EXPECT_EQ(Pixel(decoded, 4, i % 4, i / 4), (i * 17) << 24 | 0xFF0000u);
     }
 }
 

@@ -9,10 +9,10 @@
 void TextureTest::SetUp()
 {
     RenderTest::SetUp();
-    if (IsSkipped()) return;
-    _root = std::filesystem::temp_directory_path() /
-            ("bm_textures_" + std::to_string(getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    if (IsSkipped())
+        return;
+    _root = std::filesystem::temp_directory_path() / ("bm_textures_" + std::to_string(getpid()) + "_" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(_root);
     std::filesystem::create_directories(_root);
     _resources = std::make_unique<ResourceSystem>(&Dumper::Instance(), 0);
@@ -35,7 +35,8 @@ void TextureTest::TearDown()
 {
     RenderTest::TearDown();
     _resources.reset();
-    if (!_root.empty()) std::filesystem::remove_all(_root);
+    if (!_root.empty())
+        std::filesystem::remove_all(_root);
 }
 
 void TextureTest::WriteTextureFile(const std::string& name, const std::vector<uint8_t>& bytes) const
@@ -47,12 +48,14 @@ void TextureTest::WriteTextureFile(const std::string& name, const std::vector<ui
 std::vector<uint8_t> TextureTest::LevelBytes(Texture* texture, unsigned level) const
 {
     gfx::Texture* handle = texture->GetTexHandle();
-    if (!handle) return {};
+    if (!handle)
+        return {};
     unsigned pitch = 0;
     auto* data = static_cast<const uint8_t*>(handle->Lock(level, pitch));
-    if (!data) return {};
-    std::vector<uint8_t> bytes(data, data + gfx::LevelBytes(handle->GetFormat(), handle->GetWidth(level),
-                                                              handle->GetHeight(level)));
+    if (!data)
+        return {};
+    std::vector<uint8_t> bytes(
+        data, data + gfx::LevelBytes(handle->GetFormat(), handle->GetWidth(level), handle->GetHeight(level)));
     handle->Unlock(level);
     return bytes;
 }

@@ -9,7 +9,8 @@
 #include <vector>
 
 // A material system with a resource system whose texture root is a fresh folder of its own.
-class TextureTest : public RenderTest {
+class TextureTest : public RenderTest
+{
 protected:
     void SetUp() override;
     void TearDown() override;

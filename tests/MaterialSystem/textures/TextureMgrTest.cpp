@@ -32,7 +32,8 @@ DdsWriteOptions Options(DdsPixels pixels, bool mips)
 
 TEST_F(TextureTest, BuiltInTexturesExist)
 {
-    struct Case {
+    struct Case
+    {
         const char* name;
         unsigned width, levels;
         uint32_t firstPixel;
@@ -43,7 +44,8 @@ TEST_F(TextureTest, BuiltInTexturesExist)
         {"$red", 2, 1, 0xFFFF0000},     {"$green", 2, 1, 0xFF00FF00},       {"$blue", 2, 1, 0xFF0000FF},
         {"$normal", 2, 1, 0xFF8080FF},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
         IResource* resource = Mgr()->GetResource(c.name);
         ASSERT_NE(resource, INVALID_RES_HANDLE);
@@ -63,7 +65,8 @@ TEST_F(TextureTest, BuiltInTexturesExist)
 
 TEST_F(TextureTest, GeneratedVariantsLoadLevelByLevel)
 {
-    struct Case {
+    struct Case
+    {
         const char* file;
         Image image;
         DdsWriteOptions options;
@@ -71,13 +74,17 @@ TEST_F(TextureTest, GeneratedVariantsLoadLevelByLevel)
         unsigned levels;
     };
     const Case cases[] = {
-        {"mips.dds", MakeChecker(64, 64, 8, 0xFF102030, 0xFFF0E0D0), Options(DdsPixels::Argb32, true), TEXFMT_A8R8G8B8, 7},
-        {"flat.dds", MakeGradient(32, 16, 0xFF000000, 0xFFFFFFFF), Options(DdsPixels::Argb32, false), TEXFMT_A8R8G8B8, 1},
-        {"wide.dds", MakeNoise(256, 4, 1, 0xFF000000, 0xFFFFFFFF), Options(DdsPixels::Argb32, true), TEXFMT_A8R8G8B8, 9},
+        {"mips.dds", MakeChecker(64, 64, 8, 0xFF102030, 0xFFF0E0D0), Options(DdsPixels::Argb32, true), TEXFMT_A8R8G8B8,
+         7},
+        {"flat.dds", MakeGradient(32, 16, 0xFF000000, 0xFFFFFFFF), Options(DdsPixels::Argb32, false), TEXFMT_A8R8G8B8,
+         1},
+        {"wide.dds", MakeNoise(256, 4, 1, 0xFF000000, 0xFFFFFFFF), Options(DdsPixels::Argb32, true), TEXFMT_A8R8G8B8,
+         9},
         {"dxt1.dds", MakeNoise(64, 32, 2, 0xFF000000, 0xFFFFFFFF), Options(DdsPixels::Dxt1, true), TEXFMT_DXT1, 7},
         {"dxt5.dds", MakeGradient(16, 64, 0x00FF0000, 0xFF00FF00), Options(DdsPixels::Dxt5, true), TEXFMT_DXT5, 7},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.file);
         const std::vector<uint8_t> file = WriteDds(c.image, c.options);
         WriteTextureFile(c.file, file);
@@ -88,7 +95,8 @@ TEST_F(TextureTest, GeneratedVariantsLoadLevelByLevel)
         EXPECT_EQ(texture->GetHeight(), c.image.height);
         ASSERT_EQ(texture->GetMipLevels(), c.levels);
         uint64_t offset = 0;
-        for (unsigned level = 0; level < c.levels; ++level) {
+        for (unsigned level = 0; level < c.levels; ++level)
+        {
             const std::vector<uint8_t> held = LevelBytes(texture, level);
             ASSERT_EQ(held, FileLevel(file, offset, held.size())) << "level " << level;
             offset += held.size();
@@ -134,7 +142,8 @@ TEST_F(TextureTest, BadFilesGiveTheProxyAndALogLine)
     truncated.resize(truncated.size() / 2);
     std::vector<uint8_t> corrupt = WriteDds(MakeChecker(8, 8, 2, 0, ~0u), Options(DdsPixels::Argb32, false));
     corrupt[1] = 'Z';
-    struct Case {
+    struct Case
+    {
         const char* file;
         std::vector<uint8_t> bytes;
         const char* line; // expected in the log
@@ -147,7 +156,8 @@ TEST_F(TextureTest, BadFilesGiveTheProxyAndALogLine)
         {"tiny.dds", std::vector<uint8_t>(20, 'D'), "Failed to load resource"},
     };
     gfx::Texture* proxy = Mgr()->GetProxyTexture()->GetTexHandle();
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.file);
         WriteTextureFile(c.file, c.bytes);
         LogLines().clear();
@@ -235,7 +245,8 @@ TEST_F(TextureTest, CheckerRunsToItsOwnHeight)
 
 TEST_F(TextureTest, ColorWriterPacksEachFormat)
 {
-    struct Case {
+    struct Case
+    {
         uint32_t format;
         std::vector<uint8_t> bytes; // of the colour r=0x12 g=0x34 b=0x56 a=0x78, little-endian
     };
@@ -246,7 +257,8 @@ TEST_F(TextureTest, ColorWriterPacksEachFormat)
         {TEXFMT_A8R8G8B8, {0x56, 0x34, 0x12, 0x78}},
         {TEXFMT_A8, {0x78}},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.format);
         TextureDesc desc;
         desc.kind = TEXKIND_PROCEDURAL;

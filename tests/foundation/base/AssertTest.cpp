@@ -25,11 +25,8 @@ TEST(AssertDeathTest, RuntimeAssertWithoutReasonOmitsTheReasonLine)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     SetMessageBoxesInteractive(false);
-    EXPECT_EXIT(
-        {
-            ExecRuntimeAssert("count > 0", nullptr, "file", 7, nullptr);
-        },
-        ::testing::ExitedWithCode(1), "Expression: \\[count > 0\\]\n$");
+    EXPECT_EXIT({ ExecRuntimeAssert("count > 0", nullptr, "file", 7, nullptr); }, ::testing::ExitedWithCode(1),
+                "Expression: \\[count > 0\\]\n$");
 }
 
 TEST(AssertTest, DebugAssertReportsAndContinuesWithoutAUser)

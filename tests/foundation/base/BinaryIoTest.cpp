@@ -62,7 +62,7 @@ TEST(BinaryIoTest, TruncatedInputFailsAndStaysFailed)
     EXPECT_NE(reader.Error().find("ship.bin"), std::string::npos);
     EXPECT_NE(reader.Error().find("offset 4"), std::string::npos);
     uint8_t b = 0;
-    EXPECT_FALSE(reader.Read(b));  // two bytes are left, but the reader has failed
+    EXPECT_FALSE(reader.Read(b)); // two bytes are left, but the reader has failed
 
     char text[8] = "junk";
     BinaryReader fixed(data, sizeof(data), "x");

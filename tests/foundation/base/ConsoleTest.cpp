@@ -16,15 +16,16 @@ public:
     std::string current;
 };
 
-void Count(void* argument)
-{
-    ++*static_cast<int*>(argument);
-}
+void Count(void* argument) { ++*static_cast<int*>(argument); }
 
 class ConsoleTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { console.SetVizualizer(&screen); screen.lines.clear(); }
+    void SetUp() override
+    {
+        console.SetVizualizer(&screen);
+        screen.lines.clear();
+    }
 
     bool Add(const char* name, eCommandType type, void* variable, void (*callback)(void*) = nullptr,
              void* argument = nullptr)
@@ -74,7 +75,7 @@ TEST_F(ConsoleTest, EveryVariableTypeIsSetAndShown)
     Add("f", CMD_FLOAT, &floatValue);
     Add("s", CMD_STRING, &text);
 
-    console.ExecuteCommand("b 258");  // keeps the low bits
+    console.ExecuteCommand("b 258"); // keeps the low bits
     console.ExecuteCommand("i -12");
     console.ExecuteCommand("u 40000");
     console.ExecuteCommand("f 0.5");
@@ -87,8 +88,7 @@ TEST_F(ConsoleTest, EveryVariableTypeIsSetAndShown)
 
     for (const char* name : {"b", "i", "u", "f", "s"})
         console.ExecuteCommand(name);
-    EXPECT_EQ(screen.lines,
-              (std::vector<std::string>{"b 2", "i -12", "u 40000", "f 0.500000", "s hello  big world"}));
+    EXPECT_EQ(screen.lines, (std::vector<std::string>{"b 2", "i -12", "u 40000", "f 0.500000", "s hello  big world"}));
 }
 
 TEST_F(ConsoleTest, CallbacksRunForFunctionsAndAfterSetting)
@@ -103,7 +103,7 @@ TEST_F(ConsoleTest, CallbacksRunForFunctionsAndAfterSetting)
     console.ExecuteCommand("TakeScreenShot now please");
     EXPECT_EQ(shots, 2);
 
-    console.ExecuteCommand("r_lod");  // showing does not call back
+    console.ExecuteCommand("r_lod"); // showing does not call back
     EXPECT_EQ(changes, 0);
     console.ExecuteCommand("r_lod 3");
     EXPECT_EQ(changes, 1);
@@ -128,7 +128,8 @@ TEST_F(ConsoleTest, Completion)
 
     std::string line = "r_";
     console.AutoCompleteCMD(line);
-    EXPECT_EQ(screen.lines, (std::vector<std::string>{"List of variables bigin with 'r_':", "R_FOG", "R_LOD_DISTANCE"}));
+    EXPECT_EQ(screen.lines,
+              (std::vector<std::string>{"List of variables bigin with 'r_':", "R_FOG", "R_LOD_DISTANCE"}));
     EXPECT_EQ(screen.current, "");
 
     screen.lines.clear();

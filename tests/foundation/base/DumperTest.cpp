@@ -18,7 +18,7 @@ public:
     ConsoleCapture()
     {
         MainConsole->SetVizualizer(this);
-        lines.clear();  // drop the replay of earlier lines
+        lines.clear(); // drop the replay of earlier lines
     }
     ~ConsoleCapture() override { MainConsole->SetVizualizer(nullptr); }
     void AddLineToConsole(const char* text) override { lines.emplace_back(text); }
@@ -54,17 +54,16 @@ TEST(DumperTest, ReliableFileIsEmptiedAtStartAndCarriesEachPrefix)
         // Reliable: every line is already on disk while the log still lives.
         EXPECT_NE(dir.Read("game.log").find("Log:      plain\n"), std::string::npos);
     }
-    EXPECT_EQ(dir.Read("game.log"),
-              "ERROR:    line 0\n"
-              "WARNING:  line 1\n"
-              "StartUp:  line 2\n"
-              "Script:   line 3\n"
-              "ShutDown: line 4\n"
-              "INFO:     line 5\n"
-              "System:   line 6\n"
-              "Log:      line 7\n"
-              "line 8\n"
-              "Log:      plain\n");
+    EXPECT_EQ(dir.Read("game.log"), "ERROR:    line 0\n"
+                                    "WARNING:  line 1\n"
+                                    "StartUp:  line 2\n"
+                                    "Script:   line 3\n"
+                                    "ShutDown: line 4\n"
+                                    "INFO:     line 5\n"
+                                    "System:   line 6\n"
+                                    "Log:      line 7\n"
+                                    "line 8\n"
+                                    "Log:      plain\n");
 }
 
 TEST(DumperTest, NoPrefixFlagAndUnreliableFile)
@@ -131,7 +130,7 @@ TEST(DumperTest, UnwritableFileDisablesOnlyThatClient)
     log.RegisterClient(new RecordingClient(&seen));
     ::testing::internal::CaptureStderr();
     log.Print(DUMP_WARNING, "after\n");
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");  // warned once, at creation
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), ""); // warned once, at creation
     EXPECT_EQ(dir.Read("good.log"), "WARNING:  after\n");
     EXPECT_EQ(seen, std::vector<std::string>{"1:after\n"});
 }

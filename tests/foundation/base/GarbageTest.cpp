@@ -13,8 +13,7 @@ class Item : public IReferenced
 public:
     Item(IGarbageCollector* collector, unsigned size, std::vector<Item*>* freed)
         : IReferenced(collector), _size(size), _freed(freed)
-    {
-    }
+    {}
     unsigned GetMemoryUsed() const override { return _size; }
     void Free() { _freed->push_back(this); }
 

@@ -12,12 +12,9 @@ namespace {
 TEST(PathTest, Normalize)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"levels\\%s", "levels/%s"},
-        {"texts//%s//%s", "texts/%s/%s"},
-        {"a\\\\b/\\c", "a/b/c"},
-        {"/abs//x", "/abs/x"},
-        {"plain", "plain"},
-        {"", ""},
+        {"levels\\%s", "levels/%s"}, {"texts//%s//%s", "texts/%s/%s"},
+        {"a\\\\b/\\c", "a/b/c"},     {"/abs//x", "/abs/x"},
+        {"plain", "plain"},          {"", ""},
     };
     for (const auto& [in, out] : cases)
         EXPECT_EQ(NormalizePath(in), out) << in;
@@ -65,8 +62,7 @@ TEST_F(FileFinderTest, MasksBackslashesAndCase)
 {
     const std::string folder = dir.Path().string() + "\\profiles\\";
     EXPECT_EQ(List(folder, "*.prf"), (std::vector<std::string>{"Alice.prf", "bob.PRF", "sub.prf"}));
-    EXPECT_EQ(List(folder, "*.*"),
-              (std::vector<std::string>{"Alice.prf", "bob.PRF", "notes.txt", "old", "sub.prf"}));
+    EXPECT_EQ(List(folder, "*.*"), (std::vector<std::string>{"Alice.prf", "bob.PRF", "notes.txt", "old", "sub.prf"}));
     EXPECT_EQ(List(folder, "?ob.*", FileFinder::FF_LOWER_CASE), std::vector<std::string>{"bob.prf"});
     EXPECT_TRUE(List(folder, "*.xyz").empty());
 }
@@ -80,7 +76,7 @@ TEST_F(FileFinderTest, InfoAndInitialisation)
     EXPECT_EQ(finder.GetInfo().GetAttributes(), FileInfo::ATTR_NORMAL);
     EXPECT_TRUE(finder.GetInfo().IsFile());
     EXPECT_FALSE(finder.Next());
-    EXPECT_FALSE(finder.Next());  // closed
+    EXPECT_FALSE(finder.Next()); // closed
 
     FileFinder missing((dir / "nowhere").c_str(), "*", 0);
     EXPECT_FALSE(missing.Next());
@@ -114,7 +110,7 @@ TEST_F(FileFinderTest, RecursiveScanRefusesNamesReachingTheLimit)
     FileFinder finder((dir / "Profiles").c_str(), "*.prf", 0);
     FileScanResult result;
     unsigned long largest = 0;
-    EXPECT_FALSE(finder.RecursiveFileScan(result, largest, false, 9));  // "Alice.prf" + terminator
+    EXPECT_FALSE(finder.RecursiveFileScan(result, largest, false, 9)); // "Alice.prf" + terminator
 }
 
 TEST_F(FileFinderTest, OverlongFolderPathsAndMasksAreRefused)
@@ -142,9 +138,9 @@ TEST(FileFinderMaskTest, Wildcards)
         bool match;
     };
     const Case cases[] = {
-        {"a.fx", "*.fx", true},   {"A.FX", "*.fx", true},   {"a.fxo", "*.fx", false}, {"noext", "*.*", true},
-        {"noext", "noext.*", true}, {"ab", "a?", true},     {"a", "a?", false},      {"x.y.z", "*.z", true},
-        {"abc", "*", true},        {"abc", "a*c*", true},
+        {"a.fx", "*.fx", true},     {"A.FX", "*.fx", true}, {"a.fxo", "*.fx", false}, {"noext", "*.*", true},
+        {"noext", "noext.*", true}, {"ab", "a?", true},     {"a", "a?", false},       {"x.y.z", "*.z", true},
+        {"abc", "*", true},         {"abc", "a*c*", true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FileFinder::MatchMask(c.name, c.mask), c.match) << c.name << " " << c.mask;

@@ -48,7 +48,9 @@ TEST(FileStreamTest, WriteAppendReadBack)
         ASSERT_TRUE(more.Open(path.c_str(), FileStream::OPEN_APPEND | FileStream::OPEN_BINARY));
         more << std::string("end");
     }
-    EXPECT_EQ(dir.Read("data.bin"), std::string("\x00\x00\x80\x3f\x34\x12\xfe\xff\xff\xff" "Aend", 14));
+    EXPECT_EQ(dir.Read("data.bin"), std::string("\x00\x00\x80\x3f\x34\x12\xfe\xff\xff\xff"
+                                                "Aend",
+                                                14));
 
     FileStream in;
     ASSERT_TRUE(in.Open(path.c_str(), FileStream::OPEN_READ | FileStream::OPEN_BINARY));
@@ -73,14 +75,16 @@ TEST(FileStreamTest, WriteAppendReadBack)
 TEST(FileStreamTest, ReadStringConsumesDelimiterAndKeepsByteFF)
 {
     ScratchDir dir;
-    dir.Write("text.txt", "ab\ncd\xff" "ef");
+    dir.Write("text.txt", "ab\ncd\xff"
+                          "ef");
     FileStream in;
     ASSERT_TRUE(in.Open((dir / "text.txt").c_str(), FileStream::OPEN_READ));
     std::string line;
     EXPECT_EQ(in.ReadString(line, '\n'), 2u);
     EXPECT_EQ(line, "ab");
     EXPECT_EQ(in.ReadString(line, '\n'), 5u);
-    EXPECT_EQ(line, "cd\xff" "ef");
+    EXPECT_EQ(line, "cd\xff"
+                    "ef");
     EXPECT_EQ(in.ReadString(line, '\n'), 0u);
 }
 
@@ -93,7 +97,7 @@ TEST(FileStreamTest, BoundedReadIntoBufferSkipsWhatDoesNotFit)
     char small[8];
     EXPECT_EQ(in.ReadString(small, sizeof(small), '\n'), 7u);
     EXPECT_STREQ(small, "a very ");
-    in >> small;  // array form is bounded by the array
+    in >> small; // array form is bounded by the array
     EXPECT_STREQ(small, "second\n");
 }
 
@@ -106,7 +110,7 @@ TEST(FileStreamTest, TruncatedFileReadsOnlyWhatIsThere)
     unsigned char buffer[8] = {};
     EXPECT_EQ(in.ReadData(buffer, sizeof(buffer)), 2u);
     unsigned value = 0xdeadbeef;
-    in >> value;  // nothing left: reads as zero bytes
+    in >> value; // nothing left: reads as zero bytes
     EXPECT_EQ(value, 0u);
 }
 
@@ -141,7 +145,7 @@ TEST(FileStreamTest, CopySharesTheHandleButOnlyTheOriginalCloses)
         EXPECT_EQ(c, 'x');
     }
     char c = 0;
-    original >> c;  // still open after the copy is gone
+    original >> c; // still open after the copy is gone
     EXPECT_EQ(c, 'y');
 }
 
@@ -173,7 +177,7 @@ TEST(MemStreamTest, SeekClamps)
         unsigned expected;
     };
     const Case cases[] = {
-        {0, 5, SEEK_FROM_END, 0},     {0, 1, SEEK_FROM_END, 2}, {0, 9, SEEK_FROM_BEGIN, 3},
+        {0, 5, SEEK_FROM_END, 0},     {0, 1, SEEK_FROM_END, 2},     {0, 9, SEEK_FROM_BEGIN, 3},
         {2, 5, SEEK_FROM_CURRENT, 3}, {1, 1, SEEK_FROM_CURRENT, 2},
     };
     for (const Case& c : cases)
@@ -190,9 +194,9 @@ TEST(MemStreamTest, LittleEndianNumbers)
     stream.AllocateEx(32, 0);
     stream << 1.0f << 0x01020304u << static_cast<unsigned long>(0xA0B0C0D0) << 2.0 << true
            << static_cast<unsigned long long>(0x1122334455667788ull);
-    const unsigned char expected[] = {0x00, 0x00, 0x80, 0x3f, 0x04, 0x03, 0x02, 0x01, 0xD0, 0xC0, 0xB0, 0xA0, 0, 0,
-                                      0,    0,    0,    0,    0,    0x40, 0x01, 0x88, 0x77, 0x66, 0x55, 0x44, 0x33,
-                                      0x22, 0x11};
+    const unsigned char expected[] = {0x00, 0x00, 0x80, 0x3f, 0x04, 0x03, 0x02, 0x01, 0xD0, 0xC0,
+                                      0xB0, 0xA0, 0,    0,    0,    0,    0,    0,    0,    0x40,
+                                      0x01, 0x88, 0x77, 0x66, 0x55, 0x44, 0x33, 0x22, 0x11};
     ASSERT_EQ(stream.GetPos(), sizeof(expected));
     EXPECT_EQ(memcmp(stream.GetPtr(), expected, sizeof(expected)), 0);
 

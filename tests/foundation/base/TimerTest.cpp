@@ -15,7 +15,8 @@ struct ManualClock
     int64_t now = 0;
     Timer MakeTimer(float smoothing = 0.75f)
     {
-        return Timer(smoothing, [this] { return now; }, 1000);
+        return Timer(
+            smoothing, [this] { return now; }, 1000);
     }
 };
 
@@ -28,7 +29,7 @@ TEST(TimerTest, SmoothingAfterASteadyRate)
     EXPECT_FLOAT_EQ(timer.GetSPF(), 1.0f / 60.0f);
     EXPECT_EQ(timer.GetTicksPerFrame(), 16);
 
-    clock.now += 100;  // a frame of one tenth of a second
+    clock.now += 100; // a frame of one tenth of a second
     timer.Tick();
     EXPECT_FLOAT_EQ(timer.GetFPS(), 47.5f);
     EXPECT_FLOAT_EQ(timer.GetSPF(), 1.0f / 47.5f);
@@ -157,7 +158,8 @@ TEST_F(ProfilerTest, CallsAndCountsUnderTheOpenScope)
     Profiler::EndProfile("Draw");
     EXPECT_EQ(Lines(), (std::vector<std::string>{"Draw: 0.00 ms", "  Meshes: 12", "  DrawCall: 3000 p/f"}));
 
-    auto* calls = dynamic_cast<ProfileMethodCalls*>(Profiler::FindProfile("DrawCall", Profiler::FindProfile("Draw", nullptr)));
+    auto* calls =
+        dynamic_cast<ProfileMethodCalls*>(Profiler::FindProfile("DrawCall", Profiler::FindProfile("Draw", nullptr)));
     ASSERT_NE(calls, nullptr);
     EXPECT_FLOAT_EQ(calls->GetCriticalDegree(), 1.0f);
     Profiler::ResetPerFrameData();
@@ -193,9 +195,9 @@ TEST_F(ProfilerTest, DumpWritesEnabledProfilesAsSystemLines)
 
 TEST_F(ProfilerTest, MismatchedEndAndNoTimerAreIgnored)
 {
-    Profiler::EndProfile("Nothing");  // nothing open
+    Profiler::EndProfile("Nothing"); // nothing open
     Profiler::BeginProfile("Outer");
-    Profiler::EndProfile("Other");  // not the open scope
+    Profiler::EndProfile("Other"); // not the open scope
     Profiler::BeginProfile("Inner");
     Profiler::EndProfile("Inner");
     Profiler::EndProfile("Outer");

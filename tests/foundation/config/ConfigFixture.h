@@ -20,7 +20,8 @@
 #include "foundation/config/SoundSettings.h"
 #include "foundation/config/VideoSettings.h"
 
-class LogCapture : public IDumperClient {
+class LogCapture : public IDumperClient
+{
 public:
     explicit LogCapture(std::vector<std::string>& lines) : _lines(lines) {}
     void OnPrint(eDumpEvent kind, const char* text) override
@@ -34,16 +35,14 @@ private:
 };
 
 // The configuration system with the five sheets, in the engine's order, over a temporary folder.
-struct ConfigSet {
+struct ConfigSet
+{
     explicit ConfigSet(Dumper* dumper, const char* constants = nullptr)
         : config(std::make_unique<ConfigSystem>(dumper, constants)),
-          video(std::make_unique<VideoSettings>(config.get())),
-          render(std::make_unique<RenderSettings>(config.get())),
-          game(std::make_unique<GameSettings>(config.get())),
-          sound(std::make_unique<SoundSettings>(config.get())),
+          video(std::make_unique<VideoSettings>(config.get())), render(std::make_unique<RenderSettings>(config.get())),
+          game(std::make_unique<GameSettings>(config.get())), sound(std::make_unique<SoundSettings>(config.get())),
           network(std::make_unique<NetworkSettings>(config.get()))
-    {
-    }
+    {}
     ~ConfigSet()
     {
         network.reset();
@@ -62,7 +61,8 @@ struct ConfigSet {
     std::unique_ptr<NetworkSettings> network;
 };
 
-class ConfigTest : public ::testing::Test {
+class ConfigTest : public ::testing::Test
+{
 protected:
     ConfigTest()
     {

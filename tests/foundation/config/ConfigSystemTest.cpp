@@ -38,12 +38,11 @@ TEST_F(ConfigTest, DefaultsAreMirroredInTheSheetTables)
 TEST_F(ConfigTest, ConfigFileAssignsTheSheets)
 {
     ConfigSet set(&dumper);
-    std::string path = Write("config.cfg",
-                             "Video.ScrWidth = 1024; Video.Fullscreen = true;\n"
-                             "Render.ShowBones = true; Render.LodDistance = 25;\n"
-                             "Game.Language = 'ru'; Game.PlayerFov = 75.5;\n"
-                             "Sound.MusicVolume = 0.25;\n"
-                             "Network.ServerName = 'Deep Space';\n");
+    std::string path = Write("config.cfg", "Video.ScrWidth = 1024; Video.Fullscreen = true;\n"
+                                           "Render.ShowBones = true; Render.LodDistance = 25;\n"
+                                           "Game.Language = 'ru'; Game.PlayerFov = 75.5;\n"
+                                           "Sound.MusicVolume = 0.25;\n"
+                                           "Network.ServerName = 'Deep Space';\n");
     EXPECT_TRUE(set.config->ExecFile(path.c_str()));
     EXPECT_EQ(set.video->ScrWidth, 1024);
     EXPECT_TRUE(set.video->Fullscreen);
@@ -59,9 +58,8 @@ TEST_F(ConfigTest, ConfigFileAssignsTheSheets)
 TEST_F(ConfigTest, MistypedMembersKeepTheirValues)
 {
     ConfigSet set(&dumper);
-    std::string path = Write("config.cfg",
-                             "Video.ScrWidth = '1024'; Video.Fullscreen = 1;\n"
-                             "Game.Language = 5; Network.MaxPlayers = {};\n");
+    std::string path = Write("config.cfg", "Video.ScrWidth = '1024'; Video.Fullscreen = 1;\n"
+                                           "Game.Language = 5; Network.MaxPlayers = {};\n");
     EXPECT_TRUE(set.config->ExecFile(path.c_str()));
     EXPECT_EQ(set.video->ScrWidth, 800);
     EXPECT_FALSE(set.video->Fullscreen);
@@ -71,11 +69,13 @@ TEST_F(ConfigTest, MistypedMembersKeepTheirValues)
 
 TEST_F(ConfigTest, RulesClampWithALoggedLine)
 {
-    struct Case {
+    struct Case
+    {
         int difficulty;
         int expected;
     } cases[] = {{0, 1}, {-4, 1}, {1, 1}, {3, 3}, {7, 3}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         ConfigSet set(&dumper);
         log.clear();
         std::string path = Write("config.cfg", "Game.Difficulty = " + std::to_string(c.difficulty) +
@@ -155,4 +155,4 @@ TEST_F(ConfigTest, SheetsMayOutliveTheSystem)
     EXPECT_TRUE(Logged(DUMP_SHUTDOWN, "ConfigSystem destroyed\n"));
 }
 
-}
+} // namespace

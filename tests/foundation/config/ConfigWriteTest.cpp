@@ -10,8 +10,8 @@ TEST_F(ConfigTest, WrittenFileHasTheGeneratedLayout)
     set.video->ScrWidth = 1024;
     set.sound->SetSettingsSoundVolume(0.333f);
     ASSERT_TRUE(set.config->WriteFile(Path("outconfig.cfg").c_str()));
-    EXPECT_TRUE(Logged(DUMP_SYSTEM, "New system-generated config file \"" + Path("outconfig.cfg") +
-                                        "\" successfully created\n"));
+    EXPECT_TRUE(Logged(DUMP_SYSTEM,
+                       "New system-generated config file \"" + Path("outconfig.cfg") + "\" successfully created\n"));
 
     std::istringstream text(Read("outconfig.cfg"));
     std::vector<std::string> lines;
@@ -22,8 +22,10 @@ TEST_F(ConfigTest, WrittenFileHasTheGeneratedLayout)
 
     // One empty line before each sheet's block, then only that sheet's members.
     std::vector<std::string> blocks;
-    for (size_t i = 1; i < lines.size(); ++i) {
-        if (lines[i].empty()) {
+    for (size_t i = 1; i < lines.size(); ++i)
+    {
+        if (lines[i].empty())
+        {
             ASSERT_LT(i + 1, lines.size());
             blocks.push_back(lines[i + 1].substr(0, lines[i + 1].find('.')));
             continue;
@@ -105,10 +107,9 @@ TEST_F(ConfigTest, TablesAssignedBySomeScriptAreWrittenBack)
     std::string path = Path("outconfig.cfg");
     {
         ConfigSet set(&dumper);
-        std::string script = Write("extra.cfg",
-                                   "Video.Modes = {640, 800, 1024};\n"
-                                   "Video.Window = {x = 10, title = 'main', inner = {deep = true}};\n"
-                                   "Video['odd key'] = 'kept';\n");
+        std::string script = Write("extra.cfg", "Video.Modes = {640, 800, 1024};\n"
+                                                "Video.Window = {x = 10, title = 'main', inner = {deep = true}};\n"
+                                                "Video['odd key'] = 'kept';\n");
         ASSERT_TRUE(set.config->ExecFile(script.c_str()));
         ASSERT_TRUE(set.config->WriteFile(path.c_str()));
     }
@@ -140,4 +141,4 @@ TEST_F(ConfigTest, UnwritablePathFails)
     EXPECT_FALSE(set.config->WriteFile(Path("no/such/folder/out.cfg").c_str()));
 }
 
-}
+} // namespace

@@ -50,4 +50,4 @@ TEST(ConsoleVariables, LeaveWithTheirSheet)
     EXPECT_TRUE(again.render->ShowBounds);
 }
 
-}
+} // namespace

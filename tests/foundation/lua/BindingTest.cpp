@@ -13,8 +13,7 @@
 #include "foundation/lua/TableIterator.h"
 #include "foundation/lua/VirtualMachine.h"
 
-namespace
-{
+namespace {
 class Binding : public testing::Test
 {
 protected:
@@ -26,10 +25,7 @@ protected:
     VirtualMachine _vm;
 };
 
-int Fails(lua_State*)
-{
-    return 0;
-}
+int Fails(lua_State*) { return 0; }
 
 std::string ManyArguments(int count)
 {
@@ -38,7 +34,7 @@ std::string ManyArguments(int count)
         args += ", 1";
     return args;
 }
-}  // namespace
+} // namespace
 
 TEST_F(Binding, NumbersConvertByTruncationTowardZero)
 {
@@ -55,7 +51,7 @@ TEST_F(Binding, NumbersConvertByTruncationTowardZero)
     EXPECT_TRUE(t.GetNumber("neg", i));
     EXPECT_EQ(-2, i);
     EXPECT_TRUE(t.GetNumber("big", c));
-    EXPECT_EQ(44, c);  // the low byte, as a store of the integer would keep
+    EXPECT_EQ(44, c); // the low byte, as a store of the integer would keep
     EXPECT_TRUE(t.GetNumber("minus", u));
     EXPECT_EQ(0xFFFFFFFFu, u);
 
@@ -126,7 +122,7 @@ TEST_F(Binding, HandlesCopyTheirReferences)
     EXPECT_EQ(1, v);
 
     Table assigned = copy;
-    assigned = Table();  // assignment from an invalid handle changes nothing
+    assigned = Table(); // assignment from an invalid handle changes nothing
     EXPECT_TRUE(assigned.IsValid());
     Table constructed(Table{});
     EXPECT_FALSE(constructed.IsValid());
@@ -231,7 +227,7 @@ TEST_F(Binding, StackGuardRestoresTheHeight)
         StackGuard guard(&_vm);
         Table t = Load("T = { 1, 2, 3 }");
         TableIterator it(t);
-        it.Begin();  // left early
+        it.Begin(); // left early
         EXPECT_GT(_vm.GetTop(), 1);
     }
     EXPECT_EQ(1, _vm.GetTop());
@@ -265,7 +261,7 @@ TEST_F(Binding, PseudoIndicesAndReferences)
     _vm.PushNumber(1);
     _vm.SetTableRawi(-2, 1);
     _vm.PushString("n");
-    _vm.PushString("4");  // a count given as a numeric string still counts
+    _vm.PushString("4"); // a count given as a numeric string still counts
     _vm.SetTableRaw(-3);
     EXPECT_EQ(4, _vm.GetTableSize(-1));
     EXPECT_EQ(LUA_TYPE_ARRAY, _vm.GetType(-1));
@@ -298,7 +294,7 @@ TEST_F(Binding, CallsFunctionMembersWithTheirSelf)
     EXPECT_EQ(0, _vm.GetTop());
 
     testing::internal::CaptureStdout();
-    EXPECT_TRUE(t.CallProcedure("broken"));  // called; its error is logged, not fatal
+    EXPECT_TRUE(t.CallProcedure("broken")); // called; its error is logged, not fatal
     EXPECT_NE(std::string::npos, testing::internal::GetCapturedStdout().find("attempt to perform arithmetic"));
     EXPECT_FALSE(t.CallProcedure("v"));
     EXPECT_EQ(0, _vm.GetTop());

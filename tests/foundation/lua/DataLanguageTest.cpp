@@ -7,8 +7,7 @@
 #include "foundation/lua/Table.h"
 #include "foundation/lua/VirtualMachine.h"
 
-namespace
-{
+namespace {
 std::string Repeat(const std::string& text, int count, const std::string& separator)
 {
     std::string out;
@@ -40,7 +39,7 @@ std::string Result(const std::string& source)
     vm.Pop();
     return text;
 }
-}  // namespace
+} // namespace
 
 struct ValueCase
 {
@@ -49,73 +48,52 @@ struct ValueCase
 };
 
 class DataLanguageValue : public testing::TestWithParam<ValueCase>
-{
-};
+{};
 
-TEST_P(DataLanguageValue, Computes)
-{
-    EXPECT_EQ(GetParam().expected, Result(GetParam().source)) << GetParam().source;
-}
+TEST_P(DataLanguageValue, Computes) { EXPECT_EQ(GetParam().expected, Result(GetParam().source)) << GetParam().source; }
 
 INSTANTIATE_TEST_SUITE_P(
     Snippets, DataLanguageValue,
     testing::Values(
-        ValueCase{"r = NULL", "nil"},
-        ValueCase{"x = 1 x = NULL r = x", "nil"},
-        ValueCase{"r = nil", "nil"},
-        ValueCase{"nil = 5 r = nil", "5"},
-        ValueCase{"local nil = 6 r = nil", "6"},
-        ValueCase{"r = 1 != 2", "true"},
-        ValueCase{"r = 1 ~= 1", "false"},
-        ValueCase{"r = (2 != 2) == (2 ~= 2)", "true"},
+        ValueCase{"r = NULL", "nil"}, ValueCase{"x = 1 x = NULL r = x", "nil"}, ValueCase{"r = nil", "nil"},
+        ValueCase{"nil = 5 r = nil", "5"}, ValueCase{"local nil = 6 r = nil", "6"}, ValueCase{"r = 1 != 2", "true"},
+        ValueCase{"r = 1 ~= 1", "false"}, ValueCase{"r = (2 != 2) == (2 ~= 2)", "true"},
         ValueCase{"T = {v = 7} function T:get() return this.v end r = T:get()", "7"},
         ValueCase{"T = {a = {v = 8}} function T.a:get(d) return this.v + d end r = T.a:get(1)", "9"},
         ValueCase{"T = {} function T:me() return this end r = T:me() == T", "true"},
         ValueCase{"self = 3 T = {} function T:m() return self end r = T:m()", "3"},
-        ValueCase{"event f() return 4 end r = f()", "4"},
-        ValueCase{"local event f() return 5 end r = f()", "5"},
+        ValueCase{"event f() return 4 end r = f()", "4"}, ValueCase{"local event f() return 5 end r = f()", "5"},
         ValueCase{"g = event(a) return a * 2 end r = g(3)", "6"},
         ValueCase{"T = {} event T:m() return this == T end r = T:m()", "true"},
         ValueCase{"t = {[\"event\"] = 1} r = t[\"event\"]", "1"},
-        ValueCase{"t = {[\"NULL\"] = 2} r = t[\"NULL\"]", "2"},
-        ValueCase{"t = {nil = 3} r = t[\"nil\"]", "3"},
+        ValueCase{"t = {[\"NULL\"] = 2} r = t[\"NULL\"]", "2"}, ValueCase{"t = {nil = 3} r = t[\"nil\"]", "3"},
         ValueCase{"t = {} t.nil = 4 r = t[\"nil\"]", "4"},
         ValueCase{"T = {v = 9} function T:nil(a, b) return this.v + a + b end r = T:nil(1, 2)", "12"},
         ValueCase{"T = {} function T.nil() return 10 end r = T[\"nil\"]()", "10"},
         ValueCase{"function f(...) return arg.n end r = f(1, NULL, 3)", "3"},
-        ValueCase{"#!/usr/bin/data\nr = 11", "11"},
-        ValueCase{"r = 2^3^2", "512"},
-        ValueCase{"r = -2^2", "-4"},
-        ValueCase{"r = 1 .. 2 .. \"x\"", "12x"},
-        ValueCase{"r = 1 + 2 * 3 - 4 / 2", "5"},
-        ValueCase{"r = NULL or false and 1", "false"},
-        ValueCase{"r = not NULL", "true"},
-        ValueCase{"r = .5 + 5. + 1e1 + 2E-1", "15.7"},
-        ValueCase{"r = \"a\\65\\066c\\n\" .. 'q\\'\"'", "aABc\nq'\""},
-        ValueCase{"r = [[\nline]]", "line"},
-        ValueCase{"r = [[a[[b]]c]]", "a[[b]]c"},
-        ValueCase{"r = [[a]=]b]]", "a]=]b"},
-        ValueCase{"r = [[x]=]]", "x]="},
-        ValueCase{"r = [[a\r\n]] .. [[\r]]", "a\r\n\r"},
-        ValueCase{"--[[ a [[ b ]] c ]] r = 12", "12"},
-        ValueCase{"--[==[ short comment\nr = 13", "13"},
-        ValueCase{"t = {1, ;2} r = t[2]", "2"},
-        ValueCase{"t = {;} r = next", "nil"},
-        ValueCase{"t = {1, 2; n = 3,} r = t.n", "3"},
+        ValueCase{"#!/usr/bin/data\nr = 11", "11"}, ValueCase{"r = 2^3^2", "512"}, ValueCase{"r = -2^2", "-4"},
+        ValueCase{"r = 1 .. 2 .. \"x\"", "12x"}, ValueCase{"r = 1 + 2 * 3 - 4 / 2", "5"},
+        ValueCase{"r = NULL or false and 1", "false"}, ValueCase{"r = not NULL", "true"},
+        ValueCase{"r = .5 + 5. + 1e1 + 2E-1", "15.7"}, ValueCase{"r = \"a\\65\\066c\\n\" .. 'q\\'\"'", "aABc\nq'\""},
+        ValueCase{"r = [[\nline]]", "line"}, ValueCase{"r = [[a[[b]]c]]", "a[[b]]c"},
+        ValueCase{"r = [[a]=]b]]", "a]=]b"}, ValueCase{"r = [[x]=]]", "x]="},
+        ValueCase{"r = [[a\r\n]] .. [[\r]]", "a\r\n\r"}, ValueCase{"--[[ a [[ b ]] c ]] r = 12", "12"},
+        ValueCase{"--[==[ short comment\nr = 13", "13"}, ValueCase{"t = {1, ;2} r = t[2]", "2"},
+        ValueCase{"t = {;} r = next", "nil"}, ValueCase{"t = {1, 2; n = 3,} r = t.n", "3"},
         // The until condition does not see the body's locals.
         ValueCase{"x = true r = 0 repeat local x = false r = r + 1 until x or r > 5", "1"},
         ValueCase{"r = 0 for i = 1, 10 do if i > 3 then break end r = i end", "3"},
         ValueCase{"r = 0 while true do r = r + 1 if r == 4 then break end end", "4"},
-        ValueCase{"local a = 1 local f = function() return a end r = f()", "1"},
-        ValueCase{"x = 1a = 2 r = a", "2"},
-        ValueCase{"r = 2--[[c]]-1", "1"},
-        ValueCase{"r = type", "nil"},
+        ValueCase{"local a = 1 local f = function() return a end r = f()", "1"}, ValueCase{"x = 1a = 2 r = a", "2"},
+        ValueCase{"r = 2--[[c]]-1", "1"}, ValueCase{"r = type", "nil"},
         // A generic "for" over a table steps with the global "next"; other generators are called.
         ValueCase{"function next(t, k) if k == NULL then return 1, t[1] end end t = {7}"
-                  " r = 0 for k, v in t do r = r + k + v end", "8"},
+                  " r = 0 for k, v in t do r = r + k + v end",
+                  "8"},
         ValueCase{"function f(s, c) if c == NULL then return s end end r = 0 for i in f, 3 do r = r + i end", "3"},
         ValueCase{"local function f(s, c) if c == NULL then return 2 end end"
-                  " function g() local n = 0 for i in f do n = n + i end return n end r = g()", "2"},
+                  " function g() local n = 0 for i in f do n = n + i end return n end r = g()",
+                  "2"},
         ValueCase{"function next(t, k) return NULL end r = 0 for k in {1}, 5, 9 do r = 1 end", "0"}));
 
 struct ErrorCase
@@ -125,8 +103,7 @@ struct ErrorCase
 };
 
 class DataLanguageError : public testing::TestWithParam<ErrorCase>
-{
-};
+{};
 
 TEST_P(DataLanguageError, Rejects)
 {
@@ -143,10 +120,13 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"NULL = 1", "[string \"\"]:1: unexpected symbol near `NULL'"},
         ErrorCase{"x = 1 +", "[string \"\"]:1: unexpected symbol near `<eof>'"},
         ErrorCase{"f = event()\nx = 1", "[string \"\"]:2: `end' expected (to close `event' at line 1) near `<eof>'"},
-        ErrorCase{"f = function()\nx = 1", "[string \"\"]:2: `end' expected (to close `function' at line 1) near `<eof>'"},
+        ErrorCase{"f = function()\nx = 1",
+                  "[string \"\"]:2: `end' expected (to close `function' at line 1) near `<eof>'"},
         ErrorCase{"event f()\nx = 1", "[string \"\"]:2: `end' expected (to close `function' at line 1) near `<eof>'"},
-        ErrorCase{"local event f()\nx = 1", "[string \"\"]:2: `end' expected (to close `function' at line 1) near `<eof>'"},
-        ErrorCase{"T = {}\nevent T:m()\n\nx = 1\n", "[string \"\"]:5: `end' expected (to close `function' at line 2) near `<eof>'"},
+        ErrorCase{"local event f()\nx = 1",
+                  "[string \"\"]:2: `end' expected (to close `function' at line 1) near `<eof>'"},
+        ErrorCase{"T = {}\nevent T:m()\n\nx = 1\n",
+                  "[string \"\"]:5: `end' expected (to close `function' at line 2) near `<eof>'"},
         ErrorCase{"f = event() x = 1", "[string \"\"]:1: `end' expected near `<eof>'"},
         ErrorCase{"if x then\ny = 1", "[string \"\"]:2: `end' expected (to close `if' at line 1) near `<eof>'"},
         ErrorCase{"t = {\n1,\n2", "[string \"\"]:3: `}' expected (to close `{' at line 1) near `<eof>'"},
@@ -204,7 +184,8 @@ TEST(DataLanguageLimits, RejectWithTheLimitMessage)
     EXPECT_EQ("[string \"\"]:1: too many local variables (limit=200) near `='", TranslationError(locals));
     EXPECT_EQ("(accepted)", TranslationError("local " + Repeat("a", 200, ", ") + " = 1"));
 
-    std::string upvalues = "local " + Repeat("a", 33, ", ") + " f = function() return " + Repeat("a", 33, ", ") + " end";
+    std::string upvalues =
+        "local " + Repeat("a", 33, ", ") + " f = function() return " + Repeat("a", 33, ", ") + " end";
     EXPECT_EQ("[string \"\"]:1: too many upvalues (limit=32) near `end'", TranslationError(upvalues));
     std::string sameUpvalue = "local a f = function() return " + Repeat("a", 40, " + a") + " end";
     EXPECT_EQ("(accepted)", TranslationError(sameUpvalue));
@@ -230,7 +211,8 @@ TEST(DataLanguageLimits, ConstructorItems)
     for (int i = 0; i < (1 << 18); ++i)
         items += "1,";
     EXPECT_EQ("(accepted)", TranslationError(items + "}"));
-    EXPECT_EQ("[string \"\"]:1: too many items in a constructor (limit=262143) near `}'", TranslationError(items + "1}"));
+    EXPECT_EQ("[string \"\"]:1: too many items in a constructor (limit=262143) near `}'",
+              TranslationError(items + "1}"));
 }
 
 // Translated code keeps the source's lines, so run-time errors name them.

@@ -13,8 +13,7 @@
 #include "foundation/lua/DataParser.h"
 #include "foundation/lua/VirtualMachine.h"
 
-namespace
-{
+namespace {
 // Limits of the interpreter that are not the data language's own.
 bool InterpreterLimit(const std::string& message)
 {
@@ -44,7 +43,7 @@ std::string CheckChunk(const std::string& source)
     lua_close(L);
     return "";
 }
-}  // namespace
+} // namespace
 
 TEST(DataFuzzRegression, CorpusLoads)
 {
@@ -77,7 +76,7 @@ TEST(DataFuzzRegression, HostileInputFailsCleanly)
         "x = [[" + std::string(1 << 20, '['),
         "x = " + std::string(1 << 20, '1') + "e",
         std::string(1 << 16, 'a') + " = 1",
-        "a" + std::string(20000, ',') ,
+        "a" + std::string(20000, ','),
         std::string("x = 1\0", 6),
     };
     VirtualMachine vm;
@@ -97,11 +96,30 @@ TEST(DataFuzzRegression, HostileInputFailsCleanly)
 TEST(DataFuzzRegression, GeneratedChunks)
 {
     const char* const words[] = {
-        "x", "y", "nil", "this", "T", "=", "==", "!=", "~=", "!", "(", ")", "{", "}", "[", "]", ".", ":", ",", ";",
-        "..", "...", "+", "-", "*", "/", "^", "<", ">=", "and", "or", "not", "NULL", "true", "1", "2.5e1", "\"s\"",
-        "'q\\n'", "[[l\n]]", "--c\n", "--[[c]]", "\n", "function", "event", "local", "return", "break", "end", "do",
-        "if", "then", "elseif", "else", "while", "for", "in", "repeat", "until", "#", "%", "\"a\\\nb\"", "[[[[]]]]",
-        "\r", "--\r[[x\n", "[[a\rb]]", "--[[\r]]", "--[=[", "k, v in", "for k in x do end", "\r\n",
+        "x",          "y",        "nil",
+        "this",       "T",        "=",
+        "==",         "!=",       "~=",
+        "!",          "(",        ")",
+        "{",          "}",        "[",
+        "]",          ".",        ":",
+        ",",          ";",        "..",
+        "...",        "+",        "-",
+        "*",          "/",        "^",
+        "<",          ">=",       "and",
+        "or",         "not",      "NULL",
+        "true",       "1",        "2.5e1",
+        "\"s\"",      "'q\\n'",   "[[l\n]]",
+        "--c\n",      "--[[c]]",  "\n",
+        "function",   "event",    "local",
+        "return",     "break",    "end",
+        "do",         "if",       "then",
+        "elseif",     "else",     "while",
+        "for",        "in",       "repeat",
+        "until",      "#",        "%",
+        "\"a\\\nb\"", "[[[[]]]]", "\r",
+        "--\r[[x\n",  "[[a\rb]]", "--[[\r]]",
+        "--[=[",      "k, v in",  "for k in x do end",
+        "\r\n",
     };
     std::mt19937 random(20240611);
     int accepted = 0;

@@ -7,18 +7,18 @@
 #include "Reference.h"
 #include "foundation/math/Matrix.h"
 
-namespace
-{
+namespace {
 const double kPi = std::numbers::pi;
 
 Matrix RandomMatrix(std::mt19937& rng)
 {
     std::uniform_real_distribution<float> d(-2.0f, 2.0f);
     Matrix m;
-    for (float& f : m.m) f = d(rng);
+    for (float& f : m.m)
+        f = d(rng);
     return m;
 }
-}
+} // namespace
 
 TEST(Matrix, ProjectionBuildersMatchTheirDefinitions)
 {
@@ -126,14 +126,16 @@ TEST(Matrix, InverseAndDeterminant)
             int k = 0;
             for (int r = 1; r < 4; ++r)
                 for (int cc = 0; cc < 4; ++cc)
-                    if (cc != c) minor[k++] = da[r * 4 + cc];
+                    if (cc != c)
+                        minor[k++] = da[r * 4 + cc];
             const double m3 = minor[0] * (minor[4] * minor[8] - minor[5] * minor[7]) -
                               minor[1] * (minor[3] * minor[8] - minor[5] * minor[6]) +
                               minor[2] * (minor[3] * minor[7] - minor[4] * minor[6]);
             det += (c % 2 ? -1 : 1) * da[c] * m3;
         }
         EXPECT_NEAR(a.GetDeterminant(), det, 1e-5 * std::max(1.0, std::fabs(det)));
-        if (std::fabs(det) < 0.05) continue;
+        if (std::fabs(det) < 0.05)
+            continue;
         ExpectMatrixNear(a * a.Inversed(), DIdentity(), 1e-4);
         Matrix b = a;
         b.Inverse();

@@ -5,15 +5,14 @@
 #include "Reference.h"
 #include "foundation/math/Projection.h"
 
-namespace
-{
+namespace {
 Matrix Perspective()
 {
     Matrix p;
     p.FromPerspective(float(std::numbers::pi / 2), 4.0f / 3.0f, 1.0f, 100.0f);
     return p;
 }
-}
+} // namespace
 
 TEST(Projection, ProjectToPixels)
 {

@@ -6,8 +6,7 @@
 #include "Reference.h"
 #include "foundation/math/Quaternion.h"
 
-namespace
-{
+namespace {
 const float kHalfPi = float(std::numbers::pi / 2);
 
 void ExpectSameRotation(const Quaternion& a, const Quaternion& b, float tol)
@@ -31,10 +30,11 @@ struct AxisAngle
 
 // Unit axes; angles chosen to reach every branch of the matrix conversion (large x, y, z or w).
 const AxisAngle kRotations[] = {
-    {{0, 1, 0}, kHalfPi},   {{1, 0, 0}, 3.0f},        {{0, 1, 0}, 3.1f},          {{0, 0, 1}, 2.9f},
-    {{0.6f, 0, 0.8f}, 0.4f}, {{0.48f, 0.6f, 0.64f}, -2.2f}, {{0, 0.6f, -0.8f}, 3.14f},
+    {{0, 1, 0}, kHalfPi},      {{1, 0, 0}, 3.0f},       {{0, 1, 0}, 3.1f},
+    {{0, 0, 1}, 2.9f},         {{0.6f, 0, 0.8f}, 0.4f}, {{0.48f, 0.6f, 0.64f}, -2.2f},
+    {{0, 0.6f, -0.8f}, 3.14f},
 };
-}
+} // namespace
 
 TEST(Quaternion, AxisAngleTurnsForwardToTheRight)
 {

@@ -29,7 +29,8 @@ inline Dmat DMul(const Dmat& a, const Dmat& b)
 inline Dmat DFrom(const Matrix& m)
 {
     Dmat r;
-    for (int i = 0; i < 16; ++i) r[i] = m.m[i];
+    for (int i = 0; i < 16; ++i)
+        r[i] = m.m[i];
     return r;
 }
 
@@ -42,9 +43,8 @@ inline Dmat DRotation(double x, double y, double z, double a)
     z /= len;
     const double c = std::cos(a), s = std::sin(a), t = 1 - c;
     // The textbook matrix for column vectors; its transpose turns row vectors the same way.
-    const double col[9] = {t * x * x + c,     t * x * y - s * z, t * x * z + s * y,
-                           t * x * y + s * z, t * y * y + c,     t * y * z - s * x,
-                           t * x * z - s * y, t * y * z + s * x, t * z * z + c};
+    const double col[9] = {t * x * x + c,     t * x * y - s * z, t * x * z + s * y, t * x * y + s * z, t * y * y + c,
+                           t * y * z - s * x, t * x * z - s * y, t * y * z + s * x, t * z * z + c};
     Dmat r = DIdentity();
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
@@ -58,11 +58,11 @@ inline void ExpectMatrixNear(const Matrix& m, const Dmat& ref, double tol)
         EXPECT_NEAR(m.m[i], ref[i], tol) << "element (" << i / 4 << ", " << i % 4 << ")";
 }
 
-#define EXPECT_VEC3_NEAR(v, ex, ey, ez, tol) \
-    do                                       \
-    {                                        \
-        const Vec3 v_ = (v);                 \
-        EXPECT_NEAR(v_.x, (ex), (tol));      \
-        EXPECT_NEAR(v_.y, (ey), (tol));      \
-        EXPECT_NEAR(v_.z, (ez), (tol));      \
+#define EXPECT_VEC3_NEAR(v, ex, ey, ez, tol)                                                                           \
+    do                                                                                                                 \
+    {                                                                                                                  \
+        const Vec3 v_ = (v);                                                                                           \
+        EXPECT_NEAR(v_.x, (ex), (tol));                                                                                \
+        EXPECT_NEAR(v_.y, (ey), (tol));                                                                                \
+        EXPECT_NEAR(v_.z, (ez), (tol));                                                                                \
     } while (0)

@@ -28,7 +28,8 @@ TEST(CatmullRomSpline, TangentsAndHermiteInterpolation)
     // Against the Hermite polynomial on a bent curve.
     CatmullRomSpline b;
     const Vec3 pts[4] = {{0, 0, 0}, {1, 2, 0}, {3, 1, -1}, {4, 4, 2}};
-    for (const Vec3& p : pts) b.AddPoint(p);
+    for (const Vec3& p : pts)
+        b.AddPoint(p);
     b.RecalculateTangents();
     const double t = 0.3, h00 = 2 * t * t * t - 3 * t * t + 1, h01 = -2 * t * t * t + 3 * t * t,
                  h10 = t * t * t - 2 * t * t + t, h11 = t * t * t - t * t;
@@ -42,7 +43,8 @@ TEST(CatmullRomSpline, TangentsAndHermiteInterpolation)
 TEST(CatmullRomSpline, ClosedLoopsAndDegenerateCurves)
 {
     CatmullRomSpline s;
-    for (const Vec3& p : {Vec3(0, 0, 0), Vec3(1, 0, 0), Vec3(1, 1, 0), Vec3(0, 0, 0)}) s.AddPoint(p);
+    for (const Vec3& p : {Vec3(0, 0, 0), Vec3(1, 0, 0), Vec3(1, 1, 0), Vec3(0, 0, 0)})
+        s.AddPoint(p);
     s.RecalculateTangents();
     EXPECT_TRUE(s.IsClosed());
     EXPECT_EQ(s.GetTangent(0), s.GetTangent(3));
@@ -105,5 +107,6 @@ TEST(RotationSpline, SquadThroughTheKeys)
     same.RecalculateTangents();
     EXPECT_TRUE(same.IsClosed());
     same.Interpolate(0, 0.4f, out);
-    for (int i = 0; i < 4; ++i) EXPECT_NEAR(out[i], b[i], 1e-6);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(out[i], b[i], 1e-6);
 }

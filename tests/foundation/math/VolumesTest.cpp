@@ -6,8 +6,7 @@
 #include "foundation/math/Frustum.h"
 #include "foundation/math/Ray.h"
 
-namespace
-{
+namespace {
 const Bounds kUnitBox(Vec3(0, 0, 0), Vec3(1, 1, 1));
 }
 
@@ -71,11 +70,11 @@ TEST(Bounds, Intersections)
         float distance;
     };
     const Case cases[] = {
-        {Plane(1, 0, 0, 0.5f), INSIDE, FRONT, 0.5f},    // x >= -0.5: all in front
-        {Plane(1, 0, 0, -0.5f), PARTIAL, BOTH, 0.0f},   // cuts through
-        {Plane(-1, 0, 0, -2), OUTSIDE, BACK, -2.0f},    // x <= -2: all behind, 2 away
-        {Plane(0, 0, -1, 1), INSIDE, BOTH, 0.0f},       // z <= 1: touching the far face counts as in front
-        {Plane(0, -1, 0, 3), INSIDE, FRONT, 2.0f},      // y <= 3
+        {Plane(1, 0, 0, 0.5f), INSIDE, FRONT, 0.5f},  // x >= -0.5: all in front
+        {Plane(1, 0, 0, -0.5f), PARTIAL, BOTH, 0.0f}, // cuts through
+        {Plane(-1, 0, 0, -2), OUTSIDE, BACK, -2.0f},  // x <= -2: all behind, 2 away
+        {Plane(0, 0, -1, 1), INSIDE, BOTH, 0.0f},     // z <= 1: touching the far face counts as in front
+        {Plane(0, -1, 0, 3), INSIDE, FRONT, 2.0f},    // y <= 3
     };
     for (const Case& c : cases)
     {
@@ -223,13 +222,13 @@ TEST(Ray, BoxesSpheresAndPlanes)
         float t;
     };
     const Case cases[] = {
-        {Ray(Vec3(0.5f, 0.5f, 0.5f), Vec3(1, 0, 0)), true, 0},  // from inside
-        {Ray(Vec3(0.5f, 0.5f, -1), Vec3(0, 0, 1)), true, 1},    // straight in
-        {Ray(Vec3(-2, 0.5f, 0.5f), Vec3(2, 0, 0)), true, 1},    // t in direction lengths
-        {Ray(Vec3(3, 0.5f, 0.5f), Vec3(-1, 0, 0)), true, 2},    // from the max side
-        {Ray(Vec3(-1, -1, -1), Vec3(1, 1, 1)), true, 1},        // through a corner
-        {Ray(Vec3(0.5f, 0.5f, -1), Vec3(0, 0, -1)), false, 0},  // pointing away
-        {Ray(Vec3(0.5f, 2, -1), Vec3(0, 0, 1)), false, 0},      // passing beside
+        {Ray(Vec3(0.5f, 0.5f, 0.5f), Vec3(1, 0, 0)), true, 0}, // from inside
+        {Ray(Vec3(0.5f, 0.5f, -1), Vec3(0, 0, 1)), true, 1},   // straight in
+        {Ray(Vec3(-2, 0.5f, 0.5f), Vec3(2, 0, 0)), true, 1},   // t in direction lengths
+        {Ray(Vec3(3, 0.5f, 0.5f), Vec3(-1, 0, 0)), true, 2},   // from the max side
+        {Ray(Vec3(-1, -1, -1), Vec3(1, 1, 1)), true, 1},       // through a corner
+        {Ray(Vec3(0.5f, 0.5f, -1), Vec3(0, 0, -1)), false, 0}, // pointing away
+        {Ray(Vec3(0.5f, 2, -1), Vec3(0, 0, 1)), false, 0},     // passing beside
     };
     for (const Case& c : cases)
     {

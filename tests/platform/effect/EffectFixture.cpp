@@ -8,7 +8,8 @@ void EffectTest::SetUp()
     style.hidden = true;
     std::string error;
     _window = Window::Create("effect test", kSize, kSize, style, &error);
-    if (!_window) GTEST_SKIP() << "no display: " << error;
+    if (!_window)
+        GTEST_SKIP() << "no display: " << error;
     _graphics = gfx::Graphics::Create(*_window, &error);
     ASSERT_TRUE(_graphics) << error;
     gfx::DeviceParams params;
@@ -39,31 +40,37 @@ std::unique_ptr<fx::Effect> EffectTest::Make(const std::string& source, const st
 {
     std::string log;
     auto effect = fx::Effect::Create(*_pool, source, "test.fx", macros, &_includes, &log);
-    if (errors) *errors = log;
-    else EXPECT_TRUE(effect) << log;
+    if (errors)
+        *errors = log;
+    else
+        EXPECT_TRUE(effect) << log;
     return effect;
 }
 
 void EffectTest::DrawQuad(fx::Effect& effect, float index, unsigned flags)
 {
     DrawTriangles(effect,
-                  {{-1, -1, 0.5f, index}, {1, -1, 0.5f, index}, {-1, 1, 0.5f, index},
-                   {1, -1, 0.5f, index}, {1, 1, 0.5f, index}, {-1, 1, 0.5f, index}},
+                  {{-1, -1, 0.5f, index},
+                   {1, -1, 0.5f, index},
+                   {-1, 1, 0.5f, index},
+                   {1, -1, 0.5f, index},
+                   {1, 1, 0.5f, index},
+                   {-1, 1, 0.5f, index}},
                   flags);
 }
 
-void EffectTest::DrawTriangles(fx::Effect& effect, const std::vector<std::array<float, 4>>& vertices,
-                               unsigned flags)
+void EffectTest::DrawTriangles(fx::Effect& effect, const std::vector<std::array<float, 4>>& vertices, unsigned flags)
 {
     const size_t bytes = vertices.size() * sizeof(vertices[0]);
-    auto buffer = gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Static,
-                                      static_cast<unsigned>(bytes));
+    auto buffer =
+        gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Static, static_cast<unsigned>(bytes));
     ASSERT_TRUE(buffer);
     std::memcpy(buffer->Lock(0, static_cast<unsigned>(bytes), gfx::LockNone), vertices.data(), bytes);
     buffer->Unlock();
     _device->SetStreamSource(buffer.get(), 0, sizeof(vertices[0]));
     const unsigned passes = effect.Begin(flags);
-    for (unsigned p = 0; p < passes; ++p) {
+    for (unsigned p = 0; p < passes; ++p)
+    {
         effect.BeginPass(p);
         effect.CommitChanges();
         _device->DrawPrimitive(gfx::PrimitiveType::TriangleList, 0, static_cast<unsigned>(vertices.size() / 3));

@@ -18,13 +18,15 @@
 #include <vector>
 
 // Include files served from a map, as a resource manager would.
-class MapIncludes : public fx::IncludeHandler {
+class MapIncludes : public fx::IncludeHandler
+{
 public:
     std::map<std::string, std::string> files;
     bool Open(const std::string& name, std::string& text) override
     {
         const auto it = files.find(name);
-        if (it == files.end()) return false;
+        if (it == files.end())
+            return false;
         text = it->second;
         return true;
     }
@@ -32,7 +34,8 @@ public:
 
 // A hidden 64x64 window with a device, a pool and a full-screen quad of positions in clip
 // space with one float per vertex in texture coordinate 0 (an instance index).
-class EffectTest : public ::testing::Test {
+class EffectTest : public ::testing::Test
+{
 protected:
     static constexpr unsigned kSize = 64;
 

@@ -7,13 +7,15 @@ TEST_F(EffectTest, ErrorsNameFileAndLine)
                                 "vec4 Shade() { return vec4(1.0); }\n"
                                 "float Broken() { return undefined_name; }\n"
                                 "}\n";
-    struct Case {
+    struct Case
+    {
         const char* source;
         const char* where;
     };
     const Case cases[] = {
         // GLSL fault in the effect's own code block (line 5).
-        {"vertex vs {\n void main() { gl_Position = vec4(0.0); }\n}\nfragment fs {\n void main() { fx_Target0 = nope; }\n}\n"
+        {"vertex vs {\n void main() { gl_Position = vec4(0.0); }\n}\nfragment fs {\n void main() { fx_Target0 = nope; "
+         "}\n}\n"
          "technique t { pass p { VertexShader = vs; FragmentShader = fs; } }\n",
          "test.fx(5)"},
         // GLSL fault in an included file (its line 3).
@@ -31,7 +33,8 @@ TEST_F(EffectTest, ErrorsNameFileAndLine)
         {"vec4 v : V = {1, 2};\n", "test.fx(1)"},
         {"sampler s { Texture = none; }\n", "test.fx(1)"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         std::string errors;
         auto effect = Make(c.source, {}, &errors);
         EXPECT_FALSE(effect) << c.source;

@@ -3,12 +3,13 @@
 namespace {
 
 std::string Expand(const std::string& source, const std::vector<fx::Macro>& macros, MapIncludes& includes,
-                bool* ok = nullptr)
+                   bool* ok = nullptr)
 {
     fx::PreprocessedSource out;
     std::string errors;
     const bool result = fx::Preprocess(source, "main.fx", macros, &includes, out, errors);
-    if (ok) *ok = result;
+    if (ok)
+        *ok = result;
     return result ? out.text : errors;
 }
 
@@ -19,12 +20,14 @@ TEST(PreprocessorTest, ConditionsAndOrigins)
 {
     MapIncludes includes;
     includes.files["Part"] = "part1\n#ifdef TWICE\nnever\n#endif\npart2";
-    const char* source = "#include \"Part\"\n"
-                         "#include \"Part\"\n"
-                         "#if defined(A) && B > 1\nab\n#elif defined(A) || !defined(C)\na-or-not-c\n#else\nother\n#endif\n"
-                         "#define N 3\n#if N == 3 /* comment */\nthree\n#endif\n"
-                         "/*\n#include \"Missing\"\n*/\n"; // a directive inside a comment is only text
-    struct Case {
+    const char* source =
+        "#include \"Part\"\n"
+        "#include \"Part\"\n"
+        "#if defined(A) && B > 1\nab\n#elif defined(A) || !defined(C)\na-or-not-c\n#else\nother\n#endif\n"
+        "#define N 3\n#if N == 3 /* comment */\nthree\n#endif\n"
+        "/*\n#include \"Missing\"\n*/\n"; // a directive inside a comment is only text
+    struct Case
+    {
         std::vector<fx::Macro> macros;
         std::string expected;
     };
@@ -33,7 +36,8 @@ TEST(PreprocessorTest, ConditionsAndOrigins)
         {{{"A", "1"}, {"B", "2"}}, "part1\npart2\nab\n#define N 3\nthree\n/*\n#include \"Missing\"\n*/"},
         {{{"C", "1"}}, "part1\npart2\nother\n#define N 3\nthree\n/*\n#include \"Missing\"\n*/"},
     };
-    for (const Case& c : cases) EXPECT_EQ(Expand(source, c.macros, includes), c.expected) << c.macros.size();
+    for (const Case& c : cases)
+        EXPECT_EQ(Expand(source, c.macros, includes), c.expected) << c.macros.size();
 
     fx::PreprocessedSource out;
     std::string errors;
@@ -56,7 +60,8 @@ TEST(PreprocessorTest, ErrorsAreReported)
         {"#define\n", "main.fx(1): error: #define expects a name"},
         {"#ifdef X\n", "error: unterminated #if block"},
     };
-    for (const auto& [source, message] : cases) {
+    for (const auto& [source, message] : cases)
+    {
         bool ok = true;
         const std::string errors = Expand(source, {}, includes, &ok);
         EXPECT_FALSE(ok) << source;
@@ -69,8 +74,9 @@ TEST(PreprocessorTest, ErrorsAreReported)
     EXPECT_NE(Expand(nested, {}, includes, &deep).find("bad condition"), std::string::npos);
     EXPECT_FALSE(deep);
     bool wrapped = false;
-    EXPECT_EQ(Expand("#if 9223372036854775807 + 1 < 0 && -(-9223372036854775807 - 1)\nyes\n#endif\n", {}, includes, &wrapped),
-              "yes");
+    EXPECT_EQ(
+        Expand("#if 9223372036854775807 + 1 < 0 && -(-9223372036854775807 - 1)\nyes\n#endif\n", {}, includes, &wrapped),
+        "yes");
     EXPECT_TRUE(wrapped);
 
     // An include of itself or a cycle is read once and ends.

@@ -17,10 +17,12 @@ vertex vs {
     void main() { gl_Position = vec4(inPosition, 1.0); }
 }
 fragment fs {
-    void main() { fx_Target0 = )" + color + R"(; }
+    void main() { fx_Target0 = )" +
+           color + R"(; }
 }
 technique Main {
-    pass p0 { VertexShader = vs; FragmentShader = fs; )" + pass + R"( }
+    pass p0 { VertexShader = vs; FragmentShader = fs; )" +
+           pass + R"( }
 }
 )";
 }
@@ -47,9 +49,11 @@ TEST_F(EffectTest, SharedParametersReachEveryEffect)
 // Macros choose the code of a variant, in the effect's structure and in its GLSL.
 TEST_F(EffectTest, MacrosSelectVariants)
 {
-    const std::string source = ColorEffect("#ifdef USE_BLUE\nvec4 c = {0, 0, 1, 1};\n#else\nvec4 c = {1, 0, 0, 1};\n#endif\n",
-                                           "c\n#if defined(USE_GREEN) && !defined(USE_BLUE)\n + vec4(0, 1, 0, 0)\n#endif\n");
-    struct Case {
+    const std::string source =
+        ColorEffect("#ifdef USE_BLUE\nvec4 c = {0, 0, 1, 1};\n#else\nvec4 c = {1, 0, 0, 1};\n#endif\n",
+                    "c\n#if defined(USE_GREEN) && !defined(USE_BLUE)\n + vec4(0, 1, 0, 0)\n#endif\n");
+    struct Case
+    {
         std::vector<fx::Macro> macros;
         uint32_t color;
     };
@@ -57,7 +61,8 @@ TEST_F(EffectTest, MacrosSelectVariants)
                           {{{"USE_BLUE", "1"}}, 0x0000FFu},
                           {{{"USE_GREEN", "1"}}, 0xFFFF00u},
                           {{{"USE_GREEN", "1"}, {"USE_BLUE", "1"}}, 0x0000FFu}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         auto effect = Make(source, c.macros);
         ASSERT_TRUE(effect);
         DrawQuad(*effect);
@@ -93,7 +98,8 @@ technique t { pass p { VertexShader = vs; FragmentShader = fs; } }
     // Row 0 of matrix i carries its colour: M * (1,0,0,0) in GLSL reads that row.
     std::vector<float> matrices(100 * 16, 0.0f);
     std::vector<const float*> pointers;
-    for (unsigned i = 0; i < 100; ++i) {
+    for (unsigned i = 0; i < 100; ++i)
+    {
         float* m = &matrices[i * 16];
         m[0] = i == 99 ? 1.0f : 0.0f;
         m[1] = i == 42 ? 1.0f : 0.0f;
@@ -219,7 +225,8 @@ TEST_F(EffectTest, TechniquesAndPasses)
     EXPECT_EQ(effect->GetCurrentTechnique(), 0);
     fx::Handle t = effect->FindNextValidTechnique(fx::kNoHandle);
     std::vector<std::string> names;
-    for (; t != fx::kNoHandle; t = effect->FindNextValidTechnique(t)) names.push_back(effect->GetTechniqueName(t));
+    for (; t != fx::kNoHandle; t = effect->FindNextValidTechnique(t))
+        names.push_back(effect->GetTechniqueName(t));
     EXPECT_EQ(names, (std::vector<std::string>{"Main", "Dummy", "Second"}));
     const fx::Handle second = effect->GetTechniqueByName("Second");
     EXPECT_STREQ(effect->GetPassName(second, 1), "Restore");
@@ -244,7 +251,8 @@ TEST_F(EffectTest, ScalarsConvertAndSaturate)
     };
     EXPECT_EQ(readInt(), INT32_MAX);
     const std::pair<float, int32_t> cases[] = {{-1e30f, INT32_MIN}, {std::nanf(""), 0}, {-2.75f, -2}, {3.5f, 3}};
-    for (const auto& [given, held] : cases) {
+    for (const auto& [given, held] : cases)
+    {
         EXPECT_TRUE(effect->SetFloat(n, given));
         EXPECT_EQ(readInt(), held) << given;
     }

@@ -65,7 +65,8 @@ TEST_F(EffectTest, LightingStateReachesEffects)
     EXPECT_NEAR(int(Pixel(5, 5) >> 16), 0x80, 1);
 
     _pool->SetShading({false, false});
-    for (fx::Effect* effect : {a.get(), b.get()}) {
+    for (fx::Effect* effect : {a.get(), b.get()})
+    {
         DrawQuad(*effect);
         EXPECT_EQ(Pixel(5, 5), 0xFF0000u);
     }
@@ -85,7 +86,8 @@ TEST_F(EffectTest, FlatShadingGivesOneColourPerTriangle)
     auto grey = [&](std::pair<unsigned, unsigned> at) { return int(Pixel(at.first, at.second) >> 16); };
     auto spread = [&](const auto& points) {
         int low = 255, high = 0;
-        for (const auto& at : points) low = std::min(low, grey(at)), high = std::max(high, grey(at));
+        for (const auto& at : points)
+            low = std::min(low, grey(at)), high = std::max(high, grey(at));
         return high - low;
     };
 

@@ -12,7 +12,8 @@
 
 TEST(Utf8, DecodesValidAndReplacesMalformedSequences)
 {
-    struct Case {
+    struct Case
+    {
         const char* name;
         std::string input;
         std::u32string expected;
@@ -26,7 +27,8 @@ TEST(Utf8, DecodesValidAndReplacesMalformedSequences)
         {"past U+10FFFF", "\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD"},
         {"invalid lead", "\xFF", U"\uFFFD"},
     };
-    for (const Case& c : cases) EXPECT_EQ(DecodeUtf8(c.input), c.expected) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(DecodeUtf8(c.input), c.expected) << c.name;
 }
 
 TEST(GlyphAtlas, GrowsWhenFullAndRefusesWhatCannotFit)
@@ -36,7 +38,8 @@ TEST(GlyphAtlas, GrowsWhenFullAndRefusesWhatCannotFit)
     unsigned x = 0, y = 0;
     const uint64_t version = atlas.GetVersion();
     // Four 100-pixel glyphs to a shelf: three shelves overflow the first 256 rows.
-    for (int i = 0; i < 12; ++i) ASSERT_TRUE(atlas.Insert(100, 100, bitmap.data(), 100, x, y));
+    for (int i = 0; i < 12; ++i)
+        ASSERT_TRUE(atlas.Insert(100, 100, bitmap.data(), 100, x, y));
     EXPECT_EQ(atlas.GetHeight(), 512u);
     EXPECT_GT(atlas.GetVersion(), version);
     EXPECT_EQ(atlas.GetPixels()[size_t(y) * atlas.GetWidth() + x], 0xFF);
@@ -45,7 +48,8 @@ TEST(GlyphAtlas, GrowsWhenFullAndRefusesWhatCannotFit)
     EXPECT_FALSE(atlas.Insert(10, 3000, bitmap.data(), 10, x, y)) << "taller than the largest atlas";
 }
 
-class FontTest : public ::testing::Test {
+class FontTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -65,7 +69,8 @@ protected:
     static TextBox Bounds(const std::vector<PlacedGlyph>& glyphs)
     {
         TextBox box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-        for (const PlacedGlyph& g : glyphs) {
+        for (const PlacedGlyph& g : glyphs)
+        {
             box.left = std::min(box.left, g.x);
             box.top = std::min(box.top, g.y);
             box.right = std::max(box.right, g.x + int(g.width));
@@ -79,11 +84,13 @@ protected:
 
 TEST_F(FontTest, EngineFaceNamesResolveToInstalledFamilies)
 {
-    struct Case {
+    struct Case
+    {
         const char* family;
         const char* file;
     } cases[] = {{"Arial", "LiberationSans"}, {"Courier New", "LiberationMono"}, {"OCRA", "OCRA"}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         auto font = Make(c.family, 16);
         ASSERT_TRUE(font) << c.family;
         EXPECT_NE(font->GetFile().find(c.file), std::string::npos) << c.family << " -> " << font->GetFile();
@@ -108,8 +115,10 @@ TEST_F(FontTest, CellHeightAndAverageWidthFollowTheRequest)
     ASSERT_GT(h.width * h.height, 0u);
     const GlyphAtlas& atlas = mono->GetAtlas();
     unsigned coverage = 0;
-    for (unsigned row = 0; row < h.height; ++row) {
-        for (unsigned col = 0; col < h.width; ++col) {
+    for (unsigned row = 0; row < h.height; ++row)
+    {
+        for (unsigned col = 0; col < h.width; ++col)
+        {
             coverage += atlas.GetPixels()[size_t(h.atlasY + row) * atlas.GetWidth() + h.atlasX + col];
         }
     }
@@ -158,9 +167,11 @@ TEST_F(FontTest, LinesBreakAtNewlinesAndWrapAtWords)
         std::vector<PlacedGlyph> glyphs;
         LayoutText(*font, text, box, format, glyphs);
         std::vector<int> lines;
-        for (const PlacedGlyph& g : glyphs) {
+        for (const PlacedGlyph& g : glyphs)
+        {
             const int line = (g.y + int(g.height) - 1 - box.top) / 16;
-            if (std::find(lines.begin(), lines.end(), line) == lines.end()) lines.push_back(line);
+            if (std::find(lines.begin(), lines.end(), line) == lines.end())
+                lines.push_back(line);
         }
         return lines;
     };

@@ -19,18 +19,24 @@ TEST_P(GfxTest, TopLeftOriginAndDepthRange)
 
     // Depth 0..1: z = -0.5 is in front of the near plane and clipped; z = 0.9 is drawn.
     _device->Clear(gfx::ClearTarget | gfx::ClearDepth, 0xFF000000);
-    DrawTriangles({{-1, -1, -0.5f, kBlue}, {1, -1, -0.5f, kBlue}, {-1, 1, -0.5f, kBlue},
-                   {1, 1, 0.9f, kGreen}, {-1, 1, 0.9f, kGreen}, {1, -1, 0.9f, kGreen}});
+    DrawTriangles({{-1, -1, -0.5f, kBlue},
+                   {1, -1, -0.5f, kBlue},
+                   {-1, 1, -0.5f, kBlue},
+                   {1, 1, 0.9f, kGreen},
+                   {-1, 1, 0.9f, kGreen},
+                   {1, -1, 0.9f, kGreen}});
     pixels = ReadBack();
     EXPECT_EQ(PixelAt(pixels, 5, kHeight - 5), 0u) << "geometry before the near plane must be clipped";
     EXPECT_EQ(PixelAt(pixels, kWidth - 5, 5), 0x00FF00u);
 
     // Near (0.2) drawn first, far (0.8) second: the far one fails the test.
     _device->Clear(gfx::ClearTarget | gfx::ClearDepth, 0xFF000000);
-    const std::vector<Vertex> quad = {{-1, -1, 0, 0}, {1, -1, 0, 0}, {-1, 1, 0, 0}, {1, -1, 0, 0}, {1, 1, 0, 0}, {-1, 1, 0, 0}};
+    const std::vector<Vertex> quad = {{-1, -1, 0, 0}, {1, -1, 0, 0}, {-1, 1, 0, 0},
+                                      {1, -1, 0, 0},  {1, 1, 0, 0},  {-1, 1, 0, 0}};
     auto at = [&](float z, uint32_t color) {
         auto v = quad;
-        for (auto& p : v) {
+        for (auto& p : v)
+        {
             p.z = z;
             p.color = color;
         }
@@ -47,15 +53,17 @@ TEST_P(GfxTest, TopLeftOriginAndDepthRange)
 TEST_P(GfxTest, CullingByScreenWinding)
 {
     // Left: clockwise as seen on screen; right: counter-clockwise.
-    const std::vector<Vertex> triangles = {{-0.9f, 0.9f, 0.5f, kRed},  {-0.1f, 0.9f, 0.5f, kRed},
-                                           {-0.9f, -0.9f, 0.5f, kRed}, {0.1f, 0.9f, 0.5f, kGreen},
+    const std::vector<Vertex> triangles = {{-0.9f, 0.9f, 0.5f, kRed},   {-0.1f, 0.9f, 0.5f, kRed},
+                                           {-0.9f, -0.9f, 0.5f, kRed},  {0.1f, 0.9f, 0.5f, kGreen},
                                            {0.1f, -0.9f, 0.5f, kGreen}, {0.9f, 0.9f, 0.5f, kGreen}};
-    struct Case {
+    struct Case
+    {
         gfx::CullMode mode;
         bool clockwiseShown, counterShown;
     };
     for (const Case& c : {Case{gfx::CullMode::Ccw, true, false}, Case{gfx::CullMode::Cw, false, true},
-                          Case{gfx::CullMode::None, true, true}}) {
+                          Case{gfx::CullMode::None, true, true}})
+    {
         _device->Clear(gfx::ClearTarget | gfx::ClearDepth, 0xFF000000);
         _device->SetCullMode(c.mode);
         DrawTriangles(triangles);
@@ -102,7 +110,8 @@ void main() { fragColor = texture(image, uv); }
     auto texture = gfx::Texture::Create(*_device, desc);
     ASSERT_TRUE(texture);
     uint32_t texels[16];
-    for (uint32_t i = 0; i < 16; ++i) texels[i] = 0xFF000000 | (i * 16) << 16 | (255 - i * 16);
+    for (uint32_t i = 0; i < 16; ++i)
+        texels[i] = 0xFF000000 | (i * 16) << 16 | (255 - i * 16);
     ASSERT_TRUE(texture->Upload(0, texels, sizeof(texels)));
 
     const float x = 10, y = 20, w = 4, h = 4;
@@ -124,8 +133,10 @@ void main() { fragColor = texture(image, uv); }
     _device->DrawPrimitive(gfx::PrimitiveType::TriangleStrip, 0, 2);
 
     auto pixels = ReadBack();
-    for (unsigned ty = 0; ty < 4; ++ty) {
-        for (unsigned tx = 0; tx < 4; ++tx) {
+    for (unsigned ty = 0; ty < 4; ++ty)
+    {
+        for (unsigned tx = 0; tx < 4; ++tx)
+        {
             EXPECT_EQ(PixelAt(pixels, 10 + tx, 20 + ty), texels[ty * 4 + tx] & 0xFFFFFF) << tx << "," << ty;
         }
     }

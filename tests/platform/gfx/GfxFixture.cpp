@@ -30,7 +30,8 @@ void GfxTest::SetUp()
     style.hidden = true;
     std::string error;
     _window = Window::Create("gfx test", kWidth, kHeight, style, &error);
-    if (!_window) GTEST_SKIP() << "no display: " << error;
+    if (!_window)
+        GTEST_SKIP() << "no display: " << error;
     _graphics = gfx::Graphics::Create(*_window, &error);
     ASSERT_TRUE(_graphics) << error;
     _graphics->GetFaults().noClipControl = GetParam();
@@ -41,9 +42,8 @@ void GfxTest::SetUp()
     ASSERT_TRUE(_device) << error;
     ASSERT_EQ(_device->UsesClipControl(), _graphics->HasClipControl() && !GetParam());
 
-    _layout = gfx::VertexLayout::Create(
-        *_device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0},
-                   {12, gfx::VertexType::Color, gfx::VertexUsage::Color, 0}});
+    _layout = gfx::VertexLayout::Create(*_device, {{0, gfx::VertexType::Float3, gfx::VertexUsage::Position, 0},
+                                                   {12, gfx::VertexType::Color, gfx::VertexUsage::Color, 0}});
     ASSERT_TRUE(_layout);
     std::string log;
     _program = gfx::Program::Create(*_device, kVertexShader, kFragmentShader, &log);
@@ -80,9 +80,10 @@ void GfxTest::DrawTriangles(const std::vector<Vertex>& vertices)
 
 std::vector<uint32_t> GfxTest::ReadBack(gfx::Texture* target)
 {
-    if (!target) target = _device->GetBackBuffer();
+    if (!target)
+        target = _device->GetBackBuffer();
     std::vector<uint32_t> pixels(target->GetWidth() * target->GetHeight());
-    EXPECT_TRUE(_device->ReadPixels(
-        target, gfx::Rect{0, 0, int(target->GetWidth()), int(target->GetHeight())}, pixels.data()));
+    EXPECT_TRUE(
+        _device->ReadPixels(target, gfx::Rect{0, 0, int(target->GetWidth()), int(target->GetHeight())}, pixels.data()));
     return pixels;
 }

@@ -17,9 +17,11 @@
 
 // A hidden 320x240 window with a device, and a shader that draws coloured positions given
 // directly in clip space (or through a row-vector matrix when `useMatrix` is set).
-class GfxTest : public ::testing::TestWithParam<bool> {
+class GfxTest : public ::testing::TestWithParam<bool>
+{
 protected:
-    struct Vertex {
+    struct Vertex
+    {
         float x, y, z;
         uint32_t color;
     };

@@ -37,8 +37,11 @@ TEST_P(ResourceTest, BufferLocksAreBoundedAndHonourDiscard)
 
 TEST_P(ResourceTest, IndexedDrawWithBaseVertex)
 {
-    const Vertex vertices[] = {{0, 0, 0, 0}, {0, 0, 0, 0}, // skipped by the base vertex
-                               {-1, 1, 0.5f, 0xFF00FF00}, {0, 1, 0.5f, 0xFF00FF00}, {-1, 0, 0.5f, 0xFF00FF00}};
+    const Vertex vertices[] = {{0, 0, 0, 0},
+                               {0, 0, 0, 0}, // skipped by the base vertex
+                               {-1, 1, 0.5f, 0xFF00FF00},
+                               {0, 1, 0.5f, 0xFF00FF00},
+                               {-1, 0, 0.5f, 0xFF00FF00}};
     const uint16_t indices[] = {7, 7, 0, 1, 2};
     auto vb = gfx::Buffer::Create(*_device, gfx::BufferType::Vertex, gfx::BufferUsage::Static, sizeof(vertices));
     auto ib = gfx::Buffer::Create(*_device, gfx::BufferType::Index16, gfx::BufferUsage::Static, sizeof(indices));
@@ -52,15 +55,20 @@ TEST_P(ResourceTest, IndexedDrawWithBaseVertex)
     EXPECT_EQ(PixelAt(ReadBack(), 2, 2), 0x00FF00u);
 
     // A draw reaching past either buffer is refused whole, though its first triangle fits.
-    struct Case {
+    struct Case
+    {
         bool indexed;
         unsigned first, primitives;
     };
-    for (const Case& c : {Case{false, 2, 2}, Case{false, 3, 1}, Case{true, 2, 2}}) {
+    for (const Case& c : {Case{false, 2, 2}, Case{false, 3, 1}, Case{true, 2, 2}})
+    {
         _device->Clear(gfx::ClearTarget, 0xFF000000u);
-        if (c.indexed) {
+        if (c.indexed)
+        {
             _device->DrawIndexedPrimitive(gfx::PrimitiveType::TriangleList, 2, c.first, c.primitives);
-        } else {
+        }
+        else
+        {
             _device->DrawPrimitive(gfx::PrimitiveType::TriangleList, c.first, c.primitives);
         }
         EXPECT_EQ(PixelAt(ReadBack(), 2, 2), 0u) << c.indexed << " " << c.first;
@@ -103,7 +111,8 @@ TEST_P(ResourceTest, TexturesRefuseBadSizesAndFormats)
 
 TEST_P(ResourceTest, CompressedTexturesUpload)
 {
-    if (!_device->SupportsCompressedTextures()) GTEST_SKIP() << "no S3TC";
+    if (!_device->SupportsCompressedTextures())
+        GTEST_SKIP() << "no S3TC";
     gfx::TextureDesc desc;
     desc.format = gfx::Format::DXT1;
     desc.width = desc.height = 8;
@@ -156,13 +165,15 @@ INSTANTIATE_TEST_SUITE_P(Device, ResourceTest, ::testing::Values(false));
 
 TEST(FormatTest, SizesOfLevels)
 {
-    struct Case {
+    struct Case
+    {
         gfx::Format format;
         unsigned width, height, bytes;
     };
     for (const Case& c : {Case{gfx::Format::A8R8G8B8, 4, 2, 32}, Case{gfx::Format::R5G6B5, 3, 3, 18},
                           Case{gfx::Format::DXT1, 8, 8, 32}, Case{gfx::Format::DXT1, 1, 1, 8},
-                          Case{gfx::Format::DXT5, 5, 4, 32}, Case{gfx::Format::A32B32G32R32F, 2, 1, 32}}) {
+                          Case{gfx::Format::DXT5, 5, 4, 32}, Case{gfx::Format::A32B32G32R32F, 2, 1, 32}})
+    {
         EXPECT_EQ(gfx::LevelBytes(c.format, c.width, c.height), c.bytes) << gfx::FormatName(c.format);
     }
     EXPECT_EQ(gfx::PrimitiveVertexCount(gfx::PrimitiveType::TriangleStrip, 2), 4u);

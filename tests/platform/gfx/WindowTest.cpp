@@ -10,7 +10,8 @@ TEST(WindowTest, DisplaysWindowsAndEvents)
     style.hidden = true;
     std::string error;
     auto window = Window::Create("window test", 200, 100, style, &error);
-    if (!window) GTEST_SKIP() << "no display: " << error;
+    if (!window)
+        GTEST_SKIP() << "no display: " << error;
     EXPECT_EQ(Window::FromHandle(window->GetHandle()), window.get());
     int width = 0, height = 0;
     window->GetSize(width, height);
@@ -32,7 +33,7 @@ TEST(WindowTest, DisplaysWindowsAndEvents)
 
     // Draining the queue terminates and leaves it empty.
     WindowEvent event;
-    while (PollWindowEvent(event)) {
-    }
+    while (PollWindowEvent(event))
+    {}
     EXPECT_FALSE(PollWindowEvent(event));
 }

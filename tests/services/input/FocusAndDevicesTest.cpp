@@ -27,7 +27,8 @@ public:
     void Close(InputDevice) override {}
     bool Fetch(InputDevice device, std::vector<InputRecord>& records) override
     {
-        if (device == InputDevice::Keyboard && keyboardLost) return false;
+        if (device == InputDevice::Keyboard && keyboardLost)
+            return false;
         auto& queue = device == InputDevice::Keyboard ? keys : mouse;
         records.swap(queue);
         queue.clear();
@@ -70,7 +71,8 @@ TEST(FocusTest, UnfocusedFramesReportNothingStale)
 
     // Focus goes elsewhere; input keeps arriving.
     rig.source->focus = false;
-    for (int frame = 0; frame < 2; ++frame) {
+    for (int frame = 0; frame < 2; ++frame)
+    {
         rig.source->mouse = {{MOUSE_OFFSET_X, 5}, {MOUSE_OFFSET_BUTTON0, 0}};
         rig.source->keys = {{30, 0x80}};
         rig.input->ProcessInputData();

@@ -88,15 +88,16 @@ TEST(InputConfigTest, LoadRules)
         {"trimmed values and CRLF", "[Joystick]\r\n  Count = 1 \r\nValue0 =  Boost(2)  \r\n", INPUT_JOYSTICK, "Boost",
          2},
         {"full code kept as written", "[Joystick]\nCount=1\nValue0=Fire1(16384)\n", INPUT_JOYSTICK, "Fire1", 16384},
-        {"entries past Count ignored", "[Keyboard]\nCount=1\nValue0=A(30)\nValue1=Fire1(57)\n", INPUT_KEYBOARD,
-         "Fire1", INPUT_NO_CODE},
+        {"entries past Count ignored", "[Keyboard]\nCount=1\nValue0=A(30)\nValue1=Fire1(57)\n", INPUT_KEYBOARD, "Fire1",
+         INPUT_NO_CODE},
         {"first of duplicate keys", "[Keyboard]\nCount=1\nValue0=Fire1(57)\nValue0=Fire1(58)\n", INPUT_KEYBOARD,
          "Fire1", 57},
         {"entry without a code skipped", "[Keyboard]\nCount=2\nValue0=Fire1\nValue1=Boost(15)\n", INPUT_KEYBOARD,
          "Fire1", INPUT_NO_CODE},
         {"missing entry skipped", "[Keyboard]\nCount=2\nValue1=Boost(15)\n", INPUT_KEYBOARD, "Boost", 15},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         TempFolder folder;
         folder.Write("config.ini", c.file);
         InputConfig config;
@@ -121,7 +122,8 @@ TEST(InputConfigTest, BrokenFilesGiveDefaultsAndALogLine)
         {"binary", std::string("\0\x01\xff[\x80\n", 6), "malformed line"},
     };
     LogCapture log;
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         TempFolder folder;
         folder.Write("config.ini", c.file);
         log.Clear();
@@ -145,10 +147,10 @@ TEST(InputConfigTest, BrokenFilesGiveDefaultsAndALogLine)
 TEST(InputConfigTest, LookupsPickTheDeviceMap)
 {
     InputConfig config;
-    config.SetButtonEvent(0, "Fire1", 57);         // any other device is the keyboard
+    config.SetButtonEvent(0, "Fire1", 57); // any other device is the keyboard
     config.SetButtonEvent(INPUT_MOUSE, "Fire1", 12);
     config.SetButtonEvent(INPUT_JOYSTICK, "Fire1", 0);
-    config.SetAxisEvent(INPUT_KEYBOARD, "Yaw", 0);  // any other device is the mouse
+    config.SetAxisEvent(INPUT_KEYBOARD, "Yaw", 0); // any other device is the mouse
     EXPECT_EQ(config.GetButtonEvent(INPUT_KEYBOARD, "Fire1"), 57u);
     EXPECT_EQ(config.GetButtonEvent(12345, "Fire1"), 57u);
     EXPECT_EQ(config.GetButtonEvent(INPUT_MOUSE, "Fire1"), 12u);
@@ -205,16 +207,32 @@ TEST(InputConfigTest, DemoBindingsLoad)
     EXPECT_EQ(config.GetDeadZone(), 500);
 
     // Every binding names an action the game asks for; a misspelt name would bind nothing.
-    const std::set<std::string> buttons = {"GamePause", "Fire1", "Fire2", "Boost", "SwitchPrimary", "SwitchSecondary",
-                                           "PickBestVisibleTarget", "PickNearestTarget", "SpeedUp", "SpeedDown",
-                                           "Pitch+", "Pitch-", "Yaw+", "Yaw-", "Roll+", "Roll-"};
+    const std::set<std::string> buttons = {"GamePause",
+                                           "Fire1",
+                                           "Fire2",
+                                           "Boost",
+                                           "SwitchPrimary",
+                                           "SwitchSecondary",
+                                           "PickBestVisibleTarget",
+                                           "PickNearestTarget",
+                                           "SpeedUp",
+                                           "SpeedDown",
+                                           "Pitch+",
+                                           "Pitch-",
+                                           "Yaw+",
+                                           "Yaw-",
+                                           "Roll+",
+                                           "Roll-"};
     const std::set<std::string> axes = {"Pitch", "Yaw", "Roll", "Speed"};
     std::ifstream file(SOURCE_DATA_DIR "/config.ini");
     std::string line, section;
     int entries = 0;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.front() == '[') section = line;
-        if (line.rfind("Value", 0) != 0) continue;
+    while (std::getline(file, line))
+    {
+        if (!line.empty() && line.front() == '[')
+            section = line;
+        if (line.rfind("Value", 0) != 0)
+            continue;
         ++entries;
         const std::string name = line.substr(line.find('=') + 1, line.find('(') - line.find('=') - 1);
         const bool axisSection = section.find("Axis") != std::string::npos;
@@ -224,7 +242,8 @@ TEST(InputConfigTest, DemoBindingsLoad)
 
     // Keyboard and mouse between them reach every action that no axis can stand in for.
     for (const char* action : {"GamePause", "Fire1", "Fire2", "Boost", "SwitchPrimary", "SwitchSecondary",
-                               "PickBestVisibleTarget", "PickNearestTarget"}) {
+                               "PickBestVisibleTarget", "PickNearestTarget"})
+    {
         EXPECT_TRUE(config.GetButtonEvent(INPUT_KEYBOARD, action) != INPUT_NO_CODE ||
                     config.GetButtonEvent(INPUT_MOUSE, action) != INPUT_NO_CODE)
             << action;

@@ -13,7 +13,7 @@
 
 namespace {
 
-using Transition = std::pair<unsigned long, unsigned long>;  // (down, code)
+using Transition = std::pair<unsigned long, unsigned long>; // (down, code)
 
 // Keeps the transitions in the order the devices reported them.
 class RecordingInput : public InputSystem
@@ -117,8 +117,9 @@ TEST_F(SdlEventInputTest, HeldKeyReportsOneHeldEventPerFrame)
     EXPECT_TRUE(input->IsKeyEvent(0, w, BUTTON_CHANGED));
     EXPECT_TRUE(input->IsKeyEvent(0, w, BUTTON_HELD));
 
-    for (int frame = 0; frame < 3; ++frame) {
-        PushKey(SDL_SCANCODE_W, true, true);  // key repeat is not a press
+    for (int frame = 0; frame < 3; ++frame)
+    {
+        PushKey(SDL_SCANCODE_W, true, true); // key repeat is not a press
         input->Frame();
         EXPECT_TRUE(input->transitions.empty());
         EXPECT_TRUE(input->IsKeyEvent(0, w, BUTTON_HELD));
@@ -166,7 +167,7 @@ TEST_F(SdlEventInputTest, MouseMovesAxesAndButtonsMapToOffsets)
     PushMouseButton(SDL_BUTTON_RIGHT, true);
     PushMouseButton(SDL_BUTTON_MIDDLE, true);
     PushMouseButton(SDL_BUTTON_X1, true);
-    PushMouseButton(SDL_BUTTON_X2, true);  // beyond the four buttons read
+    PushMouseButton(SDL_BUTTON_X2, true); // beyond the four buttons read
     input->Frame();
 
     EXPECT_EQ(input->GetAxis(AXIS_MOUSE_X, true), 7);
@@ -174,10 +175,9 @@ TEST_F(SdlEventInputTest, MouseMovesAxesAndButtonsMapToOffsets)
     EXPECT_EQ(input->GetMouseW(), 120);
     EXPECT_EQ(input->GetAxis(INPUT_MOUSE, "Yaw", true), 7);
     EXPECT_EQ(input->GetAxis(INPUT_JOYSTICK, "Yaw", true), 0);
-    EXPECT_EQ(input->transitions, (std::vector<Transition>{{1, INPUT_MOUSE | 12},
-                                                           {1, INPUT_MOUSE | 13},
-                                                           {1, INPUT_MOUSE | 14},
-                                                           {1, INPUT_MOUSE | 15}}));
+    EXPECT_EQ(input->transitions,
+              (std::vector<Transition>{
+                  {1, INPUT_MOUSE | 12}, {1, INPUT_MOUSE | 13}, {1, INPUT_MOUSE | 14}, {1, INPUT_MOUSE | 15}}));
 
     PushMotion(-1, 0);
     input->Frame();
@@ -190,20 +190,22 @@ TEST_F(SdlEventInputTest, MouseMovesAxesAndButtonsMapToOffsets)
 
 TEST_F(SdlEventInputTest, BuffersKeepTheirCapacityPerFrame)
 {
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 50; ++i)
+    {
         PushKey(SDL_SCANCODE_SPACE, true);
         PushKey(SDL_SCANCODE_SPACE, false);
         PushMouseButton(SDL_BUTTON_LEFT, true);
         PushMouseButton(SDL_BUTTON_LEFT, false);
         PushMouseButton(SDL_BUTTON_RIGHT, true);
         PushMouseButton(SDL_BUTTON_RIGHT, false);
-        PushMotion(1, 0);  // a run of motion on one axis takes one record
+        PushMotion(1, 0); // a run of motion on one axis takes one record
     }
     input->Frame();
     size_t keys = 0, buttons = 0;
-    for (const Transition& t : input->transitions) (t.second & INPUT_KEYBOARD ? keys : buttons)++;
+    for (const Transition& t : input->transitions)
+        (t.second & INPUT_KEYBOARD ? keys : buttons)++;
     EXPECT_EQ(keys, 64u);
-    EXPECT_EQ(buttons, 128u - 25u);  // motion records took the rest
+    EXPECT_EQ(buttons, 128u - 25u); // motion records took the rest
 
     input->Frame();
     EXPECT_TRUE(input->transitions.empty());
@@ -211,7 +213,8 @@ TEST_F(SdlEventInputTest, BuffersKeepTheirCapacityPerFrame)
 
 TEST_F(SdlEventInputTest, FastDiagonalMotionLeavesRoomForClicks)
 {
-    for (int i = 0; i < 200; ++i) PushMotion(1, -1);
+    for (int i = 0; i < 200; ++i)
+        PushMotion(1, -1);
     PushMouseButton(SDL_BUTTON_LEFT, true);
     input->Frame();
     EXPECT_EQ(input->GetAxis(AXIS_MOUSE_X, true), 200);
@@ -229,20 +232,22 @@ TEST_F(SdlEventInputTest, NamesOfButtonsAndAxes)
     EXPECT_TRUE(input->GetObjectInfo(INPUT_MOUSE, 13, name, sizeof(name)));
     EXPECT_STREQ(name, "Mouse button 2");
     EXPECT_FALSE(input->GetObjectInfo(INPUT_MOUSE, 16, name, sizeof(name)));
-    EXPECT_FALSE(input->GetObjectInfo(INPUT_KEYBOARD, 0x54, name, sizeof(name)));  // no key there
+    EXPECT_FALSE(input->GetObjectInfo(INPUT_KEYBOARD, 0x54, name, sizeof(name))); // no key there
     EXPECT_FALSE(input->GetObjectInfo(12345, 1, name, sizeof(name)));
 
     const struct
     {
         unsigned long device, index;
         const char* name;
-    } axes[] = {{INPUT_MOUSE, 0, "MouseX"},     {INPUT_MOUSE, 2, "MouseW"},       {INPUT_MOUSE, 3, nullptr},
-                {INPUT_JOYSTICK, 2, nullptr},   {INPUT_JOYSTICK, 3, "JoyX"},      {INPUT_JOYSTICK, 6, "JoySlider1"},
-                {INPUT_JOYSTICK, 10, "JoyRZ"},  {INPUT_JOYSTICK, 11, nullptr},    {INPUT_KEYBOARD, 0, nullptr}};
-    for (const auto& axis : axes) {
+    } axes[] = {{INPUT_MOUSE, 0, "MouseX"},    {INPUT_MOUSE, 2, "MouseW"},    {INPUT_MOUSE, 3, nullptr},
+                {INPUT_JOYSTICK, 2, nullptr},  {INPUT_JOYSTICK, 3, "JoyX"},   {INPUT_JOYSTICK, 6, "JoySlider1"},
+                {INPUT_JOYSTICK, 10, "JoyRZ"}, {INPUT_JOYSTICK, 11, nullptr}, {INPUT_KEYBOARD, 0, nullptr}};
+    for (const auto& axis : axes)
+    {
         const bool found = input->GetAxisName(axis.device, axis.index, name, sizeof(name));
         EXPECT_EQ(found, axis.name != nullptr) << axis.device << " " << axis.index;
-        if (found) {
+        if (found)
+        {
             EXPECT_STREQ(name, axis.name);
         }
     }

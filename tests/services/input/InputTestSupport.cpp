@@ -42,21 +42,21 @@ void LogCapture::Clear()
 bool LogCapture::Contains(const std::string& text) const
 {
     std::lock_guard guard(g_lock);
-    for (const std::string& line : g_lines) {
-        if (line.find(text) != std::string::npos) return true;
+    for (const std::string& line : g_lines)
+    {
+        if (line.find(text) != std::string::npos)
+            return true;
     }
     return false;
 }
 
-const std::vector<std::string>& LogCapture::Lines() const
-{
-    return g_lines;
-}
+const std::vector<std::string>& LogCapture::Lines() const { return g_lines; }
 
 TempFolder::TempFolder()
 {
     static int counter = 0;
-    _path = std::filesystem::current_path() / ("input_tmp_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+    _path =
+        std::filesystem::current_path() / ("input_tmp_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
     std::filesystem::create_directories(_path);
 }
 

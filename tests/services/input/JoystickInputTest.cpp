@@ -14,7 +14,7 @@
 
 namespace {
 
-using Transition = std::pair<unsigned long, unsigned long>;  // (down, code)
+using Transition = std::pair<unsigned long, unsigned long>; // (down, code)
 
 class RecordingInput : public InputSystem
 {
@@ -53,13 +53,17 @@ protected:
     void TearDown() override
     {
         // The last seen button states outlive the input system; leave them all up.
-        if (input) {
-            for (int b = 0; b < 32; ++b) SDL_JoystickSetVirtualButton(_stick, b, 0);
+        if (input)
+        {
+            for (int b = 0; b < 32; ++b)
+                SDL_JoystickSetVirtualButton(_stick, b, 0);
             input->Frame();
         }
         input.reset();
-        if (_stick) SDL_JoystickClose(_stick);
-        if (_index >= 0) SDL_JoystickDetachVirtual(_index);
+        if (_stick)
+            SDL_JoystickClose(_stick);
+        if (_index >= 0)
+            SDL_JoystickDetachVirtual(_index);
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     }
 
@@ -127,7 +131,7 @@ TEST_F(JoystickInputTest, DeadZoneTakesEffectOnTheNextFrameAndDropsHeldButtons)
     EXPECT_EQ(input->GetJoyX(), 244);
     EXPECT_TRUE(input->IsKeyEvent(J, 5, BUTTON_HELD));
 
-    config.SetDeadZone(2500);  // a quarter of the range around the centre
+    config.SetDeadZone(2500); // a quarter of the range around the centre
     input->Frame();
     EXPECT_EQ(input->GetJoyX(), 0);
     EXPECT_FALSE(input->IsKeyEvent(J, 5, BUTTON_HELD));
@@ -144,9 +148,9 @@ TEST(JoystickScalingTest, DeadZoneStretchesTheRestOfTheRange)
     {
         int raw, deadZone, expected;
     } cases[] = {
-        {0, 0, 0},          {32767, 0, 1000},      {-32768, 0, -1000},    {16384, 0, 500},
-        {3276, 1000, 0},    {-3276, 1000, 0},      {32767, 1000, 1000},   {18022, 1000, 500},
-        {32767, 10000, 0},  {32767, -5, 1000},     {32767, 20000, 0},     {-18022, 1000, -500},
+        {0, 0, 0},         {32767, 0, 1000},  {-32768, 0, -1000},  {16384, 0, 500},
+        {3276, 1000, 0},   {-3276, 1000, 0},  {32767, 1000, 1000}, {18022, 1000, 500},
+        {32767, 10000, 0}, {32767, -5, 1000}, {32767, 20000, 0},   {-18022, 1000, -500},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ScaleJoystickAxis(c.raw, c.deadZone), c.expected) << c.raw << " dead zone " << c.deadZone;
@@ -154,7 +158,7 @@ TEST(JoystickScalingTest, DeadZoneStretchesTheRestOfTheRange)
 
 TEST_F(JoystickInputTest, HatDirectionsPressAndRelease)
 {
-    input->Frame();  // centred: nothing
+    input->Frame(); // centred: nothing
     EXPECT_TRUE(input->transitions.empty());
 
     Hat(SDL_HAT_RIGHTUP);

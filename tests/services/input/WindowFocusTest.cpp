@@ -32,18 +32,19 @@ TEST(WindowFocusTest, InputFollowsTheWindowsFocus)
     Window::Style style;
     style.hidden = true;
     auto window = Window::Create("input", 64, 64, style, &error);
-    if (!window) GTEST_SKIP() << "no window: " << error;
+    if (!window)
+        GTEST_SKIP() << "no window: " << error;
     const unsigned id = window->GetId();
     {
         InputSystem input(window->GetHandle());
         PushWindowEvent(id, SDL_WINDOWEVENT_FOCUS_GAINED);
         PushKey(id, SDL_SCANCODE_P, true);
-        PushKey(id + 1, SDL_SCANCODE_W, true);  // another window's key
+        PushKey(id + 1, SDL_SCANCODE_W, true); // another window's key
         input.ProcessInputData();
         EXPECT_TRUE(input.IsKeyEvent(INPUT_KEYBOARD, 25, BUTTON_PRESSED));
         EXPECT_FALSE(input.IsKeyEvent(INPUT_KEYBOARD, 17, BUTTON_PRESSED));
 
-        PushWindowEvent(id + 1, SDL_WINDOWEVENT_FOCUS_LOST);  // not ours
+        PushWindowEvent(id + 1, SDL_WINDOWEVENT_FOCUS_LOST); // not ours
         input.ProcessInputData();
         EXPECT_TRUE(input.IsKeyEvent(INPUT_KEYBOARD, 25, BUTTON_HELD));
 

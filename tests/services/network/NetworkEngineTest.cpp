@@ -7,25 +7,21 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 void UpdateAll(std::initializer_list<NetworkEngine*> engines)
 {
     for (NetworkEngine* engine : engines)
         engine->Update(0.016f);
 }
 
-bool Connected(const NetworkEngine& engine)
-{
-    return engine.GetClient() && engine.GetClient()->IsConnected();
-}
+bool Connected(const NetworkEngine& engine) { return engine.GetClient() && engine.GetClient()->IsConnected(); }
 
 // A client hears it is accepted before its server has counted it; give the server time to refuse.
 bool StaysConnected(NetworkEngine& player, NetworkEngine& host)
 {
     return !PumpUntil([&] { return !Connected(player); }, [&] { UpdateAll({&host, &player}); }, 100);
 }
-}
+} // namespace
 
 TEST(NetworkEngine, HostedServerIsFoundAndItsHostJoinsOverLoopback)
 {
@@ -72,16 +68,20 @@ TEST(NetworkEngine, PlayerJoinsAndLeavingFreesTheSlot)
 {
     const uint16_t port = FreePort();
     NetworkEngine host(nullptr, TestEndpoints(port));
-    NetworkGameInfo game = MakeGame("Duel", 2);  // the host and one more
+    NetworkGameInfo game = MakeGame("Duel", 2); // the host and one more
     ASSERT_TRUE(host.CreateServer(&game));
     ASSERT_TRUE(PumpUntil([&] { return Connected(host); }, [&] { UpdateAll({&host}); }));
 
-    NetworkGameInfo target = game;  // 127.0.0.1 and the port, as the host's client wrote them
+    NetworkGameInfo target = game; // 127.0.0.1 and the port, as the host's client wrote them
     for (int round = 0; round < 2; ++round)
     {
         NetworkEngine player(nullptr, TestEndpoints(port));
         ASSERT_TRUE(player.CreateClient(&target));
-        ASSERT_TRUE(PumpUntil([&] { return Connected(player); }, [&] { UpdateAll({&host, &player}); })) << "round " << round;
+        ASSERT_TRUE(PumpUntil([&] { return Connected(player); },
+                              [&] {
+                                  UpdateAll({&host, &player});
+                              }))
+            << "round " << round;
         EXPECT_EQ(player.GetServerInfo()->port, port);
         EXPECT_TRUE(StaysConnected(player, host)) << "round " << round;
         // Leaving says goodbye; the next player gets the slot instead of being told the server is full.
@@ -97,7 +97,7 @@ TEST(NetworkEngine, FullServerRefusesAndTheRefusedClientIsClosed)
 {
     const uint16_t port = FreePort();
     NetworkEngine host(nullptr, TestEndpoints(port));
-    NetworkGameInfo game = MakeGame("Solo", 1);  // the host's own client fills it
+    NetworkGameInfo game = MakeGame("Solo", 1); // the host's own client fills it
     ASSERT_TRUE(host.CreateServer(&game));
     ASSERT_TRUE(PumpUntil([&] { return Connected(host); }, [&] { UpdateAll({&host}); }));
 
@@ -127,7 +127,7 @@ TEST(NetworkEngine, ClosingTheServerClosesItsPlayers)
 
 TEST(NetworkEngine, FailedConnectionsCloseTheClient)
 {
-    const uint16_t port = FreePort();  // nobody listens here
+    const uint16_t port = FreePort(); // nobody listens here
     NetworkEngine player(nullptr, TestEndpoints(port, 300));
     const struct
     {
@@ -135,9 +135,9 @@ TEST(NetworkEngine, FailedConnectionsCloseTheClient)
         uint16_t port;
         bool starts;
     } cases[] = {
-        {"127.0.0.1", port, true},   // times out
-        {"999.1.2.3", port, false},  // not an address
-        {"127.0.0.1", 0, false},     // no port
+        {"127.0.0.1", port, true},  // times out
+        {"999.1.2.3", port, false}, // not an address
+        {"127.0.0.1", 0, false},    // no port
     };
     for (const auto& test : cases)
     {
@@ -147,8 +147,10 @@ TEST(NetworkEngine, FailedConnectionsCloseTheClient)
         TestLog::Clear();
         EXPECT_EQ(player.CreateClient(&target), test.starts) << test.address;
         ASSERT_NE(player.GetClient(), nullptr);
-        EXPECT_TRUE(PumpUntil([&] { return player.GetClient() == nullptr; }, [&] { UpdateAll({&player}); })) << test.address;
-        EXPECT_TRUE(TestLog::Contains(test.starts ? "Client: cannot connect to server!" : "Cannot connect to server!")) << test.address;
+        EXPECT_TRUE(PumpUntil([&] { return player.GetClient() == nullptr; }, [&] { UpdateAll({&player}); }))
+            << test.address;
+        EXPECT_TRUE(TestLog::Contains(test.starts ? "Client: cannot connect to server!" : "Cannot connect to server!"))
+            << test.address;
     }
 }
 

@@ -7,8 +7,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 uint32_t LittleAt(const std::vector<uint8_t>& bytes, size_t offset, size_t width)
 {
     uint32_t value = 0;
@@ -33,7 +32,7 @@ NetworkGameInfo Sample()
     info.status = -2;
     return info;
 }
-}
+} // namespace
 
 TEST(NetworkGameInfo, WritesEveryFieldLittleEndianAtItsOffset)
 {

@@ -10,8 +10,7 @@
 #include <algorithm>
 #include <set>
 
-namespace
-{
+namespace {
 // Answers one ping as a server that is not open.
 bool AnswerAsClosedServer(UdpSocket& socket)
 {
@@ -25,7 +24,7 @@ bool AnswerAsClosedServer(UdpSocket& socket)
     const std::vector<uint8_t> pong = NetworkDiscovery::MakePong(stamp, info.Serialize());
     return socket.SendTo(received.from, pong.data(), pong.size(), nullptr);
 }
-}
+} // namespace
 
 TEST(NetworkSearch, ListsEveryOpenServerEvenAfterOneThatIsNotOpen)
 {

@@ -11,8 +11,7 @@
 #include <fstream>
 #include <random>
 
-namespace
-{
+namespace {
 long ResidentKilobytes()
 {
     std::ifstream status("/proc/self/status");
@@ -37,18 +36,15 @@ std::vector<uint8_t> Garbage(std::mt19937& random, int i)
     const std::vector<uint8_t> ping = NetworkDiscovery::MakePing(static_cast<uint64_t>(i));
     switch (i % 5)
     {
-    case 0:
-        return std::vector<uint8_t>(ping.begin(), ping.begin() + random() % ping.size());
+    case 0: return std::vector<uint8_t>(ping.begin(), ping.begin() + random() % ping.size());
     case 1:
     {
         std::vector<uint8_t> longer = ping;
         longer.resize(ping.size() + 1 + random() % 64, 0);
         return longer;
     }
-    case 2:
-        return RandomBytes(random, 5000 + random() % 3000);  // larger than any protocol buffer
-    default:
-        return RandomBytes(random, random() % 200);
+    case 2: return RandomBytes(random, 5000 + random() % 3000); // larger than any protocol buffer
+    default: return RandomBytes(random, random() % 200);
     }
 }
 
@@ -74,13 +70,12 @@ void SendPackets(NetHost& sender, size_t peer, std::mt19937& random, int count, 
         if (i % 20 == 0)
         {
             while (sender.Service(event, 0) > 0)
-            {
-            }
+            {}
             pump();
         }
     }
 }
-}
+} // namespace
 
 TEST(NetworkStress, ServerAndClientSurviveGarbageWithBoundedMemory)
 {
@@ -102,16 +97,17 @@ TEST(NetworkStress, ServerAndClientSurviveGarbageWithBoundedMemory)
     NetEvent event;
     size_t victim = 0;
     NetAddress victimAddress;
-    ASSERT_TRUE(PumpUntil([&] { return player.GetClient() && player.GetClient()->IsConnected() && !victimAddress.host.empty(); },
-                          [&] {
-                              player.Update(0.016f);
-                              while (rogue->Service(event, 0) > 0)
-                                  if (event.type == NetEventType::Connect)
-                                  {
-                                      victim = event.peer;
-                                      victimAddress = event.from;
-                                  }
-                          }));
+    ASSERT_TRUE(PumpUntil(
+        [&] { return player.GetClient() && player.GetClient()->IsConnected() && !victimAddress.host.empty(); },
+        [&] {
+            player.Update(0.016f);
+            while (rogue->Service(event, 0) > 0)
+                if (event.type == NetEventType::Connect)
+                {
+                    victim = event.peer;
+                    victimAddress = event.from;
+                }
+        }));
 
     // A rogue player that joins the server, to throw packets at the server.
     auto attacker = NetHost::Open(1, nullptr);
@@ -119,18 +115,18 @@ TEST(NetworkStress, ServerAndClientSurviveGarbageWithBoundedMemory)
     size_t serverPeer = 0;
     ASSERT_TRUE(attacker->Connect({"127.0.0.1", port}, 3000, &serverPeer, nullptr));
     bool attackerIn = false;
-    ASSERT_TRUE(PumpUntil([&] { return attackerIn; }, [&] {
-        host.Update(0.016f);
-        while (attacker->Service(event, 0) > 0)
-            attackerIn |= event.type == NetEventType::Connect;
-    }));
+    ASSERT_TRUE(PumpUntil([&] { return attackerIn; },
+                          [&] {
+                              host.Update(0.016f);
+                              while (attacker->Service(event, 0) > 0)
+                                  attackerIn |= event.type == NetEventType::Connect;
+                          }));
 
     auto pumpAll = [&] {
         host.Update(0.016f);
         player.Update(0.016f);
         while (rogue->Service(event, 0) > 0)
-        {
-        }
+        {}
     };
     auto raw = UdpSocket::Open(0, false, nullptr);
     ASSERT_NE(raw, nullptr);
@@ -151,8 +147,7 @@ TEST(NetworkStress, ServerAndClientSurviveGarbageWithBoundedMemory)
     for (int i = 0; i < 50; ++i)
     {
         while (attacker->Service(event, 0) > 0)
-        {
-        }
+        {}
         pumpAll();
     }
     EXPECT_TRUE(TestLog::Contains("Server: recv")) << "the packets reached the server";
@@ -172,8 +167,9 @@ TEST(NetworkStress, ServerAndClientSurviveGarbageWithBoundedMemory)
 
     NetworkEngine latecomer(nullptr, TestEndpoints(port));
     ASSERT_TRUE(latecomer.CreateClient(&game));
-    EXPECT_TRUE(PumpUntil([&] { return latecomer.GetClient() && latecomer.GetClient()->IsConnected(); }, [&] {
-        pumpAll();
-        latecomer.Update(0.016f);
-    }));
+    EXPECT_TRUE(PumpUntil([&] { return latecomer.GetClient() && latecomer.GetClient()->IsConnected(); },
+                          [&] {
+                              pumpAll();
+                              latecomer.Update(0.016f);
+                          }));
 }

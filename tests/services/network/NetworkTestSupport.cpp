@@ -9,8 +9,7 @@
 #include <mutex>
 #include <thread>
 
-namespace
-{
+namespace {
 class CaptureClient : public IDumperClient
 {
 public:
@@ -35,7 +34,7 @@ CaptureClient& Capture()
     }();
     return *client;
 }
-}
+} // namespace
 
 uint16_t FreePort()
 {
@@ -88,8 +87,7 @@ std::vector<NetworkGameInfo> SearchWhilePumping(const NetworkEngine& searcher, c
     return found;
 }
 
-namespace TestLog
-{
+namespace TestLog {
 void Clear()
 {
     CaptureClient& capture = Capture();
@@ -106,4 +104,4 @@ bool Contains(const std::string& text)
             return true;
     return false;
 }
-}
+} // namespace TestLog

@@ -21,8 +21,7 @@ bool PumpUntil(const std::function<bool()>& done, const std::function<void()>& s
 std::vector<NetworkGameInfo> SearchWhilePumping(const NetworkEngine& searcher, const std::function<void()>& pump);
 
 // Log lines seen since the last Clear.
-namespace TestLog
-{
+namespace TestLog {
 void Clear();
 bool Contains(const std::string& text);
-}
+} // namespace TestLog

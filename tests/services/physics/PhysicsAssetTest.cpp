@@ -70,8 +70,7 @@ struct Hits : NxUserRaycastReport
 
 bool IsProxy(const NxActor* actor)
 {
-    return actor && actor->getNbShapes() == 1 &&
-           std::string(actor->getShapes()[0]->getName()) == "sphere_0";
+    return actor && actor->getNbShapes() == 1 && std::string(actor->getShapes()[0]->getName()) == "sphere_0";
 }
 
 } // namespace
@@ -80,7 +79,7 @@ TEST(PhysicsAssetFormat, DefaultAssetIsEightyBytesAndWriterMirrorsReader)
 {
     const std::vector<uint8_t> bytes = WritePhysicsAsset(DefaultPhysicsAsset());
     EXPECT_EQ(bytes.size(), 80u);
-    EXPECT_EQ(bytes[1], 80);   // the size field
+    EXPECT_EQ(bytes[1], 80); // the size field
 
     PhysicsAssetData all = Asset({Sphere("s", 3, 2, {1, 2, 3}), Box("b", 0), Wedge("w"), Slab()});
     PhysicsAssetData back;
@@ -98,9 +97,8 @@ TEST(PhysicsAssetFormat, DefaultAssetIsEightyBytesAndWriterMirrorsReader)
 
 TEST_F(PhysicsWorld, AssetShapesTakeGroupsTriggersAndStaticBodies)
 {
-    WriteAsset("ship.mdl", WritePhysicsAsset(Asset({Sphere("hull", 3, 5), Box("wing", 3),
-                                                    Sphere("nose", 0, 2), Box("tail", 0),
-                                                    Sphere("sensor", 4, 50)})));
+    WriteAsset("ship.mdl", WritePhysicsAsset(Asset({Sphere("hull", 3, 5), Box("wing", 3), Sphere("nose", 0, 2),
+                                                    Box("tail", 0), Sphere("sensor", 4, 50)})));
     WriteAsset("slab.mdl", WritePhysicsAsset(Asset({Slab(), Sphere("cap", 1, 1)})));
     WriteAsset("comet.pea", WritePhysicsAsset(Asset({Sphere("rock", 1, 8)})));
 
@@ -110,9 +108,13 @@ TEST_F(PhysicsWorld, AssetShapesTakeGroupsTriggersAndStaticBodies)
     EXPECT_EQ(ship->GetListener(), &ears);
     EXPECT_TRUE(ship->isDynamic());
     ASSERT_EQ(ship->getNbShapes(), 5u);
-    const struct { const char* name; int group; bool trigger; } expected[] = {
-        {"hull", 1, false}, {"wing", 3, false}, {"nose", 1, false}, {"tail", 2, false},
-        {"sensor", 4, true},
+    const struct
+    {
+        const char* name;
+        int group;
+        bool trigger;
+    } expected[] = {
+        {"hull", 1, false}, {"wing", 3, false}, {"nose", 1, false}, {"tail", 2, false}, {"sensor", 4, true},
     };
     for (int i = 0; i < 5; ++i)
     {
@@ -134,19 +136,23 @@ TEST_F(PhysicsWorld, BrokenAssetsGiveTheProxyAndALoggedLine)
     const std::vector<uint8_t> good = WritePhysicsAsset(Asset({Wedge("w"), Sphere("s", 1, 1)}));
     std::vector<uint8_t> truncated(good.begin(), good.begin() + good.size() / 2);
     std::vector<uint8_t> lyingCount = good;
-    lyingCount[27] = 0xff;   // shape count: a huge number
+    lyingCount[27] = 0xff; // shape count: a huge number
     lyingCount[29] = 0xff;
     std::vector<uint8_t> unknownType = good;
-    unknownType[35] = 3;     // the first shape's type
+    unknownType[35] = 3; // the first shape's type
     std::vector<uint8_t> lyingName = good;
-    lyingName[17] = 0xf0;    // actor name length
+    lyingName[17] = 0xf0; // actor name length
     std::vector<uint8_t> notANumber = good;
-    notANumber[51] = 0xc0;   // the first shape's z: a NaN
+    notANumber[51] = 0xc0; // the first shape's z: a NaN
     notANumber[52] = 0x7f;
 
-    const struct { const char* file; std::vector<uint8_t> bytes; } cases[] = {
+    const struct
+    {
+        const char* file;
+        std::vector<uint8_t> bytes;
+    } cases[] = {
         {"truncated.mdl", truncated}, {"count.mdl", lyingCount}, {"type.mdl", unknownType},
-        {"name.mdl", lyingName}, {"nan.mdl", notANumber}, {"empty.mdl", {}},
+        {"name.mdl", lyingName},      {"nan.mdl", notANumber},   {"empty.mdl", {}},
     };
     for (const auto& c : cases)
     {
@@ -187,10 +193,9 @@ TEST_F(PhysicsWorld, MultiModelActorPlacesMirrorsAndTagsItsParts)
     int partA = 0, partB = 0;
     void* parts[] = {&partA, &partB};
 
-    PhysicsActor* actor = space->CreatePhysicsMultiModelActor(nullptr, 2, names, poses, scales,
-                                                              "test", parts, false);
+    PhysicsActor* actor = space->CreatePhysicsMultiModelActor(nullptr, 2, names, poses, scales, "test", parts, false);
     ASSERT_NE(actor, nullptr);
-    ASSERT_EQ(actor->getNbShapes(), 2u);   // the triangle mesh is left out
+    ASSERT_EQ(actor->getNbShapes(), 2u); // the triangle mesh is left out
     EXPECT_EQ(actor->getShapes()[0]->userData, &partA);
     EXPECT_EQ(actor->getShapes()[1]->userData, &partB);
     EXPECT_EQ(actor->getShapes()[1]->getGroup(), 1);
@@ -209,9 +214,8 @@ TEST_F(PhysicsWorld, MultiModelActorPlacesMirrorsAndTagsItsParts)
 
 TEST_F(PhysicsWorld, RaycastReturnsChildShapesNearestFirst)
 {
-    WriteAsset("pair.mdl", WritePhysicsAsset(Asset(
-                               {Sphere("far", 1, 5, {0, 0, 50}), Sphere("near", 1, 5, {0, 0, 0}),
-                                Sphere("sensor", 4, 10, {0, 0, 100})})));
+    WriteAsset("pair.mdl", WritePhysicsAsset(Asset({Sphere("far", 1, 5, {0, 0, 50}), Sphere("near", 1, 5, {0, 0, 0}),
+                                                    Sphere("sensor", 4, 10, {0, 0, 100})})));
     PhysicsActor* actor = space->CreatePhysicsActor(nullptr, "pair.mdl");
     ASSERT_NE(actor, nullptr);
     NxRay ray;
@@ -228,11 +232,17 @@ TEST_F(PhysicsWorld, RaycastReturnsChildShapesNearestFirst)
     EXPECT_NEAR(all.hits[0].worldImpact.z, -5, 0.1f);
     EXPECT_NEAR(all.hits[0].worldNormal.z, -1, 1e-3f);
 
-    const struct { NxU32 groups; NxReal reach; bool stop; size_t count; } cases[] = {
-        {1u << 4, 1000, false, 1},   // only the sensor's group
-        {1u << 2, 1000, false, 0},   // a group nobody has
-        {30, 120, false, 1},         // too short for the far sphere
-        {30, 1000, true, 1},         // the report stops after the first hit
+    const struct
+    {
+        NxU32 groups;
+        NxReal reach;
+        bool stop;
+        size_t count;
+    } cases[] = {
+        {1u << 4, 1000, false, 1}, // only the sensor's group
+        {1u << 2, 1000, false, 0}, // a group nobody has
+        {30, 120, false, 1},       // too short for the far sphere
+        {30, 1000, true, 1},       // the report stops after the first hit
     };
     for (const auto& c : cases)
     {

@@ -76,8 +76,8 @@ TEST_F(PhysicsWorld, ListenerReleasingAnActorEndsThePairsReport)
     {
         PhysicsSpace* space = nullptr;
         PhysicsActor* self = nullptr;
-        void OnStartTouch(PhysicsActorEventListener& o, PhysicsActor& own, PhysicsActor& a,
-                          Vec3& n, Vec3& f, NxContactStreamIterator& s) override
+        void OnStartTouch(PhysicsActorEventListener& o, PhysicsActor& own, PhysicsActor& a, Vec3& n, Vec3& f,
+                          NxContactStreamIterator& s) override
         {
             Recorder::OnStartTouch(o, own, a, n, f, s);
             space->ReleasePhysicsActor(self);
@@ -96,9 +96,13 @@ TEST_F(PhysicsWorld, ListenerReleasingAnActorEndsThePairsReport)
 
 TEST_F(PhysicsWorld, GroupPairTableDecidesWhoCollides)
 {
-    const struct { NxCollisionGroup a, b; bool collide; } cases[] = {
-        {1, 1, true}, {1, 2, true}, {2, 2, false}, {2, 3, true}, {2, 7, false},
-        {7, 7, false}, {8, 8, false}, {1, 8, true}, {3, 9, true},   // 9 is not listed: default
+    const struct
+    {
+        NxCollisionGroup a, b;
+        bool collide;
+    } cases[] = {
+        {1, 1, true},  {1, 2, true},  {2, 2, false}, {2, 3, true}, {2, 7, false},
+        {7, 7, false}, {8, 8, false}, {1, 8, true},  {3, 9, true}, // 9 is not listed: default
     };
     for (const auto& c : cases)
     {
@@ -181,10 +185,10 @@ TEST_F(PhysicsWorld, BreakableJointBreaksAndIsForgotten)
     EXPECT_NEAR(c->GetGlobalPosition().Distance(a->GetGlobalPosition()), 100, 5);
     EXPECT_GT(b->GetGlobalPosition().Distance(a->GetGlobalPosition()), 45);
 
-    space->BreakJoint(Name("weak"), true);   // already forgotten: nothing happens
+    space->BreakJoint(Name("weak"), true); // already forgotten: nothing happens
     space->BreakJoint(Name("unknown"), true);
     space->AddFixedJoint(weak);
-    space->ReleasePhysicsActor(c);           // takes its joint along
+    space->ReleasePhysicsActor(c); // takes its joint along
     space->BreakAllJoints();
     Step(2);
     EXPECT_EQ(ra.Count("break"), 1);
@@ -241,7 +245,7 @@ TEST_F(PhysicsWorld, GraveyardReleasesShapesAfterTheStep)
     space->AddShapeToGraveyard(fighter, fighter->getShapes()[1]);
     space->AddShapeToGraveyard(doomed, doomed->getShapes()[0]);
     EXPECT_EQ(fighter->getNbShapes(), 2u);
-    space->ReleasePhysicsActor(doomed);   // its pending record goes with it
+    space->ReleasePhysicsActor(doomed); // its pending record goes with it
     space->UpdateShapeGraveyard();
     EXPECT_EQ(fighter->getNbShapes(), 1u);
     Step(3);

@@ -14,12 +14,15 @@ struct LineCatcher : IDumperClient
 };
 
 // The mission frame's group table.
-const struct { uint16_t a, b; bool on; } GroupTable[] = {
-    {1, 1, true}, {1, 3, true}, {1, 2, true}, {1, 8, true}, {2, 2, false}, {2, 3, true},
-    {2, 7, false}, {2, 8, true}, {3, 2, true}, {3, 3, true}, {3, 8, true}, {4, 8, false},
-    {5, 8, false}, {6, 8, false}, {7, 2, false}, {7, 8, false}, {7, 7, false}, {8, 1, true},
-    {8, 2, true}, {8, 4, false}, {8, 5, false}, {8, 6, false}, {8, 3, true}, {8, 7, false},
-    {8, 8, false},
+const struct
+{
+    uint16_t a, b;
+    bool on;
+} GroupTable[] = {
+    {1, 1, true},  {1, 3, true},  {1, 2, true},  {1, 8, true},  {2, 2, false}, {2, 3, true},  {2, 7, false},
+    {2, 8, true},  {3, 2, true},  {3, 3, true},  {3, 8, true},  {4, 8, false}, {5, 8, false}, {6, 8, false},
+    {7, 2, false}, {7, 8, false}, {7, 7, false}, {8, 1, true},  {8, 2, true},  {8, 4, false}, {8, 5, false},
+    {8, 6, false}, {8, 3, true},  {8, 7, false}, {8, 8, false},
 };
 
 } // namespace
@@ -45,9 +48,8 @@ void PhysicsWorld::SetUp()
     LoggedLines().clear();
 
     oldDir = std::filesystem::current_path();
-    dir = std::filesystem::temp_directory_path() /
-          ("physics-" + std::to_string(getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = std::filesystem::temp_directory_path() / ("physics-" + std::to_string(getpid()) + "-" +
+                                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "phys");
     std::filesystem::current_path(dir);

@@ -19,14 +19,13 @@ struct Recorder : PhysicsActorEventListener
 {
     struct Event
     {
-        Event(std::string what_, PhysicsActorEventListener* other_ = nullptr,
-              NxShape* shape_ = nullptr, NxShape* otherShape_ = nullptr)
+        Event(std::string what_, PhysicsActorEventListener* other_ = nullptr, NxShape* shape_ = nullptr,
+              NxShape* otherShape_ = nullptr)
             : what(std::move(what_)), other(other_), shape(shape_), otherShape(otherShape_)
-        {
-        }
+        {}
         std::string what;
         PhysicsActorEventListener* other;
-        NxShape* shape;        // trigger shape, or the stream's shape 0
+        NxShape* shape; // trigger shape, or the stream's shape 0
         NxShape* otherShape;
         PhysicsActor* otherActor = nullptr;
         std::string joint;
@@ -43,11 +42,20 @@ struct Recorder : PhysicsActorEventListener
         events.push_back(e);
     }
     void OnStartTouch(PhysicsActorEventListener& o, PhysicsActor&, PhysicsActor& a, Vec3&, Vec3&,
-                      NxContactStreamIterator& s) override { Contact("start", o, a, s); }
+                      NxContactStreamIterator& s) override
+    {
+        Contact("start", o, a, s);
+    }
     void OnTouch(PhysicsActorEventListener& o, PhysicsActor&, PhysicsActor& a, Vec3&, Vec3&,
-                 NxContactStreamIterator& s) override { Contact("touch", o, a, s); }
+                 NxContactStreamIterator& s) override
+    {
+        Contact("touch", o, a, s);
+    }
     void OnEndTouch(PhysicsActorEventListener& o, PhysicsActor&, PhysicsActor& a, Vec3&, Vec3&,
-                    NxContactStreamIterator& s) override { Contact("end", o, a, s); }
+                    NxContactStreamIterator& s) override
+    {
+        Contact("end", o, a, s);
+    }
     void OnTriggerEnter(PhysicsActorEventListener& o, NxShape& t, NxShape& s) override
     {
         events.emplace_back("enter", &o, &t, &s);

@@ -11,17 +11,20 @@
 
 namespace {
 
-std::vector<int16_t> DecodeAll(audio::Decoder& decoder) {
+std::vector<int16_t> DecodeAll(audio::Decoder& decoder)
+{
     std::vector<int16_t> out;
     int16_t chunk[4096];
     const size_t channels = static_cast<size_t>(decoder.Format().channels);
-    while (size_t got = decoder.Read(chunk, 4096 / channels)) out.insert(out.end(), chunk, chunk + got * channels);
+    while (size_t got = decoder.Read(chunk, 4096 / channels))
+        out.insert(out.end(), chunk, chunk + got * channels);
     return out;
 }
 
-}  // namespace
+} // namespace
 
-TEST(XwmaDecoding, EncodedToneComesBackAndRewinds) {
+TEST(XwmaDecoding, EncodedToneComesBackAndRewinds)
+{
     ScratchFolder folder("decode");
     WriteBytes("tone.xwma", ToneXwma(440.0f, 1.0f));
     std::string error;
@@ -40,7 +43,8 @@ TEST(XwmaDecoding, EncodedToneComesBackAndRewinds) {
     EXPECT_EQ(DecodeAll(*decoder).size(), first.size());
 }
 
-TEST(XwmaDecoding, GeneratedMusicIsValidAndNotSilent) {
+TEST(XwmaDecoding, GeneratedMusicIsValidAndNotSilent)
+{
     ScratchFolder folder("music");
     const CatalogEntry entry = MusicCatalog().front();
     const std::vector<int16_t> samples = entry.make();
@@ -62,7 +66,8 @@ TEST(XwmaDecoding, GeneratedMusicIsValidAndNotSilent) {
     EXPECT_GT(Rms(decoded, 1, 0), 0.5 * Rms(samples, 1, 0));
 }
 
-TEST(XwmaDecoding, MissingOrForeignFileIsRefused) {
+TEST(XwmaDecoding, MissingOrForeignFileIsRefused)
+{
     ScratchFolder folder("refuse");
     WriteBytes("text.xwma", std::vector<uint8_t>(300, 'a'));
     // Plain PCM in the container at two billion samples a second: the stream would
@@ -71,7 +76,8 @@ TEST(XwmaDecoding, MissingOrForeignFileIsRefused) {
     const uint8_t pcmAtTwoGigahertz[] = {1, 0, 1, 0, 0x00, 0x94, 0x35, 0x77};
     std::copy(std::begin(pcmAtTwoGigahertz), std::end(pcmAtTwoGigahertz), wild.begin() + 20);
     WriteBytes("wild.xwma", wild);
-    for (const char* path : {"missing.xwma", "text.xwma", "wild.xwma"}) {
+    for (const char* path : {"missing.xwma", "text.xwma", "wild.xwma"})
+    {
         std::string error;
         EXPECT_FALSE(audio::Decoder::Open(path, error)) << path;
         EXPECT_FALSE(error.empty());

@@ -19,32 +19,41 @@
 namespace {
 
 // Samples of the first "data" chunk of a 16-bit wave file as OpenAL Soft writes it.
-std::vector<int16_t> ReadRendered(const std::filesystem::path& path, int& channels) {
+std::vector<int16_t> ReadRendered(const std::filesystem::path& path, int& channels)
+{
     const std::vector<uint8_t> bytes = ReadBytes(path);
     BinaryReader reader(bytes.data(), bytes.size(), path.string());
     reader.Skip(12);
     std::vector<int16_t> samples;
     channels = 0;
     uint32_t id = 0, size = 0;
-    while (reader.Read(id) && reader.Read(size)) {
-        if (id == 0x20746d66) {   // "fmt "
+    while (reader.Read(id) && reader.Read(size))
+    {
+        if (id == 0x20746d66)
+        { // "fmt "
             uint16_t tag = 0, count = 0;
             reader.Read(tag);
             reader.Read(count);
             channels = count;
             reader.Skip(size - 4);
-        } else if (id == 0x61746164) {   // "data": to the end, whatever its size says
+        }
+        else if (id == 0x61746164)
+        { // "data": to the end, whatever its size says
             samples.resize(reader.Remaining() / 2);
-            for (int16_t& s : samples) reader.Read(reinterpret_cast<uint16_t&>(s));
+            for (int16_t& s : samples)
+                reader.Read(reinterpret_cast<uint16_t&>(s));
             break;
-        } else {
+        }
+        else
+        {
             reader.Skip(size);
         }
     }
     return samples;
 }
 
-struct SheetVolumes {
+struct SheetVolumes
+{
     float master, sound, music;
 };
 
@@ -53,13 +62,15 @@ struct SheetVolumes {
 // settings sheet when one is given. Sounds: "tone.wav" (1000 Hz, 0.2 s) and
 // "music/tone.xwma" (250 Hz, 0.3 s).
 template <typename Play>
-std::vector<int16_t> RenderToWave(const std::string& name, Play play, const SheetVolumes* volumes = nullptr) {
+std::vector<int16_t> RenderToWave(const std::string& name, Play play, const SheetVolumes* volumes = nullptr)
+{
     ScratchFolder folder("render_" + name);
     const std::filesystem::path output = folder.Path() / "out.wav";
     std::ofstream(folder.Path() / "alsoft.conf") << "[general]\ndrivers = wave\nchannels = stereo\n"
                                                     "sample-type = int16\nfrequency = 44100\n"
                                                     "hrtf = false\ndither = false\n"
-                                                    "[wave]\nfile = " << output.string() << "\n";
+                                                    "[wave]\nfile = "
+                                                 << output.string() << "\n";
     WriteBytes("sounds/tone.wav", ToneWave(1000.0f, 0.2f));
     WriteBytes("music/tone.xwma", ToneXwma(250.0f, 0.3f));
     GTEST_FLAG_SET(death_test_style, "threadsafe");
@@ -69,18 +80,21 @@ std::vector<int16_t> RenderToWave(const std::string& name, Play play, const Shee
             setenv("ALSOFT_DRIVERS", "wave", 1);
             ConfigSystem config(&Dumper::Instance(), nullptr);
             SoundSettings settings(&config);
-            if (volumes) {
+            if (volumes)
+            {
                 settings.SetSettingsMasterVolume(volumes->master);
                 settings.SetSettingsSoundVolume(volumes->sound);
                 settings.SetSettingsMusicVolume(volumes->music);
             }
             ResourceSystem resources(&Dumper::Instance(), 1);
             SoundEngine engine(&resources, &Dumper::Instance(), volumes ? &settings : nullptr);
-            if (!engine.Init()) std::exit(2);
+            if (!engine.Init())
+                std::exit(2);
             play(engine);
             const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
             while (engine.GetSound2DCount() + engine.GetSound3DCount() + engine.GetMusicCount() > 0 &&
-                   std::chrono::steady_clock::now() < deadline) {
+                   std::chrono::steady_clock::now() < deadline)
+            {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
                 engine.Update();
             }
@@ -94,15 +108,17 @@ std::vector<int16_t> RenderToWave(const std::string& name, Play play, const Shee
     return samples;
 }
 
-SOUND3D_POSE At(Vec3 position) {
+SOUND3D_POSE At(Vec3 position)
+{
     SOUND3D_POSE pose;
     pose.position = position;
     return pose;
 }
 
-}  // namespace
+} // namespace
 
-TEST(DeviceOutput, PlayedToneReachesTheWaveFile) {
+TEST(DeviceOutput, PlayedToneReachesTheWaveFile)
+{
     const std::vector<int16_t> samples =
         RenderToWave("tone2d", [](SoundEngine& engine) { engine.CreateSound2D("tone.wav", true, 1.0f); });
     ASSERT_FALSE(samples.empty());
@@ -112,7 +128,8 @@ TEST(DeviceOutput, PlayedToneReachesTheWaveFile) {
 }
 
 // The engine's space is left-handed (x right, y up, z forward), OpenAL's right-handed.
-TEST(DeviceOutput, SoundToTheListenersRightIsLouderOnTheRight) {
+TEST(DeviceOutput, SoundToTheListenersRightIsLouderOnTheRight)
+{
     const std::vector<int16_t> samples = RenderToWave("right", [](SoundEngine& engine) {
         SOUND3D_POSE pose = At(Vec3(50, 0, 0));
         engine.CreateSound3D("tone.wav", pose, false, true, 1.0f);
@@ -121,7 +138,8 @@ TEST(DeviceOutput, SoundToTheListenersRightIsLouderOnTheRight) {
     EXPECT_GT(Rms(samples, 2, 1), 500.0);
 }
 
-TEST(DeviceOutput, ListenerTurnedRightHearsForwardSoundOnTheLeft) {
+TEST(DeviceOutput, ListenerTurnedRightHearsForwardSoundOnTheLeft)
+{
     const std::vector<int16_t> samples = RenderToWave("turned", [](SoundEngine& engine) {
         SOUND3D_POSE pose = At(Vec3(0, 0, 50));
         Sound3D* sound = engine.CreateSound3D("tone.wav", pose, false, false, 1.0f);
@@ -135,7 +153,8 @@ TEST(DeviceOutput, ListenerTurnedRightHearsForwardSoundOnTheLeft) {
 }
 
 // Loudness falls linearly with distance, to silence at 5000 units.
-TEST(DeviceOutput, SoundFadesLinearlyToSilenceAt5000) {
+TEST(DeviceOutput, SoundFadesLinearlyToSilenceAt5000)
+{
     const auto ahead = [](float distance) {
         return [distance](SoundEngine& engine) {
             SOUND3D_POSE pose = At(Vec3(0, 0, distance));
@@ -153,7 +172,8 @@ TEST(DeviceOutput, SoundFadesLinearlyToSilenceAt5000) {
 
 // Doppler with the speed of sound 343.5: a source coming straight at the listener at
 // 100 units per second sounds 343.5 / 243.5 times higher, one leaving it lower.
-TEST(DeviceOutput, ApproachingSoundIsHigherAndLeavingSoundLower) {
+TEST(DeviceOutput, ApproachingSoundIsHigherAndLeavingSoundLower)
+{
     const auto moving = [](float speed) {
         return [speed](SoundEngine& engine) {
             SOUND3D_POSE pose = At(Vec3(0, 0, 50));
@@ -167,7 +187,8 @@ TEST(DeviceOutput, ApproachingSoundIsHigherAndLeavingSoundLower) {
     EXPECT_NEAR(CrossingFrequency(leaving, 2, 0, 44100), 1000.0 * 343.5 / 443.5, 15.0);
 }
 
-TEST(DeviceOutput, SettingsVolumesReachTheVoices) {
+TEST(DeviceOutput, SettingsVolumesReachTheVoices)
+{
     const auto play = [](SoundEngine& engine) {
         engine.CreateSound2D("tone.wav", true, 0);
         engine.CreateMusic("music/tone.xwma", false, true, 0);
@@ -178,11 +199,14 @@ TEST(DeviceOutput, SettingsVolumesReachTheVoices) {
     const SheetVolumes sheet{0.5f, 0.4f, 0.8f};
     const std::vector<int16_t> full = RenderToWave("volumes_full", play);
     const std::vector<int16_t> fromSheet = RenderToWave("volumes_sheet", play, &sheet);
-    const std::vector<int16_t> changed = RenderToWave("volumes_changed", [&](SoundEngine& engine) {
-        play(engine);
-        engine.SetSoundVolume(0.25f);
-        engine.SetMusicVolume(0.1f);
-    }, &sheet);
+    const std::vector<int16_t> changed = RenderToWave(
+        "volumes_changed",
+        [&](SoundEngine& engine) {
+            play(engine);
+            engine.SetSoundVolume(0.25f);
+            engine.SetMusicVolume(0.1f);
+        },
+        &sheet);
 
     const double soundFull = ToneLevel(full, 2, 0, 1000.0, 44100);
     const double musicFull = ToneLevel(full, 2, 0, 250.0, 44100);
@@ -194,7 +218,8 @@ TEST(DeviceOutput, SettingsVolumesReachTheVoices) {
     EXPECT_NEAR(ToneLevel(changed, 2, 0, 250.0, 44100) / musicFull, 0.5 * 0.1, 0.005);
 }
 
-TEST(DeviceOutput, NoDeviceRunsSilentWithOneLoggedLine) {
+TEST(DeviceOutput, NoDeviceRunsSilentWithOneLoggedLine)
+{
     ScratchFolder folder("nodevice");
     WriteBytes("sounds/tone.wav", ToneWave(1000.0f, 0.1f));
     GTEST_FLAG_SET(death_test_style, "threadsafe");

@@ -5,7 +5,8 @@
 #include <vector>
 
 // A fresh folder that is the working folder while the object lives.
-class ScratchFolder {
+class ScratchFolder
+{
 public:
     explicit ScratchFolder(const std::string& name);
     ~ScratchFolder();

@@ -7,12 +7,13 @@
 
 namespace {
 
-struct WaveSpec {
+struct WaveSpec
+{
     uint16_t tag = 1;
     uint16_t channels = 1;
     uint16_t bits = 16;
     uint32_t fmtLength = 16;
-    uint32_t fmtLengthClaim = 0;   // the format length field lies when not 0
+    uint32_t fmtLengthClaim = 0; // the format length field lies when not 0
     uint32_t junkWords = 0;      // words between the format and "data"
     int64_t dataSizeDelta = 0;   // the "data" size lies by this much
     size_t cutTo = SIZE_MAX;     // the file ends here
@@ -21,7 +22,8 @@ struct WaveSpec {
 
 constexpr uint32_t kFrames = 100;
 
-std::vector<uint8_t> MakeWave(const WaveSpec& s) {
+std::vector<uint8_t> MakeWave(const WaveSpec& s)
+{
     BinaryWriter w;
     w.WriteBytes(s.riff, 4);
     w.Write(uint32_t(0));
@@ -42,29 +44,34 @@ std::vector<uint8_t> MakeWave(const WaveSpec& s) {
     }
     fmt.resize(s.fmtLength, 0xAB);
     w.WriteBytes(fmt.data(), fmt.size());
-    for (uint32_t i = 0; i < s.junkWords; ++i) w.Write(uint32_t(0x11111111));
+    for (uint32_t i = 0; i < s.junkWords; ++i)
+        w.Write(uint32_t(0x11111111));
     w.WriteBytes("data", 4);
     const uint32_t dataSize = kFrames * frame;
     w.Write(static_cast<uint32_t>(dataSize + s.dataSizeDelta));
-    for (uint32_t i = 0; i < dataSize; ++i) w.Write(uint8_t(i));
+    for (uint32_t i = 0; i < dataSize; ++i)
+        w.Write(uint8_t(i));
     std::vector<uint8_t> bytes = w.Data();
-    if (s.cutTo < bytes.size()) bytes.resize(s.cutTo);
+    if (s.cutTo < bytes.size())
+        bytes.resize(s.cutTo);
     return bytes;
 }
 
-struct WaveCase {
+struct WaveCase
+{
     const char* what;
     WaveSpec spec;
     bool ok;
-    size_t samples;     // audio bytes kept when ok
+    size_t samples; // audio bytes kept when ok
     bool warned;
-    const char* error;  // part of the reason when not ok
+    const char* error; // part of the reason when not ok
 };
 
-}  // namespace
+} // namespace
 
-TEST(WaveReader, GoodTruncatedAndLyingFiles) {
-    const size_t header = 44;   // with a 16-byte format and no junk
+TEST(WaveReader, GoodTruncatedAndLyingFiles)
+{
+    const size_t header = 44; // with a 16-byte format and no junk
     const WaveCase cases[] = {
         {"mono 16-bit", {}, true, 200, false, ""},
         {"stereo 8-bit", {.channels = 2, .bits = 8}, true, 200, false, ""},
@@ -83,18 +90,22 @@ TEST(WaveReader, GoodTruncatedAndLyingFiles) {
         {"no channels", {.channels = 0}, false, 0, false, "unsupported"},
         {"not RIFF", {.riff = "RIFX"}, false, 0, false, "not a RIFF"},
     };
-    for (const WaveCase& c : cases) {
+    for (const WaveCase& c : cases)
+    {
         SCOPED_TRACE(c.what);
         const std::vector<uint8_t> bytes = MakeWave(c.spec);
         WaveData wave;
         std::string error, warning;
         const bool ok = ReadWave(bytes.data(), bytes.size(), "test.wav", wave, error, warning);
         EXPECT_EQ(ok, c.ok) << error;
-        if (ok) {
+        if (ok)
+        {
             EXPECT_EQ(wave.samples.size(), c.samples);
             EXPECT_EQ(!warning.empty(), c.warned) << warning;
             EXPECT_EQ(wave.format.channels, c.spec.channels);
-        } else {
+        }
+        else
+        {
             EXPECT_NE(error.find(c.error), std::string::npos) << error;
         }
     }
@@ -102,7 +113,8 @@ TEST(WaveReader, GoodTruncatedAndLyingFiles) {
 
 namespace {
 
-audio::EncodedWma FakeWma() {
+audio::EncodedWma FakeWma()
+{
     audio::EncodedWma wma;
     wma.channels = 2;
     wma.sampleRate = 44100;
@@ -115,13 +127,16 @@ audio::EncodedWma FakeWma() {
 }
 
 // Offsets in the file FakeWma gives: format length at 16, "dpds" at 48, its length at 52.
-void Patch32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[offset + i] = uint8_t(value >> (8 * i));
+void Patch32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = uint8_t(value >> (8 * i));
 }
 
-}  // namespace
+} // namespace
 
-TEST(XwmaReader, ReadsLayoutAndRejectsBrokenTables) {
+TEST(XwmaReader, ReadsLayoutAndRejectsBrokenTables)
+{
     const std::vector<uint8_t> good = BuildXwma(FakeWma());
     XwmaLayout layout;
     std::string error, warning;
@@ -134,7 +149,8 @@ TEST(XwmaReader, ReadsLayoutAndRejectsBrokenTables) {
     EXPECT_EQ(layout.dataOffset, good.size() - 24);
     EXPECT_TRUE(warning.empty());
 
-    struct Broken {
+    struct Broken
+    {
         const char* what;
         std::vector<uint8_t> bytes;
         const char* error;
@@ -153,7 +169,8 @@ TEST(XwmaReader, ReadsLayoutAndRejectsBrokenTables) {
     broken.back().bytes.insert(broken.back().bytes.end() - 24 - 8, 64 * 4, 0x11);
     broken.push_back({"wave, not xWMA", good, "not a RIFF xWMA"});
     std::copy_n("WAVE", 4, broken.back().bytes.begin() + 8);
-    for (const Broken& b : broken) {
+    for (const Broken& b : broken)
+    {
         SCOPED_TRACE(b.what);
         EXPECT_FALSE(ReadXwmaLayout(b.bytes.data(), b.bytes.size(), "broken", layout, error, warning));
         EXPECT_NE(error.find(b.error), std::string::npos) << error;

@@ -3,7 +3,8 @@
 #include <vector>
 
 // The lines the process-wide log printed since the last Clear (registered once).
-class LogCapture {
+class LogCapture
+{
 public:
     static void Clear();
     static const std::vector<std::string>& Lines();

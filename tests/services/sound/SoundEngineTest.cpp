@@ -18,39 +18,49 @@
 namespace {
 
 // Runs engine frames until the condition holds or two seconds pass.
-bool UpdateUntil(SoundEngine& engine, const std::function<bool()>& done) {
+bool UpdateUntil(SoundEngine& engine, const std::function<bool()>& done)
+{
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
+    while (!done())
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         engine.Update();
     }
     return true;
 }
 
-void UpdateFor(SoundEngine& engine, std::chrono::milliseconds duration) {
+void UpdateFor(SoundEngine& engine, std::chrono::milliseconds duration)
+{
     const auto end = std::chrono::steady_clock::now() + duration;
-    while (std::chrono::steady_clock::now() < end) {
+    while (std::chrono::steady_clock::now() < end)
+    {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         engine.Update();
     }
 }
 
-class SoundEngineTest : public ::testing::Test {
+class SoundEngineTest : public ::testing::Test
+{
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         LogCapture::Clear();
         _engine = std::make_unique<SoundEngine>(&_resources, &Dumper::Instance(), nullptr);
         ASSERT_TRUE(_engine->Init());
     }
     void TearDown() override { _engine.reset(); }
 
-    int AssetCount() {
+    int AssetCount()
+    {
         int n = 0;
-        for (IResource* r = _engine->BeginResource(); r != INVALID_RES_HANDLE; r = _engine->NextResource()) ++n;
+        for (IResource* r = _engine->BeginResource(); r != INVALID_RES_HANDLE; r = _engine->NextResource())
+            ++n;
         return n;
     }
-    SoundAsset* Asset(const char* name) {
+    SoundAsset* Asset(const char* name)
+    {
         IResource* r = _engine->GetResource(name);
         return r == INVALID_RES_HANDLE ? nullptr : static_cast<SoundAsset*>(r);
     }
@@ -60,9 +70,10 @@ protected:
     std::unique_ptr<SoundEngine> _engine;
 };
 
-}  // namespace
+} // namespace
 
-TEST_F(SoundEngineTest, LengthAndOneSharedAssetPerFile) {
+TEST_F(SoundEngineTest, LengthAndOneSharedAssetPerFile)
+{
     WriteBytes("sounds/menu/one_second.wav", ToneWave(440.0f, 1.0f));
     EXPECT_FLOAT_EQ(_engine->GetSoundLenght("menu//one_second.wav"), 1.0f);
     ASSERT_NE(_engine->CreateSound2D("menu\\one_second.wav", true, 0), nullptr);
@@ -75,16 +86,18 @@ TEST_F(SoundEngineTest, LengthAndOneSharedAssetPerFile) {
     EXPECT_EQ(AssetCount(), 1);
 }
 
-TEST_F(SoundEngineTest, BadFilesGiveSilentProxyAndOneLoggedLine) {
+TEST_F(SoundEngineTest, BadFilesGiveSilentProxyAndOneLoggedLine)
+{
     std::vector<uint8_t> lying = ToneWave(440.0f, 0.1f);
-    lying[16] = 0xFF;   // format length far beyond the file
+    lying[16] = 0xFF; // format length far beyond the file
     std::vector<uint8_t> truncated = ToneWave(440.0f, 0.1f);
     truncated.resize(30);
     WriteBytes("sounds/lying.wav", lying);
     WriteBytes("sounds/truncated.wav", truncated);
     WriteBytes("sounds/text.wav", std::vector<uint8_t>(64, 'x'));
 
-    for (const char* name : {"lying.wav", "truncated.wav", "text.wav", "missing.wav"}) {
+    for (const char* name : {"lying.wav", "truncated.wav", "text.wav", "missing.wav"})
+    {
         SCOPED_TRACE(name);
         LogCapture::Clear();
         Sound2D* sound = _engine->CreateSound2D(name, true, 0);
@@ -103,15 +116,17 @@ TEST_F(SoundEngineTest, BadFilesGiveSilentProxyAndOneLoggedLine) {
     EXPECT_TRUE(UpdateUntil(*_engine, [&] { return _engine->GetSound2DCount() == 0; }));
 }
 
-TEST_F(SoundEngineTest, DataSizeBeyondTheFileKeepsWhatIsThere) {
+TEST_F(SoundEngineTest, DataSizeBeyondTheFileKeepsWhatIsThere)
+{
     std::vector<uint8_t> bytes = ToneWave(440.0f, 0.5f);
-    bytes.resize(bytes.size() - 1001);   // the "data" size now claims more than is left
+    bytes.resize(bytes.size() - 1001); // the "data" size now claims more than is left
     WriteBytes("sounds/short.wav", bytes);
     EXPECT_NEAR(_engine->GetSoundLenght("short.wav"), (22050 * 2 - 1002) / 88200.0f, 1e-6);
     EXPECT_EQ(LogCapture::Count("short.wav", "kept"), 1);
 }
 
-TEST_F(SoundEngineTest, EndedVoicesAreFreedAndLoopsKept) {
+TEST_F(SoundEngineTest, EndedVoicesAreFreedAndLoopsKept)
+{
     WriteBytes("sounds/blip.wav", ToneWave(1000.0f, 0.03f));
     SOUND3D_POSE pose;
     pose.position = Vec3(10, 0, 10);
@@ -122,16 +137,16 @@ TEST_F(SoundEngineTest, EndedVoicesAreFreedAndLoopsKept) {
     ASSERT_NE(_engine->CreateSound2D("blip.wav", true, 0), nullptr);
     ASSERT_NE(_engine->CreateSound3D("blip.wav", pose, false, true, 0), nullptr);
 
-    ASSERT_TRUE(UpdateUntil(*_engine, [&] {
-        return _engine->GetSound2DCount() == 1 && _engine->GetSound3DCount() == 1;
-    }));
+    ASSERT_TRUE(
+        UpdateUntil(*_engine, [&] { return _engine->GetSound2DCount() == 1 && _engine->GetSound3DCount() == 1; }));
     EXPECT_TRUE(loop->IsPlaying());
     EXPECT_FALSE(loop->IsEnded());
     EXPECT_FALSE(idle->IsEnded());
 
     // A played sound that is stopped is paused, not ended.
     loop->Stop();
-    for (int i = 0; i < 5; ++i) _engine->Update();
+    for (int i = 0; i < 5; ++i)
+        _engine->Update();
     EXPECT_EQ(_engine->GetSound3DCount(), 1u);
     loop->Play();
 
@@ -142,18 +157,21 @@ TEST_F(SoundEngineTest, EndedVoicesAreFreedAndLoopsKept) {
     EXPECT_EQ(_engine->GetSound2DCount(), 0u);
 }
 
-TEST_F(SoundEngineTest, MoreSoundsThanVoicesEndWithoutLeaking) {
+TEST_F(SoundEngineTest, MoreSoundsThanVoicesEndWithoutLeaking)
+{
     WriteBytes("sounds/blip.wav", ToneWave(1000.0f, 0.03f));
     SOUND3D_POSE pose;
     // The device offers 256 voices; sounds beyond that stay silent and end at once.
-    for (int i = 0; i < 300; ++i) ASSERT_NE(_engine->CreateSound3D("blip.wav", pose, false, true, 0), nullptr);
+    for (int i = 0; i < 300; ++i)
+        ASSERT_NE(_engine->CreateSound3D("blip.wav", pose, false, true, 0), nullptr);
     ASSERT_TRUE(UpdateUntil(*_engine, [&] { return _engine->GetSound3DCount() == 0; }));
     // Every voice came back: new sounds play again.
     Sound2D* again = _engine->CreateSound2D("blip.wav", true, 0);
     EXPECT_TRUE(again->IsPlaying());
 }
 
-TEST_F(SoundEngineTest, ListenerFollowsThePoseOnlyWhile3DSoundsLive) {
+TEST_F(SoundEngineTest, ListenerFollowsThePoseOnlyWhile3DSoundsLive)
+{
     SOUND3D_POSE pose;
     pose.position = Vec3(1, 2, 3);
     _engine->UpdatePose(pose);
@@ -164,7 +182,8 @@ TEST_F(SoundEngineTest, ListenerFollowsThePoseOnlyWhile3DSoundsLive) {
     EXPECT_EQ(_engine->GetListener().position.z, 3.0f);
 }
 
-TEST_F(SoundEngineTest, MusicIsReplacedLoopsAndEnds) {
+TEST_F(SoundEngineTest, MusicIsReplacedLoopsAndEnds)
+{
     WriteBytes("music/short.xwma", ToneXwma(440.0f, 0.3f));
     Music* first = _engine->CreateMusic("music\\short.xwma", true, true, 0);
     Music* second = _engine->CreateMusic("music//short.xwma", true, true, 0);
@@ -183,7 +202,8 @@ TEST_F(SoundEngineTest, MusicIsReplacedLoopsAndEnds) {
     EXPECT_TRUE(UpdateUntil(*_engine, [&] { return _engine->GetMusicCount() == 0; }));
 }
 
-TEST_F(SoundEngineTest, ReplacedMusicGivesItsBuffersBack) {
+TEST_F(SoundEngineTest, ReplacedMusicGivesItsBuffersBack)
+{
     WriteBytes("music/short.xwma", ToneXwma(440.0f, 0.3f));
     _engine->CreateMusic("music/short.xwma", true, true, 0);
     UpdateFor(*_engine, std::chrono::milliseconds(100));
@@ -195,33 +215,39 @@ TEST_F(SoundEngineTest, ReplacedMusicGivesItsBuffersBack) {
     EXPECT_EQ(alGetError(), AL_NO_ERROR);
 }
 
-TEST_F(SoundEngineTest, BrokenMusicStaysSilentAndLogged) {
+TEST_F(SoundEngineTest, BrokenMusicStaysSilentAndLogged)
+{
     std::vector<uint8_t> bytes = ToneXwma(440.0f, 0.3f);
-    bytes[52] = 7;   // "dpds" length no longer whole entries
+    bytes[52] = 7; // "dpds" length no longer whole entries
     WriteBytes("music/broken.xwma", bytes);
-    for (const char* path : {"music/broken.xwma", "music/missing.xwma"}) {
+    for (const char* path : {"music/broken.xwma", "music/missing.xwma"})
+    {
         SCOPED_TRACE(path);
         LogCapture::Clear();
         Music* music = _engine->CreateMusic(path, true, true, 0);
         ASSERT_NE(music, nullptr);
         EXPECT_FALSE(music->IsPlaying());
         EXPECT_EQ(LogCapture::Count(path), 1);
-        for (int i = 0; i < 3; ++i) _engine->Update();
+        for (int i = 0; i < 3; ++i)
+            _engine->Update();
         EXPECT_EQ(_engine->GetMusicCount(), 1u);
     }
 }
 
-TEST(OutputDeviceChoice, DefaultMultichannelDeviceOrFirst) {
-    struct Case {
+TEST(OutputDeviceChoice, DefaultMultichannelDeviceOrFirst)
+{
+    struct Case
+    {
         std::vector<OutputDeviceInfo> devices;
         int expected;
     };
     const Case cases[] = {
         {{}, 0},
         {{{2, true}, {2, false}}, 0},
-        {{{2, false}, {6, false}, {8, true}}, 0},   // the first multichannel one is not the default
+        {{{2, false}, {6, false}, {8, true}}, 0}, // the first multichannel one is not the default
         {{{2, false}, {6, true}, {8, false}}, 1},
         {{{8, true}}, 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(ChooseOutputDevice(c.devices), c.expected);
+    for (const Case& c : cases)
+        EXPECT_EQ(ChooseOutputDevice(c.devices), c.expected);
 }

@@ -14,10 +14,7 @@ NxReal NxActor::getMass() const
     return inverse > 0 ? 1.0f / inverse : 0.0f;
 }
 
-NxMat34 NxActor::getGlobalPose() const
-{
-    return FromBt(_body->getWorldTransform());
-}
+NxMat34 NxActor::getGlobalPose() const { return FromBt(_body->getWorldTransform()); }
 
 void NxActor::setGlobalPose(const NxMat34& pose)
 {
@@ -28,10 +25,7 @@ void NxActor::setGlobalPose(const NxMat34& pose)
     SyncTriggers();
 }
 
-NxVec3 NxActor::getGlobalPosition() const
-{
-    return FromBt(_body->getWorldTransform().getOrigin());
-}
+NxVec3 NxActor::getGlobalPosition() const { return FromBt(_body->getWorldTransform().getOrigin()); }
 
 void NxActor::setGlobalPosition(const NxVec3& position)
 {
@@ -53,15 +47,9 @@ void NxActor::setGlobalOrientationQuat(const NxQuat& q)
     setGlobalPose(FromBt(transform));
 }
 
-NxVec3 NxActor::getLinearVelocity() const
-{
-    return FromBt(_body->getLinearVelocity());
-}
+NxVec3 NxActor::getLinearVelocity() const { return FromBt(_body->getLinearVelocity()); }
 
-NxVec3 NxActor::getAngularVelocity() const
-{
-    return FromBt(_body->getAngularVelocity());
-}
+NxVec3 NxActor::getAngularVelocity() const { return FromBt(_body->getAngularVelocity()); }
 
 void NxActor::setLinearVelocity(const NxVec3& velocity)
 {
@@ -86,20 +74,12 @@ void NxActor::ApplyImpulse(const NxVec3& value, const NxVec3* relativePos, NxFor
     const btScalar mass = getMass();
     switch (mode)
     {
-    case NX_FORCE:
-        _body->applyForce(v, rel);
-        break;
+    case NX_FORCE: _body->applyForce(v, rel); break;
     case NX_IMPULSE:
-    case NX_SMOOTH_IMPULSE:
-        _body->applyImpulse(v, rel);
-        break;
+    case NX_SMOOTH_IMPULSE: _body->applyImpulse(v, rel); break;
     case NX_VELOCITY_CHANGE:
-    case NX_SMOOTH_VELOCITY_CHANGE:
-        _body->applyImpulse(v * mass, rel);
-        break;
-    case NX_ACCELERATION:
-        _body->applyImpulse(v * (mass * NX_FIXED_STEP), rel);
-        break;
+    case NX_SMOOTH_VELOCITY_CHANGE: _body->applyImpulse(v * mass, rel); break;
+    case NX_ACCELERATION: _body->applyImpulse(v * (mass * NX_FIXED_STEP), rel); break;
     }
 }
 
@@ -119,8 +99,7 @@ void NxActor::addLocalForce(const NxVec3& force, NxForceMode mode, bool wakeup)
     addForce(FromBt(_body->getWorldTransform().getBasis() * ToBt(force)), mode, wakeup);
 }
 
-void NxActor::addForceAtPos(const NxVec3& force, const NxVec3& position, NxForceMode mode,
-                            bool wakeup)
+void NxActor::addForceAtPos(const NxVec3& force, const NxVec3& position, NxForceMode mode, bool wakeup)
 {
     if (!_dynamic)
         return;
@@ -137,29 +116,18 @@ void NxActor::addTorque(const NxVec3& torque, NxForceMode mode, bool wakeup)
     const btVector3 t = ToBt(torque);
     switch (mode)
     {
-    case NX_FORCE:
-        _body->applyTorque(t);
-        break;
+    case NX_FORCE: _body->applyTorque(t); break;
     case NX_IMPULSE:
-    case NX_SMOOTH_IMPULSE:
-        _body->applyTorqueImpulse(t);
-        break;
+    case NX_SMOOTH_IMPULSE: _body->applyTorqueImpulse(t); break;
     case NX_VELOCITY_CHANGE:
-    case NX_SMOOTH_VELOCITY_CHANGE:
-        _body->setAngularVelocity(_body->getAngularVelocity() + t);
-        break;
-    case NX_ACCELERATION:
-        _body->setAngularVelocity(_body->getAngularVelocity() + t * NX_FIXED_STEP);
-        break;
+    case NX_SMOOTH_VELOCITY_CHANGE: _body->setAngularVelocity(_body->getAngularVelocity() + t); break;
+    case NX_ACCELERATION: _body->setAngularVelocity(_body->getAngularVelocity() + t * NX_FIXED_STEP); break;
     }
     if (wakeup)
         wakeUp();
 }
 
-void NxActor::wakeUp()
-{
-    _body->activate(true);
-}
+void NxActor::wakeUp() { _body->activate(true); }
 
 void NxActor::raiseActorFlag(NxActorFlag flag)
 {
@@ -200,8 +168,7 @@ void NxActor::SyncTriggers()
 {
     for (const auto& shape : _shapes)
         if (shape->_trigger)
-            shape->_trigger->setWorldTransform(_body->getWorldTransform() *
-                                               ToBt(shape->_localPose));
+            shape->_trigger->setWorldTransform(_body->getWorldTransform() * ToBt(shape->_localPose));
 }
 
 void NxActor::ReinsertBody()

@@ -43,8 +43,7 @@ public:
     // once, so nothing is lost on a frame that runs no step.
     void addForce(const NxVec3& force, NxForceMode mode = NX_FORCE, bool wakeup = true);
     void addLocalForce(const NxVec3& force, NxForceMode mode = NX_FORCE, bool wakeup = true);
-    void addForceAtPos(const NxVec3& force, const NxVec3& position, NxForceMode mode = NX_FORCE,
-                       bool wakeup = true);
+    void addForceAtPos(const NxVec3& force, const NxVec3& position, NxForceMode mode = NX_FORCE, bool wakeup = true);
     void addTorque(const NxVec3& torque, NxForceMode mode = NX_FORCE, bool wakeup = true);
     void wakeUp();
 
@@ -71,11 +70,11 @@ private:
     NxScene* _scene = nullptr;
     bool _dynamic = false;
     NxActorGroup _group = 0;
-    int _serial = 0;   // unique in the scene; marks the actor's objects for the filter
+    int _serial = 0; // unique in the scene; marks the actor's objects for the filter
     NxU32 _flags = 0;
-    NxCollisionGroup _bodyGroup = 0;   // the group of the first solid shape
+    NxCollisionGroup _bodyGroup = 0; // the group of the first solid shape
     std::vector<std::unique_ptr<NxShape>> _shapes;
-    std::vector<NxShape*> _shapeList;   // what getShapes hands out
+    std::vector<NxShape*> _shapeList; // what getShapes hands out
     std::unique_ptr<btCompoundShape> _compound;
     std::unique_ptr<btRigidBody> _body;
 };

@@ -2,8 +2,7 @@
 
 NxContactStreamIterator::NxContactStreamIterator(const NxContactPair& pair, const NxActor* ownActor)
     : _stream(pair.stream), _ownIsFirst(pair.actors[0] == ownActor)
-{
-}
+{}
 
 bool NxContactStreamIterator::goNextPair()
 {

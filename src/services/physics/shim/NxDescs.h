@@ -17,7 +17,7 @@ struct NxShapeDesc
     NxMat34 localPose;
     NxCollisionGroup group = 0;
     NxReal density = 1;
-    NxU32 shapeFlags = 0;   // NX_TRIGGER_* bits make a trigger shape
+    NxU32 shapeFlags = 0; // NX_TRIGGER_* bits make a trigger shape
     std::string name;
     void* userData = nullptr;
 };
@@ -31,7 +31,7 @@ struct NxSphereShapeDesc : NxShapeDesc
 struct NxBoxShapeDesc : NxShapeDesc
 {
     NxBoxShapeDesc() : NxShapeDesc(NX_SHAPE_BOX) {}
-    NxVec3 dimensions{1, 1, 1};   // half extents
+    NxVec3 dimensions{1, 1, 1}; // half extents
 };
 
 // The hull of the points; the triangles only serve the volume.
@@ -39,7 +39,7 @@ struct NxConvexShapeDesc : NxShapeDesc
 {
     NxConvexShapeDesc() : NxShapeDesc(NX_SHAPE_CONVEX) {}
     std::vector<NxVec3> points;
-    std::vector<NxU32> triangles;   // three indices each
+    std::vector<NxU32> triangles; // three indices each
 };
 
 // Only on static actors.
@@ -67,13 +67,13 @@ struct NxActorDesc
 
 struct NxSphericalJointDesc
 {
-    NxActor* actor[2] = {nullptr, nullptr};   // a null second actor joins the first to the world
+    NxActor* actor[2] = {nullptr, nullptr}; // a null second actor joins the first to the world
     NxVec3 globalAnchor{0, 0, 0};
     NxVec3 globalAxis{0, 0, 1};
     NxReal maxForce = NX_MAX_REAL;
     NxReal maxTorque = NX_MAX_REAL;
-    NxU32 jointFlags = 0;   // NxJointFlag
-    NxU32 flags = 0;        // NxSphericalJointFlag
+    NxU32 jointFlags = 0; // NxJointFlag
+    NxU32 flags = 0;      // NxSphericalJointFlag
     NxReal swingLimit = 0;
     NxReal swingSpringDamper = 0;
     std::string name;
@@ -86,5 +86,4 @@ struct NxSceneDesc
 
 // Force fields are accepted and ignored by the game; the description carries nothing.
 struct NxForceFieldLinearKernelDesc
-{
-};
+{};

@@ -33,12 +33,6 @@ NxReal NxPhysicsSDK::getParameter(NxU32 parameter) const
     return it == _parameters.end() ? 0.0f : it->second;
 }
 
-NxPhysicsSDK* NxCreatePhysicsSDK()
-{
-    return new NxPhysicsSDK();
-}
+NxPhysicsSDK* NxCreatePhysicsSDK() { return new NxPhysicsSDK(); }
 
-void NxReleasePhysicsSDK(NxPhysicsSDK* sdk)
-{
-    delete sdk;
-}
+void NxReleasePhysicsSDK(NxPhysicsSDK* sdk) { delete sdk; }

@@ -12,8 +12,8 @@ class NxJoint;
 // The touching shapes of one actor pair in one step.
 struct NxContactShapePair
 {
-    NxShape* shapes[2] = {nullptr, nullptr};   // shapes[i] belongs to the pair's actors[i]
-    NxVec3 normal{0, 0, 0};                    // world normal, pointing from actors[1] to actors[0]
+    NxShape* shapes[2] = {nullptr, nullptr}; // shapes[i] belongs to the pair's actors[i]
+    NxVec3 normal{0, 0, 0};                  // world normal, pointing from actors[1] to actors[0]
     std::vector<NxVec3> points;
 };
 using NxContactStream = std::vector<NxContactShapePair>;
@@ -23,8 +23,8 @@ struct NxContactPair
     NxActor* actors[2] = {nullptr, nullptr};
     NxVec3 sumNormalForce{0, 0, 0};
     NxVec3 sumFrictionForce{0, 0, 0};
-    const NxContactStream* stream = nullptr;   // empty for an end-touch report
-    bool isDeletedActor[2] = {false, false};   // set when the report's receiver releases one
+    const NxContactStream* stream = nullptr; // empty for an end-touch report
+    bool isDeletedActor[2] = {false, false}; // set when the report's receiver releases one
 };
 
 // Walks the shape pairs of a contact stream: call goNextPair before the first pair, then
@@ -38,7 +38,7 @@ public:
     bool goNextPair();
     NxShape* getShape(NxU32 index) const;
     bool goNextPatch();
-    NxVec3 getPatchNormal() const;   // pointing towards the reader's own actor
+    NxVec3 getPatchNormal() const; // pointing towards the reader's own actor
     bool goNextPoint();
     const NxVec3& getPoint() const;
 
@@ -46,7 +46,7 @@ private:
     const NxContactStream* _stream;
     bool _ownIsFirst;
     int _pair = -1;
-    int _patch = -1;   // one patch per shape pair
+    int _patch = -1; // one patch per shape pair
     int _point = -1;
 };
 

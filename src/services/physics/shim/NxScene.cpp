@@ -21,8 +21,7 @@ bool ValidTriangles(const std::vector<NxVec3>& points, const std::vector<NxU32>&
 {
     if (triangles.empty() || triangles.size() % 3 != 0)
         return false;
-    return std::all_of(triangles.begin(), triangles.end(),
-                       [&](NxU32 i) { return i < points.size(); });
+    return std::all_of(triangles.begin(), triangles.end(), [&](NxU32 i) { return i < points.size(); });
 }
 
 // Volume enclosed by a closed triangle list (divergence theorem); the bounding box's when
@@ -52,8 +51,8 @@ float MeshVolume(const std::vector<NxVec3>& points, const std::vector<NxU32>& tr
 }
 
 // The Bullet shape of a description and its volume; null (logged) when it cannot be built.
-std::unique_ptr<btCollisionShape> BuildShape(const NxShapeDesc& desc,
-                                             std::unique_ptr<btTriangleMesh>& mesh, float& volume)
+std::unique_ptr<btCollisionShape> BuildShape(const NxShapeDesc& desc, std::unique_ptr<btTriangleMesh>& mesh,
+                                             float& volume)
 {
     switch (desc.type)
     {
@@ -105,8 +104,8 @@ std::unique_ptr<btCollisionShape> BuildShape(const NxShapeDesc& desc,
     else if (desc.type == NX_SHAPE_MESH)
         Dumper::Instance().Print(DUMP_ERROR, "Cannot load trimesh shape \"%s\"\n", name);
     else
-        Dumper::Instance().Print(DUMP_ERROR, "Physics: shape \"%s\" of type %u cannot be built\n",
-                                 name, unsigned(desc.type));
+        Dumper::Instance().Print(DUMP_ERROR, "Physics: shape \"%s\" of type %u cannot be built\n", name,
+                                 unsigned(desc.type));
     return nullptr;
 }
 
@@ -144,8 +143,8 @@ NxScene::~NxScene()
 
 NxActor* NxScene::createActor(const NxActorDesc& desc)
 {
-    const bool hasMesh = std::any_of(desc.shapes.begin(), desc.shapes.end(),
-                                     [](const auto& s) { return s->type == NX_SHAPE_MESH; });
+    const bool hasMesh =
+        std::any_of(desc.shapes.begin(), desc.shapes.end(), [](const auto& s) { return s->type == NX_SHAPE_MESH; });
     if (hasMesh && desc.body)
     {
         Dumper::Instance().Print(DUMP_ERROR, "Physics: a triangle mesh needs a static actor\n");
@@ -275,20 +274,19 @@ NxJoint* NxScene::createJoint(const NxSphericalJointDesc& desc)
     NxActor* b = desc.actor[1];
     if (!a)
     {
-        Dumper::Instance().Print(DUMP_ERROR, "Physics: joint \"%s\" has no first actor\n",
-                                 desc.name.c_str());
+        Dumper::Instance().Print(DUMP_ERROR, "Physics: joint \"%s\" has no first actor\n", desc.name.c_str());
         return nullptr;
     }
     const btTransform global = JointFrame(desc.globalAnchor, desc.globalAxis);
     const btTransform frameA = a->_body->getWorldTransform().inverse() * global;
     std::unique_ptr<btConeTwistConstraint> cone;
     if (b)
-        cone = std::make_unique<btConeTwistConstraint>(
-            *a->_body, *b->_body, frameA, b->_body->getWorldTransform().inverse() * global);
+        cone = std::make_unique<btConeTwistConstraint>(*a->_body, *b->_body, frameA,
+                                                       b->_body->getWorldTransform().inverse() * global);
     else
         cone = std::make_unique<btConeTwistConstraint>(*a->_body, frameA);
 
-    const float open = Pi;   // an unlimited axis
+    const float open = Pi; // an unlimited axis
     const float swing = (desc.flags & NX_SJF_SWING_LIMIT_ENABLED) ? desc.swingLimit : open;
     const float twist = (desc.flags & NX_SJF_TWIST_LIMIT_ENABLED) ? 0.0f : open;
     cone->setLimit(swing, swing, twist);
@@ -303,8 +301,7 @@ NxJoint* NxScene::createJoint(const NxSphericalJointDesc& desc)
     joint->_actors[1] = b;
     joint->_name = desc.name;
     joint->_constraint = std::move(cone);
-    _world->Dynamics().addConstraint(joint->_constraint.get(),
-                                     !(desc.jointFlags & NX_JF_COLLISION_ENABLED));
+    _world->Dynamics().addConstraint(joint->_constraint.get(), !(desc.jointFlags & NX_JF_COLLISION_ENABLED));
     _joints.push_back(std::move(joint));
     return _joints.back().get();
 }
@@ -346,8 +343,8 @@ bool NxScene::ShouldCollide(const btBroadphaseProxy& a, const btBroadphaseProxy&
 {
     const int wa = a.m_collisionFilterGroup;
     const int wb = b.m_collisionFilterGroup;
-    if ((wa & wb & FILTER_TRIGGER) || ((wa | wb) & FILTER_DISABLED) ||
-        !((wa | wb) & FILTER_DYNAMIC) || !_collide[wa & FILTER_GROUP][wb & FILTER_GROUP])
+    if ((wa & wb & FILTER_TRIGGER) || ((wa | wb) & FILTER_DISABLED) || !((wa | wb) & FILTER_DYNAMIC) ||
+        !_collide[wa & FILTER_GROUP][wb & FILTER_GROUP])
         return false;
     // A trigger never reports its own actor.
     return !((wa ^ wb) & FILTER_TRIGGER) || a.m_collisionFilterMask != b.m_collisionFilterMask;
@@ -362,8 +359,8 @@ void NxScene::simulate(NxReal elapsedTime)
         _stepped = true;
 }
 
-NxU32 NxScene::raycastAllShapes(const NxRay& ray, NxUserRaycastReport& report,
-                                NxShapesType types, NxU32 groups, NxReal maxDist) const
+NxU32 NxScene::raycastAllShapes(const NxRay& ray, NxUserRaycastReport& report, NxShapesType types, NxU32 groups,
+                                NxReal maxDist) const
 {
     // The broadphase only gathers the objects whose boxes the ray crosses; each shape is
     // then tested on its own so that a hit names the child shape.
@@ -394,8 +391,8 @@ NxU32 NxScene::raycastAllShapes(const NxRay& ray, NxUserRaycastReport& report,
         if (!(groups & (1u << shape->getGroup())))
             return;
         btCollisionWorld::ClosestRayResultCallback closest(from, to);
-        btCollisionWorld::rayTestSingle(fromT, toT, const_cast<btCollisionObject*>(object),
-                                        shape->_shape.get(), pose, closest);
+        btCollisionWorld::rayTestSingle(fromT, toT, const_cast<btCollisionObject*>(object), shape->_shape.get(), pose,
+                                        closest);
         if (!closest.hasHit())
             return;
         NxRaycastHit hit;
@@ -423,9 +420,8 @@ NxU32 NxScene::raycastAllShapes(const NxRay& ray, NxUserRaycastReport& report,
             test(object, static_cast<NxShape*>(compound.getChildShape(i)->getUserPointer()),
                  object->getWorldTransform() * compound.getChildTransform(i));
     }
-    std::stable_sort(hits.begin(), hits.end(), [](const NxRaycastHit& a, const NxRaycastHit& b) {
-        return a.distance < b.distance;
-    });
+    std::stable_sort(hits.begin(), hits.end(),
+                     [](const NxRaycastHit& a, const NxRaycastHit& b) { return a.distance < b.distance; });
     NxU32 count = 0;
     for (const NxRaycastHit& hit : hits)
     {

@@ -54,8 +54,8 @@ public:
     // Every shape on the ray within maxDist whose group bit is in `groups`, nearest first, one
     // hit per shape, until the report returns false. Actors with collision disabled are
     // skipped. Returns the number of hits handed out.
-    NxU32 raycastAllShapes(const NxRay& ray, NxUserRaycastReport& report, NxShapesType types,
-                           NxU32 groups = 0xffffffff, NxReal maxDist = NX_MAX_REAL) const;
+    NxU32 raycastAllShapes(const NxRay& ray, NxUserRaycastReport& report, NxShapesType types, NxU32 groups = 0xffffffff,
+                           NxReal maxDist = NX_MAX_REAL) const;
 
 private:
     friend class NxActor;
@@ -90,11 +90,11 @@ private:
     std::vector<std::unique_ptr<NxActor>> _actors;
     std::vector<std::unique_ptr<NxJoint>> _joints;
     bool _collide[NX_MAX_GROUPS][NX_MAX_GROUPS];
-    std::unordered_map<NxU32, NxU32> _pairFlags;   // (a << 16 | b), both orders stored
+    std::unordered_map<NxU32, NxU32> _pairFlags; // (a << 16 | b), both orders stored
     NxUserNotify* _notify = nullptr;
     NxUserTriggerReport* _triggerReport = nullptr;
     NxUserContactReport* _contactReport = nullptr;
-    NxContactPair* _reporting = nullptr;   // the pair in the contact report's hands, if any
+    NxContactPair* _reporting = nullptr; // the pair in the contact report's hands, if any
     bool _stepped = false;
     int _nextSerial = 1;
 

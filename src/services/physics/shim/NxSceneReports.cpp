@@ -146,8 +146,7 @@ void NxScene::ReportJointBreaks()
     {
         // An earlier report may have released it.
         auto alive = [&] {
-            return std::any_of(_joints.begin(), _joints.end(),
-                               [&](const auto& j) { return j.get() == joint; });
+            return std::any_of(_joints.begin(), _joints.end(), [&](const auto& j) { return j.get() == joint; });
         };
         if (!alive())
             continue;
@@ -174,8 +173,7 @@ void NxScene::ReportContacts()
         const NxContactPair& pair = _contacts[i].pair;
         const PairKey key = pair.actors[0] < pair.actors[1] ? PairKey(pair.actors[0], pair.actors[1])
                                                             : PairKey(pair.actors[1], pair.actors[0]);
-        const NxU32 event = _lastContactIndex.count(key) ? NX_NOTIFY_ON_TOUCH
-                                                         : NX_NOTIFY_ON_START_TOUCH;
+        const NxU32 event = _lastContactIndex.count(key) ? NX_NOTIFY_ON_TOUCH : NX_NOTIFY_ON_START_TOUCH;
         if (flagsOf(pair) & event)
         {
             NxContactPair copy = pair;
@@ -220,9 +218,8 @@ void NxScene::CompareTriggers()
         for (NxShape* other : trigger->_inside)
             if (other->_mark != reported)
             {
-                _triggerEvents.push_back({trigger, other,
-                                          other->_mark == wasInside ? NX_TRIGGER_ON_STAY
-                                                                    : NX_TRIGGER_ON_ENTER});
+                _triggerEvents.push_back(
+                    {trigger, other, other->_mark == wasInside ? NX_TRIGGER_ON_STAY : NX_TRIGGER_ON_ENTER});
                 other->_mark = reported;
             }
         for (NxShape* other : trigger->_wasInside)

@@ -6,7 +6,4 @@
 
 NxShape::~NxShape() = default;
 
-NxMat34 NxShape::getGlobalPose() const
-{
-    return _actor->getGlobalPose() * _localPose;
-}
+NxMat34 NxShape::getGlobalPose() const { return _actor->getGlobalPose() * _localPose; }

@@ -42,10 +42,10 @@ private:
     NxU32 _flags = 0;
     std::string _name;
     NxMat34 _localPose;
-    NxReal _mass = 0;   // density x volume, 0 for triggers
+    NxReal _mass = 0; // density x volume, 0 for triggers
     std::unique_ptr<btTriangleMesh> _mesh;
     std::unique_ptr<btCollisionShape> _shape;
-    std::unique_ptr<btCollisionObject> _trigger;   // the trigger's own object
+    std::unique_ptr<btCollisionObject> _trigger; // the trigger's own object
     // The scene's trigger bookkeeping: the shapes inside this trigger this step and the last,
     // and a mark the scene sets on other shapes while it compares the two lists.
     std::vector<NxShape*> _inside, _wasInside;

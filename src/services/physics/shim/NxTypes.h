@@ -10,8 +10,8 @@ using NxU16 = uint16_t;
 using NxU32 = uint32_t;
 using NxReal = float;
 using NxVec3 = Vec3;
-using NxCollisionGroup = NxU16;   // 0..31, per shape
-using NxActorGroup = NxU16;       // selects contact reports per actor pair
+using NxCollisionGroup = NxU16; // 0..31, per shape
+using NxActorGroup = NxU16;     // selects contact reports per actor pair
 
 constexpr NxReal NX_MAX_REAL = FLT_MAX;
 // The scene advances in fixed steps of this length, at most one per simulate call.
@@ -50,7 +50,7 @@ struct NxMat34
 struct NxRay
 {
     NxVec3 orig{0, 0, 0};
-    NxVec3 dir{0, 0, 1};   // unit length
+    NxVec3 dir{0, 0, 1}; // unit length
 };
 
 enum NxShapeType : NxU32

@@ -9,11 +9,9 @@ bool SceneFilter::needBroadphaseCollision(btBroadphaseProxy* a, btBroadphaseProx
     return _scene.ShouldCollide(*a, *b);
 }
 
-SceneWorld::SceneWorld(const NxScene& scene)
-    : _dispatcher(&_configuration), _filter(scene)
+SceneWorld::SceneWorld(const NxScene& scene) : _dispatcher(&_configuration), _filter(scene)
 {
-    _dynamics = std::make_unique<btDiscreteDynamicsWorld>(&_dispatcher, &_broadphase, &_solver,
-                                                          &_configuration);
+    _dynamics = std::make_unique<btDiscreteDynamicsWorld>(&_dispatcher, &_broadphase, &_solver, &_configuration);
     _dynamics->getPairCache()->setOverlapFilterCallback(&_filter);
 }
 

@@ -19,15 +19,12 @@ enum ObjectKind : int
 
 inline NxActor* BodyActor(const btCollisionObject* object)
 {
-    return object->getUserIndex() == OBJECT_BODY ? static_cast<NxActor*>(object->getUserPointer())
-                                                  : nullptr;
+    return object->getUserIndex() == OBJECT_BODY ? static_cast<NxActor*>(object->getUserPointer()) : nullptr;
 }
 
 inline NxShape* TriggerShape(const btCollisionObject* object)
 {
-    return object->getUserIndex() == OBJECT_TRIGGER
-               ? static_cast<NxShape*>(object->getUserPointer())
-               : nullptr;
+    return object->getUserIndex() == OBJECT_TRIGGER ? static_cast<NxShape*>(object->getUserPointer()) : nullptr;
 }
 
 // What the broadphase filter needs of an object, kept in its proxy so that the filter reads no
@@ -78,8 +75,8 @@ inline NxVec3 FromBt(const btVector3& v) { return {v.x(), v.y(), v.z()}; }
 
 inline btTransform ToBt(const NxMat34& m)
 {
-    btMatrix3x3 basis(m.M[0][0], m.M[0][1], m.M[0][2], m.M[1][0], m.M[1][1], m.M[1][2], m.M[2][0],
-                      m.M[2][1], m.M[2][2]);
+    btMatrix3x3 basis(m.M[0][0], m.M[0][1], m.M[0][2], m.M[1][0], m.M[1][1], m.M[1][2], m.M[2][0], m.M[2][1],
+                      m.M[2][2]);
     return btTransform(basis, ToBt(m.t));
 }
 
