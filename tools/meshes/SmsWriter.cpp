@@ -1,9 +1,7 @@
 #include "SmsWriter.h"
 
+#include "ContentFile.h"
 #include "foundation/base/BinaryWriter.h"
-
-#include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -71,11 +69,4 @@ std::vector<uint8_t> WriteSms(const SmsMesh& mesh)
     return out.Data();
 }
 
-bool SaveSms(const std::string& path, const SmsMesh& mesh)
-{
-    const std::vector<uint8_t> bytes = WriteSms(mesh);
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
-    if (!file)
-        return false;
-    return std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-}
+bool SaveSms(const std::string& path, const SmsMesh& mesh) { return WriteContentFile(path, WriteSms(mesh)); }

@@ -23,10 +23,7 @@ int main(int argc, char** argv)
     {
         const std::string path = (folder / demo.file).string();
         if (!SaveSms(path, demo.mesh))
-        {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
-        }
     }
     return 0;
 }

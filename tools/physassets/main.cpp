@@ -2,8 +2,8 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
+#include "ContentFile.h"
 #include "services/physics/PhysicsAssetFormat.h"
 
 namespace {
@@ -66,15 +66,7 @@ PhysicsShapeRecord Slab(const char* name, float half)
 
 bool Write(const std::filesystem::path& folder, const char* file, const PhysicsAssetData& asset)
 {
-    const std::vector<uint8_t> bytes = WritePhysicsAsset(asset);
-    std::ofstream out(folder / file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!out)
-    {
-        std::fprintf(stderr, "make_physassets: cannot write %s\n", (folder / file).c_str());
-        return false;
-    }
-    return true;
+    return WriteContentFile(folder / file, WritePhysicsAsset(asset));
 }
 
 } // namespace

@@ -1,31 +1,13 @@
 // Writes the demo data's sounds and music into the data folder given as the argument.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
+#include "ContentFile.h"
 #include "platform/audio/WmaEncoder.h"
 #include "sounds/SoundCatalog.h"
 #include "sounds/Synth.h"
 #include "sounds/WaveBuilder.h"
 #include "sounds/XwmaBuilder.h"
-
-namespace {
-
-bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
-{
-    std::error_code ec;
-    std::filesystem::create_directories(path.parent_path(), ec);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file)
-    {
-        std::fprintf(stderr, "make_sounds: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -37,7 +19,7 @@ int main(int argc, char** argv)
     const std::filesystem::path root = argv[1];
     bool ok = true;
     for (const CatalogEntry& entry : SoundEffectCatalog())
-        ok &= WriteFile(root / entry.path, BuildWave(entry.make(), 1, synth::kRate));
+        ok &= WriteContentFile(root / entry.path, BuildWave(entry.make(), 1, synth::kRate));
 
     for (const CatalogEntry& entry : MusicCatalog())
     {
@@ -50,7 +32,7 @@ int main(int argc, char** argv)
             ok = false;
             continue;
         }
-        ok &= WriteFile(root / entry.path, BuildXwma(wma));
+        ok &= WriteContentFile(root / entry.path, BuildXwma(wma));
     }
     return ok ? 0 : 1;
 }

@@ -1,10 +1,10 @@
 // Writes the demo data's textures into the data folder given as the argument.
+#include "ContentFile.h"
 #include "textures/DdsWriter.h"
 #include "textures/Image.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 
@@ -23,20 +23,6 @@ DdsWriteOptions Options(DdsPixels pixels, bool mips = true)
     options.pixels = pixels;
     options.mips = mips;
     return options;
-}
-
-bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
-{
-    std::error_code ec;
-    std::filesystem::create_directories(path.parent_path(), ec);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file)
-    {
-        std::fprintf(stderr, "make_textures: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -59,6 +45,6 @@ int main(int argc, char** argv)
     };
     bool ok = true;
     for (const Entry& entry : entries)
-        ok &= WriteFile(root / entry.path, WriteDds(entry.make(), entry.options));
+        ok &= WriteContentFile(root / entry.path, WriteDds(entry.make(), entry.options));
     return ok ? 0 : 1;
 }
