@@ -12,6 +12,26 @@ audio::PcmFormat WaveFormat::Pcm() const
     return audio::PcmFormat{channels, bitsPerSample, static_cast<int>(samplesPerSec)};
 }
 
+bool ReadRiffFormat(BinaryReader& reader, uint32_t form, const char* kind, WaveFormat& format, std::string& error)
+{
+    uint32_t riff = 0, riffSize = 0, fileForm = 0, fmt = 0, fmtLength = 0;
+    reader.Read(riff);
+    reader.Read(riffSize);
+    reader.Read(fileForm);
+    reader.Read(fmt);
+    if (reader.Failed() || riff != FourCC("RIFF") || fileForm != form || fmt != FourCC("fmt "))
+    {
+        error = std::string("not a RIFF ") + kind + " file";
+        return false;
+    }
+    if (!reader.Read(fmtLength))
+    {
+        error = reader.Error();
+        return false;
+    }
+    return ReadFormatChunk(reader, fmtLength, format, error);
+}
+
 bool ReadFormatChunk(BinaryReader& reader, uint32_t length, WaveFormat& format, std::string& error)
 {
     format = WaveFormat{};

@@ -41,6 +41,10 @@ constexpr uint32_t FourCC(const char (&text)[5])
            uint32_t(uint8_t(text[3])) << 24;
 }
 
+// Reads the RIFF header of the given form ("WAVE", "XWMA") and the "fmt " chunk that must follow it.
+// False, with the reason, otherwise; `kind` names the file in that reason.
+bool ReadRiffFormat(BinaryReader& reader, uint32_t form, const char* kind, WaveFormat& format, std::string& error);
+
 // Scans up to maxWords words, the first of them included, for "data" and reads the
 // size after it. False, with the reason, when there is none.
 bool FindDataChunk(BinaryReader& reader, int maxWords, uint32_t& size, std::string& error);

@@ -7,22 +7,7 @@ bool ReadWave(const uint8_t* bytes, size_t size, const std::string& source, Wave
 {
     out = WaveData{};
     BinaryReader reader(bytes, size, source);
-    uint32_t riff = 0, riffSize = 0, wave = 0, fmt = 0, fmtLength = 0;
-    reader.Read(riff);
-    reader.Read(riffSize);
-    reader.Read(wave);
-    reader.Read(fmt);
-    if (reader.Failed() || riff != FourCC("RIFF") || wave != FourCC("WAVE") || fmt != FourCC("fmt "))
-    {
-        error = "not a RIFF wave file";
-        return false;
-    }
-    if (!reader.Read(fmtLength))
-    {
-        error = reader.Error();
-        return false;
-    }
-    if (!ReadFormatChunk(reader, fmtLength, out.format, error))
+    if (!ReadRiffFormat(reader, FourCC("WAVE"), "wave", out.format, error))
         return false;
     const audio::PcmFormat pcm = out.format.Pcm();
     if (!pcm.IsPlayable())

@@ -7,22 +7,7 @@ bool ReadXwmaLayout(const uint8_t* bytes, size_t size, const std::string& source
 {
     out = XwmaLayout{};
     BinaryReader reader(bytes, size, source);
-    uint32_t riff = 0, riffSize = 0, form = 0, fmt = 0, fmtLength = 0;
-    reader.Read(riff);
-    reader.Read(riffSize);
-    reader.Read(form);
-    reader.Read(fmt);
-    if (reader.Failed() || riff != FourCC("RIFF") || form != FourCC("XWMA") || fmt != FourCC("fmt "))
-    {
-        error = "not a RIFF xWMA file";
-        return false;
-    }
-    if (!reader.Read(fmtLength))
-    {
-        error = reader.Error();
-        return false;
-    }
-    if (!ReadFormatChunk(reader, fmtLength, out.format, error))
+    if (!ReadRiffFormat(reader, FourCC("XWMA"), "xWMA", out.format, error))
         return false;
 
     uint32_t dpds = 0, tableLength = 0;
