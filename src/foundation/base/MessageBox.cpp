@@ -1,13 +1,12 @@
 #include "foundation/base/MessageBox.h"
 
-#include <SDL.h>
-
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "foundation/base/Dumper.h"
+#include "platform/window/Dialog.h"
 
 namespace {
 
@@ -23,39 +22,19 @@ bool HasUser()
     return (display && *display) || (wayland && *wayland);
 }
 
-Uint32 IconFlag(MessageBoxIcon icon)
-{
-    switch (icon)
-    {
-    case MessageBoxIcon::Error: return SDL_MESSAGEBOX_ERROR;
-    case MessageBoxIcon::Warning: return SDL_MESSAGEBOX_WARNING;
-    case MessageBoxIcon::Information: break;
-    }
-    return SDL_MESSAGEBOX_INFORMATION;
-}
-
 int AskUser(const char* text, const char* caption, MessageBoxIcon icon, MessageBoxButtons buttons)
 {
-    if (buttons == MessageBoxButtons::Ok)
+    const DialogIcon dialogIcon = icon == MessageBoxIcon::Error     ? DialogIcon::Error
+                                  : icon == MessageBoxIcon::Warning ? DialogIcon::Warning
+                                                                    : DialogIcon::Information;
+    switch (ShowDialog(caption, text, dialogIcon, buttons != MessageBoxButtons::Ok))
     {
-        SDL_ShowSimpleMessageBox(IconFlag(icon), caption, text, nullptr);
-        return MB_RESULT_OK;
+    case DialogChoice::Ok: return MB_RESULT_OK;
+    case DialogChoice::Abort: return MB_RESULT_ABORT;
+    case DialogChoice::Retry: return MB_RESULT_RETRY;
+    case DialogChoice::Ignore: break;
     }
-    const SDL_MessageBoxButtonData choices[] = {
-        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, MB_RESULT_ABORT, "Abort"},
-        {0, MB_RESULT_RETRY, "Retry"},
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, MB_RESULT_IGNORE, "Ignore"},
-    };
-    SDL_MessageBoxData data{};
-    data.flags = IconFlag(icon);
-    data.title = caption;
-    data.message = text;
-    data.numbuttons = 3;
-    data.buttons = choices;
-    int answer = MB_RESULT_IGNORE;
-    if (SDL_ShowMessageBox(&data, &answer) != 0 || answer < 0)
-        return MB_RESULT_IGNORE;
-    return answer;
+    return MB_RESULT_IGNORE;
 }
 
 } // namespace

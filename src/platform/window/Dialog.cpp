@@ -1,0 +1,42 @@
+#include "platform/window/Dialog.h"
+
+#include <SDL.h>
+
+namespace {
+
+Uint32 IconFlag(DialogIcon icon)
+{
+    switch (icon)
+    {
+    case DialogIcon::Error: return SDL_MESSAGEBOX_ERROR;
+    case DialogIcon::Warning: return SDL_MESSAGEBOX_WARNING;
+    case DialogIcon::Information: break;
+    }
+    return SDL_MESSAGEBOX_INFORMATION;
+}
+
+} // namespace
+
+DialogChoice ShowDialog(const char* caption, const char* text, DialogIcon icon, bool abortRetryIgnore)
+{
+    if (!abortRetryIgnore)
+    {
+        SDL_ShowSimpleMessageBox(IconFlag(icon), caption, text, nullptr);
+        return DialogChoice::Ok;
+    }
+    const SDL_MessageBoxButtonData choices[] = {
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, static_cast<int>(DialogChoice::Abort), "Abort"},
+        {0, static_cast<int>(DialogChoice::Retry), "Retry"},
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, static_cast<int>(DialogChoice::Ignore), "Ignore"},
+    };
+    SDL_MessageBoxData data{};
+    data.flags = IconFlag(icon);
+    data.title = caption;
+    data.message = text;
+    data.numbuttons = 3;
+    data.buttons = choices;
+    int answer = -1;
+    if (SDL_ShowMessageBox(&data, &answer) != 0 || answer < 0)
+        return DialogChoice::Ignore;
+    return static_cast<DialogChoice>(answer);
+}
