@@ -8,13 +8,14 @@
 #include <iterator>
 
 namespace {
-// Character classes of the "C" locale; bytes above 127 belong to none of them.
+// Character classes of the "C" locale (bytes above 127 belong to none of them), and the
+// characters that are a token of their own whatever follows.
 enum : unsigned char
 {
-    CC_SPACE = 1,
-    CC_DIGIT = 2,
-    CC_ALPHA = 4, // letters and "_"
-    CC_CNTRL = 8,
+    CC_DIGIT = 1,
+    CC_ALPHA = 2, // letters and "_"
+    CC_CNTRL = 4,
+    CC_SINGLE = 8,
 };
 
 struct CharClasses
@@ -25,8 +26,11 @@ struct CharClasses
         for (int c = 0; c < 32; ++c)
             bits[c] = CC_CNTRL;
         bits[127] = CC_CNTRL;
-        for (int c : {' ', '\t', '\n', '\v', '\f', '\r'})
-            bits[c] |= CC_SPACE;
+        for (int c = 33; c < 256; ++c)
+            if (c != 127)
+                bits[c] = CC_SINGLE;
+        for (char c : std::string_view("-[=<>~!\"'."))
+            bits[static_cast<unsigned char>(c)] = 0;
         for (int c = '0'; c <= '9'; ++c)
             bits[c] = CC_DIGIT;
         for (int c = 'a'; c <= 'z'; ++c)
@@ -120,8 +124,13 @@ int ReservedToken(std::string_view name)
     if (name.size() < 2 || name.size() > 8)
         return DTK_NAME;
     int slot = ReservedSlots.slot[ReservedHash(name)];
-    if (slot < 0 || ReservedWords[slot].word != name)
+    if (slot < 0 || ReservedWords[slot].word.size() != name.size())
         return DTK_NAME;
+    // A plain loop: the words are too short to be worth a library call.
+    std::string_view word = ReservedWords[slot].word;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (word[i] != name[i])
+            return DTK_NAME;
     return ReservedWords[slot].token;
 }
 } // namespace
@@ -129,13 +138,11 @@ int ReservedToken(std::string_view name)
 DataLexer::DataLexer(const char* data, size_t size, std::string_view chunkName, SourceWriter& writer)
     : _p(data), _end(data + size), _writer(writer), _chunkId(FormatChunkId(chunkName))
 {
-    _current = _p < _end ? static_cast<unsigned char>(*_p) : EndOfStream;
-    if (_current == '#')
+    if (Current() == '#')
     {
         // A first line starting with "#" is an interpreter line, not code.
-        do
-            Advance();
-        while (_current != '\n' && _current != EndOfStream);
+        const void* end = std::memchr(_p, '\n', size);
+        _p = end ? static_cast<const char*>(end) : _end;
         _writer.Replace(data, _p, "");
     }
 }
@@ -156,320 +163,310 @@ void DataLexer::Error(std::string_view message, std::string_view nearText) const
 void DataLexer::NewLine()
 {
     Advance();
+    CountLine();
+}
+
+void DataLexer::CountLine()
+{
     if (_line >= MaxLines)
         Error("too many lines in a chunk (limit=" + std::to_string(MaxLines) + ")", "<eof>");
     ++_line;
 }
 
+// Skips blanks and line breaks.
+const char* DataLexer::SkipSpace(const char* p)
+{
+    while (p < _end)
+    {
+        unsigned char c = static_cast<unsigned char>(*p);
+        if (c == ' ')
+            ++p;
+        else if (c > ' ')
+            break;
+        else if (c == '\n')
+        {
+            ++p;
+            CountLine();
+        }
+        else if (c == '\t' || c == '\v' || c == '\f')
+            ++p;
+        else if (c == '\r')
+        {
+            // The target language counts a carriage return as a line break unless a line feed
+            // follows it.
+            if (p + 1 == _end || p[1] != '\n')
+                _writer.Replace(p, p + 1, " ");
+            ++p;
+        }
+        else
+            break;
+    }
+    return p;
+}
+
+// Names, blanks and single characters make up most of a data file: they are read here with the
+// position kept local; everything else goes through ReadSymbol.
 int DataLexer::Lex(DataToken& token)
 {
-    int code = Read(token);
-    token.end = _p;
-    if (code == DTK_NUMBER && _p < _end)
-    {
-        // The target language reads letters, digits and dots after a numeral as part of it.
-        int c = static_cast<unsigned char>(*_p);
-        if (Is(c, CC_ALPHA | CC_DIGIT) || c == '.')
-            _writer.Insert(_p, " ");
-    }
-    return code;
-}
-
-int DataLexer::Read(DataToken& token)
-{
+    const char* p = _p;
+    int code;
     for (;;)
     {
-        token.begin = _p;
-        // The commonest cases first, ahead of the table jump.
-        if (Is(_current, CC_ALPHA))
-            return token.token = ReadName(token);
-        if (_current == ' ')
+        // Mostly a token follows a single space or none.
+        while (p < _end && *p == ' ')
+            ++p;
+        if (p < _end && static_cast<unsigned char>(*p) < ' ')
+            p = SkipSpace(p);
+        token.begin = p;
+        unsigned char c = p < _end ? static_cast<unsigned char>(*p) : 0;
+        if (Is(c, CC_ALPHA))
         {
             do
-                Advance();
-            while (_current == ' ');
-            continue;
+                ++p;
+            while (p < _end && Is(static_cast<unsigned char>(*p), CC_ALPHA | CC_DIGIT));
+            token.text = std::string_view(token.begin, static_cast<size_t>(p - token.begin));
+            code = ReservedToken(token.text);
+            break;
         }
-        switch (_current)
+        if (Is(c, CC_SINGLE))
         {
-        case '\n': NewLine(); continue;
-        case ' ':
-        case '\t':
-        case '\v':
-        case '\f':
-            do
-                Advance();
-            while (_current == ' ' || _current == '\t');
-            continue;
-        case '-':
-            Advance();
-            if (_current != '-')
-                return token.token = '-';
-            Advance();
-            if (_current == '[' && (Advance(), _current == '['))
-            {
-                // The target language reads a comment without nested brackets or carriage
-                // returns the same way: leave it.
-                int firstLine = _line;
-                if (ReadLongString(nullptr) || HasCarriageReturn(token.begin))
-                {
-                    if (_line > firstLine)
-                        _writer.ReplaceOwned(token.begin, _p,
-                                             std::string(static_cast<size_t>(_line - firstLine), '\n'));
-                    else
-                        _writer.Replace(token.begin, _p, " "); // keeps its neighbours apart
-                }
-            }
-            else
-            {
-                if (_current != '\n' && _current != EndOfStream)
-                {
-                    const void* end = std::memchr(_p, '\n', static_cast<size_t>(_end - _p));
-                    _p = (end ? static_cast<const char*>(end) : _end) - 1;
-                    Advance();
-                }
-                // "--[" may open a long comment in the target language, and a carriage return
-                // ends a line there.
-                if ((_p - token.begin > 2 && token.begin[2] == '[') || HasCarriageReturn(token.begin))
-                    _writer.Replace(token.begin, _p, "");
-            }
-            continue;
-        case '[':
-            Advance();
-            if (_current != '[')
-                return token.token = '[';
-            {
-                // Without nested brackets or carriage returns the target language reads it alike.
-                int firstLine = _line;
-                if (ReadLongString(&token) || HasCarriageReturn(token.begin))
-                    _writer.ReplaceString(token.begin, _p, token.text, true, token.skippedNewline, _line - firstLine);
-            }
-            return token.token = DTK_STRING;
-        case '=':
-            Advance();
-            if (_current != '=')
-                return token.token = '=';
-            Advance();
-            return token.token = DTK_EQ;
-        case '<':
-            Advance();
-            if (_current != '=')
-                return token.token = '<';
-            Advance();
-            return token.token = DTK_LE;
-        case '>':
-            Advance();
-            if (_current != '=')
-                return token.token = '>';
-            Advance();
-            return token.token = DTK_GE;
-        case '~':
-        case '!':
-        {
-            int c = _current;
-            Advance();
-            if (_current != '=')
-                return token.token = c;
-            Advance();
-            return token.token = DTK_NE;
+            ++p;
+            code = c;
+            break;
         }
-        case '"':
-        case '\'':
+        _p = p;
+        code = ReadSymbol(token);
+        p = _p;
+        if (code != NoToken)
+            break;
+    }
+    _p = p;
+    token.end = p;
+    return token.token = code;
+}
+
+int DataLexer::ReadSymbol(DataToken& token)
+{
+    int c = Current();
+    switch (c)
+    {
+    case EndOfStream: return DTK_EOS;
+    case '-':
+        Advance();
+        if (Current() != '-')
+            return '-';
+        Advance();
+        SkipComment(token.begin);
+        return NoToken;
+    case '[':
+        Advance();
+        if (Current() != '[')
+            return '[';
         {
+            // Without nested brackets or carriage returns the target language reads it alike.
             int firstLine = _line;
-            ReadString(_current, token);
-            if (HasCarriageReturn(token.begin))
-                _writer.ReplaceString(token.begin, _p, token.text, false, false, _line - firstLine);
-            return token.token = DTK_STRING;
+            if (ReadLongString(&token) || HasCarriageReturn(token.begin))
+                _writer.ReplaceString(token.begin, _p, token.text, true, token.skippedNewline, _line - firstLine);
         }
-        case '.':
+        return DTK_STRING;
+    case '=':
+    case '<':
+    case '>':
+    case '~':
+    case '!':
+        Advance();
+        if (Current() != '=')
+            return c;
+        Advance();
+        return c == '=' ? DTK_EQ : c == '<' ? DTK_LE : c == '>' ? DTK_GE : DTK_NE;
+    case '"':
+    case '\'':
+    {
+        int firstLine = _line;
+        ReadString(c, token);
+        if (HasCarriageReturn(token.begin))
+            _writer.ReplaceString(token.begin, _p, token.text, false, false, _line - firstLine);
+        return DTK_STRING;
+    }
+    case '.':
+        Advance();
+        if (Current() == '.')
         {
-            const char* start = _p;
             Advance();
-            if (_current == '.')
+            if (Current() == '.')
             {
                 Advance();
-                if (_current == '.')
-                {
-                    Advance();
-                    return token.token = DTK_DOTS;
-                }
-                return token.token = DTK_CONCAT;
+                return DTK_DOTS;
             }
-            if (!Is(_current, CC_DIGIT))
-                return token.token = '.';
-            ReadNumeral(start, true, token);
-            return token.token = DTK_NUMBER;
+            return DTK_CONCAT;
         }
-        case EndOfStream: return token.token = DTK_EOS;
-        default:
-            if (Is(_current, CC_SPACE))
-            {
-                const char* p = _p;
-                while (p < _end && *p != '\n' && Is(static_cast<unsigned char>(*p), CC_SPACE))
-                {
-                    // The target language counts a carriage return as a line break unless a
-                    // line feed follows it.
-                    if (*p == '\r' && (p + 1 == _end || p[1] != '\n'))
-                        _writer.Replace(p, p + 1, " ");
-                    ++p;
-                }
-                _p = p - 1;
-                Advance();
-                continue;
-            }
-            if (Is(_current, CC_DIGIT))
-            {
-                ReadNumeral(_p, false, token);
-                return token.token = DTK_NUMBER;
-            }
-            int c = _current;
-            if (Is(c, CC_CNTRL))
-            {
-                char text[24];
-                std::snprintf(text, sizeof text, "char(%d)", c);
-                Error("invalid control char", text);
-            }
-            Advance();
-            return token.token = c;
+        if (!Is(Current(), CC_DIGIT))
+            return '.';
+        ReadNumeral(token.begin, true, token);
+        return DTK_NUMBER;
+    default:
+        if (Is(c, CC_DIGIT))
+        {
+            ReadNumeral(_p, false, token);
+            return DTK_NUMBER;
         }
+        if (Is(c, CC_CNTRL))
+        {
+            char text[24];
+            std::snprintf(text, sizeof text, "char(%d)", c);
+            Error("invalid control char", text);
+        }
+        Advance();
+        return c;
     }
 }
 
-int DataLexer::ReadName(DataToken& token)
+// Entered after "--" that started at `start`.
+void DataLexer::SkipComment(const char* start)
 {
-    const char* start = _p;
-    const char* p = _p + 1;
-    while (p < _end && Is(static_cast<unsigned char>(*p), CC_ALPHA | CC_DIGIT))
-        ++p;
-    _p = p - 1;
-    Advance();
-    token.text = std::string_view(start, static_cast<size_t>(_p - start));
-    return ReservedToken(token.text);
+    if (Current() == '[' && (Advance(), Current() == '['))
+    {
+        // The target language reads a comment without nested brackets or carriage returns the
+        // same way: leave it.
+        int firstLine = _line;
+        if (ReadLongString(nullptr) || HasCarriageReturn(start))
+        {
+            if (_line > firstLine)
+                _writer.ReplaceOwned(start, _p, std::string(static_cast<size_t>(_line - firstLine), '\n'));
+            else
+                _writer.Replace(start, _p, " "); // keeps its neighbours apart
+        }
+        return;
+    }
+    const void* end = std::memchr(_p, '\n', static_cast<size_t>(_end - _p));
+    _p = end ? static_cast<const char*>(end) : _end;
+    // "--[" may open a long comment in the target language, and a carriage return ends a line
+    // there.
+    if ((_p - start > 2 && start[2] == '[') || HasCarriageReturn(start))
+        _writer.Replace(start, _p, "");
+}
+
+void DataLexer::SkipDigits()
+{
+    while (_p < _end && Is(static_cast<unsigned char>(*_p), CC_DIGIT))
+        ++_p;
 }
 
 void DataLexer::ReadNumeral(const char* start, bool startsWithDot, DataToken& token)
 {
     bool malformed = false;
-    while (Is(_current, CC_DIGIT))
-        Advance();
-    if (_current == '.')
+    SkipDigits();
+    if (Current() == '.')
     {
         // After a leading dot a second one makes the numeral malformed.
         malformed = startsWithDot;
         Advance();
-        if (_current == '.')
+        if (Current() == '.')
         {
             Advance();
             Error("ambiguous syntax (decimal point x string concatenation)",
                   std::string_view(start, static_cast<size_t>(_p - start)));
         }
     }
-    while (Is(_current, CC_DIGIT))
-        Advance();
-    if (_current == 'e' || _current == 'E')
+    SkipDigits();
+    if (Current() == 'e' || Current() == 'E')
     {
         Advance();
-        if (_current == '+' || _current == '-')
+        if (Current() == '+' || Current() == '-')
             Advance();
-        if (!Is(_current, CC_DIGIT))
+        if (!Is(Current(), CC_DIGIT))
             malformed = true;
-        while (Is(_current, CC_DIGIT))
-            Advance();
+        SkipDigits();
     }
     token.text = std::string_view(start, static_cast<size_t>(_p - start));
     if (malformed)
         Error("malformed number", token.text);
+    // The target language reads letters, digits and dots after a numeral as part of it.
+    int next = Current();
+    if (Is(next, CC_ALPHA | CC_DIGIT) || next == '.')
+        _writer.Insert(_p, " ");
 }
 
 void DataLexer::ReadString(int delimiter, DataToken& token)
 {
-    _buffer.clear();
-    _buffer.push_back(static_cast<char>(delimiter));
+    const char* start = _p;
+    bool copied = false;
     Advance();
-    while (_current != delimiter)
+    for (;;)
     {
-        switch (_current)
+        const char* run = _p;
+        while (_p < _end && *_p != delimiter && *_p != '\\' && *_p != '\n')
+            ++_p;
+        if (copied)
+            _buffer.append(run, static_cast<size_t>(_p - run));
+        switch (Current())
         {
         case EndOfStream: Error("unfinished string", "<eof>");
-        case '\n': Error("unfinished string", _buffer);
+        case '\n':
+            Error("unfinished string", copied ? std::string_view(_buffer)
+                                              : std::string_view(start, static_cast<size_t>(_p - start)));
         case '\\':
-            Advance(); // the backslash is not kept
-            switch (_current)
+            if (!copied)
             {
-            case 'a':
-                _buffer.push_back('\a');
-                Advance();
-                break;
-            case 'b':
-                _buffer.push_back('\b');
-                Advance();
-                break;
-            case 'f':
-                _buffer.push_back('\f');
-                Advance();
-                break;
-            case 'n':
-                _buffer.push_back('\n');
-                Advance();
-                break;
-            case 'r':
-                _buffer.push_back('\r');
-                Advance();
-                break;
-            case 't':
-                _buffer.push_back('\t');
-                Advance();
-                break;
-            case 'v':
-                _buffer.push_back('\v');
-                Advance();
-                break;
-            case '\n':
-                _buffer.push_back('\n');
-                NewLine();
-                break;
-            case EndOfStream: break; // reported as unfinished on the next round
-            default:
-                if (!Is(_current, CC_DIGIT))
-                {
-                    _buffer.push_back(static_cast<char>(_current));
-                    Advance();
-                }
-                else
-                {
-                    int c = 0;
-                    int i = 0;
-                    do
-                    {
-                        c = 10 * c + (_current - '0');
-                        Advance();
-                    } while (++i < 3 && Is(_current, CC_DIGIT));
-                    if (c > UCHAR_MAX)
-                        Error("escape sequence too large", _buffer);
-                    _buffer.push_back(static_cast<char>(c));
-                }
+                _buffer.assign(start, _p);
+                copied = true;
             }
-            break;
-        default:
-        {
-            // Copy the plain run in one go.
-            const char* start = _p;
-            const char* p = _p;
-            while (p < _end && *p != delimiter && *p != '\\' && *p != '\n')
-                ++p;
-            _buffer.append(start, static_cast<size_t>(p - start));
-            _p = p - 1;
-            Advance();
+            ReadEscape();
+            continue;
+        default: break; // the delimiter
         }
-        }
+        break;
     }
-    _buffer.push_back(static_cast<char>(delimiter));
     Advance();
-    token.nearText = _buffer;
-    token.text = std::string_view(_buffer).substr(1, _buffer.size() - 2);
+    if (copied)
+    {
+        _buffer.push_back(static_cast<char>(delimiter));
+        token.nearText = _buffer;
+    }
+    else
+        token.nearText = std::string_view(start, static_cast<size_t>(_p - start));
+    token.text = token.nearText.substr(1, token.nearText.size() - 2);
     token.longString = false;
     token.skippedNewline = false;
+}
+
+// Entered on a backslash; appends what the escape stands for to the buffer.
+void DataLexer::ReadEscape()
+{
+    Advance(); // the backslash is not kept
+    int c = Current();
+    switch (c)
+    {
+    case 'a': c = '\a'; break;
+    case 'b': c = '\b'; break;
+    case 'f': c = '\f'; break;
+    case 'n': c = '\n'; break;
+    case 'r': c = '\r'; break;
+    case 't': c = '\t'; break;
+    case 'v': c = '\v'; break;
+    case '\n':
+        _buffer.push_back('\n');
+        NewLine();
+        return;
+    case EndOfStream: return; // reported as unfinished by the caller
+    default:
+        if (Is(c, CC_DIGIT))
+        {
+            c = 0;
+            int i = 0;
+            do
+            {
+                c = 10 * c + (Current() - '0');
+                Advance();
+            } while (++i < 3 && Is(Current(), CC_DIGIT));
+            if (c > UCHAR_MAX)
+                Error("escape sequence too large", _buffer);
+            _buffer.push_back(static_cast<char>(c));
+            return;
+        }
+    }
+    _buffer.push_back(static_cast<char>(c));
+    Advance();
 }
 
 bool DataLexer::ReadLongString(DataToken* token)
@@ -478,71 +475,55 @@ bool DataLexer::ReadLongString(DataToken* token)
     int nesting = 0;
     bool nested = false;
     bool skipped = false;
-    if (token)
-        _buffer.assign("[[");
     Advance();
-    if (_current == '\n')
+    if (Current() == '\n')
     {
         NewLine();
         skipped = true;
     }
+    const char* contents = _p;
     for (;;)
     {
-        switch (_current)
+        while (_p < _end && *_p != '[' && *_p != ']' && *_p != '\n')
+            ++_p;
+        switch (Current())
         {
         case EndOfStream: Error(token ? "unfinished long string" : "unfinished long comment", "<eof>");
         case '[':
-            if (token)
-                _buffer.push_back('[');
             Advance();
-            if (_current == '[')
+            if (Current() == '[')
             {
                 ++nesting;
                 nested = true;
-                if (token)
-                    _buffer.push_back('[');
                 Advance();
             }
             continue;
         case ']':
-            if (token)
-                _buffer.push_back(']');
             Advance();
-            if (_current == ']')
+            if (Current() == ']')
             {
                 if (nesting == 0)
-                    goto closed;
+                    break;
                 --nesting;
-                if (token)
-                    _buffer.push_back(']');
                 Advance();
             }
             continue;
-        case '\n':
-            if (token)
-                _buffer.push_back('\n');
-            NewLine();
-            continue;
-        default:
-        {
-            const char* start = _p;
-            const char* p = _p;
-            while (p < _end && *p != '[' && *p != ']' && *p != '\n')
-                ++p;
-            if (token)
-                _buffer.append(start, static_cast<size_t>(p - start));
-            _p = p - 1;
-            Advance();
+        default: NewLine(); continue;
         }
-        }
+        break;
     }
-closed:
     Advance(); // the second "]"
     if (token)
     {
-        _buffer.push_back(']');
-        token->nearText = _buffer;
-        token->text = std::string_view(_buffer).substr(2, _buffer.size() - 4);
+        token->text = std::string_view(contents, static_cast<size_t>(_p - 2 - contents));
+        if (skipped)
+        {
+            // Messages quote the string without the dropped line break.
+            _buffer.assign("[[").append(token->text).append("]]");
+            token->nearText = _buffer;
+        }
+        else
+            token->nearText = std::string_view(token->begin, static_cast<size_t>(_p - token->begin));
         token->longString = true;
         token->skippedNewline = skipped;
     }

@@ -35,16 +35,24 @@ public:
 
 private:
     static constexpr int EndOfStream = -1;
+    // What ReadSymbol returns after a comment: no token yet.
+    static constexpr int NoToken = 0;
 
+    int Current() const { return _p < _end ? static_cast<unsigned char>(*_p) : EndOfStream; }
     void Advance()
     {
         if (_p < _end)
             ++_p;
-        _current = _p < _end ? static_cast<unsigned char>(*_p) : EndOfStream;
     }
-    int Read(DataToken& token);
+    const char* SkipSpace(const char* p);
+    // Reads a token that is not a name.
+    int ReadSymbol(DataToken& token);
     void NewLine();
+    void CountLine();
+    void SkipComment(const char* start);
+    // Reads up to the closing delimiter; the token views the source until an escape needs a copy.
     void ReadString(int delimiter, DataToken& token);
+    void ReadEscape();
     // Reads up to the closing brackets; true when brackets were nested inside.
     bool ReadLongString(DataToken* token);
     bool HasCarriageReturn(const char* from) const
@@ -52,13 +60,12 @@ private:
         return std::memchr(from, '\r', static_cast<size_t>(_p - from)) != nullptr;
     }
     void ReadNumeral(const char* start, bool startsWithDot, DataToken& token);
-    int ReadName(DataToken& token);
+    void SkipDigits();
 
     const char* _p;
     const char* _end;
-    int _current;
     SourceWriter& _writer;
     int _line = 1;
     std::string _chunkId;
-    std::string _buffer; // the string being read, with its delimiters
+    std::string _buffer; // a string with escapes, with its delimiters
 };

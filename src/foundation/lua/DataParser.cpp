@@ -70,64 +70,24 @@ void DataParser::Run()
 // ---------------------------------------------------------------------------------------------
 // Tokens
 
-void DataParser::Advance()
-{
-    _lastLine = _lexer.Line();
-    _previousEnd = _token.end;
-    if (_hasAhead)
-    {
-        _token = _ahead;
-        _hasAhead = false;
-    }
-    else
-        _lexer.Lex(_token);
-}
-
-void DataParser::Next()
-{
-    Patch(_token);
-    Advance();
-}
-
-void DataParser::Skip() { Advance(); }
-
 void DataParser::Lookahead()
 {
     _lexer.Lex(_ahead);
     _hasAhead = true;
 }
 
-// Tokens the target language spells differently.
+// Writes a token the target language spells differently; a name here is "nil" and an
+// inequality is "!=" (see Respelled).
 void DataParser::Patch(const DataToken& token)
 {
     switch (token.token)
     {
-    case DTK_NAME:
-        if (token.text == NilWord)
-            _writer.Replace(token.begin, token.end, NilVariable);
-        break;
+    case DTK_NAME: _writer.Replace(token.begin, token.end, NilVariable); break;
     case DTK_NULL: _writer.Replace(token.begin, token.end, "nil"); break;
     case DTK_EVENT: _writer.Replace(token.begin, token.end, "function"); break;
-    case DTK_NE:
-        if (*token.begin == '!')
-            _writer.Replace(token.begin, token.end, "~=");
-        break;
+    case DTK_NE: _writer.Replace(token.begin, token.end, "~="); break;
     default: break;
     }
-}
-
-bool DataParser::TestNext(int token)
-{
-    if (_token.token != token)
-        return false;
-    Next();
-    return true;
-}
-
-void DataParser::Check(int token)
-{
-    if (!TestNext(token))
-        ErrorExpected(token);
 }
 
 void DataParser::CheckMatch(int what, int who, int where)
@@ -469,7 +429,7 @@ void DataParser::FunctionStatement(int line)
         _writer.Replace(keyword.begin, keyword.end, "");
         _writer.Insert(_token.begin, "= function");
     }
-    else
+    else if (Respelled(keyword))
         Patch(keyword);
     Body(method, line, DTK_FUNCTION);
 }

@@ -76,14 +76,52 @@ private:
     DataParser(const char* data, size_t size, std::string_view chunkName, std::string& out);
     void Run();
 
-    // Tokens.
-    void Next();
-    void Skip();
-    void Advance();
+    // Tokens. Next consumes a token and writes it as the target language spells it; Skip
+    // consumes it as written. These run for every token, so they are inline.
+    void Next()
+    {
+        if (Respelled(_token))
+            Patch(_token);
+        Advance();
+    }
+    void Skip() { Advance(); }
+    void Advance()
+    {
+        _lastLine = _lexer.Line();
+        _previousEnd = _token.end;
+        if (_hasAhead)
+        {
+            _token = _ahead;
+            _hasAhead = false;
+        }
+        else
+            _lexer.Lex(_token);
+    }
+    bool TestNext(int token)
+    {
+        if (_token.token != token)
+            return false;
+        Next();
+        return true;
+    }
+    void Check(int token)
+    {
+        if (!TestNext(token))
+            ErrorExpected(token);
+    }
     void Lookahead();
+    static bool Respelled(const DataToken& token)
+    {
+        switch (token.token)
+        {
+        case DTK_NAME: return token.text.size() == NilWord.size() && token.text == NilWord;
+        case DTK_NULL:
+        case DTK_EVENT: return true;
+        case DTK_NE: return *token.begin == '!';
+        default: return false;
+        }
+    }
     void Patch(const DataToken& token);
-    bool TestNext(int token);
-    void Check(int token);
     void CheckMatch(int what, int who, int where);
     std::string_view CheckName();
     [[noreturn]] void SyntaxError(std::string_view message);

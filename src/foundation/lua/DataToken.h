@@ -41,8 +41,9 @@ enum eDataToken
     DTK_EOS,
 };
 
-// One token as the lexer read it. Views into string contents stay valid until the lexer reads
-// the next string; names and numerals view the source itself.
+// One token as the lexer read it. Names, numerals and most strings view the source itself; a
+// string with escapes (or a long string that dropped its first line break) views a buffer of
+// the lexer that stays valid until it reads the next string.
 struct DataToken
 {
     int token = DTK_EOS;
