@@ -204,8 +204,8 @@ const char* DataLexer::SkipSpace(const char* p)
     return p;
 }
 
-// Names, blanks and single characters make up most of a data file: they are read here with the
-// position kept local; everything else goes through ReadSymbol.
+// Names, blanks, numerals, "=" and single characters make up most of a data file: they are
+// read here with the position kept local; everything else goes through ReadSymbol.
 int DataLexer::Lex(DataToken& token)
 {
     const char* p = _p;
@@ -234,7 +234,25 @@ int DataLexer::Lex(DataToken& token)
             code = c;
             break;
         }
+        if (c == '=')
+        {
+            ++p;
+            code = '=';
+            if (p < _end && *p == '=')
+            {
+                ++p;
+                code = DTK_EQ;
+            }
+            break;
+        }
         _p = p;
+        if (Is(c, CC_DIGIT))
+        {
+            ReadNumeral(p, false, token);
+            p = _p;
+            code = DTK_NUMBER;
+            break;
+        }
         code = ReadSymbol(token);
         p = _p;
         if (code != NoToken)
@@ -269,7 +287,6 @@ int DataLexer::ReadSymbol(DataToken& token)
                 _writer.ReplaceString(token.begin, _p, token.text, true, token.skippedNewline, _line - firstLine);
         }
         return DTK_STRING;
-    case '=':
     case '<':
     case '>':
     case '~':
@@ -278,7 +295,7 @@ int DataLexer::ReadSymbol(DataToken& token)
         if (Current() != '=')
             return c;
         Advance();
-        return c == '=' ? DTK_EQ : c == '<' ? DTK_LE : c == '>' ? DTK_GE : DTK_NE;
+        return c == '<' ? DTK_LE : c == '>' ? DTK_GE : DTK_NE;
     case '"':
     case '\'':
     {
@@ -305,11 +322,6 @@ int DataLexer::ReadSymbol(DataToken& token)
         ReadNumeral(token.begin, true, token);
         return DTK_NUMBER;
     default:
-        if (Is(c, CC_DIGIT))
-        {
-            ReadNumeral(_p, false, token);
-            return DTK_NUMBER;
-        }
         if (Is(c, CC_CNTRL))
         {
             char text[24];

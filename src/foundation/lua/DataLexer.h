@@ -45,7 +45,7 @@ private:
             ++_p;
     }
     const char* SkipSpace(const char* p);
-    // Reads a token that is not a name.
+    // Reads the tokens that Lex leaves to it.
     int ReadSymbol(DataToken& token);
     void NewLine();
     void CountLine();

@@ -57,14 +57,15 @@ void DataParser::Run()
     OpenFunction(main);
     Advance();
     Chunk();
-    if (_token.token != DTK_EOS)
+    if (_token->token != DTK_EOS)
         SyntaxError("<eof> expected");
     CloseFunction();
-    _writer.Finish(_out);
-    if (_callsNilMethod)
-        _out.insert(0, NilMethodDefinition);
+    std::string prefix;
     if (_iteratesForIn)
-        _out.insert(0, ForInDefinition);
+        prefix.append(ForInDefinition);
+    if (_callsNilMethod)
+        prefix.append(NilMethodDefinition);
+    _writer.Finish(prefix, _out);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -72,7 +73,7 @@ void DataParser::Run()
 
 void DataParser::Lookahead()
 {
-    _lexer.Lex(_ahead);
+    _lexer.Lex(*_ahead);
     _hasAhead = true;
 }
 
@@ -106,24 +107,24 @@ void DataParser::CheckMatch(int what, int who, int where)
 
 std::string_view DataParser::CheckName()
 {
-    if (_token.token != DTK_NAME)
+    if (_token->token != DTK_NAME)
         SyntaxError("<name> expected");
-    std::string_view name = _token.text;
+    std::string_view name = _token->text;
     Next();
     return name;
 }
 
 void DataParser::SyntaxError(std::string_view message)
 {
-    switch (_token.token)
+    switch (_token->token)
     {
     case DTK_NAME:
-    case DTK_NUMBER: _lexer.Error(message, _token.text);
-    case DTK_STRING: _lexer.Error(message, _token.nearText);
+    case DTK_NUMBER: _lexer.Error(message, _token->text);
+    case DTK_STRING: _lexer.Error(message, _token->nearText);
     default:
     {
         char scratch[2];
-        _lexer.Error(message, DataTokenName(_token.token, scratch));
+        _lexer.Error(message, DataTokenName(_token->token, scratch));
     }
     }
 }
@@ -238,7 +239,7 @@ void DataParser::Chunk()
 {
     EnterLevel();
     bool last = false;
-    while (!last && !BlockFollows(_token.token))
+    while (!last && !BlockFollows(_token->token))
     {
         last = Statement();
         TestNext(';');
@@ -257,7 +258,7 @@ void DataParser::Block()
 bool DataParser::Statement()
 {
     int line = _lexer.Line();
-    switch (_token.token)
+    switch (_token->token)
     {
     case DTK_IF: IfStatement(line); return false;
     case DTK_WHILE: WhileStatement(line); return false;
@@ -286,9 +287,9 @@ bool DataParser::Statement()
 void DataParser::IfStatement(int line)
 {
     TestThenBlock();
-    while (_token.token == DTK_ELSEIF)
+    while (_token->token == DTK_ELSEIF)
         TestThenBlock();
-    if (_token.token == DTK_ELSE)
+    if (_token->token == DTK_ELSE)
     {
         Next();
         Block();
@@ -325,7 +326,7 @@ void DataParser::ForStatement(int line)
     EnterBlock(block, false);
     Next();
     std::string_view name = CheckName();
-    switch (_token.token)
+    switch (_token->token)
     {
     case '=': ForNumeric(name); break;
     case ',':
@@ -381,11 +382,11 @@ void DataParser::RepeatStatement(int line)
     // The condition does not see the body's locals; an inner do-block keeps it so.
     BlockScope block;
     EnterBlock(block, true);
-    _writer.Insert(_token.end, " do");
+    _writer.Insert(_token->end, " do");
     Next();
     Block();
-    if (_token.token == DTK_UNTIL)
-        _writer.Insert(_token.begin, "end ");
+    if (_token->token == DTK_UNTIL)
+        _writer.Insert(_token->begin, "end ");
     CheckMatch(DTK_UNTIL, DTK_REPEAT, line);
     Expression();
     LeaveBlock();
@@ -395,27 +396,27 @@ void DataParser::FunctionStatement(int line)
 {
     // A name part "nil" cannot follow "function" in the target language: such a definition
     // becomes an assignment, "a["nil"] = function (...)".
-    DataToken keyword = _token;
+    DataToken keyword = *_token;
     Skip();
-    if (_token.token != DTK_NAME)
+    if (_token->token != DTK_NAME)
         SyntaxError("<name> expected");
-    std::string_view first = _token.text;
+    std::string_view first = _token->text;
     Next();
     SingleVariable(first);
     bool method = false;
     bool nilField = false;
-    while (_token.token == '.' || _token.token == ':')
+    while (_token->token == '.' || _token->token == ':')
     {
-        method = _token.token == ':';
-        DataToken separator = _token;
+        method = _token->token == ':';
+        DataToken separator = *_token;
         Skip();
-        if (_token.token != DTK_NAME)
+        if (_token->token != DTK_NAME)
             SyntaxError("<name> expected");
-        if (_token.text == NilWord)
+        if (_token->text == NilWord)
         {
             nilField = true;
             _writer.Replace(separator.begin, separator.end, "");
-            _writer.Replace(_token.begin, _token.end, NilKey);
+            _writer.Replace(_token->begin, _token->end, NilKey);
         }
         else if (method)
             _writer.Replace(separator.begin, separator.end, ".");
@@ -427,7 +428,7 @@ void DataParser::FunctionStatement(int line)
     if (nilField)
     {
         _writer.Replace(keyword.begin, keyword.end, "");
-        _writer.Insert(_token.begin, "= function");
+        _writer.Insert(_token->begin, "= function");
     }
     else if (Respelled(keyword))
         Patch(keyword);
@@ -455,7 +456,7 @@ void DataParser::LocalStatement()
 void DataParser::ReturnStatement()
 {
     Next();
-    if (!BlockFollows(_token.token) && _token.token != ';')
+    if (!BlockFollows(_token->token) && _token->token != ';')
         ExpressionList();
     ++_fs->codeSize;
 }
@@ -496,7 +497,7 @@ void DataParser::Body(bool method, int line, int opener)
     if (method)
     {
         CreateLocal("this");
-        _writer.Insert(_previousEnd, _token.token == ')' ? "this" : "this, ");
+        _writer.Insert(_previousEnd, _token->token == ')' ? "this" : "this, ");
     }
     ParameterList();
     Check(')');
@@ -509,11 +510,11 @@ void DataParser::ParameterList()
 {
     int parameters = 0;
     bool varargs = false;
-    if (_token.token != ')')
+    if (_token->token != ')')
     {
         do
         {
-            switch (_token.token)
+            switch (_token->token)
             {
             case DTK_DOTS:
                 varargs = true;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "foundation/lua/DataLexer.h"
@@ -80,26 +81,26 @@ private:
     // consumes it as written. These run for every token, so they are inline.
     void Next()
     {
-        if (Respelled(_token))
-            Patch(_token);
+        if (Respelled(*_token))
+            Patch(*_token);
         Advance();
     }
     void Skip() { Advance(); }
     void Advance()
     {
         _lastLine = _lexer.Line();
-        _previousEnd = _token.end;
+        _previousEnd = _token->end;
         if (_hasAhead)
         {
-            _token = _ahead;
+            std::swap(_token, _ahead);
             _hasAhead = false;
         }
         else
-            _lexer.Lex(_token);
+            _lexer.Lex(*_token);
     }
     bool TestNext(int token)
     {
-        if (_token.token != token)
+        if (_token->token != token)
             return false;
         Next();
         return true;
@@ -177,8 +178,9 @@ private:
     SourceWriter _writer;
     DataLexer _lexer;
     std::string& _out;
-    DataToken _token;
-    DataToken _ahead;
+    DataToken _slots[2];
+    DataToken* _token = &_slots[0]; // the current token
+    DataToken* _ahead = &_slots[1]; // the next one, when _hasAhead
     bool _hasAhead = false;
     int _lastLine = 1;
     const char* _previousEnd; // end of the last token consumed

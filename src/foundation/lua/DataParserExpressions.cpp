@@ -1,6 +1,8 @@
 // DataParser: expressions.
 #include "foundation/lua/DataParser.h"
 
+#include <iterator>
+
 namespace {
 constexpr int MaxListItems = (1 << 18) - 1;
 
@@ -18,27 +20,23 @@ constexpr Priority BinaryPriority[] = {
 constexpr int UnaryPriority = 8;
 constexpr int NoBinaryOperator = -1;
 
-int BinaryOperator(int token)
+// The binary operator of each token code, or NoBinaryOperator: a table, not a switch, since it
+// is looked up after every operand.
+struct OperatorTable
 {
-    switch (token)
+    signed char op[DTK_EOS + 1];
+    constexpr OperatorTable() : op()
     {
-    case '+': return 0;
-    case '-': return 1;
-    case '*': return 2;
-    case '/': return 3;
-    case '^': return 4;
-    case DTK_CONCAT: return 5;
-    case DTK_NE: return 6;
-    case DTK_EQ: return 7;
-    case '<': return 8;
-    case DTK_LE: return 9;
-    case '>': return 10;
-    case DTK_GE: return 11;
-    case DTK_AND: return 12;
-    case DTK_OR: return 13;
-    default: return NoBinaryOperator;
+        for (signed char& o : op)
+            o = NoBinaryOperator;
+        const int tokens[] = {'+', '-', '*', '/', '^', DTK_CONCAT, DTK_NE, DTK_EQ, '<', DTK_LE, '>', DTK_GE, DTK_AND, DTK_OR};
+        for (int i = 0; i < static_cast<int>(std::size(tokens)); ++i)
+            op[tokens[i]] = static_cast<signed char>(i);
     }
-}
+};
+constexpr OperatorTable Operators;
+
+int BinaryOperator(int token) { return token >= 0 && token <= DTK_EOS ? Operators.op[token] : NoBinaryOperator; }
 
 // Instructions an operator costs: comparisons and the logical operators add a jump.
 int OperatorCost(int op) { return op >= 6 ? 2 : 1; }
@@ -54,7 +52,7 @@ void DataParser::ExpressionList()
 int DataParser::SubExpression(int limit)
 {
     EnterLevel();
-    if (_token.token == DTK_NOT || _token.token == '-')
+    if (_token->token == DTK_NOT || _token->token == '-')
     {
         Next();
         SubExpression(UnaryPriority);
@@ -62,7 +60,7 @@ int DataParser::SubExpression(int limit)
     }
     else
         SimpleExpression();
-    int op = BinaryOperator(_token.token);
+    int op = BinaryOperator(_token->token);
     while (op != NoBinaryOperator && BinaryPriority[op].left > limit)
     {
         Next();
@@ -76,7 +74,7 @@ int DataParser::SubExpression(int limit)
 
 void DataParser::SimpleExpression()
 {
-    switch (_token.token)
+    switch (_token->token)
     {
     case DTK_NUMBER:
     case DTK_STRING:
@@ -87,7 +85,7 @@ void DataParser::SimpleExpression()
     case DTK_FUNCTION:
     case DTK_EVENT:
     {
-        int opener = _token.token;
+        int opener = _token->token;
         Next();
         Body(false, _lexer.Line(), opener);
         break;
@@ -98,11 +96,11 @@ void DataParser::SimpleExpression()
 
 DataParser::eExpKind DataParser::PrimaryExpression()
 {
-    const char* start = _token.begin;
+    const char* start = _token->begin;
     eExpKind kind = PrefixExpression();
     for (;;)
     {
-        switch (_token.token)
+        switch (_token->token)
         {
         case '.':
             Field();
@@ -117,13 +115,13 @@ DataParser::eExpKind DataParser::PrimaryExpression()
             break;
         case ':':
         {
-            DataToken colon = _token;
+            DataToken colon = *_token;
             Skip();
-            if (_token.token == DTK_NAME && _token.text == NilWord)
+            if (_token->token == DTK_NAME && _token->text == NilWord)
             {
                 // No method-call syntax can name "nil": call through a helper instead.
                 _writer.Replace(colon.begin, colon.end, "");
-                _writer.Replace(_token.begin, _token.end, "");
+                _writer.Replace(_token->begin, _token->end, "");
                 Skip();
                 _writer.Insert(start, NilMethodCall);
                 _callsNilMethod = true;
@@ -150,7 +148,7 @@ DataParser::eExpKind DataParser::PrimaryExpression()
 
 DataParser::eExpKind DataParser::PrefixExpression()
 {
-    switch (_token.token)
+    switch (_token->token)
     {
     case '(':
     {
@@ -167,12 +165,12 @@ DataParser::eExpKind DataParser::PrefixExpression()
 
 void DataParser::Field()
 {
-    DataToken dot = _token;
+    DataToken dot = *_token;
     Skip();
-    if (_token.token == DTK_NAME && _token.text == NilWord)
+    if (_token->token == DTK_NAME && _token->text == NilWord)
     {
         _writer.Replace(dot.begin, dot.end, "");
-        _writer.Replace(_token.begin, _token.end, NilKey);
+        _writer.Replace(_token->begin, _token->end, NilKey);
         Skip();
     }
     else
@@ -185,33 +183,33 @@ void DataParser::Field()
 void DataParser::FunctionArguments(bool continued)
 {
     int line = _lexer.Line();
-    switch (_token.token)
+    switch (_token->token)
     {
     case '(':
         if (line != _lastLine)
             SyntaxError("ambiguous syntax (function call x new statement)");
         if (continued)
         {
-            DataToken open = _token;
+            DataToken open = *_token;
             Skip();
-            _writer.Replace(open.begin, open.end, _token.token == ')' ? "" : ",");
+            _writer.Replace(open.begin, open.end, _token->token == ')' ? "" : ",");
         }
         else
             Next();
-        if (_token.token != ')')
+        if (_token->token != ')')
             ExpressionList();
         CheckMatch(')', '(', line);
         break;
     case '{':
         if (continued)
-            _writer.Insert(_token.begin, ",");
+            _writer.Insert(_token->begin, ",");
         Constructor();
         if (continued)
             _writer.Insert(_previousEnd, ")");
         break;
     case DTK_STRING:
         if (continued)
-            _writer.Insert(_token.begin, ",");
+            _writer.Insert(_token->begin, ",");
         Next();
         if (continued)
             _writer.Insert(_previousEnd, ")");
@@ -229,19 +227,19 @@ void DataParser::Constructor()
     ++_fs->codeSize;
     do
     {
-        if (_token.token == ';')
+        if (_token->token == ';')
         {
             // Accepted before an item for compatibility; the target language does not.
-            _writer.Replace(_token.begin, _token.end, " ");
+            _writer.Replace(_token->begin, _token->end, " ");
             Skip();
         }
-        if (_token.token == '}')
+        if (_token->token == '}')
             break;
-        switch (_token.token)
+        switch (_token->token)
         {
         case DTK_NAME:
             Lookahead();
-            if (_ahead.token != '=')
+            if (_ahead->token != '=')
             {
                 Expression();
                 CheckLimit(listItems, MaxListItems, "items in a constructor");
@@ -262,11 +260,11 @@ void DataParser::Constructor()
 
 void DataParser::RecordField()
 {
-    if (_token.token == DTK_NAME)
+    if (_token->token == DTK_NAME)
     {
-        if (_token.text == NilWord)
+        if (_token->text == NilWord)
         {
-            _writer.Replace(_token.begin, _token.end, NilKey);
+            _writer.Replace(_token->begin, _token->end, NilKey);
             Skip();
         }
         else

@@ -80,21 +80,25 @@ void SourceWriter::ReplaceString(const char* from, const char* to, std::string_v
     ReplaceOwned(from, to, std::move(text));
 }
 
-void SourceWriter::Finish(std::string& out)
+void SourceWriter::Finish(std::string_view prefix, std::string& out)
 {
     // Patches arrive nearly in order (a look-ahead token may be patched before the one before
     // it); an insertion sorts before a replacement at the same point.
     auto before = [](const Patch& a, const Patch& b) { return a.from < b.from || (a.from == b.from && a.to < b.to); };
     if (!std::is_sorted(_patches.begin(), _patches.end(), before))
         std::stable_sort(_patches.begin(), _patches.end(), before);
+    size_t size = prefix.size() + static_cast<size_t>(_end - _begin);
+    for (const Patch& patch : _patches)
+        size = size - static_cast<size_t>(patch.to - patch.from) + patch.text.size();
     out.clear();
-    out.reserve(static_cast<size_t>(_end - _begin) + 64);
+    out.reserve(size);
+    out.append(prefix);
     const char* copied = _begin;
     for (const Patch& patch : _patches)
     {
-        out.append(copied, patch.from);
+        out.append(copied, static_cast<size_t>(patch.from - copied));
         out.append(patch.text);
         copied = patch.to;
     }
-    out.append(copied, _end);
+    out.append(copied, static_cast<size_t>(_end - copied));
 }

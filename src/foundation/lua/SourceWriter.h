@@ -26,8 +26,8 @@ public:
     void ReplaceString(const char* from, const char* to, std::string_view contents, bool longString,
                        bool skippedNewline, int lineBreaks);
 
-    // Applies the patches in source order and writes the result.
-    void Finish(std::string& out);
+    // Applies the patches in source order and writes `prefix` and the result.
+    void Finish(std::string_view prefix, std::string& out);
 
 private:
     struct Patch
