@@ -360,8 +360,10 @@ void DataLexer::SkipComment(const char* start)
 
 void DataLexer::SkipDigits()
 {
-    while (_p < _end && Is(static_cast<unsigned char>(*_p), CC_DIGIT))
-        ++_p;
+    const char* p = _p; // see SkipPlain
+    while (p < _end && Is(static_cast<unsigned char>(*p), CC_DIGIT))
+        ++p;
+    _p = p;
 }
 
 void DataLexer::ReadNumeral(const char* start, bool startsWithDot, DataToken& token)
@@ -407,8 +409,7 @@ void DataLexer::ReadString(int delimiter, DataToken& token)
     for (;;)
     {
         const char* run = _p;
-        while (_p < _end && *_p != delimiter && *_p != '\\' && *_p != '\n')
-            ++_p;
+        _p = SkipPlain(_p, delimiter, '\\');
         if (copied)
             _buffer.append(run, static_cast<size_t>(_p - run));
         switch (Current())
@@ -496,8 +497,7 @@ bool DataLexer::ReadLongString(DataToken* token)
     const char* contents = _p;
     for (;;)
     {
-        while (_p < _end && *_p != '[' && *_p != ']' && *_p != '\n')
-            ++_p;
+        _p = SkipPlain(_p, '[', ']');
         switch (Current())
         {
         case EndOfStream: Error(token ? "unfinished long string" : "unfinished long comment", "<eof>");

@@ -61,6 +61,14 @@ private:
     }
     void ReadNumeral(const char* start, bool startsWithDot, DataToken& token);
     void SkipDigits();
+    // Scans from `p` to the first line break, end, `stop1` or `stop2`. Scans work on a local
+    // pointer: reading a char may alias _p, so the compiler would write _p back on every step.
+    const char* SkipPlain(const char* p, int stop1, int stop2) const
+    {
+        while (p < _end && *p != stop1 && *p != stop2 && *p != '\n')
+            ++p;
+        return p;
+    }
 
     const char* _p;
     const char* _end;

@@ -7,7 +7,6 @@ namespace {
 constexpr int MaxLocals = 200;
 constexpr int MaxUpvalues = 32;
 constexpr int MaxParameters = 100;
-constexpr int MaxNestLevel = 200;
 constexpr int MaxWhileCondition = 100;
 
 bool BlockFollows(int token)
@@ -137,20 +136,11 @@ void DataParser::ErrorExpected(int token)
     SyntaxError(message);
 }
 
-void DataParser::CheckLimit(int value, int limit, std::string_view what)
+void DataParser::LimitError(int limit, std::string_view what)
 {
-    if (value > limit)
-    {
-        std::string message = "too many ";
-        message.append(what).append(" (limit=").append(std::to_string(limit)).append(")");
-        SyntaxError(message);
-    }
-}
-
-void DataParser::EnterLevel()
-{
-    if (++_nestLevel > MaxNestLevel)
-        SyntaxError("too many syntax levels");
+    std::string message = "too many ";
+    message.append(what).append(" (limit=").append(std::to_string(limit)).append(")");
+    SyntaxError(message);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -159,12 +149,14 @@ void DataParser::EnterLevel()
 void DataParser::OpenFunction(FunctionScope& function)
 {
     function.previous = _fs;
+    function.firstLocal = _locals.size();
     _fs = &function;
 }
 
 void DataParser::CloseFunction()
 {
     int upvalues = static_cast<int>(_fs->upvalues.size());
+    _locals.resize(_fs->firstLocal);
     _fs = _fs->previous;
     if (_fs)
         _fs->codeSize += 1 + upvalues; // the closure and its upvalue moves
@@ -187,10 +179,10 @@ void DataParser::LeaveBlock()
 void DataParser::NewLocal(std::string_view name, int n)
 {
     CheckLimit(_fs->activeLocals + n + 1, MaxLocals, "local variables");
-    size_t slot = static_cast<size_t>(_fs->activeLocals + n);
-    if (_fs->locals.size() <= slot)
-        _fs->locals.resize(slot + 1);
-    _fs->locals[slot] = name;
+    size_t slot = _fs->firstLocal + static_cast<size_t>(_fs->activeLocals + n);
+    if (_locals.size() <= slot)
+        _locals.resize(slot + 1);
+    _locals[slot] = name;
 }
 
 void DataParser::CreateLocal(std::string_view name)
@@ -204,7 +196,7 @@ DataParser::eVarKind DataParser::Resolve(FunctionScope* function, std::string_vi
     if (!function)
         return VAR_GLOBAL;
     for (int i = function->activeLocals - 1; i >= 0; --i)
-        if (function->locals[static_cast<size_t>(i)] == name)
+        if (_locals[function->firstLocal + static_cast<size_t>(i)] == name)
         {
             index = i;
             return VAR_LOCAL;

@@ -44,7 +44,7 @@ private:
     struct FunctionScope
     {
         FunctionScope* previous = nullptr;
-        std::vector<std::string_view> locals; // active ones first, then those being declared
+        size_t firstLocal = 0; // in _locals: the active ones first, then those being declared
         int activeLocals = 0;
         std::vector<Upvalue> upvalues;
         BlockScope* block = nullptr;
@@ -65,6 +65,8 @@ private:
 
     // "nil" is an ordinary name in the data language but a reserved word of the target language:
     // as a variable it is renamed, as a key it is written in brackets.
+    static constexpr int MaxNestLevel = 200;
+
     static constexpr std::string_view NilWord = "nil";
     static constexpr std::string_view NilVariable = "__nil";
     static constexpr std::string_view NilKey = "[\"nil\"]";
@@ -127,8 +129,17 @@ private:
     std::string_view CheckName();
     [[noreturn]] void SyntaxError(std::string_view message);
     [[noreturn]] void ErrorExpected(int token);
-    void CheckLimit(int value, int limit, std::string_view what);
-    void EnterLevel();
+    void CheckLimit(int value, int limit, std::string_view what)
+    {
+        if (value > limit)
+            LimitError(limit, what);
+    }
+    [[noreturn]] void LimitError(int limit, std::string_view what);
+    void EnterLevel()
+    {
+        if (++_nestLevel > MaxNestLevel)
+            SyntaxError("too many syntax levels");
+    }
     void LeaveLevel() { --_nestLevel; }
 
     // Scopes.
@@ -188,4 +199,5 @@ private:
     bool _callsNilMethod = false;
     bool _iteratesForIn = false;
     FunctionScope* _fs = nullptr;
+    std::vector<std::string_view> _locals; // of every open function, the innermost last
 };
