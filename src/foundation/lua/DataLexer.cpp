@@ -169,8 +169,13 @@ void DataLexer::NewLine()
 void DataLexer::CountLine()
 {
     if (_line >= MaxLines)
-        Error("too many lines in a chunk (limit=" + std::to_string(MaxLines) + ")", "<eof>");
+        TooManyLines();
     ++_line;
+}
+
+void DataLexer::TooManyLines() const
+{
+    Error("too many lines in a chunk (limit=" + std::to_string(MaxLines) + ")", "<eof>");
 }
 
 // Skips blanks and line breaks.

@@ -49,6 +49,7 @@ private:
     int ReadSymbol(DataToken& token);
     void NewLine();
     void CountLine();
+    [[noreturn]] void TooManyLines() const;
     void SkipComment(const char* start);
     // Reads up to the closing delimiter; the token views the source until an escape needs a copy.
     void ReadString(int delimiter, DataToken& token);

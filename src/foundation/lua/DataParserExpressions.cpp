@@ -74,24 +74,19 @@ int DataParser::SubExpression(int limit)
 
 void DataParser::SimpleExpression()
 {
-    switch (_token->token)
-    {
-    case DTK_NUMBER:
-    case DTK_STRING:
-    case DTK_NULL:
-    case DTK_TRUE:
-    case DTK_FALSE: Next(); break;
-    case '{': Constructor(); break;
-    case DTK_FUNCTION:
-    case DTK_EVENT:
-    {
-        int opener = _token->token;
+    // Tests in order of frequency in data files rather than one indirect jump.
+    int token = _token->token;
+    if (token == DTK_NUMBER || token == DTK_STRING || token == DTK_NULL || token == DTK_TRUE || token == DTK_FALSE)
         Next();
-        Body(false, _lexer.Line(), opener);
-        break;
+    else if (token == '{')
+        Constructor();
+    else if (token == DTK_FUNCTION || token == DTK_EVENT)
+    {
+        Next();
+        Body(false, _lexer.Line(), token);
     }
-    default: PrimaryExpression();
-    }
+    else
+        PrimaryExpression();
 }
 
 DataParser::eExpKind DataParser::PrimaryExpression()
