@@ -421,8 +421,8 @@ void DataLexer::ReadString(int delimiter, DataToken& token)
         {
         case EndOfStream: Error("unfinished string", "<eof>");
         case '\n':
-            Error("unfinished string", copied ? std::string_view(_buffer)
-                                              : std::string_view(start, static_cast<size_t>(_p - start)));
+            Error("unfinished string",
+                  copied ? std::string_view(_buffer) : std::string_view(start, static_cast<size_t>(_p - start)));
         case '\\':
             if (!copied)
             {

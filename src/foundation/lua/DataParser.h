@@ -63,10 +63,10 @@ private:
         VAR_GLOBAL,
     };
 
+    static constexpr int MaxNestLevel = 200; // of nested blocks and expressions
+
     // "nil" is an ordinary name in the data language but a reserved word of the target language:
     // as a variable it is renamed, as a key it is written in brackets.
-    static constexpr int MaxNestLevel = 200;
-
     static constexpr std::string_view NilWord = "nil";
     static constexpr std::string_view NilVariable = "__nil";
     static constexpr std::string_view NilKey = "[\"nil\"]";

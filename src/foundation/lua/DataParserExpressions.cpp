@@ -29,7 +29,8 @@ struct OperatorTable
     {
         for (signed char& o : op)
             o = NoBinaryOperator;
-        const int tokens[] = {'+', '-', '*', '/', '^', DTK_CONCAT, DTK_NE, DTK_EQ, '<', DTK_LE, '>', DTK_GE, DTK_AND, DTK_OR};
+        const int tokens[] = {'+',    '-', '*',    '/', '^',    DTK_CONCAT, DTK_NE,
+                              DTK_EQ, '<', DTK_LE, '>', DTK_GE, DTK_AND,    DTK_OR};
         for (int i = 0; i < static_cast<int>(std::size(tokens)); ++i)
             op[tokens[i]] = static_cast<signed char>(i);
     }
