@@ -76,8 +76,7 @@ void DataParser::Lookahead()
     _hasAhead = true;
 }
 
-// Writes a token the target language spells differently; a name here is "nil" and an
-// inequality is "!=" (see Respelled).
+// Writes a token for which Respelled holds as the target language spells it.
 void DataParser::Patch(const DataToken& token)
 {
     switch (token.token)

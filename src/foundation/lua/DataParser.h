@@ -113,6 +113,7 @@ private:
             ErrorExpected(token);
     }
     void Lookahead();
+    // Tokens the target language spells differently: "NULL", "event", "!=" and the name "nil".
     static bool Respelled(const DataToken& token)
     {
         switch (token.token)
