@@ -100,12 +100,17 @@ constexpr unsigned ReservedHash(std::string_view word)
 struct ReservedTable
 {
     signed char slot[64];
-    constexpr ReservedTable() : slot()
+    unsigned char length[64]; // of the word in the slot; 0 when empty, which no name matches
+    constexpr ReservedTable() : slot(), length()
     {
         for (signed char& s : slot)
             s = -1;
         for (size_t i = 0; i < std::size(ReservedWords); ++i)
-            slot[ReservedHash(ReservedWords[i].word)] = static_cast<signed char>(i);
+        {
+            unsigned h = ReservedHash(ReservedWords[i].word);
+            slot[h] = static_cast<signed char>(i);
+            length[h] = static_cast<unsigned char>(ReservedWords[i].word.size());
+        }
     }
 };
 constexpr ReservedTable ReservedSlots;
@@ -121,17 +126,16 @@ static_assert(HashIsPerfect(), "two reserved words share a hash slot");
 
 int ReservedToken(std::string_view name)
 {
-    if (name.size() < 2 || name.size() > 8)
-        return DTK_NAME;
-    int slot = ReservedSlots.slot[ReservedHash(name)];
-    if (slot < 0 || ReservedWords[slot].word.size() != name.size())
+    // One test rejects most names: the word in their slot (if any) has another length.
+    unsigned h = ReservedHash(name);
+    if (ReservedSlots.length[h] != name.size())
         return DTK_NAME;
     // A plain loop: the words are too short to be worth a library call.
-    std::string_view word = ReservedWords[slot].word;
-    for (size_t i = 0; i < word.size(); ++i)
-        if (word[i] != name[i])
+    const Reserved& reserved = ReservedWords[ReservedSlots.slot[h]];
+    for (size_t i = 0; i < name.size(); ++i)
+        if (reserved.word[i] != name[i])
             return DTK_NAME;
-    return ReservedWords[slot].token;
+    return reserved.token;
 }
 } // namespace
 
