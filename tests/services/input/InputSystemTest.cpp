@@ -13,26 +13,6 @@
 
 namespace {
 
-using Transition = std::pair<unsigned long, unsigned long>; // (down, code)
-
-// Keeps the transitions in the order the devices reported them.
-class RecordingInput : public InputSystem
-{
-public:
-    using InputSystem::InputSystem;
-    void ProcessKeys(unsigned long down, unsigned long code) override
-    {
-        transitions.emplace_back(down ? 1 : 0, code);
-        InputSystem::ProcessKeys(down, code);
-    }
-    void Frame()
-    {
-        transitions.clear();
-        ProcessInputData();
-    }
-    std::vector<Transition> transitions;
-};
-
 void PushKey(SDL_Scancode scancode, bool down, bool repeat = false)
 {
     SDL_Event e{};

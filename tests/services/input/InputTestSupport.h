@@ -1,7 +1,10 @@
 #pragma once
 
+#include "services/input/InputSystem.h"
+
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Log lines captured since the last Clear (the log keeps its clients for the whole run).
@@ -26,4 +29,24 @@ public:
 
 private:
     std::filesystem::path _path;
+};
+
+using Transition = std::pair<unsigned long, unsigned long>; // (down, code)
+
+// An input system that keeps the transitions in the order the devices reported them.
+class RecordingInput : public InputSystem
+{
+public:
+    using InputSystem::InputSystem;
+    void ProcessKeys(unsigned long down, unsigned long code) override
+    {
+        transitions.emplace_back(down ? 1 : 0, code);
+        InputSystem::ProcessKeys(down, code);
+    }
+    void Frame()
+    {
+        transitions.clear();
+        ProcessInputData();
+    }
+    std::vector<Transition> transitions;
 };

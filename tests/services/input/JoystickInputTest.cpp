@@ -14,25 +14,6 @@
 
 namespace {
 
-using Transition = std::pair<unsigned long, unsigned long>; // (down, code)
-
-class RecordingInput : public InputSystem
-{
-public:
-    using InputSystem::InputSystem;
-    void ProcessKeys(unsigned long down, unsigned long code) override
-    {
-        transitions.emplace_back(down ? 1 : 0, code);
-        InputSystem::ProcessKeys(down, code);
-    }
-    void Frame()
-    {
-        transitions.clear();
-        ProcessInputData();
-    }
-    std::vector<Transition> transitions;
-};
-
 constexpr unsigned long J = INPUT_JOYSTICK;
 
 // An SDL virtual joystick: 8 axes, 32 buttons, 1 hat.
