@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "platform/audio/FfmpegHandles.h"
@@ -27,6 +28,10 @@ struct Decoder::State
 
 std::unique_ptr<Decoder> Decoder::Open(const std::string& path, std::string& error)
 {
+    // The decoder's own notices (our music carries setup bytes it calls unexpected) would reach
+    // standard error on every open; failures come back through `error` and the engine's log.
+    static std::once_flag quiet;
+    std::call_once(quiet, [] { av_log_set_level(AV_LOG_ERROR); });
     auto state = std::make_unique<State>();
     state->path = path;
     AVFormatContext* rawFormat = nullptr;
