@@ -148,6 +148,28 @@ IResource* ResourceSystem::LoadResource(const char* name, IResourceMgr* manager,
     std::string fullPath;
     GetFullPath(lowerName.c_str(), manager->GetRootDir(), fullPath);
 
+    // A manager may load other resources while it builds this one. The archive whose
+    // member is being read leaves the cache meanwhile, so a nested load from it opens
+    // a handle of its own instead of moving the outer member.
+    auto outerFile = std::move(_file);
+    ZipArchive* outerArchive = _archive;
+    _archive = nullptr;
+    std::string outerKey;
+    std::unique_ptr<ZipArchive> outerHandle;
+    if (outerArchive)
+    {
+        for (auto it = _archives.begin(); it != _archives.end(); ++it)
+        {
+            if (it->second.get() == outerArchive)
+            {
+                outerKey = it->first;
+                outerHandle = std::move(it->second);
+                _archives.erase(it);
+                break;
+            }
+        }
+    }
+
     ResourceInfo info;
     info.flags = static_cast<uint32_t>(flags);
     if (lowerName.size() >= ResourceInfo::NAME_SIZE)
@@ -164,11 +186,6 @@ IResource* ResourceSystem::LoadResource(const char* name, IResourceMgr* manager,
             Log().Print(DUMP_WARNING, "Failed to load resource \"%s\" : File not found\n", name);
     }
 
-    // A manager may load other resources while it builds this one.
-    auto outerFile = std::move(_file);
-    ZipArchive* outerArchive = _archive;
-    _archive = nullptr;
-
     if (info.location == RES_LOCATION_FILE)
         resource = BuildFromFile(fullPath, manager, info);
     else if (info.location == RES_LOCATION_ARCHIVE)
@@ -176,6 +193,8 @@ IResource* ResourceSystem::LoadResource(const char* name, IResourceMgr* manager,
 
     _file = std::move(outerFile);
     _archive = outerArchive;
+    if (outerHandle)
+        _archives[outerKey] = std::move(outerHandle);
 
     if (resource == INVALID_RES_HANDLE)
     {

@@ -117,6 +117,63 @@ TEST_F(ResourceSystemTest, ArchiveRootFindsMembersInAnyCase)
     EXPECT_EQ(Load("plain.dds")->data.size(), 2990u);
 }
 
+// Reads half its member, loads the named resources through the system, then reads the rest.
+class NestingMgr : public FakeMgr
+{
+public:
+    IResource* OnCreateResource(const ResourceInfo& info, unsigned long dataSize) override
+    {
+        std::string data(dataSize, '\0');
+        unsigned long half = dataSize / 2;
+        unsigned long got = ReadNextChunk(0, data.data(), half);
+        for (const std::string& name : nested)
+            loaded.push_back(GetMaster()->LoadResource(name.c_str(), 0, 0));
+        got += ReadNextChunk(0, data.data() + got, dataSize - got);
+        data.resize(got);
+        auto* resource = new FakeResource(info, "", data, &destroyed);
+        AddResource(resource);
+        return resource;
+    }
+
+    std::vector<std::string> nested;
+    std::vector<IResource*> loaded;
+};
+
+// Bytes that deflate poorly, so a member spans several reads of the archive.
+std::string Noise(size_t size, unsigned seed)
+{
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+    {
+        seed = seed * 1103515245u + 12345u;
+        byte = static_cast<char>(seed >> 16);
+    }
+    return bytes;
+}
+
+TEST_F(ResourceSystemTest, LoadsFromTheSameArchiveWhileReadingAMemberOfIt)
+{
+    const std::string material = Noise(200000, 1), hull = Noise(150000, 2), wing = Noise(90000, 3);
+    WriteZip(dir / "pack.apk", {{"ship.mat", material}, {"hull.dds", hull}, {"wing.dds", wing}, {"late.dds", "late"}});
+    Register(dir / "pack.apk");
+    NestingMgr materials;
+    materials.SetRootDir((dir / "pack.apk").c_str());
+    system->RegisterResMgr("mat", &materials);
+    materials.nested = {"hull.dds", "wing.dds", "hull.dds"};
+
+    IResource* ship = system->LoadResource("ship.mat", 0, 0);
+    ASSERT_NE(ship, materials.GetResource("$proxy"));
+    EXPECT_EQ(static_cast<FakeResource*>(ship)->data, material);
+    ASSERT_EQ(materials.loaded.size(), 3u);
+    EXPECT_EQ(static_cast<FakeResource*>(materials.loaded[0])->data, hull);
+    EXPECT_EQ(static_cast<FakeResource*>(materials.loaded[1])->data, wing);
+    EXPECT_EQ(materials.loaded[2], materials.loaded[0]);
+
+    // The archive still serves ordinary loads afterwards.
+    EXPECT_EQ(Load("late.dds")->data, "late");
+    system->UnregisterResMgr(&materials);
+}
+
 TEST_F(ResourceSystemTest, SkipInPlainFileMovesThePosition)
 {
     WriteFile(dir / "t/skip.dds", "0123456789");
