@@ -47,7 +47,7 @@ std::string CheckChunk(const std::string& source)
 
 TEST(DataFuzzRegression, CorpusLoads)
 {
-    std::filesystem::path folder = std::filesystem::path(__FILE__).parent_path() / "corpus";
+    std::filesystem::path folder = std::filesystem::path(TEST_DATA_DIR).parent_path() / "foundation" / "lua" / "corpus";
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
     {
