@@ -1,0 +1,140 @@
+#include "TestVideos.h"
+
+#include "platform/video/VideoDecoder.h"
+#include "platform/video/VideoPlayer.h"
+
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// What the main thread saw of a player while it took its frames.
+struct Watch
+{
+    int frames = 0;
+    int ends = 0;
+    uint32_t topLeft = 0;
+};
+
+// Takes frames as the render device does, for `seconds` or until the player stops.
+Watch TakeFrames(video::VideoPlayer& player, double seconds)
+{
+    Watch watch;
+    const auto start = Clock::now();
+    while (SecondsSince(start) < seconds)
+    {
+        if (player.GetState() == video::FRAME_READY)
+        {
+            player.ReadFrame([&](const uint8_t* pixels, unsigned) { std::memcpy(&watch.topLeft, pixels, 4); });
+            player.SetState(video::FRAME_IDLE);
+            ++watch.frames;
+        }
+        watch.ends += player.TakeEnd();
+        if (!player.IsPlaying() && player.GetState() != video::FRAME_READY)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    watch.ends += player.TakeEnd();
+    return watch;
+}
+
+} // namespace
+
+using VideoPlayerTest = VideoFileTest;
+
+std::unique_ptr<video::VideoDecoder> OpenOrFail(const std::string& path)
+{
+    std::string error;
+    auto decoder = video::VideoDecoder::Open(path, error);
+    EXPECT_TRUE(decoder) << error;
+    return decoder;
+}
+
+TEST_F(VideoPlayerTest, OneSecondPlaysInRealTimeAndEndsOnce)
+{
+    auto decoder = OpenOrFail(WriteQuarters("once.avi", 10, 10));
+    ASSERT_TRUE(decoder);
+    const auto start = Clock::now();
+    video::VideoPlayer player(std::move(decoder), 32, 24, false);
+    const Watch watch = TakeFrames(player, 5.0);
+    const double took = SecondsSince(start);
+    EXPECT_EQ(watch.frames, 10);
+    EXPECT_EQ(watch.ends, 1);
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_GE(took, 0.95) << "paced by the frames' times";
+    EXPECT_LT(took, 3.0);
+    EXPECT_TRUE(NearColor(watch.topLeft, QuarterColor(0, 0, 32, 24))) << std::hex << watch.topLeft;
+    EXPECT_FALSE(player.TakeEnd());
+}
+
+TEST_F(VideoPlayerTest, LoopingPlaysOnWithoutEverEnding)
+{
+    auto decoder = OpenOrFail(WriteQuarters("loop.avi", 10, 10));
+    ASSERT_TRUE(decoder);
+    video::VideoPlayer player(std::move(decoder), 32, 24, true);
+    const Watch watch = TakeFrames(player, 1.6);
+    EXPECT_GT(watch.frames, 12) << "the second pass has begun";
+    EXPECT_LE(watch.frames, 17);
+    EXPECT_EQ(watch.ends, 0);
+    EXPECT_TRUE(player.IsPlaying());
+    const auto stopping = Clock::now();
+    player.Stop();
+    EXPECT_LT(SecondsSince(stopping), 0.5);
+    EXPECT_FALSE(player.IsPlaying());
+}
+
+TEST_F(VideoPlayerTest, AFrameNobodyTakesHoldsThePlayerUntilReleasedOrDestroyed)
+{
+    for (bool release : {true, false})
+    {
+        auto decoder = OpenOrFail(WriteQuarters("held.avi", 10, 10));
+        ASSERT_TRUE(decoder);
+        auto player = std::make_unique<video::VideoPlayer>(std::move(decoder), 32, 24, false);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_EQ(player->GetState(), video::FRAME_READY);
+        EXPECT_TRUE(player->IsPlaying()) << "waiting for the first frame to be taken";
+        const auto start = Clock::now();
+        if (release)
+        {
+            player->SetState(video::FRAME_RELEASED);
+            while (player->IsPlaying() && SecondsSince(start) < 1.0)
+                std::this_thread::yield();
+            EXPECT_FALSE(player->IsPlaying());
+        }
+        player.reset();
+        EXPECT_LT(SecondsSince(start), 0.5);
+    }
+}
+
+TEST_F(VideoPlayerTest, CutFilesLoopWhatTheyHold)
+{
+    const std::vector<char> bytes = ReadAll(WriteQuarters("whole.avi", 10, 10));
+    const size_t frames = Find(bytes, "movi"), index = Find(bytes, "idx1");
+    struct Case
+    {
+        const char* name;
+        std::vector<char> content;
+    };
+    const Case cases[] = {
+        {"no_index.avi", std::vector<char>(bytes.begin(), bytes.begin() + index)},
+        {"half_frames.avi", std::vector<char>(bytes.begin(), bytes.begin() + (frames + index) / 2)},
+    };
+    for (const Case& c : cases)
+    {
+        std::string error;
+        auto decoder = video::VideoDecoder::Open(Write(c.name, c.content), error);
+        ASSERT_TRUE(decoder) << c.name << ": " << error;
+        video::VideoPlayer player(std::move(decoder), 32, 24, true);
+        const Watch watch = TakeFrames(player, 1.3);
+        EXPECT_EQ(watch.ends, 0) << c.name;
+        EXPECT_GT(watch.frames, 10) << c.name << ": played again from the start";
+        const auto stopping = Clock::now();
+        player.Stop();
+        EXPECT_LT(SecondsSince(stopping), 0.5);
+    }
+}
