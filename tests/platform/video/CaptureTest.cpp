@@ -59,7 +59,7 @@ TEST(CaptureDevices, OnlyVideoNodesAreFoundAndOnlyCaptureDevicesOpen)
                                                (folder / "video10").string()}));
     EXPECT_TRUE(video::FindCaptureDevices((folder / "none").string()).empty());
 
-    for (const std::string path : {found[0], (folder / "missing").string(), std::string("/dev/null")})
+    for (const std::string& path : {found[0], (folder / "missing").string(), std::string("/dev/null")})
     {
         std::string error;
         EXPECT_FALSE(video::CaptureDevice::Open(path, error)) << path;
