@@ -13,21 +13,26 @@
 #include <string>
 #include <unistd.h>
 
-// The test picture: red, green, blue and white quarters, left to right and top to bottom, in
-// BGRA, so a picture turned over or mirrored shows.
-inline uint32_t QuarterColor(int x, int y, int width, int height)
+// The test picture in BGRA: red, green and blue quarters, left to right and top to bottom, so a
+// picture turned over or mirrored shows; the last quarter is grey, 25 levels darker each frame
+// from white, so the frame shown can be told.
+inline uint32_t QuarterColor(int x, int y, int width, int height, int frame = 0)
 {
-    static const uint32_t colors[4] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu};
+    const uint32_t grey = uint32_t(255 - 25 * (frame % 10)) * 0x010101u;
+    const uint32_t colors[4] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFF000000u | grey};
     return colors[(y >= height / 2) * 2 + (x >= width / 2)];
 }
 
-inline void PaintQuarters(int, uint8_t* pixels, int pitch, int width, int height)
+// Which frame a grey of the last quarter stands for.
+inline int FrameOfGrey(uint32_t pixel) { return (255 - int(pixel & 0xFF) + 12) / 25; }
+
+inline void PaintQuarters(int frame, uint8_t* pixels, int pitch, int width, int height)
 {
     for (int y = 0; y < height; ++y)
     {
         auto* row = reinterpret_cast<uint32_t*>(pixels + y * pitch);
         for (int x = 0; x < width; ++x)
-            row[x] = QuarterColor(x, y, width, height);
+            row[x] = QuarterColor(x, y, width, height, frame);
     }
 }
 
@@ -43,23 +48,34 @@ inline bool NearColor(uint32_t a, uint32_t b, int tolerance = 24)
     return true;
 }
 
-// A folder of this test's own, emptied at the end.
-class VideoFileTest : public ::testing::Test
+// A folder of the running test's own, removed with it, for the video files it writes.
+class TestFolder
 {
-protected:
-    void SetUp() override
+public:
+    TestFolder()
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        _folder = std::filesystem::temp_directory_path() /
-                  ("video_" + std::string(info->name()) + "_" + std::to_string(getpid()));
-        std::filesystem::create_directories(_folder);
+        _path = std::filesystem::temp_directory_path() /
+                ("video_" + std::string(info->name()) + "_" + std::to_string(getpid()));
+        std::filesystem::create_directories(_path);
     }
-    void TearDown() override { std::filesystem::remove_all(_folder); }
+    ~TestFolder() { std::filesystem::remove_all(_path); }
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    std::string PathOf(const std::string& name) const { return (_path / name).string(); }
+
+    std::string Write(const std::string& name, const std::vector<char>& content) const
+    {
+        const std::string path = PathOf(name);
+        std::ofstream(path, std::ios::binary).write(content.data(), std::streamsize(content.size()));
+        return path;
+    }
 
     // A video of the quarters picture, `frames` frames at `fps`.
-    std::string WriteQuarters(const std::string& name, int fps, int frames, int width = 64, int height = 48)
+    std::string WriteQuarters(const std::string& name, int fps, int frames, int width = 64, int height = 48) const
     {
-        const std::string path = (_folder / name).string();
+        const std::string path = PathOf(name);
         video::AviFormat format{width, height, fps, frames};
         std::string error;
         EXPECT_TRUE(video::WriteAvi(
@@ -69,14 +85,8 @@ protected:
         return path;
     }
 
-    std::string Write(const std::string& name, const std::vector<char>& content)
-    {
-        const std::string path = (_folder / name).string();
-        std::ofstream(path, std::ios::binary).write(content.data(), std::streamsize(content.size()));
-        return path;
-    }
-
-    std::filesystem::path _folder;
+private:
+    std::filesystem::path _path;
 };
 
 inline std::vector<char> ReadAll(const std::string& path)

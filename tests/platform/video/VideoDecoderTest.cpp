@@ -6,11 +6,15 @@
 #include <fstream>
 #include <vector>
 
-using VideoDecoderTest = VideoFileTest;
+class VideoDecoderTest : public ::testing::Test
+{
+protected:
+    TestFolder _files;
+};
 
 TEST_F(VideoDecoderTest, WrittenVideoDecodesFrameByFrameWithItsPicture)
 {
-    const std::string path = WriteQuarters("quarters.avi", 10, 10);
+    const std::string path = _files.WriteQuarters("quarters.avi", 10, 10);
     std::string error;
     auto decoder = video::VideoDecoder::Open(path, error);
     ASSERT_TRUE(decoder) << error;
@@ -52,7 +56,7 @@ TEST_F(VideoDecoderTest, WrittenVideoDecodesFrameByFrameWithItsPicture)
 
 TEST_F(VideoDecoderTest, FilesThatAreNoVideoAreRefusedAndCutFilesEnd)
 {
-    const std::vector<char> bytes = ReadAll(WriteQuarters("good.avi", 10, 10));
+    const std::vector<char> bytes = ReadAll(_files.WriteQuarters("good.avi", 10, 10));
     const size_t frames = Find(bytes, "movi"), index = Find(bytes, "idx1");
     ASSERT_LT(frames, index);
     auto cut = [&](size_t size) { return std::vector<char>(bytes.begin(), bytes.begin() + size); };
@@ -69,10 +73,14 @@ TEST_F(VideoDecoderTest, FilesThatAreNoVideoAreRefusedAndCutFilesEnd)
         bool mayOpen; // a cut file may still hold a readable header
     };
     const Case cases[] = {
-        {(_folder / "missing.avi").string(), false}, {Write("empty.avi", {}), false},
-        {Write("garbage.avi", garbage), false},      {Write("text.avi", text), false},
-        {Write("header.avi", cut(64)), false},       {Write("blank_frames.avi", blank), false},
-        {Write("no_index.avi", cut(index)), true},   {Write("half_frames.avi", cut((frames + index) / 2)), true},
+        {_files.PathOf("missing.avi"), false},
+        {_files.Write("empty.avi", {}), false},
+        {_files.Write("garbage.avi", garbage), false},
+        {_files.Write("text.avi", text), false},
+        {_files.Write("header.avi", cut(64)), false},
+        {_files.Write("blank_frames.avi", blank), false},
+        {_files.Write("no_index.avi", cut(index)), true},
+        {_files.Write("half_frames.avi", cut((frames + index) / 2)), true},
     };
     for (const Case& c : cases)
     {

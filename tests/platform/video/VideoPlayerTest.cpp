@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -19,6 +20,7 @@ struct Watch
     int frames = 0;
     int ends = 0;
     uint32_t topLeft = 0;
+    std::vector<int> shown; // the frame numbers read from the last quarter
 };
 
 // Takes frames as the render device does, for `seconds` or until the player stops.
@@ -30,7 +32,12 @@ Watch TakeFrames(video::VideoPlayer& player, double seconds)
     {
         if (player.GetState() == video::FRAME_READY)
         {
-            player.ReadFrame([&](const uint8_t* pixels, unsigned) { std::memcpy(&watch.topLeft, pixels, 4); });
+            player.ReadFrame([&](const uint8_t* pixels, unsigned pitch) {
+                std::memcpy(&watch.topLeft, pixels, 4);
+                uint32_t last;
+                std::memcpy(&last, pixels + (player.GetHeight() - 1) * pitch + (player.GetWidth() - 1) * 4, 4);
+                watch.shown.push_back(FrameOfGrey(last));
+            });
             player.SetState(video::FRAME_IDLE);
             ++watch.frames;
         }
@@ -45,7 +52,11 @@ Watch TakeFrames(video::VideoPlayer& player, double seconds)
 
 } // namespace
 
-using VideoPlayerTest = VideoFileTest;
+class VideoPlayerTest : public ::testing::Test
+{
+protected:
+    TestFolder _files;
+};
 
 std::unique_ptr<video::VideoDecoder> OpenOrFail(const std::string& path)
 {
@@ -57,13 +68,13 @@ std::unique_ptr<video::VideoDecoder> OpenOrFail(const std::string& path)
 
 TEST_F(VideoPlayerTest, OneSecondPlaysInRealTimeAndEndsOnce)
 {
-    auto decoder = OpenOrFail(WriteQuarters("once.avi", 10, 10));
+    auto decoder = OpenOrFail(_files.WriteQuarters("once.avi", 10, 10));
     ASSERT_TRUE(decoder);
     const auto start = Clock::now();
     video::VideoPlayer player(std::move(decoder), 32, 24, false);
     const Watch watch = TakeFrames(player, 5.0);
     const double took = SecondsSince(start);
-    EXPECT_EQ(watch.frames, 10);
+    EXPECT_EQ(watch.shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9})) << "every frame, in order";
     EXPECT_EQ(watch.ends, 1);
     EXPECT_FALSE(player.IsPlaying());
     EXPECT_GE(took, 0.95) << "paced by the frames' times";
@@ -74,7 +85,7 @@ TEST_F(VideoPlayerTest, OneSecondPlaysInRealTimeAndEndsOnce)
 
 TEST_F(VideoPlayerTest, LoopingPlaysOnWithoutEverEnding)
 {
-    auto decoder = OpenOrFail(WriteQuarters("loop.avi", 10, 10));
+    auto decoder = OpenOrFail(_files.WriteQuarters("loop.avi", 10, 10));
     ASSERT_TRUE(decoder);
     video::VideoPlayer player(std::move(decoder), 32, 24, true);
     const Watch watch = TakeFrames(player, 1.6);
@@ -92,7 +103,7 @@ TEST_F(VideoPlayerTest, AFrameNobodyTakesHoldsThePlayerUntilReleasedOrDestroyed)
 {
     for (bool release : {true, false})
     {
-        auto decoder = OpenOrFail(WriteQuarters("held.avi", 10, 10));
+        auto decoder = OpenOrFail(_files.WriteQuarters("held.avi", 10, 10));
         ASSERT_TRUE(decoder);
         auto player = std::make_unique<video::VideoPlayer>(std::move(decoder), 32, 24, false);
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -113,7 +124,7 @@ TEST_F(VideoPlayerTest, AFrameNobodyTakesHoldsThePlayerUntilReleasedOrDestroyed)
 
 TEST_F(VideoPlayerTest, CutFilesLoopWhatTheyHold)
 {
-    const std::vector<char> bytes = ReadAll(WriteQuarters("whole.avi", 10, 10));
+    const std::vector<char> bytes = ReadAll(_files.WriteQuarters("whole.avi", 10, 10));
     const size_t frames = Find(bytes, "movi"), index = Find(bytes, "idx1");
     struct Case
     {
@@ -127,7 +138,7 @@ TEST_F(VideoPlayerTest, CutFilesLoopWhatTheyHold)
     for (const Case& c : cases)
     {
         std::string error;
-        auto decoder = video::VideoDecoder::Open(Write(c.name, c.content), error);
+        auto decoder = video::VideoDecoder::Open(_files.Write(c.name, c.content), error);
         ASSERT_TRUE(decoder) << c.name << ": " << error;
         video::VideoPlayer player(std::move(decoder), 32, 24, true);
         const Watch watch = TakeFrames(player, 1.3);
