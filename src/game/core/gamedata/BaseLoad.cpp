@@ -54,7 +54,8 @@ int NaturalCompare(std::string_view a, std::string_view b)
     return (i < a.size()) - (j < b.size());
 }
 
-// One record table of a file, under a number or a string key.
+// One record table of a file, under a string key or an element number (a number key that
+// truncates to 0 is taken for no key and skipped).
 struct Entry
 {
     int index; // 0 for a string key
