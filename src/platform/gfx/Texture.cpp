@@ -102,20 +102,13 @@ bool Texture::Upload(unsigned level, const void* data, unsigned bytes)
                                  level, LevelBytes(_desc.format, w, h));
         return false;
     }
+    if (!IsCompressed(_desc.format))
+        return UploadRect(level, Rect{0, 0, int(w), int(h)}, data, w * FormatBytes(_desc.format));
     Device* device = _link.GetDevice();
     if (!device)
         return false;
-    const GlFormat* gl = ToGl(_desc.format);
     device->BindTextureForUpdate(_name);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    if (IsCompressed(_desc.format))
-    {
-        glCompressedTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, w, h, gl->internalFormat, bytes, data);
-    }
-    else
-    {
-        glTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, w, h, gl->format, gl->type, data);
-    }
+    glCompressedTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, w, h, ToGl(_desc.format)->internalFormat, bytes, data);
     if (_desc.autoMips && level == 0 && _levels > 1)
         glGenerateMipmap(GL_TEXTURE_2D);
     return true;
