@@ -40,7 +40,7 @@ bool Drain(AVCodecContext* codec, AVFormatContext* output, AVStream* stream, AVP
 
 bool WriteAvi(const std::string& path, const AviFormat& format, const FramePainter& paint, std::string& error)
 {
-    QuietFfmpeg();
+    media::QuietFfmpeg();
     // MPEG-4 Part 2 wants even sizes for its 4:2:0 chroma.
     if (format.width < 2 || format.height < 2 || format.width % 2 || format.height % 2 || format.width > 4096 ||
         format.height > 4096 || format.framesPerSecond < 1 || format.framesPerSecond > 120 || format.frames < 1)
@@ -62,9 +62,9 @@ bool WriteAvi(const std::string& path, const AviFormat& format, const FramePaint
     }
     OutputPtr output(rawOutput);
     AVStream* stream = avformat_new_stream(rawOutput, nullptr);
-    CodecContextPtr codec(avcodec_alloc_context3(encoder));
-    FramePtr frame(av_frame_alloc());
-    PacketPtr packet(av_packet_alloc());
+    media::CodecContextPtr codec(avcodec_alloc_context3(encoder));
+    media::FramePtr frame(av_frame_alloc());
+    media::PacketPtr packet(av_packet_alloc());
     if (!stream || !codec || !frame || !packet)
     {
         error = "out of memory";

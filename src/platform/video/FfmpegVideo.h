@@ -1,32 +1,19 @@
 #pragma once
+
+#include "platform/media/FfmpegHandles.h"
+
 extern "C"
 {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libswscale/swscale.h>
 }
-#include <memory>
 
-// One owner for each FFmpeg handle the video layer holds.
+// The owner of the picture scaler, besides the shared FFmpeg handles.
 namespace video {
 
-template <typename T, void (*Free)(T**)>
-struct FreeWith
-{
-    void operator()(T* handle) const { Free(&handle); }
-};
 struct ScalerFree
 {
     void operator()(SwsContext* scaler) const { sws_freeContext(scaler); }
 };
-
-using CodecContextPtr = std::unique_ptr<AVCodecContext, FreeWith<AVCodecContext, avcodec_free_context>>;
-using InputPtr = std::unique_ptr<AVFormatContext, FreeWith<AVFormatContext, avformat_close_input>>;
-using FramePtr = std::unique_ptr<AVFrame, FreeWith<AVFrame, av_frame_free>>;
-using PacketPtr = std::unique_ptr<AVPacket, FreeWith<AVPacket, av_packet_free>>;
 using ScalerPtr = std::unique_ptr<SwsContext, ScalerFree>;
-
-// Keeps FFmpeg's own notices off standard error: failures come back as error texts.
-void QuietFfmpeg();
 
 } // namespace video
