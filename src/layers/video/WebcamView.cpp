@@ -66,12 +66,12 @@ bool WebcamView::PrepareCaptureVideo()
 
 bool WebcamView::SetVideoParams(int, int, double)
 {
-    std::string error;
     const std::optional<video::CaptureFormat> format =
         _device ? ChooseCaptureFormat(_device->GetFormats()) : std::nullopt;
+    std::string error = "no format at least 120 pixels high that can be converted";
     if (!format || !_device->SetFormat(*format, error))
     {
-        Dumper::Instance().Print(DUMP_WARNING, "Webcam: no format at least 120 high %s\n", error.c_str());
+        Dumper::Instance().Print(DUMP_WARNING, "Webcam: %s\n", error.c_str());
         _ableToCapture = false;
         return false;
     }

@@ -65,8 +65,6 @@ void VideoPlayer::Run(std::stop_token stop)
         lock.unlock();
         const bool decoded = _decoder->NextFrame(time);
         lock.lock();
-        const auto streamTime =
-            std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(decoded ? time : 0.0));
         if (!decoded)
         {
             // The last frame is taken and shown for its time before the stream ends or starts again.
@@ -83,6 +81,7 @@ void VideoPlayer::Run(std::stop_token stop)
             passStarted = passShown = false;
             continue;
         }
+        const auto streamTime = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(time));
         if (!passStarted)
         {
             origin = end - streamTime;
