@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MaterialSystem/IDeviceResource.h"
 #include "MaterialSystem/IVideoSource.h"
 #include "foundation/base/Handles.h"
 
@@ -19,7 +20,7 @@ class VideoPlayer;
 // thread of the player's; while the video is registered with the render device
 // (MaterialSystem::SetVMR9), each new frame is copied into the texture as the device presents.
 // The file's sound, if it has any, is not played.
-class VideoVMR9 : public IVideoSource
+class VideoVMR9 : public IVideoSource, public IDeviceResource
 {
 public:
     // Opens the file and starts playing. `width` and `height` receive the size of the texture
@@ -47,6 +48,11 @@ public:
     bool CanBeDeleted() const override;
     // Ends playback and drops the player; the destructor calls it.
     void Release();
+
+    // A reset destroys the screen's texture: nothing is copied until the screen hands the new one.
+    void OnDeviceReset(gfx::Device*) override { _texture = nullptr; }
+    void OnDeviceRestore(gfx::Device*) override {}
+    unsigned GetWastedMemory() override { return 0; }
 
 private:
     std::unique_ptr<video::VideoPlayer> _player;

@@ -197,3 +197,28 @@ TEST_F(VideoTest, DeletingAVideoWhoseFrameWaitsReturnsAtOnce)
     EXPECT_LT(SecondsSince(start), 0.5);
     EXPECT_EQ(_system->GetVMR9(), nullptr);
 }
+
+TEST_F(VideoTest, AfterADeviceResetFramesWaitForTheScreensNewTexture)
+{
+    int width = 0, height = 0;
+    auto video = Open(_files.WriteQuarters("reset.avi", 10, 10), true, width, height);
+    Texture* texture = MakeTexture(width, height);
+    _system->SetVMR9(video.get());
+    const std::vector<uint32_t> blank(size_t(width) * height, 0);
+    auto shown = [&] { return ReadTexture(texture)[40 * width + 40] != 0; };
+    auto present = [&](int frames) {
+        for (int i = 0; i < frames; ++i)
+            _system->Present(nullptr);
+    };
+    video->SetTexture(texture->GetTexHandle());
+    present(3);
+    ASSERT_TRUE(shown());
+
+    ASSERT_TRUE(_system->RestartSystem());
+    ASSERT_TRUE(texture->FillPixelData(0, blank.data(), unsigned(blank.size() * 4)));
+    present(3);
+    EXPECT_FALSE(shown()) << "the texture the video had is gone; the new one is not known yet";
+    video->SetTexture(texture->GetTexHandle());
+    present(3);
+    EXPECT_TRUE(shown());
+}
