@@ -41,7 +41,7 @@ bool Drain(AVCodecContext* codec, AVFormatContext* output, AVStream* stream, AVP
 bool WriteAvi(const std::string& path, const AviFormat& format, const FramePainter& paint, std::string& error)
 {
     media::QuietFfmpeg();
-    // MPEG-4 Part 2 wants even sizes for its 4:2:0 chroma.
+    // MPEG-4 visual wants even sizes for its 4:2:0 chroma.
     if (format.width < 2 || format.height < 2 || format.width % 2 || format.height % 2 || format.width > 4096 ||
         format.height > 4096 || format.framesPerSecond < 1 || format.framesPerSecond > 120 || format.frames < 1)
     {
@@ -51,7 +51,7 @@ bool WriteAvi(const std::string& path, const AviFormat& format, const FramePaint
     const AVCodec* encoder = avcodec_find_encoder(AV_CODEC_ID_MPEG4);
     if (!encoder)
     {
-        error = "no MPEG-4 Part 2 encoder";
+        error = "no MPEG-4 visual encoder";
         return false;
     }
     AVFormatContext* rawOutput = nullptr;

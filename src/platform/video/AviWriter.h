@@ -17,7 +17,7 @@ struct AviFormat
     int frames = 25;
 };
 
-// Writes an AVI file of MPEG-4 Part 2 video (no sound) whose frames `paint` draws. False, with
+// Writes an AVI file of MPEG-4 visual video (no sound) whose frames `paint` draws. False, with
 // the reason, when the format is out of range or FFmpeg cannot encode or write it.
 bool WriteAvi(const std::string& path, const AviFormat& format, const FramePainter& paint, std::string& error);
 
