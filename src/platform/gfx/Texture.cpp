@@ -121,6 +121,27 @@ bool Texture::Upload(unsigned level, const void* data, unsigned bytes)
     return true;
 }
 
+bool Texture::UploadRect(unsigned level, const Rect& rect, const void* data, unsigned pitch)
+{
+    if (level >= _levels || !data || IsCompressed(_desc.format) || IsDepthFormat(_desc.format))
+        return false;
+    const unsigned bytesPerPixel = FormatBytes(_desc.format);
+    if (rect.x < 0 || rect.y < 0 || rect.width <= 0 || rect.height <= 0 ||
+        unsigned(rect.x + rect.width) > GetWidth(level) || unsigned(rect.y + rect.height) > GetHeight(level) ||
+        pitch % bytesPerPixel != 0 || pitch / bytesPerPixel < unsigned(rect.width))
+        return false;
+    Device* device = _link.GetDevice();
+    if (!device)
+        return false;
+    const GlFormat* gl = ToGl(_desc.format);
+    device->BindTextureForUpdate(_name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, GLint(pitch / bytesPerPixel));
+    glTexSubImage2D(GL_TEXTURE_2D, level, rect.x, rect.y, rect.width, rect.height, gl->format, gl->type, data);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    return true;
+}
+
 void* Texture::Lock(unsigned level, unsigned& pitch)
 {
     if (level >= _levels || _lockedLevel >= 0 || IsDepthFormat(_desc.format))

@@ -124,6 +124,33 @@ TEST_P(ResourceTest, CompressedTexturesUpload)
     EXPECT_TRUE(texture->Upload(3, level.data(), 8)); // 1x1 still takes one 8-byte block
 }
 
+// A block taken out of a wider image: rows are read `pitch` bytes apart, the rest is kept.
+TEST_P(ResourceTest, RectanglesUploadFromRowsOfAnyPitch)
+{
+    gfx::TextureDesc desc;
+    desc.width = 8;
+    desc.height = 4;
+    auto texture = gfx::Texture::Create(*_device, desc);
+    ASSERT_TRUE(texture);
+    const std::vector<uint32_t> grey(32, 0xFF808080u);
+    ASSERT_TRUE(texture->Upload(0, grey.data(), 128));
+    std::vector<uint32_t> source(10 * 3);
+    for (size_t i = 0; i < source.size(); ++i)
+        source[i] = 0xFF000000u | uint32_t(i);
+    EXPECT_TRUE(texture->UploadRect(0, gfx::Rect{5, 1, 3, 2}, source.data(), 40));
+    EXPECT_FALSE(texture->UploadRect(0, gfx::Rect{6, 1, 3, 2}, source.data(), 40)) << "past the right edge";
+    EXPECT_FALSE(texture->UploadRect(0, gfx::Rect{0, 0, 3, 2}, source.data(), 8)) << "rows shorter than the block";
+    unsigned pitch = 0;
+    auto* pixels = static_cast<const uint32_t*>(texture->Lock(0, pitch));
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(pixels[1 * 8 + 4], 0xFF808080u);
+    EXPECT_EQ(pixels[1 * 8 + 5], 0xFF000000u);
+    EXPECT_EQ(pixels[1 * 8 + 7], 0xFF000002u);
+    EXPECT_EQ(pixels[2 * 8 + 5], 0xFF00000Au) << "the second row starts a pitch later";
+    EXPECT_EQ(pixels[3 * 8 + 5], 0xFF808080u);
+    texture->Unlock(0);
+}
+
 TEST_P(ResourceTest, OcclusionQueryCountsVisibleSamples)
 {
     auto query = _device->CreateOcclusionQuery();
