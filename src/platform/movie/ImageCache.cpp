@@ -61,27 +61,33 @@ cairo_surface_t* ImageCache::Get(MovieContext& context, const std::string& name)
     auto found = _images.find(name);
     if (found != _images.end())
         return found->second;
-    cairo_surface_t* image = Load(context, name);
+    std::string error;
+    cairo_surface_t* image = Load(context, name, error);
     if (!image)
-        context.Report("image \"" + name + "\" cannot be loaded");
+        context.Report("image \"" + name + "\" " + error);
     _images.emplace(name, image);
     return image;
 }
 
-cairo_surface_t* ImageCache::Load(MovieContext& context, const std::string& name)
+cairo_surface_t* ImageCache::Load(MovieContext& context, const std::string& name, std::string& error)
 {
     if (IsPng(name))
     {
         cairo_surface_t* surface = cairo_image_surface_create_from_png(ResolvePath(name).c_str());
         if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS)
             return surface;
+        error = cairo_status_to_string(cairo_surface_status(surface));
         cairo_surface_destroy(surface);
         return nullptr;
     }
     Image image;
-    if (!context.host || !context.host->LoadImage(name, image))
+    error = "cannot be loaded";
+    if (!context.host || !context.host->LoadImage(name, image, error))
         return nullptr;
-    return FromImage(image);
+    cairo_surface_t* surface = FromImage(image);
+    if (!surface)
+        error = "has no pixels";
+    return surface;
 }
 
 } // namespace movie

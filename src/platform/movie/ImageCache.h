@@ -24,7 +24,7 @@ public:
     cairo_surface_t* Get(MovieContext& context, const std::string& name);
 
 private:
-    cairo_surface_t* Load(MovieContext& context, const std::string& name);
+    cairo_surface_t* Load(MovieContext& context, const std::string& name, std::string& error);
 
     std::map<std::string, cairo_surface_t*> _images;
 };

@@ -60,11 +60,13 @@ Movie::Movie(const std::string& name, int width, int height, IMovieHost* host, s
 
 Movie::~Movie() = default;
 
-bool Movie::Load(const std::string& path)
+bool Movie::Load(const std::string& path, const std::string& name)
 {
     if (_loadTried)
         return IsLoaded();
     _loadTried = true;
+    _name = name;
+    _context->name = name;
     _script = MovieScript::Load(*_context, *_canvas, path);
     if (!_script)
     {

@@ -27,14 +27,15 @@ public:
     // The most frames one Advance runs; a longer pause skips the rest.
     static constexpr int MaxCatchUpFrames = 4;
 
-    // Null (and a logged error) when an image of that size cannot be made.
+    // Null (and a logged error naming `name`) when an image of that size cannot be made.
     static std::unique_ptr<Movie> Create(const std::string& name, int width, int height, IMovieHost* host);
     ~Movie();
     Movie(const Movie&) = delete;
     Movie& operator=(const Movie&) = delete;
 
-    // Runs the script at `path`; false leaves the movie inert. A movie loads once.
-    bool Load(const std::string& path);
+    // Runs the script at `path`, known as `name` in the log from then on; false leaves the movie
+    // inert. A movie loads once.
+    bool Load(const std::string& path, const std::string& name);
     bool IsLoaded() const;
     const std::string& GetName() const { return _name; }
 

@@ -67,11 +67,14 @@ movie::Value RecordingHost::CallHost(const std::string& name, const std::vector<
     return answer;
 }
 
-bool RecordingHost::LoadImage(const std::string& name, movie::Image& image)
+bool RecordingHost::LoadImage(const std::string& name, movie::Image& image, std::string& error)
 {
     auto found = images.find(name);
     if (found == images.end())
+    {
+        error = "is not among the test's images";
         return false;
+    }
     image = found->second;
     return true;
 }
@@ -100,10 +103,10 @@ std::filesystem::path MovieTest::Write(const std::string& name, const std::strin
 std::unique_ptr<movie::Movie> MovieTest::Make(const std::string& script, int width, int height, const std::string& name)
 {
     const std::filesystem::path path = Write(name + ".lua", script);
-    std::unique_ptr<movie::Movie> made = movie::Movie::Create("swf/" + name + ".lua", width, height, &_host);
+    std::unique_ptr<movie::Movie> made = movie::Movie::Create(name, width, height, &_host);
     EXPECT_TRUE(made);
     if (made)
-        made->Load(path.string());
+        made->Load(path.string(), "swf/" + name + ".lua");
     _host.invalidations.clear();
     return made;
 }

@@ -21,7 +21,7 @@ class RecordingHost : public movie::IMovieHost
 public:
     void Invalidate(const movie::Rect* rect) override;
     movie::Value CallHost(const std::string& name, const std::vector<movie::Value>& args) override;
-    bool LoadImage(const std::string& name, movie::Image& image) override;
+    bool LoadImage(const std::string& name, movie::Image& image, std::string& error) override;
 
     // "all" for a whole invalidation, else "left,top,right,bottom".
     std::vector<std::string> invalidations;
