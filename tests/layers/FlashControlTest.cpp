@@ -79,6 +79,34 @@ function Half(n) return n / 2 end
     EXPECT_EQ(LogCount("has no function \"Absent\""), 1);
 }
 
+TEST_F(FlashTest, AFailedPaintLeavesTheTextureAsItWas)
+{
+    WriteMovie("fragile", R"(
+broken = false
+function Break() broken = true movie.invalidate() end
+function Mend() broken = false movie.invalidate(0, 0, 4, 4) end
+function Draw(c)
+    c:rect(0, 0, 64, 64, "#00ff00")
+    if broken then
+        c:rect(0, 0, 64, 64, "#ff0000")
+        c:rect(0, 0, 64, 64, "not a colour")
+    end
+end
+)");
+    auto control = Control("fragile", 64, 64);
+    ASSERT_EQ(control->update("", false, false), 1);
+    control->callFunction(L"Break", Args());
+    EXPECT_EQ(control->update("", false, false), 1) << "the failed paint is not counted";
+    std::vector<uint32_t> pixels = ReadTexture(*control);
+    EXPECT_EQ(At(*control, pixels, 20, 20), 0xFF00FF00u);
+    control->callFunction(L"Mend", Args());
+    EXPECT_EQ(control->update("", false, false), 2);
+    pixels = ReadTexture(*control);
+    EXPECT_EQ(At(*control, pixels, 2, 2), 0xFF00FF00u);
+    EXPECT_EQ(At(*control, pixels, 20, 20), 0xFF00FF00u) << "only what was painted again was uploaded";
+    EXPECT_EQ(LogCount("colour or gradient expected"), 1);
+}
+
 TEST_F(FlashTest, BrokenOrMissingMoviesMakeInertControls)
 {
     WriteMovie("broken", "function Draw(c)\n  c:rect(0, 0\nend\n");

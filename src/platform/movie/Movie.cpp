@@ -206,7 +206,7 @@ bool Movie::Render(const Rect& rect)
         painted = false;
     }
     _canvas->End();
-    _surface->End(cr, painted);
+    _surface->End(cr);
     return painted;
 }
 

@@ -66,7 +66,7 @@ public:
     // 0 low .. 3 best, 4 auto-low, 5 auto-high: the edge smoothing of shapes and text.
     void SetQuality(int quality);
     // Clears the rectangle and paints it with the script's Draw. False when nothing was painted
-    // (an inert movie, or an error, after which the rectangle keeps its earlier pixels).
+    // (an inert movie, or an error): the host shows none of the rectangle then.
     bool Render(const Rect& rect);
 
     // The image: premultiplied 0xAARRGGBB words, rows `GetStride()` bytes apart.

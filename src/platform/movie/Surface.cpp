@@ -1,7 +1,6 @@
 #include "platform/movie/Surface.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace movie {
 
@@ -35,21 +34,12 @@ Surface::~Surface()
 
 cairo_t* Surface::Begin(const Rect& rect)
 {
-    _painting = Rect{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, _width),
-                     std::min(rect.bottom, _height)};
-    if (_painting.IsEmpty())
+    const Rect painting{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, _width),
+                        std::min(rect.bottom, _height)};
+    if (painting.IsEmpty())
         return nullptr;
-    cairo_surface_flush(_surface);
-    const size_t rowBytes = size_t(_painting.Width()) * 4;
-    _saved.resize(rowBytes * _painting.Height());
-    for (int y = 0; y < _painting.Height(); ++y)
-    {
-        std::memcpy(_saved.data() + y * rowBytes, _pixels + size_t(_painting.top + y) * _stride + _painting.left * 4,
-                    rowBytes);
-    }
-
     cairo_t* cr = cairo_create(_surface);
-    cairo_rectangle(cr, _painting.left, _painting.top, _painting.Width(), _painting.Height());
+    cairo_rectangle(cr, painting.left, painting.top, painting.Width(), painting.Height());
     cairo_clip(cr);
     cairo_save(cr);
     if (_transparent)
@@ -70,21 +60,12 @@ cairo_t* Surface::Begin(const Rect& rect)
     return cr;
 }
 
-void Surface::End(cairo_t* cr, bool keep)
+void Surface::End(cairo_t* cr)
 {
     if (!cr)
         return;
     cairo_destroy(cr);
     cairo_surface_flush(_surface);
-    if (keep)
-        return;
-    const size_t rowBytes = size_t(_painting.Width()) * 4;
-    for (int y = 0; y < _painting.Height(); ++y)
-    {
-        std::memcpy(_pixels + size_t(_painting.top + y) * _stride + _painting.left * 4, _saved.data() + y * rowBytes,
-                    rowBytes);
-    }
-    cairo_surface_mark_dirty_rectangle(_surface, _painting.left, _painting.top, _painting.Width(), _painting.Height());
 }
 
 } // namespace movie

@@ -6,14 +6,13 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace movie {
 
 // The image a movie paints into: premultiplied ARGB32 of a fixed size. Every paint of a
 // rectangle gets a fresh drawing context clipped to it, so a bad transform or an unbalanced
-// save in one paint never reaches the next; a failed paint puts the rectangle's earlier pixels
-// back.
+// save in one paint never reaches the next. A rectangle is cleared before it is painted, so
+// what a failed paint left is never shown: whatever is shown next is painted anew.
 class Surface
 {
 public:
@@ -26,8 +25,7 @@ public:
     // A context clipped to `rect` (within the image), the rectangle cleared to transparency or
     // opaque black; null when the rectangle is empty.
     cairo_t* Begin(const Rect& rect);
-    // Ends the paint; without `keep` the rectangle gets its pixels from before Begin back.
-    void End(cairo_t* cr, bool keep);
+    void End(cairo_t* cr);
 
     void SetTransparent(bool transparent) { _transparent = transparent; }
     void SetAntialias(cairo_antialias_t antialias) { _antialias = antialias; }
@@ -46,8 +44,6 @@ private:
     bool _transparent = true;
     cairo_antialias_t _antialias = CAIRO_ANTIALIAS_DEFAULT;
     cairo_font_options_t* _fontOptions;
-    Rect _painting;
-    std::vector<uint8_t> _saved;
 };
 
 } // namespace movie
