@@ -39,6 +39,7 @@ public:
     void SetScale(const Vec2& scale) { _scale = scale; }
     void SetAngle(float angle) { _angle = angle; }
     void SetColor(const Color& color) { _color = color; }
+    const Color& GetColor() const { return _color; }
     void SetVisible(bool visible) { _visible = visible; }
     bool GetVisible() const { return _visible; }
     void SetPosAutoScale(bool autoScale) { _posAutoScale = autoScale; }
