@@ -23,12 +23,8 @@ MaterialMgr* Materials()
 
 FlashLayer::FlashLayer(const char* name, const char* movie, const Vec2& pos, const Vec2& size, float angle,
                        const Color& color)
-    : Layer(name, LT_FLASH)
+    : Layer(name, LT_FLASH, pos, size, angle, color)
 {
-    _pos = pos;
-    _size = size;
-    _angle = angle;
-    _color = color;
     char controlName[32];
     std::snprintf(controlName, sizeof(controlName), "flashControl%d", ControlCounter);
     _control = std::make_unique<FlashHost::FlashControl>(controlName, int(size.x), int(size.y));

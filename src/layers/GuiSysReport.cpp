@@ -48,28 +48,15 @@ void GuiSysReport::Light(const wchar_t* part, const Color& color)
     _timer = ShowSeconds;
 }
 
+void GuiSysReport::LightParts(int channel, const Color& color)
+{
+    const std::wstring number = std::to_wstring(channel);
+    Light((number + L"_0").c_str(), color);
+    Light((number + L"_1").c_str(), color);
+}
+
 void GuiSysReport::SetChannel0(const Color& color, bool) { Light(L"0", color); }
-
-void GuiSysReport::SetChannel1(const Color& color, bool)
-{
-    Light(L"1_0", color);
-    Light(L"1_1", color);
-}
-
-void GuiSysReport::SetChannel2(const Color& color, bool)
-{
-    Light(L"2_0", color);
-    Light(L"2_1", color);
-}
-
-void GuiSysReport::SetChannel3(const Color& color, bool)
-{
-    Light(L"3_0", color);
-    Light(L"3_1", color);
-}
-
-void GuiSysReport::SetChannel4(const Color& color, bool)
-{
-    Light(L"4_0", color);
-    Light(L"4_1", color);
-}
+void GuiSysReport::SetChannel1(const Color& color, bool) { LightParts(1, color); }
+void GuiSysReport::SetChannel2(const Color& color, bool) { LightParts(2, color); }
+void GuiSysReport::SetChannel3(const Color& color, bool) { LightParts(3, color); }
+void GuiSysReport::SetChannel4(const Color& color, bool) { LightParts(4, color); }

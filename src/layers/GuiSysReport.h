@@ -35,6 +35,8 @@ public:
 private:
     // "Color<channel>" and "Anim<channel>" for the channel (and part) given as "0", "1_0", ...
     void Light(const wchar_t* part, const Color& color);
+    // Both parts, "<channel>_0" and "<channel>_1", of channels 1 to 4.
+    void LightParts(int channel, const Color& color);
 
     FlashLayer* _layer = nullptr;
     float _timer = 0.0f;

@@ -68,6 +68,7 @@ public:
 
 protected:
     Layer(const char* name, eLayerType type);
+    Layer(const char* name, eLayerType type, const Vec2& pos, const Vec2& size, float angle, const Color& color);
 
     std::vector<std::unique_ptr<Layer>> _childs;
     eLayerType _type;
