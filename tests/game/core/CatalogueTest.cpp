@@ -105,6 +105,8 @@ struct TipsCase
     std::vector<std::string> tips;
 };
 
+void PrintTo(const TipsCase& c, std::ostream* out) { *out << c.what; }
+
 class TipsFile : public testing::TestWithParam<TipsCase>
 {};
 
