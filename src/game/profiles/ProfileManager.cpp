@@ -6,6 +6,7 @@
 #include "foundation/base/Dumper.h"
 #include "foundation/base/Path.h"
 #include "game/core/texts/GameTexts.h"
+#include "game/core/texts/ScreenTextsFiles.h"
 #include "game/profiles/ProfileFile.h"
 
 namespace {
@@ -24,20 +25,6 @@ ProfileManager::ProfileManager(GameTexts* texts, const Base* base, std::string l
     : _texts(texts), _language(std::move(language)), _context{texts, base, std::move(folder)}
 {}
 
-const std::vector<const char*>& ProfileManager::TextsFiles()
-{
-    static const std::vector<const char*> files = {
-        "ui_common.txt",         "ui_profile.txt",        "ui_mainmenu.txt",
-        "ui_stock_exchange.txt", "ui_briefing.txt",       "ui_multiplayer_menu.txt",
-        "ui_create_game.txt",    "ui_angar.txt",          "ui_multiplayer_mode.txt",
-        "ui_team_gathering.txt", "names_races.txt",       "names_pirates.txt",
-        "ui_score.txt",          "ui_devices.txt",        "ui_devices_asp.txt",
-        "ui_devices_blg.txt",    "ui_devices_fslk.txt",   "ui_devices_rtb.txt",
-        "ui_devices_sha.txt",    "ui_devices_tld.txt",    "ui_devices_ytg.txt",
-        "ui_preloader.txt",      "ui_mission_select.txt", "ui_level_menu.txt"};
-    return files;
-}
-
 void ProfileManager::Initialize()
 {
     if (_initialized)
@@ -45,7 +32,7 @@ void ProfileManager::Initialize()
     _initialized = true;
     _tips.Initialize(_language.c_str(), _context.folder);
     if (_texts)
-        for (const char* file : TextsFiles())
+        for (const char* file : ScreenTextsFiles)
             _texts->LoadTextsFromFile(_language.c_str(), file);
 
     ScanProfileFolder();

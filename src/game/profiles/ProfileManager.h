@@ -40,9 +40,6 @@ public:
     UserProfile* GetProfileByIndex(int index) const;
     LevelTips& GetTipsManager() { return _tips; }
 
-    // The texts files loaded at start, in their order.
-    static const std::vector<const char*>& TextsFiles();
-
 private:
     void ScanProfileFolder();
     UserProfile* FindProfile(const char* name) const;
