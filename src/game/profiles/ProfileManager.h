@@ -38,7 +38,7 @@ public:
     int GetProfileCount() const { return static_cast<int>(_profiles.size()); }
     // Null outside the list.
     UserProfile* GetProfileByIndex(int index) const;
-    LevelTips& GetTipsManager() { return _tips; }
+    LevelTips* GetTipsManager() { return &_tips; }
 
 private:
     void ScanProfileFolder();

@@ -71,8 +71,8 @@ public:
     void SetCurrentLevel(LevelDesc* level) { _currentLevel = level; }
     void ResetCurrentLevel() { _currentLevel = nullptr; }
     LevelDesc* GetCurrentLevel() const { return _currentLevel; }
-    UserTeam& GetTeam() { return _team; }
-    LevelScore& GetLevelScore() { return _levelScore; }
+    UserTeam* GetTeam() { return &_team; }
+    LevelScore* GetLevelScore() { return &_levelScore; }
     unsigned GetDealersCount() const { return static_cast<unsigned>(_dealers.size()); }
     // Null outside the list.
     Dealer* GetDealerByIndex(unsigned index) const;
@@ -85,6 +85,8 @@ public:
     // code ("ASP" for any other number), or with `code` false the localised short name
     // ("(unknown)" for any other number).
     const char* ConvertRaceToString(float race, bool code) const;
+    // The fixed code alone, for weapons and devices where no profile is at hand.
+    static const char* ConvertRaceToCode(float race);
 
     // Writes "profiles/<name>.prf" whole or not at all; false, logged, when it could not.
     bool Save() const;

@@ -92,11 +92,14 @@ void UserProfile::FillNpcs()
 
 const char* UserProfile::ConvertRaceToString(float race, bool code) const
 {
-    const bool known = race >= 1 && race < 9;
-    const int number = known ? static_cast<int>(race) : 0;
     if (code)
-        return known ? RaceCodes[number - 1] : RaceCodes[0];
-    return known ? Text(RaceShortNameCodes[number - 1]) : "(unknown)";
+        return ConvertRaceToCode(race);
+    return race >= 1 && race < 9 ? Text(RaceShortNameCodes[static_cast<int>(race) - 1]) : "(unknown)";
+}
+
+const char* UserProfile::ConvertRaceToCode(float race)
+{
+    return race >= 1 && race < 9 ? RaceCodes[static_cast<int>(race) - 1] : RaceCodes[0];
 }
 
 const char* UserProfile::Text(const char* code) const

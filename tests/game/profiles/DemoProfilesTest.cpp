@@ -47,7 +47,7 @@ TEST_F(DemoProfiles, TheManagerStartsWithEveryTextsFileTheTipsAndRaceCodesThatFi
     LogWatch log;
     manager.Initialize();
     EXPECT_EQ(0, log.Warnings() + log.Errors()) << log.All();
-    EXPECT_GT(manager.GetTipsManager().GetTipCount(), 5u);
+    EXPECT_GT(manager.GetTipsManager()->GetTipCount(), 5u);
 
     UserProfile profile({&texts, base, "."});
     profile.Create("Demo");

@@ -53,7 +53,7 @@ TEST_F(ProfileManagerTest, StartUpLoadsTextsTipsAndEveryProfileOfTheFolder)
         EXPECT_EQ(i + 1, manager.GetProfileByIndex(i)->GetCash());
     EXPECT_STREQ("Yes", texts.GetTextByCode("ui_yes"));
     EXPECT_STREQ("Resume", texts.GetTextByCode("ui_resume"));
-    EXPECT_STREQ("Fly casual, pilot.", manager.GetTipsManager().GetRandomTip());
+    EXPECT_STREQ("Fly casual, pilot.", manager.GetTipsManager()->GetRandomTip());
 }
 
 // Only the ".prf" suffix is cut, in any letter case; names that differ only in case give one

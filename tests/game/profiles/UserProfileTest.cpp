@@ -87,12 +87,12 @@ TEST_F(CampaignTest, CreatingAgainRebuildsWithoutDoubling)
     data.Npc("name_dealer_a", 2, 0, 6);
     UserProfile profile(data.Context(&texts));
     profile.Create("Vera");
-    profile.GetTeam().AddPirate(profile.GetPirateRating()->GetPirate(0));
+    profile.GetTeam()->AddPirate(profile.GetPirateRating()->GetPirate(0));
     profile.SetCurrentLevel(profile.GetLevelsList()->GetFreeDesc(0));
     profile.Create("Vera");
     EXPECT_EQ(1u, profile.GetDealersCount());
     EXPECT_EQ(1, profile.GetPirateRating()->GetPirateCount());
-    EXPECT_EQ(0u, profile.GetTeam().GetTeamSize());
+    EXPECT_EQ(0u, profile.GetTeam()->GetTeamSize());
     EXPECT_EQ(nullptr, profile.GetCurrentLevel());
     EXPECT_EQ(1, profile.GetShipCount());
 }
@@ -126,6 +126,7 @@ TEST_F(CampaignTest, RaceNumbersGiveFixedCodesOrLocalisedShortNames)
           Case{1e30f, "ASP", "(unknown)"}, Case{std::nanf(""), "ASP", "(unknown)"}})
     {
         EXPECT_STREQ(c.code, profile.ConvertRaceToString(c.race, true)) << c.race;
+        EXPECT_STREQ(c.code, UserProfile::ConvertRaceToCode(c.race)) << c.race;
         EXPECT_STREQ(c.shortName, profile.ConvertRaceToString(c.race, false)) << c.race;
     }
 }
