@@ -1,0 +1,164 @@
+#include "layers/widgets/GuiStockItems.h"
+
+#include "game/profiles/Races.h"
+#include "game/profiles/UserProfile.h"
+#include "layers/FlashLayer.h"
+#include "layers/LayerManager.h"
+#include "layers/SpriteLayer.h"
+#include "layers/widgets/GuiGame.h"
+
+using FlashHost::Args;
+
+namespace {
+
+// Where the faces and the emblem wait until the card is placed.
+const Vec2 FaceLoadPos(77.0f, 429.0f);
+const Vec2 IconLoadPos(69.0f, 418.0f);
+
+void Place(Layer* layer, const Vec2& pos)
+{
+    if (layer)
+        layer->SetPos(pos);
+}
+
+} // namespace
+
+void GuiStockItem::LoadLayers(const char* cardName, const char* cardMovie, const Vec2& cardSize, const Vec2& faceSize,
+                              bool icon)
+{
+    Unload();
+    Layer* root = LayerManager::GetRoot();
+    const Vec2 origin(0.0f, 0.0f);
+    _card = Gui::AddFlash(root, cardName, cardMovie, origin, Gui::ScreenSize(cardSize));
+    if (icon)
+        _icon = Gui::AddSprite(root, "icon", Gui::ScreenPos(IconLoadPos), Gui::ScreenSize(faceSize));
+    _face = Gui::AddSprite(root, "face", Gui::ScreenPos(FaceLoadPos), Gui::ScreenSize(faceSize));
+    _overlay = Gui::AddFlash(root, "itemFull", "swf//itemFull_e.swf", origin, Gui::ScreenSize(Vec2(80.0f, 80.0f)));
+    _state = NoState;
+    _stars = 0;
+    _name = _money = _race = GuiTextCache();
+}
+
+void GuiStockItem::PlaceLayers(const Vec2& pos, const Placement& placement)
+{
+    Place(_card, pos);
+    Place(_overlay, pos + Gui::ScreenSize(placement.overlay));
+    Place(_icon, pos + Gui::ScreenSize(placement.icon));
+    Place(_face, pos + Gui::ScreenSize(placement.face));
+}
+
+void GuiStockItem::Unload()
+{
+    Layer* root = LayerManager::GetRoot();
+    Gui::Detach(root, _card);
+    Gui::Detach(root, _icon);
+    Gui::Detach(root, _face);
+    Gui::Detach(root, _overlay);
+}
+
+void GuiStockItem::SetVisible(bool visible)
+{
+    Gui::SetVisible(_card, visible);
+    Gui::SetVisible(_icon, visible);
+    Gui::SetVisible(_face, visible);
+    Gui::SetVisible(_overlay, visible);
+}
+
+void GuiStockItem::SetFace(Material* face)
+{
+    if (_face)
+        _face->SetMaterial(face);
+}
+
+void GuiStockItem::SendState(int state, int overlayState)
+{
+    if (state == _state)
+        return;
+    _state = state;
+    Gui::Call(_card, L"SetState", Args(state));
+    Gui::Call(_overlay, L"SetState", Args(overlayState));
+}
+
+void GuiStockItem::SetStars(int stars)
+{
+    if (stars == _stars)
+        return;
+    _stars = stars;
+    Gui::Call(_card, L"SetS", Args(stars));
+}
+
+bool GuiStockItem::Send(GuiTextCache& cache, const wchar_t* function, const char* text)
+{
+    if (!cache.Change(text))
+        return false;
+    Gui::Call(_card, function, Args(cache.Get()));
+    return true;
+}
+
+void GuiStockItem::SetMoney(const char* text) { Send(_money, L"SetM", text); }
+void GuiStockItem::SetRace(const char* text) { SendRace(text); }
+void GuiStockItem::SetName(const char* text) { Send(_name, L"SetName", text); }
+
+GuiStockItemSelected* GuiStockItemSelected::Load()
+{
+    LoadLayers("itemSelected", "swf//itemSelected.swf", Vec2(512.0f, 180.0f), Vec2(50.0f, 50.0f), false);
+    Gui::Call(_card, L"SetRM", Args(GuiGame::Text("ui_stock_mission_read")));
+    Gui::Call(_overlay, L"SetState", Args(0));
+    return this;
+}
+
+void GuiStockItemSelected::SetPos(const Vec2& pos)
+{
+    PlaceLayers(pos, {Vec2(59.0f, 49.0f), Vec2(76.0f, 65.0f), Vec2()});
+}
+
+GuiStockItemPassive* GuiStockItemPassive::Load()
+{
+    LoadLayers("itemPassive", "swf//itemPassive.swf", Vec2(420.0f, 160.0f), Vec2(50.0f, 50.0f), false);
+    Gui::Call(_card, L"SetRM", Args(GuiGame::Text("ui_stock_mission_read")));
+    Gui::Call(_overlay, L"SetState", Args(0));
+    return this;
+}
+
+void GuiStockItemPassive::SetPos(const Vec2& pos)
+{
+    PlaceLayers(pos, {Vec2(42.0f, 38.0f), Vec2(58.0f, 54.0f), Vec2()});
+}
+
+void GuiStockItemPassive::SetAlpha(float alpha)
+{
+    Gui::SetAlpha(_card, alpha);
+    Gui::SetAlpha(_face, alpha);
+    Gui::SetAlpha(_overlay, alpha);
+}
+
+GuiStockItemFull* GuiStockItemFull::Load()
+{
+    LoadLayers("itemFull", "swf//itemFull.swf", Vec2(512.0f, 300.0f), Vec2(51.0f, 51.0f), true);
+    _desc = _location = _from = GuiTextCache();
+    Gui::Call(_card, L"SetRM", Args(GuiGame::Text("ui_stock_mission_detail")));
+    Gui::Call(_card, L"SetTxt1", Args(GuiGame::Text("ui_stock_mission_from")));
+    Gui::Call(_card, L"SetTxt2", Args(GuiGame::Text("ui_stock_mission_title")));
+    Gui::Call(_card, L"SetTxt3", Args(GuiGame::Text("ui_stock_mission_loc")));
+    Gui::Call(_card, L"SetTxt4", Args(GuiGame::Text("ui_stock_mission_obj")));
+    Gui::Call(_overlay, L"SetState", Args(1));
+    return this;
+}
+
+void GuiStockItemFull::SetPos(const Vec2& pos)
+{
+    PlaceLayers(pos, {Vec2(41.0f, 45.0f), Vec2(58.0f, 61.0f), Vec2(388.0f, 85.0f)});
+}
+
+void GuiStockItemFull::SetRace(const char* code)
+{
+    if (!SendRace(code) || !_icon)
+        return;
+    const UserProfile* profile = GuiGame::CurrentProfile();
+    const RaceRating* rating = profile ? profile->GetRaceRating() : nullptr;
+    const Race* race = rating ? rating->GetRaceByCode(_race.Get()) : nullptr;
+    if (!race)
+        return;
+    _icon->SetMaterial(GuiGame::LoadMaterial(race->GetIcon()));
+    _icon->SetVisible(true);
+}
