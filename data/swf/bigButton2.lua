@@ -3,17 +3,8 @@
 -- (0 disabled, 1 normal, 2 selected); a selected button glows, and states fade into each other.
 movie.design(512, 180)
 
-local caption = ""
-local state = ui.state(1, 0.2)
-
-function SetText(text)
-    caption = text
-    movie.invalidate()
-end
-
-function SetState(s)
-    state:set(s)
-end
+local state = ui.buttonMovie(12, 30, 488, 92, 34)
+local DrawButton = Draw
 
 function Draw(c)
     if state.current == 2 then
@@ -22,5 +13,5 @@ function Draw(c)
         c:roundRect(4, 22, 504, 108, 22, color("#e39a2d40"))
         c:restore()
     end
-    ui.button(c, 12, 30, 488, 92, caption, state, 34)
+    DrawButton(c)
 end

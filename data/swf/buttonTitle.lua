@@ -16,20 +16,11 @@ function SetCaption2(text)
     movie.invalidate()
 end
 
-function SetState(s)
-    state:set(s)
-end
-
--- The active column's tab is in the selected colour.
-local function TabColor(s)
-    if s == 1 then
-        return ui.colors.selected
-    end
-    return ui.colors.normal
-end
+state:publish("SetState")
 
 function Draw(c)
-    local active = mix(TabColor(state.previous), TabColor(state.current), state.fade.value)
+    -- the active column's tab is in the selected colour
+    local active = state:colorIn({ [1] = ui.colors.selected }, ui.colors.normal)
     c:roundRect(4, 28, 312, 54, 8, ui.colors.panel, active, 3)
     c:rect(4, 76, 312, 6, active)
     ui.caption(c, caption, 16, 28, 230, 48, 22, ui.colors.text, "left")

@@ -5,21 +5,10 @@ movie.design(80, 80)
 
 local state = ui.state(0, 0.2)
 
-function SetState(s)
-    state:set(s)
-end
-
-local function FrameColor(s)
-    if s == 1 then
-        return ui.colors.selected
-    elseif s == 2 then
-        return ui.colors.textDisabled
-    end
-    return ui.colors.border
-end
+state:publish("SetState")
 
 function Draw(c)
-    local edge = mix(FrameColor(state.previous), FrameColor(state.current), state.fade.value)
+    local edge = state:colorIn({ [1] = ui.colors.selected, [2] = ui.colors.textDisabled }, ui.colors.border)
     c:roundRect(6, 6, 68, 68, 8, NULL, edge, 4)
     for _, x in ipairs({ 2, 66 }) do
         for _, y in ipairs({ 2, 66 }) do

@@ -8,20 +8,10 @@ local texts = { name = "", race = "", money = "", more = "", stars = 0 }
 local state = ui.state(1, 0.2)
 
 ui.setters(texts, { SetName = "name", SetR = "race", SetM = "money", SetRM = "more", SetS = "stars" })
-
-function SetState(s)
-    state:set(s)
-end
-
-local function EdgeColor(s)
-    if s == 1 then
-        return ui.colors.border
-    end
-    return "#a04040"
-end
+state:publish("SetState")
 
 function Draw(c)
-    local edge = mix(EdgeColor(state.previous), EdgeColor(state.current), state.fade.value)
+    local edge = state:colorIn({ [1] = ui.colors.border }, "#a04040")
     c:roundRect(10, 26, 400, 104, 10, ui.colors.panel, edge, 2)
     c:rect(52, 48, 62, 62, ui.colors.shadow)
     c:font(ui.font, 20, true)

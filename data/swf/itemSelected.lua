@@ -8,20 +8,10 @@ local texts = { name = "", race = "", money = "", more = "", stars = 0 }
 local state = ui.state(1, 0.2)
 
 ui.setters(texts, { SetName = "name", SetR = "race", SetM = "money", SetRM = "more", SetS = "stars" })
-
-function SetState(s)
-    state:set(s)
-end
-
-local function EdgeColor(s)
-    if s == 1 then
-        return ui.colors.selected
-    end
-    return "#c04848"
-end
+state:publish("SetState")
 
 function Draw(c)
-    local edge = mix(EdgeColor(state.previous), EdgeColor(state.current), state.fade.value)
+    local edge = state:colorIn({ [1] = ui.colors.selected }, "#c04848")
     c:roundRect(30, 22, 444, 130, 12, "#14243ae8", edge, 3)
     c:rect(70, 59, 62, 62, ui.colors.shadow)
     c:font(ui.font, 24, true)

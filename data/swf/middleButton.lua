@@ -3,18 +3,4 @@
 -- the state (0 disabled, 1 normal, 2 selected), with a short fade between states.
 movie.design(350, 180)
 
-local caption = ""
-local state = ui.state(1)
-
-function SetText(text)
-    caption = text
-    movie.invalidate()
-end
-
-function SetState(s)
-    state:set(s)
-end
-
-function Draw(c)
-    ui.button(c, 10, 30, 330, 92, caption, state, 28)
-end
+ui.buttonMovie(10, 30, 330, 92, 28)

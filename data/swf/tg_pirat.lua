@@ -19,19 +19,10 @@ function SetLevel(bar, value)
     end
 end
 
-function SetState(s)
-    state:set(s)
-end
-
-local function RowColor(s)
-    if s == 1 then
-        return ui.colors.selected
-    end
-    return ui.colors.border
-end
+state:publish("SetState")
 
 function Draw(c)
-    local edge = mix(RowColor(state.previous), RowColor(state.current), state.fade.value)
+    local edge = state:colorIn({ [1] = ui.colors.selected }, ui.colors.border)
     c:roundRect(1, 1, 258, 88, 6, ui.colors.panel, edge, 2)
     ui.hole(c, 8, 9, 51, 51)
     c:rect(6, 7, 55, 55, NULL, edge, 2)

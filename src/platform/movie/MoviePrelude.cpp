@@ -122,6 +122,19 @@ function State:color()
     return mix(ui.stateColor(this.previous), ui.stateColor(this.current), this.fade.value)
 end
 
+-- The same fade in a movie's own colours: palette[state], or `default` for a state it leaves out.
+function State:colorIn(palette, default)
+    return mix(palette[this.previous] or default, palette[this.current] or default, this.fade.value)
+end
+
+-- Publishes the function `name(state)` that sets it.
+function State:publish(name)
+    local s = this
+    _G[name] = function(state)
+        s:set(state)
+    end
+end
+
 function ui.panel(c, x, y, w, h, fill, border)
     c:roundRect(x, y, w, h, 6, fill or ui.colors.panel, border or ui.colors.border, 2)
 end
@@ -151,6 +164,22 @@ function ui.button(c, x, y, w, h, caption, state, size)
         text = ui.colors.textDisabled
     end
     ui.caption(c, caption or "", x + 6, y, w - 14, h - 3, size or h * 0.4, text)
+end
+
+-- Makes the whole movie the game's button at (x, y, w, h) with a caption of `size`: publishes
+-- SetText(text) and SetState(state), whose state it returns, and draws it.
+function ui.buttonMovie(x, y, w, h, size)
+    local caption = ""
+    local state = ui.state(1)
+    function SetText(text)
+        caption = text
+        movie.invalidate()
+    end
+    state:publish("SetState")
+    function Draw(c)
+        ui.button(c, x, y, w, h, caption, state, size)
+    end
+    return state
 end
 
 -- Publishes, for each pair name = key, a function `name(value)` that keeps the value in
@@ -191,23 +220,14 @@ end
 -- Makes the whole movie one corner ("topLeft", "topRight", "bottomLeft" or "bottomRight") of
 -- the frame around a chosen slot: an angle along its two edges, bright after SetState(1) (the
 -- slot can be taken), grey after SetState(0), fading between the two.
-local function CornerColor(state)
-    if state == 1 then
-        return ui.colors.selected
-    end
-    return ui.colors.textDisabled
-end
-
 function ui.corner(which)
     local state = ui.state(1, 0.2)
     local right = which == "topRight" or which == "bottomRight"
     local bottom = which == "bottomLeft" or which == "bottomRight"
-    function SetState(s)
-        state:set(s)
-    end
+    state:publish("SetState")
     function Draw(c)
         local w, h = movie.width, movie.height
-        local bright = mix(CornerColor(state.previous), CornerColor(state.current), state.fade.value)
+        local bright = state:colorIn({ [1] = ui.colors.selected }, ui.colors.textDisabled)
         c:save()
         if right then
             c:translate(w, 0)
