@@ -2,47 +2,36 @@
 
 using FlashHost::Args;
 
+void GuiButton::LoadButton(const char* name, const char* movie, const Vec2& designPos, int align,
+                           const Vec2& designSize)
+{
+    LoadLayer(name, movie, designPos, align, designSize);
+    _enabled = true;
+}
+
+void GuiButton::SetText(const char* text) { Call(L"SetText", Args(text)); }
+
 GuiSmallButton* GuiSmallButton::Load(const Vec2& designPos, int align)
 {
-    LoadLayer("smallButton", "swf//smallButton.swf", designPos, align, Vec2(256.0f, 105.0f));
-    _enabled = true;
+    LoadButton("smallButton", "swf//smallButton.swf", designPos, align, Vec2(256.0f, 105.0f));
     _state = NoState;
     return this;
 }
 
-void GuiSmallButton::SetState(int state)
-{
-    if (state == _state)
-        return;
-    _state = state;
-    Call(L"SetState", Args(state));
-}
-
-void GuiSmallButton::SetText(const char* text) { Call(L"SetText", Args(text)); }
+void GuiSmallButton::SetState(int state) { Gui::CallOnChange(_layer, _state, L"SetState", state); }
 
 GuiMiddleButton* GuiMiddleButton::Load(const Vec2& designPos, int align)
 {
-    LoadLayer("bigButton", "swf//middleButton.swf", designPos, align, Vec2(350.0f, 180.0f));
-    _enabled = true;
+    LoadButton("bigButton", "swf//middleButton.swf", designPos, align, Vec2(350.0f, 180.0f));
     _state = NoState;
     return this;
 }
 
-void GuiMiddleButton::SetState(int state)
-{
-    const int shown = _enabled ? state : 0;
-    if (shown == _state)
-        return;
-    _state = shown;
-    Call(L"SetState", Args(shown));
-}
-
-void GuiMiddleButton::SetText(const char* text) { Call(L"SetText", Args(text)); }
+void GuiMiddleButton::SetState(int state) { Gui::CallOnChange(_layer, _state, L"SetState", _enabled ? state : 0); }
 
 GuiBigButton* GuiBigButton::Load(const Vec2& designPos, int align)
 {
-    LoadLayer("bigButton", "swf//bigButton2.swf", designPos, align, Vec2(512.0f, 180.0f));
-    _enabled = true;
+    LoadButton("bigButton", "swf//bigButton2.swf", designPos, align, Vec2(512.0f, 180.0f));
     return this;
 }
 
@@ -54,8 +43,6 @@ void GuiBigButton::Reset()
 
 void GuiBigButton::SetState(int state) { Call(L"SetState", Args(state)); }
 
-void GuiBigButton::SetText(const char* text) { Call(L"SetText", Args(text)); }
-
 GuiTitleButton* GuiTitleButton::Load(const Vec2& designPos, int align)
 {
     LoadLayer("buttonTitle", "swf//buttonTitle.swf", designPos, align, Vec2(320.0f, 140.0f));
@@ -65,13 +52,7 @@ GuiTitleButton* GuiTitleButton::Load(const Vec2& designPos, int align)
     return this;
 }
 
-void GuiTitleButton::SetState(int state)
-{
-    if (state == _state)
-        return;
-    _state = state;
-    Call(L"SetState", Args(state));
-}
+void GuiTitleButton::SetState(int state) { Gui::CallOnChange(_layer, _state, L"SetState", state); }
 
 void GuiTitleButton::SetCaption(const char* text) { Gui::CallOnChange(_layer, _caption, L"SetCaption", text); }
 

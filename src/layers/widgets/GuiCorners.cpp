@@ -50,8 +50,8 @@ void GuiCorners::SetSelected(bool selected)
     _selected = selected;
     for (int i = 0; i < Corners; ++i)
     {
-        Gui::SetVisible(_setA[i], selected);
-        Gui::SetVisible(_setB[i], !selected);
+        Gui::SetVisible({_setA[i]}, selected);
+        Gui::SetVisible({_setB[i]}, !selected);
     }
 }
 
@@ -59,8 +59,8 @@ void GuiCorners::SetVisible(bool visible)
 {
     for (int i = 0; i < Corners; ++i)
     {
-        Gui::SetVisible(_setA[i], visible && _selected);
-        Gui::SetVisible(_setB[i], visible && !_selected);
+        Gui::SetVisible({_setA[i]}, visible && _selected);
+        Gui::SetVisible({_setB[i]}, visible && !_selected);
     }
 }
 

@@ -13,7 +13,7 @@ public:
     // Removes the layer from the root, which destroys it; the widget is loaded again before
     // further use.
     void Unload();
-    void SetVisible(bool visible) { Gui::SetVisible(_layer, visible); }
+    void SetVisible(bool visible) { Gui::SetVisible({_layer}, visible); }
     FlashLayer* GetLayer() const { return _layer; }
 
 protected:

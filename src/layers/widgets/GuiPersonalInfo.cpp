@@ -52,19 +52,9 @@ void GuiPersonalInfo::Unload()
     Gui::Detach(root, _ship);
 }
 
-void GuiPersonalInfo::SetAlpha(float alpha)
-{
-    Gui::SetAlpha(_portrait, alpha);
-    Gui::SetAlpha(_layer, alpha);
-    Gui::SetAlpha(_ship, alpha);
-}
+void GuiPersonalInfo::SetAlpha(float alpha) { Gui::SetAlpha({_portrait, _layer, _ship}, alpha); }
 
-void GuiPersonalInfo::SetVisible(bool visible)
-{
-    Gui::SetVisible(_portrait, visible);
-    Gui::SetVisible(_layer, visible);
-    Gui::SetVisible(_ship, visible);
-}
+void GuiPersonalInfo::SetVisible(bool visible) { Gui::SetVisible({_portrait, _layer, _ship}, visible); }
 
 void GuiPersonalInfo::SetName(const char* text) { Gui::Call(_layer, L"SetName", Args(text)); }
 

@@ -23,8 +23,8 @@ void Place(Layer* layer, const Vec2& pos)
 
 } // namespace
 
-void GuiStockItem::LoadLayers(const char* cardName, const char* cardMovie, const Vec2& cardSize, const Vec2& faceSize,
-                              bool icon)
+void GuiStockItem::LoadCard(const char* cardName, const char* cardMovie, const Vec2& cardSize, const Vec2& faceSize,
+                            bool icon, const char* moreCode)
 {
     Unload();
     Layer* root = LayerManager::GetRoot();
@@ -37,6 +37,7 @@ void GuiStockItem::LoadLayers(const char* cardName, const char* cardMovie, const
     _state = NoState;
     _stars = 0;
     _name = _money = _race = GuiTextCache();
+    Gui::Call(_card, L"SetRM", Args(GuiGame::Text(moreCode)));
 }
 
 void GuiStockItem::PlaceLayers(const Vec2& pos, const Placement& placement)
@@ -56,13 +57,7 @@ void GuiStockItem::Unload()
     Gui::Detach(root, _overlay);
 }
 
-void GuiStockItem::SetVisible(bool visible)
-{
-    Gui::SetVisible(_card, visible);
-    Gui::SetVisible(_icon, visible);
-    Gui::SetVisible(_face, visible);
-    Gui::SetVisible(_overlay, visible);
-}
+void GuiStockItem::SetVisible(bool visible) { Gui::SetVisible({_card, _icon, _face, _overlay}, visible); }
 
 void GuiStockItem::SetFace(Material* face)
 {
@@ -79,13 +74,7 @@ void GuiStockItem::SendState(int state, int overlayState)
     Gui::Call(_overlay, L"SetState", Args(overlayState));
 }
 
-void GuiStockItem::SetStars(int stars)
-{
-    if (stars == _stars)
-        return;
-    _stars = stars;
-    Gui::Call(_card, L"SetS", Args(stars));
-}
+void GuiStockItem::SetStars(int stars) { Gui::CallOnChange(_card, _stars, L"SetS", stars); }
 
 bool GuiStockItem::Send(GuiTextCache& cache, const wchar_t* function, const char* text)
 {
@@ -101,8 +90,8 @@ void GuiStockItem::SetName(const char* text) { Send(_name, L"SetName", text); }
 
 GuiStockItemSelected* GuiStockItemSelected::Load()
 {
-    LoadLayers("itemSelected", "swf//itemSelected.swf", Vec2(512.0f, 180.0f), Vec2(50.0f, 50.0f), false);
-    Gui::Call(_card, L"SetRM", Args(GuiGame::Text("ui_stock_mission_read")));
+    LoadCard("itemSelected", "swf//itemSelected.swf", Vec2(512.0f, 180.0f), Vec2(50.0f, 50.0f), false,
+             "ui_stock_mission_read");
     Gui::Call(_overlay, L"SetState", Args(0));
     return this;
 }
@@ -114,8 +103,8 @@ void GuiStockItemSelected::SetPos(const Vec2& pos)
 
 GuiStockItemPassive* GuiStockItemPassive::Load()
 {
-    LoadLayers("itemPassive", "swf//itemPassive.swf", Vec2(420.0f, 160.0f), Vec2(50.0f, 50.0f), false);
-    Gui::Call(_card, L"SetRM", Args(GuiGame::Text("ui_stock_mission_read")));
+    LoadCard("itemPassive", "swf//itemPassive.swf", Vec2(420.0f, 160.0f), Vec2(50.0f, 50.0f), false,
+             "ui_stock_mission_read");
     Gui::Call(_overlay, L"SetState", Args(0));
     return this;
 }
@@ -125,18 +114,13 @@ void GuiStockItemPassive::SetPos(const Vec2& pos)
     PlaceLayers(pos, {Vec2(42.0f, 38.0f), Vec2(58.0f, 54.0f), Vec2()});
 }
 
-void GuiStockItemPassive::SetAlpha(float alpha)
-{
-    Gui::SetAlpha(_card, alpha);
-    Gui::SetAlpha(_face, alpha);
-    Gui::SetAlpha(_overlay, alpha);
-}
+void GuiStockItemPassive::SetAlpha(float alpha) { Gui::SetAlpha({_card, _face, _overlay}, alpha); }
 
 GuiStockItemFull* GuiStockItemFull::Load()
 {
-    LoadLayers("itemFull", "swf//itemFull.swf", Vec2(512.0f, 300.0f), Vec2(51.0f, 51.0f), true);
+    LoadCard("itemFull", "swf//itemFull.swf", Vec2(512.0f, 300.0f), Vec2(51.0f, 51.0f), true,
+             "ui_stock_mission_detail");
     _desc = _location = _from = GuiTextCache();
-    Gui::Call(_card, L"SetRM", Args(GuiGame::Text("ui_stock_mission_detail")));
     Gui::Call(_card, L"SetTxt1", Args(GuiGame::Text("ui_stock_mission_from")));
     Gui::Call(_card, L"SetTxt2", Args(GuiGame::Text("ui_stock_mission_title")));
     Gui::Call(_card, L"SetTxt3", Args(GuiGame::Text("ui_stock_mission_loc")));

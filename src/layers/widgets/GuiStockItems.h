@@ -36,8 +36,10 @@ protected:
     ~GuiStockItem() { Unload(); }
 
     // The card, with an icon sprite when asked, the face and the overlay, in drawing order;
-    // caches emptied. `faceSize` is the face's (and the icon's) size.
-    void LoadLayers(const char* cardName, const char* cardMovie, const Vec2& cardSize, const Vec2& faceSize, bool icon);
+    // caches emptied, and the card's hint "SetRM" from the text of `moreCode`. `faceSize` is the
+    // face's (and the icon's) size.
+    void LoadCard(const char* cardName, const char* cardMovie, const Vec2& cardSize, const Vec2& faceSize, bool icon,
+                  const char* moreCode);
     void PlaceLayers(const Vec2& pos, const Placement& placement);
     // Card "SetState" with the state and overlay "SetState" with `overlayState`, when the
     // state changes.

@@ -38,17 +38,9 @@ void GuiTeamPirate::SetPos(const Vec2& pos)
         _face->SetPos(pos + Gui::ScreenSize(Vec2(8.0f, 9.0f)));
 }
 
-void GuiTeamPirate::SetAlpha(float alpha)
-{
-    Gui::SetAlpha(_face, alpha);
-    Gui::SetAlpha(_layer, alpha);
-}
+void GuiTeamPirate::SetAlpha(float alpha) { Gui::SetAlpha({_face, _layer}, alpha); }
 
-void GuiTeamPirate::SetVisible(bool visible)
-{
-    Gui::SetVisible(_face, visible);
-    Gui::SetVisible(_layer, visible);
-}
+void GuiTeamPirate::SetVisible(bool visible) { Gui::SetVisible({_face, _layer}, visible); }
 
 void GuiTeamPirate::SetFace(Material* face)
 {
@@ -56,13 +48,7 @@ void GuiTeamPirate::SetFace(Material* face)
         _face->SetMaterial(face);
 }
 
-void GuiTeamPirate::SetState(int state)
-{
-    if (state == _state)
-        return;
-    _state = state;
-    Gui::Call(_layer, L"SetState", Args(state));
-}
+void GuiTeamPirate::SetState(int state) { Gui::CallOnChange(_layer, _state, L"SetState", state); }
 
 void GuiTeamPirate::SetLevel(int index, float value)
 {

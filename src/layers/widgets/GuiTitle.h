@@ -7,7 +7,7 @@ class GuiTitle : public GuiFlashWidget
 {
 public:
     GuiTitle* Load();
-    void SetAlpha(float alpha) { Gui::SetAlpha(_layer, alpha); }
+    void SetAlpha(float alpha) { Gui::SetAlpha({_layer}, alpha); }
     // Sent every time.
     void SetTitle(const char* text);
 };

@@ -68,16 +68,30 @@ void CallOnChange(FlashLayer* layer, GuiTextCache& cache, const wchar_t* functio
         Call(layer, function, FlashHost::Args(cache.Get()));
 }
 
-void SetAlpha(Layer* layer, float alpha)
+void CallOnChange(FlashLayer* layer, int& cache, const wchar_t* function, int value)
 {
-    if (layer)
-        layer->SetColor(Color(1.0f, 1.0f, 1.0f, alpha));
+    if (value == cache)
+        return;
+    cache = value;
+    Call(layer, function, FlashHost::Args(value));
 }
 
-void SetVisible(Layer* layer, bool visible)
+void SetAlpha(std::initializer_list<Layer*> layers, float alpha)
 {
-    if (layer)
-        layer->SetVisible(visible);
+    for (Layer* layer : layers)
+    {
+        if (layer)
+            layer->SetColor(Color(1.0f, 1.0f, 1.0f, alpha));
+    }
+}
+
+void SetVisible(std::initializer_list<Layer*> layers, bool visible)
+{
+    for (Layer* layer : layers)
+    {
+        if (layer)
+            layer->SetVisible(visible);
+    }
 }
 
 void Detach(Layer* parent, Layer* layer)

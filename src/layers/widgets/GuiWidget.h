@@ -6,6 +6,7 @@
 #include "layers/flash/FlashValue.h"
 
 #include <cstddef>
+#include <initializer_list>
 
 class GuiTextCache;
 
@@ -36,11 +37,13 @@ SpriteLayer* AddSprite(Layer* parent, const char* name, const Vec2& pos, const V
                        Material* material = nullptr);
 // Calls a function of the layer's movie and drops the answer; nothing without a layer.
 void Call(FlashLayer* layer, const wchar_t* function, const FlashHost::Args& args = FlashHost::Args());
-// Calls the function with the text when it differs from the cached one.
+// Calls the function with the text, or the number, when it differs from the cached one, which
+// then takes it.
 void CallOnChange(FlashLayer* layer, GuiTextCache& cache, const wchar_t* function, const char* text);
-// The layer's colour becomes (1, 1, 1, alpha); nothing without a layer.
-void SetAlpha(Layer* layer, float alpha);
-void SetVisible(Layer* layer, bool visible);
+void CallOnChange(FlashLayer* layer, int& cache, const wchar_t* function, int value);
+// The layers' colour becomes (1, 1, 1, alpha); null layers are passed over.
+void SetAlpha(std::initializer_list<Layer*> layers, float alpha);
+void SetVisible(std::initializer_list<Layer*> layers, bool visible);
 // Removes the layer from the parent, which destroys it, and forgets it.
 void Detach(Layer* parent, Layer* layer);
 template <class T>
