@@ -26,7 +26,11 @@ struct Pixels
     // Pixels of the design rectangle (scaled, and shifted by the alignment) that pass the test.
     int Count(float x, float y, float w, float h, int align, const std::function<bool(int, int, int)>& test) const
     {
-        const Vec2 from = Gui::ScreenPos(Vec2(x, y), align), size = Gui::ScreenSize(Vec2(w, h));
+        return CountOnScreen(Gui::ScreenPos(Vec2(x, y), align), Gui::ScreenSize(Vec2(w, h)), test);
+    }
+
+    int CountOnScreen(const Vec2& from, const Vec2& size, const std::function<bool(int, int, int)>& test) const
+    {
         int count = 0;
         for (int py = std::max(0, int(from.y)); py < std::min(height, int(from.y + size.y)); ++py)
         {
@@ -175,18 +179,15 @@ TEST_P(WidgetScreenTest, AMenuScreenOfButtonsPilotRowsAndATextBlock)
     EXPECT_GT(shot.Count(387, 690, 512, 180, GA_CENTER, Red), 300) << "an offer that cannot be taken";
     EXPECT_GT(shot.Count(413, 702, 40, 30, GA_CENTER, Lit), 100) << "its corner";
     EXPECT_EQ(shot.Count(413, 702, 40, 30, GA_CENTER, Orange), 0) << "in grey";
-    const Vec2 caption = Gui::ScreenPos(Vec2(385, 560), GA_CENTER) + Vec2(119, 36);
-    int cyan = 0;
-    for (int y = int(caption.y); y < int(caption.y) + 54; ++y)
-        for (int x = int(caption.x); x < int(caption.x) + 272; ++x)
-        {
-            const uint32_t c = shot.rgb[size_t(y) * shot.width + x];
-            cyan += Cyan(c >> 16 & 0xFF, c >> 8 & 0xFF, c & 0xFF);
-        }
-    EXPECT_GT(cyan, 100) << "the text block's caption";
+    // The text block's boxes lie in pixels from its position.
+    EXPECT_GT(shot.CountOnScreen(blockPos + Vec2(119, 36), Vec2(272, 54), Cyan), 100) << "the text block's caption";
+    EXPECT_GT(shot.CountOnScreen(blockPos + Vec2(222, 88), Vec2(80, 23), Cyan), 20) << "its value";
+    EXPECT_EQ(shot.CountOnScreen(blockPos + Vec2(119, 0), Vec2(272, 34), Cyan), 0) << "nothing above the caption";
     if (_windowWidth > 1280)
+    {
         EXPECT_EQ(shot.Count(-200, 13, 150, 69, GA_CENTER, Black), shot.Count(-200, 13, 150, 69, GA_CENTER, Any))
             << "nothing left of the centred design frame";
+    }
     for (const std::string& line : LogLines())
     {
         EXPECT_EQ(line.find("Movie \""), std::string::npos) << line;
