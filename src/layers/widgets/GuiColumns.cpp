@@ -18,12 +18,6 @@ T* Row(T* const (&rows)[N], int row)
     return row >= 0 && row < N ? rows[row] : nullptr;
 }
 
-void SetRowMaterial(SpriteLayer* layer, Material* material)
-{
-    if (layer)
-        layer->SetMaterial(material);
-}
-
 } // namespace
 
 GuiRacesColumn* GuiRacesColumn::Load(const Vec2& designPos)
@@ -66,7 +60,7 @@ void GuiRacesColumn::SetName(int row, const char* text) { Gui::Call(_layer, L"Se
 void GuiRacesColumn::SetNameSmall(int row, const char* text) { Gui::Call(_layer, L"SetNameSmall", Args(row)(text)); }
 void GuiRacesColumn::SetNameC(int row, const char* text) { Gui::Call(_layer, L"SetNameC", Args(row)(text)); }
 void GuiRacesColumn::SetRateC(int row, const char* text) { Gui::Call(_layer, L"SetRateC", Args(row)(text)); }
-void GuiRacesColumn::SetIcon(int row, Material* icon) { SetRowMaterial(Row(_icons, row), icon); }
+void GuiRacesColumn::SetIcon(int row, Material* icon) { Gui::SetMaterial(Row(_icons, row), icon); }
 SpriteLayer* GuiRacesColumn::GetIcon(int row) const { return Row(_icons, row); }
 
 GuiPiratesColumn* GuiPiratesColumn::Load(const Vec2& designPos)
@@ -112,5 +106,5 @@ void GuiPiratesColumn::SetEff(int row, float eff) { Gui::Call(_layer, L"SetEff",
 void GuiPiratesColumn::SetName(int row, const char* text) { Gui::Call(_layer, L"SetName", Args(row)(text)); }
 void GuiPiratesColumn::SetScoreText(int row, const char* text) { Gui::Call(_layer, L"SetScoreText", Args(row)(text)); }
 void GuiPiratesColumn::SetEffText(int row, const char* text) { Gui::Call(_layer, L"SetEffText", Args(row)(text)); }
-void GuiPiratesColumn::SetFace(int row, Material* face) { SetRowMaterial(Row(_faces, row), face); }
+void GuiPiratesColumn::SetFace(int row, Material* face) { Gui::SetMaterial(Row(_faces, row), face); }
 SpriteLayer* GuiPiratesColumn::GetFace(int row) const { return Row(_faces, row); }

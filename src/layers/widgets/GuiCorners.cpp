@@ -68,10 +68,8 @@ void GuiCorners::SetCornerPos(int corner, const Vec2& pos)
 {
     if (corner < 0 || corner >= Corners)
         return;
-    if (_setA[corner])
-        _setA[corner]->SetPos(pos);
-    if (_setB[corner])
-        _setB[corner]->SetPos(pos);
+    Gui::SetPos(_setA[corner], pos);
+    Gui::SetPos(_setB[corner], pos);
 }
 
 FlashLayer* GuiCorners::GetCorner(int corner, bool setA) const

@@ -15,12 +15,6 @@ namespace {
 const Vec2 FaceLoadPos(77.0f, 429.0f);
 const Vec2 IconLoadPos(69.0f, 418.0f);
 
-void Place(Layer* layer, const Vec2& pos)
-{
-    if (layer)
-        layer->SetPos(pos);
-}
-
 } // namespace
 
 void GuiStockItem::LoadCard(const char* cardName, const char* cardMovie, const Vec2& cardSize, const Vec2& faceSize,
@@ -42,10 +36,10 @@ void GuiStockItem::LoadCard(const char* cardName, const char* cardMovie, const V
 
 void GuiStockItem::PlaceLayers(const Vec2& pos, const Placement& placement)
 {
-    Place(_card, pos);
-    Place(_overlay, pos + Gui::ScreenSize(placement.overlay));
-    Place(_icon, pos + Gui::ScreenSize(placement.icon));
-    Place(_face, pos + Gui::ScreenSize(placement.face));
+    Gui::SetPos(_card, pos);
+    Gui::SetPos(_overlay, pos + Gui::ScreenSize(placement.overlay));
+    Gui::SetPos(_icon, pos + Gui::ScreenSize(placement.icon));
+    Gui::SetPos(_face, pos + Gui::ScreenSize(placement.face));
 }
 
 void GuiStockItem::Unload()
@@ -59,11 +53,7 @@ void GuiStockItem::Unload()
 
 void GuiStockItem::SetVisible(bool visible) { Gui::SetVisible({_card, _icon, _face, _overlay}, visible); }
 
-void GuiStockItem::SetFace(Material* face)
-{
-    if (_face)
-        _face->SetMaterial(face);
-}
+void GuiStockItem::SetFace(Material* face) { Gui::SetMaterial(_face, face); }
 
 void GuiStockItem::SendState(int state, int overlayState)
 {
@@ -76,17 +66,9 @@ void GuiStockItem::SendState(int state, int overlayState)
 
 void GuiStockItem::SetStars(int stars) { Gui::CallOnChange(_card, _stars, L"SetS", stars); }
 
-bool GuiStockItem::Send(GuiTextCache& cache, const wchar_t* function, const char* text)
-{
-    if (!cache.Change(text))
-        return false;
-    Gui::Call(_card, function, Args(cache.Get()));
-    return true;
-}
-
-void GuiStockItem::SetMoney(const char* text) { Send(_money, L"SetM", text); }
+void GuiStockItem::SetMoney(const char* text) { Gui::CallOnChange(_card, _money, L"SetM", text); }
 void GuiStockItem::SetRace(const char* text) { SendRace(text); }
-void GuiStockItem::SetName(const char* text) { Send(_name, L"SetName", text); }
+void GuiStockItem::SetName(const char* text) { Gui::CallOnChange(_card, _name, L"SetName", text); }
 
 GuiStockItemSelected* GuiStockItemSelected::Load()
 {

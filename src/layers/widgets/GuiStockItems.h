@@ -45,8 +45,7 @@ protected:
     // state changes.
     void SendState(int state, int overlayState);
     // True when the text went to the card.
-    bool SendRace(const char* text) { return Send(_race, L"SetR", text); }
-    bool Send(GuiTextCache& cache, const wchar_t* function, const char* text);
+    bool SendRace(const char* text) { return Gui::CallOnChange(_card, _race, L"SetR", text); }
 
     FlashLayer* _card = nullptr;
     SpriteLayer* _icon = nullptr;
@@ -92,9 +91,9 @@ public:
     // The race's text, and the emblem of the race of that code in the current pilot's rating;
     // an unknown code leaves the emblem as it was.
     void SetRace(const char* code);
-    void SetDesc(const char* text) { Send(_desc, L"SetDesc", text); }
-    void SetLocation(const char* text) { Send(_location, L"SetLocation", text); }
-    void SetFrom(const char* text) { Send(_from, L"SetFrom", text); }
+    void SetDesc(const char* text) { Gui::CallOnChange(_card, _desc, L"SetDesc", text); }
+    void SetLocation(const char* text) { Gui::CallOnChange(_card, _location, L"SetLocation", text); }
+    void SetFrom(const char* text) { Gui::CallOnChange(_card, _from, L"SetFrom", text); }
 
     SpriteLayer* GetIcon() const { return _icon; }
 

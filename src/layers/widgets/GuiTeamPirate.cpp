@@ -32,21 +32,15 @@ void GuiTeamPirate::Unload()
 
 void GuiTeamPirate::SetPos(const Vec2& pos)
 {
-    if (_layer)
-        _layer->SetPos(pos);
-    if (_face)
-        _face->SetPos(pos + Gui::ScreenSize(Vec2(8.0f, 9.0f)));
+    Gui::SetPos(_layer, pos);
+    Gui::SetPos(_face, pos + Gui::ScreenSize(Vec2(8.0f, 9.0f)));
 }
 
 void GuiTeamPirate::SetAlpha(float alpha) { Gui::SetAlpha({_face, _layer}, alpha); }
 
 void GuiTeamPirate::SetVisible(bool visible) { Gui::SetVisible({_face, _layer}, visible); }
 
-void GuiTeamPirate::SetFace(Material* face)
-{
-    if (_face)
-        _face->SetMaterial(face);
-}
+void GuiTeamPirate::SetFace(Material* face) { Gui::SetMaterial(_face, face); }
 
 void GuiTeamPirate::SetState(int state) { Gui::CallOnChange(_layer, _state, L"SetState", state); }
 

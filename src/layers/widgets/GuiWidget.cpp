@@ -62,10 +62,12 @@ void Call(FlashLayer* layer, const wchar_t* function, const FlashHost::Args& arg
         layer->GetFC()->callFunction(function, args);
 }
 
-void CallOnChange(FlashLayer* layer, GuiTextCache& cache, const wchar_t* function, const char* text)
+bool CallOnChange(FlashLayer* layer, GuiTextCache& cache, const wchar_t* function, const char* text)
 {
-    if (cache.Change(text))
-        Call(layer, function, FlashHost::Args(cache.Get()));
+    if (!cache.Change(text))
+        return false;
+    Call(layer, function, FlashHost::Args(cache.Get()));
+    return true;
 }
 
 void CallOnChange(FlashLayer* layer, int& cache, const wchar_t* function, int value)
@@ -74,6 +76,18 @@ void CallOnChange(FlashLayer* layer, int& cache, const wchar_t* function, int va
         return;
     cache = value;
     Call(layer, function, FlashHost::Args(value));
+}
+
+void SetPos(Layer* layer, const Vec2& pos)
+{
+    if (layer)
+        layer->SetPos(pos);
+}
+
+void SetMaterial(SpriteLayer* layer, Material* material)
+{
+    if (layer)
+        layer->SetMaterial(material);
 }
 
 void SetAlpha(std::initializer_list<Layer*> layers, float alpha)

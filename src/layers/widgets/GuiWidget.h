@@ -38,9 +38,12 @@ SpriteLayer* AddSprite(Layer* parent, const char* name, const Vec2& pos, const V
 // Calls a function of the layer's movie and drops the answer; nothing without a layer.
 void Call(FlashLayer* layer, const wchar_t* function, const FlashHost::Args& args = FlashHost::Args());
 // Calls the function with the text, or the number, when it differs from the cached one, which
-// then takes it.
-void CallOnChange(FlashLayer* layer, GuiTextCache& cache, const wchar_t* function, const char* text);
+// then takes it. True when it did.
+bool CallOnChange(FlashLayer* layer, GuiTextCache& cache, const wchar_t* function, const char* text);
 void CallOnChange(FlashLayer* layer, int& cache, const wchar_t* function, int value);
+// Each of these passes over a null layer.
+void SetPos(Layer* layer, const Vec2& pos);
+void SetMaterial(SpriteLayer* layer, Material* material);
 // The layers' colour becomes (1, 1, 1, alpha); null layers are passed over.
 void SetAlpha(std::initializer_list<Layer*> layers, float alpha);
 void SetVisible(std::initializer_list<Layer*> layers, bool visible);
