@@ -4,6 +4,10 @@
 #include "MaterialSystem/meshes/MeshMgr.h"
 #include "MaterialSystem/textures/TextureMgr.h"
 #include "foundation/base/Dumper.h"
+
+#include <filesystem>
+#include <unistd.h>
+#include "platform/gfx/Device.h"
 #include "scene/model/ModelMgr.h"
 
 namespace {
@@ -84,4 +88,33 @@ void DeviceTest::TearDown()
     _video.reset();
     _config.reset();
     _window.reset();
+}
+
+void DeviceTest::Frame(Camera* camera, const char* shot)
+{
+    _scene->UpdateScene(0.0f);
+    _scene->RenderView(camera, _timer);
+    if (!shot)
+        return;
+    // The screenshot is written under the working folder: take it in a scratch folder.
+    namespace fs = std::filesystem;
+    const fs::path before = fs::current_path();
+    const fs::path scratch = fs::temp_directory_path() / ("bm_scene_shot_" + std::to_string(getpid()));
+    fs::create_directories(scratch);
+    fs::current_path(scratch);
+    _system->TakeScreenShot();
+    _system->Present(nullptr);
+    fs::current_path(before);
+    std::error_code ignored;
+    fs::copy_file(scratch / "screenshots" / "screen0000.bmp", shot, fs::copy_options::overwrite_existing, ignored);
+    fs::remove_all(scratch, ignored);
+}
+
+std::vector<uint32_t> DeviceTest::ReadBackBuffer() const
+{
+    std::vector<uint32_t> pixels(size_t(_width) * _height);
+    _system->GetDevice()->ReadPixels(_system->GetBackBuffer(), gfx::Rect{0, 0, _width, _height}, pixels.data());
+    for (uint32_t& p : pixels)
+        p &= 0xFFFFFF;
+    return pixels;
 }

@@ -4,12 +4,14 @@
 #include "ResourceSystem/ResourceSystem.h"
 #include "foundation/config/ConfigSystem.h"
 #include "foundation/config/RenderSettings.h"
+#include "foundation/base/Timer.h"
 #include "foundation/config/VideoSettings.h"
 #include "platform/window/Window.h"
 #include "scene/RenderScene.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,7 +38,15 @@ protected:
         _height = height;
     }
 
+    // Renders a frame (the update pass, then the view) and, when `shot` names a file, has the
+    // material system save its screenshot there once the next frame presents it.
+    void Frame(Camera* camera, const char* shot = nullptr);
+    // The back buffer as 0xRRGGBB words, top row first.
+    std::vector<uint32_t> ReadBackBuffer() const;
+    uint32_t Pixel(const std::vector<uint32_t>& pixels, int x, int y) const { return pixels[size_t(y) * _width + x]; }
+
     int _width = 320, _height = 240;
+    Timer _timer;
     std::unique_ptr<Window> _window;
     std::unique_ptr<ConfigSystem> _config;
     std::unique_ptr<VideoSettings> _video;
