@@ -103,7 +103,7 @@ void DeviceTest::Frame(Camera* camera, const char* shot)
     fs::create_directories(scratch);
     fs::current_path(scratch);
     _system->TakeScreenShot();
-    _system->Present(nullptr);
+    _system->Present(_scene->GetGlobals());
     fs::current_path(before);
     std::error_code ignored;
     fs::copy_file(scratch / "screenshots" / "screen0000.bmp", shot, fs::copy_options::overwrite_existing, ignored);

@@ -128,6 +128,33 @@ TEST_P(LitSphereTest, UserObjectsDrawWithTheStage)
     EXPECT_EQ(hook.layers.size(), 1u);
 }
 
+// The render settings' debug switches draw the skeleton as helper lines over the frame: the
+// lamp's axes, the bounds of the sphere and of the light.
+TEST_P(LitSphereTest, DebugSwitchesDrawAxesAndBounds)
+{
+    Build();
+    struct Case
+    {
+        bool axes, bounds;
+        bool red, green;
+    };
+    for (const Case& c :
+         {Case{false, false, false, false}, Case{true, false, true, false}, Case{false, true, false, true}})
+    {
+        _render->ShowAxes = c.axes;
+        _render->ShowBounds = c.bounds;
+        Frame(_camera, "debug.bmp");
+        int green = 0, red = 0;
+        for (uint32_t p : ReadBackBuffer())
+        {
+            green += Green(p) > 200 && Red(p) < 60 && Blue(p) < 60;
+            red += Red(p) > 200 && Green(p) < 60 && Blue(p) < 60;
+        }
+        EXPECT_EQ(red > 10, c.red) << red;
+        EXPECT_EQ(green > 100, c.green) << green;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Stencil, LitSphereTest, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& info) {
     return info.param ? std::string("Masked") : std::string("Scissored");
 });
