@@ -1,7 +1,8 @@
 // One frame of the demo scene at 1024 x 768: about a hundred demo meshes, eight omni lights and
-// the sun through the render scene (update pass, selection, deferred lighting, presentation),
-// measured against the same meshes drawn straight through one render queue lit by the sun
-// alone. The ratio of the two is printed at the end.
+// the sun through the render scene (update pass, selection, deferred lighting, post chain,
+// presentation), measured against the same meshes drawn straight through one render queue lit
+// by the sun alone. The ratio of the two and the post chain's share of the frame are printed at
+// the end.
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/Material.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
@@ -204,6 +205,7 @@ Stage& S()
 void DeferredFrame(benchmark::State& state)
 {
     Stage& s = S();
+    s.render->EnablePostEffects = state.range(0) != 0;
     for (auto _ : state)
     {
         s.timer.Tick();
@@ -249,13 +251,17 @@ public:
     }
     void PrintRatio() const
     {
-        const auto ours = _times.find("Frame1024x768/render_scene");
+        const auto full = _times.find("Frame1024x768/render_scene");
+        const auto bare = _times.find("Frame1024x768/render_scene_no_post");
         const auto plain = _times.find("Frame1024x768/queue_one_light");
-        if (ours == _times.end() || plain == _times.end() || plain->second <= 0)
+        if (full == _times.end() || bare == _times.end() || plain == _times.end() || plain->second <= 0 ||
+            full->second <= 0)
             return;
         std::printf("\nframe through the render scene / straight through a queue: %.2f ms / %.2f ms = %.2f "
                     "(goal: the render scene's frame at most 16.7 ms)\n",
-                    ours->second, plain->second, ours->second / plain->second);
+                    full->second, plain->second, full->second / plain->second);
+        std::printf("post chain: %.2f ms of the frame's %.2f ms = %.0f %%\n", full->second - bare->second, full->second,
+                    100.0 * (full->second - bare->second) / full->second);
     }
 
 private:
@@ -266,6 +272,14 @@ private:
 
 BENCHMARK(DeferredFrame)
     ->Name("Frame1024x768/render_scene")
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
+    ->DisplayAggregatesOnly(true);
+BENCHMARK(DeferredFrame)
+    ->Name("Frame1024x768/render_scene_no_post")
+    ->Arg(0)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Repetitions(3)

@@ -20,6 +20,7 @@
 #include "scene/nodes/RenderMesh.h"
 #include "scene/nodes/IDebugRenderable.h"
 #include "scene/nodes/SoundBone.h"
+#include "scene/post/PostProcessingStage.h"
 #include "scene/visitors/TransformVisitor.h"
 #include "scene/visitors/UtilityVisitors.h"
 
@@ -54,11 +55,16 @@ RenderScene::RenderScene(MaterialSystem* system, ResourceSystem* resources, Dump
         (*root)->SetName(Name(name));
     }
     if (_system)
+    {
         PrepareDeferredShadingStage();
+        _postStage = std::make_unique<PostProcessingStage>(this);
+        _postStage->Prepare();
+    }
 }
 
 RenderScene::~RenderScene()
 {
+    _postStage.reset();
     ClearScene();
     _globals.reset();
     _modelMgr.reset();

@@ -24,6 +24,7 @@ class ModelMgr;
 class Node;
 class Omni;
 class OmniList;
+class PostProcessingStage;
 class ParticleSet;
 class RenderMesh;
 class RenderQueue;
@@ -125,6 +126,7 @@ public:
     void GetMRTs(Texture** depth, Texture** color, Texture** normal, Texture** material) const;
     Mesh* GetSpotShapeMesh() const { return _spotShape; }
     ShaderParamsGlobal* GetGlobals() const { return _globals.get(); }
+    PostProcessingStage* GetPostProcessingStage() const { return _postStage.get(); }
 
     MaterialSystem* GetMaterialSystem() const { return _system; }
     ResourceSystem* GetResourceSystem() const { return _resources; }
@@ -205,6 +207,7 @@ private:
     Material* _omniFront = nullptr;
     Mesh* _omniShape = nullptr;
     Mesh* _spotShape = nullptr;
+    std::unique_ptr<PostProcessingStage> _postStage;
     float _oldTVEffect = 0.0f;
     float _secondsPerFrame = 0.0f;
     std::vector<DepthCheckPoint> _depthCheckPoints;

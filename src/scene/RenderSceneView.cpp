@@ -11,6 +11,7 @@
 #include "scene/RenderScene.h"
 #include "scene/nodes/Camera.h"
 #include "scene/nodes/Group.h"
+#include "scene/post/PostProcessingStage.h"
 #include "scene/visitors/DebugRenderVisitor.h"
 #include "scene/visitors/SelectionVisitor.h"
 
@@ -68,6 +69,11 @@ void RenderScene::RenderView(Camera* camera, const Timer& timer)
         _occlusionPass = false;
         camera->RestorePosition();
         RenderScenery(camera);
+    }
+    if (_settings->EnablePostEffects)
+    {
+        AutoScopeProfile scope(Name("Post-Process"));
+        _postStage->Render();
     }
 
     const float aspect = width / height;

@@ -69,7 +69,7 @@ void DeviceTest::SetUp()
     _resources = std::make_unique<ResourceSystem>(&Dumper::Instance(), 1);
     _system = std::make_unique<MaterialSystem>(_window->GetHandle(), &Dumper::Instance(), _resources.get(),
                                                _video.get(), false);
-    _system->InitSystem(DataFolder("ShaderLib").c_str());
+    _system->InitSystem(_shaderRoot.c_str());
     ASSERT_TRUE(_system->GetDevice());
     _system->GetMaterialMgr()->SetRootDir(DataFolder("materials").c_str());
     _system->GetMeshMgr()->SetRootDir(DataFolder("meshes").c_str());

@@ -31,12 +31,8 @@ class DeviceTest : public ::testing::Test
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Call from SetUp of a derived fixture before DeviceTest::SetUp for another size.
-    void SetScreenSize(int width, int height)
-    {
-        _width = width;
-        _height = height;
-    }
+    // The effect library's folder; a derived fixture may set another before DeviceTest::SetUp.
+    std::string _shaderRoot = std::string(GAME_DATA_DIR) + "/ShaderLib/";
 
     // Renders a frame (the update pass, then the view) and, when `shot` names a file, has the
     // material system save its screenshot there once the next frame presents it.
