@@ -1,6 +1,9 @@
 #include "SceneFixture.h"
 
+#include "MaterialSystem/materials/Material.h"
+#include "MaterialSystem/materials/MaterialFlags.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
+#include "MaterialSystem/shaders/ShaderUsageFlags.h"
 #include "MaterialSystem/meshes/MeshMgr.h"
 #include "MaterialSystem/textures/TextureMgr.h"
 #include "foundation/base/Dumper.h"
@@ -9,6 +12,7 @@
 #include <unistd.h>
 #include "platform/gfx/Device.h"
 #include "scene/model/ModelMgr.h"
+#include "scene/nodes/RenderMesh.h"
 
 namespace {
 
@@ -117,4 +121,30 @@ std::vector<uint32_t> DeviceTest::ReadBackBuffer() const
     for (uint32_t& p : pixels)
         p &= 0xFFFFFF;
     return pixels;
+}
+
+Camera* DeviceTest::FrontCamera()
+{
+    Camera* camera = _scene->CreateCamera();
+    camera->SetAspectRatio(float(_width) / float(_height));
+    camera->SetFov(60);
+    return camera;
+}
+
+Bone* DeviceTest::WhiteSphere(const Vec3& at, float radius, bool unlit)
+{
+    Material* white = _system->GetMaterialMgr()->CreateMaterial(unlit ? "$white_unlit" : "$white_lit");
+    white->MaterialFlags() = Flags(unlit ? unsigned(MF_UNLIT) : 0u);
+    ShaderUsageFlags deferred;
+    deferred.Add("USE_DEFERRED");
+    white->BindShaderEx("MAT_Diffuse.fx", &deferred);
+    white->AddTexture("BASE_MAP", _system->GetTextureMgr()->GetWhiteTexture());
+    Bone* holder = _scene->CreateBone(SL_STAGE);
+    holder->SetPosition(at);
+    holder->SetScale(radius, radius, radius);
+    RenderMesh* mesh = _scene->CreateMesh(SL_STAGE);
+    holder->Attach(mesh);
+    mesh->BindMesh(_system->GetMeshMgr()->CreateMeshFromFile("sphere.sms"), false);
+    mesh->SetCommonMaterial(white);
+    return holder;
 }

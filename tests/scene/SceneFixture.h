@@ -8,6 +8,7 @@
 #include "foundation/config/VideoSettings.h"
 #include "platform/window/Window.h"
 #include "scene/RenderScene.h"
+#include "scene/nodes/Camera.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,12 @@ class DeviceTest : public ::testing::Test
 protected:
     void SetUp() override;
     void TearDown() override;
+    // A camera at the origin looking along +z, 60 degrees high, with the screen's proportions.
+    Camera* FrontCamera();
+    // A white sphere (the demo mesh) of the radius at the point, drawn by the deferred stage;
+    // lit unless `unlit`. Returns the bone it hangs on.
+    Bone* WhiteSphere(const Vec3& at, float radius, bool unlit = false);
+
     // The effect library's folder; a derived fixture may set another before DeviceTest::SetUp.
     std::string _shaderRoot = std::string(GAME_DATA_DIR) + "/ShaderLib/";
 

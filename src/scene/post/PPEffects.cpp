@@ -31,13 +31,6 @@ Targets SceneTargets(const RenderScene* scene)
 
 Texture* FrameBuffer(MaterialSystem* system) { return system->GetTextureMgr()->GetFrameBufferTexture(); }
 
-// The two blur steps of an effect go across, then down.
-void SetBlurDirections(const PPEffect& effect)
-{
-    effect.GetPass(1).material->AddVector("BLOOR_DIRECTION", Vec3(1.0f, 0.0f, 0.0f));
-    effect.GetPass(2).material->AddVector("BLOOR_DIRECTION", Vec3(0.0f, 1.0f, 0.0f));
-}
-
 } // namespace
 
 int PPEffect_Antialias::Initialize()
@@ -57,46 +50,45 @@ void PPEffect_Antialias::Render()
         DrawPass(0);
 }
 
-int PPEffect_Blur::Initialize()
+// Blur steps go across, then down.
+int PPEffectBlurred::Build(const Names& names, Texture* input)
 {
-    Texture* first = NewTarget("$bloorBuffer1");
-    Texture* second = NewTarget("$bloorBuffer2");
-    const bool built = SetPass(0, "$pp_downSampler", first, false, kQuad, {{"FRAME_MAP", FrameBuffer(_materialSystem)}},
-                               "PP_DownSampler.fx") &&
-                       SetPass(1, "$pp_bloor1", second, false, kQuad, {{"bloor_MAP", first}}, "PP_Bloor.fx") &&
-                       SetPass(2, "$pp_bloor2", first, true, kQuad, {{"bloor_MAP", second}}, "PP_Bloor.fx") &&
-                       SetPass(3, "$pp_bloom", nullptr, false, kAdded, {{"bloor_MAP", first}}, "PP_BloomColorKey.fx");
+    Texture* first = NewTarget(names.targets[0]);
+    Texture* second = NewTarget(names.targets[1]);
+    const bool built =
+        SetPass(0, names.materials[0], first, false, kQuad, {{"FRAME_MAP", input}}, "PP_DownSampler.fx") &&
+        SetPass(1, names.materials[1], second, false, kQuad, {{"bloor_MAP", first}}, "PP_Bloor.fx") &&
+        SetPass(2, names.materials[2], first, true, kQuad, {{"bloor_MAP", second}}, "PP_Bloor.fx") &&
+        SetPass(3, names.materials[3], nullptr, false, kAdded, {{names.compositeInput, first}}, names.compositeShader);
     if (!built || !first || !second)
         return 0;
-    SetBlurDirections(*this);
+    GetPass(1).material->AddVector("BLOOR_DIRECTION", Vec3(1.0f, 0.0f, 0.0f));
+    GetPass(2).material->AddVector("BLOOR_DIRECTION", Vec3(0.0f, 1.0f, 0.0f));
     return 1;
 }
 
-void PPEffect_Blur::Render()
+void PPEffectBlurred::Render()
 {
-    for (unsigned i = 0; i < 4; ++i)
+    for (unsigned i = 0; i < GetPassCount(); ++i)
         DrawPass(i);
+}
+
+int PPEffect_Blur::Initialize()
+{
+    const Names names{{"$pp_downSampler", "$pp_bloor1", "$pp_bloor2", "$pp_bloom"},
+                      {"$bloorBuffer1", "$bloorBuffer2"},
+                      "bloor_MAP",
+                      "PP_BloomColorKey.fx"};
+    return Build(names, FrameBuffer(_materialSystem));
 }
 
 int PPEffect_Glow::Initialize()
 {
-    Texture* first = NewTarget("$glowTextureBloor2");
-    Texture* second = NewTarget("$glowTextureBloor1");
-    const bool built = SetPass(0, "$pp_glow_bloor1", first, false, kQuad,
-                               {{"FRAME_MAP", SceneTargets(_scene).material}}, "PP_DownSampler.fx") &&
-                       SetPass(1, "$pp_glow_bloor2", second, false, kQuad, {{"bloor_MAP", first}}, "PP_Bloor.fx") &&
-                       SetPass(2, "$pp_glow_bloor3", first, true, kQuad, {{"bloor_MAP", second}}, "PP_Bloor.fx") &&
-                       SetPass(3, "$pp_glow", nullptr, false, kAdded, {{"GLOW_MAP", first}}, "PP_Glow.fx");
-    if (!built || !first || !second)
-        return 0;
-    SetBlurDirections(*this);
-    return 1;
-}
-
-void PPEffect_Glow::Render()
-{
-    for (unsigned i = 0; i < 4; ++i)
-        DrawPass(i);
+    const Names names{{"$pp_glow_bloor1", "$pp_glow_bloor2", "$pp_glow_bloor3", "$pp_glow"},
+                      {"$glowTextureBloor2", "$glowTextureBloor1"},
+                      "GLOW_MAP",
+                      "PP_Glow.fx"};
+    return Build(names, SceneTargets(_scene).material);
 }
 
 int PPEffect_MotionBlur::Initialize()

@@ -17,23 +17,41 @@ private:
     bool _active = false;
 };
 
-// The frame reduced to 256 x 256, blurred twice, and its bright parts added back (bloom).
-class PPEffect_Blur : public PPEffect
+// An input reduced to 256 x 256, blurred across and then down by ping-pong between two
+// targets, and composited onto the back buffer: the common form of bloom and glow.
+class PPEffectBlurred : public PPEffect
 {
 public:
-    explicit PPEffect_Blur(RenderScene* scene) : PPEffect(scene, 4) {}
-    int Initialize() override;
     void Render() override;
+
+protected:
+    // The names of the four pass materials, the two targets, and the composite's input.
+    struct Names
+    {
+        const char* materials[4];
+        const char* targets[2];
+        const char* compositeInput;
+        const char* compositeShader;
+    };
+    explicit PPEffectBlurred(RenderScene* scene) : PPEffect(scene, 4) {}
+    int Build(const Names& names, Texture* input);
+};
+
+// The frame's bright parts spread (bloom).
+class PPEffect_Blur : public PPEffectBlurred
+{
+public:
+    explicit PPEffect_Blur(RenderScene* scene) : PPEffectBlurred(scene) {}
+    int Initialize() override;
     const char* GetName() const override { return "PPEffect_Blur"; }
 };
 
-// The emissive target reduced, blurred twice and added onto the frame.
-class PPEffect_Glow : public PPEffect
+// The emissive target spread onto the frame.
+class PPEffect_Glow : public PPEffectBlurred
 {
 public:
-    explicit PPEffect_Glow(RenderScene* scene) : PPEffect(scene, 4) {}
+    explicit PPEffect_Glow(RenderScene* scene) : PPEffectBlurred(scene) {}
     int Initialize() override;
-    void Render() override;
     const char* GetName() const override { return "PPEffect_Glow"; }
 };
 

@@ -1,4 +1,5 @@
 // The camera shaker and the arc-ball.
+#include "../ExpectNear.h"
 #include "foundation/base/Random.h"
 #include "foundation/base/Timer.h"
 #include "scene/motion/ArcBall.h"
@@ -12,13 +13,6 @@
 namespace {
 
 constexpr float kPi = 3.14159265f;
-
-void ExpectNear(const Vec3& actual, const Vec3& expected, float tolerance = 1e-4f)
-{
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
 
 // The turn between two orientations, in degrees (from the relative turn's sine and cosine,
 // which stay precise for small angles).

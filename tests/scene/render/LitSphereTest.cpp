@@ -2,15 +2,9 @@
 // the depth check points tested against it a frame later.
 #include "../SceneFixture.h"
 
-#include "MaterialSystem/materials/Material.h"
-#include "MaterialSystem/materials/MaterialMgr.h"
-#include "MaterialSystem/meshes/MeshMgr.h"
-#include "MaterialSystem/shaders/ShaderUsageFlags.h"
-#include "MaterialSystem/textures/TextureMgr.h"
 #include "scene/nodes/Camera.h"
 #include "scene/nodes/IDebugRenderable.h"
 #include "scene/nodes/Omni.h"
-#include "scene/nodes/RenderMesh.h"
 
 #include <gtest/gtest.h>
 
@@ -28,22 +22,8 @@ protected:
     // dim grey sun and a red omni light on its left.
     void Build()
     {
-        Material* white = _system->GetMaterialMgr()->CreateMaterial("$lit_white");
-        ShaderUsageFlags deferred;
-        deferred.Add("USE_DEFERRED");
-        white->BindShaderEx("MAT_Diffuse.fx", &deferred);
-        white->AddTexture("BASE_MAP", _system->GetTextureMgr()->GetWhiteTexture());
-
-        _camera = _scene->CreateCamera();
-        _camera->SetAspectRatio(float(_width) / float(_height));
-        _camera->SetFov(60);
-        _sphere = _scene->CreateBone(SL_STAGE);
-        _sphere->SetPosition(0, 0, 10);
-        _sphere->SetScale(2, 2, 2);
-        RenderMesh* mesh = _scene->CreateMesh(SL_STAGE);
-        _sphere->Attach(mesh);
-        mesh->BindMesh(_system->GetMeshMgr()->CreateMeshFromFile("sphere.sms"), false);
-        mesh->SetCommonMaterial(white);
+        _camera = FrontCamera();
+        _sphere = WhiteSphere(Vec3(0, 0, 10), 2);
 
         Bone* lamp = _scene->CreateBone(SL_STAGE);
         lamp->SetPosition(-3.5f, 0, 8);

@@ -2,14 +2,7 @@
 // out while the others run; and what the chain does to a frame.
 #include "../SceneFixture.h"
 
-#include "MaterialSystem/materials/Material.h"
-#include "MaterialSystem/materials/MaterialFlags.h"
-#include "MaterialSystem/materials/MaterialMgr.h"
-#include "MaterialSystem/meshes/MeshMgr.h"
-#include "MaterialSystem/shaders/ShaderUsageFlags.h"
-#include "MaterialSystem/textures/TextureMgr.h"
 #include "scene/nodes/Camera.h"
-#include "scene/nodes/RenderMesh.h"
 #include "scene/post/PPEffects.h"
 #include "scene/post/PostProcessingStage.h"
 
@@ -37,22 +30,8 @@ protected:
     // A white sphere, unlit, before a camera at the origin, on black.
     void Build()
     {
-        Material* white = _system->GetMaterialMgr()->CreateMaterial("$post_white");
-        white->MaterialFlags() = Flags(MF_UNLIT);
-        ShaderUsageFlags deferred;
-        deferred.Add("USE_DEFERRED");
-        white->BindShaderEx("MAT_Diffuse.fx", &deferred);
-        white->AddTexture("BASE_MAP", _system->GetTextureMgr()->GetWhiteTexture());
-        _camera = _scene->CreateCamera();
-        _camera->SetAspectRatio(float(_width) / float(_height));
-        _camera->SetFov(60);
-        Bone* holder = _scene->CreateBone(SL_STAGE);
-        holder->SetPosition(0, 0, 10);
-        holder->SetScale(2, 2, 2);
-        RenderMesh* sphere = _scene->CreateMesh(SL_STAGE);
-        holder->Attach(sphere);
-        sphere->BindMesh(_system->GetMeshMgr()->CreateMeshFromFile("sphere.sms"), false);
-        sphere->SetCommonMaterial(white);
+        _camera = FrontCamera();
+        WhiteSphere(Vec3(0, 0, 10), 2, true);
     }
 
     std::vector<uint32_t> Render(bool post)
