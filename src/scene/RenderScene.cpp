@@ -35,6 +35,11 @@ RenderScene::RenderScene(MaterialSystem* system, ResourceSystem* resources, Dump
         _defaultSettings = std::make_unique<RenderSettings>(nullptr);
         _settings = _defaultSettings.get();
     }
+    if (_system && !_system->IsInitialized())
+    {
+        _dumper->Print(DUMP_ERROR, "RenderScene: the material system has no device; the scene draws nothing\n");
+        _system = nullptr;
+    }
     if (_resources)
         _resources->RegisterResMgr("mod", _modelMgr.get());
     if (_system)
