@@ -18,3 +18,14 @@ TEST(Assets, GameTexts)
         names.push_back(std::string("texts//en//") + file);
     ExpectAssetsPresent(names);
 }
+
+// The files the game-data database reads, in its order.
+TEST(Assets, GameData)
+{
+    std::vector<std::string> names = {"gamedata\\races.lua",   "gamedata\\objects.lua",        "gamedata\\devices.lua",
+                                      "gamedata\\weapons.lua", "gamedata\\weapons_player.lua", "gamedata\\ships.lua"};
+    for (const char* race : {"unknown", "asp", "blg", "fslk", "rtb", "sha", "smkt", "tld", "ytg", "trsk"})
+        names.push_back(std::string("gamedata\\constructor_") + race + ".lua");
+    names.push_back("gamedata\\npcs.lua");
+    ExpectAssetsPresent(names);
+}
