@@ -11,6 +11,14 @@
 
 #include <cstring>
 
+namespace {
+
+// Frame times summed in floats miss the fade's ends by a rounding error (five steps of 0.1 from
+// 0.5 leave 1.5e-8); within this they count as reached.
+constexpr float FadeEpsilon = 1e-5f;
+
+} // namespace
+
 GameFrameManager::GameFrameManager(GameEngine* engine, InputSystem* input) : _input(input), _engine(engine) {}
 
 GameFrameManager::~GameFrameManager() { ShutDown(); }
@@ -136,7 +144,7 @@ void GameFrameManager::FadeProceed(float seconds)
     if (_status == FADE_OUT)
     {
         _fadeTime += seconds;
-        if (_fadeTime >= FadeTime)
+        if (_fadeTime >= FadeTime - FadeEpsilon)
         {
             _fadeTime = FadeTime;
             SwitchFrame(_next);
@@ -145,7 +153,7 @@ void GameFrameManager::FadeProceed(float seconds)
     if (_status == FADE_IN)
     {
         _fadeTime -= seconds;
-        if (_fadeTime <= 0.0f)
+        if (_fadeTime <= FadeEpsilon)
         {
             _fadeTime = 0.0f;
             _status = FADE_NONE;
