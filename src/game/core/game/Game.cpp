@@ -6,6 +6,7 @@
 #include "game/core/frames/GameFrame.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/FrameCatalog.h"
+#include "game/core/gamedata/Base.h"
 
 #include <cstring>
 #include <string>
@@ -39,10 +40,28 @@ void Game::Start(WindowHandle window, bool flag)
     _startedWithMission = flag;
     GameEngine::Start(window, flag);
     // The system timer already has the resolution the frame loop needs here.
-    GetDumper()->Print(DUMP_WARNING, "Game: this build has no game data, pilot profiles, limiter or mission frame\n");
+    GetDumper()->Print(DUMP_WARNING, "Game: this build has no pilot profiles, limiter or mission frame\n");
+    CreateBase();
     CreateFrames();
     GetGameFrameManager()->SetActive(flag ? "empty" : "videoIntro");
     SetNetworkGame(false);
+}
+
+void Game::CreateBase()
+{
+    DestroyBase();
+    _base = std::make_unique<Base>(GetVirtualMachine(), GetDumper());
+    _base->Load(false);
+    LogCreated("game data");
+}
+
+void Game::DestroyBase()
+{
+    if (!_base)
+        return;
+    _base->Clear();
+    _base.reset();
+    LogFreed("game data");
 }
 
 void Game::CreateFrames()
@@ -101,6 +120,7 @@ void Game::ShutDown()
     // Frames are shut down while the services they use are all there.
     if (GameFrameManager* manager = GetGameFrameManager())
         manager->ShutDown();
+    DestroyBase();
     _level = nullptr;
     _profileManager = nullptr;
     if (!_frames.empty())

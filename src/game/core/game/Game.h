@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+class Base;
 class GameFrame;
 class ProfileManager;
 class SingleLevel;
@@ -28,6 +29,8 @@ public:
     // engine's services. Safe to call twice.
     void ShutDown() override;
 
+    // The game-data database, from Start to ShutDown.
+    Base* GetBase() const { return _base.get(); }
     // The mission frame, null while the build has none (or a test installed none).
     SingleLevel* GetLevel() const { return _level; }
     ProfileManager* GetProfileManager() const { return _profileManager; }
@@ -44,10 +47,13 @@ public:
     void SetProfileManager(ProfileManager* manager) { _profileManager = manager; }
 
 private:
+    void CreateBase();
+    void DestroyBase();
     void CreateFrames();
 
     bool _startedWithMission = false;
     std::vector<std::unique_ptr<GameFrame>> _frames; // in creation order
+    std::unique_ptr<Base> _base;
     SingleLevel* _level = nullptr;
     ProfileManager* _profileManager = nullptr;
     bool _networkGame = false;
