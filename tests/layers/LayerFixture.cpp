@@ -29,6 +29,14 @@ bool LogHas(const std::string& text)
     return false;
 }
 
+int LogCount(const std::string& text)
+{
+    int count = 0;
+    for (const std::string& line : LogLines())
+        count += line.find(text) != std::string::npos;
+    return count;
+}
+
 void DrawRecorder::RenderQuad(Material* material, const Vec2& pos, const Vec2& size, const Vec2 uv[4], float angle,
                               const Color& color)
 {

@@ -17,6 +17,7 @@
 // Every line the log prints while a test runs.
 std::vector<std::string>& LogLines();
 bool LogHas(const std::string& text);
+int LogCount(const std::string& text);
 
 // What the layers drew in a frame, in order.
 class DrawRecorder : public ILayerDrawTarget
