@@ -19,6 +19,9 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/texts/GameTexts.h"
 #include "layers/LayerManager.h"
+#include "scene/RenderScene.h"
+#include "scene/model/ModelMgr.h"
+#include "scene/nodes/Camera.h"
 #include "services/input/InputCodes.h"
 #include "services/input/InputConfig.h"
 #include "services/input/InputSystem.h"
@@ -131,6 +134,15 @@ void GameEngine::Start(WindowHandle window, bool)
     _render->GetTextureMgr()->SetRootDir("textures");
     LogCreated("render device");
 
+    _scene = std::make_unique<RenderScene>(_render.get(), _resources.get(), _dumper, _renderSettings.get());
+    _scene->GetModelMgr()->SetRootDir("assets");
+    _camera = _scene->CreateCamera();
+    _camera->SetPosition(0.0f, 0.0f, -100.0f);
+    _camera->SetNearClip(1.0f);
+    _camera->SetFarClip(75000.0f);
+    _camera->SetFov(_gameSettings->PlayerFov);
+    LogCreated("render scene");
+
     _sound = std::make_unique<SoundEngine>(_resources.get(), _dumper, _soundSettings.get());
     _sound->Init();
     LogCreated("sound engine");
@@ -143,8 +155,8 @@ void GameEngine::Start(WindowHandle window, bool)
     _frameManager->Initialize();
     LogCreated("frame manager");
 
-    _dumper->Print(DUMP_WARNING, "Engine: this build has no render scene, camera or particle emitter manager; "
-                                 "the frames are drawn without a 3D scene\n");
+    _dumper->Print(DUMP_WARNING, "Engine: this build has no scene update, view rendering or particle emitter "
+                                 "manager; the frames are drawn without a 3D scene\n");
 }
 
 void GameEngine::Proceed()
@@ -167,8 +179,8 @@ void GameEngine::Present()
 }
 
 // Settings are written before anything is freed, so the file holds the values of the run. What
-// uses the render device (frames, layers) goes before it, and it goes before the video settings
-// it reads.
+// uses the render device (frames, layers, the scene) goes before it, and it goes before the video
+// settings it reads.
 void GameEngine::ShutDown()
 {
     if (_config)
@@ -183,6 +195,8 @@ void GameEngine::ShutDown()
         _layers = false;
         LogFreed("layer manager");
     }
+    _camera = nullptr;
+    Free(_scene, "render scene");
     Free(_render, "render device");
 
     if (Profiler::GetTimer() == _timer.get())

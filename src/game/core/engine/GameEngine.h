@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class Camera;
 class ConfigSystem;
 class Dumper;
 class GameFrameManager;
@@ -14,6 +15,7 @@ class InputSystem;
 class MaterialSystem;
 class NetworkEngine;
 class NetworkSettings;
+class RenderScene;
 class RenderSettings;
 class ResourceSystem;
 class SoundEngine;
@@ -59,14 +61,17 @@ public:
     NetworkEngine* GetNetworkEngine() const { return _network.get(); }
     GameFrameManager* GetGameFrameManager() const { return _frameManager.get(); }
     MaterialSystem* GetRender() const { return _render.get(); }
+    RenderScene* GetRenderScene() const { return _scene.get(); }
+    // Made by the scene, which owns it.
+    Camera* GetCamera() const { return _camera; }
     SoundEngine* GetSoundEngine() const { return _sound.get(); }
 
 protected:
     // A line of the start-up or shut-down log naming one service.
     void LogCreated(const char* service) const;
     void LogFreed(const char* service) const;
-    // The frame's picture: presented by the render device straight away while the engine has no
-    // scene to render it.
+    // The frame's picture: presented by the render device straight away while the scene has no
+    // view rendering of its own.
     void Present();
 
 private:
@@ -90,6 +95,8 @@ private:
     std::unique_ptr<NetworkEngine> _network;
     std::unique_ptr<GameFrameManager> _frameManager;
     std::unique_ptr<MaterialSystem> _render;
+    std::unique_ptr<RenderScene> _scene;
+    Camera* _camera = nullptr;
     std::unique_ptr<SoundEngine> _sound;
     bool _layers = false; // the layer manager's statics were created
 };

@@ -105,7 +105,7 @@ void Game::Proceed()
         GameEngine::Proceed();
     }
     {
-        // The render scene updates here once the engine has one.
+        // The render scene updates here once it has an update pass.
         AutoScopeProfile scope(UpdateScene);
     }
     {
