@@ -95,6 +95,8 @@ void GameFrameManager::SwitchFrame(GameFrame* frame)
         _current->ShutDown();
     _previous = _current;
     _current = frame;
+    Dumper::Instance().Print(DUMP_INFO, "GameFrameManager: frame \"%s\" is current\n",
+                             _current ? _current->GetName() : "");
     if (_current)
         _current->Initialize();
     FadeOut();
