@@ -2,12 +2,15 @@
 
 #include "gui/menus/GuiEmpty.h"
 #include "gui/menus/GuiLogo.h"
+#include "gui/menus/GuiVideoIntro.h"
 
 #include <cstring>
 
 std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char* name, bool& blank)
 {
     blank = false;
+    if (std::strcmp(name, "videoIntro") == 0)
+        return std::make_unique<GuiVideoIntro>(manager, name);
     if (std::strcmp(name, "logo") == 0)
         return std::make_unique<GuiLogo>(manager, name);
     if (std::strcmp(name, "empty") != 0)
