@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
-// The frame manager's fade cover and the logo page, with the textures their materials name.
-TEST(Assets, FadeAndLogoPage)
+// The frame manager's fade cover, the intro's materials, and the logo page with the textures its
+// materials name.
+TEST(Assets, FadeIntroAndLogoPage)
 {
     std::vector<std::string> names = {
-        "materials/fade.mat",           "materials/black.mat", "materials/logo.mat",   "materials/black50.mat",
-        "materials/gui//logo_main.mat", "textures/logo.dds",   "textures/black50.dds", "textures/gui/logo_main.dds",
+        "materials/fade.mat",         "materials/video//logo_intro.mat", "materials/black.mat", "materials/logo.mat",
+        "materials/black50.mat",      "materials/gui//logo_main.mat",    "textures/logo.dds",   "textures/black50.dds",
+        "textures/gui/logo_main.dds",
     };
     for (const std::string& name : NumberedAssets("materials/gui//logo_%.2d.mat", 0, 3))
         names.push_back(name);

@@ -2,13 +2,8 @@
 // run leaves in "outconfig.cfg", and that every service is created and freed exactly once.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
-
-#include <unistd.h>
 
 #include "CoreTestSupport.h"
 #include "MaterialSystem/materials/Material.h"
@@ -19,47 +14,13 @@
 #include "game/core/game/Game.h"
 #include "game/core/gamedata/Base.h"
 #include "layers/LayerManager.h"
+#include "scene/nodes/Camera.h"
 #include "platform/window/Window.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* Services[] = {
     "timer",         "virtual machine", "configuration", "resource system", "network engine", "input system", "texts",
-    "render device", "sound engine",    "layer manager", "frame manager",   "game data",      "frames",
-};
-
-// A working folder whose entries are links to the assembled game data, so that what the game
-// writes ("game.log", "outconfig.cfg") stays out of the data.
-class DataFolder
-{
-public:
-    DataFolder() : _previous(fs::current_path())
-    {
-        _path = fs::temp_directory_path() / ("bm_engine_" + std::to_string(::getpid()));
-        fs::remove_all(_path);
-        fs::create_directories(_path);
-        for (const fs::directory_entry& entry : fs::directory_iterator(GAME_DATA_DIR))
-            fs::create_symlink(entry.path(), _path / entry.path().filename());
-        fs::current_path(_path);
-    }
-    ~DataFolder()
-    {
-        fs::current_path(_previous);
-        std::error_code ignored;
-        fs::remove_all(_path, ignored);
-    }
-    std::string Read(const char* name) const
-    {
-        std::ifstream in(_path / name);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-private:
-    fs::path _previous;
-    fs::path _path;
+    "render device", "render scene",    "sound engine",  "layer manager",   "frame manager",  "game data",    "frames",
 };
 
 class GameEngineTest : public testing::Test
@@ -80,7 +41,7 @@ protected:
         _window.reset();
     }
 
-    DataFolder _data;
+    GameDataFolder _data;
     std::unique_ptr<Window> _window;
 };
 
@@ -113,6 +74,10 @@ TEST_F(GameEngineTest, MissionStartBeginsBlankWritesTheRunsSettingsAndFreesEvery
     EXPECT_TRUE(game.IsStartedWithMission());
     EXPECT_TRUE(game.IsSingle());
     EXPECT_FALSE(game.IsNetworkGame());
+    ASSERT_NE(game.GetCamera(), nullptr);
+    EXPECT_FLOAT_EQ(game.GetCamera()->GetFarClip(), 75000.0f);
+    EXPECT_FLOAT_EQ(game.GetCamera()->GetNearClip(), 1.0f);
+    EXPECT_FLOAT_EQ(game.GetCamera()->GetFov(), game.GetGameSettings()->PlayerFov);
     ASSERT_NE(game.GetBase(), nullptr);
     EXPECT_GT(game.GetBase()->GetShipCount(), 0);
     for (const char* name : {"videoIntro", "logo", "main_menu", "level", "angar", "configurations", "multiplayer_team"})
@@ -134,6 +99,8 @@ TEST_F(GameEngineTest, MissionStartBeginsBlankWritesTheRunsSettingsAndFreesEvery
     }
     EXPECT_EQ(game.GetGameFrameManager(), nullptr);
     EXPECT_EQ(game.GetRender(), nullptr);
+    EXPECT_EQ(game.GetRenderScene(), nullptr);
+    EXPECT_EQ(game.GetCamera(), nullptr);
     EXPECT_EQ(game.GetTimer(), nullptr);
     EXPECT_EQ(game.GetBase(), nullptr);
     EXPECT_EQ(game.GetSPF(), 0.0f);
