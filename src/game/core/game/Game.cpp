@@ -3,10 +3,12 @@
 #include "MaterialSystem/MaterialSystem.h"
 #include "foundation/base/Dumper.h"
 #include "foundation/base/Profiler.h"
+#include "foundation/config/GameSettings.h"
 #include "game/core/frames/GameFrame.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/FrameCatalog.h"
 #include "game/core/gamedata/Base.h"
+#include "game/profiles/ProfileManager.h"
 
 #include <cstring>
 #include <string>
@@ -40,8 +42,9 @@ void Game::Start(WindowHandle window, bool flag)
     _startedWithMission = flag;
     GameEngine::Start(window, flag);
     // The system timer already has the resolution the frame loop needs here.
-    GetDumper()->Print(DUMP_WARNING, "Game: this build has no pilot profiles, limiter or mission frame\n");
+    GetDumper()->Print(DUMP_WARNING, "Game: this build has no limiter or mission frame\n");
     CreateBase();
+    CreateProfiles();
     CreateFrames();
     GetGameFrameManager()->SetActive(flag ? "empty" : "videoIntro");
     SetNetworkGame(false);
@@ -62,6 +65,25 @@ void Game::DestroyBase()
     _base->Clear();
     _base.reset();
     LogFreed("game data");
+}
+
+void Game::CreateProfiles()
+{
+    _profiles = std::make_unique<ProfileManager>(GetGameTextsSystem(), _base.get(), GetGameSettings()->Language);
+    _profiles->Initialize();
+    _profileManager = _profiles.get();
+    LogCreated("profile manager");
+}
+
+// Saves every profile.
+void Game::DestroyProfiles()
+{
+    _profileManager = nullptr;
+    if (!_profiles)
+        return;
+    _profiles->ShutDown();
+    _profiles.reset();
+    LogFreed("profile manager");
 }
 
 void Game::CreateFrames()
@@ -120,9 +142,9 @@ void Game::ShutDown()
     // Frames are shut down while the services they use are all there.
     if (GameFrameManager* manager = GetGameFrameManager())
         manager->ShutDown();
+    DestroyProfiles();
     DestroyBase();
     _level = nullptr;
-    _profileManager = nullptr;
     if (!_frames.empty())
     {
         _frames.clear();

@@ -49,13 +49,16 @@ public:
 private:
     void CreateBase();
     void DestroyBase();
+    void CreateProfiles();
+    void DestroyProfiles();
     void CreateFrames();
 
     bool _startedWithMission = false;
     std::vector<std::unique_ptr<GameFrame>> _frames; // in creation order
     std::unique_ptr<Base> _base;
+    std::unique_ptr<ProfileManager> _profiles;
     SingleLevel* _level = nullptr;
-    ProfileManager* _profileManager = nullptr;
+    ProfileManager* _profileManager = nullptr; // the game's own unless a test installed one
     bool _networkGame = false;
 };
 

@@ -19,8 +19,9 @@
 
 namespace {
 constexpr const char* Services[] = {
-    "timer",         "virtual machine", "configuration", "resource system", "network engine", "input system", "texts",
-    "render device", "render scene",    "sound engine",  "layer manager",   "frame manager",  "game data",    "frames",
+    "timer",         "virtual machine", "configuration", "resource system", "network engine",
+    "input system",  "texts",           "render device", "render scene",    "sound engine",
+    "layer manager", "frame manager",   "game data",     "profile manager", "frames",
 };
 
 class GameEngineTest : public testing::Test
@@ -80,6 +81,7 @@ TEST_F(GameEngineTest, MissionStartBeginsBlankWritesTheRunsSettingsAndFreesEvery
     EXPECT_FLOAT_EQ(game.GetCamera()->GetFov(), game.GetGameSettings()->PlayerFov);
     ASSERT_NE(game.GetBase(), nullptr);
     EXPECT_GT(game.GetBase()->GetShipCount(), 0);
+    EXPECT_NE(game.GetProfileManager(), nullptr);
     for (const char* name : {"videoIntro", "logo", "main_menu", "level", "angar", "configurations", "multiplayer_team"})
         EXPECT_NE(frames->FindFrameByName(name), nullptr) << name;
 
@@ -103,6 +105,7 @@ TEST_F(GameEngineTest, MissionStartBeginsBlankWritesTheRunsSettingsAndFreesEvery
     EXPECT_EQ(game.GetCamera(), nullptr);
     EXPECT_EQ(game.GetTimer(), nullptr);
     EXPECT_EQ(game.GetBase(), nullptr);
+    EXPECT_EQ(game.GetProfileManager(), nullptr);
     EXPECT_EQ(game.GetSPF(), 0.0f);
     EXPECT_EQ(log.Errors(), 0) << log.All();
 }
