@@ -73,16 +73,14 @@ void GameEngine::Free(std::unique_ptr<T>& service, const char* name)
     LogFreed(name);
 }
 
-// The log's clients belong to the process-wide log, which lives as long as the process: they are
-// registered by the first start only, so that a later start does not write every line twice.
+// The log's clients belong to the process-wide log, which lives as long as the process: the file
+// client is registered by the first start only, so that a later start does not write every line
+// twice. The log itself already echoes every line to standard output and the console, so a
+// console client would print each line a second time.
 void GameEngine::RegisterLogClients()
 {
-    static const bool registered = [] {
-        Dumper& log = Dumper::Instance();
-        log.RegisterClient(new ConsoleDumper);
-        log.RegisterClient(new FileDumper("game.log", FileDumper::FD_RELIABLE));
-        return true;
-    }();
+    static const bool registered =
+        Dumper::Instance().RegisterClient(new FileDumper("game.log", FileDumper::FD_RELIABLE));
     (void)registered;
 }
 
