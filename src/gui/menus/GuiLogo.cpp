@@ -23,11 +23,7 @@ constexpr const char* MaterialFiles[GuiLogo::MaterialCount] = {
 
 float GuiLogo::PulseAlpha(float phase) { return std::clamp(std::fabs(std::cos(phase)), 0.25f, 1.0f); }
 
-MaterialSystem* GuiLogo::Render() const
-{
-    GameEngine* engine = GetManager() ? GetManager()->GetEngine() : nullptr;
-    return engine ? engine->GetRender() : nullptr;
-}
+MaterialSystem* GuiLogo::Render() const { return GetEngine() ? GetEngine()->GetRender() : nullptr; }
 
 void GuiLogo::Load()
 {

@@ -29,11 +29,7 @@ void GuiVideoIntro::LetterboxRect(float screenWidth, float screenHeight, Vec2& p
     size = Vec2(screenWidth, height);
 }
 
-MaterialSystem* GuiVideoIntro::Render() const
-{
-    GameEngine* engine = GetManager() ? GetManager()->GetEngine() : nullptr;
-    return engine ? engine->GetRender() : nullptr;
-}
+MaterialSystem* GuiVideoIntro::Render() const { return GetEngine() ? GetEngine()->GetRender() : nullptr; }
 
 void GuiVideoIntro::Load()
 {

@@ -1,6 +1,7 @@
 #include "game/core/frames/GameFrame.h"
 
 #include "foundation/base/Dumper.h"
+#include "game/core/frames/GameFrameManager.h"
 
 #include <cstring>
 
@@ -14,3 +15,5 @@ GameFrame::GameFrame(GameFrameManager* manager, const char* name) : _manager(man
                                  NameSize - 1);
     std::memcpy(_name, name, length < NameSize ? length : NameSize - 1);
 }
+
+GameEngine* GameFrame::GetEngine() const { return _manager ? _manager->GetEngine() : nullptr; }

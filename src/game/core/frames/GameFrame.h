@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+class GameEngine;
 class GameFrameManager;
 
 // A full screen of the game (intro, menus, hangar, mission screens, the mission itself), known to
@@ -26,6 +27,8 @@ public:
 
     const char* GetName() const { return _name; }
     GameFrameManager* GetManager() const { return _manager; }
+    // The engine whose services the frame uses; null for a frame without a manager or engine.
+    GameEngine* GetEngine() const;
 
     virtual void EventSelectUp() {}
     virtual void EventSelectDown() {}
