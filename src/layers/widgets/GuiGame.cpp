@@ -2,33 +2,24 @@
 
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
+#include "game/core/game/Game.h"
 #include "game/core/texts/GameTexts.h"
 #include "game/profiles/ProfileManager.h"
 #include "layers/LayerManager.h"
 
 namespace GuiGame {
 
-namespace {
-
-IGuiGame* Registered = nullptr;
-
-} // namespace
-
-void Set(IGuiGame* game) { Registered = game; }
-
-IGuiGame* Get() { return Registered; }
-
 const char* Text(const char* code)
 {
     if (!code)
         return "";
-    const GameTexts* texts = Registered ? Registered->GetGameTextsSystem() : nullptr;
+    const GameTexts* texts = game.GetGameTextsSystem();
     return texts ? texts->GetTextByCode(code) : code;
 }
 
 UserProfile* CurrentProfile()
 {
-    const ProfileManager* profiles = Registered ? Registered->GetProfileManager() : nullptr;
+    const ProfileManager* profiles = game.GetProfileManager();
     return profiles ? profiles->GetCurrent() : nullptr;
 }
 

@@ -1,26 +1,13 @@
 #pragma once
 
-class GameTexts;
 class Material;
-class ProfileManager;
 class UserProfile;
 
-// The part of the game object the widgets read: the localised texts their fixed captions come
-// from, and the profiles whose current pilot they show. The game registers itself at start;
-// while none is registered, captions show their codes and no pilot is read.
-class IGuiGame
-{
-public:
-    virtual ~IGuiGame() = default;
-    virtual GameTexts* GetGameTextsSystem() const = 0;
-    virtual ProfileManager* GetProfileManager() const = 0;
-};
-
+// What the widgets read of the game (the global `game`): the localised texts their fixed
+// captions come from, the pilot they show, and the materials of its pictures. Each holds
+// before the game has started too.
 namespace GuiGame {
 
-// Not owned; null unregisters.
-void Set(IGuiGame* game);
-IGuiGame* Get();
 // The text of the code, or the code itself when no text has it, so that a missing text shows.
 const char* Text(const char* code);
 // The chosen pilot; null before one is chosen.

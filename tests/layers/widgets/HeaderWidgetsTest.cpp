@@ -30,7 +30,7 @@ TEST_F(WidgetTest, TheTitleAndTheTipsStripShowTheirTextsCentred)
 
 TEST_F(WidgetTest, WithoutTextsTheTipsShowTheirCodes)
 {
-    GuiGame::Set(nullptr);
+    game.SetGameTextsSystem(nullptr);
     GuiTipsPanel tips;
     tips.Load();
     EXPECT_EQ(Calls(), Strings({"remarks.Set1('ui_common_tip_00')", "remarks.Set2('ui_common_tip_01')",
@@ -39,7 +39,7 @@ TEST_F(WidgetTest, WithoutTextsTheTipsShowTheirCodes)
 
 TEST_F(WidgetTest, ThePilotHeaderShowsTheCurrentPilot)
 {
-    UserProfile* pilot = _game->GetProfileManager()->CreateProfile("Vera");
+    UserProfile* pilot = _profiles->CreateProfile("Vera");
     ASSERT_NE(pilot, nullptr);
     pilot->SetScore(420);
     pilot->SetCash(1500);

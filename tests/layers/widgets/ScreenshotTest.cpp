@@ -65,12 +65,12 @@ protected:
         if (IsSkipped())
             return;
         UseGameMovies();
-        _game->GetGameTextsSystem()->LoadTextsFromFile("en", "ui_team_gathering.txt");
+        _texts->LoadTextsFromFile("en", "ui_team_gathering.txt");
         LayerManager::SetDrawTarget(nullptr);
-        _pilot = _game->GetProfileManager()->CreateProfile("Vera");
+        _pilot = _profiles->CreateProfile("Vera");
         _pilot->SetCash(4200);
         _pilot->SetScore(1375);
-        _face = GuiGame::LoadMaterial("faces//player.mat");
+        _face = _system->GetMaterialMgr()->CreateMaterialFromFile("faces//player.mat");
     }
 
     // Frames for the movies to draw themselves and finish their fades, then a screenshot of one
@@ -222,7 +222,7 @@ TEST_P(WidgetScreenTest, AStockExchangeOfCardsColumnsAndThePilotHeader)
         races.SetName(i, race->GetName());
         races.SetNameSmall(i, race->GetCode());
         races.SetRate(i, race->GetRating() * 0.01f);
-        races.SetIcon(i, GuiGame::LoadMaterial(race->GetIcon()));
+        races.SetIcon(i, _system->GetMaterialMgr()->CreateMaterialFromFile(race->GetIcon()));
     }
     GuiPiratesColumn pirates;
     pirates.Load(Vec2(878, 261))->Initialize(5);

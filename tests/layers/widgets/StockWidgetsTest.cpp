@@ -72,7 +72,7 @@ TEST_F(WidgetTest, OfferCardsFrameTheirFaceByState)
 
 TEST_F(WidgetTest, TheFullCardShowsTheEmblemOfAKnownRaceOnly)
 {
-    _game->GetProfileManager()->CreateProfile("Vera");
+    _profiles->CreateProfile("Vera");
     GuiStockItemFull full;
     full.Load();
     EXPECT_EQ(Calls(),

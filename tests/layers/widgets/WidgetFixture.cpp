@@ -44,13 +44,6 @@ const std::string CallMark = "\": call ";
 
 } // namespace
 
-TestGuiGame::TestGuiGame() : _texts(std::make_unique<GameTexts>())
-{
-    for (const char* file : {"ui_common.txt", "ui_stock_exchange.txt", "names_races.txt"})
-        _texts->LoadTextsFromFile("en", file);
-    _profiles = std::make_unique<ProfileManager>(_texts.get(), nullptr, "en", ".");
-}
-
 WidgetTest::WidgetTest()
 {
     _windowWidth = 1280;
@@ -67,17 +60,23 @@ void WidgetTest::SetUp()
     _system->GetMaterialMgr()->SetRootDir((std::string(GAME_DATA_DIR) + "/materials/").c_str());
     for (const char* movie : WidgetMovies)
         WriteMovie(movie, Recorder);
-    _game = std::make_unique<TestGuiGame>();
-    GuiGame::Set(_game.get());
+    _texts = std::make_unique<GameTexts>();
+    for (const char* file : {"ui_common.txt", "ui_stock_exchange.txt", "names_races.txt"})
+        _texts->LoadTextsFromFile("en", file);
+    _profiles = std::make_unique<ProfileManager>(_texts.get(), nullptr, "en", ".");
+    game.SetGameTextsSystem(_texts.get());
+    game.SetProfileManager(_profiles.get());
     _read = LogLines().size();
 }
 
 void WidgetTest::TearDown()
 {
-    GuiGame::Set(nullptr);
+    game.SetGameTextsSystem(nullptr);
+    game.SetProfileManager(nullptr);
     // The layers go before the profiles and texts they were filled from.
     LayerManager::Release();
-    _game.reset();
+    _profiles.reset();
+    _texts.reset();
     FlashTest::TearDown();
 }
 

@@ -6,30 +6,17 @@
 
 #include "game/core/texts/GameTexts.h"
 #include "game/profiles/ProfileManager.h"
-#include "layers/widgets/GuiGame.h"
+#include "game/core/game/Game.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-// The game as the widgets see it: the game's texts of the stock exchange, the common tips and
-// the races (the team-gathering texts are left out, so their codes show), and profiles in the
-// scratch folder.
-class TestGuiGame : public IGuiGame
-{
-public:
-    TestGuiGame();
-    GameTexts* GetGameTextsSystem() const override { return _texts.get(); }
-    ProfileManager* GetProfileManager() const override { return _profiles.get(); }
-
-private:
-    std::unique_ptr<GameTexts> _texts;
-    std::unique_ptr<ProfileManager> _profiles;
-};
-
-// Widgets on a 1280 x 960 screen (unless a test sets another) in a scratch working folder with the game's texts, textures
-// and materials, and the game registered for them. Every widget movie there is a recorder that
-// logs each call it gets; Calls() reads them back as "movie.Function(arg,...)", strings quoted.
+// Widgets on a 1280 x 960 screen (unless a test sets another) in a scratch working folder with
+// the game's textures and materials. The game (not started) has texts and profiles of the test
+// installed: the game's texts of the stock exchange, the common tips and the races (the
+// team-gathering texts are left out, so their codes show), and profiles in the scratch folder. Every widget movie there
+// is a recorder that logs each call it gets; Calls() reads them back as "movie.Function(arg,...)", strings quoted.
 class WidgetTest : public FlashTest
 {
 protected:
@@ -43,7 +30,8 @@ protected:
     // The layer manager again, for a screen of that size.
     void Screen(int width, int height);
 
-    std::unique_ptr<TestGuiGame> _game;
+    std::unique_ptr<GameTexts> _texts;
+    std::unique_ptr<ProfileManager> _profiles;
     size_t _read = 0;
 };
 
