@@ -165,7 +165,9 @@ TEST_F(ConfigTest, KeysAreWrittenAsTheDataLanguageReadsThem)
             ASSERT_TRUE(set.config->WriteFile(path.c_str()));
         }
         if (c.line)
+        {
             EXPECT_NE(std::string::npos, Read("outconfig.cfg").find(std::string("\n") + c.line + "\n")) << c.script;
+        }
         ConfigSet set(&dumper);
         ASSERT_TRUE(set.config->ExecFile(path.c_str())) << c.script << "\n" << Read("outconfig.cfg");
         std::string check = Write("check.cfg", std::string("Video.Ok = ") + c.check + ";");
