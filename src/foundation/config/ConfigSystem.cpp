@@ -199,7 +199,9 @@ bool ConfigSystem::ExecFile(const char* path)
         Log().Print(DUMP_ERROR, "No registered settings detected, config execution aborted\n");
         return false;
     }
-    if (_vm->ExecFile(ResolvePath(path).c_str()) != 0)
+    int status = _vm->ExecFile(ResolvePath(path).c_str());
+    RestoreSheetGlobals(path);
+    if (status != 0)
     {
         Log().Print(DUMP_WARNING, "Config file \"%s\" was not found! Execution aborted\n", path);
         return false;
@@ -208,6 +210,27 @@ bool ConfigSystem::ExecFile(const char* path)
         sheet->ReadSheetParams();
     Log().Print(DUMP_SYSTEM, "Config file \"%s\" was successfully executed\n", path);
     return true;
+}
+
+// A script that assigns a sheet's global itself ("Sound = 2") would leave every later script
+// without the sheet; the sheet's own table is put back.
+void ConfigSystem::RestoreSheetGlobals(const char* path)
+{
+    for (ISettings* sheet : _sheets)
+    {
+        const char* name = sheet->GetSheetName().Str();
+        if (!sheet->_sheet.IsValid())
+            continue;
+        int top = _vm->GetTop();
+        _vm->GetGlobal(name);
+        _vm->PushTable(sheet->_sheet.GetRef());
+        bool kept = _vm->IsEqual(-1, -2);
+        _vm->SetTop(top);
+        if (kept)
+            continue;
+        Log().Print(DUMP_WARNING, "Config file \"%s\" replaced the sheet \"%s\"; the sheet is kept\n", path, name);
+        sheet->_sheet.SetGlobalName(sheet->GetSheetName());
+    }
 }
 
 bool ConfigSystem::WriteFile(const char* path)
