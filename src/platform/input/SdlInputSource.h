@@ -3,7 +3,7 @@
 #include "foundation/base/Handles.h"
 #include "platform/input/SdlJoystick.h"
 #include "platform/input/SdlSubsystem.h"
-#include "services/input/InputSource.h"
+#include "platform/input/InputSource.h"
 
 #include <memory>
 #include <mutex>
