@@ -26,7 +26,7 @@ constexpr int kCaptureTickMs = 100;
 Form1::Form1(SetupController& controller) : _controller(controller)
 {
     setWindowTitle("Setup :: Tolmarch: Vantrel");
-    setWindowIcon(MakeIcon());
+    setWindowIcon(MakeWindowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(412, 560);

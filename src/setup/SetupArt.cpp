@@ -1,10 +1,15 @@
 #include "setup/SetupArt.h"
 
+#include "launcher/Icon.h"
+
 #include <QFont>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QRadialGradient>
+
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -27,16 +32,14 @@ void DrawStars(QPainter& painter, const QRect& area, int count)
     }
 }
 
-// A ship's arrow-head silhouette pointing right, inside `box`.
-QPainterPath ShipShape(const QRectF& box)
+// The game window's own icon.
+QImage GameIconImage()
 {
-    QPainterPath path;
-    path.moveTo(box.right(), box.center().y());
-    path.lineTo(box.left(), box.top());
-    path.lineTo(box.left() + box.width() * 0.3, box.center().y());
-    path.lineTo(box.left(), box.bottom());
-    path.closeSubpath();
-    return path;
+    const Icon icon = MakeIcon();
+    QImage image(Icon::Size, Icon::Size, QImage::Format_ARGB32);
+    for (int y = 0; y < Icon::Size; ++y)
+        std::copy_n(icon.pixels.data() + y * Icon::Size, Icon::Size, reinterpret_cast<uint32_t*>(image.scanLine(y)));
+    return image;
 }
 
 } // namespace
@@ -62,8 +65,7 @@ QPixmap MakeBanner()
     painter.setBrush(planet);
     painter.drawEllipse(QPointF(300, 96), 80, 80);
 
-    painter.setBrush(QColor(230, 140, 40));
-    painter.drawPath(ShipShape(QRectF(14, 20, 30, 22)));
+    painter.drawImage(QPoint(14, 18), GameIconImage());
 
     QFont title("DejaVu Sans", 24, QFont::Bold);
     title.setLetterSpacing(QFont::AbsoluteSpacing, 4);
@@ -78,22 +80,4 @@ QPixmap MakeBanner()
     return banner;
 }
 
-QIcon MakeIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32, 64})
-    {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(16, 26, 64));
-        painter.drawEllipse(QRectF(0, 0, size, size));
-        painter.setBrush(QColor(230, 140, 40));
-        painter.drawPath(ShipShape(QRectF(size * 0.22, size * 0.28, size * 0.6, size * 0.44)));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
+QIcon MakeWindowIcon() { return QIcon(QPixmap::fromImage(GameIconImage())); }

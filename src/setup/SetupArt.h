@@ -3,6 +3,6 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The program's banner (301 x 68) and icon, drawn rather than shipped.
+// The program's banner (301 x 68), drawn rather than shipped, and the game's own icon.
 QPixmap MakeBanner();
-QIcon MakeIcon();
+QIcon MakeWindowIcon();
