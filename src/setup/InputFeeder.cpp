@@ -31,6 +31,14 @@ int ButtonNumber(Qt::MouseButton button)
     }
 }
 
+void Track(std::set<int>& down, int code, bool isDown)
+{
+    if (isDown)
+        down.insert(code);
+    else
+        down.erase(code);
+}
+
 } // namespace
 
 InputFeeder::InputFeeder(SdlInputSource& source, QObject* parent) : QObject(parent), _source(source) {}
@@ -47,10 +55,7 @@ bool InputFeeder::eventFilter(QObject* watched, QEvent* event)
         if (key.isAutoRepeat() || code == 0)
             break;
         const bool down = event->type() == QEvent::KeyPress;
-        if (down)
-            _keysDown.insert(code);
-        else
-            _keysDown.erase(code);
+        Track(_keysDown, code, down);
         _source.InjectKey(code, down);
         break;
     }
@@ -62,10 +67,7 @@ bool InputFeeder::eventFilter(QObject* watched, QEvent* event)
         if (button < 0)
             break;
         const bool down = event->type() != QEvent::MouseButtonRelease;
-        if (down)
-            _buttonsDown.insert(button);
-        else
-            _buttonsDown.erase(button);
+        Track(_buttonsDown, button, down);
         _source.InjectMouseButton(button, down);
         break;
     }
