@@ -1,4 +1,5 @@
-// A Flash movie's texture on a screen quad, tinted and faded by the quad's colour.
+// A Flash movie's texture on a screen quad, tinted and faded by the quad's colour. Movies hold
+// premultiplied colour; the material blends straight alpha, so the colour is divided back out.
 #include "SharedParams"
 #include "ScreenQuad"
 
@@ -8,7 +9,12 @@ sampler base_sampler { Texture = BaseMap; MinFilter = Linear; MagFilter = Linear
 fragment fs_flash {
     in vec4 vColor;
     in vec2 vTexCoord;
-    void main() { fx_Target0 = texture(base_sampler, vTexCoord) * vColor; }
+    void main()
+    {
+        vec4 texel = texture(base_sampler, vTexCoord);
+        vec3 straight = texel.a > 0.0 ? texel.rgb / texel.a : vec3(0.0);
+        fx_Target0 = vec4(straight, texel.a) * vColor;
+    }
 }
 
 technique ScreenQuadFlash {

@@ -76,6 +76,7 @@ MaterialSystem::MaterialSystem(WindowHandle window, Dumper* log, ResourceSystem*
 
 MaterialSystem::~MaterialSystem()
 {
+    SetVMR9(nullptr);
     if (_initialized)
         ShutDownSystem();
     _driverInfo.reset();
@@ -223,6 +224,7 @@ void MaterialSystem::Present(ShaderParamsGlobal* globalParams)
         AutoScopeProfile scope(Name("GPU Sync Start"));
         SyncWithGPU(true);
     }
+    WaitForVideoFrame();
     bool presented = false;
     {
         AutoScopeProfile scope(Name("D3D Present"));
@@ -242,6 +244,10 @@ void MaterialSystem::Present(ShaderParamsGlobal* globalParams)
     {
         AutoScopeProfile scope(Name("GPU Sync End"));
         SyncWithGPU(false);
+    }
+    {
+        AutoScopeProfile scope(Name("Release video"));
+        ReleaseVideos();
     }
     if (_screenshotRequest)
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MaterialSystem/IVideoSource.h"
 #include "MaterialSystem/draw/DrawTypes.h"
 #include "foundation/base/Handles.h"
 #include "platform/gfx/Device.h"
@@ -28,7 +29,6 @@ class ShaderParamsGlobal;
 class TextureMgr;
 class MaterialMgr;
 class VideoSettings;
-class VideoVMR9;
 
 // The one owner of the render device: creates it on the render window from the video
 // settings, brackets and presents every frame, walks the device resources around a reset
@@ -101,9 +101,12 @@ public:
     // Replaces the pause between creation attempts (tests do not wait).
     void SetSleepFunction(std::function<void(unsigned milliseconds)> sleep) { _sleep = std::move(sleep); }
 
-    // The video player whose frames the screens show; null unregisters it.
-    void SetVMR9(VideoVMR9* video) { _currentVideo = video; }
-    VideoVMR9* GetVMR9() const { return _currentVideo; }
+    // The video whose pictures Present waits for (at most about 100 ms a frame, and not again
+    // until one comes) and copies into its texture; null unregisters it.
+    void SetVMR9(IVideoSource* video);
+    IVideoSource* GetVMR9() const { return _currentVideo; }
+    // Takes a video no longer used; it is deleted after a present once it can be.
+    void DeleteVMR9(std::unique_ptr<IVideoSource> video);
 
     // Drawing services, collected during a frame and drawn by Present.
     void DrawTriangles(const HelperTriangle* triangles, unsigned count);
@@ -180,8 +183,10 @@ private:
     void PerformOcclusionTests();
     void DestroyOcclusionQueries();
     void ProfileDeviceResources();
+    void WaitForVideoFrame();
+    void ReleaseVideos();
 
-    VideoVMR9* _currentVideo = nullptr;
+    IVideoSource* _currentVideo = nullptr;
     WindowHandle _window;
     PresentParameters _presentParams;
     Dumper* _log;
@@ -206,4 +211,5 @@ private:
     int _renderSleep = 0;
     std::recursive_mutex _criticalSection;
     std::function<void(unsigned)> _sleep;
+    std::vector<std::unique_ptr<IVideoSource>> _videosToRelease;
 };

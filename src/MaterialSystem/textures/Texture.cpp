@@ -128,6 +128,12 @@ bool Texture::FillPixelData(unsigned level, const void* src, unsigned bytes)
     return true;
 }
 
+bool Texture::UpdateRect(unsigned level, int left, int top, int width, int height, const void* src, unsigned pitch)
+{
+    gfx::Texture* texture = GetTexHandle();
+    return texture && texture->UploadRect(level, gfx::Rect{left, top, width, height}, src, pitch);
+}
+
 void* Texture::LockPixels(unsigned level, int& pitch)
 {
     gfx::Texture* texture = GetTexHandle();

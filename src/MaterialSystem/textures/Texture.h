@@ -38,6 +38,9 @@ public:
     // Replaces the start of a level with `bytes` bytes; refused (false, logged) when they do
     // not fit the level.
     bool FillPixelData(unsigned level, const void* src, unsigned bytes);
+    // Replaces a rectangle (left, top, width, height in pixels) of an uncompressed level with
+    // rows `pitch` bytes apart; false when it does not fit the level.
+    bool UpdateRect(unsigned level, int left, int top, int width, int height, const void* src, unsigned pitch);
     // The whole level for writing, rows `pitch` bytes apart; null when it cannot be locked.
     void* LockPixels(unsigned level, int& pitch);
     void UnlockPixels(unsigned level);

@@ -2,66 +2,33 @@
 
 #include <algorithm>
 #include <cstring>
-#include <mutex>
 #include <vector>
 
 #include "platform/audio/FfmpegHandles.h"
+#include "platform/media/MediaStream.h"
 
 namespace audio {
 
 struct Decoder::State
 {
     std::string path;
-    FormatContextPtr format;
-    CodecContextPtr codec;
+    std::unique_ptr<media::MediaStream> media;
     ResamplerPtr resampler;
     FramePtr frame;
-    PacketPtr packet;
-    int stream = -1;
     int channels = 0;
     int sampleRate = 0;
-    bool inputDone = false;  // every packet sent, the decoder is being drained
-    bool outputDone = false; // the decoder has nothing more
     std::vector<int16_t> pending;
     size_t pendingOffset = 0; // in samples
 };
 
 std::unique_ptr<Decoder> Decoder::Open(const std::string& path, std::string& error)
 {
-    // The decoder's own notices (our music carries setup bytes it calls unexpected) would reach
-    // standard error on every open; failures come back through `error` and the engine's log.
-    static std::once_flag quiet;
-    std::call_once(quiet, [] { av_log_set_level(AV_LOG_ERROR); });
     auto state = std::make_unique<State>();
     state->path = path;
-    AVFormatContext* rawFormat = nullptr;
-    if (avformat_open_input(&rawFormat, path.c_str(), nullptr, nullptr) < 0)
-    {
-        error = "cannot be opened as audio";
+    state->media = media::MediaStream::Open(path, AVMEDIA_TYPE_AUDIO, "audio", error);
+    if (!state->media)
         return nullptr;
-    }
-    state->format.reset(rawFormat);
-    if (avformat_find_stream_info(rawFormat, nullptr) < 0)
-    {
-        error = "no stream information";
-        return nullptr;
-    }
-    const AVCodec* codec = nullptr;
-    state->stream = av_find_best_stream(rawFormat, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-    if (state->stream < 0 || !codec)
-    {
-        error = "no audio stream that can be decoded";
-        return nullptr;
-    }
-    AVCodecParameters* params = rawFormat->streams[state->stream]->codecpar;
-    state->codec.reset(avcodec_alloc_context3(codec));
-    if (!state->codec || avcodec_parameters_to_context(state->codec.get(), params) < 0 ||
-        avcodec_open2(state->codec.get(), codec, nullptr) < 0)
-    {
-        error = "the audio decoder refused the stream";
-        return nullptr;
-    }
-    AVCodecContext* ctx = state->codec.get();
+    AVCodecContext* ctx = state->media->GetCodec();
     state->channels = std::min(ctx->ch_layout.nb_channels, 2);
     state->sampleRate = ctx->sample_rate;
     if (state->channels <= 0 || state->sampleRate <= 0)
@@ -88,8 +55,7 @@ std::unique_ptr<Decoder> Decoder::Open(const std::string& path, std::string& err
     }
     state->resampler.reset(swr);
     state->frame.reset(av_frame_alloc());
-    state->packet.reset(av_packet_alloc());
-    if (!state->frame || !state->packet)
+    if (!state->frame)
     {
         error = "out of memory";
         return nullptr;
@@ -107,51 +73,23 @@ PcmFormat Decoder::Format() const { return PcmFormat{_state->channels, 16, _stat
 bool Decoder::DecodeMore()
 {
     State& s = *_state;
-    while (!s.outputDone)
+    while (s.media->Receive(s.frame.get()))
     {
-        const int rc = avcodec_receive_frame(s.codec.get(), s.frame.get());
-        if (rc == 0)
+        const int capacity = swr_get_out_samples(s.resampler.get(), s.frame->nb_samples);
+        if (capacity <= 0)
         {
-            const int capacity = swr_get_out_samples(s.resampler.get(), s.frame->nb_samples);
-            if (capacity <= 0)
-            {
-                av_frame_unref(s.frame.get());
-                continue;
-            }
-            s.pending.assign(static_cast<size_t>(capacity) * s.channels, 0);
-            uint8_t* outPlanes[1] = {reinterpret_cast<uint8_t*>(s.pending.data())};
-            const int got = swr_convert(s.resampler.get(), outPlanes, capacity,
-                                        const_cast<const uint8_t**>(s.frame->extended_data), s.frame->nb_samples);
             av_frame_unref(s.frame.get());
-            s.pending.resize(got > 0 ? static_cast<size_t>(got) * s.channels : 0);
-            s.pendingOffset = 0;
-            if (!s.pending.empty())
-                return true;
             continue;
         }
-        if (rc != AVERROR(EAGAIN))
-        { // end of stream, or a decoder that gave up
-            s.outputDone = true;
-            break;
-        }
-        if (s.inputDone)
-        {
-            s.outputDone = true;
-            break;
-        }
-        const int read = av_read_frame(s.format.get(), s.packet.get());
-        if (read < 0)
-        {
-            s.inputDone = true;
-            avcodec_send_packet(s.codec.get(), nullptr);
-            continue;
-        }
-        if (s.packet->stream_index == s.stream)
-        {
-            // A damaged packet is dropped; the stream goes on with the next one.
-            avcodec_send_packet(s.codec.get(), s.packet.get());
-        }
-        av_packet_unref(s.packet.get());
+        s.pending.assign(static_cast<size_t>(capacity) * s.channels, 0);
+        uint8_t* outPlanes[1] = {reinterpret_cast<uint8_t*>(s.pending.data())};
+        const int got = swr_convert(s.resampler.get(), outPlanes, capacity,
+                                    const_cast<const uint8_t**>(s.frame->extended_data), s.frame->nb_samples);
+        av_frame_unref(s.frame.get());
+        s.pending.resize(got > 0 ? static_cast<size_t>(got) * s.channels : 0);
+        s.pendingOffset = 0;
+        if (!s.pending.empty())
+            return true;
     }
     return false;
 }

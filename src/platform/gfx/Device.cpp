@@ -222,6 +222,7 @@ void Device::SetViewport(const Rect& rect, float minZ, float maxZ)
 {
     glViewport(rect.x, rect.y, rect.width, rect.height);
     glDepthRange(minZ, maxZ);
+    _viewport = Viewport{rect.x, rect.y, rect.width, rect.height, minZ, maxZ};
 }
 
 void Device::SetScissor(bool enable, const Rect* rect)

@@ -112,6 +112,7 @@ public:
     Texture* GetDepthTarget() const { return _depthTarget; }
     void GetTargetSize(unsigned& width, unsigned& height) const;
     void SetViewport(const Rect& rect, float minZ = 0.0f, float maxZ = 1.0f);
+    const Viewport& GetViewport() const { return _viewport; }
     void SetScissor(bool enable, const Rect* rect = nullptr);
     // Clears the whole of the bound targets whatever the write masks say (the scissor applies).
     void Clear(unsigned clearFlags, uint32_t argb, float z = 1.0f, int stencil = 0);
@@ -205,6 +206,7 @@ private:
     StencilState _stencil;
     bool _multisample = true;
     bool _scissor = false;
+    Viewport _viewport;
     unsigned _textureNames[kMaxTextureUnits] = {};
     SamplerState _samplerStates[kMaxTextureUnits];
     Program* _program = nullptr;

@@ -186,4 +186,12 @@ struct Rect
     int x = 0, y = 0, width = 0, height = 0;
 };
 
+// The viewport as the device last set it: pixels from the top left of the target, and the
+// depth range.
+struct Viewport
+{
+    int x = 0, y = 0, width = 0, height = 0;
+    float minZ = 0.0f, maxZ = 1.0f;
+};
+
 } // namespace gfx

@@ -102,20 +102,36 @@ bool Texture::Upload(unsigned level, const void* data, unsigned bytes)
                                  level, LevelBytes(_desc.format, w, h));
         return false;
     }
+    if (!IsCompressed(_desc.format))
+        return UploadRect(level, Rect{0, 0, int(w), int(h)}, data, w * FormatBytes(_desc.format));
+    Device* device = _link.GetDevice();
+    if (!device)
+        return false;
+    device->BindTextureForUpdate(_name);
+    glCompressedTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, w, h, ToGl(_desc.format)->internalFormat, bytes, data);
+    if (_desc.autoMips && level == 0 && _levels > 1)
+        glGenerateMipmap(GL_TEXTURE_2D);
+    return true;
+}
+
+bool Texture::UploadRect(unsigned level, const Rect& rect, const void* data, unsigned pitch)
+{
+    if (level >= _levels || !data || IsDepthFormat(_desc.format) || IsCompressed(_desc.format))
+        return false;
+    const unsigned bytes = FormatBytes(_desc.format);
+    if (rect.x < 0 || rect.y < 0 || rect.width <= 0 || rect.height <= 0 ||
+        unsigned(rect.x + rect.width) > GetWidth(level) || unsigned(rect.y + rect.height) > GetHeight(level) ||
+        pitch % bytes != 0 || pitch / bytes < unsigned(rect.width))
+        return false;
     Device* device = _link.GetDevice();
     if (!device)
         return false;
     const GlFormat* gl = ToGl(_desc.format);
     device->BindTextureForUpdate(_name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    if (IsCompressed(_desc.format))
-    {
-        glCompressedTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, w, h, gl->internalFormat, bytes, data);
-    }
-    else
-    {
-        glTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, w, h, gl->format, gl->type, data);
-    }
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, static_cast<GLint>(pitch / bytes));
+    glTexSubImage2D(GL_TEXTURE_2D, level, rect.x, rect.y, rect.width, rect.height, gl->format, gl->type, data);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     if (_desc.autoMips && level == 0 && _levels > 1)
         glGenerateMipmap(GL_TEXTURE_2D);
     return true;

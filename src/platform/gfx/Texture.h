@@ -35,6 +35,9 @@ public:
     // Replaces a whole level with tightly packed rows (blocks for compressed formats).
     // False when `bytes` is not exactly the level's size.
     bool Upload(unsigned level, const void* data, unsigned bytes);
+    // Replaces a rectangle of a level of an uncompressed colour format with rows `pitch` bytes
+    // apart. False when the rectangle leaves the level or the rows overlap.
+    bool UploadRect(unsigned level, const Rect& rect, const void* data, unsigned pitch);
     // CPU copy of a whole level for writing; Unlock uploads it. Null for depth formats.
     void* Lock(unsigned level, unsigned& pitch);
     void Unlock(unsigned level);

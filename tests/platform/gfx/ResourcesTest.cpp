@@ -109,6 +109,29 @@ TEST_P(ResourceTest, TexturesRefuseBadSizesAndFormats)
     texture->Unlock(0);
 }
 
+TEST_P(ResourceTest, RectUploadsFollowTheSourcePitch)
+{
+    gfx::TextureDesc desc;
+    desc.width = desc.height = 4;
+    auto texture = gfx::Texture::Create(*_device, desc);
+    ASSERT_TRUE(texture);
+    const uint32_t zero[16] = {};
+    ASSERT_TRUE(texture->Upload(0, zero, sizeof(zero)));
+    // Two rows of two pixels, each source row three pixels long: the third is not taken.
+    const uint32_t source[6] = {1, 2, 99, 3, 4, 99};
+    ASSERT_TRUE(texture->UploadRect(0, gfx::Rect{1, 2, 2, 2}, source, 12));
+    unsigned pitch = 0;
+    const auto* texels = static_cast<const uint32_t*>(texture->Lock(0, pitch));
+    ASSERT_TRUE(texels);
+    const uint32_t expected[16] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 0, 0, 3, 4, 0};
+    EXPECT_EQ(std::vector<uint32_t>(texels, texels + 16), std::vector<uint32_t>(expected, expected + 16));
+    texture->Unlock(0);
+    // Past the edge, rows shorter than the rectangle, a pitch that splits a pixel: refused.
+    EXPECT_FALSE(texture->UploadRect(0, gfx::Rect{3, 0, 2, 1}, source, 12));
+    EXPECT_FALSE(texture->UploadRect(0, gfx::Rect{0, 0, 4, 1}, source, 12));
+    EXPECT_FALSE(texture->UploadRect(0, gfx::Rect{0, 0, 2, 1}, source, 10));
+}
+
 TEST_P(ResourceTest, CompressedTexturesUpload)
 {
     if (!_device->SupportsCompressedTextures())

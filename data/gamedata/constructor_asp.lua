@@ -1,0 +1,1 @@
+-- Breakable parts of the ASP models: none in the demo data.

@@ -1,0 +1,1 @@
+-- Breakable parts of the BLG models: none in the demo data.

@@ -1,0 +1,1 @@
+-- Breakable parts of the FSLK models: none in the demo data.

@@ -1,0 +1,1 @@
+-- Breakable parts of the RTB models: none in the demo data.

@@ -1,0 +1,1 @@
+-- Breakable parts of the SHA models: none in the demo data.

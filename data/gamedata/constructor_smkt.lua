@@ -1,0 +1,1 @@
+-- Breakable parts of the SMKT models: none in the demo data.

@@ -1,0 +1,1 @@
+-- Breakable parts of the TLD models: none in the demo data.

@@ -1,0 +1,1 @@
+-- Breakable parts of the TRSK models: none in the demo data.

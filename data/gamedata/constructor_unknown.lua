@@ -1,0 +1,1 @@
+-- Breakable parts of the unassigned models: none in the demo data.

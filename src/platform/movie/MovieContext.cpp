@@ -1,0 +1,43 @@
+#include "platform/movie/MovieContext.h"
+
+#include "foundation/base/Dumper.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace movie {
+
+void MovieContext::Invalidate(double x, double y, double w, double h)
+{
+    if (!host || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(w) || !std::isfinite(h) || w <= 0.0 ||
+        h <= 0.0)
+        return;
+    const double sx = ScaleX(), sy = ScaleY();
+    Rect rect;
+    rect.left = int(std::clamp(std::floor(x * sx) - 1.0, 0.0, double(width)));
+    rect.top = int(std::clamp(std::floor(y * sy) - 1.0, 0.0, double(height)));
+    rect.right = int(std::clamp(std::ceil((x + w) * sx) + 1.0, 0.0, double(width)));
+    rect.bottom = int(std::clamp(std::ceil((y + h) * sy) + 1.0, 0.0, double(height)));
+    if (!rect.IsEmpty())
+        host->Invalidate(&rect);
+}
+
+void MovieContext::InvalidateAll()
+{
+    if (host)
+        host->Invalidate(nullptr);
+}
+
+void MovieContext::Report(const std::string& message)
+{
+    if (reported.size() > MaxReports || !reported.insert(message).second)
+        return;
+    if (reported.size() > MaxReports)
+    {
+        Dumper::Instance().Print(DUMP_ERROR, "Movie \"%s\": too many errors, the rest are not logged\n", name.c_str());
+        return;
+    }
+    Dumper::Instance().Print(DUMP_ERROR, "Movie \"%s\": %s\n", name.c_str(), message.c_str());
+}
+
+} // namespace movie

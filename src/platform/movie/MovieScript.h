@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/movie/MovieTypes.h"
+
+#include <cstddef>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct lua_State;
+
+namespace movie {
+
+class Canvas;
+struct MovieContext;
+
+// The interpreter state of one movie. It opens only what a movie needs: the basic functions
+// without file, module or environment access, the string, table and math libraries, the
+// movie's own functions, the canvas and the helper library. Every entry into the script is a
+// protected call with a budget of instructions and of memory; an error is reported through the
+// context and the call answers false. After running out of memory the garbage is collected at
+// once, so the movie can go on.
+class MovieScript
+{
+public:
+    static constexpr size_t MemoryLimit = 64u << 20;
+    static constexpr size_t MaxScriptBytes = 4u << 20;
+    // Instructions one entry may run before it is stopped as a runaway.
+    static constexpr long InstructionBudget = 20000000;
+
+    // Null when the script cannot be read, translated or run (reported).
+    static std::unique_ptr<MovieScript> Load(MovieContext& context, Canvas& canvas, const std::string& path);
+    ~MovieScript();
+    MovieScript(const MovieScript&) = delete;
+    MovieScript& operator=(const MovieScript&) = delete;
+
+    // A published function; a missing one gives false with `missing` set (not reported here).
+    bool Call(const std::string& name, const std::vector<Value>& args, Value& result, bool& missing);
+    // A handler the runtime calls with numbers, when the movie has it.
+    void Handle(const char* name, std::initializer_list<double> args);
+    // Draw(canvas); false when it failed. A movie without Draw paints nothing and succeeds.
+    bool Draw();
+    // One timeline frame: movie.frame and movie.time are set, the helpers advance, Update(dt) runs.
+    void Frame(double dt, int frame, double time);
+    // movie.length (frames), 0 when the movie has none.
+    int GetLength();
+    void SetLoop(bool loop);
+
+    struct Memory;
+
+private:
+    MovieScript(MovieContext& context, Canvas& canvas, std::unique_ptr<Memory> memory, lua_State* L);
+    bool Setup(const std::string& path);
+    // Runs `function(data)` protected, with a fresh instruction budget; errors are reported.
+    bool Protected(int (*function)(lua_State*), void* data);
+
+    MovieContext& _context;
+    Canvas& _canvas;
+    std::unique_ptr<Memory> _memory;
+    lua_State* _L;
+    int _canvasRef = -1;
+};
+
+} // namespace movie

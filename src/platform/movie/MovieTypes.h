@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace movie {
+
+// A value crossing between a movie and its host. Text is UTF-8.
+struct Value
+{
+    enum Type
+    {
+        Null,
+        Boolean,
+        Number,
+        String
+    };
+
+    Value() = default;
+    static Value FromBool(bool value);
+    static Value FromNumber(double value);
+    static Value FromString(std::string text);
+
+    Type type = Null;
+    bool boolean = false;
+    double number = 0.0;
+    std::string text;
+};
+
+// A rectangle of movie pixels; right and bottom are exclusive.
+struct Rect
+{
+    int left = 0, top = 0, right = 0, bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool IsEmpty() const { return right <= left || bottom <= top; }
+};
+
+// Pixels handed to a movie: 0xAARRGGBB words with straight alpha, top row first.
+struct Image
+{
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+};
+
+// What a movie asks of the one who plays it.
+class IMovieHost
+{
+public:
+    virtual ~IMovieHost() = default;
+    // Part of the movie changed and must be drawn again; null for all of it.
+    virtual void Invalidate(const Rect* rect) = 0;
+    // A function of the host called by the movie; Null when the host has none of that name.
+    virtual Value CallHost(const std::string& name, const std::vector<Value>& args) = 0;
+    // An image the movie names that is not a ".png" file (a game texture); false, with the
+    // reason in `error`, when there is none.
+    virtual bool LoadImage(const std::string& name, Image& image, std::string& error) = 0;
+};
+
+} // namespace movie

@@ -1,0 +1,3 @@
+#include "scene/nodes/ParticleEmitter.h"
+
+ParticleEmitter::ParticleEmitter(Group* root, RenderScene* scene) : ParticleSet(root, scene) {}

@@ -1,0 +1,25 @@
+#include "AssetNames.h"
+
+#include <gtest/gtest.h>
+
+#include "game/core/texts/ScreenTextsFiles.h"
+
+// The texts files the profile manager loads, and the settings program's own.
+TEST(Assets, GameTexts)
+{
+    std::vector<std::string> names = {"texts//en//difficulty.txt"};
+    for (const char* file : ScreenTextsFiles)
+        names.push_back(std::string("texts//en//") + file);
+    ExpectAssetsPresent(names);
+}
+
+// The files the game-data database reads, in its order.
+TEST(Assets, GameData)
+{
+    std::vector<std::string> names = {"gamedata\\races.lua",   "gamedata\\objects.lua",        "gamedata\\devices.lua",
+                                      "gamedata\\weapons.lua", "gamedata\\weapons_player.lua", "gamedata\\ships.lua"};
+    for (const char* race : {"unknown", "asp", "blg", "fslk", "rtb", "sha", "smkt", "tld", "ytg", "trsk"})
+        names.push_back(std::string("gamedata\\constructor_") + race + ".lua");
+    names.push_back("gamedata\\npcs.lua");
+    ExpectAssetsPresent(names);
+}

@@ -1,0 +1,115 @@
+#include "CoreTestSupport.h"
+
+#include <fstream>
+#include <sstream>
+#include <utility>
+#include <vector>
+
+#include <unistd.h>
+
+#include "foundation/base/Dumper.h"
+
+namespace {
+class LogRecorder : public IDumperClient
+{
+public:
+    void OnPrint(eDumpEvent kind, const char* text) override { lines.emplace_back(kind, text); }
+    void OnDump(eDumpEvent, const void*, unsigned) override {}
+    std::vector<std::pair<eDumpEvent, std::string>> lines;
+};
+
+LogRecorder& Recorder()
+{
+    static LogRecorder* recorder = [] {
+        auto* r = new LogRecorder;
+        Dumper::Instance().RegisterClient(r); // the log owns it
+        return r;
+    }();
+    return *recorder;
+}
+
+int CountKind(size_t first, eDumpEvent kind)
+{
+    int n = 0;
+    for (size_t i = first; i < Recorder().lines.size(); ++i)
+        n += Recorder().lines[i].first == kind;
+    return n;
+}
+} // namespace
+
+LogWatch::LogWatch() : _first(Recorder().lines.size()) {}
+
+int LogWatch::Warnings() const { return CountKind(_first, DUMP_WARNING); }
+
+int LogWatch::Errors() const { return CountKind(_first, DUMP_ERROR); }
+
+int LogWatch::Count(const std::string& text) const
+{
+    int n = 0;
+    for (size_t i = _first; i < Recorder().lines.size(); ++i)
+        n += Recorder().lines[i].second.find(text) != std::string::npos;
+    return n;
+}
+
+std::string LogWatch::All() const
+{
+    std::string all;
+    for (size_t i = _first; i < Recorder().lines.size(); ++i)
+        all += Recorder().lines[i].second;
+    return all;
+}
+
+WorkingFolder::WorkingFolder() : _previous(std::filesystem::current_path())
+{
+    static int counter = 0;
+    _path = _previous / ("core_tmp_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+    std::filesystem::create_directories(_path);
+    std::filesystem::current_path(_path);
+}
+
+WorkingFolder::~WorkingFolder()
+{
+    std::filesystem::current_path(_previous);
+    std::error_code ignored;
+    std::filesystem::remove_all(_path, ignored);
+}
+
+void WorkingFolder::Write(const std::string& name, const std::string& content) const
+{
+    std::filesystem::path file = _path / name;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << content;
+}
+
+std::string WorkingFolder::Read(const std::string& name) const
+{
+    std::ifstream in(_path / name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+GameDataFolder::GameDataFolder() : _previous(std::filesystem::current_path())
+{
+    _path = std::filesystem::temp_directory_path() / ("bm_game_data_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(_path);
+    std::filesystem::create_directories(_path);
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(GAME_DATA_DIR))
+        std::filesystem::create_symlink(entry.path(), _path / entry.path().filename());
+    std::filesystem::current_path(_path);
+}
+
+GameDataFolder::~GameDataFolder()
+{
+    std::filesystem::current_path(_previous);
+    std::error_code ignored;
+    std::filesystem::remove_all(_path, ignored);
+}
+
+std::string GameDataFolder::Read(const std::string& name) const
+{
+    std::ifstream in(_path / name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}

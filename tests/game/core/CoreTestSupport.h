@@ -1,0 +1,55 @@
+#pragma once
+// Helpers shared by the game core tests.
+#include <filesystem>
+#include <string>
+
+// Counts the lines of one kind that the process-wide log printed since construction.
+class LogWatch
+{
+public:
+    LogWatch();
+    int Warnings() const;
+    int Errors() const;
+    // Lines of any kind that contain the text.
+    int Count(const std::string& text) const;
+    std::string All() const;
+
+private:
+    size_t _first;
+};
+
+// A fresh folder that is the working folder while the object lives.
+class WorkingFolder
+{
+public:
+    WorkingFolder();
+    ~WorkingFolder();
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+    // Writes a file below the folder, making its parent folders.
+    void Write(const std::string& name, const std::string& content) const;
+    std::string Read(const std::string& name) const;
+
+private:
+    std::filesystem::path _previous;
+    std::filesystem::path _path;
+};
+
+// A fresh working folder whose entries are links to the assembled game data, so that what the
+// game writes ("game.log", "outconfig.cfg", screenshots) stays out of the data.
+class GameDataFolder
+{
+public:
+    GameDataFolder();
+    ~GameDataFolder();
+    GameDataFolder(const GameDataFolder&) = delete;
+    GameDataFolder& operator=(const GameDataFolder&) = delete;
+
+    std::string Read(const std::string& name) const;
+    const std::filesystem::path& GetPath() const { return _path; }
+
+private:
+    std::filesystem::path _previous;
+    std::filesystem::path _path;
+};

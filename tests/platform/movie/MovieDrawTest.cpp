@@ -1,0 +1,120 @@
+#include "MovieFixture.h"
+
+#include <cairo.h>
+
+namespace {
+
+int Alpha(uint32_t p) { return int(p >> 24); }
+int Red(uint32_t p) { return int(p >> 16 & 0xFF); }
+int Green(uint32_t p) { return int(p >> 8 & 0xFF); }
+int Blue(uint32_t p) { return int(p & 0xFF); }
+
+// A white square PNG with a transparent right half.
+void WritePng(const std::filesystem::path& path)
+{
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 4, 4);
+    cairo_t* cr = cairo_create(surface);
+    cairo_rectangle(cr, 0, 0, 2, 4);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill(cr);
+    cairo_destroy(cr);
+    cairo_surface_write_to_png(surface, path.c_str());
+    cairo_surface_destroy(surface);
+}
+
+} // namespace
+
+TEST_F(MovieTest, DrawsShapesGradientsImagesTextAndAlpha)
+{
+    const std::filesystem::path png = _scratch / "pic.png";
+    WritePng(png);
+    movie::Image texture;
+    texture.width = texture.height = 8;
+    texture.pixels.assign(64, 0x8000FF00u); // half-transparent green, straight alpha
+    _host.images["tex.dds"] = texture;
+    auto m = Make(R"(
+function Draw(c)
+    c:rect(0, 0, 16, 16, "#ff0000")
+    c:rect(16, 0, 16, 16, c:linearGradient(16, 0, 32, 0, { 0, "#000000", 1, "#0000ff" }))
+    c:image("tex.dds", 32, 0)
+    c:image(")" + png.string() +
+                  R"(", 40, 0, 16, 16)
+    c:font("Arial", 14, true)
+    c:text("Hi!", 0, 16, "#ffffff")
+    c:save()
+    c:alpha(0.5)
+    c:rect(56, 0, 8, 8, { 1, 1, 1 })
+    c:restore()
+    c:rect(56, 8, 8, 8, "#fff8")
+end
+)");
+    ASSERT_TRUE(m->IsLoaded());
+    ASSERT_TRUE(Render(*m));
+
+    EXPECT_EQ(Pixel(*m, 2, 2), 0xFFFF0000u);
+    EXPECT_EQ(Pixel(*m, 15, 15), 0xFFFF0000u);
+    EXPECT_LT(Blue(Pixel(*m, 17, 8)), 40);
+    EXPECT_GT(Blue(Pixel(*m, 31, 8)), 210);
+    EXPECT_EQ(Alpha(Pixel(*m, 24, 8)), 255);
+    const uint32_t green = Pixel(*m, 35, 4);
+    EXPECT_EQ(Alpha(green), 0x80) << std::hex << green;
+    EXPECT_EQ(Green(green), 0x80) << "premultiplied from straight alpha";
+    EXPECT_EQ(Pixel(*m, 43, 8), 0xFFFFFFFFu) << "the PNG's opaque half, scaled up";
+    EXPECT_EQ(Alpha(Pixel(*m, 52, 8)), 0) << "and its transparent half";
+    EXPECT_EQ(Pixel(*m, 60, 4), 0x80808080u);
+    EXPECT_EQ(Pixel(*m, 60, 12), 0x88888888u);
+    int text = 0, outside = 0;
+    for (int y = 16; y < 32; ++y)
+    {
+        for (int x = 0; x < 32; ++x)
+            text += Alpha(Pixel(*m, x, y)) > 128 && Red(Pixel(*m, x, y)) > 128;
+        for (int x = 40; x < 64; ++x)
+            outside += Alpha(Pixel(*m, x, y)) != 0;
+    }
+    EXPECT_GT(text, 20) << "the text is drawn";
+    EXPECT_EQ(outside, 0) << "and nothing past it";
+}
+
+TEST_F(MovieTest, DesignUnitsScaleToThePixelsAndOpaqueMoviesClearToBlack)
+{
+    auto m = Make(R"(
+movie.design(32, 16)
+function Draw(c)
+    c:rect(0, 0, 8, 8, "#00ff00")
+end
+)");
+    m->SetTransparent(false);
+    ASSERT_TRUE(Render(*m));
+    EXPECT_EQ(Pixel(*m, 15, 15), 0xFF00FF00u) << "8 design units are 16 pixels";
+    EXPECT_EQ(Pixel(*m, 16, 16), 0xFF000000u);
+    m->SetTransparent(true);
+    ASSERT_TRUE(Render(*m));
+    EXPECT_EQ(Pixel(*m, 16, 16), 0u);
+}
+
+TEST_F(MovieTest, OnlyTheAskedRectangleIsPaintedAndAMissingImageIsAPlaceholder)
+{
+    auto m = Make(R"(
+fill = "#ff0000"
+withImage = false
+function Paint(c) fill = c withImage = true end
+function Draw(c)
+    c:rect(0, 0, 64, 32, fill)
+    if withImage and c:visible(48, 0, 16, 32) then
+        c:image("missing.dds", 48, 0, 16, 16)
+    end
+end
+)");
+    ASSERT_TRUE(Render(*m));
+    m->Call("Paint", {movie::Value::FromString("#0000ff")});
+    ASSERT_TRUE(m->Render(movie::Rect{0, 0, 8, 8}));
+    EXPECT_EQ(Pixel(*m, 7, 7), 0xFF0000FFu);
+    EXPECT_EQ(Pixel(*m, 8, 8), 0xFFFF0000u) << "outside the rectangle the earlier pixels stay";
+    EXPECT_EQ(Pixel(*m, 56, 8), 0xFFFF0000u) << "the placeholder was outside the painted area";
+    EXPECT_EQ(LogCount("missing.dds"), 0) << "and its loading skipped";
+    ASSERT_TRUE(Render(*m));
+    ASSERT_TRUE(Render(*m));
+    EXPECT_GT(Red(Pixel(*m, 56, 8)), 100) << "half-transparent magenta over blue";
+    EXPECT_LT(Green(Pixel(*m, 56, 8)), 20);
+    EXPECT_EQ(LogCount("missing.dds"), 1) << "logged once";
+}
