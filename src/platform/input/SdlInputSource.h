@@ -34,6 +34,13 @@ public:
     void StopForceFeedback() override;
     bool HasFocus() const override;
 
+    // Window-less use, where a toolkit of its own owns the window: its key and mouse events in
+    // the engine's codes (a scan code; mouse button 0 left, 1 right, 2 middle, 3 X1; movement in
+    // pixels and the wheel in 120ths of a notch). The joystick still comes from SDL.
+    void InjectKey(int scanCode, bool down);
+    void InjectMouseButton(int button, bool down);
+    void InjectMouseMotion(int dx, int dy, int wheel);
+
 private:
     struct Buffer
     {
