@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scene/nodes/ParticleSet.h"
+#include "scene/particles/ParticleSet.h"
 
 // The sprites of a lens flare strung from a light through the centre of the view.
 class LensFlare : public ParticleSet
