@@ -20,11 +20,7 @@ test: build
 	  ctest --output-on-failure -j $(JOBS) --timeout 600
 
 run: build
-	@if [ -x $(BUILD)/src/launcher/Vantrel ]; then \
-	  cd $(BUILD)/data && ../src/launcher/Vantrel; \
-	else \
-	  echo "The engine library and its tests are built; the game program Vantrel is not built yet."; \
-	fi
+	@cd $(BUILD)/data && ../src/launcher/Vantrel
 
 bench: build
 	@for b in $$(find $(BUILD)/bench -maxdepth 2 -type f -name 'bench_*' -perm -u+x); do echo "== $$b"; $$b; done

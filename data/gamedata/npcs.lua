@@ -92,3 +92,26 @@ Npcs.el_8 =
 	uid = 8;
 };
 
+Npcs.el_9 =
+{
+	name = "name_pirate_06";
+	face = "npcs/pirate_06.mat";
+	type = 1;
+	lvl = 3;
+	totalScore = 2100;
+	efficiency = 58;
+	race = 6;
+	uid = 9;
+};
+
+Npcs.el_10 =
+{
+	name = "name_pirate_07";
+	face = "npcs/pirate_07.mat";
+	type = 1;
+	lvl = 1;
+	totalScore = 500;
+	efficiency = 33;
+	race = 3;
+	uid = 10;
+};

@@ -17,6 +17,10 @@ Layer::Layer(const char* name) : Layer(name, LT_LAYER) {}
 
 Layer::Layer(const char* name, eLayerType type) : _type(type), _name(name ? name : "") {}
 
+Layer::Layer(const char* name, eLayerType type, const Vec2& pos, const Vec2& size, float angle, const Color& color)
+    : _type(type), _pos(pos), _size(size), _color(color), _angle(angle), _name(name ? name : "")
+{}
+
 Layer::~Layer() { RemoveAllChlds(); }
 
 void Layer::SetUV(const Vec2& uv0, const Vec2& uv1, const Vec2& uv2, const Vec2& uv3)

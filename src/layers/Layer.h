@@ -39,6 +39,7 @@ public:
     void SetScale(const Vec2& scale) { _scale = scale; }
     void SetAngle(float angle) { _angle = angle; }
     void SetColor(const Color& color) { _color = color; }
+    const Color& GetColor() const { return _color; }
     void SetVisible(bool visible) { _visible = visible; }
     bool GetVisible() const { return _visible; }
     void SetPosAutoScale(bool autoScale) { _posAutoScale = autoScale; }
@@ -67,6 +68,7 @@ public:
 
 protected:
     Layer(const char* name, eLayerType type);
+    Layer(const char* name, eLayerType type, const Vec2& pos, const Vec2& size, float angle, const Color& color);
 
     std::vector<std::unique_ptr<Layer>> _childs;
     eLayerType _type;

@@ -1,9 +1,13 @@
 #include "layers/LayerManager.h"
 
 #include "MaterialSystem/MaterialSystem.h"
+#include "foundation/base/Console.h"
 #include "foundation/base/Dumper.h"
 #include "foundation/config/VideoSettings.h"
+#include "layers/FlashLayer.h"
+#include "layers/GuiConsolVisualizer.h"
 #include "layers/Layer.h"
+#include "layers/flash/FlashControl.h"
 
 #include <cstring>
 #include <filesystem>
@@ -29,6 +33,7 @@ bool LayerManager::_isFullScreen = false;
 bool LayerManager::_isConsoleActive = false;
 Vec2 LayerManager::_consolePos{0.0f, -480.0f};
 ILayerDrawTarget* LayerManager::_drawTarget = nullptr;
+float LayerManager::_frameSeconds = 0.0f;
 
 namespace {
 
@@ -71,6 +76,7 @@ void LayerManager::Create(Dumper* dumper, MaterialSystem* materialSystem)
 
 void LayerManager::Release()
 {
+    ReleaseConsole();
     delete _root;
     delete _overlay;
     _root = nullptr;
@@ -103,6 +109,7 @@ int LayerManager::GetHeight()
 
 void LayerManager::Update(float seconds)
 {
+    _frameSeconds = seconds;
     UpdateConsole(seconds);
     if (const VideoSettings* settings = Settings(); settings && settings->Fullscreen != _isFullScreen)
     {
@@ -118,20 +125,78 @@ void LayerManager::Update(float seconds)
         _root->DrawChilds();
     if (_overlay)
         _overlay->DrawChilds();
+    // Drawn visible or not: closed, it lies above the screen.
+    if (_flashConsole)
+        _flashConsole->Draw();
     if (_root)
         _root->Update();
     if (_overlay)
         _overlay->Update();
 }
 
-void LayerManager::CreateConsole()
+FlashLayer* LayerManager::CreateFlashLayer(const char* name, const char* movie, const Vec2& pos, const Vec2& size,
+                                           float angle, const Color& color)
 {
-    Log().Print(DUMP_WARNING, "LayerManager: the console overlay is not available yet\n");
+    return new FlashLayer(name, movie, pos, size, angle, color);
 }
 
-void LayerManager::AddChar(const char&) {}
+// The console layer is in neither tree: Update draws it after both.
+void LayerManager::CreateConsole()
+{
+    _flashConsole = new FlashLayer("console", "swf//console.swf", _consolePos * _scale_factor,
+                                   Vec2(DesignWidth, 480.0f) * _scale_factor, 0.0f, Color(1.0f, 1.0f, 1.0f, 1.0f));
+    _consoleVisualizer = new GuiConsolVisualizer(_flashConsole);
+    MainConsole->SetVizualizer(_consoleVisualizer);
+}
 
-void LayerManager::ProceedKey(const char&) {}
+void LayerManager::ReleaseConsole()
+{
+    if (_consoleVisualizer)
+        MainConsole->SetVizualizer(nullptr);
+    delete _consoleVisualizer;
+    _consoleVisualizer = nullptr;
+    if (_flashConsole)
+        _flashConsole->PrepareToRelease();
+    delete _flashConsole;
+    _flashConsole = nullptr;
+}
+
+// Lines and keys go to the console's movie only while it is open.
+void LayerManager::AddChar(const char& ch)
+{
+    if (!_isConsoleActive || !_flashConsole)
+        return;
+    // The character's byte as a signed value: codes above 127 arrive negative.
+    _flashConsole->GetFC()->callFunction(L"AddSymbol", FlashHost::Args(int(static_cast<signed char>(ch))));
+}
+
+void LayerManager::ProceedKey(const char& key)
+{
+    if (!_isConsoleActive || !_flashConsole)
+        return;
+    FlashHost::FlashControl* console = _flashConsole->GetFC();
+    switch (key)
+    {
+    case 13:
+    {
+        const std::string line = wstring2string(console->callFunction(L"GetCommand", FlashHost::Args()).getString());
+        MainConsole->ExecuteCommand(line);
+        if (_consoleVisualizer)
+            _consoleVisualizer->SetCurrentConsoleLine("");
+        break;
+    }
+    case 9:
+    {
+        std::string line = wstring2string(console->callFunction(L"GetCommand", FlashHost::Args()).getString());
+        MainConsole->AutoCompleteCMD(line);
+        break;
+    }
+    // The Page Down key pages up and the Page Up key down, as the console movie expects.
+    case 34: console->callFunction(L"PageUp", FlashHost::Args()); break;
+    case 33: console->callFunction(L"PageDown", FlashHost::Args()); break;
+    default: break;
+    }
+}
 
 // The console slides at 800 design units a second, down while active and up out of sight
 // otherwise.
@@ -151,7 +216,17 @@ void LayerManager::UpdateConsole(float seconds)
     {
         _consolePos.y -= step;
         if (_consolePos.y <= -480.0f)
+        {
             _consolePos.y = -480.0f;
+            if (_flashConsole)
+                _flashConsole->SetVisible(false);
+        }
+    }
+    if (_flashConsole)
+    {
+        if (_isConsoleActive)
+            _flashConsole->SetVisible(true);
+        _flashConsole->SetPos(_consolePos * _scale_factor);
     }
 }
 

@@ -41,18 +41,28 @@ public:
     // Makes the roots, takes the base directory and the scale from the video settings, and
     // creates the console. Layers of an earlier Create are destroyed.
     static void Create(Dumper* dumper, MaterialSystem* materialSystem);
-    // Destroys the roots with every layer in them and the console.
+    // Destroys the roots with every layer in them, and the console.
     static void Release();
     // Slides the console, restores the trees after a full-screen switch, and draws the roots
     // and then the console while enabled.
     static void Update(float seconds);
 
-    // The console overlay.
+    // A Flash layer playing the movie; the caller adds it to a parent.
+    static FlashLayer* CreateFlashLayer(const char* name, const char* movie, const Vec2& pos, const Vec2& size,
+                                        float angle, const Color& color);
+    // The seconds Update was last given (the engine's frame time, 0 while paused).
+    static float GetFrameSeconds() { return _frameSeconds; }
+
+    // The console overlay: "swf//console.swf" sliding down from above the screen while active,
+    // showing the game console's lines; typed characters and Enter, Tab, Page Up and Page Down
+    // go to it while it is open.
     static void CreateConsole();
     static void UpdateConsole(float seconds);
     static bool IsConsoleActive() { return _isConsoleActive; }
-    // Input for the console while it is open: a typed character, a key's virtual-key code.
+    // Opens the console, or closes it.
+    static void ToggleConsole() { _isConsoleActive = !_isConsoleActive; }
     static void AddChar(const char& ch);
+    // Virtual-key codes: 13 runs the input line, 9 completes it, 34 and 33 page.
     static void ProceedKey(const char& key);
 
     static Layer* GetRoot() { return _root; }
@@ -103,6 +113,8 @@ public:
 
 private:
     static void TakeScale();
+    static void ReleaseConsole();
 
     static ILayerDrawTarget* _drawTarget;
+    static float _frameSeconds;
 };

@@ -6,13 +6,8 @@ SpriteLayer::SpriteLayer(const char* name, Material* material) : Layer(name, LT_
 
 SpriteLayer::SpriteLayer(const char* name, Material* material, const Vec2& pos, const Vec2& size, float angle,
                          const Color& color)
-    : SpriteLayer(name, material)
-{
-    _pos = pos;
-    _size = size;
-    _angle = angle;
-    _color = color;
-}
+    : Layer(name, LT_SPRITE, pos, size, angle, color), _material(material)
+{}
 
 void SpriteLayer::Draw()
 {

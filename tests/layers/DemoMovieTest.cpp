@@ -1,4 +1,4 @@
-// The demo movie of the game data, played by a control in the data folder.
+// The demo movie of the game data, played by a control in the game's working folder.
 #include "FlashFixture.h"
 
 #include "MaterialSystem/textures/TextureMgr.h"
@@ -13,8 +13,6 @@ using FlashHost::FlashValue;
 
 TEST_F(LayerTest, TheDemoMovieDrawsAnimatesAndCallsTheGame)
 {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(GAME_DATA_DIR);
     InitDevice();
     _system->GetTextureMgr()->SetRootDir("textures/");
     CreateLayers(640, 480);
@@ -49,7 +47,6 @@ TEST_F(LayerTest, TheDemoMovieDrawsAnimatesAndCallsTheGame)
                 answer += (FlashTest::At(control, before, x, y) != FlashTest::At(control, after, x, y));
         EXPECT_GT(answer, 50) << "the game's answer is shown";
     }
-    std::filesystem::current_path(previous);
     for (const std::string& line : LogLines())
         EXPECT_EQ(line.find("Movie"), std::string::npos) << line;
 }

@@ -12,23 +12,21 @@ void FlashTest::SetUp()
     LayerTest::SetUp();
     if (IsSkipped())
         return;
-    _previous = std::filesystem::current_path();
     _scratch =
         std::filesystem::temp_directory_path() / ("bm_flash_" + std::to_string(getpid()) + "_" +
                                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(_scratch);
     std::filesystem::create_directories(_scratch / "swf");
+    std::filesystem::copy_file("swf/console.lua", _scratch / "swf" / "console.lua");
     std::filesystem::current_path(_scratch);
     InitDevice();
     _system->GetTextureMgr()->SetRootDir((std::string(GAME_DATA_DIR) + "/textures/").c_str());
-    CreateLayers(320, 240);
+    CreateLayers(_windowWidth, _windowHeight);
 }
 
 void FlashTest::TearDown()
 {
     LayerTest::TearDown();
-    if (!_previous.empty())
-        std::filesystem::current_path(_previous);
     if (!_scratch.empty())
         std::filesystem::remove_all(_scratch);
 }

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-// A render device and the layer manager in a scratch working folder, with the game's textures
-// as the texture root. Movies are written as "swf/<name>.lua" there.
+// A render device and the layer manager in a scratch working folder (with the game's console
+// movie), the game's textures as the texture root. Movies are written as "swf/<name>.lua" there.
 class FlashTest : public LayerTest
 {
 public:
@@ -27,5 +27,4 @@ protected:
     std::unique_ptr<FlashHost::FlashControl> Control(const std::string& name, int width, int height);
 
     std::filesystem::path _scratch;
-    std::filesystem::path _previous;
 };

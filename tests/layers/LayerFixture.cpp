@@ -40,6 +40,8 @@ int LogCount(const std::string& text)
 void DrawRecorder::RenderQuad(Material* material, const Vec2& pos, const Vec2& size, const Vec2 uv[4], float angle,
                               const Color& color)
 {
+    if (pos.y + size.y <= 0.0f)
+        return;
     quads.push_back(Quad{material, pos, size, {uv[0], uv[1], uv[2], uv[3]}, angle, color});
 }
 
@@ -67,17 +69,23 @@ void LayerTest::SetUp()
     static bool registered = Dumper::Instance().RegisterClient(new CaptureClient);
     ASSERT_TRUE(registered);
     LogLines().clear();
+    // The game's working folder, where the layer manager finds its console movie.
+    _previous = std::filesystem::current_path();
+    std::filesystem::current_path(GAME_DATA_DIR);
     Window::Style style;
     style.hidden = true;
     std::string error;
-    _window = Window::Create("layer test", 320, 240, style, &error);
+    _window = Window::Create("layer test", _windowWidth, _windowHeight, style, &error);
     if (!_window)
         GTEST_SKIP() << "no display: " << error;
     _config = std::make_unique<ConfigSystem>(&Dumper::Instance(), nullptr);
     _video = std::make_unique<VideoSettings>(_config.get());
-    _video->ScrWidth = 320;
-    _video->ScrHeight = 240;
-    _system = std::make_unique<MaterialSystem>(_window->GetHandle(), &Dumper::Instance(), nullptr, _video.get(), false);
+    _video->ScrWidth = _windowWidth;
+    _video->ScrHeight = _windowHeight;
+    if (_shaders)
+        _resources = std::make_unique<ResourceSystem>(&Dumper::Instance(), 1);
+    _system = std::make_unique<MaterialSystem>(_window->GetHandle(), &Dumper::Instance(), _resources.get(),
+                                               _video.get(), false);
     LayerManager::SetDrawTarget(&_drawn);
 }
 
@@ -86,14 +94,16 @@ void LayerTest::TearDown()
     LayerManager::Release();
     LayerManager::SetDrawTarget(nullptr);
     _system.reset();
+    _resources.reset();
     _video.reset();
     _config.reset();
     _window.reset();
+    std::filesystem::current_path(_previous);
 }
 
 void LayerTest::InitDevice()
 {
-    _system->InitSystem(nullptr);
+    _system->InitSystem(_shaders ? (std::string(GAME_DATA_DIR) + "/ShaderLib/").c_str() : nullptr);
     ASSERT_TRUE(_system->GetDevice());
 }
 

@@ -1,6 +1,7 @@
 #include "textures/Image.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -79,6 +80,28 @@ Image MakeNoise(unsigned width, unsigned height, unsigned seed, uint32_t dark, u
                 scale *= 2.0f;
             }
             image.At(x, y) = Lerp(dark, light, value / 0.875f);
+        }
+    }
+    return image;
+}
+
+Image MakeEmblem(unsigned size, uint32_t color, unsigned spokes)
+{
+    Image image(size, size, 0);
+    const uint32_t light = Lerp(color, 0xFFFFFFFF, 0.5f);
+    const uint32_t dark = Lerp(color, 0xFF000000, 0.6f);
+    const float half = float(size) / 2.0f;
+    for (unsigned y = 0; y < size; ++y)
+    {
+        for (unsigned x = 0; x < size; ++x)
+        {
+            const float dx = (float(x) + 0.5f - half) / half, dy = (float(y) + 0.5f - half) / half;
+            const float r = std::sqrt(dx * dx + dy * dy);
+            const float turn = std::atan2(dy, dx) / 6.2831853f * float(spokes);
+            const bool onSpoke = std::fabs(turn - std::round(turn)) < 0.02f + 0.1f * (1.0f - r);
+            if (r > 0.95f)
+                continue;
+            image.At(x, y) = r > 0.82f ? light : r > 0.75f ? dark : onSpoke ? light : color;
         }
     }
     return image;

@@ -22,6 +22,9 @@ Image MakeChecker(unsigned width, unsigned height, unsigned tile, uint32_t a, ui
 Image MakeGradient(unsigned width, unsigned height, uint32_t left, uint32_t right);
 // Smoothed value noise between `dark` and `light`, the same for the same seed.
 Image MakeNoise(unsigned width, unsigned height, unsigned seed, uint32_t dark, uint32_t light);
+// A round badge on a transparent ground: a light ring around a disc of `color` with `spokes`
+// light rays from its centre.
+Image MakeEmblem(unsigned size, uint32_t color, unsigned spokes);
 // Half the size (at least 1), each pixel the mean of the ones it covers.
 Image Downsample(const Image& image);
 // The image and its mip chain down to 1x1.

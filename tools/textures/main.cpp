@@ -43,6 +43,20 @@ int main(int argc, char** argv)
         {"hull.dds", [] { return MakeNoise(256, 256, 11, 0xFF404850, 0xFF9098A0); }, Options(DdsPixels::Dxt1)},
         {"glow.dds", [] { return MakeGradient(64, 64, 0xFFFFE080, 0x00FF8000); }, Options(DdsPixels::Dxt5)},
         {"white.dds", [] { return Image(4, 4, 0xFFFFFFFF); }, Options(DdsPixels::Argb32, false)},
+        // Race emblems, one colour and number of rays each.
+        {"races/asp.dds", [] { return MakeEmblem(64, 0xFF2060C0, 3); }, Options(DdsPixels::Argb32)},
+        {"races/blg.dds", [] { return MakeEmblem(64, 0xFFC03020, 4); }, Options(DdsPixels::Argb32)},
+        {"races/fslk.dds", [] { return MakeEmblem(64, 0xFF20A060, 5); }, Options(DdsPixels::Argb32)},
+        {"races/rtb.dds", [] { return MakeEmblem(64, 0xFFC08020, 6); }, Options(DdsPixels::Argb32)},
+        {"races/sha.dds", [] { return MakeEmblem(64, 0xFF8040C0, 7); }, Options(DdsPixels::Argb32)},
+        {"races/smkt.dds", [] { return MakeEmblem(64, 0xFF20A0B0, 8); }, Options(DdsPixels::Argb32)},
+        {"races/tld.dds", [] { return MakeEmblem(64, 0xFF909090, 9); }, Options(DdsPixels::Argb32)},
+        {"races/ytg.dds", [] { return MakeEmblem(64, 0xFF60A020, 10); }, Options(DdsPixels::Argb32)},
+        // Mission previews and the skies of their star systems.
+        {"levels/lvl_00.dds", [] { return MakeNoise(256, 128, 21, 0xFF302818, 0xFFB09060); }, Options(DdsPixels::Dxt1)},
+        {"levels/lvl_12.dds", [] { return MakeNoise(256, 128, 23, 0xFF101830, 0xFF6080C0); }, Options(DdsPixels::Dxt1)},
+        {"sky/arrdra.dds", [] { return MakeNoise(256, 256, 31, 0xFF000000, 0xFF302018); }, Options(DdsPixels::Dxt1)},
+        {"sky/aldaron.dds", [] { return MakeNoise(256, 256, 33, 0xFF000000, 0xFF182038); }, Options(DdsPixels::Dxt1)},
     };
     bool ok = true;
     for (const Entry& entry : entries)

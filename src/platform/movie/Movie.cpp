@@ -112,6 +112,9 @@ void Movie::Advance(double seconds)
 void Movie::RunFrame()
 {
     ++_frame;
+    // The first frame is shown whole, as a movie's player would show its first two frames.
+    if (_frame == 1)
+        _context->InvalidateAll();
     _script->Frame(FrameSeconds, _frame, _frame * FrameSeconds);
     const int length = _script->GetLength();
     if (length <= 0 || _frame < length)

@@ -43,8 +43,9 @@ public:
     // name) or the call fails.
     Value Call(const std::string& name, const std::vector<Value>& args);
 
-    // The timeline: Advance runs one Update per elapsed frame while playing. A movie that sets
-    // its length in frames stops at the end, or starts again from frame 0 while looping.
+    // The timeline: Advance runs one Update per elapsed frame while playing, and asks for the
+    // whole movie to be drawn on frame 1. A movie that sets its length in frames stops at the
+    // end, or starts again from frame 0 while looping.
     void Advance(double seconds);
     void Play() { _playing = true; }
     void Stop() { _playing = false; }

@@ -49,6 +49,25 @@ void Window::GetDrawableSize(int& width, int& height) const { SDL_GL_GetDrawable
 
 void Window::Show() { SDL_ShowWindow(_window); }
 
+void Window::SetIcon(const uint32_t* argb, int width, int height)
+{
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(argb), width, height, 32, width * 4,
+                                                           SDL_PIXELFORMAT_ARGB8888);
+    if (!icon)
+        return;
+    SDL_SetWindowIcon(_window, icon);
+    SDL_FreeSurface(icon);
+}
+
+void Window::HideCursor() { SDL_ShowCursor(SDL_DISABLE); }
+
+void Window::ReleaseMouse()
+{
+    SDL_SetRelativeMouseMode(SDL_FALSE);
+    SDL_SetWindowGrab(_window, SDL_FALSE);
+    SDL_ShowCursor(SDL_ENABLE);
+}
+
 bool Window::IsMinimized() const { return (SDL_GetWindowFlags(_window) & SDL_WINDOW_MINIMIZED) != 0; }
 
 bool Window::IsFullscreen() const { return (SDL_GetWindowFlags(_window) & SDL_WINDOW_FULLSCREEN) != 0; }

@@ -3,6 +3,7 @@
 #include "foundation/base/Handles.h"
 #include "platform/window/VideoSubsystem.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -39,6 +40,12 @@ public:
     // The size of the drawable area in pixels (differs from GetSize on high-density screens).
     void GetDrawableSize(int& width, int& height) const;
     void Show();
+    // The icon the window system shows for the window, from ARGB pixels, top row first.
+    void SetIcon(const uint32_t* argb, int width, int height);
+    // The mouse cursor over the window: hidden while the game has the focus; shown again, with
+    // any grab or relative mode dropped, when it loses the focus.
+    void HideCursor();
+    void ReleaseMouse();
     bool IsMinimized() const;
     bool IsFullscreen() const;
     unsigned GetId() const;

@@ -88,3 +88,28 @@ std::string WorkingFolder::Read(const std::string& name) const
     text << in.rdbuf();
     return text.str();
 }
+
+GameDataFolder::GameDataFolder() : _previous(std::filesystem::current_path())
+{
+    _path = std::filesystem::temp_directory_path() / ("bm_game_data_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(_path);
+    std::filesystem::create_directories(_path);
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(GAME_DATA_DIR))
+        std::filesystem::create_symlink(entry.path(), _path / entry.path().filename());
+    std::filesystem::current_path(_path);
+}
+
+GameDataFolder::~GameDataFolder()
+{
+    std::filesystem::current_path(_previous);
+    std::error_code ignored;
+    std::filesystem::remove_all(_path, ignored);
+}
+
+std::string GameDataFolder::Read(const std::string& name) const
+{
+    std::ifstream in(_path / name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}

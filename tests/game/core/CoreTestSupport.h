@@ -35,3 +35,21 @@ private:
     std::filesystem::path _previous;
     std::filesystem::path _path;
 };
+
+// A fresh working folder whose entries are links to the assembled game data, so that what the
+// game writes ("game.log", "outconfig.cfg", screenshots) stays out of the data.
+class GameDataFolder
+{
+public:
+    GameDataFolder();
+    ~GameDataFolder();
+    GameDataFolder(const GameDataFolder&) = delete;
+    GameDataFolder& operator=(const GameDataFolder&) = delete;
+
+    std::string Read(const std::string& name) const;
+    const std::filesystem::path& GetPath() const { return _path; }
+
+private:
+    std::filesystem::path _previous;
+    std::filesystem::path _path;
+};

@@ -8,17 +8,9 @@
 
 #include "CoreTestSupport.h"
 #include "game/core/texts/GameTexts.h"
+#include "game/core/texts/ScreenTextsFiles.h"
 
 namespace {
-const char* const GameTextFiles[] = {"ui_common.txt",         "ui_profile.txt",        "ui_mainmenu.txt",
-                                     "ui_stock_exchange.txt", "ui_briefing.txt",       "ui_multiplayer_menu.txt",
-                                     "ui_create_game.txt",    "ui_angar.txt",          "ui_multiplayer_mode.txt",
-                                     "ui_team_gathering.txt", "names_races.txt",       "names_pirates.txt",
-                                     "ui_score.txt",          "ui_devices.txt",        "ui_devices_asp.txt",
-                                     "ui_devices_blg.txt",    "ui_devices_fslk.txt",   "ui_devices_rtb.txt",
-                                     "ui_devices_sha.txt",    "ui_devices_tld.txt",    "ui_devices_ytg.txt",
-                                     "ui_preloader.txt",      "ui_mission_select.txt", "ui_level_menu.txt"};
-
 class DemoTexts : public testing::Test
 {
 protected:
@@ -43,7 +35,7 @@ TEST_F(DemoTexts, GameFilesLoadWithoutWarningsAndHoldTheNumberedCodes)
 {
     LogWatch log;
     GameTexts texts;
-    for (const char* file : GameTextFiles)
+    for (const char* file : ScreenTextsFiles)
         EXPECT_TRUE(texts.LoadTextsFromFile("en", file)) << file;
     EXPECT_EQ(0, log.Warnings()) << log.All();
 

@@ -1,0 +1,19 @@
+#include "game/core/game/FrameCatalog.h"
+
+#include "gui/menus/GuiEmpty.h"
+#include "gui/menus/GuiLogo.h"
+#include "gui/menus/GuiVideoIntro.h"
+
+#include <cstring>
+
+std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char* name, bool& blank)
+{
+    blank = false;
+    if (std::strcmp(name, "videoIntro") == 0)
+        return std::make_unique<GuiVideoIntro>(manager, name);
+    if (std::strcmp(name, "logo") == 0)
+        return std::make_unique<GuiLogo>(manager, name);
+    if (std::strcmp(name, "empty") != 0)
+        blank = true;
+    return std::make_unique<GuiEmpty>(manager, name);
+}

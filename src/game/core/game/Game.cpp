@@ -1,0 +1,154 @@
+#include "game/core/game/Game.h"
+
+#include "MaterialSystem/MaterialSystem.h"
+#include "foundation/base/Dumper.h"
+#include "foundation/base/Profiler.h"
+#include "foundation/config/GameSettings.h"
+#include "game/core/frames/GameFrame.h"
+#include "game/core/frames/GameFrameManager.h"
+#include "game/core/game/FrameCatalog.h"
+#include "game/core/gamedata/Base.h"
+#include "game/profiles/ProfileManager.h"
+
+#include <cstring>
+#include <string>
+
+Game game;
+
+namespace {
+
+// The sixteen frames: built in the first order, registered in the second.
+constexpr const char* CreationOrder[] = {
+    "videoIntro", "logo",           "main_menu",      "multiplayer_menu",
+    "stock_ex",   "team_gathering", "mission_desc",   "briefing",
+    "angar",      "level",          "mission_select", "mission_score",
+    "empty",      "configurations", "create_game",    "multiplayer_team",
+};
+constexpr const char* RegistrationOrder[] = {
+    "videoIntro",     "logo",           "main_menu",    "multiplayer_menu",
+    "stock_ex",       "team_gathering", "mission_desc", "briefing",
+    "configurations", "angar",          "level",        "mission_select",
+    "mission_score",  "empty",          "create_game",  "multiplayer_team",
+};
+
+} // namespace
+
+Game::Game() = default;
+
+Game::~Game() = default;
+
+void Game::Start(WindowHandle window, bool flag)
+{
+    _startedWithMission = flag;
+    GameEngine::Start(window, flag);
+    // The system timer already has the resolution the frame loop needs here.
+    GetDumper()->Print(DUMP_WARNING, "Game: this build has no limiter or mission frame\n");
+    CreateBase();
+    CreateProfiles();
+    CreateFrames();
+    GetGameFrameManager()->SetActive(flag ? "empty" : "videoIntro");
+    SetNetworkGame(false);
+}
+
+void Game::CreateBase()
+{
+    DestroyBase();
+    _base = std::make_unique<Base>(GetVirtualMachine(), GetDumper());
+    _base->Load(false);
+    LogCreated("game data");
+}
+
+void Game::DestroyBase()
+{
+    if (!_base)
+        return;
+    _base->Clear();
+    _base.reset();
+    LogFreed("game data");
+}
+
+void Game::CreateProfiles()
+{
+    _profiles = std::make_unique<ProfileManager>(GetGameTextsSystem(), _base.get(), GetGameSettings()->Language);
+    _profiles->Initialize();
+    _profileManager = _profiles.get();
+    LogCreated("profile manager");
+}
+
+// Saves every profile.
+void Game::DestroyProfiles()
+{
+    _profileManager = nullptr;
+    if (!_profiles)
+        return;
+    _profiles->ShutDown();
+    _profiles.reset();
+    LogFreed("profile manager");
+}
+
+void Game::CreateFrames()
+{
+    GameFrameManager* manager = GetGameFrameManager();
+    std::string blanks;
+    for (const char* name : CreationOrder)
+    {
+        bool blank = false;
+        _frames.push_back(CreateGameFrame(manager, name, blank));
+        if (blank)
+            blanks += std::string(blanks.empty() ? "\"" : ", \"") + name + "\"";
+    }
+    if (!blanks.empty())
+        GetDumper()->Print(DUMP_WARNING, "Game: the frames %s draw nothing in this build\n", blanks.c_str());
+    for (const char* name : RegistrationOrder)
+    {
+        for (const std::unique_ptr<GameFrame>& frame : _frames)
+        {
+            if (std::strcmp(frame->GetName(), name) == 0)
+                manager->AddFrame(frame.get());
+        }
+    }
+    LogCreated("frames");
+}
+
+bool Game::IsSingle() const
+{
+    const GameFrameManager* manager = GetGameFrameManager();
+    const GameFrame* current = manager ? manager->GetCurrent() : nullptr;
+    return !current || std::strcmp(current->GetName(), "network_level") != 0;
+}
+
+void Game::Proceed()
+{
+    static const Name GameLogic("GameLogic");
+    static const Name UpdateScene("UpdateScene");
+    static const Name PresentScope("Present");
+    {
+        AutoScopeProfile scope(GameLogic);
+        GameEngine::Proceed();
+    }
+    {
+        // The render scene updates here once it has an update pass.
+        AutoScopeProfile scope(UpdateScene);
+    }
+    {
+        AutoScopeProfile scope(PresentScope);
+        Present();
+    }
+    GetRender()->RenderStats(GetTimer());
+}
+
+void Game::ShutDown()
+{
+    // Frames are shut down while the services they use are all there.
+    if (GameFrameManager* manager = GetGameFrameManager())
+        manager->ShutDown();
+    DestroyProfiles();
+    DestroyBase();
+    _level = nullptr;
+    if (!_frames.empty())
+    {
+        _frames.clear();
+        LogFreed("frames");
+    }
+    GameEngine::ShutDown();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "game/core/engine/GameEngine.h"
+
+#include <memory>
+#include <vector>
+
+class Base;
+class GameFrame;
+class ProfileManager;
+class SingleLevel;
+
+// The engine object of the game: the engine's services plus the sixteen screens, the mission
+// frame and the pilot profiles. The engine library holds exactly one, the global `game`; the
+// launcher starts it once, runs it once a frame and shuts it down once, and every other part of
+// the system reaches the services through its getters.
+class Game : public GameEngine
+{
+public:
+    Game();
+    ~Game() override;
+
+    // Activates "empty" first when the flag is set (the launcher then loads a mission itself),
+    // else "videoIntro".
+    void Start(WindowHandle window, bool flag) override;
+    // "GameLogic", "UpdateScene" and "Present" in profiler scopes, then the render statistics.
+    void Proceed() override;
+    // Shuts the current frame down, frees the frames and the game's own objects, then the
+    // engine's services. Safe to call twice.
+    void ShutDown() override;
+
+    // The game-data database, from Start to ShutDown.
+    Base* GetBase() const { return _base.get(); }
+    // The mission frame, null while the build has none (or a test installed none).
+    SingleLevel* GetLevel() const { return _level; }
+    ProfileManager* GetProfileManager() const { return _profileManager; }
+    bool IsLevel() const { return _level != nullptr; }
+    // False only while the current frame is "network_level".
+    bool IsSingle() const;
+    void SetNetworkGame(bool network) { _networkGame = network; }
+    bool IsNetworkGame() const { return _networkGame; }
+    bool IsStartedWithMission() const { return _startedWithMission; }
+
+    // What the game world reaches through the engine object; tests install their own. An
+    // installed object stays its installer's.
+    void SetLevel(SingleLevel* level) { _level = level; }
+    void SetProfileManager(ProfileManager* manager) { _profileManager = manager; }
+
+private:
+    void CreateBase();
+    void DestroyBase();
+    void CreateProfiles();
+    void DestroyProfiles();
+    void CreateFrames();
+
+    bool _startedWithMission = false;
+    std::vector<std::unique_ptr<GameFrame>> _frames; // in creation order
+    std::unique_ptr<Base> _base;
+    std::unique_ptr<ProfileManager> _profiles;
+    SingleLevel* _level = nullptr;
+    ProfileManager* _profileManager = nullptr; // the game's own unless a test installed one
+    bool _networkGame = false;
+};
+
+// The game, exported by the engine library.
+extern Game game;

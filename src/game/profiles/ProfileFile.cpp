@@ -1,0 +1,196 @@
+#include "game/profiles/ProfileFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "foundation/base/BinaryReader.h"
+#include "foundation/base/BinaryWriter.h"
+#include "foundation/base/Dumper.h"
+#include "foundation/base/Path.h"
+#include "game/profiles/UserProfile.h"
+
+namespace {
+constexpr size_t MaxNameLength = 63;
+// Device count, name and flag of a ship without devices.
+constexpr size_t MinShipRecord = 4 + 64 + 1;
+
+using File = std::unique_ptr<FILE, int (*)(FILE*)>;
+
+// Writes a temporary file beside `path` and renames it over `path` only once it is complete and
+// on disk, so a failure or a crash at any point leaves the old file whole.
+bool WriteReplacing(const std::filesystem::path& path, const std::vector<uint8_t>& data)
+{
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    if (error)
+    {
+        Dumper::Instance().Print(DUMP_ERROR, "Cannot create the folder \"%s\": %s\n", path.parent_path().c_str(),
+                                 error.message().c_str());
+        return false;
+    }
+    std::filesystem::path temporary = path;
+    temporary += ".tmp";
+    File file(std::fopen(temporary.c_str(), "wb"), &std::fclose);
+    bool written = file && std::fwrite(data.data(), 1, data.size(), file.get()) == data.size() &&
+                   std::fflush(file.get()) == 0 && ::fsync(::fileno(file.get())) == 0;
+    int reason = errno;
+    if (file && std::fclose(file.release()) != 0 && written)
+    {
+        written = false;
+        reason = errno;
+    }
+    if (written)
+    {
+        std::filesystem::rename(temporary, path, error);
+        if (!error)
+            return true;
+        reason = error.value();
+    }
+    std::filesystem::remove(temporary, error);
+    Dumper::Instance().Print(DUMP_ERROR, "Cannot write the profile \"%s\": %s\n", path.c_str(), std::strerror(reason));
+    return false;
+}
+
+// At most MaxFileSize bytes of the file; false when it is no file that can be opened.
+bool ReadPrefix(const std::filesystem::path& path, std::vector<uint8_t>& data)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return false;
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file)
+        return false;
+    const std::streamoff size = file.tellg();
+    if (size > static_cast<std::streamoff>(ProfileFile::MaxFileSize))
+        Dumper::Instance().Print(DUMP_WARNING, "Profile \"%s\" is larger than %zu bytes; the rest is not read\n",
+                                 path.c_str(), ProfileFile::MaxFileSize);
+    data.resize(size > 0 ? std::min(static_cast<size_t>(size), ProfileFile::MaxFileSize) : 0);
+    file.seekg(0);
+    file.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    data.resize(static_cast<size_t>(file.gcount()));
+    return true;
+}
+
+void Truncated(const BinaryReader& in, const char* what)
+{
+    Dumper::Instance().Print(DUMP_WARNING, "Profile file cut short before %s: %s\n", what, in.Error().c_str());
+}
+} // namespace
+
+bool ProfileFile::IsSafeName(const char* name)
+{
+    if (!name || !name[0] || name[0] == '.' || std::strlen(name) > MaxNameLength)
+        return false;
+    for (const char* c = name; *c; ++c)
+    {
+        const auto byte = static_cast<unsigned char>(*c);
+        if (byte < 0x20 || byte == 0x7F || byte == '/' || byte == '\\')
+            return false;
+    }
+    return true;
+}
+
+std::filesystem::path ProfileFile::PathOf(const std::filesystem::path& folder, const char* name)
+{
+    if (!IsSafeName(name))
+        return {};
+    return ResolvePath((folder / Folder / (std::string(name) + Suffix)).string());
+}
+
+void ProfileFile::Write(const UserProfile& profile, BinaryWriter& out)
+{
+    out.Write(Version);
+    for (int32_t number : {profile._level, profile._rate, profile._score, profile._efficiency, profile._cash})
+        out.Write(number);
+    out.Write(static_cast<int32_t>(profile._ships.size()));
+    out.Write(static_cast<int32_t>(profile._currentShip));
+    for (const auto& ship : profile._ships)
+        ship->Save(out);
+}
+
+void ProfileFile::Read(UserProfile& profile, BinaryReader& in)
+{
+    uint32_t version = 0;
+    if (!in.Read(version))
+        return Truncated(in, "its version");
+    if (version > Version)
+        Dumper::Instance().Print(DUMP_WARNING, "Profile file of version %u read as version %u\n", version, Version);
+    if (version == 0)
+        return;
+    for (int* number : {&profile._level, &profile._rate, &profile._score, &profile._efficiency, &profile._cash})
+        if (!in.Read(*number))
+            return Truncated(in, "its numbers");
+    if (version < 2)
+        return;
+    int32_t count = 0;
+    int32_t current = 0;
+    if (!in.Read(count) || !in.Read(current))
+        return Truncated(in, "its ships");
+
+    // Older versions keep no ship data, so only newer ones bound the count by the bytes left.
+    const size_t fit = version >= 7 ? in.Remaining() / MinShipRecord : static_cast<size_t>(MaxShips);
+    const int bound = static_cast<int>(std::min<size_t>(fit, MaxShips));
+    if (count < 0 || count > bound)
+    {
+        Dumper::Instance().Print(DUMP_WARNING, "Profile file: ship count %d, reading at most %d\n", count, bound);
+        count = std::clamp(count, 0, bound);
+    }
+    profile._ships.clear();
+    for (int i = 0; i < count; ++i)
+    {
+        ProfileShip* ship = profile.CreateShip("Default");
+        if (version >= 7 && !ship->Load(in))
+        {
+            Dumper::Instance().Print(DUMP_WARNING, "Profile file: ship %d of %d cannot be read; no more ships read\n",
+                                     i + 1, count);
+            profile._ships.pop_back();
+            break;
+        }
+    }
+    if (profile._ships.empty())
+    {
+        Dumper::Instance().Print(DUMP_WARNING, "Profile file holds no ship; the ship \"Default\" is added\n");
+        profile.CreateShip("Default");
+    }
+    profile._currentShip = current >= 0 && current < profile.GetShipCount() ? current : profile.GetShipCount() - 1;
+}
+
+bool UserProfile::Save() const
+{
+    const std::filesystem::path path = ProfileFile::PathOf(_context.folder, _name);
+    if (path.empty())
+    {
+        Dumper::Instance().Print(DUMP_ERROR, "Profile \"%s\" not saved: the name cannot be a file name\n", _name);
+        return false;
+    }
+    BinaryWriter out;
+    ProfileFile::Write(*this, out);
+    return WriteReplacing(path, out.Data());
+}
+
+bool UserProfile::Load()
+{
+    const std::filesystem::path path = ProfileFile::PathOf(_context.folder, _name);
+    if (path.empty())
+    {
+        Dumper::Instance().Print(DUMP_ERROR, "Profile \"%s\" not loaded: the name cannot be a file name\n", _name);
+        return false;
+    }
+    std::vector<uint8_t> data;
+    if (!ReadPrefix(path, data))
+    {
+        Dumper::Instance().Print(DUMP_WARNING, "Profile \"%s\" cannot be opened\n", path.c_str());
+        return false;
+    }
+    BinaryReader in(data.data(), data.size(), path.string());
+    ProfileFile::Read(*this, in);
+    return true;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The profile file "profiles/<name>.prf" (format in docs/profile-file.md): which names may
+// become file names, where the file of a name is, and its bytes both ways.
+#include <cstdint>
+#include <filesystem>
+
+class BinaryReader;
+class BinaryWriter;
+class UserProfile;
+
+class ProfileFile
+{
+public:
+    // The version written; every older one is read.
+    static constexpr uint32_t Version = 7;
+    // Only this much of a file is read.
+    static constexpr size_t MaxFileSize = 16 << 20;
+    // More ships than this are not read.
+    static constexpr int MaxShips = 1000;
+    static constexpr const char* Folder = "profiles";
+    static constexpr const char* Suffix = ".prf";
+
+    // A name is a safe file name when it is not empty, has at most 63 bytes, holds no '/', '\\'
+    // or control character, and does not start with '.', so its file stays inside "profiles/".
+    static bool IsSafeName(const char* name);
+    // "<folder>/profiles/<name>.prf", matched to an existing file in any letter case; empty for
+    // a name that is not safe.
+    static std::filesystem::path PathOf(const std::filesystem::path& folder, const char* name);
+
+    static void Write(const UserProfile& profile, BinaryWriter& out);
+    // Reads what is sound over the profile and logs the rest: fields past the end keep their
+    // values, counts are bounded by the data, a cut ship record ends the ships, and a profile
+    // left without ships gets "Default".
+    static void Read(UserProfile& profile, BinaryReader& in);
+};

@@ -1,0 +1,55 @@
+#pragma once
+// Every pilot profile of the installation, and which one is current. At start it loads the
+// screens' texts files and the loading tips, and a profile for each ".prf" file in "profiles/";
+// at shut-down it saves every profile.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/core/catalogue/LevelTips.h"
+#include "game/profiles/ProfileContext.h"
+#include "game/profiles/UserProfile.h"
+
+class ProfileManager
+{
+public:
+    // Texts files, tips and profiles are read in `language`; the profile files live in
+    // "<folder>/profiles/". The texts and game data are not owned and outlive the manager.
+    ProfileManager(GameTexts* texts, const Base* base, std::string language, std::filesystem::path folder = ".");
+    ProfileManager(const ProfileManager&) = delete;
+    ProfileManager& operator=(const ProfileManager&) = delete;
+
+    // Once; later calls do nothing until ShutDown.
+    void Initialize();
+    // Saves and frees every profile, in list order, and drops the tips.
+    void ShutDown();
+
+    // A new current profile when none is current. Null, logged, when the name cannot be a file
+    // name or a profile of that name exists in any letter case. Its file is written at the next save.
+    UserProfile* CreateProfile(const char* name);
+    // Deletes the profile and its file; the last profile takes its place in the list.
+    void DeleteProfile(UserProfile* profile);
+    // The first profile of that name in any letter case becomes current; none keeps the current one.
+    void SelectCurrent(const char* name);
+    void SelectNone() { _current = nullptr; }
+
+    // Null while no profile is selected.
+    UserProfile* GetCurrent() const { return _current; }
+    int GetProfileCount() const { return static_cast<int>(_profiles.size()); }
+    // Null outside the list.
+    UserProfile* GetProfileByIndex(int index) const;
+    LevelTips* GetTipsManager() { return &_tips; }
+
+private:
+    void ScanProfileFolder();
+    UserProfile* FindProfile(const char* name) const;
+
+    GameTexts* _texts;
+    std::string _language;
+    ProfileContext _context;
+    UserProfile* _current = nullptr;
+    std::vector<std::unique_ptr<UserProfile>> _profiles;
+    std::vector<std::string> _foundFiles; // relative to "profiles/", as found
+    LevelTips _tips;
+    bool _initialized = false;
+};

@@ -1,0 +1,131 @@
+// The global game started on a hidden window over the game data: which frame comes first, what a
+// run leaves in "outconfig.cfg", and that every service is created and freed exactly once.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "CoreTestSupport.h"
+#include "MaterialSystem/materials/Material.h"
+#include "foundation/base/Profiler.h"
+#include "foundation/config/GameSettings.h"
+#include "game/core/frames/GameFrame.h"
+#include "game/core/frames/GameFrameManager.h"
+#include "game/core/game/Game.h"
+#include "game/core/gamedata/Base.h"
+#include "layers/LayerManager.h"
+#include "scene/nodes/Camera.h"
+#include "platform/window/Window.h"
+
+namespace {
+constexpr const char* Services[] = {
+    "timer",         "virtual machine", "configuration", "resource system", "network engine",
+    "input system",  "texts",           "render device", "render scene",    "sound engine",
+    "layer manager", "frame manager",   "game data",     "profile manager", "frames",
+};
+
+class GameEngineTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Window::Style style;
+        style.hidden = true;
+        std::string error;
+        _window = Window::Create("engine test", 1024, 768, style, &error);
+        if (!_window)
+            GTEST_SKIP() << "no display: " << error;
+    }
+    void TearDown() override
+    {
+        game.ShutDown();
+        _window.reset();
+    }
+
+    GameDataFolder _data;
+    std::unique_ptr<Window> _window;
+};
+
+// The fade cover among what the layers draw.
+class FadeRecorder : public ILayerDrawTarget
+{
+public:
+    void RenderQuad(Material* material, const Vec2&, const Vec2& size, const Vec2*, float, const Color& color) override
+    {
+        if (std::string(material->GetInfo().name) != "fade.mat")
+            return;
+        ++quads;
+        this->size = size;
+        alpha = color.a;
+    }
+    void RenderLine(const Vec2&, const Vec2&, const Color&, const Color&) override {}
+
+    int quads = 0;
+    Vec2 size;
+    float alpha = -1.0f;
+};
+} // namespace
+
+TEST_F(GameEngineTest, MissionStartBeginsBlankWritesTheRunsSettingsAndFreesEveryServiceOnce)
+{
+    LogWatch log;
+    game.Start(_window->GetHandle(), true);
+    GameFrameManager* frames = game.GetGameFrameManager();
+    ASSERT_NE(frames, nullptr);
+    ASSERT_NE(frames->GetCurrent(), nullptr);
+    EXPECT_STREQ(frames->GetCurrent()->GetName(), "empty");
+    EXPECT_TRUE(game.IsStartedWithMission());
+    EXPECT_TRUE(game.IsSingle());
+    EXPECT_FALSE(game.IsNetworkGame());
+    ASSERT_NE(game.GetCamera(), nullptr);
+    EXPECT_FLOAT_EQ(game.GetCamera()->GetFarClip(), 75000.0f);
+    EXPECT_FLOAT_EQ(game.GetCamera()->GetNearClip(), 1.0f);
+    EXPECT_FLOAT_EQ(game.GetCamera()->GetFov(), game.GetGameSettings()->PlayerFov);
+    ASSERT_NE(game.GetBase(), nullptr);
+    EXPECT_GT(game.GetBase()->GetShipCount(), 0);
+    EXPECT_NE(game.GetProfileManager(), nullptr);
+    for (const char* name : {"videoIntro", "logo", "main_menu", "level", "angar", "configurations", "multiplayer_team"})
+        EXPECT_NE(frames->FindFrameByName(name), nullptr) << name;
+
+    game.GetGameSettings()->PlayerFov = 75.0f;
+    for (int i = 0; i < 5; ++i)
+        game.Proceed();
+    for (const char* scope : {"GameLogic", "UpdateScene", "Present"})
+        EXPECT_NE(Profiler::FindProfile(Name(scope), nullptr), nullptr) << scope;
+
+    game.ShutDown();
+    game.ShutDown();
+    EXPECT_NE(_data.Read("outconfig.cfg").find("Game.PlayerFov = 75"), std::string::npos);
+    for (const char* service : Services)
+    {
+        EXPECT_EQ(log.Count(std::string("Engine: ") + service + " created"), 1) << service;
+        EXPECT_EQ(log.Count(std::string("Engine: ") + service + " freed"), 1) << service;
+    }
+    EXPECT_EQ(game.GetGameFrameManager(), nullptr);
+    EXPECT_EQ(game.GetRender(), nullptr);
+    EXPECT_EQ(game.GetRenderScene(), nullptr);
+    EXPECT_EQ(game.GetCamera(), nullptr);
+    EXPECT_EQ(game.GetTimer(), nullptr);
+    EXPECT_EQ(game.GetBase(), nullptr);
+    EXPECT_EQ(game.GetProfileManager(), nullptr);
+    EXPECT_EQ(game.GetSPF(), 0.0f);
+    EXPECT_EQ(log.Errors(), 0) << log.All();
+}
+
+TEST_F(GameEngineTest, OrdinaryStartFadesTheIntroInUnderTheFadeMaterial)
+{
+    game.Start(_window->GetHandle(), false);
+    GameFrameManager* frames = game.GetGameFrameManager();
+    ASSERT_NE(frames->GetCurrent(), nullptr);
+    EXPECT_STREQ(frames->GetCurrent()->GetName(), "videoIntro");
+    EXPECT_EQ(frames->GetStatus(), GameFrameManager::FADE_IN);
+
+    FadeRecorder drawn;
+    LayerManager::SetDrawTarget(&drawn);
+    game.Proceed();
+    LayerManager::SetDrawTarget(nullptr);
+    ASSERT_EQ(drawn.quads, 1);
+    EXPECT_NEAR(drawn.alpha, 2.0f * frames->GetFadeTime(), 1e-5f);
+    EXPECT_FLOAT_EQ(drawn.size.x, float(LayerManager::GetWidth()));
+    EXPECT_FLOAT_EQ(drawn.size.y, float(LayerManager::GetHeight()));
+}

@@ -1,0 +1,252 @@
+// The profile file: every version read, hostile and cut files, the round trip, and saving that
+// never leaves a profile half-written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "CoreTestSupport.h"
+#include "ProfilesTestSupport.h"
+#include "game/profiles/ProfileFile.h"
+#include "game/profiles/UserProfile.h"
+
+namespace {
+struct LoadCase
+{
+    const char* what;
+    std::string bytes;
+    std::vector<int> numbers; // level, rate, score, efficiency, cash
+    std::string ships;        // "<name>/<device count>" of each ship, in order, blank-separated
+    int current;
+    int warnings;
+};
+
+void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.what; }
+
+// A new profile's numbers, and those Bytes::Header writes.
+const std::vector<int> Fresh = {5, 35, 10, 67, 0};
+const std::vector<int> Stored = {1, 2, 3, 4, 5};
+
+std::string Repeat(const std::string& ship, int count)
+{
+    std::string ships;
+    for (int i = 0; i < count; ++i)
+        ships += (i ? " " : "") + ship;
+    return ships;
+}
+
+class ProfileFileLoad : public testing::TestWithParam<LoadCase>
+{};
+} // namespace
+
+TEST_P(ProfileFileLoad, GivesThisProfile)
+{
+    const LoadCase& c = GetParam();
+    WorkingFolder folder;
+    folder.Write("profiles/Pilot.prf", c.bytes);
+    TestGameData data;
+    data.Device(900, 0, 0);
+    UserProfile profile(data.Context());
+    profile.Create("Pilot");
+    LogWatch log;
+    EXPECT_TRUE(profile.Load());
+
+    EXPECT_EQ(c.numbers, (std::vector<int>{profile.GetLevel(), profile.GetRate(), profile.GetScore(),
+                                           profile.GetEfficiency(), profile.GetCash()}));
+    std::string ships;
+    for (int i = 0; i < profile.GetShipCount(); ++i)
+        ships += (i ? " " : "") + std::string(profile.GetShip(i)->GetName()) + "/" +
+                 std::to_string(profile.GetShip(i)->GetDeviceCount());
+    EXPECT_EQ(c.ships, ships);
+    EXPECT_EQ(c.current, profile.GetCurrentShipIndex());
+    EXPECT_EQ(c.warnings, log.Warnings()) << log.All();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, ProfileFileLoad,
+    testing::Values(
+        LoadCase{"version 0 holds nothing more", Bytes().U32(0).I32(99).data, Fresh, "Default/17", 0, 0},
+        LoadCase{"version 1 holds the numbers", Bytes().U32(1).I32(1).I32(2).I32(3).I32(4).I32(5).data, Stored,
+                 "Default/17", 0, 0},
+        LoadCase{"versions 2 to 6 hold a ship count, each ship with default devices", Bytes().Header(3, 2, 0).data,
+                 Stored, "Default/17 Default/17", 0, 0},
+        LoadCase{"version 7 holds the ships' devices, names and flags",
+                 Bytes().Header(7, 2, 0).Ship({900, 590}, "Raven").Ship({}, "Bare").data, Stored, "Raven/2 Bare/0", 0,
+                 0},
+        LoadCase{"a later version reads as version 7", Bytes().Header(8, 1, 0).Ship({900}, "Next").data, Stored,
+                 "Next/1", 0, 1},
+        LoadCase{"an empty file", "", Fresh, "Default/17", 0, 1},
+        LoadCase{"numbers cut short keep the rest", Bytes().U32(1).I32(1).I32(2).U8(7).data,
+                 std::vector<int>{1, 2, 10, 67, 0}, "Default/17", 0, 1},
+        LoadCase{"a ship count of 0 still gives a ship", Bytes().Header(7, 0, 0).data, Stored, "Default/17", 0, 1},
+        LoadCase{"a negative ship count", Bytes().Header(7, -5, 0).data, Stored, "Default/17", 0, 2},
+        LoadCase{"a huge ship count is bounded by the data", Bytes().Header(7, 0x7FFFFFFF, 0).Ship({900}, "One").data,
+                 Stored, "One/1", 0, 1},
+        LoadCase{"a huge ship count of an old version is bounded", Bytes().Header(2, 0x7FFFFFFF, 0).data, Stored,
+                 Repeat("Default/17", ProfileFile::MaxShips), 0, 1},
+        LoadCase{"a huge device count ends the ships",
+                 Bytes().Header(7, 2, 1).Ship({900}, "Good").I32(0x40000000).F32(900).Name("Bad").U8(1).data, Stored,
+                 "Good/1", 0, 1},
+        LoadCase{"a ship record cut short ends the ships",
+                 Bytes().Header(7, 2, 1).Ship({900}, "Good").Ship({590}, "Cut").data.substr(0, 32 + 73 + 70), Stored,
+                 "Good/1", 0, 1},
+        LoadCase{"a name without its terminator keeps 63 characters",
+                 Bytes().Header(7, 1, 0).I32(0).Name("Long", false).U8(0).data, Stored,
+                 "Long" + std::string(59, 'x') + "/0", 0, 0},
+        LoadCase{"devices the game data lacks are skipped", Bytes().Header(7, 1, 0).Ship({12345, 900}, "Odd").data,
+                 Stored, "Odd/1", 0, 1},
+        LoadCase{"a stored index past the ships makes the last ship current",
+                 Bytes().Header(7, 2, 9).Ship({}, "A").Ship({}, "B").data, Stored, "A/0 B/0", 1, 0}),
+    [](const testing::TestParamInfo<LoadCase>& info) { return "Case" + std::to_string(info.index); });
+
+TEST(ProfileFile, SavingAndLoadingKeepsNumbersShipsDevicesAndTheCurrentShip)
+{
+    WorkingFolder folder;
+    TestGameData data;
+    DeviceType* rare = data.Device(900, 0, 0);
+    UserProfile saved(data.Context());
+    saved.Create("Vera");
+    saved.SetLevel(7);
+    saved.SetScore(-12);
+    saved.SetCash(123456);
+    saved.GetShip()->AddDevice(rare);
+    saved.GetShip()->SetFlag(0);
+    ProfileShip* second = saved.CreateShip("Raven");
+    second->RemoveDevice(second->GetDeviceByIndex(3));
+    saved.SelectShip(0);
+    ASSERT_TRUE(saved.Save());
+    EXPECT_FALSE(std::filesystem::exists("profiles/Vera.prf.tmp"));
+    EXPECT_EQ(32u + (4 + 17 * 4 + 65) + (4 + 16 * 4 + 65), std::filesystem::file_size("profiles/Vera.prf"));
+
+    UserProfile loaded(data.Context());
+    loaded.Create("Vera");
+    ASSERT_TRUE(loaded.Load());
+    EXPECT_EQ(7, loaded.GetLevel());
+    EXPECT_EQ(-12, loaded.GetScore());
+    EXPECT_EQ(123456, loaded.GetCash());
+    ASSERT_EQ(2, loaded.GetShipCount());
+    EXPECT_EQ(0, loaded.GetCurrentShipIndex());
+    for (int i = 0; i < 2; ++i)
+    {
+        const ProfileShip& a = *saved.GetShip(i);
+        const ProfileShip& b = *loaded.GetShip(i);
+        EXPECT_STREQ(a.GetName(), b.GetName());
+        EXPECT_EQ(a.GetFlag(), b.GetFlag());
+        ASSERT_EQ(a.GetDeviceCount(), b.GetDeviceCount());
+        for (unsigned d = 0; d < a.GetDeviceCount(); ++d)
+            EXPECT_EQ(a.GetDeviceByIndex(d), b.GetDeviceByIndex(d)) << "ship " << i << " device " << d;
+        EXPECT_EQ(a.GetParams().shield, b.GetParams().shield);
+        EXPECT_EQ(a.GetParams().maxArmor, b.GetParams().maxArmor);
+    }
+}
+
+TEST(ProfileFile, NamesThatWouldLeaveTheProfileFolderAreRefused)
+{
+    for (const char* name : {"", ".", "..", "../escape", "a/b", "a\\b", ".hidden", "tab\there", "bell\a"})
+        EXPECT_FALSE(ProfileFile::IsSafeName(name)) << name;
+    EXPECT_FALSE(ProfileFile::IsSafeName(nullptr));
+    EXPECT_FALSE(ProfileFile::IsSafeName(std::string(64, 'n').c_str()));
+    for (const char* name : {"J.R.", "Vera", "x..y", "Name with spaces", "\u0416\u0416"})
+        EXPECT_TRUE(ProfileFile::IsSafeName(name)) << name;
+    EXPECT_TRUE(ProfileFile::IsSafeName(std::string(63, 'n').c_str()));
+
+    WorkingFolder folder;
+    TestGameData data;
+    UserProfile profile(data.Context());
+    profile.Create("../escape");
+    LogWatch log;
+    EXPECT_FALSE(profile.Save());
+    EXPECT_FALSE(profile.Load());
+    EXPECT_FALSE(std::filesystem::exists("escape.prf"));
+    EXPECT_FALSE(std::filesystem::exists("profiles"));
+    EXPECT_EQ(2, log.Errors());
+}
+
+TEST(ProfileFile, SavingMakesTheFolderAndFindsAFileInAnyLetterCase)
+{
+    WorkingFolder folder;
+    TestGameData data;
+    UserProfile profile(data.Context(nullptr, "game"));
+    profile.Create("Vera");
+    ASSERT_TRUE(profile.Save());
+    EXPECT_TRUE(std::filesystem::is_regular_file("game/profiles/Vera.prf"));
+
+    std::filesystem::rename("game/profiles/Vera.prf", "game/profiles/VERA.PRF");
+    profile.SetCash(5);
+    ASSERT_TRUE(profile.Save());
+    EXPECT_FALSE(std::filesystem::exists("game/profiles/Vera.prf")) << "the existing file is written";
+    UserProfile loaded(data.Context(nullptr, "game"));
+    loaded.Create("vera");
+    ASSERT_TRUE(loaded.Load());
+    EXPECT_EQ(5, loaded.GetCash());
+}
+
+namespace {
+// A profile saved once with cash 100, about to be saved again.
+class SavedProfile : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        profile.Create("Vera");
+        profile.SetCash(100);
+        ASSERT_TRUE(profile.Save());
+        old = folder.Read("profiles/Vera.prf");
+    }
+
+    WorkingFolder folder;
+    TestGameData data;
+    UserProfile profile{data.Context()};
+    std::string old;
+};
+} // namespace
+
+// A write that fails leaves the old file and no temporary file, and says so.
+TEST_F(SavedProfile, AFailedSaveKeepsTheOldProfile)
+{
+    std::filesystem::create_symlink("/dev/full", "profiles/Vera.prf.tmp");
+    profile.SetCash(200);
+    LogWatch log;
+    EXPECT_FALSE(profile.Save());
+    EXPECT_EQ(1, log.Errors());
+    EXPECT_EQ(old, folder.Read("profiles/Vera.prf"));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status("profiles/Vera.prf.tmp")));
+}
+
+// A game killed while it writes a profile (here by the file size limit, half-way through the
+// temporary file) leaves the old profile whole, and the next save goes on from there.
+TEST_F(SavedProfile, ASaveKilledHalfWayLeavesTheOldProfileWhole)
+{
+    profile.CreateShip("Second");
+    profile.SetCash(200);
+    pid_t child = fork();
+    ASSERT_NE(-1, child);
+    if (child == 0)
+    {
+        const rlimit noCore{0, 0};
+        const rlimit halfFile{64, 64};
+        setrlimit(RLIMIT_CORE, &noCore);
+        setrlimit(RLIMIT_FSIZE, &halfFile);
+        profile.Save();
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the save ran through";
+    EXPECT_EQ(SIGXFSZ, WTERMSIG(status));
+    EXPECT_EQ(64u, std::filesystem::file_size("profiles/Vera.prf.tmp"));
+    EXPECT_EQ(old, folder.Read("profiles/Vera.prf"));
+
+    UserProfile reloaded(data.Context());
+    reloaded.Create("Vera");
+    ASSERT_TRUE(reloaded.Load());
+    EXPECT_EQ(100, reloaded.GetCash());
+    EXPECT_EQ(1, reloaded.GetShipCount());
+    ASSERT_TRUE(profile.Save());
+    EXPECT_FALSE(std::filesystem::exists("profiles/Vera.prf.tmp"));
+}

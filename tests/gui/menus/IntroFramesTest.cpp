@@ -1,0 +1,184 @@
+// The intro video on its way to the main menu, skipping it, and the logo page's pulse.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CoreTestSupport.h"
+#include "MaterialSystem/MaterialSystem.h"
+#include "foundation/math/Vec2.h"
+#include "game/core/frames/GameFrame.h"
+#include "game/core/frames/GameFrameManager.h"
+#include "game/core/game/Game.h"
+#include "gui/menus/GuiLogo.h"
+#include "gui/menus/GuiVideoIntro.h"
+#include "platform/window/Window.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+// The red, green and blue of a 24-bit ".bmp" as the screenshot writer stores it, top row first.
+struct Screenshot
+{
+    int width = 0, height = 0;
+    std::vector<uint8_t> bytes;
+    int rowBytes = 0;
+    bool bottomUp = true;
+
+    bool Load(const std::filesystem::path& path)
+    {
+        std::ifstream file(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M' || bytes[28] != 24)
+            return false;
+        width = int(Read32(18));
+        const int32_t h = int32_t(Read32(22));
+        bottomUp = h > 0;
+        height = std::abs(h);
+        rowBytes = (width * 3 + 3) & ~3;
+        return bytes.size() >= Read32(10) + size_t(rowBytes) * height;
+    }
+    // 0xRRGGBB.
+    uint32_t At(int x, int y) const
+    {
+        const size_t row = size_t(bottomUp ? height - 1 - y : y);
+        const uint8_t* p = bytes.data() + Read32(10) + row * rowBytes + size_t(x) * 3;
+        return uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+    }
+    uint32_t Read32(size_t at) const
+    {
+        return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | uint32_t(bytes[at + 3]) << 24;
+    }
+};
+
+int Brightest(uint32_t rgb) { return std::max({int(rgb >> 16 & 0xFF), int(rgb >> 8 & 0xFF), int(rgb & 0xFF)}); }
+
+class IntroTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Window::Style style;
+        style.hidden = true;
+        std::string error;
+        _window = Window::Create("intro test", 1024, 768, style, &error);
+        if (!_window)
+            GTEST_SKIP() << "no display: " << error;
+        game.Start(_window->GetHandle(), false);
+        _frames = game.GetGameFrameManager();
+    }
+    void TearDown() override
+    {
+        game.ShutDown();
+        _window.reset();
+    }
+
+    const char* Current() const { return _frames->GetCurrent() ? _frames->GetCurrent()->GetName() : ""; }
+
+    // Runs frames until `done` or the time is up; false when the time ran out.
+    template <class Done>
+    bool RunUntil(double seconds, Done done)
+    {
+        const auto start = Clock::now();
+        while (!done())
+        {
+            if (std::chrono::duration<double>(Clock::now() - start).count() > seconds)
+                return false;
+            game.Proceed();
+        }
+        return true;
+    }
+
+    GameDataFolder _data;
+    std::unique_ptr<Window> _window;
+    GameFrameManager* _frames = nullptr;
+    LogWatch _log;
+};
+} // namespace
+
+TEST(VideoIntroLayout, PictureTakesTheWidthAndA16To9HeightCentred)
+{
+    struct Case
+    {
+        float width, height, y, pictureHeight;
+    };
+    for (const Case& test : {Case{1280, 720, -0.00015f, 720.0003f}, Case{1280, 1024, 152.0f, 720.0003f},
+                             Case{1024, 768, 96.0f, 576.0002f}, Case{1920, 1080, 0.0f, 1080.0004f}})
+    {
+        Vec2 pos, size;
+        GuiVideoIntro::LetterboxRect(test.width, test.height, pos, size);
+        EXPECT_FLOAT_EQ(pos.x, 0.0f);
+        EXPECT_NEAR(pos.y, test.y, 1e-3f) << test.width << "x" << test.height;
+        EXPECT_FLOAT_EQ(size.x, test.width);
+        EXPECT_NEAR(size.y, test.pictureHeight, 1e-3f);
+    }
+}
+
+TEST(LogoPage, PulseStaysAtOrAboveAQuarterAndRepeatsEveryThirdOfPiSeconds)
+{
+    const float period = 3.14159265f / 3.0f; // |cos| of 3 radians a second
+    float lowest = 1.0f;
+    for (float t = 0.0f; t < 3.0f; t += 0.01f)
+    {
+        const float alpha = GuiLogo::PulseAlpha(3.0f * t);
+        lowest = std::min(lowest, alpha);
+        EXPECT_NEAR(alpha, GuiLogo::PulseAlpha(3.0f * (t + period)), 1e-4f) << t;
+    }
+    EXPECT_FLOAT_EQ(lowest, 0.25f);
+    EXPECT_FLOAT_EQ(GuiLogo::PulseAlpha(0.0f), 1.0f);
+    EXPECT_FLOAT_EQ(GuiLogo::PulseAlpha(3.0f * period), 1.0f);
+}
+
+TEST_F(IntroTest, VideoPlaysLetterboxedThenTheMainMenuFollows)
+{
+    ASSERT_STREQ(Current(), "videoIntro");
+    MaterialSystem* render = game.GetRender();
+    ASSERT_NE(render->GetVMR9(), nullptr);
+
+    // Halfway through the video the emblem is at full light.
+    const auto start = Clock::now();
+    RunUntil(1.3, [] { return false; });
+    ASSERT_STREQ(Current(), "videoIntro");
+    render->TakeScreenShot();
+    game.Proceed();
+    Screenshot shot;
+    ASSERT_TRUE(shot.Load(_data.GetPath() / "screenshots" / "screen0000.bmp"));
+    ASSERT_EQ(shot.width, 1024);
+    ASSERT_EQ(shot.height, 768);
+    // Black bands of 96 rows above and below the picture; the emblem's centre in its middle.
+    for (int x : {10, 512, 1000})
+    {
+        EXPECT_LT(Brightest(shot.At(x, 40)), 8) << x;
+        EXPECT_LT(Brightest(shot.At(x, 730)), 8) << x;
+    }
+    EXPECT_GT(shot.At(512, 384) >> 16 & 0xFF, 150u) << std::hex << shot.At(512, 384);
+
+    ASSERT_TRUE(RunUntil(8.0, [&] {
+        return std::string(Current()) == "main_menu" && _frames->GetStatus() == GameFrameManager::FADE_NONE;
+    }));
+    // The 2.4-second video and the fades in and out, with room for a slow machine.
+    EXPECT_GT(std::chrono::duration<double>(Clock::now() - start).count(), 2.4);
+    EXPECT_EQ(render->GetVMR9(), nullptr) << "the video is let go when it ends";
+    EXPECT_EQ(_log.Count("frame \"main_menu\" is current"), 1) << "the end switches once";
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}
+
+TEST_F(IntroTest, ApplyAfterTheFadeInSkipsToTheMainMenu)
+{
+    ASSERT_TRUE(RunUntil(5.0, [&] { return _frames->GetStatus() == GameFrameManager::FADE_NONE; }));
+    MaterialSystem* render = game.GetRender();
+    ASSERT_NE(render->GetVMR9(), nullptr) << "the video still plays";
+    _frames->funcSelectApply();
+    EXPECT_EQ(_frames->GetStatus(), GameFrameManager::FADE_OUT);
+    EXPECT_EQ(_frames->GetNext(), _frames->FindFrameByName("main_menu"));
+    ASSERT_TRUE(RunUntil(5.0, [&] { return std::string(Current()) == "main_menu"; }));
+    EXPECT_EQ(render->GetVMR9(), nullptr);
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}
