@@ -1,10 +1,11 @@
-// Adds the bright parts of the blurred frame back onto the screen.
+// Adds the bright parts of the blurred frame back onto the screen: the key starts at a quarter of
+// full brightness, so the halo reaches past the edges of what is bright.
 #include "SharedParams"
 #include "ScreenQuad"
 
 texture BloorMap : BLOOR_MAP;
 sampler bloor_sampler { Texture = BloorMap; MinFilter = Linear; MagFilter = Linear; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
-float threshold : BLOOM_THRESHOLD = 0.6;
+float threshold : BLOOM_THRESHOLD = 0.25;
 float strength : BLOOM_STRENGTH = 0.5;
 
 fragment fs_post {
@@ -14,7 +15,7 @@ fragment fs_post {
     {
         vec4 color = texture(bloor_sampler, vTexCoord);
         float luminance = dot(color.rgb, vec3(0.299, 0.587, 0.114));
-        fx_Target0 = vec4(color.rgb * smoothstep(threshold, 1.0, luminance) * strength, 1.0);
+        fx_Target0 = vec4(color.rgb * smoothstep(threshold, threshold + 0.5, luminance) * strength, 1.0);
     }
 }
 

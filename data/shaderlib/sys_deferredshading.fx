@@ -1,6 +1,8 @@
 // Lighting of the deferred stage over a screen quad. The targets hold: depth (z / w of the
-// pixel), the world normal packed to 0..1 (alpha 0: lighting off, the albedo as it is), the
-// albedo, and the emissive colour.
+// pixel; 0 where nothing was drawn), the world normal packed to 0..1 (alpha 0: lighting off, the
+// albedo as it is), the albedo, and the emissive colour. Variants: USE_DIRECTIONAL_LIGHTING (the
+// sun, ambient and emissive; drawn blended by its alpha, so pixels without geometry keep what is
+// behind them), USE_OMNI_LIGHTING and USE_SPOT_LIGHTING (one omni light, added).
 #include "SharedParams"
 #include "ScreenQuad"
 
@@ -26,28 +28,34 @@ fragment fs_light {
 
     void main()
     {
+        float depth = texture(depth_sampler, vTexCoord).r;
+#if defined(USE_DIRECTIONAL_LIGHTING)
         vec4 stored = texture(normal_sampler, vTexCoord);
         vec3 normal = stored.xyz * 2.0 - 1.0;
-        bool lighting = stored.a > 0.5;
         vec4 albedo = texture(color_sampler, vTexCoord);
-        vec3 light = vec3(0.0);
-#if defined(DIRECTIONAL_LIGHTING)
         vec3 toLight = -normalize(vecSunDir + vec3(0.0, 0.0, 1e-6));
-        light = lighting ? vecSunAmbient.rgb * fSunAmbientPower +
-                               vecSunDiffuse.rgb * fSunDiffusePower * max(dot(normal, toLight), 0.0)
-                         : vec3(1.0);
-        light += texture(material_sampler, vTexCoord).rgb;
-#elif defined(OMNI_LIGHTING) || defined(SPOT_LIGHTING)
-        float depth = texture(depth_sampler, vTexCoord).r;
-        vec3 position = WorldPosition(vTexCoord, depth);
-        vec3 toLight = vecOmniPos - position;
+        vec3 light = stored.a > 0.5 ? vecSunAmbient.rgb * fSunAmbientPower +
+                                          vecSunDiffuse.rgb * fSunDiffusePower * max(dot(normal, toLight), 0.0)
+                                    : vec3(1.0);
+        fx_Target0 = vec4(albedo.rgb * light + texture(material_sampler, vTexCoord).rgb, depth > 0.0 ? 1.0 : 0.0);
+#else
+        // Pixels without geometry or out of the light's reach are done before the other targets
+        // are read: most of a light's rectangle is one or the other.
+        vec3 toLight = vecOmniPos - WorldPosition(vTexCoord, depth);
         float distance = length(toLight);
-        float falloff = clamp(1.0 - distance / max(fOmniRange, 0.001), 0.0, 1.0);
+        if (depth <= 0.0 || distance >= fOmniRange) {
+            fx_Target0 = vec4(0.0);
+            return;
+        }
+        vec4 stored = texture(normal_sampler, vTexCoord);
+        vec3 normal = stored.xyz * 2.0 - 1.0;
+        float falloff = 1.0 - distance / fOmniRange;
         falloff *= falloff;
         float lit = max(dot(normal, toLight / max(distance, 0.001)), 0.0);
-        light = lighting ? vecOmniDiffuse.rgb * vecOmniAttenuation.rgb * (lit * falloff * fOmniIntensity) : vec3(0.0);
+        vec3 light = stored.a > 0.5 ? vecOmniDiffuse.rgb * vecOmniAttenuation.rgb * (lit * falloff * fOmniIntensity)
+                                    : vec3(0.0);
+        fx_Target0 = vec4(texture(color_sampler, vTexCoord).rgb * light, 1.0);
 #endif
-        fx_Target0 = vec4(albedo.rgb * light, 1.0);
     }
 }
 

@@ -1,13 +1,10 @@
-// The sphere of an spot light, drawn into the stencil buffer only.
+// The volume of a spot light (a unit shape placed and scaled by its world matrix), drawn into
+// the stencil buffer only.
 #include "SharedParams"
 
 vertex vs_shape {
     layout(location = GFX_LOC_POSITION) in vec3 inPosition;
-    void main()
-    {
-        vec3 world = vecOmniPos + inPosition * fOmniRange;
-        gl_Position = matViewProj * vec4(world, 1.0);
-    }
+    void main() { gl_Position = matViewProj * (WorldOf(0.0) * vec4(inPosition, 1.0)); }
 }
 
 fragment fs_shape {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "MaterialSystem/shaders/LightSources.h"
 #include "foundation/base/Name.h"
+#include "platform/gfx/Device.h"
 #include "scene/nodes/NodeTypes.h"
 
 #include <map>
@@ -12,23 +14,35 @@ class Camera;
 class Dumper;
 class Emitter;
 class Group;
+class IDebugRenderable;
 class LensFlare;
+class Material;
 class MaterialSystem;
 class Mesh;
 class Model;
 class ModelMgr;
 class Node;
 class Omni;
+class OmniList;
+class PostProcessingStage;
 class ParticleSet;
 class RenderMesh;
+class RenderQueue;
 class RenderSettings;
 class ResourceSystem;
+class ShaderParamsGlobal;
 class Sound3D;
 class SoundBone;
+class Texture;
+class Timer;
+class Updater;
 
 // Everything the renderer draws: four layer roots with their node trees, the factories that
-// make nodes, the model manager (extension "mod") and the models by name. Works without a
-// material system too, as a plain node store that draws nothing.
+// make nodes, the model manager (extension "mod") and the models by name, up to three suns,
+// the depth check points of lens flares and the objects that draw debug graphics. Once per
+// frame UpdateScene runs the update pass and RenderView draws the layers, the stage through
+// a deferred lighting stage. Without a material system it is a plain node store that draws
+// nothing.
 class RenderScene
 {
 public:
@@ -70,6 +84,50 @@ public:
     // Called by a model being deleted, whatever deletes it.
     void ForgetModel(Model* model);
 
+    // Advances lens flares and emitters, recomputes what moved, then calls the sound updater.
+    void UpdateScene(const Timer& timer);
+    void UpdateScene(float seconds);
+    // Presents the previous frame, then draws the background layer around the camera, the
+    // stage with its lights, and the two foreground layers.
+    void RenderView(Camera* camera, const Timer& timer);
+
+    // Sun i of 0..2 (a higher index is ignored); setting one makes the scene use suns up to it.
+    void SetSunDirection(unsigned index, const Vec3& direction);
+    void SetSunDiffuse(unsigned index, const Color& color, float power);
+    void SetSunAmbient(unsigned index, const Color& color, float power);
+    void SetSunSpecular(unsigned index, const Color& color, float power);
+    Vec3 GetSunDirection(unsigned index) const { return Sun(index).direction; }
+    Color GetSunDiffuse(unsigned index) const { return Sun(index).diffuse; }
+    Color GetSunAmbient(unsigned index) const { return Sun(index).ambient; }
+    Color GetSunSpecular(unsigned index) const { return Sun(index).specular; }
+    float GetSunDiffusePower(unsigned index) const { return Sun(index).diffusePower; }
+    float GetSunAmbientPower(unsigned index) const { return Sun(index).ambientPower; }
+    float GetSunSpecularPower(unsigned index) const { return Sun(index).specularPower; }
+    unsigned GetSunCount() const { return _sunCount; }
+
+    // Points tested against the depth of the last frame's stage, positions relative to the
+    // camera; each reads occluded until a frame has tested it.
+    int AddDepthCkeckPoint(const Vec3& position);
+    void UpdateDepthCheckPoint(int index, const Vec3& position);
+    // Occluded; true for an index that is not a point.
+    bool GetDepthCheckResult(int index) const;
+    void RemoveDepthCheckPoints() { _depthCheckPoints.clear(); }
+
+    // Objects whose debug hook runs while the stage is drawn; a duplicate is not added again.
+    void AddUserObject(IDebugRenderable* object);
+    void RemoveUserObject(IDebugRenderable* object);
+    void RemoveAllUserObjects();
+
+    void SetSoundMgr(Updater* updater) { _soundMgr = updater; }
+    void ChangeMotionBloorKoef(float koef);
+    void SetOldTVEffect(float amount) { _oldTVEffect = amount; }
+    // The four targets of the deferred stage in the order depth, colour, normal, material; a
+    // null out-pointer is skipped.
+    void GetMRTs(Texture** depth, Texture** color, Texture** normal, Texture** material) const;
+    Mesh* GetSpotShapeMesh() const { return _spotShape; }
+    ShaderParamsGlobal* GetGlobals() const { return _globals.get(); }
+    PostProcessingStage* GetPostProcessingStage() const { return _postStage.get(); }
+
     MaterialSystem* GetMaterialSystem() const { return _system; }
     ResourceSystem* GetResourceSystem() const { return _resources; }
     Dumper* GetDumper() const { return _dumper; }
@@ -78,6 +136,38 @@ public:
     Mesh* GetOmniShapeMesh() const { return _omniShape; }
 
 private:
+    // The render targets of the deferred stage, in target order.
+    enum eTarget
+    {
+        MRT_DEPTH = 0,
+        MRT_NORMAL = 1,
+        MRT_COLOR = 2,
+        MRT_MATERIAL = 3,
+        MRT_COUNT = 4,
+    };
+    struct DepthCheckPoint
+    {
+        Vec3 position;
+        bool occluded;
+    };
+
+    const SunSource& Sun(unsigned index) const { return _suns[index < 3 ? index : 0]; }
+    SunSource* EditSun(unsigned index);
+    void NotifyUserObjects(eSceneLayerType layer, Camera* camera);
+    unsigned long DetermineDebugFlags() const;
+
+    void PrepareDeferredShadingStage();
+    Material* PrepareMaterial(const char* name, unsigned flags, const char* shader, const char* usage, bool targets);
+    void FlushQueues();
+    void TestDepthCheckPoints();
+    void RenderScenery(Camera* camera);
+    void RenderAdditionalRoots(Group* root, Camera* camera);
+    void RenderSimpleObjects();
+    void RenderDeferredShadingObjects(Camera* camera, OmniList& lights);
+    void RenderSingleLight(Camera* camera, Omni* light);
+    void RenderFrameBufferObjects();
+    void SetCameraTransforms(Camera* camera);
+
     Group* GetSceneRoot(eSceneLayerType layer) const;
     // The layer's root, or the stage root for an unknown layer (logged).
     Group* LayerRoot(eSceneLayerType layer) const;
@@ -96,5 +186,32 @@ private:
     Group* _fore2Root = nullptr;
     std::map<int, Model*> _modelsByName;
     std::vector<Model*> _models;
+    std::vector<IDebugRenderable*> _userObjects;
+    SunSource _suns[3];
+    unsigned _sunCount = 0;
+    Updater* _soundMgr = nullptr;
+    std::unique_ptr<RenderSettings> _defaultSettings; // when none is given
+    // Unlit opaque, deferred-lit opaque, transparent, frame-buffer readers, light shapes, and
+    // the glow prims that no pass draws.
+    RenderQueue* _unlitQueue = nullptr;
+    RenderQueue* _litQueue = nullptr;
+    RenderQueue* _transparentQueue = nullptr;
+    RenderQueue* _frameBufferQueue = nullptr;
+    RenderQueue* _lightQueue = nullptr;
+    RenderQueue* _extraQueue = nullptr;
+    std::unique_ptr<ShaderParamsGlobal> _globals;
+    Texture* _targets[MRT_COUNT] = {};
+    Material* _directionalLight = nullptr;
+    Material* _omniLight = nullptr;
+    Material* _omniBack = nullptr;
+    Material* _omniFront = nullptr;
     Mesh* _omniShape = nullptr;
+    Mesh* _spotShape = nullptr;
+    std::unique_ptr<PostProcessingStage> _postStage;
+    float _oldTVEffect = 0.0f;
+    float _secondsPerFrame = 0.0f;
+    std::vector<DepthCheckPoint> _depthCheckPoints;
+    gfx::FloatImage _readBack;
+    bool _occlusionPass = false;
+    Camera* _viewCamera = nullptr; // the camera of the frame being drawn
 };

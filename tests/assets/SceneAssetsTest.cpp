@@ -2,5 +2,19 @@
 
 #include <gtest/gtest.h>
 
-// The scene's demo models and the meshes they bind.
-TEST(Assets, SceneModels) { ExpectAssetsPresent({"assets/demo_ship.mod", "meshes/hull.sms", "meshes/sphere.sms"}); }
+// What the render scene loads itself: its lighting stage, post chain and lens flares.
+TEST(Assets, SceneStages)
+{
+    ExpectAssetsPresent({"ShaderLib/SYS_DeferredShading.fx", "ShaderLib/SYS_OmniShape.fx", "ShaderLib/SYS_SpotShape.fx",
+                         "ShaderLib/PP_Antialias.fx", "ShaderLib/PP_DownSampler.fx", "ShaderLib/PP_Bloor.fx",
+                         "ShaderLib/PP_BloomColorKey.fx", "ShaderLib/PP_Glow.fx", "ShaderLib/PP_MotionBloor.fx",
+                         "textures/pp_motionbloor_mask.dds", "materials/lensflare.mat", "textures/lensflare.dds",
+                         "ShaderLib/MAT_Flare.fx"});
+}
+
+// The scene's demo models and the meshes and materials they bind.
+TEST(Assets, SceneModels)
+{
+    ExpectAssetsPresent({"assets/demo_ship.mod", "meshes/hull.sms", "meshes/sphere.sms", "materials/hull.mat",
+                         "materials/glow.mat", "materials/noise.mat", "ShaderLib/MAT_Diffuse.fx"});
+}

@@ -3,6 +3,7 @@
 #include "textures/DdsWriter.h"
 #include "textures/Image.h"
 #include "textures/ParticleTextures.h"
+#include "textures/SceneImages.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -43,6 +44,8 @@ int main(int argc, char** argv)
         {"hull.dds", [] { return MakeNoise(256, 256, 11, 0xFF404850, 0xFF9098A0); }, Options(DdsPixels::Dxt1)},
         {"glow.dds", [] { return MakeGradient(64, 64, 0xFFFFE080, 0x00FF8000); }, Options(DdsPixels::Dxt5)},
         {"white.dds", [] { return Image(4, 4, 0xFFFFFFFF); }, Options(DdsPixels::Argb32, false)},
+        {"pp_motionbloor_mask.dds", [] { return MakeEdgeMask(128); }, Options(DdsPixels::Argb32, false)},
+        {"lensflare.dds", [] { return MakeFlareAtlas(64); }, Options(DdsPixels::Argb32)},
         // Race emblems, one colour and number of rays each.
         {"races/asp.dds", [] { return MakeEmblem(64, 0xFF2060C0, 3); }, Options(DdsPixels::Argb32)},
         {"races/blg.dds", [] { return MakeEmblem(64, 0xFFC03020, 4); }, Options(DdsPixels::Argb32)},

@@ -43,6 +43,8 @@ void ScreenAlignedQuad::Render(ShaderParams* material)
     {
         shader->BeginPass(pass);
         material->ApplyToShader(nullptr);
+        // The quad covers the target whatever side the material culls.
+        _device.SetCullMode(gfx::CullMode::None);
         shader->ApplyChanges();
         _device.SetStreamSource(_buffer->GetVBHandle(), 0, _buffer->GetVertexSize());
         _device.SetIndices(_buffer->GetIBHandle());

@@ -304,6 +304,22 @@ bool Device::ReadPixels(Texture* source, const Rect& rect, void* out)
     return glGetError() == GL_NO_ERROR;
 }
 
+bool Device::ReadFloatPixels(Texture* source, FloatImage& out)
+{
+    if (!source || IsDepthFormat(source->GetFormat()))
+        return false;
+    out.width = out.pitch = source->GetWidth();
+    out.height = source->GetHeight();
+    out.pixels.resize(size_t(out.pitch) * out.height);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, _blitFbos[0]);
+    glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, source->GetName(), 0);
+    glReadBuffer(GL_COLOR_ATTACHMENT0);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, int(out.width), int(out.height), GL_RED, GL_FLOAT, out.pixels.data());
+    _targetsDirty = true;
+    return glGetError() == GL_NO_ERROR;
+}
+
 // --- drawing ---------------------------------------------------------------------------
 
 void Device::SetVertexLayout(VertexLayout* layout) { _layout = layout; }

@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace gfx {
 
@@ -30,6 +31,13 @@ class Query;
 class Texture;
 class VertexLayout;
 struct FaultInjection;
+
+// The red channel of a target read back as floats: `pitch` floats a row, top row first.
+struct FloatImage
+{
+    unsigned width = 0, height = 0, pitch = 0;
+    std::vector<float> pixels;
+};
 
 struct DeviceParams
 {
@@ -120,6 +128,8 @@ public:
     bool CopySurface(Texture* source, Texture* destination, bool linear);
     // Pixels of a colour target as A8R8G8B8 words, top row first, `rect.width` words a row.
     bool ReadPixels(Texture* source, const Rect& rect, void* out);
+    // The whole of a colour target's red channel, the image sized to the target.
+    bool ReadFloatPixels(Texture* source, FloatImage& out);
 
     // Render states, each sent to OpenGL only when it changes.
     void SetDepthTest(bool enable);

@@ -187,7 +187,7 @@ TEST_F(MaterialShadingTest, DeferredLightingStageHonoursUnlit)
         bound.push_back(targets.back().get());
     }
     ShaderUsageFlags sun;
-    sun.Add("DIRECTIONAL_LIGHTING");
+    sun.Add("USE_DIRECTIONAL_LIGHTING");
     Shader* stage = _system->GetMaterialMgr()->GetShaderLib()->FindOptimalShader("SYS_DeferredShading.fx", &sun);
     ASSERT_TRUE(stage && stage->GetD3DEffect());
     fx::Effect& effect = *stage->GetD3DEffect();

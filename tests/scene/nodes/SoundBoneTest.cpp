@@ -1,4 +1,5 @@
 // A sound bone moves its sound: the pose handed over whenever its own pose is recomputed.
+#include "../ExpectNear.h"
 #include "../SceneFixture.h"
 
 #include "foundation/base/Dumper.h"
@@ -9,13 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void ExpectNear(const Vec3& actual, const Vec3& expected)
-{
-    EXPECT_NEAR(actual.x, expected.x, 1e-4f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-4f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-4f);
-}
 
 TEST(SoundBone, CarriesItsSoundWithTheVelocityOfEachMove)
 {

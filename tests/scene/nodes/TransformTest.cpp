@@ -1,5 +1,6 @@
 // Poses through the bone hierarchy: the global pose from the local ones, relative moves in
 // each space, re-parenting, and pose matrices.
+#include "../ExpectNear.h"
 #include "scene/nodes/Group.h"
 #include "scene/nodes/Omni.h"
 
@@ -10,13 +11,6 @@
 namespace {
 
 constexpr float kPi = 3.14159265f;
-
-void ExpectNear(const Vec3& actual, const Vec3& expected, float tolerance = 1e-4f)
-{
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
 
 // The same rotation: q and -q both qualify.
 void ExpectSameRotation(const Quaternion& actual, const Quaternion& expected)

@@ -1,0 +1,135 @@
+// The render scene's deferred lighting stage: the four targets the lit materials write, the sun
+// pass over them, and the omni lights, each scissored to its screen rectangle and, with
+// stencil shading, masked by its sphere.
+#include "MaterialSystem/MaterialSystem.h"
+#include "MaterialSystem/materials/Material.h"
+#include "MaterialSystem/materials/MaterialMgr.h"
+#include "MaterialSystem/meshes/MeshMgr.h"
+#include "MaterialSystem/meshes/MeshRenderable.h"
+#include "MaterialSystem/queue/RenderQueue.h"
+#include "MaterialSystem/shaders/ShaderParamsGlobal.h"
+#include "MaterialSystem/shaders/ShaderUsageFlags.h"
+#include "MaterialSystem/textures/TextureMgr.h"
+#include "foundation/config/RenderSettings.h"
+#include "foundation/config/VideoSettings.h"
+#include "foundation/math/Projection.h"
+#include "scene/RenderScene.h"
+#include "scene/nodes/Camera.h"
+#include "scene/nodes/Omni.h"
+#include "scene/nodes/OmniList.h"
+
+namespace {
+
+const char* const kTargetNames[] = {"$depthMRT", "$normalMRT", "$colorMRT", "$materialMRT"};
+const char* const kTargetParams[] = {"DEPTH_MRT", "NORMAL_MRT", "COLOR_MRT", "MATERIAL_MRT"};
+
+// Stencil fields: function, depth-fail, fail and pass operations, reference, mask, write mask.
+// The light's shape marks with 1 where it fails the depth test; the light draws where 1 is.
+constexpr StencilTestDesc kMarkShape{CMP_ALWAYS, 3, 1, 1, 1, 0, 1};
+constexpr StencilTestDesc kInsideShape{CMP_EQUAL, 1, 1, 1, 1, 1, 0};
+
+} // namespace
+
+Material* RenderScene::PrepareMaterial(const char* name, unsigned flags, const char* shader, const char* usage,
+                                       bool targets)
+{
+    Material* material = _system->GetMaterialMgr()->CreateMaterial(name);
+    material->MaterialFlags() = Flags(flags);
+    ShaderUsageFlags usageFlags;
+    if (usage)
+        usageFlags.Add(usage);
+    material->BindShaderEx(shader, usage ? &usageFlags : nullptr);
+    for (unsigned i = 0; targets && i < MRT_COUNT; ++i)
+        material->AddTexture(kTargetParams[i], _targets[i]);
+    return material;
+}
+
+void RenderScene::PrepareDeferredShadingStage()
+{
+    TextureMgr* textures = _system->GetTextureMgr();
+    for (unsigned i = 0; i < MRT_COUNT; ++i)
+    {
+        // Render targets of the screen's size, depth in a float channel.
+        TextureDesc desc;
+        desc.kind = TEXKIND_RENDERTARGET;
+        desc.format = i == MRT_DEPTH ? TEXFMT_R32F : TEXFMT_A8R8G8B8;
+        desc.width = desc.height = 100;
+        desc.mipLevels = 1;
+        desc.screenRelative = 1;
+        IResource* existing = textures->GetResource(kTargetNames[i]);
+        _targets[i] = existing != INVALID_RES_HANDLE ? static_cast<Texture*>(existing)
+                                                     : textures->CreateTexture(kTargetNames[i], desc);
+    }
+    _directionalLight =
+        PrepareMaterial("$DS_Directional", 71, "SYS_DeferredShading.fx", "USE_DIRECTIONAL_LIGHTING", true);
+    _omniLight = PrepareMaterial("$DS_Omni", 107, "SYS_DeferredShading.fx", "USE_OMNI_LIGHTING", true);
+    PrepareMaterial("$DS_Spot", 107, "SYS_DeferredShading.fx", "USE_SPOT_LIGHTING", true);
+    _omniBack = PrepareMaterial("$omni_back", 130, "SYS_OmniShape.fx", nullptr, false);
+    _omniFront = PrepareMaterial("$omni_front", 2, "SYS_OmniShape.fx", nullptr, false);
+    PrepareMaterial("$spot_back", 130, "SYS_SpotShape.fx", nullptr, false);
+    PrepareMaterial("$spot_front", 2, "SYS_SpotShape.fx", nullptr, false);
+    MeshMgr* meshes = _system->GetMeshMgr();
+    _omniShape = meshes->CreateSphereMesh("$omni", 8, 8, 1.0f, 3);
+    _spotShape = meshes->CreateSphereMesh("$spot", 24, 24, 1.0f, 3);
+}
+
+void RenderScene::GetMRTs(Texture** depth, Texture** color, Texture** normal, Texture** material) const
+{
+    Texture** const out[] = {depth, color, normal, material};
+    for (unsigned i = 0; i < MRT_COUNT; ++i)
+        if (out[i])
+            *out[i] = _targets[i];
+}
+
+void RenderScene::RenderDeferredShadingObjects(Camera* camera, OmniList& lights)
+{
+    if (_litQueue->IsEmpty())
+    {
+        // Nothing lit: the depth target reads empty, so no check point is occluded.
+        _system->SetRenderTarget(_targets[MRT_MATERIAL], 0);
+        _system->SetRenderTarget(_targets[MRT_DEPTH], 0);
+        _system->ClearTarget(1, 0, 1.0f);
+        _system->SetBackBuffer();
+        return;
+    }
+    for (unsigned i = 0; i < MRT_COUNT; ++i)
+        _system->SetRenderTarget(_targets[i], i);
+    _system->ClearTarget(3, 0, 1.0f);
+    _litQueue->RenderPrims(_globals.get());
+    _system->SetBackBuffer();
+    _system->RenderScreenAlignedQuad(_directionalLight);
+    if (_settings->UseStencilShading)
+        _system->ClearTarget(4, 0, 1.0f);
+    if (_settings->RenderLights)
+        for (lights.Begin(); lights.End(); lights.Next())
+            RenderSingleLight(camera, lights.Current());
+    _system->SetScissors(false, nullptr);
+    _system->SetDepthFunc(CMP_LESSEQUAL);
+    _system->SetStencilTest(false, nullptr);
+}
+
+// The scissor is in pixels of the screen.
+void RenderScene::RenderSingleLight(Camera* camera, Omni* light)
+{
+    _globals->SetOmniSource(light->GetSourceData());
+    _globals->ApplyToShader(nullptr);
+    const VideoSettings* video = _system->GetSettings();
+    const float width = float(video->ScrWidth), height = float(video->ScrHeight);
+    Rect rect{0.0f, 0.0f, width, height};
+    const Sphere volume(light->position, light->range);
+    if (!volume.Intersects(camera->GetViewMatrix().Inversed().GetRow3(3)))
+        ComputeSphereRect(light->position, light->range, camera->GetViewMatrix() * camera->GetProjMatrix(), width,
+                          height, rect);
+    _system->SetScissors(false, &rect);
+    if (_settings->UseStencilShading && light->GetShape())
+    {
+        const bool inside = light->IsInside();
+        _system->SetDepthFunc(inside ? CMP_LESSEQUAL : CMP_GREATEREQUAL);
+        _system->SetStencilTest(true, &kMarkShape);
+        _system->SetColorWrite(0);
+        _lightQueue->RenderSinglePrim(light->GetShape(), inside ? _omniBack : _omniFront, _globals.get());
+        _system->SetStencilTest(true, &kInsideShape);
+        _system->SetColorWrite(15);
+    }
+    _system->RenderScreenAlignedQuad(_omniLight);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "scene/post/PPEffect.h"
+
+// Softens the edges found in the normal and depth targets; built but drawing nothing while the
+// video settings' antialias option is off.
+class PPEffect_Antialias : public PPEffect
+{
+public:
+    explicit PPEffect_Antialias(RenderScene* scene) : PPEffect(scene, 1) {}
+    int Initialize() override;
+    void Render() override;
+    const char* GetName() const override { return "PPEffect_Antialias"; }
+    bool IsActive() const { return _active; }
+
+private:
+    bool _active = false;
+};
+
+// An input reduced to 256 x 256, blurred across and then down by ping-pong between two
+// targets, and composited onto the back buffer: the common form of bloom and glow.
+class PPEffectBlurred : public PPEffect
+{
+public:
+    void Render() override;
+
+protected:
+    // The names of the four pass materials, the two targets, and the composite's input.
+    struct Names
+    {
+        const char* materials[4];
+        const char* targets[2];
+        const char* compositeInput;
+        const char* compositeShader;
+    };
+    explicit PPEffectBlurred(RenderScene* scene) : PPEffect(scene, 4) {}
+    int Build(const Names& names, Texture* input);
+};
+
+// The frame's bright parts spread (bloom).
+class PPEffect_Blur : public PPEffectBlurred
+{
+public:
+    explicit PPEffect_Blur(RenderScene* scene) : PPEffectBlurred(scene) {}
+    int Initialize() override;
+    const char* GetName() const override { return "PPEffect_Blur"; }
+};
+
+// The emissive target spread onto the frame.
+class PPEffect_Glow : public PPEffectBlurred
+{
+public:
+    explicit PPEffect_Glow(RenderScene* scene) : PPEffectBlurred(scene) {}
+    int Initialize() override;
+    const char* GetName() const override { return "PPEffect_Glow"; }
+};
+
+// The frame blended over itself towards the edges of the mask, by the scene's motion blur
+// coefficient; nothing while it is 0.
+class PPEffect_MotionBlur : public PPEffect
+{
+public:
+    explicit PPEffect_MotionBlur(RenderScene* scene) : PPEffect(scene, 1) {}
+    int Initialize() override;
+    void Render() override;
+    const char* GetName() const override { return "PPEffect_MotionBlur"; }
+};
