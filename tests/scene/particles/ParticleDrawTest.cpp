@@ -1,6 +1,7 @@
 // Particles on screen: the game's effects played frame by frame by the render scene and drawn
 // with their materials; the explosion's screenshots are checked as it grows and fades.
 #include "../SceneFixture.h"
+#include "MaterialSystem/materials/Material.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
 #include "scene/nodes/Camera.h"
 #include "scene/particles/Emitter.h"
@@ -125,6 +126,24 @@ TEST_F(ParticleDrawTest, AnExplosionGrowsAndFades)
     EXPECT_LT(looks[3].brightness, looks[2].brightness);
     // ...and is gone once it has played out.
     EXPECT_EQ(looks[4].lit, 0u);
+}
+
+TEST_F(ParticleDrawTest, EveryParticleMaterialBindsTheParticleEffect)
+{
+    const std::string folder = std::string(GAME_DATA_DIR) + "/materials";
+    unsigned count = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+    {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("prt_", 0) != 0)
+            continue;
+        ++count;
+        Material* material = _system->GetMaterialMgr()->CreateMaterialFromFile(name.c_str());
+        EXPECT_STRCASEEQ(material->GetShaderName(), "MAT_Particles.fx") << name;
+        EXPECT_TRUE(material->IsTranslucent() || name.find("_ref") != std::string::npos) << name;
+    }
+    EXPECT_GE(count, 14u);
+    EXPECT_TRUE(SceneLog::Lines().empty()) << SceneLog::Lines().front();
 }
 
 TEST_F(ParticleDrawTest, EveryShapeReachesTheScreen)
