@@ -1,8 +1,8 @@
-# Entry points: `make run` builds and starts the game, `make test` builds and runs every test.
+# Entry points: `make run` builds and starts the game, `make setup` the settings program, `make test` builds and runs every test.
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: deps configure build test run bench clean
+.PHONY: deps configure build test run setup bench clean
 
 deps:
 	@bash scripts/deps.sh
@@ -21,6 +21,9 @@ test: build
 
 run: build
 	@cd $(BUILD)/data && ../src/launcher/Vantrel
+
+setup: build
+	@cd $(BUILD)/data && ../src/setup/Setup
 
 bench: build
 	@for b in $$(find $(BUILD)/bench -maxdepth 2 -type f -name 'bench_*' -perm -u+x); do echo "== $$b"; $$b; done

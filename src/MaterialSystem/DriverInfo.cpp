@@ -132,46 +132,45 @@ void DriverInfo::DumpCaps(Dumper* log) const
 {
     if (!log)
         return;
-    const auto listing = static_cast<eDumpEvent>(8);
     log->Print(DUMP_STARTUP, "Adapter Capabilities <%s>: \n", _description.Str());
-    log->Print(listing, "\t  Max_Texture_Width: %d\n", _maxTextureWidth);
-    log->Print(listing, "\t  Max_Texture_Height: %d\n", _maxTextureHeight);
-    log->Print(listing, "\t  Max_Texture_Units: %d\n", _maxTextureUnits);
-    log->Print(listing, "\t  Max_Texture_Stages: %d\n", _maxTextureStages);
-    log->Print(listing, "\t  Max_Active_Lights: %d\n", _maxActiveLights);
-    log->Print(listing, "\t  Max_User_Clip_Planes: %d\n", _maxUserClipPlanes);
-    log->Print(listing, "\t  Max_Primitive_Count: %d\n", _maxPrimitiveCount);
-    log->Print(listing, "\t  Max_Anisotropy: %d\n", _maxAnisotropy);
-    log->Print(listing, "\t  Max_Indices: %d\n", _maxIndices);
-    log->Print(listing, "\t  Max_Render_Targets: %d\n", _maxRenderTargets);
-    log->Print(listing, "\t  Max_Streams: %d\n", _maxStreams);
-    log->Print(listing, "\t  Supports_Pure_Device: %s\n", YesNo(_pureDevice));
-    log->Print(listing, "\t  Supports_TnL: %s\n", YesNo(_tnl));
-    log->Print(listing, "\t  Supports_Pixel_Shaders: %s\n", YesNo(_pixelShaders));
-    log->Print(listing, "\t  Supports_Vertex_Shaders: %s\n", YesNo(_vertexShaders));
-    log->Print(listing, "\t  Supports_Gamma_Ramp: %s\n", YesNo(_gammaRamp));
-    log->Print(listing, "\t  Supports_Dynamic_Textures: %s\n", YesNo(_dynamicTextures));
-    log->Print(listing, "\t  Supports_Mip_Cubemaps: %s\n", YesNo(_mipCubeMaps));
-    log->Print(listing, "\t  Supports_Auto_Mip_Generation: %s\n", YesNo(_autoMips));
-    log->Print(listing, "\t  Supports_Cubemaps: %s\n", YesNo(_cubeMaps));
-    log->Print(listing, "\t  Supports_Anisotropic: %s\n", YesNo(_anisotropic));
-    log->Print(listing, "\t  Supports_Non_Pow2_Textures: %s\n", YesNo(_nonPow2));
-    log->Print(listing, "\t  Supports_Texture_Copying: %s\n", YesNo(_textureCopying));
-    log->Print(listing, "\t  Supports_64Bit_Textures: %s\n", YesNo(_textures64));
-    log->Print(listing, "\t  Supports_SRGB: %s\n", YesNo(_srgb));
-    log->Print(listing, "\t  Supports_HDR: %s\n", YesNo(_hdr));
-    log->Print(listing, "\t  Supports_MRT: %s\n", YesNo(_mrt));
-    log->Print(listing, "\t  Supports_16Bit_Color_Depth: %s\n", YesNo(_colorDepth16));
-    log->Print(listing, "\t  Supports_24Bit_Color_Depth: %s\n", YesNo(_colorDepth24));
-    log->Print(listing, "\t  Supports_32Bit_Color_Depth: %s\n", YesNo(_colorDepth32));
+    log->Print(DUMP_PLAIN, "\t  Max_Texture_Width: %d\n", _maxTextureWidth);
+    log->Print(DUMP_PLAIN, "\t  Max_Texture_Height: %d\n", _maxTextureHeight);
+    log->Print(DUMP_PLAIN, "\t  Max_Texture_Units: %d\n", _maxTextureUnits);
+    log->Print(DUMP_PLAIN, "\t  Max_Texture_Stages: %d\n", _maxTextureStages);
+    log->Print(DUMP_PLAIN, "\t  Max_Active_Lights: %d\n", _maxActiveLights);
+    log->Print(DUMP_PLAIN, "\t  Max_User_Clip_Planes: %d\n", _maxUserClipPlanes);
+    log->Print(DUMP_PLAIN, "\t  Max_Primitive_Count: %d\n", _maxPrimitiveCount);
+    log->Print(DUMP_PLAIN, "\t  Max_Anisotropy: %d\n", _maxAnisotropy);
+    log->Print(DUMP_PLAIN, "\t  Max_Indices: %d\n", _maxIndices);
+    log->Print(DUMP_PLAIN, "\t  Max_Render_Targets: %d\n", _maxRenderTargets);
+    log->Print(DUMP_PLAIN, "\t  Max_Streams: %d\n", _maxStreams);
+    log->Print(DUMP_PLAIN, "\t  Supports_Pure_Device: %s\n", YesNo(_pureDevice));
+    log->Print(DUMP_PLAIN, "\t  Supports_TnL: %s\n", YesNo(_tnl));
+    log->Print(DUMP_PLAIN, "\t  Supports_Pixel_Shaders: %s\n", YesNo(_pixelShaders));
+    log->Print(DUMP_PLAIN, "\t  Supports_Vertex_Shaders: %s\n", YesNo(_vertexShaders));
+    log->Print(DUMP_PLAIN, "\t  Supports_Gamma_Ramp: %s\n", YesNo(_gammaRamp));
+    log->Print(DUMP_PLAIN, "\t  Supports_Dynamic_Textures: %s\n", YesNo(_dynamicTextures));
+    log->Print(DUMP_PLAIN, "\t  Supports_Mip_Cubemaps: %s\n", YesNo(_mipCubeMaps));
+    log->Print(DUMP_PLAIN, "\t  Supports_Auto_Mip_Generation: %s\n", YesNo(_autoMips));
+    log->Print(DUMP_PLAIN, "\t  Supports_Cubemaps: %s\n", YesNo(_cubeMaps));
+    log->Print(DUMP_PLAIN, "\t  Supports_Anisotropic: %s\n", YesNo(_anisotropic));
+    log->Print(DUMP_PLAIN, "\t  Supports_Non_Pow2_Textures: %s\n", YesNo(_nonPow2));
+    log->Print(DUMP_PLAIN, "\t  Supports_Texture_Copying: %s\n", YesNo(_textureCopying));
+    log->Print(DUMP_PLAIN, "\t  Supports_64Bit_Textures: %s\n", YesNo(_textures64));
+    log->Print(DUMP_PLAIN, "\t  Supports_SRGB: %s\n", YesNo(_srgb));
+    log->Print(DUMP_PLAIN, "\t  Supports_HDR: %s\n", YesNo(_hdr));
+    log->Print(DUMP_PLAIN, "\t  Supports_MRT: %s\n", YesNo(_mrt));
+    log->Print(DUMP_PLAIN, "\t  Supports_16Bit_Color_Depth: %s\n", YesNo(_colorDepth16));
+    log->Print(DUMP_PLAIN, "\t  Supports_24Bit_Color_Depth: %s\n", YesNo(_colorDepth24));
+    log->Print(DUMP_PLAIN, "\t  Supports_32Bit_Color_Depth: %s\n", YesNo(_colorDepth32));
     if (_vertexShaders)
     {
-        log->Print(listing, "\t  Vertex_Shader_Version: %.1f (%d instructions)\n", _vertexShaderVersion,
+        log->Print(DUMP_PLAIN, "\t  Vertex_Shader_Version: %.1f (%d instructions)\n", _vertexShaderVersion,
                    _vertexShaderInstructions);
     }
     if (_pixelShaders)
     {
-        log->Print(listing, "\t  Pixel_Shader_Version: %.1f (%d instructions)\n", _pixelShaderVersion,
+        log->Print(DUMP_PLAIN, "\t  Pixel_Shader_Version: %.1f (%d instructions)\n", _pixelShaderVersion,
                    _pixelShaderInstructions);
     }
 }

@@ -2,26 +2,29 @@
 
 #include <cassert>
 
-std::list<IDeviceResource*> IDeviceResource::_resources;
-std::list<IDeviceResource*>::iterator IDeviceResource::_resourcesIterator = IDeviceResource::_resources.end();
+IDeviceResource::Registry& IDeviceResource::List()
+{
+    static Registry* registry = new Registry();
+    return *registry;
+}
 
 // Resources appearing or vanishing under the cursor would break the walk.
-bool IDeviceResource::WalkOpen() { return _resourcesIterator != _resources.end(); }
+bool IDeviceResource::WalkOpen() { return List().cursor != List().resources.end(); }
 
 IDeviceResource::IDeviceResource()
 {
     assert(!WalkOpen() && "device resources may not be created during a walk");
-    _resources.push_back(this);
+    List().resources.push_back(this);
 }
 
 IDeviceResource::~IDeviceResource()
 {
     assert(!WalkOpen() && "device resources may not be destroyed during a walk");
-    _resources.remove(this);
+    List().resources.remove(this);
 }
 
-void IDeviceResource::Begin() { _resourcesIterator = _resources.begin(); }
-bool IDeviceResource::End() { return _resourcesIterator != _resources.end(); }
-IDeviceResource* IDeviceResource::Current() { return *_resourcesIterator; }
-void IDeviceResource::Next() { ++_resourcesIterator; }
-unsigned IDeviceResource::GetCount() { return static_cast<unsigned>(_resources.size()); }
+void IDeviceResource::Begin() { List().cursor = List().resources.begin(); }
+bool IDeviceResource::End() { return List().cursor != List().resources.end(); }
+IDeviceResource* IDeviceResource::Current() { return *List().cursor; }
+void IDeviceResource::Next() { ++List().cursor; }
+unsigned IDeviceResource::GetCount() { return static_cast<unsigned>(List().resources.size()); }

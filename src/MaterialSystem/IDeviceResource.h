@@ -38,6 +38,12 @@ private:
     // True while a walk has not reached the end.
     static bool WalkOpen();
 
-    static std::list<IDeviceResource*> _resources;
-    static std::list<IDeviceResource*>::iterator _resourcesIterator;
+    struct Registry
+    {
+        std::list<IDeviceResource*> resources;
+        std::list<IDeviceResource*>::iterator cursor = resources.end();
+    };
+    // Made on first use and never destroyed: resources that other static objects own (the
+    // shader library's shaders) may leave it at exit, whatever the order of destruction.
+    static Registry& List();
 };

@@ -180,7 +180,11 @@ void MaterialSystem::ResetRenderStates()
     if (_materialMgr)
     {
         if (fx::EffectPool* pool = _materialMgr->GetShaderLib()->GetEffectPool())
+        {
+            // The emulated states too: no alpha test, lighting off, Gouraud shading.
             pool->SetAlphaTest(fx::AlphaTest());
+            pool->SetShading({false, false});
+        }
     }
 }
 

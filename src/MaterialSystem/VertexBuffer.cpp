@@ -107,6 +107,7 @@ void VertexBuffer::FlushStream(Stream& stream, bool now)
         stream.discardPending = true;
     }
     stream.cursor = 0;
+    stream.given.clear();
 }
 
 bool VertexBuffer::LockVertices(unsigned count, VertexIndexBuilder& builder)
@@ -183,6 +184,82 @@ void VertexBuffer::OnDeviceRestore(gfx::Device* device)
         ExecRuntimeAssert("hr == D3D_OK", nullptr, __FILE__, __LINE__,
                           "Hardware index buffer recreation failed at unknown reason:\npossibly out of memory");
     }
+}
+
+bool VertexBuffer::Stream::CanPlace(unsigned n) const
+{
+    if (n == 0 || capacity >= cursor + uint64_t(n))
+        return true;
+    for (const Range& range : given)
+        if (range.count >= n)
+            return true;
+    return false;
+}
+
+unsigned VertexBuffer::Stream::Place(unsigned n)
+{
+    if (n == 0)
+        return cursor;
+    for (auto it = given.begin(); it != given.end(); ++it)
+    {
+        if (it->count < n)
+            continue;
+        const unsigned first = it->first;
+        it->first += n;
+        it->count -= n;
+        if (it->count == 0)
+            given.erase(it);
+        return first;
+    }
+    const unsigned first = cursor;
+    cursor += n;
+    return first;
+}
+
+void VertexBuffer::Stream::Give(unsigned first, unsigned n)
+{
+    if (n == 0)
+        return;
+    auto it = std::lower_bound(given.begin(), given.end(), first,
+                               [](const Range& range, unsigned at) { return range.first < at; });
+    it = given.insert(it, Range{first, n});
+    // Join the neighbours that touch it.
+    if (it + 1 != given.end() && it->first + it->count == (it + 1)->first)
+    {
+        it->count += (it + 1)->count;
+        given.erase(it + 1);
+    }
+    if (it != given.begin() && (it - 1)->first + (it - 1)->count == it->first)
+    {
+        (it - 1)->count += it->count;
+        it = given.erase(it) - 1;
+    }
+    // Room that reaches the cursor goes back to it.
+    if (!given.empty() && given.back().first + given.back().count == cursor)
+    {
+        cursor = given.back().first;
+        given.pop_back();
+    }
+}
+
+bool VertexBuffer::HasRoomFor(unsigned vertices, unsigned indices) const
+{
+    return _vertices.CanPlace(vertices) && _indices.CanPlace(indices);
+}
+
+bool VertexBuffer::Reserve(unsigned vertices, unsigned indices, unsigned& firstVertex, unsigned& firstIndex)
+{
+    if (!HasRoomFor(vertices, indices))
+        return false;
+    firstVertex = _vertices.Place(vertices);
+    firstIndex = _indices.Place(indices);
+    return true;
+}
+
+void VertexBuffer::Release(unsigned firstVertex, unsigned vertices, unsigned firstIndex, unsigned indices)
+{
+    _vertices.Give(firstVertex, vertices);
+    _indices.Give(firstIndex, indices);
 }
 
 unsigned VertexBuffer::GetWastedMemory()

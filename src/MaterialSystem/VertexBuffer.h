@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class VertexIndexBuilder;
 
@@ -57,6 +58,15 @@ public:
     bool HasEnoughVertexRoom(unsigned n) const { return _vertices.capacity >= _vertices.cursor + uint64_t(n); }
     bool HasEnoughIndexRoom(unsigned n) const { return _indices.capacity >= _indices.cursor + uint64_t(n); }
 
+    // Ranges that their holders keep (meshes): taken from the ranges given back first, else at
+    // the cursor; given back when the holder goes, so that the room is used again.
+    bool HasRoomFor(unsigned vertices, unsigned indices) const;
+    // False, taking nothing, when either range does not fit.
+    bool Reserve(unsigned vertices, unsigned indices, unsigned& firstVertex, unsigned& firstIndex);
+    void Release(unsigned firstVertex, unsigned vertices, unsigned firstIndex, unsigned indices);
+    // Nothing reserved or written.
+    bool IsUnused() const { return _vertices.cursor == 0 && _indices.cursor == 0; }
+
 private:
     // One side (vertices or indices) of the pair.
     struct Stream
@@ -69,6 +79,15 @@ private:
         bool locked = false;
         unsigned lockedCount = 0;
         bool discardPending = false;
+        struct Range
+        {
+            unsigned first, count;
+        };
+        std::vector<Range> given; // ranges below the cursor given back, in order, never touching
+
+        bool CanPlace(unsigned n) const;
+        unsigned Place(unsigned n); // CanPlace must hold
+        void Give(unsigned first, unsigned n);
     };
 
     bool CreateStream(gfx::Device& device, Stream& stream);

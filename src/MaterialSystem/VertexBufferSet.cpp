@@ -1,7 +1,7 @@
 #include "MaterialSystem/VertexBufferSet.h"
 
 #include "MaterialSystem/VertexDecl.h"
-#include "foundation/base/Assert.h"
+#include "foundation/base/Dumper.h"
 
 #include <algorithm>
 
@@ -18,16 +18,19 @@ VertexBuffer* VertexBufferSet::QuerySuitableBuffer(eStreamUsage usage, uint32_t 
     const unsigned vertexSize = VertexDecl::QueryFormatSize(format);
     for (const auto& stream : _streams)
     {
-        if (stream->GetUsage() == usage && stream->GetVertexSize() == vertexSize &&
-            stream->HasEnoughVertexRoom(vertices) && stream->HasEnoughIndexRoom(indices))
-        {
+        if (stream->GetUsage() != usage || stream->GetVertexSize() != vertexSize)
+            continue;
+        const bool room = usage == SU_DYNAMIC
+                              ? stream->HasEnoughVertexRoom(vertices) && stream->HasEnoughIndexRoom(indices)
+                              : stream->HasRoomFor(vertices, indices);
+        if (room)
             return stream.get();
-        }
     }
     if (_streams.size() >= _maxStreams)
     {
-        ExecRuntimeAssert("_streamsCount < _maxStreams", nullptr, __FILE__, __LINE__,
-                          "Can't allocate new VertexBuffer, streams pool overflow");
+        Dumper::Instance().Print(DUMP_ERROR, "Can't allocate new VertexBuffer, streams pool overflow (%u buffers)\n",
+                                 _maxStreams);
+        return nullptr;
     }
     _streams.push_back(std::make_unique<VertexBuffer>(usage, std::max(vertices, MinVertices),
                                                       std::max(indices, MinIndices), vertexSize, _device));
@@ -43,6 +46,17 @@ void VertexBufferSet::FlushAll(eStreamUsage usage, bool now)
         stream->FlushVertices(now);
         stream->FlushIndices(now);
     }
+}
+
+void VertexBufferSet::Release(VertexBuffer* buffer, unsigned firstVertex, unsigned vertices, unsigned firstIndex,
+                              unsigned indices)
+{
+    auto it = std::find_if(_streams.begin(), _streams.end(), [&](const auto& s) { return s.get() == buffer; });
+    if (it == _streams.end())
+        return;
+    buffer->Release(firstVertex, vertices, firstIndex, indices);
+    if (buffer->IsUnused())
+        _streams.erase(it);
 }
 
 void VertexBufferSet::DestroyAll() { _streams.clear(); }

@@ -21,8 +21,11 @@ public:
     ~VertexBufferSet();
 
     // The first pooled buffer of the usage and the format's vertex size with room for both
-    // counts; else a new one of at least MinVertices and MinIndices. A full pool is fatal.
+    // counts (static buffers count the ranges given back); else a new one of at least
+    // MinVertices and MinIndices. Null, with a logged error, when the pool is full.
     VertexBuffer* QuerySuitableBuffer(eStreamUsage usage, uint32_t format, unsigned vertices, unsigned indices);
+    // Gives a reserved range back to its buffer and frees the buffer once nothing is left in it.
+    void Release(VertexBuffer* buffer, unsigned firstVertex, unsigned vertices, unsigned firstIndex, unsigned indices);
     void FlushAll(eStreamUsage usage, bool now);
     void DestroyAll();
 

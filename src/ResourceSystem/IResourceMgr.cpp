@@ -1,5 +1,7 @@
 #include "ResourceSystem/IResourceMgr.h"
 
+#include "foundation/base/Dumper.h"
+
 #include <cstring>
 #include <vector>
 
@@ -14,18 +16,22 @@ IResourceMgr::~IResourceMgr()
         delete resource;
 }
 
-void IResourceMgr::AddResource(IResource* resource, const char* name)
+bool IResourceMgr::AddResource(IResource* resource, const char* name)
 {
     if (!resource || resource == INVALID_RES_HANDLE || !name)
-        return;
-    _resources.emplace(ResourceKey(name), resource);
+        return false;
+    auto [it, added] = _resources.emplace(ResourceKey(name), resource);
+    if (!added && it->second != resource)
+        Dumper::Instance().Print(DUMP_WARNING, "Resource \"%s\" is already present; the second one is not kept\n",
+                                 name);
+    return added;
 }
 
-void IResourceMgr::AddResource(IResource* resource)
+bool IResourceMgr::AddResource(IResource* resource)
 {
     if (!resource || resource == INVALID_RES_HANDLE)
-        return;
-    AddResource(resource, resource->GetInfo().name);
+        return false;
+    return AddResource(resource, resource->GetInfo().name);
 }
 
 bool IResourceMgr::RemoveResource(const char* name)

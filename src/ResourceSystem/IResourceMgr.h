@@ -25,9 +25,10 @@ public:
     // Builds the resource from dataSize bytes after the header (read with ReadNextChunk).
     virtual IResource* OnCreateResource(const ResourceInfo& info, unsigned long dataSize) = 0;
     virtual void OnInitResource() {}
-    // A name already present keeps its first resource.
-    virtual void AddResource(IResource* resource, const char* name);
-    virtual void AddResource(IResource* resource);
+    // A name already present keeps its first resource: the clash is logged and the result is
+    // false, and the caller still owns the resource it offered.
+    virtual bool AddResource(IResource* resource, const char* name);
+    virtual bool AddResource(IResource* resource);
     // Deletes the resource of that name; false when there is none.
     virtual bool RemoveResource(const char* name);
     virtual bool RemoveResource(IResource* resource);

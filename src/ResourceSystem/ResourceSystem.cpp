@@ -248,8 +248,14 @@ bool ResourceSystem::TestArchive(const char* root, const char* lowerName)
     while (!member.empty() && member.front() == '/')
         member.erase(0, 1);
     uint32_t size = 0;
-    if (!archive->Locate(member, size))
+    std::string refusal;
+    if (!archive->Locate(member, size, &refusal))
+    {
+        if (!refusal.empty())
+            Log().Print(DUMP_ERROR, "Member \"%s\" of archive \"%s\" is not read: %s\n", member.c_str(), root,
+                        refusal.c_str());
         return false;
+    }
     _foundSize = size;
     return true;
 }

@@ -7,11 +7,13 @@
 namespace {
 // minizip 1.1: 2 selects case-insensitive name comparison.
 constexpr int CASE_INSENSITIVE = 2;
+// General-purpose flag bit 0: the member is encrypted.
+constexpr unsigned long ENCRYPTED = 1;
 } // namespace
 
 std::unique_ptr<ZipArchive> ZipArchive::Open(const std::string& path)
 {
-    unzFile handle = unzOpen(path.c_str());
+    unzFile handle = unzOpen64(path.c_str());
     if (!handle)
         return nullptr;
     return std::unique_ptr<ZipArchive>(new ZipArchive(handle));
@@ -23,17 +25,29 @@ ZipArchive::~ZipArchive()
     unzClose(static_cast<unzFile>(_handle));
 }
 
-bool ZipArchive::Locate(const std::string& member, uint32_t& size)
+bool ZipArchive::Locate(const std::string& member, uint32_t& size, std::string* refusal)
 {
     auto handle = static_cast<unzFile>(_handle);
     CloseMember();
     if (unzLocateFile(handle, member.c_str(), CASE_INSENSITIVE) != UNZ_OK)
         return false;
-    unz_file_info info;
-    if (unzGetCurrentFileInfo(handle, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
+    unz_file_info64 info;
+    if (unzGetCurrentFileInfo64(handle, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
         return false;
-    if (info.uncompressed_size > UINT32_MAX)
+    if (info.flag & ENCRYPTED)
+    {
+        if (refusal)
+            *refusal = "it is encrypted";
         return false;
+    }
+    // A size of all ones stands for a Zip64 size that the reader did not resolve: taking it
+    // for real would announce a 4 GiB member.
+    if (info.uncompressed_size >= UINT32_MAX || info.compressed_size >= UINT32_MAX)
+    {
+        if (refusal)
+            *refusal = "its size does not fit 32 bits";
+        return false;
+    }
     size = static_cast<uint32_t>(info.uncompressed_size);
     return true;
 }

@@ -15,7 +15,9 @@ public:
     ZipArchive& operator=(const ZipArchive&) = delete;
 
     // Finds the member case-insensitively and makes it current; gives its uncompressed size.
-    bool Locate(const std::string& member, uint32_t& size);
+    // An encrypted member, or one whose size does not fit 32 bits (Zip64), is refused: false,
+    // with the reason in `refusal`.
+    bool Locate(const std::string& member, uint32_t& size, std::string* refusal = nullptr);
     // Opens the current member for reading.
     bool OpenMember();
     // Reads up to size bytes of the open member; the count read (0 at its end or on error).

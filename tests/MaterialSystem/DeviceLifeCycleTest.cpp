@@ -3,6 +3,7 @@
 #include "MaterialSystem/VertexBuffer.h"
 #include "MaterialSystem/VertexDecl.h"
 #include "MaterialSystem/VertexIndexBuilder.h"
+#include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderLib.h"
 #include "foundation/base/Console.h"
 #include "RenderFixture.h"
@@ -299,6 +300,21 @@ TEST_F(RenderTest, ResourcesDestroyedAfterTheDeviceLeaveTheList)
     _system->InitSystem(nullptr);
     EXPECT_TRUE(_system->RestartSystem());
     EXPECT_EQ(watcher.events, (std::vector<std::string>{"reset", "reset", "restore"}));
+}
+
+// The shader library is a static object: a process that ends without a full shut-down frees
+// its shaders during static destruction, after or before the device-resource list.
+TEST(DeviceResourceListDeathTest, ShadersOfTheStaticLibraryLeaveTheListAtExit)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ResourceInfo info;
+            info.SetName("late.fx");
+            ShaderLib::GetInstance()->AddResource(new Shader(info));
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 namespace {

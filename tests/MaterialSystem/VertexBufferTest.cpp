@@ -159,14 +159,40 @@ TEST_F(RenderTest, PoolsShareBuffersByUsageSizeAndRoom)
 }
 
 // Buffers made without a device hold no storage, so the pool's limit is cheap to reach.
-TEST(VertexBufferSetTest, AFullPoolIsFatal)
+TEST_F(RenderTest, AFullPoolRefusesWithALoggedLine)
 {
-    EXPECT_EXIT(
-        {
-            VertexBufferSet pool(2, nullptr);
-            pool.QuerySuitableBuffer(SU_STATIC, 0x03, 10, 10);
-            pool.QuerySuitableBuffer(SU_STATIC, 0x1009, 10, 10);
-            pool.QuerySuitableBuffer(SU_DYNAMIC, 0x03, 10, 10);
-        },
-        ::testing::ExitedWithCode(1), "streams pool overflow");
+    VertexBufferSet pool(2, nullptr);
+    EXPECT_NE(pool.QuerySuitableBuffer(SU_STATIC, 0x03, 10, 10), nullptr);
+    EXPECT_NE(pool.QuerySuitableBuffer(SU_STATIC, 0x1009, 10, 10), nullptr);
+    LogLines().clear();
+    EXPECT_EQ(pool.QuerySuitableBuffer(SU_DYNAMIC, 0x03, 10, 10), nullptr);
+    EXPECT_TRUE(LogHas("streams pool overflow"));
+}
+
+TEST_F(RenderTest, RangesGivenBackAreUsedAgainAndEmptyBuffersFreed)
+{
+    VertexBufferSet pool(4, nullptr);
+    VertexBuffer* buffer = pool.QuerySuitableBuffer(SU_STATIC, 0x03, 20000, 100);
+    ASSERT_NE(buffer, nullptr);
+    unsigned v[3], i[3];
+    ASSERT_TRUE(buffer->Reserve(10000, 100, v[0], i[0]));
+    ASSERT_TRUE(buffer->Reserve(10000, 100, v[1], i[1]));
+    ASSERT_TRUE(buffer->Reserve(10000, 100, v[2], i[2]));
+    EXPECT_EQ(v[2], 20000u);
+    EXPECT_FALSE(buffer->HasRoomFor(10000, 1)); // 2768 vertices left at the end
+    EXPECT_NE(pool.QuerySuitableBuffer(SU_STATIC, 0x03, 10000, 100), buffer);
+    EXPECT_EQ(pool.GetCount(), 2u);
+
+    // A hole in the middle takes the next range of its size; holes that meet join up.
+    pool.Release(buffer, v[1], 10000, i[1], 100);
+    EXPECT_EQ(pool.QuerySuitableBuffer(SU_STATIC, 0x03, 10000, 100), buffer);
+    unsigned again = 0, againIndex = 0;
+    ASSERT_TRUE(buffer->Reserve(10000, 100, again, againIndex));
+    EXPECT_EQ(again, v[1]);
+    pool.Release(buffer, again, 10000, againIndex, 100);
+    pool.Release(buffer, v[0], 10000, i[0], 100);
+    EXPECT_TRUE(buffer->HasRoomFor(20000, 200));
+    EXPECT_EQ(buffer->GetVertexPos(), 30000u);
+    pool.Release(buffer, v[2], 10000, i[2], 100);
+    EXPECT_EQ(pool.GetCount(), 1u); // the buffer was left empty and freed
 }

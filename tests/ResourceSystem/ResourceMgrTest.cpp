@@ -23,10 +23,13 @@ TEST(ResourceMgr, AddGetWalkAndRemove)
     FakeMgr mgr;
     IResource* first = Make("b.dds", &destroyed);
     IResource* duplicate = Make("b.dds", &destroyed);
-    mgr.AddResource(first);
-    mgr.AddResource(duplicate);
-    mgr.AddResource(Make("a.dds", &destroyed));
-    mgr.AddResource(Make("$black", &destroyed));
+    EXPECT_TRUE(mgr.AddResource(first));
+    // A clash is reported: the caller keeps the one it offered.
+    EXPECT_FALSE(mgr.AddResource(duplicate));
+    EXPECT_FALSE(mgr.AddResource(first, "b.dds"));
+    EXPECT_FALSE(mgr.AddResource(INVALID_RES_HANDLE));
+    EXPECT_TRUE(mgr.AddResource(Make("a.dds", &destroyed)));
+    EXPECT_TRUE(mgr.AddResource(Make("$black", &destroyed)));
     EXPECT_EQ(mgr.GetResource("B.DDS"), first);
     delete duplicate;
     destroyed = 0;

@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "ResourceFixtures.h"
+#include "ResourceSystem/LowerCase.h"
 #include "ResourceSystem/ResourceSystem.h"
 
 namespace {
@@ -253,6 +254,92 @@ TEST_F(ResourceSystemTest, BrokenArchivesGiveTheProxy)
         system->UnregisterResMgr(&mgr);
     }
     EXPECT_TRUE(HasLine(log, DUMP_ERROR, "Resource archive \"" + dir / "junk.apk" + "\" cannot be opened\n"));
+}
+
+// A stored member whose sizes stand in a Zip64 extra field, with all ones in the headers, as
+// streaming zip writers leave them.
+std::string Zip64Archive(const std::string& name, const std::string& data)
+{
+    auto put = [](std::string& out, uint64_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.push_back(static_cast<char>(value >> (8 * i)));
+    };
+    const uint32_t crc = static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(data.data()), data.size()));
+    std::string extra;
+    put(extra, 1, 2);
+    put(extra, 16, 2);
+    put(extra, data.size(), 8);
+    put(extra, data.size(), 8);
+    std::string local, central, end;
+    for (uint64_t field : {0x04034b50ull, 45ull, 0ull, 0ull, 0ull, 0ull})
+        put(local, field, field == 0x04034b50ull ? 4 : 2);
+    put(local, crc, 4);
+    put(local, 0xFFFFFFFF, 4);
+    put(local, 0xFFFFFFFF, 4);
+    put(local, name.size(), 2);
+    put(local, extra.size(), 2);
+    local += name + extra + data;
+    put(central, 0x02014b50, 4);
+    for (int i = 0; i < 2; ++i)
+        put(central, 45, 2);
+    for (int i = 0; i < 4; ++i)
+        put(central, 0, 2);
+    put(central, crc, 4);
+    put(central, 0xFFFFFFFF, 4);
+    put(central, 0xFFFFFFFF, 4);
+    put(central, name.size(), 2);
+    put(central, extra.size(), 2);
+    for (int i = 0; i < 3; ++i) // comment length, disk, internal attributes
+        put(central, 0, 2);
+    put(central, 0, 4); // external attributes
+    put(central, 0, 4); // the local header's offset
+    central += name + extra;
+    put(end, 0x06054b50, 4);
+    for (int i = 0; i < 2; ++i)
+        put(end, 0, 2);
+    for (int i = 0; i < 2; ++i)
+        put(end, 1, 2);
+    put(end, central.size(), 4);
+    put(end, local.size(), 4);
+    put(end, 0, 2);
+    return local + central + end;
+}
+
+TEST_F(ResourceSystemTest, ArchiveMembersThatCannotBeReadGiveTheProxy)
+{
+    WriteFile(dir / "zip64.apk", Zip64Archive("big.dds", "streamed"));
+    {
+        zipFile zip = zipOpen((dir / "locked.apk").c_str(), APPEND_STATUS_CREATE);
+        ASSERT_NE(zip, nullptr);
+        zip_fileinfo info = {};
+        const std::string bytes = "secret bytes";
+        ASSERT_EQ(zipOpenNewFileInZip3(zip, "big.dds", &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                                       Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY,
+                                       "password", 0),
+                  ZIP_OK);
+        ASSERT_EQ(zipWriteInFileInZip(zip, bytes.data(), static_cast<unsigned>(bytes.size())), ZIP_OK);
+        ASSERT_EQ(zipCloseFileInZip(zip), ZIP_OK);
+        ASSERT_EQ(zipClose(zip, nullptr), ZIP_OK);
+    }
+    const struct
+    {
+        const char* archive;
+        const char* reason;
+    } cases[] = {{"zip64.apk", "its size does not fit 32 bits"}, {"locked.apk", "it is encrypted"}};
+    for (const auto& c : cases)
+    {
+        log.clear();
+        FakeMgr mgr;
+        mgr.SetRootDir((dir / c.archive).c_str());
+        system->RegisterResMgr("dds", &mgr);
+        EXPECT_EQ(system->LoadResource("big.dds", 0, 0), mgr.GetResource("$proxy")) << c.archive;
+        EXPECT_EQ(mgr.created, 0) << c.archive;
+        EXPECT_TRUE(HasLine(log, DUMP_ERROR,
+                            "Member \"big.dds\" of archive \"" + ToLowerCase((dir / c.archive).c_str()) +
+                                "\" is not read: " + c.reason + "\n"))
+            << c.archive;
+        system->UnregisterResMgr(&mgr);
+    }
 }
 
 TEST_F(ResourceSystemTest, ExtensionIsFoundInAnyCase)

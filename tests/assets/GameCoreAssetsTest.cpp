@@ -7,7 +7,7 @@
 // The texts files the profile manager loads, and the settings program's own.
 TEST(Assets, GameTexts)
 {
-    std::vector<std::string> names = {"texts//en//difficulty.txt"};
+    std::vector<std::string> names = {"texts//en//difficulty.txt", "texts//ru//difficulty.txt"};
     for (const char* file : ScreenTextsFiles)
         names.push_back(std::string("texts//en//") + file);
     ExpectAssetsPresent(names);

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr eDumpEvent kPlain = static_cast<eDumpEvent>(8);
-
 Material* AsMaterial(IResource* resource)
 {
     return resource && resource != INVALID_RES_HANDLE ? dynamic_cast<Material*>(resource) : nullptr;
@@ -68,7 +66,7 @@ Material* MaterialMgr::CreateMaterialFromFile(const char* path)
         {
             Dumper& log = Dumper::Instance();
             log.Print(DUMP_WARNING, "There were some errors while parsing material script \"%s\":\n", path);
-            log.Print(kPlain, "%s", material->GetErrorText().c_str());
+            log.Print(DUMP_PLAIN, "%s", material->GetErrorText().c_str());
         }
         material->SetInitialized();
     }

@@ -20,25 +20,13 @@ struct LodGroup
     uint32_t nextIndex = 0;
 };
 
-// Moves the buffer's cursors past the group so no later mesh is placed over it.
-void Reserve(LodGroup& group, VertexIndexBuilder& builder)
-{
-    VertexBuffer& buffer = *group.buffer;
-    group.nextVertex = buffer.GetVertexPos();
-    group.nextIndex = buffer.GetIndexPos();
-    if (group.vertices && buffer.LockVertices(static_cast<unsigned>(group.vertices), builder))
-        buffer.UnlockVertices(builder);
-    if (group.indices && buffer.LockIndices(static_cast<unsigned>(group.indices), builder))
-        buffer.UnlockIndices(builder);
-}
-
 } // namespace
 
 Mesh::Mesh(const ResourceInfo& info, const MeshDesc& desc, const MeshLayout& layout, eStreamUsage usage,
            VertexBufferSet* pool, gfx::Device* device)
     : IResource(info), _radius(desc.radius), _bounds(desc.bounds), _format(desc.format),
       _totalVertices(desc.totalVertices), _totalIndices(desc.totalIndices), _materialCount(desc.materialCount),
-      _lodCount(desc.lodCount), _strip(desc.strip)
+      _lodCount(desc.lodCount), _strip(desc.strip), _pool(pool)
 {
     std::memcpy(_materialNames, desc.materials, sizeof(_materialNames));
     std::vector<LodGroup> groups;
@@ -57,9 +45,16 @@ Mesh::Mesh(const ResourceInfo& info, const MeshDesc& desc, const MeshLayout& lay
     }
     for (LodGroup& group : groups)
     {
-        group.buffer = pool->QuerySuitableBuffer(usage, group.format, static_cast<unsigned>(group.vertices),
-                                                 static_cast<unsigned>(group.indices));
-        Reserve(group, _builder);
+        const auto vertices = static_cast<unsigned>(group.vertices);
+        const auto indices = static_cast<unsigned>(group.indices);
+        group.buffer = pool->QuerySuitableBuffer(usage, group.format, vertices, indices);
+        if (!group.buffer || !group.buffer->Reserve(vertices, indices, group.nextVertex, group.nextIndex))
+        {
+            group.buffer = nullptr;
+            _placed = false;
+            continue;
+        }
+        _ranges.push_back({group.buffer, group.nextVertex, vertices, group.nextIndex, indices});
     }
     for (unsigned l = 0; l < _lodCount; ++l)
     {
@@ -92,6 +87,13 @@ Mesh::Mesh(const Mesh& other, const ResourceInfo& info) : Mesh(other)
 {
     _info = info;
     _builder = VertexIndexBuilder();
+    _ranges.clear(); // the geometry stays the other mesh's
+}
+
+Mesh::~Mesh()
+{
+    for (const Range& range : _ranges)
+        _pool->Release(range.buffer, range.firstVertex, range.vertices, range.firstIndex, range.indices);
 }
 
 void Mesh::SetDefaultMaterial(unsigned index, Material* material)
@@ -173,13 +175,3 @@ MeshRenderable* Mesh::CreateRenderable(unsigned lod, unsigned subMesh)
 }
 
 void Mesh::DestroyRenderable(MeshRenderable* renderable) { delete renderable; }
-
-void Mesh::ReleaseGeometry()
-{
-    for (unsigned l = 0; l < MeshDesc::MaxLods; ++l)
-    {
-        _lods[l].buffer = nullptr;
-        for (MeshMaterial& record : _subMeshes[l])
-            record.binding.buffer = nullptr;
-    }
-}

@@ -20,7 +20,7 @@ class Device;
 
 // A static mesh of up to three LODs, each a list of sub-meshes (one per material) sharing the
 // LOD's vertices. The geometry lives in ranges of the manager's shared buffers, reserved when
-// the mesh is built and filled through LockVertices / LockIndices.
+// the mesh is built, filled through LockVertices / LockIndices and given back when it goes.
 class Mesh : public IResource
 {
 public:
@@ -44,12 +44,16 @@ public:
         VertexBuffer* buffer = nullptr;
     };
 
-    // Reserves the geometry of a validated, laid-out description in the pool's buffers.
+    // Reserves the geometry of a validated, laid-out description in the pool's buffers; see
+    // IsPlaced for whether the pool had room.
     Mesh(const ResourceInfo& info, const MeshDesc& desc, const MeshLayout& layout, eStreamUsage usage,
          VertexBufferSet* pool, gfx::Device* device);
-    // Another name for the same geometry and materials (the geometry stays with the pool).
+    // Another name for the same geometry and materials (the geometry stays the other mesh's).
     Mesh(const Mesh& other, const ResourceInfo& info);
-    ~Mesh() override = default;
+    ~Mesh() override;
+
+    // False when the pool had no room for some of the geometry.
+    bool IsPlaced() const { return _placed; }
 
     float GetRadius() const { return _radius; }
     const Bounds& GetBounds() const { return _bounds; }
@@ -87,8 +91,13 @@ private:
     friend class MeshMgr;
 
     unsigned ClampLod(unsigned lod) const { return lod < _lodCount ? lod : _lodCount - 1; }
-    // Forgets the buffers once the pool has destroyed them.
-    void ReleaseGeometry();
+
+    // A range this mesh reserved, to give back.
+    struct Range
+    {
+        VertexBuffer* buffer;
+        unsigned firstVertex, vertices, firstIndex, indices;
+    };
 
     float _radius;
     Bounds _bounds;
@@ -103,5 +112,8 @@ private:
     char _materialNames[MeshDesc::MaxMaterials][MeshDesc::NameSize] = {};
     Material* _materials[MeshDesc::MaxMaterials] = {};
     bool _initialized = false;
+    bool _placed = true;
+    VertexBufferSet* _pool = nullptr;
+    std::vector<Range> _ranges;
     VertexIndexBuilder _builder;
 };

@@ -125,6 +125,13 @@ Mesh* MeshMgr::CreateMesh(const char* name, const MeshDesc& desc)
                                       uint64_t(desc.totalIndices) * 2 + sizeof(Mesh));
     info.SetName(lowerName.c_str());
     auto* mesh = new Mesh(info, desc, layout, SU_STATIC, _pool.get(), _device);
+    if (!mesh->IsPlaced())
+    {
+        delete mesh;
+        Dumper::Instance().Print(DUMP_ERROR, "Mesh \"%s\" cannot be built: no room left for its geometry\n",
+                                 lowerName.c_str());
+        return nullptr;
+    }
     AddResource(mesh);
     AssignMaterials(mesh);
     return mesh;
@@ -185,12 +192,13 @@ void MeshMgr::DestroyMesh(Mesh* mesh)
 
 void MeshMgr::Cleanup()
 {
+    // The meshes give their geometry back as they go, and buffers left empty are freed; the
+    // built-in meshes keep theirs.
     _unnamedCount = 0;
     RemoveAllResources(false);
-    _pool->DestroyAll();
-    for (IResource* r = BeginResource(); r != INVALID_RES_HANDLE; r = NextResource())
-        static_cast<Mesh*>(r)->ReleaseGeometry();
 }
+
+unsigned MeshMgr::GetBufferCount() const { return _pool->GetCount(); }
 
 void* MeshMgr::OnQueryHeader(unsigned long& headerSize, const char* extension)
 {
@@ -271,6 +279,11 @@ IResource* MeshMgr::OnCreateResource(const ResourceInfo& info, unsigned long dat
     }
 
     auto* mesh = new Mesh(info, desc, layout, SU_STATIC, _pool.get(), _device);
+    if (!mesh->IsPlaced())
+    {
+        delete mesh;
+        return Refuse(info, "no room is left for its geometry");
+    }
     for (unsigned l = 0; l < desc.lodCount; ++l)
     {
         const MeshLodLayout& lod = layout[l];

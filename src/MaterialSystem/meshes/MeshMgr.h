@@ -36,10 +36,13 @@ public:
     Mesh* CreatePatchMesh(const char* name);
     Mesh* CreatePlaneMesh(const char* name);
     void DestroyMesh(Mesh* mesh);
-    // Drops every mesh but the built-in "$" ones and destroys the buffers.
+    // Drops every mesh but the built-in "$" ones, which keep their geometry; buffers left empty
+    // are freed.
     void Cleanup();
 
     Mesh* GetProxyMesh() const { return _proxy; }
+    // The shared buffers the meshes' geometry takes now.
+    unsigned GetBufferCount() const;
 
     void* OnQueryHeader(unsigned long& headerSize, const char* extension) override;
     IResource* OnCreateProxyResource(const ResourceInfo& info) override;

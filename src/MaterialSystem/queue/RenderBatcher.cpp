@@ -70,6 +70,8 @@ void RenderBatcher::LockSlots()
     for (Slot& slot : _slots)
     {
         slot.buffer = _streams.QuerySuitableBuffer(SU_DYNAMIC, slot.format, slot.vertices, slot.indices);
+        if (!slot.buffer)
+            continue;
         slot.buffer->FlushVertices(false);
         slot.buffer->FlushIndices(false);
         if (slot.buffer->FreeVertexRoom() > 1)

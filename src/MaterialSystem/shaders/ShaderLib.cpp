@@ -15,8 +15,6 @@
 
 namespace {
 
-// Lines without a prefix.
-constexpr eDumpEvent kPlain = static_cast<eDumpEvent>(8);
 // No effect file comes near this; a larger one is not an effect.
 constexpr unsigned long kMaxScriptSize = 4u << 20;
 
@@ -65,7 +63,7 @@ bool ShaderLib::Compile(Shader& shader, const std::vector<fx::Macro>& macros)
     {
         Dumper& log = Dumper::Instance();
         log.Print(DUMP_WARNING, "There were some errors while parsing shader script \"%s\"\n", shader.GetName());
-        log.Print(kPlain, "%s\n", errors.empty() ? "(the compiler gave no reason)" : errors.c_str());
+        log.Print(DUMP_PLAIN, "%s\n", errors.empty() ? "(the compiler gave no reason)" : errors.c_str());
         return false;
     }
     shader.Initialize(std::move(effect));
@@ -179,17 +177,18 @@ void ShaderLib::ValidateShaders(Dumper* log)
         Shader* shader = static_cast<Shader*>(r);
         if (shader->GetType() == SHADER_TYPE_INCLUDE)
         {
-            out.Print(kPlain, "\t  Shader \"%s\": Include shaders dont't need validation\n", shader->GetName());
+            out.Print(DUMP_PLAIN, "\t  Shader \"%s\": Include shaders dont't need validation\n", shader->GetName());
             continue;
         }
         std::string technique;
         if (shader->SelectFirstValidTechnique(&technique))
         {
-            out.Print(kPlain, "\t  Shader \"%s\": Valid technique found <%s>\n", shader->GetName(), technique.c_str());
+            out.Print(DUMP_PLAIN, "\t  Shader \"%s\": Valid technique found <%s>\n", shader->GetName(),
+                      technique.c_str());
         }
         else
         {
-            out.Print(kPlain, "\t  Shader \"%s\": Valid technique not found!\n", shader->GetName());
+            out.Print(DUMP_PLAIN, "\t  Shader \"%s\": Valid technique not found!\n", shader->GetName());
             all = false;
         }
     }

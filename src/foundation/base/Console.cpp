@@ -144,7 +144,11 @@ void Console::Add(const char* fmt, ...)
     if (_visualizer)
         _visualizer->AddLineToConsole(_buffer.data());
     else
+    {
+        if (_lines.size() == MaxKeptLines)
+            _lines.pop_front();
         _lines.emplace_back(_buffer.data());
+    }
 }
 
 void Console::SetVizualizer(ConsolVisualizer* visualizer)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <list>
+#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -26,12 +26,14 @@ public:
 };
 
 // The in-game command console: named commands that are either typed variables the console shows
-// and sets, or functions it calls. Output lines go to the visualiser; lines added before one is
-// installed are kept and replayed to it.
+// and sets, or functions it calls. Output lines go to the visualiser; the last lines added before
+// one is installed are kept and replayed to it.
 class Console
 {
 public:
     static constexpr unsigned BufferSize = 65536;
+    // Lines kept while there is no visualiser: as many as a console shows, not the whole log.
+    static constexpr size_t MaxKeptLines = 512;
 
     Console();
 
@@ -73,7 +75,7 @@ private:
     std::map<std::string, Command> _commands;
     ConsolVisualizer* _visualizer = nullptr;
     std::vector<char> _buffer;
-    std::list<std::string> _lines;
+    std::deque<std::string> _lines;
 };
 
 // The one console of the process.

@@ -5,8 +5,9 @@
 
 #include "foundation/base/DataStream.h"
 
-// Event kind of a log line. Kinds outside 0..7 (listings use 8) are written without prefix.
-enum eDumpEvent
+// Event kind of a log line. Kinds outside 0..7 (listings use DUMP_PLAIN) are written without
+// prefix; the fixed underlying type keeps every such kind a valid value.
+enum eDumpEvent : int
 {
     DUMP_ERROR = 0,
     DUMP_WARNING = 1,
@@ -16,6 +17,7 @@ enum eDumpEvent
     DUMP_INFO = 5,
     DUMP_SYSTEM = 6,
     DUMP_LOG = 7,
+    DUMP_PLAIN = 8,
 };
 
 // A destination of log lines.

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "foundation/base/Dumper.h"
-#include "platform/window/Dialog.h"
 
 namespace {
 
 std::atomic<bool> interactiveAllowed{true};
+std::atomic<MessageBoxHook> installedHook{nullptr};
 
 bool HasUser()
 {
@@ -20,21 +20,6 @@ bool HasUser()
     const char* display = getenv("DISPLAY");
     const char* wayland = getenv("WAYLAND_DISPLAY");
     return (display && *display) || (wayland && *wayland);
-}
-
-int AskUser(const char* text, const char* caption, MessageBoxIcon icon, MessageBoxButtons buttons)
-{
-    const DialogIcon dialogIcon = icon == MessageBoxIcon::Error     ? DialogIcon::Error
-                                  : icon == MessageBoxIcon::Warning ? DialogIcon::Warning
-                                                                    : DialogIcon::Information;
-    switch (ShowDialog(caption, text, dialogIcon, buttons != MessageBoxButtons::Ok))
-    {
-    case DialogChoice::Ok: return MB_RESULT_OK;
-    case DialogChoice::Abort: return MB_RESULT_ABORT;
-    case DialogChoice::Retry: return MB_RESULT_RETRY;
-    case DialogChoice::Ignore: break;
-    }
-    return MB_RESULT_IGNORE;
 }
 
 } // namespace
@@ -51,10 +36,13 @@ int ShowMessageBox(const char* text, const char* caption, MessageBoxIcon icon, M
                                                                : DUMP_INFO,
                              "%s %s\n", title.c_str(), message.c_str());
 
-    if (!AreMessageBoxesInteractive())
+    MessageBoxHook hook = installedHook;
+    if (!hook || !AreMessageBoxesInteractive())
         return buttons == MessageBoxButtons::Ok ? MB_RESULT_OK : MB_RESULT_IGNORE;
-    return AskUser(message.c_str(), title.c_str(), icon, buttons);
+    return hook(message.c_str(), title.c_str(), icon, buttons);
 }
+
+MessageBoxHook SetMessageBoxHook(MessageBoxHook hook) { return installedHook.exchange(hook); }
 
 void SetMessageBoxesInteractive(bool interactive) { interactiveAllowed = interactive; }
 

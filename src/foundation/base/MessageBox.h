@@ -2,7 +2,8 @@
 
 // Message boxes for fatal errors and warnings. The text always goes to standard error and the
 // log; a window is shown only when a user can answer it (a display is there, CI is not set and
-// the boxes were not switched off), so tests and unattended runs never block.
+// the boxes were not switched off) and the window layer has installed its dialog, so tests and
+// unattended runs never block.
 enum class MessageBoxIcon
 {
     Error,
@@ -33,3 +34,8 @@ int ShowMessageBox(const char* text, const char* caption, MessageBoxIcon icon,
 // Switches windows off (or back on) for this process, whatever the environment says.
 void SetMessageBoxesInteractive(bool interactive);
 bool AreMessageBoxesInteractive();
+
+// Shows the box in a window and returns the answer. The window layer installs one when it
+// starts; the previous one is returned, and null removes it.
+using MessageBoxHook = int (*)(const char* text, const char* caption, MessageBoxIcon icon, MessageBoxButtons buttons);
+MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);

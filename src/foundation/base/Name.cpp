@@ -58,7 +58,7 @@ void Name::DumpHash(Dumper* dumper)
         return;
     dumper->Print("--- Dumping name hash:\n");
     for (const auto& [text, entry] : HashedNames())
-        dumper->Print(static_cast<eDumpEvent>(8), "\t%s, %d\n", text.c_str(), entry->index);
+        dumper->Print(DUMP_PLAIN, "\t%s, %d\n", text.c_str(), entry->index);
     dumper->Print("--- Finished dumping name hash\n");
 }
 

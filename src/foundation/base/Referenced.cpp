@@ -57,7 +57,6 @@ void IGarbageCollector::DumpGarbage(Dumper* dumper) const
 {
     if (!dumper)
         return;
-    const eDumpEvent listing = static_cast<eDumpEvent>(8);
     unsigned total = 0;
     unsigned garbage = 0;
     dumper->Print("--- Dumping garbage content:\n");
@@ -68,12 +67,12 @@ void IGarbageCollector::DumpGarbage(Dumper* dumper) const
         if (object->IsUnreferenced())
         {
             garbage += used;
-            dumper->Print(listing, "\tActual memory used: %d Bytes, [GARBAGE]\n", used);
+            dumper->Print(DUMP_PLAIN, "\tActual memory used: %d Bytes, [GARBAGE]\n", used);
         }
         else
-            dumper->Print(listing, "\tActual memory used: %d Bytes, references: %d\n", used, object->GetRefCount());
+            dumper->Print(DUMP_PLAIN, "\tActual memory used: %d Bytes, references: %d\n", used, object->GetRefCount());
     }
-    dumper->Print(listing, "\n\tTotal memory used: %d Bytes\n", total);
-    dumper->Print(listing, "\tTotal garbage memory: %d Bytes\n", garbage);
+    dumper->Print(DUMP_PLAIN, "\n\tTotal memory used: %d Bytes\n", total);
+    dumper->Print(DUMP_PLAIN, "\tTotal garbage memory: %d Bytes\n", garbage);
     dumper->Print("--- Finished dumping garbage content\n");
 }

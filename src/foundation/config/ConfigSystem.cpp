@@ -10,6 +10,7 @@
 #include "foundation/base/Dumper.h"
 #include "foundation/base/Path.h"
 #include "foundation/config/ISettings.h"
+#include "foundation/lua/DataToken.h"
 #include "foundation/lua/LuaTypes.h"
 #include "foundation/lua/Table.h"
 #include "foundation/lua/TableIterator.h"
@@ -58,11 +59,17 @@ std::string QuoteString(const std::string& text)
     return out + "'";
 }
 
+// Any number the data language reads back to the same value.
+std::string FormatKeyNumber(double value)
+{
+    char text[64];
+    auto result = std::to_chars(text, text + sizeof(text), value);
+    return std::string(text, result.ptr);
+}
+
+// A key that can stand bare: a name of the data language that is not one of its reserved words.
 bool IsIdentifier(const std::string& key)
 {
-    static const char* const reserved[] = {"and", "break",    "do",     "else", "elseif", "end",   "false",
-                                           "for", "function", "if",     "in",   "local",  "nil",   "not",
-                                           "or",  "repeat",   "return", "then", "true",   "until", "while"};
     if (key.empty() || (key[0] >= '0' && key[0] <= '9'))
         return false;
     for (char c : key)
@@ -71,32 +78,50 @@ bool IsIdentifier(const std::string& key)
         if (!letter && !(c >= '0' && c <= '9'))
             return false;
     }
-    for (const char* word : reserved)
-        if (key == word)
-            return false;
-    return true;
+    return !IsDataReservedWord(key);
 }
 } // namespace
 
 struct ConfigSystem::Member
 {
-    bool named = false;
-    std::string key;
-    int index = 0;
+    int keyType = LUA_TYPE_STRING;
+    std::string key;      // a string key
+    double keyNumber = 0; // a number key
+    bool keyBool = false; // a boolean key
     int type = 0;
     bool boolean = false;
     double number = 0;
     std::string text;
     Table table;
 
+    // The position of a whole-number key in a list, else 0.
+    int Position() const
+    {
+        if (keyType != LUA_TYPE_NUMBER || keyNumber < 1 || keyNumber > 2147483647.0 ||
+            keyNumber != std::floor(keyNumber))
+            return 0;
+        return static_cast<int>(keyNumber);
+    }
+
+    // A key that the data language cannot write (an infinite number) is "".
+    std::string Bracketed() const
+    {
+        switch (keyType)
+        {
+        case LUA_TYPE_STRING: return "[" + QuoteString(key) + "]";
+        case LUA_TYPE_BOOLEAN: return keyBool ? "[true]" : "[false]";
+        case LUA_TYPE_NUMBER: return std::isfinite(keyNumber) ? "[" + FormatKeyNumber(keyNumber) + "]" : "";
+        default: return "";
+        }
+    }
+
     // How the member is addressed: after a prefix (sheet.key) or inside a constructor.
     std::string KeyText(const std::string& prefix) const
     {
-        if (!named)
-            return prefix + "[" + std::to_string(index) + "]";
-        if (IsIdentifier(key))
+        if (keyType == LUA_TYPE_STRING && IsIdentifier(key))
             return prefix.empty() ? key : prefix + "." + key;
-        return prefix + "[" + QuoteString(key) + "]";
+        std::string bracketed = Bracketed();
+        return bracketed.empty() ? "" : prefix + bracketed;
     }
 };
 
@@ -174,7 +199,9 @@ bool ConfigSystem::ExecFile(const char* path)
         Log().Print(DUMP_ERROR, "No registered settings detected, config execution aborted\n");
         return false;
     }
-    if (_vm->ExecFile(ResolvePath(path).c_str()) != 0)
+    int status = _vm->ExecFile(ResolvePath(path).c_str());
+    RestoreSheetGlobals(path);
+    if (status != 0)
     {
         Log().Print(DUMP_WARNING, "Config file \"%s\" was not found! Execution aborted\n", path);
         return false;
@@ -183,6 +210,27 @@ bool ConfigSystem::ExecFile(const char* path)
         sheet->ReadSheetParams();
     Log().Print(DUMP_SYSTEM, "Config file \"%s\" was successfully executed\n", path);
     return true;
+}
+
+// A script that assigns a sheet's global itself ("Sound = 2") would leave every later script
+// without the sheet; the sheet's own table is put back.
+void ConfigSystem::RestoreSheetGlobals(const char* path)
+{
+    for (ISettings* sheet : _sheets)
+    {
+        const char* name = sheet->GetSheetName().Str();
+        if (!sheet->_sheet.IsValid())
+            continue;
+        int top = _vm->GetTop();
+        _vm->GetGlobal(name);
+        _vm->PushTable(sheet->_sheet.GetRef());
+        bool kept = _vm->IsEqual(-1, -2);
+        _vm->SetTop(top);
+        if (kept)
+            continue;
+        Log().Print(DUMP_WARNING, "Config file \"%s\" replaced the sheet \"%s\"; the sheet is kept\n", path, name);
+        sheet->_sheet.SetGlobalName(sheet->GetSheetName());
+    }
 }
 
 bool ConfigSystem::WriteFile(const char* path)
@@ -216,6 +264,11 @@ void ConfigSystem::WriteTable(std::string& out, const Table& table, const std::s
     for (const Member& member : Gather(table))
     {
         std::string value;
+        if (member.KeyText("").empty())
+        {
+            Log().Print(DUMP_WARNING, "Config member with a key that cannot be written, not written\n");
+            continue;
+        }
         if (!WriteMember(value, member, depth))
             continue;
         out += prefix.empty() ? "\t" + member.KeyText("") : member.KeyText(prefix);
@@ -272,8 +325,8 @@ void ConfigSystem::WriteArray(std::string& out, const Table& table, int depth)
     int count = table.GetArraySize();
     std::map<int, const Member*> positional;
     for (const Member& member : members)
-        if (!member.named && member.index >= 1 && member.index <= count)
-            positional.emplace(member.index, &member);
+        if (member.Position() >= 1 && member.Position() <= count)
+            positional.emplace(member.Position(), &member);
 
     std::vector<std::string> items;
     for (int i = 1; i <= count; ++i)
@@ -287,10 +340,12 @@ void ConfigSystem::WriteArray(std::string& out, const Table& table, int depth)
     // Members beyond the list part keep their keys.
     for (const Member& member : members)
     {
-        if (!member.named && member.index >= 1 && member.index <= count)
+        if (member.Position() >= 1 && member.Position() <= count)
             continue;
         std::string value;
-        if (WriteMember(value, member, depth))
+        if (member.KeyText("").empty())
+            Log().Print(DUMP_WARNING, "Config member with a key that cannot be written, not written\n");
+        else if (WriteMember(value, member, depth))
             items.push_back(member.KeyText("") + " = " + value);
     }
     for (size_t i = 0; i < items.size(); ++i)
@@ -306,15 +361,11 @@ std::vector<ConfigSystem::Member> ConfigSystem::Gather(const Table& table)
     for (it.Begin(); it.End(); it.Next())
     {
         Member member;
+        member.keyType = it.GetKeyType();
         if (const char* name = it.GetVarName())
-        {
-            member.named = true;
             member.key = name;
-        }
-        else
-        {
-            member.index = it.GetVarIndex();
-        }
+        member.keyNumber = it.GetKeyNumber();
+        member.keyBool = it.GetKeyBool();
         member.type = it.GetVarType();
         switch (member.type)
         {

@@ -43,6 +43,7 @@ private:
 
     void RegisterSettings(ISettings* sheet);
     void UnregisterSettings(ISettings* sheet);
+    void RestoreSheetGlobals(const char* path);
     void WriteTable(std::string& out, const Table& table, const std::string& prefix, int depth);
     bool WriteMember(std::string& out, const Member& member, int depth);
     void WriteArray(std::string& out, const Table& table, int depth);

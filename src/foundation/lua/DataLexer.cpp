@@ -139,6 +139,8 @@ int ReservedToken(std::string_view name)
 }
 } // namespace
 
+bool IsDataReservedWord(std::string_view word) { return !word.empty() && ReservedToken(word) != DTK_NAME; }
+
 DataLexer::DataLexer(const char* data, size_t size, std::string_view chunkName, SourceWriter& writer)
     : _p(data), _end(data + size), _writer(writer), _chunkId(FormatChunkId(chunkName))
 {

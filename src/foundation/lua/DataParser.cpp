@@ -301,7 +301,7 @@ void DataParser::WhileStatement(int line)
     Next();
     int start = _fs->codeSize;
     Expression();
-    if (_fs->codeSize - start + 1 > MaxWhileCondition)
+    if (_fs->codeSize - start + TestCost(false) > MaxWhileCondition)
         SyntaxError("`while' condition too complex");
     BlockScope block;
     EnterBlock(block, true);

@@ -56,6 +56,15 @@ private:
         EXP_VARIABLE,
         EXP_CALL,
     };
+    // What the last expression leaves for a test: a constant, a pending jump (a comparison) or
+    // a value in a register; a test costs no instruction, one jump, or a test and a jump.
+    enum eTestKind
+    {
+        TEST_TRUE,  // a constant other than nil and false
+        TEST_FALSE, // nil or false
+        TEST_JUMP,
+        TEST_VALUE,
+    };
     enum eVarKind
     {
         VAR_LOCAL,
@@ -186,6 +195,8 @@ private:
     void FunctionArguments(bool continued);
     void Constructor();
     void RecordField();
+    // Instructions a test of the last expression costs: jump when it is true (`and`) or false.
+    int TestCost(bool jumpIfTrue) const;
 
     SourceWriter _writer;
     DataLexer _lexer;
@@ -199,6 +210,7 @@ private:
     int _nestLevel = 0;
     bool _callsNilMethod = false;
     bool _iteratesForIn = false;
+    eTestKind _test = TEST_VALUE; // of the last expression
     FunctionScope* _fs = nullptr;
     std::vector<std::string_view> _locals; // of every open function, the innermost last
 };

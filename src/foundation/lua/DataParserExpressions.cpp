@@ -39,9 +39,21 @@ constexpr OperatorTable Operators;
 
 int BinaryOperator(int token) { return token >= 0 && token <= DTK_EOS ? Operators.op[token] : NoBinaryOperator; }
 
-// Instructions an operator costs: comparisons and the logical operators add a jump.
-int OperatorCost(int op) { return op >= 6 ? 2 : 1; }
+constexpr int FirstComparison = 6;
+constexpr int FirstLogical = 12;
+constexpr int OperatorAnd = 12;
 } // namespace
+
+int DataParser::TestCost(bool jumpIfTrue) const
+{
+    switch (_test)
+    {
+    case TEST_JUMP: return 0;
+    case TEST_TRUE: return jumpIfTrue ? 0 : 1;
+    case TEST_FALSE: return jumpIfTrue ? 1 : 0;
+    default: return 2;
+    }
+}
 
 void DataParser::ExpressionList()
 {
@@ -50,23 +62,48 @@ void DataParser::ExpressionList()
         Expression();
 }
 
+// The instruction estimate follows the code the interpreter writes: an arithmetic operator
+// is one instruction, a comparison one and its jump, and `and`/`or` test their left operand,
+// which costs nothing over a comparison's jump.
 int DataParser::SubExpression(int limit)
 {
     EnterLevel();
-    if (_token->token == DTK_NOT || _token->token == '-')
+    if (_token->token == DTK_NOT)
     {
         Next();
         SubExpression(UnaryPriority);
-        ++_fs->codeSize;
+        if (_test == TEST_VALUE)
+            ++_fs->codeSize;
+        else if (_test != TEST_JUMP)
+            _test = _test == TEST_TRUE ? TEST_FALSE : TEST_TRUE; // folded
+    }
+    else if (_token->token == '-')
+    {
+        Next();
+        SubExpression(UnaryPriority);
+        _fs->codeSize += _test == TEST_VALUE ? 1 : 2; // a constant is loaded first
+        _test = TEST_VALUE;
     }
     else
         SimpleExpression();
     int op = BinaryOperator(_token->token);
     while (op != NoBinaryOperator && BinaryPriority[op].left > limit)
     {
+        if (op >= FirstLogical)
+            _fs->codeSize += TestCost(op == OperatorAnd);
         Next();
         int nextOp = SubExpression(BinaryPriority[op].right);
-        _fs->codeSize += OperatorCost(op);
+        if (op < FirstComparison)
+        {
+            ++_fs->codeSize;
+            _test = TEST_VALUE;
+        }
+        else if (op < FirstLogical)
+        {
+            _fs->codeSize += 2;
+            _test = TEST_JUMP;
+        }
+        // `and`/`or` leave what their right operand left.
         op = nextOp;
     }
     LeaveLevel();
@@ -77,17 +114,29 @@ void DataParser::SimpleExpression()
 {
     // Tests in order of frequency in data files rather than one indirect jump.
     int token = _token->token;
-    if (token == DTK_NUMBER || token == DTK_STRING || token == DTK_NULL || token == DTK_TRUE || token == DTK_FALSE)
+    if (token == DTK_NUMBER || token == DTK_STRING || token == DTK_TRUE)
+    {
         Next();
+        _test = TEST_TRUE;
+    }
+    else if (token == DTK_NULL || token == DTK_FALSE)
+    {
+        Next();
+        _test = TEST_FALSE;
+    }
     else if (token == '{')
+    {
         Constructor();
+        _test = TEST_VALUE;
+    }
     else if (token == DTK_FUNCTION || token == DTK_EVENT)
     {
         Next();
         Body(false, _lexer.Line(), token);
+        _test = TEST_VALUE;
     }
-    else
-        PrimaryExpression();
+    else if (PrimaryExpression() != EXP_VALUE)
+        _test = TEST_VALUE; // a bare parenthesised expression keeps what its inside left
 }
 
 DataParser::eExpKind DataParser::PrimaryExpression()

@@ -57,3 +57,7 @@ struct DataToken
 
 // The name of a token in messages: the reserved word, "*name", "!=", ... or the character.
 std::string_view DataTokenName(int token, char (&scratch)[2]);
+
+// True for a word the data language reserves ("NULL" and "event" among them, not "nil"), which
+// cannot stand as a bare name or record key.
+bool IsDataReservedWord(std::string_view word);

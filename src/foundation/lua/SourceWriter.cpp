@@ -75,9 +75,11 @@ void SourceWriter::ReplaceString(const char* from, const char* to, std::string_v
         ReplaceOwned(from, to, LongBracket(contents, skippedNewline));
         return;
     }
-    std::string text = Quoted(contents, lineBreaks);
-    text.append(static_cast<size_t>(lineBreaks), '\n'); // line breaks the contents lacked
-    ReplaceOwned(from, to, std::move(text));
+    // Line breaks the quoted form could not hold go before it: after it they would part a call
+    // from its arguments, "f[[...]]()".
+    std::string quoted = Quoted(contents, lineBreaks);
+    std::string text(static_cast<size_t>(lineBreaks), '\n');
+    ReplaceOwned(from, to, text + quoted);
 }
 
 void SourceWriter::Finish(std::string_view prefix, std::string& out)

@@ -66,6 +66,18 @@ int TableIterator::GetVarIndex() const
     return static_cast<int>(TruncateNumber(lua_tonumber(L, _index + 1)));
 }
 
+int TableIterator::GetKeyType() const { return _result ? lua_type(_vm->GetState(), _index + 1) : LUA_TYPE_NONE; }
+
+double TableIterator::GetKeyNumber() const
+{
+    return GetKeyType() == LUA_TYPE_NUMBER ? lua_tonumber(_vm->GetState(), _index + 1) : 0.0;
+}
+
+bool TableIterator::GetKeyBool() const
+{
+    return GetKeyType() == LUA_TYPE_BOOLEAN && lua_toboolean(_vm->GetState(), _index + 1);
+}
+
 int TableIterator::GetVarType() const { return _result ? EngineType(_vm->GetState(), _index + 2) : LUA_TYPE_NONE; }
 
 double TableIterator::ToNumber() const { return _result ? lua_tonumber(_vm->GetState(), _index + 2) : 0.0; }

@@ -21,6 +21,10 @@ public:
     const char* GetVarName() const;
     // The key when it is a number, truncated, else 0.
     int GetVarIndex() const;
+    // The key's type code, and a number or boolean key as it is (0 and false for other keys).
+    int GetKeyType() const;
+    double GetKeyNumber() const;
+    bool GetKeyBool() const;
     int GetVarType() const;
     double ToNumber() const;
     bool ToBool() const;

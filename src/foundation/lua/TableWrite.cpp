@@ -242,15 +242,9 @@ int Table::EndCallFunction(int arguments, int results, bool protectedCall) const
 {
     if (!_vm)
         return LUA_STATUS_RUNTIME;
-    lua_State* L = _vm->GetState();
-    int status = lua_pcall(L, arguments + 1, results, 0);
-    if (status == 0 || protectedCall)
-        return EngineStatus(status);
-    Dumper::Instance().Print(DUMP_ERROR, "%s\n", lua_tostring(L, -1) ? lua_tostring(L, -1) : "script error");
-    lua_pop(L, 1);
-    for (int i = 0; i < results; ++i)
-        lua_pushnil(L);
-    return EngineStatus(status);
+    if (protectedCall)
+        return _vm->ProtectedCall(arguments + 1, results);
+    return _vm->Call(arguments + 1, results);
 }
 
 bool Table::CallProcedure(const char* name, int selfRef) const

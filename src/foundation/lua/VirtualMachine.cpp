@@ -297,6 +297,30 @@ int VirtualMachine::ToTable(int index)
     return luaL_ref(_state, LUA_REGISTRYINDEX);
 }
 
+// An error thrown out of an unprotected call would end the process through the panic function,
+// so the plain call is protected too; its failure is logged and the results stand in as nils.
+int VirtualMachine::Call(int arguments, int results)
+{
+    int status = lua_pcall(_state, arguments, results, 0);
+    if (status == 0)
+        return LUA_STATUS_OK;
+    const char* message = lua_tostring(_state, -1);
+    Dumper::Instance().Print(DUMP_ERROR, "%s\n", message ? message : "script error");
+    lua_pop(_state, 1);
+    if (results > 0)
+    {
+        lua_checkstack(_state, results);
+        for (int i = 0; i < results; ++i)
+            lua_pushnil(_state);
+    }
+    return EngineStatus(status);
+}
+
+int VirtualMachine::ProtectedCall(int arguments, int results)
+{
+    return EngineStatus(lua_pcall(_state, arguments, results, 0));
+}
+
 int VirtualMachine::GetGCCount() const { return lua_gc(_state, LUA_GCCOUNT, 0); }
 
 int VirtualMachine::GetGCThreshold() const

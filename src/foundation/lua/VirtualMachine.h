@@ -97,6 +97,12 @@ public:
     // A new reference to (a copy of) the value at `index`.
     int ToTable(int index);
 
+    // Calls the function below its `arguments` on the stack; both return the status. Call logs
+    // a failure and leaves `results` nils in place of the results; ProtectedCall leaves the
+    // error object on the stack, as the interpreter does.
+    int Call(int arguments, int results);
+    int ProtectedCall(int arguments, int results);
+
     // Collector (kilobytes) and errors.
     int GetGCCount() const;
     int GetGCThreshold() const;

@@ -210,12 +210,10 @@ void Matrix::FromOrientation(const Vec3& dir, const Vec3& up)
 
 void Matrix::Scale(float sx, float sy, float sz)
 {
+    const float s[3] = {sx, sy, sz};
     for (int r = 0; r < 3; ++r)
-    {
-        m[r * 4] *= sx;
-        m[r * 4 + 1] *= sy;
-        m[r * 4 + 2] *= sz;
-    }
+        for (int c = 0; c < 3; ++c)
+            m[r * 4 + c] *= s[r];
 }
 
 void Matrix::Rotate(const Vec3& axis, float angle) { Multiply(Matrix(axis, angle)); }

@@ -229,6 +229,7 @@ struct Matrix
     void FromAxes(const Vec3& right, const Vec3& up, const Vec3& dir);
     void FromOrientation(const Vec3& dir, const Vec3& up);
 
+    // Rows 0, 1 and 2 (the axes) times sx, sy and sz; the position row is untouched.
     void Scale(float sx, float sy, float sz);
     void Scale(const Vec3& s) { Scale(s.x, s.y, s.z); }
     // Sets (does not add to) the position.

@@ -44,6 +44,20 @@ void Stream::Pause()
     _source->Pause();
 }
 
+void Stream::Flush()
+{
+    // The device gives back only played buffers: stopping marks them all played.
+    _source->Stop();
+    while (!_queued.empty() && _source->UnqueueOne())
+    {
+        _free.push_back(_queued.front());
+        _queued.pop_front();
+    }
+    _endOfData = true;
+    _finished = true;
+    _playing = false;
+}
+
 void Stream::SetGain(float gain) { _source->SetGain(gain); }
 
 bool Stream::Refill(Buffer& buffer)

@@ -24,6 +24,8 @@ public:
     void SetGain(float gain);
     bool IsLooping() const { return _loop; }
 
+    // Drops every queued buffer and decodes nothing more: the stream is finished.
+    void Flush();
     // Refills the buffers that have played; restarts the voice after an underrun.
     void Update();
     // The last sample has played (never while looping).

@@ -204,6 +204,31 @@ void SdlInputSource::StopForceFeedback()
         _joystick->StopForceFeedback();
 }
 
+void SdlInputSource::InjectKey(int scanCode, bool down)
+{
+    if (scanCode <= 0 || scanCode > 255)
+        return;
+    std::lock_guard guard(_lock);
+    Push(_keyboard, {static_cast<uint32_t>(scanCode), down ? kDown : 0});
+}
+
+void SdlInputSource::InjectMouseButton(int button, bool down)
+{
+    if (button < 0 || button >= static_cast<int>(MOUSE_BUTTON_COUNT))
+        return;
+    std::lock_guard guard(_lock);
+    Push(_mouse, {MOUSE_OFFSET_BUTTON0 + button, down ? kDown : 0});
+}
+
+void SdlInputSource::InjectMouseMotion(int dx, int dy, int wheel)
+{
+    std::lock_guard guard(_lock);
+    AddMotion(MOUSE_OFFSET_X, dx);
+    AddMotion(MOUSE_OFFSET_Y, dy);
+    if (wheel != 0)
+        Push(_mouse, {MOUSE_OFFSET_W, wheel});
+}
+
 bool SdlInputSource::HasFocus() const
 {
     std::lock_guard guard(_lock);

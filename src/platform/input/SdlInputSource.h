@@ -3,7 +3,7 @@
 #include "foundation/base/Handles.h"
 #include "platform/input/SdlJoystick.h"
 #include "platform/input/SdlSubsystem.h"
-#include "services/input/InputSource.h"
+#include "platform/input/InputSource.h"
 
 #include <memory>
 #include <mutex>
@@ -33,6 +33,13 @@ public:
     bool HasForceFeedback() const override;
     void StopForceFeedback() override;
     bool HasFocus() const override;
+
+    // Window-less use, where a toolkit of its own owns the window: its key and mouse events in
+    // the engine's codes (a scan code; mouse button 0 left, 1 right, 2 middle, 3 X1; movement in
+    // pixels and the wheel in 120ths of a notch). The joystick still comes from SDL.
+    void InjectKey(int scanCode, bool down);
+    void InjectMouseButton(int button, bool down);
+    void InjectMouseMotion(int dx, int dy, int wheel);
 
 private:
     struct Buffer

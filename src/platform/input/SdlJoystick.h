@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/input/SdlSubsystem.h"
-#include "services/input/InputSource.h"
+#include "platform/input/InputSource.h"
 
 #include <memory>
 #include <string>

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "foundation/base/MessageBox.h"
+
 namespace {
 
 Uint32 IconFlag(DialogIcon icon)
@@ -13,6 +15,21 @@ Uint32 IconFlag(DialogIcon icon)
     case DialogIcon::Information: break;
     }
     return SDL_MESSAGEBOX_INFORMATION;
+}
+
+int AskUser(const char* text, const char* caption, MessageBoxIcon icon, MessageBoxButtons buttons)
+{
+    const DialogIcon dialogIcon = icon == MessageBoxIcon::Error     ? DialogIcon::Error
+                                  : icon == MessageBoxIcon::Warning ? DialogIcon::Warning
+                                                                    : DialogIcon::Information;
+    switch (ShowDialog(caption, text, dialogIcon, buttons != MessageBoxButtons::Ok))
+    {
+    case DialogChoice::Ok: return MB_RESULT_OK;
+    case DialogChoice::Abort: return MB_RESULT_ABORT;
+    case DialogChoice::Retry: return MB_RESULT_RETRY;
+    case DialogChoice::Ignore: break;
+    }
+    return MB_RESULT_IGNORE;
 }
 
 } // namespace
@@ -40,3 +57,5 @@ DialogChoice ShowDialog(const char* caption, const char* text, DialogIcon icon, 
         return DialogChoice::Ignore;
     return static_cast<DialogChoice>(answer);
 }
+
+void InstallDialogMessageBoxes() { SetMessageBoxHook(AskUser); }

@@ -18,3 +18,6 @@ enum class DialogChoice
 
 // An OK box, or Abort/Retry/Ignore when `abortRetryIgnore`. Ignore when the dialog cannot be shown.
 DialogChoice ShowDialog(const char* caption, const char* text, DialogIcon icon, bool abortRetryIgnore);
+
+// Makes the foundation's message boxes show these dialogs.
+void InstallDialogMessageBoxes();

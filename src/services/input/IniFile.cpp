@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <strings.h>
 
@@ -91,6 +92,7 @@ void IniFile::Parse(const std::string& text, const std::string& source)
     std::istringstream in(text);
     std::string raw;
     int number = 0;
+    int malformed = 0;
     while (std::getline(in, raw))
     {
         ++number;
@@ -119,8 +121,9 @@ void IniFile::Parse(const std::string& text, const std::string& source)
             equals == std::string_view::npos ? std::string_view{} : Trim(line.substr(0, equals));
         if (key.empty())
         {
-            Dumper::Instance().Print(DUMP_WARNING, "%s(%d): malformed line ignored: %s\n", source.c_str(), number,
-                                     raw.c_str());
+            if (++malformed <= MaxReportedLines)
+                Dumper::Instance().Print(DUMP_WARNING, "%s(%d): malformed line ignored: %s\n", source.c_str(), number,
+                                         raw.c_str());
             _sections.back().lines.push_back({raw, {}, {}});
             continue;
         }
@@ -131,6 +134,9 @@ void IniFile::Parse(const std::string& text, const std::string& source)
         section.values.emplace(std::string(key), value); // the first line of a key wins
         section.lines.push_back({raw, std::string(key), std::move(value)});
     }
+    if (malformed > MaxReportedLines)
+        Dumper::Instance().Print(DUMP_WARNING, "%s: %d more malformed lines ignored\n", source.c_str(),
+                                 malformed - MaxReportedLines);
 }
 
 bool IniFile::Save(const std::string& path) const
@@ -203,6 +209,19 @@ void IniFile::ClearSection(std::string_view section)
     Section& target = FindOrAdd(section);
     target.lines.clear();
     target.values.clear();
+}
+
+std::vector<std::string> IniFile::GetKeys(std::string_view section) const
+{
+    std::vector<std::string> keys;
+    if (const Section* found = Find(section))
+    {
+        std::set<std::string, NoCaseLess> seen;
+        for (const Line& line : found->lines)
+            if (!line.key.empty() && seen.insert(line.key).second)
+                keys.push_back(line.key);
+    }
+    return keys;
 }
 
 size_t IniFile::GetKeyCount(std::string_view section) const

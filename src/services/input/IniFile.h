@@ -15,6 +15,8 @@ class IniFile
 public:
     static constexpr size_t MaxValue = 255;
     static constexpr size_t MaxFileSize = 1 << 20;
+    // Malformed lines logged one by one per load; the rest are counted in one line.
+    static constexpr int MaxReportedLines = 8;
 
     // Replaces the contents with the file. A missing file gives an empty one and false;
     // malformed lines are kept as text, logged, and never match a key.
@@ -31,6 +33,8 @@ public:
     void ClearSection(std::string_view section);
     // The number of keys the section holds (0 when missing).
     size_t GetKeyCount(std::string_view section) const;
+    // The section's distinct keys as first written, in file order (none when missing).
+    std::vector<std::string> GetKeys(std::string_view section) const;
 
 private:
     struct Line

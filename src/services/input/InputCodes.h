@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+// The mouse-state offsets and hat values of the devices' records.
+#include "platform/input/InputSource.h"
+
 // Button codes: a device identifier or-ed with the button's number on that device.
 enum : uint32_t
 {
@@ -35,16 +38,3 @@ enum : uint32_t
     AXIS_JOY_RZ,
     AXIS_COUNT,
 };
-
-// Mouse-state offsets carried by buffered mouse records.
-enum : uint32_t
-{
-    MOUSE_OFFSET_X = 0,
-    MOUSE_OFFSET_Y = 4,
-    MOUSE_OFFSET_W = 8,
-    MOUSE_OFFSET_BUTTON0 = 12,
-    MOUSE_BUTTON_COUNT = 4,
-};
-
-// Hat values in hundredths of a degree clockwise from up; this one means centred.
-constexpr uint32_t HAT_CENTRED = 0xFFFF;

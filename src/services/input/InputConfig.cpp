@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <strings.h>
 
 namespace {
 
@@ -51,6 +52,22 @@ int ToInt(const std::string& text)
 }
 
 std::string ValueKey(int index) { return "Value" + std::to_string(index); }
+
+// One past the highest n of the section's "Value<n>" keys: entries beyond it can only read as
+// missing, so a huge "Count" costs nothing.
+int ValueKeyBound(const IniFile& ini, const char* section)
+{
+    int bound = 0;
+    for (const std::string& key : ini.GetKeys(section))
+    {
+        if (key.size() < 6 || strncasecmp(key.c_str(), "Value", 5) != 0)
+            continue;
+        const int n = ToInt(key.substr(5));
+        if (n >= 0 && n < INT_MAX && strcasecmp(ValueKey(n).c_str(), key.c_str()) == 0)
+            bound = std::max(bound, n + 1);
+    }
+    return bound;
+}
 
 } // namespace
 
@@ -137,28 +154,28 @@ bool InputConfig::LoadConfig(const char* file)
     IniFile ini;
     if (!ini.Load(path))
     {
+        // A missing file reads as empty: no binding is added and the dead zone is 0.
+        _deadZone = 0;
         Dumper::Instance().Print(DUMP_WARNING, "Input bindings \"%s\" not found; keeping the defaults\n", path.c_str());
         return false;
     }
+    int skipped = 0;
     for (const SectionInfo& section : kLoadOrder)
     {
-        int count = ToInt(ini.GetString(section.name, "Count", "0"));
-        // A section cannot hold more entries than it has keys; a larger count is a broken file.
-        const int keys = static_cast<int>(ini.GetKeyCount(section.name));
-        if (count > keys)
-        {
-            Dumper::Instance().Print(DUMP_WARNING, "%s: [%s] Count=%d but the section has %d keys\n", path.c_str(),
-                                     section.name, count, keys);
-            count = keys;
-        }
+        const int written = ToInt(ini.GetString(section.name, "Count", "0"));
+        const int count = std::min(written, ValueKeyBound(ini, section.name));
+        if (written > count)
+            Dumper::Instance().Print(DUMP_WARNING, "%s: [%s] Count=%d but the last entry is number %d\n", path.c_str(),
+                                     section.name, written, count - 1);
         for (int n = 0; n < count; ++n)
         {
             const std::string value = ini.GetString(section.name, ValueKey(n), "0");
             const size_t open = value.find('(');
             if (open == std::string::npos || open == 0)
             {
-                Dumper::Instance().Print(DUMP_WARNING, "%s: [%s] %s=%s is not \"Action(code)\"; skipped\n",
-                                         path.c_str(), section.name, ValueKey(n).c_str(), value.c_str());
+                if (++skipped <= IniFile::MaxReportedLines)
+                    Dumper::Instance().Print(DUMP_WARNING, "%s: [%s] %s=%s is not \"Action(code)\"; skipped\n",
+                                             path.c_str(), section.name, ValueKey(n).c_str(), value.c_str());
                 continue;
             }
             const std::string action = value.substr(0, open);
@@ -175,6 +192,9 @@ bool InputConfig::LoadConfig(const char* file)
         if (section.device == INPUT_JOYSTICK && !section.axes)
             _deadZone = ToInt(ini.GetString("Joystick", "DeadZone", "0"));
     }
+    if (skipped > IniFile::MaxReportedLines)
+        Dumper::Instance().Print(DUMP_WARNING, "%s: %d more entries skipped\n", path.c_str(),
+                                 skipped - IniFile::MaxReportedLines);
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include "foundation/base/Handles.h"
 #include "services/input/InputCodes.h"
-#include "services/input/InputSource.h"
+#include "platform/input/InputSource.h"
 
 #include <cstddef>
 #include <cstdint>

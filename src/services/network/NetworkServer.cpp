@@ -135,8 +135,11 @@ void NetworkServer::UpdateReceive()
             }
             break;
         case NetEventType::Receive:
-            if (!event.packet.empty())
-                Dumper::Instance().Print(DUMP_INFO, "Server: recv %d\n", event.packet[0]);
+            // Peers decide how often they send: the log gets the first packets and then one
+            // line in a thousand, so no peer can grow it at will.
+            if (!event.packet.empty() && (++_received <= LoggedPackets || _received % 1000 == 0))
+                Dumper::Instance().Print(DUMP_INFO, "Server: recv %d (%llu packets)\n", event.packet[0],
+                                         static_cast<unsigned long long>(_received));
             break;
         case NetEventType::None: break;
         }

@@ -39,4 +39,6 @@ private:
     std::vector<uint8_t> _pingResponse; // the record as searchers are told it
     std::vector<bool> _accepted;        // per peer slot: a player counted against the limit
     size_t _acceptedCount = 0;
+    static constexpr uint64_t LoggedPackets = 16;
+    uint64_t _received = 0; // packets from players
 };

@@ -76,6 +76,7 @@ std::unique_ptr<NxBodyDesc> BodyFrom(const PhysicsAssetData& data)
     auto body = std::make_unique<NxBodyDesc>();
     body->angularDamping = data.angularDamping;
     body->linearDamping = data.linearDamping;
+    body->wakeUpCounter = data.wakeUpCounter;
     return body;
 }
 
@@ -160,7 +161,8 @@ NxActor* PhysicsLoader::CreateMultiModelActor(NxScene& scene, int count, char** 
             }
             std::unique_ptr<NxShapeDesc> shape = ShapeFrom(record, actorGroup, scales[i]);
             shape->group = 1; // a trigger stays a trigger
-            shape->localPose = shape->localPose * poses[i];
+            // The shape sits in its part as the file places it, and the part in the actor.
+            shape->localPose = poses[i] * shape->localPose;
             shape->userData = userPointers ? userPointers[i] : nullptr;
             desc.shapes.push_back(std::move(shape));
         }

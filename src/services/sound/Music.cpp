@@ -92,6 +92,12 @@ void Music::SetVolume(float volume)
         _stream->SetGain(volume);
 }
 
+void Music::FlushBuffers()
+{
+    if (_stream)
+        _stream->Flush();
+}
+
 void Music::Update()
 {
     if (!_stream || _ended)

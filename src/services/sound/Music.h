@@ -26,6 +26,8 @@ public:
     // true stops the music, false plays it, then the flag takes the value.
     void SetEnded(bool ended) override;
     void SetVolume(float volume) override;
+    // Drops what is queued on the voice; the music then ends with the next engine update.
+    void FlushBuffers() override;
     void Update() override;
     bool IsLooping() const { return _looping; }
     const XwmaLayout& GetLayout() const { return _layout; }

@@ -2,12 +2,71 @@
 
 #include "foundation/base/BinaryReader.h"
 
+namespace {
+// Chunks other than "fmt " and "data" walked before giving up.
+constexpr int MaxOtherChunks = 64;
+
+// Walks the chunks after "WAVE" by their sizes (odd sizes are padded to even) up to the "data"
+// chunk's size, reading the "fmt " chunk on the way; tools put "LIST", "JUNK", "fact" and
+// others before either.
+bool WalkToData(BinaryReader& reader, WaveFormat& format, uint32_t& dataSize, std::string& error)
+{
+    bool haveFormat = false;
+    for (int others = 0; others <= MaxOtherChunks;)
+    {
+        uint32_t id = 0, length = 0;
+        if (!reader.Read(id) || !reader.Read(length))
+        {
+            error = haveFormat ? "no \"data\" chunk" : "no \"fmt \" chunk";
+            return false;
+        }
+        if (id == FourCC("data"))
+        {
+            if (!haveFormat)
+            {
+                error = "\"data\" comes before \"fmt \"";
+                return false;
+            }
+            dataSize = length;
+            return true;
+        }
+        if (id == FourCC("fmt ") && !haveFormat)
+        {
+            if (!ReadFormatChunk(reader, length, format, error))
+                return false;
+            haveFormat = true;
+        }
+        else if (!reader.Skip(length))
+        {
+            error = "chunk of " + std::to_string(length) + " bytes runs past the end of the file";
+            return false;
+        }
+        else
+            ++others;
+        if ((length & 1) && reader.Remaining() > 0)
+            reader.Skip(1);
+    }
+    error = "no \"data\" chunk within " + std::to_string(MaxOtherChunks) + " chunks";
+    return false;
+}
+} // namespace
+
 bool ReadWave(const uint8_t* bytes, size_t size, const std::string& source, WaveData& out, std::string& error,
               std::string& warning)
 {
     out = WaveData{};
     BinaryReader reader(bytes, size, source);
-    if (!ReadRiffFormat(reader, FourCC("WAVE"), "wave", out.format, error))
+    uint32_t riff = 0, riffSize = 0, form = 0;
+    reader.Read(riff);
+    reader.Read(riffSize);
+    reader.Read(form);
+    if (reader.Failed() || riff != FourCC("RIFF") || form != FourCC("WAVE"))
+    {
+        error = "not a RIFF wave file";
+        return false;
+    }
+    uint32_t dataSize = 0;
+    if (!WalkToData(reader, out.format, dataSize, error))
         return false;
     const audio::PcmFormat pcm = out.format.Pcm();
     if (!pcm.IsPlayable())
@@ -17,11 +76,6 @@ bool ReadWave(const uint8_t* bytes, size_t size, const std::string& source, Wave
                 " bits)";
         return false;
     }
-    // The word after the format, then up to 64 more.
-    uint32_t dataSize = 0;
-    if (!FindDataChunk(reader, 1 + 64, dataSize, error))
-        return false;
-
     size_t usable = dataSize;
     if (usable > reader.Remaining())
     {

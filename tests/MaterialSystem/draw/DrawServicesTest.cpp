@@ -4,6 +4,9 @@
 #include "MaterialSystem/draw/FontCache.h"
 #include "MaterialSystem/draw/HelperGeometry.h"
 #include "MaterialSystem/draw/ScreenPrims.h"
+#include "MaterialSystem/materials/MaterialMgr.h"
+#include "MaterialSystem/shaders/ShaderLib.h"
+#include "platform/effect/EffectPool.h"
 #include "foundation/base/Timer.h"
 #include "foundation/math/Color.h"
 #include "foundation/math/Matrix.h"
@@ -170,6 +173,60 @@ TEST_F(DrawTest, FrameShowsLayersTextAndHelpersWhereTheyBelong)
     // y = -0.9 in clip space is row 228; the transparent line stays invisible at row 180.
     EXPECT_GE(pixels[228 * W + 160] & 0xFFu, 0xF0u);
     EXPECT_EQ(Rgb(pixels, 160, 180), 0u);
+}
+
+TEST_F(DrawTest, ScreenLinesTrianglesAndPointsLandOnTheirPixels)
+{
+    BeginFrame();
+    _system->DrawTriangle2D(Vec2(20, 20), Vec2(120, 20), Vec2(20, 120), Color(1.0f, 0.0f, 0.0f, 1.0f));
+    // Screen positions name pixel centres, as the device's screen-space vertices always did.
+    _system->DrawLine2D(Vec2(200, 50), Vec2(300, 50), Color(0.0f, 1.0f, 0.0f, 1.0f), Color(0.0f, 1.0f, 0.0f, 1.0f));
+    _system->DrawPoint2D(Vec2(250, 200), Color(0.0f, 0.0f, 1.0f, 1.0f));
+    _system->Present(nullptr);
+    const auto pixels = ReadBack(*_system);
+
+    EXPECT_EQ(Rgb(pixels, 40, 40), 0xFF0000u);
+    EXPECT_EQ(Rgb(pixels, 110, 110), 0u) << "beyond the triangle's long edge";
+    EXPECT_EQ(Rgb(pixels, 250, 50), 0x00FF00u);
+    EXPECT_EQ(Lit(pixels, 200, 45, 300, 50) + Lit(pixels, 200, 51, 300, 56), 0) << "one pixel thick";
+    EXPECT_EQ(Rgb(pixels, 250, 200), 0x0000FFu);
+    EXPECT_EQ(Lit(pixels, 240, 190, 260, 210), 1) << "a single pixel";
+}
+
+TEST_F(DrawTest, TextClipRectangleCutsTheText)
+{
+    BeginFrame();
+    const Color white(1.0f, 1.0f, 1.0f, 1.0f);
+    const char* line = "WWWWWWWWWWWWWWWWWWWW";
+    RenderText* clipped =
+        _system->DrawD3DText("Arial", 20, 0, false, line, Vec4(20, 40, 300, 64), TA_TOP_LEFT, false, white);
+    ASSERT_NE(clipped, nullptr);
+    clipped->clip = true;
+    clipped->clipRect[0] = 20;
+    clipped->clipRect[1] = 40;
+    clipped->clipRect[2] = 100;
+    clipped->clipRect[3] = 64;
+    _system->DrawD3DText("Arial", 20, 0, false, line, Vec4(20, 140, 300, 164), TA_TOP_LEFT, false, white);
+    _system->Present(nullptr);
+    const auto pixels = ReadBack(*_system);
+
+    EXPECT_GT(Lit(pixels, 20, 40, 100, 64), 60);
+    EXPECT_EQ(Lit(pixels, 100, 36, 320, 68), 0) << "cut at the clip rectangle's right edge";
+    EXPECT_GT(Lit(pixels, 100, 140, 300, 164), 60) << "the same text without a clip runs on";
+}
+
+TEST_F(DrawTest, ResetStatesTurnTheEmulatedLightingAndShadingOff)
+{
+    BeginFrame();
+    fx::EffectPool* pool = _system->GetMaterialMgr()->GetShaderLib()->GetEffectPool();
+    ASSERT_NE(pool, nullptr);
+    // As a lit, flat-shaded material leaves them; what follows without a state block of its
+    // own must not inherit them.
+    pool->SetShading({true, true});
+    pool->SetAlphaTest({true, gfx::CmpFunc::Greater, 100});
+    _system->Present(nullptr);
+    EXPECT_EQ(pool->GetShading(), (fx::Shading{false, false}));
+    EXPECT_FALSE(pool->GetAlphaTest().enable);
 }
 
 TEST_F(DrawTest, FontsAreSharedByDescription)

@@ -2,6 +2,8 @@
 
 #include "MaterialSystem/materials/MaterialFlags.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
+#include "MaterialSystem/textures/TextureDesc.h"
+#include "MaterialSystem/textures/TextureMgr.h"
 #include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderLib.h"
 #include "MaterialSystem/shaders/ShaderUsageFlags.h"
@@ -355,6 +357,68 @@ TEST_F(MaterialTest, StateBlockIsReplayedOnEveryApply)
     // Every block holds the standard states, so the next material undoes the blending.
     DrawQuad(solid);
     EXPECT_EQ(Pixel(10, 10), 0xFF0000u);
+}
+
+Material* SolidMaterial(MaterialMgr* mats, TextureMgr* textures, const char* name, uint32_t color, unsigned flags)
+{
+    Material* material = mats->CreateMaterial(name);
+    material->AddTexture("BASE_MAP", textures->CreateSolidTexture(name, 2, 2, color));
+    material->BindShaderEx("MAT_texquad.fx", nullptr);
+    material->MaterialFlags() = Flags(flags);
+    return material;
+}
+
+TEST_F(MaterialTest, ScreenAlignedQuadCoversItsFixedCorners)
+{
+    // Its corners are (-0.5, -0.5) and (2, 2) in clip space: the right three quarters and the
+    // top three quarters of the screen.
+    Material* red = SolidMaterial(Mats(), Mgr(), "red", 0xFFFF0000, MF_TWO_SIDED | MF_NOZCULL);
+    ClearBackBuffer(0xFF000000);
+    _system->RenderScreenAlignedQuad(red);
+    EXPECT_EQ(Pixel(300, 10), 0xFF0000u);
+    EXPECT_EQ(Pixel(81, 179), 0xFF0000u);
+    EXPECT_EQ(Pixel(78, 100), 0u);
+    EXPECT_EQ(Pixel(200, 181), 0u);
+}
+
+TEST_F(MaterialTest, RenderAndDepthTargetsReachTheBackBufferThroughACopy)
+{
+    TextureDesc colour;
+    colour.kind = TEXKIND_RENDERTARGET;
+    colour.width = 320;
+    colour.height = 240;
+    Texture* target = Mgr()->CreateTexture("target", colour);
+    TextureDesc depthDesc = colour;
+    depthDesc.kind = TEXKIND_DEPTHSTENCIL;
+    Texture* depth = Mgr()->CreateTexture("depth", depthDesc);
+    Material* red = SolidMaterial(Mats(), Mgr(), "red", 0xFFFF0000, MF_TWO_SIDED);
+
+    // The depth target holds the near plane, the device's own depth buffer the far plane.
+    _system->SetRenderTarget(target, 0);
+    _system->SetDepthTarget(depth);
+    _system->ClearTarget(gfx::ClearDepth, 0, 0.0f);
+    _system->SetDepthTarget(nullptr);
+    _system->ClearTarget(gfx::ClearTarget | gfx::ClearDepth, 0xFF00FF00u, 1.0f);
+    _system->SetDepthFunc(CMP_LESS);
+
+    // Against the depth target the quad is hidden; against the device's it is drawn.
+    const struct
+    {
+        Texture* depth;
+        uint32_t quad;
+    } passes[] = {{depth, 0x00FF00u}, {nullptr, 0xFF0000u}};
+    for (const auto& pass : passes)
+    {
+        _system->SetRenderTarget(target, 0);
+        _system->SetDepthTarget(pass.depth);
+        _system->RenderScreenAlignedQuad(red);
+        _system->SetBackBuffer();
+        _system->ClearTarget(gfx::ClearTarget, 0xFF000000u, 1.0f);
+        _system->CopyTexture(target, nullptr);
+        EXPECT_EQ(Pixel(300, 10), pass.quad) << (pass.depth ? "depth target" : "device depth");
+        EXPECT_EQ(Pixel(20, 230), 0x00FF00u) << "outside the quad";
+    }
+    _system->SetDepthFunc(CMP_LESSEQUAL);
 }
 
 } // namespace

@@ -2,8 +2,19 @@
 #include "MeshFixture.h"
 
 #include <cstring>
+#include <fstream>
+#include <string>
 
 namespace {
+
+long ResidentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return 0;
+}
 
 float InstanceIndexOf(const std::vector<uint8_t>& vertices, unsigned vertex, unsigned size)
 {
@@ -184,8 +195,49 @@ TEST_F(MeshTest, BoxAndSphereAreBuiltInCode)
     ASSERT_NE(unnamed, nullptr);
     EXPECT_STREQ(unnamed->GetInfo().name, "unnamedmesh00");
 
-    // Cleanup keeps the built-in meshes and drops the rest.
+    // Cleanup keeps the built-in meshes, with their geometry, and drops the rest.
+    const std::vector<uint8_t> proxyVertices = LodVertices(Mgr()->GetProxyMesh(), 2);
+    const std::vector<uint8_t> backVertices = LodVertices(sphere, 0);
     Mgr()->Cleanup();
     EXPECT_EQ(Mgr()->GetResource("crate"), INVALID_RES_HANDLE);
     EXPECT_EQ(Mgr()->GetResource("$back"), sphere);
+    ASSERT_NE(Mgr()->GetProxyMesh()->GetLodDesc(2).buffer, nullptr);
+    EXPECT_EQ(LodVertices(Mgr()->GetProxyMesh(), 2), proxyVertices);
+    EXPECT_EQ(LodVertices(sphere, 0), backVertices);
+    // A stand-in made after the cleanup still has the proxy's geometry.
+    Mesh* standIn = Mgr()->CreateMeshFromFile("gone.sms");
+    ASSERT_NE(standIn->GetLodDesc(0).buffer, nullptr);
+    EXPECT_EQ(LodVertices(standIn, 2), proxyVertices);
+}
+
+TEST_F(MeshTest, DestroyedMeshesGiveTheirRoomBack)
+{
+    // Each of these takes most of a buffer: kept room would need a new buffer every time.
+    MeshDesc desc;
+    ASSERT_TRUE(MeshShapes::SphereDesc(100, 98, 1.0f, 1, desc));
+    const unsigned buffers = Mgr()->GetBufferCount();
+    const long before = ResidentKilobytes();
+    for (int i = 0; i < 3000; ++i)
+    {
+        Mesh* mesh = Mgr()->CreateMesh("big", desc);
+        ASSERT_NE(mesh, nullptr) << "cycle " << i;
+        Mgr()->DestroyMesh(mesh);
+    }
+    EXPECT_EQ(Mgr()->GetBufferCount(), buffers);
+    EXPECT_LT(ResidentKilobytes() - before, 8 * 1024);
+
+    // Loaded from a file, again and again: the same room, and the data of the last load.
+    WriteMeshFile("tri.sms", WriteSms(TriangleMesh({60, 20})));
+    Mesh* first = Mgr()->CreateMeshFromFile("tri.sms");
+    const unsigned withFile = Mgr()->GetBufferCount();
+    const Mesh::LodBindingDesc place = first->GetLodDesc(0);
+    const std::vector<uint8_t> data = LodVertices(first, 1);
+    Mgr()->DestroyMesh(first);
+    for (int i = 0; i < 300; ++i)
+        Mgr()->DestroyMesh(Mgr()->CreateMeshFromFile("tri.sms"));
+    Mesh* last = Mgr()->CreateMeshFromFile("tri.sms");
+    EXPECT_EQ(last->GetLodDesc(0).buffer, place.buffer);
+    EXPECT_EQ(last->GetLodDesc(0).firstVertex, place.firstVertex);
+    EXPECT_EQ(LodVertices(last, 1), data);
+    EXPECT_EQ(Mgr()->GetBufferCount(), withFile);
 }

@@ -9,6 +9,7 @@
 #include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderLib.h"
 #include "MaterialSystem/shaders/ShaderParamsGlobal.h"
+#include "MaterialSystem/textures/TextureMgr.h"
 #include "ResourceSystem/ResourceInfo.h"
 #include "ResourceSystem/ResourceSystem.h"
 #include "platform/effect/Effect.h"
@@ -91,6 +92,7 @@ protected:
         _geometry.reset();
         _plain.reset();
         _instanced.reset();
+        _reader.reset();
         RenderTest::TearDown();
         _resources.reset();
     }
@@ -199,7 +201,7 @@ protected:
     }
 
     std::unique_ptr<ResourceSystem> _resources;
-    std::unique_ptr<Shader> _plain, _instanced;
+    std::unique_ptr<Shader> _plain, _instanced, _reader;
     std::vector<Material*> _materials;
     RenderQueue* _queue = nullptr;
     std::unique_ptr<VertexBuffer> _geometry;
@@ -410,4 +412,58 @@ TEST_F(QueueTest, ShortQueuesAreNotSorted)
     _queue->EnqueuePrim(StaticBox(false, Placed(0.0f, 0.0f)), material);
     _queue->SortPrims(0);
     EXPECT_EQ(_queue->GetCount(), 1u);
+}
+
+namespace {
+
+// Shows the copy of the frame buffer at each pixel's own place.
+const char* kReaderEffect = R"(
+shared mat4 matViewProj : ViewProjection;
+shared mat4 matWorld : World;
+texture FrameMap : BASE_MAP;
+sampler frame_sampler { Texture = FrameMap; MinFilter = Point; MagFilter = Point; MipFilter = None; }
+vertex vs {
+layout(location = GFX_LOC_POSITION) in vec3 inPosition;
+void main() { gl_Position = matViewProj * (matWorld * vec4(inPosition, 1.0)); }
+}
+fragment fs { void main() { fx_Target0 = texture(frame_sampler, gl_FragCoord.xy / vec2(320.0, 240.0)); } }
+technique Plain { pass P0 { VertexShader = vs; FragmentShader = fs; ZEnable = false; } }
+)";
+
+} // namespace
+
+TEST_F(QueueTest, AFrameBufferReaderSeesWhatWasDrawnBeforeIt)
+{
+    std::string errors;
+    auto effect = fx::Effect::Create(*ShaderLib::GetInstance()->GetEffectPool(), kReaderEffect, "queue_reader", {},
+                                     nullptr, &errors);
+    ASSERT_TRUE(effect) << errors;
+    ResourceInfo info;
+    info.SetName("queue_reader");
+    _reader = std::make_unique<Shader>(info);
+    _reader->Initialize(std::move(effect));
+    Material* reader = _system->GetMaterialMgr()->CreateMaterial("$queue_reader");
+    reader->AddTexture("BASE_MAP", _system->GetTextureMgr()->GetFrameBufferTexture());
+    reader->BindShader(_reader.get(), ShaderParams::BIND_RESOLVE);
+    reader->MaterialFlags().RaiseFlag(MF_NEED_FRESH_FRAMEBUFFER);
+    _materials.push_back(reader);
+    Material* white = MakeMaterial("$queue_white", _plain.get());
+
+    // A large reader over a small white box, both centred: the copy is taken just before the
+    // reader is drawn, so it holds the white box and the clear colour around it.
+    Matrix large = Placed(0, 0);
+    large.m[0] = large.m[5] = large.m[10] = 0.8f;
+    _queue->EnqueuePrim(DynamicBox(VF_POSITION, Placed(0, 0)), white);
+    _queue->EnqueuePrim(DynamicBox(VF_POSITION, large), reader);
+    _system->ClearTarget(gfx::ClearTarget | gfx::ClearDepth, 0xFF0000FFu, 1.0f);
+    _queue->SortPrims(SO_GROUP_BY_STATE);
+    _queue->PreprocessPrims();
+    ShaderParamsGlobal global;
+    _queue->RenderPrims(&global);
+    std::vector<uint32_t> pixels(W * H);
+    gfx::Device* device = _system->GetDevice();
+    ASSERT_TRUE(device->ReadPixels(device->GetBackBuffer(), gfx::Rect{0, 0, W, H}, pixels.data()));
+    EXPECT_EQ(pixels[120 * W + 160] & 0xFFFFFFu, 0xFFFFFFu) << "the white box, through the copy";
+    EXPECT_EQ(pixels[120 * W + 210] & 0xFFFFFFu, 0x0000FFu) << "the clear colour, through the copy";
+    _queue->FlushContent();
 }

@@ -66,4 +66,48 @@ TEST(MessageBoxTest, NeverInteractiveWithoutAUser)
         unsetenv("DISPLAY");
 }
 
+struct SeenBox
+{
+    std::string text, caption;
+    MessageBoxButtons buttons = MessageBoxButtons::Ok;
+};
+SeenBox seenBox;
+
+int AnswerRetry(const char* text, const char* caption, MessageBoxIcon, MessageBoxButtons buttons)
+{
+    seenBox = {text, caption, buttons};
+    return MB_RESULT_RETRY;
+}
+
+TEST(MessageBoxTest, AUserIsAskedThroughTheInstalledDialogOnly)
+{
+    const char* ci = getenv("CI");
+    const char* display = getenv("DISPLAY");
+    const std::string savedCi = ci ? ci : "", savedDisplay = display ? display : "";
+    unsetenv("CI");
+    setenv("DISPLAY", ":99", 1);
+    SetMessageBoxesInteractive(true);
+    ASSERT_TRUE(AreMessageBoxesInteractive());
+
+    // Until the window layer installs its dialog the text is only reported.
+    MessageBoxHook previous = SetMessageBoxHook(nullptr);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(ShowMessageBox("t", "c", MessageBoxIcon::Error, MessageBoxButtons::AbortRetryIgnore), MB_RESULT_IGNORE);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "c\nt\n");
+
+    SetMessageBoxHook(AnswerRetry);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(ShowMessageBox("text", "caption", MessageBoxIcon::Error, MessageBoxButtons::AbortRetryIgnore),
+              MB_RESULT_RETRY);
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(seenBox.text, "text");
+    EXPECT_EQ(seenBox.caption, "caption");
+    EXPECT_EQ(seenBox.buttons, MessageBoxButtons::AbortRetryIgnore);
+    EXPECT_EQ(SetMessageBoxHook(previous), &AnswerRetry);
+
+    SetMessageBoxesInteractive(false);
+    ci ? setenv("CI", savedCi.c_str(), 1) : unsetenv("CI");
+    display ? setenv("DISPLAY", savedDisplay.c_str(), 1) : unsetenv("DISPLAY");
+}
+
 } // namespace

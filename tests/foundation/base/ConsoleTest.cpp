@@ -156,6 +156,19 @@ TEST(ConsoleReplayTest, LinesBeforeTheVisualizerAreReplayedInOrder)
     EXPECT_EQ(screen.lines.back(), "three");
 }
 
+TEST(ConsoleReplayTest, OnlyTheLastLinesAreKeptWithoutAVisualizer)
+{
+    // The main console logs every line for the life of the process; it keeps a screenful.
+    Console console;
+    for (int i = 0; i < 50000; ++i)
+        console.Add("line %d", i);
+    Screen screen;
+    console.SetVizualizer(&screen);
+    ASSERT_EQ(screen.lines.size(), Console::MaxKeptLines + 1);
+    EXPECT_EQ(screen.lines.front(), "line " + std::to_string(50000 - Console::MaxKeptLines));
+    EXPECT_EQ(screen.lines[Console::MaxKeptLines - 1], "line 49999");
+}
+
 TEST(ConsoleReplayTest, OverlongLineIsCut)
 {
     Console console;

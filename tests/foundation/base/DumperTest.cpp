@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "ScratchDir.h"
@@ -114,6 +115,15 @@ TEST(DumperTest, StandardOutputPrefixesOnlyErrorsWarningsAndInfo)
         // The log echoes each line once itself and once through the console client.
         EXPECT_EQ(::testing::internal::GetCapturedStdout(), c.expected) << "kind " << c.kind;
     }
+}
+
+TEST(DumperTest, ListingKindIsAValueOfTheKindType)
+{
+    // Listings print with kind 8; an enumeration without a fixed type would not hold it.
+    static_assert(std::is_same_v<std::underlying_type_t<eDumpEvent>, int>);
+    EXPECT_EQ(8, DUMP_PLAIN);
+    EXPECT_STREQ("", DumpFilePrefix(DUMP_PLAIN));
+    EXPECT_STREQ("", DumpConsolePrefix(DUMP_PLAIN));
 }
 
 TEST(DumperTest, UnwritableFileDisablesOnlyThatClient)

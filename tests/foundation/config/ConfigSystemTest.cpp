@@ -110,6 +110,24 @@ TEST_F(ConfigTest, MissingOrBrokenFileKeepsValues)
     EXPECT_TRUE(Logged(DUMP_WARNING, "ConfigSystem constants are not specified!\n"));
 }
 
+TEST_F(ConfigTest, AScriptThatReplacesASheetSpoilsNoLaterScript)
+{
+    ConfigSet set(&dumper);
+    // Replaced outright, and replaced before an error stops the script.
+    for (const char* bad : {"Sound = 2", "Video = {} x = NULL .. 1"})
+    {
+        testing::internal::CaptureStderr();
+        set.config->ExecFile(Write("bad.cfg", bad).c_str());
+        testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(Logged(DUMP_WARNING, "Config file \"" + Path("bad.cfg") + "\" replaced the sheet \"" +
+                                             (bad[0] == 'S' ? "Sound" : "Video") + "\"; the sheet is kept\n"))
+            << bad;
+    }
+    ASSERT_TRUE(set.config->ExecFile(Write("good.cfg", "Sound.MusicVolume = 0.25 Video.ScrWidth = 1024").c_str()));
+    EXPECT_FLOAT_EQ(set.sound->GetSettingsMusicVolume(), 0.25f);
+    EXPECT_EQ(set.video->ScrWidth, 1024);
+}
+
 TEST_F(ConfigTest, TextLongerThanItsMemberIsCut)
 {
     ConfigSet set(&dumper);

@@ -135,6 +135,49 @@ TEST_F(ConfigTest, TablesAssignedBySomeScriptAreWrittenBack)
     EXPECT_STREQ(odd, "kept");
 }
 
+TEST_F(ConfigTest, KeysAreWrittenAsTheDataLanguageReadsThem)
+{
+    // Each script line sets one member; the written file must read back to the same member.
+    struct Case
+    {
+        const char* script;
+        const char* line;  // as written
+        const char* check; // true when the member read back is right
+    };
+    const Case cases[] = {
+        {"Video['event'] = 1;", "Video['event'] = 1.00;", "Video['event'] == 1"},
+        {"Video['NULL'] = 2;", "Video['NULL'] = 2.00;", "Video['NULL'] == 2"},
+        {"Video.nil = 3;", "Video.nil = 3.00;", "Video['nil'] == 3"},
+        {"Video.self = 4;", "Video.self = 4.00;", "Video['self'] == 4"},
+        {"Video['while'] = 5;", "Video['while'] = 5.00;", "Video['while'] == 5"},
+        {"Video[2.5] = 6;", "Video[2.5] = 6.00;", "Video[2.5] == 6 and Video[2] == NULL"},
+        {"Video[-1] = 7;", "Video[-1] = 7.00;", "Video[-1] == 7"},
+        {"Video[true] = 8;", "Video[true] = 8.00;", "Video[true] == 8 and Video[0] == NULL"},
+        {"Video.List = {10, 20, [1.5] = 'x', [false] = 'y'};", nullptr,
+         "Video.List[2] == 20 and Video.List[1.5] == 'x' and Video.List[false] == 'y'"},
+    };
+    for (const Case& c : cases)
+    {
+        std::string path = Path("outconfig.cfg");
+        {
+            ConfigSet set(&dumper);
+            ASSERT_TRUE(set.config->ExecFile(Write("extra.cfg", c.script).c_str())) << c.script;
+            ASSERT_TRUE(set.config->WriteFile(path.c_str()));
+        }
+        if (c.line)
+        {
+            EXPECT_NE(std::string::npos, Read("outconfig.cfg").find(std::string("\n") + c.line + "\n")) << c.script;
+        }
+        ConfigSet set(&dumper);
+        ASSERT_TRUE(set.config->ExecFile(path.c_str())) << c.script << "\n" << Read("outconfig.cfg");
+        std::string check = Write("check.cfg", std::string("Video.Ok = ") + c.check + ";");
+        ASSERT_TRUE(set.config->ExecFile(check.c_str()));
+        bool ok = false;
+        EXPECT_TRUE(set.video->GetSheet().GetBool("Ok", ok));
+        EXPECT_TRUE(ok) << c.script << "\n" << Read("outconfig.cfg");
+    }
+}
+
 TEST_F(ConfigTest, UnwritablePathFails)
 {
     ConfigSet set(&dumper);

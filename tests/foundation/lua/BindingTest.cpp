@@ -372,3 +372,110 @@ TEST_F(Binding, ExecFileNamesTheFileAndReadsWindowsLineEnds)
     EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find("cannot read no_such_file.lua"));
     EXPECT_EQ(0, _vm.GetTop());
 }
+
+TEST_F(Binding, MachineCallsRunProtectedAndReportTheirStatus)
+{
+    EXPECT_EQ(0, _vm.ExecString("function add(a, b) return a + b end function bad() return NULL .. 1 end"));
+    _vm.GetGlobal("add");
+    _vm.PushNumber(2);
+    _vm.PushNumber(3);
+    EXPECT_EQ(0, _vm.Call(2, 1));
+    EXPECT_EQ(5, _vm.ToNumber(-1));
+    _vm.Pop();
+
+    // A failing plain call is logged and its results stand in as nils; the process goes on.
+    _vm.GetGlobal("bad");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(LUA_STATUS_RUNTIME, _vm.Call(0, 2));
+    EXPECT_NE(std::string::npos, testing::internal::GetCapturedStdout().find("attempt to concatenate"));
+    ASSERT_EQ(2, _vm.GetTop());
+    EXPECT_TRUE(_vm.IsNil(-1) && _vm.IsNil(-2));
+    _vm.SetTop(0);
+
+    // The protected form hands the error object back on the stack.
+    _vm.GetGlobal("bad");
+    EXPECT_EQ(LUA_STATUS_RUNTIME, _vm.ProtectedCall(0, 1));
+    ASSERT_EQ(1, _vm.GetTop());
+    EXPECT_NE(std::string::npos, std::string(_vm.ToString(-1)).find("attempt to concatenate"));
+    _vm.Pop();
+    _vm.GetGlobal("add");
+    _vm.PushNumber(1);
+    _vm.PushNumber(1);
+    EXPECT_EQ(0, _vm.ProtectedCall(2, 1));
+    EXPECT_EQ(2, _vm.ToNumber(-1));
+    _vm.Pop();
+}
+
+TEST_F(Binding, MetatablesReachTheirMembersThroughTheHandles)
+{
+    Table base = Load("T = { kind = 'base' } function T:describe() return this.kind .. '!' end");
+    Table derived = _vm.CreateNewTable();
+    Table meta = _vm.CreateNewTable();
+    meta.SetTable("__index", base);
+    Table none;
+    EXPECT_FALSE(derived.GetMetatable(none));
+    derived.SetMetatable(meta);
+
+    Table got;
+    ASSERT_TRUE(derived.GetMetatable(got));
+    Table index;
+    ASSERT_TRUE(got.GetTable("__index", index));
+    char kind[8] = "";
+    EXPECT_TRUE(index.GetString("kind", kind, sizeof kind));
+    EXPECT_STREQ("base", kind);
+
+    // Getters read raw members, so inherited ones are not seen; a script sees them.
+    EXPECT_FALSE(derived.HasMember("kind"));
+    derived.SetGlobalName(Name("D"));
+    EXPECT_EQ(0, _vm.ExecString("r = D:describe()"));
+    _vm.GetGlobal("r");
+    EXPECT_STREQ("base!", _vm.ToString(-1));
+    _vm.Pop();
+
+    // The machine's own metatable operations see the same table.
+    _vm.PushTable(derived.GetRef());
+    ASSERT_TRUE(_vm.GetMematable(-1));
+    _vm.PushTable(meta.GetRef());
+    EXPECT_TRUE(_vm.IsEqual(-1, -2));
+    _vm.SetTop(0);
+    _vm.NewTable();
+    EXPECT_FALSE(_vm.GetMematable(-1));
+    _vm.PushTable(meta.GetRef());
+    EXPECT_TRUE(_vm.SetMetatable(-2));
+    _vm.PushString("kind");
+    _vm.GetTable(-2); // with metamethods
+    EXPECT_STREQ("base", _vm.ToString(-1));
+    _vm.SetTop(0);
+}
+
+TEST_F(Binding, StackValuesBecomeHandlesAndReferences)
+{
+    Table t = Load("T = { v = 7 }");
+    _vm.PushTable(t.GetRef());
+    _vm.PushTable(-1); // a negative reference pushes nothing
+    _vm.PushTable(LUA_GLOBALS_PSEUDO);
+    ASSERT_EQ(1, _vm.GetTop());
+
+    Table handle = _vm.GetIndexTable(-1);
+    EXPECT_EQ(1, _vm.GetTop());
+    EXPECT_NE(t.GetRef(), handle.GetRef());
+    int v = 0;
+    EXPECT_TRUE(handle.GetNumber("v", v));
+    EXPECT_EQ(7, v);
+
+    int ref = _vm.ToTable(1);
+    EXPECT_EQ(1, _vm.GetTop());
+    _vm.Pop();
+    _vm.GetRef(ref);
+    _vm.PushString("v");
+    _vm.GetTableRaw(-2);
+    EXPECT_EQ(7, _vm.ToNumber(-1));
+    _vm.SetTop(0);
+    _vm.DoUnref(ref);
+
+    // A handle made from a stack value keeps its table alive on its own.
+    t.RemGlobalName(Name("T"));
+    t.Invalidate();
+    lua_gc(_vm.GetState(), LUA_GCCOLLECT, 0);
+    EXPECT_TRUE(handle.GetNumber("v", v));
+}

@@ -77,9 +77,13 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"r = .5 + 5. + 1e1 + 2E-1", "15.7"}, ValueCase{"r = \"a\\65\\066c\\n\" .. 'q\\'\"'", "aABc\nq'\""},
         ValueCase{"r = [[\nline]]", "line"}, ValueCase{"r = [[a[[b]]c]]", "a[[b]]c"},
         ValueCase{"r = [[a]=]b]]", "a]=]b"}, ValueCase{"r = [[x]=]]", "x]="},
-        ValueCase{"r = [[a\r\n]] .. [[\r]]", "a\r\n\r"}, ValueCase{"--[[ a [[ b ]] c ]] r = 12", "12"},
-        ValueCase{"--[==[ short comment\nr = 13", "13"}, ValueCase{"t = {1, ;2} r = t[2]", "2"},
-        ValueCase{"t = {;} r = next", "nil"}, ValueCase{"t = {1, 2; n = 3,} r = t.n", "3"},
+        ValueCase{"r = [[a\r\n]] .. [[\r]]", "a\r\n\r"},
+        // A long string with a carriage return still takes the call's arguments that follow it.
+        ValueCase{"function f(s) return function() return s end end r = f[[\n\r]]()", "\r"},
+        ValueCase{"function f(s) return function(x) return s .. x end end r = f[[a\n\rb\n]]('c')", "a\n\rb\nc"},
+        ValueCase{"--[[ a [[ b ]] c ]] r = 12", "12"}, ValueCase{"--[==[ short comment\nr = 13", "13"},
+        ValueCase{"t = {1, ;2} r = t[2]", "2"}, ValueCase{"t = {;} r = next", "nil"},
+        ValueCase{"t = {1, 2; n = 3,} r = t.n", "3"},
         // The until condition does not see the body's locals.
         ValueCase{"x = true r = 0 repeat local x = false r = r + 1 until x or r > 5", "1"},
         ValueCase{"r = 0 for i = 1, 10 do if i > 3 then break end r = i end", "3"},
@@ -205,10 +209,38 @@ TEST(DataLanguageLimits, RejectWithTheLimitMessage)
     std::string nested = "x = " + std::string(300, '(') + "1" + std::string(300, ')');
     EXPECT_EQ("[string \"\"]:1: too many syntax levels near `('", TranslationError(nested));
     EXPECT_EQ("(accepted)", TranslationError("x = " + std::string(150, '(') + "1" + std::string(150, ')')));
+}
 
-    std::string condition = "while " + Repeat("a", 100, " + ") + " do end";
-    EXPECT_EQ("[string \"\"]:1: `while' condition too complex near `do'", TranslationError(condition));
-    EXPECT_EQ("(accepted)", TranslationError("while a and b != NULL do end"));
+TEST(DataLanguageLimits, WhileConditionsCountTheInstructionsTheyCompileTo)
+{
+    // Globals load in one instruction each; a comparison is two; `and`/`or` over a comparison
+    // add nothing; a plain value is tested with two; the condition may take 100.
+    struct Case
+    {
+        std::string condition;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {Repeat("a", 33, " < 1 and ") + " < 1", true},  // 99
+        {Repeat("a", 34, " < 1 and ") + " < 1", false}, // 102
+        {Repeat("a", 33, " == 1 or ") + " == 1", true},
+        {Repeat("a", 49, " + "), true},  // 49 loads, 48 sums and the test: 99
+        {Repeat("a", 50, " + "), false}, // 101
+        {Repeat("a", 100, " + "), false},
+        {Repeat("a", 33, " and "), true},  // a load and a test each: 99
+        {Repeat("a", 34, " and "), false}, // 102
+        {"local " + Repeat("l", 50, ", ") + " while " + Repeat("l", 50, " < 1 and ") + " < 1", true},
+        {"a and b != NULL", true},
+        {"not (" + Repeat("a", 33, " < 1 and ") + " < 1)", true},
+    };
+    for (const Case& c : cases)
+    {
+        std::string source =
+            c.condition.starts_with("local ") ? c.condition + " do end" : "while " + c.condition + " do end";
+        EXPECT_EQ(c.accepted ? "(accepted)" : "[string \"\"]:1: `while' condition too complex near `do'",
+                  TranslationError(source))
+            << c.condition;
+    }
 }
 
 TEST(DataLanguageLimits, ConstructorItems)

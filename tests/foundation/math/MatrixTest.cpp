@@ -166,6 +166,19 @@ TEST(Matrix, PointAndNormalTransforms)
     t.Scale(2, 3, 4);
     EXPECT_VEC3_NEAR(t.TransformNormal(Vec3(1, 1, 1)), 2, 3, 4, 0);
     EXPECT_VEC3_NEAR(t.Transform(Vec3(1, 1, 1)), 7, 9, 11, 0);
+
+    // Rows are scaled, not columns: on a rotated matrix the axes grow along their own length.
+    Matrix r;
+    r.FromRotationYPR(0.5f, 0.25f, 0.125f);
+    r.SetRow(3, Vec3(1, 2, 3));
+    Matrix scaled = r;
+    scaled.Scale(Vec3(2, 3, 4));
+    const float s[3] = {2, 3, 4};
+    for (int row = 0; row < 4; ++row)
+        for (int c = 0; c < 4; ++c)
+            EXPECT_FLOAT_EQ(scaled(row, c), r(row, c) * (row < 3 && c < 3 ? s[row] : 1.0f)) << row << "," << c;
+    EXPECT_NEAR(scaled.Right().Length(), 2, 1e-5);
+    EXPECT_NEAR(scaled.Dir().Length(), 4, 1e-5);
 }
 
 TEST(Matrix, RowsColumnsAndInPlaceChanges)

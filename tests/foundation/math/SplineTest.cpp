@@ -110,3 +110,65 @@ TEST(RotationSpline, SquadThroughTheKeys)
     for (int i = 0; i < 4; ++i)
         EXPECT_NEAR(out[i], b[i], 1e-6);
 }
+
+namespace {
+// The tangent formula in double precision: p * exp(-(log(p^-1 * next) + log(p^-1 * prev)) / 4).
+struct Dquat
+{
+    double x, y, z, w;
+};
+Dquat DMul(const Dquat& a, const Dquat& b)
+{
+    return {a.w * b.x + a.x * b.w + a.y * b.z - a.z * b.y, a.w * b.y + a.y * b.w + a.z * b.x - a.x * b.z,
+            a.w * b.z + a.z * b.w + a.x * b.y - a.y * b.x, a.w * b.w - a.x * b.x - a.y * b.y - a.z * b.z};
+}
+Dquat DInverse(const Dquat& q)
+{
+    const double n = q.x * q.x + q.y * q.y + q.z * q.z + q.w * q.w;
+    return {-q.x / n, -q.y / n, -q.z / n, q.w / n};
+}
+Dquat DLog(const Dquat& q)
+{
+    const double a = std::acos(q.w), s = std::sin(a);
+    const double k = std::fabs(q.w) < 1 && std::fabs(s) >= 0.001 ? a / s : 1.0;
+    return {q.x * k, q.y * k, q.z * k, 0};
+}
+Dquat DExp(const Dquat& q)
+{
+    const double a = std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z), s = std::sin(a);
+    const double k = std::fabs(s) >= 0.001 ? s / a : 1.0;
+    return {q.x * k, q.y * k, q.z * k, std::cos(a)};
+}
+Dquat DTangent(const Dquat& p, const Dquat& prev, const Dquat& next)
+{
+    const Dquat inv = DInverse(p);
+    const Dquat a = DLog(DMul(inv, next)), b = DLog(DMul(inv, prev));
+    return DMul(p, DExp({-0.25 * (a.x + b.x), -0.25 * (a.y + b.y), -0.25 * (a.z + b.z), 0}));
+}
+Dquat FromFloat(const Quaternion& q) { return {q.x, q.y, q.z, q.w}; }
+} // namespace
+
+TEST(RotationSpline, TangentsFollowTheFormulaOnAnAsymmetricCurve)
+{
+    // Three keys about different axes and by unequal steps, so no term cancels another.
+    const Quaternion keys[3] = {Quaternion(Vec3(0, 1, 0), 0.3f), Quaternion(Vec3(0.6f, 0, 0.8f), 1.1f),
+                                Quaternion(Vec3(0.48f, 0.6f, 0.64f), -0.7f)};
+    RotationSpline s;
+    for (const Quaternion& k : keys)
+        s.AddPoint(k);
+    s.RecalculateTangents();
+    ASSERT_FALSE(s.IsClosed());
+    const Dquat d[3] = {FromFloat(keys[0]), FromFloat(keys[1]), FromFloat(keys[2])};
+    // The open ends stand in for their missing neighbour with the key itself.
+    const Dquat expected[3] = {DTangent(d[0], d[0], d[1]), DTangent(d[1], d[0], d[2]), DTangent(d[2], d[1], d[2])};
+    for (int i = 0; i < 3; ++i)
+    {
+        const Quaternion& t = s.GetTangent(i);
+        EXPECT_NEAR(t.x, expected[i].x, 2e-6) << i;
+        EXPECT_NEAR(t.y, expected[i].y, 2e-6) << i;
+        EXPECT_NEAR(t.z, expected[i].z, 2e-6) << i;
+        EXPECT_NEAR(t.w, expected[i].w, 2e-6) << i;
+    }
+    // The middle tangent differs from its key: the curve bends there.
+    EXPECT_GT(std::fabs(s.GetTangent(1).w - keys[1].w) + std::fabs(s.GetTangent(1).x - keys[1].x), 1e-3);
+}

@@ -1,6 +1,6 @@
 #include "services/input/InputCodes.h"
 #include "services/input/InputConfig.h"
-#include "services/input/InputSource.h"
+#include "platform/input/InputSource.h"
 #include "services/input/InputSystem.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "InputTestSupport.h"
 
+#include "services/input/IniFile.h"
 #include "services/input/InputCodes.h"
 #include "services/input/InputConfig.h"
 
@@ -95,6 +96,10 @@ TEST(InputConfigTest, LoadRules)
         {"entry without a code skipped", "[Keyboard]\nCount=2\nValue0=Fire1\nValue1=Boost(15)\n", INPUT_KEYBOARD,
          "Fire1", INPUT_NO_CODE},
         {"missing entry skipped", "[Keyboard]\nCount=2\nValue1=Boost(15)\n", INPUT_KEYBOARD, "Boost", 15},
+        {"entries after a gap kept", "[Keyboard]\nCount=3\nValue2=Boost(15)\n", INPUT_KEYBOARD, "Boost", 15},
+        {"huge count reads what is there", "[Mouse]\nCount=2147483647\nValue7=Fire1(12)\n", INPUT_MOUSE, "Fire1", 12},
+        {"odd spellings of a number are no entry", "[Keyboard]\nCount=9\nValue07=Boost(15)\nValue+8=Boost(16)\n",
+         INPUT_KEYBOARD, "Boost", INPUT_NO_CODE},
     };
     for (const Case& c : cases)
     {
@@ -136,12 +141,32 @@ TEST(InputConfigTest, BrokenFilesGiveDefaultsAndALogLine)
         EXPECT_TRUE(log.Contains(c.logged)) << c.name;
     }
 
+    // A missing file reads as empty: the bindings stay and the dead zone is 0.
     log.Clear();
     InputConfig config;
     config.SetButtonEvent(INPUT_KEYBOARD, "GamePause", 25);
+    config.SetDeadZone(750);
     EXPECT_FALSE(config.LoadConfig("no/such/folder\\config.ini"));
     EXPECT_EQ(config.GetButtonEvent(INPUT_KEYBOARD, "GamePause"), 25u);
+    EXPECT_EQ(config.GetDeadZone(), 0);
     EXPECT_TRUE(log.Contains("not found"));
+}
+
+TEST(InputConfigTest, AFileOfBadLinesLogsAFewLinesNotOnePerLine)
+{
+    TempFolder folder;
+    std::string text = "[Keyboard]\nCount=40000\n";
+    for (int i = 0; i < 40000; ++i)
+        text += "Value" + std::to_string(i) + "=bad\n";
+    while (text.size() < IniFile::MaxFileSize - 4)
+        text += "x\n";
+    folder.Write("config.ini", text);
+    LogCapture log;
+    InputConfig config;
+    config.LoadConfig(folder.File("config.ini").c_str());
+    EXPECT_LE(log.Lines().size(), size_t(2 * IniFile::MaxReportedLines + 3));
+    EXPECT_TRUE(log.Contains("more malformed lines ignored"));
+    EXPECT_TRUE(log.Contains("more entries skipped"));
 }
 
 TEST(InputConfigTest, LookupsPickTheDeviceMap)

@@ -173,3 +173,41 @@ TEST(NetworkStress, ServerAndClientSurviveGarbageWithBoundedMemory)
                               latecomer.Update(0.016f);
                           }));
 }
+
+TEST(NetworkStress, APlayerSendingTensOfThousandsOfPacketsLeavesTheServerFlat)
+{
+    const uint16_t port = FreePort();
+    NetworkEngine host(nullptr, TestEndpoints(port));
+    NetworkGameInfo game = MakeGame("Target", 8);
+    ASSERT_TRUE(host.CreateServer(&game));
+    auto attacker = NetHost::Open(1, nullptr);
+    ASSERT_NE(attacker, nullptr);
+    size_t serverPeer = 0;
+    ASSERT_TRUE(attacker->Connect({"127.0.0.1", port}, 3000, &serverPeer, nullptr));
+    NetEvent event;
+    bool in = false;
+    ASSERT_TRUE(PumpUntil([&] { return in; },
+                          [&] {
+                              host.Update(0.016f);
+                              while (attacker->Service(event, 0) > 0)
+                                  in |= event.type == NetEventType::Connect;
+                          }));
+
+    // Every line the server logs also reaches the main console, which has no screen here.
+    std::mt19937 random(99);
+    auto pump = [&] { host.Update(0.016f); };
+    TestLog::Clear();
+    SendPackets(*attacker, serverPeer, random, 2000, pump); // warm up the buffers
+    const long before = ResidentKilobytes();
+    SendPackets(*attacker, serverPeer, random, 40000, pump);
+    for (int i = 0; i < 50; ++i)
+    {
+        while (attacker->Service(event, 0) > 0)
+        {}
+        pump();
+    }
+    const long grown = ResidentKilobytes() - before;
+    EXPECT_GT(TestLog::Count("Server: recv"), 0u);
+    EXPECT_LT(TestLog::Count("Server: recv"), 100u);
+    EXPECT_LT(grown, 2 * 1024) << "resident memory grew by " << grown << " KiB";
+}

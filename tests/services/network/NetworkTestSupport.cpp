@@ -104,4 +104,14 @@ bool Contains(const std::string& text)
             return true;
     return false;
 }
+
+size_t Count(const std::string& text)
+{
+    CaptureClient& capture = Capture();
+    std::lock_guard guard(capture.lock);
+    size_t count = 0;
+    for (const std::string& line : capture.lines)
+        count += line.find(text) != std::string::npos;
+    return count;
+}
 } // namespace TestLog

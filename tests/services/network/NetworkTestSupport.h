@@ -24,4 +24,5 @@ std::vector<NetworkGameInfo> SearchWhilePumping(const NetworkEngine& searcher, c
 namespace TestLog {
 void Clear();
 bool Contains(const std::string& text);
+size_t Count(const std::string& text);
 } // namespace TestLog

@@ -14,7 +14,10 @@ struct WaveSpec
     uint16_t bits = 16;
     uint32_t fmtLength = 16;
     uint32_t fmtLengthClaim = 0; // the format length field lies when not 0
-    uint32_t junkWords = 0;      // words between the format and "data"
+    bool junkFirst = false;      // a "JUNK" chunk of 28 bytes before the format
+    uint32_t listBytes = 0;      // a "LIST" chunk of this many bytes (padded when odd) before "data"
+    uint32_t extraChunks = 0;    // empty "fact" chunks before "data"
+    uint32_t strayLength = 0;    // a chunk of this claimed length before "data", when not 0
     int64_t dataSizeDelta = 0;   // the "data" size lies by this much
     size_t cutTo = SIZE_MAX;     // the file ends here
     const char* riff = "RIFF";
@@ -28,6 +31,13 @@ std::vector<uint8_t> MakeWave(const WaveSpec& s)
     w.WriteBytes(s.riff, 4);
     w.Write(uint32_t(0));
     w.WriteBytes("WAVE", 4);
+    if (s.junkFirst)
+    {
+        w.WriteBytes("JUNK", 4);
+        w.Write(uint32_t(28));
+        for (int i = 0; i < 28; ++i)
+            w.Write(uint8_t(0));
+    }
     w.WriteBytes("fmt ", 4);
     w.Write(s.fmtLengthClaim ? s.fmtLengthClaim : s.fmtLength);
     const uint16_t frame = static_cast<uint16_t>(s.channels * s.bits / 8);
@@ -44,8 +54,27 @@ std::vector<uint8_t> MakeWave(const WaveSpec& s)
     }
     fmt.resize(s.fmtLength, 0xAB);
     w.WriteBytes(fmt.data(), fmt.size());
-    for (uint32_t i = 0; i < s.junkWords; ++i)
-        w.Write(uint32_t(0x11111111));
+    if (s.listBytes)
+    {
+        // As ffmpeg writes it: "INFO" and an "ISFT" entry naming the encoder.
+        w.WriteBytes("LIST", 4);
+        w.Write(s.listBytes);
+        const char info[] = "INFOISFT\x0e\0\0\0Lavf60.16.100\0";
+        for (uint32_t i = 0; i < s.listBytes; ++i)
+            w.Write(uint8_t(i < sizeof(info) - 1 ? info[i] : 'x'));
+        if (s.listBytes & 1)
+            w.Write(uint8_t(0));
+    }
+    for (uint32_t i = 0; i < s.extraChunks; ++i)
+    {
+        w.WriteBytes("fact", 4);
+        w.Write(uint32_t(0));
+    }
+    if (s.strayLength)
+    {
+        w.WriteBytes("odd!", 4);
+        w.Write(s.strayLength);
+    }
     w.WriteBytes("data", 4);
     const uint32_t dataSize = kFrames * frame;
     w.Write(static_cast<uint32_t>(dataSize + s.dataSizeDelta));
@@ -76,13 +105,17 @@ TEST(WaveReader, GoodTruncatedAndLyingFiles)
         {"mono 16-bit", {}, true, 200, false, ""},
         {"stereo 8-bit", {.channels = 2, .bits = 8}, true, 200, false, ""},
         {"format of 50 bytes keeps 40", {.fmtLength = 50}, true, 200, false, ""},
-        {"data after 64 other words", {.junkWords = 64}, true, 200, false, ""},
-        {"data after 65 other words", {.junkWords = 65}, false, 0, false, "no \"data\""},
+        {"ffmpeg's list of 26 bytes before the data", {.listBytes = 26}, true, 200, false, ""},
+        {"odd list padded to even", {.listBytes = 25}, true, 200, false, ""},
+        {"a chunk before the format", {.junkFirst = true, .listBytes = 26}, true, 200, false, ""},
+        {"data after 64 other chunks", {.extraChunks = 64}, true, 200, false, ""},
+        {"data after 65 other chunks", {.extraChunks = 65}, false, 0, false, "no \"data\" chunk within 64"},
+        {"chunk longer than the file", {.strayLength = 1000000}, false, 0, false, "runs past the end"},
         {"data size beyond the file", {.dataSizeDelta = 1000}, true, 200, true, ""},
         {"cut inside the data", {.cutTo = header + 101}, true, 100, true, ""},
         {"cut inside the header", {.cutTo = 10}, false, 0, false, "not a RIFF"},
         {"cut inside the format", {.cutTo = 30}, false, 0, false, "past the end"},
-        {"cut before the data size", {.cutTo = header - 2}, false, 0, false, "no size"},
+        {"cut before the data size", {.cutTo = header - 2}, false, 0, false, "no \"data\""},
         {"format of 8 bytes", {.fmtLength = 8}, false, 0, false, "too short"},
         {"format size beyond the file", {.fmtLengthClaim = 100000}, false, 0, false, "past the end"},
         {"float samples", {.tag = 3, .bits = 32}, false, 0, false, "unsupported"},

@@ -202,6 +202,20 @@ TEST_F(SoundEngineTest, MusicIsReplacedLoopsAndEnds)
     EXPECT_TRUE(UpdateUntil(*_engine, [&] { return _engine->GetMusicCount() == 0; }));
 }
 
+TEST_F(SoundEngineTest, FlushedMusicStopsAndEndsEvenWhenLooping)
+{
+    WriteBytes("music/short.xwma", ToneXwma(440.0f, 0.3f));
+    Music* music = _engine->CreateMusic("music/short.xwma", true, true, 0);
+    ASSERT_NE(music, nullptr);
+    UpdateFor(*_engine, std::chrono::milliseconds(50));
+    ASSERT_TRUE(music->IsPlaying());
+    alGetError();
+    music->FlushBuffers();
+    EXPECT_EQ(alGetError(), AL_NO_ERROR);
+    _engine->Update();
+    EXPECT_EQ(_engine->GetMusicCount(), 0u);
+}
+
 TEST_F(SoundEngineTest, ReplacedMusicGivesItsBuffersBack)
 {
     WriteBytes("music/short.xwma", ToneXwma(440.0f, 0.3f));

@@ -153,8 +153,7 @@ void GameEngine::Start(WindowHandle window, bool)
     _frameManager->Initialize();
     LogCreated("frame manager");
 
-    _dumper->Print(DUMP_WARNING, "Engine: this build has no scene update, view rendering or particle emitter "
-                                 "manager; the frames are drawn without a 3D scene\n");
+    _dumper->Print(DUMP_WARNING, "Engine: this build has no particle emitter manager\n");
 }
 
 void GameEngine::Proceed()
@@ -166,14 +165,6 @@ void GameEngine::Proceed()
     _sound->Update();
     _network->Update(seconds);
     LayerManager::Update(seconds);
-}
-
-void GameEngine::Present()
-{
-    if (!_render)
-        return;
-    _render->ClearTarget(gfx::ClearTarget | gfx::ClearDepth, 0xFF000000u, 1.0f);
-    _render->Present(nullptr);
 }
 
 // Settings are written before anything is freed, so the file holds the values of the run. What

@@ -70,9 +70,6 @@ protected:
     // A line of the start-up or shut-down log naming one service.
     void LogCreated(const char* service) const;
     void LogFreed(const char* service) const;
-    // The frame's picture: presented by the render device straight away while the scene has no
-    // view rendering of its own.
-    void Present();
 
 private:
     template <class T>

@@ -3,6 +3,7 @@
 #include "MaterialSystem/MaterialSystem.h"
 #include "foundation/base/Dumper.h"
 #include "foundation/base/Profiler.h"
+#include "scene/RenderScene.h"
 #include "foundation/config/GameSettings.h"
 #include "game/core/frames/GameFrame.h"
 #include "game/core/frames/GameFrameManager.h"
@@ -127,12 +128,12 @@ void Game::Proceed()
         GameEngine::Proceed();
     }
     {
-        // The render scene updates here once it has an update pass.
         AutoScopeProfile scope(UpdateScene);
+        GetRenderScene()->UpdateScene(*GetTimer());
     }
     {
         AutoScopeProfile scope(PresentScope);
-        Present();
+        GetRenderScene()->RenderView(GetCamera(), *GetTimer());
     }
     GetRender()->RenderStats(GetTimer());
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <LinearMath/btTransformUtil.h>
+
 #include "services/physics/shim/NxScene.h"
 #include "services/physics/shim/NxShape.h"
 #include "services/physics/shim/SceneWorld.h"
@@ -21,8 +23,56 @@ void NxActor::setGlobalPose(const NxMat34& pose)
     const btTransform transform = ToBt(pose);
     _body->setWorldTransform(transform);
     _body->setInterpolationWorldTransform(transform);
-    _body->activate(true);
+    wakeUp();
     SyncTriggers();
+}
+
+void NxActor::moveGlobalPose(const NxMat34& pose)
+{
+    if (!_dynamic)
+    {
+        setGlobalPose(pose);
+        return;
+    }
+    _moveTarget = pose;
+    _moving = true;
+    wakeUp();
+}
+
+void NxActor::BeforeStep(NxReal step)
+{
+    if (!_moving)
+        return;
+    _heldLinear = getLinearVelocity();
+    _heldAngular = getAngularVelocity();
+    btVector3 linear, angular;
+    btTransformUtil::calculateVelocity(_body->getWorldTransform(), ToBt(_moveTarget), step, linear, angular);
+    _body->setLinearVelocity(linear);
+    _body->setAngularVelocity(angular);
+}
+
+void NxActor::AfterStep(NxReal step)
+{
+    if (_moving)
+    {
+        _moving = false;
+        const btTransform target = ToBt(_moveTarget);
+        _body->setWorldTransform(target);
+        _body->setInterpolationWorldTransform(target);
+        _body->setLinearVelocity(ToBt(_heldLinear));
+        _body->setAngularVelocity(ToBt(_heldAngular));
+        SyncTriggers();
+    }
+    if (!_dynamic)
+        return;
+    // Bullet sleeps a body after a fixed time below its thresholds; the body's own wake-up
+    // counter decides instead: the time it has spent slow is kept here, and Bullet's is held
+    // at zero until the counter has run out.
+    if (_body->getActivationState() == ISLAND_SLEEPING || _body->getDeactivationTime() == 0)
+        _slowTime = 0;
+    else
+        _slowTime += step;
+    _body->setDeactivationTime(_slowTime >= _wakeUpCounter ? 2 * gDeactivationTime + 1 : 0);
 }
 
 NxVec3 NxActor::getGlobalPosition() const { return FromBt(_body->getWorldTransform().getOrigin()); }
@@ -56,7 +106,7 @@ void NxActor::setLinearVelocity(const NxVec3& velocity)
     if (!_dynamic)
         return;
     _body->setLinearVelocity(ToBt(velocity));
-    _body->activate(true);
+    wakeUp();
 }
 
 void NxActor::setAngularVelocity(const NxVec3& velocity)
@@ -64,7 +114,7 @@ void NxActor::setAngularVelocity(const NxVec3& velocity)
     if (!_dynamic)
         return;
     _body->setAngularVelocity(ToBt(velocity));
-    _body->activate(true);
+    wakeUp();
 }
 
 void NxActor::ApplyImpulse(const NxVec3& value, const NxVec3* relativePos, NxForceMode mode)
@@ -127,7 +177,17 @@ void NxActor::addTorque(const NxVec3& torque, NxForceMode mode, bool wakeup)
         wakeUp();
 }
 
-void NxActor::wakeUp() { _body->activate(true); }
+void NxActor::wakeUp()
+{
+    _body->activate(true);
+    _slowTime = 0;
+}
+
+bool NxActor::isSleeping() const { return _dynamic && _body->getActivationState() == ISLAND_SLEEPING; }
+
+NxReal NxActor::getLinearDamping() const { return _body->getLinearDamping(); }
+
+NxReal NxActor::getAngularDamping() const { return _body->getAngularDamping(); }
 
 void NxActor::raiseActorFlag(NxActorFlag flag)
 {
@@ -183,6 +243,8 @@ void NxActor::ReinsertBody()
 int NxActor::FilterWord(const NxShape* trigger) const
 {
     int word = trigger ? trigger->getGroup() | FILTER_TRIGGER : _bodyGroup;
+    if (!trigger && _mixedGroups)
+        word |= FILTER_MIXED;
     if (_dynamic)
         word |= FILTER_DYNAMIC;
     if (_flags & NX_AF_DISABLE_COLLISION)

@@ -28,7 +28,9 @@ public:
 
     NxMat34 getGlobalPose() const;
     void setGlobalPose(const NxMat34& pose);
-    void moveGlobalPose(const NxMat34& pose) { setGlobalPose(pose); }
+    // A kinematic move: the body travels to the pose during the next step, pushing what it
+    // meets, and keeps the velocity it had. A static actor is set there at once.
+    void moveGlobalPose(const NxMat34& pose);
     NxVec3 getGlobalPosition() const;
     void setGlobalPosition(const NxVec3& position);
     NxQuat getGlobalOrientationQuat() const;
@@ -46,6 +48,10 @@ public:
     void addForceAtPos(const NxVec3& force, const NxVec3& position, NxForceMode mode = NX_FORCE, bool wakeup = true);
     void addTorque(const NxVec3& torque, NxForceMode mode = NX_FORCE, bool wakeup = true);
     void wakeUp();
+    bool isSleeping() const;
+    NxReal getLinearDamping() const;
+    NxReal getAngularDamping() const;
+    NxReal getWakeUpCounter() const { return _wakeUpCounter; }
 
     void raiseActorFlag(NxActorFlag flag);
     void clearActorFlag(NxActorFlag flag);
@@ -63,6 +69,10 @@ private:
     friend class NxScene;
 
     void ApplyImpulse(const NxVec3& impulse, const NxVec3* relativePos, NxForceMode mode);
+    // Around each fixed step: a pending move sets the velocities that reach its pose, then puts
+    // the body exactly there and gives the old velocities back; the sleep clock runs.
+    void BeforeStep(NxReal step);
+    void AfterStep(NxReal step);
     void SyncTriggers();
     void ReinsertBody();
     int FilterWord(const NxShape* trigger) const;
@@ -73,8 +83,14 @@ private:
     int _serial = 0; // unique in the scene; marks the actor's objects for the filter
     NxU32 _flags = 0;
     NxCollisionGroup _bodyGroup = 0; // the group of the first solid shape
+    bool _mixedGroups = false;       // solid shapes of more than one group: each is filtered
     std::vector<std::unique_ptr<NxShape>> _shapes;
     std::vector<NxShape*> _shapeList; // what getShapes hands out
     std::unique_ptr<btCompoundShape> _compound;
     std::unique_ptr<btRigidBody> _body;
+    NxReal _wakeUpCounter = 0.4f;
+    NxReal _slowTime = 0; // seconds below the sleep thresholds
+    bool _moving = false;
+    NxMat34 _moveTarget;
+    NxVec3 _heldLinear, _heldAngular; // the velocities before a move
 };

@@ -54,6 +54,8 @@ struct NxBodyDesc
 {
     NxReal angularDamping = 0.05f;
     NxReal linearDamping = 0;
+    // Seconds a body must stay below the sleep thresholds before it falls asleep.
+    NxReal wakeUpCounter = 0.4f;
 };
 
 struct NxActorDesc

@@ -16,6 +16,9 @@ namespace {
 constexpr float Pi = 3.14159265358979f;
 // Rays cast "without limit" stop here, far beyond any mission.
 constexpr float LongestRay = 1.0e7f;
+// Below both of these (units and radians per second) a body counts as at rest.
+constexpr float SleepLinearVelocity = 0.15f;
+constexpr float SleepAngularVelocity = 0.14f;
 
 bool ValidTriangles(const std::vector<NxVec3>& points, const std::vector<NxU32>& triangles)
 {
@@ -193,6 +196,8 @@ NxActor* NxScene::createActor(const NxActorDesc& desc)
             actor->_compound->addChildShape(ToBt(shape->_localPose), shape->_shape.get());
             if (!bodyGroupSet)
                 actor->_bodyGroup = shape->_group;
+            else if (shape->_group != actor->_bodyGroup)
+                actor->_mixedGroups = true;
             bodyGroupSet = true;
         }
         actor->_shapeList.push_back(shape.get());
@@ -224,6 +229,10 @@ NxActor* NxScene::createActor(const NxActorDesc& desc)
     {
         info.m_linearDamping = desc.body->linearDamping;
         info.m_angularDamping = desc.body->angularDamping;
+        // As low as the design's engine: a slowly drifting or spinning body keeps moving.
+        info.m_linearSleepingThreshold = SleepLinearVelocity;
+        info.m_angularSleepingThreshold = SleepAngularVelocity;
+        actor->_wakeUpCounter = desc.body->wakeUpCounter;
     }
     actor->_body = std::make_unique<btRigidBody>(info);
     actor->_body->setUserPointer(actor.get());
@@ -343,8 +352,9 @@ bool NxScene::ShouldCollide(const btBroadphaseProxy& a, const btBroadphaseProxy&
 {
     const int wa = a.m_collisionFilterGroup;
     const int wb = b.m_collisionFilterGroup;
-    if ((wa & wb & FILTER_TRIGGER) || ((wa | wb) & FILTER_DISABLED) || !((wa | wb) & FILTER_DYNAMIC) ||
-        !_collide[wa & FILTER_GROUP][wb & FILTER_GROUP])
+    if ((wa & wb & FILTER_TRIGGER) || ((wa | wb) & FILTER_DISABLED) || !((wa | wb) & FILTER_DYNAMIC))
+        return false;
+    if (!((wa | wb) & FILTER_MIXED) && !_collide[wa & FILTER_GROUP][wb & FILTER_GROUP])
         return false;
     // A trigger never reports its own actor.
     return !((wa ^ wb) & FILTER_TRIGGER) || a.m_collisionFilterMask != b.m_collisionFilterMask;
@@ -357,6 +367,18 @@ void NxScene::simulate(NxReal elapsedTime)
             actor->SyncTriggers();
     if (_world->Dynamics().stepSimulation(elapsedTime, 1, NX_FIXED_STEP) > 0)
         _stepped = true;
+}
+
+void NxScene::BeforeStep(NxReal step)
+{
+    for (const auto& actor : _actors)
+        actor->BeforeStep(step);
+}
+
+void NxScene::AfterStep(NxReal step)
+{
+    for (const auto& actor : _actors)
+        actor->AfterStep(step);
 }
 
 NxU32 NxScene::raycastAllShapes(const NxRay& ray, NxUserRaycastReport& report, NxShapesType types, NxU32 groups,

@@ -57,6 +57,10 @@ public:
     NxU32 raycastAllShapes(const NxRay& ray, NxUserRaycastReport& report, NxShapesType types, NxU32 groups = 0xffffffff,
                            NxReal maxDist = NX_MAX_REAL) const;
 
+    // Called by the world around every fixed step.
+    void BeforeStep(NxReal step);
+    void AfterStep(NxReal step);
+
 private:
     friend class NxActor;
     friend class SceneFilter;

@@ -36,9 +36,11 @@ enum FilterBits : int
     FILTER_TRIGGER = 1 << 5,
     FILTER_DYNAMIC = 1 << 6,
     FILTER_DISABLED = 1 << 7,
+    FILTER_MIXED = 1 << 8, // a body whose solid shapes are of several groups
 };
 
-// Lets the scene's group table and actor flags decide which broadphase pairs exist.
+// Lets the scene's group table and actor flags decide which broadphase pairs exist; a body of
+// mixed groups passes, and its shapes are then filtered pair by pair.
 class SceneFilter : public btOverlapFilterCallback
 {
 public:
@@ -52,7 +54,8 @@ private:
 class SceneWorld
 {
 public:
-    explicit SceneWorld(const NxScene& scene);
+    // Runs the scene's work before and after every fixed step.
+    explicit SceneWorld(NxScene& scene);
     ~SceneWorld();
 
     btDiscreteDynamicsWorld& Dynamics() { return *_dynamics; }

@@ -1,11 +1,22 @@
 #pragma once
 
-#include "services/input/InputCodes.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// Mouse-state offsets carried by buffered mouse records.
+enum : uint32_t
+{
+    MOUSE_OFFSET_X = 0,
+    MOUSE_OFFSET_Y = 4,
+    MOUSE_OFFSET_W = 8,
+    MOUSE_OFFSET_BUTTON0 = 12,
+    MOUSE_BUTTON_COUNT = 4,
+};
+
+// Hat values in hundredths of a degree clockwise from up; this one means centred.
+constexpr uint32_t HAT_CENTRED = 0xFFFF;
 
 // One buffered keyboard or mouse record: the scan code or mouse-state offset, and the data
 // (0x80 set while a button is down; the movement for a mouse axis).
