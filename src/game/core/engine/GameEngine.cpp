@@ -50,9 +50,17 @@ GameEngine::GameEngine() = default;
 
 GameEngine::~GameEngine() = default;
 
-float GameEngine::GetFPS() const { return _timer ? _timer->GetFPS() : 0.0f; }
+float GameEngine::GetFPS() const
+{
+    const Timer* timer = GetTimer();
+    return timer ? timer->GetFPS() : 0.0f;
+}
 
-float GameEngine::GetSPF() const { return _timer ? _timer->GetSPF() : 0.0f; }
+float GameEngine::GetSPF() const
+{
+    const Timer* timer = GetTimer();
+    return timer ? timer->GetSPF() : 0.0f;
+}
 
 void GameEngine::LogCreated(const char* service) const
 {

@@ -43,7 +43,8 @@ public:
     // Writes "outconfig.cfg" first, then frees every service. Safe to call twice.
     virtual void ShutDown();
 
-    Timer* GetTimer() const { return _timer.get(); }
+    // The installed timer when a test installed one, else the engine's own.
+    Timer* GetTimer() const { return _installedTimer ? _installedTimer : _timer.get(); }
     float GetFPS() const;
     // The last frame's duration in seconds; 0 while the game is paused or before Start.
     float GetSPF() const;
@@ -69,6 +70,10 @@ public:
     Camera* GetCamera() const { return _camera; }
     SoundEngine* GetSoundEngine() const { return _sound.get(); }
 
+    // What the game world reads its frame time from; tests install their own clock. An installed
+    // timer stays its installer's; null gives the engine's own back.
+    void SetTimer(Timer* timer) { _installedTimer = timer; }
+
 protected:
     // A line of the start-up or shut-down log naming one service.
     void LogCreated(const char* service) const;
@@ -80,6 +85,7 @@ private:
     void RegisterLogClients();
 
     std::unique_ptr<Timer> _timer;
+    Timer* _installedTimer = nullptr;
     std::unique_ptr<VirtualMachine> _vm;
     std::unique_ptr<ConfigSystem> _config;
     Dumper* _dumper = nullptr; // the process-wide log

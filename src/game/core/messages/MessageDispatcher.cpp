@@ -70,11 +70,20 @@ void MessageDispatcher::PurgeActor(const IMessageReceiver* actor)
 {
     if (!actor)
         return;
-    auto involves = [actor](const Telegram& t) { return t.sender == actor || t.receiver == actor; };
-    std::erase_if(_incoming, [&](const auto& t) { return involves(*t); });
+    std::erase_if(_incoming, [actor](const auto& t) { return t->receiver == actor; });
     for (auto& telegram : _pending)
-        if (involves(*telegram))
+    {
+        if (telegram->receiver == actor)
             Drop(*telegram);
+    }
+    for (TelegramList* list : {&_incoming, &_pending})
+    {
+        for (auto& telegram : *list)
+        {
+            if (telegram->sender == actor)
+                telegram->sender = nullptr;
+        }
+    }
 }
 
 void MessageDispatcher::ShutDown()

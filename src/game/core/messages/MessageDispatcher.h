@@ -24,7 +24,8 @@ public:
     // The per-frame step; `spf` is the frame time in seconds.
     void DispatchDelayedMessages(float spf);
 
-    // Drops every queued telegram sent by or to the actor, undelivered. The mission frame calls it
+    // Drops every queued telegram to the actor, undelivered, and clears the sender of those it
+    // sent, which still arrive (a rocket's hit outlives the rocket). The mission frame calls it
     // before it frees an actor; it may run inside a delivery.
     void PurgeActor(const IMessageReceiver* actor);
 

@@ -1,0 +1,20 @@
+#pragma once
+// Takes over an emitter whose owner goes away (an exploding ship's fire, a bullet's trail) and
+// keeps it until it has played out.
+#include "game/world/actor/Actor.h"
+
+class Emitter;
+
+class ParticleKeeper : public Actor
+{
+public:
+    // The keeper owns the emitter node from now on.
+    explicit ParticleKeeper(Emitter* emitter);
+
+    void UserInit() override;
+    void UserProceed() override {}
+    void UserShutDown() override;
+
+private:
+    Emitter* _emitter;
+};

@@ -1,0 +1,12 @@
+#pragma once
+// A portal whose glow bone turns, lit by a light in front of it.
+#include "game/world/objects/Object.h"
+
+class ObjectYtgPortal03 : public Object
+{
+public:
+    ObjectYtgPortal03();
+
+    void UserInit() override;
+    void UserProceed() override;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// The fighter the pilot flies: its weapons and their models come from the current profile's
+// ship fit and its defences from the profile ship; it keeps seven damage zones for the HUD's
+// own-ship panel, speaks the robot's warnings as the shield and the zones fail, feeds the HUD's
+// weapon bars, carries the sound listener, and loads sub-levels when told.
+#include "game/world/ships/Fighter.h"
+
+class PlayerShip : public Fighter
+{
+public:
+    static constexpr int ZoneCount = 7;
+    static constexpr int WeaponSlots = 5; // two blasters, rockets, torpedoes, the extra weapon
+
+    PlayerShip();
+
+    void UserInit() override;
+    void UserProceed() override;
+    void UserShutDown() override { Fighter::UserShutDown(); }
+    void OnMessage(Telegram* telegram) override;
+    void OnLevelStart() override;
+
+    // A hit to the warnings and the damage zones.
+    void RecalculateDamage(float damage);
+    void SetModelVisibility(bool) {}
+
+private:
+    struct Zone
+    {
+        bool voicePending = true;
+        float maximum = 300;
+        float current = 300;
+    };
+
+    Zone _zones[ZoneCount];
+    Model* _playerModel = nullptr; // "player.mod", not attached
+    Model* _weaponModels[WeaponSlots] = {};
+    Weapon* _weapons[WeaponSlots] = {};
+};

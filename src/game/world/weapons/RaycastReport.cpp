@@ -1,0 +1,3 @@
+#include "game/world/weapons/RaycastReport.h"
+
+bool RaycastReport::onHit(const NxRaycastHit&) { return false; }
