@@ -42,7 +42,6 @@ void GuiMainMenu::Load()
     Unload();
     MenuGame::PlayMusic("music\\00_menu.xwma");
     _background.Load("movies/menu.avi");
-    _black = GuiGame::LoadMaterial("black.mat");
     _credits = std::make_unique<GuiMainMenuCredits>();
     _credits->Initialize();
     _logo = Gui::AddFlash(LayerManager::GetRoot(), "logo", "swf//logo.swf", Gui::ScreenPos(Vec2(0.0f, 0.0f), GA_CENTER),

@@ -12,7 +12,6 @@ class GuiMainMenu2;
 class GuiMainMenuCredits;
 class GuiMainMenuEscMenu;
 class GuiProfiles;
-class Material;
 class Texture;
 
 // The hub of the front end, frame "main_menu": over the looping menu video it shows six big
@@ -81,7 +80,6 @@ private:
     FlashLayer* _logo = nullptr;
     MenuBackground _background;
     Texture* _camera_texture = nullptr; // "$camera_texture", made on the first load and kept
-    Material* _black = nullptr;
     std::unique_ptr<GuiMainMenuEscMenu> _quit_box;
     std::unique_ptr<GuiMainMenuCredits> _credits;
     GuiBigButton _buttons[ButtonCount];
