@@ -10,6 +10,7 @@
 #include "game/core/game/FrameCatalog.h"
 #include "game/core/gamedata/Base.h"
 #include "game/profiles/ProfileManager.h"
+#include "game/world/actor/Limiter.h"
 
 #include <cstring>
 #include <string>
@@ -43,7 +44,8 @@ void Game::Start(WindowHandle window, bool flag)
     _startedWithMission = flag;
     GameEngine::Start(window, flag);
     // The system timer already has the resolution the frame loop needs here.
-    GetDumper()->Print(DUMP_WARNING, "Game: this build has no limiter or mission frame\n");
+    GetDumper()->Print(DUMP_WARNING, "Game: this build has no mission frame\n");
+    _limiter = std::make_unique<Limiter>();
     CreateBase();
     CreateProfiles();
     CreateFrames();
@@ -126,6 +128,8 @@ void Game::Proceed()
     {
         AutoScopeProfile scope(GameLogic);
         GameEngine::Proceed();
+        if (!_networkGame && _level && _limiter)
+            _limiter->Proceed();
     }
     {
         AutoScopeProfile scope(UpdateScene);
@@ -146,6 +150,7 @@ void Game::ShutDown()
     DestroyProfiles();
     DestroyBase();
     _level = nullptr;
+    _limiter.reset();
     if (!_frames.empty())
     {
         _frames.clear();
