@@ -39,8 +39,14 @@ void FlashTest::WriteMovie(const std::string& name, const std::string& script)
 std::unique_ptr<FlashHost::FlashControl> FlashTest::Control(const std::string& name, int width, int height)
 {
     auto control = std::make_unique<FlashHost::FlashControl>(name.c_str(), width, height);
+    UseTestClock(*control);
     control->load("swf//" + name + ".swf");
     return control;
+}
+
+void FlashTest::UseTestClock(FlashHost::FlashControl& control)
+{
+    control.setClock([this] { return _seconds; });
 }
 
 std::vector<uint32_t> FlashTest::ReadTexture(FlashHost::FlashControl& control)

@@ -23,8 +23,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
     void WriteMovie(const std::string& name, const std::string& script);
-    // A control of that size playing "swf//<name>.swf".
+    // A control of that size playing "swf//<name>.swf", timed by the test's clock.
     std::unique_ptr<FlashHost::FlashControl> Control(const std::string& name, int width, int height);
+    // Movie time is the test's: it moves only when the test moves it, however slow the machine.
+    void UseTestClock(FlashHost::FlashControl& control);
+    void Elapse(double seconds) { _seconds += seconds; }
 
     std::filesystem::path _scratch;
+    double _seconds = 0.0;
 };

@@ -282,7 +282,9 @@ IResource* MeshMgr::OnCreateResource(const ResourceInfo& info, unsigned long dat
     if (!mesh->IsPlaced())
     {
         delete mesh;
-        return Refuse(info, "no room is left for its geometry");
+        Dumper::Instance().Print(DUMP_ERROR, "Mesh \"%s\" cannot be loaded: no room is left for its geometry\n",
+                                 info.name);
+        return INVALID_RES_HANDLE;
     }
     for (unsigned l = 0; l < desc.lodCount; ++l)
     {

@@ -75,6 +75,22 @@ void SendPackets(NetHost& sender, size_t peer, std::mt19937& random, int count, 
         }
     }
 }
+// A peer of our own that joins the host's server, to throw packets at it; null when it cannot.
+std::unique_ptr<NetHost> JoinAsRawPeer(NetworkEngine& host, uint16_t port, size_t& serverPeer)
+{
+    auto peer = NetHost::Open(1, nullptr);
+    if (!peer || !peer->Connect({"127.0.0.1", port}, 3000, &serverPeer, nullptr))
+        return nullptr;
+    NetEvent event;
+    bool in = false;
+    const bool joined = PumpUntil([&] { return in; },
+                                  [&] {
+                                      host.Update(0.016f);
+                                      while (peer->Service(event, 0) > 0)
+                                          in |= event.type == NetEventType::Connect;
+                                  });
+    return joined ? std::move(peer) : nullptr;
+}
 } // namespace
 
 TEST(NetworkStress, ServerAndClientSurviveGarbageWithBoundedMemory)
@@ -110,17 +126,9 @@ TEST(NetworkStress, ServerAndClientSurviveGarbageWithBoundedMemory)
         }));
 
     // A rogue player that joins the server, to throw packets at the server.
-    auto attacker = NetHost::Open(1, nullptr);
-    ASSERT_NE(attacker, nullptr);
     size_t serverPeer = 0;
-    ASSERT_TRUE(attacker->Connect({"127.0.0.1", port}, 3000, &serverPeer, nullptr));
-    bool attackerIn = false;
-    ASSERT_TRUE(PumpUntil([&] { return attackerIn; },
-                          [&] {
-                              host.Update(0.016f);
-                              while (attacker->Service(event, 0) > 0)
-                                  attackerIn |= event.type == NetEventType::Connect;
-                          }));
+    std::unique_ptr<NetHost> attacker = JoinAsRawPeer(host, port, serverPeer);
+    ASSERT_NE(attacker, nullptr);
 
     auto pumpAll = [&] {
         host.Update(0.016f);
@@ -180,18 +188,10 @@ TEST(NetworkStress, APlayerSendingTensOfThousandsOfPacketsLeavesTheServerFlat)
     NetworkEngine host(nullptr, TestEndpoints(port));
     NetworkGameInfo game = MakeGame("Target", 8);
     ASSERT_TRUE(host.CreateServer(&game));
-    auto attacker = NetHost::Open(1, nullptr);
-    ASSERT_NE(attacker, nullptr);
     size_t serverPeer = 0;
-    ASSERT_TRUE(attacker->Connect({"127.0.0.1", port}, 3000, &serverPeer, nullptr));
+    std::unique_ptr<NetHost> attacker = JoinAsRawPeer(host, port, serverPeer);
+    ASSERT_NE(attacker, nullptr);
     NetEvent event;
-    bool in = false;
-    ASSERT_TRUE(PumpUntil([&] { return in; },
-                          [&] {
-                              host.Update(0.016f);
-                              while (attacker->Service(event, 0) > 0)
-                                  in |= event.type == NetEventType::Connect;
-                          }));
 
     // Every line the server logs also reaches the main console, which has no screen here.
     std::mt19937 random(99);

@@ -129,3 +129,18 @@ TEST_F(GameEngineTest, OrdinaryStartFadesTheIntroInUnderTheFadeMaterial)
     EXPECT_FLOAT_EQ(drawn.size.x, float(LayerManager::GetWidth()));
     EXPECT_FLOAT_EQ(drawn.size.y, float(LayerManager::GetHeight()));
 }
+
+// A game destroyed while running (an exit that skips ShutDown) shuts its current frame down and
+// frees every service once, frames before the frame manager that calls them.
+TEST_F(GameEngineTest, AGameDestroyedWhileRunningShutsDownInOrder)
+{
+    LogWatch log;
+    {
+        Game running;
+        running.Start(_window->GetHandle(), false);
+        running.Proceed();
+    }
+    for (const char* service : Services)
+        EXPECT_EQ(log.Count(std::string("Engine: ") + service + " freed"), 1) << service;
+    EXPECT_EQ(log.Errors(), 0) << log.All();
+}
