@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+// A 24-bit ".bmp" as the screenshot writer stores it: 0xRRGGBB, top row first.
+bool ReadBmp(const std::filesystem::path& path, int& width, int& height, std::vector<uint32_t>& rgb);
+
 // A render device and the layer manager in a scratch working folder (with the game's console
 // movie), the game's textures as the texture root. Movies are written as "swf/<name>.lua" there.
 class FlashTest : public LayerTest
