@@ -3,8 +3,6 @@
 #include <cstring>
 
 #include "foundation/lua/Table.h"
-#include "foundation/lua/TableIterator.h"
-#include "foundation/lua/VirtualMachine.h"
 #include "game/core/catalogue/LevelObjectInfo.h"
 #include "game/core/game/Game.h"
 #include "game/core/level/LevelEntryReaders.h"
@@ -26,11 +24,8 @@ void Level::Initialize(ResourceSystem* resources, Timer* timer, VirtualMachine* 
 
 bool Level::Load(const char* file)
 {
-    if (!_vm)
-        return false;
-    Table level = _vm->CreateNewTable();
-    level.SetGlobalName(Name("Level"));
-    if (_vm->ExecFile(file) != 0)
+    Table level;
+    if (!RunDataFile(_vm, file, "Level", level))
         return false;
     for (const std::string& key : MemberKeys(level))
     {

@@ -5,9 +5,19 @@
 
 #include "foundation/lua/Table.h"
 #include "foundation/lua/TableIterator.h"
+#include "foundation/lua/VirtualMachine.h"
 #include "game/world/environment/DebrisType.h"
 
 using Pelloris::ShipTaskRecord;
+
+bool RunDataFile(VirtualMachine* vm, const char* path, const char* global, Table& table)
+{
+    if (!vm)
+        return false;
+    table = vm->CreateNewTable();
+    table.SetGlobalName(Name(global));
+    return vm->ExecFile(path) == 0;
+}
 
 std::vector<std::string> MemberKeys(const Table& table)
 {

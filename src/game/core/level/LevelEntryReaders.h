@@ -8,6 +8,11 @@
 #include "game/ai/ShipTaskRecord.h"
 
 class Table;
+class VirtualMachine;
+
+// Runs the data file into a new table that becomes the global of that name; false without a
+// script machine or when the file cannot be run.
+bool RunDataFile(VirtualMachine* vm, const char* path, const char* global, Table& table);
 
 // The keys of the table's members in the interpreter's order; a key that is not a string is an
 // empty text (it names no entry, but counts).

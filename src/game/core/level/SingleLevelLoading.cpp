@@ -202,13 +202,8 @@ void SingleLevel::CreatePlayer()
 
 void SingleLevel::ParseLevelDescScript(const char* path)
 {
-    VirtualMachine* vm = game.GetVirtualMachine();
-    if (!vm)
-        return;
-    Table desc = vm->CreateNewTable();
-    desc.SetGlobalName(Name("LevelDesc"));
-    Table background;
-    if (vm->ExecFile(path) != 0 || !desc.GetTable("Background", background))
+    Table desc, background;
+    if (!RunDataFile(game.GetVirtualMachine(), path, "LevelDesc", desc) || !desc.GetTable("Background", background))
         return;
     char env[TextSize] = {};
     char skyModel[TextSize] = {};
@@ -327,12 +322,8 @@ void SingleLevel::LoadAdditionalResources()
 
 void SingleLevel::ParseSubLevelScript(const char* path)
 {
-    VirtualMachine* vm = game.GetVirtualMachine();
-    if (!vm)
-        return;
-    Table level = vm->CreateNewTable();
-    level.SetGlobalName(Name("Level"));
-    if (vm->ExecFile(path) != 0)
+    Table level;
+    if (!RunDataFile(game.GetVirtualMachine(), path, "Level", level))
         return;
     // The keys first: reading an entry runs other scripts, which a walk in progress would not survive.
     for (const std::string& key : MemberKeys(level))
