@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 std::vector<std::string> Movies(std::initializer_list<const char*> movies)
@@ -46,4 +48,108 @@ TEST(Assets, HangarPanels)
                                "textures/angar/panel.dds", "textures/angar/devices_arrow_big.dds",
                                "textures/angar/devices_arrow_small.dds"});
     ExpectAssetsPresent(names);
+}
+
+// What the hangar frame and its fitting panel open: their movies and materials, the hall and
+// the ship's models (every device's, the wing weapons by race code as the hangar names them,
+// the drives with their flames) and the meshes those are built of.
+TEST(Assets, HangarFrame)
+{
+    std::vector<std::string> names =
+        Movies({"top_button_a", "top_button_p", "frame_m", "frame_b", "race_back", "race_txt", "save_no"});
+    Add(names, "materials/angar//",
+        {"back",
+         "text1",
+         "text2",
+         "w_p",
+         "w_a",
+         "a_p",
+         "a_a",
+         "p_p",
+         "p_a",
+         "d_p",
+         "d_a",
+         "w_text",
+         "a_text",
+         "p_text",
+         "d_text",
+         "sub_back",
+         "sub_yellow",
+         "sub_ramka_t",
+         "sub_ramka_b",
+         "sub_yellow_l",
+         "sub_yellow_r",
+         "sub_arrows_t",
+         "sub_arrows_m",
+         "sub_arrows_b",
+         "scroll_arrow_up",
+         "scroll_arrow_down",
+         "device_back",
+         "device_back2",
+         "device_back3",
+         "device_net",
+         "device_ugolok1",
+         "device_ugolok2",
+         "device_ugolok1_2",
+         "device_ugolok2_2",
+         "devices_net_big",
+         "esc",
+         "hall",
+         "metal",
+         "canopy"},
+        ".mat");
+    for (const char* size : {"s", "m", "b"})
+        Add(names, std::string("materials/angar//fm_") + size + "_", {"direct", "strafe", "duplex", "comby"}, ".mat");
+    Add(names, "assets/",
+        {"angar_bg",
+         "angar_bones",
+         "pl_structura",
+         "pl_cannon_course_asp_a",
+         "pl_front_cannon_asp_a",
+         "pl_front_cannon_asp_b",
+         "pl_add_external_asp_a",
+         "pl_add_internal_asp_a",
+         "pl_armor_c_asp_a",
+         "pl_armor_k_asp_a",
+         "pl_armor_p_asp_a",
+         "pl_armor_s_asp_a",
+         "pl_armor_z_asp_a",
+         "pl_cockpit_asp_a",
+         "pl_cockpit_rear_asp_a",
+         "pl_reactor_asp_a",
+         "pl_reactor_console_asp_a",
+         "pl_engine_asp_a",
+         "pl_engine_drive_asp_a",
+         "pl_engine_drive_asp_ac",
+         "pl_engine_drive_ytg_a",
+         "pl_engine_drive_ytg_b",
+         "pl_engine_drive_ytg_ac",
+         "pl_engine_drive_ytg_bc",
+         "pl_reactor_kompres_blg",
+         "pl_reactor_drive_blg_a",
+         "pl_covered_asp_a",
+         "pl_covered_blg_a",
+         "pl_covered_fslk_a",
+         "pl_covered_rtb_a",
+         "pl_covered_sha_a",
+         "pl_covered_tld_a",
+         "pl_covered_ytg_a",
+         "pl_covered_ytg_b"},
+        ".mod");
+    for (const char* code : {"ASP", "BLG", "FSLK", "RTB", "SHA", "SMKT", "TLD", "YTG"})
+    {
+        Add(names, "assets/pl_wing_", {"cannon_", "launcher_", "torpedo_"}, std::string(code) + ".mod");
+        names.push_back(std::string("assets/pl_wing_cannon_") + code + "_b.mod");
+        names.push_back(std::string("materials/angar/plating_") + code + ".mat");
+        names.push_back(std::string("meshes/angar_wing_") + code + ".sms");
+        names.push_back(std::string("meshes/angar_pod_") + code + ".sms");
+    }
+    Add(names, "meshes/angar_", {"hall", "block", "barrel", "dome", "nozzle"}, ".sms");
+    names.push_back("particles/pl_engine_drive_ytg.pse");
+    ExpectAssetsPresent(names);
+    // The hangar names the wing weapons with the race code in capitals: the files are named so,
+    // letter for letter.
+    for (const char* file : {"pl_wing_cannon_ASP.mod", "pl_wing_cannon_YTG_b.mod", "pl_wing_launcher_SMKT.mod",
+                             "pl_wing_torpedo_FSLK.mod"})
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(GAME_DATA_DIR) / "assets" / file)) << file;
 }
