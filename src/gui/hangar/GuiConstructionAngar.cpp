@@ -4,6 +4,9 @@
 #include "gui/hangar/GuiDeviceTypeSelection.h"
 #include "gui/hangar/GuiDevicesBalance.h"
 #include "gui/hangar/GuiHangarWidgets.h"
+#include "gui/hangar/GuiTopButtons.h"
+#include "game/core/game/Game.h"
+#include "game/core/gamedata/Base.h"
 #include "layers/LayerManager.h"
 #include "layers/widgets/GuiTitle.h"
 
@@ -30,6 +33,39 @@ void GuiConstructionAngar::Load()
     _rightTop->Load();
     _tips = std::make_unique<GuiTipsPanel>();
     _tips->Load();
+    _topButtons = std::make_unique<GuiTopButtons>(_angar);
+    _topButtons->Load();
+    FillSlots();
+    _topButtons->InitDefaultValues();
+}
+
+// The slots of the first three categories in the order the panel lists them; the additional
+// devices' slots come in the order of their devices.
+void GuiConstructionAngar::FillSlots()
+{
+    const struct
+    {
+        int category;
+        int subTypes[7];
+        int count;
+    } order[3] = {
+        {SDT_WEAPONRY, {1, 0, 2, 4, 3}, 5}, {SDT_ARMOR, {5, 6, 7, 8, 2, 3, 0}, 7}, {SDT_POWER, {3, 4, 0, 2, 1}, 5}};
+    for (const auto& category : order)
+    {
+        for (int i = 0; i < category.count; ++i)
+            _topButtons->GetSubDeviceType(
+                category.category,
+                IConstructionAngar::GetCategoryName(category.category, category.subTypes[i]).c_str());
+    }
+    const Base* base = game.GetBase();
+    for (int i = 0; base && i < base->GetDeviceCount(); ++i)
+    {
+        auto device = std::make_unique<GuiDevice>(base->GetDeviceByIndex(i));
+        const std::string slotName = IConstructionAngar::GetCategoryName(device->type, device->subType);
+        GuiSubDevice* slot = _topButtons->GetSubDeviceType(device->type, slotName.c_str());
+        if (_topButtons->AddDevice(slot, device.get()))
+            device.release();
+    }
 }
 
 void GuiConstructionAngar::Unload()
@@ -52,11 +88,14 @@ void GuiConstructionAngar::Unload()
     _typeSelection.reset();
     _balance.reset();
     _rightTop.reset();
+    _topButtons.reset();
     _tips.reset();
 }
 
 void GuiConstructionAngar::Proceed()
 {
+    if (_topButtons)
+        _topButtons->Proceed();
     if (_balance)
         _balance->Proceed();
 }

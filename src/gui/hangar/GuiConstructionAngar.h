@@ -10,10 +10,12 @@ class GuiDevicesBalance;
 class GuiRightTop;
 class GuiShipInfo;
 class GuiTipsPanel;
+class GuiTopButtons;
 class GuiUserJet;
 
 // The hangar screen: the panels of the hangar frame, built on its every load and freed when it
-// is left.
+// is left. Every device of the game data is offered in the fitting panel's slot of its type and
+// sub-type. The frame sends its events to the fitting panel itself.
 class GuiConstructionAngar
 {
 public:
@@ -38,6 +40,7 @@ public:
     void ProceedKey(const char&) {}
     void AddChar(const char&) {}
 
+    GuiTopButtons* GetTopButtons() const { return _topButtons.get(); }
     GuiShipInfo* GetShipInfo() const { return _shipInfo.get(); }
     GuiDevicesBalance* GetDevicesBalance() const { return _balance.get(); }
     GuiDeviceTypeSelection* GetDeviceTypeSelection() const { return _typeSelection.get(); }
@@ -45,7 +48,10 @@ public:
     int GetScreenWidth() const { return _screenWidth; }
 
 private:
+    void FillSlots();
+
     IConstructionAngar* _angar;
+    std::unique_ptr<GuiTopButtons> _topButtons;
     std::unique_ptr<GuiUserJet> _userJet;
     std::unique_ptr<GuiShipInfo> _shipInfo;
     std::unique_ptr<GuiDeviceInfo> _deviceInfo;

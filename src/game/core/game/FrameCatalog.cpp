@@ -1,5 +1,6 @@
 #include "game/core/game/FrameCatalog.h"
 
+#include "gui/hangar/ConstructionAngar.h"
 #include "gui/hangar/GuiConfigurations.h"
 #include "gui/menus/GuiEmpty.h"
 #include "gui/menus/GuiLogo.h"
@@ -14,6 +15,8 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiVideoIntro>(manager, name);
     if (std::strcmp(name, "logo") == 0)
         return std::make_unique<GuiLogo>(manager, name);
+    if (std::strcmp(name, "angar") == 0)
+        return std::make_unique<ConstructionAngar>(manager, name);
     if (std::strcmp(name, "configurations") == 0)
         return std::make_unique<GuiConfigurations>(manager, name);
     if (std::strcmp(name, "empty") != 0)

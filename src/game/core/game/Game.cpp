@@ -10,6 +10,7 @@
 #include "game/core/game/FrameCatalog.h"
 #include "game/core/gamedata/Base.h"
 #include "game/profiles/ProfileManager.h"
+#include "gui/hangar/ConstructionAngar.h"
 
 #include <cstring>
 #include <string>
@@ -51,6 +52,12 @@ void Game::Start(WindowHandle window, bool flag)
     CreateFrames();
     GetGameFrameManager()->SetActive(flag ? "empty" : "videoIntro");
     SetNetworkGame(false);
+}
+
+ConstructionAngar* Game::GetConstructionAngar() const
+{
+    const GameFrameManager* manager = GetGameFrameManager();
+    return manager ? dynamic_cast<ConstructionAngar*>(manager->FindFrameByName("angar")) : nullptr;
 }
 
 void Game::CreateBase()

@@ -6,6 +6,7 @@
 #include <vector>
 
 class Base;
+class ConstructionAngar;
 class GameFrame;
 class ProfileManager;
 class SingleLevel;
@@ -34,6 +35,8 @@ public:
     // The mission frame, null while the build has none (or a test installed none).
     SingleLevel* GetLevel() const { return _level; }
     ProfileManager* GetProfileManager() const { return _profileManager; }
+    // The hangar frame "angar", from Start to ShutDown.
+    ConstructionAngar* GetConstructionAngar() const;
     bool IsLevel() const { return _level != nullptr; }
     // False only while the current frame is "network_level".
     bool IsSingle() const;
