@@ -283,7 +283,7 @@ void ConstructionAngar::SwitchEngineDriveCenter(const char* asset)
 void ConstructionAngar::AddFlames(Model* drive, int count, bool setBack)
 {
     RenderScene* scene = game.GetRenderScene();
-    EmitterMgr* emitters = game.GetEmitterMgr();
+    EmitterMgr* emitters = game.GetEmitterManager();
     for (int n = 1; scene && n <= count; ++n)
     {
         char name[16];

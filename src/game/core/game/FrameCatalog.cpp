@@ -1,5 +1,6 @@
 #include "game/core/game/FrameCatalog.h"
 
+#include "game/core/level/SingleLevel.h"
 #include "gui/hangar/ConstructionAngar.h"
 #include "gui/hangar/GuiConfigurations.h"
 #include "gui/menus/GuiEmpty.h"
@@ -15,6 +16,8 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiVideoIntro>(manager, name);
     if (std::strcmp(name, "logo") == 0)
         return std::make_unique<GuiLogo>(manager, name);
+    if (std::strcmp(name, "level") == 0)
+        return std::make_unique<SingleLevel>(manager, name);
     if (std::strcmp(name, "angar") == 0)
         return std::make_unique<ConstructionAngar>(manager, name);
     if (std::strcmp(name, "configurations") == 0)

@@ -9,7 +9,9 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/FrameCatalog.h"
 #include "game/core/gamedata/Base.h"
+#include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
+#include "game/world/actor/Limiter.h"
 #include "gui/hangar/ConstructionAngar.h"
 
 #include <cstring>
@@ -46,7 +48,7 @@ void Game::Start(WindowHandle window, bool flag)
     _startedWithMission = flag;
     GameEngine::Start(window, flag);
     // The system timer already has the resolution the frame loop needs here.
-    GetDumper()->Print(DUMP_WARNING, "Game: this build has no limiter or mission frame\n");
+    _limiter = std::make_unique<Limiter>();
     CreateBase();
     CreateProfiles();
     CreateFrames();
@@ -104,6 +106,8 @@ void Game::CreateFrames()
     {
         bool blank = false;
         _frames.push_back(CreateGameFrame(manager, name, blank));
+        if (std::strcmp(name, "level") == 0)
+            _level = static_cast<SingleLevel*>(_frames.back().get());
         if (blank)
             blanks += std::string(blanks.empty() ? "\"" : ", \"") + name + "\"";
     }
@@ -135,6 +139,8 @@ void Game::Proceed()
     {
         AutoScopeProfile scope(GameLogic);
         GameEngine::Proceed();
+        if (!_networkGame && _level && _limiter)
+            _limiter->Proceed();
     }
     {
         AutoScopeProfile scope(UpdateScene);
@@ -155,6 +161,7 @@ void Game::ShutDown()
     DestroyProfiles();
     DestroyBase();
     _level = nullptr;
+    _limiter.reset();
     if (!_frames.empty())
     {
         _frames.clear();
