@@ -116,6 +116,12 @@ void ConstructionAngar::SwitchWingPair(Mount& mount, char (&buffer)[256], const 
     mount.models[1] = Create(file.c_str(), _parts[PART_RIGHT], true);
 }
 
+void ConstructionAngar::SwitchSingle(Mount& mount, const char* asset, Bone* parent)
+{
+    Clear(mount);
+    mount.models[0] = Create(asset, parent);
+}
+
 void ConstructionAngar::SwitchWingsCannons(const char* asset)
 {
     SwitchWingPair(_wingCannons, _wingCannonAsset, asset, true);
@@ -131,11 +137,7 @@ void ConstructionAngar::SwitchWingsTorpeds(const char* asset)
     SwitchWingPair(_wingTorpeds, _wingTorpedAsset, asset, false);
 }
 
-void ConstructionAngar::SwitchCannonCourse(const char* asset)
-{
-    Clear(_cannonCourse);
-    _cannonCourse.models[0] = Create(asset, _root);
-}
+void ConstructionAngar::SwitchCannonCourse(const char* asset) { SwitchSingle(_cannonCourse, asset, _root); }
 
 // The front cannon and the external addition share the nose: the ship's flag says which.
 void ConstructionAngar::SwitchFrontCannon(const char* asset)
@@ -156,11 +158,7 @@ void ConstructionAngar::SwitchAddExtr(const char* asset)
         ship->SetFlag(0);
 }
 
-void ConstructionAngar::SwitchAddIntr(const char* asset)
-{
-    Clear(_addIntr);
-    _addIntr.models[0] = Create(asset, _root);
-}
+void ConstructionAngar::SwitchAddIntr(const char* asset) { SwitchSingle(_addIntr, asset, _root); }
 
 // The wing weapons follow the new hull's race and variant at once.
 void ConstructionAngar::SwitchCovered(const char* left, const char* right)
@@ -199,11 +197,7 @@ void ConstructionAngar::SwitchArmorK(const char* first, const char* second, cons
     _armorK.models[3] = Create(mirrored ? second : fourth, _root, mirrored);
 }
 
-void ConstructionAngar::SwitchArmorP(const char* asset)
-{
-    Clear(_armorP);
-    _armorP.models[0] = Create(asset, _parts[PART_PLATING]);
-}
+void ConstructionAngar::SwitchArmorP(const char* asset) { SwitchSingle(_armorP, asset, _parts[PART_PLATING]); }
 
 void ConstructionAngar::SwitchArmorS(const char* first, const char* second, const char* third)
 {
@@ -228,35 +222,15 @@ void ConstructionAngar::SwitchCockpit(const char* front, const char* rear)
     _cockpit.models[1] = Create(rear, _parts[PART_COCKPIT_REAR]);
 }
 
-void ConstructionAngar::SwitchReactor(const char* asset)
-{
-    Clear(_reactor);
-    _reactor.models[0] = Create(asset, _root);
-}
+void ConstructionAngar::SwitchReactor(const char* asset) { SwitchSingle(_reactor, asset, _root); }
 
-void ConstructionAngar::SwitchReactorConsole(const char* asset)
-{
-    Clear(_reactorConsole);
-    _reactorConsole.models[0] = Create(asset, _root);
-}
+void ConstructionAngar::SwitchReactorConsole(const char* asset) { SwitchSingle(_reactorConsole, asset, _root); }
 
-void ConstructionAngar::SwitchEngine(const char* asset)
-{
-    Clear(_engine);
-    _engine.models[0] = Create(asset, _root);
-}
+void ConstructionAngar::SwitchEngine(const char* asset) { SwitchSingle(_engine, asset, _root); }
 
-void ConstructionAngar::SwitchReactorDrive(const char* asset)
-{
-    Clear(_reactorDrive);
-    _reactorDrive.models[0] = Create(asset, _root);
-}
+void ConstructionAngar::SwitchReactorDrive(const char* asset) { SwitchSingle(_reactorDrive, asset, _root); }
 
-void ConstructionAngar::SwitchReactorCompressor(const char* asset)
-{
-    Clear(_reactorCompressor);
-    _reactorCompressor.models[0] = Create(asset, _root);
-}
+void ConstructionAngar::SwitchReactorCompressor(const char* asset) { SwitchSingle(_reactorCompressor, asset, _root); }
 
 void ConstructionAngar::SwitchEngineDrive(const char* asset)
 {

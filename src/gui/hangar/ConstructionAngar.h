@@ -121,6 +121,8 @@ private:
 
     // Destroys what the mount holds.
     void Clear(Mount& mount);
+    // A mount of one model under the bone.
+    void SwitchSingle(Mount& mount, const char* asset, Bone* parent);
     // A model of the file under the bone, or none for an empty name; mirrored left to right when
     // asked.
     Model* Create(const char* file, Bone* parent, bool mirrored = false);
@@ -128,8 +130,8 @@ private:
     std::string WingFile(const char* asset, const char* variant) const;
     // A wing weapon on the left side and its mirror image on the right.
     void SwitchWingPair(Mount& mount, char (&buffer)[256], const char* asset, bool variant);
-    // Flames of the particle set on the drive model's bones "Omni01" (and "Omni02"), set back
-    // by `offset` along the bone when asked.
+    // Flames of the engines' particle set on the drive model's first `count` bones "Omni01",
+    // "Omni02", set back 50 units along the bone when asked.
     void AddFlames(Model* drive, int count, bool setBack);
 
     UserProfile* Profile() const;
