@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -308,4 +309,29 @@ TEST_F(HangarFrameTest, ScreenshotsShowTheShipAndAFittedDeviceChangesIt)
     }
     EXPECT_GT(changed, 2000);
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}
+
+TEST_F(HangarFrameTest, ShortWingAssetNamesKeepTheirWholeBase)
+{
+    DeviceType* stub = game.GetBase()->AddDevice();
+    std::strcpy(stub->renderAsset, "ab");
+    stub->type = 0;
+    stub->subType = 2;
+    _angar->SwitchDevice(stub, 0, 2);
+    EXPECT_EQ(_log.Count("ab_ASP.mod"), 1) << "only a trailing \".mod\" is cut";
+}
+
+TEST_F(HangarFrameTest, WithoutAPilotTheHallStandsEmpty)
+{
+    game.GetProfileManager()->SelectNone();
+    _frames->ReloadCurrentFrame();
+    Run(3);
+    EXPECT_EQ(Mounted(_angar->GetShipRoot()),
+              (Strings{"pl_reactor_drive_blg_a", "pl_reactor_kompres_blg", "pl_structura"}))
+        << "the structure and the fixed reactor meshes, no device";
+    _angar->SwitchDevice(game.GetBase()->GetDeviceByUid(8002), 1, 0);
+    EXPECT_TRUE(Mounted(Part(LEFT)).empty()) << "no ship to fit";
+    _frames->funcSelectApply();
+    _frames->funcSelectDecline();
+    Run(3);
 }
