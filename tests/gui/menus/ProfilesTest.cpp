@@ -90,7 +90,7 @@ TEST_F(ProfilesTest, WithoutPilotsOnlyNewAndQuitAreOffered)
     Press("U");
     EXPECT_EQ(_panel->GetSelected(), GuiProfiles::BUTTON_QUIT);
     EXPECT_FALSE(_panel->GetDetailLayer()->GetVisible());
-    EXPECT_FALSE(_panel->GetFaces()->GetFrameLayer()->GetVisible()) << "no carousel without pilots";
+    EXPECT_FALSE(_panel->GetFaces()->GetFrame()->GetVisible()) << "no carousel without pilots";
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
 
