@@ -108,7 +108,8 @@ void ArrowUp(Canvas& c, float cx, float top, float width, float height, Rgba col
     const std::vector<float> ys = {top, top + height, top + height * 0.7f, top + height};
     const std::vector<float> leftX = {xs[0], xs[2], xs[3]}, leftY = {ys[0], ys[2], ys[3]};
     const std::vector<float> rightX = {xs[0], xs[1], xs[2]}, rightY = {ys[0], ys[1], ys[2]};
-    c.Fill([&](float px, float py) { return std::max(PolygonCover(px, py, leftX, leftY), PolygonCover(px, py, rightX, rightY)); },
+    c.Fill([&](float px,
+               float py) { return std::max(PolygonCover(px, py, leftX, leftY), PolygonCover(px, py, rightX, rightY)); },
            [&](float, float) { return color; });
 }
 
@@ -174,7 +175,9 @@ void Crack(Canvas& c, float cx, float cy, float reach, unsigned seed)
         }
     }
     c.Fill([&](float px, float py) { return RingCover(px, py, cx, cy, reach * 0.12f, 1.0f); },
-           [&](float, float) { return Rgba{0.9f, 0.97f, 1.0f, 0.6f}; });
+           [&](float, float) {
+               return Rgba{0.9f, 0.97f, 1.0f, 0.6f};
+           });
 }
 
 void Fighter(Canvas& c, float cx, float cy, float size, Rgba fill, Rgba line)
@@ -187,7 +190,8 @@ void Fighter(Canvas& c, float cx, float cy, float size, Rgba fill, Rgba line)
     const std::vector<float> bodyY = {cy - 48 * s, cy - 10 * s, cy + 40 * s, cy + 40 * s, cy - 10 * s};
     const std::vector<float> wingX = {cx - 10 * s, cx + 10 * s, cx + 46 * s, cx + 46 * s, cx - 46 * s, cx - 46 * s};
     const std::vector<float> wingY = {cy - 10 * s, cy - 10 * s, cy + 22 * s, cy + 34 * s, cy + 34 * s, cy + 22 * s};
-    c.Fill([&](float px, float py) { return std::max(PolygonCover(px, py, bodyX, bodyY), PolygonCover(px, py, wingX, wingY)); },
+    c.Fill([&](float px,
+               float py) { return std::max(PolygonCover(px, py, bodyX, bodyY), PolygonCover(px, py, wingX, wingY)); },
            [&](float, float) { return fill; });
     for (size_t i = 0; i < xs.size(); ++i)
     {
@@ -251,7 +255,8 @@ void Caption(Canvas& c, const std::string& text, float cx, float cy, unsigned he
                 const int y = int(baseline) - glyph.top + int(gy);
                 if (x < 0 || y < 0 || x >= int(c.Width()) || y >= int(c.Height()))
                     continue;
-                const unsigned char v = atlas.GetPixels()[size_t(glyph.atlasY + gy) * atlas.GetWidth() + glyph.atlasX + gx];
+                const unsigned char v =
+                    atlas.GetPixels()[size_t(glyph.atlasY + gy) * atlas.GetWidth() + glyph.atlasX + gx];
                 if (v)
                     c.Blend(unsigned(x), unsigned(y), color, float(v) / 255.0f);
             }
