@@ -1,9 +1,9 @@
 #include "gui/hud/GuiMissionObjectives.h"
 
 #include "MaterialSystem/draw/ScreenPrims.h"
-#include "game/core/FixedText.h"
 #include "gui/hud/HudPaint.h"
 #include "gui/hud/HudServices.h"
+#include "layers/widgets/GuiGame.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,8 +24,8 @@ bool SameText(const MissionObjective& objective, const char* text)
 
 void GuiMissionObjectives::Load()
 {
-    _backMaterial = Hud::LoadMaterial("gui_mission_objectives//mo_back.mat");
-    _fieldMaterial = Hud::LoadMaterial("gui_mission_objectives//mo_text_field.mat");
+    _backMaterial = GuiGame::LoadMaterial("gui_mission_objectives//mo_back.mat");
+    _fieldMaterial = GuiGame::LoadMaterial("gui_mission_objectives//mo_text_field.mat");
 }
 
 void GuiMissionObjectives::Layout(MissionObjective& objective, size_t index) const
@@ -36,13 +36,13 @@ void GuiMissionObjectives::Layout(MissionObjective& objective, size_t index) con
     objective.tickerPos = objective.origin + Vec2(260.0f, 227.0f);
     // "%d. %s", the text cut to what is left.
     const int prefix = std::snprintf(objective.title, sizeof objective.title, "%d. ", int(index + 1));
-    CopyFixedText(objective.title + prefix, sizeof objective.title - size_t(prefix), objective.text);
+    Gui::CopyText(objective.title + prefix, sizeof objective.title - size_t(prefix), objective.text);
 }
 
 void GuiMissionObjectives::AddObjective(const char* text, float lifeTime)
 {
     auto objective = std::make_unique<MissionObjective>();
-    CopyFixedText(objective->text, text);
+    Gui::CopyText(objective->text, sizeof objective->text, text);
     objective->lifeTime = lifeTime;
     Layout(*objective, _objectives.size());
     _objectives.push_back(std::move(objective));
@@ -117,9 +117,9 @@ void GuiMissionObjectives::Draw(MissionObjective& objective, float dt)
     if (objective.tickerPos.x > -280.0f)
     {
         objective.tickerPos.x -= dt * 100.0f;
-        if (RenderText* ticker = HudPaint::Text({"Arial", 15, 7, 700, false, objective.text,
-                                                 box(objective.tickerPos, 321.0f, 34.0f), TA_TOP_LEFT, true,
-                                                 TextColor}))
+        if (RenderText* ticker =
+                HudPaint::Text({"Arial", 15, 7, 700, false, objective.text, box(objective.tickerPos, 321.0f, 34.0f),
+                                TA_TOP_LEFT, true, TextColor}))
         {
             const float clip[4] = {73.0f, 250.0f, 73.0f + 206.0f, 250.0f + 20.0f};
             std::copy(std::begin(clip), std::end(clip), ticker->clipRect);

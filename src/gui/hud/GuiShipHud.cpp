@@ -7,6 +7,7 @@
 #include "gui/hud/GuiShipHudTargetInfo.h"
 #include "gui/hud/GuiShipHudTextMessage.h"
 #include "gui/hud/HudServices.h"
+#include "layers/widgets/GuiGame.h"
 
 #include <cassert>
 
@@ -23,10 +24,10 @@ void GuiShipHud::ResetSharedState()
 void GuiShipHud::Load()
 {
     Unload();
-    _glassMaterial = Hud::LoadMaterial("gui_hud_glass.mat");
-    _crosshairBoxMaterial = Hud::LoadMaterial("gui_hud_crosshair_00.mat");
-    _shipMaterial = Hud::LoadMaterial("gui_hud_ship.mat");
-    _radarMaterial = Hud::LoadMaterial("gui_hud_radar.mat");
+    _glassMaterial = GuiGame::LoadMaterial("gui_hud_glass.mat");
+    _crosshairBoxMaterial = GuiGame::LoadMaterial("gui_hud_crosshair_00.mat");
+    _shipMaterial = GuiGame::LoadMaterial("gui_hud_ship.mat");
+    _radarMaterial = GuiGame::LoadMaterial("gui_hud_radar.mat");
     _loadScreenWidth = int(Hud::ScreenWidth());
 
     _targetInfo = std::make_unique<GuiShipHudTargetInfo>();

@@ -1,8 +1,8 @@
 #include "gui/hud/GuiShipHudStats.h"
 
-#include "game/core/FixedText.h"
 #include "gui/hud/HudPaint.h"
 #include "gui/hud/HudServices.h"
+#include "layers/widgets/GuiGame.h"
 
 #include <cmath>
 #include <cstdio>
@@ -46,11 +46,11 @@ const RowLayout Layouts[3] = {
 void GuiShipHudStats::Load()
 {
     for (int i = 0; i < 3; ++i)
-        _plates[i] = Hud::LoadMaterial(PlateFiles[i]);
+        _plates[i] = GuiGame::LoadMaterial(PlateFiles[i]);
     for (int i = 0; i < 3; ++i)
-        _lights[i] = Hud::LoadMaterial(LightFiles[i]);
+        _lights[i] = GuiGame::LoadMaterial(LightFiles[i]);
     for (int i = 0; i < RaceCount; ++i)
-        _races[i] = Hud::LoadMaterial(RaceFiles[i]);
+        _races[i] = GuiGame::LoadMaterial(RaceFiles[i]);
 }
 
 GuiShipHudStats::eStyle GuiShipHudStats::StyleOf(int style)
@@ -65,12 +65,12 @@ void GuiShipHudStats::SetEntry(const char* id, const char* name, const char* rac
     if (!row)
     {
         row = std::make_unique<GuiShipHudStatsRow>();
-        row->icon = iconFile ? Hud::LoadMaterial(iconFile) : nullptr;
+        row->icon = iconFile ? GuiGame::LoadMaterial(iconFile) : nullptr;
     }
     row->count = count;
     row->style = style;
-    CopyFixedText(row->name, name);
-    CopyFixedText(row->raceTag, raceTag);
+    Gui::CopyText(row->name, sizeof row->name, name);
+    Gui::CopyText(row->raceTag, sizeof row->raceTag, raceTag);
 }
 
 const GuiShipHudStatsRow* GuiShipHudStats::GetRow(const char* id) const

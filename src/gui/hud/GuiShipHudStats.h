@@ -20,7 +20,7 @@ struct GuiShipHudStatsRow
     char raceTag[TextSize] = {};
     Material* icon = nullptr;
     unsigned count = 0;
-    int style = 0; // 2 big, 1 medium, anything else small
+    int style = 0;     // 2 big, 1 medium, anything else small
     int highlight = 0; // 1 blinks the row
     float highlightTime = 0.0f;
 };

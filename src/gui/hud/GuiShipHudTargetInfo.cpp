@@ -1,11 +1,11 @@
 #include "gui/hud/GuiShipHudTargetInfo.h"
 
-#include "game/core/FixedText.h"
 #include "game/core/game/Game.h"
 #include "game/world/ships/Ship.h"
 #include "gui/hud/HudCurves.h"
 #include "gui/hud/HudPaint.h"
 #include "gui/hud/HudServices.h"
+#include "layers/widgets/GuiGame.h"
 #include "layers/FlashLayer.h"
 #include "layers/LineLayer.h"
 #include "layers/SpriteLayer.h"
@@ -82,18 +82,19 @@ void GuiShipHudTargetInfo::Load()
 {
     if (_loaded || !Hud::HasRoot())
         return;
-    _panelMaterial = Hud::LoadMaterial("gui_hud_enemy1.mat");
-    _warningMaterial = Hud::LoadMaterial("gui//worning_0.mat");
+    _panelMaterial = GuiGame::LoadMaterial("gui_hud_enemy1.mat");
+    _warningMaterial = GuiGame::LoadMaterial("gui//worning_0.mat");
     for (int i = 0; i < LevelCount; ++i)
-        _levelIconMaterials[i] = Hud::LoadMaterial(("gui_hud_enemy_level" + std::to_string(i + 1) + ".mat").c_str());
-    _levelLineMaterial = Hud::LoadMaterial("gui_hud_enemy_levelLine.mat");
-    _longBarMaterial = Hud::LoadMaterial("gui_hud_enemy_line1.mat");
-    _shortBarMaterial = Hud::LoadMaterial("gui_hud_enemy_line2.mat");
+        _levelIconMaterials[i] =
+            GuiGame::LoadMaterial(("gui_hud_enemy_level" + std::to_string(i + 1) + ".mat").c_str());
+    _levelLineMaterial = GuiGame::LoadMaterial("gui_hud_enemy_levelLine.mat");
+    _longBarMaterial = GuiGame::LoadMaterial("gui_hud_enemy_line1.mat");
+    _shortBarMaterial = GuiGame::LoadMaterial("gui_hud_enemy_line2.mat");
     for (int i = 0; i < 4; ++i)
-        _circleMaterials[i] = Hud::LoadMaterial(("gui_hud_enemy_circle" + std::to_string(i + 1) + ".mat").c_str());
-    _scanLineMaterial = Hud::LoadMaterial("gui_hud_scanner_line.mat");
-    _scanArrowMaterial = Hud::LoadMaterial("gui_hud_scanner_arrow.mat");
-    _scanWhiteMaterial = Hud::LoadMaterial("gui_hud_scanner_white.mat");
+        _circleMaterials[i] = GuiGame::LoadMaterial(("gui_hud_enemy_circle" + std::to_string(i + 1) + ".mat").c_str());
+    _scanLineMaterial = GuiGame::LoadMaterial("gui_hud_scanner_line.mat");
+    _scanArrowMaterial = GuiGame::LoadMaterial("gui_hud_scanner_arrow.mat");
+    _scanWhiteMaterial = GuiGame::LoadMaterial("gui_hud_scanner_white.mat");
     std::fill(std::begin(_levels), std::end(_levels), 1.0f);
     SetName("YTG Fighter");
     RecalculatePositions();
@@ -102,22 +103,22 @@ void GuiShipHudTargetInfo::Load()
     _codeTexts[2] = MakeCodeText(140, 3);
 
     // Every layer stands right under the root, so that Unload finds each there.
-    _shipMovie = Hud::AddFlash("enemy_ship", "swf//enemy_ship.swf", Vec2(0.0f, 725.0f), Vec2(385.0f, 220.0f),
-                               HUD_ALIGN_LEFT);
+    _shipMovie = Hud::AddFlash("enemy_ship", "swf//enemy_ship.swf", Vec2(0.0f, 725.0f), Vec2(385.0f, 220.0f), GA_LEFT);
     const Vec2 ringSize(128.0f, 128.0f);
     for (int i = 0; i < 3; ++i)
-        _rings[i] = Hud::AddSprite("default", _circleMaterials[i], Hidden, ringSize);
-    _scanFrame = Hud::AddSprite("default", nullptr, Hidden, ringSize);
-    _scanFlash = Hud::AddSprite("default", _scanWhiteMaterial, Hidden, ringSize);
-    _scanCircle = Hud::AddFlashAt("scaner_circle", "swf//scaner_circle.swf", Vec2(0.0f, 0.0f), Vec2(160.0f, 160.0f));
+        _rings[i] = Gui::AddSprite(Hud::Root(), "default", Hidden, ringSize, _circleMaterials[i]);
+    _scanFrame = Gui::AddSprite(Hud::Root(), "default", Hidden, ringSize);
+    _scanFlash = Gui::AddSprite(Hud::Root(), "default", Hidden, ringSize, _scanWhiteMaterial);
+    _scanCircle =
+        Gui::AddFlash(Hud::Root(), "scaner_circle", "swf//scaner_circle.swf", Vec2(0.0f, 0.0f), Vec2(160.0f, 160.0f));
     for (int i = 0; i < LevelCount; ++i)
-        _levelIcons[i] = Hud::AddSprite("default", _levelIconMaterials[i], Hud::ScreenPos(Rows[i].icon),
-                                        Hud::ScreenSize(Rows[i].iconSize));
+        _levelIcons[i] = Gui::AddSprite(Hud::Root(), "default", Gui::ScreenPos(Rows[i].icon),
+                                        Gui::ScreenSize(Rows[i].iconSize), _levelIconMaterials[i]);
     for (int i = 0; i < LevelCount; ++i)
-        _levelBars[i] = Hud::AddSprite("default", i == 0 || i == 3 ? _longBarMaterial : _shortBarMaterial,
-                                       Vec2(0.0f, 0.0f), Vec2(0.0f, 0.0f));
+        _levelBars[i] = Gui::AddSprite(Hud::Root(), "default", Vec2(0.0f, 0.0f), Vec2(0.0f, 0.0f),
+                                       i == 0 || i == 3 ? _longBarMaterial : _shortBarMaterial);
     for (int i = 0; i < LevelCount; ++i)
-        _levelLines[i] = Hud::AddToRoot(new LineLayer());
+        _levelLines[i] = Hud::AddLine();
     _loaded = true;
 }
 
@@ -140,7 +141,7 @@ void GuiShipHudTargetInfo::Unload()
     _loaded = false;
 }
 
-void GuiShipHudTargetInfo::SetName(const char* name) { CopyFixedText(_targetName, name); }
+void GuiShipHudTargetInfo::SetName(const char* name) { Gui::CopyText(_targetName, sizeof _targetName, name); }
 
 void GuiShipHudTargetInfo::SetLevel(int index, float value)
 {
@@ -207,7 +208,7 @@ void GuiShipHudTargetInfo::UpdateBars()
         const float left = row.width - level * row.width;
         const Vec2 from = Vec2(left + 87.0f, row.lineTop) * s, to = Vec2(left + 87.0f, row.lineBottom) * s;
         _levelLines[i]->UpdateLine(from, to, color, color);
-        _levelIcons[i]->SetPos(Hud::ScreenPos(row.icon));
+        _levelIcons[i]->SetPos(Gui::ScreenPos(row.icon));
         _levelBars[i]->SetPos(Vec2(left + 88.0f, row.barY) * s);
         _levelBars[i]->SetSize(Vec2(level * row.width, 16.0f) * s);
         const float u = (1.0f - level) * row.k + row.u0;
@@ -326,7 +327,7 @@ void GuiShipHudTargetInfo::DrawScanner(const Vec2& pos, float progress, float fa
         const std::string& code = _codeTexts[i];
         const size_t n = std::min(code.size(), size_t(float(code.size() + 1) * typed));
         const std::string shown = code.substr(0, n);
-        HudPaint::Text({"OCRA", blocks[i].height, blocks[i].width, 0, false, shown.c_str(), blocks[i].rect,
-                        TA_TOP_LEFT, true, color});
+        HudPaint::Text({"OCRA", blocks[i].height, blocks[i].width, 0, false, shown.c_str(), blocks[i].rect, TA_TOP_LEFT,
+                        true, color});
     }
 }

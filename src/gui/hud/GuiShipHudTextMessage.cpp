@@ -1,8 +1,8 @@
 #include "gui/hud/GuiShipHudTextMessage.h"
 
-#include "game/core/FixedText.h"
 #include "gui/hud/HudPaint.h"
 #include "gui/hud/HudServices.h"
+#include "layers/widgets/GuiGame.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,18 +18,18 @@ const char* const RedFiles[3] = {"gui_hud_message_left_r.mat", "gui_hud_message_
 
 void GuiShipHudTextMessage::Load()
 {
-    _black = Hud::LoadMaterial("black.mat");
+    _black = GuiGame::LoadMaterial("black.mat");
     for (int i = 0; i < 3; ++i)
-        _blue[i] = Hud::LoadMaterial(BlueFiles[i]);
+        _blue[i] = GuiGame::LoadMaterial(BlueFiles[i]);
     for (int i = 0; i < 3; ++i)
-        _red[i] = Hud::LoadMaterial(RedFiles[i]);
+        _red[i] = GuiGame::LoadMaterial(RedFiles[i]);
 }
 
 void GuiShipHudTextMessage::Show(const char* text, float seconds, bool isBlue, int pieces)
 {
     _timeLeft = seconds;
     _reveal = 0.0f;
-    CopyFixedText(_text, text);
+    Gui::CopyText(_text, sizeof _text, text);
     _isBlue = isBlue;
     _pieces = std::clamp(pieces, 0, MaxPieces);
 }
@@ -56,8 +56,7 @@ void GuiShipHudTextMessage::Proceed()
     const Vec2 base = Vec2(90.0f, 14.0f) + _offset;
     const float p = float(_pieces);
     auto quad = [&](Material* material, const Vec2& at, float size) {
-        HudPaint::Quad(material, Hud::ScreenPos(base + at, HUD_ALIGN_CENTER), Hud::ScreenSize(Vec2(size, size)), 0.0f,
-                       white);
+        HudPaint::Quad(material, Gui::ScreenPos(base + at, GA_CENTER), Gui::ScreenSize(Vec2(size, size)), 0.0f, white);
     };
     quad(set[PIECE_LEFT], Vec2(420.0f - 30.0f * p, 615.0f), 256.0f);
     for (int i = 0; i < _pieces; ++i)

@@ -19,8 +19,7 @@ void SetTarget(IHudPaintTarget* target) { Target = target; }
 
 bool IsDrawable(const Vec2& point)
 {
-    return std::isfinite(point.x) && std::isfinite(point.y) && std::fabs(point.x) < Reach &&
-           std::fabs(point.y) < Reach;
+    return std::isfinite(point.x) && std::isfinite(point.y) && std::fabs(point.x) < Reach && std::fabs(point.y) < Reach;
 }
 
 void Quad(Material* material, const Vec2& pos, const Vec2& size, float angle, const Color& color)

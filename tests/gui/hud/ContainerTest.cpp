@@ -46,9 +46,9 @@ TEST_F(ContainerTest, BoxesStandAtTheCentreTheLowerRightCornerAndTheBottomEdge)
         int width, height;
         GuiShipHud::Position crosshair, ship, radar;
     };
-    for (const Case& test : {Case{1024, 768, {480, 352}, {768, 512}, {448, 600}},
-                             Case{1280, 1024, {608, 480}, {1024, 768}, {576, 856}},
-                             Case{1023, 767, {479, 351}, {767, 511}, {447, 599}}})
+    for (const Case& test :
+         {Case{1024, 768, {480, 352}, {768, 512}, {448, 600}}, Case{1280, 1024, {608, 480}, {1024, 768}, {576, 856}},
+          Case{1023, 767, {479, 351}, {767, 511}, {447, 599}}})
     {
         ScreenSize size(test.width, test.height);
         GuiShipHud hud;

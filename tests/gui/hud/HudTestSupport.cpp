@@ -67,8 +67,8 @@ RenderText* PaintRecorder::Text(const HudText& text)
 {
     RenderText& record = _records.emplace_back();
     record.text = text.text;
-    texts.push_back({text.face, text.text, text.height, text.width, text.weight, text.rect, text.align, text.color,
-                     &record});
+    texts.push_back(
+        {text.face, text.text, text.height, text.width, text.weight, text.rect, text.align, text.color, &record});
     return &record;
 }
 
@@ -194,8 +194,11 @@ std::string RecordingMovie(const std::string& name, const std::vector<std::strin
     std::string script = "movie.design(64, 64)\n";
     for (const std::string& function : functions)
     {
-        script += "function " + function + "(...)\n"
-                  "    local line = \"" + name + " call " + function + "\"\n"
+        script += "function " + function +
+                  "(...)\n"
+                  "    local line = \"" +
+                  name + " call " + function +
+                  "\"\n"
                   "    for i = 1, table.getn(arg) do line = line .. \" \" .. tostring(arg[i]) end\n"
                   "    print(line)\n"
                   "end\n";

@@ -46,8 +46,8 @@ TEST_F(ObjectivesTest, AnEmptyPanelDrawsOnlyItsBackground)
 
 TEST_F(ObjectivesTest, ObjectivesTypeOutOneAfterAnotherAtTenLettersASecond)
 {
-    _panel.AddObjective("Scan", -1.0f);       // 4 letters: done after 0.5 s
-    _panel.AddObjective("Escort", 30.5f);     // then this one
+    _panel.AddObjective("Scan", -1.0f);   // 4 letters: done after 0.5 s
+    _panel.AddObjective("Escort", 30.5f); // then this one
     Frame(0.2f);
     // "1. Scan" typed 2 letters; the second has not started.
     EXPECT_EQ(_painted.texts.front().text, "1.");

@@ -3,6 +3,7 @@
 
 #include "gui/hud/GuiShipHudStats.h"
 #include "gui/hud/HudServices.h"
+#include "layers/widgets/GuiGame.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,7 +27,7 @@ protected:
         std::vector<float> rows;
         for (const char* plate : {"gui_hud_stats_big.mat", "gui_hud_stats_medium.mat", "gui_hud_stats_small.mat"})
         {
-            for (const PaintRecorder::QuadRecord& quad : _painted.QuadsOf(Hud::LoadMaterial(plate)))
+            for (const PaintRecorder::QuadRecord& quad : _painted.QuadsOf(GuiGame::LoadMaterial(plate)))
                 rows.push_back(std::round(quad.pos.y / (Hud::ScreenHeight() / 960.0f)));
         }
         std::sort(rows.begin(), rows.end());
@@ -82,7 +83,7 @@ TEST_F(StatsTest, AnUpdateKeepsTheFirstPictureAndChangesTheRest)
     _stats.SetEntry("5", "Fighters", "BLG", "gui//icons//icon3.mat", 2, 7);
     const GuiShipHudStatsRow* row = _stats.GetRow("5");
     ASSERT_NE(row, nullptr);
-    EXPECT_EQ(row->icon, Hud::LoadMaterial("gui//icons//ytg_fighter_02.mat"));
+    EXPECT_EQ(row->icon, GuiGame::LoadMaterial("gui//icons//ytg_fighter_02.mat"));
     EXPECT_STREQ(row->name, "Fighters");
     EXPECT_STREQ(row->raceTag, "BLG");
     EXPECT_EQ(row->count, 7u);
@@ -91,8 +92,8 @@ TEST_F(StatsTest, AnUpdateKeepsTheFirstPictureAndChangesTheRest)
 
 TEST_F(StatsTest, OnlyTheEightRaceCodesShowAnEmblem)
 {
-    Material* ytg = Hud::LoadMaterial("races//ytg_small.mat");
-    Material* sha = Hud::LoadMaterial("races//sha_small.mat");
+    Material* ytg = GuiGame::LoadMaterial("races//ytg_small.mat");
+    Material* sha = GuiGame::LoadMaterial("races//sha_small.mat");
     _stats.SetEntry("1", "Fighter", "YTG", "gui//icons//ytg_fighter_02.mat", 1, 1);
     _stats.SetEntry("2", "Ghost", "ytg", "gui//icons//ytg_fighter_02.mat", 1, 1);
     _stats.SetEntry("3", "Drone", "SHA", "gui//icons//ytg_fighter_02.mat", 1, 1);

@@ -6,6 +6,7 @@
 #include "gui/hud/GuiShipHudBigMb.h"
 #include "gui/hud/GuiShipHudTargetInfo.h"
 #include "gui/hud/HudServices.h"
+#include "layers/widgets/GuiGame.h"
 #include "layers/FlashLayer.h"
 #include "layers/SpriteLayer.h"
 
@@ -40,7 +41,7 @@ protected:
             _panel.Proceed(target);
         }
     }
-    Material* Arrow() const { return Hud::LoadMaterial("gui_hud_scanner_arrow.mat"); }
+    Material* Arrow() const { return GuiGame::LoadMaterial("gui_hud_scanner_arrow.mat"); }
 
     GuiShipHudTargetInfo _panel;
     std::unique_ptr<Ship> _ship;
@@ -174,8 +175,7 @@ TEST_F(TargetInfoTest, BigMessageBoxCountsTheLinesItsTitleAndTextNeed)
     for (const Case& test : {Case{0, 0, 0}, Case{0, 700, 1}, Case{30, 0, 1}, Case{27, 600, 0}, Case{28, 0, 1},
                              Case{0, 769, 2}, Case{60, 10, 5}, Case{10, 2047, 9}})
     {
-        EXPECT_EQ(GuiShipHudBigMb::LinesFor(test.title, test.text), test.lines)
-            << test.title << " and " << test.text;
+        EXPECT_EQ(GuiShipHudBigMb::LinesFor(test.title, test.text), test.lines) << test.title << " and " << test.text;
     }
     GuiShipHudBigMb box;
     box.Load();

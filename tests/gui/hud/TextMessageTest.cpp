@@ -3,6 +3,8 @@
 
 #include "gui/hud/GuiShipHudTextMessage.h"
 #include "gui/hud/HudServices.h"
+#include "layers/LayerManager.h"
+#include "layers/widgets/GuiGame.h"
 
 #include <string>
 
@@ -63,12 +65,13 @@ TEST_F(TextMessageTest, TypesForTwoSecondsThenShowsItsTimeFadingInTheLastSecond)
 
 TEST_F(TextMessageTest, FrameEndsStandThirtyUnitsOutPerCentrePieceInBlueOrRed)
 {
-    const float s = Hud::Scale(), shift = Hud::Shift(HUD_ALIGN_CENTER);
-    Material* left[2] = {Hud::LoadMaterial("gui_hud_message_left_r.mat"), Hud::LoadMaterial("gui_hud_message_left_b.mat")};
-    Material* centre[2] = {Hud::LoadMaterial("gui_hud_message_center_r.mat"),
-                           Hud::LoadMaterial("gui_hud_message_center_b.mat")};
-    Material* right[2] = {Hud::LoadMaterial("gui_hud_message_right_r.mat"),
-                          Hud::LoadMaterial("gui_hud_message_right_b.mat")};
+    const float s = Hud::Scale(), shift = LayerManager::GetCAShift(true);
+    Material* left[2] = {GuiGame::LoadMaterial("gui_hud_message_left_r.mat"),
+                         GuiGame::LoadMaterial("gui_hud_message_left_b.mat")};
+    Material* centre[2] = {GuiGame::LoadMaterial("gui_hud_message_center_r.mat"),
+                           GuiGame::LoadMaterial("gui_hud_message_center_b.mat")};
+    Material* right[2] = {GuiGame::LoadMaterial("gui_hud_message_right_r.mat"),
+                          GuiGame::LoadMaterial("gui_hud_message_right_b.mat")};
     for (int blue = 0; blue < 2; ++blue)
     {
         for (int pieces : {0, 3})
@@ -132,7 +135,7 @@ TEST_F(TextMessageTest, ClearEndsTheMessageAndDarkenCoversTheScreen)
     _strip.Proceed();
     ASSERT_FALSE(_painted.quads.empty());
     const PaintRecorder::QuadRecord& cover = _painted.quads.front();
-    EXPECT_EQ(cover.material, Hud::LoadMaterial("black.mat"));
+    EXPECT_EQ(cover.material, GuiGame::LoadMaterial("black.mat"));
     EXPECT_EQ(cover.pos.x, 0.0f);
     EXPECT_EQ(cover.size.x, Hud::ScreenWidth());
     EXPECT_EQ(cover.size.y, Hud::ScreenHeight());
