@@ -1,8 +1,10 @@
 #include "DemoMeshes.h"
+#include "RadarMeshes.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace DemoMeshes {
 
@@ -73,27 +75,6 @@ float RadiusOf(const std::vector<SmsLod>& lods)
     return radius;
 }
 
-// A list mesh of one material per sub-mesh, bounds and radius from its vertices.
-SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials, std::vector<std::vector<uint32_t>> prims)
-{
-    SmsMesh mesh;
-    mesh.desc.format = MeshShapes::Format;
-    mesh.desc.materialCount = static_cast<uint32_t>(materials.size());
-    for (size_t i = 0; i < materials.size(); ++i)
-        mesh.desc.SetMaterialName(static_cast<unsigned>(i), materials[i]);
-    for (size_t l = 0; l < prims.size(); ++l)
-    {
-        mesh.desc.lods[l].subMeshCount = static_cast<uint32_t>(prims[l].size());
-        for (size_t s = 0; s < prims[l].size(); ++s)
-            mesh.desc.lods[l].primCounts[s] = prims[l][s];
-    }
-    mesh.desc.bounds = BoundsOf(lods);
-    mesh.desc.radius = RadiusOf(lods);
-    mesh.lods = std::move(lods);
-    FinishSmsMesh(mesh);
-    return mesh;
-}
-
 // A fixed bumpiness per direction, so the asteroid is the same on every build.
 float Bump(const Vec3& direction)
 {
@@ -147,6 +128,26 @@ SmsLod Rock(const std::vector<Triangle>& triangles, float radius)
 }
 
 } // namespace
+
+SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials, std::vector<std::vector<uint32_t>> prims)
+{
+    SmsMesh mesh;
+    mesh.desc.format = MeshShapes::Format;
+    mesh.desc.materialCount = static_cast<uint32_t>(materials.size());
+    for (size_t i = 0; i < materials.size(); ++i)
+        mesh.desc.SetMaterialName(static_cast<unsigned>(i), materials[i]);
+    for (size_t l = 0; l < prims.size(); ++l)
+    {
+        mesh.desc.lods[l].subMeshCount = static_cast<uint32_t>(prims[l].size());
+        for (size_t s = 0; s < prims[l].size(); ++s)
+            mesh.desc.lods[l].primCounts[s] = prims[l][s];
+    }
+    mesh.desc.bounds = BoundsOf(lods);
+    mesh.desc.radius = RadiusOf(lods);
+    mesh.lods = std::move(lods);
+    FinishSmsMesh(mesh);
+    return mesh;
+}
 
 SmsMesh Box()
 {
@@ -218,7 +219,11 @@ SmsMesh Hull()
 
 std::vector<DemoMesh> All()
 {
-    return {{"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
+    std::vector<DemoMesh> meshes = {
+        {"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
+    for (DemoMesh& mesh : RadarMeshes::All())
+        meshes.push_back(std::move(mesh));
+    return meshes;
 }
 
 } // namespace DemoMeshes

@@ -2,6 +2,7 @@
 
 #include "SmsWriter.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,11 @@ struct DemoMesh
 };
 
 namespace DemoMeshes {
+
+// A list mesh of one material per sub-mesh (prims: per LOD, the triangles of each sub-mesh), its
+// bounds and radius taken from the vertices.
+SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials,
+                 std::vector<std::vector<uint32_t>> prims);
 
 SmsMesh Box();
 SmsMesh Sphere();   // three LODs, one strip each
