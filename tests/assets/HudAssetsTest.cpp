@@ -67,3 +67,35 @@ TEST(Assets, HudPanels)
     Append(names, {"swf//scaner_circle.lua", "swf//enemy_ship.lua"});
     ExpectAssetsPresent(names);
 }
+
+// The crosshair with its boxes, arrows and indicators, the glass cracks, and the radar with its
+// models and the meshes and material they show.
+TEST(Assets, HudCrosshairAndRadar)
+{
+    std::vector<std::string> names = Materials({
+        "gui_hud_crosshair.mat",
+        "gui_arrow.mat",
+        "gui_hud_target.mat",
+        "gui_target.mat",
+        "gui_target_lvl_bg.mat",
+        "gui_target_lvl.mat",
+        "gui_target_small_lvl_bg.mat",
+        "gui_target_small_lvl.mat",
+        "gui_hud_wingR.mat",
+        "gui_hud_wingG.mat",
+        "gui_hud_sgun.mat",
+        "gui_hud_fgun.mat",
+        "gui_hud_global_target.mat",
+        "gui_hud_radar.mat",
+        "gui_hud_radar_target.mat",
+        "radar.mat",
+    });
+    Append(names, NumberedAssets("materials/gui_hud_target%d.mat", 1, 3));
+    Append(names, NumberedAssets("materials/gui_target%d.mat", 1, 3));
+    Append(names, NumberedAssets("materials/gui_hud_glass_decal_%.2d.mat", 0, 10));
+    Append(names, NumberedAssets("assets/radar%d.mod", 1, 4));
+    Append(names,
+           {"textures/gui_hud_crosshair_01.dds", "swf//target.lua", "swf//gui_target_new.lua", "swf//radar.lua",
+            "meshes/radar_disc.sms", "meshes/radar_dashes.sms", "meshes/radar_ticks.sms", "meshes/radar_cross.sms"});
+    ExpectAssetsPresent(names);
+}

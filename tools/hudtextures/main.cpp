@@ -47,6 +47,8 @@ int main(int argc, char** argv)
         Canvas canvas(picture.width, picture.height);
         picture.paint(canvas);
         ok &= WriteContentFile(root / "textures" / Lower(picture.texture), WriteDds(canvas.ToImage(), options));
+        if (picture.material.empty())
+            continue;
         const std::string script = MaterialScript(picture);
         ok &= WriteContentFile(root / "materials" / Lower(NormalizePath(picture.material)),
                                std::vector<uint8_t>(script.begin(), script.end()));
