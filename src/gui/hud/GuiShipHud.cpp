@@ -3,6 +3,9 @@
 #include "foundation/base/Profiler.h"
 #include "gui/hud/GuiMissionObjectives.h"
 #include "gui/hud/GuiShipHudBigMb.h"
+#include "gui/hud/GuiShipHudCrosshair.h"
+#include "gui/hud/GuiShipHudGlassDecals.h"
+#include "gui/hud/GuiShipHudRadar.h"
 #include "gui/hud/GuiShipHudStats.h"
 #include "gui/hud/GuiShipHudTargetInfo.h"
 #include "gui/hud/GuiShipHudTextMessage.h"
@@ -18,6 +21,8 @@ GuiShipHud::~GuiShipHud() { Unload(); }
 void GuiShipHud::ResetSharedState()
 {
     GuiShipHudTargetInfo::ResetShared();
+    GuiShipHudCrosshair::ResetShared();
+    GuiShipHudRadar::ResetShared();
     GuiShipHudStats::ResetShared();
 }
 
@@ -30,8 +35,15 @@ void GuiShipHud::Load()
     _radarMaterial = GuiGame::LoadMaterial("gui_hud_radar.mat");
     _loadScreenWidth = int(Hud::ScreenWidth());
 
+    _glassDecals = std::make_unique<GuiShipHudGlassDecals>();
+    _glassDecals->Load();
     _targetInfo = std::make_unique<GuiShipHudTargetInfo>();
     _targetInfo->Load();
+    _radar = std::make_unique<GuiShipHudRadar>();
+    _radar->Load();
+    _crosshair = std::make_unique<GuiShipHudCrosshair>();
+    _crosshair->Load();
+    _crosshair->LoadCursorTexture("gui_hud_crosshair_01.dds");
     _textMessage = std::make_unique<GuiShipHudTextMessage>();
     _textMessage->Load();
     _bigMb = std::make_unique<GuiShipHudBigMb>();
@@ -54,7 +66,9 @@ void GuiShipHud::Proceed()
         return;
     static const Name Scope("Hud");
     AutoScopeProfile profile(Scope);
+    _radar->Proceed();
     _targetInfo->Proceed();
+    _crosshair->Proceed();
     _textMessage->Proceed();
     _stats->Proceed();
 }
@@ -64,9 +78,15 @@ void GuiShipHud::Unload()
     if (!_loaded)
         return;
     _targetInfo->Unload();
+    _radar->Unload();
+    _crosshair->Unload();
     _textMessage->Unload();
     _targetInfo.reset();
+    _radar.reset();
+    _crosshair.reset();
     _textMessage.reset();
+    _glassDecals->Unload();
+    _glassDecals.reset();
     _bigMb.reset();
     _stats.reset();
     _objectives->Unload();

@@ -8,6 +8,9 @@
 
 class GuiMissionObjectives;
 class GuiShipHudBigMb;
+class GuiShipHudCrosshair;
+class GuiShipHudGlassDecals;
+class GuiShipHudRadar;
 class GuiShipHudStats;
 class GuiShipHudTargetInfo;
 class GuiShipHudTextMessage;
@@ -35,6 +38,9 @@ public:
     void Unload();
     bool IsLoaded() const { return _loaded; }
 
+    GuiShipHudGlassDecals* GetGlassDecals() const { return _glassDecals.get(); }
+    GuiShipHudRadar* GetRadar() const { return _radar.get(); }
+    GuiShipHudCrosshair* GetCrosshairsHud() const { return _crosshair.get(); }
     GuiShipHudTextMessage* GetTextMsg() const { return _textMessage.get(); }
     GuiShipHudBigMb* GetBigMBHud() const { return _bigMb.get(); }
     GuiShipHudStats* GetStatsHud() const { return _stats.get(); }
@@ -59,7 +65,10 @@ private:
     Position _shipPos;
     Material* _radarMaterial = nullptr;
     Position _radarPos;
+    std::unique_ptr<GuiShipHudGlassDecals> _glassDecals;
     std::unique_ptr<GuiShipHudTargetInfo> _targetInfo;
+    std::unique_ptr<GuiShipHudRadar> _radar;
+    std::unique_ptr<GuiShipHudCrosshair> _crosshair;
     std::unique_ptr<GuiShipHudBigMb> _bigMb;
     std::unique_ptr<GuiShipHudStats> _stats;
     std::unique_ptr<GuiShipHudTextMessage> _textMessage;

@@ -1,13 +1,20 @@
-// The HUD's panels on the screen: the target panel scanning a ship ahead, the message strip and
-// the statistics column, drawn by the render device into a screenshot.
+// The HUD's widgets on the screen with fixed values, drawn by the render device into a
+// screenshot: the target panel scanning a ship ahead, the crosshair's box on it, the radar with
+// its blips, the message strip and the statistics column.
 #include "HudTestSupport.h"
 
 #include "game/core/game/Game.h"
 #include "game/world/ships/Ship.h"
+#include "game/ai/LevelLogic.h"
+#include "game/core/level/SingleLevel.h"
+#include "gui/hud/GuiShipHudCrosshair.h"
+#include "gui/hud/GuiShipHudRadar.h"
 #include "gui/hud/GuiShipHudStats.h"
 #include "gui/hud/GuiShipHudTargetInfo.h"
 #include "gui/hud/GuiShipHudTextMessage.h"
 #include "gui/hud/HudServices.h"
+#include "scene/RenderScene.h"
+#include "scene/nodes/Model.h"
 
 #include <algorithm>
 
@@ -24,7 +31,6 @@ protected:
     }
 };
 
-int Brightest(uint32_t rgb) { return std::max({int(rgb >> 16 & 0xFF), int(rgb >> 8 & 0xFF), int(rgb & 0xFF)}); }
 bool Cyanish(uint32_t rgb) { return (rgb & 0xFF) > 120 && (rgb >> 16 & 0xFF) < 100; }
 
 // Whether any pixel of the box is cyan.
@@ -39,10 +45,16 @@ bool AnyCyan(const Screenshot& shot, int x0, int y0, int x1, int y1)
 
 } // namespace
 
-TEST_F(HudScreenTest, TargetPanelStripAndStatisticsShowOnTheScreen)
+TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
 {
+    TestMission mission;
+    GuiShipHudRadar radar;
+    radar.Load();
     GuiShipHudTargetInfo panel;
     panel.Load();
+    GuiShipHudCrosshair crosshair;
+    crosshair.Load();
+    crosshair.LoadCursorTexture("gui_hud_crosshair_01.dds");
     GuiShipHudTextMessage strip;
     strip.Load();
     strip.Show("Fly with your gang to YTG Transport!", 30.0f, true, 6);
@@ -50,33 +62,73 @@ TEST_F(HudScreenTest, TargetPanelStripAndStatisticsShowOnTheScreen)
     stats.Load();
     stats.SetEntry("2", "Cargoship", "YTG", "gui//icons//icon2.mat", 2, 2);
     stats.SetEntry("5", "Fighter", "YTG", "gui//icons//ytg_fighter_02.mat", 1, 6);
-    std::unique_ptr<Ship> target = ShipAt(Vec3(60.0f, 20.0f, 400.0f));
+
+    // An enemy fighter ahead with a ship model where it flies, two more around, a large ship
+    // behind, and a global target off to the left.
+    const Vec3 ahead(60.0f, 20.0f, 400.0f);
+    auto* target = new Ship();
+    target->SetClassname("ShipYtgFighter02");
+    target->GetRoot().Pos() = ahead;
     target->SetMaximumShield(100.0f);
     target->SetCurrentShield(70.0f);
     target->SetMaximumArmor(100.0f);
     target->SetCurrentArmor(40.0f);
     target->SetMaximumStructure(100.0f);
     target->SetCurrentStructure(100.0f);
+    mission.Level().CreateActor(target, "target");
+    for (const Vec3& where : {Vec3(-2500.0f, 400.0f, 3000.0f), Vec3(1800.0f, -300.0f, -2500.0f)})
+    {
+        auto* other = new Ship();
+        other->SetClassname("ShipYtgFighter02");
+        other->GetRoot().Pos() = where;
+        mission.Level().CreateActor(other, nullptr);
+    }
+    auto* large = new Ship();
+    large->SetClassname("ShipYtgSush02");
+    large->GetRoot().Pos() = Vec3(-1000.0f, -200.0f, -4000.0f);
+    mission.Level().CreateActor(large, nullptr);
+    LevelLogic logic;
+    std::unique_ptr<Ship> player = ShipAt(Vec3(0.0f, 0.0f, 0.0f));
+    player->SetTarget(target);
+    RenderScene* scene = game.GetRenderScene();
+    Model* model = scene->CreateModel("demo_ship.mod", SL_STAGE);
+    ASSERT_NE(model, nullptr);
+    model->SetPosition(ahead);
+    model->SetScale(3.0f, 3.0f, 3.0f);
+    scene->SetSunDirection(0, Vec3(-0.3f, -0.6f, 1.0f));
+    scene->SetSunDiffuse(0, Color(1.0f, 0.95f, 0.9f, 1.0f), 1.2f);
+    scene->SetSunAmbient(0, Color(0.3f, 0.35f, 0.45f, 1.0f), 1.0f);
 
-    // Into the scan, with the message typed out.
+    // Into the scan, with the message typed out; the mission's clock is the game's.
     Screenshot shot;
     for (int frame = 0; frame < 36; ++frame)
     {
-        Tick(0.05f);
-        panel.Proceed(target.get());
+        GlobalLevelTarget* global = logic.AddGlobalTarget();
+        global->position = Vec3(-900.0f, 50.0f, 600.0f);
+        global->arrow = true;
+        global->color = Color(0.2f, 1.0f, 0.3f, 1.0f);
+        mission.Frame(0.05f);
+        radar.Proceed();
+        panel.Proceed(target);
+        crosshair.Proceed(player.get(), &logic);
         strip.Proceed();
         stats.Proceed();
+        logic.RemoveAllGlobalTargets();
         if (frame < 35)
             game.Proceed();
     }
-    ASSERT_TRUE(HudGame::TakeScreenshot("hud_panels", shot));
+    ASSERT_TRUE(HudGame::TakeScreenshot("hud_screen", shot));
+    scene->DestroyModel(model);
     ASSERT_EQ(shot.width, 1024);
     const float s = Hud::Scale();
+    const Vec2 centre(Hud::ScreenWidth() / 2, Hud::ScreenHeight() / 2);
     // The strip's frame under the screen's middle, the statistics at the top right, the target
-    // panel at the bottom left, and the scanner over the target.
+    // panel at the bottom left, the reticle in the middle and the radar at the bottom centre.
     EXPECT_TRUE(AnyCyan(shot, 300, int(650 * s), 724, int(700 * s))) << "message strip";
     EXPECT_TRUE(AnyCyan(shot, 850, 0, 1024, 140)) << "statistics";
     EXPECT_TRUE(AnyCyan(shot, 0, int(730 * s), int(380 * s), 768)) << "target panel";
-    EXPECT_GT(Brightest(shot.At(20, 20)), -1);
+    EXPECT_TRUE(AnyCyan(shot, int(centre.x) - 40, int(centre.y) - 40, int(centre.x) + 40, int(centre.y) + 40))
+        << "reticle";
+    EXPECT_TRUE(AnyCyan(shot, int(560 * s), int(760 * s), int(720 * s), int(920 * s))) << "radar";
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
