@@ -357,7 +357,7 @@ std::vector<HudPicture> PanelPictures()
 std::vector<HudPicture> AllHudPictures()
 {
     std::vector<HudPicture> pictures = PanelPictures();
-    for (std::vector<HudPicture> part : {CrosshairAndRadarPictures()})
+    for (std::vector<HudPicture> part : {CrosshairAndRadarPictures(), GaugePictures()})
         pictures.insert(pictures.end(), part.begin(), part.end());
     return pictures;
 }

@@ -29,4 +29,7 @@ std::vector<HudPicture> PanelPictures();
 // and the crosshair's cursor texture.
 std::vector<HudPicture> CrosshairAndRadarPictures();
 
+// The own-ship panel, the speed gauges and the message boxes with their photos.
+std::vector<HudPicture> GaugePictures();
+
 std::vector<HudPicture> AllHudPictures();
