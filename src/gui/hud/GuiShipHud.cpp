@@ -4,11 +4,17 @@
 #include "gui/hud/GuiMissionObjectives.h"
 #include "gui/hud/GuiShipHudBigMb.h"
 #include "gui/hud/GuiShipHudCrosshair.h"
+#include "gui/hud/GuiShipHudEnemyMsg.h"
+#include "gui/hud/GuiShipHudEnergy.h"
 #include "gui/hud/GuiShipHudGlassDecals.h"
+#include "gui/hud/GuiShipHudMb.h"
 #include "gui/hud/GuiShipHudRadar.h"
+#include "gui/hud/GuiShipHudSpeed.h"
 #include "gui/hud/GuiShipHudStats.h"
 #include "gui/hud/GuiShipHudTargetInfo.h"
 #include "gui/hud/GuiShipHudTextMessage.h"
+#include "gui/hud/GuiShipHudUser.h"
+#include "gui/hud/GuiShipHudWeaponry.h"
 #include "gui/hud/HudServices.h"
 #include "layers/widgets/GuiGame.h"
 
@@ -24,7 +30,22 @@ void GuiShipHud::ResetSharedState()
     GuiShipHudCrosshair::ResetShared();
     GuiShipHudRadar::ResetShared();
     GuiShipHudStats::ResetShared();
+    GuiShipHudSpeed::ResetShared();
+    GuiShipHudUser::ResetShared();
+    HudPhoto::ResetShared();
 }
+
+namespace {
+
+// Makes a widget and loads it.
+template <class T>
+void Make(std::unique_ptr<T>& widget)
+{
+    widget = std::make_unique<T>();
+    widget->Load();
+}
+
+} // namespace
 
 void GuiShipHud::Load()
 {
@@ -35,26 +56,22 @@ void GuiShipHud::Load()
     _radarMaterial = GuiGame::LoadMaterial("gui_hud_radar.mat");
     _loadScreenWidth = int(Hud::ScreenWidth());
 
-    _glassDecals = std::make_unique<GuiShipHudGlassDecals>();
-    _glassDecals->Load();
-    _targetInfo = std::make_unique<GuiShipHudTargetInfo>();
-    _targetInfo->Load();
-    _radar = std::make_unique<GuiShipHudRadar>();
-    _radar->Load();
-    _crosshair = std::make_unique<GuiShipHudCrosshair>();
-    _crosshair->Load();
+    Make(_glassDecals);
+    Make(_targetInfo);
+    Make(_radar);
+    Make(_energy);
+    Make(_speed);
+    Make(_userShip);
+    Make(_crosshair);
     _crosshair->LoadCursorTexture("gui_hud_crosshair_01.dds");
-    _textMessage = std::make_unique<GuiShipHudTextMessage>();
-    _textMessage->Load();
-    _bigMb = std::make_unique<GuiShipHudBigMb>();
-    _bigMb->Load();
-    _stats = std::make_unique<GuiShipHudStats>();
-    _stats->Load();
+    Make(_messageBox);
+    Make(_weaponry);
+    Make(_textMessage);
+    Make(_enemyMessage);
+    Make(_bigMb);
+    Make(_stats);
     if (!_objectives)
-    {
-        _objectives = std::make_unique<GuiMissionObjectives>();
-        _objectives->Load();
-    }
+        Make(_objectives);
     RecalculatePositions();
     _loaded = true;
 }
@@ -67,9 +84,14 @@ void GuiShipHud::Proceed()
     static const Name Scope("Hud");
     AutoScopeProfile profile(Scope);
     _radar->Proceed();
-    _targetInfo->Proceed();
+    _speed->Proceed();
+    _userShip->Proceed();
+    _targetInfo->Proceed(); // before the crosshair, which reads its scan of this frame
     _crosshair->Proceed();
+    _weaponry->Proceed();
+    _energy->Proceed();
     _textMessage->Proceed();
+    _enemyMessage->Proceed();
     _stats->Proceed();
 }
 
@@ -79,12 +101,24 @@ void GuiShipHud::Unload()
         return;
     _targetInfo->Unload();
     _radar->Unload();
+    _energy->Unload();
+    _speed->Unload();
+    _userShip->Unload();
     _crosshair->Unload();
+    _messageBox->Unload();
+    _weaponry->Unload();
     _textMessage->Unload();
+    _enemyMessage->Unload();
     _targetInfo.reset();
     _radar.reset();
+    _energy.reset();
+    _speed.reset();
+    _userShip.reset();
     _crosshair.reset();
+    _messageBox.reset();
+    _weaponry.reset();
     _textMessage.reset();
+    _enemyMessage.reset();
     _glassDecals->Unload();
     _glassDecals.reset();
     _bigMb.reset();

@@ -1,6 +1,5 @@
 #include "gui/hud/GuiShipHudRadar.h"
 
-#include "MaterialSystem/draw/ScreenPrims.h"
 #include "foundation/base/Random.h"
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
@@ -296,15 +295,9 @@ void GuiShipHudRadar::DrawLog()
         const Vec2 from = Gui::ScreenPos(Vec2(479.0f, 725.0f + 10.0f * float(i)), GA_CENTER);
         const float bottom = (745.0f + 10.0f * float(i)) * s;
         // Revealed from left to right.
-        if (RenderText* text = HudPaint::Text({"Arial", 7, 4, 700, false, _logLines[i],
-                                               Vec4(from.x, from.y, 9999.0f, bottom), TA_TOP_LEFT, false, LogColor}))
-        {
-            text->clip = true;
-            text->clipRect[0] = from.x;
-            text->clipRect[1] = from.y;
-            text->clipRect[2] = from.x + reveal * 100.0f * s;
-            text->clipRect[3] = from.y + 22.0f * s;
-        }
+        HudPaint::ClipText(HudPaint::Text({"Arial", 7, 4, 700, false, _logLines[i],
+                                           Vec4(from.x, from.y, 9999.0f, bottom), TA_TOP_LEFT, false, LogColor}),
+                           Vec4(from.x, from.y, from.x + reveal * 100.0f * s, from.y + 22.0f * s));
         const Vec2 cursorTop = Gui::ScreenPos(Vec2(479.0f + 100.0f * reveal, 726.0f + 10.0f * float(i)), GA_CENTER);
         const Vec2 cursorBottom = Gui::ScreenPos(Vec2(479.0f + 100.0f * reveal, 734.0f + 10.0f * float(i)), GA_CENTER);
         const Color cursor(0.0f, 0.844f, 0.98f, 1.0f - reveal);

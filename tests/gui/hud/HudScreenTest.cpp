@@ -1,6 +1,6 @@
 // The HUD's widgets on the screen with fixed values, drawn by the render device into a
-// screenshot: the target panel scanning a ship ahead, the crosshair's box on it, the radar with
-// its blips, the message strip and the statistics column.
+// screenshot: every widget, the target panel scanning a ship ahead, the crosshair's box on it, the
+// radar with its blips, and an enemy's message (which nothing in a mission sends yet).
 #include "HudTestSupport.h"
 
 #include "game/core/game/Game.h"
@@ -8,10 +8,15 @@
 #include "game/ai/LevelLogic.h"
 #include "game/core/level/SingleLevel.h"
 #include "gui/hud/GuiShipHudCrosshair.h"
+#include "gui/hud/GuiShipHudEnemyMsg.h"
+#include "gui/hud/GuiShipHudEnergy.h"
 #include "gui/hud/GuiShipHudRadar.h"
+#include "gui/hud/GuiShipHudSpeed.h"
 #include "gui/hud/GuiShipHudStats.h"
 #include "gui/hud/GuiShipHudTargetInfo.h"
 #include "gui/hud/GuiShipHudTextMessage.h"
+#include "gui/hud/GuiShipHudUser.h"
+#include "gui/hud/GuiShipHudWeaponry.h"
 #include "gui/hud/HudServices.h"
 #include "scene/RenderScene.h"
 #include "scene/nodes/Model.h"
@@ -60,6 +65,29 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     strip.Show("Fly with your gang to YTG Transport!", 30.0f, true, 6);
     GuiShipHudStats stats;
     stats.Load();
+    GuiShipHudEnergy energy;
+    energy.Load();
+    GuiShipHudSpeed speed;
+    speed.Load();
+    GuiShipHudUser user;
+    user.Load();
+    user.SetPartHealth(1, 0.4f);
+    user.SetPartHealth(4, 0.05f);
+    GuiShipHudWeaponry weaponry;
+    weaponry.Load();
+    weaponry.SetCount1(-1);
+    weaponry.SetCount2(-1);
+    weaponry.SetCount3(8);
+    weaponry.SetCount4(2);
+    GuiShipHudEnemyMsg enemy;
+    enemy.Load();
+    enemy.ShowMessage("Turn back, pilot. This sector is ours.", 20.0f);
+    GuiShipHudSpeed::Flight flight;
+    flight.mode = 1;
+    flight.current = 80.0f;
+    flight.desired = 70.0f;
+    flight.energy = 1.0f;
+    flight.speedPerc = 70.0f;
     stats.SetEntry("2", "Cargoship", "YTG", "gui//icons//icon2.mat", 2, 2);
     stats.SetEntry("5", "Fighter", "YTG", "gui//icons//ytg_fighter_02.mat", 1, 6);
 
@@ -89,6 +117,12 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     mission.Level().CreateActor(large, nullptr);
     LevelLogic logic;
     std::unique_ptr<Ship> player = ShipAt(Vec3(0.0f, 0.0f, 0.0f));
+    player->SetMaximumShield(100.0f);
+    player->SetCurrentShield(60.0f);
+    player->SetMaximumArmor(100.0f);
+    player->SetCurrentArmor(90.0f);
+    player->SetMaximumStructure(100.0f);
+    player->SetCurrentStructure(100.0f);
     player->SetTarget(target);
     RenderScene* scene = game.GetRenderScene();
     Model* model = scene->CreateModel("demo_ship.mod", SL_STAGE);
@@ -108,10 +142,16 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
         global->arrow = true;
         global->color = Color(0.2f, 1.0f, 0.3f, 1.0f);
         mission.Frame(0.05f);
+        // In the HUD's order.
         radar.Proceed();
+        speed.Proceed(flight);
+        user.Proceed(player.get());
         panel.Proceed(target);
         crosshair.Proceed(player.get(), &logic);
+        weaponry.SendState();
+        energy.ShowLevel(0.7f);
         strip.Proceed();
+        enemy.Proceed();
         stats.Proceed();
         logic.RemoveAllGlobalTargets();
         if (frame < 35)
@@ -130,5 +170,7 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     EXPECT_TRUE(AnyCyan(shot, int(centre.x) - 40, int(centre.y) - 40, int(centre.x) + 40, int(centre.y) + 40))
         << "reticle";
     EXPECT_TRUE(AnyCyan(shot, int(560 * s), int(760 * s), int(720 * s), int(920 * s))) << "radar";
+    EXPECT_TRUE(AnyCyan(shot, int(900 * s), int(720 * s), 1024, 768)) << "own ship";
+    EXPECT_TRUE(AnyCyan(shot, int(350 * s), int(870 * s), int(580 * s), int(930 * s))) << "speed";
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
