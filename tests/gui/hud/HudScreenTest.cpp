@@ -6,7 +6,9 @@
 #include "game/core/game/Game.h"
 #include "game/world/ships/Ship.h"
 #include "game/ai/LevelLogic.h"
+#include "game/core/frames/GameFrameManager.h"
 #include "game/core/level/SingleLevel.h"
+#include "gui/hud/GuiShipHud.h"
 #include "gui/hud/GuiShipHudCrosshair.h"
 #include "gui/hud/GuiShipHudEnemyMsg.h"
 #include "gui/hud/GuiShipHudEnergy.h"
@@ -19,6 +21,7 @@
 #include "gui/hud/GuiShipHudWeaponry.h"
 #include "gui/hud/HudServices.h"
 #include "scene/RenderScene.h"
+#include "scene/nodes/Camera.h"
 #include "scene/nodes/Model.h"
 
 #include <algorithm>
@@ -172,5 +175,54 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     EXPECT_TRUE(AnyCyan(shot, int(560 * s), int(760 * s), int(720 * s), int(920 * s))) << "radar";
     EXPECT_TRUE(AnyCyan(shot, int(900 * s), int(720 * s), 1024, 768)) << "own ship";
     EXPECT_TRUE(AnyCyan(shot, int(350 * s), int(870 * s), int(580 * s), int(930 * s))) << "speed";
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}
+
+// The demo mission with the HUD loaded over it, as the player will load it: the radar tracks the
+// mission's Ytg fighters, the message strip shows the briefing line, the panels stand in place.
+TEST_F(HudScreenTest, TheDemoMissionShowsTheHud)
+{
+    SingleLevel* level = game.GetLevel();
+    ASSERT_NE(level, nullptr);
+    level->LoadLevel("demo.lua", "demo_desc.lua", "demo_logic.lua");
+    for (int frame = 0; frame < 40 && !level->IsLoaded(); ++frame)
+    {
+        Tick(0.1f);
+        game.Proceed();
+    }
+    ASSERT_TRUE(level->IsLoaded());
+    // The camera where the player starts, looking along the mission.
+    Camera* camera = game.GetCamera();
+    camera->SetPosition(Vec3(0.0f, 0.0f, -600.0f));
+    camera->ForceUpdate();
+
+    GuiShipHud hud;
+    hud.Load();
+    hud.GetTextMsg()->Show("Clear the rock field of Ytg fighters", 30.0f, true, 4);
+    hud.GetStatsHud()->SetEntry("5", "Fighter", "YTG", "gui//icons//ytg_fighter_02.mat", 1,
+                                level->GetActorCountByClassname("ShipYtgFighter02"));
+    for (int frame = 0; frame < 30; ++frame)
+    {
+        Tick(0.1f);
+        hud.Proceed();
+        game.Proceed();
+    }
+    EXPECT_EQ(hud.GetRadar()->GetContacts().size(), 3u) << "the three Ytg fighters of the normal difficulty";
+    Tick(0.1f);
+    hud.Proceed();
+    Screenshot shot;
+    ASSERT_TRUE(HudGame::TakeScreenshot("hud_demo_mission", shot));
+    const float s = Hud::Scale();
+    EXPECT_TRUE(AnyCyan(shot, 300, int(650 * s), 724, int(700 * s))) << "message strip";
+    EXPECT_TRUE(AnyCyan(shot, int(560 * s), int(760 * s), int(720 * s), int(920 * s))) << "radar";
+    EXPECT_TRUE(AnyCyan(shot, int(900 * s), int(720 * s), 1024, 768)) << "own ship";
+    hud.Unload();
+
+    game.GetGameFrameManager()->SetActive("empty");
+    for (int frame = 0; frame < 10; ++frame)
+    {
+        Tick(0.1f);
+        game.Proceed();
+    }
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
