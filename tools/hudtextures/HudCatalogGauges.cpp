@@ -44,20 +44,16 @@ std::vector<HudPicture> OwnShipPictures()
                 Panel(c, 52, y, 24, 4, 1, White, White, 0);
         },
         "The energy-shield column, cut at the shield's level."));
-    pictures.push_back(Picture(
-        "gui//energy_shield_pointer_t.mat", 128, 16,
-        [](Canvas& c) {
-            Line(c, 20, 8, 110, 8, 2, White);
-            ArrowUp(c, 14, 2, 12, 12, White);
-        },
-        "The shield column's upper pointer."));
-    pictures.push_back(Picture(
-        "gui//energy_shield_pointer_b.mat", 128, 16,
-        [](Canvas& c) {
-            Line(c, 20, 8, 110, 8, 2, White);
-            ArrowUp(c, 14, 2, 12, 12, White);
-        },
-        "The shield column's lower pointer."));
+    for (const char* side : {"t", "b"})
+    {
+        pictures.push_back(Picture(
+            std::string("gui//energy_shield_pointer_") + side + ".mat", 128, 16,
+            [](Canvas& c) {
+                Line(c, 20, 8, 110, 8, 2, White);
+                ArrowUp(c, 14, 2, 12, 12, White);
+            },
+            "A pointer at an end of the shield column."));
+    }
     // The seven parts: nose tip, wings, body and tail, white so that their health shows.
     const unsigned heights[7] = {8, 32, 32, 64, 32, 32, 8};
     for (int i = 0; i < 7; ++i)
