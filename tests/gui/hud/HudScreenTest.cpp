@@ -4,6 +4,7 @@
 #include "HudTestSupport.h"
 
 #include "game/core/game/Game.h"
+#include "game/world/actor/Actor.h"
 #include "game/world/ships/Ship.h"
 #include "game/ai/LevelLogic.h"
 #include "game/core/frames/GameFrameManager.h"
@@ -25,6 +26,7 @@
 #include "scene/nodes/Model.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -55,7 +57,24 @@ bool AnyCyan(const Screenshot& shot, int x0, int y0, int x1, int y1)
 
 TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
 {
-    TestMission mission;
+    // An enemy fighter ahead (with a ship model where it flies, while the world draws none), two
+    // more around, a large ship behind, and a global target off to the left.
+    const Vec3 places[4] = {Vec3(60.0f, 20.0f, 400.0f), Vec3(-2500.0f, 400.0f, 3000.0f),
+                            Vec3(1800.0f, -300.0f, -2500.0f), Vec3(-1000.0f, -200.0f, -4000.0f)};
+    std::string level;
+    for (int i = 0; i < 3; ++i)
+        level += ShipEntry("ytg_" + std::to_string(i), "ytg_fighter_02", places[i]);
+    level += ShipEntry("large", "ytg_sush_02", places[3]);
+    ASSERT_TRUE(HudGame::StartMission(_clock, level));
+    SingleLevel* mission = game.GetLevel();
+    Actor* ships[4] = {
+        mission->GetActorByClassname("ShipYtgFighter02", 0), mission->GetActorByClassname("ShipYtgFighter02", 1),
+        mission->GetActorByClassname("ShipYtgFighter02", 2), mission->GetActorByClassname("ShipYtgSush02", 0)};
+    for (Actor* ship : ships)
+        ASSERT_NE(ship, nullptr);
+    auto* target = static_cast<Ship*>(ships[0]);
+    LookAlongZ();
+
     GuiShipHudRadar radar;
     radar.Load();
     GuiShipHudTargetInfo panel;
@@ -94,30 +113,12 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     stats.SetEntry("2", "Cargoship", "YTG", "gui//icons//icon2.mat", 2, 2);
     stats.SetEntry("5", "Fighter", "YTG", "gui//icons//ytg_fighter_02.mat", 1, 6);
 
-    // An enemy fighter ahead with a ship model where it flies, two more around, a large ship
-    // behind, and a global target off to the left.
-    const Vec3 ahead(60.0f, 20.0f, 400.0f);
-    auto* target = new Ship();
-    target->SetClassname("ShipYtgFighter02");
-    target->GetRoot().Pos() = ahead;
     target->SetMaximumShield(100.0f);
     target->SetCurrentShield(70.0f);
     target->SetMaximumArmor(100.0f);
     target->SetCurrentArmor(40.0f);
     target->SetMaximumStructure(100.0f);
     target->SetCurrentStructure(100.0f);
-    mission.Level().CreateActor(target, "target");
-    for (const Vec3& where : {Vec3(-2500.0f, 400.0f, 3000.0f), Vec3(1800.0f, -300.0f, -2500.0f)})
-    {
-        auto* other = new Ship();
-        other->SetClassname("ShipYtgFighter02");
-        other->GetRoot().Pos() = where;
-        mission.Level().CreateActor(other, nullptr);
-    }
-    auto* large = new Ship();
-    large->SetClassname("ShipYtgSush02");
-    large->GetRoot().Pos() = Vec3(-1000.0f, -200.0f, -4000.0f);
-    mission.Level().CreateActor(large, nullptr);
     LevelLogic logic;
     std::unique_ptr<Ship> player = ShipAt(Vec3(0.0f, 0.0f, 0.0f));
     player->SetMaximumShield(100.0f);
@@ -130,7 +131,7 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     RenderScene* scene = game.GetRenderScene();
     Model* model = scene->CreateModel("demo_ship.mod", SL_STAGE);
     ASSERT_NE(model, nullptr);
-    model->SetPosition(ahead);
+    model->SetPosition(places[0]);
     model->SetScale(3.0f, 3.0f, 3.0f);
     scene->SetSunDirection(0, Vec3(-0.3f, -0.6f, 1.0f));
     scene->SetSunDiffuse(0, Color(1.0f, 0.95f, 0.9f, 1.0f), 1.2f);
@@ -144,7 +145,9 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
         global->position = Vec3(-900.0f, 50.0f, 600.0f);
         global->arrow = true;
         global->color = Color(0.2f, 1.0f, 0.3f, 1.0f);
-        mission.Frame(0.05f);
+        for (int i = 0; i < 4; ++i) // where the test wants them, whatever the mission did
+            ships[i]->GetRoot().Pos() = places[i];
+        Tick(0.05f);
         // In the HUD's order.
         radar.Proceed();
         speed.Proceed(flight);
@@ -162,6 +165,7 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     }
     ASSERT_TRUE(HudGame::TakeScreenshot("hud_screen", shot));
     scene->DestroyModel(model);
+    HudGame::EndMission(_clock);
     ASSERT_EQ(shot.width, 1024);
     const float s = Hud::Scale();
     const Vec2 centre(Hud::ScreenWidth() / 2, Hud::ScreenHeight() / 2);
@@ -178,8 +182,8 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
 
-// The demo mission with the HUD loaded over it, as the player will load it: the radar tracks the
-// mission's Ytg fighters, the message strip shows the briefing line, the panels stand in place.
+// The demo mission with the HUD loaded over it, as the player will load it (the player does not
+// yet): the radar tracks the mission's Ytg fighters, the strip shows the briefing line.
 TEST_F(HudScreenTest, TheDemoMissionShowsTheHud)
 {
     SingleLevel* level = game.GetLevel();
@@ -218,11 +222,6 @@ TEST_F(HudScreenTest, TheDemoMissionShowsTheHud)
     EXPECT_TRUE(AnyCyan(shot, int(900 * s), int(720 * s), 1024, 768)) << "own ship";
     hud.Unload();
 
-    game.GetGameFrameManager()->SetActive("empty");
-    for (int frame = 0; frame < 10; ++frame)
-    {
-        Tick(0.1f);
-        game.Proceed();
-    }
+    HudGame::EndMission(_clock);
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }

@@ -4,6 +4,7 @@
 
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
+#include "game/world/actor/Actor.h"
 #include "game/world/ships/Ship.h"
 #include "gui/hud/GuiShipHudRadar.h"
 #include "gui/hud/HudServices.h"
@@ -13,15 +14,32 @@
 #include "scene/nodes/Model.h"
 
 #include <cmath>
+#include <string>
 
 namespace {
 
+// A mission of three Ytg fighters, a large Ytg ship and a Blg fighter; each test puts them where
+// it wants them (the mission is not run while it does) and proceeds the radar alone.
 class RadarTest : public HudTest
 {
 protected:
     void SetUp() override
     {
         HudTest::SetUp();
+        if (IsSkipped())
+            return;
+        std::string level;
+        for (int i = 0; i < 3; ++i)
+            level += ShipEntry("ytg_" + std::to_string(i), "ytg_fighter_02", Vec3(0.0f, 0.0f, 30000.0f + 100.0f * i));
+        level += ShipEntry("large", "ytg_sush_02", Vec3(0.0f, 0.0f, 31000.0f));
+        level += ShipEntry("blg", "blg_fighter_00", Vec3(0.0f, 0.0f, 500.0f));
+        ASSERT_TRUE(HudGame::StartMission(_clock, level));
+        _level = game.GetLevel();
+        ASSERT_EQ(_level->GetActorCountByClassname("ShipYtgFighter02"), 3u);
+        ASSERT_EQ(_level->GetActorCountByClassname("ShipYtgSush02"), 1u);
+        for (int i = 0; i < 3; ++i)
+            Place(Fighter(i), Vec3(0.0f, 0.0f, 30000.0f)); // out of range until a test moves them
+        Place(Large(), Vec3(0.0f, 0.0f, 30000.0f));
         LookAlongZ();
         _radar = std::make_unique<GuiShipHudRadar>();
         _radar->Load();
@@ -29,21 +47,16 @@ protected:
     void TearDown() override
     {
         _radar.reset();
+        if (_level)
+            HudGame::EndMission(_clock);
         HudTest::TearDown();
     }
-    // A ship of that class registered with the mission, at that place.
-    Ship* Add(const char* classname, const Vec3& position)
-    {
-        auto* ship = new Ship();
-        ship->SetClassname(classname);
-        ship->GetRoot().Pos() = position;
-        _mission.Level().CreateActor(ship, nullptr);
-        return ship;
-    }
-    // The mission's clock is the game's while the mission lives.
+    Actor* Fighter(int i) const { return _level->GetActorByClassname("ShipYtgFighter02", unsigned(i)); }
+    Actor* Large() const { return _level->GetActorByClassname("ShipYtgSush02", 0); }
+    static void Place(Actor* actor, const Vec3& position) { actor->GetRoot().Pos() = position; }
     void Frame(float seconds)
     {
-        _mission.Frame(seconds);
+        Tick(seconds);
         _painted.Clear();
         _radar->Proceed();
     }
@@ -53,7 +66,7 @@ protected:
     }
     static bool IsOwn(const PaintRecorder::QuadRecord& blip) { return blip.color.g == 1.0f; }
 
-    TestMission _mission;
+    SingleLevel* _level = nullptr;
     std::unique_ptr<GuiShipHudRadar> _radar;
 };
 
@@ -62,9 +75,8 @@ protected:
 TEST_F(RadarTest, TracksFightersAndLargeShipsOfTheTwoClassesOnly)
 {
     for (int i = 0; i < 3; ++i)
-        Add("ShipYtgFighter02", Vec3(100.0f * i, 0.0f, 1000.0f));
-    Add("ShipYtgSush02", Vec3(0.0f, 0.0f, 3000.0f));
-    Add("ShipBlgFighter00", Vec3(0.0f, 0.0f, 500.0f));
+        Place(Fighter(i), Vec3(100.0f * i, 0.0f, 1000.0f));
+    Place(Large(), Vec3(0.0f, 0.0f, 3000.0f));
     Frame(0.1f);
     ASSERT_EQ(_radar->GetContacts().size(), 4u);
     EXPECT_EQ(_radar->GetContacts()[3].size, 48.0f);
@@ -92,10 +104,10 @@ TEST_F(RadarTest, BlipsFadeOverTheLastTenthOfTheRangeAndVanishBeyond)
     for (const Case& test : {Case{0.0f, 1.0f}, Case{0.5f, 1.0f}, Case{0.9f, 1.0f}, Case{0.95f, 0.5f}, Case{1.0f, 0.0f}})
         EXPECT_NEAR(GuiShipHudRadar::RangeAlpha(test.t), test.alpha, 1e-5f) << test.t;
 
-    Add("ShipYtgFighter02", Vec3(0.0f, 0.0f, 0.95f * GuiShipHudRadar::Range));
-    Add("ShipYtgFighter02", Vec3(0.0f, 0.0f, 1.01f * GuiShipHudRadar::Range));
+    Place(Fighter(0), Vec3(0.0f, 0.0f, 0.95f * GuiShipHudRadar::Range));
+    Place(Fighter(1), Vec3(0.0f, 0.0f, 1.01f * GuiShipHudRadar::Range));
     Frame(0.1f);
-    ASSERT_EQ(_radar->GetContacts().size(), 2u);
+    ASSERT_EQ(_radar->GetContacts().size(), 4u);
     const std::vector<PaintRecorder::QuadRecord> blips = Blips();
     ASSERT_EQ(blips.size(), 2u) << "the one beyond the range is not drawn";
     EXPECT_NEAR(blips.back().color.a, 0.5f, 1e-3f);
@@ -104,9 +116,9 @@ TEST_F(RadarTest, BlipsFadeOverTheLastTenthOfTheRangeAndVanishBeyond)
 
 TEST_F(RadarTest, ContactsAheadLieOverTheOwnBlipAndThoseBehindUnderIt)
 {
-    Add("ShipYtgFighter02", Vec3(0.0f, 0.0f, -2000.0f));    // behind
-    Add("ShipYtgFighter02", Vec3(500.0f, 300.0f, 2000.0f)); // ahead, above and to the right
-    Add("ShipYtgFighter02", Vec3(0.0f, 0.0f, -1000.0f));    // behind
+    Place(Fighter(0), Vec3(0.0f, 0.0f, -2000.0f));    // behind
+    Place(Fighter(1), Vec3(500.0f, 300.0f, 2000.0f)); // ahead, above and to the right
+    Place(Fighter(2), Vec3(0.0f, 0.0f, -1000.0f));    // behind
     Frame(0.1f);
     const std::vector<PaintRecorder::QuadRecord> blips = Blips();
     ASSERT_EQ(blips.size(), 4u);
@@ -123,23 +135,26 @@ TEST_F(RadarTest, ContactsAheadLieOverTheOwnBlipAndThoseBehindUnderIt)
     EXPECT_GT(behind.y, own.y);
 }
 
-TEST_F(RadarTest, ContactsThatDieOrGoAreSkippedUntilTheNextRefresh)
+TEST_F(RadarTest, ContactsThatGoAreSkippedUntilTheNextRefresh)
 {
-    Ship* fighter = Add("ShipYtgFighter02", Vec3(0.0f, 0.0f, 1000.0f));
+    Place(Fighter(0), Vec3(0.0f, 0.0f, 1000.0f));
     Frame(0.1f);
     EXPECT_EQ(Blips().size(), 2u);
-    fighter->Explode();
+    Fighter(0)->SetDeleted(true);
     Frame(0.1f);
+    Fighter(0)->SetDeleted(false);
     EXPECT_EQ(Blips().size(), 1u) << "only the own blip";
-    EXPECT_EQ(_radar->GetContacts().size(), 1u) << "kept until the list is rebuilt";
+    EXPECT_EQ(_radar->GetContacts().size(), 4u) << "kept until the list is rebuilt";
 }
 
 TEST_F(RadarTest, ANetworkGameShowsOnlyTheOwnBlip)
 {
-    Add("ShipYtgFighter02", Vec3(0.0f, 0.0f, 1000.0f));
+    Place(Fighter(0), Vec3(0.0f, 0.0f, 1000.0f));
+    // The switch to the network frame leaves the mission, as the game would.
     HudGame::SetNetworkGame(true);
     Frame(0.1f);
     HudGame::SetNetworkGame(false);
+    _level = nullptr;
     EXPECT_TRUE(_radar->GetContacts().empty());
     ASSERT_EQ(Blips().size(), 1u);
     EXPECT_TRUE(IsOwn(Blips()[0]));
