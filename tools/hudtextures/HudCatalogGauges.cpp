@@ -251,22 +251,20 @@ std::vector<HudPicture> MessagePictures()
                 Panel(c, 2, 2, 124, 124, 6, Rgba{0, 0, 0, 0}, Cyan, 2);
             },
             "The frame around a speaker's photo."));
-    HudPicture dealer1 = Picture(
-        "", 128, 128,
-        [](Canvas& c) {
-            Portrait(c, Rgba{0.35f, 0.6f, 0.4f, 1}, 7);
-        },
-        "An ASP dealer.");
-    dealer1.texture = "aliens_photo/asp_dealer_01.dds";
-    pictures.push_back(dealer1);
-    HudPicture dealer2 = Picture(
-        "", 128, 128,
-        [](Canvas& c) {
-            Portrait(c, Rgba{0.5f, 0.45f, 0.65f, 1}, 5);
-        },
-        "Another ASP dealer.");
-    dealer2.texture = "aliens_photo/asp_dealer_02.dds";
-    pictures.push_back(dealer2);
+    struct Dealer
+    {
+        const char* file;
+        Rgba skin;
+        float eyes;
+    };
+    for (const Dealer& dealer : {Dealer{"asp_dealer_01", Rgba{0.35f, 0.6f, 0.4f, 1}, 7},
+                                 Dealer{"asp_dealer_02", Rgba{0.5f, 0.45f, 0.65f, 1}, 5}})
+    {
+        HudPicture photo = Picture(
+            "", 128, 128, [=](Canvas& c) { Portrait(c, dealer.skin, dealer.eyes); }, "An ASP dealer's photo.");
+        photo.texture = std::string("aliens_photo/") + dealer.file + ".dds";
+        pictures.push_back(photo);
+    }
     return pictures;
 }
 
