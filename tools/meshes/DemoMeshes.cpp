@@ -1,10 +1,8 @@
 #include "DemoMeshes.h"
-#include "RadarMeshes.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <utility>
 
 namespace DemoMeshes {
 
@@ -23,8 +21,8 @@ Vec3 Normalized(Vec3 v)
     return v;
 }
 
-// Appends a flat triangle facing `outward`, fixing its winding so that it is front-facing
-// (counter-clockwise on screen) when seen from that side.
+} // namespace
+
 void AddFace(SmsLod& lod, Vec3 a, Vec3 b, Vec3 c, const Vec3& outward)
 {
     Vec3 n = (c - a) ^ (b - a);
@@ -43,6 +41,8 @@ void AddFace(SmsLod& lod, Vec3 a, Vec3 b, Vec3 c, const Vec3& outward)
         lod.vertices.push_back({{p.x, p.y, p.z}, {n.x, n.y, n.z}, {uvs[i][0], uvs[i][1]}});
     }
 }
+
+namespace {
 
 SmsLod FromGeometry(const MeshGeometry& geometry) { return SmsLod{geometry.vertices, geometry.indices}; }
 
@@ -74,6 +74,30 @@ float RadiusOf(const std::vector<SmsLod>& lods)
     }
     return radius;
 }
+
+} // namespace
+
+SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials, std::vector<std::vector<uint32_t>> prims)
+{
+    SmsMesh mesh;
+    mesh.desc.format = MeshShapes::Format;
+    mesh.desc.materialCount = static_cast<uint32_t>(materials.size());
+    for (size_t i = 0; i < materials.size(); ++i)
+        mesh.desc.SetMaterialName(static_cast<unsigned>(i), materials[i]);
+    for (size_t l = 0; l < prims.size(); ++l)
+    {
+        mesh.desc.lods[l].subMeshCount = static_cast<uint32_t>(prims[l].size());
+        for (size_t s = 0; s < prims[l].size(); ++s)
+            mesh.desc.lods[l].primCounts[s] = prims[l][s];
+    }
+    mesh.desc.bounds = BoundsOf(lods);
+    mesh.desc.radius = RadiusOf(lods);
+    mesh.lods = std::move(lods);
+    FinishSmsMesh(mesh);
+    return mesh;
+}
+
+namespace {
 
 // A fixed bumpiness per direction, so the asteroid is the same on every build.
 float Bump(const Vec3& direction)
@@ -128,26 +152,6 @@ SmsLod Rock(const std::vector<Triangle>& triangles, float radius)
 }
 
 } // namespace
-
-SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials, std::vector<std::vector<uint32_t>> prims)
-{
-    SmsMesh mesh;
-    mesh.desc.format = MeshShapes::Format;
-    mesh.desc.materialCount = static_cast<uint32_t>(materials.size());
-    for (size_t i = 0; i < materials.size(); ++i)
-        mesh.desc.SetMaterialName(static_cast<unsigned>(i), materials[i]);
-    for (size_t l = 0; l < prims.size(); ++l)
-    {
-        mesh.desc.lods[l].subMeshCount = static_cast<uint32_t>(prims[l].size());
-        for (size_t s = 0; s < prims[l].size(); ++s)
-            mesh.desc.lods[l].primCounts[s] = prims[l][s];
-    }
-    mesh.desc.bounds = BoundsOf(lods);
-    mesh.desc.radius = RadiusOf(lods);
-    mesh.lods = std::move(lods);
-    FinishSmsMesh(mesh);
-    return mesh;
-}
 
 SmsMesh Box()
 {
@@ -219,11 +223,7 @@ SmsMesh Hull()
 
 std::vector<DemoMesh> All()
 {
-    std::vector<DemoMesh> meshes = {
-        {"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
-    for (DemoMesh& mesh : RadarMeshes::All())
-        meshes.push_back(std::move(mesh));
-    return meshes;
+    return {{"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
 }
 
 } // namespace DemoMeshes

@@ -2,7 +2,6 @@
 
 #include "SmsWriter.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,8 +14,11 @@ struct DemoMesh
 
 namespace DemoMeshes {
 
-// A list mesh of one material per sub-mesh (prims: per LOD, the triangles of each sub-mesh), its
-// bounds and radius taken from the vertices.
+// Appends a flat triangle facing `outward`, fixing its winding so that it is front-facing
+// (counter-clockwise on screen) when seen from that side.
+void AddFace(SmsLod& lod, Vec3 a, Vec3 b, Vec3 c, const Vec3& outward);
+// A list mesh of one material per sub-mesh (primitive counts per LOD and sub-mesh), bounds and
+// radius from its vertices.
 SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials,
                  std::vector<std::vector<uint32_t>> prims);
 

@@ -1,5 +1,4 @@
 #include "DemoModels.h"
-#include "RadarModels.h"
 
 #include "scene/nodes/NodeTypes.h"
 
@@ -76,8 +75,6 @@ std::vector<DemoModel> All()
 {
     std::vector<DemoModel> models = NodeTypes();
     models.insert(models.begin(), Ship());
-    for (const DemoModel& model : RadarModels::All())
-        models.push_back(model);
     return models;
 }
 
