@@ -2,6 +2,7 @@
 #include "ContentFile.h"
 #include "textures/DdsWriter.h"
 #include "textures/Image.h"
+#include "textures/ParticleTextures.h"
 #include "textures/SceneImages.h"
 
 #include <cstdio>
@@ -63,5 +64,6 @@ int main(int argc, char** argv)
     bool ok = true;
     for (const Entry& entry : entries)
         ok &= WriteContentFile(root / entry.path, WriteDds(entry.make(), entry.options));
+    ok &= WriteParticleTextures(root);
     return ok ? 0 : 1;
 }
