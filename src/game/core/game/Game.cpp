@@ -10,6 +10,7 @@
 #include "game/core/game/FrameCatalog.h"
 #include "game/core/gamedata/Base.h"
 #include "game/profiles/ProfileManager.h"
+#include "game/world/actor/Limiter.h"
 
 #include <cstring>
 #include <string>
@@ -45,7 +46,8 @@ void Game::Start(WindowHandle window, bool flag)
     _startedWithMission = flag;
     GameEngine::Start(window, flag);
     // The system timer already has the resolution the frame loop needs here.
-    GetDumper()->Print(DUMP_WARNING, "Game: this build has no limiter or mission frame\n");
+    GetDumper()->Print(DUMP_WARNING, "Game: this build has no mission frame\n");
+    _limiter = std::make_unique<Limiter>();
     CreateBase();
     CreateProfiles();
     CreateFrames();
@@ -128,6 +130,8 @@ void Game::Proceed()
     {
         AutoScopeProfile scope(GameLogic);
         GameEngine::Proceed();
+        if (!_networkGame && IsLevel())
+            _limiter->Proceed();
     }
     {
         AutoScopeProfile scope(UpdateScene);
@@ -148,6 +152,7 @@ void Game::ShutDown()
     DestroyProfiles();
     DestroyBase();
     _level = nullptr;
+    _limiter.reset();
     if (!_frames.empty())
     {
         _frames.clear();
