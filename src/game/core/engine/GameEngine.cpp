@@ -20,8 +20,8 @@
 #include "game/core/texts/GameTexts.h"
 #include "layers/LayerManager.h"
 #include "scene/RenderScene.h"
-#include "scene/model/ModelMgr.h"
 #include "scene/particles/EmitterMgr.h"
+#include "scene/model/ModelMgr.h"
 #include "scene/nodes/Camera.h"
 #include "services/input/InputCodes.h"
 #include "services/input/InputConfig.h"
@@ -197,7 +197,6 @@ void GameEngine::ShutDown()
     }
     _camera = nullptr;
     Free(_scene, "render scene");
-    // Its files hold materials of the render device.
     Free(_emitters, "emitter manager");
     Free(_render, "render device");
 

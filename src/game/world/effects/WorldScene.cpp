@@ -15,7 +15,7 @@ Player* GetMissionPlayer()
     return level ? level->GetPlayer() : nullptr;
 }
 
-EmitterMgr* GetWorldEmitterMgr() { return game.GetEmitterMgr(); }
+EmitterMgr* GetWorldEmitterMgr() { return game.GetEmitterManager(); }
 
 Material* LoadWorldMaterial(const char* name)
 {
