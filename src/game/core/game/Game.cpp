@@ -130,7 +130,7 @@ void Game::Proceed()
     {
         AutoScopeProfile scope(GameLogic);
         GameEngine::Proceed();
-        if (!_networkGame && IsLevel())
+        if (!_networkGame && _level && _limiter)
             _limiter->Proceed();
     }
     {
