@@ -16,8 +16,9 @@ public:
     void UserProceed() override;
     void UserShutDown() override;
 
-    // The drawn particle; null without a scene.
+    // The drawn particle and its set; null without a scene.
     const Particle* GetParticle() const { return _particle; }
+    ParticleSet* GetParticleSet() const { return _set; }
 
 protected:
     // The one-particle set with the material, its atlas cut in `cells` per side (0: none), and
