@@ -30,10 +30,12 @@ void FrameClock::Tick(float seconds)
     _timer.Tick();
 }
 
+// Without the engine there is no level file to read: the first frame ends the loading.
 TestMission::TestMission() : _level(std::make_unique<SingleLevel>(nullptr, "level"))
 {
     game.SetLevel(_level.get());
     _level->Initialize();
+    _level->Proceed(0.0f);
 }
 
 TestMission::~TestMission()

@@ -27,8 +27,8 @@ private:
     Timer _timer;
 };
 
-// A mission frame installed as the game's level and started with nothing loaded, without the
-// engine's services; Frame runs one mission frame of the given length.
+// A mission frame installed as the game's level and started without the engine's services, so
+// with nothing loaded; Frame runs one mission frame of the given length.
 class TestMission
 {
 public:
@@ -37,7 +37,7 @@ public:
     TestMission(const TestMission&) = delete;
     TestMission& operator=(const TestMission&) = delete;
 
-    SingleLevel& Level() { return *_level; }
+    SingleLevel& Level() const { return *_level; }
     void Frame(float seconds);
     // Ends the mission as leaving the frame does.
     void End();

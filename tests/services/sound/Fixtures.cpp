@@ -1,10 +1,8 @@
 #include "Fixtures.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>

@@ -32,7 +32,7 @@ public:
 
     // The game-data database, from Start to ShutDown.
     Base* GetBase() const { return _base.get(); }
-    // The mission frame, null while the build has none (or a test installed none).
+    // The mission frame "level", from Start to ShutDown, unless a test installed its own.
     SingleLevel* GetLevel() const { return _level; }
     ProfileManager* GetProfileManager() const { return _profileManager; }
     // The pacing of repeated sounds, from Start to ShutDown.
