@@ -33,13 +33,14 @@ protected:
         Level().CreateActor(weapon, nullptr);
         return weapon;
     }
-    // One fire order, carried out as the next frame begins.
-    void FireOnce(Weapon* weapon)
+    // Attack until the first shot is fired, then hold: an order is carried out as the next frame
+    // begins.
+    void FireOnce(WeaponBurst* weapon)
     {
         weapon->GetStateMachine()->ChangeState(WeaponStateAttack::Instance());
-        Frame(0.1f);
+        for (int frame = 0; frame < 10 && Bolts(weapon).empty(); ++frame)
+            Frame(0.1f);
         weapon->GetStateMachine()->ChangeState(WeaponStateIdle::Instance());
-        Frame(0.1f);
     }
     static const std::vector<BurstPoint*>& Bolts(WeaponBurst* weapon) { return weapon->GetBurst()->GetBolts(); }
     static size_t Sounds2D() { return game.GetSoundEngine()->GetSound2DCount(); }

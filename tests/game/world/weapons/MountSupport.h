@@ -3,8 +3,10 @@
 // ship, weapon records written by the test, and models with mount bones.
 #include <cstring>
 #include <initializer_list>
+#include <vector>
 
 #include "game/core/gamedata/TypeRecords.h"
+#include "game/core/messages/Telegram.h"
 #include "game/world/actor/Actor.h"
 #include "game/world/actor/ActorFlags.h"
 #include "game/world/objects/Object.h"
@@ -28,6 +30,34 @@ class TestObject : public Object
 {
 public:
     void Kill() { _dead = true; }
+};
+
+// A ship or world object that keeps the damage telegrams it gets, with a body the test makes.
+// Tests keep it themselves, outside the mission's registry.
+template <class Kind>
+class Target : public Kind
+{
+public:
+    struct Hit
+    {
+        Actor* sender;
+        NxShape* shape;
+        Weapon* weapon;
+        float damage;
+        bool flag;
+    };
+
+    void SetBody(PhysicsActor* body) { this->_physEntity = body; }
+    void OnMessage(Telegram* telegram) override
+    {
+        if (telegram->type != MESSAGE_DO_DAMAGE_TO_PART)
+            return;
+        const auto* damage = static_cast<const MessageDoDamageToPart*>(telegram->payload);
+        hits.push_back(
+            {static_cast<Actor*>(telegram->sender), damage->shape, damage->weapon, damage->damage, damage->flag});
+    }
+
+    std::vector<Hit> hits;
 };
 
 // A record of the kind with the name, firing every `delay` seconds.
