@@ -1,4 +1,5 @@
-// Sprites, rays, distortion rings and fading lights: their animation, growth, fading and life.
+// Sprites, rays, distortion rings, fading lights and sparks: their animation, growth, fading,
+// bodies and life.
 #include <gtest/gtest.h>
 
 #include "StartedMission.h"
@@ -7,11 +8,15 @@
 #include "game/core/level/SingleLevel.h"
 #include "game/world/effects/DynamicLight.h"
 #include "game/world/effects/ExplosionWave.h"
+#include "game/world/effects/PhysSparks.h"
 #include "game/world/effects/Rays.h"
 #include "game/world/effects/Sprite.h"
 #include "game/world/effects/WorldScene.h"
 #include "scene/nodes/Omni.h"
 #include "scene/particles/ParticleSet.h"
+#include "services/physics/PhysicsActor.h"
+#include "services/physics/PhysicsSpace.h"
+#include "services/physics/shim/NxScene.h"
 
 namespace {
 using CombatEffectsTest = StartedMissionTest;
@@ -112,4 +117,31 @@ TEST_F(CombatEffectsTest, LightShrinksToNothingAndLightsNothingWithDynamicLighti
         Run(1.0f, 0.1f);
         EXPECT_EQ(0u, Count("DynamicLight")) << "lighting " << lighting;
     }
+}
+
+TEST_F(CombatEffectsTest, SparksTumbleAsBodiesAndFadeOutOverThreeSeconds)
+{
+    NxScene& scene = *Level().GetSpace()->GetScene();
+    const NxU32 bodies = scene.getNbActors();
+    PhysSparks* sparks = Level().CreatePhysSparks(Vec3(200, 0, 0), 6);
+    ASSERT_EQ(6u, sparks->GetPoints().size());
+    EXPECT_EQ(bodies + 6, scene.getNbActors());
+    EXPECT_EQ(6u, sparks->GetParticleSet()->GetTotalParticles());
+    for (const auto& point : sparks->GetPoints())
+    {
+        ASSERT_NE(nullptr, point->GetBody());
+        EXPECT_EQ(point->GetParticle()->position, point->GetBody()->GetGlobalPosition());
+        EXPECT_LE((point->GetParticle()->position - Vec3(200, 0, 0)).Length(), 2.0f);
+    }
+    // A push moves a spark's body, and its particle follows.
+    sparks->GetPoints()[0]->GetBody()->setLinearVelocity(Vec3(60, 0, 0));
+    Run(1.5f, 0.25f);
+    EXPECT_EQ(sparks->GetPoints()[0]->GetBody()->GetGlobalPosition(), sparks->GetPoints()[0]->GetParticle()->position);
+    EXPECT_GT(sparks->GetPoints()[0]->GetParticle()->position.x, 201.0f);
+    // The frame that began with 1.75 s left.
+    EXPECT_NEAR(1.75f / 3, sparks->GetParticleSet()->GetTintStrength(), 1e-3f);
+    EXPECT_NEAR(1.75f / 3, sparks->GetPoints()[5]->GetParticle()->color.a, 1e-3f);
+    Run(1.5f, 0.25f);
+    EXPECT_EQ(0u, Count("Actor"));
+    EXPECT_EQ(bodies, scene.getNbActors());
 }
