@@ -1,4 +1,5 @@
-// Explosions: what they stage by type and distance, their sound, light and shock wave.
+// Explosions: what they stage by type and distance, their sound, light and shock wave, and the
+// blast on the player.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,6 +11,8 @@
 #include "game/core/level/SingleLevel.h"
 #include "game/world/actor/Limiter.h"
 #include "game/world/effects/Explosion.h"
+#include "game/world/player/Player.h"
+#include "game/world/player/PlayerShip.h"
 #include "scene/nodes/Group.h"
 #include "scene/nodes/Omni.h"
 #include "scene/nodes/RenderMesh.h"
@@ -150,4 +153,32 @@ TEST_F(ExplosionTest, LightAndWaveFollowTheLifeAndDynamicLightingOffMeansNoLight
     explosion = Level().CreateExplosion(At(Vec3(0, 0, 800)), 192, 0, EXPLOSION_BLAST, false);
     EXPECT_EQ(nullptr, explosion->GetLight());
     EXPECT_EQ(nullptr, explosion->GetWaveNode());
+}
+
+TEST_F(ExplosionTest, BlastWithinItsRadiusHurtsAndShakesThePlayerAndThrowsDebrisAtTheGlass)
+{
+    Player* player = Level().GetPlayer();
+    PlayerShip* ship = player ? player->GetShip() : nullptr;
+    if (!ship)
+        GTEST_SKIP() << "the mission has no player's ship";
+    auto defences = [ship] { return ship->GetCurrentShield() + ship->GetCurrentArmor() + ship->GetCurrentStructure(); };
+    const float whole = defences();
+    SoundEngine* sound = game.GetSoundEngine();
+
+    // Beyond the radius nothing reaches the player.
+    Level().CreateExplosion(At(Vec3(0, 0, 300)), 192, 0, EXPLOSION_ENERGY, false);
+    EXPECT_EQ(0.0f, player->GetShake());
+    Run(0.5f, 0.05f);
+    EXPECT_EQ(whole, defences());
+
+    // 96 units from the centre of a 192-unit blast: k = 1 - 96² / 192² = 0.75.
+    *game.GetLimiter() = Limiter();
+    Level().CreateExplosion(At(Vec3(0, 0, 96)), 192, 0, EXPLOSION_ENERGY, false);
+    EXPECT_FLOAT_EQ(22.5f, player->GetShake());
+    const size_t sounds = sound->GetSound2DCount();
+    Run(0.2f, 0.05f);
+    EXPECT_LT(defences(), whole);
+    EXPECT_EQ(sounds, sound->GetSound2DCount()) << "the debris is heard 0.25 s later";
+    Run(0.1f, 0.05f);
+    EXPECT_EQ(sounds + 1, sound->GetSound2DCount());
 }
