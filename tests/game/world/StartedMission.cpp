@@ -23,12 +23,22 @@ std::unique_ptr<StartedGame> GameEnvironment::started;
 
 testing::Environment* const environment = testing::AddGlobalTestEnvironment(new GameEnvironment);
 
+const char* const MissionLevel = R"(
+Level.obj_player = {
+    classname = "player";
+    position = { x = 0; y = 0; z = 0 };
+    dir = { x = 0; y = 0; z = 1 };
+    up = { x = 0; y = 1; z = 0 };
+};
+)";
+
 } // namespace
 
 void StartedMissionTest::SetUp()
 {
-    if (!GameEnvironment::started || !GameEnvironment::started->Started())
-        GTEST_SKIP() << "no display: " << (GameEnvironment::started ? GameEnvironment::started->Error() : "");
+    const StartedGame* started = GameEnvironment::started.get();
+    if (!started || !started->Started())
+        GTEST_SKIP() << "no display: " << (started ? started->Error() : "");
     EngineSeed(7);
     GameSettings& settings = *game.GetGameSettings();
     settings.DynLighting = true;
@@ -37,10 +47,35 @@ void StartedMissionTest::SetUp()
     CopyFixedText(settings.Language, "en");
     *game.GetLimiter() = Limiter();
     PlaceCamera(Vec3(0, 0, 0));
-    _mission = std::make_unique<TestMission>();
+
+    started->Data().WriteLevel("combat.lua", MissionLevel);
+    started->Data().WriteLevel("combat_desc.lua", "");
+    started->Data().WriteLevel("combat_logic.lua", "");
+    _clock = std::make_unique<FrameClock>();
+    _level = std::make_unique<SingleLevel>(nullptr, "level");
+    game.SetLevel(_level.get());
+    _level->LoadLevel("combat.lua", "combat_desc.lua", "combat_logic.lua");
+    _level->Initialize();
+    for (int frame = 0; frame < 100 && !_level->IsLoaded(); ++frame)
+        Frame(0);
+    ASSERT_TRUE(_level->IsLoaded());
 }
 
-void StartedMissionTest::TearDown() { _mission.reset(); }
+void StartedMissionTest::TearDown()
+{
+    if (!_level)
+        return;
+    _level->ShutDown();
+    game.SetLevel(nullptr);
+    _level.reset();
+    _clock.reset();
+}
+
+void StartedMissionTest::Frame(float seconds)
+{
+    _clock->Tick(seconds);
+    _level->Proceed(seconds);
+}
 
 void StartedMissionTest::Run(float seconds, float frame)
 {
@@ -48,9 +83,6 @@ void StartedMissionTest::Run(float seconds, float frame)
         Frame(frame);
 }
 
-unsigned StartedMissionTest::Count(const char* classname) const
-{
-    return _mission->Level().GetActorCountByClassname(classname);
-}
+unsigned StartedMissionTest::Count(const char* classname) const { return _level->GetActorCountByClassname(classname); }
 
 void StartedMissionTest::PlaceCamera(const Vec3& position) { game.GetCamera()->SetPosition(position); }

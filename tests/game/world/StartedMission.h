@@ -1,9 +1,9 @@
 #pragma once
 // A test of the game world in a mission of the game started on a hidden window over the game
-// data: the render scene, the render device, the sounds, the particle files and the settings
-// are the game's own. The game starts once per test program; each test gets a fresh mission,
-// a fresh limiter, dynamic lights on, difficulty 2, the camera at the origin and seeded random
-// numbers.
+// data: the render scene, the render device, the sounds, the particle files, the physics and
+// the settings are the game's own. The game starts once per test program; each test gets a
+// fresh mission with the player at the origin facing +z and nothing else, a fresh limiter,
+// dynamic lights on, difficulty 2, the camera at the origin and seeded random numbers.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -19,13 +19,14 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    SingleLevel& Level() { return _mission->Level(); }
-    // Frames of the given length, at most one of a sixtieth of a second each by default.
-    void Frame(float seconds = 1.0f / 60.0f) { _mission->Frame(seconds); }
+    SingleLevel& Level() { return *_level; }
+    // One mission frame of the given length.
+    void Frame(float seconds = 1.0f / 60.0f);
     void Run(float seconds, float frame = 1.0f / 60.0f);
     unsigned Count(const char* classname) const;
     void PlaceCamera(const Vec3& position);
 
 private:
-    std::unique_ptr<TestMission> _mission;
+    std::unique_ptr<FrameClock> _clock;
+    std::unique_ptr<SingleLevel> _level;
 };
