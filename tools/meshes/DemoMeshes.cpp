@@ -1,5 +1,4 @@
 #include "DemoMeshes.h"
-#include "WeaponMeshes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,8 +21,8 @@ Vec3 Normalized(Vec3 v)
     return v;
 }
 
-} // namespace
-
+// Appends a flat triangle facing `outward`, fixing its winding so that it is front-facing
+// (counter-clockwise on screen) when seen from that side.
 void AddFace(SmsLod& lod, Vec3 a, Vec3 b, Vec3 c, const Vec3& outward)
 {
     Vec3 n = (c - a) ^ (b - a);
@@ -42,8 +41,6 @@ void AddFace(SmsLod& lod, Vec3 a, Vec3 b, Vec3 c, const Vec3& outward)
         lod.vertices.push_back({{p.x, p.y, p.z}, {n.x, n.y, n.z}, {uvs[i][0], uvs[i][1]}});
     }
 }
-
-namespace {
 
 SmsLod FromGeometry(const MeshGeometry& geometry) { return SmsLod{geometry.vertices, geometry.indices}; }
 
@@ -76,8 +73,7 @@ float RadiusOf(const std::vector<SmsLod>& lods)
     return radius;
 }
 
-} // namespace
-
+// A list mesh of one material per sub-mesh, bounds and radius from its vertices.
 SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials, std::vector<std::vector<uint32_t>> prims)
 {
     SmsMesh mesh;
@@ -97,8 +93,6 @@ SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials, s
     FinishSmsMesh(mesh);
     return mesh;
 }
-
-namespace {
 
 // A fixed bumpiness per direction, so the asteroid is the same on every build.
 float Bump(const Vec3& direction)
@@ -224,11 +218,7 @@ SmsMesh Hull()
 
 std::vector<DemoMesh> All()
 {
-    std::vector<DemoMesh> meshes = {
-        {"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
-    for (DemoMesh& mesh : WeaponMeshes::All())
-        meshes.push_back(std::move(mesh));
-    return meshes;
+    return {{"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
 }
 
 } // namespace DemoMeshes

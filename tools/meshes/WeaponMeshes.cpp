@@ -1,5 +1,6 @@
 #include "WeaponMeshes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -10,28 +11,75 @@ namespace {
 
 constexpr float Pi = 3.14159265f;
 
-// A body pointing along +z: a ring of `radii.size()` corners at z = 0 joined to a tip in front
-// and one behind, flat-shaded. Irregular radii and tips make wreckage.
+// Flat-shaded triangles of one material, gathered into a one-LOD list mesh.
+class Builder
+{
+public:
+    // The corners are turned so that the triangle faces away from `inside`.
+    void Triangle(Vec3 a, Vec3 b, Vec3 c, const Vec3& inside)
+    {
+        Vec3 normal = (c - a) ^ (b - a);
+        if (normal.Dot((a + b + c) * (1.0f / 3) - inside) < 0)
+        {
+            std::swap(b, c);
+            normal = -normal;
+        }
+        normal.Normalize();
+        const float corners[3][2] = {{0, 0}, {1, 0}, {0, 1}};
+        unsigned corner = 0;
+        for (const Vec3& p : {a, b, c})
+        {
+            _lod.indices.push_back(static_cast<uint16_t>(_lod.vertices.size()));
+            _lod.vertices.push_back(
+                {{p.x, p.y, p.z}, {normal.x, normal.y, normal.z}, {corners[corner][0], corners[corner][1]}});
+            ++corner;
+        }
+    }
+
+    SmsMesh Finish(const char* material)
+    {
+        SmsMesh mesh;
+        mesh.desc.format = MeshShapes::Format;
+        mesh.desc.materialCount = 1;
+        mesh.desc.SetMaterialName(0, material);
+        mesh.desc.lods[0].subMeshCount = 1;
+        mesh.desc.lods[0].primCounts[0] = static_cast<uint32_t>(_lod.indices.size() / 3);
+        Vec3 low(1e30f, 1e30f, 1e30f), high(-1e30f, -1e30f, -1e30f);
+        for (const MeshVertex& v : _lod.vertices)
+        {
+            const Vec3 p(v.position[0], v.position[1], v.position[2]);
+            low.Set(std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z));
+            high.Set(std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z));
+            mesh.desc.radius = std::max(mesh.desc.radius, p.Length());
+        }
+        mesh.desc.bounds = Bounds(low, high);
+        mesh.lods.push_back(std::move(_lod));
+        FinishSmsMesh(mesh);
+        return mesh;
+    }
+
+private:
+    SmsLod _lod;
+};
+
+// A body pointing along +z: a ring of corners at z = 0, one per radius, joined to a tip in front
+// and one behind. Irregular radii and tips make wreckage.
 SmsMesh Spindle(const std::vector<float>& radii, const Vec3& front, const Vec3& back, const char* material)
 {
-    SmsLod lod;
+    Builder builder;
     const size_t sides = radii.size();
-    std::vector<Vec3> ring;
+    auto corner = [&](size_t i) {
+        const float angle = 2 * Pi * static_cast<float>(i % sides) / static_cast<float>(sides);
+        return Vec3(std::cos(angle) * radii[i % sides], std::sin(angle) * radii[i % sides], 0);
+    };
+    // The body is star-shaped about the origin: each face looks away from it.
+    const Vec3 origin(0, 0, 0);
     for (size_t i = 0; i < sides; ++i)
     {
-        const float angle = 2 * Pi * static_cast<float>(i) / static_cast<float>(sides);
-        ring.emplace_back(std::cos(angle) * radii[i], std::sin(angle) * radii[i], 0);
+        builder.Triangle(front, corner(i), corner(i + 1), origin);
+        builder.Triangle(back, corner(i), corner(i + 1), origin);
     }
-    for (size_t i = 0; i < sides; ++i)
-    {
-        const Vec3& a = ring[i];
-        const Vec3& b = ring[(i + 1) % sides];
-        // The shape is convex about the origin: a face looks out along its centre.
-        DemoMeshes::AddFace(lod, front, a, b, front + a + b);
-        DemoMeshes::AddFace(lod, back, a, b, back + a + b);
-    }
-    const uint32_t faces = static_cast<uint32_t>(lod.indices.size() / 3);
-    return DemoMeshes::ListMesh({lod}, {material}, {{faces}});
+    return builder.Finish(material);
 }
 
 SmsMesh Round(unsigned sides, float radius, float front, float back, const char* material)
@@ -39,23 +87,22 @@ SmsMesh Round(unsigned sides, float radius, float front, float back, const char*
     return Spindle(std::vector<float>(sides, radius), Vec3(0, 0, front), Vec3(0, 0, -back), material);
 }
 
-// A flat ring of unit outer radius in the x-z plane, facing up and down.
+// A flat ring of unit outer radius in the x-z plane, seen from above and below.
 SmsMesh Ring(unsigned segments, float inner, const char* material)
 {
-    SmsLod lod;
+    Builder builder;
     for (unsigned i = 0; i < segments; ++i)
     {
         const float a0 = 2 * Pi * static_cast<float>(i) / static_cast<float>(segments);
         const float a1 = 2 * Pi * static_cast<float>(i + 1) / static_cast<float>(segments);
         const Vec3 o0(std::cos(a0), 0, std::sin(a0)), o1(std::cos(a1), 0, std::sin(a1));
-        for (const Vec3 side : {Vec3(0, 1, 0), Vec3(0, -1, 0)})
+        for (const Vec3 below : {Vec3(0, -1, 0), Vec3(0, 1, 0)})
         {
-            DemoMeshes::AddFace(lod, o0 * inner, o0, o1, side);
-            DemoMeshes::AddFace(lod, o0 * inner, o1, o1 * inner, side);
+            builder.Triangle(o0 * inner, o0, o1, o0 * inner + below);
+            builder.Triangle(o0 * inner, o1, o1 * inner, o0 * inner + below);
         }
     }
-    const uint32_t faces = static_cast<uint32_t>(lod.indices.size() / 3);
-    return DemoMeshes::ListMesh({lod}, {material}, {{faces}});
+    return builder.Finish(material);
 }
 
 // Chunk `index` of the wreckage: the same shape on every build.

@@ -1,5 +1,6 @@
 // Writes the demo meshes into <data folder>/meshes.
 #include "DemoMeshes.h"
+#include "WeaponMeshes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -19,11 +20,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create %s: %s\n", folder.c_str(), error.message().c_str());
         return 1;
     }
-    for (const DemoMesh& demo : DemoMeshes::All())
+    for (const std::vector<DemoMesh>& list : {DemoMeshes::All(), WeaponMeshes::All()})
     {
-        const std::string path = (folder / demo.file).string();
-        if (!SaveSms(path, demo.mesh))
-            return 1;
+        for (const DemoMesh& demo : list)
+        {
+            if (!SaveSms((folder / demo.file).string(), demo.mesh))
+                return 1;
+        }
     }
     return 0;
 }
