@@ -87,19 +87,28 @@ SmsMesh Round(unsigned sides, float radius, float front, float back, const char*
     return Spindle(std::vector<float>(sides, radius), Vec3(0, 0, front), Vec3(0, 0, -back), material);
 }
 
-// A flat ring of unit outer radius in the x-z plane, seen from above and below.
-SmsMesh Ring(unsigned segments, float inner, const char* material)
+// The shock wave, scaled up as it spreads: three flat rings of unit outer radius, one across
+// each axis, so that it reads as a ring from any side.
+SmsMesh Rings(unsigned segments, float inner, const char* material)
 {
     Builder builder;
-    for (unsigned i = 0; i < segments; ++i)
+    const Vec3 axes[3] = {Vec3(1, 0, 0), Vec3(0, 1, 0), Vec3(0, 0, 1)};
+    for (unsigned plane = 0; plane < 3; ++plane)
     {
-        const float a0 = 2 * Pi * static_cast<float>(i) / static_cast<float>(segments);
-        const float a1 = 2 * Pi * static_cast<float>(i + 1) / static_cast<float>(segments);
-        const Vec3 o0(std::cos(a0), 0, std::sin(a0)), o1(std::cos(a1), 0, std::sin(a1));
-        for (const Vec3 below : {Vec3(0, -1, 0), Vec3(0, 1, 0)})
+        const Vec3& u = axes[plane];
+        const Vec3& v = axes[(plane + 1) % 3];
+        const Vec3& normal = axes[(plane + 2) % 3];
+        for (unsigned i = 0; i < segments; ++i)
         {
-            builder.Triangle(o0 * inner, o0, o1, o0 * inner + below);
-            builder.Triangle(o0 * inner, o1, o1 * inner, o0 * inner + below);
+            const float a0 = 2 * Pi * static_cast<float>(i) / static_cast<float>(segments);
+            const float a1 = 2 * Pi * static_cast<float>(i + 1) / static_cast<float>(segments);
+            const Vec3 o0 = u * std::cos(a0) + v * std::sin(a0), o1 = u * std::cos(a1) + v * std::sin(a1);
+            // Both sides: each face looks away from a point just behind it.
+            for (const Vec3 behind : {-normal, normal})
+            {
+                builder.Triangle(o0 * inner, o0, o1, o0 * inner + behind);
+                builder.Triangle(o0 * inner, o1, o1 * inner, o0 * inner + behind);
+            }
         }
     }
     return builder.Finish(material);
@@ -129,7 +138,7 @@ std::vector<DemoMesh> All()
         {"ytg_plasma_01.sms", Round(6, 0.8f, 6, 6, "burst_ytg.mat")},
         {"rocket_00.sms", Round(6, 0.9f, 3, 4, "hull.mat")},
         {"torpeda_00.sms", Round(8, 2.0f, 5, 6, "hull.mat")},
-        {"exp_wave.sms", Ring(32, 0.85f, "exp_wave.mat")},
+        {"exp_wave.sms", Rings(48, 0.92f, "exp_wave.mat")},
     };
     for (unsigned i = 0; i < 10; ++i)
     {

@@ -7,7 +7,7 @@
 namespace WeaponMeshes {
 
 // The meshes of the weapons and explosions: the plasma bolt, rocket and torpedo bodies, the
-// shock-wave ring and the wreckage chunks of ytg structures.
+// shock-wave rings and the wreckage chunks of ytg structures.
 std::vector<DemoMesh> All();
 
 } // namespace WeaponMeshes

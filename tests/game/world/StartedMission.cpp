@@ -34,9 +34,11 @@ Level.obj_player = {
 
 } // namespace
 
+const StartedGame* GetStartedGame() { return GameEnvironment::started.get(); }
+
 void StartedMissionTest::SetUp()
 {
-    const StartedGame* started = GameEnvironment::started.get();
+    const StartedGame* started = GetStartedGame();
     if (!started || !started->Started())
         GTEST_SKIP() << "no display: " << (started ? started->Error() : "");
     EngineSeed(7);
@@ -53,6 +55,7 @@ void StartedMissionTest::SetUp()
     started->Data().WriteLevel("combat_logic.lua", "");
     _clock = std::make_unique<FrameClock>();
     _level = std::make_unique<SingleLevel>(nullptr, "level");
+    _gameLevel = game.GetLevel();
     game.SetLevel(_level.get());
     _level->LoadLevel("combat.lua", "combat_desc.lua", "combat_logic.lua");
     _level->Initialize();
@@ -66,7 +69,7 @@ void StartedMissionTest::TearDown()
     if (!_level)
         return;
     _level->ShutDown();
-    game.SetLevel(nullptr);
+    game.SetLevel(_gameLevel);
     _level.reset();
     _clock.reset();
 }

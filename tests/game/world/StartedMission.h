@@ -13,6 +13,9 @@
 
 class SingleLevel;
 
+// The game started for the test program; null before the first test.
+const StartedGame* GetStartedGame();
+
 class StartedMissionTest : public testing::Test
 {
 protected:
@@ -29,4 +32,5 @@ protected:
 private:
     std::unique_ptr<FrameClock> _clock;
     std::unique_ptr<SingleLevel> _level;
+    SingleLevel* _gameLevel = nullptr; // the game's own, given back after the test
 };
