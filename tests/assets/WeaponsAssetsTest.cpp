@@ -52,6 +52,7 @@ TEST(Assets, CombatEffects)
         "phys/sphere1.mdl",
         "meshes/exp_wave.sms",
         "materials/exp_wave.mat",
+        "ShaderLib/MAT_Shockwave.fx",
         "particles/astExplosion.pse",
         "particles/sparksSmall.pse",
         "particles/sparksBurstHit.pse",
