@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "game/world/weapons/WeaponRocket.h"
 #include "game/world/weapons/WeaponStates.h"
 #include "scene/nodes/Bone.h"
+#include "services/physics/PhysicsActor.h"
 #include "services/physics/PhysicsSpace.h"
 #include "services/sound/SoundEngine.h"
 
@@ -267,4 +269,34 @@ TEST_F(RocketTest, TorpedoFragmentLeavesWreckageAndFlashesByItsShare)
     Frame(0.05f);
     ASSERT_EQ(1u, ship->hits.size());
     EXPECT_NEAR(100.0f / 3, ship->hits[0].damage, 1e-4f);
+}
+
+TEST_F(RocketTest, FragmentsSpreadWithinTheDivisionRadiusAndABelowHalfUnitOneNotAtAll)
+{
+    WeaponRocket* weapon = Fire(&computer);
+    for (float radius : {0.3f, 8.0f})
+    {
+        type.divisionRadius = radius;
+        for (int i = 0; i < 20; ++i)
+        {
+            auto* fragment = new Bullet(&computer, nullptr, weapon);
+            fragment->SetLaunched(false);
+            Level().CreateActor(fragment, nullptr);
+            Matrix pose = Matrix::Ident();
+            pose.Translate(Vec3(500, 0, 100));
+            fragment->SetPose(pose);
+            fragment->RecalcVelocity();
+            const Vec3 spread = fragment->GetPhysEntity()->GetGlobalLinearVelocity() - Vec3(0, 0, type.speed);
+            if (radius < 0.5f)
+            {
+                EXPECT_EQ(Vec3(0, 0, 0), spread);
+            }
+            else
+            {
+                // Up to the radius either way, times 0.801 to 1.2.
+                EXPECT_LE(std::max({std::fabs(spread.x), std::fabs(spread.y), std::fabs(spread.z)}), 8 * 1.2f);
+            }
+            Level().DestroyActor(fragment, true);
+        }
+    }
 }
