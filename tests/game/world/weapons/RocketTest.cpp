@@ -58,6 +58,19 @@ protected:
         weapon->GetStateMachine()->ChangeState(WeaponStateIdle::Instance());
         return weapon;
     }
+    // A bullet of the weapon made by the test, at the point facing +z: launched with a target,
+    // or a fragment.
+    Bullet* Place(Weapon* weapon, Actor* target, bool launched, const Vec3& at)
+    {
+        auto* bullet = new Bullet(&computer, target, weapon);
+        bullet->SetLaunched(launched);
+        Level().CreateActor(bullet, nullptr);
+        Matrix pose = Matrix::Ident();
+        pose.Translate(at);
+        bullet->SetPose(pose);
+        bullet->RecalcVelocity();
+        return bullet;
+    }
     std::vector<Bullet*> Bullets()
     {
         std::vector<Bullet*> bullets;
@@ -126,12 +139,7 @@ TEST_F(RocketTest, WithoutHomingRocketsFlyStraightAndWithItTurnTowardsTheTarget)
         Bullet* bullet = Bullets().front();
         // Targets are taken at launch: this one homes on the marker.
         Level().DestroyActor(bullet, true);
-        auto* homingBullet = new Bullet(&computer, &marker, weapon);
-        Level().CreateActor(homingBullet, nullptr);
-        Matrix pose = Matrix::Ident();
-        pose.Translate(Vec3(500, 0, 0));
-        homingBullet->SetPose(pose);
-        homingBullet->RecalcVelocity();
+        Bullet* homingBullet = Place(weapon, &marker, true, Vec3(500, 0, 0));
         Frame(0.05f);
         const Vec3 start = homingBullet->GetPosition();
         Run(0.5f, 0.05f);
@@ -248,13 +256,7 @@ TEST_F(RocketTest, TorpedoFragmentLeavesWreckageAndFlashesByItsShare)
     type.delayBefforeDivision = 0.5f;
     WeaponRocket* weapon = Fire(&computer);
     Level().DestroyActor(Bullets().front(), true);
-    auto* fragment = new Bullet(&computer, nullptr, weapon);
-    fragment->SetLaunched(false);
-    Level().CreateActor(fragment, nullptr);
-    Matrix pose = Matrix::Ident();
-    pose.Translate(Vec3(500, 0, 200));
-    fragment->SetPose(pose);
-    fragment->RecalcVelocity();
+    Place(weapon, nullptr, false, Vec3(500, 0, 200));
     TargetShip* ship = PlaceShip(Vec3(500, 0, 240));
     const unsigned sprites = Count("Actor");
     // What the hit leaves, counted in the frame it happens.
@@ -279,13 +281,7 @@ TEST_F(RocketTest, FragmentsSpreadWithinTheDivisionRadiusAndABelowHalfUnitOneNot
         type.divisionRadius = radius;
         for (int i = 0; i < 20; ++i)
         {
-            auto* fragment = new Bullet(&computer, nullptr, weapon);
-            fragment->SetLaunched(false);
-            Level().CreateActor(fragment, nullptr);
-            Matrix pose = Matrix::Ident();
-            pose.Translate(Vec3(500, 0, 100));
-            fragment->SetPose(pose);
-            fragment->RecalcVelocity();
+            Bullet* fragment = Place(weapon, nullptr, false, Vec3(500, 0, 100));
             const Vec3 spread = fragment->GetPhysEntity()->GetGlobalLinearVelocity() - Vec3(0, 0, type.speed);
             if (radius < 0.5f)
             {
