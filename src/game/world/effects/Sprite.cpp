@@ -1,10 +1,7 @@
 #include "game/world/effects/Sprite.h"
 
-#include "foundation/base/Random.h"
 #include "game/core/game/Game.h"
 #include "game/world/effects/SpriteNode.h"
-#include "scene/RenderScene.h"
-#include "scene/nodes/Bone.h"
 #include "scene/particles/ParticleSet.h"
 
 namespace {
