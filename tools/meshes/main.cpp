@@ -1,5 +1,6 @@
 // Writes the demo meshes into <data folder>/meshes.
 #include "DemoMeshes.h"
+#include "HangarMeshes.h"
 #include "WeaponMeshes.h"
 
 #include <cstdio>
@@ -20,13 +21,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create %s: %s\n", folder.c_str(), error.message().c_str());
         return 1;
     }
-    for (const std::vector<DemoMesh>& list : {DemoMeshes::All(), WeaponMeshes::All()})
+    std::vector<DemoMesh> meshes = DemoMeshes::All();
+    for (DemoMesh& hangar : HangarMeshes::All())
+        meshes.push_back(std::move(hangar));
+    for (DemoMesh& weapon : WeaponMeshes::All())
+        meshes.push_back(std::move(weapon));
+    for (const DemoMesh& demo : meshes)
     {
-        for (const DemoMesh& demo : list)
-        {
-            if (!SaveSms((folder / demo.file).string(), demo.mesh))
-                return 1;
-        }
+        const std::string path = (folder / demo.file).string();
+        if (!SaveSms(path, demo.mesh))
+            return 1;
     }
     return 0;
 }
