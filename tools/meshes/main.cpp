@@ -2,6 +2,7 @@
 #include "DemoMeshes.h"
 #include "HangarMeshes.h"
 #include "RadarMeshes.h"
+#include "WeaponMeshes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -26,6 +27,8 @@ int main(int argc, char** argv)
         meshes.push_back(std::move(hangar));
     for (DemoMesh& radar : RadarMeshes::All())
         meshes.push_back(std::move(radar));
+    for (DemoMesh& weapon : WeaponMeshes::All())
+        meshes.push_back(std::move(weapon));
     for (const DemoMesh& demo : meshes)
     {
         const std::string path = (folder / demo.file).string();

@@ -4,6 +4,7 @@
 #include "textures/Image.h"
 #include "textures/ParticleTextures.h"
 #include "textures/SceneImages.h"
+#include "textures/WeaponTextures.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -68,5 +69,6 @@ int main(int argc, char** argv)
     for (const Entry& entry : entries)
         ok &= WriteContentFile(root / entry.path, WriteDds(entry.make(), entry.options));
     ok &= WriteParticleTextures(root);
+    ok &= WriteWeaponTextures(root);
     return ok ? 0 : 1;
 }
