@@ -19,9 +19,9 @@
 
 namespace {
 constexpr const char* Services[] = {
-    "timer",         "virtual machine", "configuration", "resource system", "network engine",
-    "input system",  "texts",           "render device", "render scene",    "sound engine",
-    "layer manager", "frame manager",   "game data",     "profile manager", "frames",
+    "timer",         "virtual machine", "configuration",   "resource system", "network engine",  "input system",
+    "texts",         "render device",   "render scene",    "sound engine",    "emitter manager", "layer manager",
+    "frame manager", "game data",       "profile manager", "frames",
 };
 
 class GameEngineTest : public testing::Test
@@ -104,6 +104,7 @@ TEST_F(GameEngineTest, MissionStartBeginsBlankWritesTheRunsSettingsAndFreesEvery
     EXPECT_EQ(game.GetGameFrameManager(), nullptr);
     EXPECT_EQ(game.GetRender(), nullptr);
     EXPECT_EQ(game.GetRenderScene(), nullptr);
+    EXPECT_EQ(game.GetEmitterMgr(), nullptr);
     EXPECT_EQ(game.GetCamera(), nullptr);
     EXPECT_EQ(game.GetTimer(), nullptr);
     EXPECT_EQ(game.GetBase(), nullptr);
