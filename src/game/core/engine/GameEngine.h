@@ -70,8 +70,7 @@ public:
     // Made by the scene, which owns it.
     Camera* GetCamera() const { return _camera; }
     SoundEngine* GetSoundEngine() const { return _sound.get(); }
-    // The particle system files (root "particles").
-    EmitterMgr* GetEmitterMgr() const { return _emitters.get(); }
+    EmitterMgr* GetEmitterManager() const { return _emitters.get(); }
 
     // What the game world reads its frame time from; tests install their own clock. An installed
     // timer stays its installer's; null gives the engine's own back.

@@ -104,7 +104,6 @@ TEST_F(GameEngineTest, MissionStartBeginsBlankWritesTheRunsSettingsAndFreesEvery
     EXPECT_EQ(game.GetGameFrameManager(), nullptr);
     EXPECT_EQ(game.GetRender(), nullptr);
     EXPECT_EQ(game.GetRenderScene(), nullptr);
-    EXPECT_EQ(game.GetEmitterMgr(), nullptr);
     EXPECT_EQ(game.GetCamera(), nullptr);
     EXPECT_EQ(game.GetTimer(), nullptr);
     EXPECT_EQ(game.GetBase(), nullptr);
