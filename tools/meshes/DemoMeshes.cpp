@@ -1,4 +1,5 @@
 #include "DemoMeshes.h"
+#include "ObjectMeshes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -218,7 +219,11 @@ SmsMesh Hull()
 
 std::vector<DemoMesh> All()
 {
-    return {{"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
+    std::vector<DemoMesh> meshes = {
+        {"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
+    for (DemoMesh& mesh : ObjectMeshes::All())
+        meshes.push_back(std::move(mesh));
+    return meshes;
 }
 
 } // namespace DemoMeshes

@@ -1,4 +1,5 @@
 #include "DemoModels.h"
+#include "ObjectModels.h"
 
 #include "scene/nodes/NodeTypes.h"
 
@@ -75,6 +76,8 @@ std::vector<DemoModel> All()
 {
     std::vector<DemoModel> models = NodeTypes();
     models.insert(models.begin(), Ship());
+    for (const DemoModel& model : ObjectModels::All())
+        models.push_back(model);
     return models;
 }
 
