@@ -43,7 +43,7 @@ Emitter* CreateEmitterNode(const char* particleFile)
     if (!scene)
         return nullptr;
     Emitter* emitter = scene->CreateEmitter(SL_STAGE);
-    if (EmitterMgr* emitters = game.GetEmitterMgr())
+    if (EmitterMgr* emitters = game.GetEmitterManager())
         emitters->Load(particleFile, emitter);
     return emitter;
 }
