@@ -22,6 +22,9 @@ public:
     void UserProceed() override;
     void UserShutDown() override;
 
+    eExplosionType GetType() const { return _type; }
+    bool HasWave() const { return _wave; }
+
 private:
     void CreateLight();
     void CreateSound();
