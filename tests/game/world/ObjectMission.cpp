@@ -1,9 +1,13 @@
 #include "ObjectMission.h"
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "foundation/base/Random.h"
 #include "game/core/game/Game.h"
+#include "game/core/gamedata/Base.h"
+#include "game/core/gamedata/TypeRecords.h"
 #include "game/world/objects/Object.h"
 #include "game/world/parts/DestructableObject.h"
 #include "game/world/parts/ObjectPart.h"
@@ -62,6 +66,23 @@ Object* ObjectMission::Spawn(const char* type, const Vec3& position)
     if (object)
         object->SetPose(Placed(position));
     return object;
+}
+
+const char* ObjectMission::Crate(int material, bool wreck)
+{
+    const std::string name = (wreck ? "ytg_debris_test_" : "test_crate_") + std::to_string(material);
+    Base* base = game.GetBase();
+    for (int i = 0; i < base->GetObjectCount(); ++i)
+        if (name == base->GetObjectByIndex(i)->name)
+            return base->GetObjectByIndex(i)->name;
+    ObjectType* type = base->AddObject();
+    std::snprintf(type->name, sizeof(type->name), "%s", name.c_str());
+    std::snprintf(type->classname, sizeof(type->classname), "Object");
+    std::snprintf(type->mesh, sizeof(type->mesh), "box.sms");
+    std::snprintf(type->phys, sizeof(type->phys), "box1.mdl");
+    type->hp = 100;
+    type->materialType = static_cast<float>(material);
+    return type->name;
 }
 
 unsigned ObjectMission::BodyCount() const

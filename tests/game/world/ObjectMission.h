@@ -29,6 +29,9 @@ protected:
 
     // An object of the game data's type placed at the position.
     Object* Spawn(const char* type, const Vec3& position);
+    // The name of an object type of the test's own, made on first use: a box of 100 hit points
+    // of the material, or a wreck's debris ("ytg_debris_" names) of it.
+    static const char* Crate(int material, bool wreck = false);
 
     template <class T>
     std::vector<T*> ActorsOf() const

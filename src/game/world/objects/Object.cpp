@@ -141,13 +141,19 @@ void Object::OnDistancLodOff()
         SetPose(_mainModel->GetWorldMatrix());
 }
 
+// The node is placed at once, too, so that an object is where it was put before its first
+// step; its scale stays its own.
 void Object::SetPose(Matrix pose)
 {
     GetRoot() = pose;
+    const Matrix rigid = RigidPose(pose);
     if (_physEntity)
-        _physEntity->SetGlobalPose(RigidPose(pose));
-    else if (_mainModel)
-        _mainModel->SetLocalPose(pose);
+        _physEntity->SetGlobalPose(rigid);
+    if (_mainModel)
+    {
+        _mainModel->SetPosition(rigid.Pos());
+        _mainModel->SetOrientation(Quaternion(rigid));
+    }
 }
 
 void Object::UserShutDown()

@@ -152,13 +152,15 @@ void Object::Explode()
     {
         if (!scene || std::strcmp(_prototype->name, name) != 0)
             continue;
-        const Matrix pose = _mainModel ? _mainModel->GetWorldMatrix() : GetRoot();
+        const Vec3 position = _mainModel ? _mainModel->GetGlobalPos() : GetPosition();
+        const Quaternion orientation = _mainModel ? _mainModel->GetGlobalOrientation() : Quaternion::identity;
         scene->DestroyNode(_mainModel);
         _mesh = nullptr;
         char file[64];
         std::snprintf(file, sizeof(file), "%s_damaged.mod", name);
         _mainModel = scene->CreateModel(file, SL_STAGE);
-        _mainModel->SetLocalPose(pose);
+        _mainModel->SetPosition(position);
+        _mainModel->SetOrientation(orientation);
         break;
     }
     SendMessage(MESSAGE_DELETE_ACTOR_AT_MISSION_END, this, 0.0f, new MessageDeleteActor(this));

@@ -3,15 +3,12 @@
 // leaves behind.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "MaterialSystem/meshes/MeshRenderable.h"
 #include "ObjectMission.h"
 #include "game/core/game/Game.h"
-#include "game/core/gamedata/Base.h"
-#include "game/core/gamedata/TypeRecords.h"
 #include "game/core/messages/Telegram.h"
 #include "game/world/actor/ActorFlags.h"
 #include "game/world/effects/Explosion.h"
@@ -27,24 +24,6 @@
 namespace {
 
 using ObjectTest = ObjectMission;
-
-// A record of the test's own: a box of 100 hit points of the given material.
-const char* Crate(int material)
-{
-    const std::string name = "test_crate_" + std::to_string(material);
-    Base* base = game.GetBase();
-    for (int i = 0; i < base->GetObjectCount(); ++i)
-        if (name == base->GetObjectByIndex(i)->name)
-            return base->GetObjectByIndex(i)->name;
-    ObjectType* type = base->AddObject();
-    std::snprintf(type->name, sizeof(type->name), "%s", name.c_str());
-    std::snprintf(type->classname, sizeof(type->classname), "Object");
-    std::snprintf(type->mesh, sizeof(type->mesh), "box.sms");
-    std::snprintf(type->phys, sizeof(type->phys), "box1.mdl");
-    type->hp = 100;
-    type->materialType = static_cast<float>(material);
-    return type->name;
-}
 
 // Another actor of a kind, which notes the part damage it is sent.
 class Grinder : public Actor
