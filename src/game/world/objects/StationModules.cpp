@@ -53,6 +53,9 @@ void StationModule::UserInit()
 void StationModule::UserShutDown()
 {
     DeleteTurrets();
+    for (Turret* turret : _deletedTurrets)
+        turret->Unmount();
+    _deletedTurrets.clear();
     DestroyEnergyShield();
     _shield = nullptr;
     Object::UserShutDown();
@@ -61,7 +64,10 @@ void StationModule::UserShutDown()
 void StationModule::DeleteTurrets()
 {
     for (Turret* turret : _turrets)
+    {
         SendMessage(MESSAGE_DELETE_ACTOR_AT_MISSION_END, turret, 0.0f, new MessageDeleteActor(turret));
+        _deletedTurrets.push_back(turret);
+    }
     _turrets.clear();
 }
 

@@ -15,7 +15,8 @@ class StationModule : public Object
 public:
     // Then the turrets, each carrying a "TurretSush00" weapon; a missing mount bone is skipped.
     void UserInit() override;
-    // The turrets and the shield go with the module.
+    // The turrets and the shield go with the module; the turret models leave the mounts first,
+    // so that the module's model does not take them.
     void UserShutDown() override;
 
     // Made from the module's shield model and physics asset, registered with the mission.
@@ -39,6 +40,9 @@ private:
     const char* _shieldPhysics;
     EnergyShield* _shield = nullptr; // an actor of the mission frame
     std::vector<Turret*> _turrets;   // actors of the mission frame
+    // Turrets sent the delete telegram, still on their mounts until they go; they stay
+    // allocated for the mission.
+    std::vector<Turret*> _deletedTurrets;
 };
 
 // The nose module: five turrets; damaging one engine damages the other and silences the guns.

@@ -51,6 +51,13 @@ void Turret::UserShutDown()
     _mainModel = nullptr;
 }
 
+void Turret::Unmount()
+{
+    if (_mainModel)
+        _mainModel->Detach();
+    _mountBone = nullptr;
+}
+
 void Turret::UpdateTargetList()
 {
     ClearTargets();

@@ -27,6 +27,9 @@ public:
     void UserProceed() override {}
     // Sends the weapon the delete telegram and destroys the turret model.
     void UserShutDown() override;
+    // Takes the turret model off the mount, keeping its place, when the mount is about to go
+    // before the turret does.
+    void Unmount();
 
     // The player's ship and the first of each Blg fighter class, when within 8192 units of the
     // mount, alive and under control. Nothing in the turret reads the list.
