@@ -115,13 +115,16 @@ void EnergyShield::UserProceed()
     SetMeshAnimation(_mesh, _glow);
 }
 
-// The node of a shield whose owner went hangs under the owner's model and went with it; the
-// body is the shield's alone, and its listener goes now.
+// The node hangs under the owner's model and goes with it: when the owner went first, or when
+// the mission ends and the owner may have gone in any order, it is left to the owner. The body
+// is the shield's alone, and its listener goes now.
 void EnergyShield::UserShutDown()
 {
     _mesh = nullptr;
-    const bool ownerGone = _owner && _owner->IsDeleted();
-    if (!ownerGone)
+    const SingleLevel* level = game.GetLevel();
+    const bool missionRuns = level && level->IsExist();
+    const bool nodeWithOwner = _owner && (_owner->IsDeleted() || !missionRuns);
+    if (!nodeWithOwner)
     {
         if (RenderScene* scene = game.GetRenderScene())
             scene->DestroyNode(_mainModel);
