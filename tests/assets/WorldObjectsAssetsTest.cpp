@@ -38,6 +38,10 @@ TEST(Assets, WorldObjectsCode)
 TEST(Assets, WorldObjectsData)
 {
     ExpectAssetsPresent({
+        "assets/ast_l_a.mod",
+        "assets/ast_l_b.mod",
+        "phys/ast_l_a.mdl",
+        "phys/ast_l_b.mdl",
         "assets/ast_m_a.mod",
         "assets/ast_m_b.mod",
         "assets/ast_m_c.mod",

@@ -1,5 +1,4 @@
 #include "DemoMeshes.h"
-#include "ObjectMeshes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -219,11 +218,7 @@ SmsMesh Hull()
 
 std::vector<DemoMesh> All()
 {
-    std::vector<DemoMesh> meshes = {
-        {"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
-    for (DemoMesh& mesh : ObjectMeshes::All())
-        meshes.push_back(std::move(mesh));
-    return meshes;
+    return {{"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
 }
 
 } // namespace DemoMeshes

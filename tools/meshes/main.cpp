@@ -1,5 +1,6 @@
 // Writes the demo meshes into <data folder>/meshes.
 #include "DemoMeshes.h"
+#include "ObjectMeshes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -19,7 +20,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create %s: %s\n", folder.c_str(), error.message().c_str());
         return 1;
     }
-    for (const DemoMesh& demo : DemoMeshes::All())
+    std::vector<DemoMesh> meshes = DemoMeshes::All();
+    for (DemoMesh& mesh : ObjectMeshes::All())
+        meshes.push_back(std::move(mesh));
+    for (const DemoMesh& demo : meshes)
     {
         const std::string path = (folder / demo.file).string();
         if (!SaveSms(path, demo.mesh))

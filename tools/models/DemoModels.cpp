@@ -1,5 +1,4 @@
 #include "DemoModels.h"
-#include "ObjectModels.h"
 
 #include "scene/nodes/NodeTypes.h"
 
@@ -76,8 +75,6 @@ std::vector<DemoModel> All()
 {
     std::vector<DemoModel> models = NodeTypes();
     models.insert(models.begin(), Ship());
-    for (const DemoModel& model : ObjectModels::All())
-        models.push_back(model);
     return models;
 }
 

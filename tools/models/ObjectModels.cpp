@@ -82,6 +82,13 @@ std::vector<DemoModel> AsteroidModels()
     return models;
 }
 
+// The large rocks of an asteroid field, whole.
+std::vector<DemoModel> LargeAsteroids()
+{
+    return {{"ast_l_a.mod", {MeshBone("ast_l_a", Vec3(0.0f), "asteroid.sms", 30.0f)}},
+            {"ast_l_b.mod", {MeshBone("ast_l_b", Vec3(0.0f), "asteroid.sms", 20.0f)}}};
+}
+
 // The hull carries a lamp and an arm; the arm a claw, which hangs from a wrist that is no part,
 // and the claw a finger: a chain of three part bones below the hull.
 DemoModel CargoPod()
@@ -238,7 +245,7 @@ std::vector<DemoModel> All()
     for (const DemoModel& model : {CargoPod(), SushNos(), SushCentr(), SushCabin(), Beacon(), Sun(), Portal(),
                                    ProtectionComplex(), OldShip(), Turret()})
         models.push_back(model);
-    for (const std::vector<DemoModel>& more : {Shields(), DamagedParts()})
+    for (const std::vector<DemoModel>& more : {LargeAsteroids(), Shields(), DamagedParts()})
         models.insert(models.end(), more.begin(), more.end());
     return models;
 }

@@ -1,6 +1,7 @@
 // Writes the demo models into <data folder>/assets.
 #include "ContentFile.h"
 #include "DemoModels.h"
+#include "ObjectModels.h"
 
 #include <cstdio>
 
@@ -12,7 +13,10 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::filesystem::path folder = std::filesystem::path(argv[1]) / "assets";
-    for (const DemoModel& model : DemoModels::All())
+    std::vector<DemoModel> models = DemoModels::All();
+    for (DemoModel& model : ObjectModels::All())
+        models.push_back(std::move(model));
+    for (const DemoModel& model : models)
         if (!WriteContentFile(folder / model.file, WriteMod(model.records)))
             return 1;
     return 0;

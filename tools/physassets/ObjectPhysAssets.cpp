@@ -57,6 +57,8 @@ std::vector<Asset> All()
         Ball("ast_m_c.mdl", 25.0f),
         Ball("ast_m_d.mdl", 20.0f),
         Ball("ast_fragment.mdl", 10.0f),
+        Ball("ast_l_a.mdl", 300.0f),
+        Ball("ast_l_b.mdl", 200.0f),
         Block("ytg_sush_02_module", {40, 30, 60}),
         Ball("ytg_baken_00.mdl", 12.0f),
         Ball("ytg_sun_00.mdl", 400.0f),
