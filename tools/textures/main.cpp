@@ -2,6 +2,7 @@
 #include "ContentFile.h"
 #include "textures/DdsWriter.h"
 #include "textures/Image.h"
+#include "textures/ObjectTextures.h"
 #include "textures/ParticleTextures.h"
 #include "textures/SceneImages.h"
 
@@ -68,5 +69,6 @@ int main(int argc, char** argv)
     for (const Entry& entry : entries)
         ok &= WriteContentFile(root / entry.path, WriteDds(entry.make(), entry.options));
     ok &= WriteParticleTextures(root);
+    ok &= WriteObjectTextures(root);
     return ok ? 0 : 1;
 }
