@@ -108,49 +108,48 @@ DemoModel CargoPod()
     return {"cargo_pod.mod", {pod}};
 }
 
-void AddMounts(ModRecord& module, const char* format, int count, float radius, float height)
+struct Placed
 {
-    for (int i = 0; i < count; ++i)
+    std::string name;
+    Vec3 position;
+};
+
+// A module: its part bones, each empty (the part brings its own look), and the turret mounts
+// "weapon_0N" spaced along x at a height.
+DemoModel Module(const char* name, std::vector<Placed> parts, int mounts, float spacing, float height)
+{
+    ModRecord module = Bone(name, Vec3(0.0f));
+    for (const Placed& part : parts)
+        module.children.push_back(Bone(part.name, part.position));
+    for (int i = 0; i < mounts; ++i)
     {
-        const float x = radius * static_cast<float>(i - (count - 1) / 2);
-        module.children.push_back(Bone(Numbered(format, i), Vec3(x, height, 0.0f)));
+        const float x = spacing * static_cast<float>(i - (mounts - 1) / 2);
+        module.children.push_back(Bone(Numbered("weapon_0%d", i), Vec3(x, height, 0.0f)));
     }
+    return {std::string(name) + ".mod", {module}};
 }
 
-DemoModel SushNos()
+std::vector<DemoModel> StationModules()
 {
-    ModRecord module = Bone("ytg_sush_02_nos", Vec3(0.0f));
-    module.children.push_back(Bone("nos_korpus_00", Vec3(0.0f)));
-    module.children.push_back(Bone("korpus_bolsh_dvig_00", Vec3(-36, 0, -60)));
-    module.children.push_back(Bone("korpus_bolsh_dvig_01", Vec3(36, 0, -60)));
-    AddMounts(module, "weapon_0%d", 5, 18.0f, 22.0f);
-    return {"ytg_sush_02_nos.mod", {module}};
-}
-
-DemoModel SushCentr()
-{
-    ModRecord module = Bone("ytg_sush_02_centr", Vec3(0.0f));
-    module.children.push_back(Bone("remont_korpus_simetr_A_06", Vec3(0.0f)));
-    module.children.push_back(Bone("remont_kolpak_v2_00", Vec3(0, 32, 0)));
-    module.children.push_back(Bone("remont_kolpak_n_00", Vec3(0, -32, 0)));
-    module.children.push_back(Bone("remont_oborud_00", Vec3(48, 0, 30)));
-    module.children.push_back(Bone("remont_rels_00", Vec3(44, 0, -30)));
-    module.children.push_back(Bone("remont_manip_modifi_01", Vec3(-48, 0, 0)));
+    std::vector<Placed> centr = {{"remont_korpus_simetr_A_06", {0, 0, 0}}, {"remont_kolpak_v2_00", {0, 32, 0}},
+                                 {"remont_kolpak_n_00", {0, -32, 0}},      {"remont_oborud_00", {48, 0, 30}},
+                                 {"remont_rels_00", {44, 0, -30}},         {"remont_manip_modifi_01", {-48, 0, 0}}};
     for (int i = 0; i < 10; ++i)
-        module.children.push_back(Bone(Numbered("energ_caps_cr4_%.2d", i), Vec3(-36.0f + 8.0f * i, 26, 56)));
-    AddMounts(module, "weapon_0%d", 3, 30.0f, -24.0f);
-    return {"ytg_sush_02_centr.mod", {module}};
-}
-
-DemoModel SushCabin()
-{
-    ModRecord module = Bone("ytg_sush_02_cabin", Vec3(0.0f));
-    module.children.push_back(Bone("cruiser_kabin_01", Vec3(0.0f)));
-    module.children.push_back(Bone("cr_org_kolpak_01", Vec3(0, 24, 0)));
-    module.children.push_back(Bone("stoyka_kabin01", Vec3(0, -26, 0)));
-    module.children.push_back(Bone("konsol_A_Cr4_01", Vec3(28, 0, 0)));
-    AddMounts(module, "weapon_0%d", 2, 24.0f, 18.0f);
-    return {"ytg_sush_02_cabin.mod", {module}};
+        centr.push_back({Numbered("energ_caps_cr4_%.2d", i), Vec3(-36.0f + 8.0f * i, 26, 56)});
+    return {
+        Module("ytg_sush_02_nos",
+               {{"nos_korpus_00", {0, 0, 0}},
+                {"korpus_bolsh_dvig_00", {-36, 0, -60}},
+                {"korpus_bolsh_dvig_01", {36, 0, -60}}},
+               5, 18.0f, 22.0f),
+        Module("ytg_sush_02_centr", centr, 3, 30.0f, -24.0f),
+        Module("ytg_sush_02_cabin",
+               {{"cruiser_kabin_01", {0, 0, 0}},
+                {"cr_org_kolpak_01", {0, 24, 0}},
+                {"stoyka_kabin01", {0, -26, 0}},
+                {"konsol_A_Cr4_01", {28, 0, 0}}},
+               2, 24.0f, 18.0f),
+    };
 }
 
 // The cross-piece carries four caps, each under a flare, and two antennas.
@@ -242,10 +241,9 @@ std::vector<DemoModel> DamagedParts()
 std::vector<DemoModel> All()
 {
     std::vector<DemoModel> models = AsteroidModels();
-    for (const DemoModel& model : {CargoPod(), SushNos(), SushCentr(), SushCabin(), Beacon(), Sun(), Portal(),
-                                   ProtectionComplex(), OldShip(), Turret()})
+    for (const DemoModel& model : {CargoPod(), Beacon(), Sun(), Portal(), ProtectionComplex(), OldShip(), Turret()})
         models.push_back(model);
-    for (const std::vector<DemoModel>& more : {LargeAsteroids(), Shields(), DamagedParts()})
+    for (const std::vector<DemoModel>& more : {LargeAsteroids(), StationModules(), Shields(), DamagedParts()})
         models.insert(models.end(), more.begin(), more.end());
     return models;
 }

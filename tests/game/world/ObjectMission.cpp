@@ -15,49 +15,16 @@
 #include "services/physics/PhysicsSpace.h"
 #include "services/physics/shim/NxScene.h"
 
-StartedGame* ObjectMission::_game = nullptr;
-
-void ObjectMission::SetUpTestSuite() { _game = new StartedGame(); }
-
-void ObjectMission::TearDownTestSuite()
-{
-    delete _game;
-    _game = nullptr;
-}
-
 void ObjectMission::SetUp()
 {
-    if (!_game->Started())
-        GTEST_SKIP() << "no display: " << _game->Error();
+    MissionFixture::SetUp();
+    if (IsSkipped())
+        return;
     EngineSeed(1234);
-    _gameLevel = game.GetLevel();
-    game.SetLevel(&level);
     game.GetCamera()->SetPosition(0.0f, 0.0f, 0.0f);
-    StartMission();
-}
-
-void ObjectMission::TearDown()
-{
-    level.ShutDown();
-    if (_game->Started())
-        game.SetLevel(_gameLevel);
-}
-
-void ObjectMission::StartMission()
-{
-    _game->Data().WriteLevel("objects.lua", "");
-    level.LoadLevel("objects.lua", "objects.lua", "objects.lua");
-    level.Initialize();
-    for (int i = 0; i < 10 && !level.IsLoaded(); ++i)
-        Frame();
-    ASSERT_TRUE(level.IsLoaded());
+    Start("");
+    ASSERT_TRUE(FinishLoading());
     ASSERT_NE(level.GetSpace(), nullptr);
-}
-
-void ObjectMission::Frame(float seconds)
-{
-    clock.Tick(seconds);
-    level.Proceed(seconds);
 }
 
 Object* ObjectMission::Spawn(const char* type, const Vec3& position)

@@ -1,31 +1,22 @@
 #pragma once
-// A running mission of the test's own on a game started once for the whole suite, with the
-// camera at the origin, for the tests of world objects and their parts. It spawns objects of
-// the demo game data and finds the actors they leave behind.
-#include <gtest/gtest.h>
-
-#include <memory>
+// A running mission of its own, on the game started once for the suite, with the camera at the
+// origin, for the tests of world objects and their parts: it spawns objects of the demo game
+// data and finds the actors they leave behind.
 #include <vector>
 
-#include "WorldTestSupport.h"
+#include "MissionFixture.h"
 #include "foundation/math/Matrix.h"
-#include "game/core/level/SingleLevel.h"
 
 class DestructableObject;
 class Object;
 class ObjectPart;
 
-class ObjectMission : public testing::Test
+class ObjectMission : public MissionFixture
 {
 protected:
-    static void SetUpTestSuite();
-    static void TearDownTestSuite();
-    void SetUp() override;
-    void TearDown() override;
-
     // An empty level file, read to its end: the mission runs.
-    void StartMission();
-    void Frame(float seconds = 1.0f / 60.0f);
+    void SetUp() override;
+    void Frame(float seconds = 1.0f / 60.0f) { MissionFixture::Frame(seconds); }
 
     // An object of the game data's type placed at the position.
     Object* Spawn(const char* type, const Vec3& position);
@@ -44,14 +35,6 @@ protected:
     }
     // The bodies in the physics scene.
     unsigned BodyCount() const;
-
-    static StartedGame* _game;
-    FrameClock clock;
-    SingleLevel level{nullptr, "level"};
-
-private:
-    SingleLevel* _gameLevel = nullptr;
-    bool _started = false;
 };
 
 // The part of that name, or null.

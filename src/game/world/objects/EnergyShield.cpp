@@ -43,26 +43,29 @@ void EnergyShield::SetShield(float power)
 
 void EnergyShield::SetPower(float) { _hitPending = true; }
 
-void EnergyShield::On()
-{
-    if (!_physEntity)
-        return;
-    if (PhysicsActor* owner = _owner ? _owner->GetPhysEntity() : nullptr)
-        owner->raiseActorFlag(NX_AF_DISABLE_COLLISION);
-    _physEntity->clearActorFlag(NX_AF_DISABLE_COLLISION);
-    if (_mainModel)
-        _mainModel->Enable(true);
-}
+void EnergyShield::On() { Switch(true); }
 
-void EnergyShield::Off()
+void EnergyShield::Off() { Switch(false); }
+
+void EnergyShield::Switch(bool on)
 {
     if (!_physEntity)
         return;
-    if (PhysicsActor* owner = _owner ? _owner->GetPhysEntity() : nullptr)
-        owner->clearActorFlag(NX_AF_DISABLE_COLLISION);
-    _physEntity->raiseActorFlag(NX_AF_DISABLE_COLLISION);
+    PhysicsActor* owner = _owner ? _owner->GetPhysEntity() : nullptr;
+    if (on)
+    {
+        if (owner)
+            owner->raiseActorFlag(NX_AF_DISABLE_COLLISION);
+        _physEntity->clearActorFlag(NX_AF_DISABLE_COLLISION);
+    }
+    else
+    {
+        if (owner)
+            owner->clearActorFlag(NX_AF_DISABLE_COLLISION);
+        _physEntity->raiseActorFlag(NX_AF_DISABLE_COLLISION);
+    }
     if (_mainModel)
-        _mainModel->Enable(false);
+        _mainModel->Enable(on);
 }
 
 void EnergyShield::UserInit()

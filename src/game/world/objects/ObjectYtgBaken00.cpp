@@ -9,7 +9,6 @@
 #include "game/core/level/SingleLevel.h"
 #include "game/world/parts/ObjectPart.h"
 #include "game/world/parts/PartVisuals.h"
-#include "scene/RenderScene.h"
 #include "scene/nodes/Model.h"
 #include "scene/particles/ParticleSet.h"
 
@@ -28,15 +27,9 @@ float ObjectYtgBaken00::FlareFactor(float distanceSquared)
 void ObjectYtgBaken00::UserInit()
 {
     Object::UserInit();
-    RenderScene* scene = game.GetRenderScene();
-    if (!scene || !_mainModel)
+    _flares = CreateParticleSetNode(_mainModel, "ytg_baken_glow_00.mat", 16.0f, FlareCount);
+    if (!_flares)
         return;
-    _flares = scene->CreateParticleSet(SL_STAGE);
-    _flares->SetParticleShape(PS_BILLBOARD);
-    _flares->SetDefaultSize(16.0f);
-    _flares->SetMaterial(LoadMaterial("ytg_baken_glow_00.mat"));
-    _flares->SetMaxParticles(FlareCount);
-    _flares->SetTintStrength(1.0f);
     for (Particle*& flare : _flareParticles)
     {
         flare = _flares->CreateParticle();
@@ -44,7 +37,6 @@ void ObjectYtgBaken00::UserInit()
         flare->intensity = 1.0f;
     }
     _flareParticles[0]->size = 10.0f;
-    _mainModel->Attach(_flares);
 }
 
 void ObjectYtgBaken00::UserProceed()

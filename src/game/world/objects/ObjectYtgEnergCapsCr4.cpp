@@ -30,17 +30,10 @@ void ObjectYtgEnergCapsCr4::DoDamage(float amount)
 void ObjectYtgEnergCapsCr4::StartLightning()
 {
     StopLightning();
-    RenderScene* scene = game.GetRenderScene();
-    if (!scene || !_mainModel)
+    _lightning = CreateParticleSetNode(_mainModel, "lighting.mat", 24.0f, 5);
+    if (!_lightning)
         return;
-    _lightning = scene->CreateParticleSet(SL_STAGE);
-    _lightning->SetParticleShape(PS_BILLBOARD);
-    _lightning->SetDefaultSize(24.0f);
-    _lightning->SetMaterial(LoadMaterial("lighting.mat"));
-    _lightning->SetMaxParticles(5);
-    _lightning->SetTintStrength(1.0f);
     _lightning->SetAtlasParams(2, 2);
-    _mainModel->Attach(_lightning);
     _lightningParticle = _lightning->CreateParticle();
     _lightningTime = LightningTime;
 }

@@ -215,6 +215,14 @@ ObjectPart* DestructableObject::PartOfShape(const NxShape* shape) const
     return std::find(_parts.begin(), _parts.end(), part) != _parts.end() ? part : nullptr;
 }
 
+ObjectPart* DestructableObject::PartHolding(const NxShape* shape) const
+{
+    for (ObjectPart* part : _parts)
+        if (part->IsShape(shape))
+            return part;
+    return nullptr;
+}
+
 ObjectPart* DestructableObject::FindPart(const char* name) const
 {
     for (ObjectPart* part : _parts)
@@ -261,14 +269,8 @@ void DestructableObject::DamagePartByName(const char* name, bool explosion)
 
 void DestructableObject::DamagePartByShape(NxShape* shape, bool explosion)
 {
-    for (ObjectPart* part : _parts)
-    {
-        if (part->IsShape(shape))
-        {
-            part->SwitchToDamaged(explosion);
-            return;
-        }
-    }
+    if (ObjectPart* part = PartHolding(shape))
+        part->SwitchToDamaged(explosion);
 }
 
 void DestructableObject::DestroyPartByName(const char* name, bool explosion)
@@ -279,14 +281,8 @@ void DestructableObject::DestroyPartByName(const char* name, bool explosion)
 
 void DestructableObject::DestroyPartByShape(NxShape* shape, bool explosion)
 {
-    for (ObjectPart* part : _parts)
-    {
-        if (part->IsShape(shape))
-        {
-            part->SwitchToDestroyed(explosion);
-            return;
-        }
-    }
+    if (ObjectPart* part = PartHolding(shape))
+        part->SwitchToDestroyed(explosion);
 }
 
 void DestructableObject::DamageAll()
@@ -303,20 +299,14 @@ void DestructableObject::DestroyAll()
             _parts[i]->SwitchToDestroyed(false);
 }
 
-float DestructableObject::FloatDamagedPercent() const
+float DestructableObject::Percent(bool (ObjectPart::*state)() const) const
 {
     if (_parts.empty())
         return 0.0f;
-    const auto damaged =
-        std::count_if(_parts.begin(), _parts.end(), [](const ObjectPart* p) { return p->IsDamaged(); });
-    return 100.0f / static_cast<float>(_parts.size()) * static_cast<float>(damaged);
+    const auto count = std::count_if(_parts.begin(), _parts.end(), [&](const ObjectPart* p) { return (p->*state)(); });
+    return 100.0f / static_cast<float>(_parts.size()) * static_cast<float>(count);
 }
 
-float DestructableObject::FloatDestroyedPercent() const
-{
-    if (_parts.empty())
-        return 0.0f;
-    const auto destroyed =
-        std::count_if(_parts.begin(), _parts.end(), [](const ObjectPart* p) { return p->IsDestroyed(); });
-    return 100.0f / static_cast<float>(_parts.size()) * static_cast<float>(destroyed);
-}
+float DestructableObject::FloatDamagedPercent() const { return Percent(&ObjectPart::IsDamaged); }
+
+float DestructableObject::FloatDestroyedPercent() const { return Percent(&ObjectPart::IsDestroyed); }

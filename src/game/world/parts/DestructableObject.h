@@ -68,6 +68,10 @@ private:
     // Only parts of this object count: a shape of another body carries no part of ours.
     ObjectPart* PartOfShape(const NxShape* shape) const;
     ObjectPart* FindPart(const char* name) const;
+    // The first part that holds the shape.
+    ObjectPart* PartHolding(const NxShape* shape) const;
+    // Of the parts, per cent in the state; 0 without parts.
+    float Percent(bool (ObjectPart::*state)() const) const;
 
     ObjectPart* _rootPart = nullptr;
     Model* _model;

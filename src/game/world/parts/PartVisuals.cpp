@@ -12,6 +12,7 @@
 #include "scene/nodes/RenderMesh.h"
 #include "scene/particles/Emitter.h"
 #include "scene/particles/EmitterMgr.h"
+#include "scene/particles/ParticleSet.h"
 
 namespace {
 
@@ -46,6 +47,21 @@ Emitter* CreateEmitterNode(const char* particleFile)
     if (EmitterMgr* emitters = game.GetEmitterManager())
         emitters->Load(particleFile, emitter);
     return emitter;
+}
+
+ParticleSet* CreateParticleSetNode(Bone* parent, const char* material, float size, unsigned count)
+{
+    RenderScene* scene = game.GetRenderScene();
+    if (!scene || !parent)
+        return nullptr;
+    ParticleSet* set = scene->CreateParticleSet(SL_STAGE);
+    set->SetParticleShape(PS_BILLBOARD);
+    set->SetDefaultSize(size);
+    set->SetMaterial(LoadMaterial(material));
+    set->SetMaxParticles(count);
+    set->SetTintStrength(1.0f);
+    parent->Attach(set);
+    return set;
 }
 
 Material* LoadMaterial(const char* file)

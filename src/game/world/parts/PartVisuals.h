@@ -4,9 +4,11 @@
 #include "foundation/math/Matrix.h"
 #include "foundation/math/Vec3.h"
 
+class Bone;
 class Emitter;
 class Material;
 class Model;
+class ParticleSet;
 class RenderMesh;
 
 // A render mesh on the stage bound to the mesh file; null without a render scene. The mesh
@@ -15,6 +17,9 @@ RenderMesh* CreateMeshNode(const char* meshFile);
 
 // An effect on the stage playing the particle system file; null without a render scene.
 Emitter* CreateEmitterNode(const char* particleFile);
+// A set of camera-facing particles of the material, full tint, room for `count`, hung under
+// the parent; null without a render scene.
+ParticleSet* CreateParticleSetNode(Bone* parent, const char* material, float size, unsigned count);
 // The material of a file, shared by name; null without a render device.
 Material* LoadMaterial(const char* file);
 
