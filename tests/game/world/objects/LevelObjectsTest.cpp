@@ -13,6 +13,7 @@
 #include "ObjectMission.h"
 #include "foundation/config/GameSettings.h"
 #include "game/core/game/Game.h"
+#include "game/core/gamedata/Base.h"
 #include "game/core/gamedata/TypeRecords.h"
 #include "game/world/effects/Explosion.h"
 #include "game/world/effects/ParticleEffect.h"
@@ -264,6 +265,25 @@ TEST_F(LevelObjectsTest, ACapsuleSparksOnceWhenItDropsBelowHalf)
     EXPECT_EQ(nullptr, capsule->GetLightning()) << "0.3 seconds of it";
     capsule->DoDamage(10);
     EXPECT_EQ(nullptr, capsule->GetLightning()) << "it does not start again";
+}
+
+// A capsule shown by a model has no mesh of its own whose material could change; it sparks all
+// the same.
+TEST_F(LevelObjectsTest, ACapsuleShownByAModelSparksWithoutASwap)
+{
+    Base* base = game.GetBase();
+    ObjectType* type = base->GetObjectByName("ytg_energ_caps_cr4");
+    ObjectType* modelled = base->AddObject();
+    const float uid = modelled->uid;
+    *modelled = *type;
+    modelled->uid = uid;
+    std::snprintf(modelled->name, sizeof(modelled->name), "test_capsule_model");
+    std::snprintf(modelled->render, sizeof(modelled->render), "ytg_gan_s_d.mod");
+    auto* capsule = static_cast<ObjectYtgEnergCapsCr4*>(Spawn("test_capsule_model", Vec3(0, 0, 300)));
+    ASSERT_NE(nullptr, capsule->GetMainModelEx());
+    capsule->DoDamage(150);
+    EXPECT_TRUE(capsule->IsDamaged());
+    EXPECT_NE(nullptr, capsule->GetLightning());
 }
 
 // A capsule goes with a large blast of its own and none of the objects' fragments or debris;

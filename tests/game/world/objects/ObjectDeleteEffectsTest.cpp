@@ -19,7 +19,9 @@
 #include "game/world/environment/Debris.h"
 #include "game/world/objects/DebrisCloud.h"
 #include "game/world/objects/Object.h"
+#include "scene/RenderScene.h"
 #include "scene/nodes/Bone.h"
+#include "scene/nodes/Model.h"
 #include "scene/particles/Emitter.h"
 #include "services/physics/PhysicsActor.h"
 
@@ -85,6 +87,21 @@ TEST_F(ObjectDeleteEffectsTest, AnAsteroidBreaksIntoItsFragmentsAtTheirBones)
         for (Debris* chunk : ActorsOf<Debris>())
             level.DestroyActor(chunk, true);
     }
+}
+
+// A fragment whose bone the broken rock lacks starts at the rock's own place.
+TEST_F(ObjectDeleteEffectsTest, AFragmentWithoutItsBoneStartsAtTheRock)
+{
+    Object* rock = Spawn("ast_m_c", Vec3(0, 0, 3000));
+    rock->DoDamage(1000);
+    Model* broken = rock->GetMainModelEx();
+    game.GetRenderScene()->DestroyNode(broken->FindBone(Name("ast_m_c_b")));
+    broken->RebuildIdMarkers();
+    Frame();
+    const std::vector<Object*> pieces = Objects("ast_m_c_");
+    ASSERT_EQ(3u, pieces.size());
+    EXPECT_NEAR(0.0f, pieces[1]->GetPhysEntity()->GetGlobalPosition().DistanceSquared(Vec3(0, 0, 3000)), 0.01f);
+    EXPECT_GT(pieces[0]->GetPhysEntity()->GetGlobalPosition().DistanceSquared(Vec3(0, 0, 3000)), 1.0f);
 }
 
 // The five pieces of "ast_m_a" fly apart, spinning; a rock cloud follows only within 2048 units.
