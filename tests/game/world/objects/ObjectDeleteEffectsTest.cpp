@@ -206,13 +206,17 @@ TEST_F(ObjectDeleteEffectsTest, WrecksBurnDriftAndBurstWhenTheirTimeIsUp)
         EXPECT_EQ(burning->GetMainModel(), burning->GetFireEmitter()->GetParentNode());
     }
     EXPECT_FLOAT_EQ(0.2f, wreck->GetMainModel()->GetLocalScale().x);
+    // All three go in the same frame, before the effects of their going have played out.
+    for (Object* burning : {wreck, debris, far})
+        burning->SetLifetime(0.25f);
     Frame(0.1f);
     EXPECT_GT(wreck->GetPhysEntity()->GetGlobalLinearVelocity().Dot(wreck->GetRoot().Right()), 0.0f)
         << "the fighter's wreck drifts sideways";
     EXPECT_FLOAT_EQ(0.0f, debris->GetPhysEntity()->GetGlobalLinearVelocity().Length());
 
-    for (int i = 0; i < 40; ++i)
-        Frame(0.1f);
+    Frame(0.1f);
+    EXPECT_EQ(3u, Objects("ytg_").size());
+    Frame(0.1f);
     EXPECT_TRUE(Objects("ytg_").empty());
     EXPECT_EQ(3u, ActorsOf<ParticleKeeper>().size()) << "every fire burns out on its own";
     EXPECT_EQ(2u, ActorsOf<Sprite>().size()) << "only the near ones flash";
