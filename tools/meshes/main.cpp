@@ -1,6 +1,7 @@
 // Writes the demo meshes into <data folder>/meshes.
 #include "DemoMeshes.h"
 #include "ObjectMeshes.h"
+#include "HangarMeshes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
     std::vector<DemoMesh> meshes = DemoMeshes::All();
     for (DemoMesh& mesh : ObjectMeshes::All())
         meshes.push_back(std::move(mesh));
+    for (DemoMesh& hangar : HangarMeshes::All())
+        meshes.push_back(std::move(hangar));
     for (const DemoMesh& demo : meshes)
     {
         const std::string path = (folder / demo.file).string();

@@ -2,6 +2,7 @@
 #include "ContentFile.h"
 #include "DemoModels.h"
 #include "ObjectModels.h"
+#include "HangarModels.h"
 
 #include <cstdio>
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     std::vector<DemoModel> models = DemoModels::All();
     for (DemoModel& model : ObjectModels::All())
         models.push_back(std::move(model));
+    for (DemoModel& hangar : HangarModels::All())
+        models.push_back(std::move(hangar));
     for (const DemoModel& model : models)
         if (!WriteContentFile(folder / model.file, WriteMod(model.records)))
             return 1;
