@@ -38,6 +38,16 @@ protected:
     }
     static bool Solid(const PhysicsActor* body) { return !body->readActorFlag(NX_AF_DISABLE_COLLISION); }
 
+    // A gun of a known damage and shield factor (per cent).
+    struct Gun : Weapon
+    {
+        Gun(float damage, float shieldKoef) : Weapon(nullptr, 0, nullptr, 0)
+        {
+            _damage = damage;
+            _damageShieldKoef = shieldKoef;
+        }
+    };
+
     StationModule* module = nullptr;
 };
 
@@ -111,13 +121,11 @@ TEST_F(EnergyShieldTest, WeaponHitsDrainThePowerAndTheLastOneSwitchesTheShieldOf
     module->CreateEnergyShield();
     EnergyShield* shield = module->GetEnergyShield();
     module->EnergyShieldOn();
-    Weapon* gun = level.CreateWeapon("TurretSush00", module, 0, nullptr, 0);
-    ASSERT_NE(nullptr, gun);
-    ASSERT_GT(gun->GetDamage() * gun->GetDamageShieldKoef(), 0.0f);
-    shield->SetShield(gun->GetDamage() * gun->GetDamageShieldKoef() * 0.01f * 3);
+    Gun gun(40, 50); // 20 a hit
+    shield->SetShield(60);
     for (int hit = 1; hit <= 3; ++hit)
     {
-        gun->SendMessage(MESSAGE_DO_DAMAGE_BY_WEAPON, shield, 0, new MessageDoDamageByWeapon(gun));
+        module->SendMessage(MESSAGE_DO_DAMAGE_BY_WEAPON, shield, 0, new MessageDoDamageByWeapon(&gun));
         Frame();
         EXPECT_EQ(hit < 3, Solid(shield->GetPhysEntity())) << hit;
     }
