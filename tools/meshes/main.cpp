@@ -1,5 +1,6 @@
 // Writes the demo meshes into <data folder>/meshes.
 #include "DemoMeshes.h"
+#include "ObjectMeshes.h"
 #include "HangarMeshes.h"
 #include "RadarMeshes.h"
 #include "WeaponMeshes.h"
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
         return 1;
     }
     std::vector<DemoMesh> meshes = DemoMeshes::All();
+    for (DemoMesh& mesh : ObjectMeshes::All())
+        meshes.push_back(std::move(mesh));
     for (DemoMesh& hangar : HangarMeshes::All())
         meshes.push_back(std::move(hangar));
     for (DemoMesh& radar : RadarMeshes::All())

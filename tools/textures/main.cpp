@@ -2,6 +2,7 @@
 #include "ContentFile.h"
 #include "textures/DdsWriter.h"
 #include "textures/Image.h"
+#include "textures/ObjectTextures.h"
 #include "textures/ParticleTextures.h"
 #include "textures/SceneImages.h"
 #include "textures/WeaponTextures.h"
@@ -70,5 +71,6 @@ int main(int argc, char** argv)
         ok &= WriteContentFile(root / entry.path, WriteDds(entry.make(), entry.options));
     ok &= WriteParticleTextures(root);
     ok &= WriteWeaponTextures(root);
+    ok &= WriteObjectTextures(root);
     return ok ? 0 : 1;
 }

@@ -35,6 +35,8 @@ public:
     // Null without the shock wave.
     const Group* GetWaveNode() const { return _waveNode; }
     RenderMesh* GetWaveMesh() const { return _waveMesh; }
+    eExplosionType GetType() const { return _type; }
+    bool HasWave() const { return _wave; }
 
 private:
     void Stage(float distanceSquared);
