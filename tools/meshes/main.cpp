@@ -3,6 +3,7 @@
 #include "ObjectMeshes.h"
 #include "HangarMeshes.h"
 #include "RadarMeshes.h"
+#include "RaceMeshes.h"
 #include "WeaponMeshes.h"
 
 #include <cstdio>
@@ -32,6 +33,8 @@ int main(int argc, char** argv)
         meshes.push_back(std::move(radar));
     for (DemoMesh& weapon : WeaponMeshes::All())
         meshes.push_back(std::move(weapon));
+    for (DemoMesh& race : RaceMeshes::All())
+        meshes.push_back(std::move(race));
     for (const DemoMesh& demo : meshes)
     {
         const std::string path = (folder / demo.file).string();

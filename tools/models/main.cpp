@@ -4,6 +4,7 @@
 #include "ObjectModels.h"
 #include "HangarModels.h"
 #include "RadarModels.h"
+#include "RaceModels.h"
 
 #include <cstdio>
 
@@ -22,6 +23,8 @@ int main(int argc, char** argv)
         models.push_back(std::move(hangar));
     for (DemoModel& radar : RadarModels::All())
         models.push_back(std::move(radar));
+    for (DemoModel& race : RaceModels::All())
+        models.push_back(std::move(race));
     for (const DemoModel& model : models)
         if (!WriteContentFile(folder / model.file, WriteMod(model.records)))
             return 1;

@@ -6,6 +6,7 @@
 #include "ContentFile.h"
 #include "WeaponPhysAssets.h"
 #include "ObjectPhysAssets.h"
+#include "RacePhysAssets.h"
 #include "services/physics/PhysicsAssetFormat.h"
 
 namespace {
@@ -97,6 +98,8 @@ int main(int argc, char** argv)
     for (const WeaponPhysAssets::Asset& asset : WeaponPhysAssets::All())
         ok &= Write(folder, asset.file.c_str(), asset.data);
     for (const ObjectPhysAssets::Asset& asset : ObjectPhysAssets::All())
+        ok &= Write(folder, asset.file.c_str(), asset.data);
+    for (const RacePhysAssets::Asset& asset : RacePhysAssets::All())
         ok &= Write(folder, asset.file.c_str(), asset.data);
     return ok ? 0 : 1;
 }

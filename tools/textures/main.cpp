@@ -4,6 +4,7 @@
 #include "textures/Image.h"
 #include "textures/ObjectTextures.h"
 #include "textures/ParticleTextures.h"
+#include "textures/RaceTextures.h"
 #include "textures/SceneImages.h"
 #include "textures/WeaponTextures.h"
 
@@ -72,5 +73,6 @@ int main(int argc, char** argv)
     ok &= WriteParticleTextures(root);
     ok &= WriteWeaponTextures(root);
     ok &= WriteObjectTextures(root);
+    ok &= WriteRaceTextures(root);
     return ok ? 0 : 1;
 }

@@ -142,7 +142,8 @@ TEST_F(DemoGameData, MissionFindsShipClassesWeaponsAndObjects)
         objects.push_back("ytg_debris_0" + std::to_string(n));
     for (const std::string& object : objects)
         EXPECT_NE(nullptr, base->GetObjectByName(object.c_str()));
-    for (const char* part : {"ytg_korpus_bolsh_dvig_01", "ytg_bolsh_dvigatel_00", "ytg_bolsh_dvigatel_01"})
+    for (const char* part : {"ytg_korpus_bolsh_dvig", "ytg_bolsh_dvigatel", "ytg_sush_02_kabina",
+                             "ytg_centraln_blok_tr", "ytg_st_dvig_dr1", "ytg_energ_caps_trb"})
         EXPECT_NE(nullptr, base->GetPartByName(part));
     EXPECT_EQ(0, log.Warnings()) << log.All();
 }
