@@ -1,6 +1,7 @@
 // Writes the screens' textures into the data folder given as the argument.
 #include "ContentFile.h"
 #include "guitextures/LogoArt.h"
+#include "guitextures/MissionTextures.h"
 #include "textures/DdsWriter.h"
 
 #include <cstdio>
@@ -27,5 +28,6 @@ int main(int argc, char** argv)
         const std::string name = "logo_0" + std::to_string(i) + ".dds";
         ok &= WriteContentFile(root / "gui" / name, WriteDds(MakeLogoEmblem(i, 128), options));
     }
+    ok &= WriteMissionTextures(root, options);
     return ok ? 0 : 1;
 }
