@@ -3,6 +3,7 @@
 #include "gui/menus/GuiEmpty.h"
 #include "gui/menus/GuiLogo.h"
 #include "gui/menus/GuiVideoIntro.h"
+#include "gui/mission/GuiMissionDesc.h"
 
 #include <cstring>
 
@@ -13,6 +14,8 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiVideoIntro>(manager, name);
     if (std::strcmp(name, "logo") == 0)
         return std::make_unique<GuiLogo>(manager, name);
+    if (std::strcmp(name, "mission_desc") == 0)
+        return std::make_unique<GuiMissionDesc>(manager, name);
     if (std::strcmp(name, "empty") != 0)
         blank = true;
     return std::make_unique<GuiEmpty>(manager, name);
