@@ -4,6 +4,7 @@
 #include "gui/menus/GuiLogo.h"
 #include "gui/menus/GuiVideoIntro.h"
 #include "gui/mission/GuiMissionDesc.h"
+#include "gui/mission/GuiTeamGathering.h"
 
 #include <cstring>
 
@@ -16,6 +17,8 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiLogo>(manager, name);
     if (std::strcmp(name, "mission_desc") == 0)
         return std::make_unique<GuiMissionDesc>(manager, name);
+    if (std::strcmp(name, "team_gathering") == 0)
+        return std::make_unique<GuiTeamGathering>(manager, name);
     if (std::strcmp(name, "empty") != 0)
         blank = true;
     return std::make_unique<GuiEmpty>(manager, name);
