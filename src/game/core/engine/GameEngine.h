@@ -7,6 +7,7 @@
 class Camera;
 class ConfigSystem;
 class Dumper;
+class EmitterMgr;
 class GameFrameManager;
 class GameSettings;
 class GameTexts;
@@ -69,6 +70,7 @@ public:
     // Made by the scene, which owns it.
     Camera* GetCamera() const { return _camera; }
     SoundEngine* GetSoundEngine() const { return _sound.get(); }
+    EmitterMgr* GetEmitterManager() const { return _emitters.get(); }
 
     // What the game world reads its frame time from; tests install their own clock. An installed
     // timer stays its installer's; null gives the engine's own back.
@@ -105,5 +107,6 @@ private:
     std::unique_ptr<RenderScene> _scene;
     Camera* _camera = nullptr;
     std::unique_ptr<SoundEngine> _sound;
+    std::unique_ptr<EmitterMgr> _emitters;
     bool _layers = false; // the layer manager's statics were created
 };

@@ -1,5 +1,6 @@
 #include "game/core/game/FrameCatalog.h"
 
+#include "game/core/level/SingleLevel.h"
 #include "gui/menus/GuiEmpty.h"
 #include "gui/menus/GuiLogo.h"
 #include "gui/menus/GuiVideoIntro.h"
@@ -19,6 +20,8 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiMissionDesc>(manager, name);
     if (std::strcmp(name, "team_gathering") == 0)
         return std::make_unique<GuiTeamGathering>(manager, name);
+    if (std::strcmp(name, "level") == 0)
+        return std::make_unique<SingleLevel>(manager, name);
     if (std::strcmp(name, "empty") != 0)
         blank = true;
     return std::make_unique<GuiEmpty>(manager, name);

@@ -9,7 +9,9 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/FrameCatalog.h"
 #include "game/core/gamedata/Base.h"
+#include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
+#include "game/world/actor/Limiter.h"
 
 #include <cstring>
 #include <string>
@@ -45,7 +47,7 @@ void Game::Start(WindowHandle window, bool flag)
     _startedWithMission = flag;
     GameEngine::Start(window, flag);
     // The system timer already has the resolution the frame loop needs here.
-    GetDumper()->Print(DUMP_WARNING, "Game: this build has no limiter or mission frame\n");
+    _limiter = std::make_unique<Limiter>();
     CreateBase();
     CreateProfiles();
     CreateFrames();
@@ -97,6 +99,8 @@ void Game::CreateFrames()
     {
         bool blank = false;
         _frames.push_back(CreateGameFrame(manager, name, blank));
+        if (std::strcmp(name, "level") == 0)
+            _level = static_cast<SingleLevel*>(_frames.back().get());
         if (blank)
             blanks += std::string(blanks.empty() ? "\"" : ", \"") + name + "\"";
     }
@@ -128,6 +132,8 @@ void Game::Proceed()
     {
         AutoScopeProfile scope(GameLogic);
         GameEngine::Proceed();
+        if (!_networkGame && _level && _limiter)
+            _limiter->Proceed();
     }
     {
         AutoScopeProfile scope(UpdateScene);
@@ -148,6 +154,7 @@ void Game::ShutDown()
     DestroyProfiles();
     DestroyBase();
     _level = nullptr;
+    _limiter.reset();
     if (!_frames.empty())
     {
         _frames.clear();

@@ -19,9 +19,9 @@
 
 namespace {
 constexpr const char* Services[] = {
-    "timer",         "virtual machine", "configuration", "resource system", "network engine",
-    "input system",  "texts",           "render device", "render scene",    "sound engine",
-    "layer manager", "frame manager",   "game data",     "profile manager", "frames",
+    "timer",         "virtual machine", "configuration",   "resource system", "network engine",  "input system",
+    "texts",         "render device",   "render scene",    "sound engine",    "emitter manager", "layer manager",
+    "frame manager", "game data",       "profile manager", "frames",
 };
 
 class GameEngineTest : public testing::Test
