@@ -66,11 +66,6 @@ Layer* Layer::GetChildByName(const char* name) const
     return nullptr;
 }
 
-Layer* Layer::GetChild(int index) const
-{
-    return index >= 0 && size_t(index) < _childs.size() ? _childs[size_t(index)].get() : nullptr;
-}
-
 int Layer::GetChildsCount(bool recursive) const
 {
     int count = static_cast<int>(_childs.size());

@@ -58,8 +58,6 @@ public:
     void RemoveAllChlds();
     // The first direct child of that name (exact), or null.
     Layer* GetChildByName(const char* name) const;
-    // The index-th direct child, in drawing order; null outside.
-    Layer* GetChild(int index) const;
     // Direct children plus, recursively, theirs.
     int GetChildsCount(bool recursive = true) const;
 
