@@ -6,6 +6,7 @@
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
 #include "game/profiles/UserProfile.h"
+#include "gui/menus/MenuGame.h"
 #include "gui/mission/GuiScreen.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
@@ -61,7 +62,7 @@ void GuiMissionDesc::UserInitialize()
 {
     UserShutDown();
     _selection = BUTTON_START;
-    _video.Load(GuiScreen::Render());
+    _video.Load(MenuGame::Render());
     GetMissionInfo();
     _screenTitle.Load()->SetTitle(GuiGame::Text("ui_briefing_title"));
 
@@ -179,19 +180,19 @@ void GuiMissionDesc::Move(int step)
 
 void GuiMissionDesc::EventSelectRight()
 {
-    GuiScreen::PlaySound(GuiScreen::SelectButtonSound);
+    MenuGame::PlaySound(MenuGame::SelectButtonSound);
     Move(1);
 }
 
 void GuiMissionDesc::EventSelectLeft()
 {
-    GuiScreen::PlaySound(GuiScreen::SelectButtonSound);
+    MenuGame::PlaySound(MenuGame::SelectButtonSound);
     Move(-1);
 }
 
 void GuiMissionDesc::EventSelectApply()
 {
-    GuiScreen::PlaySound(GuiScreen::PressButtonSound);
+    MenuGame::PlaySound(MenuGame::PressButtonSound);
     switch (_selection)
     {
     case BUTTON_ANGAR: GetManager()->SetActive("angar"); break;

@@ -6,6 +6,7 @@
 #include "game/core/catalogue/LevelDesc.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "game/profiles/UserProfile.h"
+#include "gui/menus/MenuGame.h"
 #include "gui/mission/GuiScreen.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
@@ -56,7 +57,7 @@ std::string Integer(int value) { return std::to_string(value); }
 void GuiTeamGathering::LoadPresentation()
 {
     _sentTeamSize = 0;
-    _video.Load(GuiScreen::Render());
+    _video.Load(MenuGame::Render());
     _title.Load()->SetTitle(GuiGame::Text("ui_team_title"));
     _tips.Load();
     _personalInfo.Load();
@@ -342,7 +343,7 @@ void GuiTeamGathering::DrawLoans(float seconds)
 
 void GuiTeamGathering::DrawLoanS(const Vec2& pos, float scale)
 {
-    if (MaterialSystem* render = GuiScreen::Render())
+    if (MaterialSystem* render = MenuGame::Render())
         render->RenderQuad(_loanSmall, Gui::ScreenPos(pos, GA_CENTER), Gui::ScreenSize(Vec2(256.0f, 128.0f) * scale),
                            0.0f, Color(1.0f, 1.0f, 1.0f, _loanFade), 0);
 }
@@ -369,7 +370,7 @@ void GuiTeamGathering::DrawLoanB(Vec2 pos, float d, const Dealer* dealer)
     Gui::CallOnChange(_loanBig, _lastDealerName, L"SetName", dealer->GetName());
     Gui::CallOnChange(_loanBig, _lastRate, L"SetRate", Format("%0.f%%", dealer->GetPerc()).c_str());
     Gui::CallOnChange(_loanBig, _lastCash, L"SetCash", Format("%0.f", dealer->GetCash()).c_str());
-    if (MaterialSystem* render = GuiScreen::Render())
+    if (MaterialSystem* render = MenuGame::Render())
         render->RenderQuad(GuiGame::LoadMaterial(dealer->GetIcon()),
                            Gui::ScreenPos(pos + Vec2(1.0f, 5.0f) + Vec2(52.0f, 64.0f) * scale, GA_CENTER),
                            Gui::ScreenSize(Vec2(51.0f, 51.0f) * scale), 0.0f, Color(1.0f, 1.0f, 1.0f, 1.0f), 0);

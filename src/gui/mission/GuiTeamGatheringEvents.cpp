@@ -4,6 +4,7 @@
 
 #include "game/core/frames/GameFrameManager.h"
 #include "game/profiles/UserProfile.h"
+#include "gui/menus/MenuGame.h"
 #include "gui/mission/GuiScreen.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ void GuiTeamGathering::EventSelectLeft()
 {
     if (_messageOpen)
         return;
-    GuiScreen::PlaySound(GuiScreen::SelectSlotSound);
+    MenuGame::PlaySound(MenuGame::SelectSlotSound);
     if (_loanMode)
     {
         if (_dealerPos == float(_dealerIndex) && _dealerIndex > 0)
@@ -34,7 +35,7 @@ void GuiTeamGathering::EventSelectRight()
 {
     if (_messageOpen)
         return;
-    GuiScreen::PlaySound(GuiScreen::SelectSlotSound);
+    MenuGame::PlaySound(MenuGame::SelectSlotSound);
     if (_loanMode)
     {
         if (_dealerPos == float(_dealerIndex) && _dealerIndex < GetDealersCount() - 1)
@@ -56,7 +57,7 @@ void GuiTeamGathering::EventSelectUp()
 {
     if (_messageOpen || _scrollAnim != 0.0f || _gapAnim != 0.0f)
         return;
-    GuiScreen::PlaySound(GuiScreen::SelectButtonSound);
+    MenuGame::PlaySound(MenuGame::SelectButtonSound);
     MoveInList(false);
 }
 
@@ -64,7 +65,7 @@ void GuiTeamGathering::EventSelectDown()
 {
     if (_messageOpen || _scrollAnim != 0.0f || _gapAnim != 0.0f)
         return;
-    GuiScreen::PlaySound(GuiScreen::SelectButtonSound);
+    MenuGame::PlaySound(MenuGame::SelectButtonSound);
     MoveInList(true);
 }
 
@@ -115,7 +116,7 @@ void GuiTeamGathering::MoveInList(bool down)
 
 void GuiTeamGathering::EventSelectApply()
 {
-    GuiScreen::PlaySound(GuiScreen::PressButtonSound);
+    MenuGame::PlaySound(MenuGame::PressButtonSound);
     if (_messageOpen)
     {
         CloseMessage();

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <initializer_list>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,6 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
 
-class Layer;
 class LevelDesc;
 class UserProfile;
 class Window;
@@ -64,10 +62,6 @@ protected:
     UserProfile* _pilot = nullptr;
     std::vector<std::string> _recorded;
     double _movieSeconds = 0.0;
-    std::set<const void*> _clocked;
     size_t _read = 0;
     LogWatch _log;
-
-private:
-    void UseTestClock(Layer* layer);
 };
