@@ -60,3 +60,12 @@ TEST_F(MissionScreenshotTest, TeamGatheringLoanCarousel)
     _frames->funcSelectApply();
     Shoot("mission_team_loans");
 }
+
+TEST_F(MissionScreenshotTest, MissionScoreAfterTheMission)
+{
+    _pilot->SetCash(4200);
+    _pilot->SetCurrentLevel(Offer(0));
+    Enter("mission_score");
+    _frames->funcSelectDown();
+    Shoot("mission_score");
+}
