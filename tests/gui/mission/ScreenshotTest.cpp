@@ -69,3 +69,13 @@ TEST_F(MissionScreenshotTest, MissionScoreAfterTheMission)
     _frames->funcSelectDown();
     Shoot("mission_score");
 }
+
+TEST_F(MissionScreenshotTest, BriefingNoteAndOrder)
+{
+    Enter("briefing");
+    Step(40, 0.1f);
+    Shoot("mission_briefing_note");
+    _frames->funcSelectApply();
+    Step(200, 0.1f);
+    Shoot("mission_briefing_order");
+}

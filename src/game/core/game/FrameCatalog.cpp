@@ -4,6 +4,7 @@
 #include "gui/menus/GuiEmpty.h"
 #include "gui/menus/GuiLogo.h"
 #include "gui/menus/GuiVideoIntro.h"
+#include "gui/mission/GuiBriefing.h"
 #include "gui/mission/GuiMissionDesc.h"
 #include "gui/mission/GuiMissionScore.h"
 #include "gui/mission/GuiTeamGathering.h"
@@ -21,6 +22,8 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiMissionDesc>(manager, name);
     if (std::strcmp(name, "team_gathering") == 0)
         return std::make_unique<GuiTeamGathering>(manager, name);
+    if (std::strcmp(name, "briefing") == 0)
+        return std::make_unique<GuiBriefing>(manager, name);
     if (std::strcmp(name, "mission_score") == 0)
         return std::make_unique<GuiMissionScore>(manager, name);
     if (std::strcmp(name, "level") == 0)
