@@ -3,6 +3,7 @@
 #include "game/core/level/SingleLevel.h"
 #include "gui/menus/GuiEmpty.h"
 #include "gui/menus/GuiLogo.h"
+#include "gui/menus/GuiMainMenu.h"
 #include "gui/menus/GuiVideoIntro.h"
 #include "gui/mission/GuiBriefing.h"
 #include "gui/mission/GuiMissionDesc.h"
@@ -18,6 +19,8 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiVideoIntro>(manager, name);
     if (std::strcmp(name, "logo") == 0)
         return std::make_unique<GuiLogo>(manager, name);
+    if (std::strcmp(name, "main_menu") == 0)
+        return std::make_unique<GuiMainMenu>(manager, name);
     if (std::strcmp(name, "mission_desc") == 0)
         return std::make_unique<GuiMissionDesc>(manager, name);
     if (std::strcmp(name, "team_gathering") == 0)
