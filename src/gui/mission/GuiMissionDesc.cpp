@@ -35,7 +35,7 @@ constexpr RaceEmblem RaceEmblems[] = {
 } // namespace
 
 GuiMissionDesc::GuiMissionDesc(GameFrameManager* manager, const char* name)
-    : GameFrame(manager, name), _video("movies/stock_ex.avi", "$mission_desc_bg", "gui_mission_desc.mat")
+    : GameFrame(manager, name), _video("$mission_desc_bg", "gui_mission_desc.mat")
 {}
 
 GuiMissionDesc::~GuiMissionDesc() { UserShutDown(); }
@@ -62,7 +62,7 @@ void GuiMissionDesc::UserInitialize()
 {
     UserShutDown();
     _selection = BUTTON_START;
-    _video.Load(MenuGame::Render());
+    _video.Load("movies/stock_ex.avi");
     GetMissionInfo();
     _screenTitle.Load()->SetTitle(GuiGame::Text("ui_briefing_title"));
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/core/frames/GameFrame.h"
-#include "gui/mission/GuiScreenVideo.h"
+#include "gui/menus/MenuBackground.h"
 #include "layers/widgets/GuiButtons.h"
 #include "layers/widgets/GuiTitle.h"
 
@@ -70,7 +70,7 @@ private:
     char _location[TextSize] = {};
     char _fullDesc[DescSize] = {};
     Material* _emblem = nullptr;
-    GuiScreenVideo _video;
+    MenuBackground _video;
     GuiTitle _screenTitle;
     GuiTitleButton _headers[2];
     FlashLayer* _map = nullptr;

@@ -18,7 +18,7 @@ constexpr const char* ScreenName = "Mission score";
 } // namespace
 
 GuiMissionScore::GuiMissionScore(GameFrameManager* manager, const char* name)
-    : GameFrame(manager, name), _video("movies/stock_ex.avi", "$score_bg", "gui_score.mat")
+    : GameFrame(manager, name), _video("$score_bg", "gui_score.mat")
 {}
 
 GuiMissionScore::~GuiMissionScore() { Unload(); }
@@ -27,7 +27,7 @@ void GuiMissionScore::UserInitialize()
 {
     Unload();
     MenuGame::PlayMusic(MenuGame::MenuMusic);
-    _video.Load(MenuGame::Render());
+    _video.Load("movies/stock_ex.avi");
     _title.Load()->SetTitle(GuiGame::Text("ui_score_title"));
     _tips.Load();
     _personalInfo.Load();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/core/frames/GameFrame.h"
-#include "gui/mission/GuiScreenVideo.h"
+#include "gui/menus/MenuBackground.h"
 #include "layers/widgets/GuiButtons.h"
 #include "layers/widgets/GuiPersonalInfo.h"
 #include "layers/widgets/GuiTitle.h"
@@ -55,7 +55,7 @@ private:
     void Retry();
 
     bool _leaveForMenu = false; // no pilot: the main menu, at the first step
-    GuiScreenVideo _video;
+    MenuBackground _video;
     GuiTitle _title;
     GuiTipsPanel _tips;
     GuiPersonalInfo _personalInfo;

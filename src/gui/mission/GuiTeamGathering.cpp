@@ -21,7 +21,7 @@ constexpr const char* ScreenName = "Team gathering";
 } // namespace
 
 GuiTeamGathering::GuiTeamGathering(GameFrameManager* manager, const char* name)
-    : GameFrame(manager, name), _video("movies/stock_ex.avi", "$team_bg", "gui_team.mat")
+    : GameFrame(manager, name), _video("$team_bg", "gui_team.mat")
 {
     _records.reserve(MaxRecords);
 }

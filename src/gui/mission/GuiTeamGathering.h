@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/core/frames/GameFrame.h"
-#include "gui/mission/GuiScreenVideo.h"
+#include "gui/menus/MenuBackground.h"
 #include "layers/widgets/GuiButtons.h"
 #include "layers/widgets/GuiCorners.h"
 #include "layers/widgets/GuiPersonalInfo.h"
@@ -175,7 +175,7 @@ private:
     int _required = 0;
     std::vector<PiratDesc*> _team;
 
-    GuiScreenVideo _video;
+    MenuBackground _video;
     std::vector<std::unique_ptr<GuiTeamPirate>> _pirateRows, _teamRows;
     GuiTitleButton _headers[2];
     GuiMiddleButton _buttons[2];

@@ -57,7 +57,7 @@ std::string Integer(int value) { return std::to_string(value); }
 void GuiTeamGathering::LoadPresentation()
 {
     _sentTeamSize = 0;
-    _video.Load(MenuGame::Render());
+    _video.Load("movies/stock_ex.avi");
     _title.Load()->SetTitle(GuiGame::Text("ui_team_title"));
     _tips.Load();
     _personalInfo.Load();
