@@ -146,7 +146,10 @@ void GuiMissionDesc::UserProceed(float)
 {
     if (_leaveTo)
     {
-        GetManager()->SetActive(_leaveTo);
+        if (std::strcmp(_leaveTo, "main_menu") == 0)
+            GuiScreen::LeaveForPilots(GetManager());
+        else
+            GetManager()->SetActive(_leaveTo);
         _leaveTo = nullptr;
     }
     _video.Draw();

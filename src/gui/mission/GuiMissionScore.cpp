@@ -58,7 +58,7 @@ void GuiMissionScore::UserInitialize()
     _section = SECTION_BUTTONS;
     _selected = BUTTON_MISSIONS;
     // A mission started from the command line may end with no pilot chosen: one is chosen first.
-    _leaveForMenu = !GuiScreen::Pilot(ScreenName);
+    _leaveForPilots = !GuiScreen::Pilot(ScreenName);
 }
 
 void GuiMissionScore::Unload()
@@ -79,10 +79,10 @@ void GuiMissionScore::Unload()
 
 void GuiMissionScore::UserProceed(float)
 {
-    if (_leaveForMenu)
+    if (_leaveForPilots)
     {
-        GetManager()->SetActive("main_menu");
-        _leaveForMenu = false;
+        GuiScreen::LeaveForPilots(GetManager());
+        _leaveForPilots = false;
     }
     _video.Draw();
     for (int i = 0; i < BUTTON_COUNT; ++i)

@@ -54,7 +54,7 @@ private:
     // The pilot's current mission once more.
     void Retry();
 
-    bool _leaveForMenu = false; // no pilot: the main menu, at the first step
+    bool _leaveForPilots = false; // no pilot: the pilot panel, at the first step
     MenuBackground _video;
     GuiTitle _title;
     GuiTipsPanel _tips;

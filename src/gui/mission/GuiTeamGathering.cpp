@@ -62,7 +62,7 @@ void GuiTeamGathering::UserInitialize()
 {
     Load();
     LoadPresentation();
-    _leaveForMenu = !_pilot;
+    _leaveForPilots = !_pilot;
 }
 
 void GuiTeamGathering::UserShutDown() { Unload(); }

@@ -147,7 +147,7 @@ private:
     void DrawLoanB(Vec2 pos, float d, const Dealer* dealer);
 
     UserProfile* _pilot = nullptr;
-    bool _leaveForMenu = false; // no pilot: the main menu, at the first step
+    bool _leaveForPilots = false; // no pilot: the pilot panel, at the first step
     bool _messageOpen = false;
     int _section = SECTION_PIRATES;
     bool _loanMode = false;

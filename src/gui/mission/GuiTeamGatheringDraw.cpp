@@ -147,10 +147,10 @@ void GuiTeamGathering::UnloadPresentation()
 
 void GuiTeamGathering::UserProceed(float seconds)
 {
-    if (_leaveForMenu)
+    if (_leaveForPilots)
     {
-        GetManager()->SetActive("main_menu");
-        _leaveForMenu = false;
+        GuiScreen::LeaveForPilots(GetManager());
+        _leaveForPilots = false;
     }
     Gui::SetVisible({_loanBig, _loanMedium[0], _loanMedium[1]}, false);
     _headers[0].SetState(_section == SECTION_TEAM ? 1 : 0);

@@ -79,3 +79,12 @@ TEST_F(MissionScreenshotTest, BriefingNoteAndOrder)
     Step(200, 0.1f);
     Shoot("mission_briefing_order");
 }
+
+TEST_F(MissionScreenshotTest, MissionSelection)
+{
+    _pilot->SetCash(4200);
+    Enter("mission_select");
+    _frames->funcSelectRight();
+    RunGame(6);
+    Shoot("mission_select");
+}

@@ -8,6 +8,7 @@
 #include "gui/mission/GuiBriefing.h"
 #include "gui/mission/GuiMissionDesc.h"
 #include "gui/mission/GuiMissionScore.h"
+#include "gui/mission/GuiMissionSelect.h"
 #include "gui/mission/GuiTeamGathering.h"
 
 #include <cstring>
@@ -27,6 +28,8 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiTeamGathering>(manager, name);
     if (std::strcmp(name, "briefing") == 0)
         return std::make_unique<GuiBriefing>(manager, name);
+    if (std::strcmp(name, "mission_select") == 0)
+        return std::make_unique<GuiMissionSelect>(manager, name);
     if (std::strcmp(name, "mission_score") == 0)
         return std::make_unique<GuiMissionScore>(manager, name);
     if (std::strcmp(name, "level") == 0)
