@@ -88,3 +88,16 @@ TEST_F(MissionScreenshotTest, MissionSelection)
     RunGame(6);
     Shoot("mission_select");
 }
+
+TEST_F(MissionScreenshotTest, StockExchangeKindsAndAnOpenOffer)
+{
+    _pilot->SetCash(4200);
+    Enter("stock_ex");
+    Shoot("mission_stock_kinds");
+    _frames->funcSelectApply();
+    RunGame(4);
+    _frames->funcSelectDown();
+    RunGame(4);
+    _frames->funcSelectApply();
+    Shoot("mission_stock_offer");
+}

@@ -9,6 +9,7 @@
 #include "gui/mission/GuiMissionDesc.h"
 #include "gui/mission/GuiMissionScore.h"
 #include "gui/mission/GuiMissionSelect.h"
+#include "gui/mission/GuiStockEx.h"
 #include "gui/mission/GuiTeamGathering.h"
 
 #include <cstring>
@@ -28,6 +29,8 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiTeamGathering>(manager, name);
     if (std::strcmp(name, "briefing") == 0)
         return std::make_unique<GuiBriefing>(manager, name);
+    if (std::strcmp(name, "stock_ex") == 0)
+        return std::make_unique<GuiStockEx>(manager, name);
     if (std::strcmp(name, "mission_select") == 0)
         return std::make_unique<GuiMissionSelect>(manager, name);
     if (std::strcmp(name, "mission_score") == 0)
