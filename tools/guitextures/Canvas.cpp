@@ -84,3 +84,25 @@ float PolygonCover(float x, float y, const std::vector<float>& xs, const std::ve
     }
     return EdgeCover(outside);
 }
+
+float RoundRectCover(float px, float py, float x, float y, float w, float h, float r)
+{
+    const float cx = std::clamp(px, x + r, x + w - r);
+    const float cy = std::clamp(py, y + r, y + h - r);
+    return EdgeCover(std::hypot(px - cx, py - cy) - r);
+}
+
+Canvas::Rgba Canvas::Mix(const Rgba& a, const Rgba& b, float t)
+{
+    t = std::clamp(t, 0.0f, 1.0f);
+    return Rgba{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
+}
+
+uint32_t Canvas::Hash(uint32_t a, uint32_t b)
+{
+    uint32_t h = a * 374761393u + b * 668265263u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    return h ^ (h >> 16);
+}
+
+float Canvas::HashUnit(uint32_t h) { return float(h & 0xFFFF) / 65535.0f; }

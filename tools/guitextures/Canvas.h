@@ -2,6 +2,8 @@
 
 #include "textures/Image.h"
 
+#include <cstdint>
+
 #include <functional>
 #include <vector>
 
@@ -31,6 +33,13 @@ public:
 
     Image ToImage() const;
 
+    // The colour between `a` (t = 0) and `b` (t = 1), t held in 0..1.
+    static Rgba Mix(const Rgba& a, const Rgba& b, float t);
+    // A repeatable scramble of two numbers, for scattering stars and grain, and its low bits as
+    // 0..1.
+    static uint32_t Hash(uint32_t a, uint32_t b);
+    static float HashUnit(uint32_t h);
+
 private:
     unsigned _width, _height;
     std::vector<Rgba> _pixels;
@@ -43,3 +52,5 @@ float RingCover(float x, float y, float cx, float cy, float radius, float halfWi
 float SegmentCover(float x, float y, float ax, float ay, float bx, float by, float halfWidth);
 // A convex polygon given clockwise or counter-clockwise.
 float PolygonCover(float x, float y, const std::vector<float>& xs, const std::vector<float>& ys);
+// A rectangle (x, y, w, h) with corners rounded by `r`.
+float RoundRectCover(float px, float py, float x, float y, float w, float h, float r);

@@ -17,20 +17,6 @@ constexpr float Pi = 3.14159265f;
 const Rgba Cyan{0.35f, 0.85f, 1.0f, 1.0f};
 const Rgba Amber{1.0f, 0.7f, 0.25f, 1.0f};
 
-uint32_t Hash(uint32_t a, uint32_t b)
-{
-    uint32_t h = a * 374761393u + b * 668265263u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return h ^ (h >> 16);
-}
-
-float Unit(uint32_t h) { return float(h & 0xFFFF) / 65535.0f; }
-
-Rgba Mix(const Rgba& a, const Rgba& b, float t)
-{
-    return Rgba{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
 // The coverage of `text` drawn with `font` centred in a width x height field, one float a pixel.
 std::vector<float> TextCoverage(Font& font, const std::string& text, unsigned width, unsigned height)
 {
@@ -111,9 +97,9 @@ Image MakeLogoBackground(unsigned size)
     // Stars: a few hundred points of varied brightness.
     for (uint32_t i = 0; i < 420; ++i)
     {
-        const unsigned x = unsigned(Unit(Hash(i, 1)) * float(size - 1));
-        const unsigned y = unsigned(Unit(Hash(i, 2)) * float(size - 1));
-        const float brightness = 0.3f + 0.7f * std::pow(Unit(Hash(i, 3)), 3.0f);
+        const unsigned x = unsigned(Canvas::HashUnit(Canvas::Hash(i, 1)) * float(size - 1));
+        const unsigned y = unsigned(Canvas::HashUnit(Canvas::Hash(i, 2)) * float(size - 1));
+        const float brightness = 0.3f + 0.7f * std::pow(Canvas::HashUnit(Canvas::Hash(i, 3)), 3.0f);
         canvas.Blend(x, y, Rgba{0.85f, 0.9f, 1.0f, brightness}, 1.0f);
     }
     return canvas.ToImage();
@@ -141,7 +127,7 @@ Image MakeLogoName(unsigned width, unsigned height)
             const size_t i = size_t(y) * width + x;
             canvas.Blend(x, y, Rgba{Cyan.r, Cyan.g, Cyan.b, 0.9f}, std::min(glow[i] * 2.0f, 1.0f));
             // White at the top of the letters to cyan at their foot.
-            const Rgba face = Mix(Rgba{1.0f, 1.0f, 1.0f, 1.0f}, Cyan, float(y) / float(height));
+            const Rgba face = Canvas::Mix(Rgba{1.0f, 1.0f, 1.0f, 1.0f}, Cyan, float(y) / float(height));
             canvas.Blend(x, y, face, text[i]);
         }
     }
@@ -162,7 +148,7 @@ Image MakeLogoEmblem(int index, unsigned size)
     case 0: // a ringed planet
         canvas.Fill([=](float x, float y) { return CircleCover(x, y, c, c, s * 0.2f); },
                     [=](float x, float y) {
-                        return Mix(Amber, Rgba{0.5f, 0.2f, 0.1f, 1.0f}, (x + y) / (2.0f * s));
+                        return Canvas::Mix(Amber, Rgba{0.5f, 0.2f, 0.1f, 1.0f}, (x + y) / (2.0f * s));
                     });
         canvas.Fill(
             [=](float x, float y) {
@@ -198,7 +184,7 @@ Image MakeLogoEmblem(int index, unsigned size)
             const std::vector<float> ys = {c - s * 0.32f, c + s * 0.26f, c + s * 0.12f};
             canvas.Fill([=](float x, float y) { return PolygonCover(x, y, xs, ys); },
                         [=](float, float y) {
-                            return Mix(Rgba{1, 1, 1, 1}, Cyan, (y - c + s * 0.32f) / (s * 0.6f));
+                            return Canvas::Mix(Rgba{1, 1, 1, 1}, Cyan, (y - c + s * 0.32f) / (s * 0.6f));
                         });
         }
         canvas.Fill([=](float x, float y) { return CircleCover(x, y, c, c + s * 0.2f, s * 0.05f); }, solid(Amber));

@@ -16,14 +16,6 @@ const Rgba Border{0.44f, 0.66f, 1.0f, 1.0f};
 const Rgba Amber{0.89f, 0.60f, 0.18f, 1.0f};
 const Rgba Well{0.0f, 0.0f, 0.0f, 0.55f};
 
-// Coverage of a rectangle with round corners (x, y, w, h, radius).
-float RoundRectCover(float px, float py, float x, float y, float w, float h, float r)
-{
-    const float cx = std::clamp(px, x + r, x + w - r);
-    const float cy = std::clamp(py, y + r, y + h - r);
-    return EdgeCover(std::hypot(px - cx, py - cy) - r);
-}
-
 // An outline of the rounded rectangle, `width` pixels wide, inside its edge.
 float RoundRectOutline(float px, float py, float x, float y, float w, float h, float r, float width)
 {
@@ -32,17 +24,12 @@ float RoundRectOutline(float px, float py, float x, float y, float w, float h, f
         1.0f - RoundRectCover(px, py, x + width, y + width, w - 2 * width, h - 2 * width, std::max(0.0f, r - width)));
 }
 
-Rgba Mix(const Rgba& a, const Rgba& b, float t)
-{
-    return Rgba{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
 // A plate: a rounded panel lighter at the top, with a border and a dark well for the picture.
 void DrawPlate(Canvas& canvas, float x, float y, float w, float h, float wellX, float wellY, float wellSide)
 {
     const float r = std::min(w, h) * 0.08f;
     canvas.Fill([=](float px, float py) { return RoundRectCover(px, py, x, y, w, h, r); },
-                [=](float, float py) { return Mix(PlateLight, Plate, (py - y) / h); });
+                [=](float, float py) { return Canvas::Mix(PlateLight, Plate, (py - y) / h); });
     canvas.Fill([=](float px, float py) { return RoundRectOutline(px, py, x, y, w, h, r, 2.0f); },
                 [](float, float) { return Border; });
     canvas.Fill([=](float px, float py) { return RoundRectCover(px, py, wellX, wellY, wellSide, wellSide, 3.0f); },
