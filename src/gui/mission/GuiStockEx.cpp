@@ -237,62 +237,55 @@ void GuiStockEx::CloseCard()
     _openSlide = RowHeight;
 }
 
-void GuiStockEx::EventSelectUp()
+// The box takes the keys while it is up; a key only hides a message on screen.
+bool GuiStockEx::TakenByBoxOrMessage()
 {
-    MenuGame::PlaySound(MenuGame::SelectButtonSound);
     if (_escBox && _escBox->IsActive())
-        return;
+        return true;
     if (_message && _message->IsActive())
     {
         _message->Clear();
-        return;
+        return true;
     }
-    if (_mode == MODE_KINDS)
-        _kindCursor = _kindCursor == 0 ? 1 : _kindCursor - 1;
-    else if (_opened)
-    {
-        CloseCard();
-        _pendingUp = true;
-    }
-    else
-        SelectedOfferUp();
+    return false;
 }
 
-void GuiStockEx::EventSelectDown()
+// The kind cursor alternates between free and paid; in the list an open card closes first and
+// the move follows when it has mostly closed.
+void GuiStockEx::MoveUpDown(int step)
 {
     MenuGame::PlaySound(MenuGame::SelectButtonSound);
-    if (_escBox && _escBox->IsActive())
+    if (TakenByBoxOrMessage())
         return;
-    if (_message && _message->IsActive())
-    {
-        _message->Clear();
-        return;
-    }
     if (_mode == MODE_KINDS)
-        _kindCursor = _kindCursor == 1 ? 0 : _kindCursor + 1;
+        _kindCursor = 1 - _kindCursor;
     else if (_opened)
     {
         CloseCard();
-        _pendingDown = true;
+        (step < 0 ? _pendingUp : _pendingDown) = true;
     }
     else
-        SelectedOfferDown();
+        MoveSelection(step);
 }
+
+void GuiStockEx::EventSelectUp() { MoveUpDown(-1); }
+
+void GuiStockEx::EventSelectDown() { MoveUpDown(1); }
 
 void GuiStockEx::EventSelectLeft()
 {
     if (_escBox && _escBox->IsActive())
         _escBox->EventSelectLeft();
-    else if (_message && _message->IsActive())
-        _message->Clear();
+    else
+        TakenByBoxOrMessage();
 }
 
 void GuiStockEx::EventSelectRight()
 {
     if (_escBox && _escBox->IsActive())
         _escBox->EventSelectRight();
-    else if (_message && _message->IsActive())
-        _message->Clear();
+    else
+        TakenByBoxOrMessage();
 }
 
 void GuiStockEx::EventSelectApply()
@@ -303,11 +296,8 @@ void GuiStockEx::EventSelectApply()
         _escBox->EventSelectApply();
         return;
     }
-    if (_message && _message->IsActive())
-    {
-        _message->Clear();
+    if (TakenByBoxOrMessage())
         return;
-    }
     if (_mode == MODE_KINDS)
     {
         _mode = MODE_OFFERS;
@@ -352,11 +342,8 @@ void GuiStockEx::EventSelectDecline()
         _escBox->EventSelectDecline();
         return;
     }
-    if (_message && _message->IsActive())
-    {
-        _message->Clear();
+    if (TakenByBoxOrMessage())
         return;
-    }
     if (_mode == MODE_KINDS)
     {
         if (_escBox)

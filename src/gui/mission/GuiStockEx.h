@@ -89,6 +89,8 @@ private:
     bool SelectedOfferUp();
     bool SelectedOfferDown();
     bool MoveSelection(int step);
+    bool TakenByBoxOrMessage();
+    void MoveUpDown(int step);
     void CloseCard();
     void TakeOffer();
 

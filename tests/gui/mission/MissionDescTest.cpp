@@ -5,7 +5,6 @@
 #include "game/core/catalogue/LevelDesc.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/profiles/UserProfile.h"
-#include "game/core/level/SingleLevel.h"
 #include "gui/mission/GuiMissionDesc.h"
 #include "layers/SpriteLayer.h"
 
@@ -129,16 +128,7 @@ TEST_F(MissionDescTest, StartingChargesTheTemporaryCashAndLoadsTheMission)
     _frames->funcSelectApply();
     EXPECT_EQ(_pilot->GetCash(), 1500);
     EXPECT_STREQ(Next(), "level");
-    ASSERT_TRUE(StepUntil("level"));
-    SingleLevel* level = game.GetLevel();
-    EXPECT_STREQ(level->GetLevelFile(), "levels\\lvl00.lvl");
-    EXPECT_STREQ(level->GetDescFile(), "levels\\lvl00_desc.lvl");
-    EXPECT_STREQ(level->GetLogicFile(), "levels\\lvl00_logic.lvl");
-    for (int i = 0; i < 100 && !level->IsLoaded(); ++i)
-        RunGame(1);
-    EXPECT_TRUE(level->IsLoaded());
-    EXPECT_NE(level->GetLogic(), nullptr);
-    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+    ExpectFirstMissionFlown();
 }
 
 TEST_F(MissionDescTest, WithoutAPilotOrAMissionThePageLeadsWhereOneIsChosen)

@@ -3,6 +3,7 @@
 #include "MaterialSystem/MaterialSystem.h"
 #include "foundation/base/Random.h"
 #include "game/core/catalogue/LevelsList.h"
+#include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/profiles/UserProfile.h"
 #include "layers/flash/FlashControl.h"
@@ -163,6 +164,21 @@ void MissionScreenTest::Screenshot(const char* name)
 const char* MissionScreenTest::Current() const
 {
     return _frames && _frames->GetCurrent() ? _frames->GetCurrent()->GetName() : "";
+}
+
+void MissionScreenTest::ExpectFirstMissionFlown()
+{
+    ASSERT_TRUE(StepUntil("level"));
+    SingleLevel* level = game.GetLevel();
+    EXPECT_STREQ(level->GetLevelFile(), "levels\\lvl00.lvl");
+    EXPECT_STREQ(level->GetDescFile(), "levels\\lvl00_desc.lvl");
+    EXPECT_STREQ(level->GetLogicFile(), "levels\\lvl00_logic.lvl");
+    for (int i = 0; i < 100 && !level->IsLoaded(); ++i)
+        RunGame(1);
+    EXPECT_TRUE(level->IsLoaded());
+    EXPECT_NE(level->GetPlayer(), nullptr);
+    EXPECT_NE(level->GetLogic(), nullptr);
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
 
 const char* MissionScreenTest::Next() const

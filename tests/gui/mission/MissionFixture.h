@@ -53,6 +53,8 @@ protected:
     {
         return dynamic_cast<T*>(_frames->FindFrameByName(name));
     }
+    // The mission frame has the first offer's files ("lvl00") and reads them without an error.
+    void ExpectFirstMissionFlown();
     // The pilot's free offer 0 ("lvl00", solo) or 1 ("lvl12", eight pirates).
     LevelDesc* Offer(int index) const;
 

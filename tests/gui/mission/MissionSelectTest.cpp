@@ -3,7 +3,6 @@
 #include "MissionFixture.h"
 
 #include "game/core/catalogue/LevelDesc.h"
-#include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/profiles/UserProfile.h"
 #include "gui/menus/GuiMainMenu.h"
@@ -80,15 +79,6 @@ TEST_F(MissionSelectTest, FromTheMainMenuToTheFirstMissionWithKeysAlone)
     _frames->funcSelectApply();
     ASSERT_TRUE(StepUntil("mission_desc"));
     _frames->funcSelectApply(); // start
-    ASSERT_TRUE(StepUntil("level"));
-    SingleLevel* level = game.GetLevel();
-    EXPECT_STREQ(level->GetLevelFile(), "levels\\lvl00.lvl");
-    EXPECT_STREQ(level->GetDescFile(), "levels\\lvl00_desc.lvl");
-    EXPECT_STREQ(level->GetLogicFile(), "levels\\lvl00_logic.lvl");
-    for (int i = 0; i < 100 && !level->IsLoaded(); ++i)
-        RunGame(1);
-    EXPECT_TRUE(level->IsLoaded());
-    EXPECT_NE(level->GetPlayer(), nullptr);
+    ExpectFirstMissionFlown();
     EXPECT_EQ(_pilot->GetCash(), 4200);
-    EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
