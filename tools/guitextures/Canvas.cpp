@@ -46,6 +46,20 @@ Image Canvas::ToImage() const
     return image;
 }
 
+Canvas::Rgba Mix(const Canvas::Rgba& a, const Canvas::Rgba& b, float t)
+{
+    return Canvas::Rgba{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
+}
+
+uint32_t Hash(uint32_t a, uint32_t b)
+{
+    uint32_t h = a * 374761393u + b * 668265263u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    return h ^ (h >> 16);
+}
+
+float Unit(uint32_t h) { return float(h & 0xFFFF) / 65535.0f; }
+
 float EdgeCover(float distanceOutside) { return std::clamp(0.5f - distanceOutside, 0.0f, 1.0f); }
 
 float CircleCover(float x, float y, float cx, float cy, float radius)
@@ -63,6 +77,13 @@ float SegmentCover(float x, float y, float ax, float ay, float bx, float by, flo
     const float dx = bx - ax, dy = by - ay;
     const float t = std::clamp(((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy), 0.0f, 1.0f);
     return EdgeCover(std::hypot(x - (ax + t * dx), y - (ay + t * dy)) - halfWidth);
+}
+
+float RoundRectCover(float px, float py, float x, float y, float w, float h, float r)
+{
+    const float cx = std::clamp(px, x + r, x + w - r);
+    const float cy = std::clamp(py, y + r, y + h - r);
+    return EdgeCover(std::hypot(px - cx, py - cy) - r);
 }
 
 float PolygonCover(float x, float y, const std::vector<float>& xs, const std::vector<float>& ys)
@@ -84,25 +105,3 @@ float PolygonCover(float x, float y, const std::vector<float>& xs, const std::ve
     }
     return EdgeCover(outside);
 }
-
-float RoundRectCover(float px, float py, float x, float y, float w, float h, float r)
-{
-    const float cx = std::clamp(px, x + r, x + w - r);
-    const float cy = std::clamp(py, y + r, y + h - r);
-    return EdgeCover(std::hypot(px - cx, py - cy) - r);
-}
-
-Canvas::Rgba Canvas::Mix(const Rgba& a, const Rgba& b, float t)
-{
-    t = std::clamp(t, 0.0f, 1.0f);
-    return Rgba{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
-uint32_t Canvas::Hash(uint32_t a, uint32_t b)
-{
-    uint32_t h = a * 374761393u + b * 668265263u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return h ^ (h >> 16);
-}
-
-float Canvas::HashUnit(uint32_t h) { return float(h & 0xFFFF) / 65535.0f; }

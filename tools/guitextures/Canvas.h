@@ -3,7 +3,6 @@
 #include "textures/Image.h"
 
 #include <cstdint>
-
 #include <functional>
 #include <vector>
 
@@ -33,24 +32,23 @@ public:
 
     Image ToImage() const;
 
-    // The colour between `a` (t = 0) and `b` (t = 1), t held in 0..1.
-    static Rgba Mix(const Rgba& a, const Rgba& b, float t);
-    // A repeatable scramble of two numbers, for scattering stars and grain, and its low bits as
-    // 0..1.
-    static uint32_t Hash(uint32_t a, uint32_t b);
-    static float HashUnit(uint32_t h);
-
 private:
     unsigned _width, _height;
     std::vector<Rgba> _pixels;
 };
+
+// Colour `a` at t = 0, `b` at t = 1, every channel and alpha.
+Canvas::Rgba Mix(const Canvas::Rgba& a, const Canvas::Rgba& b, float t);
+// A well-mixed hash of two numbers, and its low bits as 0..1: the same pattern on every build.
+uint32_t Hash(uint32_t a, uint32_t b);
+float Unit(uint32_t h);
 
 // Coverage helpers: 1 inside, 0 outside, a one-pixel ramp across the edge.
 float EdgeCover(float distanceOutside);
 float CircleCover(float x, float y, float cx, float cy, float radius);
 float RingCover(float x, float y, float cx, float cy, float radius, float halfWidth);
 float SegmentCover(float x, float y, float ax, float ay, float bx, float by, float halfWidth);
-// A convex polygon given clockwise or counter-clockwise.
-float PolygonCover(float x, float y, const std::vector<float>& xs, const std::vector<float>& ys);
 // A rectangle (x, y, w, h) with corners rounded by `r`.
 float RoundRectCover(float px, float py, float x, float y, float w, float h, float r);
+// A convex polygon given clockwise or counter-clockwise.
+float PolygonCover(float x, float y, const std::vector<float>& xs, const std::vector<float>& ys);

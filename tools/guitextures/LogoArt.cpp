@@ -97,9 +97,9 @@ Image MakeLogoBackground(unsigned size)
     // Stars: a few hundred points of varied brightness.
     for (uint32_t i = 0; i < 420; ++i)
     {
-        const unsigned x = unsigned(Canvas::HashUnit(Canvas::Hash(i, 1)) * float(size - 1));
-        const unsigned y = unsigned(Canvas::HashUnit(Canvas::Hash(i, 2)) * float(size - 1));
-        const float brightness = 0.3f + 0.7f * std::pow(Canvas::HashUnit(Canvas::Hash(i, 3)), 3.0f);
+        const unsigned x = unsigned(Unit(Hash(i, 1)) * float(size - 1));
+        const unsigned y = unsigned(Unit(Hash(i, 2)) * float(size - 1));
+        const float brightness = 0.3f + 0.7f * std::pow(Unit(Hash(i, 3)), 3.0f);
         canvas.Blend(x, y, Rgba{0.85f, 0.9f, 1.0f, brightness}, 1.0f);
     }
     return canvas.ToImage();
@@ -127,7 +127,7 @@ Image MakeLogoName(unsigned width, unsigned height)
             const size_t i = size_t(y) * width + x;
             canvas.Blend(x, y, Rgba{Cyan.r, Cyan.g, Cyan.b, 0.9f}, std::min(glow[i] * 2.0f, 1.0f));
             // White at the top of the letters to cyan at their foot.
-            const Rgba face = Canvas::Mix(Rgba{1.0f, 1.0f, 1.0f, 1.0f}, Cyan, float(y) / float(height));
+            const Rgba face = Mix(Rgba{1.0f, 1.0f, 1.0f, 1.0f}, Cyan, float(y) / float(height));
             canvas.Blend(x, y, face, text[i]);
         }
     }
@@ -148,7 +148,7 @@ Image MakeLogoEmblem(int index, unsigned size)
     case 0: // a ringed planet
         canvas.Fill([=](float x, float y) { return CircleCover(x, y, c, c, s * 0.2f); },
                     [=](float x, float y) {
-                        return Canvas::Mix(Amber, Rgba{0.5f, 0.2f, 0.1f, 1.0f}, (x + y) / (2.0f * s));
+                        return Mix(Amber, Rgba{0.5f, 0.2f, 0.1f, 1.0f}, (x + y) / (2.0f * s));
                     });
         canvas.Fill(
             [=](float x, float y) {
@@ -184,7 +184,7 @@ Image MakeLogoEmblem(int index, unsigned size)
             const std::vector<float> ys = {c - s * 0.32f, c + s * 0.26f, c + s * 0.12f};
             canvas.Fill([=](float x, float y) { return PolygonCover(x, y, xs, ys); },
                         [=](float, float y) {
-                            return Canvas::Mix(Rgba{1, 1, 1, 1}, Cyan, (y - c + s * 0.32f) / (s * 0.6f));
+                            return Mix(Rgba{1, 1, 1, 1}, Cyan, (y - c + s * 0.32f) / (s * 0.6f));
                         });
         }
         canvas.Fill([=](float x, float y) { return CircleCover(x, y, c, c + s * 0.2f, s * 0.05f); }, solid(Amber));

@@ -29,7 +29,7 @@ void DrawPlate(Canvas& canvas, float x, float y, float w, float h, float wellX, 
 {
     const float r = std::min(w, h) * 0.08f;
     canvas.Fill([=](float px, float py) { return RoundRectCover(px, py, x, y, w, h, r); },
-                [=](float, float py) { return Canvas::Mix(PlateLight, Plate, (py - y) / h); });
+                [=](float, float py) { return Mix(PlateLight, Plate, (py - y) / h); });
     canvas.Fill([=](float px, float py) { return RoundRectOutline(px, py, x, y, w, h, r, 2.0f); },
                 [](float, float) { return Border; });
     canvas.Fill([=](float px, float py) { return RoundRectCover(px, py, wellX, wellY, wellSide, wellSide, 3.0f); },
@@ -109,27 +109,4 @@ Image MakeSlotPiece(SlotPiece piece)
         return canvas.ToImage();
     }
     }
-}
-
-Image MakeCarouselArrow(bool big)
-{
-    const unsigned width = 128, height = big ? 256 : 128;
-    Canvas canvas(width, height);
-    const float w = float(width), h = float(height), cy = h * 0.5f;
-    // A chevron of two thick strokes meeting at the tip.
-    const float tipX = big ? w * 0.22f : w * 0.78f;
-    const float tailX = big ? w * 0.70f : w * 0.30f;
-    const float reach = big ? h * 0.32f : h * 0.30f;
-    const float half = big ? 9.0f : 7.0f;
-    for (float dir : {-1.0f, 1.0f})
-    {
-        canvas.Fill(
-            [=](float px, float py) { return SegmentCover(px, py, tailX, cy + dir * reach, tipX, cy, half + 6.0f); },
-            [](float, float) {
-                return Rgba{0.9f, 0.6f, 0.18f, 0.35f};
-            });
-        canvas.Fill([=](float px, float py) { return SegmentCover(px, py, tailX, cy + dir * reach, tipX, cy, half); },
-                    [](float, float) { return Amber; });
-    }
-    return canvas.ToImage();
 }

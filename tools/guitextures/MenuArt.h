@@ -2,7 +2,7 @@
 
 #include "textures/Image.h"
 
-// The pictures of the pilot carousel on the profile panel and of its arrows.
+// The pictures of the pilot carousel on the profile panel (its arrows are the hangar's).
 
 // The pieces of a carousel slot, each in its texture's own size: the plates under the pictures of
 // the small, middle and centre slots, the frames laid over the small and middle ones, and a
@@ -17,6 +17,3 @@ enum class SlotPiece
     CentreFrame, // 256 x 256
 };
 Image MakeSlotPiece(SlotPiece piece);
-// A chevron on transparent ground: the small one (128 x 128) points right, the big one
-// (128 x 256) left; the carousel mirrors them where it needs the other way.
-Image MakeCarouselArrow(bool big);

@@ -39,11 +39,9 @@ void Stars(Canvas& canvas, uint32_t seed, int count)
 {
     for (int i = 0; i < count; ++i)
     {
-        const unsigned x = unsigned(Canvas::HashUnit(Canvas::Hash(uint32_t(i), seed)) * float(canvas.Width() - 1));
-        const unsigned y = unsigned(Canvas::HashUnit(Canvas::Hash(uint32_t(i), seed + 1)) * float(canvas.Height() - 1));
-        canvas.Blend(x, y,
-                     Rgba{0.85f, 0.9f, 1.0f,
-                          0.25f + 0.75f * std::pow(Canvas::HashUnit(Canvas::Hash(uint32_t(i), seed + 2)), 3.0f)},
+        const unsigned x = unsigned(Unit(Hash(uint32_t(i), seed)) * float(canvas.Width() - 1));
+        const unsigned y = unsigned(Unit(Hash(uint32_t(i), seed + 1)) * float(canvas.Height() - 1));
+        canvas.Blend(x, y, Rgba{0.85f, 0.9f, 1.0f, 0.25f + 0.75f * std::pow(Unit(Hash(uint32_t(i), seed + 2)), 3.0f)},
                      1.0f);
     }
 }
@@ -57,7 +55,7 @@ void Planet(Canvas& canvas, float cx, float cy, float radius, Rgba color)
                         1.0f - std::hypot(x - (cx - radius * 0.5f), y - (cy - radius * 0.5f)) / (radius * 1.8f), 0.0f,
                         1.0f);
                     const float bands = 0.08f * std::sin((y - cy) / radius * 9.0f);
-                    return Canvas::Mix(Ink, color, light + bands);
+                    return Mix(Ink, color, light + bands);
                 });
 }
 
@@ -67,7 +65,7 @@ void Freighter(Canvas& canvas, float x0, float y0, float length)
     const float h = length * 0.16f;
     canvas.Fill([=](float x, float y) { return RoundRectCover(x, y, x0, y0, length, h, h * 0.3f); },
                 [=](float, float y) {
-                    return Canvas::Mix(Steel, Rgba{0.2f, 0.23f, 0.27f, 1.0f}, (y - y0) / h);
+                    return Mix(Steel, Rgba{0.2f, 0.23f, 0.27f, 1.0f}, (y - y0) / h);
                 });
     for (int k = 0; k < 4; ++k)
     {
@@ -98,19 +96,17 @@ Image MakeFace(int index, unsigned size)
     const float s = float(size);
     Canvas canvas(size, size, Rgba{0, 0, 0, 1});
     canvas.Fill([](float, float) { return 1.0f; },
-                [=](float, float y) { return Canvas::Mix(Canvas::Mix(coat, Ink, 0.6f), Ink, y / s); });
+                [=](float, float y) { return Mix(Mix(coat, Ink, 0.6f), Ink, y / s); });
     canvas.Fill([=](float x, float y) { return CircleCover(x, y, s * 0.5f, s * 1.05f, s * 0.45f); },
-                [=](float, float y) { return Canvas::Mix(coat, Ink, (y - s * 0.6f) / s); });
+                [=](float, float y) { return Mix(coat, Ink, (y - s * 0.6f) / s); });
     canvas.Fill([=](float x, float y) { return RoundRectCover(x, y, s * 0.43f, s * 0.5f, s * 0.14f, s * 0.2f, 3); },
-                Solid(Canvas::Mix(skin, Ink, 0.3f)));
+                Solid(Mix(skin, Ink, 0.3f)));
     const float headWidth = s * (0.18f + 0.02f * float(index % 3));
     canvas.Fill(
         [=](float x, float y) {
             return EdgeCover((std::hypot((x - s * 0.5f) / headWidth, (y - s * 0.38f) / (s * 0.23f)) - 1.0f) * s * 0.2f);
         },
-        [=](float x, float y) {
-            return Canvas::Mix(skin, Ink, 0.1f + 0.5f * std::hypot(x - s * 0.42f, y - s * 0.3f) / s);
-        });
+        [=](float x, float y) { return Mix(skin, Ink, 0.1f + 0.5f * std::hypot(x - s * 0.42f, y - s * 0.3f) / s); });
     // Hair or a helmet, and a visor or an eye band.
     canvas.Fill(
         [=](float x, float y) {
@@ -120,7 +116,7 @@ Image MakeFace(int index, unsigned size)
                              s * 0.2f)
                        : 0.0f;
         },
-        Solid(index % 2 ? Rgba{0.15f, 0.12f, 0.1f, 1} : Canvas::Mix(coat, Steel, 0.5f)));
+        Solid(index % 2 ? Rgba{0.15f, 0.12f, 0.1f, 1} : Mix(coat, Steel, 0.5f)));
     const Rgba band = index % 3 == 0 ? Alpha(Cyan, 0.85f) : Rgba{0.08f, 0.08f, 0.1f, 1};
     canvas.Fill(
         [=](float x, float y) {
@@ -184,8 +180,7 @@ Image MakeOrderPhoto(int index, unsigned size)
     // The grain and lines of a transmission.
     canvas.Fill([](float, float) { return 1.0f; },
                 [=](float x, float y) {
-                    const float grain =
-                        Canvas::HashUnit(Canvas::Hash(uint32_t(x), uint32_t(y) + 97u * uint32_t(index)));
+                    const float grain = Unit(Hash(uint32_t(x), uint32_t(y) + 97u * uint32_t(index)));
                     const bool line = std::fmod(y, 3.0f) < 1.0f;
                     return Rgba{0.4f, 0.8f, 1.0f, (line ? 0.07f : 0.0f) + 0.05f * grain};
                 });
@@ -197,10 +192,9 @@ Image MakeButtonBar(unsigned width, unsigned height)
 {
     const float w = float(width), h = float(height);
     Canvas canvas(width, height);
-    canvas.Fill([=](float x, float y) { return RoundRectCover(x, y, 1, 1, w - 2, h - 2, h * 0.45f); },
-                [=](float x, float) {
-                    return Canvas::Mix(Alpha(Cyan, 0.9f), Alpha(Ink, 0.6f), std::fabs(x / w - 0.5f) * 2.0f);
-                });
+    canvas.Fill(
+        [=](float x, float y) { return RoundRectCover(x, y, 1, 1, w - 2, h - 2, h * 0.45f); },
+        [=](float x, float) { return Mix(Alpha(Cyan, 0.9f), Alpha(Ink, 0.6f), std::fabs(x / w - 0.5f) * 2.0f); });
     canvas.Fill([=](float x, float y) { return FrameCover(x, y, 1, 1, w - 2, h - 2, h * 0.45f, 2); }, Solid(Cyan));
     return canvas.ToImage();
 }
@@ -211,7 +205,7 @@ Image MakeLoanCard(unsigned width, unsigned height)
     Canvas canvas(width, height);
     canvas.Fill([=](float x, float y) { return RoundRectCover(x, y, 8, 8, w - 16, h - 16, 12); },
                 [=](float, float y) {
-                    return Canvas::Mix(Rgba{0.1f, 0.2f, 0.32f, 0.95f}, Alpha(Ink, 0.95f), y / h);
+                    return Mix(Rgba{0.1f, 0.2f, 0.32f, 0.95f}, Alpha(Ink, 0.95f), y / h);
                 });
     canvas.Fill([=](float x, float y) { return FrameCover(x, y, 8, 8, w - 16, h - 16, 12, 3); },
                 Solid(Rgba{0.44f, 0.66f, 1.0f, 1}));
@@ -240,7 +234,7 @@ Image MakeScrollArrow(unsigned size, bool up)
     const std::vector<float> ys = {tip, base, base};
     canvas.Fill([=](float x, float y) { return PolygonCover(x, y, xs, ys); },
                 [=](float, float y) {
-                    return Canvas::Mix(Amber, Rgba{1, 0.85f, 0.5f, 1}, std::fabs(y - tip) / (s * 0.18f));
+                    return Mix(Amber, Rgba{1, 0.85f, 0.5f, 1}, std::fabs(y - tip) / (s * 0.18f));
                 });
     return canvas.ToImage();
 }
@@ -256,9 +250,8 @@ Image MakeMissionPicture(int index, unsigned size)
         // Mines: spiked spheres scattered over the field.
         for (uint32_t i = 0; i < 9; ++i)
         {
-            const float cx = s * (0.15f + 0.7f * Canvas::HashUnit(Canvas::Hash(i, 5))),
-                        cy = s * (0.35f + 0.55f * Canvas::HashUnit(Canvas::Hash(i, 6)));
-            const float r = s * (0.03f + 0.04f * Canvas::HashUnit(Canvas::Hash(i, 7)));
+            const float cx = s * (0.15f + 0.7f * Unit(Hash(i, 5))), cy = s * (0.35f + 0.55f * Unit(Hash(i, 6)));
+            const float r = s * (0.03f + 0.04f * Unit(Hash(i, 7)));
             for (int k = 0; k < 8; ++k)
             {
                 const float a = float(k) * Pi / 4.0f;

@@ -1,5 +1,6 @@
 // Writes the screens' textures into the data folder given as the argument.
 #include "ContentFile.h"
+#include "guitextures/HangarArt.h"
 #include "guitextures/LogoArt.h"
 #include "guitextures/MenuArt.h"
 #include "guitextures/MissionTextures.h"
@@ -40,8 +41,12 @@ int main(int argc, char** argv)
     };
     for (const auto& slot : slotPieces)
         ok &= WriteContentFile(root / "gui_profiles" / slot.name, WriteDds(MakeSlotPiece(slot.piece), options));
-    ok &= WriteContentFile(root / "angar" / "devices_arrow_small.dds", WriteDds(MakeCarouselArrow(false), options));
-    ok &= WriteContentFile(root / "angar" / "devices_arrow_big.dds", WriteDds(MakeCarouselArrow(true), options));
+    for (const HangarPicture& picture : HangarPictures())
+    {
+        DdsWriteOptions pictureOptions = options;
+        pictureOptions.mips = picture.mips;
+        ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), pictureOptions));
+    }
     ok &= WriteMissionTextures(root, options);
     return ok ? 0 : 1;
 }

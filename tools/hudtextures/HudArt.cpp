@@ -31,20 +31,6 @@ float RoundRectDistance(float px, float py, float x, float y, float w, float h, 
     return outside + std::min(std::max(qx, qy), 0.0f) - radius;
 }
 
-uint32_t Hash(uint32_t a, uint32_t b)
-{
-    uint32_t h = a * 374761393u + b * 668265263u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return h ^ (h >> 16);
-}
-
-float Unit(uint32_t h) { return float(h & 0xFFFF) / 65535.0f; }
-
-Rgba Mix(const Rgba& a, const Rgba& b, float t)
-{
-    return Rgba{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
 } // namespace
 
 Rgba WithAlpha(Rgba color, float alpha)

@@ -354,4 +354,10 @@ std::vector<HudPicture> PanelPictures()
     return pictures;
 }
 
-std::vector<HudPicture> AllHudPictures() { return PanelPictures(); }
+std::vector<HudPicture> AllHudPictures()
+{
+    std::vector<HudPicture> pictures = PanelPictures();
+    for (std::vector<HudPicture> part : {CrosshairAndRadarPictures(), GaugePictures()})
+        pictures.insert(pictures.end(), part.begin(), part.end());
+    return pictures;
+}

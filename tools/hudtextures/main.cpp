@@ -19,6 +19,18 @@ std::string Lower(std::string text)
     return text;
 }
 
+// The screen-quad effect takes premultiplied colour (as movies give it) and divides it back out.
+Image Premultiplied(Image image)
+{
+    for (uint32_t& p : image.pixels)
+    {
+        const uint32_t a = p >> 24;
+        auto channel = [&](int shift) { return ((p >> shift & 0xFF) * a + 127) / 255 << shift; };
+        p = a << 24 | channel(16) | channel(8) | channel(0);
+    }
+    return image;
+}
+
 std::string MaterialScript(const HudPicture& picture)
 {
     std::string flags = "MF_NOZCULL, MF_NOZWRITE, MF_TWO_SIDED, MF_UNLIT, ";
@@ -46,7 +58,10 @@ int main(int argc, char** argv)
     {
         Canvas canvas(picture.width, picture.height);
         picture.paint(canvas);
-        ok &= WriteContentFile(root / "textures" / Lower(picture.texture), WriteDds(canvas.ToImage(), options));
+        ok &= WriteContentFile(root / "textures" / Lower(picture.texture),
+                               WriteDds(Premultiplied(canvas.ToImage()), options));
+        if (picture.material.empty())
+            continue;
         const std::string script = MaterialScript(picture);
         ok &= WriteContentFile(root / "materials" / Lower(NormalizePath(picture.material)),
                                std::vector<uint8_t>(script.begin(), script.end()));

@@ -1,5 +1,7 @@
 // Writes the demo meshes into <data folder>/meshes.
 #include "DemoMeshes.h"
+#include "HangarMeshes.h"
+#include "RadarMeshes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -19,7 +21,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create %s: %s\n", folder.c_str(), error.message().c_str());
         return 1;
     }
-    for (const DemoMesh& demo : DemoMeshes::All())
+    std::vector<DemoMesh> meshes = DemoMeshes::All();
+    for (DemoMesh& hangar : HangarMeshes::All())
+        meshes.push_back(std::move(hangar));
+    for (DemoMesh& radar : RadarMeshes::All())
+        meshes.push_back(std::move(radar));
+    for (const DemoMesh& demo : meshes)
     {
         const std::string path = (folder / demo.file).string();
         if (!SaveSms(path, demo.mesh))

@@ -1,6 +1,5 @@
 #include "gui/hud/GuiMissionObjectives.h"
 
-#include "MaterialSystem/draw/ScreenPrims.h"
 #include "gui/hud/HudPaint.h"
 #include "gui/hud/HudServices.h"
 #include "layers/widgets/GuiGame.h"
@@ -117,13 +116,8 @@ void GuiMissionObjectives::Draw(MissionObjective& objective, float dt)
     if (objective.tickerPos.x > -280.0f)
     {
         objective.tickerPos.x -= dt * 100.0f;
-        if (RenderText* ticker =
-                HudPaint::Text({"Arial", 15, 7, 700, false, objective.text, box(objective.tickerPos, 321.0f, 34.0f),
-                                TA_TOP_LEFT, true, TextColor}))
-        {
-            const float clip[4] = {73.0f, 250.0f, 73.0f + 206.0f, 250.0f + 20.0f};
-            std::copy(std::begin(clip), std::end(clip), ticker->clipRect);
-            ticker->clip = true;
-        }
+        HudPaint::ClipText(HudPaint::Text({"Arial", 15, 7, 700, false, objective.text,
+                                           box(objective.tickerPos, 321.0f, 34.0f), TA_TOP_LEFT, true, TextColor}),
+                           Vec4(73.0f, 250.0f, 73.0f + 206.0f, 250.0f + 20.0f));
     }
 }

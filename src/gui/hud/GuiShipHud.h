@@ -8,9 +8,18 @@
 
 class GuiMissionObjectives;
 class GuiShipHudBigMb;
+class GuiShipHudCrosshair;
+class GuiShipHudEnemyMsg;
+class GuiShipHudEnergy;
+class GuiShipHudGlassDecals;
+class GuiShipHudMb;
+class GuiShipHudRadar;
+class GuiShipHudSpeed;
 class GuiShipHudStats;
 class GuiShipHudTargetInfo;
 class GuiShipHudTextMessage;
+class GuiShipHudUser;
+class GuiShipHudWeaponry;
 class Material;
 
 class GuiShipHud
@@ -35,8 +44,16 @@ public:
     void Unload();
     bool IsLoaded() const { return _loaded; }
 
+    GuiShipHudGlassDecals* GetGlassDecals() const { return _glassDecals.get(); }
+    GuiShipHudEnemyMsg* GetEnemyMessage() const { return _enemyMessage.get(); }
+    GuiShipHudRadar* GetRadar() const { return _radar.get(); }
+    GuiShipHudSpeed* GetSpeedHud() const { return _speed.get(); }
+    GuiShipHudUser* GetUserShip() const { return _userShip.get(); }
+    GuiShipHudCrosshair* GetCrosshairsHud() const { return _crosshair.get(); }
     GuiShipHudTextMessage* GetTextMsg() const { return _textMessage.get(); }
     GuiShipHudBigMb* GetBigMBHud() const { return _bigMb.get(); }
+    GuiShipHudMb* GetMBHud() const { return _messageBox.get(); }
+    GuiShipHudWeaponry* GetWeaponryHud() const { return _weaponry.get(); }
     GuiShipHudStats* GetStatsHud() const { return _stats.get(); }
     GuiMissionObjectives* GetMissionObjectives() const { return _objectives.get(); }
 
@@ -59,8 +76,17 @@ private:
     Position _shipPos;
     Material* _radarMaterial = nullptr;
     Position _radarPos;
+    std::unique_ptr<GuiShipHudGlassDecals> _glassDecals;
     std::unique_ptr<GuiShipHudTargetInfo> _targetInfo;
+    std::unique_ptr<GuiShipHudEnemyMsg> _enemyMessage;
+    std::unique_ptr<GuiShipHudRadar> _radar;
+    std::unique_ptr<GuiShipHudEnergy> _energy;
+    std::unique_ptr<GuiShipHudSpeed> _speed;
+    std::unique_ptr<GuiShipHudUser> _userShip;
+    std::unique_ptr<GuiShipHudCrosshair> _crosshair;
     std::unique_ptr<GuiShipHudBigMb> _bigMb;
+    std::unique_ptr<GuiShipHudMb> _messageBox;
+    std::unique_ptr<GuiShipHudWeaponry> _weaponry;
     std::unique_ptr<GuiShipHudStats> _stats;
     std::unique_ptr<GuiShipHudTextMessage> _textMessage;
     std::unique_ptr<GuiMissionObjectives> _objectives;

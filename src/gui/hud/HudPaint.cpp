@@ -1,6 +1,7 @@
 #include "gui/hud/HudPaint.h"
 
 #include "MaterialSystem/MaterialSystem.h"
+#include "MaterialSystem/draw/ScreenPrims.h"
 #include "game/core/game/Game.h"
 
 #include <cmath>
@@ -67,6 +68,17 @@ RenderText* Text(const HudText& text)
         return nullptr;
     return render->DrawD3DText(text.face, text.height, text.width, text.weight, text.italic, text.text, text.rect,
                                text.align, text.wordBreak, text.color);
+}
+
+void ClipText(RenderText* text, const Vec4& rect)
+{
+    if (!text)
+        return;
+    text->clip = true;
+    text->clipRect[0] = rect.x;
+    text->clipRect[1] = rect.y;
+    text->clipRect[2] = rect.z;
+    text->clipRect[3] = rect.w;
 }
 
 } // namespace HudPaint

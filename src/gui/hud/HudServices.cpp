@@ -14,6 +14,12 @@ namespace Hud {
 
 float Scale() { return LayerManager::GetScaleFactor(); }
 
+Vec4 ScreenBox(float left, float top, float right, float bottom)
+{
+    const Vec2 a = Gui::ScreenPos(Vec2(left, top)), b = Gui::ScreenPos(Vec2(right, bottom));
+    return Vec4(a.x, a.y, b.x, b.y);
+}
+
 float ScreenWidth()
 {
     const VideoSettings* video = game.GetVideoSettings();

@@ -4,6 +4,7 @@
 // and placed with the widgets' helpers (Gui::ScreenPos, Gui::ScreenSize). Every reader holds
 // before a mission (and before the game has started): no player, no ship, no frame time.
 #include "foundation/math/Vec2.h"
+#include "foundation/math/Vec4.h"
 #include "layers/widgets/GuiWidget.h"
 
 class Camera;
@@ -20,6 +21,8 @@ namespace Hud {
 
 // The layer manager's scale factor from design units to pixels.
 float Scale();
+// The screen rectangle (left, top, right, bottom) of a left-aligned design box.
+Vec4 ScreenBox(float left, float top, float right, float bottom);
 // The video settings' screen size in pixels (0 before the game has started).
 float ScreenWidth();
 float ScreenHeight();

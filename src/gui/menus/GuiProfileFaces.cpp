@@ -104,10 +104,10 @@ bool GuiProfileFaces::HasItem(int slot) const
 
 float GuiProfileFaces::ArrowAlpha(float phase) { return phase < 0.5f ? 2.0f * phase : 2.0f * (1.0f - phase); }
 
-void GuiProfileFaces::Proceed(float, float blend)
+void GuiProfileFaces::Proceed(float seconds, float blend)
 {
     _blend = blend;
-    _slide.Step(MenuGame::Spf());
+    _slide.Step(seconds);
     _slide.Layout(_slot_offsets, _slot_scales);
     for (int slot = 0; slot < SlotCount; ++slot)
     {
@@ -131,7 +131,7 @@ void GuiProfileFaces::Proceed(float, float blend)
     else if (HasItem(4) && !HasItem(5) && HasItem(0))
         _lastArrow = ARROW_SMALL_R;
     if (_lastArrow != ARROW_NONE)
-        DrawArrow(_lastArrow);
+        DrawArrow(_lastArrow, seconds);
 }
 
 void GuiProfileFaces::Quad(Material* material, const Vec2& designPos, const Vec2& designSize) const
@@ -180,10 +180,10 @@ void GuiProfileFaces::DrawS(int item, const Vec2& pos, float x)
 }
 
 // The arrow glides inward over its blink, which restarts every second.
-void GuiProfileFaces::DrawArrow(int arrow)
+void GuiProfileFaces::DrawArrow(int arrow, float seconds)
 {
     float& phase = _arrowPhase[arrow];
-    phase += MenuGame::Spf();
+    phase += seconds;
     if (phase > 1.0f)
         phase = 0.0f;
     MaterialSystem* render = MenuGame::Render();

@@ -27,7 +27,7 @@ public:
     void Initialize();
     // Removes the frame movie.
     void ShutDown();
-    // Slides and draws the slots with everything at the alpha `blend`.
+    // Slides for the frame's seconds and draws the slots with everything at the alpha `blend`.
     void Proceed(float seconds, float blend);
     void SetCount(int count);
     int GetCount() const { return _count; }
@@ -44,7 +44,7 @@ public:
     // Shows or hides the frame movie.
     void SetVisible(bool visible);
     bool CanScroll() const { return _slide.CanScroll(); }
-    FlashLayer* GetFrameLayer() const { return _ramka; }
+    FlashLayer* GetFrame() const { return _ramka; }
 
     // One slot of each size: the item at a design position with a scale.
     void DrawB(int item, const Vec2& pos, float scale);
@@ -84,7 +84,7 @@ private:
 
     void Grow();
     bool HasItem(int slot) const;
-    void DrawArrow(int arrow);
+    void DrawArrow(int arrow, float seconds);
     void Quad(Material* material, const Vec2& designPos, const Vec2& designSize) const;
 
     // Each arrow blinks on its own clock, shared by every carousel.

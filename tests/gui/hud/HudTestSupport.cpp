@@ -1,5 +1,6 @@
 #include "HudTestSupport.h"
 
+#include <cstdio>
 #include <fstream>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "MaterialSystem/MaterialSystem.h"
 #include "game/core/game/Game.h"
+#include "game/core/level/SingleLevel.h"
 #include "game/world/ships/Ship.h"
 #include "scene/nodes/Camera.h"
 #include "gui/hud/GuiShipHud.h"
@@ -39,16 +41,20 @@ Running* Shared = nullptr;
 
 fs::path MovieFolder() { return Shared->folder / "swf"; }
 
-void LinkMovies()
+// A folder of links to the data folder's files of that name, which a test may add to or replace.
+void LinkFolder(const char* name)
 {
-    const fs::path source = fs::path(GAME_DATA_DIR) / "swf";
+    const fs::path source = fs::path(GAME_DATA_DIR) / name;
+    fs::create_directories(Shared->folder / name);
     for (const fs::directory_entry& entry : fs::directory_iterator(source))
     {
-        const fs::path link = MovieFolder() / entry.path().filename();
+        const fs::path link = Shared->folder / name / entry.path().filename();
         fs::remove(link);
         fs::create_symlink(entry.path(), link);
     }
 }
+
+void LinkMovies() { LinkFolder("swf"); }
 
 } // namespace
 
@@ -111,11 +117,11 @@ void HudGame::SetUp()
     fs::create_directories(Shared->folder);
     for (const fs::directory_entry& entry : fs::directory_iterator(GAME_DATA_DIR))
     {
-        if (entry.path().filename() != "swf")
+        if (entry.path().filename() != "swf" && entry.path().filename() != "levels")
             fs::create_symlink(entry.path(), Shared->folder / entry.path().filename());
     }
-    fs::create_directories(MovieFolder());
     LinkMovies();
+    LinkFolder("levels");
     fs::current_path(Shared->folder);
 
     Window::Style style;
@@ -159,6 +165,38 @@ void HudGame::SetNetworkGame(bool network)
     GameFrameManager* frames = game.GetGameFrameManager();
     frames->SetActive(network ? "network_level" : "empty");
     frames->Proceed(GameFrameManager::FadeTime); // through the fade to the switch
+}
+
+bool HudGame::StartMission(FrameClock& clock, const std::string& level)
+{
+    std::ofstream(Shared->folder / "levels" / "hud_test.lua") << level;
+    std::ofstream(Shared->folder / "levels" / "hud_test_logic.lua") << "-- No triggers.\n";
+    SingleLevel* mission = game.GetLevel();
+    mission->LoadLevel("hud_test.lua", "demo_desc.lua", "hud_test_logic.lua");
+    for (int frame = 0; frame < 100 && !(mission->IsExist() && mission->IsLoaded()); ++frame)
+    {
+        clock.Tick(0.1f);
+        game.Proceed();
+    }
+    return mission->IsExist() && mission->IsLoaded();
+}
+
+void HudGame::EndMission(FrameClock& clock)
+{
+    game.GetGameFrameManager()->SetActive("empty");
+    for (int frame = 0; frame < 10 && game.GetLevel()->IsExist(); ++frame)
+    {
+        clock.Tick(0.1f);
+        game.Proceed();
+    }
+}
+
+std::string ShipEntry(const std::string& key, const std::string& prototype, const Vec3& position)
+{
+    char place[128];
+    std::snprintf(place, sizeof place, "{ x = %g; y = %g; z = %g }", position.x, position.y, position.z);
+    return "Level.obj_" + key + " = { classname = \"ship\"; prototype = \"" + prototype + "\"; name = \"" + key +
+           "\"; fraction = \"ytg\"; position = " + place + "; };\n";
 }
 
 bool HudGame::TakeScreenshot(const std::string& name, Screenshot& shot)

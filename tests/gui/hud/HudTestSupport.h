@@ -79,6 +79,12 @@ public:
     static const std::filesystem::path& GetFolder();
     // Switches the game to a network game (the current frame "network_level") or back.
     static void SetNetworkGame(bool network);
+    // Starts a mission of this level script (with the demo's description and a logic of no
+    // triggers) in the game's mission frame, running frames of the test clock until it is loaded.
+    // False when it did not load.
+    static bool StartMission(FrameClock& clock, const std::string& level);
+    // Leaves the mission for the blank frame, which frees its actors.
+    static void EndMission(FrameClock& clock);
     // Runs one game frame that takes a screenshot, reads it, and keeps a copy as "<name>.bmp"
     // in the test's build folder for whoever wants to look at it.
     static bool TakeScreenshot(const std::string& name, Screenshot& shot);
@@ -98,6 +104,10 @@ protected:
     PaintRecorder _painted;
     LogWatch _log;
 };
+
+// A level entry ("obj_<key>") of a ship of that prototype and fraction "ytg" at a place, named
+// after the key, for StartMission.
+std::string ShipEntry(const std::string& key, const std::string& prototype, const Vec3& position);
 
 // The Lua of a movie that logs every call of the named functions with their arguments, as
 // "<name> call <function> <arg> ...".

@@ -52,25 +52,6 @@ protected:
         GuiMainMenu::_state_anim = 1.0f;
     }
 
-    // Runs the events named by letters (U, D, L, R, A for Apply, X for Decline), a frame after each.
-    void Press(const std::string& keys)
-    {
-        for (char key : keys)
-        {
-            switch (key)
-            {
-            case 'U': _frames->funcSelectUp(); break;
-            case 'D': _frames->funcSelectDown(); break;
-            case 'L': _frames->funcSelectLeft(); break;
-            case 'R': _frames->funcSelectRight(); break;
-            case 'A': _frames->funcSelectApply(); break;
-            case 'X': _frames->funcSelectDecline(); break;
-            default: FAIL() << key;
-            }
-            Frames();
-        }
-    }
-
     GuiMainMenu* _menu = nullptr;
 };
 

@@ -47,41 +47,6 @@ protected:
         ASSERT_NE(_panel, nullptr);
     }
 
-    // Events by letter (U, D, L, R, A for Apply, X for Decline, B for Backspace) and typed text
-    // between quotes: "A'Vera'A" chooses the selected button, types Vera, and applies. A frame
-    // runs after each event and each character.
-    void Press(const std::string& keys)
-    {
-        bool typing = false;
-        for (char key : keys)
-        {
-            if (key == '\'')
-            {
-                typing = !typing;
-                continue;
-            }
-            if (typing)
-                _frames->AddChar(key);
-            else if (key == 'U')
-                _frames->funcSelectUp();
-            else if (key == 'D')
-                _frames->funcSelectDown();
-            else if (key == 'L')
-                _frames->funcSelectLeft();
-            else if (key == 'R')
-                _frames->funcSelectRight();
-            else if (key == 'A')
-                _frames->funcSelectApply();
-            else if (key == 'X')
-                _frames->funcSelectDecline();
-            else if (key == 'B')
-                _frames->ProceedKey(char(8));
-            else
-                FAIL() << key;
-            Frames();
-        }
-    }
-
     // Moves the selection down to the button.
     void Select(int button)
     {
@@ -125,7 +90,7 @@ TEST_F(ProfilesTest, WithoutPilotsOnlyNewAndQuitAreOffered)
     Press("U");
     EXPECT_EQ(_panel->GetSelected(), GuiProfiles::BUTTON_QUIT);
     EXPECT_FALSE(_panel->GetDetailLayer()->GetVisible());
-    EXPECT_FALSE(_panel->GetFaces()->GetFrameLayer()->GetVisible()) << "no carousel without pilots";
+    EXPECT_FALSE(_panel->GetFaces()->GetFrame()->GetVisible()) << "no carousel without pilots";
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
 
