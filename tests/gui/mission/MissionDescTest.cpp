@@ -3,6 +3,7 @@
 #include "MissionFixture.h"
 
 #include "game/core/catalogue/LevelDesc.h"
+#include "game/core/catalogue/LevelsList.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/profiles/UserProfile.h"
 #include "gui/mission/GuiMissionDesc.h"
@@ -64,6 +65,21 @@ TEST_F(MissionDescTest, AnOfferOfAnUnknownRaceHasNoEmblem)
     Offer(0)->SetRace("BLG");
     Desc()->GetMissionInfo();
     EXPECT_NE(Desc()->GetEmblem(), nullptr);
+}
+
+TEST_F(MissionDescTest, APilotWithoutDealersShowsNoClientFace)
+{
+    // A pilot made without the game data has no dealers.
+    ProfileManager bare(game.GetGameTextsSystem(), nullptr, "en", _data.GetPath());
+    UserProfile* pilot = bare.CreateProfile("Bare");
+    game.SetProfileManager(&bare);
+    pilot->SetCurrentLevel(pilot->GetLevelsList()->GetFreeDesc(1));
+    Enter("mission_desc");
+    EXPECT_EQ(Desc()->GetDealerFace()->GetMaterial(), nullptr);
+    EXPECT_FALSE(Desc()->GetDealerIcon()->GetVisible());
+    EXPECT_STREQ(Desc()->GetTitle(), "Cargo annihilation");
+    Enter("empty");
+    game.SetProfileManager(nullptr);
 }
 
 TEST_F(MissionDescTest, LeftAndRightWalkTheButtonsAndPassTheGangButtonOfASoloMission)

@@ -43,7 +43,7 @@ protected:
 class RecordedTeamGatheringTest : public TeamGatheringTest
 {
 protected:
-    RecordedTeamGatheringTest() { RecordMovies({"tg_mission_desc", "loan_a"}); }
+    RecordedTeamGatheringTest() { RecordMovies({"tg_mission_desc", "loan_a", "tg_pirat"}); }
 };
 
 } // namespace
@@ -378,4 +378,21 @@ TEST_F(RecordedTeamGatheringTest, TheChosenDealersCardShowsHisOffer)
     EXPECT_EQ(Count(calls, std::string("loan_a: SetCash('") + cash + "')"), 1);
     EXPECT_EQ(Count(calls, std::string("loan_a: SetRate('") + rate + "')"), 1);
     EXPECT_TRUE(Team()->GetLoanCard()->GetVisible());
+}
+
+TEST_F(RecordedTeamGatheringTest, PiratesWithoutScoresShowEmptyBars)
+{
+    ProfileManager bare(game.GetGameTextsSystem(), nullptr, "en", _data.GetPath());
+    UserProfile* pilot = bare.CreateProfile("Bare");
+    game.SetProfileManager(&bare);
+    for (const char* name : {"Nobody", "Nobody else"})
+        pilot->GetPirateRating()->AddPirate(name, "npcs/pirate_00.mat", "ASP", 1, 0.0f, 50.0f);
+    pilot->SetCurrentLevel(pilot->GetLevelsList()->GetFreeDesc(1));
+    Enter("team_gathering");
+    Step();
+    const std::vector<std::string> calls = Calls();
+    EXPECT_EQ(Count(calls, "tg_pirat: SetLevel(0,0)"), 2);
+    EXPECT_EQ(Count(calls, "nan"), 0);
+    Enter("empty");
+    game.SetProfileManager(nullptr);
 }
