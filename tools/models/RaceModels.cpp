@@ -73,7 +73,7 @@ ModRecord YtgFighter(bool wrecked)
         ship.name = "ytg_fighter_02_damaged";
     for (int piece = 0; piece < 11; ++piece)
     {
-        const float along = -4.0f + 0.9f * float(piece);
+        const float along = -5.0f + 1.1f * float(piece);
         const float side = piece % 2 ? 1.5f : -1.5f;
         ModRecord bone = Bone(std::string("ytg_fighter_02_") + char('a' + piece), Vec3(side, 0.4f, along));
         if (wrecked)

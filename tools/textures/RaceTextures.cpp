@@ -5,6 +5,7 @@
 #include "textures/Image.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -52,19 +53,44 @@ struct Stars
     }
 };
 
+// Bilinear enlargement: the noise's small cells become wide soft clouds.
+Image Enlarge(const Image& small, unsigned width, unsigned height)
+{
+    Image image(width, height);
+    for (unsigned y = 0; y < height; ++y)
+        for (unsigned x = 0; x < width; ++x)
+        {
+            const float u = float(x) * float(small.width) / float(width);
+            const float v = float(y) * float(small.height - 1) / float(height - 1);
+            const unsigned x0 = unsigned(u) % small.width, x1 = (x0 + 1) % small.width;
+            const unsigned y0 = std::min(unsigned(v), small.height - 1), y1 = std::min(y0 + 1, small.height - 1);
+            const float fu = u - std::floor(u), fv = v - float(y0);
+            auto mix = [&](int shift) {
+                const float top =
+                    float(Channel(small.At(x0, y0), shift)) * (1 - fu) + float(Channel(small.At(x1, y0), shift)) * fu;
+                const float bottom =
+                    float(Channel(small.At(x0, y1), shift)) * (1 - fu) + float(Channel(small.At(x1, y1), shift)) * fu;
+                return uint32_t(top * (1 - fv) + bottom * fv) << shift;
+            };
+            image.At(x, y) = 0xFF000000u | mix(16) | mix(8) | mix(0);
+        }
+    return image;
+}
+
 // Two clouds of colour over black, strewn with stars of a few brightnesses.
 Image Nebula()
 {
-    const Image blue = MakeNoise(512, 256, 41, 0xFF000000, 0xFF203a78);
-    const Image red = MakeNoise(512, 256, 43, 0xFF000000, 0xFF6a2048);
-    Image image(512, 256);
+    const unsigned width = 1024, height = 512;
+    const Image blue = Enlarge(MakeNoise(64, 32, 41, 0xFF000000, 0xFF2a4890), width, height);
+    const Image red = Enlarge(MakeNoise(48, 24, 43, 0xFF000000, 0xFF7a2050), width, height);
+    Image image(width, height);
     for (size_t i = 0; i < image.pixels.size(); ++i)
-        image.pixels[i] = Add(Scale(blue.pixels[i], 0.8f), Scale(red.pixels[i], 0.6f));
+        image.pixels[i] = Add(Scale(blue.pixels[i], 0.7f), Scale(red.pixels[i], 0.5f));
     Stars stars{7};
-    for (int i = 0; i < 1400; ++i)
+    for (int i = 0; i < 3000; ++i)
     {
-        const unsigned x = stars.Next(image.width), y = stars.Next(image.height);
-        const unsigned level = 120 + stars.Next(136);
+        const unsigned x = stars.Next(width), y = stars.Next(height);
+        const unsigned level = 90 + stars.Next(166);
         const uint32_t star = 0xFF000000u | level << 16 | level << 8 | std::min(level + 20, 255u);
         image.At(x, y) = Add(image.At(x, y), star);
     }
@@ -95,6 +121,8 @@ bool WriteRaceTextures(const std::filesystem::path& textures)
     ok &=
         WriteContentFile(textures / "ytg_hull_damaged.dds", WriteDds(Plating(57, 0xFF080808, 0xFF503820, 48), options));
     ok &= WriteContentFile(textures / "crystal_debris.dds", WriteDds(Crystal(), options));
-    ok &= WriteContentFile(textures / "sky/nebula.dds", WriteDds(Nebula(), options));
+    DdsWriteOptions sky;
+    sky.pixels = DdsPixels::Argb32;
+    ok &= WriteContentFile(textures / "sky/nebula.dds", WriteDds(Nebula(), sky));
     return ok;
 }

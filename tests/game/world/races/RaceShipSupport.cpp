@@ -1,0 +1,45 @@
+#include "RaceShipSupport.h"
+
+#include <cstdio>
+#include <string>
+
+#include "game/core/game/Game.h"
+#include "game/core/gamedata/Base.h"
+#include "game/core/gamedata/TypeRecords.h"
+#include "game/core/level/SingleLevel.h"
+#include "game/world/races/YtgShips.h"
+
+Ship* RaceShipMission::Spawn(const char* prototype, const Vec3& position)
+{
+    Ship* ship = Level().CreateShip(prototype, "test", prototype);
+    if (!ship)
+        return nullptr;
+    Matrix pose = Matrix::Ident();
+    pose.Translate(position);
+    ship->SetPose(pose);
+    return ship;
+}
+
+const char* RaceShipMission::TestType(const char* classname, const char* render)
+{
+    const std::string name = std::string("test_") + classname + "_" + render;
+    Base* base = game.GetBase();
+    if (ShipType* existing = base->GetShipByName(name.c_str()))
+        return existing->name;
+    ShipType* type = base->AddShip();
+    std::snprintf(type->name, sizeof type->name, "%s", name.c_str());
+    std::snprintf(type->classname, sizeof type->classname, "%s", classname);
+    std::snprintf(type->render, sizeof type->render, "%s", render);
+    return type->name;
+}
+
+const YtgEngines* EnginesOf(const Ship* ship)
+{
+    if (const auto* sush = dynamic_cast<const ShipYtgSush02*>(ship))
+        return &sush->GetEngines();
+    if (const auto* brrk = dynamic_cast<const ShipYtgBrrk00*>(ship))
+        return &brrk->GetEngines();
+    if (const auto* drtr = dynamic_cast<const ShipYtgDrTr02*>(ship))
+        return &drtr->GetEngines();
+    return nullptr;
+}
