@@ -97,7 +97,7 @@ void HandFireToKeeper(Emitter*& fire)
 {
     if (!fire)
         return;
-    fire->Detach();
+    // The keeper takes the emitter out of the ship's model.
     fire->Stop();
     if (SingleLevel* level = game.GetLevel())
         level->CreateActor(new ParticleKeeper(fire), nullptr);
