@@ -1,0 +1,83 @@
+#pragma once
+
+#include "game/core/frames/GameFrame.h"
+#include "gui/multiplayer/MultiplayerBackground.h"
+#include "services/network/NetworkGameInfo.h"
+
+#include <memory>
+#include <vector>
+
+class GuiMiddleButton;
+class GuiMultiplayerFaces;
+class GuiMultiplayerTable;
+class GuiPersonalInfo;
+class GuiTipsPanel;
+class GuiTitle;
+class GuiTitleButton;
+
+// The frame "multiplayer_menu": three sections side by side, chosen with Left and Right: the
+// pilot (with a face carousel), joining a game found by a search (Space), and creating one.
+// Joining goes to the lobby "multiplayer_team", creating to "create_game", Decline back to the
+// main menu.
+class GuiMultiplayerMenu : public GameFrame
+{
+public:
+    enum Section
+    {
+        SECTION_USER = 0,
+        SECTION_JOIN = 1,
+        SECTION_CREATE = 2,
+        SectionCount = 3,
+    };
+
+    GuiMultiplayerMenu(GameFrameManager* manager, const char* name);
+    ~GuiMultiplayerMenu() override;
+
+    void EventSelectUp() override;
+    void EventSelectDown() override;
+    void EventSelectLeft() override;
+    void EventSelectRight() override;
+    void EventSelectApply() override;
+    void EventSelectDecline() override;
+    // Space searches the network for games; other keys do nothing.
+    void ProceedKey(const char& key) override;
+
+    int GetSection() const { return _section; }
+    int GetRow() const { return _row; }
+    bool IsFaceMode() const { return _face_mode; }
+    // The games of the last search; row i of the table is game i.
+    const std::vector<NetworkGameInfo>& GetGames() const { return _games; }
+    GuiMultiplayerTable* GetTable() const { return _table.get(); }
+    GuiMultiplayerFaces* GetFaces() const { return _faces.get(); }
+    GuiTitleButton* GetHeader(int section) const { return _headers[section].get(); }
+    GuiMiddleButton* GetButton(int section, int row) const;
+    int GetButtonCount(int section) const { return int(_buttons[section].size()); }
+
+    // What the table's type column says of a game: the creator's game type, which travels in
+    // the record's `extra`.
+    static const char* GameTypeText(const NetworkGameInfo& game);
+
+protected:
+    void UserInitialize() override;
+    void UserProceed(float seconds) override;
+    void UserShutDown() override;
+
+private:
+    void UpdateSection();
+    void SearchGames();
+    void AddButtons(int section, const char* const* texts, int count, float x, int align);
+
+    MultiplayerBackground _background;
+    std::unique_ptr<GuiTitle> _title;
+    std::unique_ptr<GuiTipsPanel> _tips;
+    std::unique_ptr<GuiPersonalInfo> _personal_info;
+    std::unique_ptr<GuiTitleButton> _headers[SectionCount];
+    std::vector<std::unique_ptr<GuiMiddleButton>> _buttons[SectionCount];
+    std::unique_ptr<GuiMultiplayerFaces> _faces;
+    std::unique_ptr<GuiMultiplayerTable> _table;
+    int _section = SECTION_USER;
+    int _row = 0;
+    bool _face_mode = false;
+    bool _sections_enabled = false;
+    std::vector<NetworkGameInfo> _games;
+};

@@ -1,0 +1,167 @@
+#include "gui/multiplayer/GuiMultiplayerTeam.h"
+
+#include "foundation/base/Dumper.h"
+#include "gui/menus/MenuGame.h"
+#include "gui/multiplayer/GuiMultiplayerTeamPlayer.h"
+#include "gui/multiplayer/MultiplayerGame.h"
+#include "layers/FlashLayer.h"
+#include "layers/LayerManager.h"
+#include "layers/widgets/GuiButtons.h"
+#include "layers/widgets/GuiGame.h"
+#include "layers/widgets/GuiPersonalInfo.h"
+#include "layers/widgets/GuiTitle.h"
+#include "services/network/NetworkEngine.h"
+
+#include <cstring>
+#include <string>
+
+using FlashHost::Args;
+
+namespace {
+
+constexpr char Backspace = 8;
+constexpr int SettingsCaptions = 5;
+constexpr int SecondsPerMinute = 60;
+
+} // namespace
+
+GuiMultiplayerTeam::GuiMultiplayerTeam(GameFrameManager* manager, const char* name)
+    : GameFrame(manager, name), _background("$multiplayer_team_bg", "gui_multiplayer_team.mat")
+{}
+
+GuiMultiplayerTeam::~GuiMultiplayerTeam() = default;
+
+GuiMultiplayerTeamPlayer* GuiMultiplayerTeam::GetRow(int row) const
+{
+    return row >= 0 && size_t(row) < _players.size() ? _players[size_t(row)].get() : nullptr;
+}
+
+void GuiMultiplayerTeam::UserInitialize()
+{
+    _background.Load();
+    _title = std::make_unique<GuiTitle>();
+    _title->Load()->SetTitle(GuiGame::Text("ui_multiplayer_mode_title"));
+
+    const Vec2 headerPos[3] = {{30.0f, 198.0f}, {480.0f, 198.0f}, {930.0f, 198.0f}};
+    const int headerAlign[3] = {GA_LEFT, GA_CENTER, GA_RIGHT};
+    for (int i = 0; i < 3; ++i)
+    {
+        _headers[i] = std::make_unique<GuiTitleButton>();
+        _headers[i]->Load(headerPos[i], headerAlign[i]);
+        _headers[i]->SetCaption(GuiGame::Text(("ui_multiplayer_mode_header" + std::to_string(i)).c_str()));
+        _headers[i]->SetState(i == 1 ? 1 : 0);
+    }
+    _headers[1]->SetCaption2(GuiGame::Text("ui_multiplayer_mode_header1.2"));
+
+    _tips = std::make_unique<GuiTipsPanel>();
+    _tips->Load();
+    _personal_info = std::make_unique<GuiPersonalInfo>();
+    _personal_info->Load();
+
+    Layer* root = LayerManager::GetRoot();
+    _chat = Gui::AddFlash(root, "chat", "swf//chat.swf", Gui::ScreenPos(Vec2(366.0f, 269.0f), GA_CENTER),
+                          Gui::ScreenSize(Vec2(550.0f, 550.0f)));
+    _chat_line.Clear();
+    for (int i = 0; i < SettingsCaptions; ++i)
+    {
+        const std::wstring function = L"SetTxt" + std::to_wstring(i);
+        const std::string code = "ui_multiplayer_mode_settings" + std::to_string(i);
+        Gui::Call(_chat, function.c_str(), Args(GuiGame::Text(code.c_str())));
+    }
+
+    _team1 = Gui::AddFlash(root, "_mp_team_1", "swf//mp_team_1.swf", Gui::ScreenPos(Vec2(-26.0f, 259.0f), GA_LEFT),
+                           Gui::ScreenSize(Vec2(450.0f, 700.0f)));
+    _team2 = Gui::AddFlash(root, "_mp_team_2", "swf//mp_team_2.swf", Gui::ScreenPos(Vec2(859.0f, 260.0f), GA_RIGHT),
+                           Gui::ScreenSize(Vec2(450.0f, 700.0f)));
+
+    _players.clear();
+    for (int i = 0; i < RowCount; ++i)
+    {
+        auto row = std::make_unique<GuiMultiplayerTeamPlayer>(root);
+        row->SetPos(Gui::ScreenPos(Vec2(72.0f, 351.0f + 90.0f * float(i)), GA_LEFT));
+        _players.push_back(std::move(row));
+    }
+
+    const NetworkEngine* network = MultiplayerGame::Network();
+    const NetworkGameInfo* info = network ? network->GetServerInfo() : nullptr;
+    _leave = info == nullptr;
+    if (!info)
+    {
+        // Creating or joining a game can fail; the player goes back to try again.
+        Dumper::Instance().Print(DUMP_ERROR, "Cannot get server info: the lobby returns to the multiplayer menu\n");
+        return;
+    }
+    ShowServer(*info);
+}
+
+void GuiMultiplayerTeam::ShowServer(const NetworkGameInfo& info)
+{
+    // Only deathmatch is played.
+    Gui::Call(_chat, L"SetGameType", Args("Deathmatch"));
+    Gui::Call(_chat, L"SetServerName", Args(std::string(info.name, strnlen(info.name, sizeof(info.name))).c_str()));
+    Gui::Call(_chat, L"SetFragLimit", Args(int(info.fragLimit)));
+    Gui::Call(_chat, L"SetTimeLimit", Args(int(info.timeLimit) / SecondsPerMinute));
+}
+
+void GuiMultiplayerTeam::UserProceed(float)
+{
+    // A switch asked for while the frame was being made would be lost in the fade.
+    if (_leave)
+    {
+        _leave = false;
+        MenuGame::SetActiveFrame("multiplayer_menu");
+    }
+    _background.Draw();
+    NetworkEngine* network = MultiplayerGame::Network();
+    if (NetworkClient* client = network ? network->GetClient() : nullptr)
+        ShowPlayers(client->GetPlayerList());
+}
+
+void GuiMultiplayerTeam::ShowPlayers(const std::vector<NetworkPlayer*>& players)
+{
+    for (size_t i = 0; i < _players.size(); ++i)
+    {
+        GuiMultiplayerTeamPlayer* row = _players[i].get();
+        const NetworkPlayer* player = i < players.size() ? players[i] : nullptr;
+        row->SetName(player ? player->GetName() : "Unknown");
+        row->SetVisible(player != nullptr);
+    }
+}
+
+void GuiMultiplayerTeam::UserShutDown()
+{
+    _background.Unload();
+    _title.reset();
+    _tips.reset();
+    _personal_info.reset();
+    for (auto& header : _headers)
+        header.reset();
+    Layer* root = LayerManager::GetRoot();
+    Gui::Detach(root, _chat);
+    Gui::Detach(root, _team1);
+    Gui::Detach(root, _team2);
+    _players.clear();
+    _leave = false;
+}
+
+void GuiMultiplayerTeam::EventSelectDecline()
+{
+    if (NetworkEngine* network = MultiplayerGame::Network())
+    {
+        network->CloseClient();
+        network->CloseServer();
+    }
+    MenuGame::SetActiveFrame("multiplayer_menu");
+}
+
+void GuiMultiplayerTeam::AddChar(const char& ch)
+{
+    if (_chat_line.Add(ch) && _chat_line.IsComplete())
+        Gui::Call(_chat, L"ChangeChatMessage", Args(_chat_line.Get()));
+}
+
+void GuiMultiplayerTeam::ProceedKey(const char& key)
+{
+    if (key == Backspace && _chat_line.Back())
+        Gui::Call(_chat, L"ChangeChatMessage", Args(_chat_line.Get()));
+}
