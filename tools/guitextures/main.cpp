@@ -2,6 +2,7 @@
 #include "ContentFile.h"
 #include "guitextures/HangarArt.h"
 #include "guitextures/LogoArt.h"
+#include "guitextures/NetworkArt.h"
 #include "textures/DdsWriter.h"
 
 #include <cstdio>
@@ -34,5 +35,7 @@ int main(int argc, char** argv)
         pictureOptions.mips = picture.mips;
         ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), pictureOptions));
     }
+    for (const NetworkPicture& picture : NetworkPictures())
+        ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), options));
     return ok ? 0 : 1;
 }
