@@ -5,7 +5,7 @@ movie.design(530, 520)
 local lines = {
     { "Deathmatch", 24, true },
     { "Every pilot flies for himself.", 17, false },
-    { "A kill scores a frag; being shot down costs you the ship, not the game: you come back at your team's entry point.", 17, false },
+    { "A kill scores a frag; being shot down costs you the ship, not the game: you come back into the fight.", 17, false },
     { "The game ends when a pilot reaches the frag limit or the time runs out. The most frags win.", 17, false },
 }
 

@@ -4,7 +4,7 @@
 movie.design(450, 700)
 
 function Draw(c)
-    ui.panel(c, 82, 40, 292, 640)
+    ui.panel(c, 82, 40, 292, 600)
     c:rect(82, 40, 292, 36, "#59d9ff40", NULL)
     c:circle(104, 58, 9, "#59d9ff", ui.colors.text, 1)
     for i = 0, 5 do

@@ -3,7 +3,7 @@
 movie.design(450, 700)
 
 function Draw(c)
-    ui.panel(c, 76, 40, 292, 640)
+    ui.panel(c, 76, 40, 292, 600)
     c:rect(76, 40, 292, 36, "#ffb34040", NULL)
     c:polygon({ 346, 48, 356, 66, 336, 66 }, "#ffb340", ui.colors.text, 1)
     for i = 0, 5 do

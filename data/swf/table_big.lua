@@ -1,7 +1,7 @@
 -- The table of found games in the multiplayer menu (1280 x 648): SetTxt0 .. SetTxt4 caption the
 -- columns (server, map, mode, players, limit), AddMission(name, map, mode, players, limit) adds a
 -- row, Reset empties the table, EventUp and EventDown move the selection, and GetSelected
--- answers the selected row from 0, or -1 while the table is empty.
+-- answers the selected row from 0, or -1 while the table is empty, which says how to search.
 movie.design(1280, 648)
 
 local captions = { "", "", "", "", "" }
@@ -76,7 +76,10 @@ function Draw(c)
     end
     c:line(160, 114, 1120, 114, ui.colors.border, 1)
     local count = table.getn(rows)
-    if count > 0 then
+    if count == 0 then
+        c:font(ui.font, 17)
+        c:text("Press Space to search the network for games.", 640, 330, ui.colors.textDisabled, "center")
+    else
         c:rect(156, 122 + 40 * marker.value, 968, 36, "#ffd04030", ui.colors.selected, 1)
     end
     for shown = 0, visible - 1 do
