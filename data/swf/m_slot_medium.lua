@@ -6,6 +6,7 @@ local values = { name = "" }
 ui.setters(values, { SetName = "name" })
 
 function Draw(c)
-    ui.panel(c, 12, 24, 196, 132)
-    ui.caption(c, values.name, 20, 28, 180, 124, 20, ui.colors.text)
+    -- the card keeps clear of the centre card beside it
+    ui.panel(c, 46, 24, 130, 132)
+    ui.caption(c, values.name, 52, 28, 118, 124, 18, ui.colors.text)
 end

@@ -96,6 +96,38 @@ void MenuTest::Open(const char* frame)
     ASSERT_STREQ(Current(), frame);
 }
 
+void MenuTest::Press(const std::string& keys)
+{
+    bool typing = false;
+    for (char key : keys)
+    {
+        if (key == '\'')
+        {
+            typing = !typing;
+            continue;
+        }
+        if (typing)
+            _frames->AddChar(key);
+        else if (key == 'U')
+            _frames->funcSelectUp();
+        else if (key == 'D')
+            _frames->funcSelectDown();
+        else if (key == 'L')
+            _frames->funcSelectLeft();
+        else if (key == 'R')
+            _frames->funcSelectRight();
+        else if (key == 'A')
+            _frames->funcSelectApply();
+        else if (key == 'X')
+            _frames->funcSelectDecline();
+        else if (key == 'B')
+            _frames->ProceedKey(char(8));
+        else
+            ADD_FAILURE() << "no key " << key;
+        Frames();
+    }
+}
+
 const char* MenuTest::Current() const
 {
     return _frames && _frames->GetCurrent() ? _frames->GetCurrent()->GetName() : "";

@@ -35,6 +35,10 @@ protected:
     void Settle();
     // Switches to the frame and runs until its fade has ended.
     void Open(const char* frame);
+    // Navigation by letter (U, D, L, R, A for Apply, X for Decline, B for Backspace) and typed
+    // text between quotes, through the frame manager: "A'Vera'A" applies, types Vera and applies
+    // again. A frame runs after each event and each character.
+    void Press(const std::string& keys);
     const char* Current() const;
     template <class T>
     T* Frame(const char* name) const
