@@ -72,7 +72,7 @@ NetworkGameInfo GuiMultiplayerCreateGame::MakeGameInfo(const char* serverName, c
 void GuiMultiplayerCreateGame::UserInitialize()
 {
     _stage = STAGE_MAP;
-    _background.Load();
+    _background.Load("movies/menu.avi");
 
     _title = std::make_unique<GuiTitle>();
     _title->Load()->SetTitle(GuiGame::Text("ui_create_game_title"));

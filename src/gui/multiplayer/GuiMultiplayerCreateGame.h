@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/core/frames/GameFrame.h"
-#include "gui/multiplayer/MultiplayerBackground.h"
+#include "gui/menus/MenuBackground.h"
 #include "gui/multiplayer/TypedText.h"
 #include "services/network/NetworkGameInfo.h"
 
@@ -79,7 +79,7 @@ private:
     void CreateServer();
     float AskNumber(const wchar_t* function) const;
 
-    MultiplayerBackground _background;
+    MenuBackground _background;
     std::unique_ptr<GuiTitle> _title;
     std::unique_ptr<GuiTipsPanel> _tips;
     std::unique_ptr<GuiTitleButton> _headers[2];

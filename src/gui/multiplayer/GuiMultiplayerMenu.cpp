@@ -71,7 +71,7 @@ void GuiMultiplayerMenu::UserInitialize()
 {
     for (auto& buttons : _buttons)
         buttons.clear();
-    _background.Load();
+    _background.Load("movies/menu.avi");
 
     _title = std::make_unique<GuiTitle>();
     _title->Load()->SetTitle(GuiGame::Text("ui_multiplayer_title"));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/core/frames/GameFrame.h"
-#include "gui/multiplayer/MultiplayerBackground.h"
+#include "gui/menus/MenuBackground.h"
 #include "services/network/NetworkGameInfo.h"
 
 #include <memory>
@@ -67,7 +67,7 @@ private:
     void SearchGames();
     void AddButtons(int section, const char* const* texts, int count, float x, int align);
 
-    MultiplayerBackground _background;
+    MenuBackground _background;
     std::unique_ptr<GuiTitle> _title;
     std::unique_ptr<GuiTipsPanel> _tips;
     std::unique_ptr<GuiPersonalInfo> _personal_info;

@@ -38,7 +38,7 @@ GuiMultiplayerTeamPlayer* GuiMultiplayerTeam::GetRow(int row) const
 
 void GuiMultiplayerTeam::UserInitialize()
 {
-    _background.Load();
+    _background.Load("movies/menu.avi");
     _title = std::make_unique<GuiTitle>();
     _title->Load()->SetTitle(GuiGame::Text("ui_multiplayer_mode_title"));
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/core/frames/GameFrame.h"
-#include "gui/multiplayer/MultiplayerBackground.h"
+#include "gui/menus/MenuBackground.h"
 #include "gui/multiplayer/TypedText.h"
 
 #include <memory>
@@ -50,7 +50,7 @@ protected:
 private:
     void ShowServer(const NetworkGameInfo& info);
 
-    MultiplayerBackground _background;
+    MenuBackground _background;
     std::unique_ptr<GuiTitle> _title;
     std::unique_ptr<GuiTipsPanel> _tips;
     std::unique_ptr<GuiPersonalInfo> _personal_info;
