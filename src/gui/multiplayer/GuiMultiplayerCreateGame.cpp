@@ -297,6 +297,8 @@ void GuiMultiplayerCreateGame::AddChar(const char& ch)
 
 void GuiMultiplayerCreateGame::ProceedKey(const char& key)
 {
-    if (_active_slot == SLOT_NAME && key == Backspace && _server_name.Back())
-        SendServerName();
+    if (_active_slot != SLOT_NAME || key != Backspace || _server_name.IsEmpty())
+        return;
+    _server_name.Back();
+    SendServerName();
 }

@@ -2,7 +2,7 @@
 
 #include "game/core/frames/GameFrame.h"
 #include "gui/menus/MenuBackground.h"
-#include "gui/multiplayer/TypedText.h"
+#include "gui/menus/TypedName.h"
 #include "services/network/NetworkGameInfo.h"
 
 #include <memory>
@@ -34,7 +34,8 @@ public:
         SLOT_NAME = 1,
         SLOT_LAST_SETTING = 4,
     };
-    static constexpr size_t NameCharacters = 16;
+    static constexpr int NameCharacters = 16;
+    static constexpr size_t NameBytes = 63;
     static constexpr int MapCount = 9;
     static const char* const MapNames[MapCount];
 
@@ -90,7 +91,7 @@ private:
     FlashLayer* _message = nullptr;
     std::unique_ptr<GuiMiddleButton> _create_button;
     int _active_slot = SLOT_NAME;
-    TypedText _server_name{NameCharacters};
+    TypedName _server_name{NameCharacters, NameBytes, false};
     std::unique_ptr<GuiMultiplayerMissions> _maps;
     int _stage = STAGE_MAP;
 };

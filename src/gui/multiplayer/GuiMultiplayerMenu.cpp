@@ -6,8 +6,6 @@
 #include "gui/multiplayer/MultiplayerGame.h"
 #include "layers/widgets/GuiButtons.h"
 #include "layers/widgets/GuiGame.h"
-#include "layers/widgets/GuiPersonalInfo.h"
-#include "layers/widgets/GuiTitle.h"
 #include "services/network/NetworkEngine.h"
 
 #include <cstdio>
@@ -73,21 +71,8 @@ void GuiMultiplayerMenu::UserInitialize()
         buttons.clear();
     _background.Load("movies/menu.avi");
 
-    _title = std::make_unique<GuiTitle>();
-    _title->Load()->SetTitle(GuiGame::Text("ui_multiplayer_title"));
-    _tips = std::make_unique<GuiTipsPanel>();
-    _tips->Load();
-    _personal_info = std::make_unique<GuiPersonalInfo>();
-    _personal_info->Load();
+    _page.Load("ui_multiplayer_title", HeaderTexts);
     _sections_enabled = true;
-
-    const Vec2 headerPos[SectionCount] = {{30.0f, 198.0f}, {480.0f, 198.0f}, {930.0f, 198.0f}};
-    const int headerAlign[SectionCount] = {GA_LEFT, GA_CENTER, GA_RIGHT};
-    for (int i = 0; i < SectionCount; ++i)
-    {
-        _headers[i] = std::make_unique<GuiTitleButton>();
-        _headers[i]->Load(headerPos[i], headerAlign[i])->SetCaption(GuiGame::Text(HeaderTexts[i]));
-    }
 
     _table = std::make_unique<GuiMultiplayerTable>(Vec2(-1.0f, 270.0f));
     _table->SetVisible(false);
@@ -134,19 +119,15 @@ void GuiMultiplayerMenu::UserProceed(float)
     }
     for (int section : {SECTION_JOIN, SECTION_CREATE})
     {
-        if (_headers[section])
-            _headers[section]->SetVisible(!_face_mode);
+        if (GuiTitleButton* header = _page.GetHeader(section))
+            header->SetVisible(!_face_mode);
     }
 }
 
 void GuiMultiplayerMenu::UserShutDown()
 {
     _background.Unload();
-    _title.reset();
-    _tips.reset();
-    _personal_info.reset();
-    for (auto& header : _headers)
-        header.reset();
+    _page.Unload();
     // The vectors keep their slots until the next initialisation.
     for (auto& buttons : _buttons)
     {
@@ -161,59 +142,39 @@ void GuiMultiplayerMenu::UpdateSection()
 {
     for (int i = 0; i < SectionCount; ++i)
     {
-        if (_headers[i])
-            _headers[i]->SetState(i == _section ? 1 : 0);
+        if (GuiTitleButton* header = _page.GetHeader(i))
+            header->SetState(i == _section ? 1 : 0);
     }
 }
 
-void GuiMultiplayerMenu::EventSelectUp()
+void GuiMultiplayerMenu::MoveRow(int step)
 {
     if (_face_mode)
         return;
     MenuGame::PlaySound(MenuGame::SelectButtonSound);
-    _row = Wrap(_row - 1, GetButtonCount(_section));
-    if (_section == SECTION_JOIN && _table)
+    _row = Wrap(_row + step, GetButtonCount(_section));
+    if (_section != SECTION_JOIN || !_table)
+        return;
+    if (step < 0)
         _table->EventUp();
-}
-
-void GuiMultiplayerMenu::EventSelectDown()
-{
-    if (_face_mode)
-        return;
-    MenuGame::PlaySound(MenuGame::SelectButtonSound);
-    _row = Wrap(_row + 1, GetButtonCount(_section));
-    if (_section == SECTION_JOIN && _table)
+    else
         _table->EventDown();
 }
 
-void GuiMultiplayerMenu::EventSelectRight()
+void GuiMultiplayerMenu::MoveSection(int step)
 {
     MenuGame::PlaySound(MenuGame::SelectSlotSound);
     if (_face_mode)
     {
-        if (_faces)
+        if (_faces && step < 0)
+            _faces->EventLeft();
+        else if (_faces)
             _faces->EventRight();
         return;
     }
     if (!_sections_enabled)
         return;
-    _section = Wrap(_section + 1, SectionCount);
-    _row = 0;
-    UpdateSection();
-}
-
-void GuiMultiplayerMenu::EventSelectLeft()
-{
-    MenuGame::PlaySound(MenuGame::SelectSlotSound);
-    if (_face_mode)
-    {
-        if (_faces)
-            _faces->EventLeft();
-        return;
-    }
-    if (!_sections_enabled)
-        return;
-    _section = Wrap(_section - 1, SectionCount);
+    _section = Wrap(_section + step, SectionCount);
     _row = 0;
     UpdateSection();
 }

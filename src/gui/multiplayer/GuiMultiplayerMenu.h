@@ -2,6 +2,7 @@
 
 #include "game/core/frames/GameFrame.h"
 #include "gui/menus/MenuBackground.h"
+#include "gui/multiplayer/MultiplayerPage.h"
 #include "services/network/NetworkGameInfo.h"
 
 #include <memory>
@@ -10,9 +11,6 @@
 class GuiMiddleButton;
 class GuiMultiplayerFaces;
 class GuiMultiplayerTable;
-class GuiPersonalInfo;
-class GuiTipsPanel;
-class GuiTitle;
 class GuiTitleButton;
 
 // The frame "multiplayer_menu": three sections side by side, chosen with Left and Right: the
@@ -33,10 +31,10 @@ public:
     GuiMultiplayerMenu(GameFrameManager* manager, const char* name);
     ~GuiMultiplayerMenu() override;
 
-    void EventSelectUp() override;
-    void EventSelectDown() override;
-    void EventSelectLeft() override;
-    void EventSelectRight() override;
+    void EventSelectUp() override { MoveRow(-1); }
+    void EventSelectDown() override { MoveRow(1); }
+    void EventSelectLeft() override { MoveSection(-1); }
+    void EventSelectRight() override { MoveSection(1); }
     void EventSelectApply() override;
     void EventSelectDecline() override;
     // Space searches the network for games; other keys do nothing.
@@ -49,7 +47,7 @@ public:
     const std::vector<NetworkGameInfo>& GetGames() const { return _games; }
     GuiMultiplayerTable* GetTable() const { return _table.get(); }
     GuiMultiplayerFaces* GetFaces() const { return _faces.get(); }
-    GuiTitleButton* GetHeader(int section) const { return _headers[section].get(); }
+    GuiTitleButton* GetHeader(int section) const { return _page.GetHeader(section); }
     GuiMiddleButton* GetButton(int section, int row) const;
     int GetButtonCount(int section) const { return int(_buttons[section].size()); }
 
@@ -64,14 +62,15 @@ protected:
 
 private:
     void UpdateSection();
+    // Up and Down: the next row of the section's buttons, and the table's selection too.
+    void MoveRow(int step);
+    // Left and Right: the carousel while it is open, else the next section.
+    void MoveSection(int step);
     void SearchGames();
     void AddButtons(int section, const char* const* texts, int count, float x, int align);
 
     MenuBackground _background;
-    std::unique_ptr<GuiTitle> _title;
-    std::unique_ptr<GuiTipsPanel> _tips;
-    std::unique_ptr<GuiPersonalInfo> _personal_info;
-    std::unique_ptr<GuiTitleButton> _headers[SectionCount];
+    MultiplayerPage _page;
     std::vector<std::unique_ptr<GuiMiddleButton>> _buttons[SectionCount];
     std::unique_ptr<GuiMultiplayerFaces> _faces;
     std::unique_ptr<GuiMultiplayerTable> _table;

@@ -8,8 +8,6 @@
 #include "layers/LayerManager.h"
 #include "layers/widgets/GuiButtons.h"
 #include "layers/widgets/GuiGame.h"
-#include "layers/widgets/GuiPersonalInfo.h"
-#include "layers/widgets/GuiTitle.h"
 #include "services/network/NetworkEngine.h"
 
 #include <cstring>
@@ -20,6 +18,9 @@ using FlashHost::Args;
 namespace {
 
 constexpr char Backspace = 8;
+constexpr const char* HeaderTexts[MultiplayerPage::HeaderCount] = {
+    "ui_multiplayer_mode_header0", "ui_multiplayer_mode_header1", "ui_multiplayer_mode_header2"};
+constexpr int ChatHeader = 1;
 constexpr int SettingsCaptions = 5;
 constexpr int SecondsPerMinute = 60;
 
@@ -39,24 +40,10 @@ GuiMultiplayerTeamPlayer* GuiMultiplayerTeam::GetRow(int row) const
 void GuiMultiplayerTeam::UserInitialize()
 {
     _background.Load("movies/menu.avi");
-    _title = std::make_unique<GuiTitle>();
-    _title->Load()->SetTitle(GuiGame::Text("ui_multiplayer_mode_title"));
-
-    const Vec2 headerPos[3] = {{30.0f, 198.0f}, {480.0f, 198.0f}, {930.0f, 198.0f}};
-    const int headerAlign[3] = {GA_LEFT, GA_CENTER, GA_RIGHT};
-    for (int i = 0; i < 3; ++i)
-    {
-        _headers[i] = std::make_unique<GuiTitleButton>();
-        _headers[i]->Load(headerPos[i], headerAlign[i]);
-        _headers[i]->SetCaption(GuiGame::Text(("ui_multiplayer_mode_header" + std::to_string(i)).c_str()));
-        _headers[i]->SetState(i == 1 ? 1 : 0);
-    }
-    _headers[1]->SetCaption2(GuiGame::Text("ui_multiplayer_mode_header1.2"));
-
-    _tips = std::make_unique<GuiTipsPanel>();
-    _tips->Load();
-    _personal_info = std::make_unique<GuiPersonalInfo>();
-    _personal_info->Load();
+    _page.Load("ui_multiplayer_mode_title", HeaderTexts);
+    for (int i = 0; i < MultiplayerPage::HeaderCount; ++i)
+        _page.GetHeader(i)->SetState(i == ChatHeader ? 1 : 0);
+    _page.GetHeader(ChatHeader)->SetCaption2(GuiGame::Text("ui_multiplayer_mode_header1.2"));
 
     Layer* root = LayerManager::GetRoot();
     _chat = Gui::AddFlash(root, "chat", "swf//chat.swf", Gui::ScreenPos(Vec2(366.0f, 269.0f), GA_CENTER),
@@ -131,11 +118,7 @@ void GuiMultiplayerTeam::ShowPlayers(const std::vector<NetworkPlayer*>& players)
 void GuiMultiplayerTeam::UserShutDown()
 {
     _background.Unload();
-    _title.reset();
-    _tips.reset();
-    _personal_info.reset();
-    for (auto& header : _headers)
-        header.reset();
+    _page.Unload();
     Layer* root = LayerManager::GetRoot();
     Gui::Detach(root, _chat);
     Gui::Detach(root, _team1);
@@ -162,6 +145,8 @@ void GuiMultiplayerTeam::AddChar(const char& ch)
 
 void GuiMultiplayerTeam::ProceedKey(const char& key)
 {
-    if (key == Backspace && _chat_line.Back())
-        Gui::Call(_chat, L"ChangeChatMessage", Args(_chat_line.Get()));
+    if (key != Backspace || _chat_line.IsEmpty())
+        return;
+    _chat_line.Back();
+    Gui::Call(_chat, L"ChangeChatMessage", Args(_chat_line.Get()));
 }

@@ -2,16 +2,14 @@
 
 #include "game/core/frames/GameFrame.h"
 #include "gui/menus/MenuBackground.h"
-#include "gui/multiplayer/TypedText.h"
+#include "gui/multiplayer/MultiplayerPage.h"
+#include "gui/menus/TypedName.h"
 
 #include <memory>
 #include <vector>
 
 class FlashLayer;
 class GuiMultiplayerTeamPlayer;
-class GuiPersonalInfo;
-class GuiTipsPanel;
-class GuiTitle;
 class GuiTitleButton;
 class NetworkPlayer;
 struct NetworkGameInfo;
@@ -24,7 +22,7 @@ class GuiMultiplayerTeam : public GameFrame
 {
 public:
     static constexpr int RowCount = 6;
-    static constexpr size_t ChatCharacters = 511;
+    static constexpr int ChatCharacters = 511;
 
     GuiMultiplayerTeam(GameFrameManager* manager, const char* name);
     ~GuiMultiplayerTeam() override;
@@ -40,7 +38,7 @@ public:
     GuiMultiplayerTeamPlayer* GetRow(int row) const;
     FlashLayer* GetChat() const { return _chat; }
     const char* GetChatLine() const { return _chat_line.Get(); }
-    GuiTitleButton* GetHeader(int header) const { return _headers[header].get(); }
+    GuiTitleButton* GetHeader(int header) const { return _page.GetHeader(header); }
 
 protected:
     void UserInitialize() override;
@@ -51,14 +49,11 @@ private:
     void ShowServer(const NetworkGameInfo& info);
 
     MenuBackground _background;
-    std::unique_ptr<GuiTitle> _title;
-    std::unique_ptr<GuiTipsPanel> _tips;
-    std::unique_ptr<GuiPersonalInfo> _personal_info;
+    MultiplayerPage _page;
     FlashLayer* _chat = nullptr;
-    TypedText _chat_line{ChatCharacters};
+    TypedName _chat_line{ChatCharacters, ChatCharacters, false};
     FlashLayer* _team1 = nullptr;
     FlashLayer* _team2 = nullptr;
-    std::unique_ptr<GuiTitleButton> _headers[3];
     std::vector<std::unique_ptr<GuiMultiplayerTeamPlayer>> _players;
     // No server to show: the lobby sends the player back once it runs.
     bool _leave = false;

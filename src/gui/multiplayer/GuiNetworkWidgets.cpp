@@ -40,13 +40,6 @@ Screen GetScreen()
     return screen;
 }
 
-// The dark band across the middle of the screen behind the pickers.
-void DrawBand(MaterialSystem* render, Material* background, const Screen& s)
-{
-    render->RenderQuad(background, Vec2(0.0f, float(s.h) / 2 - 128.0f * s.k), Vec2(float(s.w), 256.0f * s.k), 0.0f,
-                       White, 0);
-}
-
 void Line(MaterialSystem* render, float x0, float y0, float x1, float y1)
 {
     render->DrawLine2D(Vec2(x0, y0), Vec2(x1, y1), LineColor, LineColor);
@@ -98,9 +91,31 @@ void GuiNetworkStat::Proceed()
     }
 }
 
+void GuiNetworkPicker::LoadBackground() { _background = ::Load("black50.mat"); }
+
+bool GuiNetworkPicker::BeginRow(Row& row) const
+{
+    row.render = MenuGame::Render();
+    if (!IsVisible() || !row.render)
+        return false;
+    const Screen s = GetScreen();
+    row.screenWidth = float(s.w);
+    row.k = s.k;
+    row.y = float(s.h) / 2 - 96.0f * s.k;
+    row.size = Vec2(PictureSize * s.k, PictureSize * s.k);
+    row.render->RenderQuad(_background, Vec2(0.0f, float(s.h) / 2 - 128.0f * s.k), Vec2(float(s.w), 256.0f * s.k), 0.0f,
+                           White, 0);
+    return true;
+}
+
+void GuiNetworkPicker::DrawPicture(const Row& row, Material* picture, float x) const
+{
+    row.render->RenderQuad(picture, Vec2(x, row.y), row.size, 0.0f, White, 0);
+}
+
 void GuiNetworkPickSide::Load()
 {
-    _background = ::Load("black50.mat");
+    LoadBackground();
     _teams[0] = ::Load("gui//network//team_00.mat");
     _teams[1] = ::Load("gui//network//team_01.mat");
     _selectedTeams[0] = ::Load("gui//network//team_00s.mat");
@@ -121,24 +136,17 @@ void GuiNetworkPickSide::Right()
 
 void GuiNetworkPickSide::Proceed()
 {
-    MaterialSystem* render = MenuGame::Render();
-    if (!IsVisible() || !render)
+    Row row;
+    if (!BeginRow(row))
         return;
-    const Screen s = GetScreen();
-    DrawBand(render, _background, s);
-    const Vec2 size(PictureSize * s.k, PictureSize * s.k);
-    const float y = float(s.h) / 2 - 96.0f * s.k;
-    const float xs[TeamCount] = {float(s.w) / 2 - 256.0f * s.k, float(s.w) / 2 + 64.0f * s.k};
+    const float xs[TeamCount] = {row.screenWidth / 2 - 256.0f * row.k, row.screenWidth / 2 + 64.0f * row.k};
     for (int team = 0; team < TeamCount; ++team)
-    {
-        Material* picture = team == _side ? _selectedTeams[team] : _teams[team];
-        render->RenderQuad(picture, Vec2(xs[team], y), size, 0.0f, White, 0);
-    }
+        DrawPicture(row, team == _side ? _selectedTeams[team] : _teams[team], xs[team]);
 }
 
 void GuiNetworkPickShip::Load()
 {
-    _background = ::Load("black50.mat");
+    LoadBackground();
     char file[64];
     for (int team = 0; team < TeamCount; ++team)
     {
@@ -172,18 +180,14 @@ void GuiNetworkPickShip::Right()
 
 void GuiNetworkPickShip::Proceed()
 {
-    MaterialSystem* render = MenuGame::Render();
-    if (!IsVisible() || !render)
+    Row row;
+    if (!BeginRow(row))
         return;
-    const Screen s = GetScreen();
-    DrawBand(render, _background, s);
-    const Vec2 size(PictureSize * s.k, PictureSize * s.k);
-    const float y = float(s.h) / 2 - 96.0f * s.k;
     // Only the first team's ships are offered.
+    const int sixth = int(row.screenWidth) / 6;
     for (int p = 0; p < ShipCount; ++p)
     {
-        const float x = float(s.w / 6) + PictureSize * s.k * float(p) + 9.0f * float(p) - 96.0f;
-        Material* picture = _selection == p + 1 ? _selectedShips[0][p] : _ships[0][p];
-        render->RenderQuad(picture, Vec2(x, y), size, 0.0f, White, 0);
+        const float x = float(sixth) + PictureSize * row.k * float(p) + 9.0f * float(p) - 96.0f;
+        DrawPicture(row, _selection == p + 1 ? _selectedShips[0][p] : _ships[0][p], x);
     }
 }
