@@ -3,6 +3,7 @@
 #include "guitextures/HangarArt.h"
 #include "guitextures/LogoArt.h"
 #include "guitextures/MenuArt.h"
+#include "guitextures/MissionTextures.h"
 #include "guitextures/NetworkArt.h"
 #include "textures/DdsWriter.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
         pictureOptions.mips = picture.mips;
         ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), pictureOptions));
     }
+    ok &= WriteMissionTextures(root, options);
     for (const NetworkPicture& picture : NetworkPictures())
         ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), options));
     return ok ? 0 : 1;
