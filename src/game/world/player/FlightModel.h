@@ -9,6 +9,7 @@
 
 class PhysicsActor;
 class PlayerShip;
+struct Vec4;
 
 class FlightModel
 {
@@ -59,6 +60,16 @@ public:
 
     float GetSpeedCur() const { return _speed.current; }
     float GetSpeedDes() const { return _speed.desired; }
+    float GetYawCur() const { return _yaw.current; }
+    float GetPitchCur() const { return _pitch.current; }
+    float GetRollCur() const { return _roll.current; }
+    float GetYawDes() const { return _yaw.desired; }
+    float GetPitchDes() const { return _pitch.desired; }
+    float GetRollDes() const { return _roll.desired; }
+    float GetStrafeCur() const { return _strafe.current; }
+    float GetStrafeDes() const { return _strafe.desired; }
+    float GetMassKoef() const { return _massKoef; }
+    float GetRollCoeff() const { return _roll.coefficient; }
     float GetGear() const { return _gear; }
     eFlightModel GetFlyghtModelType() const { return _kind; }
     const char* GetName() const { return _name; }
@@ -105,6 +116,13 @@ protected:
     void UpdateSpeed();
     // The debug display, in debug mode only.
     void ShowStats();
+    // Yaw, pitch and roll close a share of their gap each frame.
+    void EaseTurning();
+    // The speed steps toward the target by the throttle coefficients, then is held in low..high.
+    void EaseSpeed(float target, float low, float high);
+    // The length of the body's velocity.
+    float GetMeasuredSpeed() const;
+    void DrawDebugText(const char* text, const Vec4& rectangle) const;
     // Each kind's constructor names itself.
     void SetKind(const char* name, eFlightModel kind);
 
