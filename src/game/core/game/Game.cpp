@@ -10,6 +10,7 @@
 #include "game/core/game/FrameCatalog.h"
 #include "game/core/gamedata/Base.h"
 #include "game/profiles/ProfileManager.h"
+#include "game/world/actor/Limiter.h"
 
 #include <cstring>
 #include <string>
@@ -44,6 +45,7 @@ void Game::Start(WindowHandle window, bool flag)
     GameEngine::Start(window, flag);
     // The system timer already has the resolution the frame loop needs here.
     GetDumper()->Print(DUMP_WARNING, "Game: this build has no limiter or mission frame\n");
+    _limiter = std::make_unique<Limiter>();
     CreateBase();
     CreateProfiles();
     CreateFrames();
@@ -145,6 +147,7 @@ void Game::ShutDown()
         manager->ShutDown();
     DestroyProfiles();
     DestroyBase();
+    _limiter.reset();
     _level = nullptr;
     if (!_frames.empty())
     {

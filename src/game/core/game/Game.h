@@ -7,6 +7,7 @@
 
 class Base;
 class GameFrame;
+class Limiter;
 class ProfileManager;
 class SingleLevel;
 
@@ -34,6 +35,8 @@ public:
     // The mission frame, null while the build has none (or a test installed none).
     SingleLevel* GetLevel() const { return _level; }
     ProfileManager* GetProfileManager() const { return _profileManager; }
+    // The sound limiter of the game world, from Start to ShutDown.
+    Limiter* GetLimiter() const { return _limiter.get(); }
     bool IsLevel() const { return _level != nullptr; }
     // False only while the current frame is "network_level".
     bool IsSingle() const;
@@ -56,6 +59,7 @@ private:
     bool _startedWithMission = false;
     std::vector<std::unique_ptr<GameFrame>> _frames; // in creation order
     std::unique_ptr<Base> _base;
+    std::unique_ptr<Limiter> _limiter;
     std::unique_ptr<ProfileManager> _profiles;
     SingleLevel* _level = nullptr;
     ProfileManager* _profileManager = nullptr; // the game's own unless a test installed one

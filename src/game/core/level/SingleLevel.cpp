@@ -246,3 +246,5 @@ void SingleLevel::EventSelectDecline()
     if (_levelMenu)
         _levelMenu->EventSelectDecline();
 }
+
+void SingleLevel::LoadSubLevel(const char*) {}
