@@ -79,6 +79,8 @@ public:
     void SetMaxParticles(unsigned count);
     unsigned GetMaxParticles() const { return static_cast<unsigned>(_pool.size()); }
     unsigned GetTotalParticles() const { return static_cast<unsigned>(_live.size()); }
+    // The live particles in creation order.
+    const std::list<Particle*>& GetLiveParticles() const { return _live; }
     unsigned GetNumParticles() const { return _visibleCount; }
     // A particle from the free stack, appended to the live ones; a full pool doubles (a pool
     // of none grows to a few).

@@ -19,6 +19,7 @@ class FlightModelDirect;
 class FlightModelDuplex;
 class FlightModelStrafe;
 class GuiShipHud;
+class InputSystem;
 class Material;
 class PlayerShip;
 class UIHit;
@@ -81,6 +82,14 @@ public:
 private:
     void UpdateCamera();
     void UpdateSunFlare();
+    // A weapon slot with nothing left to fire (or no weapon); unlimited weapons never run out.
+    bool IsOutOfAmmunition(int slot) const;
+    // "GamePause" released: pauses, or unpauses (a developer reload of the game data first).
+    void TogglePause(const InputSystem& input);
+    void ReadFireControls(const InputSystem& input);
+    void ReadFlightControls(const InputSystem& input);
+    // The AI's best target for the ship, with its sound and the robot's line.
+    void PickTarget(const char* sound, const char* voice);
 
     int _primary = 0;
     int _secondary = 2;

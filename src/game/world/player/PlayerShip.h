@@ -23,7 +23,22 @@ public:
     void RecalculateDamage(float damage);
     void SetModelVisibility(bool) {}
 
+    float GetZoneCurrent(int zone) const { return _zones[zone].current; }
+    float GetZoneMaximum(int zone) const { return _zones[zone].maximum; }
+    // The weapon of a slot 0 to 4, null when the slot has none.
+    Weapon* GetSlotWeapon(int slot) const { return _weapons[slot]; }
+    Model* GetPlayerModel() const { return _playerModel; }
+    // The HUD bar of a weapon: its energy, or its ammunition left when it has a limited amount.
+    static float WeaponBar(const Weapon& weapon);
+
 private:
+    // The weapons of the pilot's fit and their models.
+    void MountWeapons();
+    // The level logic's sub-level, and the Blg's word that reinforcements come.
+    void LoadSubLevel(const char* name);
+    // One hit down the chain of damage zones.
+    void HitZones(float damage);
+
     struct Zone
     {
         bool voicePending = true;
