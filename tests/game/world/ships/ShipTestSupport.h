@@ -26,15 +26,23 @@ private:
     PhysicsSpace* _space;
 };
 
-// A player's ship on a given body, with its controller, made without a mission.
-class MountedPlayerShip : public PlayerShip
+// A fighter of the given class on a given body, with its controller set from the type (when
+// given), made without the mission's physics or the scene.
+template <class Class>
+class Mounted : public Class
 {
 public:
-    explicit MountedPlayerShip(PhysicsActor* body)
+    explicit Mounted(PhysicsActor* body, ShipType* type = nullptr)
     {
-        _physEntity = body;
-        AttachController();
+        this->InitializeData(type);
+        this->_physEntity = body;
+        this->AttachController();
     }
     // The body stays the space's.
-    ~MountedPlayerShip() override { _physEntity = nullptr; }
+    ~Mounted() override { this->_physEntity = nullptr; }
+
+    // Registered with a mission, it keeps the body it was given.
+    void UserInit() override {}
 };
+
+using MountedPlayerShip = Mounted<PlayerShip>;
