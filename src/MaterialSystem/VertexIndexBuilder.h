@@ -29,6 +29,9 @@ public:
     unsigned short* GetBaseIndex() const { return _indexPtr; }
     unsigned GetVertexPos() const { return _vertexPos; }
     unsigned GetIndexPos() const { return _indexPos; }
+    // The room StartBuild reserved and no Process* has filled yet, for writing in place.
+    unsigned GetVerticesReserved() const { return _vertexBuildOpen ? _verticesReserved : 0; }
+    unsigned GetIndicesReserved() const { return _indexBuildOpen ? _indicesReserved : 0; }
     VertexBuffer* GetBuffer() const { return _buffer; }
 
 private:

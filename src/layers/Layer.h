@@ -35,7 +35,9 @@ public:
     virtual void PrepareToRelease() {}
 
     void SetPos(const Vec2& pos) { _pos = pos; }
+    const Vec2& GetPos() const { return _pos; }
     void SetSize(const Vec2& size) { _size = size; }
+    const Vec2& GetSize() const { return _size; }
     void SetScale(const Vec2& scale) { _scale = scale; }
     void SetAngle(float angle) { _angle = angle; }
     void SetColor(const Color& color) { _color = color; }

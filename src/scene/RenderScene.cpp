@@ -12,7 +12,7 @@
 #include "scene/model/ModelAsset.h"
 #include "scene/model/ModelMgr.h"
 #include "scene/nodes/Camera.h"
-#include "scene/nodes/Emitter.h"
+#include "scene/particles/Emitter.h"
 #include "scene/nodes/LensFlare.h"
 #include "scene/nodes/Model.h"
 #include "scene/nodes/NodeFactory.h"

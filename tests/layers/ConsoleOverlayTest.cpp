@@ -4,9 +4,6 @@
 #include "foundation/base/Dumper.h"
 #include "layers/FlashLayer.h"
 
-#include <fstream>
-#include <iterator>
-
 using FlashHost::Args;
 
 namespace {
@@ -23,31 +20,6 @@ function SetCurrentConsoleLine(text) calls = calls .. "Set(" .. text .. ")" end
 function AddLineToConsole(text) end
 function Calls() local c = calls calls = "" return c end
 )movie";
-
-// A 24-bit ".bmp" as the screenshot writer stores it: 0xRRGGBB, top row first.
-bool ReadBmp(const std::filesystem::path& path, int& width, int& height, std::vector<uint32_t>& rgb)
-{
-    std::ifstream file(path, std::ios::binary);
-    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    auto read32 = [&b](size_t at) { return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | uint32_t(b[at + 3]) << 24; };
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || (b[28] | b[29] << 8) != 24)
-        return false;
-    const uint32_t offset = read32(10);
-    width = int(read32(18));
-    const int stored = int(read32(22));
-    height = std::abs(stored);
-    const size_t row = (size_t(width) * 3 + 3) & ~size_t(3);
-    if (b.size() < offset + row * height)
-        return false;
-    rgb.resize(size_t(width) * height);
-    for (int y = 0; y < height; ++y)
-    {
-        const uint8_t* src = b.data() + offset + row * size_t(stored > 0 ? height - 1 - y : y);
-        for (int x = 0; x < width; ++x)
-            rgb[size_t(y) * width + x] = src[x * 3] | src[x * 3 + 1] << 8 | src[x * 3 + 2] << 16;
-    }
-    return true;
-}
 
 std::wstring Calls() { return LayerManager::_flashConsole->GetFC()->callFunction(L"Calls", Args()).getString(); }
 

@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+// A 24-bit ".bmp" as the screenshot writer stores it: 0xRRGGBB, top row first.
+bool ReadBmp(const std::filesystem::path& path, int& width, int& height, std::vector<uint32_t>& rgb);
+
 // A render device and the layer manager in a scratch working folder (with the game's console
 // movie), the game's textures as the texture root. Movies are written as "swf/<name>.lua" there.
 class FlashTest : public LayerTest
@@ -23,8 +26,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
     void WriteMovie(const std::string& name, const std::string& script);
-    // A control of that size playing "swf//<name>.swf".
+    // A control of that size playing "swf//<name>.swf", timed by the test's clock.
     std::unique_ptr<FlashHost::FlashControl> Control(const std::string& name, int width, int height);
+    // Movie time is the test's: it moves only when the test moves it, however slow the machine.
+    void UseTestClock(FlashHost::FlashControl& control);
+    void Elapse(double seconds) { _seconds += seconds; }
 
     std::filesystem::path _scratch;
+    double _seconds = 0.0;
 };

@@ -4,9 +4,6 @@
 #include "foundation/base/Dumper.h"
 #include "layers/FlashLayer.h"
 
-#include <chrono>
-#include <thread>
-
 namespace {
 
 const char* const kStill = "function Draw(c) c:rect(0, 0, 400, 400, \"#ff0000\") end";
@@ -18,10 +15,11 @@ TEST_F(FlashTest, ANewFlashLayerShowsNothingUntilItsMovieIsDrawnTwice)
     WriteMovie("still", kStill);
     auto* layer = LayerManager::CreateFlashLayer("still", "swf//still.swf", Vec2(10, 20), Vec2(300, 200), 0.0f,
                                                  Color(1, 1, 1, 0.5f));
+    UseTestClock(*layer->GetFC());
     LayerManager::GetRoot()->AddChild(layer);
     LayerManager::Update(0.0f);
     EXPECT_TRUE(_drawn.quads.empty()) << "drawn once, when it was made";
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    Elapse(0.05);
     LayerManager::Update(0.0f);
     ASSERT_EQ(_drawn.quads.size(), 1u) << "the movie's first frame is drawn whole";
     const DrawRecorder::Quad& quad = _drawn.quads[0];

@@ -107,6 +107,49 @@ Image MakeEmblem(unsigned size, uint32_t color, unsigned spokes)
     return image;
 }
 
+Image MakePortrait(unsigned size, uint32_t figure, uint32_t ground)
+{
+    Image image(size, size);
+    const float half = float(size) / 2.0f;
+    for (unsigned y = 0; y < size; ++y)
+    {
+        for (unsigned x = 0; x < size; ++x)
+        {
+            const float u = (float(x) + 0.5f - half) / half, v = (float(y) + 0.5f - half) / half;
+            const float head = std::hypot(u / 0.3f, (v + 0.25f) / 0.36f);
+            const float shoulders = std::hypot(u / 0.78f, (v - 0.98f) / 0.58f);
+            const bool neck = std::fabs(u) < 0.13f && v > 0.0f && v < 0.5f;
+            if (head < 1.0f || shoulders < 1.0f || neck)
+                image.At(x, y) = Lerp(figure, 0xFF000000, 0.35f * std::min(head, 1.0f));
+            else
+                image.At(x, y) = Lerp(ground, 0xFF000000, (v + 1.0f) / 2.0f);
+        }
+    }
+    return image;
+}
+
+Image MakeShipPicture(unsigned size, uint32_t hull)
+{
+    Image image(size, size, 0);
+    const uint32_t dark = Lerp(hull, 0xFF000000, 0.45f);
+    const float half = float(size) / 2.0f;
+    for (unsigned y = 0; y < size; ++y)
+    {
+        for (unsigned x = 0; x < size; ++x)
+        {
+            const float u = std::fabs((float(x) + 0.5f - half) / half), v = (float(y) + 0.5f - half) / half;
+            const bool body = v > -0.9f && v < 0.85f && u < 0.04f + 0.14f * (v + 0.9f) / 1.75f;
+            const bool wings = v > 0.0f && v < 0.55f && u < 0.85f * v / 0.55f;
+            const bool fins = v > 0.6f && v < 0.85f && u < 0.35f * (v - 0.6f) / 0.25f;
+            if (std::hypot(u / 0.07f, (v + 0.35f) / 0.18f) < 1.0f)
+                image.At(x, y) = 0xFFC8E8FF;
+            else if (body || wings || fins)
+                image.At(x, y) = (wings && v > 0.5f) || u > 0.8f ? dark : Lerp(hull, dark, u);
+        }
+    }
+    return image;
+}
+
 Image Downsample(const Image& image)
 {
     Image half(std::max(image.width / 2, 1u), std::max(image.height / 2, 1u));

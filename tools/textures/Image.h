@@ -25,6 +25,11 @@ Image MakeNoise(unsigned width, unsigned height, unsigned seed, uint32_t dark, u
 // A round badge on a transparent ground: a light ring around a disc of `color` with `spokes`
 // light rays from its centre.
 Image MakeEmblem(unsigned size, uint32_t color, unsigned spokes);
+// A pilot's portrait: head and shoulders in `figure` on a ground fading from `ground` at the top
+// to black at the bottom.
+Image MakePortrait(unsigned size, uint32_t figure, uint32_t ground);
+// A fighter seen from above, nose up, in `hull` with a light canopy, on a transparent ground.
+Image MakeShipPicture(unsigned size, uint32_t hull);
 // Half the size (at least 1), each pixel the mean of the ones it covers.
 Image Downsample(const Image& image);
 // The image and its mip chain down to 1x1.

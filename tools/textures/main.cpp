@@ -2,6 +2,7 @@
 #include "ContentFile.h"
 #include "textures/DdsWriter.h"
 #include "textures/Image.h"
+#include "textures/ParticleTextures.h"
 #include "textures/SceneImages.h"
 
 #include <cstdio>
@@ -54,6 +55,9 @@ int main(int argc, char** argv)
         {"races/smkt.dds", [] { return MakeEmblem(64, 0xFF20A0B0, 8); }, Options(DdsPixels::Argb32)},
         {"races/tld.dds", [] { return MakeEmblem(64, 0xFF909090, 9); }, Options(DdsPixels::Argb32)},
         {"races/ytg.dds", [] { return MakeEmblem(64, 0xFF60A020, 10); }, Options(DdsPixels::Argb32)},
+        // The pilot's default portrait and the picture of a ship in the pilot header.
+        {"faces/player.dds", [] { return MakePortrait(128, 0xFF8A9AB0, 0xFF23405E); }, Options(DdsPixels::Argb32)},
+        {"angar/default_ship.dds", [] { return MakeShipPicture(128, 0xFF9AA8B8); }, Options(DdsPixels::Argb32)},
         // Mission previews and the skies of their star systems.
         {"levels/lvl_00.dds", [] { return MakeNoise(256, 128, 21, 0xFF302818, 0xFFB09060); }, Options(DdsPixels::Dxt1)},
         {"levels/lvl_12.dds", [] { return MakeNoise(256, 128, 23, 0xFF101830, 0xFF6080C0); }, Options(DdsPixels::Dxt1)},
@@ -63,5 +67,6 @@ int main(int argc, char** argv)
     bool ok = true;
     for (const Entry& entry : entries)
         ok &= WriteContentFile(root / entry.path, WriteDds(entry.make(), entry.options));
+    ok &= WriteParticleTextures(root);
     return ok ? 0 : 1;
 }

@@ -11,6 +11,7 @@
 #include "platform/movie/Movie.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <strings.h>
 #include <vector>
@@ -69,10 +70,16 @@ TextureMgr* Textures()
     return system ? system->GetTextureMgr() : nullptr;
 }
 
+double SteadySeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 } // namespace
 
 FlashControl::FlashControl(const char* name, int width, int height)
-    : _name(name ? name : ""), _width(width), _height(height), _textureWidth(width), _textureHeight(height)
+    : _name(name ? name : ""), _width(width), _height(height), _textureWidth(width), _textureHeight(height),
+      _clock(SteadySeconds)
 {
     createControl();
     createMaterial();
@@ -164,11 +171,17 @@ int FlashControl::update(const char*, bool force, bool)
 // the time since the one before.
 void FlashControl::advance()
 {
-    const auto now = std::chrono::steady_clock::now();
+    const double now = _clock();
     if (_timing && _movie)
-        _movie->Advance(std::chrono::duration<double>(now - _lastUpdate).count());
+        _movie->Advance(now - _lastUpdate);
     _lastUpdate = now;
     _timing = true;
+}
+
+void FlashControl::setClock(Clock clock)
+{
+    _clock = std::move(clock);
+    _timing = false;
 }
 
 void FlashControl::copyFromFlash()

@@ -4,7 +4,6 @@
 #include "layers/flash/FlashValue.h"
 #include "platform/movie/MovieTypes.h"
 
-#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
@@ -46,6 +45,10 @@ public:
     // with `force`) and copies it into the texture. Answers the number of draws so far; the
     // name and the last flag change nothing.
     int update(const char* name, bool force, bool flag);
+    // Where the timeline's time comes from: seconds on a steady clock. A test steps its own;
+    // the next update after a change starts timing afresh.
+    using Clock = std::function<double()>;
+    void setClock(Clock clock);
 
     FlashValue callFunction(const std::wstring& name, const std::vector<FlashValue>& args);
     FlashValue callFunctionNow(const std::wstring& name, const std::vector<FlashValue>& args);
@@ -124,7 +127,8 @@ private:
     Block _upload;
     std::wstring _returnValue;
     std::set<std::wstring> _unboundReported;
-    std::chrono::steady_clock::time_point _lastUpdate;
+    Clock _clock;
+    double _lastUpdate = 0.0;
     bool _timing = false;
 };
 

@@ -122,6 +122,19 @@ function State:color()
     return mix(ui.stateColor(this.previous), ui.stateColor(this.current), this.fade.value)
 end
 
+-- The same fade in a movie's own colours: palette[state], or `default` for a state it leaves out.
+function State:colorIn(palette, default)
+    return mix(palette[this.previous] or default, palette[this.current] or default, this.fade.value)
+end
+
+-- Publishes the function `name(state)` that sets it.
+function State:publish(name)
+    local s = this
+    _G[name] = function(state)
+        s:set(state)
+    end
+end
+
 function ui.panel(c, x, y, w, h, fill, border)
     c:roundRect(x, y, w, h, 6, fill or ui.colors.panel, border or ui.colors.border, 2)
 end
@@ -151,6 +164,114 @@ function ui.button(c, x, y, w, h, caption, state, size)
         text = ui.colors.textDisabled
     end
     ui.caption(c, caption or "", x + 6, y, w - 14, h - 3, size or h * 0.4, text)
+end
+
+-- Makes the whole movie the game's button at (x, y, w, h) with a caption of `size`: publishes
+-- SetText(text) and SetState(state), whose state it returns, and draws it.
+function ui.buttonMovie(x, y, w, h, size)
+    local caption = ""
+    local state = ui.state(1)
+    function SetText(text)
+        caption = text
+        movie.invalidate()
+    end
+    state:publish("SetState")
+    function Draw(c)
+        ui.button(c, x, y, w, h, caption, state, size)
+    end
+    return state
+end
+
+-- Publishes, for each pair name = key, a function `name(value)` that keeps the value in
+-- `values[key]` and has the movie drawn again.
+function ui.setters(values, names)
+    for name, key in pairs(names) do
+        local k = key
+        _G[name] = function(value)
+            values[k] = value
+            movie.invalidate()
+        end
+    end
+end
+
+-- The same for rows numbered from 0: `name(row, value)` keeps the value in `rows[row + 1][key]`;
+-- rows the table does not have are ignored.
+function ui.rowSetters(rows, names)
+    for name, key in pairs(names) do
+        local k = key
+        _G[name] = function(row, value)
+            local entry = rows[row + 1]
+            if entry then
+                entry[k] = value
+                movie.invalidate()
+            end
+        end
+    end
+end
+
+-- Makes a rectangle transparent again, where the game shows a picture under the movie.
+function ui.hole(c, x, y, w, h)
+    c:save()
+    c:clip(x, y, w, h)
+    c:clear()
+    c:restore()
+end
+
+-- Makes the whole movie one corner ("topLeft", "topRight", "bottomLeft" or "bottomRight") of
+-- the frame around a chosen slot: an angle along its two edges, bright after SetState(1) (the
+-- slot can be taken), grey after SetState(0), fading between the two.
+function ui.corner(which)
+    local state = ui.state(1, 0.2)
+    local right = which == "topRight" or which == "bottomRight"
+    local bottom = which == "bottomLeft" or which == "bottomRight"
+    state:publish("SetState")
+    function Draw(c)
+        local w, h = movie.width, movie.height
+        local bright = state:colorIn({ [1] = ui.colors.selected }, ui.colors.textDisabled)
+        c:save()
+        if right then
+            c:translate(w, 0)
+            c:scale(-1, 1)
+        end
+        if bottom then
+            c:translate(0, h)
+            c:scale(1, -1)
+        end
+        c:polygon({ 2, 2, w * 0.6, 2, w * 0.6, 8, 8, 8, 8, h * 0.6, 2, h * 0.6 }, bright, ui.colors.shadow, 1)
+        c:restore()
+    end
+end
+
+-- A level bar: its track, filled from the left to `value` (0..1, clamped).
+function ui.bar(c, x, y, w, h, value, fill)
+    local k = math.max(0, math.min(1, value or 0))
+    c:rect(x, y, w, h, ui.colors.shadow, ui.colors.border, 1)
+    if k > 0 then
+        c:rect(x + 1, y + 1, (w - 2) * k, h - 2, fill or ui.colors.border)
+    end
+end
+
+-- A rating: `most` stars (5 when left out) side by side from (x, y), `count` of them filled.
+function ui.stars(c, x, y, count, size, most)
+    size = size or 16
+    local r = size * 0.5
+    for i = 0, (most or 5) - 1 do
+        local points = {}
+        for k = 0, 9 do
+            local a = k * math.pi / 5 - math.pi / 2
+            local d = r
+            if math.fmod(k, 2) == 1 then
+                d = r * 0.45
+            end
+            table.insert(points, x + i * (size + 4) + r + d * math.cos(a))
+            table.insert(points, y + r + d * math.sin(a))
+        end
+        local fill = NULL
+        if i < count then
+            fill = ui.colors.selected
+        end
+        c:polygon(points, fill, ui.colors.textDisabled, 1)
+    end
 end
 
 function ui.inside(px, py, x, y, w, h)

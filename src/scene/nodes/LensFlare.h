@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scene/nodes/ParticleSet.h"
+#include "scene/particles/ParticleSet.h"
 
 // The sprites of a lens flare, strung from a light (the bone the node hangs on) through the
 // centre of the view: a source sprite and a glow at the light, and up to MaxFlares elements

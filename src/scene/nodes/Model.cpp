@@ -1,10 +1,10 @@
 #include "scene/nodes/Model.h"
 
 #include "scene/RenderScene.h"
-#include "scene/nodes/Emitter.h"
+#include "scene/particles/Emitter.h"
 #include "scene/nodes/LensFlare.h"
 #include "scene/nodes/Omni.h"
-#include "scene/nodes/ParticleSet.h"
+#include "scene/particles/ParticleSet.h"
 #include "scene/nodes/RenderMesh.h"
 #include "scene/visitors/NodeVisitor.h"
 #include "scene/visitors/UtilityVisitors.h"

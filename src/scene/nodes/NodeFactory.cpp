@@ -1,11 +1,11 @@
 #include "scene/nodes/NodeFactory.h"
 
 #include "scene/nodes/Camera.h"
-#include "scene/nodes/Emitter.h"
+#include "scene/particles/Emitter.h"
 #include "scene/nodes/LensFlare.h"
 #include "scene/nodes/Model.h"
 #include "scene/nodes/Omni.h"
-#include "scene/nodes/ParticleEmitter.h"
+#include "scene/particles/ParticleEmitter.h"
 #include "scene/nodes/RenderMesh.h"
 #include "scene/nodes/SoundBone.h"
 

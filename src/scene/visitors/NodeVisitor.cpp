@@ -1,7 +1,7 @@
 #include "scene/visitors/NodeVisitor.h"
 
 #include "scene/nodes/Camera.h"
-#include "scene/nodes/Emitter.h"
+#include "scene/particles/Emitter.h"
 #include "scene/nodes/LensFlare.h"
 #include "scene/nodes/Model.h"
 #include "scene/nodes/Omni.h"

@@ -1,7 +1,7 @@
 #include "scene/visitors/TransformVisitor.h"
 
 #include "scene/nodes/Group.h"
-#include "scene/nodes/ParticleSet.h"
+#include "scene/particles/ParticleSet.h"
 
 void TransformVisitor::clear()
 {

@@ -1,6 +1,6 @@
 #include "scene/visitors/UtilityVisitors.h"
 
-#include "scene/nodes/Emitter.h"
+#include "scene/particles/Emitter.h"
 #include "scene/nodes/LensFlare.h"
 #include "scene/nodes/Model.h"
 

@@ -208,14 +208,20 @@ TEST(DeviceOutput, SettingsVolumesReachTheVoices)
         },
         &sheet);
 
-    const double soundFull = ToneLevel(full, 2, 0, 1000.0, 44100);
-    const double musicFull = ToneLevel(full, 2, 0, 250.0, 44100);
+    const auto sound = [](const std::vector<int16_t>& samples) {
+        return SteadyToneLevel(samples, 2, 0, 1000.0, 44100, 0.05);
+    };
+    const auto music = [](const std::vector<int16_t>& samples) {
+        return SteadyToneLevel(samples, 2, 0, 250.0, 44100, 0.05);
+    };
+    const double soundFull = sound(full);
+    const double musicFull = music(full);
     ASSERT_GT(soundFull, 0);
     ASSERT_GT(musicFull, 0);
-    EXPECT_NEAR(ToneLevel(fromSheet, 2, 0, 1000.0, 44100) / soundFull, 0.5 * 0.4, 0.02);
-    EXPECT_NEAR(ToneLevel(fromSheet, 2, 0, 250.0, 44100) / musicFull, 0.5 * 0.8, 0.04);
-    EXPECT_NEAR(ToneLevel(changed, 2, 0, 1000.0, 44100) / soundFull, 0.5 * 0.25, 0.0125);
-    EXPECT_NEAR(ToneLevel(changed, 2, 0, 250.0, 44100) / musicFull, 0.5 * 0.1, 0.005);
+    EXPECT_NEAR(sound(fromSheet) / soundFull, 0.5 * 0.4, 0.02);
+    EXPECT_NEAR(music(fromSheet) / musicFull, 0.5 * 0.8, 0.04);
+    EXPECT_NEAR(sound(changed) / soundFull, 0.5 * 0.25, 0.0125);
+    EXPECT_NEAR(music(changed) / musicFull, 0.5 * 0.1, 0.005);
 }
 
 TEST(DeviceOutput, NoDeviceRunsSilentWithOneLoggedLine)

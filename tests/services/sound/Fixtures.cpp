@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -116,4 +117,29 @@ double ToneLevel(const std::vector<int16_t>& samples, int channels, int channel,
         im += v * std::sin(step * static_cast<double>(i));
     }
     return std::hypot(re, im);
+}
+
+double SteadyToneLevel(const std::vector<int16_t>& samples, int channels, int channel, double frequency, int rate,
+                       double settle)
+{
+    const size_t window = static_cast<size_t>(rate / 100);
+    const size_t frames = samples.size() / channels;
+    std::vector<double> levels;
+    for (size_t start = 0; start + window <= frames; start += window)
+    {
+        const auto first = samples.begin() + static_cast<std::ptrdiff_t>(start * channels);
+        const std::vector<int16_t> part(first, first + static_cast<std::ptrdiff_t>(window * channels));
+        levels.push_back(ToneLevel(part, channels, channel, frequency, rate));
+    }
+    if (levels.empty())
+        return 0.0;
+    const double heard = 0.25 * *std::max_element(levels.begin(), levels.end());
+    const auto onset = std::find_if(levels.begin(), levels.end(), [heard](double l) { return l > heard; });
+    const auto from = onset + std::min<std::ptrdiff_t>(levels.end() - onset, std::ptrdiff_t(settle * 100.0));
+    std::vector<double> steady;
+    std::copy_if(from, levels.end(), std::back_inserter(steady), [heard](double l) { return l > heard; });
+    if (steady.empty())
+        return 0.0;
+    std::nth_element(steady.begin(), steady.begin() + steady.size() / 2, steady.end());
+    return steady[steady.size() / 2];
 }

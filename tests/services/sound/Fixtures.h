@@ -30,3 +30,8 @@ double Rms(const std::vector<int16_t>& samples, int channels, int channel);
 // The strength of one frequency in one channel (a single-bin Fourier sum), for
 // comparing how loud the same tone came out in two recordings.
 double ToneLevel(const std::vector<int16_t>& samples, int channels, int channel, double frequency, int rate);
+// The same strength per 10 ms once the tone has sounded for `settle` seconds: the median over
+// the windows where it is heard. A busy machine may start a change late or leave a gap in a
+// stream; the steady level does not move with them.
+double SteadyToneLevel(const std::vector<int16_t>& samples, int channels, int channel, double frequency, int rate,
+                       double settle);

@@ -20,6 +20,7 @@
 #include "game/core/texts/GameTexts.h"
 #include "layers/LayerManager.h"
 #include "scene/RenderScene.h"
+#include "scene/particles/EmitterMgr.h"
 #include "scene/model/ModelMgr.h"
 #include "scene/nodes/Camera.h"
 #include "services/input/InputCodes.h"
@@ -153,6 +154,10 @@ void GameEngine::Start(WindowHandle window, bool)
     _sound->Init();
     LogCreated("sound engine");
 
+    _emitters = std::make_unique<EmitterMgr>(_resources.get(), _render.get());
+    _emitters->SetRootDir("particles");
+    LogCreated("emitter manager");
+
     LayerManager::Create(_dumper, _render.get());
     _layers = true;
     LogCreated("layer manager");
@@ -160,8 +165,6 @@ void GameEngine::Start(WindowHandle window, bool)
     _frameManager = std::make_unique<GameFrameManager>(this, _input.get());
     _frameManager->Initialize();
     LogCreated("frame manager");
-
-    _dumper->Print(DUMP_WARNING, "Engine: this build has no particle emitter manager\n");
 }
 
 void GameEngine::Proceed()
@@ -194,6 +197,7 @@ void GameEngine::ShutDown()
     }
     _camera = nullptr;
     Free(_scene, "render scene");
+    Free(_emitters, "emitter manager");
     Free(_render, "render device");
 
     if (Profiler::GetTimer() == _timer.get())

@@ -7,6 +7,7 @@
 class Camera;
 class ConfigSystem;
 class Dumper;
+class EmitterMgr;
 class GameFrameManager;
 class GameSettings;
 class GameTexts;
@@ -56,7 +57,10 @@ public:
     GameSettings* GetGameSettings() const { return _gameSettings.get(); }
     SoundSettings* GetSoundSettings() const { return _soundSettings.get(); }
     NetworkSettings* GetNetworkSettings() const { return _networkSettings.get(); }
-    GameTexts* GetGameTextsSystem() const { return _texts.get(); }
+    GameTexts* GetGameTextsSystem() const { return _installedTexts ? _installedTexts : _texts.get(); }
+    // Texts a test installs in place of the engine's (null takes them back); they stay the
+    // installer's.
+    void SetGameTextsSystem(GameTexts* texts) { _installedTexts = texts; }
     InputSystem* GetInput() const { return _input.get(); }
     ResourceSystem* GetResourceSystem() const { return _resources.get(); }
     NetworkEngine* GetNetworkEngine() const { return _network.get(); }
@@ -66,6 +70,7 @@ public:
     // Made by the scene, which owns it.
     Camera* GetCamera() const { return _camera; }
     SoundEngine* GetSoundEngine() const { return _sound.get(); }
+    EmitterMgr* GetEmitterManager() const { return _emitters.get(); }
 
     // What the game world reads its frame time from; tests install their own clock. An installed
     // timer stays its installer's; null gives the engine's own back.
@@ -92,6 +97,7 @@ private:
     std::unique_ptr<SoundSettings> _soundSettings;
     std::unique_ptr<NetworkSettings> _networkSettings;
     std::unique_ptr<GameTexts> _texts;
+    GameTexts* _installedTexts = nullptr;
     std::unique_ptr<InputSystem> _input;
     std::unique_ptr<InputConfig> _inputConfig;
     std::unique_ptr<ResourceSystem> _resources;
@@ -101,5 +107,6 @@ private:
     std::unique_ptr<RenderScene> _scene;
     Camera* _camera = nullptr;
     std::unique_ptr<SoundEngine> _sound;
+    std::unique_ptr<EmitterMgr> _emitters;
     bool _layers = false; // the layer manager's statics were created
 };

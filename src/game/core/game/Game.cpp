@@ -37,7 +37,9 @@ constexpr const char* RegistrationOrder[] = {
 
 Game::Game() = default;
 
-Game::~Game() = default;
+// A process that ends without ShutDown (a signal, an early exit) still tears down in order: the
+// frames must go before the frame manager that the base class frees.
+Game::~Game() { ShutDown(); }
 
 void Game::Start(WindowHandle window, bool flag)
 {

@@ -48,7 +48,10 @@ void CameraParticles::Initialize(Material* material, eParticleShape shape, float
     for (int i = 0; i < count; ++i)
     {
         if (Particle* particle = _set->CreateParticle())
+        {
             particle->position = StartOffset();
+            particle->state = 1;
+        }
     }
 }
 
@@ -59,8 +62,9 @@ void CameraParticles::Proceed(const Vec3& position, const Vec3& velocity)
     // Streaks trail the ship's motion.
     const Vec3 drift = velocity * (-game.GetFPS() * 0.03f);
     const float speed = drift.Length();
-    for (Particle* particle : _set->GetLiveParticles())
+    for (ParticleIterator it = _set->Begin(); it != _set->End(); it.Next())
     {
+        Particle* particle = it.Current();
         const float distanceSquared = particle->position.DistanceSquared(position);
         if (distanceSquared > ReachSquared)
             particle->position = position + RespawnOffset();
@@ -70,6 +74,7 @@ void CameraParticles::Proceed(const Vec3& position, const Vec3& velocity)
         if (speed > 0)
             particle->direction = drift * (1.0f / speed);
         particle->velocity = speed;
+        particle->state = 2;
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Streaks of space dust around the camera that show the ship's speed.
 #include "foundation/math/Vec3.h"
-#include "scene/nodes/ParticleSet.h"
+#include "scene/particles/ParticleSet.h"
 
 class Material;
 

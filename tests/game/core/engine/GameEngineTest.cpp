@@ -19,9 +19,9 @@
 
 namespace {
 constexpr const char* Services[] = {
-    "timer",         "virtual machine", "configuration", "resource system", "network engine",
-    "input system",  "texts",           "render device", "render scene",    "sound engine",
-    "layer manager", "frame manager",   "game data",     "profile manager", "frames",
+    "timer",         "virtual machine", "configuration",   "resource system", "network engine",  "input system",
+    "texts",         "render device",   "render scene",    "sound engine",    "emitter manager", "layer manager",
+    "frame manager", "game data",       "profile manager", "frames",
 };
 
 class GameEngineTest : public testing::Test
@@ -128,4 +128,19 @@ TEST_F(GameEngineTest, OrdinaryStartFadesTheIntroInUnderTheFadeMaterial)
     EXPECT_NEAR(drawn.alpha, 2.0f * frames->GetFadeTime(), 1e-5f);
     EXPECT_FLOAT_EQ(drawn.size.x, float(LayerManager::GetWidth()));
     EXPECT_FLOAT_EQ(drawn.size.y, float(LayerManager::GetHeight()));
+}
+
+// A game destroyed while running (an exit that skips ShutDown) shuts its current frame down and
+// frees every service once, frames before the frame manager that calls them.
+TEST_F(GameEngineTest, AGameDestroyedWhileRunningShutsDownInOrder)
+{
+    LogWatch log;
+    {
+        Game running;
+        running.Start(_window->GetHandle(), false);
+        running.Proceed();
+    }
+    for (const char* service : Services)
+        EXPECT_EQ(log.Count(std::string("Engine: ") + service + " freed"), 1) << service;
+    EXPECT_EQ(log.Errors(), 0) << log.All();
 }

@@ -1,3 +1,0 @@
-#include "scene/nodes/ParticleEmitter.h"
-
-ParticleEmitter::ParticleEmitter(Group* root, RenderScene* scene) : ParticleSet(root, scene) {}
