@@ -94,10 +94,11 @@ SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials, s
     return mesh;
 }
 
-// A fixed bumpiness per direction, so the asteroid is the same on every build.
-float Bump(const Vec3& direction)
+// A fixed bumpiness per direction (and seed), so a rock is the same on every build.
+float Bump(const Vec3& direction, unsigned seed = 0)
 {
-    const float s = std::sin(direction.x * 12.9898f + direction.y * 78.233f + direction.z * 37.719f) * 43758.5453f;
+    const float s =
+        std::sin(direction.x * 12.9898f + direction.y * 78.233f + direction.z * 37.719f + float(seed)) * 43758.5453f;
     return 0.8f + 0.35f * (s - std::floor(s));
 }
 
@@ -135,12 +136,13 @@ std::vector<Triangle> Subdivide(const std::vector<Triangle>& in)
     return out;
 }
 
-SmsLod Rock(const std::vector<Triangle>& triangles, float radius)
+SmsLod Rock(const std::vector<Triangle>& triangles, float radius, unsigned seed = 0)
 {
     SmsLod lod;
     for (const Triangle& t : triangles)
     {
-        const Vec3 a = t.a * (radius * Bump(t.a)), b = t.b * (radius * Bump(t.b)), c = t.c * (radius * Bump(t.c));
+        const Vec3 a = t.a * (radius * Bump(t.a, seed)), b = t.b * (radius * Bump(t.b, seed)),
+                   c = t.c * (radius * Bump(t.c, seed));
         AddFace(lod, a, b, c, t.a + t.b + t.c);
     }
     return lod;
@@ -181,6 +183,12 @@ SmsMesh Asteroid()
                     {{uint32_t(fine.size())}, {uint32_t(coarse.size())}});
 }
 
+SmsMesh Rock(float radius, unsigned seed, const char* material)
+{
+    const std::vector<Triangle> coarse = Icosahedron();
+    return ListMesh({Rock(coarse, radius, seed)}, {material}, {{uint32_t(coarse.size())}});
+}
+
 SmsMesh Hull()
 {
     // Nose forward (+z), a diamond section at the middle, a smaller one at the tail.
@@ -218,7 +226,11 @@ SmsMesh Hull()
 
 std::vector<DemoMesh> All()
 {
-    return {{"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
+    std::vector<DemoMesh> meshes = {
+        {"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
+    for (DemoMesh& rock : DebrisRocks())
+        meshes.push_back(std::move(rock));
+    return meshes;
 }
 
 } // namespace DemoMeshes

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "ContentFile.h"
+#include "ShipAssets.h"
 #include "services/physics/PhysicsAssetFormat.h"
 
 namespace {
@@ -92,5 +93,6 @@ int main(int argc, char** argv)
     ok &= Write(folder, "icosahedron1.mdl", Actor("icosahedron1", {Icosahedron("hull_0", 10)}));
     ok &= Write(folder, "slab1.mdl", Actor("slab1", {Slab("slab_0", 500)}));
     ok &= Write(folder, "comet.pea", Actor("comet", {Sphere("comet_0", 40)}));
+    ok &= WriteShipAssets(folder);
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // Writes the demo data's textures into the data folder given as the argument.
 #include "ContentFile.h"
+#include "textures/CockpitTextures.h"
 #include "textures/DdsWriter.h"
 #include "textures/Image.h"
 #include "textures/ParticleTextures.h"
@@ -68,5 +69,6 @@ int main(int argc, char** argv)
     for (const Entry& entry : entries)
         ok &= WriteContentFile(root / entry.path, WriteDds(entry.make(), entry.options));
     ok &= WriteParticleTextures(root);
+    ok &= WriteCockpitTextures(root);
     return ok ? 0 : 1;
 }

@@ -10,6 +10,8 @@
 #include "game/world/parts/DestructableObject.h"
 #include "game/world/ships/DynamicShipController.h"
 #include "scene/RenderScene.h"
+#include "scene/particles/Emitter.h"
+#include "scene/particles/ParticleEmitter.h"
 #include "scene/nodes/Bone.h"
 #include "scene/nodes/Model.h"
 #include "services/physics/PhysicsActor.h"
@@ -91,4 +93,40 @@ float Fighter::GetAverageDamage()
     return (GetCurrentStructure() + GetCurrentArmor() + GetCurrentShield()) / maximum;
 }
 
-void Fighter::CreateStrip(Material*, Bone*, float, float) {}
+void Fighter::CreateStrip(Material* material, Bone* bone, float lifetime, float size)
+{
+    RenderScene* scene = game.GetRenderScene();
+    if (!scene || !bone)
+        return;
+    Emitter* emitter = scene->CreateEmitter(SL_STAGE);
+    bone->Attach(emitter);
+    ParticleEmitter* trail = emitter->AddParticleEmitter();
+    trail->SetParticleShape(PS_RIBBON_TRAIL);
+    trail->SetMaterial(material);
+    trail->SetAtlasParams(0, 0);
+    trail->SetDefaultTexIndex(0, 0);
+    trail->SetLodLevels(3);
+    trail->SetStartDelay(0);
+    trail->SetDuration(0);
+    trail->SetRepeatDelay(0);
+    trail->SetEmissionMode(EM_POINT);
+    trail->SetScatterMode(SM_CONE);
+    trail->GetEmissionRate() = Lerper<float>(16);
+    trail->GetEmissionScattering() = Lerper<float>(0);
+    trail->GetEmissionLifetime() = Lerper<float>(lifetime);
+    trail->GetEmissionInnerRadius() = Lerper<float>(4);
+    trail->GetEmissionOuterRadius() = Lerper<float>(4);
+    Lerper<float> sizes;
+    sizes.AddKey(0, size);
+    sizes.AddKey(1, size);
+    trail->GetParticleSize() = sizes;
+    trail->GetParticleSpin() = Lerper<float>(0);
+    trail->GetParticleVelocity() = Lerper<float>(0);
+    // White, fading out over the second half of the trail.
+    Lerper<Color> colors;
+    colors.AddKey(0, Color(1, 1, 1, 1));
+    colors.AddKey(0.5f, Color(1, 1, 1, 1));
+    colors.AddKey(1, Color(0, 0, 0, 0));
+    trail->GetParticleColor() = colors;
+    emitter->Play(1);
+}
