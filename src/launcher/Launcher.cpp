@@ -2,9 +2,11 @@
 
 #include "foundation/base/Dumper.h"
 #include "game/core/game/Game.h"
+#include "game/core/level/SingleLevel.h"
 #include "launcher/CommandLine.h"
 #include "launcher/Icon.h"
 #include "launcher/KeyRouter.h"
+#include "launcher/LevelControls.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowEvents.h"
 
@@ -52,12 +54,15 @@ int RunLauncher(const std::vector<std::string>& arguments)
     game.Start(window->GetHandle(), options.HasMission());
     for (const std::string& warning : options.warnings)
         Dumper::Instance().Print(DUMP_WARNING, "Vantrel: %s\n", warning.c_str());
-    if (options.HasMission())
-        Dumper::Instance().Print(DUMP_WARNING, "Vantrel: this build has no mission frame; \"%s\" is not loaded\n",
-                                 options.level.c_str());
+    SingleLevel* level = game.GetLevel();
+    if (options.HasMission() && level)
+    {
+        level->SetDisableAI(options.disableAi);
+        level->LoadLevel(options.level.c_str(), options.levelDesc.c_str(), options.levelLogic.c_str());
+    }
 
-    // No mission controls while the game has no mission frame.
-    KeyRouter keys(game.GetGameFrameManager(), game.GetRender(), game.GetVideoSettings(), nullptr);
+    LevelControls mission(level);
+    KeyRouter keys(game.GetGameFrameManager(), game.GetRender(), game.GetVideoSettings(), &mission);
     bool running = true;
     while (running)
     {

@@ -1,7 +1,13 @@
 #include "WorldTestSupport.h"
 
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
+#include "platform/window/Window.h"
 
 namespace {
 constexpr int64_t TicksPerSecond = 1000000;
@@ -24,10 +30,12 @@ void FrameClock::Tick(float seconds)
     _timer.Tick();
 }
 
+// Without the engine there is no level file to read: the first frame ends the loading.
 TestMission::TestMission() : _level(std::make_unique<SingleLevel>(nullptr, "level"))
 {
     game.SetLevel(_level.get());
     _level->Initialize();
+    _level->Proceed(0.0f);
 }
 
 TestMission::~TestMission()
@@ -43,3 +51,55 @@ void TestMission::Frame(float seconds)
 }
 
 void TestMission::End() { _level->ShutDown(); }
+
+MissionDataFolder::MissionDataFolder() : _previous(std::filesystem::current_path())
+{
+    namespace fs = std::filesystem;
+    static int counter = 0;
+    _path = fs::temp_directory_path() / ("bm_mission_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+    fs::remove_all(_path);
+    fs::create_directories(_path / "levels");
+    for (const fs::directory_entry& entry : fs::directory_iterator(GAME_DATA_DIR))
+    {
+        if (entry.path().filename() != "levels")
+            fs::create_symlink(entry.path(), _path / entry.path().filename());
+    }
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(GAME_DATA_DIR) / "levels"))
+        fs::create_symlink(entry.path(), _path / "levels" / entry.path().filename());
+    fs::current_path(_path);
+}
+
+MissionDataFolder::~MissionDataFolder()
+{
+    std::filesystem::current_path(_previous);
+    std::error_code ignored;
+    std::filesystem::remove_all(_path, ignored);
+}
+
+void MissionDataFolder::WriteLevel(const std::string& name, const std::string& content) const
+{
+    std::ofstream(_path / "levels" / name, std::ios::binary) << content;
+}
+
+std::string MissionDataFolder::Read(const std::string& name) const
+{
+    std::ifstream in(_path / name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+StartedGame::StartedGame()
+{
+    Window::Style style;
+    style.hidden = true;
+    _window = Window::Create("world test", 1024, 768, style, &_error);
+    if (_window)
+        game.Start(_window->GetHandle(), true);
+}
+
+StartedGame::~StartedGame()
+{
+    if (_window)
+        game.ShutDown();
+}

@@ -1,5 +1,6 @@
 #include "game/core/game/FrameCatalog.h"
 
+#include "game/core/level/SingleLevel.h"
 #include "gui/menus/GuiEmpty.h"
 #include "gui/menus/GuiLogo.h"
 #include "gui/menus/GuiVideoIntro.h"
@@ -13,6 +14,8 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiVideoIntro>(manager, name);
     if (std::strcmp(name, "logo") == 0)
         return std::make_unique<GuiLogo>(manager, name);
+    if (std::strcmp(name, "level") == 0)
+        return std::make_unique<SingleLevel>(manager, name);
     if (std::strcmp(name, "empty") != 0)
         blank = true;
     return std::make_unique<GuiEmpty>(manager, name);

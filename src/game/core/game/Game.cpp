@@ -9,6 +9,7 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/FrameCatalog.h"
 #include "game/core/gamedata/Base.h"
+#include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/world/actor/Limiter.h"
 
@@ -46,7 +47,6 @@ void Game::Start(WindowHandle window, bool flag)
     _startedWithMission = flag;
     GameEngine::Start(window, flag);
     // The system timer already has the resolution the frame loop needs here.
-    GetDumper()->Print(DUMP_WARNING, "Game: this build has no limiter or mission frame\n");
     _limiter = std::make_unique<Limiter>();
     CreateBase();
     CreateProfiles();
@@ -99,6 +99,8 @@ void Game::CreateFrames()
     {
         bool blank = false;
         _frames.push_back(CreateGameFrame(manager, name, blank));
+        if (std::strcmp(name, "level") == 0)
+            _level = static_cast<SingleLevel*>(_frames.back().get());
         if (blank)
             blanks += std::string(blanks.empty() ? "\"" : ", \"") + name + "\"";
     }
@@ -130,6 +132,8 @@ void Game::Proceed()
     {
         AutoScopeProfile scope(GameLogic);
         GameEngine::Proceed();
+        if (!_networkGame && _level && _limiter)
+            _limiter->Proceed();
     }
     {
         AutoScopeProfile scope(UpdateScene);
@@ -149,8 +153,8 @@ void Game::ShutDown()
         manager->ShutDown();
     DestroyProfiles();
     DestroyBase();
-    _limiter.reset();
     _level = nullptr;
+    _limiter.reset();
     if (!_frames.empty())
     {
         _frames.clear();

@@ -32,10 +32,10 @@ public:
 
     // The game-data database, from Start to ShutDown.
     Base* GetBase() const { return _base.get(); }
-    // The mission frame, null while the build has none (or a test installed none).
+    // The mission frame "level", from Start to ShutDown, unless a test installed its own.
     SingleLevel* GetLevel() const { return _level; }
     ProfileManager* GetProfileManager() const { return _profileManager; }
-    // The sound limiter of the game world, from Start to ShutDown.
+    // The pacing of repeated sounds, from Start to ShutDown.
     Limiter* GetLimiter() const { return _limiter.get(); }
     bool IsLevel() const { return _level != nullptr; }
     // False only while the current frame is "network_level".
@@ -59,8 +59,8 @@ private:
     bool _startedWithMission = false;
     std::vector<std::unique_ptr<GameFrame>> _frames; // in creation order
     std::unique_ptr<Base> _base;
-    std::unique_ptr<Limiter> _limiter;
     std::unique_ptr<ProfileManager> _profiles;
+    std::unique_ptr<Limiter> _limiter;
     SingleLevel* _level = nullptr;
     ProfileManager* _profileManager = nullptr; // the game's own unless a test installed one
     bool _networkGame = false;

@@ -5,7 +5,11 @@
 #include <cstring>
 #include <strings.h>
 
+#include "MaterialSystem/MaterialSystem.h"
+#include "foundation/base/Profiler.h"
+#include "foundation/config/VideoSettings.h"
 #include "foundation/lua/Table.h"
+#include "game/ai/EntityManager.h"
 #include "game/ai/LevelLogic.h"
 #include "game/core/game/Game.h"
 #include "game/core/level/LevelProgress.h"
@@ -15,7 +19,10 @@
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
 #include "gui/menus/LevelMenu.h"
+#include "scene/RenderScene.h"
 #include "scene/nodes/Camera.h"
+#include "services/physics/PhysicsSpace.h"
+#include "services/physics/shim/NxScene.h"
 
 SingleLevel::SingleLevel(GameFrameManager* manager, const char* name) : GameFrame(manager, name) { SetDefault(); }
 
@@ -46,27 +53,84 @@ void SingleLevel::CreateMessageDispatcher()
     _dispatcher = std::make_unique<MessageDispatcher>();
 }
 
-void SingleLevel::UserInitialize()
-{
-    CreateMessageDispatcher();
-    _exist = true;
-    _loaded = true;
-}
-
 void SingleLevel::UserProceed(float)
 {
     if (!_exist)
         return;
+    if (!_loaded)
+    {
+        ParseLevelScriptProceed();
+        return;
+    }
+    static const Name PhysSimulation("PhysSimulation");
+    static const Name PhysFlushStream("PhysFlushStream");
+    static const Name PhysFetchResult("PhysFetchResult");
+    static const Name Dispatcher("MessageDispatcher");
+    static const Name Actors("Actors");
+    static const Name PlayerScope("Player");
+    static const Name Logic("LevelLogic");
     const float spf = game.GetSPF();
-    _dispatcher->DispatchDelayedMessages(spf);
-    // Actors made during the pass are reached in the same pass.
-    for (size_t i = 0; i < _actors.size(); ++i)
-        _actors[i]->Proceed();
+    if (NxScene* scene = _space ? _space->GetScene() : nullptr)
+    {
+        {
+            AutoScopeProfile scope(PhysSimulation);
+            scene->simulate(spf);
+        }
+        {
+            AutoScopeProfile scope(PhysFlushStream);
+            scene->flushStream();
+        }
+        AutoScopeProfile scope(PhysFetchResult);
+        scene->fetchResults(NX_RIGID_BODY_FINISHED, true);
+    }
+    {
+        AutoScopeProfile scope(Dispatcher);
+        _dispatcher->DispatchDelayedMessages(spf);
+    }
+    if (_space)
+        _space->UpdateShapeGraveyard();
+    Pelloris::EntityManager::GetInstance()->Trigger(spf);
+    {
+        // Actors made during the pass are reached in the same pass.
+        AutoScopeProfile scope(Actors);
+        for (size_t i = 0; i < _actors.size(); ++i)
+            _actors[i]->Proceed();
+    }
     if (_player)
+    {
+        AutoScopeProfile scope(PlayerScope);
         _player->Proceed();
+    }
     if (_logic)
+    {
+        AutoScopeProfile scope(Logic);
         _logic->Proceed();
+    }
     _time += spf;
+    if (_levelMenu)
+        _levelMenu->Proceed();
+    DrawFade(spf);
+    if (_progressScreen && _progressScreen->IsInitialised())
+        _progressScreen->ShutDown();
+}
+
+float SingleLevel::GetFadeAlpha() const
+{
+    if (!_fadeMaterial || _fadeTime <= 0)
+        return 0;
+    return std::min(1.0f, _fadeTime * 0.5f);
+}
+
+void SingleLevel::DrawFade(float spf)
+{
+    if (!_fadeMaterial || _fadeTime <= 0)
+        return;
+    MaterialSystem* render = game.GetRender();
+    const VideoSettings* video = render ? render->GetSettings() : nullptr;
+    if (video)
+        render->RenderQuad(_fadeMaterial, Vec2(0, 0), Vec2(float(video->ScrWidth), float(video->ScrHeight)), 0,
+                           Color(1, 1, 1, GetFadeAlpha()), 0);
+    _fadeTime = std::max(0.0f, _fadeTime - spf);
 }
 
 void SingleLevel::UserShutDown()
@@ -74,6 +138,8 @@ void SingleLevel::UserShutDown()
     if (!_exist)
         return;
     _exist = false;
+    if (RenderScene* scene = game.GetRenderScene())
+        scene->RemoveUserObject(this);
     for (Actor* actor : _actors)
         actor->OnLevelEnd();
     if (_logic)
@@ -95,6 +161,9 @@ void SingleLevel::UserShutDown()
         delete track;
     _tracks.clear();
     _player.reset();
+    if (_space)
+        ReleasePhysicsSpace();
+    _space = nullptr;
     if (_progressScreen)
         _progressScreen->ShutDown();
     _levelMenu.reset();
@@ -246,5 +315,3 @@ void SingleLevel::EventSelectDecline()
     if (_levelMenu)
         _levelMenu->EventSelectDecline();
 }
-
-void SingleLevel::LoadSubLevel(const char*) {}

@@ -74,12 +74,15 @@ public:
     Player* GetPlayer() const { return _player.get(); }
     LevelLogic* GetLogic() const { return _logic.get(); }
     float GetTime() const { return _time; }
-    // Null while the game has no pause menu.
     LevelMenu* GetLevelMenu() const { return _levelMenu.get(); }
+    LevelProgress* GetProgressScreen() const { return _progressScreen.get(); }
     eDebrisType GetDebrisType() const { return _debrisType; }
     const char* GetLevelFile() const { return _levelFile; }
     const char* GetDescFile() const { return _descFile; }
     const char* GetLogicFile() const { return _logicFile; }
+    // The white cover's opacity in the next frame: 1 at the end of loading, fading to 0 over
+    // two seconds.
+    float GetFadeAlpha() const;
 
     // Names the actor when a name is given, initialises it and appends it to the registry.
     void CreateActor(Actor* actor, const char* name);
@@ -171,7 +174,7 @@ private:
     void ParseTrackTable(const Table& entry);
     void ParseDebrisTable(const Table& entry);
     void LoadAdditionalResources();
-    void DrawFade();
+    void DrawFade(float spf);
 
     char _levelFile[PathSize] = {};
     char _descFile[PathSize] = {};

@@ -1,9 +1,24 @@
 #include "game/world/actor/Limiter.h"
 
-void Limiter::Proceed() {}
+#include "game/core/game/Game.h"
+#include "services/sound/SoundEngine.h"
 
-void Limiter::TransmitionBlg(const char*) {}
+void Limiter::Proceed()
+{
+    const float spf = game.GetSPF();
+    for (float* countdown : {&_explosion, &_debrisHit, &_playerHit, &_blg, &_robot})
+        *countdown -= spf;
+}
 
-void Limiter::TransmitionRobot(const char*, float) {}
+void Limiter::TransmitionBlg(const char* file) { _blg = Transmit(file) + 1.0f; }
 
-float Limiter::Transmit(const char*) { return 0; }
+void Limiter::TransmitionRobot(const char* file, float extra) { _robot = Transmit(file) + 1.0f + extra; }
+
+float Limiter::Transmit(const char* file)
+{
+    SoundEngine* sound = game.GetSoundEngine();
+    if (!sound || !file)
+        return 0.0f;
+    sound->CreateSound2D(file, true, -1.0f);
+    return sound->GetSoundLenght(file);
+}

@@ -19,6 +19,9 @@ public:
     void UserShutDown() override;
 
     bool IsPopulated() const { return _populated; }
+    eDebrisType GetKind() const { return _kind; }
+    float GetRadius() const { return _radius; }
+    int GetNumber() const { return _number; }
     unsigned GetChunkCount() const { return static_cast<unsigned>(_chunks.size()); }
 
 private:

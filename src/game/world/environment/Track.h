@@ -36,6 +36,8 @@ public:
     // The caller keeps i below GetPointCount().
     TrackPoint GetPoint(unsigned i) const { return _points[i]; }
     unsigned GetPointCount() const { return static_cast<unsigned>(_points.size()); }
+    // Line i joins point i and point i + 1, once PostInitialize has run.
+    const std::vector<HelperLine>& GetPathLines() const { return _pathLines; }
 
     // The path and a box around each point, for the game's camera on the stage layer.
     void OnRender(eSceneLayerType layer, Camera* camera, MaterialSystem* system) override;

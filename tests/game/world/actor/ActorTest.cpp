@@ -179,7 +179,7 @@ TEST_F(ActorTest, TimerTelegramArrivesAsOnTimerAndDeleteTelegramRemovesTheNamedA
 // change acts at once.
 TEST_F(ActorTest, TorqueForceIgnoresTheModeItIsGiven)
 {
-    PhysicsSpace* space = CreatePhysicsSpace(nullptr);
+    PhysicsSpace* space = mission.Level().GetSpace();
     ASSERT_NE(space, nullptr);
     Probe* probe = Add("p");
     PhysicsActor* body = space->CreatePhysicsActorForPlayer(probe);
@@ -191,6 +191,6 @@ TEST_F(ActorTest, TorqueForceIgnoresTheModeItIsGiven)
     probe->AddTorque(Vec3(0, 0, 5), NX_VELOCITY_CHANGE);
     EXPECT_GT(body->GetGlobalAngularVelocity().LengthSquared(), 0.0f);
 
+    space->ReleasePhysicsActor(body);
     probe->SetBody(nullptr);
-    ReleasePhysicsSpace();
 }

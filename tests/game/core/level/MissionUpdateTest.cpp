@@ -1,0 +1,169 @@
+// The running mission: the registry and its lookups, removal now and at the end of the
+// mission, the order of the frame's update, and the white fade after loading.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "MissionFixture.h"
+#include "game/core/game/Game.h"
+#include "game/world/actor/Actor.h"
+#include "layers/Layer.h"
+#include "layers/LayerManager.h"
+
+namespace {
+using Journal = std::vector<std::string>;
+
+class Named : public Actor
+{
+public:
+    Named(const char* name, const char* classname, Journal& journal) : _journal(journal)
+    {
+        SetName(name);
+        SetClassname(classname);
+    }
+    ~Named() override { _journal.push_back(std::string(GetName()) + ":freed"); }
+    void UserProceed() override
+    {
+        _journal.push_back(GetName());
+        if (onProceed)
+            onProceed();
+    }
+    void OnLevelStart() override { _journal.push_back(std::string(GetName()) + ":start"); }
+    std::function<void()> onProceed;
+
+private:
+    Journal& _journal;
+};
+
+class MissionUpdateTest : public testing::Test
+{
+protected:
+    Named* Add(const char* name, const char* classname = "Named")
+    {
+        auto* actor = new Named(name, classname, journal);
+        mission.Level().CreateActor(actor, nullptr);
+        return actor;
+    }
+    std::vector<std::string> Registry()
+    {
+        std::vector<std::string> names;
+        for (unsigned i = 0; i < mission.Level().GetActorsCount(); ++i)
+            names.push_back(mission.Level().GetActor(i)->GetName());
+        return names;
+    }
+
+    Journal journal;
+    TestMission mission;
+};
+
+class MissionFadeTest : public MissionFixture
+{
+protected:
+    Journal journal; // outlives the mission's actors, which are freed in TearDown
+};
+} // namespace
+
+TEST_F(MissionUpdateTest, RemovalMovesTheLastActorIntoTheFreedPlace)
+{
+    Named* first = Add("first");
+    Add("second");
+    Add("third");
+    mission.Level().DestroyActor(first, true);
+    EXPECT_EQ(std::vector<std::string>({"third", "second"}), Registry());
+    mission.Level().DestroyActor(mission.Level().GetActor(0u), true);
+    mission.Level().DestroyActor(mission.Level().GetActor(0u), true);
+    EXPECT_TRUE(Registry().empty());
+}
+
+// An actor that is not registered leaves the registry alone, even one with a single entry.
+TEST_F(MissionUpdateTest, RemovingAnUnregisteredActorRemovesNothing)
+{
+    Add("only");
+    Named stranger("stranger", "Named", journal);
+    mission.Level().DestroyActor(&stranger, false);
+    EXPECT_EQ(std::vector<std::string>({"only"}), Registry());
+    EXPECT_FALSE(stranger.IsDeleted());
+}
+
+TEST_F(MissionUpdateTest, LookupsByNameAreExactAndByClassNameIgnoreCase)
+{
+    Add("a", "ShipBlgFighter00");
+    Add("b", "Other");
+    Add("c", "ShipBlgFighter00");
+    const SingleLevel& level = mission.Level();
+    ASSERT_NE(level.GetActorByClassname("shipblgfighter00", 1), nullptr);
+    EXPECT_STREQ("c", level.GetActorByClassname("shipblgfighter00", 1)->GetName());
+    EXPECT_EQ(nullptr, level.GetActorByClassname("shipblgfighter00", 2));
+    EXPECT_EQ(2u, level.GetActorCountByClassname("SHIPBLGFIGHTER00"));
+    EXPECT_NE(nullptr, level.GetActor("b"));
+    EXPECT_EQ(nullptr, level.GetActor("B"));
+}
+
+TEST_F(MissionUpdateTest, DeferredRemovalStopsUpdatesAndFreesOnceAtTheEnd)
+{
+    Named* gone = Add("gone", "Gone");
+    Add("kept");
+    mission.Level().DestroyActor(gone, false);
+    EXPECT_TRUE(gone->IsDeleted());
+    EXPECT_EQ(nullptr, mission.Level().GetActor("gone"));
+    EXPECT_EQ(0u, mission.Level().GetActorCountByClassname("Gone"));
+    journal.clear();
+    mission.Frame(0.1f);
+    EXPECT_EQ(Journal({"kept"}), journal);
+    journal.clear();
+    mission.End();
+    EXPECT_EQ(Journal({"kept:freed", "gone:freed"}), journal);
+}
+
+TEST_F(MissionUpdateTest, ActorMadeDuringTheUpdateRunsInTheSamePass)
+{
+    Named* parent = Add("parent");
+    parent->onProceed = [&] {
+        if (mission.Level().GetActor("child") == nullptr)
+            Add("child");
+    };
+    journal.clear();
+    mission.Frame(0.1f);
+    EXPECT_EQ(Journal({"parent", "child"}), journal);
+}
+
+TEST_F(MissionFadeTest, WhiteCoverFadesOutOverTwoSecondsAfterLoading)
+{
+    Start("");
+    EXPECT_FLOAT_EQ(0, level.GetFadeAlpha());
+    Frame(1.0f); // ends the loading
+    ASSERT_TRUE(level.IsLoaded());
+    const float alphas[] = {1.0f, 0.5f, 0.0f, 0.0f};
+    for (float alpha : alphas)
+    {
+        EXPECT_FLOAT_EQ(alpha, level.GetFadeAlpha());
+        Frame(1.0f);
+    }
+}
+
+// The loading screen shows while the level is read and goes on the first running frame.
+TEST_F(MissionFadeTest, LoadingScreenLastsUntilTheFirstRunningFrame)
+{
+    Start(Entry("obj_t", "{ classname = \"track\" }"));
+    Layer* root = LayerManager::GetRoot();
+    ASSERT_NE(root->GetChildByName("preloader"), nullptr);
+    Frame(0.1f);
+    EXPECT_TRUE(level.IsLoaded());
+    EXPECT_NE(root->GetChildByName("preloader"), nullptr);
+    Frame(0.1f);
+    EXPECT_EQ(root->GetChildByName("preloader"), nullptr);
+    EXPECT_EQ(root->GetChildByName("default"), nullptr);
+}
+
+TEST_F(MissionFadeTest, LoadingEndsWithLevelStartForEveryActorAndTheTimeAtZero)
+{
+    Start(Entry("obj_t", "{ classname = \"track\" }"));
+    level.CreateActor(new Named("early", "Named", journal), nullptr);
+    Frame(0.5f);
+    EXPECT_EQ(Journal({"early:start"}), journal);
+    EXPECT_FLOAT_EQ(0, level.GetTime());
+    Frame(0.5f);
+    EXPECT_FLOAT_EQ(0.5f, level.GetTime());
+}
