@@ -18,9 +18,9 @@
 #include "game/world/player/HudCalls.h"
 #include "game/world/player/PilotProfile.h"
 #include "game/world/player/Player.h"
-#include "game/world/player/PlayerWeaponModels.h"
 #include "game/world/ships/ShipSounds.h"
 #include "game/world/weapons/EnergySystem.h"
+#include "game/world/weapons/PlayerWeaponModels.h"
 #include "game/world/weapons/Weapon.h"
 #include "scene/RenderScene.h"
 #include "scene/nodes/Model.h"
@@ -47,14 +47,10 @@ const char* ZoneVoice(int zone)
     }
 }
 
-// The robot's warning and the HUD text for the shield fraction left; no warning outside 0..0.8.
-struct ShieldWarning
-{
-    const char* voice = nullptr;
-    const char* text = nullptr;
-};
+} // namespace
 
-ShieldWarning WarningFor(float fraction)
+// No warning outside 0..0.8; the exact steps between the bands only speak.
+PlayerShip::ShieldWarning PlayerShip::WarningFor(float fraction)
 {
     if (!(fraction > 0 && fraction < 0.8f))
         return {};
@@ -68,6 +64,8 @@ ShieldWarning WarningFor(float fraction)
         return {"robot\\05_warnings\\warn_ship_dmg_2.wav", "Attention! Critical level of energy!"};
     return {"robot\\05_warnings\\warn_shield_80.wav", "Emergency! Energy is not enough!"};
 }
+
+namespace {
 
 Limiter* RobotLimiter()
 {
@@ -132,10 +130,10 @@ void PlayerShip::MountWeapons()
     const char* hull = primary ? primary->name : nullptr;
     const Mount mounts[WeaponSlots] = {
         {name("%sPlayerBlaster00", device(0, 0)), "player_weapons_primary_0.mod", 2},
-        {name("%sPlayerBlaster01", device(0, 2)), SecondPrimaryModel(hull), SecondPrimaryFirePoints(hull)},
+        {name("%sPlayerBlaster01", device(0, 2)), GetSecondPrimaryWeaponModel(hull), GetSecondPrimaryFirePoints(hull)},
         {name("%sPlayerRocket00", device(0, 3)), "player_weapons_secondary_0.mod", 2},
         {name("%sPlayerTorpeda00", device(0, 4)), "player_weapons_secondary_1.mod", 2},
-        {extra ? extra->name : "", extra ? RotationModel(extra->firePoints) : nullptr,
+        {extra ? extra->name : "", extra ? GetRotationWeaponModel(extra->firePoints) : nullptr,
          extra ? static_cast<int>(extra->firePoints) : 0},
     };
 
