@@ -14,6 +14,7 @@
 #include "game/world/ships/DynamicShipController.h"
 #include "game/world/ships/Fighter.h"
 #include "services/physics/PhysicsActor.h"
+#include "services/physics/PhysicsSpace.h"
 #include "services/physics/shim/NxReports.h"
 
 namespace {
@@ -45,7 +46,7 @@ protected:
     // A registered fighter on its own body, past its protection time.
     CountingFighter* Add(bool aged = true)
     {
-        auto* ship = new CountingFighter(bodies.MakeBody(), &type);
+        auto* ship = new CountingFighter(mission.Level().GetSpace()->CreatePhysicsActorForPlayer(nullptr), &type);
         mission.Level().CreateActor(ship, nullptr);
         if (aged)
             mission.Frame(0.6f);
@@ -66,7 +67,6 @@ protected:
         ship.OnTouch(other, *ship.GetPhysEntity(), *ship.GetPhysEntity(), normal, friction, stream);
     }
 
-    BodySpace bodies;
     TestMission mission;
     ShipType type;
 };

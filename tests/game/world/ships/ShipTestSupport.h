@@ -8,7 +8,8 @@
 #include "game/world/player/PlayerShip.h"
 #include "services/physics/PhysicsSpace.h"
 
-// A physics space alive with the object; its bodies are spheres of the player's kind.
+// A physics space alive with the object, for tests without a mission (a mission's own space
+// would replace it); its bodies are spheres of the player's kind.
 class BodySpace
 {
 public:
