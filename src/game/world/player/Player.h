@@ -77,6 +77,9 @@ public:
     int GetPrimaryIndex() const { return _primary; }
     int GetSecondaryIndex() const { return _secondary; }
     float GetShake() const { return _shake; }
+    UIHit* GetHitEffect() const { return _hit.get(); }
+    // The wingman's offer of help was heard this mission.
+    bool IsHelpRequested() const { return _helpRequested; }
     eViewMode GetViewMode() const { return _viewMode; }
 
 private:

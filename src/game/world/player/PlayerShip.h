@@ -11,6 +11,14 @@ public:
     static constexpr int ZoneCount = 7;
     static constexpr int WeaponSlots = 5; // two blasters, rockets, torpedoes, the extra weapon
 
+    // The robot's warning for the share of the shield left, and the HUD's text (null: none).
+    struct ShieldWarning
+    {
+        const char* voice = nullptr;
+        const char* text = nullptr;
+    };
+    static ShieldWarning WarningFor(float shieldFraction);
+
     PlayerShip();
 
     void UserInit() override;
