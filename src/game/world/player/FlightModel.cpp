@@ -29,6 +29,18 @@ float MassInRange(float coefficient)
     return coefficient;
 }
 
+// Turns the two other axes of the pose about one of its own (row 0 right, 1 up, 2 forward) by
+// the angle, as Matrix::Roll, Pitch and Yaw turn an orthonormal pose, with one sine and cosine.
+void TurnAbout(Matrix& pose, int axis, float radians)
+{
+    const float s = std::sin(radians), c = std::cos(radians);
+    const Vec3 a = pose.GetRow3(axis);
+    Vec3& u = pose.GetRow3((axis + 1) % 3);
+    Vec3& w = pose.GetRow3((axis + 2) % 3);
+    u = u * c + (a ^ u) * s;
+    w = w * c + (a ^ w) * s;
+}
+
 PhysicsActor* BodyOf(PlayerShip* ship)
 {
     DynamicShipController* controller = ship ? ship->GetController() : nullptr;
@@ -155,11 +167,11 @@ void FlightModel::UpdateYPR()
     const auto angle = [spf](const Channel& channel) {
         return channel.current * 0.01f * channel.maximum * spf * DegreesToRadians;
     };
-    Matrix pose = _body->GetGlobalPose();
-    pose.Yaw(angle(_yaw));
-    pose.Pitch(angle(_pitch));
-    pose.Roll(angle(_roll));
-    _body->SetGlobalPose(pose);
+    _pose = _body->GetGlobalPose();
+    TurnAbout(_pose, 1, angle(_yaw));
+    TurnAbout(_pose, 0, angle(_pitch));
+    TurnAbout(_pose, 2, angle(_roll));
+    _body->SetGlobalPose(_pose);
     _body->SetGlobalAngularVelocity(Vec3(0, 0, 0));
 }
 
@@ -179,8 +191,7 @@ void FlightModel::UpdateSpeed()
     EaseSpeed(_speed.desired * _gear, -100, 100);
     if (!_body)
         return;
-    const Vec3 forward = _body->GetGlobalPose().Dir();
-    _body->SetGlobalLinearVelocity(forward * (_speed.current * 0.01f * _maxSpeed * game.GetSPF() * 60));
+    _body->SetGlobalLinearVelocity(_pose.Dir() * (_speed.current * 0.01f * _maxSpeed * game.GetSPF() * 60));
 }
 
 float FlightModel::GetMeasuredSpeed() const { return _body ? _body->GetGlobalLinearVelocity().Length() : 0.0f; }

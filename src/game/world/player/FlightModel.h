@@ -5,6 +5,7 @@
 // frame: every update ends by clearing them. The four kinds differ in how inputs map to motion.
 #include <cstddef>
 
+#include "foundation/math/Matrix.h"
 #include "game/core/gamedata/FlightModelKind.h"
 
 class PhysicsActor;
@@ -112,7 +113,9 @@ protected:
     };
 
     void GetInputDes();
+    // Turns the body and keeps the pose it wrote for the laws that follow in the same update.
     void UpdateYPR();
+    // Along the pose of the last UpdateYPR.
     void UpdateSpeed();
     // The debug display, in debug mode only.
     void ShowStats();
@@ -127,7 +130,8 @@ protected:
     void SetKind(const char* name, eFlightModel kind);
 
     PlayerShip* _ship;
-    PhysicsActor* _body; // from the ship's controller
+    PhysicsActor* _body;            // from the ship's controller
+    Matrix _pose = Matrix::Ident(); // the body's pose as UpdateYPR left it
     float _massKoef = 0.5f;
     float _maxSpeed = 0;
     float _throttleAcc = 1;

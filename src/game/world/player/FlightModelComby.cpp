@@ -61,11 +61,7 @@ void FlightModelComby::Update()
     // The gear plays no part here.
     EaseSpeed(_speed.desired, 0, 100);
 
-    Matrix pose;
-    if (_body)
-        pose = _body->GetGlobalPose();
-    else
-        pose.Identity();
+    const Matrix& pose = _pose;
     // Slow, the ship goes where its nose points; fast, it drifts on.
     if (_speed.current < 5)
         _travelDirection = pose.Dir();

@@ -40,8 +40,7 @@ void FlightModelStrafe::Update()
     if (!_body)
         return;
     // The forward term is per step, unlike the strafe term: this model's own law.
-    const Matrix pose = _body->GetGlobalPose();
-    const Vec3 forward = pose.Dir() * (_speed.current * 0.01f * _maxSpeed);
-    const Vec3 sideways = pose.Right() * (_strafe.current * 0.01f * _strafe.maximum * game.GetSPF() * 60);
+    const Vec3 forward = _pose.Dir() * (_speed.current * 0.01f * _maxSpeed);
+    const Vec3 sideways = _pose.Right() * (_strafe.current * 0.01f * _strafe.maximum * game.GetSPF() * 60);
     _body->SetGlobalLinearVelocity(forward + sideways);
 }

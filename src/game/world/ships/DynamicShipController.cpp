@@ -68,11 +68,15 @@ float StepAngular(float current, float target, float maximum, float acceleration
     return current + (diff > 0 ? step : -step);
 }
 
-// A world direction in the body's frame.
-Vec3 ToBodyFrame(const PhysicsActor& body, const Vec3& direction)
+// A world direction in the frame of a pose, and back.
+Vec3 ToBodyFrame(const Matrix& pose, const Vec3& direction)
 {
-    const Matrix pose = body.GetGlobalPose();
     return {direction.Dot(pose.Right()), direction.Dot(pose.Up()), direction.Dot(pose.Dir())};
+}
+
+Vec3 ToWorldFrame(const Matrix& pose, const Vec3& direction)
+{
+    return pose.Right() * direction.x + pose.Up() * direction.y + pose.Dir() * direction.z;
 }
 
 } // namespace
@@ -140,8 +144,10 @@ void DynamicShipController::UpdateController(float dt, float)
 {
     if (_actor)
     {
-        _linCurrent = _actor->GetLocalLinearVelocity();
-        _angCurrent = _actor->GetLocalAngularVelocity();
+        // The body's frame, read once for all four conversions.
+        const Matrix pose = _actor->GetGlobalPose();
+        _linCurrent = ToBodyFrame(pose, _actor->GetGlobalLinearVelocity());
+        _angCurrent = ToBodyFrame(pose, _actor->GetGlobalAngularVelocity());
 
         const Vec3 linDamping = _linDmp * dt;
         _linCurrent.x = StepLateral(_linCurrent.x, _linTarget.x, _linMin.x, _linMax.x, linDamping.x);
@@ -154,8 +160,8 @@ void DynamicShipController::UpdateController(float dt, float)
         _angCurrent.y = StepAngular(_angCurrent.y, _angTarget.y, _angMax.y, angAcceleration.y, angDamping.y);
         _angCurrent.z = StepAngular(_angCurrent.z, _angTarget.z, _angMax.z, angAcceleration.z, angDamping.z);
 
-        _actor->SetLocalLinearVelocity(_linCurrent);
-        _actor->SetLocalAngularVelocity(_angCurrent);
+        _actor->SetGlobalLinearVelocity(ToWorldFrame(pose, _linCurrent));
+        _actor->SetGlobalAngularVelocity(ToWorldFrame(pose, _angCurrent));
     }
     SetAngVelZ(0);
 }
@@ -164,7 +170,7 @@ void DynamicShipController::RotateToDir(const Vec3& dir, float)
 {
     if (!_actor)
         return;
-    const Vec3 d = ToBodyFrame(*_actor, dir);
+    const Vec3 d = ToBodyFrame(_actor->GetGlobalPose(), dir);
     SetAngVelX(-3 * std::atan2(d.y, d.z));
     SetAngVelY(3 * std::atan2(d.x, d.z));
 }
@@ -173,8 +179,9 @@ void DynamicShipController::RotateToDirUp(const Vec3& dir, float, const Vec3& up
 {
     if (!_actor)
         return;
-    const Vec3 d = ToBodyFrame(*_actor, dir);
-    const Vec3 u = ToBodyFrame(*_actor, Vec3(up.x, up.y, 0));
+    const Matrix pose = _actor->GetGlobalPose();
+    const Vec3 d = ToBodyFrame(pose, dir);
+    const Vec3 u = ToBodyFrame(pose, Vec3(up.x, up.y, 0));
     SetAngVelX(-std::atan2(d.y, d.z));
     SetAngVelY(std::atan2(d.x, d.z));
     SetAngVelZ(-std::atan2(u.x, u.y));

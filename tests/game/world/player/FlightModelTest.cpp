@@ -101,15 +101,29 @@ TEST_F(FlightModelTest, TurnsCloseATenthOfTheirGapPerFrameAtHalfMass)
     EXPECT_FLOAT_EQ(model->GetPitchCur(), -17.1f);
 }
 
-TEST_F(FlightModelTest, TurningRotatesTheBodyByTheCurrentRateAndStopsItsSpin)
+TEST_F(FlightModelTest, TurningRotatesTheBodyAboutItsOwnAxesAndStopsItsSpin)
 {
     auto model = Make<FlightModelDirect>();
+    Matrix start = Matrix::Ident();
+    start.Yaw(0.7f);
+    start.Pitch(-0.3f);
+    start.Translate(Vec3(5, 6, 7));
+    body->SetGlobalPose(start);
     body->SetGlobalAngularVelocity(Vec3(1, 2, 3));
-    Frames(*model, 1, [](FlightModel& m) { m.KeyYawX(); });
-    // 10 % of 30 degrees per second for one frame.
+    Frames(*model, 1, [](FlightModel& m) {
+        m.KeyYawX();
+        m.KeyPitchX();
+        m.KeyRollY();
+    });
+    // 10 % of 30 degrees per second for one frame, yaw, then pitch, then roll.
     const float angle = 0.1f * 30 * Frame * 0.017453f;
-    EXPECT_NEAR(std::fabs(Forward().x), std::sin(angle), 1e-5f);
-    EXPECT_NEAR(Forward().z, std::cos(angle), 1e-5f);
+    Matrix expected = start;
+    expected.Yaw(angle);
+    expected.Pitch(angle);
+    expected.Roll(-angle);
+    const Matrix pose = body->GetGlobalPose();
+    for (int row = 0; row < 4; ++row)
+        EXPECT_NEAR(pose.GetRow3(row).Distance(expected.GetRow3(row)), 0, 1e-5f) << row;
     EXPECT_EQ(body->GetGlobalAngularVelocity().LengthSquared(), 0.0f);
 }
 
