@@ -15,6 +15,8 @@
 #include "game/world/player/PlayerShip.h"
 #include "game/world/ships/DynamicShipController.h"
 #include "scene/nodes/Camera.h"
+#include "services/input/InputCodes.h"
+#include "services/input/InputConfig.h"
 #include "services/physics/PhysicsActor.h"
 #include "services/sound/SoundEngine.h"
 
@@ -148,6 +150,35 @@ TEST_F(PlayerTest, TheCallForHelpComesOncePerMission)
     Ship().SetCurrentArmor(Ship().GetMaximumArmor() * 0.1f);
     Step();
     EXPECT_EQ(sound->GetSound2DCount(), before + 1);
+}
+
+} // namespace
+
+namespace {
+
+// The shipped bindings give every action the player reads a key, a button or an axis.
+TEST(PlayerBindings, EveryActionThePlayerReadsIsBound)
+{
+    InputConfig bindings;
+    ASSERT_TRUE(bindings.LoadConfig(GAME_DATA_DIR "/config.ini"));
+    for (const char* action :
+         {"GamePause", "Fire1", "Fire2", "Boost", "SwitchPrimary", "SwitchSecondary", "PickBestVisibleTarget",
+          "PickNearestTarget", "SpeedUp", "SpeedDown", "Pitch+", "Pitch-", "Yaw+", "Yaw-", "Roll+", "Roll-"})
+        EXPECT_NE(bindings.GetButtonEvent(INPUT_KEYBOARD, action), INPUT_NO_CODE) << action;
+    for (const char* action : {"Fire1", "Fire2"})
+        EXPECT_NE(bindings.GetButtonEvent(INPUT_MOUSE, action), INPUT_NO_CODE) << action;
+    for (const char* axis : {"Pitch", "Yaw", "Speed"})
+    {
+        unsigned long index = 0;
+        EXPECT_TRUE(bindings.GetAxisEvent(INPUT_MOUSE, axis, index)) << axis;
+    }
+    for (const char* axis : {"Pitch", "Yaw", "Roll", "Speed"})
+    {
+        unsigned long index = 0;
+        EXPECT_TRUE(bindings.GetAxisEvent(INPUT_JOYSTICK, axis, index)) << axis;
+    }
+    for (const char* action : {"Fire1", "Fire2", "Boost", "Pitch+", "Pitch-", "Roll+", "Roll-"})
+        EXPECT_NE(bindings.GetButtonEvent(INPUT_JOYSTICK, action), INPUT_NO_CODE) << action;
 }
 
 } // namespace
