@@ -226,11 +226,7 @@ SmsMesh Hull()
 
 std::vector<DemoMesh> All()
 {
-    std::vector<DemoMesh> meshes = {
-        {"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
-    for (DemoMesh& rock : DebrisRocks())
-        meshes.push_back(std::move(rock));
-    return meshes;
+    return {{"box.sms", Box()}, {"sphere.sms", Sphere()}, {"asteroid.sms", Asteroid()}, {"hull.sms", Hull()}};
 }
 
 } // namespace DemoMeshes

@@ -19,7 +19,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create %s: %s\n", folder.c_str(), error.message().c_str());
         return 1;
     }
-    for (const DemoMesh& demo : DemoMeshes::All())
+    std::vector<DemoMesh> meshes = DemoMeshes::All();
+    for (DemoMesh& rock : DemoMeshes::DebrisRocks())
+        meshes.push_back(std::move(rock));
+    for (const DemoMesh& demo : meshes)
     {
         const std::string path = (folder / demo.file).string();
         if (!SaveSms(path, demo.mesh))
