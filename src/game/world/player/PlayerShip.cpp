@@ -160,6 +160,14 @@ void PlayerShip::MountWeapons()
     }
 }
 
+void PlayerShip::UserShutDown()
+{
+    Fighter::UserShutDown();
+    if (RenderScene* scene = game.GetRenderScene())
+        scene->DestroyNode(_playerModel);
+    _playerModel = nullptr;
+}
+
 void PlayerShip::OnLevelStart()
 {
     Fighter::OnLevelStart();

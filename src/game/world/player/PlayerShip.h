@@ -23,7 +23,8 @@ public:
 
     void UserInit() override;
     void UserProceed() override;
-    void UserShutDown() override { Fighter::UserShutDown(); }
+    // Also takes "player.mod" out of the scene.
+    void UserShutDown() override;
     void OnMessage(Telegram* telegram) override;
     void OnLevelStart() override;
 
