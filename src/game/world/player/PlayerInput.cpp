@@ -177,24 +177,28 @@ void Player::ReadFlightControls(const InputSystem& input)
     if (Held(input, "SpeedDown"))
         model->KeySpeedDown();
 
-    if (Held(input, "Pitch+"))
-        model->KeyPitchX();
-    if (Held(input, "Pitch-"))
-        model->KeyPitchY();
-    if (Released(input, "Pitch+") || Released(input, "Pitch-"))
-        model->KeyPitchRelease();
-    if (Held(input, "Yaw+"))
-        model->KeyYawX();
-    if (Held(input, "Yaw-"))
-        model->KeyYawY();
-    if (Released(input, "Yaw+") || Released(input, "Yaw-"))
-        model->KeyYawRelease();
-    if (Held(input, "Roll+"))
-        model->KeyRollX();
-    if (Held(input, "Roll-"))
-        model->KeyRollY();
-    if (Released(input, "Roll+") || Released(input, "Roll-"))
-        model->KeyRollRelease();
+    // Each pair of steering keys: one way, the other, and either released.
+    const struct
+    {
+        const char* plus;
+        const char* minus;
+        void (FlightModel::*x)();
+        void (FlightModel::*y)();
+        void (FlightModel::*release)();
+    } pairs[] = {
+        {"Pitch+", "Pitch-", &FlightModel::KeyPitchX, &FlightModel::KeyPitchY, &FlightModel::KeyPitchRelease},
+        {"Yaw+", "Yaw-", &FlightModel::KeyYawX, &FlightModel::KeyYawY, &FlightModel::KeyYawRelease},
+        {"Roll+", "Roll-", &FlightModel::KeyRollX, &FlightModel::KeyRollY, &FlightModel::KeyRollRelease},
+    };
+    for (const auto& pair : pairs)
+    {
+        if (Held(input, pair.plus))
+            (model->*pair.x)();
+        if (Held(input, pair.minus))
+            (model->*pair.y)();
+        if (Released(input, pair.plus) || Released(input, pair.minus))
+            (model->*pair.release)();
+    }
 
     if (const long speed = input.GetAxis(INPUT_MOUSE, "Speed", true))
         model->MouseSpeed(speed);

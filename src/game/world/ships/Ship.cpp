@@ -143,17 +143,11 @@ void Ship::StartShooting(int index)
 {
     if (_dead)
         return;
+    // Every weapon takes the ship's target; a single one keeps its own.
     if (index == -1)
-    {
-        for (Weapon* weapon : _weapons)
-        {
-            StartShooting(weapon);
-            if (weapon)
-                weapon->SetTarget(_target);
-        }
-        return;
-    }
-    StartShooting(GetWeapon(static_cast<unsigned>(index)));
+        StartShooting(_target, -1);
+    else
+        StartShooting(GetWeapon(static_cast<unsigned>(index)));
 }
 
 void Ship::StartShooting(Actor* target, int index)
