@@ -1,5 +1,6 @@
 // Writes the screens' textures into the data folder given as the argument.
 #include "ContentFile.h"
+#include "guitextures/HangarArt.h"
 #include "guitextures/LogoArt.h"
 #include "textures/DdsWriter.h"
 
@@ -26,6 +27,12 @@ int main(int argc, char** argv)
     {
         const std::string name = "logo_0" + std::to_string(i) + ".dds";
         ok &= WriteContentFile(root / "gui" / name, WriteDds(MakeLogoEmblem(i, 128), options));
+    }
+    for (const HangarPicture& picture : HangarPictures())
+    {
+        DdsWriteOptions pictureOptions = options;
+        pictureOptions.mips = picture.mips;
+        ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), pictureOptions));
     }
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // Writes the demo meshes into <data folder>/meshes.
 #include "DemoMeshes.h"
+#include "HangarMeshes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -20,6 +21,8 @@ int main(int argc, char** argv)
         return 1;
     }
     std::vector<DemoMesh> meshes = DemoMeshes::All();
+    for (DemoMesh& hangar : HangarMeshes::All())
+        meshes.push_back(std::move(hangar));
     for (DemoMesh& rock : DemoMeshes::DebrisRocks())
         meshes.push_back(std::move(rock));
     for (const DemoMesh& demo : meshes)

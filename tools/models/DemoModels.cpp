@@ -75,8 +75,6 @@ std::vector<DemoModel> All()
 {
     std::vector<DemoModel> models = NodeTypes();
     models.insert(models.begin(), Ship());
-    for (DemoModel& ship : ShipModels())
-        models.push_back(std::move(ship));
     return models;
 }
 

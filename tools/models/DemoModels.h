@@ -21,9 +21,6 @@ DemoModel Ship();
 // top-level bone.
 std::vector<DemoModel> NodeTypes();
 
-// The player's ship, its weapons and the fighters of the game data.
-std::vector<DemoModel> ShipModels();
-
 std::vector<DemoModel> All();
 
 } // namespace DemoModels

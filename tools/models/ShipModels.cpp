@@ -1,12 +1,12 @@
 // The models of the ships of the game data: the player's ship and the weapons it mounts, and the
 // fighters, each with its engine bones "engine_0N" and weapon mount bones "weapon_NN".
-#include "DemoModels.h"
+#include "ShipModels.h"
 
 #include "scene/nodes/NodeTypes.h"
 
 #include <string>
 
-namespace DemoModels {
+namespace ShipModels {
 
 namespace {
 
@@ -61,7 +61,7 @@ DemoModel Weapon(const char* file, unsigned barrels, float spread, float height)
 
 } // namespace
 
-std::vector<DemoModel> ShipModels()
+std::vector<DemoModel> All()
 {
     std::vector<DemoModel> models;
     DemoModel player = Fighter("player_ship", 1.2f);
@@ -92,4 +92,4 @@ std::vector<DemoModel> ShipModels()
     return models;
 }
 
-} // namespace DemoModels
+} // namespace ShipModels

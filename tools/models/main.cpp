@@ -1,6 +1,8 @@
 // Writes the demo models into <data folder>/assets.
 #include "ContentFile.h"
 #include "DemoModels.h"
+#include "HangarModels.h"
+#include "ShipModels.h"
 
 #include <cstdio>
 
@@ -12,7 +14,12 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::filesystem::path folder = std::filesystem::path(argv[1]) / "assets";
-    for (const DemoModel& model : DemoModels::All())
+    std::vector<DemoModel> models = DemoModels::All();
+    for (DemoModel& hangar : HangarModels::All())
+        models.push_back(std::move(hangar));
+    for (DemoModel& ship : ShipModels::All())
+        models.push_back(std::move(ship));
+    for (const DemoModel& model : models)
         if (!WriteContentFile(folder / model.file, WriteMod(model.records)))
             return 1;
     return 0;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "DemoModels.h"
+
+#include <vector>
+
+namespace ShipModels {
+
+// The player's ship with the weapons it mounts, and the fighters of the game data, each with
+// its engine bones "engine_0N" and weapon mount bones "weapon_NN".
+std::vector<DemoModel> All();
+
+} // namespace ShipModels
