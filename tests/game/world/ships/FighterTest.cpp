@@ -9,6 +9,7 @@
 #include "WorldTestSupport.h"
 #include "game/core/gamedata/TypeRecords.h"
 #include "game/core/level/SingleLevel.h"
+#include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
 #include "game/world/ships/DynamicShipController.h"
 #include "game/world/ships/Fighter.h"
@@ -145,6 +146,27 @@ TEST_F(FighterTest, APartMadeFromAModelWithoutPartsRemovesItself)
     EXPECT_LT(part->GetLifetime(), 0);
     mission.Frame(1.0f / 60);
     EXPECT_EQ(mission.Level().GetActor("piece"), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// Without the game data there is no type "Player": the mission runs without the player's ship.
+TEST(PlayerWithoutShip, AMissionWhoseDataMakesNoPlayersShipRunsWithoutOne)
+{
+    TestMission mission;
+    Player* player = mission.Level().GetPlayer();
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(player->GetShip(), nullptr);
+    player->ShakeCamera(5);
+    player->SwitchPrimary();
+    player->SwitchSecondary();
+    player->PickNearestTarget();
+    player->SetViewMode(VIEW_MODE_OUTSIDE);
+    for (int frame = 0; frame < 5; ++frame)
+        mission.Frame(1.0f / 60);
+    EXPECT_NEAR(player->GetShake(), 5 - 5 * 10.0f / 60, 1e-3f);
 }
 
 } // namespace
