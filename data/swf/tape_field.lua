@@ -1,41 +1,26 @@
--- The field a new name is typed into (512 x 300): two lines of prompt (SetMsg, SetMsg2) and the
--- name typed so far (SetName), with a blinking cursor after it.
+-- The name entry of the profile panel (512 x 300): a prompt (SetMsg), a hint (SetMsg2) and the
+-- name as it is typed (SetName), with a blinking cursor after it.
 movie.design(512, 300)
-movie.length = 30
 
-local message, message2, name = "", "", ""
+local texts = { msg = "", msg2 = "", name = "" }
+local blink = 0
 
-function SetMsg(text)
-    message = text
-    movie.invalidate()
-end
+ui.setters(texts, { SetMsg = "msg", SetMsg2 = "msg2", SetName = "name" })
 
-function SetMsg2(text)
-    message2 = text
-    movie.invalidate()
-end
-
-function SetName(text)
-    name = text
-    movie.invalidate()
-end
-
-function Update()
-    if movie.frame == 0 or movie.frame == 15 then
-        movie.invalidate(40, 150, 432, 60)
-    end
+function Update(dt)
+    blink = math.fmod(blink + dt, 1)
+    movie.invalidate(40, 120, 432, 70)
 end
 
 function Draw(c)
-    ui.panel(c, 10, 40, 492, 220)
-    c:font(ui.font, 22, true)
-    c:text(message, 256, 66, ui.colors.text, "center")
-    c:font(ui.font, 14)
-    c:text(message2, 256, 104, ui.colors.textDisabled, "center")
-    c:rect(40, 150, 432, 52, ui.colors.shadow, ui.colors.border, 1)
-    c:font(ui.font, 26, true)
-    local width = c:text(name, 56, 162, ui.colors.text)
-    if movie.frame < 15 then
-        c:rect(60 + width, 160, 3, 34, ui.colors.selected)
+    ui.panel(c, 4, 4, 504, 292)
+    ui.caption(c, texts.msg, 20, 20, 472, 80, 24)
+    c:roundRect(40, 120, 432, 70, 8, ui.colors.shadow, ui.colors.selected, 2)
+    c:font(ui.font, 32, true)
+    local width = c:text(texts.name, 60, 137, ui.colors.text)
+    if blink < 0.5 then
+        c:rect(64 + width, 137, 14, 36, ui.colors.selected)
     end
+    c:font(ui.font, 18)
+    c:textBox(texts.msg2, 20, 210, 472, 70, ui.colors.textDisabled, "center", "middle")
 end

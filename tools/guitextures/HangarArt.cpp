@@ -186,11 +186,6 @@ std::vector<HangarPicture> HangarPictures()
         {"angar/panel.dds", [] { return Plate(64, 64, 1.0f, false); }},
         {"angar/devices_arrow_big.dds", [] { return Arrow(128, 256, true); }},
         {"angar/devices_arrow_small.dds", [] { return Arrow(128, 128, false); }},
-        {"gui_profiles/slot1_back1.dds", [] { return Plate(128, 128, 1.5f, false); }},
-        {"gui_profiles/slot1_back2.dds", [] { return Plate(256, 128, 1.0f, false); }},
-        {"gui_profiles/slot2_back1.dds", [] { return Plate(256, 128, 1.5f, false); }},
-        {"gui_profiles/slot2_back2.dds", [] { return Plate(256, 256, 1.0f, false); }},
-        {"gui_profiles/slot3_back1.dds", [] { return Plate(256, 256, 2.0f, true); }},
         {"angar/hall.dds", [] { return HallPanels(256); }, true},
     };
     const char* const models[4] = {"direct", "strafe", "duplex", "comby"};

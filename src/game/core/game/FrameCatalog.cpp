@@ -5,6 +5,7 @@
 #include "gui/hangar/GuiConfigurations.h"
 #include "gui/menus/GuiEmpty.h"
 #include "gui/menus/GuiLogo.h"
+#include "gui/menus/GuiMainMenu.h"
 #include "gui/menus/GuiVideoIntro.h"
 
 #include <cstring>
@@ -16,6 +17,8 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiVideoIntro>(manager, name);
     if (std::strcmp(name, "logo") == 0)
         return std::make_unique<GuiLogo>(manager, name);
+    if (std::strcmp(name, "main_menu") == 0)
+        return std::make_unique<GuiMainMenu>(manager, name);
     if (std::strcmp(name, "level") == 0)
         return std::make_unique<SingleLevel>(manager, name);
     if (std::strcmp(name, "angar") == 0)
