@@ -32,11 +32,6 @@ float RoundRectOutline(float px, float py, float x, float y, float w, float h, f
         1.0f - RoundRectCover(px, py, x + width, y + width, w - 2 * width, h - 2 * width, std::max(0.0f, r - width)));
 }
 
-Rgba Mix(const Rgba& a, const Rgba& b, float t)
-{
-    return Rgba{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
 // A plate: a rounded panel lighter at the top, with a border and a dark well for the picture.
 void DrawPlate(Canvas& canvas, float x, float y, float w, float h, float wellX, float wellY, float wellSide)
 {

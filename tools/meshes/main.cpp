@@ -1,6 +1,7 @@
 // Writes the demo meshes into <data folder>/meshes.
 #include "DemoMeshes.h"
 #include "HangarMeshes.h"
+#include "RadarMeshes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
     std::vector<DemoMesh> meshes = DemoMeshes::All();
     for (DemoMesh& hangar : HangarMeshes::All())
         meshes.push_back(std::move(hangar));
+    for (DemoMesh& radar : RadarMeshes::All())
+        meshes.push_back(std::move(radar));
     for (DemoMesh& rock : DemoMeshes::DebrisRocks())
         meshes.push_back(std::move(rock));
     for (const DemoMesh& demo : meshes)

@@ -2,6 +2,7 @@
 #include "ContentFile.h"
 #include "DemoModels.h"
 #include "HangarModels.h"
+#include "RadarModels.h"
 #include "ShipModels.h"
 
 #include <cstdio>
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
     std::vector<DemoModel> models = DemoModels::All();
     for (DemoModel& hangar : HangarModels::All())
         models.push_back(std::move(hangar));
+    for (DemoModel& radar : RadarModels::All())
+        models.push_back(std::move(radar));
     for (DemoModel& ship : ShipModels::All())
         models.push_back(std::move(ship));
     for (const DemoModel& model : models)

@@ -24,40 +24,6 @@
 namespace {
 using Clock = std::chrono::steady_clock;
 
-// The red, green and blue of a 24-bit ".bmp" as the screenshot writer stores it, top row first.
-struct Screenshot
-{
-    int width = 0, height = 0;
-    std::vector<uint8_t> bytes;
-    int rowBytes = 0;
-    bool bottomUp = true;
-
-    bool Load(const std::filesystem::path& path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-        if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M' || bytes[28] != 24)
-            return false;
-        width = int(Read32(18));
-        const int32_t h = int32_t(Read32(22));
-        bottomUp = h > 0;
-        height = std::abs(h);
-        rowBytes = (width * 3 + 3) & ~3;
-        return bytes.size() >= Read32(10) + size_t(rowBytes) * height;
-    }
-    // 0xRRGGBB.
-    uint32_t At(int x, int y) const
-    {
-        const size_t row = size_t(bottomUp ? height - 1 - y : y);
-        const uint8_t* p = bytes.data() + Read32(10) + row * rowBytes + size_t(x) * 3;
-        return uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
-    }
-    uint32_t Read32(size_t at) const
-    {
-        return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | uint32_t(bytes[at + 3]) << 24;
-    }
-};
-
 int Brightest(uint32_t rgb) { return std::max({int(rgb >> 16 & 0xFF), int(rgb >> 8 & 0xFF), int(rgb & 0xFF)}); }
 
 class IntroTest : public testing::Test
