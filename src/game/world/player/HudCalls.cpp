@@ -1,21 +1,97 @@
 #include "game/world/player/HudCalls.h"
 
-void HudShowText(GuiShipHud*, const char*, int) {}
+#include "gui/hud/GuiShipHud.h"
+#include "gui/hud/GuiShipHudCrosshair.h"
+#include "gui/hud/GuiShipHudRadar.h"
+#include "gui/hud/GuiShipHudSpeed.h"
+#include "gui/hud/GuiShipHudTextMessage.h"
+#include "gui/hud/GuiShipHudUser.h"
+#include "gui/hud/GuiShipHudWeaponry.h"
 
-void HudSetSelected(GuiShipHud*, int, bool) {}
+namespace {
+constexpr float TextSeconds = 3.0f;
+}
 
-void HudSetLevel(GuiShipHud*, int, float) {}
+void HudShowText(GuiShipHud* hud, const char* text, int style)
+{
+    if (GuiShipHudTextMessage* strip = hud ? hud->GetTextMsg() : nullptr)
+        strip->Show(text, TextSeconds, false, style);
+}
 
-void HudSetPartHealth(GuiShipHud*, int, float) {}
+void HudSetSelected(GuiShipHud* hud, int slot, bool selected)
+{
+    GuiShipHudWeaponry* weaponry = hud ? hud->GetWeaponryHud() : nullptr;
+    if (!weaponry)
+        return;
+    switch (slot)
+    {
+    case 0: weaponry->SetSelected1(selected); break;
+    case 1: weaponry->SetSelected2(selected); break;
+    case 2: weaponry->SetSelected3(selected); break;
+    case 3: weaponry->SetSelected4(selected); break;
+    default: break;
+    }
+}
 
-void HudSetPartColor(GuiShipHud*, int, const Color&) {}
+void HudSetLevel(GuiShipHud* hud, int slot, float level)
+{
+    GuiShipHudWeaponry* weaponry = hud ? hud->GetWeaponryHud() : nullptr;
+    if (!weaponry)
+        return;
+    switch (slot)
+    {
+    case 0: weaponry->SetLevel1(level); break;
+    case 1: weaponry->SetLevel2(level); break;
+    case 2: weaponry->SetLevel3(level); break;
+    case 3: weaponry->SetLevel4(level); break;
+    default: break;
+    }
+}
 
-void HudSetWeaponColor(GuiShipHud*, int, const Color&) {}
+void HudSetPartHealth(GuiShipHud* hud, int position, float fraction)
+{
+    if (GuiShipHudUser* panel = hud ? hud->GetUserShip() : nullptr)
+        panel->SetPartHealth(position, fraction);
+}
 
-void HudShowPrimary(GuiShipHud*, int) {}
+void HudSetPartColor(GuiShipHud* hud, int position, const Color& color)
+{
+    if (GuiShipHudUser* panel = hud ? hud->GetUserShip() : nullptr)
+        panel->SetPartColor(position, color);
+}
 
-void HudShowSecondary(GuiShipHud*, int) {}
+void HudSetWeaponColor(GuiShipHud* hud, int light, const Color& color)
+{
+    if (GuiShipHudUser* panel = hud ? hud->GetUserShip() : nullptr)
+        panel->SetWeaponColor(light, color);
+}
 
-void HudRestartBoost(GuiShipHud*) {}
+void HudShowPrimary(GuiShipHud* hud, int slot)
+{
+    if (GuiShipHudCrosshair* crosshair = hud ? hud->GetCrosshairsHud() : nullptr)
+    {
+        crosshair->ShowSGun(slot == 1);
+        crosshair->ShowFGun(slot == 0);
+    }
+}
 
-void HudEnableRadar(GuiShipHud*, bool) {}
+void HudShowSecondary(GuiShipHud* hud, int slot)
+{
+    if (GuiShipHudCrosshair* crosshair = hud ? hud->GetCrosshairsHud() : nullptr)
+    {
+        crosshair->ShowWingG(slot == 2);
+        crosshair->ShowWingR(slot == 3);
+    }
+}
+
+void HudRestartBoost(GuiShipHud* hud)
+{
+    if (GuiShipHudSpeed* speed = hud ? hud->GetSpeedHud() : nullptr)
+        speed->RestartBoost();
+}
+
+void HudEnableRadar(GuiShipHud* hud, bool enable)
+{
+    if (GuiShipHudRadar* radar = hud ? hud->GetRadar() : nullptr)
+        radar->EnableModels(enable);
+}

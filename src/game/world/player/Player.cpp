@@ -26,6 +26,7 @@
 #include "game/world/player/PlayerShip.h"
 #include "game/world/player/UIHit.h"
 #include "game/world/ships/ShipSounds.h"
+#include "gui/hud/GuiShipHud.h"
 #include "layers/LayerManager.h"
 #include "scene/RenderScene.h"
 #include "scene/nodes/Camera.h"
@@ -54,6 +55,9 @@ Player::Player() = default;
 
 Player::~Player()
 {
+    if (_hud)
+        _hud->Unload();
+    _hud.reset();
     if (_hit)
         _hit->ShutDown();
     _hit.reset();
@@ -68,7 +72,7 @@ Player::~Player()
 void Player::Initialize()
 {
     _ship = nullptr;
-    _hud = nullptr;
+    _hud.reset();
     _hit.reset();
     _sunGlow = _sunFlare = _sunStreak = nullptr;
     _shake = 0;
@@ -94,6 +98,8 @@ void Player::Initialize()
     _warnings.Initialize();
     _cameraParticles.Initialize(LoadMaterial("pl_space_garbage_lines_00.mat"), PS_LINE, 1.0f, 1024, 3.0f);
 
+    _hud = std::make_unique<GuiShipHud>();
+    _hud->Load();
     _hit = std::make_unique<UIHit>(this);
     _hit->Initialize();
     _booster = std::make_unique<BoosterSystem>(_ship);
@@ -193,10 +199,12 @@ void Player::Proceed()
         _cameraParticles.Proceed(position, _ship->GetCurrentVelocity());
     }
 
-    HudEnableRadar(_hud, LayerManager::_enabled);
+    HudEnableRadar(_hud.get(), LayerManager::_enabled);
     if (LayerManager::_enabled)
     {
         UpdateSunFlare();
+        if (_hud)
+            _hud->Proceed();
         if (_hit)
             _hit->Proceed();
     }

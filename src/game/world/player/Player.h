@@ -65,8 +65,8 @@ public:
 
     // Null when the made ship is not a player's ship.
     PlayerShip* GetShip() const { return _ship; }
-    // Null while the game has no HUD.
-    GuiShipHud* GetHUD() const { return _hud; }
+    // Made and loaded by Initialize.
+    GuiShipHud* GetHUD() const { return _hud.get(); }
     BoosterSystem* GetBooster() const { return _booster.get(); }
     FlightModel* GetFlightModel() const { return _flightModel; }
     FlightModelDirect* GetFlightModelDirect() const { return _direct.get(); }
@@ -104,7 +104,7 @@ private:
     Shaker _shaker; // aimed at the engine's camera
     std::unique_ptr<BoosterSystem> _booster;
     PlayerShip* _ship = nullptr; // an actor of the mission frame
-    GuiShipHud* _hud = nullptr;
+    std::unique_ptr<GuiShipHud> _hud;
     std::unique_ptr<UIHit> _hit;
     Material* _sunGlow = nullptr;
     Material* _sunFlare = nullptr;

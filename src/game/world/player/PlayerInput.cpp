@@ -222,9 +222,9 @@ void Player::SwitchPrimary()
     if (_ship->GetWeapon(_linked))
         _ship->StopShooting(_linked);
     _primary = _primary == 0 ? 1 : 0;
-    HudSetSelected(_hud, 0, _primary == 0);
-    HudSetSelected(_hud, 1, _primary == 1);
-    HudShowPrimary(_hud, _primary);
+    HudSetSelected(_hud.get(), 0, _primary == 0);
+    HudSetSelected(_hud.get(), 1, _primary == 1);
+    HudShowPrimary(_hud.get(), _primary);
 }
 
 void Player::SwitchSecondary()
@@ -233,24 +233,24 @@ void Player::SwitchSecondary()
         return;
     if (IsOutOfAmmunition(2) && IsOutOfAmmunition(3))
     {
-        HudSetSelected(_hud, 2, false);
-        HudSetSelected(_hud, 3, false);
+        HudSetSelected(_hud.get(), 2, false);
+        HudSetSelected(_hud.get(), 3, false);
         return;
     }
     PlayShipSound("weapon_select.wav");
     _ship->StopShooting(_secondary);
     _secondary = _secondary == 2 ? 3 : 2;
-    HudSetSelected(_hud, 2, _secondary == 2);
-    HudSetSelected(_hud, 3, _secondary == 3);
-    HudShowSecondary(_hud, _secondary);
+    HudSetSelected(_hud.get(), 2, _secondary == 2);
+    HudSetSelected(_hud.get(), 3, _secondary == 3);
+    HudShowSecondary(_hud.get(), _secondary);
     // Lights 3 and 6 belong to the rocket launcher, 4 and 5 to the torpedo launcher.
     const Color selected(1, 1, 0, 1);
     const Color other(0, 0.85f, 1, 1);
     const bool rockets = _secondary == 2;
-    HudSetWeaponColor(_hud, 3, rockets ? selected : other);
-    HudSetWeaponColor(_hud, 6, rockets ? selected : other);
-    HudSetWeaponColor(_hud, 4, rockets ? other : selected);
-    HudSetWeaponColor(_hud, 5, rockets ? other : selected);
+    HudSetWeaponColor(_hud.get(), 3, rockets ? selected : other);
+    HudSetWeaponColor(_hud.get(), 6, rockets ? selected : other);
+    HudSetWeaponColor(_hud.get(), 4, rockets ? other : selected);
+    HudSetWeaponColor(_hud.get(), 5, rockets ? other : selected);
 }
 
 void Player::PickTarget(const char* sound, const char* voice)
