@@ -1,7 +1,9 @@
 // Writes the demo meshes into <data folder>/meshes.
 #include "DemoMeshes.h"
+#include "ObjectMeshes.h"
 #include "HangarMeshes.h"
 #include "RadarMeshes.h"
+#include "WeaponMeshes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -22,10 +24,14 @@ int main(int argc, char** argv)
         return 1;
     }
     std::vector<DemoMesh> meshes = DemoMeshes::All();
+    for (DemoMesh& mesh : ObjectMeshes::All())
+        meshes.push_back(std::move(mesh));
     for (DemoMesh& hangar : HangarMeshes::All())
         meshes.push_back(std::move(hangar));
     for (DemoMesh& radar : RadarMeshes::All())
         meshes.push_back(std::move(radar));
+    for (DemoMesh& weapon : WeaponMeshes::All())
+        meshes.push_back(std::move(weapon));
     for (DemoMesh& rock : DemoMeshes::DebrisRocks())
         meshes.push_back(std::move(rock));
     for (const DemoMesh& demo : meshes)

@@ -1,6 +1,7 @@
 // Writes the demo models into <data folder>/assets.
 #include "ContentFile.h"
 #include "DemoModels.h"
+#include "ObjectModels.h"
 #include "HangarModels.h"
 #include "RadarModels.h"
 #include "ShipModels.h"
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     }
     const std::filesystem::path folder = std::filesystem::path(argv[1]) / "assets";
     std::vector<DemoModel> models = DemoModels::All();
+    for (DemoModel& model : ObjectModels::All())
+        models.push_back(std::move(model));
     for (DemoModel& hangar : HangarModels::All())
         models.push_back(std::move(hangar));
     for (DemoModel& radar : RadarModels::All())

@@ -3,8 +3,10 @@
 #include "textures/CockpitTextures.h"
 #include "textures/DdsWriter.h"
 #include "textures/Image.h"
+#include "textures/ObjectTextures.h"
 #include "textures/ParticleTextures.h"
 #include "textures/SceneImages.h"
+#include "textures/WeaponTextures.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -69,6 +71,8 @@ int main(int argc, char** argv)
     for (const Entry& entry : entries)
         ok &= WriteContentFile(root / entry.path, WriteDds(entry.make(), entry.options));
     ok &= WriteParticleTextures(root);
+    ok &= WriteWeaponTextures(root);
+    ok &= WriteObjectTextures(root);
     ok &= WriteCockpitTextures(root);
     return ok ? 0 : 1;
 }
