@@ -89,6 +89,21 @@ std::vector<DemoModel> All()
         ytg.records[0].children.push_back(bone);
     }
     models.push_back(ytg);
+
+    // The Ytg cargo ship: breakable parts, each on a bone named after its part type with a
+    // number ("ytg_bolsh_dvigatel_00_00" carries the part "ytg_bolsh_dvigatel_00").
+    ModRecord cargo = Node(NT_BONE, "ytg_sush_02");
+    cargo.children.push_back(Node(NT_BONE, "ytg_korpus_bolsh_dvig_01_00", Vec3(0, 0, 0)));
+    cargo.children.push_back(Node(NT_BONE, "ytg_bolsh_dvigatel_00_00", Vec3(-70, 0, -90)));
+    cargo.children.push_back(Node(NT_BONE, "ytg_bolsh_dvigatel_01_00", Vec3(70, 0, -90)));
+    cargo.children.push_back(Node(NT_BONE, "ytg_sush_02_kabina_00", Vec3(0, 30, 90)));
+    cargo.children.push_back(Node(NT_BONE, "engine_00", Vec3(-70, 0, -120)));
+    cargo.children.push_back(Node(NT_BONE, "engine_01", Vec3(70, 0, -120)));
+    models.push_back({"ytg_sush_02.mod", {cargo}});
+    // A broken engine: the engine's mesh, squashed.
+    ModRecord broken = Node(NT_BONE, "ytg_bolsh_dvigatel_damaged");
+    broken.children.push_back(Mesh("wreck", "ytg_bolsh_dvigatel.sms", Vec3(0, 0, 0), Vec3(1, 0.6f, 0.8f)));
+    models.push_back({"ytg_bolsh_dvigatel_damaged.mod", {broken}});
     return models;
 }
 
