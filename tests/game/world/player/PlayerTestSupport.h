@@ -60,6 +60,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    static bool GameStarted() { return _game && _game->Started(); }
     SingleLevel& Level() { return _level; }
     // One mission frame of the given length, without reading the input.
     void Frame(float seconds);
