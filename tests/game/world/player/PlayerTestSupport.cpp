@@ -32,38 +32,17 @@ void ScriptedInput::MouseMove(int32_t dx, int32_t dy, int32_t wheel)
         _mouse.push_back({MOUSE_OFFSET_W, wheel});
 }
 
-StartedGame* PlayerTest::_game = nullptr;
-
-void PlayerTest::SetUpTestSuite() { _game = new StartedGame(); }
-
-void PlayerTest::TearDownTestSuite()
-{
-    delete _game;
-    _game = nullptr;
-}
-
 void PlayerTest::SetUp()
 {
-    if (!_game->Started())
-        GTEST_SKIP() << "no display: " << _game->Error();
+    if (!GameStarted())
+        GTEST_SKIP() << "no display";
     GamePaused = 0;
-    EngineSeed(7);
-    GameSettings& settings = *game.GetGameSettings();
-    settings.Difficulty = 2;
-    settings.DebugInformation = false;
-    *game.GetLimiter() = Limiter();
+    game.GetGameSettings()->DebugInformation = false;
     // A fresh installation: nobody has chosen a pilot.
     game.GetProfileManager()->SelectNone();
-    _gameLevel = game.GetLevel();
-    game.SetLevel(&_level);
-    _game->Data().WriteLevel("player.lua", "Level.obj_player = { classname = \"player\"; };\n");
-    _game->Data().WriteLevel("player_desc.lua", "");
-    _game->Data().WriteLevel("player_logic.lua", "");
-    _level.LoadLevel("player.lua", "player_desc.lua", "player_logic.lua");
-    _level.Initialize();
-    for (int i = 0; i < 10 && !_level.IsLoaded(); ++i)
-        Frame(1.0f / 64);
-    ASSERT_TRUE(_level.IsLoaded());
+    StartedMissionTest::SetUp();
+    if (IsSkipped() || HasFatalFailure())
+        return;
     // The bindings the game ships with.
     ASSERT_TRUE(_bindings.LoadConfig("config.ini"));
     auto source = std::make_unique<ScriptedInput>();
@@ -79,15 +58,7 @@ void PlayerTest::TearDown()
 {
     game.SetInput(nullptr);
     GamePaused = 0;
-    _level.ShutDown();
-    if (_game->Started())
-        game.SetLevel(_gameLevel);
-}
-
-void PlayerTest::Frame(float seconds)
-{
-    _clock.Tick(seconds);
-    _level.Proceed(seconds);
+    StartedMissionTest::TearDown();
 }
 
 void PlayerTest::Step(float seconds)

@@ -4,9 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "WorldTestSupport.h"
+#include "StartedMission.h"
 #include "game/core/level/SingleLevel.h"
 #include "platform/input/InputSource.h"
 #include "services/input/InputConfig.h"
@@ -50,20 +48,15 @@ private:
     std::vector<InputRecord> _mouse;
 };
 
-// Each test a fresh mission of a level with nothing but the player's start, in the game
-// started once for the test program, with scripted input through the game's bindings file.
-class PlayerTest : public testing::Test
+// Each test a fresh mission with the player at the origin, in the game started once for the
+// test program, with no pilot chosen and scripted input through the game's bindings file.
+class PlayerTest : public StartedMissionTest
 {
 protected:
-    static void SetUpTestSuite();
-    static void TearDownTestSuite();
     void SetUp() override;
     void TearDown() override;
 
-    static bool GameStarted() { return _game && _game->Started(); }
-    SingleLevel& Level() { return _level; }
-    // One mission frame of the given length, without reading the input.
-    void Frame(float seconds);
+    static bool GameStarted() { return GetStartedGame() && GetStartedGame()->Started(); }
 
     // Reads the scripted input, then runs one mission frame.
     void Step(float seconds = 1.0f / 64);
@@ -79,10 +72,6 @@ protected:
     ScriptedInput* script = nullptr;
 
 private:
-    static StartedGame* _game;
-    FrameClock _clock;
-    SingleLevel _level{nullptr, "level"};
-    SingleLevel* _gameLevel = nullptr;
     InputConfig _bindings;
     std::unique_ptr<InputSystem> _input;
 };
