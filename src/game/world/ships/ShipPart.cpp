@@ -39,6 +39,7 @@ void ShipPart::InitByModel(Model* model)
 void ShipPart::UserInit()
 {
     RenderScene* scene = game.GetRenderScene();
+    Bone* own = _mainModel; // the wreck's bone that carries the part
     if (_mainModel && scene && (_pivotOffset.x != 0 || _pivotOffset.y != 0 || _pivotOffset.z != 0))
     {
         // The part turns about its pivot: a new bone there carries the old one.
@@ -58,8 +59,9 @@ void ShipPart::UserInit()
     }
     else
     {
+        // From the part's own bone: a pivot bone above it carries no part.
         _parts = std::make_unique<DestructableObject>(nullptr, this);
-        _physEntity = _parts->Initialize(_mainModel);
+        _physEntity = _parts->Initialize(own);
     }
     if (!_physEntity || _parts->GetPartCount() == 0)
     {
