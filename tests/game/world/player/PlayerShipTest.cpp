@@ -10,6 +10,8 @@
 #include "game/world/actor/Limiter.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
+#include "gui/hud/GuiShipHud.h"
+#include "gui/hud/GuiShipHudTextMessage.h"
 #include "services/physics/PhysicsActor.h"
 #include "services/sound/SoundEngine.h"
 
@@ -79,6 +81,9 @@ TEST_F(PlayerShipTest, AHitWhileTheShieldHoldsWarnsButLeavesTheZones)
     Ship().SetCurrentShield(Ship().GetMaximumShield() * 0.6f);
     Ship().RecalculateDamage(500);
     EXPECT_FALSE(game.GetLimiter()->CanTransmitionRobot()) << "the robot spoke";
+    const GuiShipHudTextMessage* strip = ThePlayer().GetHUD()->GetTextMsg();
+    EXPECT_STREQ(strip->GetText(), "Attention! Board is under attack!");
+    EXPECT_EQ(strip->GetPieces(), 4);
     for (int i = 0; i < PlayerShip::ZoneCount; ++i)
         EXPECT_EQ(Ship().GetZoneCurrent(i), zone) << i;
 
@@ -133,6 +138,18 @@ TEST_F(PlayerShipTest, AZoneLostToExactlyZeroIsAnnouncedOnceTheArmourIsLow)
     EXPECT_TRUE(game.GetLimiter()->CanTransmitionRobot());
     Hit(4, 1); // zone 6 shut to 0, zone 5 hit
     EXPECT_FALSE(game.GetLimiter()->CanTransmitionRobot());
+}
+
+TEST_F(PlayerShipTest, TheLostShieldIsAnnouncedOnce)
+{
+    SoundEngine* sound = game.GetSoundEngine();
+    const size_t before = sound->GetSound2DCount();
+    Ship().SetCurrentShield(0);
+    Step();
+    EXPECT_EQ(sound->GetSound2DCount(), before + 2) << "the alert and the robot's line";
+    EXPECT_STREQ(ThePlayer().GetHUD()->GetTextMsg()->GetText(), "Energy shield is lost! ");
+    Step();
+    EXPECT_EQ(sound->GetSound2DCount(), before + 2);
 }
 
 TEST_F(PlayerShipTest, DamageTelegramsReachTheZonesAndASubLevelNeverDoes)

@@ -10,6 +10,7 @@
 #include "game/core/gamedata/TypeRecords.h"
 #include "game/core/level/SingleLevel.h"
 #include "game/world/actor/ActorFlags.h"
+#include "game/world/environment/Track.h"
 #include "game/world/objects/Object.h"
 #include "game/world/ships/DynamicShipController.h"
 #include "game/world/ships/Fighter.h"
@@ -295,6 +296,44 @@ TEST_F(ShipTest, AverageDamageIsTheShareOfTheDefencesLeft)
     ship->SetMaximumArmor(0);
     ship->SetMaximumStructure(0);
     EXPECT_EQ(ship->GetAverageDamage(), 1) << "nothing to lose counts as intact";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ShipTest, ATrackIsFollowedPointByPointAndStartsOverAfterTheLast)
+{
+    Track* track = mission.Level().CreateTrack();
+    for (unsigned i = 0; i < 3; ++i)
+        track->AddPoint(Vec3(1000.0f * float(i), 0, 0), i);
+    track->PostInitialize();
+    CountingFighter* ship = Add();
+    const struct
+    {
+        Vec3 at;
+        int steeredTo;
+    } steps[] = {
+        {Vec3(-500, 0, 0), 0}, // far from point 0: stays on it
+        {Vec3(-200, 0, 0), 0}, // within 256 of point 0: steers there, then moves on
+        {Vec3(800, 0, 0), 1},  {Vec3(1900, 0, 0), 2}, {Vec3(0, 0, 0), 0},
+    };
+    for (const auto& step : steps)
+    {
+        Matrix pose = Matrix::Ident();
+        pose.Translate(step.at);
+        ship->SetPose(pose);
+        ship->MoveByTrack(track);
+        EXPECT_EQ(ship->GetNextTrackPos(), track->GetPoint(unsigned(step.steeredTo)).position) << step.at.x;
+        const Vec3 towards = track->GetPoint(unsigned(step.steeredTo)).position - step.at;
+        if (towards.Length() > 0)
+        {
+            EXPECT_NEAR(ship->GetRotateToDir().Dot(towards * (1.0f / towards.Length())), 1, 1e-5f);
+        }
+        EXPECT_FLOAT_EQ(ship->GetSpeed(), 200) << "full speed along the track";
+    }
+    EXPECT_EQ(ship->GetTrackPos(2), Vec3(2000, 0, 0));
+    EXPECT_EQ(ship->GetTrackPos(3), Vec3(0, 0, 0)) << "past the last point";
 }
 
 } // namespace
