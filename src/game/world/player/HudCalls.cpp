@@ -20,32 +20,22 @@ void HudShowText(GuiShipHud* hud, const char* text, int style)
 
 void HudSetSelected(GuiShipHud* hud, int slot, bool selected)
 {
+    static constexpr void (GuiShipHudWeaponry::*Select[])(bool) = {
+        &GuiShipHudWeaponry::SetSelected1, &GuiShipHudWeaponry::SetSelected2, &GuiShipHudWeaponry::SetSelected3,
+        &GuiShipHudWeaponry::SetSelected4};
     GuiShipHudWeaponry* weaponry = hud ? hud->GetWeaponryHud() : nullptr;
-    if (!weaponry)
-        return;
-    switch (slot)
-    {
-    case 0: weaponry->SetSelected1(selected); break;
-    case 1: weaponry->SetSelected2(selected); break;
-    case 2: weaponry->SetSelected3(selected); break;
-    case 3: weaponry->SetSelected4(selected); break;
-    default: break;
-    }
+    if (weaponry && slot >= 0 && slot < 4)
+        (weaponry->*Select[slot])(selected);
 }
 
 void HudSetLevel(GuiShipHud* hud, int slot, float level)
 {
+    static constexpr void (GuiShipHudWeaponry::*SetLevel[])(float) = {
+        &GuiShipHudWeaponry::SetLevel1, &GuiShipHudWeaponry::SetLevel2, &GuiShipHudWeaponry::SetLevel3,
+        &GuiShipHudWeaponry::SetLevel4};
     GuiShipHudWeaponry* weaponry = hud ? hud->GetWeaponryHud() : nullptr;
-    if (!weaponry)
-        return;
-    switch (slot)
-    {
-    case 0: weaponry->SetLevel1(level); break;
-    case 1: weaponry->SetLevel2(level); break;
-    case 2: weaponry->SetLevel3(level); break;
-    case 3: weaponry->SetLevel4(level); break;
-    default: break;
-    }
+    if (weaponry && slot >= 0 && slot < 4)
+        (weaponry->*SetLevel[slot])(level);
 }
 
 void HudSetPartHealth(GuiShipHud* hud, int position, float fraction)

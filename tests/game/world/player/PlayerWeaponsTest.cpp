@@ -102,6 +102,10 @@ TEST_F(PlayerWeaponsTest, EveryKindOfWeaponFires)
     }
     EXPECT_LT(Ship().GetWeapon(2)->GetBulletAmount(), rockets);
     EXPECT_LT(Ship().GetWeapon(3)->GetBulletAmount(), torpedoes);
+    // The HUD's bars: energy for the blasters, what is left of the ammunition for the launchers.
+    Step();
+    EXPECT_LT(Weaponry().GetLevel(1), 1);
+    EXPECT_FLOAT_EQ(Weaponry().GetLevel(3), float(Ship().GetWeapon(2)->GetBulletAmount()) / float(rockets));
 }
 
 // Weapons whose game-data amounts the test sets before the mission starts.
