@@ -133,6 +133,9 @@ struct PlainShip
     Vec3 linTarget{0, 0, 0}, angTarget{0, 0, 0};
     float speedCur = 0, speedDes = 0;
     float yawCur = 0, pitchCur = 0, rollCur = 0;
+    // The pilot's inputs of one frame: mouse, keyboard, joystick of yaw, pitch, roll and strafe.
+    float inputs[4][3] = {};
+    float strafeDes = 0;
 };
 
 float Bound(float v, float lo, float hi)
@@ -220,16 +223,27 @@ struct PlainFleet
 
     static void Fly(PlainShip& s, int turn)
     {
-        s.speedDes = std::min(s.speedDes + 100, 100.0f);
-        const float yawDes = turn > 0 ? 100.0f : 0.0f, pitchDes = turn < 0 ? -100.0f : 0.0f;
-        s.yawCur = std::clamp(s.yawCur + (yawDes - s.yawCur) * 0.1f * Mass * 2, -100.0f, 100.0f);
-        s.pitchCur = std::clamp(s.pitchCur + (pitchDes - s.pitchCur) * 0.1f * Mass * 2, -100.0f, 100.0f);
-        s.rollCur = std::clamp(s.rollCur + (0 - s.rollCur) * 0.1f * Mass * 2, -100.0f, 100.0f);
+        // The keys: full throttle, and a turn.
+        s.speedDes = std::clamp(s.speedDes + 100, 0.0f, 100.0f);
+        if (turn > 0)
+            s.inputs[0][1] += 100;
+        else if (turn < 0)
+            s.inputs[1][1] -= 100;
+        // The inputs summed into what is desired, then cleared.
+        float desired[4];
+        for (int c = 0; c < 4; ++c)
+            desired[c] = std::clamp(s.inputs[c][0] + s.inputs[c][1] + s.inputs[c][2], -100.0f, 100.0f);
+        s.strafeDes = desired[3];
+        s.yawCur = std::clamp(s.yawCur + (desired[0] - s.yawCur) * 0.1f * Mass * 2, -100.0f, 100.0f);
+        s.pitchCur = std::clamp(s.pitchCur + (desired[1] - s.pitchCur) * 0.1f * Mass * 2, -100.0f, 100.0f);
+        s.rollCur = std::clamp(s.rollCur + (desired[2] - s.rollCur) * 0.1f * Mass * 2, -100.0f, 100.0f);
         const float k = 0.01f * MaxTurn * Step * DegreesToRadians;
         Turn(s.pose, 1, s.yawCur * k);
         Turn(s.pose, 0, s.pitchCur * k);
         Turn(s.pose, 2, s.rollCur * k);
         s.angular = Vec3(0, 0, 0);
+        if (s.speedDes == 0 && std::fabs(s.speedCur) < 1)
+            s.speedCur = 0;
         const float step = Throttle * Mass * Step * 60;
         if (s.speedCur < s.speedDes)
             s.speedCur += step;
@@ -237,6 +251,8 @@ struct PlainFleet
             s.speedCur -= step;
         s.speedCur = std::clamp(s.speedCur, -100.0f, 100.0f);
         s.linear = s.pose.Dir() * (s.speedCur * 0.01f * MaxSpeed * Step * 60);
+        for (auto& channel : s.inputs)
+            channel[0] = channel[1] = channel[2] = 0;
     }
 
     void Run()
