@@ -33,6 +33,8 @@ int main(int argc, char** argv)
         meshes.push_back(std::move(radar));
     for (DemoMesh& weapon : WeaponMeshes::All())
         meshes.push_back(std::move(weapon));
+    for (DemoMesh& rock : DemoMeshes::DebrisRocks())
+        meshes.push_back(std::move(rock));
     for (DemoMesh& race : RaceMeshes::All())
         meshes.push_back(std::move(race));
     for (const DemoMesh& demo : meshes)

@@ -4,6 +4,7 @@
 #include "ObjectModels.h"
 #include "HangarModels.h"
 #include "RadarModels.h"
+#include "ShipModels.h"
 #include "RaceModels.h"
 
 #include <cstdio>
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
         models.push_back(std::move(hangar));
     for (DemoModel& radar : RadarModels::All())
         models.push_back(std::move(radar));
+    for (DemoModel& ship : ShipModels::All())
+        models.push_back(std::move(ship));
     for (DemoModel& race : RaceModels::All())
         models.push_back(std::move(race));
     for (const DemoModel& model : models)

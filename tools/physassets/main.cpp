@@ -6,6 +6,7 @@
 #include "ContentFile.h"
 #include "WeaponPhysAssets.h"
 #include "ObjectPhysAssets.h"
+#include "ShipAssets.h"
 #include "RacePhysAssets.h"
 #include "services/physics/PhysicsAssetFormat.h"
 
@@ -99,6 +100,7 @@ int main(int argc, char** argv)
         ok &= Write(folder, asset.file.c_str(), asset.data);
     for (const ObjectPhysAssets::Asset& asset : ObjectPhysAssets::All())
         ok &= Write(folder, asset.file.c_str(), asset.data);
+    ok &= WriteShipAssets(folder);
     for (const RacePhysAssets::Asset& asset : RacePhysAssets::All())
         ok &= Write(folder, asset.file.c_str(), asset.data);
     return ok ? 0 : 1;
