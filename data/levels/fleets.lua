@@ -10,18 +10,18 @@ Level.obj_player = {
 };
 
 -- The Blg fighters on the left, the Rtb fighters on the right.
-Level.obj_blg_00 = { classname = "ship"; prototype = "blg_fighter_00"; name = "blg_fighter_00"; fraction = "blg"; position = { x = -60; y = 10; z = 200 } };
-Level.obj_blg_01 = { classname = "ship"; prototype = "blg_fighter_01"; name = "blg_fighter_01"; fraction = "blg"; position = { x = -100; y = -12; z = 260 } };
-Level.obj_blg_02 = { classname = "ship"; prototype = "blg_fighter_02"; name = "blg_fighter_02"; fraction = "blg"; position = { x = -40; y = 30; z = 320 } };
-Level.obj_blg_03 = { classname = "ship"; prototype = "blg_fighter_03"; name = "blg_fighter_03"; fraction = "blg"; position = { x = -130; y = 20; z = 380 } };
-Level.obj_rtb_02 = { classname = "ship"; prototype = "rtb_fighter_02"; name = "rtb_fighter_02"; fraction = "rtb"; position = { x = 60; y = -10; z = 220 } };
-Level.obj_rtb_03 = { classname = "ship"; prototype = "rtb_fighter_03"; name = "rtb_fighter_03"; fraction = "rtb"; position = { x = 115; y = 5; z = 300 } };
+Level.obj_blg_00 = { classname = "ship"; prototype = "blg_fighter_00"; name = "blg_fighter_00"; fraction = "blg"; position = { x = -40; y = 8; z = 90 } };
+Level.obj_blg_01 = { classname = "ship"; prototype = "blg_fighter_01"; name = "blg_fighter_01"; fraction = "blg"; position = { x = -70; y = -10; z = 120 } };
+Level.obj_blg_02 = { classname = "ship"; prototype = "blg_fighter_02"; name = "blg_fighter_02"; fraction = "blg"; position = { x = -20; y = 22; z = 140 } };
+Level.obj_blg_03 = { classname = "ship"; prototype = "blg_fighter_03"; name = "blg_fighter_03"; fraction = "blg"; position = { x = -90; y = 15; z = 170 } };
+Level.obj_rtb_02 = { classname = "ship"; prototype = "rtb_fighter_02"; name = "rtb_fighter_02"; fraction = "rtb"; position = { x = 35; y = -8; z = 100 } };
+Level.obj_rtb_03 = { classname = "ship"; prototype = "rtb_fighter_03"; name = "rtb_fighter_03"; fraction = "rtb"; position = { x = 75; y = 5; z = 140 } };
 
 -- The Ytg: a fighter facing the player, the runner and the small cargo ship behind it, the
 -- cargo ship above them.
 Level.obj_ytg_fighter = {
     classname = "ship"; prototype = "ytg_fighter_02"; name = "ytg_fighter_02"; fraction = "ytg";
-    position = { x = 30; y = 40; z = 420 };
+    position = { x = 15; y = 25; z = 190 };
     dir = { x = 0; y = 0; z = -1 };
 };
 Level.obj_ytg_brrk = { classname = "ship"; prototype = "ytg_brrk_00"; name = "ytg_brrk_00"; fraction = "ytg"; position = { x = 220; y = -40; z = 700 } };

@@ -152,10 +152,15 @@ void ShipYtgFighter02::Explode()
     HandFireToKeeper(_fireEmitter);
     if (RenderScene* scene = GetWorldScene())
     {
+        // The wreck takes the intact model's place at once, not only with the next frame.
+        const Vec3 position = _mainModel ? _mainModel->GetGlobalPos() : GetPosition();
+        const Quaternion orientation = _mainModel ? _mainModel->GetGlobalOrientation() : Quaternion::identity;
         // The flares and trails hang under the intact model and go with it.
         scene->DestroyNode(_mainModel);
         _flareSet = nullptr;
         _mainModel = scene->CreateModel("ytg_fighter_02_damaged.mod", SL_STAGE);
+        _mainModel->SetPosition(position);
+        _mainModel->SetOrientation(orientation);
     }
     Fighter::Explode();
 }

@@ -24,8 +24,9 @@ const char* RaceShipMission::TestType(const char* classname, const char* render)
 {
     const std::string name = std::string("test_") + classname + "_" + render;
     Base* base = game.GetBase();
-    if (ShipType* existing = base->GetShipByName(name.c_str()))
-        return existing->name;
+    for (int i = 0; i < base->GetShipCount(); ++i)
+        if (name == base->GetShipByIndex(i)->name)
+            return base->GetShipByIndex(i)->name;
     ShipType* type = base->AddShip();
     std::snprintf(type->name, sizeof type->name, "%s", name.c_str());
     std::snprintf(type->classname, sizeof type->classname, "%s", classname);

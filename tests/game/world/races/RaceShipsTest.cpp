@@ -215,12 +215,8 @@ TEST_F(RaceShipTest, EngineFlaresByClass)
         std::vector<float> sizes;
     };
     const Case cases[] = {
-        {"rtb_fighter_03", {12}},
-        {"rtb_fighter_02", {8, 8, 8}},
-        {"blg_fighter_00", {16, 16}},
-        {"blg_fighter_03", {16}},
-        {"ytg_fighter_02", {16, 8, 8, 8, 8}},
-        {"blg_cruiser_02", {}},
+        {"rtb_fighter_03", {12}}, {"rtb_fighter_02", {8, 8, 8}},        {"blg_fighter_00", {16, 16}},
+        {"blg_fighter_03", {16}}, {"ytg_fighter_02", {16, 8, 8, 8, 8}}, {"blg_cruiser_02", {}},
         {"rtb_cruiser_00", {}},
     };
     for (const Case& c : cases)
