@@ -31,7 +31,6 @@ public:
     void UserProceed() override;
     // The pilot screams (when the radio is free) and the ship burns.
     void StartBurning() override;
-    const ParticleSet* GetEngineFlares() const { return _flareSet; }
 
 protected:
     ShipBlgFighter(const char* classname, const BlgFighterFit& fit);

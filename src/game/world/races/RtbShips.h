@@ -26,7 +26,6 @@ public:
     void Explode() override;
     // The fire is kept for the explosion.
     void StartBurning() override;
-    const ParticleSet* GetEngineFlares() const { return _flareSet; }
     const Emitter* GetFire() const { return _fireEmitter; }
 
 protected:

@@ -30,7 +30,7 @@ public:
     const Vec3& GetTumbleAxis() const { return _tumbleAxis; }
     float GetExplodeTimer() const { return _explodeTimer; }
     float GetSparkTimer() const { return _sparkTimer; }
-    const ParticleSet* GetEngineFlares() const { return _flareSet; }
+    ParticleSet* GetEngineFlares() const { return _flareSet; }
     const Emitter* GetFire() const { return _fireEmitter; }
 
 private:

@@ -103,7 +103,7 @@ public:
 
     void UserInit() override;
     void UserProceed() override;
-    const ParticleSet* GetEngineFlares() const { return _flareSet; }
+    ParticleSet* GetEngineFlares() const { return _flareSet; }
 
 private:
     void CreateEngineFlares();

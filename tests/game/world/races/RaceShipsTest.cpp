@@ -9,6 +9,8 @@
 #include "RaceShipSupport.h"
 #include "foundation/config/GameSettings.h"
 #include "game/core/game/Game.h"
+#include "game/core/gamedata/Base.h"
+#include "game/core/gamedata/TypeRecords.h"
 #include "game/core/level/SingleLevel.h"
 #include "game/world/actor/ActorFlags.h"
 #include "game/world/actor/Limiter.h"
@@ -17,6 +19,7 @@
 #include "game/world/races/BlgShips.h"
 #include "game/world/races/RtbShips.h"
 #include "game/world/races/YtgShips.h"
+#include "game/world/weapons/Weapon.h"
 #include "scene/nodes/Model.h"
 #include "scene/nodes/Omni.h"
 #include "scene/particles/Emitter.h"
@@ -243,6 +246,22 @@ TEST_F(RaceShipTest, EngineFlaresByClass)
         }
         Level().DestroyActor(ship, true);
     }
+}
+
+// No class name makes the droid: built by hand on a fighter's type, it shows one large flare and
+// mounts its small laser.
+TEST_F(RaceShipTest, DroidShowsOneFlareAndMountsItsLaser)
+{
+    auto* droid = new ShipYtgDroid00();
+    droid->InitializeData(game.GetBase()->GetShipByName("ytg_fighter_02"));
+    Level().CreateActor(droid, nullptr);
+    Frame();
+    ASSERT_NE(nullptr, droid->GetEngineFlares());
+    ASSERT_EQ(1u, droid->GetEngineFlares()->GetTotalParticles());
+    EXPECT_EQ(64.0f, droid->GetEngineFlares()->Begin().Current()->size);
+    ASSERT_EQ(1u, droid->GetWeaponCount());
+    EXPECT_STREQ("BlasterMini00", droid->GetWeapon(0)->GetPrototype()->name);
+    EXPECT_FALSE(droid->HasFlag(ACTOR_FLAG_LARGE_CRAFT));
 }
 
 // An Rtb fighter that explodes while burning leaves its flames behind as an actor of their own;
