@@ -9,24 +9,15 @@ namespace RaceModels {
 
 namespace {
 
-ModRecord Node(unsigned type, const std::string& name, const Vec3& position = Vec3(0, 0, 0))
-{
-    ModRecord record;
-    record.type = type;
-    record.name = name;
-    record.position = position;
-    return record;
-}
-
 ModRecord Mesh(const std::string& name, const char* mesh, float scale = 1)
 {
-    ModRecord record = Node(NT_RENDERMESH, name);
+    ModRecord record = NodeRecord(NT_RENDERMESH, name);
     record.mesh = mesh;
     record.scale = Vec3(scale, scale, scale);
     return record;
 }
 
-ModRecord Bone(const std::string& name, const Vec3& position) { return Node(NT_BONE, name, position); }
+ModRecord Bone(const std::string& name, const Vec3& position) { return NodeRecord(NT_BONE, name, position); }
 
 std::string Numbered(const char* format, int i)
 {

@@ -101,7 +101,7 @@ int main(int argc, char** argv)
     for (const ObjectPhysAssets::Asset& asset : ObjectPhysAssets::All())
         ok &= Write(folder, asset.file.c_str(), asset.data);
     ok &= WriteShipAssets(folder);
-    for (const RacePhysAssets::Asset& asset : RacePhysAssets::All())
+    for (const ObjectPhysAssets::Asset& asset : RacePhysAssets::All())
         ok &= Write(folder, asset.file.c_str(), asset.data);
     return ok ? 0 : 1;
 }

@@ -36,13 +36,6 @@ const YtgEngines::DetachRule DrTrDetachRules[] = {
     {"ytg_st_dvig_dr1_03", EngineBit(3), false},
 };
 
-void MakeLargeCraft(Fighter& ship, const char* classname)
-{
-    ship.RaiseFlag(ACTOR_FLAG_LARGE_CRAFT);
-    ship.SetName(classname);
-    ship.SetClassname(classname);
-}
-
 } // namespace
 
 void YtgEngines::Create(Model* model, std::initializer_list<Engine> engines)
@@ -85,7 +78,20 @@ bool YtgEngines::OnPartDetached(Model* model, const char* part, std::span<const 
     return false;
 }
 
-ShipYtgSush02::ShipYtgSush02() { MakeLargeCraft(*this, "ShipYtgSush02"); }
+ShipYtgLarge::ShipYtgLarge(const char* classname, std::span<const YtgEngines::DetachRule> rules) : _rules(rules)
+{
+    RaiseFlag(ACTOR_FLAG_LARGE_CRAFT);
+    SetName(classname);
+    SetClassname(classname);
+}
+
+void ShipYtgLarge::OnPartDetached(ObjectPart* part)
+{
+    if (part && _engines.OnPartDetached(GetMainModelEx(), part->GetName(), _rules))
+        Explode();
+}
+
+ShipYtgSush02::ShipYtgSush02() : ShipYtgLarge("ShipYtgSush02", SushDetachRules) {}
 
 void ShipYtgSush02::UserInit()
 {
@@ -95,13 +101,7 @@ void ShipYtgSush02::UserInit()
                                        {"ytg_sush_02_engine_big.pse", 384, 2}});
 }
 
-void ShipYtgSush02::OnPartDetached(ObjectPart* part)
-{
-    if (part && _engines.OnPartDetached(GetMainModelEx(), part->GetName(), SushDetachRules))
-        Explode();
-}
-
-ShipYtgBrrk00::ShipYtgBrrk00() { MakeLargeCraft(*this, "ShipYtgBrrk00"); }
+ShipYtgBrrk00::ShipYtgBrrk00() : ShipYtgLarge("ShipYtgBrrk00", BrrkDetachRules) {}
 
 void ShipYtgBrrk00::UserInit()
 {
@@ -112,13 +112,7 @@ void ShipYtgBrrk00::UserInit()
     AddWeapon("BomberBlaster00", 10, nullptr, 0);
 }
 
-void ShipYtgBrrk00::OnPartDetached(ObjectPart* part)
-{
-    if (part && _engines.OnPartDetached(GetMainModelEx(), part->GetName(), BrrkDetachRules))
-        Explode();
-}
-
-ShipYtgDrTr02::ShipYtgDrTr02() { MakeLargeCraft(*this, "ShipYtgDrTr02"); }
+ShipYtgDrTr02::ShipYtgDrTr02() : ShipYtgLarge("ShipYtgDrTr02", DrTrDetachRules) {}
 
 void ShipYtgDrTr02::UserInit()
 {
@@ -134,13 +128,12 @@ void ShipYtgDrTr02::UserProceed()
     SetSpeedKoef(1);
 }
 
-void ShipYtgDrTr02::OnPartDetached(ObjectPart* part)
+ShipYtgScStation00::ShipYtgScStation00()
 {
-    if (part && _engines.OnPartDetached(GetMainModelEx(), part->GetName(), DrTrDetachRules))
-        Explode();
+    RaiseFlag(ACTOR_FLAG_LARGE_CRAFT);
+    SetName("ShipYtgScStation00");
+    SetClassname("ShipYtgScStation00");
 }
-
-ShipYtgScStation00::ShipYtgScStation00() { MakeLargeCraft(*this, "ShipYtgScStation00"); }
 
 ShipYtgDroid00::ShipYtgDroid00()
 {

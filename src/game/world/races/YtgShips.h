@@ -42,8 +42,25 @@ private:
     std::vector<Bone*> _bones; // the model's nodes
 };
 
+// A large Ytg ship with engines: its parts' loss takes engines with it, and its capital part's
+// the whole ship.
+class ShipYtgLarge : public Fighter
+{
+public:
+    void OnPartDetached(ObjectPart* part) override;
+    const YtgEngines& GetEngines() const { return _engines; }
+
+protected:
+    ShipYtgLarge(const char* classname, std::span<const YtgEngines::DetachRule> rules);
+
+    YtgEngines _engines;
+
+private:
+    std::span<const YtgEngines::DetachRule> _rules;
+};
+
 // A cargo ship.
-class ShipYtgSush02 : public Fighter
+class ShipYtgSush02 : public ShipYtgLarge
 {
 public:
     ShipYtgSush02();
@@ -51,29 +68,19 @@ public:
     // Trigger contacts do not reach its AI.
     void OnTriggerStay(PhysicsActorEventListener&, NxShape&, NxShape&) override {}
     void UserInit() override;
-    void OnPartDetached(ObjectPart* part) override;
-    const YtgEngines& GetEngines() const { return _engines; }
-
-private:
-    YtgEngines _engines;
 };
 
 // A runner, with two bomber blasters.
-class ShipYtgBrrk00 : public Fighter
+class ShipYtgBrrk00 : public ShipYtgLarge
 {
 public:
     ShipYtgBrrk00();
 
     void UserInit() override;
-    void OnPartDetached(ObjectPart* part) override;
-    const YtgEngines& GetEngines() const { return _engines; }
-
-private:
-    YtgEngines _engines;
 };
 
 // A small cargo ship.
-class ShipYtgDrTr02 : public Fighter
+class ShipYtgDrTr02 : public ShipYtgLarge
 {
 public:
     ShipYtgDrTr02();
@@ -81,11 +88,6 @@ public:
     void UserInit() override;
     // The death effects, and a speed factor of 1 every frame.
     void UserProceed() override;
-    void OnPartDetached(ObjectPart* part) override;
-    const YtgEngines& GetEngines() const { return _engines; }
-
-private:
-    YtgEngines _engines;
 };
 
 // A station.

@@ -36,11 +36,6 @@ const char* RaceShipMission::TestType(const char* classname, const char* render)
 
 const YtgEngines* EnginesOf(const Ship* ship)
 {
-    if (const auto* sush = dynamic_cast<const ShipYtgSush02*>(ship))
-        return &sush->GetEngines();
-    if (const auto* brrk = dynamic_cast<const ShipYtgBrrk00*>(ship))
-        return &brrk->GetEngines();
-    if (const auto* drtr = dynamic_cast<const ShipYtgDrTr02*>(ship))
-        return &drtr->GetEngines();
-    return nullptr;
+    const auto* large = dynamic_cast<const ShipYtgLarge*>(ship);
+    return large ? &large->GetEngines() : nullptr;
 }
