@@ -114,6 +114,30 @@ TEST_F(PhysicsWorld, MoveGlobalPoseTravelsDuringTheStepAndPushesWhatItMeets)
     EXPECT_GT(struck->GetGlobalLinearVelocity().x, 40.0f);
 }
 
+TEST_F(PhysicsWorld, KinematicBodyKeepsItsPoseAndPushesWhatHitsIt)
+{
+    WriteAsset("ball.mdl", WritePhysicsAsset(Asset({Shape(NX_SHAPE_SPHERE, "b", 1)})));
+    Recorder heard;
+    PhysicsActor* held = space->CreatePhysicsActor(&heard, "ball.mdl");
+    PhysicsActor* thrown = space->CreatePhysicsActor(nullptr, "ball.mdl");
+    Place(held, {0, 0, 0}, {5, 0, 0});
+    Place(thrown, {3, 0, 0}, {-30, 0, 0});
+    held->raiseBodyFlag(NX_BF_KINEMATIC);
+    EXPECT_TRUE(held->readBodyFlag(NX_BF_KINEMATIC));
+    held->addForce(NxVec3(0, 1000, 0), NX_VELOCITY_CHANGE);
+
+    Step(30);
+    EXPECT_EQ(held->GetGlobalPosition(), Vec3(0, 0, 0));
+    EXPECT_GT(thrown->GetGlobalLinearVelocity().x, 0.0f); // bounced off
+    EXPECT_GT(heard.Count("start"), 0);
+
+    // Its owner places it; the next step leaves it there.
+    Vec3 placed(0, 10, 0);
+    held->SetGlobalPosition(placed);
+    Step(1);
+    EXPECT_EQ(held->GetGlobalPosition(), placed);
+}
+
 TEST_F(PhysicsWorld, EveryShapeTypeCollidesByItsOwnGroup)
 {
     // Each actor leads with a sphere (always group 1) far off to the side, so that only the
