@@ -119,8 +119,7 @@ void EntityManager::RemoveShip(Ship* ship)
 {
     if (!ship)
         return;
-    if (Fraction* fraction = &_fractions[OwnFraction(ship)]; fraction->HasShip(ship))
-        fraction->DestroyShip(ship);
+    _fractions[OwnFraction(ship)].DestroyShip(ship);
     auto owned = std::find_if(_entities.begin(), _entities.end(),
                               [&](const std::unique_ptr<ShipEntity>& e) { return e->GetShip() == ship; });
     if (owned == _entities.end())

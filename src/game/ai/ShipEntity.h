@@ -44,7 +44,7 @@ public:
     static constexpr size_t ShipNameSize = 256;
     static constexpr size_t FractionNameSize = 64;
 
-    // The ship may be null (the player's entity before its ship exists).
+    // Made by the entity manager for the ship, which it does not own.
     ShipEntity(EntityManager* manager, Ship* ship);
     ~ShipEntity() override;
     ShipEntity(const ShipEntity&) = delete;
@@ -85,7 +85,6 @@ public:
     void Update(float seconds);
 
     Ship* GetShip() const { return _ship; }
-    void SetShip(Ship* ship) { _ship = ship; }
     const char* GetShipName() const { return _shipName; }
     void SetShipName(const char* name);
     const char* GetFraction() const { return _fractionName; }
@@ -101,9 +100,7 @@ public:
     const Vec3& GetEscortOffset() const { return _escortOffset; }
     const Vec3& GetTargetPoint() const { return _targetPoint; }
     const Vec3& GetWanderPoint() const { return _wanderPoint; }
-    const Bounds& GetPatrolArea() const { return _patrolArea; }
     const PolyPathway* GetPath() const { return _path.get(); }
-    float GetDisengageDistance() const { return _disengageDistance; }
     const std::vector<SphericalObstacle*>& GetObstacles() const { return _obstacles; }
 
     // Where a follower in the slot stands behind this leader, at the distance.

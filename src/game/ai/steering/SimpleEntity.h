@@ -39,8 +39,6 @@ public:
     void MeasurePathCurvature(float seconds);
 
     float GetCurvature() const { return curvature; }
-    float GetSmoothedCurvature() const { return smoothedCurvature; }
-    SteerVec3 GetSmoothedPosition() const { return smoothedPosition; }
 
 private:
     float mass = 1;
