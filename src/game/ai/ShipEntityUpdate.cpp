@@ -1,6 +1,5 @@
 // The ship entity's frame: the mode's steering, the force applied, fire control and the pose
 // written into the ship's body.
-#include <algorithm>
 #include <cmath>
 
 #include "foundation/base/Dumper.h"
@@ -382,14 +381,16 @@ SteerVec3 ShipEntity::EscortSteering(bool back, float seconds)
         return SteerVec3::zero;
     }
     // From the escorted ship's speed at the place up to full speed at the escort radius; an
-    // escort radius within the entity's own radius leaves nothing to scale by. An escorted ship
-    // faster than this one's maximum would give a negative speed: it stops at 0.
+    // escort radius within the entity's own radius leaves nothing to scale by. Beyond the
+    // radius it stays at full speed: more would leave the force too little to turn the ship,
+    // which then flies off for good; and an escorted ship faster than its maximum does not
+    // make it fly backwards.
     const float escortedSpeed = escorted ? escorted->GetSpeed() : 0;
     const float maxSpeed = GetMaxSpeed();
     const float speed = _escortRadius > radius ? escortedSpeed + (maxSpeed - escortedSpeed) * (distance - radius) /
                                                                      (_escortRadius - radius)
                                                : maxSpeed;
-    SetSpeed(std::max(0.0f, speed));
+    SetSpeed(Clip(speed, 0, maxSpeed));
     return SeekPoint(place);
 }
 
@@ -408,7 +409,11 @@ void ShipEntity::Apply(SteerVec3 force, float seconds)
     }
     else if (!_obstacles.empty())
     {
-        force = AvoidObstacles(NeighbourTime, _obstacles);
+        // Only a sphere in the way takes over: one beside or behind leaves the mode steering,
+        // else a ship parked by another would never steer again.
+        const SteerVec3 avoidance = AvoidObstacles(NeighbourTime, _obstacles);
+        if (avoidance != SteerVec3::zero)
+            force = avoidance;
         ReleaseObstacles();
     }
     ApplySteering(force, seconds);

@@ -145,9 +145,11 @@ TEST_F(ShipAiTest, EscortChoosesItsPlaceByItsDistance)
     ShipEntity& far = EntityOf(AddShip("far", "ytg", {1000, 0, 0}, {-1, 0, 0}));
     ShipEntity& near = EntityOf(AddShip("near", "ytg", {60, 20, -40}));
     ShipEntity& tight = EntityOf(AddShip("tight", "ytg", {500, 0, 500}));
-    far.SetTask(Task(TASK_ESCORT_THE_TARGET, "escorted", {300, 0, 0}));
+    ShipEntity& runaway = EntityOf(AddShip("runaway", "ytg", {0, 0, 3000}));
+    far.SetTask(Task(TASK_ESCORT_THE_TARGET, "escorted", {1000, 0, 0}));
     near.SetTask(Task(TASK_ESCORT_THE_TARGET, "escorted"));              // the type's support range
     tight.SetTask(Task(TASK_ESCORT_THE_TARGET, "escorted", {10, 0, 0})); // no wider than the ship
+    runaway.SetTask(Task(TASK_ESCORT_THE_TARGET, "escorted", {300, 0, 0}));
     EXPECT_EQ(300, near.GetEscortRadius());
     Frame();
 
@@ -156,16 +158,21 @@ TEST_F(ShipAiTest, EscortChoosesItsPlaceByItsDistance)
     for (float component : {offset.x, offset.y, offset.z})
     {
         EXPECT_GE(component, 10.0f);
-        EXPECT_LE(component, 150.0f);
+        EXPECT_LE(component, 500.0f);
     }
     // Within half the radius: where it is.
     EXPECT_EQ(Vec3(60, 20, -40), near.GetEscortOffset());
 
-    // It settles at its place, within its own radius, and brakes there.
+    // It settles at its place, within its own radius, and brakes there (out of the reach of
+    // the escorted ship's sensor, which would make the ship an obstacle).
+    ASSERT_GT(offset.Length(), 200.0f);
     ASSERT_TRUE(FramesUntil(
-        900, [&] { return Distance(far.GetPosition(), SteerVec3(offset)) <= 10 && far.GetSpeed() < 0.01f; }));
+        1800, [&] { return Distance(far.GetPosition(), SteerVec3(offset)) <= 10 && far.GetSpeed() < 0.01f; }));
     EXPECT_TRUE(tight.GetPosition().IsFinite());
     EXPECT_EQ(MODE_ESCORT, tight.GetMode());
+    // Far beyond its radius and heading away, it turns back rather than flying off.
+    EXPECT_TRUE(
+        FramesUntil(1800, [&] { return Distance(runaway.GetPosition(), SteerVec3(runaway.GetEscortOffset())) < 20; }));
 }
 
 TEST_F(ShipAiTest, AShipOnAnOpenPathStopsAtItsEnd)
@@ -271,6 +278,13 @@ TEST_F(ShipAiTest, ObstaclesArePooledPerFrame)
     const float sideways = entity.GetPosition().x;
     Frame();
     EXPECT_GT(entity.GetPosition().x, sideways);
+
+    // One behind it every frame leaves it flying its own course.
+    entity.SetMoveToPoint(entity.GetPosition().ToVec3() + Vec3(1500, 0, 0));
+    EXPECT_TRUE(FramesUntil(600, [&] {
+        entity.AddObstacle(Sphere(entity.GetPosition().ToVec3() - entity.GetForward().ToVec3() * 150, 100));
+        return entity.GetMode() == MODE_IDLE;
+    }));
 }
 
 TEST_F(ShipAiTest, IdleShipsTakeAnyEnemyButStationsWait)
