@@ -246,7 +246,9 @@ SteerVec3 ShipEntity::BackOnTargetSteering()
         SetSpeed(OrderedSpeed);
         return AttackSteering();
     }
-    return HeadForPoint(SteerVec3(_wanderPoint));
+    // Towards the point at the present speed, less the present velocity: the heading alone as
+    // a force would pull the ship round the point like a weight on a string, never to it.
+    return HeadForPoint(SteerVec3(_wanderPoint)) - GetVelocity();
 }
 
 SteerVec3 ShipEntity::FollowLeaderSteering(float seconds)

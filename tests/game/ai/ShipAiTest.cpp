@@ -345,3 +345,22 @@ TEST_F(ShipAiTest, TasksNamingNothing)
     entity.SetPatrolArea(area);
     EXPECT_EQ(MODE_IDLE, entity.GetMode());
 }
+
+TEST_F(ShipAiTest, BackOnTargetReachesAPointOffItsHeading)
+{
+    // The target far off to the left and behind: the point past it lies well off the heading.
+    TestShip* attacker = AddShip("attacker", "ytg", {0, 0, 0});
+    Hold(AddShip("target", "blg", {-1200, 0, -1300}));
+    TestShip* bystander = Hold(AddShip("bystander", "ytg", {5, 0, 5}));
+    ShipEntity& entity = EntityOf(attacker);
+    entity.SetTask(Task(TASK_ATTACK_THE_TARGET, "target"));
+    Frame(); // the bystander alongside: evasive
+    EXPECT_EQ(MODE_EVADE, entity.GetMode());
+    EntityOf(bystander).SetPosition({-5000, 0, 5000});
+    Frame();
+    ASSERT_EQ(MODE_BACK_ON_TARGET, entity.GetMode());
+
+    // Steering for the point, not falling round it as round a weight: it gets there.
+    EXPECT_TRUE(FramesUntil(1800, [&] { return entity.GetMode() != MODE_BACK_ON_TARGET; }));
+    EXPECT_EQ(MODE_ATTACK, entity.GetMode());
+}
