@@ -195,8 +195,16 @@ void EntityManager::Trigger(float seconds)
         _playerEntity->SetSpeed(velocity.Length());
         _playerEntity->RegenerateLocalSpace(SteerVec3(velocity), seconds);
     }
+    _neighbours.Build(_allShips, seconds, ShipEntity::NeighbourTime, ShipEntity::OrderedSpeed);
+    _triggering = true;
     for (AbstractEntity* entity : _allShips)
         static_cast<ShipEntity*>(entity)->Update(seconds);
+    _triggering = false;
+}
+
+const std::vector<AbstractEntity*>& EntityManager::NeighboursOf(const AbstractEntity& entity)
+{
+    return _triggering ? _neighbours.Near(entity) : _allShips;
 }
 
 } // namespace Pelloris

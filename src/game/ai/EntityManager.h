@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/ai/Fraction.h"
+#include "game/ai/NeighbourGrid.h"
 
 class Player;
 class Ship;
@@ -61,6 +62,9 @@ public:
     ShipEntity* GetPlayerEntity() const { return _playerEntity; }
     // Every entity, the player's too, in order of registration.
     const std::vector<AbstractEntity*>& allShips() const { return _allShips; }
+    // The entities that the entity's neighbour avoidance can pick, in list order: during
+    // Trigger those near it, else all.
+    const std::vector<AbstractEntity*>& NeighboursOf(const AbstractEntity& entity);
     // Null until ActivateInitialTasks.
     const std::vector<Track*>* GetAllTracks() const { return _tracks; }
     // Null when no entity's ship has the name.
@@ -108,6 +112,8 @@ private:
     Fraction _fractions[MaxFractions];
     int _relations[MaxFractions][MaxFractions] = {};
     std::vector<Ship*> _candidates; // scratch of the target choice
+    NeighbourGrid _neighbours;      // of the frame that Trigger runs
+    bool _triggering = false;
 };
 
 } // namespace Pelloris

@@ -15,8 +15,6 @@ namespace Pelloris {
 
 namespace {
 
-constexpr float OrderedSpeed = 100;
-
 const Track* FindTrack(const std::vector<Track*>* tracks, const char* name)
 {
     if (!tracks)

@@ -41,6 +41,10 @@ class ShipEntity : public SimpleEntity
 {
 public:
     static constexpr int ObstaclePoolSize = 500;
+    // The speed a task or a found target orders; the seconds ahead that neighbours and
+    // obstacles are judged.
+    static constexpr float OrderedSpeed = 100;
+    static constexpr float NeighbourTime = 2.0f;
     static constexpr size_t ShipNameSize = 256;
     static constexpr size_t FractionNameSize = 64;
 

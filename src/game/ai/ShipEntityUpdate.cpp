@@ -14,8 +14,6 @@ namespace Pelloris {
 
 namespace {
 
-constexpr float OrderedSpeed = 100;
-constexpr float NeighbourTime = 2.0f;  // seconds ahead that neighbours and obstacles are judged
 constexpr float PathPrediction = 2.0f; // seconds
 constexpr float BrakingRate = 0.8f;    // of the maximum force
 constexpr float ArrivalDistance = 5.0f;
@@ -133,7 +131,7 @@ SteerVec3 ShipEntity::Avoidance()
 {
     if (!_avoidanceDone)
     {
-        _avoidance = _manager ? AvoidNeighbours(NeighbourTime, _manager->allShips()) : SteerVec3::zero;
+        _avoidance = _manager ? AvoidNeighbours(NeighbourTime, _manager->NeighboursOf(*this)) : SteerVec3::zero;
         _avoidanceDone = true;
     }
     return _avoidance;
