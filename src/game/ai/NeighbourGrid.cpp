@@ -82,6 +82,7 @@ const std::vector<AbstractEntity*>& NeighbourGrid::Near(const AbstractEntity& en
     }
     else
     {
+        const float reachSquared = reach * reach;
         const int span = static_cast<int>(std::ceil(reach / _cell));
         const int64_t cx = CellCoordinate(position.x, _cell);
         const int64_t cy = CellCoordinate(position.y, _cell);
@@ -96,7 +97,7 @@ const std::vector<AbstractEntity*>& NeighbourGrid::Near(const AbstractEntity& en
                     auto it = std::lower_bound(_cells.begin(), _cells.end(), std::make_pair(key, -1));
                     for (; it != _cells.end() && it->first == key; ++it)
                     {
-                        if (Distance(_start[it->second], position) < reach)
+                        if ((_start[it->second] - position).LengthSquared() < reachSquared)
                             _found.push_back(it->second);
                     }
                 }
