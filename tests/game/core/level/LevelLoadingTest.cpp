@@ -209,7 +209,10 @@ TEST_F(LevelLoadingTest, ShipEntryPlacesTheShipInItsFraction)
     EXPECT_FLOAT_EQ(5, a->GetRoot().Pos().x);
     EXPECT_FLOAT_EQ(6, a->GetRoot().Pos().y);
     EXPECT_NEAR(1, a->GetRoot().Dir().x, 1e-5f);
-    EXPECT_STREQ("default", static_cast<::Ship*>(level.GetActor("b"))->GetEntity()->GetFraction());
+    // The entity keeps the name it was given; the ship fights for "default".
+    auto* b = static_cast<::Ship*>(level.GetActor("b"));
+    EXPECT_STREQ("pirates", b->GetEntity()->GetFraction());
+    EXPECT_TRUE(Pelloris::EntityManager::GetInstance()->GetFractionByName("default")->HasShip(b));
     EXPECT_STREQ("default", static_cast<::Ship*>(level.GetActor("c"))->GetEntity()->GetFraction());
     EXPECT_FALSE(static_cast<::Ship*>(level.GetActor("c"))->IsTurretsEnable());
     EXPECT_EQ(nullptr, level.GetActor("no_prototype"));
