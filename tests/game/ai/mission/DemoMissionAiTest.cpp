@@ -3,6 +3,7 @@
 // happens, and every frame checks that no ship's pose is other than a number.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -11,6 +12,7 @@
 
 #include "CoreTestSupport.h"
 #include "MissionFixture.h"
+#include "foundation/base/Random.h"
 #include "game/ai/EntityManager.h"
 #include "game/ai/ShipEntity.h"
 #include "game/world/player/Player.h"
@@ -51,6 +53,7 @@ class DemoMissionAiTest : public MissionFixture
 TEST_F(DemoMissionAiTest, EnemyFightersEngageThePlayerAndItsWingmen)
 {
     LogWatch log;
+    EngineSeed(1);
     level.LoadLevel("demo.lua", "demo_desc.lua", "demo_logic.lua");
     level.Initialize();
     ASSERT_TRUE(FinishLoading());
@@ -87,8 +90,19 @@ TEST_F(DemoMissionAiTest, EnemyFightersEngageThePlayerAndItsWingmen)
                 attacksOnYtg[entity->GetShipName()]++;
         }
     }
+    auto changed = [&](const char* ship, eShipMode from, eShipMode to) {
+        return std::any_of(changes.begin(), changes.end(), [&](const ModeChange& change) {
+            return change.ship == ship && change.from == from && change.to == to;
+        });
+    };
     EXPECT_TRUE(attacksOnPlayer.count("ytg_fighter_02_00")) << "the Ytg attacker goes for the player";
-    EXPECT_FALSE(attacksOnYtg.empty()) << "a wingman engages";
-    EXPECT_FALSE(changes.empty());
+    // It passes the player, breaks away and comes round again.
+    EXPECT_TRUE(changed("ytg_fighter_02_00", MODE_ATTACK, MODE_EVADE));
+    EXPECT_TRUE(changed("ytg_fighter_02_00", MODE_EVADE, MODE_BACK_ON_TARGET));
+    EXPECT_TRUE(changed("ytg_fighter_02_00", MODE_BACK_ON_TARGET, MODE_ATTACK));
+    // The wingmen leave their escort for the Ytg fighters, and the patrol finds the player.
+    EXPECT_TRUE(changed("blg_fighter_00", MODE_ESCORT, MODE_ATTACK));
+    EXPECT_FALSE(attacksOnYtg.empty());
+    EXPECT_TRUE(changed("ytg_fighter_02_02", MODE_PATROL_AREA, MODE_ATTACK));
     EXPECT_EQ(0, log.Errors()) << log.All();
 }
