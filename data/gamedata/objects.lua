@@ -408,3 +408,297 @@ Objects.el_29 =
 	uid = 29;
 };
 
+
+-- The other asteroids and their fragments, a breakable cargo pod, the ytg station's modules, beacon, energy
+-- capsules, sun, portal and protection complex, and an old wreck. "classname" picks the object's class;
+-- "isDestructable" breaks it into the parts its model's bones carry.
+
+Objects.ast_m_b =
+{
+	name = "ast_m_b";
+	classname = "Object";
+	render = "ast_m_b.mod";
+	phys = "ast_m_b.mdl";
+	hp = 300;
+	deleteDistance = 8000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ast_m_b_a =
+{
+	name = "ast_m_b_a";
+	classname = "Object";
+	mesh = "asteroid.sms";
+	phys = "ast_fragment.mdl";
+	hp = 60;
+	deleteDistance = 4000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ast_m_b_b =
+{
+	name = "ast_m_b_b";
+	classname = "Object";
+	mesh = "asteroid.sms";
+	phys = "ast_fragment.mdl";
+	hp = 60;
+	deleteDistance = 4000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ast_m_b_c =
+{
+	name = "ast_m_b_c";
+	classname = "Object";
+	mesh = "asteroid.sms";
+	phys = "ast_fragment.mdl";
+	hp = 60;
+	deleteDistance = 4000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ast_m_b_d =
+{
+	name = "ast_m_b_d";
+	classname = "Object";
+	mesh = "asteroid.sms";
+	phys = "ast_fragment.mdl";
+	hp = 60;
+	deleteDistance = 4000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ast_m_c =
+{
+	name = "ast_m_c";
+	classname = "Object";
+	render = "ast_m_c.mod";
+	phys = "ast_m_c.mdl";
+	hp = 300;
+	deleteDistance = 8000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ast_m_c_a =
+{
+	name = "ast_m_c_a";
+	classname = "Object";
+	mesh = "asteroid.sms";
+	phys = "ast_fragment.mdl";
+	hp = 60;
+	deleteDistance = 4000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ast_m_c_b =
+{
+	name = "ast_m_c_b";
+	classname = "Object";
+	mesh = "asteroid.sms";
+	phys = "ast_fragment.mdl";
+	hp = 60;
+	deleteDistance = 4000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ast_m_c_c =
+{
+	name = "ast_m_c_c";
+	classname = "Object";
+	mesh = "asteroid.sms";
+	phys = "ast_fragment.mdl";
+	hp = 60;
+	deleteDistance = 4000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ast_m_d =
+{
+	name = "ast_m_d";
+	classname = "Object";
+	render = "ast_m_d.mod";
+	phys = "ast_m_d.mdl";
+	hp = 300;
+	deleteDistance = 8000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ast_m_d_a =
+{
+	name = "ast_m_d_a";
+	classname = "Object";
+	mesh = "asteroid.sms";
+	phys = "ast_fragment.mdl";
+	hp = 60;
+	deleteDistance = 4000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ast_m_d_b =
+{
+	name = "ast_m_d_b";
+	classname = "Object";
+	mesh = "asteroid.sms";
+	phys = "ast_fragment.mdl";
+	hp = 60;
+	deleteDistance = 4000;
+	materialType = 0;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.cargo_pod =
+{
+	name = "cargo_pod";
+	classname = "Object";
+	render = "cargo_pod.mod";
+	phys = "pod_hull.mdl";
+	hp = 500;
+	deleteDistance = 6000;
+	materialType = 1;
+	isDestructable = 1;
+	scale = 1;
+};
+
+Objects.ytg_sush_02_nos =
+{
+	name = "ytg_sush_02_nos";
+	classname = "YtgSushNos";
+	render = "ytg_sush_02_nos.mod";
+	phys = "ytg_sush_02_module.mdl";
+	hp = 3000;
+	materialType = 1;
+	isDestructable = 1;
+	scale = 1;
+};
+
+Objects.ytg_sush_02_centr =
+{
+	name = "ytg_sush_02_centr";
+	classname = "YtgSushCentr";
+	render = "ytg_sush_02_centr.mod";
+	phys = "ytg_sush_02_module.mdl";
+	hp = 4000;
+	materialType = 1;
+	isDestructable = 1;
+	scale = 1;
+};
+
+Objects.ytg_sush_02_cabin =
+{
+	name = "ytg_sush_02_cabin";
+	classname = "YtgSushCabin";
+	render = "ytg_sush_02_cabin.mod";
+	phys = "ytg_sush_02_module.mdl";
+	hp = 2500;
+	materialType = 1;
+	isDestructable = 1;
+	scale = 1;
+};
+
+Objects.ytg_baken_00 =
+{
+	name = "ytg_baken_00";
+	classname = "ObjectYtgBaken00";
+	render = "ytg_baken_00.mod";
+	phys = "ytg_baken_00.mdl";
+	hp = 800;
+	materialType = 1;
+	isDestructable = 1;
+	scale = 1;
+};
+
+Objects.ytg_energ_caps_cr4 =
+{
+	name = "ytg_energ_caps_cr4";
+	classname = "YtgEnergyCapsCr4";
+	mesh = "ytg_energ_caps_cr4.sms";
+	phys = "ytg_energ_caps_cr4.mdl";
+	hp = 200;
+	materialType = 2;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ytg_energ_caps_cr4_a =
+{
+	name = "ytg_energ_caps_cr4_a";
+	classname = "Object";
+	mesh = "ytg_energ_caps_cr4.sms";
+	phys = "ytg_energ_caps_cr4.mdl";
+	hp = 50;
+	deleteDistance = 4000;
+	materialType = 2;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ytg_sun_00 =
+{
+	name = "ytg_sun_00";
+	classname = "ObjectYtgSun00";
+	render = "ytg_sun_00.mod";
+	phys = "ytg_sun_00.mdl";
+	hp = 1000000;
+	materialType = 5;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ytg_portal_03 =
+{
+	name = "ytg_portal_03";
+	classname = "ObjectYtgPortal03";
+	render = "ytg_portal_03.mod";
+	phys = "ytg_portal_03.mdl";
+	hp = 1000000;
+	materialType = 5;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.ytg_protection_complex_00 =
+{
+	name = "ytg_protection_complex_00";
+	classname = "YtgProtectionComplex00";
+	render = "ytg_protection_complex_00.mod";
+	phys = "ytg_protection_complex_00.mdl";
+	hp = 5000;
+	materialType = 1;
+	isDestructable = 0;
+	scale = 1;
+};
+
+Objects.old_ship_00 =
+{
+	name = "old_ship_00";
+	classname = "OldShip";
+	render = "old_ship_00.mod";
+	phys = "old_ship_00.mdl";
+	hp = 5000;
+	materialType = 1;
+	isDestructable = 0;
+	scale = 1;
+};

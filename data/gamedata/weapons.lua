@@ -130,3 +130,19 @@ Weapons.el_8 =
 	uid = 8;
 };
 
+
+-- The gun of the ytg station turrets.
+Weapons.TurretSush00 =
+{
+	name = "TurretSush00";
+	classname = "Burst";
+	damage = 10.0;
+	speed = 800;
+	lifetime = 2.0;
+	delay = 0.5;
+	distance = 1600;
+	autoAimAngle = 5;
+	material = "burst_ytg.mat";
+	color = -16744193;
+	player = 0;
+};

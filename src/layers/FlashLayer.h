@@ -27,6 +27,7 @@ public:
     // first two moves the left edge into the movie; that change stays, so callers set them
     // again every frame.
     void SetUV2(const Vec2& uv0, const Vec2& uv1, const Vec2& uv2, const Vec2& uv3);
+    const Vec2& GetUV2(int corner) const { return _uv2[corner]; }
     FlashHost::FlashControl* GetFC() const { return _control.get(); }
 
     void Draw() override;

@@ -40,6 +40,7 @@ public:
     const Vec2& GetSize() const { return _size; }
     void SetScale(const Vec2& scale) { _scale = scale; }
     void SetAngle(float angle) { _angle = angle; }
+    float GetAngle() const { return _angle; }
     void SetColor(const Color& color) { _color = color; }
     const Color& GetColor() const { return _color; }
     void SetVisible(bool visible) { _visible = visible; }
@@ -47,6 +48,7 @@ public:
     void SetPosAutoScale(bool autoScale) { _posAutoScale = autoScale; }
     // Corners bottom-left, top-left, bottom-right, top-right.
     void SetUV(const Vec2& uv0, const Vec2& uv1, const Vec2& uv2, const Vec2& uv3);
+    const Vec2& GetUV(int corner) const { return _uv[corner]; }
 
     const char* GetName() const { return _name.c_str(); }
     eLayerType GetType() const { return _type; }

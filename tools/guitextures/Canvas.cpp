@@ -46,6 +46,20 @@ Image Canvas::ToImage() const
     return image;
 }
 
+Canvas::Rgba Mix(const Canvas::Rgba& a, const Canvas::Rgba& b, float t)
+{
+    return Canvas::Rgba{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
+}
+
+uint32_t Hash(uint32_t a, uint32_t b)
+{
+    uint32_t h = a * 374761393u + b * 668265263u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    return h ^ (h >> 16);
+}
+
+float Unit(uint32_t h) { return float(h & 0xFFFF) / 65535.0f; }
+
 float EdgeCover(float distanceOutside) { return std::clamp(0.5f - distanceOutside, 0.0f, 1.0f); }
 
 float CircleCover(float x, float y, float cx, float cy, float radius)

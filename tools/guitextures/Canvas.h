@@ -2,6 +2,7 @@
 
 #include "textures/Image.h"
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -35,6 +36,12 @@ private:
     unsigned _width, _height;
     std::vector<Rgba> _pixels;
 };
+
+// Colour `a` at t = 0, `b` at t = 1, every channel and alpha.
+Canvas::Rgba Mix(const Canvas::Rgba& a, const Canvas::Rgba& b, float t);
+// A well-mixed hash of two numbers, and its low bits as 0..1: the same pattern on every build.
+uint32_t Hash(uint32_t a, uint32_t b);
+float Unit(uint32_t h);
 
 // Coverage helpers: 1 inside, 0 outside, a one-pixel ramp across the edge.
 float EdgeCover(float distanceOutside);

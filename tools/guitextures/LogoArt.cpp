@@ -17,20 +17,6 @@ constexpr float Pi = 3.14159265f;
 const Rgba Cyan{0.35f, 0.85f, 1.0f, 1.0f};
 const Rgba Amber{1.0f, 0.7f, 0.25f, 1.0f};
 
-uint32_t Hash(uint32_t a, uint32_t b)
-{
-    uint32_t h = a * 374761393u + b * 668265263u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return h ^ (h >> 16);
-}
-
-float Unit(uint32_t h) { return float(h & 0xFFFF) / 65535.0f; }
-
-Rgba Mix(const Rgba& a, const Rgba& b, float t)
-{
-    return Rgba{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
 // The coverage of `text` drawn with `font` centred in a width x height field, one float a pixel.
 std::vector<float> TextCoverage(Font& font, const std::string& text, unsigned width, unsigned height)
 {

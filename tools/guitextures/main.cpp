@@ -1,6 +1,8 @@
 // Writes the screens' textures into the data folder given as the argument.
 #include "ContentFile.h"
+#include "guitextures/HangarArt.h"
 #include "guitextures/LogoArt.h"
+#include "guitextures/MenuArt.h"
 #include "textures/DdsWriter.h"
 
 #include <cstdio>
@@ -26,6 +28,23 @@ int main(int argc, char** argv)
     {
         const std::string name = "logo_0" + std::to_string(i) + ".dds";
         ok &= WriteContentFile(root / "gui" / name, WriteDds(MakeLogoEmblem(i, 128), options));
+    }
+    const struct
+    {
+        const char* name;
+        SlotPiece piece;
+    } slotPieces[] = {
+        {"slot1_back1.dds", SlotPiece::SmallPlate},  {"slot1_back2.dds", SlotPiece::SmallFrame},
+        {"slot2_back1.dds", SlotPiece::MiddlePlate}, {"slot2_back2.dds", SlotPiece::MiddleFrame},
+        {"slot3_back1.dds", SlotPiece::CentrePlate}, {"slot3_ramka.dds", SlotPiece::CentreFrame},
+    };
+    for (const auto& slot : slotPieces)
+        ok &= WriteContentFile(root / "gui_profiles" / slot.name, WriteDds(MakeSlotPiece(slot.piece), options));
+    for (const HangarPicture& picture : HangarPictures())
+    {
+        DdsWriteOptions pictureOptions = options;
+        pictureOptions.mips = picture.mips;
+        ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), pictureOptions));
     }
     return ok ? 0 : 1;
 }

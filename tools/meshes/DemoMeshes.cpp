@@ -21,8 +21,8 @@ Vec3 Normalized(Vec3 v)
     return v;
 }
 
-// Appends a flat triangle facing `outward`, fixing its winding so that it is front-facing
-// (counter-clockwise on screen) when seen from that side.
+} // namespace
+
 void AddFace(SmsLod& lod, Vec3 a, Vec3 b, Vec3 c, const Vec3& outward)
 {
     Vec3 n = (c - a) ^ (b - a);
@@ -41,6 +41,8 @@ void AddFace(SmsLod& lod, Vec3 a, Vec3 b, Vec3 c, const Vec3& outward)
         lod.vertices.push_back({{p.x, p.y, p.z}, {n.x, n.y, n.z}, {uvs[i][0], uvs[i][1]}});
     }
 }
+
+namespace {
 
 SmsLod FromGeometry(const MeshGeometry& geometry) { return SmsLod{geometry.vertices, geometry.indices}; }
 
@@ -73,7 +75,8 @@ float RadiusOf(const std::vector<SmsLod>& lods)
     return radius;
 }
 
-// A list mesh of one material per sub-mesh, bounds and radius from its vertices.
+} // namespace
+
 SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials, std::vector<std::vector<uint32_t>> prims)
 {
     SmsMesh mesh;
@@ -93,6 +96,8 @@ SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials, s
     FinishSmsMesh(mesh);
     return mesh;
 }
+
+namespace {
 
 // A fixed bumpiness per direction, so the asteroid is the same on every build.
 float Bump(const Vec3& direction)

@@ -14,6 +14,14 @@ struct DemoMesh
 
 namespace DemoMeshes {
 
+// Appends a flat triangle facing `outward`, fixing its winding so that it is front-facing
+// (counter-clockwise on screen) when seen from that side.
+void AddFace(SmsLod& lod, Vec3 a, Vec3 b, Vec3 c, const Vec3& outward);
+// A list mesh of one material per sub-mesh (primitive counts per LOD and sub-mesh), bounds and
+// radius from its vertices.
+SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials,
+                 std::vector<std::vector<uint32_t>> prims);
+
 SmsMesh Box();
 SmsMesh Sphere();   // three LODs, one strip each
 SmsMesh Asteroid(); // two flat-shaded LODs

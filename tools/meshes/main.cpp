@@ -1,5 +1,9 @@
 // Writes the demo meshes into <data folder>/meshes.
 #include "DemoMeshes.h"
+#include "ObjectMeshes.h"
+#include "HangarMeshes.h"
+#include "RadarMeshes.h"
+#include "WeaponMeshes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -19,7 +23,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create %s: %s\n", folder.c_str(), error.message().c_str());
         return 1;
     }
-    for (const DemoMesh& demo : DemoMeshes::All())
+    std::vector<DemoMesh> meshes = DemoMeshes::All();
+    for (DemoMesh& mesh : ObjectMeshes::All())
+        meshes.push_back(std::move(mesh));
+    for (DemoMesh& hangar : HangarMeshes::All())
+        meshes.push_back(std::move(hangar));
+    for (DemoMesh& radar : RadarMeshes::All())
+        meshes.push_back(std::move(radar));
+    for (DemoMesh& weapon : WeaponMeshes::All())
+        meshes.push_back(std::move(weapon));
+    for (const DemoMesh& demo : meshes)
     {
         const std::string path = (folder / demo.file).string();
         if (!SaveSms(path, demo.mesh))

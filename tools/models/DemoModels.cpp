@@ -1,4 +1,5 @@
 #include "DemoModels.h"
+#include "WeaponModels.h"
 
 #include "scene/nodes/NodeTypes.h"
 
@@ -75,6 +76,8 @@ std::vector<DemoModel> All()
 {
     std::vector<DemoModel> models = NodeTypes();
     models.insert(models.begin(), Ship());
+    for (const DemoModel& model : WeaponModels::All())
+        models.push_back(model);
     return models;
 }
 

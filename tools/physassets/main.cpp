@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "ContentFile.h"
+#include "WeaponPhysAssets.h"
+#include "ObjectPhysAssets.h"
 #include "services/physics/PhysicsAssetFormat.h"
 
 namespace {
@@ -92,5 +94,9 @@ int main(int argc, char** argv)
     ok &= Write(folder, "icosahedron1.mdl", Actor("icosahedron1", {Icosahedron("hull_0", 10)}));
     ok &= Write(folder, "slab1.mdl", Actor("slab1", {Slab("slab_0", 500)}));
     ok &= Write(folder, "comet.pea", Actor("comet", {Sphere("comet_0", 40)}));
+    for (const WeaponPhysAssets::Asset& asset : WeaponPhysAssets::All())
+        ok &= Write(folder, asset.file.c_str(), asset.data);
+    for (const ObjectPhysAssets::Asset& asset : ObjectPhysAssets::All())
+        ok &= Write(folder, asset.file.c_str(), asset.data);
     return ok ? 0 : 1;
 }

@@ -2,8 +2,10 @@
 #include "ContentFile.h"
 #include "textures/DdsWriter.h"
 #include "textures/Image.h"
+#include "textures/ObjectTextures.h"
 #include "textures/ParticleTextures.h"
 #include "textures/SceneImages.h"
+#include "textures/WeaponTextures.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -68,5 +70,7 @@ int main(int argc, char** argv)
     for (const Entry& entry : entries)
         ok &= WriteContentFile(root / entry.path, WriteDds(entry.make(), entry.options));
     ok &= WriteParticleTextures(root);
+    ok &= WriteWeaponTextures(root);
+    ok &= WriteObjectTextures(root);
     return ok ? 0 : 1;
 }

@@ -108,6 +108,41 @@ UserProfile* ProfileManager::CreateProfile(const char* name)
     return profile;
 }
 
+bool ProfileManager::RenameProfile(UserProfile* profile, const char* name)
+{
+    if (!profile)
+        return false;
+    if (!ProfileFile::IsSafeName(name))
+    {
+        Dumper::Instance().Print(DUMP_WARNING, "Profile \"%s\" not renamed: \"%s\" cannot be a file name\n",
+                                 profile->GetName(), name ? name : "");
+        return false;
+    }
+    const UserProfile* other = FindProfile(name);
+    if (other && other != profile)
+    {
+        Dumper::Instance().Print(DUMP_WARNING, "Profile \"%s\" not renamed: the name \"%s\" is taken\n",
+                                 profile->GetName(), name);
+        return false;
+    }
+    // The file follows at once, so that the old name is not found again at the next start.
+    const std::filesystem::path from = ProfileFile::PathOf(_context.folder, profile->GetName());
+    std::error_code error;
+    if (!from.empty() && std::filesystem::is_regular_file(from, error))
+    {
+        const std::filesystem::path to = from.parent_path() / (std::string(name) + ProfileFile::Suffix);
+        std::filesystem::rename(from, to, error);
+        if (error)
+        {
+            Dumper::Instance().Print(DUMP_WARNING, "Profile \"%s\" not renamed: its file cannot be renamed: %s\n",
+                                     profile->GetName(), error.message().c_str());
+            return false;
+        }
+    }
+    profile->SetName(name);
+    return true;
+}
+
 void ProfileManager::DeleteProfile(UserProfile* profile)
 {
     auto it = std::find_if(_profiles.begin(), _profiles.end(), [profile](const auto& p) { return p.get() == profile; });

@@ -27,6 +27,10 @@ public:
     // A new current profile when none is current. Null, logged, when the name cannot be a file
     // name or a profile of that name exists in any letter case. Its file is written at the next save.
     UserProfile* CreateProfile(const char* name);
+    // Gives the profile a new name and its file the name's. False, logged, when the name cannot
+    // be a file name, another profile has it in any letter case, or the file cannot be renamed;
+    // the profile and its file then stay as they were.
+    bool RenameProfile(UserProfile* profile, const char* name);
     // Deletes the profile and its file; the last profile takes its place in the list.
     void DeleteProfile(UserProfile* profile);
     // The first profile of that name in any letter case becomes current; none keeps the current one.

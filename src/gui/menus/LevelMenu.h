@@ -1,21 +1,63 @@
 #pragma once
-// The in-mission pause menu. The mission frame makes it, runs it every frame and hands it the
-// navigation events; while it is open the player's flight input waits. Until the menu's screen
-// is built it never opens.
+
+#include "layers/widgets/GuiButtons.h"
+
+class FlashLayer;
+class Material;
+class SpriteLayer;
+
+// The pause menu over a running mission. The mission frame makes it, runs it every frame and
+// hands it the navigation events; while it is open the player's flight input waits. Escape opens
+// and closes it; it offers resume, restart (which, like resume, goes on with the mission) and
+// leaving the mission, which asks first and then returns to the mission selection with the menu
+// music. While it is closed only Escape reaches it, so keys pressed in flight change nothing.
 class LevelMenu
 {
 public:
+    static constexpr int ButtonCount = 3;
+
+    // What the last Apply did.
+    enum eResult : int
+    {
+        RESULT_RESUME = 0,
+        RESULT_RESTART = 1,
+        RESULT_QUIT = 2,
+    };
+
     LevelMenu() = default;
-    virtual ~LevelMenu() = default;
+    // Removes its layers from the root.
+    virtual ~LevelMenu();
+    LevelMenu(const LevelMenu&) = delete;
+    LevelMenu& operator=(const LevelMenu&) = delete;
 
-    void Initialize() {}
-    void Proceed() {}
-    bool IsOpen() const { return false; }
+    // Builds the menu, closed.
+    void Initialize();
+    // Shows what is open and the buttons' states.
+    void Proceed();
+    bool IsOpen() const { return _open; }
+    int GetResult() const { return _result; }
+    int GetSelected() const { return _selected; }
+    bool IsConfirmOpen() const { return _confirm_open; }
+    bool GetYes() const { return _yes; }
+    const GuiBigButton& GetButton(int i) const { return _buttons[i]; }
+    FlashLayer* GetConfirmLayer() const { return _confirm_layer; }
+    SpriteLayer* GetBackLayer() const { return _back_layer; }
 
-    void EventSelectUp() {}
-    void EventSelectDown() {}
-    void EventSelectLeft() {}
-    void EventSelectRight() {}
-    void EventSelectDecline() {}
-    virtual void EventSelectApply() {}
+    void EventSelectUp();
+    void EventSelectDown();
+    void EventSelectLeft();
+    void EventSelectRight();
+    void EventSelectDecline();
+    virtual void EventSelectApply();
+
+private:
+    Material* _black = nullptr;
+    GuiBigButton _buttons[ButtonCount];
+    FlashLayer* _confirm_layer = nullptr;
+    SpriteLayer* _back_layer = nullptr;
+    bool _confirm_open = false;
+    int _selected = 0;
+    bool _yes = false;
+    bool _open = false;
+    int _result = RESULT_RESUME;
 };

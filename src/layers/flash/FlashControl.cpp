@@ -75,11 +75,17 @@ double SteadySeconds()
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
+FlashControl::Clock& DefaultClock()
+{
+    static FlashControl::Clock clock = SteadySeconds;
+    return clock;
+}
+
 } // namespace
 
 FlashControl::FlashControl(const char* name, int width, int height)
     : _name(name ? name : ""), _width(width), _height(height), _textureWidth(width), _textureHeight(height),
-      _clock(SteadySeconds)
+      _clock(DefaultClock())
 {
     createControl();
     createMaterial();
@@ -177,6 +183,8 @@ void FlashControl::advance()
     _lastUpdate = now;
     _timing = true;
 }
+
+void FlashControl::setDefaultClock(Clock clock) { DefaultClock() = clock ? std::move(clock) : Clock(SteadySeconds); }
 
 void FlashControl::setClock(Clock clock)
 {

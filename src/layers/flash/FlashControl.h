@@ -49,6 +49,9 @@ public:
     // the next update after a change starts timing afresh.
     using Clock = std::function<double()>;
     void setClock(Clock clock);
+    // The clock that controls made from now on start with: a test's for the movies a screen
+    // makes itself, or null for the steady clock again.
+    static void setDefaultClock(Clock clock);
 
     FlashValue callFunction(const std::wstring& name, const std::vector<FlashValue>& args);
     FlashValue callFunctionNow(const std::wstring& name, const std::vector<FlashValue>& args);

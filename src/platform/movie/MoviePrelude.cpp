@@ -242,6 +242,25 @@ function ui.corner(which)
     end
 end
 
+-- Makes the whole movie a frame of four corner angles around the rectangle (x, y, w, h), arms
+-- `arm` long, in the selected colour, breathing slowly between `low` and full light: the frame
+-- around the centre of a carousel. Publishes its Update and Draw.
+function ui.glowFrame(x, y, w, h, arm, low)
+    local glow = 0
+    function Update(dt)
+        glow = glow + dt
+        movie.invalidate()
+    end
+    function Draw(c)
+        c:alpha(low + (1 - low) * math.abs(math.sin(glow * 2)))
+        for _, corner in ipairs({ { x, y, 1, 1 }, { x + w, y, -1, 1 }, { x, y + h, 1, -1 }, { x + w, y + h, -1, -1 } }) do
+            local cx, cy, dx, dy = corner[1], corner[2], corner[3], corner[4]
+            c:line(cx, cy, cx + arm * dx, cy, ui.colors.selected, 4)
+            c:line(cx, cy, cx, cy + arm * dy, ui.colors.selected, 4)
+        end
+    end
+end
+
 -- A level bar: its track, filled from the left to `value` (0..1, clamped).
 function ui.bar(c, x, y, w, h, value, fill)
     local k = math.max(0, math.min(1, value or 0))

@@ -89,3 +89,10 @@ bool PollWindowEvent(WindowEvent& out)
     }
     return true;
 }
+
+void PostQuitEvent()
+{
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}

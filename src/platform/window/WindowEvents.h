@@ -44,3 +44,6 @@ struct WindowEvent
 
 // Takes the next waiting event; false when the queue is empty.
 bool PollWindowEvent(WindowEvent& event);
+// Asks the program to end: a Quit event joins the queue, and the loop that polls it ends as it
+// does when the window is closed.
+void PostQuitEvent();

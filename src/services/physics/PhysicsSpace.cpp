@@ -157,14 +157,27 @@ void PhysicsSpace::ReleasePhysicsActor(PhysicsActor* actor)
 
 void PhysicsSpace::AddShapeToGraveyard(PhysicsActor* actor, NxShape* shape)
 {
-    if (actor && shape)
-        _graveyard.push_back({actor, shape});
+    if (!actor || !shape)
+        return;
+    // A shape that several parts share is handed in by each of them; it goes once.
+    if (std::any_of(_graveyard.begin(), _graveyard.end(),
+                    [&](const GraveRecord& r) { return r.actor == actor && r.shape == shape; }))
+        return;
+    _graveyard.push_back({actor, shape});
 }
 
 void PhysicsSpace::UpdateShapeGraveyard()
 {
     for (const GraveRecord& record : _graveyard)
+    {
+        NxShape* const* shapes = record.actor->getShapes();
+        const NxU32 count = record.actor->getNbShapes();
+        // A shape already gone is left alone, and a body keeps its last shape: a body of none
+        // has no mass to move by.
+        if (count <= 1 || std::find(shapes, shapes + count, record.shape) == shapes + count)
+            continue;
         record.actor->releaseShape(*record.shape);
+    }
     _graveyard.clear();
 }
 

@@ -37,7 +37,8 @@ public:
     // Also forgets the actor's joints and its pending graveyard records.
     void ReleasePhysicsActor(PhysicsActor* actor);
 
-    // Shapes cannot go while the scene reports; they are released after the step.
+    // Shapes cannot go while the scene reports; they are released after the step. A shape
+    // handed in twice goes once, one already gone is ignored, and a body keeps its last shape.
     void AddShapeToGraveyard(PhysicsActor* actor, NxShape* shape);
     void UpdateShapeGraveyard();
 

@@ -1,6 +1,8 @@
 #include "CoreTestSupport.h"
 
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <utility>
 #include <vector>
@@ -112,4 +114,30 @@ std::string GameDataFolder::Read(const std::string& name) const
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+bool Screenshot::Load(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M' || bytes[28] != 24)
+        return false;
+    width = int(Read32(18));
+    const int32_t h = int32_t(Read32(22));
+    bottomUp = h > 0;
+    height = std::abs(h);
+    rowBytes = (width * 3 + 3) & ~3;
+    return bytes.size() >= Read32(10) + size_t(rowBytes) * height;
+}
+
+uint32_t Screenshot::At(int x, int y) const
+{
+    const size_t row = size_t(bottomUp ? height - 1 - y : y);
+    const uint8_t* p = bytes.data() + Read32(10) + row * rowBytes + size_t(x) * 3;
+    return uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+}
+
+uint32_t Screenshot::Read32(size_t at) const
+{
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | uint32_t(bytes[at + 3]) << 24;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // Helpers shared by the game core tests.
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // Counts the lines of one kind that the process-wide log printed since construction.
 class LogWatch
@@ -52,4 +54,19 @@ public:
 private:
     std::filesystem::path _previous;
     std::filesystem::path _path;
+};
+
+// The red, green and blue of a 24-bit ".bmp" as the screenshot writer stores it, top row first.
+struct Screenshot
+{
+    int width = 0, height = 0;
+    std::vector<uint8_t> bytes;
+    int rowBytes = 0;
+    bool bottomUp = true;
+
+    // False for a file that is not a whole 24-bit picture.
+    bool Load(const std::filesystem::path& path);
+    // 0xRRGGBB.
+    uint32_t At(int x, int y) const;
+    uint32_t Read32(size_t at) const;
 };

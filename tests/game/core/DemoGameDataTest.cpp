@@ -55,8 +55,8 @@ protected:
 TEST_F(DemoGameData, LoadsEveryKindWithoutWarnings)
 {
     EXPECT_EQ(0, loadWarnings) << loadLog;
-    const std::pair<const char*, int> counts[] = {{"Objects", 29}, {"Devices", 29}, {"Weapons", 14},
-                                                  {"Ships", 8},    {"Parts", 4},    {"Npcs", 10}};
+    const std::pair<const char*, int> counts[] = {{"Objects", 52}, {"Devices", 29}, {"Weapons", 15},
+                                                  {"Ships", 8},    {"Parts", 25},   {"Npcs", 10}};
     for (const auto& [kind, count] : counts)
     {
         std::string line = std::string("\t  Loading Gamedata ... ") + kind + " (" + std::to_string(count) + ")\n";

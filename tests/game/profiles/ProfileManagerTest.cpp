@@ -128,6 +128,35 @@ TEST_F(ProfileManagerTest, DeletingRemovesTheFileAndTheCurrentProfileOnlyWhenItI
     EXPECT_EQ("Cole", Names());
 }
 
+TEST_F(ProfileManagerTest, RenamingChecksTheNameAsCreatingDoesAndTakesTheFileAlong)
+{
+    WriteProfile("Anna.prf", 1);
+    WriteProfile("Bert.prf", 2);
+    manager.Initialize();
+    UserProfile* bert = manager.GetProfileByIndex(1);
+    for (const char* name : {"ANNA", "../Anna", "", ".x", "a\\b"})
+    {
+        EXPECT_FALSE(manager.RenameProfile(bert, name)) << name;
+        EXPECT_STREQ(bert->GetName(), "Bert");
+    }
+    EXPECT_FALSE(manager.RenameProfile(nullptr, "Cole"));
+    EXPECT_TRUE(std::filesystem::exists("profiles/Bert.prf"));
+
+    ASSERT_TRUE(manager.RenameProfile(bert, "Cole"));
+    EXPECT_EQ("Anna,Cole", Names());
+    EXPECT_FALSE(std::filesystem::exists("profiles/Bert.prf")) << "the old name would come back at the next start";
+    EXPECT_TRUE(std::filesystem::exists("profiles/Cole.prf"));
+    ASSERT_TRUE(manager.RenameProfile(bert, "COLE")) << "its own name in another case";
+    EXPECT_TRUE(std::filesystem::exists("profiles/COLE.prf"));
+
+    UserProfile* unsaved = manager.CreateProfile("Dana");
+    EXPECT_TRUE(manager.RenameProfile(unsaved, "Erin")) << "a profile never saved has no file to move";
+    manager.ShutDown();
+    manager.Initialize();
+    EXPECT_EQ("Anna,COLE,Erin", Names());
+    EXPECT_EQ(2, manager.GetProfileByIndex(1)->GetCash());
+}
+
 TEST_F(ProfileManagerTest, ShutDownSavesEveryProfileAndANewStartFindsThem)
 {
     manager.Initialize();

@@ -44,6 +44,8 @@ const std::string CallMark = "\": call ";
 
 } // namespace
 
+const char* const RecorderMovie = Recorder;
+
 WidgetTest::WidgetTest()
 {
     _windowWidth = 1280;

@@ -35,6 +35,9 @@ protected:
     size_t _read = 0;
 };
 
+// A movie that logs every call the game makes on it (what WidgetTest writes for the widgets).
+extern const char* const RecorderMovie;
+
 // Every movie the widgets play, by name.
 extern const char* const WidgetMovies[];
 extern const size_t WidgetMovieCount;

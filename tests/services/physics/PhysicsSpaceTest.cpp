@@ -253,6 +253,24 @@ TEST_F(PhysicsWorld, GraveyardReleasesShapesAfterTheStep)
     EXPECT_EQ(fighterEars.Story(), "enter");
 }
 
+// Parts that share one shape each hand it in; it goes once, and no body is left without one.
+TEST_F(PhysicsWorld, GraveyardTakesASharedShapeOnceAndLeavesEveryBodyAShape)
+{
+    PhysicsActor* fighter = space->CreatePhysicsActorForFighter(nullptr, "f");
+    NxShape* sensor = fighter->getShapes()[1];
+    space->AddShapeToGraveyard(fighter, sensor);
+    space->AddShapeToGraveyard(fighter, sensor);
+    space->UpdateShapeGraveyard();
+    ASSERT_EQ(fighter->getNbShapes(), 1u);
+
+    // Gone already, and then the last one: both stay as they are.
+    space->AddShapeToGraveyard(fighter, sensor);
+    space->AddShapeToGraveyard(fighter, fighter->getShapes()[0]);
+    space->UpdateShapeGraveyard();
+    EXPECT_EQ(fighter->getNbShapes(), 1u);
+    Step(2);
+}
+
 TEST_F(PhysicsWorld, ActorReleasedDuringATriggerReportIsNeverReportedAgain)
 {
     // The fighter's listener destroys the first intruder it hears of, as a mine would.

@@ -1,8 +1,11 @@
 #include "game/core/game/FrameCatalog.h"
 
 #include "game/core/level/SingleLevel.h"
+#include "gui/hangar/ConstructionAngar.h"
+#include "gui/hangar/GuiConfigurations.h"
 #include "gui/menus/GuiEmpty.h"
 #include "gui/menus/GuiLogo.h"
+#include "gui/menus/GuiMainMenu.h"
 #include "gui/menus/GuiVideoIntro.h"
 
 #include <cstring>
@@ -14,8 +17,14 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiVideoIntro>(manager, name);
     if (std::strcmp(name, "logo") == 0)
         return std::make_unique<GuiLogo>(manager, name);
+    if (std::strcmp(name, "main_menu") == 0)
+        return std::make_unique<GuiMainMenu>(manager, name);
     if (std::strcmp(name, "level") == 0)
         return std::make_unique<SingleLevel>(manager, name);
+    if (std::strcmp(name, "angar") == 0)
+        return std::make_unique<ConstructionAngar>(manager, name);
+    if (std::strcmp(name, "configurations") == 0)
+        return std::make_unique<GuiConfigurations>(manager, name);
     if (std::strcmp(name, "empty") != 0)
         blank = true;
     return std::make_unique<GuiEmpty>(manager, name);

@@ -12,6 +12,7 @@
 #include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/world/actor/Limiter.h"
+#include "gui/hangar/ConstructionAngar.h"
 
 #include <cstring>
 #include <string>
@@ -53,6 +54,12 @@ void Game::Start(WindowHandle window, bool flag)
     CreateFrames();
     GetGameFrameManager()->SetActive(flag ? "empty" : "videoIntro");
     SetNetworkGame(false);
+}
+
+ConstructionAngar* Game::GetConstructionAngar() const
+{
+    const GameFrameManager* manager = GetGameFrameManager();
+    return manager ? dynamic_cast<ConstructionAngar*>(manager->FindFrameByName("angar")) : nullptr;
 }
 
 void Game::CreateBase()

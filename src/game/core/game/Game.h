@@ -6,6 +6,7 @@
 #include <vector>
 
 class Base;
+class ConstructionAngar;
 class GameFrame;
 class Limiter;
 class ProfileManager;
@@ -35,6 +36,8 @@ public:
     // The mission frame "level", from Start to ShutDown, unless a test installed its own.
     SingleLevel* GetLevel() const { return _level; }
     ProfileManager* GetProfileManager() const { return _profileManager; }
+    // The hangar frame "angar", from Start to ShutDown.
+    ConstructionAngar* GetConstructionAngar() const;
     // The pacing of repeated sounds, from Start to ShutDown.
     Limiter* GetLimiter() const { return _limiter.get(); }
     bool IsLevel() const { return _level != nullptr; }

@@ -16,6 +16,9 @@ public:
     void UserProceed() override;
     void UserShutDown() override;
 
+    // Null with dynamic lighting off or without a scene.
+    const Omni* GetLight() const { return _light; }
+
 private:
     Vec3 _position;
     Color _color;
@@ -23,5 +26,5 @@ private:
     float _intensity;
     float _startLifetime;
     Group* _node = nullptr;
-    Omni* _light = nullptr; // null with dynamic lighting off
+    Omni* _light = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "foundation/math/Quaternion.h"
 #include "game/world/actor/Actor.h"
 
+class Emitter;
 class Group;
 
 class ParticleEffect : public Actor
@@ -19,9 +20,12 @@ public:
     void UserProceed() override;
     void UserShutDown() override;
     const char* GetFile() const { return _file; }
+    // Null without a scene.
+    const Emitter* GetEmitter() const { return _emitter; }
 
 private:
     char _file[FileSize] = {};
     bool _endless;
     Vec3 _drift;
+    Emitter* _emitter = nullptr; // under the main model
 };

@@ -8,12 +8,14 @@ class Emitter;
 class ParticleKeeper : public Actor
 {
 public:
-    // The keeper owns the emitter node from now on.
+    // The keeper owns the emitter node from now on; it leaves its parent and keeps its world
+    // pose, so it outlives the owner's nodes.
     explicit ParticleKeeper(Emitter* emitter);
 
     void UserInit() override;
     void UserProceed() override {}
     void UserShutDown() override;
+    const Emitter* GetEmitter() const { return _emitter; }
 
 private:
     Emitter* _emitter;

@@ -1,5 +1,6 @@
 #pragma once
 // A handful of sparks that tumble as physics bodies and fade out over 3 seconds.
+#include <memory>
 #include <vector>
 
 #include "game/world/actor/Actor.h"
@@ -19,12 +20,14 @@ public:
 
 private:
     Particle* _particle = nullptr;
-    PhysicsActor* _body = nullptr;
+    PhysicsActor* _body = nullptr; // released by the sparks
 };
 
 class PhysSparks : public Actor
 {
 public:
+    static constexpr float Duration = 3; // seconds
+
     PhysSparks(const Vec3& position, int count);
     ~PhysSparks() override;
 
@@ -32,11 +35,14 @@ public:
     void UserProceed() override;
     void UserShutDown() override;
 
+    const std::vector<std::unique_ptr<PhysSparksPoint>>& GetPoints() const { return _points; }
+    const ParticleSet* GetParticleSet() const { return _set; }
+
 private:
     Vec3 _position;
     float _count;
     Bone* _node = nullptr;
     ParticleSet* _set = nullptr;
     Material* _material = nullptr;
-    std::vector<PhysSparksPoint*> _points; // owned
+    std::vector<std::unique_ptr<PhysSparksPoint>> _points;
 };

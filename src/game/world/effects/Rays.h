@@ -16,7 +16,15 @@ public:
     void UserProceed() override;
     void UserShutDown() override;
 
+    // The drawn particle and its set; null without a scene.
+    const Particle* GetParticle() const { return _particle; }
+    ParticleSet* GetParticleSet() const { return _set; }
+
 protected:
+    // The one-particle set with the material, its atlas cut in `cells` per side (0: none), and
+    // the lifetime.
+    void CreateSprite(const char* material, unsigned cells);
+
     Vec3 _position;
     float _startSize;
     float _duration;

@@ -18,6 +18,10 @@ public:
     void UserProceed() override;
     void UserShutDown() override;
 
+    // The drawn particle; null without a scene.
+    const Particle* GetParticle() const { return _particle; }
+    int GetFrame() const { return _frame; }
+
 private:
     Material* _material;
     Vec3 _position;

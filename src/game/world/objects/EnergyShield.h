@@ -31,6 +31,8 @@ public:
     void OnMessage(Telegram* telegram) override;
 
 private:
+    // On: the shield's body collides in place of the owner's, and it shows.
+    void Switch(bool on);
     void DoDamage(float damage, float factor);
 
     RenderMesh* _mesh = nullptr;

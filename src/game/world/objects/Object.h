@@ -30,7 +30,10 @@ public:
     bool IsDead() const { return _dead; }
     float GetHPCurrent() const { return _hpCurrent; }
     float GetHPMaximum() const { return _hpMaximum; }
+    // The parts of a destructible type; their body is then the object's own body.
     DestructableObject* GetDestructableObject() const { return _parts.get(); }
+    Emitter* GetFireEmitter() const { return _fireEmitter; }
+    bool IsFar() const { return _far; }
     // Pass to the part set; nothing without one.
     void SwitchPartToDamaged(const char* partName, bool flag);
     void SwitchPartToDestroyed(const char* partName, bool flag);
@@ -47,7 +50,8 @@ public:
     void SetPose(Matrix pose) override;
     void OnMessage(Telegram* telegram) override;
 
-    // Beyond the delete distance: the body goes; back within it: it is made again.
+    // Beyond the delete distance: the body goes; back within it: it is made again. The body of
+    // a part set stays, since the parts hold its shapes.
     virtual void OnDistancLodOn();
     virtual void OnDistancLodOff();
     virtual void DoDamage(float amount);
@@ -57,11 +61,15 @@ public:
     virtual void OnPartDestroyed(ObjectPart*) {}
 
 protected:
+    // Makes the explosion of the material, turns dead and asks for its own removal.
     virtual void Explode();
     // A type-4 telegram.
     void DoDamageToPart(NxShape* shape, Weapon* weapon, float amount);
     void SetDirtLevel(float level);
     void SpawnDust(const Vec3& point, const Quaternion& orientation);
+    // The body from the record's "phys", with this object as its listener.
+    void CreateBody();
+    bool HasPartSetBody() const;
 
     ObjectType* _prototype = nullptr;           // the database's
     std::unique_ptr<DestructableObject> _parts; // for a destructible type
@@ -73,4 +81,14 @@ protected:
     bool _far = false; // beyond the delete distance
     float _deleteDistanceSquared = -1;
     Emitter* _fireEmitter = nullptr; // the fire trail of wrecks and debris
+
+private:
+    // Wrecks of the ytg fighter and their debris burn and burst.
+    static bool IsWreck(const char* name);
+    // The destruction effects, in order.
+    void HandOverFire();
+    void BurstIntoSparks() const;
+    // True when the record names an asteroid that breaks into fragments.
+    bool BreakIntoFragments();
+    void ThrowDebrisClouds() const;
 };

@@ -1,7 +1,7 @@
 #pragma once
-// The modules of a ytg station: objects whose parts bring each other down, carrying turrets and
-// an energy shield that can be switched on. Each raises NX_AF_DISABLE_COLLISION on its own body
-// (its parts collide instead).
+// The modules of a ytg station: objects whose parts bring each other down, carrying turrets on
+// their "weapon_0%d" bones and an energy shield that can be switched on. Their parts collide
+// for them: a destructible object has no body besides the parts' own (see Object).
 #include <vector>
 
 #include "game/world/objects/Object.h"
@@ -9,77 +9,73 @@
 class EnergyShield;
 class Turret;
 
+// What the three modules share: the turrets and the shield.
+class StationModule : public Object
+{
+public:
+    // Then the turrets, each carrying a "TurretSush00" weapon; a missing mount bone is skipped.
+    void UserInit() override;
+    // The turrets and the shield go with the module; the turret models leave the mounts first,
+    // so that the module's model does not take them.
+    void UserShutDown() override;
+
+    // Made from the module's shield model and physics asset, registered with the mission.
+    void CreateEnergyShield();
+    void EnergyShieldOn();
+    void EnergyShieldOff();
+    // Removed by the mission on its next step.
+    void DestroyEnergyShield();
+    EnergyShield* GetEnergyShield() const { return _shield; }
+    const std::vector<Turret*>& GetTurrets() const { return _turrets; }
+
+protected:
+    StationModule(int turretCount, const char* shieldModel, const char* shieldPhysics);
+
+    // Sends every turret the delete telegram and forgets them.
+    void DeleteTurrets();
+
+private:
+    int _turretCount;
+    const char* _shieldModel;
+    const char* _shieldPhysics;
+    EnergyShield* _shield = nullptr; // an actor of the mission frame
+    std::vector<Turret*> _turrets;   // actors of the mission frame
+    // Turrets sent the delete telegram, still on their mounts until they go; they stay
+    // allocated for the mission.
+    std::vector<Turret*> _deletedTurrets;
+};
+
 // The nose module: five turrets; damaging one engine damages the other and silences the guns.
-class ObjectYtgSushNos : public Object
+class ObjectYtgSushNos : public StationModule
 {
 public:
     ObjectYtgSushNos();
 
-    void UserInit() override;
-    void UserShutDown() override;
     void OnPartDamaged(ObjectPart* part) override;
-    void OnPartDestroyed(ObjectPart*) override {}
-
-    void CreateEnergyShield();
-    void EnergyShieldOn();
-    void EnergyShieldOff();
-    void DestroyEnergyShield();
-    unsigned GetTurretCount() const { return static_cast<unsigned>(_turrets.size()); }
-
-private:
-    void DeleteTurrets();
-
-    EnergyShield* _shield = nullptr; // an actor of the mission frame
-    std::vector<Turret*> _turrets;   // actors of the mission frame
 };
 
-// The central module: three turrets; losing its hull collapses it and it explodes.
-class ObjectYtgSushCentr : public Object
+// The central module: three turrets; losing its hull collapses it, and it explodes on its next
+// step.
+class ObjectYtgSushCentr : public StationModule
 {
 public:
     ObjectYtgSushCentr();
 
-    void UserInit() override;
     void UserProceed() override;
-    void UserShutDown() override;
-    void OnPartDamaged(ObjectPart*) override {}
     void OnPartDestroyed(ObjectPart* part) override;
-
-    void CreateEnergyShield();
-    void EnergyShieldOn();
-    void EnergyShieldOff();
-    void DestroyEnergyShield();
-    unsigned GetTurretCount() const { return static_cast<unsigned>(_turrets.size()); }
+    bool IsCollapsing() const { return _explosionPending; }
 
 private:
-    void DeleteTurrets();
     void CollapseHull();
 
-    EnergyShield* _shield = nullptr;
-    std::vector<Turret*> _turrets;
     bool _explosionPending = false;
 };
 
 // The cabin module: two turrets.
-class ObjectYtgSushCabin : public Object
+class ObjectYtgSushCabin : public StationModule
 {
 public:
     ObjectYtgSushCabin();
 
-    void UserInit() override;
-    void UserShutDown() override;
-    void OnPartDamaged(ObjectPart*) override {}
     void OnPartDestroyed(ObjectPart* part) override;
-
-    void CreateEnergyShield();
-    void EnergyShieldOn();
-    void EnergyShieldOff();
-    void DestroyEnergyShield();
-    unsigned GetTurretCount() const { return static_cast<unsigned>(_turrets.size()); }
-
-private:
-    void DeleteTurrets();
-
-    EnergyShield* _shield = nullptr;
-    std::vector<Turret*> _turrets;
 };

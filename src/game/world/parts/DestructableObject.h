@@ -24,12 +24,16 @@ public:
     DestructableObject(const DestructableObject&) = delete;
     DestructableObject& operator=(const DestructableObject&) = delete;
 
-    // From the bone and the bones below it (the bone is the root part), or from every bone of
-    // the model without one. Null when no bone makes a part.
+    // From the bone and the bones below it (the bone is the root part, and the parts show the
+    // visuals already under the bones), or from every bone of the model without one, each part
+    // with visuals of its own. One body holds the shapes of every part; with the mission's AI
+    // switched off it is a single sphere that every part shares. Null when no bone makes a part.
     PhysicsActor* Initialize(Bone* bone);
     void Proceed();
-    // Deletes the parts.
+    // Deletes the parts; the body stays (its owner may have taken it as its own).
     void ShutDown();
+    // Gives the body back to the mission's physics space.
+    void ReleasePhysActor();
 
     ObjectPart* GetPart(int index) const;
     int GetPartCount() const { return static_cast<int>(_parts.size()); }
@@ -54,6 +58,21 @@ public:
     void AddForceByExplosion(const Vec3&, float, float, float) {}
 
 private:
+    struct Gathering;
+
+    // The part of a bone that names a prototype; null for any other bone.
+    ObjectPart* Gather(Bone* bone, bool sharedVisuals, Gathering& gathering);
+    void GatherBelow(Bone* bone, Gathering& gathering);
+    void CreateBody(Bone* bone, Gathering& gathering);
+    void LinkTree();
+    // Only parts of this object count: a shape of another body carries no part of ours.
+    ObjectPart* PartOfShape(const NxShape* shape) const;
+    ObjectPart* FindPart(const char* name) const;
+    // The first part that holds the shape.
+    ObjectPart* PartHolding(const NxShape* shape) const;
+    // Of the parts, per cent in the state; 0 without parts.
+    float Percent(bool (ObjectPart::*state)() const) const;
+
     ObjectPart* _rootPart = nullptr;
     Model* _model;
     PhysicsActor* _physActor = nullptr;

@@ -19,6 +19,8 @@ class ObjectPart
 {
 public:
     static constexpr size_t NameSize = 64;
+    // Bone names are looked up up to this length.
+    static constexpr size_t BoneNameSize = 128;
 
     // The answers of DoDamage.
     enum eDamageResult
@@ -28,8 +30,13 @@ public:
         DAMAGE_DESTROYED = 2,
     };
 
+    // A name longer than 63 characters is cut.
     ObjectPart(const char* name, Bone* bone, Actor* owner, ObjectPartType* type, DestructableObject* container,
                bool sharedVisuals, RenderMesh* mesh, Model* dirtModel);
+
+    // The prototype a bone carries: the part type named as the bone without its last three
+    // characters ("wing_01" carries "wing"); null when the game data has none.
+    static ObjectPartType* FindPrototype(const char* boneName);
 
     // Visuals (unless shared) and hit points scaled by the prototype and the difficulty.
     void Initialize();
@@ -56,6 +63,8 @@ public:
     Actor* GetActor() const { return _owner; }
     ObjectPartType* GetType() const { return _type; }
     ObjectPart* GetParent() const { return _parent; }
+    DestructableObject* GetContainer() const { return _container; }
+    const std::vector<ObjectPart*>& GetChildren() const { return _children; }
     RenderMesh* GetMesh() const { return _mesh; }
     Model* GetDirtModel() const { return _dirtModel; }
 
@@ -70,12 +79,18 @@ public:
     NxShape* GetRandomShape() const;
     // The shapes go to the physics space's graveyard.
     void DisableCollision();
+    // Every part on the node and below it loses its shapes; a ship owner hears of each.
     void DisableCollisionRecursive(Node* node);
 
     void Proceed() {}
     void IncrementHP() {}
 
 private:
+    void NotifyOwner(bool destroyed);
+    // The child sub-trees fly off as free ship parts.
+    void DetachChildren();
+    void ThrowDebris() const;
+
     char _name[NameSize] = {};
     float _curHp = 1000;
     float _maxHp = 1000;

@@ -22,6 +22,7 @@ public:
     // Shuts down and deletes every live bolt.
     void ShutDown();
     unsigned GetBoltCount() const { return static_cast<unsigned>(_bolts.size()); }
+    const std::vector<BurstPoint*>& GetBolts() const { return _bolts; }
 
 private:
     Actor* _shooter;

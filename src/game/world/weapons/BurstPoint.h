@@ -39,6 +39,9 @@ public:
     Weapon* GetWeapon() const { return _weapon; }
     Actor* GetShooter() const { return _shooter; }
     const Vec3& GetPosition() const { return _position; }
+    const Vec3& GetDirection() const { return _direction; }
+    // The glow; null for the player's bolts.
+    const Particle* GetFlare() const { return _flareParticle; }
 
 private:
     void CreateFlare();

@@ -1,6 +1,7 @@
 #pragma once
 // The weapon that fires energy bolts: a salvo from every mount bone or one bone after another.
-// The player's blasters draw on its energy store and only they use up ammunition.
+// The player's blasters draw on its energy store, sound, and are the only ones whose shots use
+// up ammunition.
 #include <memory>
 
 #include "game/world/weapons/Weapon.h"
@@ -10,6 +11,8 @@ class Burst;
 class WeaponBurst : public Weapon
 {
 public:
+    static constexpr float PlayerShotEnergy = 2.5f;
+
     WeaponBurst(Actor* parent, int firstBoneIndex, Model* model, int firePoints);
     ~WeaponBurst() override;
 
@@ -20,5 +23,9 @@ public:
     Burst* GetBurst() const { return _burst.get(); }
 
 private:
+    void FireByRegime();
+    void PlayShotSound() const;
+    void WarnLowPower() const;
+
     std::unique_ptr<Burst> _burst;
 };

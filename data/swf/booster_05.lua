@@ -1,0 +1,10 @@
+-- Booster energy, frame 5 of 12: the ring (in the corner free of the gauges) lit 5 twelfths of the way round.
+movie.design(128, 128)
+local lit = 5 / 12
+
+function Draw(c)
+    c:circle(82, 44, 28, NULL, "#ff9a2040", 6)
+    c:beginPath()
+    c:arc(82, 44, 28, -math.pi / 2, -math.pi / 2 + lit * 2 * math.pi)
+    c:strokePath("#ffb040", 6)
+end

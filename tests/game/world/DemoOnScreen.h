@@ -1,0 +1,46 @@
+#pragma once
+// A test of what the game draws: the demo mission run by the whole game frame by frame in the
+// game started for the test program, and screenshots read back from the frame just drawn.
+// Each shot is also kept as a ".bmp" under "<folder>" beside the assembled data, for people
+// to look at.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "WorldTestSupport.h"
+
+class SingleLevel;
+
+class DemoOnScreenTest : public testing::Test
+{
+protected:
+    explicit DemoOnScreenTest(const char* folder);
+    void SetUp() override;
+    // Leaves the mission.
+    void TearDown() override;
+
+    // The demo mission, loaded and faded in; null when it does not run.
+    SingleLevel* StartDemo();
+    // Frames of the whole game, a thirtieth of a second each.
+    void Run(float seconds);
+    // The frame just drawn, also written under the name.
+    std::vector<uint32_t> Shot(const std::string& name);
+
+    // What a frame adds to one before it: the pixels it clearly brightens, how far from the
+    // centre of the screen they reach, and the light it adds in all.
+    struct Look
+    {
+        unsigned lit = 0;
+        float reach = 0;
+        float light = 0;
+    };
+    Look Compare(const std::vector<uint32_t>& shot, const std::vector<uint32_t>& before) const;
+
+private:
+    FrameClock _clock;
+    std::filesystem::path _shots;
+    unsigned _width = 0;
+};

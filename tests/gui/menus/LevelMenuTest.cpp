@@ -1,0 +1,132 @@
+// The pause menu as the mission frame drives it: every event forwarded, open or not.
+#include "MenuFixture.h"
+
+#include "game/core/frames/GameFrameManager.h"
+#include "game/core/game/Game.h"
+#include "gui/menus/LevelMenu.h"
+#include "layers/FlashLayer.h"
+#include "layers/LayerManager.h"
+#include "layers/SpriteLayer.h"
+#include "services/sound/SoundEngine.h"
+
+class LevelMenuTest : public MenuTest
+{
+protected:
+    void SetUp() override
+    {
+        MenuTest::SetUp();
+        if (IsSkipped())
+            return;
+        Open("empty");
+        _menu = std::make_unique<LevelMenu>();
+        _menu->Initialize();
+    }
+    void TearDown() override
+    {
+        _menu.reset();
+        MenuTest::TearDown();
+    }
+
+    // Events by letter (U, D, L, R, A for Apply, X for Decline), each followed by the menu's
+    // frame, as the mission runs it.
+    void Press(const std::string& keys)
+    {
+        for (char key : keys)
+        {
+            switch (key)
+            {
+            case 'U': _menu->EventSelectUp(); break;
+            case 'D': _menu->EventSelectDown(); break;
+            case 'L': _menu->EventSelectLeft(); break;
+            case 'R': _menu->EventSelectRight(); break;
+            case 'A': _menu->EventSelectApply(); break;
+            case 'X': _menu->EventSelectDecline(); break;
+            default: FAIL() << key;
+            }
+            _menu->Proceed();
+        }
+    }
+
+    std::unique_ptr<LevelMenu> _menu;
+};
+
+TEST_F(LevelMenuTest, NavigationOpensClosesAndAnswers)
+{
+    struct Case
+    {
+        const char* keys;
+        bool open;
+        int selected;
+        bool confirm;
+        int result;
+    };
+    const Case cases[] = {
+        // Keys pressed in flight, with the menu closed, change nothing: not even Enter, arrow,
+        // Enter on the quit button.
+        {"ALUARA", false, 0, false, LevelMenu::RESULT_RESUME},
+        {"X", true, 0, false, LevelMenu::RESULT_RESUME},
+        {"XA", false, 0, false, LevelMenu::RESULT_RESUME},
+        // Restart goes on with the mission as resume does; the selection survives closing.
+        {"XDA", false, 1, false, LevelMenu::RESULT_RESTART},
+        {"XDAX", true, 1, false, LevelMenu::RESULT_RESTART},
+        {"XDDXX", true, 2, false, LevelMenu::RESULT_RESUME},
+        {"XUUUU", true, 2, false, LevelMenu::RESULT_RESUME},
+        // Leaving asks first; no is the first answer and Escape takes the question back.
+        {"XUA", true, 2, true, LevelMenu::RESULT_RESUME},
+        {"XUAA", true, 2, false, LevelMenu::RESULT_RESUME},
+        {"XUALX", true, 2, false, LevelMenu::RESULT_RESUME},
+        {"XUALXX", false, 2, false, LevelMenu::RESULT_RESUME},
+        {"XUALRA", true, 2, false, LevelMenu::RESULT_RESUME},
+    };
+    for (const Case& test : cases)
+    {
+        _menu->Initialize();
+        Press(test.keys);
+        EXPECT_EQ(_menu->IsOpen(), test.open) << test.keys;
+        EXPECT_EQ(_menu->GetSelected(), test.selected) << test.keys;
+        EXPECT_EQ(_menu->IsConfirmOpen(), test.confirm) << test.keys;
+        EXPECT_EQ(_menu->GetResult(), test.result) << test.keys;
+        EXPECT_FALSE(_menu->GetYes()) << test.keys;
+    }
+    EXPECT_EQ(_frames->GetStatus(), GameFrameManager::FADE_NONE) << "nothing left the mission";
+}
+
+TEST_F(LevelMenuTest, ShowsTheButtonsOrTheQuestionOverAHalfDarkScreen)
+{
+    auto shown = [](const Layer* layer) { return layer && layer->GetVisible(); };
+    Press("");
+    EXPECT_FALSE(shown(_menu->GetBackLayer()));
+    EXPECT_FALSE(shown(_menu->GetConfirmLayer()));
+    Press("X");
+    EXPECT_TRUE(shown(_menu->GetBackLayer()));
+    EXPECT_FLOAT_EQ(_menu->GetBackLayer()->GetColor().a, 0.5f);
+    EXPECT_EQ(_menu->GetBackLayer()->GetSize().x, float(LayerManager::GetWidth()));
+    for (int i = 0; i < LevelMenu::ButtonCount; ++i)
+        EXPECT_TRUE(shown(_menu->GetButton(i).GetLayer())) << i;
+    EXPECT_FALSE(shown(_menu->GetConfirmLayer()));
+    Press("UA");
+    EXPECT_TRUE(shown(_menu->GetConfirmLayer()));
+    EXPECT_FALSE(shown(_menu->GetButton(0).GetLayer()));
+    Press("XX");
+    EXPECT_FALSE(shown(_menu->GetBackLayer()));
+    EXPECT_FALSE(shown(_menu->GetButton(2).GetLayer()));
+
+    const size_t before = LayerManager::GetRoot()->GetChildsCount(false);
+    _menu.reset();
+    EXPECT_EQ(LayerManager::GetRoot()->GetChildsCount(false), before - 5) << "its five layers go with it";
+}
+
+TEST_F(LevelMenuTest, YesLeavesForTheMissionSelectionWithTheMenuMusic)
+{
+    Press("XUALA");
+    EXPECT_FALSE(_menu->IsOpen());
+    EXPECT_EQ(_menu->GetResult(), LevelMenu::RESULT_QUIT);
+    EXPECT_EQ(_frames->GetNext(), FindFrame("mission_select"));
+    if (!game.GetSoundEngine()->IsDisabled())
+    {
+        EXPECT_EQ(game.GetSoundEngine()->GetMusicCount(), 1u);
+    }
+    Settle();
+    EXPECT_STREQ(Current(), "mission_select");
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}

@@ -1,0 +1,154 @@
+// The menus as a player sees them: screenshots of the main menu, the pilot panel, the pause menu
+// and the carousels on the game's 1024 x 768 window, each kept beside the test program as
+// "<screen>.bmp" to be looked at.
+#include "MenuFixture.h"
+
+#include "MaterialSystem/MaterialSystem.h"
+#include "MaterialSystem/materials/MaterialMgr.h"
+#include "game/core/frames/GameFrameManager.h"
+#include "game/core/game/Game.h"
+#include "game/profiles/ProfileManager.h"
+#include "game/profiles/UserProfile.h"
+#include "gui/menus/GuiMainMenu.h"
+#include "gui/menus/GuiMultiplayerFaces.h"
+#include "gui/menus/GuiMultiplayerMissions.h"
+#include "gui/menus/GuiProfiles.h"
+#include "gui/menus/LevelMenu.h"
+#include "layers/LayerManager.h"
+#include "layers/widgets/GuiWidget.h"
+
+namespace {
+
+int Red(uint32_t c) { return int(c >> 16 & 0xFF); }
+int Green(uint32_t c) { return int(c >> 8 & 0xFF); }
+int Blue(uint32_t c) { return int(c & 0xFF); }
+// The selected colour of the menus' buttons, and the normal one.
+bool Orange(uint32_t c) { return Red(c) > 170 && Green(c) > 90 && Green(c) < 200 && Blue(c) < 110; }
+bool MenuBlue(uint32_t c) { return Blue(c) > 120 && Red(c) < 90 && Blue(c) > Red(c) + 60; }
+bool White(uint32_t c) { return Red(c) > 220 && Green(c) > 220 && Blue(c) > 220; }
+bool Lit(uint32_t c) { return Red(c) + Green(c) + Blue(c) > 120; }
+bool Pale(uint32_t c) { return Red(c) > 140 && Green(c) > 180 && Blue(c) > 220; }
+
+} // namespace
+
+class ScreensTest : public MenuTest
+{
+protected:
+    void TearDown() override
+    {
+        MenuTest::TearDown();
+        GuiMainMenu::_state = GuiMainMenu::STATE_PROFILES;
+        GuiMainMenu::_state_anim = 1.0f;
+    }
+
+    // A design rectangle on the screen, centred.
+    static void Rect(float x, float y, float w, float h, int& px, int& py, int& pw, int& ph)
+    {
+        const Vec2 pos = Gui::ScreenPos(Vec2(x, y), GA_CENTER), size = Gui::ScreenSize(Vec2(w, h));
+        px = int(pos.x), py = int(pos.y), pw = int(size.x), ph = int(size.y);
+    }
+    int Count(const Picture& picture, float x, float y, float w, float h, bool (*test)(uint32_t))
+    {
+        int px, py, pw, ph;
+        Rect(x, y, w, h, px, py, pw, ph);
+        return picture.Count(px, py, pw, ph, test);
+    }
+};
+
+TEST_F(ScreensTest, MainMenuButtonsWithTheSelectionMovedByKeys)
+{
+    GuiMainMenu::_state = GuiMainMenu::STATE_BUTTONS;
+    GuiMainMenu::_state_anim = 0.0f;
+    // From the intro, as a player gets there.
+    Settle();
+    _frames->funcSelectApply();
+    Settle();
+    ASSERT_STREQ(Current(), "main_menu");
+    _frames->funcSelectDown();
+    Frames(20);
+    const Picture shot = Shoot("main_menu");
+    ASSERT_EQ(shot.width, 1024);
+    // The hangar button is lit, play is not; both have their captions.
+    EXPECT_GT(Count(shot, 392, 324 + 30, 488, 92, Orange), 2000);
+    EXPECT_EQ(Count(shot, 392, 219 + 30, 488, 92, Orange), 0);
+    EXPECT_GT(Count(shot, 392, 219 + 30, 488, 92, MenuBlue), 2000);
+    for (int button : {0, 1, 5})
+        EXPECT_GT(Count(shot, 392, 219 + 105.0f * button + 30, 488, 92, White), 100) << button;
+    EXPECT_GT(Count(shot, 300, 20, 680, 150, Pale), 5000) << "the game's name above the buttons";
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}
+
+TEST_F(ScreensTest, PilotPanelWithThreePilots)
+{
+    for (const char* name : {"Vera", "Ash", "Kell"})
+        game.GetProfileManager()->CreateProfile(name);
+    game.GetProfileManager()->GetProfileByIndex(0)->SetCash(4200);
+    Open("main_menu");
+    Frames(30);
+    const Picture shot = Shoot("profiles");
+    EXPECT_GT(Count(shot, 63, 219, 256, 90 * 5, Lit), 10000) << "the five buttons";
+    EXPECT_GT(Count(shot, 413, 159, 650, 512, White), 100) << "the pilot's name";
+    EXPECT_GT(Count(shot, 413, 159, 650, 512, Orange), 300) << "the pilot's values";
+    EXPECT_GT(Count(shot, 330, 706, 620, 250, Lit), 10000) << "the carousel";
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}
+
+TEST_F(ScreensTest, PauseMenuOverAMissionAndItsQuestion)
+{
+    Open("empty");
+    LevelMenu menu;
+    menu.Initialize();
+    menu.EventSelectDecline();
+    menu.EventSelectUp();
+    for (int i = 0; i < 20; ++i)
+    {
+        menu.Proceed();
+        Frames();
+    }
+    menu.Proceed();
+    const Picture buttons = Shoot("pause_menu");
+    EXPECT_GT(Count(buttons, 392, 342 + 2 * 105 + 30, 488, 92, Orange), 2000) << "leave is selected";
+    menu.EventSelectApply();
+    for (int i = 0; i < 10; ++i)
+    {
+        menu.Proceed();
+        Frames();
+    }
+    menu.Proceed();
+    const Picture question = Shoot("pause_menu_question");
+    EXPECT_GT(Count(question, 440, 363, 400, 256, Lit), 5000);
+    EXPECT_EQ(Count(question, 392, 342 + 30, 40, 92, MenuBlue), 0) << "the buttons make way";
+}
+
+TEST_F(ScreensTest, FaceAndMapCarousels)
+{
+    Open("empty");
+    MaterialMgr* materials = game.GetRender()->GetMaterialMgr();
+    Material* face = materials->CreateMaterialFromFile("faces//player.mat");
+    Material* ship = materials->CreateMaterialFromFile("angar//default_ship.mat");
+    {
+        GuiMultiplayerFaces faces;
+        for (const char* name : {"Ice field", "Red giant", "Dust belt"})
+            faces.AddFace(name, face, ship);
+        faces.EventRight();
+        faces.UpdateText();
+        for (int i = 0; i < 20; ++i)
+        {
+            Frames();
+            faces.Update();
+        }
+        const Picture shot = Shoot("carousel_faces");
+        EXPECT_GT(Count(shot, 446, 270, 389, 389, Lit), 30000) << "the big picture";
+    }
+    GuiMultiplayerMissions maps;
+    for (const char* name : {"Ice field", "Red giant", "Dust belt", "Ash cloud"})
+        maps.AddMission(name);
+    maps.EventRight();
+    for (int i = 0; i < 20; ++i)
+    {
+        Frames();
+        maps.Update();
+    }
+    const Picture shot = Shoot("carousel_maps");
+    EXPECT_GT(Count(shot, 508, 713, 256, 220, White), 200) << "the centre card's name";
+}
