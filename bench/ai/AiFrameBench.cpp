@@ -5,15 +5,13 @@
 // number of frames; printed are the milliseconds per frame of each and their ratio.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <vector>
 
+#include "../common/PairedTiming.h"
 #include "WorldTestSupport.h"
-#include "game/ai/EntityManager.h"
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
 
@@ -23,20 +21,6 @@ constexpr float FrameSeconds = 1.0f / 60;
 constexpr int WarmUpFrames = 30;
 constexpr int TimedFrames = 300;
 constexpr int Pairs = 5;
-
-double ThreadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 std::string Vector(const char* key, float x, float y, float z)
 {
