@@ -122,3 +122,19 @@ TEST_F(PlayerTargetTest, ThePlayersEntityFollowsItsShipAndCanBeEscorted)
     EXPECT_NEAR(50, own->GetPosition().y, 1.0f);
     EXPECT_EQ(MODE_IDLE, own->GetMode()); // the player's entity is never steered
 }
+
+TEST_F(PlayerTargetTest, WithTheAiOffShipsKeepTheirOwnBodies)
+{
+    level.SetDisableAI(true);
+    if (!Run(FighterEntry("idle", "ytg", 0, 0, 3000,
+                          "task = { type = \"attack_the_target\"; target = \"PlayerShip\" };")))
+        GTEST_SKIP() << "the mission has no player's ship";
+    Ship* idle = ShipNamed("idle");
+    EXPECT_EQ(nullptr, idle->GetEntity());
+    ASSERT_NE(nullptr, idle->GetPhysEntity());
+    EXPECT_FALSE(idle->GetPhysEntity()->readBodyFlag(NX_BF_KINEMATIC));
+    EXPECT_EQ(0u, Manager().GetEnemyCount(player)); // nobody put it in a fraction
+    for (int i = 0; i < 10; ++i)
+        Frame(0.1f);
+    EXPECT_EQ(nullptr, player->GetTarget());
+}
