@@ -80,12 +80,8 @@ void EntityManager::SetFractionRelation(const char* a, const char* b, int value)
 
 unsigned EntityManager::FractionOrDefault(const char* name) const
 {
-    for (unsigned i = 0; i < _fractionCount; ++i)
-    {
-        if (name && std::strcmp(_fractions[i].GetName(), name) == 0)
-            return i;
-    }
-    return 0;
+    const int index = GetFractionIndex(name);
+    return index < 0 ? 0 : static_cast<unsigned>(index);
 }
 
 ShipEntity* EntityManager::Register(std::unique_ptr<ShipEntity> entity)
