@@ -27,7 +27,7 @@ constexpr float TwoPi = 6.2831853f;
 
 void ShipEntity::Update(float seconds)
 {
-    if (this == _manager->GetPlayerEntity() || !_ship || _ship->IsDead() || _ship->IsDeleted())
+    if (!_ship || _ship->IsDead() || _ship->IsDeleted() || (_manager && this == _manager->GetPlayerEntity()))
         return;
     _avoidanceDone = false;
     const eShipMode mode = _mode;
