@@ -3,6 +3,8 @@
 #include "guitextures/HangarArt.h"
 #include "guitextures/LogoArt.h"
 #include "guitextures/MenuArt.h"
+#include "guitextures/MissionTextures.h"
+#include "guitextures/NetworkArt.h"
 #include "textures/DdsWriter.h"
 
 #include <cstdio>
@@ -46,5 +48,8 @@ int main(int argc, char** argv)
         pictureOptions.mips = picture.mips;
         ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), pictureOptions));
     }
+    ok &= WriteMissionTextures(root, options);
+    for (const NetworkPicture& picture : NetworkPictures())
+        ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), options));
     return ok ? 0 : 1;
 }
