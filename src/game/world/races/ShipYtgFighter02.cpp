@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "foundation/base/Random.h"
+#include "MaterialSystem/MaterialSystem.h"
+#include "game/ai/ShipEntity.h"
 #include "game/core/game/Game.h"
 #include "game/core/gamedata/TypeRecords.h"
 #include "game/core/level/SingleLevel.h"
@@ -20,6 +22,7 @@ constexpr float SparksWithin = 16777216;  // 4096 units, squared
 constexpr float ShatterWithin = 67108864; // 8192 units, squared
 constexpr long TumbleTurn = 500;
 constexpr float TumbleSpeedFactor = 5;
+constexpr float AxisLength = 24; // of the AI entity's debug axes
 
 const char* const FlashMaterial = "prt_particlesexp00_add.mat";
 const char* const TrailMaterial = "ytg_fighter_02_rocket_strip.mat";
@@ -200,7 +203,24 @@ void ShipYtgFighter02::Shatter()
     }
 }
 
-void ShipYtgFighter02::OnRender(eSceneLayerType, Camera*, MaterialSystem*) {}
+void ShipYtgFighter02::OnRender(eSceneLayerType layer, Camera* camera, MaterialSystem* system)
+{
+    const Pelloris::ShipEntity* entity = GetEntity();
+    // A mission run without the AI gives the ship no entity, and so no axes.
+    if (IsDead() || layer != SL_STAGE || camera != game.GetCamera() || !entity || !system)
+        return;
+    const Vec3 origin = entity->GetPosition().ToVec3();
+    const struct
+    {
+        Vec3 axis;
+        uint32_t color;
+    } axes[3] = {{entity->GetForward().ToVec3(), 0xFFFF0000},
+                 {entity->GetUp().ToVec3(), 0xFF0000FF},
+                 {entity->GetSide().ToVec3(), 0xFF00FF00}};
+    for (int i = 0; i < 3; ++i)
+        _axisLines[i] = {{origin, origin + axes[i].axis * AxisLength}, axes[i].color};
+    system->DrawLines(_axisLines, 3);
+}
 
 void ShipYtgFighter02::CreateEngineFlares()
 {

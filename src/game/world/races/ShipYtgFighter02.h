@@ -23,8 +23,9 @@ public:
     // The fire goes on alone, and the damaged model takes the intact one's place.
     void Explode() override;
     void StartBurning() override;
-    // The axes of the AI entity.
+    // The axes of the AI entity, for debugging.
     void OnRender(eSceneLayerType layer, Camera* camera, MaterialSystem* system) override;
+    const HelperLine* GetAxisLines() const { return _axisLines; }
 
     bool IsTumbling() const { return _tumbling; }
     const Vec3& GetTumbleAxis() const { return _tumbleAxis; }

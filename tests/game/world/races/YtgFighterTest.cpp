@@ -9,6 +9,8 @@
 
 #include "RaceShipSupport.h"
 #include "foundation/base/Random.h"
+#include "game/ai/EntityManager.h"
+#include "game/ai/ShipEntity.h"
 #include "game/core/game/Game.h"
 #include "game/core/gamedata/TypeRecords.h"
 #include "game/core/level/SingleLevel.h"
@@ -168,8 +170,39 @@ TEST_F(YtgFighterTest, FighterKilledOutrightNeverTumbles)
     Frame(Step);
     EXPECT_FALSE(fighter->IsTumbling());
     EXPECT_EQ(effects + 2, Count("ParticleEffect")) << "its fire and sparks";
-    // No AI drives it: the debug drawing has no axes to draw.
+}
+
+// The debug drawing shows the axes of the fighter's AI entity; without an entity (the AI
+// switched off) or once dead there is nothing to draw.
+TEST_F(YtgFighterTest, DebugAxesOfTheAiEntity)
+{
+    ShipYtgFighter02* fighter = Fighter(Vec3(0, 0, 300));
+    ASSERT_NE(nullptr, fighter);
+    fighter->SetEntity(nullptr);
     fighter->OnRender(SL_STAGE, game.GetCamera(), game.GetRender());
+    EXPECT_EQ(0u, fighter->GetAxisLines()[0].color);
+
+    Pelloris::EntityManager::GetInstance()->AddShip(fighter, "ytg");
+    const Pelloris::ShipEntity* entity = fighter->GetEntity();
+    ASSERT_NE(nullptr, entity);
+    fighter->OnRender(SL_FOREGROUND, game.GetCamera(), game.GetRender());
+    EXPECT_EQ(0u, fighter->GetAxisLines()[0].color) << "the stage only";
+    fighter->OnRender(SL_STAGE, game.GetCamera(), game.GetRender());
+    const Vec3 origin = entity->GetPosition().ToVec3();
+    const struct
+    {
+        Vec3 axis;
+        uint32_t color;
+    } expected[3] = {{entity->GetForward().ToVec3(), 0xFFFF0000},
+                     {entity->GetUp().ToVec3(), 0xFF0000FF},
+                     {entity->GetSide().ToVec3(), 0xFF00FF00}};
+    for (int i = 0; i < 3; ++i)
+    {
+        const HelperLine& line = fighter->GetAxisLines()[i];
+        EXPECT_EQ(expected[i].color, line.color) << i;
+        EXPECT_EQ(origin, line.v[0]) << i;
+        EXPECT_LT(line.v[1].Distance(origin + expected[i].axis * 24), 1e-3f) << i;
+    }
 }
 
 // Removed near the camera, the wreck shatters into its eleven pieces, the first three flying on
