@@ -1,0 +1,244 @@
+// The actions on a running mission: global targets of a destroy task, ships blown up and given
+// new tasks, voice lines through the limiter's channel, music by difficulty, sub-levels.
+#include "LogicMission.h"
+
+#include "foundation/config/GameSettings.h"
+#include "game/ai/LevelLogic.h"
+#include "game/ai/ShipEntity.h"
+#include "game/ai/logic/ShipActions.h"
+#include "game/ai/logic/SoundActions.h"
+#include "game/core/FixedText.h"
+#include "game/core/game/Game.h"
+#include "game/core/level/SingleLevel.h"
+#include "game/world/actor/Limiter.h"
+#include "game/world/ships/Ship.h"
+#include "scene/nodes/Camera.h"
+#include "services/sound/SoundEngine.h"
+
+namespace {
+
+// Disabled triggers of one action each, for the test to run.
+std::string Actions(const std::vector<std::string>& bodies)
+{
+    std::string logic;
+    for (size_t i = 0; i < bodies.size(); ++i)
+        logic += "LevelLogic.Trigger" + std::to_string(i) + " = { name = \"a" + std::to_string(i) +
+                 "\"; Action00 = { isEnable = 1; " + bodies[i] + " } };\n";
+    return logic;
+}
+
+class ActionsTest : public LogicMission
+{
+protected:
+    void Run(int trigger) { TriggerAt(trigger).GetAction(0)->Do(); }
+};
+
+TEST_F(ActionsTest, ADestroyTaskMarksTheNearestActorOrEveryOneOfItsClass)
+{
+    game.GetCamera()->SetPosition(Vec3(0, 0, 0));
+    StartLogic(FighterEntry("f0", Vec3(0, 0, 300)) + FighterEntry("f1", Vec3(0, 0, 100)) +
+                   FighterEntry("f2", Vec3(0, 0, -200)) + ObjectEntry("portal", "ytg_portal_03", Vec3(0, 0, 900)),
+               Actions({
+                   R"(type = "actionShowDestroyTask"; index = -1; classname = "ShipYtgFighter02"; big = 0;
+                      arrow = 1)",
+                   R"(type = "actionShowDestroyTask"; index = -1; classname = "ShipYtgFighter02"; nearest = 0;
+                      arrow = 1)",
+                   R"(type = "actionShowDestroyTask"; index = -1; classname = "YtgPortal03")",
+               }));
+    Run(0);
+    ASSERT_EQ(Logic().GetGlobalTargetCount(), 1u);
+    const GlobalLevelTarget& nearest = *Logic().GetGlobalTarget(0);
+    EXPECT_EQ(nearest.actor, Named("f1"));
+    EXPECT_EQ(nearest.position.z, 100);
+    EXPECT_FALSE(nearest.big);
+    EXPECT_TRUE(nearest.arrow);
+    EXPECT_EQ(nearest.color.r, 1);
+    EXPECT_STREQ(nearest.kind, "unknown_target");
+
+    Logic().RemoveAllGlobalTargets();
+    Run(1);
+    ASSERT_EQ(Logic().GetGlobalTargetCount(), 3u);
+    for (unsigned i = 0; i < 3; ++i)
+    {
+        const GlobalLevelTarget& target = *Logic().GetGlobalTarget(i);
+        EXPECT_EQ(target.position.z, target.actor->GetPosition().z);
+        EXPECT_TRUE(target.big);
+        EXPECT_FALSE(target.arrow) << "only the nearest gets an arrow";
+    }
+
+    Logic().RemoveAllGlobalTargets();
+    Run(2);
+    ASSERT_EQ(Logic().GetGlobalTargetCount(), 1u);
+    const Color& portal = Logic().GetGlobalTarget(0)->color;
+    EXPECT_EQ(std::vector<float>({portal.r, portal.g, portal.b, portal.a}), std::vector<float>({0, 1, 0, 1}));
+}
+
+TEST_F(ActionsTest, GlobalTargetsLastOneFrame)
+{
+    StartLogic(FighterEntry("f0", Vec3(0, 0, 300)) + FighterEntry("f1", Vec3(0, 0, 100)),
+               R"(LevelLogic.Trigger00 = { name = "every frame"; isOnce = 0; isEnable = 1;
+                      Action00 = { type = "actionShowDestroyTask"; isEnable = 1; index = -1;
+                                   classname = "ShipYtgFighter02"; nearest = 0 } };
+                  LevelLogic.Trigger01 = { name = "once"; isEnable = 1;
+                      Action00 = { type = "actionShowDestroyTask"; isEnable = 1; index = -1;
+                                   classname = "ShipYtgFighter02" } };)");
+    Frame();
+    EXPECT_EQ(Logic().GetGlobalTargetCount(), 3u);
+    Frame();
+    EXPECT_EQ(Logic().GetGlobalTargetCount(), 2u);
+}
+
+TEST_F(ActionsTest, OnlyShipsAreBlownUp)
+{
+    StartLogic(FighterEntry("f0", Vec3(0, 0, 300)) + ObjectEntry("rock", "ast_m_a", Vec3(0, 0, 900)),
+               Actions({
+                   R"(type = "actionEnableDisableShip"; shipName = "f0")",
+                   R"(type = "actionEnableDisableShip"; shipName = "rock")",
+                   R"(type = "actionEnableDisableShip"; shipName = "nobody")",
+               }));
+    for (int i = 0; i < 3; ++i)
+        Run(i);
+    EXPECT_TRUE(ShipNamed("f0")->IsDead());
+    EXPECT_FALSE(Named("rock")->IsDeleted());
+}
+
+TEST_F(ActionsTest, ATaskActionGivesTheShipsAIThisRecord)
+{
+    const std::string longName(100, 'x');
+    StartLogic(FighterEntry("f0", Vec3(0, 0, 300)),
+               Actions({
+                   R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "attack_the_target"; target = "f1")",
+                   R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "follow_the_leader"; target = "f1")",
+                   R"(type = "actionShipChangeTask"; shipName = "F0"; taskType = "reach_the_point"; x = 1; z = 2;
+                      y = 3)",
+                   R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "reach_the_point"; x = 1; z = 2;
+                      y = 3)",
+                   R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "patrol_the_area"; xmin = 1;
+                      zmin = 2; ymin = 3; xmax = 4; zmax = 5; ymax = 6)",
+                   R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "stay_on_track"; target = "way";
+                      looped = 1; radius = 7)",
+                   R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "patrol_the_track"; target = "way";
+                      radius = 7; disengage_distance = 8)",
+                   R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "escort_the_target"; target = ")" +
+                       longName + R"("; radius = 9)",
+                   R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "idle")",
+               }));
+    const Pelloris::ShipEntity* entity = ShipNamed("f0")->GetEntity();
+    ASSERT_NE(entity, nullptr);
+    const Pelloris::ShipTaskRecord& task = entity->GetTask();
+    struct Expected
+    {
+        Pelloris::eTaskKind kind;
+        std::string target;
+        Vec3 params;
+    } expected[] = {
+        {Pelloris::TASK_ATTACK_THE_TARGET, "f1", Vec3(0, 0, 0)},
+        {Pelloris::TASK_FOLLOW_THE_LEADER, "f1", Vec3(0, 0, 0)},
+        {Pelloris::TASK_FOLLOW_THE_LEADER, "f1", Vec3(0, 0, 0)}, // "F0" names no ship: nothing changes
+        {Pelloris::TASK_REACH_THE_POINT, "", Vec3(1, 2, 3)},
+        {Pelloris::TASK_PATROL_THE_AREA, "", Vec3(0, 0, 0)},
+        {Pelloris::TASK_STAY_ON_TRACK, "way", Vec3(1, 7, 0)},
+        {Pelloris::TASK_PATROL_THE_TRACK, "way", Vec3(7, 8, 0)},
+        {Pelloris::TASK_ESCORT_THE_TARGET, longName.substr(0, 63), Vec3(9, 0, 0)},
+        {Pelloris::TASK_NONE, "", Vec3(0, 0, 0)},
+    };
+    for (int i = 0; i < 9; ++i)
+    {
+        Run(i);
+        EXPECT_EQ(task.kind, expected[i].kind) << i;
+        EXPECT_EQ(task.target, expected[i].target) << i;
+        EXPECT_EQ(task.params, expected[i].params) << i;
+        if (task.kind == Pelloris::TASK_PATROL_THE_AREA)
+        {
+            EXPECT_EQ(task.box.GetMin(), Vec3(1, 2, 3));
+            EXPECT_EQ(task.box.GetMax(), Vec3(4, 5, 6));
+        }
+    }
+    ShipNamed("f0")->Explode();
+    Run(0);
+    EXPECT_EQ(task.kind, Pelloris::TASK_NONE) << "a dead ship takes no task";
+}
+
+TEST_F(ActionsTest, TheFirstTaskGivenWinsAndShipsWithoutAIAreLeftAlone)
+{
+    level.SetDisableAI(true);
+    StartLogic(FighterEntry("f0", Vec3(0, 0, 300)) + FighterEntry("f1", Vec3(0, 0, 100)),
+               Actions({R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "idle")"}));
+    ASSERT_EQ(ShipNamed("f0")->GetEntity(), nullptr);
+    Run(0);
+
+    ActionShipChangeTask action;
+    action.Initialize_ReachThePoint("f0", Vec3(1, 2, 3));
+    action.Initialize_AttackTheTarget("f1", "f0");
+    EXPECT_EQ(action.GetTask(), ActionShipChangeTask::TASK_REACH_THE_POINT);
+    EXPECT_EQ(action.GetShip(), Named("f0"));
+}
+
+TEST_F(ActionsTest, AVoiceLineWithThePriorityCheckWaitsForTheChannel)
+{
+    CopyFixedText(game.GetGameSettings()->Language, "en");
+    *game.GetLimiter() = Limiter();
+    StartLogic("", Actions({
+                       R"(type = "actionPlaySound2D"; checkPriority = 1; filename00 = "mission00/m00_start_v1.wav")",
+                       R"(type = "actionPlaySound2D"; filename00 = "mission00\\m00_start_v1.wav")",
+                   }));
+    SoundEngine& sound = *game.GetSoundEngine();
+    const float length = sound.GetSoundLenght("localization\\en\\mission00\\m00_start_v1.wav");
+    ASSERT_GT(length, 0.5f);
+    const size_t before = sound.GetSound2DCount();
+    Run(0);
+    EXPECT_FALSE(game.GetLimiter()->CanTransmitionBlg());
+    Run(0);
+    EXPECT_EQ(sound.GetSound2DCount(), before + 1) << "the channel is busy";
+    Run(1);
+    EXPECT_EQ(sound.GetSound2DCount(), before + 2) << "without the check the line plays anyway";
+
+    // The channel stays busy for the line's length and one second more.
+    for (float waited = 0; waited + 0.25f < length + 1; waited += 0.25f)
+    {
+        EXPECT_FALSE(game.GetLimiter()->CanTransmitionBlg()) << waited;
+        clock.Tick(0.25f);
+        game.GetLimiter()->Proceed();
+    }
+    clock.Tick(0.25f);
+    game.GetLimiter()->Proceed();
+    EXPECT_TRUE(game.GetLimiter()->CanTransmitionBlg());
+}
+
+TEST_F(ActionsTest, MusicFollowsTheDifficulty)
+{
+    struct Case
+    {
+        const char* hard;
+        const char* insane;
+        const char* pieces[3]; // normal, hard, insane
+    } cases[] = {
+        {"h.xwma", "i.xwma", {"n.xwma", "h.xwma", "i.xwma"}},
+        {"", "", {"n.xwma", "n.xwma", "n.xwma"}},
+        {"h.x", "abcd", {"n.xwma", "n.xwma", "abcd"}},
+    };
+    for (const Case& c : cases)
+    {
+        ActionPlayMusic music;
+        music.Initialize("n.xwma", c.hard, c.insane);
+        for (int difficulty = 1; difficulty <= 3; ++difficulty)
+            EXPECT_STREQ(music.GetFile(difficulty), c.pieces[difficulty - 1]) << c.hard << " " << difficulty;
+    }
+
+    game.GetGameSettings()->Difficulty = 2;
+    StartLogic("", Actions({R"(type = "actionPlayMusic"; filename = "no such piece.xwma";
+                               filenameHard = "02_arrdra_battletrack.xwma")"}));
+    Run(0);
+    game.GetGameSettings()->Difficulty = 1;
+    EXPECT_EQ(game.GetSoundEngine()->GetMusicCount(), 1u);
+    EXPECT_EQ(log.Count("Music \""), 0) << log.All();
+}
+
+TEST_F(ActionsTest, ASubLevelNeedsThePlayersShip)
+{
+    StartLogic("", Actions({R"(type = "actionLoadSubLevel"; levelName = "extra.lua"; delay = 1)"}));
+    Run(0);
+    EXPECT_EQ(log.Count("no player's ship"), 1);
+}
+
+} // namespace
