@@ -79,6 +79,13 @@ float SegmentCover(float x, float y, float ax, float ay, float bx, float by, flo
     return EdgeCover(std::hypot(x - (ax + t * dx), y - (ay + t * dy)) - halfWidth);
 }
 
+float RoundRectCover(float px, float py, float x, float y, float w, float h, float r)
+{
+    const float cx = std::clamp(px, x + r, x + w - r);
+    const float cy = std::clamp(py, y + r, y + h - r);
+    return EdgeCover(std::hypot(px - cx, py - cy) - r);
+}
+
 float PolygonCover(float x, float y, const std::vector<float>& xs, const std::vector<float>& ys)
 {
     // The largest signed distance to the edges' lines, outward positive.

@@ -48,5 +48,7 @@ float EdgeCover(float distanceOutside);
 float CircleCover(float x, float y, float cx, float cy, float radius);
 float RingCover(float x, float y, float cx, float cy, float radius, float halfWidth);
 float SegmentCover(float x, float y, float ax, float ay, float bx, float by, float halfWidth);
+// A rectangle (x, y, w, h) with corners rounded by `r`.
+float RoundRectCover(float px, float py, float x, float y, float w, float h, float r);
 // A convex polygon given clockwise or counter-clockwise.
 float PolygonCover(float x, float y, const std::vector<float>& xs, const std::vector<float>& ys);

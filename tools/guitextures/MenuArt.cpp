@@ -16,14 +16,6 @@ const Rgba Border{0.44f, 0.66f, 1.0f, 1.0f};
 const Rgba Amber{0.89f, 0.60f, 0.18f, 1.0f};
 const Rgba Well{0.0f, 0.0f, 0.0f, 0.55f};
 
-// Coverage of a rectangle with round corners (x, y, w, h, radius).
-float RoundRectCover(float px, float py, float x, float y, float w, float h, float r)
-{
-    const float cx = std::clamp(px, x + r, x + w - r);
-    const float cy = std::clamp(py, y + r, y + h - r);
-    return EdgeCover(std::hypot(px - cx, py - cy) - r);
-}
-
 // An outline of the rounded rectangle, `width` pixels wide, inside its edge.
 float RoundRectOutline(float px, float py, float x, float y, float w, float h, float r, float width)
 {

@@ -3,6 +3,7 @@
 #include "guitextures/HangarArt.h"
 #include "guitextures/LogoArt.h"
 #include "guitextures/MenuArt.h"
+#include "guitextures/MissionTextures.h"
 #include "textures/DdsWriter.h"
 
 #include <cstdio>
@@ -46,5 +47,6 @@ int main(int argc, char** argv)
         pictureOptions.mips = picture.mips;
         ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), pictureOptions));
     }
+    ok &= WriteMissionTextures(root, options);
     return ok ? 0 : 1;
 }

@@ -127,7 +127,7 @@ TEST_F(IntroTest, VideoPlaysLetterboxedThenTheMainMenuFollows)
     }
     EXPECT_GT(shot.At(512, 384) >> 16 & 0xFF, 150u) << std::hex << shot.At(512, 384);
 
-    ASSERT_TRUE(RunUntil(8.0, [&] {
+    ASSERT_TRUE(RunUntil(30.0, [&] {
         return std::string(Current()) == "main_menu" && _frames->GetStatus() == GameFrameManager::FADE_NONE;
     }));
     // The 2.4-second video and the fades in and out, with room for a slow machine.
@@ -139,14 +139,14 @@ TEST_F(IntroTest, VideoPlaysLetterboxedThenTheMainMenuFollows)
 
 TEST_F(IntroTest, ApplyAfterTheFadeInSkipsToTheMainMenu)
 {
-    ASSERT_TRUE(RunUntil(5.0, [&] { return _frames->GetStatus() == GameFrameManager::FADE_NONE; }));
+    ASSERT_TRUE(RunUntil(30.0, [&] { return _frames->GetStatus() == GameFrameManager::FADE_NONE; }));
     MaterialSystem* render = game.GetRender();
     const IVideoSource* intro = render->GetVMR9();
     ASSERT_NE(intro, nullptr) << "the video still plays";
     _frames->funcSelectApply();
     EXPECT_EQ(_frames->GetStatus(), GameFrameManager::FADE_OUT);
     EXPECT_EQ(_frames->GetNext(), _frames->FindFrameByName("main_menu"));
-    ASSERT_TRUE(RunUntil(5.0, [&] { return std::string(Current()) == "main_menu"; }));
+    ASSERT_TRUE(RunUntil(30.0, [&] { return std::string(Current()) == "main_menu"; }));
     EXPECT_NE(render->GetVMR9(), intro);
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }

@@ -3,6 +3,7 @@
 
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
+#include "game/profiles/ProfileManager.h"
 #include "gui/menus/LevelMenu.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
@@ -118,6 +119,8 @@ TEST_F(LevelMenuTest, ShowsTheButtonsOrTheQuestionOverAHalfDarkScreen)
 
 TEST_F(LevelMenuTest, YesLeavesForTheMissionSelectionWithTheMenuMusic)
 {
+    // The mission selection is the chosen pilot's.
+    game.GetProfileManager()->CreateProfile("Ada");
     Press("XUALA");
     EXPECT_FALSE(_menu->IsOpen());
     EXPECT_EQ(_menu->GetResult(), LevelMenu::RESULT_QUIT);

@@ -5,6 +5,7 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
 #include "game/core/texts/GameTexts.h"
+#include "game/profiles/ProfileManager.h"
 #include "gui/menus/GuiConfirmBox.h"
 #include "gui/menus/GuiMainMenu.h"
 #include "gui/menus/GuiMainMenu2.h"
@@ -111,6 +112,8 @@ TEST_F(MainMenuTest, PlayPanelSkipsMultiplayerAndReturnsToTheButtonsAsTheyWere)
 
 TEST_F(MainMenuTest, LeavingForAMissionOrTheHangarComesBackToWhereItWas)
 {
+    // The mission selection is the chosen pilot's.
+    game.GetProfileManager()->CreateProfile("Ada");
     OpenButtons();
     game.SetNetworkGame(true);
     Press("A"); // play

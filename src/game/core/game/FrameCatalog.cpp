@@ -7,6 +7,12 @@
 #include "gui/menus/GuiLogo.h"
 #include "gui/menus/GuiMainMenu.h"
 #include "gui/menus/GuiVideoIntro.h"
+#include "gui/mission/GuiBriefing.h"
+#include "gui/mission/GuiMissionDesc.h"
+#include "gui/mission/GuiMissionScore.h"
+#include "gui/mission/GuiMissionSelect.h"
+#include "gui/mission/GuiStockEx.h"
+#include "gui/mission/GuiTeamGathering.h"
 
 #include <cstring>
 
@@ -19,6 +25,18 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiLogo>(manager, name);
     if (std::strcmp(name, "main_menu") == 0)
         return std::make_unique<GuiMainMenu>(manager, name);
+    if (std::strcmp(name, "mission_desc") == 0)
+        return std::make_unique<GuiMissionDesc>(manager, name);
+    if (std::strcmp(name, "team_gathering") == 0)
+        return std::make_unique<GuiTeamGathering>(manager, name);
+    if (std::strcmp(name, "briefing") == 0)
+        return std::make_unique<GuiBriefing>(manager, name);
+    if (std::strcmp(name, "stock_ex") == 0)
+        return std::make_unique<GuiStockEx>(manager, name);
+    if (std::strcmp(name, "mission_select") == 0)
+        return std::make_unique<GuiMissionSelect>(manager, name);
+    if (std::strcmp(name, "mission_score") == 0)
+        return std::make_unique<GuiMissionScore>(manager, name);
     if (std::strcmp(name, "level") == 0)
         return std::make_unique<SingleLevel>(manager, name);
     if (std::strcmp(name, "angar") == 0)

@@ -168,7 +168,16 @@ void SingleLevel::UserShutDown()
         _progressScreen->ShutDown();
     _levelMenu.reset();
     _obstacles.clear();
+    // The file names outlive the mission: a switch to "level" while it is current shuts it down
+    // after LoadLevel chose the next files, and a retry plays the same files again.
+    char levelFile[PathSize], descFile[PathSize], logicFile[PathSize];
+    std::memcpy(levelFile, _levelFile, PathSize);
+    std::memcpy(descFile, _descFile, PathSize);
+    std::memcpy(logicFile, _logicFile, PathSize);
     SetDefault();
+    std::memcpy(_levelFile, levelFile, PathSize);
+    std::memcpy(_descFile, descFile, PathSize);
+    std::memcpy(_logicFile, logicFile, PathSize);
 }
 
 void SingleLevel::CreateActor(Actor* actor, const char* name)

@@ -122,6 +122,13 @@ void SingleLevel::LoadLevel(const char* level, const char* desc, const char* log
         LevelDesc* current = profile ? profile->GetCurrentLevel() : nullptr;
         if (!current)
         {
+            // A mission started from the command line has no offer: a retry plays its files again.
+            if (_levelFile[0] && _descFile[0] && _logicFile[0])
+            {
+                if (GameFrameManager* manager = GetManager())
+                    manager->SetActive(GetName());
+                return;
+            }
             Dumper::Instance().Print(DUMP_ERROR, "SingleLevel: no level is chosen\n");
             return;
         }

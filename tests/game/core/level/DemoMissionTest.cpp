@@ -72,3 +72,29 @@ TEST_F(DemoMissionTest, LimiterWaitsWhileANetworkGameIsChosen)
     Run(2, 0.3f);
     EXPECT_TRUE(limiter->CanExplosionSound());
 }
+
+// Choosing a mission while one runs replaces it (the running one shuts down after the choice),
+// and a retry without a chosen offer, as after a command-line start, plays the same files again.
+TEST_F(DemoMissionTest, AMissionChosenWhileOneRunsReplacesItAndARetryPlaysItAgain)
+{
+    SingleLevel* level = game.GetLevel();
+    ASSERT_NE(level, nullptr);
+    level->LoadLevel("demo.lua", "demo_desc.lua", "demo_logic.lua");
+    Run(30);
+    ASSERT_TRUE(level->IsLoaded());
+
+    level->LoadLevel("lvl00.lvl", "lvl00_desc.lvl", "lvl00_logic.lvl");
+    Run(30);
+    EXPECT_STREQ("level", game.GetGameFrameManager()->GetCurrent()->GetName());
+    EXPECT_TRUE(level->IsLoaded());
+    EXPECT_STREQ(level->GetLevelFile(), "levels\\lvl00.lvl");
+
+    game.GetGameFrameManager()->SetActive("empty");
+    Run(10);
+    level->LoadLevel(nullptr, nullptr, nullptr);
+    Run(30);
+    EXPECT_STREQ("level", game.GetGameFrameManager()->GetCurrent()->GetName());
+    EXPECT_TRUE(level->IsLoaded());
+    EXPECT_STREQ(level->GetLogicFile(), "levels\\lvl00_logic.lvl");
+    EXPECT_EQ(0, log.Errors()) << log.All();
+}
