@@ -4,6 +4,7 @@
 #include "guitextures/LogoArt.h"
 #include "guitextures/MenuArt.h"
 #include "guitextures/MissionTextures.h"
+#include "guitextures/NetworkArt.h"
 #include "textures/DdsWriter.h"
 
 #include <cstdio>
@@ -48,5 +49,7 @@ int main(int argc, char** argv)
         ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), pictureOptions));
     }
     ok &= WriteMissionTextures(root, options);
+    for (const NetworkPicture& picture : NetworkPictures())
+        ok &= WriteContentFile(root / picture.path, WriteDds(picture.make(), options));
     return ok ? 0 : 1;
 }

@@ -99,10 +99,11 @@ SmsMesh ListMesh(std::vector<SmsLod> lods, std::vector<const char*> materials, s
 
 namespace {
 
-// A fixed bumpiness per direction, so the asteroid is the same on every build.
-float Bump(const Vec3& direction)
+// A fixed bumpiness per direction (and seed), so a rock is the same on every build.
+float Bump(const Vec3& direction, unsigned seed = 0)
 {
-    const float s = std::sin(direction.x * 12.9898f + direction.y * 78.233f + direction.z * 37.719f) * 43758.5453f;
+    const float s =
+        std::sin(direction.x * 12.9898f + direction.y * 78.233f + direction.z * 37.719f + float(seed)) * 43758.5453f;
     return 0.8f + 0.35f * (s - std::floor(s));
 }
 
@@ -140,12 +141,13 @@ std::vector<Triangle> Subdivide(const std::vector<Triangle>& in)
     return out;
 }
 
-SmsLod Rock(const std::vector<Triangle>& triangles, float radius)
+SmsLod Rock(const std::vector<Triangle>& triangles, float radius, unsigned seed = 0)
 {
     SmsLod lod;
     for (const Triangle& t : triangles)
     {
-        const Vec3 a = t.a * (radius * Bump(t.a)), b = t.b * (radius * Bump(t.b)), c = t.c * (radius * Bump(t.c));
+        const Vec3 a = t.a * (radius * Bump(t.a, seed)), b = t.b * (radius * Bump(t.b, seed)),
+                   c = t.c * (radius * Bump(t.c, seed));
         AddFace(lod, a, b, c, t.a + t.b + t.c);
     }
     return lod;
@@ -184,6 +186,12 @@ SmsMesh Asteroid()
     const std::vector<Triangle> fine = Subdivide(coarse);
     return ListMesh({Rock(fine, 10.0f), Rock(coarse, 10.0f)}, {AsteroidMaterial},
                     {{uint32_t(fine.size())}, {uint32_t(coarse.size())}});
+}
+
+SmsMesh Rock(float radius, unsigned seed, const char* material)
+{
+    const std::vector<Triangle> coarse = Icosahedron();
+    return ListMesh({Rock(coarse, radius, seed)}, {material}, {{uint32_t(coarse.size())}});
 }
 
 SmsMesh Hull()

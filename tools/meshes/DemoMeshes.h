@@ -26,6 +26,18 @@ SmsMesh Box();
 SmsMesh Sphere();   // three LODs, one strip each
 SmsMesh Asteroid(); // two flat-shaded LODs
 SmsMesh Hull();     // one LOD of two sub-meshes: the hull and its exhaust glow
+// A flat-shaded rock of one LOD, its bumps picked by the seed.
+SmsMesh Rock(float radius, unsigned seed, const char* material);
+// The small rocks of the debris kinds (under "env/asteroids/"), that drift past the cockpit.
+std::vector<DemoMesh> DebrisRocks();
+// The breakable parts of the Ytg cargo ship: its hull, its engines and its cabin.
+std::vector<DemoMesh> ShipPartMeshes();
+// A flat-shaded rock of one LOD, its bumps picked by the seed.
+SmsMesh Rock(float radius, unsigned seed, const char* material);
+// The small rocks of the debris kinds (under "env/asteroids/"), that drift past the cockpit.
+std::vector<DemoMesh> DebrisRocks();
+// The breakable parts of the Ytg cargo ship: its hull, its engines and its cabin.
+std::vector<DemoMesh> ShipPartMeshes();
 
 std::vector<DemoMesh> All();
 

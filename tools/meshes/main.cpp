@@ -32,6 +32,10 @@ int main(int argc, char** argv)
         meshes.push_back(std::move(radar));
     for (DemoMesh& weapon : WeaponMeshes::All())
         meshes.push_back(std::move(weapon));
+    for (DemoMesh& rock : DemoMeshes::DebrisRocks())
+        meshes.push_back(std::move(rock));
+    for (DemoMesh& part : DemoMeshes::ShipPartMeshes())
+        meshes.push_back(std::move(part));
     for (const DemoMesh& demo : meshes)
     {
         const std::string path = (folder / demo.file).string();

@@ -4,6 +4,7 @@
 #include "ObjectModels.h"
 #include "HangarModels.h"
 #include "RadarModels.h"
+#include "ShipModels.h"
 
 #include <cstdio>
 
@@ -22,6 +23,8 @@ int main(int argc, char** argv)
         models.push_back(std::move(hangar));
     for (DemoModel& radar : RadarModels::All())
         models.push_back(std::move(radar));
+    for (DemoModel& ship : ShipModels::All())
+        models.push_back(std::move(ship));
     for (const DemoModel& model : models)
         if (!WriteContentFile(folder / model.file, WriteMod(model.records)))
             return 1;

@@ -6,6 +6,7 @@
 #include "ContentFile.h"
 #include "WeaponPhysAssets.h"
 #include "ObjectPhysAssets.h"
+#include "ShipAssets.h"
 #include "services/physics/PhysicsAssetFormat.h"
 
 namespace {
@@ -98,5 +99,6 @@ int main(int argc, char** argv)
         ok &= Write(folder, asset.file.c_str(), asset.data);
     for (const ObjectPhysAssets::Asset& asset : ObjectPhysAssets::All())
         ok &= Write(folder, asset.file.c_str(), asset.data);
+    ok &= WriteShipAssets(folder);
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // Writes the demo data's textures into the data folder given as the argument.
 #include "ContentFile.h"
+#include "textures/CockpitTextures.h"
 #include "textures/DdsWriter.h"
 #include "textures/Image.h"
 #include "textures/ObjectTextures.h"
@@ -72,5 +73,6 @@ int main(int argc, char** argv)
     ok &= WriteParticleTextures(root);
     ok &= WriteWeaponTextures(root);
     ok &= WriteObjectTextures(root);
+    ok &= WriteCockpitTextures(root);
     return ok ? 0 : 1;
 }

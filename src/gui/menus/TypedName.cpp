@@ -16,12 +16,16 @@ int SequenceLength(unsigned char byte)
     return 0;
 }
 
-bool IsRefusedCharacter(unsigned char byte)
+bool IsRefusedCharacter(unsigned char byte, bool fileName)
 {
-    return byte < 0x20 || byte == 0x7F || byte == '`' || byte == '/' || byte == '\\';
+    return byte < 0x20 || byte == 0x7F || byte == '`' || (fileName && (byte == '/' || byte == '\\'));
 }
 
 } // namespace
+
+TypedName::TypedName(int characters, size_t bytes, bool fileName)
+    : _maxCharacters(characters), _maxBytes(bytes < Size ? bytes : Size - 1), _fileName(fileName)
+{}
 
 bool TypedName::Add(char ch)
 {
@@ -38,7 +42,8 @@ bool TypedName::Add(char ch)
         // A character left unfinished is taken back before a new one starts.
         if (_pending > 0)
             Back();
-        if (length == 0 || IsRefusedCharacter(byte) || _characters >= MaxCharacters || _bytes + length > MaxBytes)
+        if (length == 0 || IsRefusedCharacter(byte, _fileName) || _characters >= _maxCharacters ||
+            _bytes + length > _maxBytes)
             return false;
         _pending = length - 1;
         ++_characters;

@@ -38,8 +38,14 @@ public:
     // Who this machine's client plays as (the current profile's name and level).
     void SetLocalPlayer(const NetworkPlayer& player) { _localPlayer = player; }
 
+    // Where servers and clients made from now on listen, connect and search; tests move the
+    // engine to free ports and the loopback broadcast address.
+    void SetEndpoints(const NetworkEndpoints& endpoints) { _endpoints = endpoints; }
+    const NetworkEndpoints& GetEndpoints() const { return _endpoints; }
+
     NetworkSettings* GetSettings() const { return _settings; }
     const NetworkClient* GetClient() const { return _client.get(); }
+    NetworkClient* GetClient() { return _client.get(); }
     // The client's copy of its server's record; null without a client.
     const NetworkGameInfo* GetServerInfo() const;
 

@@ -61,7 +61,8 @@ public:
     // Texts a test installs in place of the engine's (null takes them back); they stay the
     // installer's.
     void SetGameTextsSystem(GameTexts* texts) { _installedTexts = texts; }
-    InputSystem* GetInput() const { return _input.get(); }
+    // The installed input when a test installed one, else the engine's own.
+    InputSystem* GetInput() const { return _installedInput ? _installedInput : _input.get(); }
     ResourceSystem* GetResourceSystem() const { return _resources.get(); }
     NetworkEngine* GetNetworkEngine() const { return _network.get(); }
     GameFrameManager* GetGameFrameManager() const { return _frameManager.get(); }
@@ -75,6 +76,10 @@ public:
     // What the game world reads its frame time from; tests install their own clock. An installed
     // timer stays its installer's; null gives the engine's own back.
     void SetTimer(Timer* timer) { _installedTimer = timer; }
+    // The input the game world reads its controls from; tests install scripted input. An
+    // installed input stays its installer's, and its installer processes it; null gives the
+    // engine's own back.
+    void SetInput(InputSystem* input) { _installedInput = input; }
 
 protected:
     // A line of the start-up or shut-down log naming one service.
@@ -88,6 +93,7 @@ private:
 
     std::unique_ptr<Timer> _timer;
     Timer* _installedTimer = nullptr;
+    InputSystem* _installedInput = nullptr;
     std::unique_ptr<VirtualMachine> _vm;
     std::unique_ptr<ConfigSystem> _config;
     Dumper* _dumper = nullptr; // the process-wide log

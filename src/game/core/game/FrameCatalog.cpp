@@ -13,6 +13,9 @@
 #include "gui/mission/GuiMissionSelect.h"
 #include "gui/mission/GuiStockEx.h"
 #include "gui/mission/GuiTeamGathering.h"
+#include "gui/multiplayer/GuiMultiplayerCreateGame.h"
+#include "gui/multiplayer/GuiMultiplayerMenu.h"
+#include "gui/multiplayer/GuiMultiplayerTeam.h"
 
 #include <cstring>
 
@@ -43,6 +46,12 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<ConstructionAngar>(manager, name);
     if (std::strcmp(name, "configurations") == 0)
         return std::make_unique<GuiConfigurations>(manager, name);
+    if (std::strcmp(name, "multiplayer_menu") == 0)
+        return std::make_unique<GuiMultiplayerMenu>(manager, name);
+    if (std::strcmp(name, "create_game") == 0)
+        return std::make_unique<GuiMultiplayerCreateGame>(manager, name);
+    if (std::strcmp(name, "multiplayer_team") == 0)
+        return std::make_unique<GuiMultiplayerTeam>(manager, name);
     if (std::strcmp(name, "empty") != 0)
         blank = true;
     return std::make_unique<GuiEmpty>(manager, name);

@@ -5,10 +5,12 @@
 // frame: every update ends by clearing them. The four kinds differ in how inputs map to motion.
 #include <cstddef>
 
+#include "foundation/math/Matrix.h"
 #include "game/core/gamedata/FlightModelKind.h"
 
 class PhysicsActor;
 class PlayerShip;
+struct Vec4;
 
 class FlightModel
 {
@@ -59,6 +61,16 @@ public:
 
     float GetSpeedCur() const { return _speed.current; }
     float GetSpeedDes() const { return _speed.desired; }
+    float GetYawCur() const { return _yaw.current; }
+    float GetPitchCur() const { return _pitch.current; }
+    float GetRollCur() const { return _roll.current; }
+    float GetYawDes() const { return _yaw.desired; }
+    float GetPitchDes() const { return _pitch.desired; }
+    float GetRollDes() const { return _roll.desired; }
+    float GetStrafeCur() const { return _strafe.current; }
+    float GetStrafeDes() const { return _strafe.desired; }
+    float GetMassKoef() const { return _massKoef; }
+    float GetRollCoeff() const { return _roll.coefficient; }
     float GetGear() const { return _gear; }
     eFlightModel GetFlyghtModelType() const { return _kind; }
     const char* GetName() const { return _name; }
@@ -101,15 +113,25 @@ protected:
     };
 
     void GetInputDes();
+    // Turns the body and keeps the pose it wrote for the laws that follow in the same update.
     void UpdateYPR();
+    // Along the pose of the last UpdateYPR.
     void UpdateSpeed();
     // The debug display, in debug mode only.
     void ShowStats();
+    // Yaw, pitch and roll close a share of their gap each frame.
+    void EaseTurning();
+    // The speed steps toward the target by the throttle coefficients, then is held in low..high.
+    void EaseSpeed(float target, float low, float high);
+    // The length of the body's velocity.
+    float GetMeasuredSpeed() const;
+    void DrawDebugText(const char* text, const Vec4& rectangle) const;
     // Each kind's constructor names itself.
     void SetKind(const char* name, eFlightModel kind);
 
     PlayerShip* _ship;
-    PhysicsActor* _body; // from the ship's controller
+    PhysicsActor* _body;            // from the ship's controller
+    Matrix _pose = Matrix::Ident(); // the body's pose as UpdateYPR left it
     float _massKoef = 0.5f;
     float _maxSpeed = 0;
     float _throttleAcc = 1;

@@ -15,6 +15,9 @@ public:
     void JoyRoll(long axis) override;
     void Update() override;
 
+    const Vec3& GetTravelDirection() const { return _travelDirection; }
+    const Vec3& GetStrafeDirection() const { return _strafeDirection; }
+
 private:
     Vec3 _travelDirection{0, 0, 1};
     Vec3 _strafeDirection{1, 0, 0};

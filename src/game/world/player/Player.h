@@ -19,6 +19,7 @@ class FlightModelDirect;
 class FlightModelDuplex;
 class FlightModelStrafe;
 class GuiShipHud;
+class InputSystem;
 class Material;
 class PlayerShip;
 class UIHit;
@@ -64,8 +65,8 @@ public:
 
     // Null when the made ship is not a player's ship.
     PlayerShip* GetShip() const { return _ship; }
-    // Null while the game has no HUD.
-    GuiShipHud* GetHUD() const { return _hud; }
+    // Made and loaded by Initialize.
+    GuiShipHud* GetHUD() const { return _hud.get(); }
     BoosterSystem* GetBooster() const { return _booster.get(); }
     FlightModel* GetFlightModel() const { return _flightModel; }
     FlightModelDirect* GetFlightModelDirect() const { return _direct.get(); }
@@ -76,11 +77,22 @@ public:
     int GetPrimaryIndex() const { return _primary; }
     int GetSecondaryIndex() const { return _secondary; }
     float GetShake() const { return _shake; }
+    UIHit* GetHitEffect() const { return _hit.get(); }
+    // The wingman's offer of help was heard this mission.
+    bool IsHelpRequested() const { return _helpRequested; }
     eViewMode GetViewMode() const { return _viewMode; }
 
 private:
     void UpdateCamera();
     void UpdateSunFlare();
+    // A weapon slot with nothing left to fire (or no weapon); unlimited weapons never run out.
+    bool IsOutOfAmmunition(int slot) const;
+    // "GamePause" released: pauses, or unpauses (a developer reload of the game data first).
+    void TogglePause(const InputSystem& input);
+    void ReadFireControls(const InputSystem& input);
+    void ReadFlightControls(const InputSystem& input);
+    // The AI's best target for the ship, with its sound and the robot's line.
+    void PickTarget(const char* sound, const char* voice);
 
     int _primary = 0;
     int _secondary = 2;
@@ -92,7 +104,7 @@ private:
     Shaker _shaker; // aimed at the engine's camera
     std::unique_ptr<BoosterSystem> _booster;
     PlayerShip* _ship = nullptr; // an actor of the mission frame
-    GuiShipHud* _hud = nullptr;
+    std::unique_ptr<GuiShipHud> _hud;
     std::unique_ptr<UIHit> _hit;
     Material* _sunGlow = nullptr;
     Material* _sunFlare = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 // The screen flash on a hit: blue for a shield hit, red for a hull hit, fading over a second.
+#include "foundation/math/Color.h"
+
 class Material;
 class Player;
 
@@ -16,6 +18,8 @@ public:
     void ShutDown() {}
 
     float GetIntensity() const { return _intensity; }
+    // The tint of the flash as it is now.
+    Color GetFlashColor() const;
 
 private:
     float _intensity = 0;

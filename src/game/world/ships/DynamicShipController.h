@@ -38,12 +38,20 @@ public:
 
     const Vec3& GetLinearTarget() const { return _linTarget; }
     const Vec3& GetAngularTarget() const { return _angTarget; }
+    const Vec3& GetLinMin() const { return _linMin; }
+    const Vec3& GetLinMax() const { return _linMax; }
+    const Vec3& GetAngMin() const { return _angMin; }
+    const Vec3& GetAngMax() const { return _angMax; }
+    const Vec3& GetLinAcc() const { return _linAcc; }
+    const Vec3& GetLinDmp() const { return _linDmp; }
+    const Vec3& GetAngAcc() const { return _angAcc; }
+    const Vec3& GetAngDmp() const { return _angDmp; }
 
 private:
     PhysicsActor* _actor; // not owned
     Vec3 _linTarget{0, 0, 0};
-    Vec3 _angTarget{0, 0, 0}; // radians per second
-    Vec3 _linCurrent{0, 0, 0};
+    Vec3 _angTarget{0, 0, 0};  // radians per second
+    Vec3 _linCurrent{0, 0, 0}; // the body's local velocities while an update runs
     Vec3 _angCurrent{0, 0, 0};
     Vec3 _linMin{0, 0, 0}, _linMax{0, 0, 0};
     Vec3 _angMin{0, 0, 0}, _angMax{0, 0, 0};

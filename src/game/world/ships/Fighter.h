@@ -19,4 +19,9 @@ public:
 
     // An engine trail under the bone.
     void CreateStrip(Material* material, Bone* bone, float lifetime, float size);
+
+protected:
+    // The ship controller on the body, with the ship's limits (the player's ship keeps the
+    // controller's own).
+    void AttachController();
 };

@@ -59,7 +59,8 @@ public:
     void SetMaximumArmor(float value) { _maxArmor = value; }
     void SetMaximumStructure(float value) { _maxStructure = value; }
 
-    // Has the mission frame make the weapon and mounts it.
+    // Has the mission frame make the weapon and mounts it; a weapon the game data lacks leaves
+    // its slot empty (null).
     void AddWeapon(const char* name, int firstBoneIndex, Model* model, int firePoints);
     // Null when out of range.
     Weapon* GetWeapon(unsigned index) const;
@@ -71,9 +72,17 @@ public:
     // Movement orders, in per cent of the maximum speed; they need a controller.
     void SetSpeed(float percent);
     float GetSpeed() const { return _orderedSpeed; }
+    // -1 after a negative speed order, else 1.
+    float GetSpeedSign() const { return _speedSign; }
     float GetCurrentSpeed() const { return _currentSpeed; }
     const Vec3& GetCurrentVelocity() const { return _velocity; }
     float GetMaxSpeed() const { return _maxSpeed; }
+    // The prototype's movement numbers; angles in degrees.
+    float GetAcceleration() const { return _acceleration; }
+    float GetDamping() const { return _damping; }
+    float GetAngularSpeed() const { return _angularSpeed; }
+    float GetAngularAcceleration() const { return _angularAcceleration; }
+    float GetAngularDamping() const { return _angularDamping; }
     void SetMaxSpeed(float speed);
     void ChangeSpeed(float rate);
     void SetSpeedPerc(float percent, bool fromJoystick);
@@ -118,7 +127,8 @@ public:
     void OnTouch(PhysicsActorEventListener& other, PhysicsActor& own, PhysicsActor& otherActor, Vec3& point,
                  Vec3& normal, NxContactStreamIterator& contacts) override;
     void OnTriggerStay(PhysicsActorEventListener& other, NxShape& own, NxShape& otherShape) override;
-    void UserInit() override {}
+    // Registers the ship's debug drawing with the scene.
+    void UserInit() override;
     void UserProceed() override;
     void UserShutDown() override;
     // The root matrix and the body's pose.
@@ -158,6 +168,10 @@ protected:
     bool IsPlayerShip() const;
     // A type-4 telegram: the part structure, or the whole ship, takes the hit.
     void DoDamageToPart(NxShape* shape, Weapon* weapon, float amount, bool ownShape);
+    // Radians per second for a turn order of -1000..1000 of the angular speed; 0 once dead.
+    float TurnRate(long value) const;
+    // The level's obstacle spheres near the ship, for its AI entity.
+    void AvoidLevelObstacles();
 
     std::unique_ptr<DynamicShipController> _controller; // made by Fighter
     std::unique_ptr<DestructableObject> _parts;         // made when the prototype is destructible

@@ -17,7 +17,12 @@ public:
     void UserInit() override;
     void UserProceed() override;
 
+    bool IsMadeFromModel() const { return _madeFromModel; }
+
 private:
+    // A whole model's parts start at a quarter of their strength, some already damaged.
+    void WearParts();
+
     float _activationTimer = 0.25f; // seconds until collisions are switched on
     Vec3 _pivotOffset{0, 0, 0};
     bool _madeFromModel = false;

@@ -1,0 +1,129 @@
+// The demo mission as the game program starts it from its command line, flown for 600 frames by
+// scripted controls that turn, fire and boost; the game logs no error, and the last frame's
+// screenshot (kept as "demo_flight.bmp" in the build folder) shows the pilot's view.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "CoreTestSupport.h"
+#include "MaterialSystem/MaterialSystem.h"
+#include "PlayerTestSupport.h"
+#include "game/core/frames/GameFrame.h"
+#include "game/core/frames/GameFrameManager.h"
+#include "game/core/game/Game.h"
+#include "game/core/level/SingleLevel.h"
+#include "game/world/player/BoosterSystem.h"
+#include "game/world/player/Player.h"
+#include "game/world/player/PlayerShip.h"
+#include "launcher/CommandLine.h"
+#include "services/input/InputSystem.h"
+#include "services/physics/PhysicsActor.h"
+
+namespace {
+
+constexpr uint32_t KeyW = 17, KeyD = 32, KeyA = 30, KeyShift = 42;
+
+class DemoFlightTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!GetStartedGame() || !GetStartedGame()->Started())
+            GTEST_SKIP() << "no display";
+    }
+    void TearDown() override
+    {
+        game.SetInput(nullptr);
+        if (GameFrameManager* frames = game.GetGameFrameManager())
+            frames->SetActive("empty");
+    }
+
+    LogWatch log;
+    FrameClock clock;
+};
+
+TEST_F(DemoFlightTest, TheDemoMissionIsFlownWithoutAnErrorAndShowsThePilotsView)
+{
+    const LaunchOptions options =
+        ParseCommandLine({"-level", "demo.lua", "-level_desc", "demo_desc.lua", "-level_logic", "demo_logic.lua"});
+    ASSERT_TRUE(options.HasMission());
+    SingleLevel* level = game.GetLevel();
+    ASSERT_NE(level, nullptr);
+    level->LoadLevel(options.level.c_str(), options.levelDesc.c_str(), options.levelLogic.c_str());
+
+    InputConfig bindings;
+    ASSERT_TRUE(bindings.LoadConfig("config.ini"));
+    auto source = std::make_unique<ScriptedInput>();
+    ScriptedInput* script = source.get();
+    InputSystem input(std::move(source));
+    input.SetConfig(&bindings);
+    game.SetInput(&input);
+
+    const auto frame = [&] {
+        clock.Tick(1.0f / 60);
+        input.ProcessInputData();
+        game.Proceed();
+    };
+    // Loading behind its screen, then the fade into the mission.
+    for (int i = 0; i < 200 && !level->IsLoaded(); ++i)
+        frame();
+    ASSERT_TRUE(level->IsLoaded());
+    ASSERT_NE(level->GetPlayer(), nullptr);
+    PlayerShip* ship = level->GetPlayer()->GetShip();
+    ASSERT_NE(ship, nullptr);
+    const Matrix start = ship->GetPhysEntity()->GetGlobalPose();
+
+    bool boosted = false;
+    for (int i = 0; i < 600; ++i)
+    {
+        // Full throttle all the way; a right turn, then a climb, then a left turn by the mouse and
+        // keys; the blasters from the second second, a rocket at the third and the booster at the
+        // fifth.
+        if (i == 0)
+            script->Key(KeyW, true);
+        if (i == 60)
+            script->MouseButton(0, true);
+        if (i == 180)
+            script->MouseButton(1, true);
+        if (i == 182)
+            script->MouseButton(1, false);
+        if (i == 300)
+            script->Key(KeyShift, true);
+        if (i == 420)
+            script->Key(KeyShift, false);
+        if (i == 100)
+            script->Key(KeyD, true);
+        if (i == 250)
+            script->Key(KeyD, false);
+        if (i == 450)
+            script->Key(KeyA, true);
+        if (i == 540)
+            script->MouseButton(0, false);
+        if (i < 400)
+            script->MouseMove(i < 200 ? 6 : -4, i > 200 ? -200 : 0, 0);
+        // The view while the blasters fire, written when the next frame begins.
+        if (i == 150)
+            game.GetRender()->TakeScreenShot();
+        frame();
+        boosted |= level->GetPlayer()->GetBooster()->IsBoost();
+    }
+
+    EXPECT_STREQ(game.GetGameFrameManager()->GetCurrent()->GetName(), "level");
+    EXPECT_TRUE(boosted);
+    const Matrix end = ship->GetPhysEntity()->GetGlobalPose();
+    EXPECT_LT(end.Dir().Dot(start.Dir()), 0.95f) << "the ship turned";
+    EXPECT_LT(end.Up().Dot(start.Up()), 0.95f) << "and rolled";
+    EXPECT_GT(ship->GetPhysEntity()->GetGlobalPosition().Distance(Vec3(0, 0, -600)), 100) << "and flew";
+
+    EXPECT_EQ(log.Errors(), 0) << log.All();
+    EXPECT_EQ(GetStartedGame()->Data().Read("game.log").find("ERROR:"), std::string::npos);
+    const std::filesystem::path shot = std::filesystem::current_path() / "screenshots" / "screen0000.bmp";
+    ASSERT_TRUE(std::filesystem::exists(shot));
+    std::error_code ignored;
+    std::filesystem::copy_file(shot, std::filesystem::path(GAME_DATA_DIR).parent_path() / "demo_flight.bmp",
+                               std::filesystem::copy_options::overwrite_existing, ignored);
+}
+
+} // namespace

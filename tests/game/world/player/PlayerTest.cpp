@@ -1,0 +1,184 @@
+// The player in a mission of the started game: its ship and pilot, the pause, the camera's
+// shake, the flight model it flies and the call for help.
+#include <gtest/gtest.h>
+
+#include "CoreTestSupport.h"
+#include "PlayerTestSupport.h"
+#include "foundation/base/Timer.h"
+#include "foundation/config/GameSettings.h"
+#include "game/core/game/Game.h"
+#include "game/core/level/SingleLevel.h"
+#include "game/profiles/ProfileManager.h"
+#include "game/world/player/FlightModelComby.h"
+#include "game/world/player/FlightModelDirect.h"
+#include "game/world/player/Player.h"
+#include "game/world/player/PlayerShip.h"
+#include "game/world/ships/DynamicShipController.h"
+#include "scene/nodes/Camera.h"
+#include "services/input/InputCodes.h"
+#include "services/input/InputConfig.h"
+#include "services/physics/PhysicsActor.h"
+#include "services/sound/SoundEngine.h"
+
+namespace {
+
+constexpr uint32_t KeyP = 25;
+
+TEST_F(PlayerTest, AMissionStartedWithoutAPilotIsFlownByTheDefaultPilot)
+{
+    const UserProfile* pilot = game.GetProfileManager()->GetCurrent();
+    ASSERT_NE(pilot, nullptr);
+    EXPECT_STREQ(pilot->GetName(), "Default");
+    // The pilot's fit gives the defences and the flight model.
+    EXPECT_FLOAT_EQ(Ship().GetMaximumShield(), 900);
+    EXPECT_FLOAT_EQ(Ship().GetMaximumArmor(), 940);
+    EXPECT_FLOAT_EQ(Ship().GetCurrentStructure(), 400);
+    EXPECT_EQ(ThePlayer().GetFlightModel()->GetFlyghtModelType(), FLIGHT_MODEL_STRAFE);
+    EXPECT_FLOAT_EQ(Ship().GetZoneMaximum(6), 940.0f / 7);
+}
+
+TEST_F(PlayerTest, TheCameraRidesWithTheShip)
+{
+    Matrix pose = Matrix::Ident();
+    pose.Translate(Vec3(100, 20, -300));
+    Ship().SetPose(pose);
+    Step();
+    EXPECT_NEAR(game.GetCamera()->GetGlobalPos().Distance(Ship().GetPhysEntity()->GetGlobalPosition()), 0, 1e-3f);
+    ThePlayer().SetViewMode(VIEW_MODE_OUTSIDE);
+    Step();
+    EXPECT_NEAR(game.GetCamera()->GetGlobalPos().y - Ship().GetPhysEntity()->GetGlobalPosition().y, 25, 1e-3f);
+}
+
+TEST_F(PlayerTest, TwoPauseReleasesPauseAndResume)
+{
+    Tap(KeyP);
+    EXPECT_EQ(GamePaused, 1);
+    EXPECT_EQ(game.GetSPF(), 0.0f);
+    Tap(KeyP);
+    EXPECT_EQ(GamePaused, 0);
+}
+
+// Resuming reloads the game data for developers only: it heals every computer ship.
+TEST_F(PlayerTest, ResumingReloadsTheGameDataOnlyWithDebugInformation)
+{
+    ::Ship* enemy = Level().CreateShip("ytg_fighter_02", "ytg", "enemy");
+    ASSERT_NE(enemy, nullptr);
+    for (bool developer : {false, true})
+    {
+        game.GetGameSettings()->DebugInformation = developer;
+        enemy->SetCurrentShield(10);
+        Tap(KeyP);
+        Tap(KeyP);
+        EXPECT_EQ(GamePaused, 0);
+        // A little regeneration runs in the frames before the pause.
+        EXPECT_NEAR(enemy->GetCurrentShield(), developer ? 150 : 10, 0.5f) << developer;
+    }
+    game.GetGameSettings()->DebugInformation = false;
+}
+
+TEST_F(PlayerTest, ShakeIsCappedAndDecaysByTenASecond)
+{
+    ThePlayer().ShakeCamera(50);
+    EXPECT_EQ(ThePlayer().GetShake(), Player::MaxShake);
+    ThePlayer().ShakeCamera(-20);
+    EXPECT_EQ(ThePlayer().GetShake(), Player::MaxShake);
+    Steps(64);
+    EXPECT_NEAR(ThePlayer().GetShake(), 20, 1e-3f);
+    Steps(3 * 64);
+    EXPECT_EQ(ThePlayer().GetShake(), 0);
+}
+
+TEST_F(PlayerTest, FlightModelsAreSwitchedByKind)
+{
+    LogWatch log;
+    const struct
+    {
+        int kind;
+        eFlightModel expected;
+        const char* line;
+    } cases[] = {
+        {0, FLIGHT_MODEL_DIRECT, "Flight model switched to DIRECT"},
+        {1, FLIGHT_MODEL_STRAFE, "Flight model switched to STRAFE"},
+        {2, FLIGHT_MODEL_DUPLEX, "Flight model switched to DUPLEX"},
+        {3, FLIGHT_MODEL_COMBY, "Flight model switched to COMBY"},
+    };
+    for (const auto& c : cases)
+    {
+        ThePlayer().SetFlightModel(c.kind);
+        EXPECT_EQ(ThePlayer().GetFlightModel()->GetFlyghtModelType(), c.expected);
+        EXPECT_EQ(log.Count(c.line), 1) << c.line;
+    }
+    ThePlayer().GetFlightModelDirect()->SetSpeedPerc(60);
+    ThePlayer().SetFlightModel(7);
+    EXPECT_EQ(ThePlayer().GetFlightModel(), static_cast<FlightModel*>(ThePlayer().GetFlightModelDirect()));
+    EXPECT_EQ(ThePlayer().GetFlightModel()->GetSpeedDes(), 0) << "an unknown kind flies direct, cleared";
+    // The prototype's numbers reach every model.
+    EXPECT_FLOAT_EQ(ThePlayer().GetFlightModelComby()->GetMassKoef(), 0.5f);
+}
+
+TEST_F(PlayerTest, ThrottleAndSteeringKeysFlyTheShip)
+{
+    ThePlayer().SetFlightModel(FLIGHT_MODEL_DIRECT);
+    const Vec3 start = Ship().GetPhysEntity()->GetGlobalPose().Dir();
+    script->Key(17, true); // W: speed up
+    script->Key(32, true); // D: yaw
+    Steps(60);
+    script->Key(17, false);
+    script->Key(32, false);
+    Step();
+    EXPECT_EQ(ThePlayer().GetFlightModel()->GetSpeedDes(), 100);
+    EXPECT_GT(ThePlayer().GetFlightModel()->GetSpeedCur(), 2); // the throttle of the Player type is slow
+    EXPECT_LT(Ship().GetPhysEntity()->GetGlobalPose().Dir().Dot(start), 0.99f);
+    // The mouse wheel is the throttle too, a notch at a time.
+    script->MouseMove(0, 0, -120);
+    Step();
+    EXPECT_EQ(ThePlayer().GetFlightModel()->GetSpeedDes(), 90);
+}
+
+TEST_F(PlayerTest, TheCallForHelpComesOncePerMission)
+{
+    SoundEngine* sound = game.GetSoundEngine();
+    Step();
+    EXPECT_FALSE(ThePlayer().IsHelpRequested());
+    Ship().SetCurrentArmor(Ship().GetMaximumArmor() * 0.4f);
+    const size_t before = sound->GetSound2DCount();
+    Step();
+    EXPECT_TRUE(ThePlayer().IsHelpRequested());
+    EXPECT_EQ(sound->GetSound2DCount(), before + 1);
+    Ship().SetCurrentArmor(Ship().GetMaximumArmor());
+    Step();
+    Ship().SetCurrentArmor(Ship().GetMaximumArmor() * 0.1f);
+    Step();
+    EXPECT_EQ(sound->GetSound2DCount(), before + 1);
+}
+
+} // namespace
+
+namespace {
+
+// The shipped bindings give every action the player reads a key, a button or an axis.
+TEST(PlayerBindings, EveryActionThePlayerReadsIsBound)
+{
+    InputConfig bindings;
+    ASSERT_TRUE(bindings.LoadConfig(GAME_DATA_DIR "/config.ini"));
+    for (const char* action :
+         {"GamePause", "Fire1", "Fire2", "Boost", "SwitchPrimary", "SwitchSecondary", "PickBestVisibleTarget",
+          "PickNearestTarget", "SpeedUp", "SpeedDown", "Pitch+", "Pitch-", "Yaw+", "Yaw-", "Roll+", "Roll-"})
+        EXPECT_NE(bindings.GetButtonEvent(INPUT_KEYBOARD, action), INPUT_NO_CODE) << action;
+    for (const char* action : {"Fire1", "Fire2"})
+        EXPECT_NE(bindings.GetButtonEvent(INPUT_MOUSE, action), INPUT_NO_CODE) << action;
+    for (const char* axis : {"Pitch", "Yaw", "Speed"})
+    {
+        unsigned long index = 0;
+        EXPECT_TRUE(bindings.GetAxisEvent(INPUT_MOUSE, axis, index)) << axis;
+    }
+    for (const char* axis : {"Pitch", "Yaw", "Roll", "Speed"})
+    {
+        unsigned long index = 0;
+        EXPECT_TRUE(bindings.GetAxisEvent(INPUT_JOYSTICK, axis, index)) << axis;
+    }
+    for (const char* action : {"Fire1", "Fire2", "Boost", "Pitch+", "Pitch-", "Roll+", "Roll-"})
+        EXPECT_NE(bindings.GetButtonEvent(INPUT_JOYSTICK, action), INPUT_NO_CODE) << action;
+}
+
+} // namespace
