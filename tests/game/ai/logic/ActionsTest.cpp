@@ -12,7 +12,6 @@
 #include "game/core/level/SingleLevel.h"
 #include "game/world/actor/Limiter.h"
 #include "game/world/ships/Ship.h"
-#include "scene/nodes/Camera.h"
 #include "services/sound/SoundEngine.h"
 
 namespace {
@@ -35,8 +34,8 @@ protected:
 
 TEST_F(ActionsTest, ADestroyTaskMarksTheNearestActorOrEveryOneOfItsClass)
 {
-    game.GetCamera()->SetPosition(Vec3(0, 0, 0));
-    StartLogic(FighterEntry("f0", Vec3(0, 0, 300)) + FighterEntry("f1", Vec3(0, 0, 100)) +
+    StartLogic(Entry("obj_player", "{ classname = \"player\"; position = { x = 0; y = 0; z = 0 } }") +
+                   FighterEntry("f0", Vec3(0, 0, 300)) + FighterEntry("f1", Vec3(0, 0, 100)) +
                    FighterEntry("f2", Vec3(0, 0, -200)) + ObjectEntry("portal", "ytg_portal_03", Vec3(0, 0, 900)),
                Actions({
                    R"(type = "actionShowDestroyTask"; index = -1; classname = "ShipYtgFighter02"; big = 0;
@@ -45,11 +44,13 @@ TEST_F(ActionsTest, ADestroyTaskMarksTheNearestActorOrEveryOneOfItsClass)
                       arrow = 1)",
                    R"(type = "actionShowDestroyTask"; index = -1; classname = "YtgPortal03")",
                }));
+    Frame(); // the ships' models follow their bodies
+    Logic().RemoveAllGlobalTargets();
     Run(0);
     ASSERT_EQ(Logic().GetGlobalTargetCount(), 1u);
     const GlobalLevelTarget& nearest = *Logic().GetGlobalTarget(0);
     EXPECT_EQ(nearest.actor, Named("f1"));
-    EXPECT_EQ(nearest.position.z, 100);
+    EXPECT_EQ(nearest.position, Named("f1")->GetPosition());
     EXPECT_FALSE(nearest.big);
     EXPECT_TRUE(nearest.arrow);
     EXPECT_EQ(nearest.color.r, 1);
@@ -61,7 +62,7 @@ TEST_F(ActionsTest, ADestroyTaskMarksTheNearestActorOrEveryOneOfItsClass)
     for (unsigned i = 0; i < 3; ++i)
     {
         const GlobalLevelTarget& target = *Logic().GetGlobalTarget(i);
-        EXPECT_EQ(target.position.z, target.actor->GetPosition().z);
+        EXPECT_EQ(target.position, target.actor->GetPosition());
         EXPECT_TRUE(target.big);
         EXPECT_FALSE(target.arrow) << "only the nearest gets an arrow";
     }
@@ -234,11 +235,16 @@ TEST_F(ActionsTest, MusicFollowsTheDifficulty)
     EXPECT_EQ(log.Count("Music \""), 0) << log.All();
 }
 
-TEST_F(ActionsTest, ASubLevelNeedsThePlayersShip)
+TEST_F(ActionsTest, ASubLevelIsLoadedByThePlayersShipAfterTheDelay)
 {
+    _game->Data().WriteLevel("extra.lua", FighterEntry("late", Vec3(0, 0, 900)));
     StartLogic("", Actions({R"(type = "actionLoadSubLevel"; levelName = "extra.lua"; delay = 1)"}));
     Run(0);
-    EXPECT_EQ(log.Count("no player's ship"), 1);
+    Frame(0.5f);
+    EXPECT_EQ(Named("late"), nullptr);
+    Frame(0.5f);
+    Frame(0.5f);
+    EXPECT_NE(ShipNamed("late"), nullptr);
 }
 
 } // namespace

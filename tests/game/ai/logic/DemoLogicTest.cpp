@@ -41,6 +41,7 @@ TEST_F(DemoLogic, TheOffersUseEveryConditionAndAction)
         }
         level.ShutDown();
     }
+    EXPECT_EQ(log.Count("LevelLogic: levels"), 0) << "every key and ship name is understood: " << log.All();
     EXPECT_EQ(conditions, (std::set<std::string>{"ConditionTimer", "ConditionTriggerNotCompleted", "ConditionShipCount",
                                                  "ConditionShipDestroyed", "ConditionShipInArea"}));
     EXPECT_EQ(actions, (std::set<std::string>{"ActionTextMessage", "ActionShowDestroyTask", "ActionPlaySound2D",
