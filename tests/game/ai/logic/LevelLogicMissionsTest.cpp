@@ -3,7 +3,10 @@
 
 #include "game/ai/logic/LevelLogicMissions.h"
 #include "game/core/game/Game.h"
+#include "game/world/player/Player.h"
 #include "game/world/ships/Ship.h"
+#include "gui/hud/GuiShipHud.h"
+#include "gui/hud/GuiShipHudTextMessage.h"
 #include "services/sound/SoundEngine.h"
 
 namespace {
@@ -51,6 +54,7 @@ TEST_F(LogicMission, TheRaidsAlarmGoesOffWhenALivingBlgFighterNearsTheYtgPortal)
     raid.Initialize("levels\\test_logic.lua");
     EXPECT_FLOAT_EQ(ShipNamed("ytg_sush_02_01")->GetSpeedKoef(), LevelLogic13::HeavyCargoSpeed);
     EXPECT_FLOAT_EQ(ShipNamed("ytg_sush_02_00")->GetSpeedKoef(), LevelLogic13::ConvoySpeed);
+    EXPECT_STREQ(level.GetPlayer()->GetHUD()->GetTextMsg()->GetText(), "Fly with your gang to YTG Transport!");
     raid.Proceed();
     EXPECT_FALSE(raid.IsAlarm());
 
