@@ -18,14 +18,6 @@ Matrix At(const Vec3& position)
     return pose;
 }
 
-std::string ShipEntry(const std::string& name, const std::string& prototype, const Vec3& position)
-{
-    char place[96];
-    std::snprintf(place, sizeof place, "position = { x = %g; y = %g; z = %g };", position.x, position.y, position.z);
-    return "Level.obj_" + name + " = { classname = \"ship\"; prototype = \"" + prototype + "\"; name = \"" + name +
-           "\"; fraction = \"blg\"; " + place + " };\n";
-}
-
 TEST_F(LogicMission, TheFirstMissionsLogicKeepsItsTargetsAtShutDownAndTheEighthPlaysItsMusic)
 {
     StartLogic("", "");
@@ -44,10 +36,10 @@ TEST_F(LogicMission, TheFirstMissionsLogicKeepsItsTargetsAtShutDownAndTheEighthP
 
 TEST_F(LogicMission, TheRaidsAlarmGoesOffWhenALivingBlgFighterNearsTheYtgPortal)
 {
-    StartLogic(ShipEntry("ytg_sush_02_00", "ytg_sush_02", Vec3(0, 0, 9000)) +
-                   ShipEntry("ytg_sush_02_01", "ytg_sush_02", Vec3(300, 0, 9000)) +
-                   ShipEntry("blg_fighter_00", "blg_fighter_00", Vec3(0, 0, 0)) +
-                   ShipEntry("blg_fighter_03", "blg_fighter_00", Vec3(100, 0, 0)) +
+    StartLogic(ShipEntry("ytg_sush_02_00", "ytg_sush_02", "ytg", Vec3(0, 0, 9000)) +
+                   ShipEntry("ytg_sush_02_01", "ytg_sush_02", "ytg", Vec3(300, 0, 9000)) +
+                   ShipEntry("blg_fighter_00", "blg_fighter_00", "blg", Vec3(0, 0, 0)) +
+                   ShipEntry("blg_fighter_03", "blg_fighter_00", "blg", Vec3(100, 0, 0)) +
                    ObjectEntry("YtgPortal", "ytg_portal_03", Vec3(0, 0, 20000)),
                "");
     LevelLogic13 raid;

@@ -34,20 +34,31 @@ Actor* LogicMission::Named(const char* name) const { return level.GetActor(name)
 
 Ship* LogicMission::ShipNamed(const char* name) const { return dynamic_cast<Ship*>(level.GetActor(name)); }
 
-std::string FighterEntry(const std::string& name, const Vec3& position, const std::string& extra)
+namespace {
+std::string Place(const Vec3& position)
 {
     char place[96];
     std::snprintf(place, sizeof place, "position = { x = %g; y = %g; z = %g };", position.x, position.y, position.z);
-    return "Level.obj_" + name + " = { classname = \"ship\"; prototype = \"ytg_fighter_02\"; name = \"" + name +
-           "\"; fraction = \"ytg\"; " + place + " " + extra + " };\n";
+    return place;
+}
+} // namespace
+
+std::string ShipEntry(const std::string& name, const std::string& prototype, const std::string& fraction,
+                      const Vec3& position, const std::string& extra)
+{
+    return "Level.obj_" + name + " = { classname = \"ship\"; prototype = \"" + prototype + "\"; name = \"" + name +
+           "\"; fraction = \"" + fraction + "\"; " + Place(position) + " " + extra + " };\n";
+}
+
+std::string FighterEntry(const std::string& name, const Vec3& position, const std::string& extra)
+{
+    return ShipEntry(name, "ytg_fighter_02", "ytg", position, extra);
 }
 
 std::string ObjectEntry(const std::string& name, const std::string& type, const Vec3& position)
 {
-    char place[96];
-    std::snprintf(place, sizeof place, "position = { x = %g; y = %g; z = %g };", position.x, position.y, position.z);
     return "Level.obj_" + name + " = { classname = \"object\"; prototype = \"" + type + "\"; name = \"" + name +
-           "\"; " + place + " };\n";
+           "\"; " + Place(position) + " };\n";
 }
 
 std::string TriggerEntry(const std::string& key, const std::string& name, const std::string& body)

@@ -34,7 +34,10 @@ protected:
     LogWatch log;
 };
 
-// A level entry of a Ytg fighter of the demo data with that name at the position.
+// A level entry of a ship of the demo data's type with that name at the position.
+std::string ShipEntry(const std::string& name, const std::string& prototype, const std::string& fraction,
+                      const Vec3& position, const std::string& extra = "");
+// The same of a Ytg fighter.
 std::string FighterEntry(const std::string& name, const Vec3& position, const std::string& extra = "");
 // A level entry of an object of the demo data's type with that name at the position.
 std::string ObjectEntry(const std::string& name, const std::string& type, const Vec3& position);
