@@ -101,11 +101,11 @@ void ActionShipChangeTask::DoAction()
     case TASK_IDLE: task.kind = Pelloris::TASK_NONE; break;
     case TASK_ATTACK_THE_TARGET:
         task.kind = Pelloris::TASK_ATTACK_THE_TARGET;
-        CopyFixedText(task.target, _targetName);
+        CopyFixedText(task.targetName, _targetName);
         break;
     case TASK_FOLLOW_THE_LEADER:
         task.kind = Pelloris::TASK_FOLLOW_THE_LEADER;
-        CopyFixedText(task.target, _targetName);
+        CopyFixedText(task.targetName, _targetName);
         break;
     case TASK_REACH_THE_POINT:
         task.kind = Pelloris::TASK_REACH_THE_POINT;
@@ -113,22 +113,22 @@ void ActionShipChangeTask::DoAction()
         break;
     case TASK_PATROL_THE_AREA:
         task.kind = Pelloris::TASK_PATROL_THE_AREA;
-        task.box.SetDimensions(_firstCorner.x, _firstCorner.y, _firstCorner.z, _secondCorner.x, _secondCorner.y,
+        task.area.SetDimensions(_firstCorner.x, _firstCorner.y, _firstCorner.z, _secondCorner.x, _secondCorner.y,
                                _secondCorner.z);
         break;
     case TASK_STAY_ON_TRACK:
         task.kind = Pelloris::TASK_STAY_ON_TRACK;
-        CopyFixedText(task.target, _trackName);
+        CopyFixedText(task.targetName, _trackName);
         task.params = Vec3(_looped ? 1.0f : 0.0f, _radius, 0);
         break;
     case TASK_PATROL_THE_TRACK:
         task.kind = Pelloris::TASK_PATROL_THE_TRACK;
-        CopyFixedText(task.target, _trackName);
+        CopyFixedText(task.targetName, _trackName);
         task.params = Vec3(_radius, _disengageDistance, 0);
         break;
     case TASK_ESCORT_THE_TARGET:
         task.kind = Pelloris::TASK_ESCORT_THE_TARGET;
-        CopyFixedText(task.target, _targetName);
+        CopyFixedText(task.targetName, _targetName);
         task.params = Vec3(_radius, 0, 0);
         break;
     }

@@ -103,15 +103,15 @@ TEST_F(ActionsTest, OnlyShipsAreBlownUp)
     EXPECT_FALSE(Named("rock")->IsDeleted());
 }
 
-TEST_F(ActionsTest, ATaskActionGivesTheShipsAIThisRecord)
+TEST_F(ActionsTest, ATaskActionStartsThatTaskOfTheShipsAI)
 {
-    const std::string longName(100, 'x');
-    StartLogic(FighterEntry("f0", Vec3(0, 0, 300)),
+    StartLogic(FighterEntry("f0", Vec3(0, 0, 300)) + FighterEntry("f1", Vec3(0, 0, 100)) +
+                   Entry("obj_way", R"({ classname = "track"; name = "way";
+                       Point00 = { i = 0; x = 0; y = 0; z = 0 }; Point01 = { i = 1; x = 0; y = 0; z = 1000 } })"),
                Actions({
                    R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "attack_the_target"; target = "f1")",
                    R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "follow_the_leader"; target = "f1")",
-                   R"(type = "actionShipChangeTask"; shipName = "F0"; taskType = "reach_the_point"; x = 1; z = 2;
-                      y = 3)",
+                   R"(type = "actionShipChangeTask"; shipName = "F0"; taskType = "idle")",
                    R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "reach_the_point"; x = 1; z = 2;
                       y = 3)",
                    R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "patrol_the_area"; xmin = 1;
@@ -120,44 +120,43 @@ TEST_F(ActionsTest, ATaskActionGivesTheShipsAIThisRecord)
                       looped = 1; radius = 7)",
                    R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "patrol_the_track"; target = "way";
                       radius = 7; disengage_distance = 8)",
-                   R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "escort_the_target"; target = ")" +
-                       longName + R"("; radius = 9)",
+                   R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "escort_the_target"; target = "f1";
+                      radius = 9)",
                    R"(type = "actionShipChangeTask"; shipName = "f0"; taskType = "idle")",
                }));
-    const Pelloris::ShipEntity* entity = ShipNamed("f0")->GetEntity();
-    ASSERT_NE(entity, nullptr);
-    const Pelloris::ShipTaskRecord& task = entity->GetTask();
-    struct Expected
-    {
-        Pelloris::eTaskKind kind;
-        std::string target;
-        Vec3 params;
-    } expected[] = {
-        {Pelloris::TASK_ATTACK_THE_TARGET, "f1", Vec3(0, 0, 0)},
-        {Pelloris::TASK_FOLLOW_THE_LEADER, "f1", Vec3(0, 0, 0)},
-        {Pelloris::TASK_FOLLOW_THE_LEADER, "f1", Vec3(0, 0, 0)}, // "F0" names no ship: nothing changes
-        {Pelloris::TASK_REACH_THE_POINT, "", Vec3(1, 2, 3)},
-        {Pelloris::TASK_PATROL_THE_AREA, "", Vec3(0, 0, 0)},
-        {Pelloris::TASK_STAY_ON_TRACK, "way", Vec3(1, 7, 0)},
-        {Pelloris::TASK_PATROL_THE_TRACK, "way", Vec3(7, 8, 0)},
-        {Pelloris::TASK_ESCORT_THE_TARGET, longName.substr(0, 63), Vec3(9, 0, 0)},
-        {Pelloris::TASK_NONE, "", Vec3(0, 0, 0)},
-    };
-    for (int i = 0; i < 9; ++i)
-    {
-        Run(i);
-        EXPECT_EQ(task.kind, expected[i].kind) << i;
-        EXPECT_EQ(task.target, expected[i].target) << i;
-        EXPECT_EQ(task.params, expected[i].params) << i;
-        if (task.kind == Pelloris::TASK_PATROL_THE_AREA)
-        {
-            EXPECT_EQ(task.box.GetMin(), Vec3(1, 2, 3));
-            EXPECT_EQ(task.box.GetMax(), Vec3(4, 5, 6));
-        }
-    }
+    const Pelloris::ShipEntity& entity = *ShipNamed("f0")->GetEntity();
+    Ship* f1 = ShipNamed("f1");
+    Run(0);
+    EXPECT_EQ(entity.GetMode(), Pelloris::MODE_ATTACK);
+    EXPECT_EQ(entity.GetTarget(), f1);
+    Run(1);
+    EXPECT_EQ(entity.GetMode(), Pelloris::MODE_FOLLOW_LEADER);
+    EXPECT_EQ(entity.GetLeader(), f1);
+    Run(2);
+    EXPECT_EQ(entity.GetMode(), Pelloris::MODE_FOLLOW_LEADER) << "\"F0\" names no ship";
+    Run(3);
+    EXPECT_EQ(entity.GetMode(), Pelloris::MODE_MOVE_TO_POINT);
+    EXPECT_EQ(entity.GetTargetPoint(), Vec3(1, 2, 3)) << "the file's z is the second component";
+    Run(4);
+    EXPECT_EQ(entity.GetMode(), Pelloris::MODE_PATROL_AREA);
+    EXPECT_TRUE(entity.GetWanderPoint() >= Vec3(1, 2, 3) && entity.GetWanderPoint() <= Vec3(4, 5, 6));
+    Run(5);
+    EXPECT_EQ(entity.GetMode(), Pelloris::MODE_STAY_ON_PATH);
+    ASSERT_NE(entity.GetPath(), nullptr);
+    EXPECT_TRUE(entity.GetPath()->IsCyclic());
+    EXPECT_EQ(entity.GetPath()->GetRadius(), 7);
+    Run(6);
+    EXPECT_EQ(entity.GetMode(), Pelloris::MODE_PATROL_PATH);
+    EXPECT_FALSE(entity.GetPath()->IsCyclic());
+    Run(7);
+    EXPECT_EQ(entity.GetMode(), Pelloris::MODE_ESCORT);
+    EXPECT_EQ(entity.GetEscortTarget(), f1);
+    EXPECT_EQ(entity.GetEscortRadius(), 9);
+    Run(8);
+    EXPECT_EQ(entity.GetMode(), Pelloris::MODE_IDLE);
     ShipNamed("f0")->Explode();
     Run(0);
-    EXPECT_EQ(task.kind, Pelloris::TASK_NONE) << "a dead ship takes no task";
+    EXPECT_EQ(entity.GetMode(), Pelloris::MODE_IDLE) << "a dead ship takes no task";
 }
 
 TEST_F(ActionsTest, TheFirstTaskGivenWinsAndShipsWithoutAIAreLeftAlone)
