@@ -22,7 +22,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <filesystem>
 #include <fstream>
@@ -368,6 +371,29 @@ TEST_F(ModelRoundTripTest, TheGeneratedModelsLoadAsTheirTypes)
         }
     }
     EXPECT_TRUE(SceneLog::Lines().empty()) << SceneLog::Lines().front();
+}
+
+// Every mesh that a model of the generator binds is in the game data: no model draws the
+// stand-in mesh.
+TEST(ModelFile, TheGeneratedModelsBindMeshesOfTheData)
+{
+    std::vector<std::string> missing;
+    std::function<void(const std::string&, const ModRecord&)> walk = [&](const std::string& file,
+                                                                         const ModRecord& record) {
+        if (record.type == NT_RENDERMESH)
+        {
+            std::string mesh = record.mesh;
+            std::transform(mesh.begin(), mesh.end(), mesh.begin(), [](unsigned char c) { return std::tolower(c); });
+            if (mesh.empty() || !fs::is_regular_file(fs::path(GAME_DATA_DIR) / "meshes" / mesh))
+                missing.push_back(file + ": \"" + record.mesh + "\"");
+        }
+        for (const ModRecord& child : record.children)
+            walk(file, child);
+    };
+    for (const DemoModel& model : DemoModels::Everything())
+        for (const ModRecord& record : model.records)
+            walk(model.file, record);
+    EXPECT_TRUE(missing.empty()) << missing.size() << " missing, the first " << missing.front();
 }
 
 // The generator's writer and the engine's agree byte for byte.
