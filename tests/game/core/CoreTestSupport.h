@@ -39,7 +39,8 @@ private:
 };
 
 // A fresh working folder whose entries are links to the assembled game data, so that what the
-// game writes ("game.log", "outconfig.cfg", screenshots) stays out of the data.
+// game writes ("game.log", "outconfig.cfg", screenshots) stays out of the data; "profiles/" is an
+// empty folder of its own.
 class GameDataFolder
 {
 public:
