@@ -4,10 +4,12 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "MissionFixture.h"
 #include "game/core/game/Game.h"
+#include "game/core/messages/Message.h"
 #include "game/world/actor/Actor.h"
 #include "layers/Layer.h"
 #include "layers/LayerManager.h"
@@ -31,6 +33,10 @@ public:
             onProceed();
     }
     void OnLevelStart() override { _journal.push_back(std::string(GetName()) + ":start"); }
+    void OnTimer(unsigned int id) override
+    {
+        _journal.push_back(std::string(GetName()) + ":timer" + std::to_string(id));
+    }
     std::function<void()> onProceed;
 
 private:
@@ -115,6 +121,42 @@ TEST_F(MissionUpdateTest, DeferredRemovalStopsUpdatesAndFreesOnceAtTheEnd)
     journal.clear();
     mission.End();
     EXPECT_EQ(Journal({"kept:freed", "gone:freed"}), journal);
+}
+
+// Destroying again, at once or later, as a pending removal telegram does after DestroySelf,
+// neither shuts down nor frees a second time.
+TEST_F(MissionUpdateTest, AnActorDestroyedAgainIsLeftAlone)
+{
+    Named* gone = Add("gone");
+    mission.Level().DestroyActor(gone, false);
+    mission.Level().DestroyActor(gone, false);
+    mission.Level().DestroyActor(gone, true);
+    journal.clear();
+    mission.End();
+    EXPECT_EQ(Journal({"gone:freed"}), journal);
+}
+
+// A telegram sent during the actors' pass arrives in the next frame, before the actors run; one
+// to an actor freed in the meantime is dropped.
+TEST_F(MissionUpdateTest, TelegramsArriveBeforeTheActorsRunAndNeverAtAFreedActor)
+{
+    Named* sender = Add("sender");
+    Named* receiver = Add("receiver");
+    Named* doomed = Add("doomed");
+    bool sent = false;
+    sender->onProceed = [&] {
+        if (std::exchange(sent, true))
+            return;
+        mission.Level().SendMessage(sender, receiver, MESSAGE_ON_TIMER, new MessageOnTimer(7), 0.0f);
+        mission.Level().SendMessage(sender, doomed, MESSAGE_ON_TIMER, new MessageOnTimer(8), 0.0f);
+        mission.Level().DestroyActor(doomed, true);
+    };
+    journal.clear();
+    mission.Frame(0.1f);
+    EXPECT_EQ(Journal({"sender", "doomed:freed", "receiver"}), journal);
+    journal.clear();
+    mission.Frame(0.1f);
+    EXPECT_EQ(Journal({"receiver:timer7", "sender", "receiver"}), journal);
 }
 
 TEST_F(MissionUpdateTest, ActorMadeDuringTheUpdateRunsInTheSamePass)
