@@ -7,8 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "CoreTestSupport.h"
 #include "MissionFixture.h"
 #include "game/core/game/Game.h"
+#include "game/core/level/LevelProgress.h"
 #include "game/core/messages/Message.h"
 #include "game/world/actor/Actor.h"
 #include "layers/Layer.h"
@@ -185,12 +187,18 @@ TEST_F(MissionFadeTest, WhiteCoverFadesOutOverTwoSecondsAfterLoading)
     }
 }
 
-// The loading screen shows while the level is read and goes on the first running frame.
+// The loading screen shows a tip of the game's while the level is read and goes on the first
+// running frame.
 TEST_F(MissionFadeTest, LoadingScreenLastsUntilTheFirstRunningFrame)
 {
+    LogWatch log;
     Start(Entry("obj_t", "{ classname = \"track\" }"));
     Layer* root = LayerManager::GetRoot();
     ASSERT_NE(root->GetChildByName("preloader"), nullptr);
+    const std::string tip = level.GetProgressScreen()->GetTip();
+    EXPECT_FALSE(tip.empty());
+    EXPECT_NE(_game->Data().Read("texts/en/tips.txt").find(tip + "\n"), std::string::npos) << tip;
+    EXPECT_EQ(log.Errors(), 0) << log.All();
     // The player's HUD lies on the root too; the screen is the movie and its backdrop.
     const int loading = root->GetChildsCount(false);
     Frame(0.1f);
