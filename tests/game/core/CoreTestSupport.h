@@ -45,7 +45,8 @@ private:
 void LinkGameData(const std::filesystem::path& folder, const std::vector<std::string>& own = {});
 
 // A fresh working folder whose entries are links to the assembled game data, so that what the
-// game writes ("game.log", "outconfig.cfg", screenshots) stays out of the data.
+// game writes ("game.log", "outconfig.cfg", screenshots) stays out of the data; "profiles/" is an
+// empty folder of its own.
 class GameDataFolder
 {
 public:

@@ -59,6 +59,7 @@ MissionDataFolder::MissionDataFolder() : _previous(std::filesystem::current_path
     static int counter = 0;
     _path = fs::temp_directory_path() / ("bm_mission_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
     fs::remove_all(_path);
+    // Levels are added by the tests and profiles written at shut-down: folders of the test's own.
     fs::create_directories(_path / "levels");
     LinkGameData(_path, {"levels"});
     for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(GAME_DATA_DIR) / "levels"))
