@@ -62,8 +62,6 @@ void WidgetTest::SetUp()
     _system->GetMaterialMgr()->SetRootDir((std::string(GAME_DATA_DIR) + "/materials/").c_str());
     for (const char* movie : WidgetMovies)
         WriteMovie(movie, Recorder);
-    // The movies the widgets make run on the test's time.
-    FlashHost::FlashControl::setDefaultClock([this] { return _seconds; });
     _texts = std::make_unique<GameTexts>();
     for (const char* file : {"ui_common.txt", "ui_stock_exchange.txt", "names_races.txt"})
         _texts->LoadTextsFromFile("en", file);
@@ -79,7 +77,6 @@ void WidgetTest::TearDown()
     game.SetProfileManager(nullptr);
     // The layers go before the profiles and texts they were filled from.
     LayerManager::Release();
-    FlashHost::FlashControl::setDefaultClock(nullptr);
     _profiles.reset();
     _texts.reset();
     FlashTest::TearDown();
