@@ -8,11 +8,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <memory>
 #include <random>
 #include <vector>
 
+#include "../common/PairedTiming.h"
 #include "services/physics/PhysicsActorEventListener.h"
 #include "services/physics/PhysicsSpace.h"
 #include "services/physics/shim/NxScene.h"
@@ -42,20 +42,6 @@ std::vector<Start> Starts()
         starts.push_back({cell * Spacing, {speed(random), speed(random), speed(random)}});
     }
     return starts;
-}
-
-double ThreadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 struct Listener : PhysicsActorEventListener

@@ -56,7 +56,7 @@ Ships.el_3 =
 	turnAwaySpeed = 250;
 	supportSpeed = 220;
 	mass = 1.0;
-	throttle = 15;
+	throttle = 200;
 	collisionRadius = 12;
 	uid = 3;
 };
@@ -86,7 +86,7 @@ Ships.el_4 =
 	turnAwaySpeed = 250;
 	supportSpeed = 220;
 	mass = 1.0;
-	throttle = 15;
+	throttle = 200;
 	collisionRadius = 12;
 	uid = 4;
 };
@@ -116,7 +116,7 @@ Ships.el_5 =
 	turnAwaySpeed = 250;
 	supportSpeed = 220;
 	mass = 1.0;
-	throttle = 15;
+	throttle = 200;
 	collisionRadius = 12;
 	uid = 5;
 };
@@ -146,7 +146,7 @@ Ships.el_6 =
 	turnAwaySpeed = 250;
 	supportSpeed = 220;
 	mass = 1.0;
-	throttle = 15;
+	throttle = 200;
 	collisionRadius = 12;
 	uid = 6;
 };
@@ -176,7 +176,7 @@ Ships.el_7 =
 	turnAwaySpeed = 250;
 	supportSpeed = 220;
 	mass = 1.0;
-	throttle = 15;
+	throttle = 200;
 	collisionRadius = 12;
 	uid = 7;
 };

@@ -49,7 +49,7 @@ Level.obj_ytg_02 = {
     prototype = "ytg_fighter_02";
     name = "ytg_fighter_02_02";
     fraction = "ytg";
-    position = { x = -700; y = -50; z = 900 };
+    position = { x = -300; y = -50; z = 850 };
     task = { type = "patrol_the_area"; xmin = -1200; zmin = 800; ymin = -300; xmax = -200; zmax = 1800; ymax = 300 };
 };
 Level.obj_ytg_03 = {

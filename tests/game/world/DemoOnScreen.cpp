@@ -39,6 +39,8 @@ SingleLevel* DemoOnScreenTest::StartDemo()
     SingleLevel* level = game.GetLevel();
     if (!level)
         return nullptr;
+    // The AI off, so that the ships hold still between the shots that are compared.
+    level->SetDisableAI(true);
     level->LoadLevel("demo.lua", "demo_desc.lua", "demo_logic.lua");
     // Loading, then the white fade-in of two seconds.
     Run(2.5f);

@@ -114,6 +114,32 @@ TEST_F(PhysicsWorld, MoveGlobalPoseTravelsDuringTheStepAndPushesWhatItMeets)
     EXPECT_GT(struck->GetGlobalLinearVelocity().x, 40.0f);
 }
 
+TEST_F(PhysicsWorld, KinematicBodyKeepsItsPoseAndStopsWhatHitsIt)
+{
+    WriteAsset("ball.mdl", WritePhysicsAsset(Asset({Shape(NX_SHAPE_SPHERE, "b", 1)})));
+    Recorder heldHears, thrownHears;
+    PhysicsActor* held = space->CreatePhysicsActor(&heldHears, "ball.mdl");
+    PhysicsActor* thrown = space->CreatePhysicsActor(&thrownHears, "ball.mdl");
+    Place(held, {0, 0, 0}, {5, 0, 0});
+    Place(thrown, {3, 0, 0}, {-30, 0, 0});
+    held->raiseBodyFlag(NX_BF_KINEMATIC);
+    EXPECT_TRUE(held->readBodyFlag(NX_BF_KINEMATIC));
+    held->addForce(NxVec3(0, 1000, 0), NX_VELOCITY_CHANGE);
+
+    Step(30);
+    EXPECT_EQ(held->GetGlobalPosition(), Vec3(0, 0, 0));
+    EXPECT_GT(thrown->GetGlobalPosition().x, 1.9f); // not through it
+    EXPECT_GT(thrown->GetGlobalLinearVelocity().x, -0.01f);
+    EXPECT_EQ(1, heldHears.Count("start"));
+    EXPECT_EQ(1, thrownHears.Count("start"));
+
+    // Its owner places it; the next step leaves it there.
+    Vec3 placed(0, 10, 0);
+    held->SetGlobalPosition(placed);
+    Step(1);
+    EXPECT_EQ(held->GetGlobalPosition(), placed);
+}
+
 TEST_F(PhysicsWorld, EveryShapeTypeCollidesByItsOwnGroup)
 {
     // Each actor leads with a sphere (always group 1) far off to the side, so that only the

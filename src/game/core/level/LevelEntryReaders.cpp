@@ -75,8 +75,8 @@ const TaskType TaskTypes[] = {
     {"follow_the_leader", Pelloris::TASK_FOLLOW_THE_LEADER, nullptr},
     {"patrol_the_area", Pelloris::TASK_PATROL_THE_AREA,
      [](const Table& t, ShipTaskRecord& out) {
-         out.box.SetDimensions(Number(t, "xmin"), Number(t, "zmin"), Number(t, "ymin"), Number(t, "xmax"),
-                               Number(t, "zmax"), Number(t, "ymax"));
+         out.area.SetDimensions(Number(t, "xmin"), Number(t, "zmin"), Number(t, "ymin"), Number(t, "xmax"),
+                                Number(t, "zmax"), Number(t, "ymax"));
      }},
     {"stay_on_track", Pelloris::TASK_STAY_ON_TRACK,
      [](const Table& t, ShipTaskRecord& out) {
@@ -105,7 +105,7 @@ ShipTaskRecord ReadTask(const Table& entry)
         if (std::strcmp(known.name, type) != 0)
             continue;
         task.kind = known.kind;
-        table.GetString("target", task.target, sizeof task.target);
+        table.GetString("target", task.targetName, sizeof task.targetName);
         if (known.read)
             known.read(table, task);
     }

@@ -400,7 +400,7 @@ void SingleLevel::ParseShipTable(const Table& entry)
     {
         Pelloris::EntityManager::GetInstance()->AddShip(ship, fraction);
         if (Pelloris::ShipEntity* entity = ship->GetEntity())
-            entity->SetTask(task);
+            entity->SetInitialTask(task);
     }
     ship->EnableTurrets(turrets != 0);
 }

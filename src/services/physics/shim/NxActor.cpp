@@ -205,6 +205,22 @@ void NxActor::clearActorFlag(NxActorFlag flag)
         ReinsertBody();
 }
 
+void NxActor::raiseBodyFlag(NxBodyFlag flag)
+{
+    if (!_dynamic || readBodyFlag(flag))
+        return;
+    _bodyFlags |= flag;
+    // Bullet's kinematic body: no mass, never asleep, never integrated; a zero mass also marks
+    // a body static, which this one is not.
+    _body->setLinearVelocity(btVector3(0, 0, 0));
+    _body->setAngularVelocity(btVector3(0, 0, 0));
+    _body->setMassProps(0, btVector3(0, 0, 0));
+    _body->setCollisionFlags((_body->getCollisionFlags() & ~btCollisionObject::CF_STATIC_OBJECT) |
+                             btCollisionObject::CF_KINEMATIC_OBJECT);
+    _body->setActivationState(DISABLE_DEACTIVATION);
+    ReinsertBody();
+}
+
 void NxActor::releaseShape(NxShape& shape)
 {
     auto it = std::find_if(_shapes.begin(), _shapes.end(),

@@ -56,6 +56,9 @@ public:
     void raiseActorFlag(NxActorFlag flag);
     void clearActorFlag(NxActorFlag flag);
     bool readActorFlag(NxActorFlag flag) const { return (_flags & flag) != 0; }
+    // Of a dynamic actor only; a kinematic body stops where it is and keeps its pose until set.
+    void raiseBodyFlag(NxBodyFlag flag);
+    bool readBodyFlag(NxBodyFlag flag) const { return (_bodyFlags & flag) != 0; }
 
     // Removes the shape at once; callers inside a report use the space's graveyard instead.
     void releaseShape(NxShape& shape);
@@ -82,6 +85,7 @@ private:
     NxActorGroup _group = 0;
     int _serial = 0; // unique in the scene; marks the actor's objects for the filter
     NxU32 _flags = 0;
+    NxU32 _bodyFlags = 0;
     NxCollisionGroup _bodyGroup = 0; // the group of the first solid shape
     bool _mixedGroups = false;       // solid shapes of more than one group: each is filtered
     std::vector<std::unique_ptr<NxShape>> _shapes;

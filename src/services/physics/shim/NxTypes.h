@@ -75,6 +75,13 @@ enum NxActorFlag : NxU32
     NX_AF_DISABLE_COLLISION = 1,
 };
 
+enum NxBodyFlag : NxU32
+{
+    // Placed by its owner each frame: forces and contacts do not move it, it still pushes
+    // dynamic bodies and reports contacts and triggers.
+    NX_BF_KINEMATIC = 1 << 7,
+};
+
 enum NxForceMode : NxU32
 {
     NX_FORCE = 0,

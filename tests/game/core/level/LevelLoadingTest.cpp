@@ -183,14 +183,14 @@ TEST_F(LevelLoadingTest, ShipTasksAreReadByType)
     {
         const ShipTaskRecord& task = TaskOf(level, test.ship);
         EXPECT_EQ(test.kind, task.kind) << test.ship;
-        EXPECT_STREQ(test.target, task.target) << test.ship;
+        EXPECT_STREQ(test.target, task.targetName) << test.ship;
         EXPECT_FLOAT_EQ(test.params.x, task.params.x) << test.ship;
         EXPECT_FLOAT_EQ(test.params.y, task.params.y) << test.ship;
         EXPECT_FLOAT_EQ(test.params.z, task.params.z) << test.ship;
     }
     const ShipTaskRecord& area = TaskOf(level, "area");
-    EXPECT_FLOAT_EQ(-3, area.box.min.y); // zmin
-    EXPECT_FLOAT_EQ(2, area.box.max.z);  // ymax
+    EXPECT_FLOAT_EQ(-3, area.area.min.y); // zmin
+    EXPECT_FLOAT_EQ(2, area.area.max.z);  // ymax
 }
 
 TEST_F(LevelLoadingTest, ShipEntryPlacesTheShipInItsFraction)
@@ -209,13 +209,17 @@ TEST_F(LevelLoadingTest, ShipEntryPlacesTheShipInItsFraction)
     EXPECT_FLOAT_EQ(5, a->GetRoot().Pos().x);
     EXPECT_FLOAT_EQ(6, a->GetRoot().Pos().y);
     EXPECT_NEAR(1, a->GetRoot().Dir().x, 1e-5f);
-    EXPECT_STREQ("default", static_cast<::Ship*>(level.GetActor("b"))->GetEntity()->GetFraction());
+    // The entity keeps the name it was given; the ship fights for "default".
+    auto* b = static_cast<::Ship*>(level.GetActor("b"));
+    EXPECT_STREQ("pirates", b->GetEntity()->GetFraction());
+    EXPECT_TRUE(Pelloris::EntityManager::GetInstance()->GetFractionByName("default")->HasShip(b));
     EXPECT_STREQ("default", static_cast<::Ship*>(level.GetActor("c"))->GetEntity()->GetFraction());
     EXPECT_FALSE(static_cast<::Ship*>(level.GetActor("c"))->IsTurretsEnable());
     EXPECT_EQ(nullptr, level.GetActor("no_prototype"));
     EXPECT_EQ(nullptr, level.GetActor("wrong_case"));
     EXPECT_EQ(1, log.Count("Failed to create ship by prototype \"\""));
-    EXPECT_EQ(3u, Pelloris::EntityManager::GetInstance()->GetShipCount());
+    const Pelloris::EntityManager* manager = Pelloris::EntityManager::GetInstance();
+    EXPECT_EQ(3u, manager->allShips().size() - (manager->GetPlayerEntity() ? 1 : 0));
 }
 
 TEST_F(LevelLoadingTest, WithTheAiOffShipsGetNoEntity)
