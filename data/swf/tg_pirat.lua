@@ -39,8 +39,10 @@ function Draw(c)
         local y = 24 + bar * 20
         c:font(ui.font, 11, true)
         c:text(captions[key], 68, y, ui.colors.textDisabled)
-        ui.bar(c, 134, y + 2, 70, 9, levels[bar].value)
+        -- The bar ends short of its value, however wide the value is.
         c:font(ui.font, 12, true)
+        local width = c:measure(values[key])
+        ui.bar(c, 134, y + 2, math.max(math.min(70, 244 - width - 134), 24), 9, levels[bar].value)
         c:text(values[key], 252, y, ui.colors.text, "right")
     end
 end

@@ -18,6 +18,8 @@
 #include "scene/nodes/Omni.h"
 #include "scene/nodes/OmniList.h"
 
+#include <utility>
+
 namespace {
 
 const char* const kTargetNames[] = {"$depthMRT", "$normalMRT", "$colorMRT", "$materialMRT"};
@@ -73,12 +75,14 @@ void RenderScene::PrepareDeferredShadingStage()
     _spotShape = meshes->CreateSphereMesh("$spot", 24, 24, 1.0f, 3);
 }
 
+// The out-pointers are not in target order: colour is target 2, normals target 1.
 void RenderScene::GetMRTs(Texture** depth, Texture** color, Texture** normal, Texture** material) const
 {
-    Texture** const out[] = {depth, color, normal, material};
-    for (unsigned i = 0; i < MRT_COUNT; ++i)
-        if (out[i])
-            *out[i] = _targets[i];
+    const std::pair<Texture**, eTarget> out[] = {
+        {depth, MRT_DEPTH}, {color, MRT_COLOR}, {normal, MRT_NORMAL}, {material, MRT_MATERIAL}};
+    for (const auto& [pointer, target] : out)
+        if (pointer)
+            *pointer = _targets[target];
 }
 
 void RenderScene::RenderDeferredShadingObjects(Camera* camera, OmniList& lights)

@@ -52,9 +52,9 @@ void RenderScene::RenderView(Camera* camera, const Timer& timer)
     }
 
     camera->ResetPosition();
-    // The colour is cleared under the background too: a layer that does not cover the whole
-    // screen must not show the last frame through.
-    _system->ClearTarget(1, 0, 1.0f);
+    // Colour and depth are cleared under the background too: a layer that does not cover the
+    // whole screen must not show the last frame through, nor be hidden by the depth it left.
+    _system->ClearTarget(3, 0, 1.0f);
     if (_settings->RenderBackground)
     {
         AutoScopeProfile scope(Name("Background"));

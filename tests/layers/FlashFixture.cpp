@@ -47,12 +47,15 @@ void FlashTest::SetUp()
     std::filesystem::current_path(_scratch);
     InitDevice();
     _system->GetTextureMgr()->SetRootDir((std::string(GAME_DATA_DIR) + "/textures/").c_str());
+    // Every movie, the console's among them, runs on the test's time.
+    FlashHost::FlashControl::setDefaultClock([this] { return _seconds; });
     CreateLayers(_windowWidth, _windowHeight);
 }
 
 void FlashTest::TearDown()
 {
     LayerTest::TearDown();
+    FlashHost::FlashControl::setDefaultClock(nullptr);
     if (!_scratch.empty())
         std::filesystem::remove_all(_scratch);
 }

@@ -131,7 +131,7 @@ Camera* DeviceTest::FrontCamera()
     return camera;
 }
 
-Bone* DeviceTest::WhiteSphere(const Vec3& at, float radius, bool unlit)
+Bone* DeviceTest::WhiteSphere(const Vec3& at, float radius, bool unlit, eSceneLayerType layer)
 {
     Material* white = _system->GetMaterialMgr()->CreateMaterial(unlit ? "$white_unlit" : "$white_lit");
     white->MaterialFlags() = Flags(unlit ? unsigned(MF_UNLIT) : 0u);
@@ -139,10 +139,10 @@ Bone* DeviceTest::WhiteSphere(const Vec3& at, float radius, bool unlit)
     deferred.Add("USE_DEFERRED");
     white->BindShaderEx("MAT_Diffuse.fx", &deferred);
     white->AddTexture("BASE_MAP", _system->GetTextureMgr()->GetWhiteTexture());
-    Bone* holder = _scene->CreateBone(SL_STAGE);
+    Bone* holder = _scene->CreateBone(layer);
     holder->SetPosition(at);
     holder->SetScale(radius, radius, radius);
-    RenderMesh* mesh = _scene->CreateMesh(SL_STAGE);
+    RenderMesh* mesh = _scene->CreateMesh(layer);
     holder->Attach(mesh);
     mesh->BindMesh(_system->GetMeshMgr()->CreateMeshFromFile("sphere.sms"), false);
     mesh->SetCommonMaterial(white);

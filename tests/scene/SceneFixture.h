@@ -34,9 +34,9 @@ protected:
     void TearDown() override;
     // A camera at the origin looking along +z, 60 degrees high, with the screen's proportions.
     Camera* FrontCamera();
-    // A white sphere (the demo mesh) of the radius at the point, drawn by the deferred stage;
-    // lit unless `unlit`. Returns the bone it hangs on.
-    Bone* WhiteSphere(const Vec3& at, float radius, bool unlit = false);
+    // A white sphere (the demo mesh) of the radius at the point of the layer, drawn by the
+    // deferred stage; lit unless `unlit`. Returns the bone it hangs on.
+    Bone* WhiteSphere(const Vec3& at, float radius, bool unlit = false, eSceneLayerType layer = SL_STAGE);
 
     // The effect library's folder; a derived fixture may set another before DeviceTest::SetUp.
     std::string _shaderRoot = std::string(GAME_DATA_DIR) + "/ShaderLib/";

@@ -357,7 +357,7 @@ std::vector<HudPicture> PanelPictures()
 std::vector<HudPicture> AllHudPictures()
 {
     std::vector<HudPicture> pictures = PanelPictures();
-    for (std::vector<HudPicture> part : {CrosshairAndRadarPictures(), GaugePictures()})
+    for (std::vector<HudPicture> part : {CrosshairAndRadarPictures(), GaugePictures(), MissionLogicPictures()})
         pictures.insert(pictures.end(), part.begin(), part.end());
     return pictures;
 }

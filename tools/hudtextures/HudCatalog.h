@@ -32,4 +32,7 @@ std::vector<HudPicture> CrosshairAndRadarPictures();
 // The own-ship panel, the speed gauges and the message boxes with their photos.
 std::vector<HudPicture> GaugePictures();
 
+// The target groups that the offers' level logic names.
+std::vector<HudPicture> MissionLogicPictures();
+
 std::vector<HudPicture> AllHudPictures();

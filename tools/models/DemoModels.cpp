@@ -1,4 +1,9 @@
 #include "DemoModels.h"
+#include "HangarModels.h"
+#include "ObjectModels.h"
+#include "RaceModels.h"
+#include "RadarModels.h"
+#include "ShipModels.h"
 #include "WeaponModels.h"
 
 #include "scene/nodes/NodeTypes.h"
@@ -78,6 +83,16 @@ std::vector<DemoModel> All()
     models.insert(models.begin(), Ship());
     for (const DemoModel& model : WeaponModels::All())
         models.push_back(model);
+    return models;
+}
+
+std::vector<DemoModel> Everything()
+{
+    std::vector<DemoModel> models = All();
+    for (std::vector<DemoModel> family :
+         {ObjectModels::All(), HangarModels::All(), RadarModels::All(), ShipModels::All(), RaceModels::All()})
+        for (DemoModel& model : family)
+            models.push_back(std::move(model));
     return models;
 }
 

@@ -22,5 +22,8 @@ DemoModel Ship();
 std::vector<DemoModel> NodeTypes();
 
 std::vector<DemoModel> All();
+// What the generator writes: the above and the models of the game's objects, hangar, radar
+// and ships.
+std::vector<DemoModel> Everything();
 
 } // namespace DemoModels

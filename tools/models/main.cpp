@@ -1,11 +1,6 @@
 // Writes the demo models into <data folder>/assets.
 #include "ContentFile.h"
 #include "DemoModels.h"
-#include "ObjectModels.h"
-#include "HangarModels.h"
-#include "RadarModels.h"
-#include "ShipModels.h"
-#include "RaceModels.h"
 
 #include <cstdio>
 
@@ -17,18 +12,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::filesystem::path folder = std::filesystem::path(argv[1]) / "assets";
-    std::vector<DemoModel> models = DemoModels::All();
-    for (DemoModel& model : ObjectModels::All())
-        models.push_back(std::move(model));
-    for (DemoModel& hangar : HangarModels::All())
-        models.push_back(std::move(hangar));
-    for (DemoModel& radar : RadarModels::All())
-        models.push_back(std::move(radar));
-    for (DemoModel& ship : ShipModels::All())
-        models.push_back(std::move(ship));
-    for (DemoModel& race : RaceModels::All())
-        models.push_back(std::move(race));
-    for (const DemoModel& model : models)
+    for (const DemoModel& model : DemoModels::Everything())
         if (!WriteContentFile(folder / model.file, WriteMod(model.records)))
             return 1;
     return 0;

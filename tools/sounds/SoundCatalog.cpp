@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "sounds/MissionLogicSounds.h"
 #include "sounds/Synth.h"
 
 namespace {
@@ -111,6 +112,8 @@ std::vector<CatalogEntry> SoundEffectCatalog()
          {"onstart/m13_start_s1_v6", "onstart/m13_start_s2_v7", "onstart/m13_start_s3_v1", "onstart/m13_start_s4_v7",
           "04_ytg_detected_pirates/m13_order_start_v1", "04_ytg_detected_pirates/m13_order_start_v7"})
         m.Voice(m13 + line + ".wav", 130, 1.2f);
+    for (CatalogEntry& entry : MissionLogicVoiceLines())
+        out.push_back(std::move(entry));
     return out;
 }
 
@@ -135,5 +138,7 @@ std::vector<CatalogEntry> MusicCatalog()
         const uint32_t s = seed++;
         out.push_back({t.path, [=] { return synth::MusicLoop(t.root, 4, t.tempo, s); }});
     }
+    for (CatalogEntry& entry : MissionLogicMusic())
+        out.push_back(std::move(entry));
     return out;
 }

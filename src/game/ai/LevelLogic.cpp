@@ -1,19 +1,62 @@
 #include "game/ai/LevelLogic.h"
 
 #include "foundation/base/Dumper.h"
-#include "foundation/lua/Table.h"
-#include "foundation/lua/VirtualMachine.h"
+#include "game/ai/logic/LogicServices.h"
+#include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
+#include "game/world/player/PlayerShip.h"
+#include "gui/hud/GuiShipHud.h"
+#include "gui/hud/GuiShipHudBigMb.h"
 
-void LevelLogic::Initialize(const char* file)
+void LevelLogic::Initialize(const char* file) { _triggers.Load(file); }
+
+void LevelLogic::Proceed()
 {
-    VirtualMachine* vm = game.GetVirtualMachine();
-    if (!vm || !file)
+    const PlayerShip* ship = Logic::GetPlayerShip();
+    if (ship && ship->IsDead())
+        GameLose();
+    RemoveAllGlobalTargets();
+    _triggers.UpdateLogic();
+}
+
+void LevelLogic::ShutDown()
+{
+    RemoveAllGlobalTargets();
+    _triggers.Clear();
+}
+
+void LevelLogic::GameWin() { End(LEVEL_WON); }
+
+void LevelLogic::GameLose() { End(LEVEL_LOST); }
+
+void LevelLogic::End(eLevelStatus status)
+{
+    if (_status != LEVEL_RUNNING)
         return;
-    Table logic = vm->CreateNewTable();
-    logic.SetGlobalName(Name("LevelLogic"));
-    if (vm->ExecFile(file) != 0)
-        Dumper::Instance().Print(DUMP_ERROR, "LevelLogic: unable to run \"%s\"\n", file);
+    _status = status;
+    Dumper::Instance().Print(DUMP_INFO, "LevelLogic: the mission is %s\n", status == LEVEL_WON ? "won" : "lost");
+    if (GameFrameManager* frames = game.GetGameFrameManager())
+        frames->SetActive("mission_score");
+}
+
+void LevelLogic::GamePause()
+{
+    if (_status == LEVEL_RUNNING)
+        _status = LEVEL_PAUSED;
+}
+
+void LevelLogic::GameResume()
+{
+    if (_status == LEVEL_PAUSED)
+        _status = LEVEL_RUNNING;
+}
+
+void LevelLogic::PrintGlobalMessage(const char* title, const char* text)
+{
+    const GuiShipHud* hud = Logic::GetHud();
+    // The box cuts the title and the text to its own fields.
+    if (GuiShipHudBigMb* box = hud ? hud->GetBigMBHud() : nullptr)
+        box->SetMessage(title, text, -1);
 }
 
 GlobalLevelTarget* LevelLogic::AddGlobalTarget()

@@ -1,13 +1,15 @@
 #pragma once
-// The mission logic of one running level: its status, and the global targets that the HUD and
-// the ships' weapons read. The mission frame makes one per level, starts it with the level's
-// logic file, runs it once a frame and shuts it down. The triggers come with the trigger
-// system; until then the logic file is only run.
+// The mission logic of one running level: its status (running, paused, lost, won), its triggers
+// and the global targets that the HUD's crosshair and the ships' weapons read. The mission frame
+// makes one per level, starts it with the level's logic file once every actor of the level
+// exists, runs it once a frame after the actors and the player, and shuts it down at the end.
+// Winning or losing asks for the score screen "mission_score", once.
 #include <memory>
 #include <vector>
 
 #include "foundation/math/Color.h"
 #include "foundation/math/Vec3.h"
+#include "game/ai/logic/TriggerSystem.h"
 
 class Actor;
 
@@ -19,12 +21,16 @@ enum eLevelStatus : int
     LEVEL_WON = 3,
 };
 
+// A mark on the HUD for this frame: where, in which colour, and for which actor.
 struct GlobalLevelTarget
 {
+    static constexpr size_t KindSize = 64;
+
     Vec3 position{1, 1, 1};
     Color color{1, 0, 0, 1};
+    // A gauge beside the mark (maximum, value); the logic leaves both 0.
     float values[2] = {0, 0};
-    char kind[64] = "unknown_target";
+    char kind[KindSize] = "unknown_target";
     bool big = true;
     bool arrow = false;
     Actor* actor = nullptr;
@@ -35,25 +41,45 @@ class LevelLogic
 public:
     LevelLogic() = default;
     virtual ~LevelLogic() = default;
+    // The targets and the triggers have one owner.
     LevelLogic(const LevelLogic&) = delete;
     LevelLogic& operator=(const LevelLogic&) = delete;
 
-    // Runs the logic file into the global table "LevelLogic"; a file that cannot be run is
-    // logged and leaves the logic empty.
+    // Reads the logic file into the triggers; a file that cannot be run is logged and leaves
+    // none, and the level can still be lost by the player's death.
     virtual void Initialize(const char* file);
-    virtual void Proceed() {}
-    virtual void ShutDown() { RemoveAllGlobalTargets(); }
+    // One frame: the mission is lost when the player's ship is dead (before any trigger can win
+    // it), last frame's targets go, then the triggers run.
+    virtual void Proceed();
+    virtual void ShutDown();
     virtual void OnActorDestroy(Actor*) {}
 
+    // From running only: won or lost, and the score screen asked for.
+    void GameWin();
+    void GameLose();
+    // Running to paused and back; other states stay.
+    void GamePause();
+    void GameResume();
     eLevelStatus GetStatus() const { return _status; }
     void SetStatus(eLevelStatus status) { _status = status; }
+
+    // A title and a text for the HUD's big message box.
+    void PrintGlobalMessage(const char* title, const char* text);
+
+    // A target with the defaults, appended for the caller to fill.
     GlobalLevelTarget* AddGlobalTarget();
     unsigned GetGlobalTargetCount() const { return static_cast<unsigned>(_targets.size()); }
     // Null when out of range.
     GlobalLevelTarget* GetGlobalTarget(unsigned index) const;
     void RemoveAllGlobalTargets() { _targets.clear(); }
 
+    TriggerSystem& GetTriggerSystem() { return _triggers; }
+
 private:
+    // Status from running to `status`, and the score screen asked for.
+    void End(eLevelStatus status);
+
     eLevelStatus _status = LEVEL_RUNNING;
     std::vector<std::unique_ptr<GlobalLevelTarget>> _targets;
+    TriggerSystem _triggers;
 };

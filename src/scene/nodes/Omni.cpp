@@ -2,11 +2,14 @@
 
 #include "MaterialSystem/meshes/Mesh.h"
 #include "MaterialSystem/meshes/MeshRenderable.h"
+#include "foundation/base/Dumper.h"
 #include "foundation/math/Sphere.h"
 #include "scene/RenderScene.h"
 #include "scene/nodes/Camera.h"
 #include "scene/nodes/NodeDesc.h"
 #include "scene/visitors/NodeVisitor.h"
+
+#include <cmath>
 
 Omni::Omni(Group* root, RenderScene* scene) : Renode(root, scene)
 {
@@ -40,11 +43,23 @@ void Omni::WriteToDesc(NodeDesc& desc) const
     desc.SetU32(NodeDesc::OmniSpecular, specular.ARGB());
 }
 
+// A reach that is not a positive number would reach the light's bounds, its scissor and its
+// shader; such values keep the defaults.
 void Omni::ReadFromDesc(const NodeDesc& desc)
 {
     Node::ReadFromDesc(desc);
-    range = desc.GetFloat(NodeDesc::OmniRange);
-    intensity = desc.GetFloat(NodeDesc::OmniIntensity);
+    const float newRange = desc.GetFloat(NodeDesc::OmniRange);
+    const float newIntensity = desc.GetFloat(NodeDesc::OmniIntensity);
+    if (std::isfinite(newRange) && newRange > 0.0f && std::isfinite(newIntensity))
+    {
+        range = newRange;
+        intensity = newIntensity;
+    }
+    else
+    {
+        Dumper::Instance().Print(DUMP_WARNING, "Omni \"%s\": range or intensity is not usable, the defaults are kept\n",
+                                 GetName().Str());
+    }
     attenuation = desc.GetU32(NodeDesc::OmniAttenuation);
     diffuse = desc.GetU32(NodeDesc::OmniDiffuse);
     specular = desc.GetU32(NodeDesc::OmniSpecular);

@@ -1,5 +1,6 @@
 #include "CoreTestSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -91,13 +92,33 @@ std::string WorkingFolder::Read(const std::string& name) const
     return text.str();
 }
 
+void LinkGameData(const std::filesystem::path& folder, const std::vector<std::string>& own)
+{
+    namespace fs = std::filesystem;
+    static const char* const Written[] = {"game.log", "outconfig.cfg", "screenshots"};
+    static const char* const Copied[] = {"config.cfg", "config.ini"};
+    for (const fs::directory_entry& entry : fs::directory_iterator(GAME_DATA_DIR))
+    {
+        const std::string name = entry.path().filename().string();
+        const auto is = [&name](const char* other) { return name == other; };
+        if (std::find(own.begin(), own.end(), name) != own.end() ||
+            std::any_of(std::begin(Written), std::end(Written), is))
+            continue;
+        if (name == "profiles")
+            fs::create_directories(folder / name);
+        else if (std::any_of(std::begin(Copied), std::end(Copied), is))
+            fs::copy_file(entry.path(), folder / name, fs::copy_options::overwrite_existing);
+        else
+            fs::create_symlink(entry.path(), folder / name);
+    }
+}
+
 GameDataFolder::GameDataFolder() : _previous(std::filesystem::current_path())
 {
     _path = std::filesystem::temp_directory_path() / ("bm_game_data_" + std::to_string(::getpid()));
     std::filesystem::remove_all(_path);
     std::filesystem::create_directories(_path);
-    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(GAME_DATA_DIR))
-        std::filesystem::create_symlink(entry.path(), _path / entry.path().filename());
+    LinkGameData(_path);
     std::filesystem::current_path(_path);
 }
 

@@ -38,8 +38,15 @@ private:
     std::filesystem::path _path;
 };
 
+// Fills `folder` with links to the assembled game data's entries, but for those named in `own`
+// (which the caller makes itself) and those the game writes: "profiles" is a fresh empty folder,
+// the settings files are copies, and logs, written settings and screenshots are left out, so no
+// test writes into the shared data or reads what another test process wrote there.
+void LinkGameData(const std::filesystem::path& folder, const std::vector<std::string>& own = {});
+
 // A fresh working folder whose entries are links to the assembled game data, so that what the
-// game writes ("game.log", "outconfig.cfg", screenshots) stays out of the data.
+// game writes ("game.log", "outconfig.cfg", screenshots) stays out of the data; "profiles/" is an
+// empty folder of its own.
 class GameDataFolder
 {
 public:

@@ -228,6 +228,24 @@ INSTANTIATE_TEST_SUITE_P(Situations, FrameGating,
                                          GatingCase{"fading_console_open", true, true, false, false, false, false}),
                          [](const testing::TestParamInfo<GatingCase>& info) { return info.param.situation; });
 
+TEST_F(FrameManagerTest, TheConsoleKeyOpensAndClosesTheConsoleAndItsCharacterGoesNowhere)
+{
+    _manager->SetActive("a");
+    Settle();
+    _events.clear();
+    const char key = char(GameFrameManager::ConsoleKey);
+    _manager->ProceedKey(key);
+    _manager->AddChar('`');
+    EXPECT_TRUE(LayerManager::IsConsoleActive());
+    _manager->ProceedKey(key);
+    _manager->AddChar('~');
+    EXPECT_FALSE(LayerManager::IsConsoleActive());
+    EXPECT_TRUE(_events.empty()) << "neither the key nor its character reach the frame";
+
+    _manager->AddChar('`');
+    EXPECT_EQ(_events, Events({"a char `"})) << "a back quote typed otherwise is a character like any other";
+}
+
 TEST_F(FrameManagerTest, NothingReachesAFrameWhileNoneIsCurrent)
 {
     _manager->funcSelectApply();

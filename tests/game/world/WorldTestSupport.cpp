@@ -1,4 +1,5 @@
 #include "WorldTestSupport.h"
+#include "CoreTestSupport.h"
 
 #include <fstream>
 #include <sstream>
@@ -58,12 +59,9 @@ MissionDataFolder::MissionDataFolder() : _previous(std::filesystem::current_path
     static int counter = 0;
     _path = fs::temp_directory_path() / ("bm_mission_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
     fs::remove_all(_path);
+    // Levels are added by the tests and profiles written at shut-down: folders of the test's own.
     fs::create_directories(_path / "levels");
-    for (const fs::directory_entry& entry : fs::directory_iterator(GAME_DATA_DIR))
-    {
-        if (entry.path().filename() != "levels")
-            fs::create_symlink(entry.path(), _path / entry.path().filename());
-    }
+    LinkGameData(_path, {"levels"});
     for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(GAME_DATA_DIR) / "levels"))
         fs::create_symlink(entry.path(), _path / "levels" / entry.path().filename());
     fs::current_path(_path);

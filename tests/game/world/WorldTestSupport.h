@@ -48,7 +48,7 @@ private:
 };
 
 // A working folder that shows the assembled game data, with a "levels" folder of its own so
-// that a test can add level files beside the demo ones.
+// that a test can add level files beside the demo ones, and an empty "profiles" folder.
 class MissionDataFolder
 {
 public:

@@ -1,4 +1,5 @@
 #include "HudTestSupport.h"
+#include "CoreTestSupport.h"
 
 #include <cstdio>
 #include <fstream>
@@ -115,11 +116,7 @@ void HudGame::SetUp()
     Shared->folder = fs::temp_directory_path() / ("bm_hud_" + std::to_string(::getpid()));
     fs::remove_all(Shared->folder);
     fs::create_directories(Shared->folder);
-    for (const fs::directory_entry& entry : fs::directory_iterator(GAME_DATA_DIR))
-    {
-        if (entry.path().filename() != "swf" && entry.path().filename() != "levels")
-            fs::create_symlink(entry.path(), Shared->folder / entry.path().filename());
-    }
+    LinkGameData(Shared->folder, {"swf", "levels"});
     LinkMovies();
     LinkFolder("levels");
     fs::current_path(Shared->folder);

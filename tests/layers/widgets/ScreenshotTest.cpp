@@ -12,9 +12,7 @@
 #include "layers/widgets/GuiTextBlock.h"
 #include "layers/widgets/GuiTitle.h"
 
-#include <chrono>
 #include <functional>
-#include <thread>
 
 namespace {
 
@@ -79,7 +77,7 @@ protected:
     {
         for (int frame = 0; frame < 14; ++frame)
         {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            Elapse(0.05);
             _system->ClearTarget(gfx::ClearTarget | gfx::ClearDepth, 0xFF000000u, 1.0f);
             LayerManager::Update(0.05f);
             draw();

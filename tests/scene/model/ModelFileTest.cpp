@@ -22,7 +22,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <filesystem>
 #include <fstream>
@@ -193,17 +196,44 @@ TEST(ModelFile, NamesWithoutTerminatorAreCut)
     EXPECT_EQ(std::string(model->GetChild(0)->GetName().Str()), std::string(127, 'x'));
 }
 
-TEST(ModelFile, APoseThatIsNotANumberKeepsTheDefault)
+TEST(ModelFile, ValuesThatAreNotNumbersKeepTheDefaults)
 {
-    BinaryWriter out;
-    Put(out, NT_BONE, 180, 0, "top");
-    std::vector<uint8_t> body = out.Data();
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    std::memcpy(body.data() + 8 + NodeDesc::Position, &nan, sizeof nan);
-    Group root(nullptr, nullptr);
-    Model* model = Instantiate(root, body);
-    EXPECT_EQ(model->GetLocalPos(), Vec3(0.0f));
-    EXPECT_TRUE(SceneLog::Has("not a number"));
+    {
+        BinaryWriter out;
+        Put(out, NT_BONE, 180, 0, "top");
+        std::vector<uint8_t> body = out.Data();
+        std::memcpy(body.data() + 8 + NodeDesc::Position, &nan, sizeof nan);
+        SceneLog::Clear();
+        Group root(nullptr, nullptr);
+        Model* model = Instantiate(root, body);
+        EXPECT_EQ(model->GetLocalPos(), Vec3(0.0f));
+        EXPECT_TRUE(SceneLog::Has("not a number"));
+    }
+    // A light's reach must be a positive number and its intensity a number.
+    struct Case
+    {
+        unsigned offset;
+        float value;
+    };
+    for (const Case& c : {Case{NodeDesc::OmniRange, nan}, Case{NodeDesc::OmniRange, -5.0f},
+                          Case{NodeDesc::OmniRange, 0.0f}, Case{NodeDesc::OmniIntensity, nan}})
+    {
+        SCOPED_TRACE(c.offset == NodeDesc::OmniRange ? "range" : "intensity");
+        BinaryWriter out;
+        Put(out, NT_BONE, 180, 1, "top");
+        Put(out, NT_OMNI, 204, 0, "light");
+        std::vector<uint8_t> body = out.Data();
+        std::memcpy(body.data() + 8 + 180 + 8 + c.offset, &c.value, sizeof c.value);
+        SceneLog::Clear();
+        Group root(nullptr, nullptr);
+        Model* model = Instantiate(root, body);
+        const Omni* light = model->FindOmni(Name("light"));
+        ASSERT_NE(light, nullptr);
+        EXPECT_EQ(light->GetRange(), 100.0f);
+        EXPECT_EQ(light->GetIntensity(), 1.0f);
+        EXPECT_TRUE(SceneLog::Has("the defaults are kept"));
+    }
 }
 
 // The file's own reading through the scene's manager: a missing file and one shorter than its
@@ -341,6 +371,29 @@ TEST_F(ModelRoundTripTest, TheGeneratedModelsLoadAsTheirTypes)
         }
     }
     EXPECT_TRUE(SceneLog::Lines().empty()) << SceneLog::Lines().front();
+}
+
+// Every mesh that a model of the generator binds is in the game data: no model draws the
+// stand-in mesh.
+TEST(ModelFile, TheGeneratedModelsBindMeshesOfTheData)
+{
+    std::vector<std::string> missing;
+    std::function<void(const std::string&, const ModRecord&)> walk = [&](const std::string& file,
+                                                                         const ModRecord& record) {
+        if (record.type == NT_RENDERMESH)
+        {
+            std::string mesh = record.mesh;
+            std::transform(mesh.begin(), mesh.end(), mesh.begin(), [](unsigned char c) { return std::tolower(c); });
+            if (mesh.empty() || !fs::is_regular_file(fs::path(GAME_DATA_DIR) / "meshes" / mesh))
+                missing.push_back(file + ": \"" + record.mesh + "\"");
+        }
+        for (const ModRecord& child : record.children)
+            walk(file, child);
+    };
+    for (const DemoModel& model : DemoModels::Everything())
+        for (const ModRecord& record : model.records)
+            walk(model.file, record);
+    EXPECT_TRUE(missing.empty()) << missing.size() << " missing, the first " << missing.front();
 }
 
 // The generator's writer and the engine's agree byte for byte.

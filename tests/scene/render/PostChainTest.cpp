@@ -2,6 +2,8 @@
 // out while the others run; and what the chain does to a frame.
 #include "../SceneFixture.h"
 
+#include "MaterialSystem/materials/Material.h"
+#include "MaterialSystem/textures/Texture.h"
 #include "scene/nodes/Camera.h"
 #include "scene/post/PPEffects.h"
 #include "scene/post/PostProcessingStage.h"
@@ -57,6 +59,18 @@ TEST_F(PostChainTest, TheSettingsBuildTheEffectsInOrder)
     stage.Prepare();
     EXPECT_EQ(EffectNames(stage), all);
     EXPECT_TRUE(static_cast<PPEffect_Antialias*>(stage.GetEffect(0))->IsActive());
+    // Antialias reads the depth and normal targets, glow the emissive one.
+    const auto input = [&](unsigned effect, const char* semantic) {
+        const ShaderVar* var = stage.GetEffect(effect)->GetPass(0).material->FindValue(semantic);
+        return std::string(var && var->texture ? var->texture->GetInfo().name : "");
+    };
+    EXPECT_EQ(input(0, "DEPTH_MAP"), "$depthmrt");
+    EXPECT_EQ(input(0, "NORMAL_MAP"), "$normalmrt");
+    EXPECT_EQ(input(2, "FRAME_MAP"), "$materialmrt");
+    Texture* color = nullptr;
+    _scene->GetMRTs(nullptr, &color, nullptr, nullptr);
+    ASSERT_NE(color, nullptr);
+    EXPECT_STREQ(color->GetInfo().name, "$colormrt");
     // Bloom reduces into its own target, blurs back and forth, and adds onto the back buffer.
     const PPEffect& blur = *stage.GetEffect(1);
     EXPECT_NE(blur.GetPass(0).target, nullptr);

@@ -237,6 +237,12 @@ void GameFrameManager::funcMouseRoll(long value)
 
 void GameFrameManager::ProceedKey(const char& key)
 {
+    _consoleKeyTyping = static_cast<unsigned char>(key) == ConsoleKey;
+    if (_consoleKeyTyping)
+    {
+        LayerManager::ToggleConsole();
+        return;
+    }
     if (_current && !LayerManager::IsConsoleActive())
         _current->ProceedKey(key);
     LayerManager::ProceedKey(key);
@@ -244,6 +250,10 @@ void GameFrameManager::ProceedKey(const char& key)
 
 void GameFrameManager::AddChar(const char& ch)
 {
+    const bool consoleKeyCharacter = _consoleKeyTyping && (ch == '`' || ch == '~');
+    _consoleKeyTyping = false;
+    if (consoleKeyCharacter)
+        return;
     if (_current && !LayerManager::IsConsoleActive())
         _current->AddChar(ch);
     LayerManager::AddChar(ch);

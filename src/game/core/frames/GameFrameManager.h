@@ -66,7 +66,10 @@ public:
     void funcMousePitch(long value);
     void funcMouseYaw(long value);
     void funcMouseRoll(long value);
-    // To the current frame unless the console is open; then, always, to the console.
+    // The key left of 1 opens and closes the console (ConsoleKey, the virtual key of "`") and
+    // goes nowhere else, nor does the character it types next. Every other key goes to the
+    // current frame unless the console is open; then, always, to the console.
+    static constexpr unsigned char ConsoleKey = 0xC0;
     void ProceedKey(const char& key);
     void AddChar(const char& ch);
 
@@ -95,4 +98,5 @@ private:
     Material* _fadeMaterial = nullptr;
     InputSystem* _input;
     GameEngine* _engine;
+    bool _consoleKeyTyping = false; // the console key's own character is still to come
 };

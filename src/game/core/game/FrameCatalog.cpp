@@ -19,9 +19,8 @@
 
 #include <cstring>
 
-std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char* name, bool& blank)
+std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char* name)
 {
-    blank = false;
     if (std::strcmp(name, "videoIntro") == 0)
         return std::make_unique<GuiVideoIntro>(manager, name);
     if (std::strcmp(name, "logo") == 0)
@@ -52,7 +51,7 @@ std::unique_ptr<GameFrame> CreateGameFrame(GameFrameManager* manager, const char
         return std::make_unique<GuiMultiplayerCreateGame>(manager, name);
     if (std::strcmp(name, "multiplayer_team") == 0)
         return std::make_unique<GuiMultiplayerTeam>(manager, name);
-    if (std::strcmp(name, "empty") != 0)
-        blank = true;
-    return std::make_unique<GuiEmpty>(manager, name);
+    if (std::strcmp(name, "empty") == 0)
+        return std::make_unique<GuiEmpty>(manager, name);
+    return nullptr;
 }

@@ -1,7 +1,6 @@
 #include "game/core/game/Game.h"
 
 #include "MaterialSystem/MaterialSystem.h"
-#include "foundation/base/Dumper.h"
 #include "foundation/base/Profiler.h"
 #include "scene/RenderScene.h"
 #include "foundation/config/GameSettings.h"
@@ -15,7 +14,6 @@
 #include "gui/hangar/ConstructionAngar.h"
 
 #include <cstring>
-#include <string>
 
 Game game;
 
@@ -101,18 +99,12 @@ void Game::DestroyProfiles()
 void Game::CreateFrames()
 {
     GameFrameManager* manager = GetGameFrameManager();
-    std::string blanks;
     for (const char* name : CreationOrder)
     {
-        bool blank = false;
-        _frames.push_back(CreateGameFrame(manager, name, blank));
+        _frames.push_back(CreateGameFrame(manager, name));
         if (std::strcmp(name, "level") == 0)
             _level = static_cast<SingleLevel*>(_frames.back().get());
-        if (blank)
-            blanks += std::string(blanks.empty() ? "\"" : ", \"") + name + "\"";
     }
-    if (!blanks.empty())
-        GetDumper()->Print(DUMP_WARNING, "Game: the frames %s draw nothing in this build\n", blanks.c_str());
     for (const char* name : RegistrationOrder)
     {
         for (const std::unique_ptr<GameFrame>& frame : _frames)

@@ -5,6 +5,7 @@
 #include "foundation/config/VideoSettings.h"
 #include "game/core/game/Game.h"
 #include "game/core/texts/GameTexts.h"
+#include "game/profiles/ProfileManager.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
 #include "layers/SpriteLayer.h"
@@ -34,6 +35,10 @@ void LevelProgress::Initialize()
     const GameTexts* texts = game.GetGameTextsSystem();
     const char* title = texts ? texts->GetTextByCode("ui_preloader_title") : "ui_preloader_title";
     _preloader->GetFC()->callFunction(L"SetText", FlashHost::Args(FlashHost::FlashValue(title)));
+    ProfileManager* profiles = game.GetProfileManager();
+    _tip = profiles ? profiles->GetTipsManager()->GetRandomTip() : "";
+    if (!_tip.empty())
+        _preloader->GetFC()->callFunction(L"SetTip", FlashHost::Args(FlashHost::FlashValue(_tip.c_str())));
 }
 
 void LevelProgress::Draw()

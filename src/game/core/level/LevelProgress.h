@@ -1,6 +1,8 @@
 #pragma once
 // The screen shown while a mission's level file loads: a black full-screen layer with the
-// preloader movie on top, which shows a title and a progress bar.
+// preloader movie on top, which shows a title, a loading tip and a progress bar.
+#include <string>
+
 class FlashLayer;
 class Material;
 class SpriteLayer;
@@ -13,7 +15,7 @@ public:
     LevelProgress(const LevelProgress&) = delete;
     LevelProgress& operator=(const LevelProgress&) = delete;
 
-    // Builds the two layers and gives the movie its title.
+    // Builds the two layers and gives the movie its title and a tip drawn at random.
     virtual void Initialize();
     // Hands the movie the progress.
     virtual void Draw();
@@ -23,6 +25,8 @@ public:
     virtual void SetProgress(float percent);
 
     float GetProgress() const { return _progress; }
+    // The tip shown; "" when there is none.
+    const std::string& GetTip() const { return _tip; }
     bool IsInitialised() const { return _initialised; }
 
 private:
@@ -31,4 +35,5 @@ private:
     FlashLayer* _preloader = nullptr;
     SpriteLayer* _backdrop = nullptr;
     bool _initialised = false;
+    std::string _tip;
 };

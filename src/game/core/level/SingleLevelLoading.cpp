@@ -312,6 +312,7 @@ void SingleLevel::EndLoading()
     MaterialSystem* render = game.GetRender();
     _fadeMaterial = render ? render->GetMaterialMgr()->CreateMaterialFromFile("fade.mat") : nullptr;
     _fadeTime = FadeInSeconds;
+    Dumper::Instance().Print(DUMP_INFO, "SingleLevel: \"%s\" is loaded with %u actors\n", _levelFile, GetActorsCount());
 }
 
 void SingleLevel::LoadAdditionalResources()

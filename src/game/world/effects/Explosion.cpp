@@ -11,6 +11,7 @@
 #include "game/world/actor/ActorFlags.h"
 #include "game/world/actor/Limiter.h"
 #include "game/world/effects/WorldScene.h"
+#include "game/world/player/HudCalls.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
 #include "scene/RenderScene.h"
@@ -29,6 +30,7 @@ constexpr float Near = 262144;    // 512 units
 constexpr float Middle = 1048576; // 1024 units
 constexpr float Far = 16777216;   // 4096 units
 constexpr float Silent = 3000;    // no sound from here on
+constexpr int GlassCracks = 8;    // on the cockpit glass, from a blast that reaches the player
 
 float Random(int modulo) { return static_cast<float>(EngineRandom() % modulo); }
 
@@ -235,6 +237,7 @@ void Explosion::CreateExplosionWave()
         std::snprintf(name, sizeof name, "debris_explosion_%.2d.wav", EngineRandom() % 3);
         SendMessage(MESSAGE_PLAY_2D_SOUND, ship, 1 - k, new MessagePlay2DSound(name));
         limiter->DebrisHitSound();
+        HudAddGlassCracks(player->GetHUD(), ship, GlassCracks);
     }
 }
 

@@ -167,11 +167,13 @@ void FlightModel::UpdateYPR()
     const auto angle = [spf](const Channel& channel) {
         return channel.current * 0.01f * channel.maximum * spf * DegreesToRadians;
     };
-    _pose = _body->GetGlobalPose();
-    TurnAbout(_pose, 1, angle(_yaw));
-    TurnAbout(_pose, 0, angle(_pitch));
-    TurnAbout(_pose, 2, angle(_roll));
-    _body->SetGlobalPose(_pose);
+    // Turned as a local copy, then kept for the speed and strafe laws that follow.
+    Matrix pose = _body->GetGlobalPose();
+    TurnAbout(pose, 1, angle(_yaw));
+    TurnAbout(pose, 0, angle(_pitch));
+    TurnAbout(pose, 2, angle(_roll));
+    _body->SetGlobalPose(pose);
+    _pose = pose;
     _body->SetGlobalAngularVelocity(Vec3(0, 0, 0));
 }
 
@@ -198,8 +200,7 @@ float FlightModel::GetMeasuredSpeed() const { return _body ? _body->GetGlobalLin
 
 void FlightModel::ShowStats()
 {
-    MaterialSystem* render = game.GetRender();
-    if (!_debugMode || !render)
+    if (!_debugMode)
         return;
     const float k = game.GetSPF() * 60;
     char text[1024];

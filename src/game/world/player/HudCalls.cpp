@@ -2,6 +2,7 @@
 
 #include "gui/hud/GuiShipHud.h"
 #include "gui/hud/GuiShipHudCrosshair.h"
+#include "gui/hud/GuiShipHudGlassDecals.h"
 #include "gui/hud/GuiShipHudRadar.h"
 #include "gui/hud/GuiShipHudSpeed.h"
 #include "gui/hud/GuiShipHudTextMessage.h"
@@ -84,4 +85,11 @@ void HudEnableRadar(GuiShipHud* hud, bool enable)
 {
     if (GuiShipHudRadar* radar = hud ? hud->GetRadar() : nullptr)
         radar->EnableModels(enable);
+}
+
+void HudAddGlassCracks(GuiShipHud* hud, const Ship* playerShip, int count)
+{
+    GuiShipHudGlassDecals* decals = hud ? hud->GetGlassDecals() : nullptr;
+    for (int i = 0; decals && i < count; ++i)
+        decals->AddDecal(playerShip);
 }

@@ -2,6 +2,7 @@
 // The game world's calls into the flight HUD, in one place, by the HUD widgets' own names. The
 // player owns the HUD; a null HUD (or a HUD that is not loaded) takes nothing.
 class GuiShipHud;
+class Ship;
 struct Color;
 
 // The message strip: the text for 3 seconds, revealed in the given number of pieces.
@@ -21,3 +22,5 @@ void HudShowSecondary(GuiShipHud* hud, int slot);
 void HudRestartBoost(GuiShipHud* hud);
 // The radar's four models shown or hidden.
 void HudEnableRadar(GuiShipHud* hud, bool enable);
+// Cracks in the cockpit glass, one at a random place each; none while the ship's shield holds.
+void HudAddGlassCracks(GuiShipHud* hud, const Ship* playerShip, int count);

@@ -7,6 +7,7 @@
 #include "game/core/gamedata/TypeRecords.h"
 #include "game/core/level/SingleLevel.h"
 #include "game/world/actor/ActorFlags.h"
+#include "game/world/effects/Trail.h"
 #include "game/world/parts/DestructableObject.h"
 #include "game/world/ships/DynamicShipController.h"
 #include "scene/RenderScene.h"
@@ -101,27 +102,11 @@ void Fighter::CreateStrip(Material* material, Bone* bone, float lifetime, float 
     Emitter* emitter = scene->CreateEmitter(SL_STAGE);
     bone->Attach(emitter);
     ParticleEmitter* trail = emitter->AddParticleEmitter();
-    trail->SetParticleShape(PS_RIBBON_TRAIL);
-    trail->SetMaterial(material);
-    trail->SetAtlasParams(0, 0);
-    trail->SetDefaultTexIndex(0, 0);
-    trail->SetLodLevels(3);
-    trail->SetStartDelay(0);
-    trail->SetDuration(0);
-    trail->SetRepeatDelay(0);
-    trail->SetEmissionMode(EM_POINT);
-    trail->SetScatterMode(SM_CONE);
-    trail->GetEmissionRate() = Lerper<float>(16);
-    trail->GetEmissionScattering() = Lerper<float>(0);
-    trail->GetEmissionLifetime() = Lerper<float>(lifetime);
-    trail->GetEmissionInnerRadius() = Lerper<float>(4);
-    trail->GetEmissionOuterRadius() = Lerper<float>(4);
+    SetUpTrail(trail, material, 3, 16, lifetime);
     Lerper<float> sizes;
     sizes.AddKey(0, size);
     sizes.AddKey(1, size);
     trail->GetParticleSize() = sizes;
-    trail->GetParticleSpin() = Lerper<float>(0);
-    trail->GetParticleVelocity() = Lerper<float>(0);
     // White, fading out over the second half of the trail.
     Lerper<Color> colors;
     colors.AddKey(0, Color(1, 1, 1, 1));

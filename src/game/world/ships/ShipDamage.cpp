@@ -121,8 +121,11 @@ void Ship::DoDamageToPart(NxShape* shape, Weapon* weapon, float amount, bool own
         _parts->DoDamage(shape, amount);
         return;
     }
+    // A rocket's fragment carries no weapon but its share of the damage.
     if (weapon)
         DoDamageByWeapon(weapon);
+    else if (amount > 0)
+        DoDamage(amount, 1, 1, 1);
 }
 
 void Ship::DoRegeneration()

@@ -11,6 +11,7 @@
 #include "game/core/level/SingleLevel.h"
 #include "game/world/actor/ActorFlags.h"
 #include "game/world/effects/ParticleKeeper.h"
+#include "game/world/effects/Trail.h"
 #include "game/world/effects/WorldScene.h"
 #include "game/world/objects/Object.h"
 #include "game/world/ships/Ship.h"
@@ -151,23 +152,7 @@ void Bullet::CreateStrip()
     Emitter* strip = scene->CreateEmitter(SL_STAGE);
     group->Attach(strip);
     ParticleEmitter* trail = strip->AddParticleEmitter();
-    trail->SetParticleShape(PS_RIBBON_TRAIL);
-    trail->SetMaterial(LoadWorldMaterial(type->stripMaterial));
-    trail->SetAtlasParams(0, 0);
-    trail->SetDefaultTexIndex(0, 0);
-    trail->SetLodLevels(0);
-    trail->SetStartDelay(0);
-    trail->SetDuration(0);
-    trail->SetRepeatDelay(0);
-    trail->SetEmissionMode(EM_POINT);
-    trail->SetScatterMode(SM_CONE);
-    trail->GetEmissionRate() = Lerper<float>(50);
-    trail->GetEmissionScattering() = Lerper<float>(0);
-    trail->GetEmissionLifetime() = Lerper<float>(_launched ? 1.2f : 2.4f);
-    trail->GetEmissionInnerRadius() = Lerper<float>(4);
-    trail->GetEmissionOuterRadius() = Lerper<float>(4);
-    trail->GetParticleSpin() = Lerper<float>(0);
-    trail->GetParticleVelocity() = Lerper<float>(0);
+    SetUpTrail(trail, LoadWorldMaterial(type->stripMaterial), 0, 50, _launched ? 1.2f : 2.4f);
     trail->GetParticleSize() = Lerper<float>(2);
     Lerper<Color> color;
     color.AddKey(0, Color(1, 1, 1, 1));

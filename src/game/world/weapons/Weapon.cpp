@@ -89,7 +89,14 @@ void Weapon::UserShutDown()
 
 void Weapon::OnMessage(Telegram* telegram)
 {
+    // The owner removes its weapons with the delete telegram, which the actor handles.
     if (telegram->type != MESSAGE_FIRE)
+    {
+        Actor::OnMessage(telegram);
+        return;
+    }
+    // A fire order already on its way when the weapon was removed is not carried out.
+    if (IsDeleted())
         return;
     if (_parent && _parent->HasFlag(ACTOR_FLAG_OBJECT))
     {

@@ -24,7 +24,7 @@ public:
     void UserInit() override;
     void UserProceed() override;
     void UserShutDown() override;
-    // The fire telegram only, unless the owner is dead.
+    // The fire telegram, unless the owner is dead or the weapon removed; the others as an actor.
     void OnMessage(Telegram* telegram) override;
     // The bookkeeping after a shot: bursts and ammunition.
     virtual void Fire();

@@ -4,10 +4,14 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "CoreTestSupport.h"
 #include "MissionFixture.h"
 #include "game/core/game/Game.h"
+#include "game/core/level/LevelProgress.h"
+#include "game/core/messages/Message.h"
 #include "game/world/actor/Actor.h"
 #include "layers/Layer.h"
 #include "layers/LayerManager.h"
@@ -31,6 +35,10 @@ public:
             onProceed();
     }
     void OnLevelStart() override { _journal.push_back(std::string(GetName()) + ":start"); }
+    void OnTimer(unsigned int id) override
+    {
+        _journal.push_back(std::string(GetName()) + ":timer" + std::to_string(id));
+    }
     std::function<void()> onProceed;
 
 private:
@@ -117,6 +125,42 @@ TEST_F(MissionUpdateTest, DeferredRemovalStopsUpdatesAndFreesOnceAtTheEnd)
     EXPECT_EQ(Journal({"kept:freed", "gone:freed"}), journal);
 }
 
+// Destroying again, at once or later, as a pending removal telegram does after DestroySelf,
+// neither shuts down nor frees a second time.
+TEST_F(MissionUpdateTest, AnActorDestroyedAgainIsLeftAlone)
+{
+    Named* gone = Add("gone");
+    mission.Level().DestroyActor(gone, false);
+    mission.Level().DestroyActor(gone, false);
+    mission.Level().DestroyActor(gone, true);
+    journal.clear();
+    mission.End();
+    EXPECT_EQ(Journal({"gone:freed"}), journal);
+}
+
+// A telegram sent during the actors' pass arrives in the next frame, before the actors run; one
+// to an actor freed in the meantime is dropped.
+TEST_F(MissionUpdateTest, TelegramsArriveBeforeTheActorsRunAndNeverAtAFreedActor)
+{
+    Named* sender = Add("sender");
+    Named* receiver = Add("receiver");
+    Named* doomed = Add("doomed");
+    bool sent = false;
+    sender->onProceed = [&] {
+        if (std::exchange(sent, true))
+            return;
+        mission.Level().SendMessage(sender, receiver, MESSAGE_ON_TIMER, new MessageOnTimer(7), 0.0f);
+        mission.Level().SendMessage(sender, doomed, MESSAGE_ON_TIMER, new MessageOnTimer(8), 0.0f);
+        mission.Level().DestroyActor(doomed, true);
+    };
+    journal.clear();
+    mission.Frame(0.1f);
+    EXPECT_EQ(Journal({"sender", "doomed:freed", "receiver"}), journal);
+    journal.clear();
+    mission.Frame(0.1f);
+    EXPECT_EQ(Journal({"receiver:timer7", "sender", "receiver"}), journal);
+}
+
 TEST_F(MissionUpdateTest, ActorMadeDuringTheUpdateRunsInTheSamePass)
 {
     Named* parent = Add("parent");
@@ -143,12 +187,18 @@ TEST_F(MissionFadeTest, WhiteCoverFadesOutOverTwoSecondsAfterLoading)
     }
 }
 
-// The loading screen shows while the level is read and goes on the first running frame.
+// The loading screen shows a tip of the game's while the level is read and goes on the first
+// running frame.
 TEST_F(MissionFadeTest, LoadingScreenLastsUntilTheFirstRunningFrame)
 {
+    LogWatch log;
     Start(Entry("obj_t", "{ classname = \"track\" }"));
     Layer* root = LayerManager::GetRoot();
     ASSERT_NE(root->GetChildByName("preloader"), nullptr);
+    const std::string tip = level.GetProgressScreen()->GetTip();
+    EXPECT_FALSE(tip.empty());
+    EXPECT_NE(_game->Data().Read("texts/en/tips.txt").find(tip + "\n"), std::string::npos) << tip;
+    EXPECT_EQ(log.Errors(), 0) << log.All();
     // The player's HUD lies on the root too; the screen is the movie and its backdrop.
     const int loading = root->GetChildsCount(false);
     Frame(0.1f);

@@ -2,6 +2,7 @@
 // blast on the player.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -13,6 +14,8 @@
 #include "game/world/effects/Explosion.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
+#include "gui/hud/GuiShipHud.h"
+#include "gui/hud/GuiShipHudGlassDecals.h"
 #include "scene/nodes/Group.h"
 #include "scene/nodes/Omni.h"
 #include "scene/nodes/RenderMesh.h"
@@ -163,6 +166,8 @@ TEST_F(ExplosionTest, BlastWithinItsRadiusHurtsAndShakesThePlayerAndThrowsDebris
     PlayerShip* ship = player ? player->GetShip() : nullptr;
     if (!ship)
         GTEST_SKIP() << "the mission has no player's ship";
+    // With the shield down the debris of a blast cracks the glass.
+    ship->SetCurrentShield(0);
     auto defences = [ship] { return ship->GetCurrentShield() + ship->GetCurrentArmor() + ship->GetCurrentStructure(); };
     const float whole = defences();
     SoundEngine* sound = game.GetSoundEngine();
@@ -175,8 +180,12 @@ TEST_F(ExplosionTest, BlastWithinItsRadiusHurtsAndShakesThePlayerAndThrowsDebris
 
     // 96 units from the centre of a 192-unit blast: k = 1 - 96² / 192² = 0.75.
     *game.GetLimiter() = Limiter();
+    const GuiShipHudGlassDecals* glass = player->GetHUD() ? player->GetHUD()->GetGlassDecals() : nullptr;
+    ASSERT_NE(nullptr, glass);
+    const size_t cracks = glass->GetDecals().size();
     Level().CreateExplosion(At(Vec3(0, 0, 96)), 192, 0, EXPLOSION_ENERGY, false);
     EXPECT_FLOAT_EQ(22.5f, player->GetShake());
+    EXPECT_EQ(std::min(cracks + 8, GuiShipHudGlassDecals::MaxDecals), glass->GetDecals().size());
     // The damage arrives in the next frame, with the ship's own sound of the hit.
     Frame(0.05f);
     EXPECT_LT(defences(), whole);

@@ -24,6 +24,7 @@
 #include "game/world/objects/Turret.h"
 #include "game/world/parts/DestructableObject.h"
 #include "game/world/parts/ObjectPart.h"
+#include "game/world/weapons/Weapon.h"
 #include "scene/nodes/Model.h"
 #include "scene/nodes/Omni.h"
 #include "scene/nodes/RenderMesh.h"
@@ -97,6 +98,9 @@ TEST_F(LevelObjectsTest, StationModulesBringTheirPartsDownByTheirRules)
     {
         auto* module = static_cast<StationModule*>(Spawn(c.module, Vec3(0, 0, 5000)));
         const size_t mounts = module->GetTurrets().size();
+        std::vector<Weapon*> guns;
+        for (const Turret* turret : module->GetTurrets())
+            guns.push_back(turret->GetWeapon());
         if (c.destroy)
             module->SwitchPartToDestroyed(c.part, false);
         else
@@ -114,6 +118,12 @@ TEST_F(LevelObjectsTest, StationModulesBringTheirPartsDownByTheirRules)
         EXPECT_EQ(c.turrets ? mounts : 0u, module->GetTurrets().size()) << c.part;
         Frame();
         EXPECT_EQ(c.turrets, ActorsOf<Turret>().size()) << c.part << ": the deleted turrets go";
+        Frame();
+        const std::vector<Weapon*> weapons = ActorsOf<Weapon>();
+        const auto armed = std::count_if(guns.begin(), guns.end(), [&](Weapon* gun) {
+            return std::find(weapons.begin(), weapons.end(), gun) != weapons.end();
+        });
+        EXPECT_EQ(c.turrets, static_cast<size_t>(armed)) << c.part << ": and their guns with them";
         level.DestroyActor(module, true);
         Frame();
     }

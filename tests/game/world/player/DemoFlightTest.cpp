@@ -33,11 +33,20 @@ protected:
         if (!GetStartedGame() || !GetStartedGame()->Started())
             GTEST_SKIP() << "no display";
     }
+    // Leaves the mission: the switch fades out and shuts the mission down while frames run, so
+    // that no later test's mission replaces the physics space under the demo's ships.
     void TearDown() override
     {
         game.SetInput(nullptr);
-        if (GameFrameManager* frames = game.GetGameFrameManager())
-            frames->SetActive("empty");
+        GameFrameManager* frames = game.GetGameFrameManager();
+        if (!frames)
+            return;
+        frames->SetActive("empty");
+        for (int i = 0; i < 60; ++i)
+        {
+            clock.Tick(1.0f / 60);
+            game.Proceed();
+        }
     }
 
     LogWatch log;

@@ -155,12 +155,16 @@ TEST_F(PlayerShipTest, TheLostShieldIsAnnouncedOnce)
 TEST_F(PlayerShipTest, DamageTelegramsReachTheZonesAndASubLevelNeverDoes)
 {
     Ship().SetCurrentShield(0);
+    const float armor = Ship().GetCurrentArmor();
+    // The hit's sound is held back, so that the next draw is the zone's.
+    game.GetLimiter()->PlayerHitSound();
     SeedForDraw(6, 0);
-    // A rocket fragment hits without a weapon: its amount counts.
+    // A rocket fragment hits without a weapon: its amount counts, for the hull and the zones.
     Level().SendMessage(nullptr, &Ship(), MESSAGE_DO_DAMAGE_TO_PART,
                         new MessageDoDamageToPart(nullptr, nullptr, 25, false), 0);
     Step();
     EXPECT_FLOAT_EQ(Ship().GetZoneCurrent(0), zone - 25);
+    EXPECT_LT(Ship().GetCurrentArmor(), armor);
 
     Level().SendMessage(nullptr, &Ship(), MESSAGE_LOAD_SUB_LEVEL, new MessageLoadSubLevel("none.lua"), 0);
     Step();

@@ -104,6 +104,24 @@ TEST_F(ShipTest, OnlyTheOutermostLayerLeftTakesAHit)
     }
 }
 
+// A hit on a part of a ship without breakable parts reaches the whole ship; a rocket's fragment
+// carries no weapon, only its share of the damage.
+TEST_F(ShipTest, AHitWithoutAWeaponOnAShipWithoutPartsTakesItsAmount)
+{
+    const struct
+    {
+        float amount, shield;
+    } cases[] = {{40, 60}, {0, 100}};
+    for (const auto& c : cases)
+    {
+        CountingFighter* ship = Add();
+        mission.Level().SendMessage(nullptr, ship, MESSAGE_DO_DAMAGE_TO_PART,
+                                    new MessageDoDamageToPart(nullptr, nullptr, c.amount, false), 0);
+        mission.Frame(1.0f / 60);
+        EXPECT_FLOAT_EQ(c.shield, ship->GetCurrentShield()) << c.amount;
+    }
+}
+
 TEST_F(ShipTest, AShieldDrivenBelowZeroIsZeroAfterTheNextUpdateAndTheNextHitTakesArmour)
 {
     CountingFighter* ship = Add();

@@ -2,7 +2,6 @@
 // sounds.
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 #include "MountSupport.h"
 #include "StartedMission.h"
@@ -132,11 +131,11 @@ TEST_F(BoltTest, ComputerBoltsAimAtTheirTargetAndScatterAtTheEasiestDifficulty)
             }
             else
             {
+                // Up to 0.03 on each axis of the aim, which the bolt then flies at unit length: at
+                // most 0.052 off the line, 0.055 once the length is taken out.
                 const Vec3 spread = direction - straight;
                 EXPECT_GT(spread.Length(), 0.0f);
-                EXPECT_LE(std::fabs(spread.x), 0.03f);
-                EXPECT_LE(std::fabs(spread.y), 0.03f);
-                EXPECT_LE(std::fabs(spread.z), 0.03f);
+                EXPECT_LE(spread.Length(), 0.055f);
             }
             Level().DestroyActor(weapon, true);
         }

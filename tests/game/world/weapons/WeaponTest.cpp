@@ -127,6 +127,20 @@ TEST_F(WeaponTest, DeadOwnersFireNothing)
     EXPECT_EQ(4, weapon->fired) << "the orders still come";
 }
 
+// An owner removes its weapons with the delete telegram; an order that was already on its way
+// is not carried out.
+TEST_F(WeaponTest, TheDeleteTelegramRemovesTheWeaponAndItsLastOrder)
+{
+    WeaponType type = MakeWeaponType("Lazer", "Gun", 0.1f);
+    CountingWeapon* weapon = Mount(type, &owner);
+    owner.SendMessage(MESSAGE_DELETE_ACTOR_AT_MISSION_END, weapon, 0, new MessageDeleteActor(weapon));
+    weapon->SendMessage(MESSAGE_FIRE, weapon, 0, nullptr);
+    Frame(0.1f);
+    EXPECT_TRUE(weapon->IsDeleted());
+    EXPECT_EQ(0, weapon->fired);
+    EXPECT_EQ(nullptr, weapon->GetStateMachine());
+}
+
 TEST_F(WeaponTest, EnergyRefusesWhatItLacksAndRegeneratesTenASecondUpToItsMaximum)
 {
     WeaponType type = MakeWeaponType("Lazer", "Gun", 0.1f);
