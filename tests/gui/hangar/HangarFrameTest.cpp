@@ -73,9 +73,6 @@ protected:
         _window = Window::Create("hangar test", 1024, 768, style, &error);
         if (!_window)
             GTEST_SKIP() << "no display: " << error;
-        // Pilots are saved in the test's own folder, not in the game data.
-        std::filesystem::remove(_data.GetPath() / "profiles");
-        std::filesystem::create_directory(_data.GetPath() / "profiles");
         GuiTopButtons::ResetState();
         game.Start(_window->GetHandle(), false);
         _clock.Start(30.0f);

@@ -109,14 +109,25 @@ TEST_F(IntroTest, VideoPlaysLetterboxedThenTheMainMenuFollows)
     const IVideoSource* intro = render->GetVMR9();
     ASSERT_NE(intro, nullptr);
 
-    // Halfway through the video the emblem is at full light.
+    // Halfway through the video the emblem is at full light. A busy machine shows the video
+    // late but shows every frame, so the screen is read at each frame until the light comes.
     const auto start = Clock::now();
-    RunUntil(1.3, [] { return false; });
-    ASSERT_STREQ(Current(), "videoIntro");
-    render->TakeScreenShot();
-    game.Proceed();
+    const std::filesystem::path shotPath = _data.GetPath() / "screenshots" / "screen0000.bmp";
     Screenshot shot;
-    ASSERT_TRUE(shot.Load(_data.GetPath() / "screenshots" / "screen0000.bmp"));
+    bool bright = false;
+    ASSERT_TRUE(RunUntil(30.0, [&] {
+        if (std::filesystem::exists(shotPath))
+        {
+            EXPECT_TRUE(shot.Load(shotPath));
+            std::filesystem::remove(shotPath);
+            bright = (shot.At(512, 384) >> 16 & 0xFF) > 150u;
+        }
+        if (bright || std::string(Current()) != "videoIntro")
+            return true;
+        render->TakeScreenShot();
+        return false;
+    }));
+    ASSERT_STREQ(Current(), "videoIntro") << "the video ended before its middle was seen";
     ASSERT_EQ(shot.width, 1024);
     ASSERT_EQ(shot.height, 768);
     // Black bands of 96 rows above and below the picture; the emblem's centre in its middle.
@@ -125,7 +136,6 @@ TEST_F(IntroTest, VideoPlaysLetterboxedThenTheMainMenuFollows)
         EXPECT_LT(Brightest(shot.At(x, 40)), 8) << x;
         EXPECT_LT(Brightest(shot.At(x, 730)), 8) << x;
     }
-    EXPECT_GT(shot.At(512, 384) >> 16 & 0xFF, 150u) << std::hex << shot.At(512, 384);
 
     ASSERT_TRUE(RunUntil(30.0, [&] {
         return std::string(Current()) == "main_menu" && _frames->GetStatus() == GameFrameManager::FADE_NONE;

@@ -33,9 +33,6 @@ void MenuTest::SetUp()
 {
     _testFolder = std::filesystem::current_path();
     _data = std::make_unique<GameDataFolder>();
-    // Pilots saved by the game stay in the scratch folder.
-    std::filesystem::remove(_data->GetPath() / "profiles");
-    std::filesystem::create_directory(_data->GetPath() / "profiles");
     Window::Style style;
     style.hidden = true;
     std::string error;

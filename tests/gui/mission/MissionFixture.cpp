@@ -42,10 +42,7 @@ MissionScreenTest::~MissionScreenTest() = default;
 
 void MissionScreenTest::SetUp()
 {
-    // Pilots are saved at shut-down: into a folder of the test's own, not the game data.
     const std::filesystem::path folder = _data.GetPath();
-    std::filesystem::remove(folder / "profiles");
-    std::filesystem::create_directory(folder / "profiles");
     if (!_recorded.empty())
     {
         std::filesystem::remove(folder / "swf");

@@ -121,7 +121,7 @@ bool MultiplayerTest::Called(const LogWatch& since, const std::string& movie, co
 
 bool MultiplayerTest::RunUntil(const std::function<bool()>& done)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (!done())
     {
         if (std::chrono::steady_clock::now() > deadline)

@@ -26,7 +26,8 @@ protected:
     static bool Called(const LogWatch& since, const std::string& movie, const std::string& call);
 
     NetworkEngine* Network() const;
-    // Runs frames (and so the network) until the condition holds or a few seconds have passed.
+    // Runs frames (and so the network) until the condition holds, or for a time that only a lost
+    // packet reaches however busy the machine.
     bool RunUntil(const std::function<bool()>& done);
     // Types the text, byte by byte, into the current frame.
     void Type(const std::string& text);

@@ -91,7 +91,8 @@ std::vector<int16_t> RenderToWave(const std::string& name, Play play, const Shee
             if (!engine.Init())
                 std::exit(2);
             play(engine);
-            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+            // The device mixes in real time; a busy machine may take much longer.
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
             while (engine.GetSound2DCount() + engine.GetSound3DCount() + engine.GetMusicCount() > 0 &&
                    std::chrono::steady_clock::now() < deadline)
             {

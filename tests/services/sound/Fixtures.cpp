@@ -122,7 +122,8 @@ double ToneLevel(const std::vector<int16_t>& samples, int channels, int channel,
 double SteadyToneLevel(const std::vector<int16_t>& samples, int channels, int channel, double frequency, int rate,
                        double settle)
 {
-    const size_t window = static_cast<size_t>(rate / 100);
+    constexpr int WindowsPerSecond = 25;
+    const size_t window = static_cast<size_t>(rate / WindowsPerSecond);
     const size_t frames = samples.size() / channels;
     std::vector<double> levels;
     for (size_t start = 0; start + window <= frames; start += window)
@@ -135,7 +136,7 @@ double SteadyToneLevel(const std::vector<int16_t>& samples, int channels, int ch
         return 0.0;
     const double heard = 0.25 * *std::max_element(levels.begin(), levels.end());
     const auto onset = std::find_if(levels.begin(), levels.end(), [heard](double l) { return l > heard; });
-    const auto from = onset + std::min<std::ptrdiff_t>(levels.end() - onset, std::ptrdiff_t(settle * 100.0));
+    const auto from = onset + std::min<std::ptrdiff_t>(levels.end() - onset, std::ptrdiff_t(settle * WindowsPerSecond));
     std::vector<double> steady;
     std::copy_if(from, levels.end(), std::back_inserter(steady), [heard](double l) { return l > heard; });
     if (steady.empty())
