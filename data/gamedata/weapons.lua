@@ -146,3 +146,36 @@ Weapons.TurretSush00 =
 	color = -16744193;
 	player = 0;
 };
+
+-- The guns of the Blg's light fighter and of the Ytg runner.
+Weapons.el_9 =
+{
+	name = "BlgBlaster02";
+	classname = "Burst";
+	damage = 8.0;
+	speed = 850;
+	lifetime = 1.3;
+	delay = 0.25;
+	distance = 1100;
+	autoAimAngle = 5;
+	material = "burst_blg.mat";
+	color = -32768;
+	player = 0;
+	uid = 9;
+};
+
+Weapons.el_10 =
+{
+	name = "BomberBlaster00";
+	classname = "Burst";
+	damage = 20.0;
+	speed = 600;
+	lifetime = 2.0;
+	delay = 0.8;
+	distance = 1400;
+	autoAimAngle = 5;
+	material = "burst_ytg.mat";
+	color = -16744193;
+	player = 0;
+	uid = 10;
+};

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// The models of the ships and of the player's weapons, the Ytg cargo ship's parts, and the
-// physics assets the ship types and parts name.
+// The models of the ships and of the player's weapons, and the physics assets the ship types
+// name.
 TEST(Assets, ShipModels)
 {
     ExpectAssetsPresent({
@@ -29,21 +29,12 @@ TEST(Assets, ShipModels)
         "assets/blg_fighter_01.mod",
         "assets/blg_fighter_03.mod",
         "assets/rtb_fighter_02.mod",
-        "assets/ytg_sush_02.mod",
-        "assets/ytg_bolsh_dvigatel_damaged.mod",
-        "meshes/ytg_korpus_bolsh_dvig_01.sms",
-        "meshes/ytg_bolsh_dvigatel.sms",
-        "meshes/ytg_sush_02_kabina.sms",
         "phys/player_ship.mdl",
         "phys/ytg_fighter_02.mdl",
         "phys/blg_fighter_00.mdl",
         "phys/blg_fighter_01.mdl",
         "phys/blg_fighter_03.mdl",
         "phys/rtb_fighter_02.mdl",
-        "phys/ytg_sush_02.mdl",
-        "phys/ytg_korpus_bolsh_dvig_01.mdl",
-        "phys/ytg_bolsh_dvigatel.mdl",
-        "phys/ytg_sush_02_kabina.mdl",
     });
 }
 

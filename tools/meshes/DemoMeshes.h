@@ -30,14 +30,6 @@ SmsMesh Hull();     // one LOD of two sub-meshes: the hull and its exhaust glow
 SmsMesh Rock(float radius, unsigned seed, const char* material);
 // The small rocks of the debris kinds (under "env/asteroids/"), that drift past the cockpit.
 std::vector<DemoMesh> DebrisRocks();
-// The breakable parts of the Ytg cargo ship: its hull, its engines and its cabin.
-std::vector<DemoMesh> ShipPartMeshes();
-// A flat-shaded rock of one LOD, its bumps picked by the seed.
-SmsMesh Rock(float radius, unsigned seed, const char* material);
-// The small rocks of the debris kinds (under "env/asteroids/"), that drift past the cockpit.
-std::vector<DemoMesh> DebrisRocks();
-// The breakable parts of the Ytg cargo ship: its hull, its engines and its cabin.
-std::vector<DemoMesh> ShipPartMeshes();
 
 std::vector<DemoMesh> All();
 

@@ -3,6 +3,7 @@
 #include "ObjectMeshes.h"
 #include "HangarMeshes.h"
 #include "RadarMeshes.h"
+#include "RaceMeshes.h"
 #include "WeaponMeshes.h"
 
 #include <cstdio>
@@ -34,8 +35,8 @@ int main(int argc, char** argv)
         meshes.push_back(std::move(weapon));
     for (DemoMesh& rock : DemoMeshes::DebrisRocks())
         meshes.push_back(std::move(rock));
-    for (DemoMesh& part : DemoMeshes::ShipPartMeshes())
-        meshes.push_back(std::move(part));
+    for (DemoMesh& race : RaceMeshes::All())
+        meshes.push_back(std::move(race));
     for (const DemoMesh& demo : meshes)
     {
         const std::string path = (folder / demo.file).string();

@@ -1,6 +1,7 @@
 #include "DemoModels.h"
 #include "HangarModels.h"
 #include "ObjectModels.h"
+#include "RaceModels.h"
 #include "RadarModels.h"
 #include "ShipModels.h"
 #include "WeaponModels.h"
@@ -89,7 +90,7 @@ std::vector<DemoModel> Everything()
 {
     std::vector<DemoModel> models = All();
     for (std::vector<DemoModel> family :
-         {ObjectModels::All(), HangarModels::All(), RadarModels::All(), ShipModels::All()})
+         {ObjectModels::All(), HangarModels::All(), RadarModels::All(), ShipModels::All(), RaceModels::All()})
         for (DemoModel& model : family)
             models.push_back(std::move(model));
     return models;

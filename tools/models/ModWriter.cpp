@@ -65,3 +65,12 @@ std::vector<uint8_t> WriteMod(const std::vector<ModRecord>& topLevel)
         WriteRecord(out, record, id);
     return out.Data();
 }
+
+ModRecord NodeRecord(unsigned type, const std::string& name, const Vec3& position)
+{
+    ModRecord record;
+    record.type = type;
+    record.name = name;
+    record.position = position;
+    return record;
+}

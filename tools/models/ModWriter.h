@@ -30,6 +30,9 @@ struct ModRecord
     std::vector<ModRecord> children;
 };
 
+// A record of the type, name and position, the rest as a new record has it.
+ModRecord NodeRecord(unsigned type, const std::string& name, const Vec3& position = Vec3(0.0f, 0.0f, 0.0f));
+
 // The leading words of the files we write (the engine does not read them).
 constexpr uint32_t ModMagic = 0x00444F4D; // "MOD"
 constexpr uint32_t ModVersion = 1;

@@ -6,9 +6,8 @@
 
 namespace ShipModels {
 
-// The player's ship with the weapons it mounts, the fighters of the game data, each with its
-// engine bones "engine_0N" and weapon mount bones "weapon_NN", and the Ytg cargo ship with the
-// bones of its breakable parts.
+// The player's ship, with its engine bones "engine_0N" and weapon mount bones "weapon_NN", and
+// the weapons it mounts. The race ships are RaceModels'.
 std::vector<DemoModel> All();
 
 } // namespace ShipModels

@@ -15,10 +15,13 @@ PhysicsAssetData Body(const std::string& name, PhysicsShapeRecord shape)
     return asset;
 }
 
-Asset Block(const std::string& name, const Vec3& half)
+} // namespace
+
+Asset Block(const std::string& name, const Vec3& half, const Vec3& centre)
 {
     PhysicsShapeRecord box;
     box.type = 2;
+    box.position = centre;
     box.dimensions = half;
     return {name + ".mdl", Body(name, box)};
 }
@@ -30,8 +33,6 @@ Asset Ball(const std::string& file, float radius)
     sphere.radius = radius;
     return {file, Body(file.substr(0, file.find('.')), sphere)};
 }
-
-} // namespace
 
 std::vector<Asset> All()
 {

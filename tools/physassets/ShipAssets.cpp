@@ -13,17 +13,9 @@ struct ShipAsset
 };
 
 const ShipAsset Ships[] = {
-    {"player_ship.mdl", "player_ship", 14},
-    {"ytg_fighter_02.mdl", "ytg_fighter_02", 12},
-    {"blg_fighter_00.mdl", "blg_fighter_00", 12},
-    {"blg_fighter_01.mdl", "blg_fighter_01", 12},
-    {"blg_fighter_03.mdl", "blg_fighter_03", 12},
-    {"rtb_fighter_02.mdl", "rtb_fighter_02", 12},
-    {"ytg_sush_02.mdl", "ytg_sush_02", 150},
-    // The Ytg cargo ship's breakable parts.
-    {"ytg_korpus_bolsh_dvig_01.mdl", "ytg_korpus_bolsh_dvig_01", 60},
-    {"ytg_bolsh_dvigatel.mdl", "ytg_bolsh_dvigatel", 25},
-    {"ytg_sush_02_kabina.mdl", "ytg_sush_02_kabina", 30},
+    {"player_ship.mdl", "player_ship", 14},       {"ytg_fighter_02.mdl", "ytg_fighter_02", 12},
+    {"blg_fighter_00.mdl", "blg_fighter_00", 12}, {"blg_fighter_01.mdl", "blg_fighter_01", 12},
+    {"blg_fighter_03.mdl", "blg_fighter_03", 12}, {"rtb_fighter_02.mdl", "rtb_fighter_02", 12},
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "WeaponPhysAssets.h"
 #include "ObjectPhysAssets.h"
 #include "ShipAssets.h"
+#include "RacePhysAssets.h"
 #include "services/physics/PhysicsAssetFormat.h"
 
 namespace {
@@ -100,5 +101,7 @@ int main(int argc, char** argv)
     for (const ObjectPhysAssets::Asset& asset : ObjectPhysAssets::All())
         ok &= Write(folder, asset.file.c_str(), asset.data);
     ok &= WriteShipAssets(folder);
+    for (const ObjectPhysAssets::Asset& asset : RacePhysAssets::All())
+        ok &= Write(folder, asset.file.c_str(), asset.data);
     return ok ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include "textures/Image.h"
 #include "textures/ObjectTextures.h"
 #include "textures/ParticleTextures.h"
+#include "textures/RaceTextures.h"
 #include "textures/SceneImages.h"
 #include "textures/WeaponTextures.h"
 
@@ -74,5 +75,6 @@ int main(int argc, char** argv)
     ok &= WriteWeaponTextures(root);
     ok &= WriteObjectTextures(root);
     ok &= WriteCockpitTextures(root);
+    ok &= WriteRaceTextures(root);
     return ok ? 0 : 1;
 }

@@ -55,8 +55,8 @@ protected:
 TEST_F(DemoGameData, LoadsEveryKindWithoutWarnings)
 {
     EXPECT_EQ(0, loadWarnings) << loadLog;
-    const std::pair<const char*, int> counts[] = {{"Objects", 52}, {"Devices", 29}, {"Weapons", 15},
-                                                  {"Ships", 8},    {"Parts", 25},   {"Npcs", 10}};
+    const std::pair<const char*, int> counts[] = {{"Objects", 52}, {"Devices", 29}, {"Weapons", 17},
+                                                  {"Ships", 15},   {"Parts", 27},   {"Npcs", 10}};
     for (const auto& [kind, count] : counts)
     {
         std::string line = std::string("\t  Loading Gamedata ... ") + kind + " (" + std::to_string(count) + ")\n";
@@ -142,7 +142,8 @@ TEST_F(DemoGameData, MissionFindsShipClassesWeaponsAndObjects)
         objects.push_back("ytg_debris_0" + std::to_string(n));
     for (const std::string& object : objects)
         EXPECT_NE(nullptr, base->GetObjectByName(object.c_str()));
-    for (const char* part : {"ytg_korpus_bolsh_dvig_01", "ytg_bolsh_dvigatel_00", "ytg_bolsh_dvigatel_01"})
+    for (const char* part : {"ytg_korpus_bolsh_dvig", "ytg_bolsh_dvigatel", "ytg_sush_02_kabina",
+                             "ytg_centraln_blok_tr", "ytg_st_dvig_dr1", "ytg_energ_caps_trb"})
         EXPECT_NE(nullptr, base->GetPartByName(part));
     EXPECT_EQ(0, log.Warnings()) << log.All();
 }

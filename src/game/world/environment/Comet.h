@@ -9,6 +9,9 @@ class Group;
 class Comet : public Actor
 {
 public:
+    Comet();
+
+    // The first touch explodes it and hurts a world object it hit; it goes a second later.
     void OnStartTouch(PhysicsActorEventListener& other, PhysicsActor& own, PhysicsActor& otherActor, Vec3& point,
                       Vec3& normal, NxContactStreamIterator& contacts) override;
     void UserInit() override;

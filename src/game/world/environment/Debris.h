@@ -18,13 +18,22 @@ public:
     void UserPreDeleteEffect() override;
     void UserPostDeleteEffect() override {}
 
+    // The chunk's node, also the main model; null without a scene.
+    const Group* GetGroup() const { return _group; }
+    const Vec3& GetSpinAxis() const { return _spinAxis; }
+    float GetSpinSpeed() const { return _spinSpeed; }
+    bool HasHitPlayer() const { return _hitPlayer; }
+
 private:
+    // Damage, sound, shake and a crack in the glass; the chunk goes at once.
+    void HitPlayer();
+
     Vec3 _startPosition;
     Vec3 _velocity; // units per second
     Vec3 _spinAxis; // unit length
     eDebrisType _kind;
     bool _hitPlayer = false;
     bool _expires;
-    float _spinSpeed = 0;
+    float _spinSpeed = 0;    // degrees per second
     Group* _group = nullptr; // layer 3, holds the chunk's mesh
 };

@@ -23,8 +23,14 @@ public:
     float GetRadius() const { return _radius; }
     int GetNumber() const { return _number; }
     unsigned GetChunkCount() const { return static_cast<unsigned>(_chunks.size()); }
+    // The chunks hang under it; null without a scene.
+    const Group* GetGroup() const { return _group; }
+    const Bone* GetChunk(unsigned index) const { return _chunks[index]; }
 
 private:
+    void Populate();
+    void Clear();
+
     bool _populated = false;
     eDebrisType _kind;
     Group* _group = nullptr; // layer 3, at the centre

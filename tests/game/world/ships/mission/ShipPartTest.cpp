@@ -82,7 +82,7 @@ TEST_F(ShipPartTest, APartsStrengthStartsLowAndItsLookMatchesIt)
 TEST_F(ShipPartTest, APartOfABoneTurnsAboutItsPivot)
 {
     Model* wreck = CargoModel();
-    Bone* engine = wreck->FindBone(Name("ytg_bolsh_dvigatel_00_00"));
+    Bone* engine = wreck->FindBone(Name("ytg_bolsh_dvigatel_00"));
     ASSERT_NE(engine, nullptr);
     ShipPart* part = Level().CreateShipPart(engine, Vec3(0, 0, 20));
     ASSERT_NE(part, nullptr);

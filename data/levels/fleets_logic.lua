@@ -1,0 +1,1 @@
+-- The fleets' mission has no triggers: the ships only show themselves.
