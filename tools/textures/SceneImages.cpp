@@ -39,6 +39,10 @@ Image MakeEdgeMask(unsigned size)
 {
     Image image(size, size);
     PaintCell(image, size, 0, 0, [](float u, float v) { return Smooth(0.3f, 1.0f, std::sqrt(u * u + v * v)); });
+    // Opaque: screen quads read its colour, not a coverage that would turn the ramp into a step.
+    for (unsigned y = 0; y < size; ++y)
+        for (unsigned x = 0; x < size; ++x)
+            image.At(x, y) |= 0xFF000000u;
     return image;
 }
 

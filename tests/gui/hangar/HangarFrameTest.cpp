@@ -195,13 +195,11 @@ TEST_F(HangarFrameTest, FrontCannonAndExternalAdditionShareTheNose)
     EXPECT_EQ(_profile->GetShip()->GetFlag(), 1);
 
     // The same device again changes nothing on the ship but still rebuilds its mesh.
-    Model* before = FindMounted(root, "pl_front_cannon_asp_b");
     const unsigned devices = _profile->GetShip()->GetDeviceCount();
     Fit(1001);
     EXPECT_EQ(_profile->GetShip()->GetDeviceCount(), devices);
     EXPECT_EQ(Mounted(root).size(), 23u);
     EXPECT_NE(FindMounted(root, "pl_front_cannon_asp_b"), nullptr);
-    (void)before;
 }
 
 TEST_F(HangarFrameTest, YtgDrivesCarryFlamesOnTheirBones)

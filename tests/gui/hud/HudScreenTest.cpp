@@ -5,6 +5,8 @@
 
 #include "game/core/game/Game.h"
 #include "game/world/actor/Actor.h"
+#include "game/world/player/Player.h"
+#include "game/world/player/PlayerShip.h"
 #include "game/world/ships/Ship.h"
 #include "game/ai/LevelLogic.h"
 #include "game/core/frames/GameFrameManager.h"
@@ -42,16 +44,20 @@ protected:
 };
 
 bool Cyanish(uint32_t rgb) { return (rgb & 0xFF) > 120 && (rgb >> 16 & 0xFF) < 100; }
+// Red or yellow, as the target box is.
+bool Reddish(uint32_t rgb) { return (rgb >> 16 & 0xFF) > 150 && (rgb & 0xFF) < 100; }
 
-// Whether any pixel of the box is cyan.
-bool AnyCyan(const Screenshot& shot, int x0, int y0, int x1, int y1)
+// Whether any pixel of the box (clipped to the screen) is of that colour.
+bool AnyOf(const Screenshot& shot, int x0, int y0, int x1, int y1, bool (*colour)(uint32_t))
 {
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (Cyanish(shot.At(x, y)))
+    for (int y = std::max(y0, 0); y < std::min(y1, shot.height); ++y)
+        for (int x = std::max(x0, 0); x < std::min(x1, shot.width); ++x)
+            if (colour(shot.At(x, y)))
                 return true;
     return false;
 }
+
+bool AnyCyan(const Screenshot& shot, int x0, int y0, int x1, int y1) { return AnyOf(shot, x0, y0, x1, y1, Cyanish); }
 
 } // namespace
 
@@ -182,8 +188,8 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
 
-// The demo mission with the HUD loaded over it, as the player will load it (the player does not
-// yet): the radar tracks the mission's Ytg fighters, the strip shows the briefing line.
+// The demo mission with the HUD its player owns: the radar tracks the mission's Ytg fighters, the
+// strip shows the briefing line, and the target the player picks gets its panel and its box.
 TEST_F(HudScreenTest, TheDemoMissionShowsTheHud)
 {
     SingleLevel* level = game.GetLevel();
@@ -195,32 +201,39 @@ TEST_F(HudScreenTest, TheDemoMissionShowsTheHud)
         game.Proceed();
     }
     ASSERT_TRUE(level->IsLoaded());
-    // The camera where the player starts, looking along the mission.
-    Camera* camera = game.GetCamera();
-    camera->SetPosition(Vec3(0.0f, 0.0f, -600.0f));
-    camera->ForceUpdate();
+    Player* player = level->GetPlayer();
+    ASSERT_NE(player, nullptr);
+    PlayerShip* ship = player->GetShip();
+    GuiShipHud* hud = player->GetHUD();
+    ASSERT_NE(ship, nullptr);
+    ASSERT_NE(hud, nullptr);
 
-    GuiShipHud hud;
-    hud.Load();
-    hud.GetTextMsg()->Show("Clear the rock field of Ytg fighters", 30.0f, true, 4);
-    hud.GetStatsHud()->SetEntry("5", "Fighter", "YTG", "gui//icons//ytg_fighter_02.mat", 1,
-                                level->GetActorCountByClassname("ShipYtgFighter02"));
+    hud->GetTextMsg()->Show("Clear the rock field of Ytg fighters", 30.0f, true, 4);
+    hud->GetStatsHud()->SetEntry("5", "Fighter", "YTG", "gui//icons//ytg_fighter_02.mat", 1,
+                                 level->GetActorCountByClassname("ShipYtgFighter02"));
     for (int frame = 0; frame < 30; ++frame)
     {
         Tick(0.1f);
-        hud.Proceed();
         game.Proceed();
     }
-    EXPECT_EQ(hud.GetRadar()->GetContacts().size(), 3u) << "the three Ytg fighters of the normal difficulty";
+    EXPECT_EQ(hud->GetRadar()->GetContacts().size(), 3u) << "the three Ytg fighters of the normal difficulty";
+    const Ship* target = ship->GetTarget();
+    ASSERT_NE(target, nullptr) << "the player picks a visible enemy";
     Tick(0.1f);
-    hud.Proceed();
     Screenshot shot;
     ASSERT_TRUE(HudGame::TakeScreenshot("hud_demo_mission", shot));
     const float s = Hud::Scale();
+    const Vec2 centre(Hud::ScreenWidth() / 2, Hud::ScreenHeight() / 2);
     EXPECT_TRUE(AnyCyan(shot, 300, int(650 * s), 724, int(700 * s))) << "message strip";
     EXPECT_TRUE(AnyCyan(shot, int(560 * s), int(760 * s), int(720 * s), int(920 * s))) << "radar";
     EXPECT_TRUE(AnyCyan(shot, int(900 * s), int(720 * s), 1024, 768)) << "own ship";
-    hud.Unload();
+    EXPECT_TRUE(AnyCyan(shot, 0, int(730 * s), int(380 * s), 768)) << "target panel";
+    EXPECT_TRUE(AnyCyan(shot, int(centre.x) - 40, int(centre.y) - 40, int(centre.x) + 40, int(centre.y) + 40))
+        << "reticle";
+    // The box turns about the target, yellow while it is scanned and red after.
+    const Vec2 box = hud->GetCrosshairsHud()->GetTargetScreenPos();
+    EXPECT_TRUE(AnyOf(shot, int(box.x) - 40, int(box.y) - 40, int(box.x) + 40, int(box.y) + 40, Reddish))
+        << "target box at " << box.x << "," << box.y;
 
     HudGame::EndMission(_clock);
     EXPECT_EQ(_log.Errors(), 0) << _log.All();

@@ -54,6 +54,7 @@ TEST_F(ExplosionOnScreenTest, BlastFlaresUpSpreadsAndDiesAway)
     EXPECT_GT(looks[3].reach, looks[1].reach + 30);
     EXPECT_LT(looks[3].light, looks[1].light);
     EXPECT_LT(looks[4].light, looks[3].light / 10);
-    // ...and nothing is left once everything it made has played out.
-    EXPECT_EQ(0u, looks[5].lit);
+    // ...and nothing is left once everything it made has played out: a few stray pixels
+    // may differ, as the HUD's movies run on the wall clock.
+    EXPECT_LT(looks[5].lit, looks[0].lit / 100);
 }

@@ -1,5 +1,6 @@
-// Debris: the chunk meshes by kind, flying chunks that drift, spin and hit the player's ship,
-// the effects they leave, and fields that build their chunks only while the player is near.
+// Debris: the chunk meshes by kind, flying chunks that drift, spin and hit the player's ship (and
+// crack its glass), the effects they leave, and fields that build their chunks only while the
+// player is near.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -14,6 +15,8 @@
 #include "game/world/environment/DebrisField.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
+#include "gui/hud/GuiShipHud.h"
+#include "gui/hud/GuiShipHudGlassDecals.h"
 #include "scene/nodes/Group.h"
 #include "services/sound/SoundEngine.h"
 
@@ -178,6 +181,32 @@ TEST_F(DebrisTest, CrystalChunkOfScaleZeroStillHits)
     Run(1, 0.05f);
     EXPECT_EQ(0u, Count("Debris"));
     EXPECT_EQ(sounds + 1, sound->GetSound2DCount());
+}
+
+// A hit cracks the glass of the player's HUD, but only while the ship's shield is down.
+TEST_F(DebrisTest, ChunkCracksTheGlassOnlyWhileTheShieldIsDown)
+{
+    PlayerShip* ship = Ship();
+    if (!ship)
+        GTEST_SKIP() << "the mission has no player's ship";
+    PlacePlayer(Vec3(0, 0, 0));
+    Run(0.6f);
+    const GuiShipHud* hud = Level().GetPlayer()->GetHUD();
+    ASSERT_NE(nullptr, hud);
+    const GuiShipHudGlassDecals* glass = hud->GetGlassDecals();
+    ASSERT_NE(nullptr, glass);
+    const size_t cracks = glass->GetDecals().size();
+    ASSERT_GT(ship->GetCurrentShield(), 0.0f);
+    Level().CreateDebris(Vec3(0, 0, 5), Vec3(0, 0, 0), DEBRIS_ROCK, false);
+    Frame();
+    EXPECT_EQ(0u, Count("Debris"));
+    EXPECT_EQ(cracks, glass->GetDecals().size()) << "the shield takes the hit";
+
+    ship->SetCurrentShield(0);
+    Level().CreateDebris(Vec3(0, 0, 5), Vec3(0, 0, 0), DEBRIS_ROCK, false);
+    Frame();
+    EXPECT_EQ(0u, Count("Debris"));
+    EXPECT_EQ(cracks + 1, glass->GetDecals().size());
 }
 
 // What a chunk leaves when it goes: a flash for ytg wreckage, nothing for crystal, dust for the
