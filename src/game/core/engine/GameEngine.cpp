@@ -57,12 +57,6 @@ float GameEngine::GetFPS() const
     return timer ? timer->GetFPS() : 0.0f;
 }
 
-float GameEngine::GetSPF() const
-{
-    const Timer* timer = GetTimer();
-    return timer ? timer->GetSPF() : 0.0f;
-}
-
 void GameEngine::LogCreated(const char* service) const
 {
     Dumper::Instance().Print(DUMP_STARTUP, "Engine: %s created\n", service);

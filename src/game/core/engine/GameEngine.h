@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/base/Handles.h"
+#include "foundation/base/Timer.h"
 
 #include <memory>
 
@@ -21,7 +22,6 @@ class RenderSettings;
 class ResourceSystem;
 class SoundEngine;
 class SoundSettings;
-class Timer;
 class VideoSettings;
 class VirtualMachine;
 
@@ -47,8 +47,13 @@ public:
     // The installed timer when a test installed one, else the engine's own.
     Timer* GetTimer() const { return _installedTimer ? _installedTimer : _timer.get(); }
     float GetFPS() const;
-    // The last frame's duration in seconds; 0 while the game is paused or before Start.
-    float GetSPF() const;
+    // The last frame's duration in seconds; 0 while the game is paused or before Start. Inline:
+    // every actor asks for it every frame.
+    float GetSPF() const
+    {
+        const Timer* timer = GetTimer();
+        return timer ? timer->GetSPF() : 0.0f;
+    }
     VirtualMachine* GetVirtualMachine() const { return _vm.get(); }
     ConfigSystem* GetConfig() const { return _config.get(); }
     Dumper* GetDumper() const { return _dumper; }
