@@ -282,11 +282,31 @@ void GuiTopButtons::FitChoice(int choice)
         _angar->SwitchDevice(device->device, _category, device->subType);
 }
 
+void GuiTopButtons::OpenSlot(GuiSubDevice& slot)
+{
+    _slotOpen = true;
+    // Undo returns to the slot's own choice, which may be none; then to what the ship carried.
+    _savedChoice = slot.selected;
+    _choice = slot.At(slot.selected) ? slot.selected : 0;
+    const GuiDevice* first = slot.At(0);
+    _savedDevice = _angar && first ? _angar->GetCurrentDevice(_category, first->subType) : nullptr;
+}
+
 void GuiTopButtons::CloseSlot()
 {
     _slotOpen = false;
-    _choice = _savedChoice;
-    FitChoice(_choice);
+    GuiSubDevice* slot = GetOpenSlot();
+    if (!slot || slot->At(_savedChoice))
+    {
+        _choice = _savedChoice;
+        FitChoice(_choice);
+        return;
+    }
+    slot->selected = _savedChoice;
+    _choice = 0;
+    const GuiDevice* first = slot->At(0);
+    if (_angar && first && _savedDevice && _angar->GetCurrentDevice(_category, first->subType) != _savedDevice)
+        _angar->SwitchDevice(_savedDevice, _category, first->subType);
 }
 
 void GuiTopButtons::MoveRow(int step)
@@ -423,13 +443,16 @@ void GuiTopButtons::EventEnter()
     }
     if (_slotOpen)
     {
+        // The card shown is kept, even the first one of a slot that had no choice.
+        GuiSubDevice* slot = GetOpenSlot();
+        if (slot && slot->selected != _choice)
+            FitChoice(_choice);
         _slotOpen = false;
         _savedChoice = _choice;
     }
-    else if (GetOpenSlot())
+    else if (GuiSubDevice* slot = GetOpenSlot())
     {
-        _slotOpen = true;
-        _savedChoice = _choice;
+        OpenSlot(*slot);
     }
 }
 

@@ -95,6 +95,7 @@ private:
     int GetDeviceIndex(int row) const;
     // Fits the open slot's device at `choice` in the current category.
     void FitChoice(int choice);
+    void OpenSlot(GuiSubDevice& slot);
     void CloseSlot();
     void MoveRow(int step);
     void StepCategory(int step);
@@ -130,6 +131,7 @@ private:
     bool _slotOpen = false;
     int _choice = 0;
     int _savedChoice = 0;
+    DeviceType* _savedDevice = nullptr; // fitted in the open slot when it opened
     float _carousel = 0.0f;
     float _cardFade = 0.0f;
     float _iconFade = 0.0f;

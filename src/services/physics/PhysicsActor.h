@@ -19,8 +19,8 @@ public:
     void AddController(DynamicShipController* controller);
     DynamicShipController* GetController() const;
 
-    Matrix GetGlobalPose() const { return ToMatrix(getGlobalPose()); }
-    void SetGlobalPose(const Matrix& pose) { setGlobalPose(ToPose(pose)); }
+    Matrix GetGlobalPose() const;
+    void SetGlobalPose(const Matrix& pose);
     void MoveGlobalPose(const Matrix& pose) { moveGlobalPose(ToPose(pose)); }
     Vec3 GetGlobalPosition() const { return getGlobalPosition(); }
     void SetGlobalPosition(Vec3& position) { setGlobalPosition(position); }

@@ -142,3 +142,26 @@ TEST_F(HangarTest, ConfigurationLevelsOutside0To1AreIgnored)
     EXPECT_FLOAT_EQ(selection.GetConfigurationLvl(1), 0.0f);
     EXPECT_FLOAT_EQ(selection.GetConfigurationLvl(6), 0.0f);
 }
+
+TEST_F(HangarTest, ASlotWithoutAChosenDeviceFitsNothing)
+{
+    DeviceType* fitted = Device("fitted", 0, 0);
+    for (int selected : {-1, 2})
+    {
+        SCOPED_TRACE(selected);
+        GuiDeviceTypeSelection selection(&_angar);
+        selection.Load();
+        GuiSubDevice* guns = selection.GetSubDeviceType(0, "Guns");
+        selection.AddDevice(guns, new GuiDevice(Device("gunA", 0, 0)));
+        selection.AddDevice(guns, new GuiDevice(Device("gunB", 0, 0)));
+        _angar.SwitchDevice(fitted, 0, 0);
+        _angar.Calls();
+        guns->selected = selected;
+        selection.SetDeviceType(SDT_WEAPONRY);
+        selection.Proceed();
+        selection.Proceed();
+        EXPECT_TRUE(_angar.Calls().empty());
+        EXPECT_EQ(_angar.GetCurrentDevice(0, 0), fitted);
+        EXPECT_EQ(guns->selected, selected);
+    }
+}

@@ -234,3 +234,44 @@ TEST_F(TopButtonsTest, PowerBarsAndASelectionBeyondTheFourthKeepsTheLastBars)
     Proceed();
     EXPECT_STREQ(params->GetName(0), "kept");
 }
+
+TEST_F(TopButtonsTest, ASlotWithoutAChoiceFitsNothingAndItsUndoGoesBackToWhatTheShipCarried)
+{
+    ToFitting();
+    Proceed();
+    ASSERT_EQ(Fitted(0, 1), "gunA");
+    GuiSubDevice* hulls = _buttons->GetLists().At(1, 0);
+    struct Case
+    {
+        const char* carried; // on the ship before, outside the slot's list
+        const char* keys;    // in the open slot: R tries the next card, E keeps the card shown
+        int selected;
+        const char* fitted;
+    };
+    for (const Case& test : {Case{"", "", -1, ""}, Case{"", "E", 0, "hullA"}, Case{"hullX", "RR", -1, "hullX"},
+                             Case{"hullX", "RE", 1, "hullB"}})
+    {
+        SCOPED_TRACE(std::string(test.carried) + " " + test.keys);
+        if (*test.carried)
+            _angar.SwitchDevice(Device(test.carried, 1, 0), 1, 0);
+        hulls->selected = -1;
+        _angar.Calls();
+        _buttons->EventRight(); // armour
+        Proceed(3);
+        EXPECT_TRUE(_angar.Calls().empty()) << "nothing to fit, no slot entered";
+        _buttons->EventEnter();
+        ASSERT_TRUE(_buttons->IsSlotOpen());
+        Proceed(3);
+        EXPECT_TRUE(_angar.Calls().empty());
+        for (const char* key = test.keys; *key; ++key)
+            *key == 'R' ? _buttons->EventRight() : _buttons->EventEnter();
+        if (_buttons->IsSlotOpen())
+            _buttons->EventEsc();
+        Proceed();
+        EXPECT_EQ(hulls->selected, test.selected);
+        EXPECT_EQ(Fitted(1, 0), test.fitted);
+        EXPECT_EQ(Fitted(0, 1), "gunA");
+        _buttons->EventLeft(); // back to weaponry
+        Proceed();
+    }
+}

@@ -1,9 +1,13 @@
-// The pause menu as the mission frame drives it: every event forwarded, open or not.
+// The pause menu as the mission frame drives it: every event forwarded, open or not; and the
+// menu of a flying mission, reached through the frame manager as the launcher's keys reach it.
 #include "MenuFixture.h"
 
 #include "game/core/frames/GameFrameManager.h"
+#include "game/core/catalogue/LevelsList.h"
 #include "game/core/game/Game.h"
+#include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
+#include "game/profiles/UserProfile.h"
 #include "gui/menus/LevelMenu.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
@@ -129,6 +133,51 @@ TEST_F(LevelMenuTest, YesLeavesForTheMissionSelectionWithTheMenuMusic)
     {
         EXPECT_EQ(game.GetSoundEngine()->GetMusicCount(), 1u);
     }
+    Settle();
+    EXPECT_STREQ(Current(), "mission_select");
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}
+
+TEST_F(LevelMenuTest, AFlyingMissionHandsTheFramesKeysToItsMenuOnlyOnceEscapeOpensIt)
+{
+    _menu.reset(); // the mission's own menu is the one under test
+    UserProfile* pilot = game.GetProfileManager()->CreateProfile("Ada");
+    pilot->SetCurrentLevel(pilot->GetLevelsList()->GetFreeDesc(0));
+    SingleLevel* level = game.GetLevel();
+    level->LoadLevel(nullptr, nullptr, nullptr);
+    for (int i = 0; i < 300 && !level->IsLoaded(); ++i)
+        Frames();
+    ASSERT_TRUE(level->IsLoaded());
+    Settle();
+    ASSERT_STREQ(Current(), "level");
+    const LevelMenu* menu = level->GetLevelMenu();
+    ASSERT_NE(menu, nullptr);
+    auto expectMenu = [&](const char* keys, bool open, int selected, bool confirm, int result) {
+        MenuTest::Press(keys);
+        EXPECT_EQ(menu->IsOpen(), open) << keys;
+        EXPECT_EQ(menu->GetSelected(), selected) << keys;
+        EXPECT_EQ(menu->IsConfirmOpen(), confirm) << keys;
+        EXPECT_EQ(menu->GetResult(), result) << keys;
+        EXPECT_EQ(menu->GetBackLayer()->GetVisible(), open) << keys;
+        EXPECT_STREQ(Current(), "level") << keys;
+        EXPECT_EQ(_frames->GetStatus(), GameFrameManager::FADE_NONE) << keys;
+    };
+
+    // Keys pressed in flight reach no closed menu: not even the way to leave and its yes.
+    expectMenu("DDALARA", false, 0, false, LevelMenu::RESULT_RESUME);
+    expectMenu("X", true, 0, false, LevelMenu::RESULT_RESUME);
+    // The question withdrawn by Escape, then restart, which goes on with the mission.
+    expectMenu("DDAR", true, 2, true, LevelMenu::RESULT_RESUME);
+    expectMenu("X", true, 2, false, LevelMenu::RESULT_RESUME);
+    expectMenu("UA", false, 1, false, LevelMenu::RESULT_RESTART);
+    const float time = level->GetTime();
+    Frames(3);
+    EXPECT_GT(level->GetTime(), time) << "the mission goes on";
+    expectMenu("XX", false, 1, false, LevelMenu::RESULT_RESTART);
+
+    // Leaving, with its yes, for the mission selection.
+    MenuTest::Press("XDALA");
+    EXPECT_EQ(_frames->GetNext(), FindFrame("mission_select"));
     Settle();
     EXPECT_STREQ(Current(), "mission_select");
     EXPECT_EQ(_log.Errors(), 0) << _log.All();

@@ -2,8 +2,11 @@
 // leads, and the same mission again.
 #include "MissionFixture.h"
 
+#include <string>
+
 #include "game/core/catalogue/LevelScore.h"
 #include "game/core/gamedata/Base.h"
+#include "game/ai/LevelLogic.h"
 #include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/profiles/UserProfile.h"
@@ -30,15 +33,21 @@ protected:
             }
         }
     }
-    // A mission flown to its end: loaded by the mission frame, then the score as a win brings it.
-    void FlyAndFinish(const char* level, const char* desc, const char* logic)
+    // The pilot's first offer flown until it is loaded, then won by its own logic: every Ytg
+    // fighter gone, its victory trigger asks for the score screen.
+    void FlyAndWin()
     {
-        game.GetLevel()->LoadLevel(level, desc, logic);
-        ASSERT_TRUE(StepUntil("level"));
-        for (int i = 0; i < 100 && !game.GetLevel()->IsLoaded(); ++i)
+        _pilot->SetCurrentLevel(Offer(0));
+        game.GetLevel()->LoadLevel(nullptr, nullptr, nullptr);
+        ExpectFirstMissionFlown();
+        SingleLevel* level = game.GetLevel();
+        ASSERT_GT(level->GetActorCountByClassname("ShipYtgFighter02"), 0u);
+        while (Actor* fighter = level->GetActorByClassname("ShipYtgFighter02", 0))
+            level->DestroyActor(fighter, false);
+        for (int i = 0; i < 5 && std::string(Next()) != "mission_score"; ++i)
             RunGame(1);
-        ASSERT_TRUE(game.GetLevel()->IsLoaded());
-        Enter("mission_score");
+        ASSERT_EQ(level->GetLogic()->GetStatus(), LEVEL_WON);
+        ASSERT_STREQ(Next(), "mission_score");
     }
 };
 
@@ -93,17 +102,25 @@ TEST_F(MissionScoreTest, ButtonsLeadAwayAndClearTheScore)
     }
 }
 
-TEST_F(MissionScoreTest, RetryFliesTheSameMissionAgain)
+TEST_F(MissionScoreTest, AWonMissionEndsOnTheScoreScreenAndRetryFliesItAgain)
 {
-    _pilot->SetCurrentLevel(Offer(0));
-    FlyAndFinish(nullptr, nullptr, nullptr);
+    FlyAndWin();
+    ASSERT_TRUE(StepUntil("mission_score"));
+    EXPECT_EQ(_log.Count("LevelLogic: the mission is won"), 1) << "the score screen is asked for once";
+    EXPECT_FALSE(game.GetLevel()->IsExist()) << "the mission is over";
+
     Press("D");
     _frames->funcSelectApply();
     EXPECT_STREQ(Next(), "level");
-    ASSERT_TRUE(StepUntil("level"));
-    EXPECT_STREQ(game.GetLevel()->GetLevelFile(), "levels\\lvl00.lvl");
-
-    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+    ExpectFirstMissionFlown();
+    SingleLevel* level = game.GetLevel();
+    ASSERT_TRUE(level->IsLoaded());
+    EXPECT_EQ(level->GetLogic()->GetStatus(), LEVEL_RUNNING);
+    EXPECT_GT(level->GetActorCountByClassname("ShipYtgFighter02"), 0u) << "the fighters are back";
+    RunGame(30);
+    EXPECT_STREQ(Current(), "level");
+    EXPECT_EQ(level->GetLogic()->GetStatus(), LEVEL_RUNNING) << "flying, not won again";
+    EXPECT_EQ(_log.Count("LevelLogic: the mission is"), 1);
 }
 
 TEST_F(MissionScoreTest, WithoutAPilotTheMainMenuComesFirst)

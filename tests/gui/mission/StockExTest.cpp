@@ -7,6 +7,9 @@
 #include "game/profiles/UserProfile.h"
 #include "gui/hud/GuiShipHudTextMessage.h"
 #include "gui/mission/GuiStockEx.h"
+#include "layers/FlashLayer.h"
+#include "layers/SpriteLayer.h"
+#include "layers/widgets/GuiStockItems.h"
 
 namespace {
 
@@ -184,7 +187,8 @@ TEST_F(StockExTest, EscapeAsksAndYesLeavesForTheMainMenu)
     EXPECT_STREQ(Next(), "main_menu");
 }
 
-TEST_F(RecordedStockExTest, WithFewPiratesTheEmptyRowsSayNoneAndTheLastIsThePilot)
+// A pilot made without game data knows no pirates and no dealers.
+TEST_F(RecordedStockExTest, WithFewPiratesTheEmptyRowsSayNoneAndWithoutADealerTheCardsHaveNoFace)
 {
     ProfileManager bare(game.GetGameTextsSystem(), nullptr, "en", _data.GetPath());
     bare.CreateProfile("Bare");
@@ -199,6 +203,16 @@ TEST_F(RecordedStockExTest, WithFewPiratesTheEmptyRowsSayNoneAndTheLastIsThePilo
     EXPECT_EQ(Count(calls, "pirates_column: SetName(5,'Bare')"), 1);
     EXPECT_EQ(Count(calls, "pirates_column: SetScoreText(5,'10')"), 1) << "the pilot's own score";
     EXPECT_EQ(Count(calls, "pirates_column: SetEffText(5,'67')"), 1);
+
+    GuiStockEx* stock = Stock();
+    _frames->funcSelectApply(); // free offers
+    Step();
+    _frames->funcSelectApply(); // the first opens
+    ASSERT_TRUE(stock->IsOpened());
+    RunGame(10);
+    EXPECT_EQ(stock->GetFullCard()->GetFace()->GetMaterial(), nullptr);
+    EXPECT_TRUE(stock->GetFullCard()->GetCard()->GetVisible());
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
     Enter("empty");
     game.SetProfileManager(nullptr);
 }

@@ -29,16 +29,13 @@ float MassInRange(float coefficient)
     return coefficient;
 }
 
-// Turns the two other axes of the pose about one of its own (row 0 right, 1 up, 2 forward) by
-// the angle, as Matrix::Roll, Pitch and Yaw turn an orthonormal pose, with one sine and cosine.
-void TurnAbout(Matrix& pose, int axis, float radians)
+// Turns two axes of a pose about the third by the angle, as Matrix::Roll, Pitch and Yaw turn an
+// orthonormal pose, with one sine and cosine.
+inline void TurnAbout(const Vec3& axis, Vec3& u, Vec3& w, float radians)
 {
     const float s = std::sin(radians), c = std::cos(radians);
-    const Vec3 a = pose.GetRow3(axis);
-    Vec3& u = pose.GetRow3((axis + 1) % 3);
-    Vec3& w = pose.GetRow3((axis + 2) % 3);
-    u = u * c + (a ^ u) * s;
-    w = w * c + (a ^ w) * s;
+    u = u * c + (axis ^ u) * s;
+    w = w * c + (axis ^ w) * s;
 }
 
 PhysicsActor* BodyOf(PlayerShip* ship)
@@ -169,9 +166,13 @@ void FlightModel::UpdateYPR()
     };
     // Turned as a local copy, then kept for the speed and strafe laws that follow.
     Matrix pose = _body->GetGlobalPose();
-    TurnAbout(pose, 1, angle(_yaw));
-    TurnAbout(pose, 0, angle(_pitch));
-    TurnAbout(pose, 2, angle(_roll));
+    Vec3 right = pose.Right(), up = pose.Up(), dir = pose.Dir();
+    TurnAbout(up, dir, right, angle(_yaw));
+    TurnAbout(right, up, dir, angle(_pitch));
+    TurnAbout(dir, right, up, angle(_roll));
+    pose.Right() = right;
+    pose.Up() = up;
+    pose.Dir() = dir;
     _body->SetGlobalPose(pose);
     _pose = pose;
     _body->SetGlobalAngularVelocity(Vec3(0, 0, 0));

@@ -18,9 +18,12 @@ NxReal NxActor::getMass() const
 
 NxMat34 NxActor::getGlobalPose() const { return FromBt(_body->getWorldTransform()); }
 
-void NxActor::setGlobalPose(const NxMat34& pose)
+void NxActor::setGlobalPose(const NxMat34& pose) { SetWorldTransform(ToBt(pose)); }
+
+const btTransform& NxActor::WorldTransform() const { return _body->getWorldTransform(); }
+
+void NxActor::SetWorldTransform(const btTransform& transform)
 {
-    const btTransform transform = ToBt(pose);
     _body->setWorldTransform(transform);
     _body->setInterpolationWorldTransform(transform);
     wakeUp();
@@ -179,7 +182,9 @@ void NxActor::addTorque(const NxVec3& torque, NxForceMode mode, bool wakeup)
 
 void NxActor::wakeUp()
 {
-    _body->activate(true);
+    // Poses and velocities are written several times a frame; an awake body needs no call.
+    if (_body->getActivationState() != ACTIVE_TAG || _body->getDeactivationTime() != 0)
+        _body->activate(true);
     _slowTime = 0;
 }
 

@@ -10,6 +10,7 @@ class NxScene;
 class NxShape;
 class btRigidBody;
 class btCompoundShape;
+class btTransform;
 
 class NxActor
 {
@@ -67,6 +68,10 @@ public:
 
 protected:
     NxActor() = default;
+
+    // The pose as the engine holds it, for wrappers that convert it to their own types in one step.
+    const btTransform& WorldTransform() const;
+    void SetWorldTransform(const btTransform& transform);
 
 private:
     friend class NxScene;
