@@ -65,6 +65,23 @@ TEST(Shaker, TurnsSteadilyAboutOneAxisThenDrawsAnother)
     EXPECT_EQ(repeat.GetAxis(), axis);
 }
 
+// The engine's numbers after this seed draw (0, 0, 0) first: the shaker draws again rather
+// than turn about an axis of no direction.
+TEST(Shaker, AnAllZeroDrawIsDrawnAgain)
+{
+    EngineSeed(33672418);
+    Rig rig;
+    Shaker shaker(rig.bone, 1.0f, 0.0f);
+    shaker.UpdateMotion(rig.timer);
+    const Vec3 expected = Vec3(-18, -13, 46) * (1.0f / Vec3(-18, -13, 46).Length());
+    EXPECT_NEAR(shaker.GetAxis().x, expected.x, 1e-6f);
+    EXPECT_NEAR(shaker.GetAxis().y, expected.y, 1e-6f);
+    EXPECT_NEAR(shaker.GetAxis().z, expected.z, 1e-6f);
+    const Quaternion& turned = rig.bone->GetLocalOrientation();
+    EXPECT_TRUE(std::isfinite(turned.x) && std::isfinite(turned.y) && std::isfinite(turned.z) &&
+                std::isfinite(turned.w));
+}
+
 TEST(ArcBall, TurnsItsTargetAndKeepsItOnTheSphere)
 {
     struct Case

@@ -87,6 +87,37 @@ TEST_P(LitSphereTest, DepthCheckPointsReadTheLastFrame)
     EXPECT_TRUE(_scene->GetDepthCheckResult(back));
 }
 
+// The read-back follows each change of resolution: the depth target takes the new size and the
+// points are read in it, up to its corners; points off the screen read hidden.
+TEST_P(LitSphereTest, DepthCheckPointsFollowAChangeOfResolution)
+{
+    Build();
+    struct Point
+    {
+        Vec3 position;
+        bool occluded;
+    };
+    const Point points[] = {{{0, 0, 20}, true},    // behind the sphere
+                            {{0, 0, 5}, false},    // before it
+                            {{7, -5, 10}, false},  // near the lower right corner
+                            {{-7, 5, 10}, false},  // near the upper left corner
+                            {{9, 0.3f, 10}, true}, // just off the right edge
+                            {{0, 7, 10}, true}};   // just off the top
+    std::vector<int> indices;
+    for (const Point& point : points)
+        indices.push_back(_scene->AddDepthCkeckPoint(point.position));
+    for (const auto& [width, height] : {std::pair{320, 240}, std::pair{480, 360}, std::pair{160, 120}})
+    {
+        _video->ScrWidth = width;
+        _video->ScrHeight = height;
+        ASSERT_TRUE(_system->RestartSystem());
+        Frame(_camera);
+        Frame(_camera);
+        for (size_t i = 0; i < indices.size(); ++i)
+            EXPECT_EQ(_scene->GetDepthCheckResult(indices[i]), points[i].occluded) << width << " point " << i;
+    }
+}
+
 class Hook : public IDebugRenderable
 {
 public:

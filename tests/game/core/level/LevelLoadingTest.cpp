@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -13,11 +14,15 @@
 #include "game/ai/EntityManager.h"
 #include "game/ai/ShipEntity.h"
 #include "game/core/game/Game.h"
+#include "game/core/gamedata/Base.h"
 #include "game/core/level/LevelProgress.h"
 #include "game/world/environment/DebrisField.h"
 #include "game/world/environment/Track.h"
+#include "game/world/objects/Turret.h"
 #include "game/world/objects/Object.h"
 #include "game/world/ships/Ship.h"
+#include "game/world/weapons/Weapon.h"
+#include "scene/RenderScene.h"
 
 using Pelloris::ShipTaskRecord;
 
@@ -349,6 +354,91 @@ TEST_F(LevelLoadingTest, DescriptionMakesTheBackgroundAndTheDebrisKind)
     Start("", "LevelDesc = nil\n");
     EXPECT_EQ(0u, level.GetActorCountByClassname("Background"));
     EXPECT_EQ(DEBRIS_ROCK, level.GetDebrisType());
+}
+
+// Sun tables fill what they lack: no colour of their own and a power of 1. A full table comes
+// first, so a missing member cannot pass for it.
+TEST_F(LevelLoadingTest, SunTablesFillWhatTheyLack)
+{
+    RenderScene* scene = game.GetRenderScene();
+    ASSERT_NE(scene, nullptr);
+    struct Case
+    {
+        const char* table;
+        Color colour;
+        float power;
+    };
+    const Case cases[] = {{"{ r = 0.5; g = 0.25; b = 1; power = 2 }", Color(0.5f, 0.25f, 1), 2},
+                          {"{}", Color(0, 0, 0), 1},
+                          {"{ g = 0.5 }", Color(0, 0.5f, 0), 1},
+                          {"{ power = 3 }", Color(0, 0, 0), 3}};
+    for (const Case& test : cases)
+    {
+        const std::string sun = test.table;
+        Start("", "LevelDesc.Background = { env = \"sky/arrdra.mat\"; sunAmbient = " + sun + "; sunDiffuse = " + sun +
+                      "; sunSpecular = " + sun + " };\n");
+        const struct
+        {
+            Color colour;
+            float power;
+        } read[] = {{scene->GetSunAmbient(0), scene->GetSunAmbientPower(0)},
+                    {scene->GetSunDiffuse(0), scene->GetSunDiffusePower(0)},
+                    {scene->GetSunSpecular(0), scene->GetSunSpecularPower(0)}};
+        for (const auto& got : read)
+        {
+            EXPECT_FLOAT_EQ(test.colour.r, got.colour.r) << test.table;
+            EXPECT_FLOAT_EQ(test.colour.g, got.colour.g) << test.table;
+            EXPECT_FLOAT_EQ(test.colour.b, got.colour.b) << test.table;
+            EXPECT_FLOAT_EQ(test.power, got.power) << test.table;
+        }
+        level.ShutDown();
+    }
+}
+
+// A weapon or turret type the game data lacks, or a weapon of a class no factory makes, gives no
+// actor and a logged line; the ship that asked keeps an empty slot and the mission runs on.
+TEST_F(LevelLoadingTest, UnknownWeaponTypesGiveNoActorAndALoggedLine)
+{
+    WeaponType* blaster = game.GetBase()->GetWeaponByName("Blaster00");
+    ASSERT_NE(blaster, nullptr);
+    struct ClassnameScope
+    {
+        WeaponType* type;
+        std::string saved = type->classname;
+        ~ClassnameScope() { std::snprintf(type->classname, sizeof type->classname, "%s", saved.c_str()); }
+    } scope{blaster};
+    std::snprintf(blaster->classname, sizeof blaster->classname, "Beam");
+    LogWatch log;
+    Start(ShipEntry("obj_a", "name = \"a\""));
+    ASSERT_TRUE(FinishLoading());
+    auto* ship = static_cast<::Ship*>(level.GetActor("a"));
+    ASSERT_NE(ship, nullptr);
+    EXPECT_EQ(nullptr, ship->GetWeapon(0));
+    EXPECT_EQ(1, log.Count("weapon \"Blaster00\" has the unknown class \"Beam\""));
+
+    const unsigned actors = level.GetActorsCount();
+    struct Case
+    {
+        const char* name;
+        bool turret;
+        const char* logged;
+    };
+    const Case cases[] = {{"no_such_weapon", false, "no weapon type \"no_such_weapon\""},
+                          {nullptr, false, "no weapon type \"\""},
+                          {"no_such_weapon", true, "no weapon type \"no_such_weapon\" for a turret"},
+                          {nullptr, true, "no weapon type \"\" for a turret"}};
+    for (const Case& test : cases)
+    {
+        LogWatch made;
+        const Actor* actor = test.turret ? static_cast<Actor*>(level.CreateTurret(test.name, nullptr, ship))
+                                         : static_cast<Actor*>(level.CreateWeapon(test.name, ship, 0, nullptr, 0));
+        EXPECT_EQ(nullptr, actor) << test.logged;
+        EXPECT_EQ(1, made.Count(test.logged)) << made.All();
+    }
+    EXPECT_EQ(actors, level.GetActorsCount());
+    for (int frame = 0; frame < 10; ++frame)
+        Frame(0.1f);
+    EXPECT_EQ(ship, level.GetActor("a"));
 }
 
 // A mission whose level file cannot be run cannot be played: the game ends with status -1.
