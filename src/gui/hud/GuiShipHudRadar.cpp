@@ -232,8 +232,12 @@ void GuiShipHudRadar::DrawContacts()
     const Matrix inverseView = ViewRotation().Inversed();
     const Vec3 eye = Hud::GetCamera() ? Hud::GetCamera()->GetGlobalPos() : Vec3(0.0f, 0.0f, 0.0f);
     _frontBlipCount = 0;
+    const SingleLevel* level = game.GetLevel();
     for (Contact& contact : _contacts)
     {
+        // A contact freed since the last refresh is no longer in the registry.
+        if (single && !level->HasActor(contact.actor))
+            continue;
         const Vec3 position = single ? contact.actor->GetRoot().Pos() : contact.pos;
         const Vec3 offset = position - eye;
         const float t = offset.Length() / Range;

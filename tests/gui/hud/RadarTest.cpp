@@ -147,6 +147,19 @@ TEST_F(RadarTest, ContactsThatGoAreSkippedUntilTheNextRefresh)
     EXPECT_EQ(_radar->GetContacts().size(), 4u) << "kept until the list is rebuilt";
 }
 
+TEST_F(RadarTest, AContactFreedBeforeTheRefreshIsNeverRead)
+{
+    Place(Fighter(0), Vec3(0.0f, 0.0f, 1000.0f));
+    Place(Fighter(1), Vec3(0.0f, 0.0f, 1200.0f));
+    Frame(0.1f);
+    EXPECT_EQ(Blips().size(), 3u);
+    // An expired ship is freed at once; the radar still lists it until its next refresh.
+    _level->DestroyActor(Fighter(0), true);
+    Frame(0.1f);
+    EXPECT_EQ(Blips().size(), 2u) << "the own blip and the fighter left";
+    EXPECT_EQ(_radar->GetContacts().size(), 4u);
+}
+
 TEST_F(RadarTest, ANetworkGameShowsOnlyTheOwnBlip)
 {
     Place(Fighter(0), Vec3(0.0f, 0.0f, 1000.0f));

@@ -182,9 +182,12 @@ TEST_F(MainMenuTest, NavigationSoundsButDeclineIsSilent)
         void (GameFrameManager::*event)();
         size_t sounds;
     };
-    for (const Case& test : {Case{&GameFrameManager::funcSelectDown, 1}, Case{&GameFrameManager::funcSelectUp, 1},
-                             Case{&GameFrameManager::funcSelectLeft, 0}, Case{&GameFrameManager::funcSelectApply, 1},
-                             Case{&GameFrameManager::funcSelectDecline, 0}})
+    const Case cases[] = {{&GameFrameManager::funcSelectDown, 1},
+                          {&GameFrameManager::funcSelectUp, 1},
+                          {&GameFrameManager::funcSelectLeft, 0},
+                          {&GameFrameManager::funcSelectApply, 1},
+                          {&GameFrameManager::funcSelectDecline, 0}};
+    for (const Case& test : cases)
     {
         const size_t before = sound->GetSound2DCount();
         (_frames->*test.event)();

@@ -216,6 +216,11 @@ void SingleLevel::DestroyActor(Actor* actor, bool now)
     delete actor;
 }
 
+bool SingleLevel::HasActor(const Actor* actor) const
+{
+    return actor && std::find(_actors.begin(), _actors.end(), actor) != _actors.end();
+}
+
 Actor* SingleLevel::GetActor(const char* name) const
 {
     if (!name)

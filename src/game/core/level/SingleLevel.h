@@ -98,6 +98,8 @@ public:
     // The index-th actor, in registry order, whose class name matches ignoring case.
     Actor* GetActorByClassname(const char* classname, unsigned index) const;
     unsigned GetActorCountByClassname(const char* classname) const;
+    // Whether the actor is in the registry: a pointer kept across frames is checked before use.
+    bool HasActor(const Actor* actor) const;
 
     Track* CreateTrack();
     Track* GetTrackByName(Name name) const;

@@ -41,6 +41,8 @@ protected:
     }
 
     Owner shooter;
+    // The weapons keep their records until the mission's end, after the test's body.
+    WeaponType blaster, rocket;
 };
 
 } // namespace
@@ -53,11 +55,11 @@ TEST_F(WeaponsOnScreenTest, BoltsGlowAndRocketsLeaveTrails)
     ahead.Normalize();
     const std::vector<uint32_t> before = Shot("weapons_0");
 
-    WeaponType blaster = MakeWeaponType("Burst", "BlgBlaster00", 0.15f);
+    blaster = MakeWeaponType("Burst", "BlgBlaster00", 0.15f);
     std::strncpy(blaster.material, "burst_blg.mat", sizeof blaster.material - 1);
     blaster.speed = 400;
     Mount<WeaponBurst>(*level, blaster, ahead, 40);
-    WeaponType rocket = MakeWeaponType("Rocket", "Rocket00", 0.4f);
+    rocket = MakeWeaponType("Rocket", "Rocket00", 0.4f);
     std::strncpy(rocket.physAsset, "rocket_00.mdl", sizeof rocket.physAsset - 1);
     std::strncpy(rocket.renderAsset, "rocket_00.mod", sizeof rocket.renderAsset - 1);
     std::strncpy(rocket.stripMaterial, "rocket_strip_00.mat", sizeof rocket.stripMaterial - 1);
