@@ -27,6 +27,22 @@ technique Main {
 )";
 }
 
+// Draws the texture parameter BASE_MAP over the whole target.
+const char* const kTextureEffect = R"(
+texture Map : BASE_MAP;
+sampler map_sampler { Texture = Map; MinFilter = Point; MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
+vertex vs {
+    layout(location = GFX_LOC_POSITION) in vec3 inPosition;
+    out vec2 uv;
+    void main() { gl_Position = vec4(inPosition, 1.0); uv = inPosition.xy * 0.5 + 0.5; }
+}
+fragment fs {
+    in vec2 uv;
+    void main() { fx_Target0 = texture(map_sampler, uv); }
+}
+technique t { pass p { VertexShader = vs; FragmentShader = fs; } }
+)";
+
 } // namespace
 
 // A shared parameter set through one effect is what every other effect of the pool reads.
@@ -182,21 +198,7 @@ TEST_F(EffectTest, PassStatesAndRestore)
 // A sampler reads the texture parameter it names, with its filter and address states.
 TEST_F(EffectTest, SamplersReadTextures)
 {
-    const char* source = R"(
-texture Map : BASE_MAP;
-sampler map_sampler { Texture = Map; MinFilter = Point; MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
-vertex vs {
-    layout(location = GFX_LOC_POSITION) in vec3 inPosition;
-    out vec2 uv;
-    void main() { gl_Position = vec4(inPosition, 1.0); uv = inPosition.xy * 0.5 + 0.5; }
-}
-fragment fs {
-    in vec2 uv;
-    void main() { fx_Target0 = texture(map_sampler, uv); }
-}
-technique t { pass p { VertexShader = vs; FragmentShader = fs; } }
-)";
-    auto effect = Make(source);
+    auto effect = Make(kTextureEffect);
     ASSERT_TRUE(effect);
     gfx::TextureDesc desc;
     desc.width = desc.height = 1;
@@ -211,6 +213,40 @@ technique t { pass p { VertexShader = vs; FragmentShader = fs; } }
     DrawQuad(*effect);
     EXPECT_EQ(Pixel(30, 30), 0xFF00FFu);
     effect.reset();
+}
+
+// A destroyed texture leaves the parameter and the recorded block that held it: neither
+// reaches the freed texture nor shows a texture made after it.
+TEST_F(EffectTest, ADestroyedTextureLeavesItsParameters)
+{
+    auto effect = Make(kTextureEffect);
+    ASSERT_TRUE(effect);
+    gfx::TextureDesc desc;
+    desc.width = desc.height = 1;
+    auto texture = gfx::Texture::Create(*_device, desc);
+    ASSERT_TRUE(texture);
+    const uint32_t magenta = 0xFFFF00FF, green = 0xFF00FF00;
+    ASSERT_TRUE(texture->Upload(0, &magenta, 4));
+    const fx::Handle map = effect->GetParameterBySemantic("BASE_MAP");
+    effect->BeginParameterBlock();
+    effect->SetTexture(map, texture.get());
+    const fx::Handle block = effect->EndParameterBlock();
+    DrawQuad(*effect);
+    ASSERT_EQ(Pixel(30, 30), 0xFF00FFu);
+    texture.reset();
+    EXPECT_EQ(effect->GetTexture(map), nullptr);
+    // Its memory and its name may go to the next texture.
+    auto next = gfx::Texture::Create(*_device, desc);
+    ASSERT_TRUE(next);
+    ASSERT_TRUE(next->Upload(0, &green, 4));
+    for (const bool replay : {false, true})
+    {
+        if (replay)
+            EXPECT_TRUE(effect->ApplyParameterBlock(block));
+        EXPECT_EQ(effect->GetTexture(map), nullptr) << replay;
+        DrawQuad(*effect);
+        EXPECT_EQ(Pixel(30, 30), 0u) << replay;
+    }
 }
 
 // Techniques are listed in order; names and passes are reported, Begin answers the count.
