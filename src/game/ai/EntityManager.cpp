@@ -129,7 +129,10 @@ void EntityManager::RemoveShip(Ship* ship)
     if (_playerEntity == entity)
         _playerEntity = nullptr;
     for (const auto& other : _entities)
+    {
         other->RemoveFollower(entity);
+        other->ForgetShip(ship);
+    }
     _entities.erase(owned);
 }
 

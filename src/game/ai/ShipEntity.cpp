@@ -179,6 +179,16 @@ void ShipEntity::RemoveFollower(ShipEntity* entity)
         _followers[i]->_formationSlot = static_cast<int>(i);
 }
 
+void ShipEntity::ForgetShip(const Ship* ship)
+{
+    if (_target == ship)
+        SetTarget(nullptr);
+    if (_leader == ship)
+        _leader = nullptr;
+    if (_escortTarget == ship)
+        _escortTarget = nullptr;
+}
+
 void ShipEntity::SetPatrolArea(const Bounds& area)
 {
     _patrolArea = area;

@@ -75,6 +75,8 @@ public:
     void AddFollower(ShipEntity* entity);
     // The followers behind the one that leaves close up.
     void RemoveFollower(ShipEntity* entity);
+    // Drops every hold on a ship that leaves the mission: target, leader and escorted ship.
+    void ForgetShip(const Ship* ship);
     // An area without volume leaves the entity idle.
     void SetPatrolArea(const Bounds& area);
     // The entity owns the path; null changes nothing.

@@ -5,6 +5,8 @@
 
 #include "AiTestSupport.h"
 #include "CoreTestSupport.h"
+#include "game/core/game/Game.h"
+#include "game/core/level/SingleLevel.h"
 
 using namespace Pelloris;
 
@@ -125,6 +127,29 @@ TEST_F(EntityManagerTest, RemovedShipLeavesItsFractionAndFormation)
     Manager().RemoveShip(first); // again: nothing
     for (int i = 0; i < 3; ++i)
         Frame();
+}
+
+TEST_F(EntityManagerTest, AShipFreedAtOnceIsDroppedByEveryEntityThatHeldIt)
+{
+    TestShip* gone = AddShip("gone", "ytg", {0, 0, 0});
+    Ship* hunter = AddShip("hunter", "blg", {0, 0, 300});
+    Ship* wingman = AddShip("wingman", "ytg", {0, 0, -100});
+    Ship* guard = AddShip("guard", "ytg", {0, 0, -200});
+    EntityOf(hunter).SetTarget(gone);
+    EntityOf(wingman).SetFollowLeader(&EntityOf(gone));
+    EntityOf(guard).SetEscort(&EntityOf(gone), 500);
+    ShipEntity& hunting = EntityOf(hunter);
+    ShipEntity& following = EntityOf(wingman);
+    ShipEntity& guarding = EntityOf(guard);
+
+    std::erase(ships, gone);
+    game.GetLevel()->DestroyActor(gone, true);
+    EXPECT_EQ(nullptr, Manager().GetEntityByName("gone"));
+    EXPECT_EQ(nullptr, hunting.GetTarget());
+    EXPECT_EQ(nullptr, following.GetLeader());
+    EXPECT_EQ(nullptr, guarding.GetEscortTarget());
+    for (int i = 0; i < 3; ++i)
+        Frame(); // nothing reads the freed ship
 }
 
 TEST(Fraction, DestroyShipMovesTheLastIntoItsPlace)

@@ -196,6 +196,8 @@ void GameEngine::ShutDown()
 
     if (Profiler::GetTimer() == _timer.get())
         Profiler::SetTimer(nullptr);
+    // The measurements of the frames go with the engine that made them.
+    Profiler::ClearProfileTree();
     Free(_timer, "timer");
     Free(_network, "network engine");
 

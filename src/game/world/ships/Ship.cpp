@@ -7,6 +7,7 @@
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
 #include "foundation/config/GameSettings.h"
+#include "game/ai/EntityManager.h"
 #include "game/ai/LevelLogic.h"
 #include "game/ai/ShipEntity.h"
 #include "game/core/game/Game.h"
@@ -358,6 +359,8 @@ void Ship::AvoidLevelObstacles()
 
 void Ship::UserShutDown()
 {
+    // The AI lets go of the ship first: a ship removed at once is freed before the next frame.
+    Pelloris::EntityManager::GetInstance()->RemoveShip(this);
     for (Weapon* weapon : _weapons)
     {
         if (weapon)

@@ -109,6 +109,8 @@ TEST_F(GameEngineTest, MissionStartBeginsBlankWritesTheRunsSettingsAndFreesEvery
     EXPECT_EQ(game.GetBase(), nullptr);
     EXPECT_EQ(game.GetProfileManager(), nullptr);
     EXPECT_EQ(game.GetSPF(), 0.0f);
+    for (const char* scope : {"GameLogic", "UpdateScene", "Present"})
+        EXPECT_EQ(Profiler::FindProfile(Name(scope), nullptr), nullptr) << scope << ": the measurements go too";
     EXPECT_EQ(log.Errors(), 0) << log.All();
 }
 
