@@ -43,6 +43,14 @@ fragment fs {
 technique t { pass p { VertexShader = vs; FragmentShader = fs; } }
 )";
 
+// A 1x1 texture of one A8R8G8B8 colour; null when it cannot be made.
+std::unique_ptr<gfx::Texture> OnePixel(gfx::Device& device, uint32_t argb)
+{
+    gfx::TextureDesc desc;
+    auto texture = gfx::Texture::Create(device, desc);
+    return texture && texture->Upload(0, &argb, 4) ? std::move(texture) : nullptr;
+}
+
 } // namespace
 
 // A shared parameter set through one effect is what every other effect of the pool reads.
@@ -200,12 +208,8 @@ TEST_F(EffectTest, SamplersReadTextures)
 {
     auto effect = Make(kTextureEffect);
     ASSERT_TRUE(effect);
-    gfx::TextureDesc desc;
-    desc.width = desc.height = 1;
-    auto texture = gfx::Texture::Create(*_device, desc);
+    auto texture = OnePixel(*_device, 0xFFFF00FF);
     ASSERT_TRUE(texture);
-    const uint32_t magenta = 0xFFFF00FF;
-    ASSERT_TRUE(texture->Upload(0, &magenta, 4));
     const fx::Handle map = effect->GetParameterBySemantic("base_map");
     EXPECT_TRUE(effect->SetTexture(map, texture.get()));
     EXPECT_EQ(effect->GetTexture(map), texture.get());
@@ -221,12 +225,8 @@ TEST_F(EffectTest, ADestroyedTextureLeavesItsParameters)
 {
     auto effect = Make(kTextureEffect);
     ASSERT_TRUE(effect);
-    gfx::TextureDesc desc;
-    desc.width = desc.height = 1;
-    auto texture = gfx::Texture::Create(*_device, desc);
+    auto texture = OnePixel(*_device, 0xFFFF00FF);
     ASSERT_TRUE(texture);
-    const uint32_t magenta = 0xFFFF00FF, green = 0xFF00FF00;
-    ASSERT_TRUE(texture->Upload(0, &magenta, 4));
     const fx::Handle map = effect->GetParameterBySemantic("BASE_MAP");
     effect->BeginParameterBlock();
     effect->SetTexture(map, texture.get());
@@ -236,13 +236,14 @@ TEST_F(EffectTest, ADestroyedTextureLeavesItsParameters)
     texture.reset();
     EXPECT_EQ(effect->GetTexture(map), nullptr);
     // Its memory and its name may go to the next texture.
-    auto next = gfx::Texture::Create(*_device, desc);
+    auto next = OnePixel(*_device, 0xFF00FF00);
     ASSERT_TRUE(next);
-    ASSERT_TRUE(next->Upload(0, &green, 4));
     for (const bool replay : {false, true})
     {
         if (replay)
+        {
             EXPECT_TRUE(effect->ApplyParameterBlock(block));
+        }
         EXPECT_EQ(effect->GetTexture(map), nullptr) << replay;
         DrawQuad(*effect);
         EXPECT_EQ(Pixel(30, 30), 0u) << replay;
