@@ -55,10 +55,13 @@ std::unique_ptr<Effect> Effect::Create(EffectPool& pool, const std::string& sour
     return effect;
 }
 
-Effect::Effect(EffectPool& pool, std::string name) : _pool(pool), _device(pool.GetDevice()), _name(std::move(name)) {}
+Effect::Effect(EffectPool& pool, std::string name) : _pool(pool), _device(pool.GetDevice()), _name(std::move(name))
+{
+    _pool.AddEffect(this);
+}
 
 // Programs leave the device's caches themselves.
-Effect::~Effect() = default;
+Effect::~Effect() { _pool.RemoveEffect(this); }
 
 bool Effect::Build(const EffectDesc& desc, const PreprocessedSource& source, const std::vector<Macro>& macros,
                    std::string& errors)
@@ -276,6 +279,27 @@ gfx::Texture* Effect::GetTexture(Handle param) const
 {
     const ParamDesc* desc = GetParameterDesc(param);
     return desc && desc->type == ParamType::Texture ? _params[param].value->texture : nullptr;
+}
+
+void Effect::ForgetTexture(const gfx::Texture* texture)
+{
+    for (Param& p : _params)
+    {
+        if (p.value->texture == texture)
+        {
+            p.value->texture = nullptr;
+            p.value->version = _pool.NextVersion();
+        }
+    }
+    const auto forget = [texture](std::vector<BlockEntry>& entries) {
+        for (BlockEntry& e : entries)
+            if (e.texture == texture)
+                e.texture = nullptr;
+    };
+    for (auto& [handle, entries] : _blocks)
+        forget(entries);
+    if (_recording)
+        forget(*_recording);
 }
 
 void Effect::BeginParameterBlock() { _recording.emplace(); }

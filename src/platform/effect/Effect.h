@@ -60,6 +60,8 @@ public:
     bool SetTexture(Handle param, gfx::Texture* texture);
     bool GetValue(Handle param, void* out, unsigned bytes) const;
     gfx::Texture* GetTexture(Handle param) const;
+    // Lets go of a texture being destroyed: parameters and recorded blocks holding it hold none.
+    void ForgetTexture(const gfx::Texture* texture);
 
     // Parameter blocks: the sets made between Begin and End are recorded (and applied);
     // ApplyParameterBlock replays them.

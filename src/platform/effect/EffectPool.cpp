@@ -1,5 +1,6 @@
 #include "platform/effect/EffectPool.h"
 
+#include "platform/effect/Effect.h"
 #include "platform/effect/EffectDesc.h"
 #include "platform/effect/ParamValue.h"
 
@@ -15,9 +16,23 @@ ParamValue::~ParamValue()
         glDeleteBuffers(1, &buffer);
 }
 
-EffectPool::EffectPool(gfx::Device& device) : _device(device), _link(device) {}
+EffectPool::EffectPool(gfx::Device& device) : _device(device), _link(device) { _device.AddTextureWatcher(this); }
 
-EffectPool::~EffectPool() = default;
+EffectPool::~EffectPool()
+{
+    if (gfx::Device* device = _link.GetDevice())
+        device->RemoveTextureWatcher(this);
+}
+
+void EffectPool::AddEffect(Effect* effect) { _effects.push_back(effect); }
+
+void EffectPool::RemoveEffect(Effect* effect) { std::erase(_effects, effect); }
+
+void EffectPool::OnTextureDestroyed(const gfx::Texture* texture)
+{
+    for (Effect* effect : _effects)
+        effect->ForgetTexture(texture);
+}
 
 void EffectPool::SetAlphaTest(const AlphaTest& state)
 {

@@ -7,9 +7,11 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace fx {
 
+class Effect;
 struct ParamDecl;
 struct ParamValue;
 
@@ -35,8 +37,9 @@ struct Shading
 // The shared parameter pool of a set of effects on one device: a parameter declared
 // `shared` has one value for every effect of the pool. The pool also carries the device
 // states the effects emulate (alpha test, lighting and shading) and hands out
-// uniform-buffer binding points.
-class EffectPool
+// uniform-buffer binding points. Textures are held by plain pointers: when one is destroyed
+// the pool has every effect let go of it.
+class EffectPool : private gfx::TextureWatcher
 {
 public:
     explicit EffectPool(gfx::Device& device);
@@ -63,10 +66,17 @@ public:
     // Writes an array's buffer when its value changed and binds it to its binding point.
     void BindBuffer(ParamValue& value);
 
+    // Effects of the pool, told of destroyed textures; an effect leaves before the pool.
+    void AddEffect(Effect* effect);
+    void RemoveEffect(Effect* effect);
+
 private:
+    void OnTextureDestroyed(const gfx::Texture* texture) override;
+
     gfx::Device& _device;
     gfx::DeviceLink _link;
     std::map<std::string, std::shared_ptr<ParamValue>> _shared;
+    std::vector<Effect*> _effects;
     AlphaTest _alphaTest;
     uint64_t _alphaVersion = 1;
     Shading _shading;

@@ -457,7 +457,13 @@ void Device::ForgetTexture(const Texture* texture)
         if (name == texture->GetName())
             name = 0;
     }
+    for (TextureWatcher* watcher : _textureWatchers)
+        watcher->OnTextureDestroyed(texture);
 }
+
+void Device::AddTextureWatcher(TextureWatcher* watcher) { _textureWatchers.push_back(watcher); }
+
+void Device::RemoveTextureWatcher(TextureWatcher* watcher) { std::erase(_textureWatchers, watcher); }
 
 void Device::ForgetLayout(const VertexLayout* layout)
 {

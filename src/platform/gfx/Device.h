@@ -39,6 +39,16 @@ struct FloatImage
     std::vector<float> pixels;
 };
 
+// Told when a texture is destroyed, so whoever keeps a plain pointer to it lets go of it.
+class TextureWatcher
+{
+public:
+    virtual void OnTextureDestroyed(const Texture* texture) = 0;
+
+protected:
+    ~TextureWatcher() = default;
+};
+
 struct DeviceParams
 {
     unsigned width = 800;
@@ -167,6 +177,9 @@ public:
     void ForgetTexture(const Texture* texture);
     void ForgetLayout(const VertexLayout* layout);
     void ForgetProgram(const Program* program);
+    // A watcher stays registered until it is removed or the device is destroyed.
+    void AddTextureWatcher(TextureWatcher* watcher);
+    void RemoveTextureWatcher(TextureWatcher* watcher);
     // Binds a texture name on unit 0 for an upload, leaving the cache consistent.
     void BindTextureForUpdate(unsigned name);
     // Expire with the device and with its context (see DeviceLink).
@@ -225,6 +238,8 @@ private:
     Buffer* _stream = nullptr;
     unsigned _streamOffset = 0, _streamStride = 0;
     Buffer* _indices = nullptr;
+
+    std::vector<TextureWatcher*> _textureWatchers;
 };
 
 } // namespace gfx

@@ -27,6 +27,30 @@ technique Main {
 )";
 }
 
+// Draws the texture parameter BASE_MAP over the whole target.
+const char* const kTextureEffect = R"(
+texture Map : BASE_MAP;
+sampler map_sampler { Texture = Map; MinFilter = Point; MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
+vertex vs {
+    layout(location = GFX_LOC_POSITION) in vec3 inPosition;
+    out vec2 uv;
+    void main() { gl_Position = vec4(inPosition, 1.0); uv = inPosition.xy * 0.5 + 0.5; }
+}
+fragment fs {
+    in vec2 uv;
+    void main() { fx_Target0 = texture(map_sampler, uv); }
+}
+technique t { pass p { VertexShader = vs; FragmentShader = fs; } }
+)";
+
+// A 1x1 texture of one A8R8G8B8 colour; null when it cannot be made.
+std::unique_ptr<gfx::Texture> OnePixel(gfx::Device& device, uint32_t argb)
+{
+    gfx::TextureDesc desc;
+    auto texture = gfx::Texture::Create(device, desc);
+    return texture && texture->Upload(0, &argb, 4) ? std::move(texture) : nullptr;
+}
+
 } // namespace
 
 // A shared parameter set through one effect is what every other effect of the pool reads.
@@ -182,28 +206,10 @@ TEST_F(EffectTest, PassStatesAndRestore)
 // A sampler reads the texture parameter it names, with its filter and address states.
 TEST_F(EffectTest, SamplersReadTextures)
 {
-    const char* source = R"(
-texture Map : BASE_MAP;
-sampler map_sampler { Texture = Map; MinFilter = Point; MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
-vertex vs {
-    layout(location = GFX_LOC_POSITION) in vec3 inPosition;
-    out vec2 uv;
-    void main() { gl_Position = vec4(inPosition, 1.0); uv = inPosition.xy * 0.5 + 0.5; }
-}
-fragment fs {
-    in vec2 uv;
-    void main() { fx_Target0 = texture(map_sampler, uv); }
-}
-technique t { pass p { VertexShader = vs; FragmentShader = fs; } }
-)";
-    auto effect = Make(source);
+    auto effect = Make(kTextureEffect);
     ASSERT_TRUE(effect);
-    gfx::TextureDesc desc;
-    desc.width = desc.height = 1;
-    auto texture = gfx::Texture::Create(*_device, desc);
+    auto texture = OnePixel(*_device, 0xFFFF00FF);
     ASSERT_TRUE(texture);
-    const uint32_t magenta = 0xFFFF00FF;
-    ASSERT_TRUE(texture->Upload(0, &magenta, 4));
     const fx::Handle map = effect->GetParameterBySemantic("base_map");
     EXPECT_TRUE(effect->SetTexture(map, texture.get()));
     EXPECT_EQ(effect->GetTexture(map), texture.get());
@@ -211,6 +217,37 @@ technique t { pass p { VertexShader = vs; FragmentShader = fs; } }
     DrawQuad(*effect);
     EXPECT_EQ(Pixel(30, 30), 0xFF00FFu);
     effect.reset();
+}
+
+// A destroyed texture leaves the parameter and the recorded block that held it: neither
+// reaches the freed texture nor shows a texture made after it.
+TEST_F(EffectTest, ADestroyedTextureLeavesItsParameters)
+{
+    auto effect = Make(kTextureEffect);
+    ASSERT_TRUE(effect);
+    auto texture = OnePixel(*_device, 0xFFFF00FF);
+    ASSERT_TRUE(texture);
+    const fx::Handle map = effect->GetParameterBySemantic("BASE_MAP");
+    effect->BeginParameterBlock();
+    effect->SetTexture(map, texture.get());
+    const fx::Handle block = effect->EndParameterBlock();
+    DrawQuad(*effect);
+    ASSERT_EQ(Pixel(30, 30), 0xFF00FFu);
+    texture.reset();
+    EXPECT_EQ(effect->GetTexture(map), nullptr);
+    // Its memory and its name may go to the next texture.
+    auto next = OnePixel(*_device, 0xFF00FF00);
+    ASSERT_TRUE(next);
+    for (const bool replay : {false, true})
+    {
+        if (replay)
+        {
+            EXPECT_TRUE(effect->ApplyParameterBlock(block));
+        }
+        EXPECT_EQ(effect->GetTexture(map), nullptr) << replay;
+        DrawQuad(*effect);
+        EXPECT_EQ(Pixel(30, 30), 0u) << replay;
+    }
 }
 
 // Techniques are listed in order; names and passes are reported, Begin answers the count.
