@@ -27,6 +27,13 @@ public:
         ConsoleReporter::ReportRuns(runs);
     }
 
+    // The median real time of a benchmark of the run, or 0 when it did not run.
+    double TimeOf(const std::string& name) const
+    {
+        const auto found = _times.find(name);
+        return found == _times.end() ? 0.0 : found->second;
+    }
+
     void PrintRatio() const
     {
         const auto ours = _times.find(_ours), reference = _times.find(_reference);

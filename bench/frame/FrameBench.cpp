@@ -3,6 +3,7 @@
 // presentation), measured against the same meshes drawn straight through one render queue lit
 // by the sun alone. The ratio of the two and the post chain's share of the frame are printed at
 // the end.
+#include "../common/RatioReporter.h"
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/Material.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
@@ -284,41 +285,20 @@ void PrintPairedRounds(int rounds)
                 rounds, Median(times[0]), Median(times[1]), Median(times[2]), Median(ratios), 100.0 * Median(shares));
 }
 
-// Console output as usual, plus the median time of each path for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter
+// The render scene's frame beside the plain queue's, and the post chain's share of it.
+void PrintFrameRatio(const RatioReporter& reporter)
 {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-        {
-            if (run.error_occurred)
-                continue;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                _times[run.run_name.function_name] = run.GetAdjustedRealTime();
-            else if (run.run_type == Run::RT_Iteration && run.repetitions <= 1)
-                _times[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void PrintRatio() const
-    {
-        const auto full = _times.find("Frame1024x768/render_scene");
-        const auto bare = _times.find("Frame1024x768/render_scene_no_post");
-        const auto plain = _times.find("Frame1024x768/queue_one_light");
-        if (full == _times.end() || bare == _times.end() || plain == _times.end() || plain->second <= 0 ||
-            full->second <= 0)
-            return;
-        std::printf("\nframe through the render scene / straight through a queue: %.2f ms / %.2f ms = %.2f "
-                    "(goal: the render scene's frame at most 16.7 ms)\n",
-                    full->second, plain->second, full->second / plain->second);
-        std::printf("post chain: %.2f ms of the frame's %.2f ms = %.0f %%\n", full->second - bare->second, full->second,
-                    100.0 * (full->second - bare->second) / full->second);
-    }
-
-private:
-    std::map<std::string, double> _times;
-};
+    const double full = reporter.TimeOf("Frame1024x768/render_scene");
+    const double bare = reporter.TimeOf("Frame1024x768/render_scene_no_post");
+    const double plain = reporter.TimeOf("Frame1024x768/queue_one_light");
+    if (full <= 0 || bare <= 0 || plain <= 0)
+        return;
+    std::printf("\nframe through the render scene / straight through a queue: %.2f ms / %.2f ms = %.2f "
+                "(goal: the render scene's frame at most 16.7 ms)\n",
+                full, plain, full / plain);
+    std::printf("post chain: %.2f ms of the frame's %.2f ms = %.0f %%\n", full - bare, full,
+                100.0 * (full - bare) / full);
+}
 
 } // namespace
 
@@ -350,9 +330,10 @@ int main(int argc, char** argv)
         return 1;
     if (!S().Open())
         return 0;
-    RatioReporter reporter;
+    RatioReporter reporter("Frame1024x768/render_scene", "Frame1024x768/queue_one_light",
+                           "frame through the render scene / straight through a queue", 0);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatio();
+    PrintFrameRatio(reporter);
     PrintPairedRounds(31);
     benchmark::Shutdown();
     return 0;

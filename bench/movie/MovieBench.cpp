@@ -2,6 +2,7 @@
 // sixteen lines of text): the movie runtime and the Flash control (the call that changes it,
 // the paint of the dirty quarter and its upload) against the same drawing done with plain Cairo
 // calls and one upload of the quarter, in one run. Needs a display (xvfb-run).
+#include "../common/RatioReporter.h"
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/textures/Texture.h"
 #include "MaterialSystem/textures/TextureMgr.h"
@@ -19,7 +20,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -198,37 +198,6 @@ void PlainCairo(benchmark::State& state)
     }
 }
 
-// Console output as usual, plus the median time of each path for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-        {
-            if (run.error_occurred)
-                continue;
-            if ((run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") ||
-                (run.run_type == Run::RT_Iteration && run.repetitions <= 1))
-                _times[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void PrintRatio() const
-    {
-        const auto ours = _times.find("MovieQuarter/ours");
-        const auto plain = _times.find("MovieQuarter/cairo");
-        if (ours == _times.end() || plain == _times.end() || plain->second <= 0)
-            return;
-        std::printf("\nmovie and control / plain Cairo and upload, a 640 x 480 quarter: %.0f / %.0f = %.2f "
-                    "(goal: at most 1.3)\n",
-                    ours->second, plain->second, ours->second / plain->second);
-    }
-
-private:
-    std::map<std::string, double> _times;
-};
-
 } // namespace
 
 BENCHMARK(MovieAndControl)
@@ -254,7 +223,8 @@ int main(int argc, char** argv)
         return 0;
     }
     TheStage() = &stage;
-    RatioReporter reporter;
+    RatioReporter reporter("MovieQuarter/ours", "MovieQuarter/cairo",
+                           "movie and control / plain Cairo and upload, a 640 x 480 quarter", 1.3);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatio();
     benchmark::Shutdown();
