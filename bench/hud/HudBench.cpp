@@ -10,9 +10,10 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudStats.h"
-#include "gui/hud/GuiShipHudTextMessage.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudStats.h"
+#include "game/hud/GuiShipHudTextMessage.h"
+#include "gui/FrameCatalog.h"
 #include "layers/LayerManager.h"
 #include "MaterialSystem/MaterialSystem.h"
 #include "platform/gfx/Device.h"
@@ -61,6 +62,7 @@ struct Mission
             std::fprintf(stderr, "no display: %s\n", error.c_str());
             return false;
         }
+        InstallGameFrames();
         game.Start(window->GetHandle(), true);
         SingleLevel* level = game.GetLevel();
         level->LoadLevel("demo.lua", "demo_desc.lua", "demo_logic.lua");

@@ -3,8 +3,9 @@
 #include "foundation/base/Dumper.h"
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
+#include "gui/FrameCatalog.h"
 #include "launcher/CommandLine.h"
-#include "launcher/Icon.h"
+#include "foundation/base/Icon.h"
 #include "launcher/KeyRouter.h"
 #include "launcher/LevelControls.h"
 #include "platform/window/Window.h"
@@ -51,6 +52,7 @@ int RunLauncher(const std::vector<std::string>& arguments)
     window->HideCursor();
 
     const LaunchOptions options = ParseCommandLine(arguments);
+    InstallGameFrames();
     game.Start(window->GetHandle(), options.HasMission());
     for (const std::string& warning : options.warnings)
         Dumper::Instance().Print(DUMP_WARNING, "Vantrel: %s\n", warning.c_str());

@@ -1,6 +1,6 @@
 #include "setup/SetupArt.h"
 
-#include "launcher/Icon.h"
+#include "foundation/base/Icon.h"
 
 #include <QFont>
 #include <QImage>

@@ -5,8 +5,8 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
 #include "game/world/player/PlayerShip.h"
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudBigMb.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudBigMb.h"
 
 void LevelLogic::Initialize(const char* file) { _triggers.Load(file); }
 

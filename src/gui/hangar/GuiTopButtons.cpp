@@ -1,5 +1,6 @@
 #include "gui/hangar/GuiTopButtons.h"
 
+#include "game/core/game/MenuGame.h"
 #include "game/core/gamedata/TypeRecords.h"
 #include "game/profiles/UserProfile.h"
 #include "gui/hangar/GuiDeviceParams.h"
@@ -565,7 +566,7 @@ void GuiTopButtons::ProceedFitting()
         Gui::Call(_active, L"SetType", Args(_sentType)(header));
     }
 
-    const UserProfile* profile = GuiGame::CurrentProfile();
+    const UserProfile* profile = MenuGame::CurrentProfile();
     const ProfileShip* ship = profile ? profile->GetShip() : nullptr;
     if (ship)
         DrawFlightModelB(Vec2(788.0f, 658.0f), int(ship->GetFlightModel()) + 1, 1.0f - _state_anim);

@@ -1,6 +1,7 @@
 // The fitting panel's carousel of device cards, its arrows and the flight-model icons.
 #include "gui/hangar/GuiTopButtons.h"
 
+#include "game/core/game/MenuGame.h"
 #include "game/core/gamedata/TypeRecords.h"
 #include "game/profiles/Races.h"
 #include "game/profiles/UserProfile.h"
@@ -66,7 +67,7 @@ void GuiTopButtons::DrawDevices(float alpha)
     const char* code = UserProfile::ConvertRaceToCode(centre->device->race);
     Gui::CallOnChange(_raceCaption, _sentRace, L"SetCaption", code);
     Gui::SetVisible({_raceCaption, _raceBack}, true);
-    const UserProfile* profile = GuiGame::CurrentProfile();
+    const UserProfile* profile = MenuGame::CurrentProfile();
     const RaceRating* races = profile ? profile->GetRaceRating() : nullptr;
     const Race* race = races ? races->GetRaceByCode(code) : nullptr;
     if (race)

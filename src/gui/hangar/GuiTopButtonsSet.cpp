@@ -3,6 +3,7 @@
 #include "game/core/frames/GameFrame.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
+#include "game/core/game/MenuGame.h"
 #include "game/profiles/UserProfile.h"
 #include "gui/hangar/HangarGui.h"
 #include "gui/menus/GuiProfileFaces.h"
@@ -74,7 +75,7 @@ void GuiTopButtonsSet::Initialize()
     _name[0] = '\0';
     _length = 0;
     _mode = NE_NONE;
-    if (const UserProfile* profile = GuiGame::CurrentProfile())
+    if (const UserProfile* profile = MenuGame::CurrentProfile())
         _shipIndex = profile->GetCurrentShipIndex();
     _faces->SetCurSelectedWithOutAnim(_shipIndex);
 
@@ -139,7 +140,7 @@ void GuiTopButtonsSet::SetVisible(bool visible)
 
 void GuiTopButtonsSet::Proceed(float dt, float alpha)
 {
-    const UserProfile* profile = GuiGame::CurrentProfile();
+    const UserProfile* profile = MenuGame::CurrentProfile();
     if (profile)
         _shipIndex = profile->GetCurrentShipIndex();
     for (const std::unique_ptr<GuiSmallButton>& button : _buttons)
@@ -209,7 +210,7 @@ void GuiTopButtonsSet::EventSelectDown() { StepButton(1); }
 void GuiTopButtonsSet::SelectShip(int index)
 {
     _shipIndex = index;
-    if (UserProfile* profile = GuiGame::CurrentProfile())
+    if (UserProfile* profile = MenuGame::CurrentProfile())
         profile->SelectShip(index);
 }
 
@@ -221,14 +222,14 @@ void GuiTopButtonsSet::EventSelectLeft()
 
 void GuiTopButtonsSet::EventSelectRight()
 {
-    const UserProfile* profile = GuiGame::CurrentProfile();
+    const UserProfile* profile = MenuGame::CurrentProfile();
     if (profile && _shipIndex < profile->GetShipCount() - 1)
         SelectShip(_shipIndex + 1);
 }
 
 void GuiTopButtonsSet::StartNameEntry(int mode)
 {
-    const UserProfile* profile = GuiGame::CurrentProfile();
+    const UserProfile* profile = MenuGame::CurrentProfile();
     const ProfileShip* ship = profile ? profile->GetShip(_shipIndex) : nullptr;
     Gui::CopyText(_name, sizeof(_name), ship ? ship->GetName() : "");
     _length = int(std::strlen(_name));
@@ -238,7 +239,7 @@ void GuiTopButtonsSet::StartNameEntry(int mode)
 
 void GuiTopButtonsSet::FinishNameEntry()
 {
-    UserProfile* profile = GuiGame::CurrentProfile();
+    UserProfile* profile = MenuGame::CurrentProfile();
     if (profile && _mode == NE_CLONE)
     {
         profile->CloneShip(_name);
@@ -266,7 +267,7 @@ void GuiTopButtonsSet::ApplyButton()
     case 3: StartNameEntry(NE_CLONE); break;
     case 4: StartNameEntry(NE_RENAME); break;
     case 5:
-        if (UserProfile* profile = GuiGame::CurrentProfile(); profile && profile->GetShipCount() > 1)
+        if (UserProfile* profile = MenuGame::CurrentProfile(); profile && profile->GetShipCount() > 1)
             profile->DeleteShip(profile->GetShip(_shipIndex));
         break;
     default: break;

@@ -1,7 +1,7 @@
 #include "gui/menus/GuiConfirmBox.h"
 
 #include "foundation/math/Color.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
 #include "layers/SpriteLayer.h"

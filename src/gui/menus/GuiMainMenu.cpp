@@ -9,7 +9,7 @@
 #include "gui/menus/GuiMainMenuCredits.h"
 #include "gui/menus/GuiProfiles.h"
 #include "gui/menus/MenuButtons.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
 #include "layers/widgets/GuiGame.h"

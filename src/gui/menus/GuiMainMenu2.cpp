@@ -2,7 +2,7 @@
 
 #include "game/core/game/Game.h"
 #include "gui/menus/MenuButtons.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "layers/widgets/GuiGame.h"
 
 namespace {

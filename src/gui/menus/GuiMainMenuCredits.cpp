@@ -4,7 +4,7 @@
 #include "MaterialSystem/draw/ScreenPrims.h"
 #include "foundation/math/Color.h"
 #include "foundation/math/Vec4.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "layers/widgets/GuiGame.h"
 
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "MaterialSystem/MaterialSystem.h"
 #include "foundation/math/Color.h"
 #include "foundation/math/Vec4.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
 #include "layers/widgets/GuiGame.h"

@@ -7,7 +7,7 @@
 #include "game/profiles/UserProfile.h"
 #include "gui/menus/GuiConfirmBox.h"
 #include "gui/menus/GuiProfileFaces.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
 #include "layers/SpriteLayer.h"

@@ -1,7 +1,7 @@
 #include "gui/menus/GuiSlotCarousel.h"
 
 #include "foundation/math/Color.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
 #include "layers/widgets/GuiWidget.h"

@@ -6,7 +6,7 @@
 #include "MaterialSystem/textures/TextureMgr.h"
 #include "foundation/math/Color.h"
 #include "foundation/math/Vec2.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "layers/video/VideoVMR9.h"
 
 MenuBackground::MenuBackground(const char* textureName, const char* materialFile)

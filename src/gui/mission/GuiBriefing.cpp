@@ -6,7 +6,7 @@
 #include "foundation/math/Vec4.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "gui/menus/GuiLogo.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "layers/widgets/GuiGame.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
 #include "game/profiles/UserProfile.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "gui/mission/GuiScreen.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
@@ -42,7 +42,7 @@ GuiMissionDesc::~GuiMissionDesc() { UserShutDown(); }
 
 void GuiMissionDesc::GetMissionInfo()
 {
-    const UserProfile* pilot = GuiGame::CurrentProfile();
+    const UserProfile* pilot = MenuGame::CurrentProfile();
     _level = pilot ? pilot->GetCurrentLevel() : nullptr;
     _emblem = nullptr;
     Gui::CopyText(_from, sizeof(_from), _level ? _level->GetFrom() : "");
@@ -129,7 +129,7 @@ void GuiMissionDesc::LoadLayers()
 // dealer shows neither.
 void GuiMissionDesc::LoadDealer()
 {
-    const UserProfile* pilot = GuiGame::CurrentProfile();
+    const UserProfile* pilot = MenuGame::CurrentProfile();
     const Dealer* dealer = pilot ? pilot->GetDealerByIndex(0) : nullptr;
     if (!dealer)
         return;
@@ -216,7 +216,7 @@ void GuiMissionDesc::EventSelectApply()
 
 void GuiMissionDesc::EventSelectDecline()
 {
-    if (UserProfile* pilot = GuiGame::CurrentProfile())
+    if (UserProfile* pilot = MenuGame::CurrentProfile())
         pilot->GetTeam()->ClearTeam();
     GetManager()->SetActive("mission_select");
 }

@@ -5,7 +5,7 @@
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
 #include "game/profiles/UserProfile.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "gui/mission/GuiScreen.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
@@ -114,7 +114,7 @@ void GuiMissionScore::EventSelectDown()
 
 void GuiMissionScore::EventSelectApply()
 {
-    if (UserProfile* pilot = GuiGame::CurrentProfile())
+    if (UserProfile* pilot = MenuGame::CurrentProfile())
         pilot->GetLevelScore()->Clear();
     switch (_selected)
     {

@@ -2,6 +2,7 @@
 
 #include "game/core/catalogue/LevelsList.h"
 #include "game/core/frames/GameFrameManager.h"
+#include "game/core/game/MenuGame.h"
 #include "game/profiles/UserProfile.h"
 #include "gui/menus/GuiMultiplayerFaces.h"
 #include "gui/mission/GuiScreen.h"
@@ -85,7 +86,7 @@ void GuiMissionSelect::EventSelectRight()
 
 void GuiMissionSelect::EventSelectApply()
 {
-    UserProfile* pilot = GuiGame::CurrentProfile();
+    UserProfile* pilot = MenuGame::CurrentProfile();
     const LevelsList* offers = pilot ? pilot->GetLevelsList() : nullptr;
     const int selected = _faces ? _faces->GetSelected() : -1;
     if (!offers || selected < 0 || selected >= offers->GetFreeCount())

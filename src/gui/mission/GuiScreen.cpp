@@ -2,6 +2,7 @@
 
 #include "foundation/base/Dumper.h"
 #include "game/core/frames/GameFrameManager.h"
+#include "game/core/game/MenuGame.h"
 #include "gui/menus/GuiMainMenu.h"
 #include "layers/widgets/GuiGame.h"
 
@@ -9,7 +10,7 @@ namespace GuiScreen {
 
 UserProfile* Pilot(const char* screen)
 {
-    UserProfile* pilot = GuiGame::CurrentProfile();
+    UserProfile* pilot = MenuGame::CurrentProfile();
     if (!pilot)
         Dumper::Instance().Print(DUMP_ERROR, "%s: no pilot is chosen\n", screen);
     return pilot;

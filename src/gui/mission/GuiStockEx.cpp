@@ -3,8 +3,8 @@
 #include "game/core/catalogue/LevelsList.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "game/profiles/UserProfile.h"
-#include "gui/hud/GuiShipHudTextMessage.h"
-#include "gui/menus/MenuGame.h"
+#include "game/hud/GuiShipHudTextMessage.h"
+#include "game/core/game/MenuGame.h"
 #include "gui/mission/GuiScreen.h"
 #include "layers/widgets/GuiGame.h"
 

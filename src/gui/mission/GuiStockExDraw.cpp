@@ -4,7 +4,7 @@
 
 #include "game/core/catalogue/LevelDesc.h"
 #include "game/profiles/UserProfile.h"
-#include "gui/hud/GuiShipHudTextMessage.h"
+#include "game/hud/GuiShipHudTextMessage.h"
 #include "gui/mission/GuiScreen.h"
 #include "layers/widgets/GuiGame.h"
 

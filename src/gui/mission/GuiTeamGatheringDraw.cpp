@@ -6,7 +6,7 @@
 #include "game/core/catalogue/LevelDesc.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "game/profiles/UserProfile.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "gui/mission/GuiScreen.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"

@@ -4,7 +4,7 @@
 
 #include "game/core/frames/GameFrameManager.h"
 #include "game/profiles/UserProfile.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "gui/mission/GuiScreen.h"
 
 #include <algorithm>

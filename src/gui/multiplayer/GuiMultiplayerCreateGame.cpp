@@ -2,7 +2,7 @@
 
 #include "foundation/base/Dumper.h"
 #include "gui/menus/GuiMultiplayerMissions.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "gui/multiplayer/MultiplayerGame.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"

@@ -1,7 +1,7 @@
 #include "gui/multiplayer/GuiMultiplayerMenu.h"
 
 #include "gui/menus/GuiMultiplayerFaces.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "gui/multiplayer/GuiMultiplayerTable.h"
 #include "gui/multiplayer/MultiplayerGame.h"
 #include "layers/widgets/GuiButtons.h"

@@ -1,7 +1,7 @@
 #include "gui/multiplayer/GuiMultiplayerTeam.h"
 
 #include "foundation/base/Dumper.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 #include "gui/multiplayer/GuiMultiplayerTeamPlayer.h"
 #include "gui/multiplayer/MultiplayerGame.h"
 #include "layers/FlashLayer.h"

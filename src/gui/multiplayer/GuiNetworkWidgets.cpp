@@ -5,7 +5,7 @@
 #include "foundation/math/Color.h"
 #include "foundation/math/Vec2.h"
 #include "foundation/math/Vec4.h"
-#include "gui/menus/MenuGame.h"
+#include "game/core/game/MenuGame.h"
 
 #include <cstdio>
 

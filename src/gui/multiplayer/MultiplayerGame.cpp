@@ -2,6 +2,7 @@
 
 #include "foundation/base/Dumper.h"
 #include "game/core/game/Game.h"
+#include "game/core/game/MenuGame.h"
 #include "game/profiles/UserProfile.h"
 #include "layers/widgets/GuiGame.h"
 #include "services/network/NetworkEngine.h"
@@ -22,7 +23,7 @@ NetworkEngine* PreparedNetwork()
         return nullptr;
     }
     NetworkPlayer player;
-    if (const UserProfile* profile = GuiGame::CurrentProfile())
+    if (const UserProfile* profile = MenuGame::CurrentProfile())
     {
         player.SetName(profile->GetName());
         const uint8_t level = uint8_t(std::clamp(profile->GetLevel(), 0, 255));

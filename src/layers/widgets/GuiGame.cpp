@@ -2,26 +2,30 @@
 
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
-#include "game/core/game/Game.h"
-#include "game/core/texts/GameTexts.h"
-#include "game/profiles/ProfileManager.h"
 #include "layers/LayerManager.h"
 
 namespace GuiGame {
+
+namespace {
+
+// Plain function pointers, constant-initialised: valid before any constructor and after every
+// destructor of the process.
+constinit Source installed{};
+
+} // namespace
+
+void Install(const Source& source) { installed = source; }
 
 const char* Text(const char* code)
 {
     if (!code)
         return "";
-    const GameTexts* texts = game.GetGameTextsSystem();
-    return texts ? texts->GetTextByCode(code) : code;
+    return installed.text ? installed.text(code) : code;
 }
 
-UserProfile* CurrentProfile()
-{
-    const ProfileManager* profiles = game.GetProfileManager();
-    return profiles ? profiles->GetCurrent() : nullptr;
-}
+bool CurrentPilot(Pilot& pilot) { return installed.pilot && installed.pilot(pilot); }
+
+const char* RaceIcon(const char* code) { return installed.raceIcon && code ? installed.raceIcon(code) : nullptr; }
 
 Material* LoadMaterial(const char* file)
 {

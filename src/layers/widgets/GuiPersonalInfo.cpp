@@ -1,8 +1,6 @@
 #include "layers/widgets/GuiPersonalInfo.h"
 
 #include "foundation/base/Dumper.h"
-#include "game/profiles/ProfileShip.h"
-#include "game/profiles/UserProfile.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
 #include "layers/SpriteLayer.h"
@@ -15,9 +13,10 @@ using FlashHost::Args;
 GuiPersonalInfo* GuiPersonalInfo::Load()
 {
     Unload();
-    const UserProfile* profile = GuiGame::CurrentProfile();
+    GuiGame::Pilot pilot;
+    const bool chosen = GuiGame::CurrentPilot(pilot);
     Layer* root = LayerManager::GetRoot();
-    Material* face = profile ? GuiGame::LoadMaterial(profile->GetFaceMaterial()) : nullptr;
+    Material* face = chosen ? GuiGame::LoadMaterial(pilot.face.c_str()) : nullptr;
     _portrait = Gui::AddSprite(root, "default", Gui::ScreenPos(Vec2(46.0f, 91.0f), GA_CENTER),
                                Gui::ScreenSize(Vec2(100.0f, 100.0f)), face);
     _layer = Gui::AddFlash(root, "personalInfo", "swf//personal_info.swf", Gui::ScreenPos(Vec2(0.0f, 18.0f), GA_CENTER),
@@ -25,13 +24,13 @@ GuiPersonalInfo* GuiPersonalInfo::Load()
     _ship = Gui::AddSprite(root, "default", Gui::ScreenPos(Vec2(1107.0f, 80.0f), GA_CENTER),
                            Gui::ScreenSize(Vec2(128.0f, 128.0f)), GuiGame::LoadMaterial("angar//default_ship.mat"));
     _cash = GuiTextCache();
-    if (profile)
+    if (chosen)
     {
-        SetName(profile->GetName());
-        SetScore(std::to_string(profile->GetScore()).c_str());
-        SetCash(std::to_string(profile->GetCash()).c_str());
-        if (const ProfileShip* ship = profile->GetShip())
-            SetSName(ship->GetName());
+        SetName(pilot.name.c_str());
+        SetScore(std::to_string(pilot.score).c_str());
+        SetCash(std::to_string(pilot.cash).c_str());
+        if (pilot.hasShip)
+            SetSName(pilot.ship.c_str());
     }
     else
     {

@@ -1,7 +1,5 @@
 #include "layers/widgets/GuiStockItems.h"
 
-#include "game/profiles/Races.h"
-#include "game/profiles/UserProfile.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
 #include "layers/SpriteLayer.h"
@@ -120,11 +118,9 @@ void GuiStockItemFull::SetRace(const char* code)
 {
     if (!SendRace(code) || !_icon)
         return;
-    const UserProfile* profile = GuiGame::CurrentProfile();
-    const RaceRating* rating = profile ? profile->GetRaceRating() : nullptr;
-    const Race* race = rating ? rating->GetRaceByCode(_race.Get()) : nullptr;
-    if (!race)
+    const char* icon = GuiGame::RaceIcon(_race.Get());
+    if (!icon)
         return;
-    _icon->SetMaterial(GuiGame::LoadMaterial(race->GetIcon()));
+    _icon->SetMaterial(GuiGame::LoadMaterial(icon));
     _icon->SetVisible(true);
 }

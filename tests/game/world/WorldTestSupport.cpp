@@ -8,6 +8,7 @@
 
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
+#include "gui/FrameCatalog.h"
 #include "platform/window/Window.h"
 
 namespace {
@@ -92,8 +93,10 @@ StartedGame::StartedGame()
     Window::Style style;
     style.hidden = true;
     _window = Window::Create("world test", 1024, 768, style, &_error);
-    if (_window)
-        game.Start(_window->GetHandle(), true);
+    if (!_window)
+        return;
+    InstallGameFrames();
+    game.Start(_window->GetHandle(), true);
 }
 
 StartedGame::~StartedGame()

@@ -11,6 +11,7 @@
 #include "game/core/game/Game.h"
 #include "game/core/gamedata/Base.h"
 #include "game/profiles/ProfileManager.h"
+#include "gui/FrameCatalog.h"
 #include "gui/hangar/ConstructionAngar.h"
 #include "gui/hangar/GuiTopButtons.h"
 #include "platform/window/Window.h"
@@ -74,6 +75,7 @@ protected:
         if (!_window)
             GTEST_SKIP() << "no display: " << error;
         GuiTopButtons::ResetState();
+        InstallGameFrames();
         game.Start(_window->GetHandle(), false);
         _clock.Start(30.0f);
         game.SetTimer(&_clock);

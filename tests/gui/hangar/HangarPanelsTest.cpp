@@ -7,7 +7,7 @@
 #include "gui/hangar/GuiConfigurations.h"
 #include "gui/hangar/GuiDeviceParams.h"
 #include "gui/hangar/GuiDevicesBalance.h"
-#include "gui/menus/GuiEmpty.h"
+#include "game/core/frames/GuiEmpty.h"
 
 using Strings = std::vector<std::string>;
 

@@ -17,6 +17,7 @@
 #include "game/core/frames/GameFrame.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
+#include "gui/FrameCatalog.h"
 #include "gui/menus/GuiLogo.h"
 #include "gui/menus/GuiVideoIntro.h"
 #include "platform/window/Window.h"
@@ -37,6 +38,7 @@ protected:
         _window = Window::Create("intro test", 1024, 768, style, &error);
         if (!_window)
             GTEST_SKIP() << "no display: " << error;
+        InstallGameFrames();
         game.Start(_window->GetHandle(), false);
         _frames = game.GetGameFrameManager();
     }

@@ -8,7 +8,7 @@
 #include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/profiles/UserProfile.h"
-#include "gui/menus/LevelMenu.h"
+#include "game/core/level/LevelMenu.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
 #include "layers/SpriteLayer.h"

@@ -4,6 +4,7 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
 #include "MaterialSystem/MaterialSystem.h"
+#include "gui/FrameCatalog.h"
 #include "layers/flash/FlashControl.h"
 #include "platform/window/Window.h"
 
@@ -47,6 +48,7 @@ void MenuTest::SetUp()
 
 void MenuTest::StartGame()
 {
+    InstallGameFrames();
     game.Start(_window->GetHandle(), false);
     _frames = game.GetGameFrameManager();
 }

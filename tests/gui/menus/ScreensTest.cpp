@@ -13,7 +13,7 @@
 #include "gui/menus/GuiMultiplayerFaces.h"
 #include "gui/menus/GuiMultiplayerMissions.h"
 #include "gui/menus/GuiProfiles.h"
-#include "gui/menus/LevelMenu.h"
+#include "game/core/level/LevelMenu.h"
 #include "layers/LayerManager.h"
 #include "layers/widgets/GuiWidget.h"
 

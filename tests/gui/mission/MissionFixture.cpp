@@ -6,6 +6,7 @@
 #include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/profiles/UserProfile.h"
+#include "gui/FrameCatalog.h"
 #include "layers/flash/FlashControl.h"
 #include "platform/window/Window.h"
 
@@ -63,6 +64,7 @@ void MissionScreenTest::SetUp()
     _window = Window::Create("mission screens test", 1024, 768, style, &error);
     if (!_window)
         GTEST_SKIP() << "no display: " << error;
+    InstallGameFrames();
     game.Start(_window->GetHandle(), true);
     EngineSeed(47);
     _frames = game.GetGameFrameManager();

@@ -5,7 +5,7 @@
 #include "game/core/catalogue/LevelsList.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/profiles/UserProfile.h"
-#include "gui/hud/GuiShipHudTextMessage.h"
+#include "game/hud/GuiShipHudTextMessage.h"
 #include "gui/mission/GuiStockEx.h"
 #include "layers/FlashLayer.h"
 #include "layers/SpriteLayer.h"

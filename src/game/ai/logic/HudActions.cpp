@@ -8,9 +8,9 @@
 #include "game/core/FixedText.h"
 #include "game/core/level/SingleLevel.h"
 #include "game/world/actor/Actor.h"
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudStats.h"
-#include "gui/hud/GuiShipHudTextMessage.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudStats.h"
+#include "game/hud/GuiShipHudTextMessage.h"
 
 ActionTextMessage::ActionTextMessage()
 {

@@ -8,8 +8,8 @@
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
 #include "game/world/player/PlayerShip.h"
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudTextMessage.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudTextMessage.h"
 #include "services/sound/SoundEngine.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include "game/ai/logic/LogicServices.h"
 #include "game/core/level/SingleLevel.h"
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudStats.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudStats.h"
 
 namespace {
 

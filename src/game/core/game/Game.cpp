@@ -1,17 +1,18 @@
 #include "game/core/game/Game.h"
 
 #include "MaterialSystem/MaterialSystem.h"
+#include "foundation/base/Dumper.h"
 #include "foundation/base/Profiler.h"
 #include "scene/RenderScene.h"
 #include "foundation/config/GameSettings.h"
 #include "game/core/frames/GameFrame.h"
 #include "game/core/frames/GameFrameManager.h"
-#include "game/core/game/FrameCatalog.h"
+#include "game/core/frames/GuiEmpty.h"
 #include "game/core/gamedata/Base.h"
+#include "game/core/game/WidgetSource.h"
 #include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/world/actor/Limiter.h"
-#include "gui/hangar/ConstructionAngar.h"
 
 #include <cstring>
 
@@ -35,11 +36,15 @@ constexpr const char* RegistrationOrder[] = {
 
 } // namespace
 
-Game::Game() = default;
+Game::Game() { GuiGame::Install(MakeWidgetSource()); }
 
 // A process that ends without ShutDown (a signal, an early exit) still tears down in order: the
 // frames must go before the frame manager that the base class frees.
-Game::~Game() { ShutDown(); }
+Game::~Game()
+{
+    ShutDown();
+    GuiGame::Install({});
+}
 
 void Game::Start(WindowHandle window, bool flag)
 {
@@ -52,12 +57,6 @@ void Game::Start(WindowHandle window, bool flag)
     CreateFrames();
     GetGameFrameManager()->SetActive(flag ? "empty" : "videoIntro");
     SetNetworkGame(false);
-}
-
-ConstructionAngar* Game::GetConstructionAngar() const
-{
-    const GameFrameManager* manager = GetGameFrameManager();
-    return manager ? dynamic_cast<ConstructionAngar*>(manager->FindFrameByName("angar")) : nullptr;
 }
 
 void Game::CreateBase()
@@ -96,14 +95,30 @@ void Game::DestroyProfiles()
     LogFreed("profile manager");
 }
 
+std::unique_ptr<GameFrame> Game::CreateFrame(GameFrameManager* manager, const char* name)
+{
+    if (std::strcmp(name, "level") == 0)
+    {
+        auto level = std::make_unique<SingleLevel>(manager, name);
+        _level = level.get();
+        return level;
+    }
+    if (std::strcmp(name, "empty") == 0)
+        return std::make_unique<GuiEmpty>(manager, name);
+    return _frameFactory ? _frameFactory(manager, name) : nullptr;
+}
+
 void Game::CreateFrames()
 {
     GameFrameManager* manager = GetGameFrameManager();
+    if (!_frameFactory)
+        GetDumper()->Print(DUMP_INFO, "Game: no screens are installed, only the mission frame is made\n");
     for (const char* name : CreationOrder)
     {
-        _frames.push_back(CreateGameFrame(manager, name));
-        if (std::strcmp(name, "level") == 0)
-            _level = static_cast<SingleLevel*>(_frames.back().get());
+        if (std::unique_ptr<GameFrame> frame = CreateFrame(manager, name))
+            _frames.push_back(std::move(frame));
+        else if (_frameFactory)
+            GetDumper()->Print(DUMP_WARNING, "Game: no screen is made for the frame \"%s\"\n", name);
     }
     for (const char* name : RegistrationOrder)
     {
@@ -153,6 +168,7 @@ void Game::ShutDown()
     DestroyProfiles();
     DestroyBase();
     _level = nullptr;
+    _angar = nullptr;
     _limiter.reset();
     if (!_frames.empty())
     {

@@ -8,6 +8,7 @@
 class Base;
 class ConstructionAngar;
 class GameFrame;
+class GameFrameManager;
 class Limiter;
 class ProfileManager;
 class SingleLevel;
@@ -19,11 +20,16 @@ class SingleLevel;
 class Game : public GameEngine
 {
 public:
+    // Makes the screen of a frame name, or null for a name it has none of. The screens sit above
+    // the game, so the program installs their maker before it starts the game.
+    using FrameFactory = std::unique_ptr<GameFrame> (*)(GameFrameManager* manager, const char* name);
+
     Game();
     ~Game() override;
 
     // Activates "empty" first when the flag is set (the launcher then loads a mission itself),
-    // else "videoIntro".
+    // else "videoIntro". The game makes "level" and "empty" itself, every other frame through the
+    // installed factory.
     void Start(WindowHandle window, bool flag) override;
     // "GameLogic", "UpdateScene" and "Present" in profiler scopes, then the render statistics.
     void Proceed() override;
@@ -37,7 +43,7 @@ public:
     SingleLevel* GetLevel() const { return _level; }
     ProfileManager* GetProfileManager() const { return _profileManager; }
     // The hangar frame "angar", from Start to ShutDown.
-    ConstructionAngar* GetConstructionAngar() const;
+    ConstructionAngar* GetConstructionAngar() const { return _angar; }
     // The pacing of repeated sounds, from Start to ShutDown.
     Limiter* GetLimiter() const { return _limiter.get(); }
     bool IsLevel() const { return _level != nullptr; }
@@ -50,6 +56,9 @@ public:
     // What the game world reaches through the engine object; tests install their own. An
     // installed object stays its installer's.
     void SetLevel(SingleLevel* level) { _level = level; }
+    void SetFrameFactory(FrameFactory factory) { _frameFactory = factory; }
+    // The hangar's maker names the hangar frame it made.
+    void SetConstructionAngar(ConstructionAngar* angar) { _angar = angar; }
     void SetProfileManager(ProfileManager* manager) { _profileManager = manager; }
 
 private:
@@ -58,13 +67,16 @@ private:
     void CreateProfiles();
     void DestroyProfiles();
     void CreateFrames();
+    std::unique_ptr<GameFrame> CreateFrame(GameFrameManager* manager, const char* name);
 
     bool _startedWithMission = false;
     std::vector<std::unique_ptr<GameFrame>> _frames; // in creation order
     std::unique_ptr<Base> _base;
     std::unique_ptr<ProfileManager> _profiles;
     std::unique_ptr<Limiter> _limiter;
+    FrameFactory _frameFactory = nullptr;
     SingleLevel* _level = nullptr;
+    ConstructionAngar* _angar = nullptr;
     ProfileManager* _profileManager = nullptr; // the game's own unless a test installed one
     bool _networkGame = false;
 };

@@ -18,7 +18,7 @@
 #include "game/world/environment/Track.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
-#include "gui/menus/LevelMenu.h"
+#include "game/core/level/LevelMenu.h"
 #include "scene/RenderScene.h"
 #include "scene/nodes/Camera.h"
 #include "services/physics/PhysicsSpace.h"

@@ -33,7 +33,7 @@
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
 #include "game/world/ships/ShipPart.h"
-#include "gui/menus/LevelMenu.h"
+#include "game/core/level/LevelMenu.h"
 #include "scene/RenderScene.h"
 #include "scene/nodes/Group.h"
 #include "scene/nodes/Model.h"

@@ -9,7 +9,7 @@
 #include "game/world/effects/WorldScene.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
-#include "gui/hud/GuiShipHudGlassDecals.h"
+#include "game/hud/GuiShipHudGlassDecals.h"
 #include "scene/RenderScene.h"
 #include "scene/nodes/Group.h"
 #include "scene/nodes/RenderMesh.h"

@@ -1,13 +1,13 @@
 #include "game/world/player/HudCalls.h"
 
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudCrosshair.h"
-#include "gui/hud/GuiShipHudGlassDecals.h"
-#include "gui/hud/GuiShipHudRadar.h"
-#include "gui/hud/GuiShipHudSpeed.h"
-#include "gui/hud/GuiShipHudTextMessage.h"
-#include "gui/hud/GuiShipHudUser.h"
-#include "gui/hud/GuiShipHudWeaponry.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudCrosshair.h"
+#include "game/hud/GuiShipHudGlassDecals.h"
+#include "game/hud/GuiShipHudRadar.h"
+#include "game/hud/GuiShipHudSpeed.h"
+#include "game/hud/GuiShipHudTextMessage.h"
+#include "game/hud/GuiShipHudUser.h"
+#include "game/hud/GuiShipHudWeaponry.h"
 
 namespace {
 constexpr float TextSeconds = 3.0f;

@@ -26,7 +26,7 @@
 #include "game/world/player/PlayerShip.h"
 #include "game/world/player/UIHit.h"
 #include "game/world/ships/ShipSounds.h"
-#include "gui/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHud.h"
 #include "layers/LayerManager.h"
 #include "scene/RenderScene.h"
 #include "scene/nodes/Camera.h"

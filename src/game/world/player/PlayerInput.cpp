@@ -20,7 +20,7 @@
 #include "game/world/ships/DynamicShipController.h"
 #include "game/world/ships/ShipSounds.h"
 #include "game/world/weapons/Weapon.h"
-#include "gui/menus/LevelMenu.h"
+#include "game/core/level/LevelMenu.h"
 #include "services/input/InputCodes.h"
 #include "services/input/InputSystem.h"
 

@@ -8,10 +8,10 @@
 #include "game/core/level/SingleLevel.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudBigMb.h"
-#include "gui/hud/GuiShipHudStats.h"
-#include "gui/hud/GuiShipHudTextMessage.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudBigMb.h"
+#include "game/hud/GuiShipHudStats.h"
+#include "game/hud/GuiShipHudTextMessage.h"
 
 namespace {
 

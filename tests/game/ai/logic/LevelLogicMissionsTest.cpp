@@ -5,8 +5,8 @@
 #include "game/core/game/Game.h"
 #include "game/world/player/Player.h"
 #include "game/world/ships/Ship.h"
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudTextMessage.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudTextMessage.h"
 #include "services/sound/SoundEngine.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include "game/core/level/SingleLevel.h"
 #include "game/world/player/Player.h"
 #include "game/world/ships/Ship.h"
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudStats.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudStats.h"
 #include "launcher/CommandLine.h"
 
 namespace {

@@ -13,6 +13,7 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
 #include "game/core/gamedata/Base.h"
+#include "gui/FrameCatalog.h"
 #include "layers/LayerManager.h"
 #include "scene/nodes/Camera.h"
 #include "platform/window/Window.h"
@@ -69,6 +70,7 @@ public:
 TEST_F(GameEngineTest, MissionStartBeginsBlankWritesTheRunsSettingsAndFreesEveryServiceOnce)
 {
     LogWatch log;
+    InstallGameFrames();
     game.Start(_window->GetHandle(), true);
     GameFrameManager* frames = game.GetGameFrameManager();
     ASSERT_NE(frames, nullptr);
@@ -116,6 +118,7 @@ TEST_F(GameEngineTest, MissionStartBeginsBlankWritesTheRunsSettingsAndFreesEvery
 
 TEST_F(GameEngineTest, OrdinaryStartFadesTheIntroInUnderTheFadeMaterial)
 {
+    InstallGameFrames();
     game.Start(_window->GetHandle(), false);
     GameFrameManager* frames = game.GetGameFrameManager();
     ASSERT_NE(frames->GetCurrent(), nullptr);

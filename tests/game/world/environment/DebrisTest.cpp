@@ -15,8 +15,8 @@
 #include "game/world/environment/DebrisField.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudGlassDecals.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudGlassDecals.h"
 #include "scene/nodes/Group.h"
 #include "services/sound/SoundEngine.h"
 

@@ -10,8 +10,8 @@
 #include "game/world/actor/Limiter.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudTextMessage.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudTextMessage.h"
 #include "services/physics/PhysicsActor.h"
 #include "services/sound/SoundEngine.h"
 

@@ -15,9 +15,9 @@
 #include "game/world/weapons/EnergySystem.h"
 #include "game/world/weapons/Weapon.h"
 #include "game/world/weapons/WeaponStates.h"
-#include "gui/hud/GuiShipHud.h"
-#include "gui/hud/GuiShipHudCrosshair.h"
-#include "gui/hud/GuiShipHudWeaponry.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudCrosshair.h"
+#include "game/hud/GuiShipHudWeaponry.h"
 #include "services/sound/SoundEngine.h"
 
 namespace {
