@@ -10,6 +10,7 @@
 #include "MaterialSystem/shaders/ShaderParamsGlobal.h"
 #include "MaterialSystem/shaders/ShaderUsageFlags.h"
 #include "MaterialSystem/textures/TextureMgr.h"
+#include "foundation/base/Profiler.h"
 #include "foundation/config/RenderSettings.h"
 #include "foundation/config/VideoSettings.h"
 #include "foundation/math/Projection.h"
@@ -96,11 +97,15 @@ void RenderScene::RenderDeferredShadingObjects(Camera* camera, OmniList& lights)
         _system->SetBackBuffer();
         return;
     }
-    for (unsigned i = 0; i < MRT_COUNT; ++i)
-        _system->SetRenderTarget(_targets[i], i);
-    _system->ClearTarget(3, 0, 1.0f);
-    _litQueue->RenderPrims(_globals.get());
-    _system->SetBackBuffer();
+    {
+        AutoScopeProfile scope(Name("Geometry pass"));
+        for (unsigned i = 0; i < MRT_COUNT; ++i)
+            _system->SetRenderTarget(_targets[i], i);
+        _system->ClearTarget(3, 0, 1.0f);
+        _litQueue->RenderPrims(_globals.get());
+        _system->SetBackBuffer();
+    }
+    AutoScopeProfile scope(Name("Lighting"));
     _system->RenderScreenAlignedQuad(_directionalLight);
     if (_settings->UseStencilShading)
         _system->ClearTarget(4, 0, 1.0f);

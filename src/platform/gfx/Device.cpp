@@ -127,6 +127,8 @@ bool Device::Present()
     return true;
 }
 
+void Device::Finish() { glFinish(); }
+
 CooperativeLevel Device::TestCooperativeLevel()
 {
     if (!_faults.cooperativeLevels.empty())

@@ -116,6 +116,8 @@ public:
     // Shows the back buffer; false when the device is lost.
     bool Present();
     CooperativeLevel TestCooperativeLevel();
+    // Returns once the driver has carried out everything asked of it (for timing).
+    void Finish();
     bool UsesClipControl() const { return _clipControl; }
     unsigned GetMaxTextureSize() const { return _maxTextureSize; }
     bool SupportsCompressedTextures() const { return _compressedTextures; }
