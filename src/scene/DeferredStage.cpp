@@ -1,8 +1,10 @@
 // The render scene's deferred lighting stage: the four targets the lit materials write, the sun
 // pass over them, and the omni lights, each scissored to its screen rectangle and, with
-// stencil shading, masked by its sphere.
+// stencil shading, masked by its sphere; the sun and the lights shade only the pixels the lit
+// prims covered.
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/Material.h"
+#include "MaterialSystem/materials/MaterialFlags.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
 #include "MaterialSystem/meshes/MeshMgr.h"
 #include "MaterialSystem/meshes/MeshRenderable.h"
@@ -106,6 +108,7 @@ void RenderScene::RenderDeferredShadingObjects(Camera* camera, OmniList& lights)
         _system->SetBackBuffer();
     }
     AutoScopeProfile scope(Name("Lighting"));
+    MaskLightsByDepth(LitPrimsWriteDepth());
     _system->RenderScreenAlignedQuad(_directionalLight);
     if (_settings->UseStencilShading)
         _system->ClearTarget(4, 0, 1.0f);
@@ -139,6 +142,36 @@ void RenderScene::RenderSingleLight(Camera* camera, Omni* light)
         _lightQueue->RenderSinglePrim(light->GetShape(), inside ? _omniBack : _omniFront, _globals.get());
         _system->SetStencilTest(true, &kInsideShape);
         _system->SetColorWrite(15);
+        if (!_omniLight->MaterialFlags().HasFlag(MF_NOZCULL))
+            _system->SetDepthFunc(CMP_GREATER);
     }
     _system->RenderScreenAlignedQuad(_omniLight);
+}
+
+// Depth is written where the lit prims were drawn, unless one of them leaves it alone.
+bool RenderScene::LitPrimsWriteDepth()
+{
+    for (auto entry = _litQueue->Begin(); entry != _litQueue->End(); ++entry)
+    {
+        Material* material = entry->material;
+        if (!material || material->MaterialFlags().HasFlag(MF_NOZCULL) ||
+            material->MaterialFlags().HasFlag(MF_NOZWRITE) ||
+            material->MaterialFlags().HasFlag(MF_DONT_APPLY_STDSTATEBLOCK))
+            return false;
+    }
+    return true;
+}
+
+// The light quads lie on the far plane: tested "greater" against the depth the lit prims left,
+// they shade only the pixels those covered and pass over the empty rest of the screen, which
+// they would leave as it is anyway. Without that depth they shade every pixel.
+void RenderScene::MaskLightsByDepth(bool masked)
+{
+    for (Material* material : {_directionalLight, _omniLight})
+    {
+        Flags& flags = material->MaterialFlags();
+        if (flags.HasFlag(MF_NOZCULL) == masked)
+            flags.ResetFlag(MF_NOZCULL);
+    }
+    _system->SetDepthFunc(masked ? CMP_GREATER : CMP_LESSEQUAL);
 }

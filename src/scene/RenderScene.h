@@ -165,6 +165,8 @@ private:
     void RenderSimpleObjects();
     void RenderDeferredShadingObjects(Camera* camera, OmniList& lights);
     void RenderSingleLight(Camera* camera, Omni* light);
+    bool LitPrimsWriteDepth();
+    void MaskLightsByDepth(bool masked);
     void RenderFrameBufferObjects();
     void SetCameraTransforms(Camera* camera);
 
