@@ -9,6 +9,7 @@
 #include "MaterialSystem/meshes/MeshMgr.h"
 #include "MaterialSystem/meshes/MeshRenderable.h"
 #include "MaterialSystem/queue/RenderQueue.h"
+#include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderParamsGlobal.h"
 #include "MaterialSystem/shaders/ShaderUsageFlags.h"
 #include "MaterialSystem/textures/TextureMgr.h"
@@ -90,6 +91,7 @@ void RenderScene::GetMRTs(Texture** depth, Texture** color, Texture** normal, Te
 
 void RenderScene::RenderDeferredShadingObjects(Camera* camera, OmniList& lights)
 {
+    _emissiveDrawn = LitPrimsWriteEmissive();
     if (_litQueue->IsEmpty())
     {
         // Nothing lit: the depth target reads empty, so no check point is occluded.
@@ -160,6 +162,18 @@ bool RenderScene::LitPrimsWriteDepth()
             return false;
     }
     return true;
+}
+
+// Only effects that say so write an emissive colour; the others leave the target black.
+bool RenderScene::LitPrimsWriteEmissive()
+{
+    for (auto entry = _litQueue->Begin(); entry != _litQueue->End(); ++entry)
+    {
+        const Shader* shader = entry->material ? entry->material->GetBindedShader() : nullptr;
+        if (shader && shader->WritesEmissive())
+            return true;
+    }
+    return false;
 }
 
 // The light quads lie on the far plane: tested "greater" against the depth the lit prims left,

@@ -126,6 +126,8 @@ public:
     void GetMRTs(Texture** depth, Texture** color, Texture** normal, Texture** material) const;
     Mesh* GetSpotShapeMesh() const { return _spotShape; }
     ShaderParamsGlobal* GetGlobals() const { return _globals.get(); }
+    // Whether the lit prims of the frame drawn last left an emissive colour for the glow.
+    bool DrewEmissive() const { return _emissiveDrawn; }
     PostProcessingStage* GetPostProcessingStage() const { return _postStage.get(); }
 
     MaterialSystem* GetMaterialSystem() const { return _system; }
@@ -166,6 +168,7 @@ private:
     void RenderDeferredShadingObjects(Camera* camera, OmniList& lights);
     void RenderSingleLight(Camera* camera, Omni* light);
     bool LitPrimsWriteDepth();
+    bool LitPrimsWriteEmissive();
     void MaskLightsByDepth(bool masked);
     void RenderFrameBufferObjects();
     void SetCameraTransforms(Camera* camera);
@@ -215,5 +218,6 @@ private:
     std::vector<DepthCheckPoint> _depthCheckPoints;
     gfx::FloatImage _readBack;
     bool _occlusionPass = false;
+    bool _emissiveDrawn = false;
     Camera* _viewCamera = nullptr; // the camera of the frame being drawn
 };
