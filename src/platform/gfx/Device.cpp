@@ -297,6 +297,8 @@ bool Device::ReadPixels(Texture* source, const Rect& rect, void* out)
     {
         return false;
     }
+    // A software rasterizer may still be drawing into the texture from its own threads.
+    glFinish();
     glBindFramebuffer(GL_READ_FRAMEBUFFER, _blitFbos[0]);
     glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, source->GetName(), 0);
     glReadBuffer(GL_COLOR_ATTACHMENT0);
@@ -313,6 +315,7 @@ bool Device::ReadFloatPixels(Texture* source, FloatImage& out)
     out.width = out.pitch = source->GetWidth();
     out.height = source->GetHeight();
     out.pixels.resize(size_t(out.pitch) * out.height);
+    glFinish();
     glBindFramebuffer(GL_READ_FRAMEBUFFER, _blitFbos[0]);
     glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, source->GetName(), 0);
     glReadBuffer(GL_COLOR_ATTACHMENT0);

@@ -138,7 +138,8 @@ public:
     void Clear(unsigned clearFlags, uint32_t argb, float z = 1.0f, int stencil = 0);
     // Stretches the whole of `source` over the whole of `destination` (colour only).
     bool CopySurface(Texture* source, Texture* destination, bool linear);
-    // Pixels of a colour target as A8R8G8B8 words, top row first, `rect.width` words a row.
+    // Pixels of a colour target as A8R8G8B8 words, top row first, `rect.width` words a row. The
+    // read-backs wait until the driver has drawn everything asked of it.
     bool ReadPixels(Texture* source, const Rect& rect, void* out);
     // The whole of a colour target's red channel, the image sized to the target.
     bool ReadFloatPixels(Texture* source, FloatImage& out);
