@@ -11,9 +11,10 @@
 // it, so for the breakdown the renderer is made to finish at every scope's start and end: each
 // scope then counts the drawing it asked for. Those frames take longer than the timed ones.
 //
-//   bench_mission [--frames N] [--size WxH] [--scopes] [--config LINE]... [--picture N FILE]
+//   bench_mission [--frames N] [--size WxH] [--scopes] [--work] [--config LINE]... [--picture N FILE]
 //
-// --size runs one size in this process; --scopes also prints the median of every scope;
+// --size runs one size in this process; --scopes also prints the median of every scope; --work
+// gives the breakdown in the processor time of all threads (the renderer's among them);
 // --config adds a line to the game's configuration; --picture flies a repeatable flight and
 // writes the picture of its N-th frame (at --size, or 1024x768) instead of timing anything.
 #include "MissionRun.h"
@@ -49,6 +50,7 @@ struct Options
     int frames = 360;
     int warmUp = 60;
     bool scopes = false;
+    bool work = false;         // the breakdown in processor time of all threads
     int width = 0, height = 0; // one size only
     std::string config;        // lines added to the configuration
     int pictureFrame = -1;
@@ -68,16 +70,18 @@ int64_t SteadyNanoseconds()
         .count();
 }
 
+int64_t ProcessNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
 double Milliseconds(int64_t since) { return double(SteadyNanoseconds() - since) * 1e-6; }
 
 // The processor time of all the process's threads (the renderer's among them): the work a frame
 // costs, which a busy machine stretches less than the wall clock.
-double ProcessMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) * 1e-6;
-}
+double ProcessMilliseconds() { return double(ProcessNanoseconds()) * 1e-6; }
 
 // A share of the frame: the scopes whose times add up to it, less those inside them that belong
 // to another share.
@@ -143,14 +147,15 @@ void PrintLine(const char* name, double milliseconds) { std::printf("  %-22s %7.
 
 // Frames of the flight with the renderer finishing at every scope's edges; the profiler reads
 // its time through a timer whose ticks wait for the renderer first.
-void PrintBreakdown(MissionRun& run, int frames, const std::vector<double>& waits, bool everyScope)
+void PrintBreakdown(MissionRun& run, int frames, const std::vector<double>& waits, const Options& options)
 {
     Timer* own = Profiler::GetTimer();
+    const auto clock = options.work ? ProcessNanoseconds : SteadyNanoseconds;
     Timer finishing(
         0.0f,
-        [&run] {
+        [&run, clock] {
             run.WaitForRenderer();
-            return SteadyNanoseconds();
+            return clock();
         },
         1000000000);
     Profiler::SetTimer(&finishing);
@@ -159,22 +164,22 @@ void PrintBreakdown(MissionRun& run, int frames, const std::vector<double>& wait
     for (int i = 0; i < frames && run.InMission(); ++i)
     {
         scopes.Start();
-        const int64_t start = SteadyNanoseconds();
+        const int64_t start = clock();
         run.Frame();
         run.WaitForRenderer();
-        whole.push_back(Milliseconds(start));
+        whole.push_back(double(clock() - start) * 1e-6);
         scopes.Sample();
     }
     Profiler::SetTimer(own);
     if (whole.empty())
         return;
-    std::printf("breakdown over %zu more frames, the renderer finishing at every scope (medians; such a frame "
+    std::printf("breakdown over %zu more frames, the renderer finishing at every scope (medians%s; such a frame "
                 "takes %.2f ms):\n",
-                whole.size(), Median(whole));
+                whole.size(), options.work ? " of the processor time of all threads" : "", Median(whole));
     for (const Share& share : Shares())
         PrintLine(share.name, Median(ShareTimes(scopes, share)));
     PrintLine("waiting (timed frames)", Median(waits));
-    if (!everyScope)
+    if (!options.scopes)
         return;
     std::printf("  every scope:\n");
     for (const std::string& path : scopes.GetPaths())
@@ -238,7 +243,7 @@ Result RunSize(int width, int height, const Options& options)
                 result.reference, result.frame / result.reference, Median(ratios));
     std::printf("processor time of all threads a frame: mission %.2f ms, queue %.2f ms\n", Median(work),
                 Median(referenceWork));
-    PrintBreakdown(run, std::max(1, options.frames / 3), waits, options.scopes);
+    PrintBreakdown(run, std::max(1, options.frames / 3), waits, options);
     std::fflush(stdout);
     return result;
 }
@@ -313,6 +318,8 @@ bool ParseOptions(int argc, char** argv, Options& options)
         }
         else if (arg == "--scopes")
             options.scopes = true;
+        else if (arg == "--work")
+            options.work = true;
         else
             return false;
     }
@@ -326,7 +333,8 @@ int main(int argc, char** argv)
     Options options;
     if (!ParseOptions(argc, argv, options))
     {
-        std::fprintf(stderr, "usage: %s [--frames N] [--size WxH] [--scopes] [--config LINE]... [--picture N FILE]\n",
+        std::fprintf(stderr,
+                     "usage: %s [--frames N] [--size WxH] [--scopes] [--work] [--config LINE]... [--picture N FILE]\n",
                      argv[0]);
         return 1;
     }
