@@ -212,8 +212,12 @@ void RenderScene::RenderSimpleObjects()
     _transparentQueue->RenderPrims(_globals.get());
 }
 
+// With nothing to draw, the copy is left to the post chain, which takes its own before any pass
+// reads it.
 void RenderScene::RenderFrameBufferObjects()
 {
+    if (_frameBufferQueue->IsEmpty() && _settings->EnablePostEffects)
+        return;
     Texture* frameBuffer = _system->GetTextureMgr()->GetFrameBufferTexture();
     if (!_frameBufferQueue->IsEmpty())
     {
