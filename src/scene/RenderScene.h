@@ -2,7 +2,6 @@
 
 #include "MaterialSystem/shaders/LightSources.h"
 #include "foundation/base/Name.h"
-#include "platform/gfx/Device.h"
 #include "scene/nodes/NodeTypes.h"
 
 #include <map>
@@ -216,7 +215,6 @@ private:
     float _oldTVEffect = 0.0f;
     float _secondsPerFrame = 0.0f;
     std::vector<DepthCheckPoint> _depthCheckPoints;
-    gfx::FloatImage _readBack;
     bool _occlusionPass = false;
     bool _emissiveDrawn = false;
     Camera* _viewCamera = nullptr; // the camera of the frame being drawn
