@@ -19,9 +19,11 @@ struct ProfilerState
     Timer* timer = nullptr;
 };
 
+// Never destroyed: a process that ends through exit() in the middle of a frame still runs the
+// engine's shut-down from the static destructors, and scopes opened there must find the tree.
 ProfilerState& State()
 {
-    static ProfilerState state;
+    static ProfilerState& state = *new ProfilerState;
     return state;
 }
 
