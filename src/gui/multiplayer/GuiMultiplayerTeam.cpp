@@ -99,7 +99,7 @@ void GuiMultiplayerTeam::UserProceed(float)
     {
         // The engine closed the client: the server went away, refused or never answered.
         _joined = false;
-        Dumper::Instance().Print(DUMP_ERROR, "Lost the server: the lobby returns to the multiplayer menu\n");
+        Dumper::Instance().Print(DUMP_WARNING, "Lost the server: the lobby returns to the multiplayer menu\n");
         LeaveGame();
         _leave = true;
     }
