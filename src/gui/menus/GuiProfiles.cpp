@@ -395,20 +395,22 @@ void GuiProfiles::EventSelectDecline()
         _quit_box->Show();
 }
 
-// Typing goes into the name in any mode, so "new" starts with what was typed before.
+// Typing reaches the name only while the entry is up: keys pressed before "New pilot" must not
+// fill the name unseen.
 void GuiProfiles::AddChar(const char& ch)
 {
+    if (!IsTyping())
+        return;
     _name.Add(ch);
     UpdateTapeField();
-    UpdateDetail();
 }
 
 void GuiProfiles::ProceedKey(const char& key)
 {
-    if (key == Backspace)
-        _name.Back();
+    if (!IsTyping() || key != Backspace)
+        return;
+    _name.Back();
     UpdateTapeField();
-    UpdateDetail();
 }
 
 bool GuiProfiles::IsTyping() const { return _edit_mode != EDIT_NONE && !_name_used; }
