@@ -235,8 +235,9 @@ void InputSystem::ProcessKeys(unsigned long down, unsigned long code)
 
 void InputSystem::IgnoreKey(unsigned long scanCode)
 {
+    // Without a keyboard no release would ever take the key back.
     const uint32_t key = static_cast<uint32_t>(scanCode);
-    if (std::find(_held.begin(), _held.end(), INPUT_KEYBOARD | key) == _held.end())
+    if (_keyboard && std::find(_held.begin(), _held.end(), INPUT_KEYBOARD | key) == _held.end())
         _ignored.push_back(key);
 }
 
