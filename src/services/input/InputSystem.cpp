@@ -85,6 +85,7 @@ void InputSystem::DropStaleInput()
     // meanwhile are lost, so the held buttons are forgotten too.
     _events.clear();
     _held.clear();
+    _ignored.clear();
     std::fill(std::begin(_changes), std::end(_changes), 0);
     if (_keyboard)
         _source->Acquire(InputDevice::Keyboard);
@@ -140,6 +141,8 @@ void InputSystem::ReadButtons(InputDevice device, uint32_t deviceId)
             _axes[AXIS_MOUSE_X + record.offset / 4] += record.data;
             continue;
         }
+        if (deviceId == INPUT_KEYBOARD && TakeIgnored(record))
+            continue;
         ProcessKeys(record.data & kDownBit, deviceId | record.offset);
     }
 }
@@ -228,6 +231,24 @@ void InputSystem::ProcessKeys(unsigned long down, unsigned long code)
     }
     _events.push_back({key, down ? BUTTON_PRESSED : BUTTON_RELEASED});
     _events.push_back({key, BUTTON_CHANGED});
+}
+
+void InputSystem::IgnoreKey(unsigned long scanCode)
+{
+    // Without a keyboard no release would ever take the key back.
+    const uint32_t key = static_cast<uint32_t>(scanCode);
+    if (_keyboard && std::find(_held.begin(), _held.end(), INPUT_KEYBOARD | key) == _held.end())
+        _ignored.push_back(key);
+}
+
+bool InputSystem::TakeIgnored(const InputRecord& record)
+{
+    const auto it = std::find(_ignored.begin(), _ignored.end(), record.offset);
+    if (it == _ignored.end())
+        return false;
+    if (!(record.data & kDownBit))
+        _ignored.erase(it);
+    return true;
 }
 
 bool InputSystem::HasEvent(uint32_t code, eButtonState state) const

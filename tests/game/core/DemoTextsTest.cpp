@@ -71,3 +71,12 @@ TEST_F(DemoTexts, SettingsProgramFileHoldsTheThreeDifficulties)
         EXPECT_TRUE(Has(texts, code)) << code;
     EXPECT_EQ(0, log.Warnings());
 }
+
+// One yes/no box asks before a pilot is deleted, before the game ends and before the stock
+// exchange is left: its question is the one the pause menu's box asks, which fits every use.
+TEST_F(DemoTexts, TheSharedYesNoBoxAsksAQuestionThatFitsEveryUse)
+{
+    GameTexts texts;
+    ASSERT_TRUE(texts.LoadTextsFromFile("en", "ui_common.txt"));
+    EXPECT_STREQ(texts.GetTextByCode("ui_common_box_00"), "Are you sure?");
+}
