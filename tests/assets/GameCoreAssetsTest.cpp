@@ -4,12 +4,18 @@
 
 #include "game/core/texts/ScreenTextsFiles.h"
 
-// The texts files the profile manager loads, and the settings program's own.
+// The texts files the profile manager loads, the loading tips and the settings program's own, in
+// both languages the settings program offers.
 TEST(Assets, GameTexts)
 {
-    std::vector<std::string> names = {"texts//en//difficulty.txt", "texts//ru//difficulty.txt"};
-    for (const char* file : ScreenTextsFiles)
-        names.push_back(std::string("texts//en//") + file);
+    std::vector<std::string> names;
+    for (const std::string language : {"en", "ru"})
+    {
+        names.push_back("texts//" + language + "//difficulty.txt");
+        names.push_back("texts//" + language + "//tips.txt");
+        for (const char* file : ScreenTextsFiles)
+            names.push_back("texts//" + language + "//" + file);
+    }
     ExpectAssetsPresent(names);
 }
 
