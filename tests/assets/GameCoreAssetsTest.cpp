@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "game/core/texts/ScreenTextsFiles.h"
 
 // The texts files the profile manager loads, the loading tips and the settings program's own, in
@@ -16,6 +18,21 @@ TEST(Assets, GameTexts)
         for (const char* file : ScreenTextsFiles)
             names.push_back("texts//" + language + "//" + file);
     }
+    ExpectAssetsPresent(names);
+}
+
+// The voices are looked up under the game's language: each voice of the default language is
+// there in the other.
+TEST(Assets, VoicesInEveryLanguage)
+{
+    const std::filesystem::path english = std::filesystem::path(GAME_DATA_DIR) / "sounds/localization/en";
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(english))
+    {
+        if (entry.is_regular_file())
+            names.push_back("sounds/localization/ru/" + entry.path().lexically_relative(english).string());
+    }
+    EXPECT_FALSE(names.empty());
     ExpectAssetsPresent(names);
 }
 
