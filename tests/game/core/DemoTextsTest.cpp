@@ -178,6 +178,16 @@ TEST_F(DemoTexts, EveryLanguageHoldsEveryFileAndCodeOfTheDefaultOne)
             for (const auto& [code, name] : Entries(folder.path() / file))
                 EXPECT_LT(name.size(), kNameFieldSize) << language << ": " << code << " is cut in its record";
         }
+        // Profiles find a race's emblem by its short name.
+        GameTexts english;
+        english.LoadTextsFromFile(kDefaultLanguage, "names_races.txt");
+        for (const auto& [code, name] : Entries(folder.path() / "names_races.txt"))
+        {
+            if (code.rfind("name_race_short_", 0) == 0)
+            {
+                EXPECT_EQ(name, english.GetTextByCode(code.c_str())) << language << ": " << code;
+            }
+        }
     }
     EXPECT_GT(languages, 0);
 }
