@@ -52,7 +52,7 @@ public:
     void SetLanguageIndex(int index);
 
     const std::vector<VideoMode>& GetVideoModes() const { return _modes; }
-    // The entry of the saved screen size; -1 without modes.
+    // The entry of the saved screen size; -1 when the list has none.
     int GetVideoModeIndex() const;
     void SetVideoModeIndex(int index);
     bool GetFullscreen() const;

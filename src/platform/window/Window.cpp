@@ -63,7 +63,11 @@ void Window::Centre()
     // Too large a window keeps its title bar on the screen.
     const int x = bounds.x + left + std::max(0, (bounds.w - width - left - right) / 2);
     const int y = bounds.y + top + std::max(0, (bounds.h - height - top - bottom) / 2);
-    SDL_SetWindowPosition(_window, x, y);
+    // Moving waits for the window system to answer; a window in place is left alone.
+    int oldX = 0, oldY = 0;
+    SDL_GetWindowPosition(_window, &oldX, &oldY);
+    if (x != oldX || y != oldY)
+        SDL_SetWindowPosition(_window, x, y);
 }
 
 void Window::GetSize(int& width, int& height) const { SDL_GetWindowSize(_window, &width, &height); }
