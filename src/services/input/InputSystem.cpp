@@ -1,5 +1,6 @@
 #include "services/input/InputSystem.h"
 
+#include "foundation/base/Dumper.h"
 #include "platform/input/ScanCodes.h"
 #include "platform/input/SdlInputSource.h"
 #include "services/input/InputConfig.h"
@@ -65,6 +66,8 @@ void InputSystem::RestartSystem()
     CopyName(_mouse ? name.c_str() : "", _info.mouseName, sizeof(_info.mouseName));
     _joystick = _source->Open(InputDevice::Joystick, 0, name);
     CopyName(_joystick ? name.c_str() : "", _info.joystickName, sizeof(_info.joystickName));
+    if (!_joystick)
+        Dumper::Instance().Print(DUMP_STARTUP, "No joystick is attached; joystick bindings have no effect\n");
     _info.forceFeedback = _joystick && _source->HasForceFeedback();
     UpdateSettings();
 }
