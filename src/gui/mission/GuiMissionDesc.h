@@ -14,8 +14,8 @@ class SpriteLayer;
 
 // "mission_desc": the page of the chosen mission over the exchange video, with its map, the
 // client's texts and face, the gang hired for a team mission, and three buttons: to the hangar,
-// to start the mission, and to gather a gang (only for a team mission). Decline drops the gang and goes back to the
-// mission selection.
+// to start the mission, and to gather a gang (only for a team mission). Decline drops the gang
+// and goes back to the mission selection.
 class GuiMissionDesc : public GameFrame
 {
 public:
