@@ -64,11 +64,15 @@ void VideoVMR9::Stop()
 {
     if (_player)
         _player->Stop();
-    if (_sound)
-    {
-        _sound->Close();
-        _sound.reset();
-    }
+    CloseSound();
+}
+
+void VideoVMR9::CloseSound()
+{
+    if (!_sound)
+        return;
+    _sound->Close();
+    _sound.reset();
 }
 
 bool VideoVMR9::ObtainTexture()
@@ -105,11 +109,7 @@ bool VideoVMR9::CanBeDeleted() const { return !_player || !_player->IsPlaying();
 
 void VideoVMR9::Release()
 {
-    if (_sound)
-    {
-        _sound->Close();
-        _sound.reset();
-    }
+    CloseSound();
     if (!_player)
         return;
     // Frees the player's thread if it waits for its frame to be taken.

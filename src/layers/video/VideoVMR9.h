@@ -66,6 +66,9 @@ public:
     unsigned GetWastedMemory() override { return 0; }
 
 private:
+    // The engine lets the sound track go at its next update.
+    void CloseSound();
+
     std::unique_ptr<video::VideoPlayer> _player;
     std::shared_ptr<VideoSound> _sound;
     std::chrono::steady_clock::time_point _started;
