@@ -126,7 +126,7 @@ void GameFrameManager::ReloadFrame(GameFrame* frame)
 
 void GameFrameManager::ReloadFrameByName(const char* name) { ReloadFrame(FindFrameByName(name)); }
 
-void GameFrameManager::Proceed(float seconds)
+void GameFrameManager::Proceed(float seconds, float realSeconds)
 {
     if (_current)
     {
@@ -138,7 +138,7 @@ void GameFrameManager::Proceed(float seconds)
         }
         _current->Proceed(seconds);
     }
-    FadeProceed(seconds);
+    FadeProceed(realSeconds);
 }
 
 void GameFrameManager::FadeProceed(float seconds)
