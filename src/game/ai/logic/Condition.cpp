@@ -38,8 +38,8 @@ bool ConditionShipCount::Is()
 {
     const SingleLevel* level = Logic::GetLevel();
     const int count = level ? static_cast<int>(level->GetActorCountByClassname(_classname)) : 0;
-    if (_countEqual >= 0)
-        return count == _countEqual;
+    if (_countEqual >= 0 && count == _countEqual)
+        return true;
     return _countNotEqual >= 0 && count != _countNotEqual;
 }
 

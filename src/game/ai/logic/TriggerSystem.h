@@ -36,6 +36,11 @@ public:
     int GetTriggerCount() const { return static_cast<int>(_triggers.size()); }
     void Clear() { _triggers.clear(); }
 
+    // The list changes only through Load and Clear: removing keeps the trigger, and nothing is
+    // written, since the logic file is the triggers' only source.
+    void RemoveTrigger(Trigger* trigger);
+    void Save(const char* file) const;
+
 private:
     void LoadTrigger(const Table& table, const char* key, const char* file);
 
