@@ -96,12 +96,12 @@ TEST_F(ProfilesTest, WithoutPilotsOnlyNewAndQuitAreOffered)
 
 TEST_F(ProfilesTest, TypedNamesKeepSixteenCharactersThatAFileNameCanHold)
 {
-    Press("'Ve'"); // typed before "new": the entry starts with it
+    Press("'Ve'B"); // typed before "new": dropped
     Press("A");
     EXPECT_EQ(_panel->GetEditMode(), GuiProfiles::EDIT_NEW);
     EXPECT_TRUE(_panel->GetTapeLayer()->GetVisible());
-    EXPECT_STREQ(_panel->GetTypedName(), "Ve");
-    Press("'ra/\\`\t'");
+    EXPECT_STREQ(_panel->GetTypedName(), "");
+    Press("'Vera/\\`\t'");
     EXPECT_STREQ(_panel->GetTypedName(), "Vera") << "no slashes, backquote or control characters";
     Press("BBBBBB");
     EXPECT_STREQ(_panel->GetTypedName(), "") << "backspace on an empty name changes nothing";
