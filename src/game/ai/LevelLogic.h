@@ -10,6 +10,7 @@
 #include "foundation/math/Color.h"
 #include "foundation/math/Vec3.h"
 #include "game/ai/logic/TriggerSystem.h"
+#include "game/world/actor/ActorRef.h"
 
 class Actor;
 
@@ -21,7 +22,8 @@ enum eLevelStatus : int
     LEVEL_WON = 3,
 };
 
-// A mark on the HUD for this frame: where, in which colour, and for which actor.
+// A mark on the HUD for this frame: where, in which colour, and for which actor (read in the
+// next frame, after actors may have been freed).
 struct GlobalLevelTarget
 {
     static constexpr size_t KindSize = 64;
@@ -33,7 +35,7 @@ struct GlobalLevelTarget
     char kind[KindSize] = "unknown_target";
     bool big = true;
     bool arrow = false;
-    Actor* actor = nullptr;
+    ActorRef actor;
 };
 
 class LevelLogic

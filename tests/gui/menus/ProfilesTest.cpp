@@ -156,7 +156,9 @@ TEST_F(ProfilesTest, NewPilotsAndTheNamesThatAreRefused)
         EXPECT_EQ(_panel->GetEditMode(), GuiProfiles::EDIT_NONE);
         EXPECT_EQ(Profiles()->GetProfileCount(), 1);
     }
-    EXPECT_TRUE(std::filesystem::is_empty("profiles")) << "nothing was written for the refused names";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("profiles"), {}), 1)
+        << "the new pilot's file only: nothing was written for the refused names";
+    EXPECT_TRUE(std::filesystem::exists("profiles/Vera.prf"));
 }
 
 TEST_F(ProfilesTest, RenameTakesTheChecksOfNewAndMovesThePilotsFile)

@@ -72,6 +72,8 @@ Ship* LevelLogic13::FindShip(const char* name)
     return Logic::AsShip(Logic::FindActor(name, Logic::PLAYER_NAME_NONE));
 }
 
+Ship* LevelLogic13::ShipOf(const ActorRef& ref) { return Logic::AsShip(ref.Get()); }
+
 void LevelLogic13::InitializeAllShips()
 {
     const char* const transports[TransportCount] = {"ytg_drtr_02_00", "ytg_drtr_02_01", "ytg_drtr_02_02",
@@ -88,8 +90,8 @@ void LevelLogic13::InitializeAllShips()
     // The convoy keeps to the pace of its heavy cargo ship.
     for (int i = 0; i < TransportCount; ++i)
     {
-        if (_transports[i])
-            _transports[i]->SetSpeedKoef(i == HeavyCargo ? HeavyCargoSpeed : ConvoySpeed);
+        if (Ship* transport = ShipOf(_transports[i]))
+            transport->SetSpeedKoef(i == HeavyCargo ? HeavyCargoSpeed : ConvoySpeed);
     }
 }
 
@@ -102,14 +104,16 @@ void LevelLogic13::Proceed()
 
 bool LevelLogic13::IsPortalApproached() const
 {
-    if (!_ytgPortal)
+    const Actor* ytgPortal = _ytgPortal.Get();
+    if (!ytgPortal)
         return false;
-    const Vec3 portal = _ytgPortal->GetPosition();
+    const Vec3 portal = ytgPortal->GetPosition();
     const float range = AlarmDistance * AlarmDistance;
     if (const PlayerShip* ship = Logic::GetPlayerShip(); ship && ship->GetPosition().DistanceSquared(portal) < range)
         return true;
-    for (const Ship* fighter : _blgFighters)
+    for (const ActorRef& ref : _blgFighters)
     {
+        const Ship* fighter = ShipOf(ref);
         if (fighter && !fighter->IsDead() && fighter->GetPosition().DistanceSquared(portal) < range)
             return true;
     }
@@ -119,9 +123,9 @@ bool LevelLogic13::IsPortalApproached() const
 void LevelLogic13::Alarm()
 {
     PlayMusic("music\\01_ytg_battletrack.xwma");
-    for (Ship* transport : _transports)
+    for (const ActorRef& ref : _transports)
     {
-        if (transport)
+        if (Ship* transport = ShipOf(ref))
             transport->SetSpeedKoef(1);
     }
     SendLine(EngineRandom() % 128 < 64 ? "localization\\%s\\mission13\\04_ytg_detected_pirates\\m13_order_start_v7.wav"
