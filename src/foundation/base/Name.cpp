@@ -1,10 +1,12 @@
 #include "foundation/base/Name.h"
 
 #include <cstring>
+#include <memory>
 
 #include "foundation/base/Assert.h"
 #include "foundation/base/Dumper.h"
 #include "foundation/base/Format.h"
+#include "foundation/base/Singletons.h"
 
 NameEntry Name::_names[Name::MaxNames];
 unsigned Name::_nameCount = 0;
@@ -12,8 +14,8 @@ bool Name::_initialized = false;
 
 std::map<std::string, NameEntry*>& Name::HashedNames()
 {
-    static std::map<std::string, NameEntry*> names;
-    return names;
+    static auto* const names = Singletons::Adopt(std::make_unique<std::map<std::string, NameEntry*>>());
+    return *names;
 }
 
 Name& Name::operator=(const char* text)
