@@ -20,7 +20,7 @@ public:
     // "Condition..." and "Action..." member tables. Keys are taken in natural order
     // ("Trigger2" before "Trigger10"), so the order does not depend on the interpreter's hashing.
     // A file that cannot be run leaves no triggers and gives false; an unknown type or a missing
-    // key is logged and the rest is read.
+    // key is logged and the rest is read. Without a script machine nothing is read.
     bool Load(const char* file);
 
     // One pass: every trigger in order, so that a trigger sees what the triggers before it did

@@ -323,7 +323,7 @@ bool TriggerSystem::Load(const char* file)
 {
     VirtualMachine* vm = game.GetVirtualMachine();
     if (!vm || !file)
-        return false;
+        return true; // nothing to read
     Table logic = vm->CreateNewTable();
     logic.SetGlobalName(Name("LevelLogic"));
     if (vm->ExecFile(file) != 0)

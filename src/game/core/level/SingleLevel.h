@@ -172,7 +172,7 @@ private:
     void CreateMessageDispatcher();
     void CreateAIManager();
     void CreatePlayer();
-    // Both false when the file does not run.
+    // Both false when the file does not run; without a script machine nothing is read.
     bool ParseLevelDescScript(const char* path);
     bool ParseLevelScript(const char* path);
     void ParseLevelScriptProceed();

@@ -237,8 +237,11 @@ void SingleLevel::CreatePlayer()
 
 bool SingleLevel::ParseLevelDescScript(const char* path)
 {
+    VirtualMachine* vm = game.GetVirtualMachine();
     Table desc, background;
-    if (!RunDataFile(game.GetVirtualMachine(), path, "LevelDesc", desc))
+    if (!vm)
+        return true; // a frame started without the engine's services reads nothing
+    if (!RunDataFile(vm, path, "LevelDesc", desc))
         return false;
     if (!desc.GetTable("Background", background))
         return true;
@@ -275,7 +278,7 @@ bool SingleLevel::ParseLevelScript(const char* path)
     if (!vm)
     {
         Dumper::Instance().Print(DUMP_ERROR, "SingleLevel: no script machine; \"%s\" is not read\n", path);
-        return false;
+        return true;
     }
     _levelTable = std::make_unique<Table>(vm->CreateNewTable());
     _levelTable->SetGlobalName(Name("Level"));
