@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <list>
 #include <map>
+#include <memory>
 #include <string>
 
+#include "foundation/base/Singletons.h"
 #include "foundation/base/Timer.h"
 
 namespace {
@@ -21,8 +23,8 @@ struct ProfilerState
 
 ProfilerState& State()
 {
-    static ProfilerState state;
-    return state;
+    static ProfilerState* const state = Singletons::Adopt(std::make_unique<ProfilerState>());
+    return *state;
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 #include "game/hud/GuiShipHud.h"
 #include "game/hud/GuiShipHudBigMb.h"
 
-void LevelLogic::Initialize(const char* file) { _triggers.Load(file); }
+bool LevelLogic::Initialize(const char* file) { return _triggers.Load(file); }
 
 void LevelLogic::Proceed()
 {

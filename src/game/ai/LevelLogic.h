@@ -47,9 +47,8 @@ public:
     LevelLogic(const LevelLogic&) = delete;
     LevelLogic& operator=(const LevelLogic&) = delete;
 
-    // Reads the logic file into the triggers; a file that cannot be run is logged and leaves
-    // none, and the level can still be lost by the player's death.
-    virtual void Initialize(const char* file);
+    // Reads the logic file into the triggers; false, logged, when the file cannot be run.
+    virtual bool Initialize(const char* file);
     // One frame: the mission is lost when the player's ship is dead (before any trigger can win
     // it), last frame's targets go, then the triggers run.
     virtual void Proceed();

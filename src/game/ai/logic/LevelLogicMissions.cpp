@@ -45,15 +45,18 @@ float SendLine(const char* format, float delay)
 
 } // namespace
 
-void LevelLogic08::Initialize(const char* file)
+bool LevelLogic08::Initialize(const char* file)
 {
-    LevelLogic::Initialize(file);
+    if (!LevelLogic::Initialize(file))
+        return false;
     PlayMusic("music\\06_sha_exploration_1.xwma");
+    return true;
 }
 
-void LevelLogic13::Initialize(const char* file)
+bool LevelLogic13::Initialize(const char* file)
 {
-    LevelLogic::Initialize(file);
+    if (!LevelLogic::Initialize(file))
+        return false;
     InitializeAllShips();
     PlayMusic("music\\01_ytg_exploration.xwma");
     float delay = 0.5f;
@@ -65,6 +68,7 @@ void LevelLogic13::Initialize(const char* file)
     const GuiShipHud* hud = Logic::GetHud();
     if (GuiShipHudTextMessage* strip = hud ? hud->GetTextMsg() : nullptr)
         strip->Show("Fly with your gang to YTG Transport!", 3, true, 6);
+    return true;
 }
 
 Ship* LevelLogic13::FindShip(const char* name)

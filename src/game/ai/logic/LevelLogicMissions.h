@@ -17,7 +17,7 @@ public:
 class LevelLogic08 : public LevelLogic
 {
 public:
-    void Initialize(const char* file) override;
+    bool Initialize(const char* file) override;
     void ShutDown() override {}
 };
 
@@ -34,7 +34,7 @@ public:
     static constexpr float HeavyCargoSpeed = 0.15f;
     static constexpr float ConvoySpeed = 0.25f;
 
-    void Initialize(const char* file) override;
+    bool Initialize(const char* file) override;
     void Proceed() override;
     void ShutDown() override {}
 

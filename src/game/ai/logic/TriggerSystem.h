@@ -19,9 +19,9 @@ public:
     // member table whose key begins with "Trigger", with the conditions and actions of its
     // "Condition..." and "Action..." member tables. Keys are taken in natural order
     // ("Trigger2" before "Trigger10"), so the order does not depend on the interpreter's hashing.
-    // A file that cannot be run leaves no triggers; an unknown type or a missing key is logged
-    // and the rest is read.
-    void Load(const char* file);
+    // A file that cannot be run leaves no triggers and gives false; an unknown type or a missing
+    // key is logged and the rest is read. Without a script machine nothing is read.
+    bool Load(const char* file);
 
     // One pass: every trigger in order, so that a trigger sees what the triggers before it did
     // in the same pass; then the four statistics rows of the Ytg ship classes on the player's HUD.
