@@ -2,6 +2,9 @@
 -- answers, and SetState which one is chosen: 0 yes, 1 no. Without texts it asks its own.
 movie.design(400, 256)
 
+-- Opaque: the screen behind the box is dimmed, and none of it shows through the box.
+local solid = "#0c141e"
+
 local texts = { question = "Are you sure?", yes = "Yes", no = "No" }
 local yes = ui.state(1, 0.12)
 local no = ui.state(2, 0.12)
@@ -19,7 +22,7 @@ function SetState(state)
 end
 
 function Draw(c)
-    ui.panel(c, 4, 4, 392, 248)
+    ui.panel(c, 4, 4, 392, 248, solid)
     c:rect(24, 118, 352, 2, ui.colors.border)
     ui.caption(c, texts.question, 20, 18, 360, 96, 24)
     ui.button(c, 40, 160, 150, 60, texts.yes, yes, 22)

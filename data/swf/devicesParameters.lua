@@ -1,12 +1,13 @@
 -- The parameters of the device the hangar shows (400 x 300): a title (SetTitle), four labels
--- (SetTxt1 ... SetTxt4) and four bars (SetLvl1 ... SetLvl4, 0..1).
+-- (SetTxt1 ... SetTxt4) and four bars (SetLvl1 ... SetLvl4, 0..1). The panel keeps clear of the
+-- screen's right edge, of the ship's flight model on its left and of the tips strip below.
 movie.design(400, 300)
 
 local title = ""
 local labels = { "", "", "", "" }
 local levels = {}
 for i = 1, 4 do
-    levels[i] = tween(0, 20, 66 + 54 * (i - 1), 360, 46)
+    levels[i] = tween(0, 30, 78 + 50 * (i - 1), 344, 16)
 end
 
 function SetTitle(text)
@@ -26,14 +27,14 @@ for i = 1, 4 do
 end
 
 function Draw(c)
-    ui.panel(c, 6, 6, 388, 280)
+    ui.panel(c, 16, 6, 370, 264)
     c:font(ui.font, 18, true)
-    c:text(title, 22, 18, ui.colors.text)
-    c:line(22, 46, 378, 46, ui.colors.border, 1)
+    c:text(title, 32, 18, ui.colors.text)
+    c:line(32, 46, 372, 46, ui.colors.border, 1)
     for i = 1, 4 do
-        local top = 60 + 54 * (i - 1)
+        local top = 58 + 50 * (i - 1)
         c:font(ui.font, 14, true)
-        c:text(labels[i], 22, top, ui.colors.textDisabled)
-        ui.bar(c, 22, top + 22, 356, 12, levels[i].value, ui.colors.selected)
+        c:text(labels[i], 32, top, ui.colors.textDisabled)
+        ui.bar(c, 32, top + 22, 340, 12, levels[i].value, ui.colors.selected)
     end
 end

@@ -1,6 +1,7 @@
 -- A device card of the hangar's carousel (140 x 119, drawn at any size): Create(path) shows the
 -- card picture the path names, "<folder>//textures//<picture>.swf" standing for the texture
--- "<picture>.dds"; SetCaption(text) names the device under it.
+-- "<picture>.dds"; SetCaption(text) names the device under it. The card keeps to its upper 100
+-- units, so that it ends above the tips strip where the carousel lays it.
 movie.design(140, 119)
 
 local picture, caption = NULL, ""
@@ -24,10 +25,10 @@ function SetCaption(text)
 end
 
 function Draw(c)
-    ui.panel(c, 2, 2, 136, 115)
+    ui.panel(c, 2, 2, 136, 96)
     if picture then
-        c:image(picture, 30, 8, 80, 80)
+        c:image(picture, 38, 6, 64, 64)
     end
     c:font(ui.font, 11, true)
-    c:textBox(caption, 6, 90, 128, 26, ui.colors.text, "center", "middle")
+    c:textBox(caption, 6, 70, 128, 26, ui.colors.text, "center", "middle")
 end

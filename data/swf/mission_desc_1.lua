@@ -2,15 +2,17 @@
 -- face at (74, 66, 51 x 51) under the frame movie "md_e" and the emblem of his race at
 -- (403, 89, 51 x 51). SetTxt1 to SetTxt4 and SetMT set the captions of client, mission,
 -- location, objectives and team; SetName, SetTitle, SetLocation and SetDesc the client, the
--- mission's name, its location and its description.
+-- mission's name, its location and its description; SetTeam the gang hired for a team mission
+-- ("hired / seats: names"), empty for a solo mission, which shows no team line.
 movie.design(540, 650)
 
 local captions = { from = "", title = "", location = "", objectives = "", team = "" }
-local texts = { from = "", title = "", location = "", desc = "" }
+local texts = { from = "", title = "", location = "", desc = "", team = "" }
 
 ui.setters(captions, { SetTxt1 = "from", SetTxt2 = "title", SetTxt3 = "location", SetTxt4 = "objectives",
                        SetMT = "team" })
-ui.setters(texts, { SetName = "from", SetTitle = "title", SetLocation = "location", SetDesc = "desc" })
+ui.setters(texts, { SetName = "from", SetTitle = "title", SetLocation = "location", SetDesc = "desc",
+                    SetTeam = "team" })
 
 local function Caption(c, text, y)
     c:font(ui.font, 15, true)
@@ -36,7 +38,11 @@ function Draw(c)
     c:font(ui.font, 17, true)
     c:text(captions.objectives, 24, 252, ui.colors.textDisabled)
     c:font(ui.font, 17)
-    c:textBox(texts.desc, 24, 278, 492, 270, "#c8d8f0")
-    c:font(ui.font, 15, true)
-    c:text(captions.team, 24, 560, ui.colors.textDisabled)
+    c:textBox(texts.desc, 24, 278, 492, 236, "#c8d8f0")
+    if texts.team != "" then
+        c:font(ui.font, 15, true)
+        c:text(captions.team, 24, 522, ui.colors.textDisabled)
+        c:font(ui.font, 15)
+        c:textBox(texts.team, 24, 542, 492, 40, ui.colors.text)
+    end
 end

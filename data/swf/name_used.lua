@@ -2,12 +2,15 @@
 -- says what is wrong, SetMsg2 what to do.
 movie.design(475, 280)
 
+-- Opaque: the screen behind the box is dimmed, and none of it shows through the box.
+local solid = "#0c141e"
+
 local texts = { msg = "", msg2 = "" }
 
 ui.setters(texts, { SetMsg = "msg", SetMsg2 = "msg2" })
 
 function Draw(c)
-    ui.panel(c, 4, 4, 467, 272, NULL, ui.colors.selected)
+    ui.panel(c, 4, 4, 467, 272, solid, ui.colors.selected)
     c:circle(237, 58, 30, NULL, ui.colors.selected, 4)
     c:font(ui.font, 40, true)
     c:text("!", 237, 34, ui.colors.selected, "center")

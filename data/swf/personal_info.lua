@@ -1,8 +1,9 @@
 -- The pilot header of the menu screens (1280 x 256). The game shows the pilot's portrait through
 -- the hole on the left (46, 73, 100 x 100) and the ship's picture over the frame on the right
--- (1107, 62, 128 x 128). SetName, SetScore, SetCash and SetSName set the pilot's name, score,
--- cash and ship; Set1 to Set4 the captions of status, cash, score and ship. A changed cash
--- flashes briefly.
+-- (1107, 62, 128 x 128), whose ship fills its middle. SetName, SetScore, SetCash and SetSName
+-- set the pilot's name, score, cash and ship; Set1 to Set4 the captions of status, cash, score
+-- and ship. A changed cash flashes briefly. The panel holds the picture's frame and stays between
+-- the screen's title above and the columns the screens start 193 below the movie's top.
 movie.design(1280, 256)
 
 local values = { name = "", score = "", cash = "", ship = "" }
@@ -24,11 +25,11 @@ local function Caption(c, text, x, y, align)
 end
 
 function Draw(c)
-    ui.panel(c, 20, 60, 1240, 124)
+    ui.panel(c, 20, 58, 1240, 130)
     -- the portrait lies under the movie, the ship's picture over it
     ui.hole(c, 46, 73, 100, 100)
     c:rect(43, 70, 106, 106, NULL, ui.colors.border, 2)
-    c:rect(1103, 58, 136, 136, ui.colors.shadow, ui.colors.border, 2)
+    c:rect(1103, 64, 136, 120, ui.colors.shadow, ui.colors.border, 2)
 
     Caption(c, captions[1], 170, 70)
     c:font(ui.font, 30, true)

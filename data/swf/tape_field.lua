@@ -2,6 +2,9 @@
 -- name as it is typed (SetName), with a blinking cursor after it.
 movie.design(512, 300)
 
+-- Opaque: the screen behind the box is dimmed, and none of it shows through the box.
+local solid = "#0c141e"
+
 local texts = { msg = "", msg2 = "", name = "" }
 local blink = 0
 
@@ -13,7 +16,7 @@ function Update(dt)
 end
 
 function Draw(c)
-    ui.panel(c, 4, 4, 504, 292)
+    ui.panel(c, 4, 4, 504, 292, solid)
     ui.caption(c, texts.msg, 20, 20, 472, 80, 24)
     c:roundRect(40, 120, 432, 70, 8, ui.colors.shadow, ui.colors.selected, 2)
     c:font(ui.font, 32, true)

@@ -1,10 +1,13 @@
 #include "MaterialSystem/IDeviceResource.h"
 
 #include <cassert>
+#include <memory>
+
+#include "foundation/base/Singletons.h"
 
 IDeviceResource::Registry& IDeviceResource::List()
 {
-    static Registry* registry = new Registry();
+    static Registry* const registry = Singletons::Adopt(std::make_unique<Registry>());
     return *registry;
 }
 

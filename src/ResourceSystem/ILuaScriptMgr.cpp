@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "foundation/base/Dumper.h"
 #include "foundation/lua/Table.h"
 #include "foundation/lua/VirtualMachine.h"
 
@@ -26,6 +27,9 @@ IResource* ILuaScriptMgr::OnCreateResource(const ResourceInfo& info, unsigned lo
     std::vector<char> script(dataSize);
     unsigned long got = ReadNextChunk(0, script.data(), dataSize);
     bool ran = _vm->ExecBuffer(script.data(), got) == 0;
+    // The interpreter's message has no file name: a buffer has none.
+    if (!ran)
+        Dumper::Instance().Print(DUMP_ERROR, "Script \"%s\" does not run; it is not used\n", info.name);
     Table table = _vm->GetGlobalTable(_tableName);
     if (table.IsValid())
     {

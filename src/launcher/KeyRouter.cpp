@@ -5,8 +5,10 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "launcher/MissionControls.h"
 #include "layers/LayerManager.h"
+#include "platform/input/ScanCodes.h"
 #include "platform/input/VirtualKeys.h"
 #include "platform/window/WindowEvents.h"
+#include "services/input/InputSystem.h"
 
 namespace {
 
@@ -40,23 +42,37 @@ bool TypesControlCharacter(int virtualKey)
 
 } // namespace
 
-KeyRouter::KeyRouter(GameFrameManager* frames, MaterialSystem* render, VideoSettings* video, IMissionControls* mission)
-    : _frames(frames), _render(render), _video(video), _mission(mission)
+KeyRouter::KeyRouter(GameFrameManager* frames, MaterialSystem* render, VideoSettings* video, InputSystem* input,
+                     IMissionControls* mission)
+    : _frames(frames), _render(render), _video(video), _input(input), _mission(mission)
 {}
 
 bool KeyRouter::IsMissionLoaded() const { return _mission && _mission->IsLoaded(); }
 
+bool KeyRouter::IsConsoleKey(int virtualKey) { return virtualKey == GameFrameManager::ConsoleKey; }
+
 bool KeyRouter::OnKeyDown(const WindowEvent& event)
 {
     const int virtualKey = SdlKeyToVirtualKey(event.keycode);
+    bool running = true;
     if (event.modifiers & WindowEvent::Alt)
-        return OnAltKey(virtualKey);
-    if (virtualKey == 0 || !_frames)
-        return true;
-    OnKey(virtualKey);
-    if (TypesControlCharacter(virtualKey))
-        OnChar(char(virtualKey));
-    return true;
+    {
+        running = OnAltKey(virtualKey);
+    }
+    else if (virtualKey != 0 && _frames)
+    {
+        OnKey(virtualKey);
+        if (TypesControlCharacter(virtualKey))
+            OnChar(char(virtualKey));
+    }
+    // Decided after the key has opened or closed the console. A repeat is no new press: the key
+    // is held, and its release belongs to whoever had the press.
+    if (_input && !event.repeat && (IsConsoleKey(virtualKey) || LayerManager::IsConsoleActive()))
+    {
+        if (const int scanCode = SdlScancodeToScanCode(event.scancode))
+            _input->IgnoreKey(static_cast<unsigned long>(scanCode));
+    }
+    return running;
 }
 
 bool KeyRouter::OnAltKey(int virtualKey)
@@ -75,6 +91,13 @@ void KeyRouter::OnKey(int virtualKey)
 {
     const char key = char(virtualKey & 0xFF);
     _frames->ProceedKey(key);
+    if (IsConsoleKey(virtualKey) || LayerManager::IsConsoleActive())
+    {
+        // The frame manager has given the key to the console; a screenshot may still be taken.
+        if (virtualKey == VK_F12 && _render)
+            _render->TakeScreenShot();
+        return;
+    }
     switch (virtualKey)
     {
     case VK_RETURN: _frames->funcSelectApply(); break;
@@ -120,7 +143,7 @@ void KeyRouter::OnText(const WindowEvent& event)
 
 void KeyRouter::OnChar(char ch)
 {
-    if (IsMissionLoaded())
+    if (IsMissionLoaded() && !LayerManager::IsConsoleActive())
     {
         switch (ch)
         {

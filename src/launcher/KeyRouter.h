@@ -3,6 +3,7 @@
 struct WindowEvent;
 class GameFrameManager;
 class IMissionControls;
+class InputSystem;
 class MaterialSystem;
 class VideoSettings;
 
@@ -10,11 +11,14 @@ class VideoSettings;
 // frame manager's ProceedKey followed by the key table (navigation, F5 reload, F12 screenshot and
 // the mission keys), characters for AddChar (the bytes of typed UTF-8 text, and 8, 9, 13, 27
 // made from Backspace, Tab, Return and Escape), and the Alt combinations (Alt+Enter full screen,
-// Alt+F4 quit). Any target may be null: nothing goes to it then.
+// Alt+F4 quit). While the console is open it has every key: only F12 and the Alt combinations
+// still act, and the input system keeps the keys from the player's bindings (the console key
+// itself never reaches them). Any target may be null: nothing goes to it then.
 class KeyRouter
 {
 public:
-    KeyRouter(GameFrameManager* frames, MaterialSystem* render, VideoSettings* video, IMissionControls* mission);
+    KeyRouter(GameFrameManager* frames, MaterialSystem* render, VideoSettings* video, InputSystem* input,
+              IMissionControls* mission);
 
     // False when the key ends the game.
     bool OnKeyDown(const WindowEvent& event);
@@ -26,10 +30,12 @@ private:
     void OnMissionKey(int virtualKey);
     void OnChar(char ch);
     bool IsMissionLoaded() const;
+    static bool IsConsoleKey(int virtualKey);
 
     GameFrameManager* _frames;
     MaterialSystem* _render;
     VideoSettings* _video;
+    InputSystem* _input;
     IMissionControls* _mission;
     bool _cameraDust = true;
 };

@@ -38,6 +38,17 @@ bool HandleEvent(const WindowEvent& event, Window& window, KeyRouter& keys)
 
 } // namespace
 
+bool HandleWindowEvents(Window& window, KeyRouter& keys)
+{
+    WindowEvent event;
+    while (PollWindowEvent(event))
+    {
+        if (!HandleEvent(event, window, keys))
+            return false;
+    }
+    return true;
+}
+
 int RunLauncher(const std::vector<std::string>& arguments)
 {
     std::string error;
@@ -64,16 +75,9 @@ int RunLauncher(const std::vector<std::string>& arguments)
     }
 
     LevelControls mission(level);
-    KeyRouter keys(game.GetGameFrameManager(), game.GetRender(), game.GetVideoSettings(), &mission);
-    bool running = true;
-    while (running)
-    {
-        WindowEvent event;
-        while (running && PollWindowEvent(event))
-            running = HandleEvent(event, *window, keys);
-        if (running)
-            game.Proceed();
-    }
+    KeyRouter keys(game.GetGameFrameManager(), game.GetRender(), game.GetVideoSettings(), game.GetInput(), &mission);
+    while (HandleWindowEvents(*window, keys))
+        game.Proceed();
     game.ShutDown();
     return 0;
 }

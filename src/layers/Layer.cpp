@@ -47,6 +47,14 @@ void Layer::RemoveChild(Layer* child)
     _childs.erase(found);
 }
 
+void Layer::BringChildToFront(Layer* child)
+{
+    auto found = std::find_if(_childs.begin(), _childs.end(),
+                              [child](const std::unique_ptr<Layer>& c) { return c.get() == child; });
+    if (found != _childs.end())
+        std::rotate(found, found + 1, _childs.end());
+}
+
 void Layer::RemoveAllChlds()
 {
     for (std::unique_ptr<Layer>& child : _childs)

@@ -58,6 +58,9 @@ public:
     // Releases and destroys a direct child; anything else is left alone.
     void RemoveChild(Layer* child);
     void RemoveAllChlds();
+    // Moves a direct child to the end of the list, so that it is drawn over its siblings;
+    // anything else is left alone.
+    void BringChildToFront(Layer* child);
     // The first direct child of that name (exact), or null.
     Layer* GetChildByName(const char* name) const;
     // Direct children plus, recursively, theirs.

@@ -50,7 +50,8 @@ public:
     // A Flash layer playing the movie; the caller adds it to a parent.
     static FlashLayer* CreateFlashLayer(const char* name, const char* movie, const Vec2& pos, const Vec2& size,
                                         float angle, const Color& color);
-    // The seconds Update was last given (the engine's frame time, 0 while paused).
+    // The seconds Update was last given: the clock's frame time, which runs on while the game is
+    // paused.
     static float GetFrameSeconds() { return _frameSeconds; }
 
     // The console overlay: "swf//console.swf" sliding down from above the screen while active,

@@ -35,6 +35,7 @@ class SoundBone;
 class Texture;
 class Timer;
 class Updater;
+class WebcamView;
 
 // Everything the renderer draws: four layer roots with their node trees, the factories that
 // make nodes, the model manager (extension "mod") and the models by name, up to three suns,
@@ -128,6 +129,10 @@ public:
     // Whether the lit prims of the frame drawn last left an emissive colour for the glow.
     bool DrewEmissive() const { return _emissiveDrawn; }
     PostProcessingStage* GetPostProcessingStage() const { return _postStage.get(); }
+    // The slot a webcam picture would be handed out from. No part of the game captures one, so
+    // initialising leaves it empty.
+    void InitializeWebcamView() {}
+    WebcamView* GetWebcamView() const { return _webcamView; }
 
     MaterialSystem* GetMaterialSystem() const { return _system; }
     ResourceSystem* GetResourceSystem() const { return _resources; }
@@ -212,6 +217,7 @@ private:
     Mesh* _omniShape = nullptr;
     Mesh* _spotShape = nullptr;
     std::unique_ptr<PostProcessingStage> _postStage;
+    WebcamView* _webcamView = nullptr;
     float _oldTVEffect = 0.0f;
     float _secondsPerFrame = 0.0f;
     std::vector<DepthCheckPoint> _depthCheckPoints;

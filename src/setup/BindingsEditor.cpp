@@ -39,13 +39,16 @@ BindingsEditor::~BindingsEditor() = default;
 
 bool BindingsEditor::Save()
 {
-    _config.SetDeadZone(_deadZoneSlider * 100);
+    // The slider shows the dead zone rounded down: an untouched slider leaves it as read.
+    if (_deadZoneMoved)
+        _config.SetDeadZone(_deadZoneSlider * 100);
     return _config.SaveConfig(_path.c_str());
 }
 
 void BindingsEditor::SetDeadZoneSlider(int value)
 {
     _deadZoneSlider = std::clamp(value, 0, 100);
+    _deadZoneMoved = true;
     _modified = true;
 }
 
@@ -54,6 +57,8 @@ void BindingsEditor::SetPage(Page page)
     _page = page;
     _capturing = false;
 }
+
+bool BindingsEditor::HasJoystick() const { return _input->IsJoystick(); }
 
 unsigned long BindingsEditor::Device() const { return kDeviceCodes[_page]; }
 

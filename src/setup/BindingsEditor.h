@@ -36,13 +36,16 @@ public:
     bool IsModified() const { return _modified; }
     void ClearModified() { _modified = false; }
 
-    // The joystick dead zone in hundredths, 0..100; taken at Save.
+    // The joystick dead zone in hundredths, 0..100; taken at Save once the slider was moved.
     int GetDeadZoneSlider() const { return _deadZoneSlider; }
     void SetDeadZoneSlider(int value);
 
     Page GetPage() const { return _page; }
     // Shows another device's bindings and ends any capture.
     void SetPage(Page page);
+
+    // Whether a joystick is attached; its page binds nothing without one.
+    bool HasJoystick() const;
 
     static const char* GetActionText(int row);
     // The "Key" cell of a row on the current page: the button's or the axis' name, or "".
@@ -78,5 +81,6 @@ private:
     Page _page = PAGE_KEYBOARD;
     bool _capturing = false;
     int _deadZoneSlider = 0;
+    bool _deadZoneMoved = false;
     bool _modified = false;
 };

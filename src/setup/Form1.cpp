@@ -135,6 +135,7 @@ void Form1::ShowPage(BindingsEditor::Page page)
 {
     _controller.Bindings().SetPage(page);
     _deadZone->setVisible(page == BindingsEditor::PAGE_JOYSTICK);
+    _noJoystick->setVisible(page == BindingsEditor::PAGE_JOYSTICK && !_controller.Bindings().HasJoystick());
     for (int i = 0; i < 3; ++i)
     {
         QPalette colours = palette();

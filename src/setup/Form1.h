@@ -49,6 +49,7 @@ private:
     QWidget* _deadZone = nullptr; // the slider with its three labels
     QSlider* _deadZoneSlider = nullptr;
     QLabel* _escHint = nullptr;
+    QLabel* _noJoystick = nullptr; // on the joystick page while none is attached
     QComboBox* _resolution = nullptr;
     QCheckBox* _fullscreen = nullptr;
     QCheckBox* _postProcessing = nullptr;

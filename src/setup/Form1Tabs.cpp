@@ -68,6 +68,10 @@ QWidget* Form1::MakeControlsTab()
         pages->addWidget(_pageButtons[i]);
     }
     layout->addLayout(pages);
+    _noJoystick = new QLabel("No joystick is attached.", page);
+    _noJoystick->setObjectName("noJoystick");
+    _noJoystick->setVisible(false);
+    layout->addWidget(_noJoystick);
 
     _grid = new QTableWidget(SetupActionsCount, 2, page);
     _grid->setObjectName("bindings");

@@ -8,8 +8,9 @@ SetupController::SetupController(const std::vector<DisplayMode>& reportedModes)
 
 bool SetupController::Save()
 {
-    const bool bindings = _bindings.Save();
-    const bool settings = _settings.Save();
+    // A file with no change stays as it is.
+    const bool bindings = !_bindings.IsModified() || _bindings.Save();
+    const bool settings = !_settings.IsModified() || _settings.Save();
     if (bindings)
         _bindings.ClearModified();
     if (settings)

@@ -18,7 +18,8 @@ public:
     SetupSettings& Settings() { return _settings; }
 
     bool IsApplyEnabled() const { return _bindings.IsModified() || _settings.IsModified(); }
-    // Writes both files; true when both were written, and only then the changes count as saved.
+    // Writes each file that has changes; true when they were written, and only then the changes
+    // count as saved.
     bool Save();
 
 private:

@@ -37,8 +37,8 @@ SetupSettings::SetupSettings(const std::vector<DisplayMode>& reportedModes) : _m
     if (_modes.empty())
         log.Print(DUMP_WARNING, "The display reports no modes; the resolution stays %dx%d\n", _video->ScrWidth,
                   _video->ScrHeight);
-    RunChangeHandlers();
-    _modified = false;
+    // The saved mode stays selectable and selected even when the display does not list it.
+    KeepVideoMode(_modes, {_video->ScrWidth, _video->ScrHeight, _video->RefreshHz});
 }
 
 SetupSettings::~SetupSettings() = default;
@@ -49,20 +49,6 @@ void SetupSettings::LoadTexts()
     _texts = std::make_unique<GameTexts>();
     if (!_texts->LoadTextsFromFile(_game->Language, kTextsFile) && std::strcmp(_game->Language, kLanguages[0]) != 0)
         _texts->LoadTextsFromFile(kLanguages[0], kTextsFile);
-}
-
-void SetupSettings::RunChangeHandlers()
-{
-    // Opening the window shows each value in its control, which runs the control's handler.
-    SetDifficultyIndex(GetDifficultyIndex());
-    if (GetLanguageIndex() >= 0)
-        SetLanguageIndex(GetLanguageIndex());
-    for (Volume volume : {VOLUME_MASTER, VOLUME_SOUND, VOLUME_MUSIC})
-        SetVolume(volume, GetVolume(volume));
-    if (GetVideoModeIndex() >= 0)
-        SetVideoModeIndex(GetVideoModeIndex());
-    if (GetTextureIndex() >= 0)
-        SetTextureIndex(GetTextureIndex());
 }
 
 bool SetupSettings::Save()
@@ -78,14 +64,14 @@ int SetupSettings::GetDifficultyIndex() const { return _game->Difficulty - 1; }
 void SetupSettings::SetDifficultyIndex(int index)
 {
     _game->Difficulty = std::clamp(index + 1, 1, 3);
-    const char* code = _game->Difficulty == 2   ? "difficulty_2"
-                       : _game->Difficulty == 3 ? "difficulty_3"
-                                                : "difficulty_1";
-    _difficultyText = _texts->GetTextByCode(code);
     _modified = true;
 }
 
-const char* SetupSettings::GetDifficultyText() const { return _difficultyText; }
+const char* SetupSettings::GetDifficultyText() const
+{
+    const int index = GetDifficultyIndex();
+    return _texts->GetTextByCode(index == 1 ? "difficulty_2" : index == 2 ? "difficulty_3" : "difficulty_1");
+}
 
 int SetupSettings::GetLanguageIndex() const
 {

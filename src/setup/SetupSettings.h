@@ -16,7 +16,8 @@ class VideoSettings;
 // The game, video and audio pages of the settings program: the engine's configuration system
 // with its five sheets, filled from "config.cfg" in the working folder and written back to it,
 // the resolution list and the difficulty descriptions. Every setter is a control's change
-// handler: it changes the sheets at once and marks the settings modified.
+// handler: it changes the sheets at once and marks the settings modified. Nothing else changes
+// a setting: what the controls cannot show stays as it was read.
 class SetupSettings
 {
 public:
@@ -28,9 +29,8 @@ public:
     };
 
     // Makes the configuration system on "config_constants.lua" and the sheets, runs
-    // "config.cfg", loads the difficulty texts of its language, merges `reportedModes` (the
-    // display's) into the resolution list, and runs every change handler with the value its
-    // control shows, as opening the window does. Leaves the settings unmodified.
+    // "config.cfg", loads the difficulty texts of its language and merges `reportedModes` (the
+    // display's) into the resolution list, which also keeps the saved mode.
     explicit SetupSettings(const std::vector<DisplayMode>& reportedModes);
     ~SetupSettings();
     SetupSettings(const SetupSettings&) = delete;
@@ -52,7 +52,7 @@ public:
     void SetLanguageIndex(int index);
 
     const std::vector<VideoMode>& GetVideoModes() const { return _modes; }
-    // The entry of the screen size, else 0; -1 without modes.
+    // The entry of the saved screen size; -1 when the list has none.
     int GetVideoModeIndex() const;
     void SetVideoModeIndex(int index);
     bool GetFullscreen() const;
@@ -63,7 +63,7 @@ public:
     int GetTextureIndex() const;
     void SetTextureIndex(int index);
 
-    // 0..100.
+    // 0..100; a volume out of range shows as the nearest.
     int GetVolume(Volume volume) const;
     void SetVolume(Volume volume, int value);
 
@@ -74,7 +74,6 @@ public:
 
 private:
     void LoadTexts();
-    void RunChangeHandlers();
 
     std::vector<VideoMode> _modes;
     std::unique_ptr<ConfigSystem> _configSystem;
@@ -84,6 +83,5 @@ private:
     std::unique_ptr<SoundSettings> _sound;
     std::unique_ptr<NetworkSettings> _network;
     std::unique_ptr<GameTexts> _texts;
-    const char* _difficultyText = "";
     bool _modified = false;
 };

@@ -19,6 +19,18 @@ std::vector<VideoMode> MergeVideoModes(const std::vector<DisplayMode>& reported)
     return modes;
 }
 
+void KeepVideoMode(std::vector<VideoMode>& modes, const VideoMode& saved)
+{
+    if (saved.width <= 0 || saved.height <= 0)
+        return;
+    auto same = [&](const VideoMode& v) { return v.width == saved.width && v.height == saved.height; };
+    if (std::any_of(modes.begin(), modes.end(), same))
+        return;
+    auto after = std::upper_bound(modes.begin(), modes.end(), saved,
+                                  [](const VideoMode& a, const VideoMode& b) { return a.width < b.width; });
+    modes.insert(after, saved);
+}
+
 std::vector<DisplayMode> ReportedDisplayModes() { return Displays().GetModes(0); }
 
 std::string VideoModeText(const VideoMode& mode)
@@ -28,12 +40,10 @@ std::string VideoModeText(const VideoMode& mode)
 
 int FindVideoMode(const std::vector<VideoMode>& modes, int width, int height)
 {
-    if (modes.empty())
-        return -1;
     for (int i = static_cast<int>(modes.size()) - 1; i >= 0; --i)
     {
         if (modes[i].width == width && modes[i].height == height)
             return i;
     }
-    return 0;
+    return -1;
 }

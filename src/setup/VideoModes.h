@@ -19,11 +19,15 @@ struct VideoMode
 // size, by width ascending (equal widths keep the reported order).
 std::vector<VideoMode> MergeVideoModes(const std::vector<DisplayMode>& reported);
 
+// Adds `saved` to the list, at its place by width, unless an entry of its size is there already
+// (or it has no size).
+void KeepVideoMode(std::vector<VideoMode>& modes, const VideoMode& saved);
+
 // The modes of the first display, as the game's window layer sees them.
 std::vector<DisplayMode> ReportedDisplayModes();
 
 // "1024x768".
 std::string VideoModeText(const VideoMode& mode);
 
-// The last entry of the given size, else 0; -1 for an empty list.
+// The last entry of the given size, else -1.
 int FindVideoMode(const std::vector<VideoMode>& modes, int width, int height);

@@ -49,6 +49,7 @@ TEST(LuaScriptMgr, RunsScriptsFromFoldersAndArchives)
     WriteFile(dir / "scripts/broken.mat", "Material = { title = \n");
     WriteFile(dir / "scripts/stale.mat", "Material = { title = 'Stale' }\nundefined()\n");
     WriteFile(dir / "scripts/other.mat", "Something = { title = 'x' }\n");
+    WriteFile(dir / "scripts/spinning.mat", "Material = { title = 'Spin' }\nwhile true do end\n");
     WriteZip(dir / "scripts.apk", {{"Packed.MAT", "Material = { title = 'Packed' }"}});
 
     Dumper dumper;
@@ -67,14 +68,20 @@ TEST(LuaScriptMgr, RunsScriptsFromFoldersAndArchives)
     // The table is gone once read, so the next script starts clean.
     EXPECT_FALSE(folder.GetLuaVM()->GetGlobalTable("Material").IsValid());
 
-    // A broken script or one without the table still gives the (empty) resource; a script that
-    // fails after assigning the table leaves nothing for the next one.
-    for (const char* name : {"broken.mat", "stale.mat", "other.mat"})
+    // A broken script, one that runs too long or one without the table still gives the (empty)
+    // resource, and the log names those that do not run; a script that fails after assigning the
+    // table leaves nothing for the next one.
+    testing::internal::CaptureStdout();
+    for (const char* name : {"broken.mat", "stale.mat", "other.mat", "spinning.mat"})
     {
         auto* resource = static_cast<ScriptResource*>(system.LoadResource(name, 0, 0));
         ASSERT_NE(resource, INVALID_RES_HANDLE) << name;
         EXPECT_FALSE(resource->parsed) << name;
     }
+    const std::string log = testing::internal::GetCapturedStdout();
+    for (const char* name : {"broken.mat", "stale.mat", "spinning.mat"})
+        EXPECT_NE(log.find(std::string("Script \"") + name + "\" does not run"), std::string::npos) << log;
+    EXPECT_NE(log.find("the script ran too long and was stopped"), std::string::npos) << log;
 
     auto* packed = static_cast<ScriptResource*>(system.LoadResource("packed.mat", &archive, 0, 0));
     ASSERT_NE(packed, INVALID_RES_HANDLE);

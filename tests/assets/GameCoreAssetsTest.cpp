@@ -2,14 +2,37 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "game/core/texts/ScreenTextsFiles.h"
 
-// The texts files the profile manager loads, and the settings program's own.
+// The texts files the profile manager loads, the loading tips and the settings program's own, in
+// both languages the settings program offers.
 TEST(Assets, GameTexts)
 {
-    std::vector<std::string> names = {"texts//en//difficulty.txt", "texts//ru//difficulty.txt"};
-    for (const char* file : ScreenTextsFiles)
-        names.push_back(std::string("texts//en//") + file);
+    std::vector<std::string> names;
+    for (const std::string language : {"en", "ru"})
+    {
+        names.push_back("texts//" + language + "//difficulty.txt");
+        names.push_back("texts//" + language + "//tips.txt");
+        for (const char* file : ScreenTextsFiles)
+            names.push_back("texts//" + language + "//" + file);
+    }
+    ExpectAssetsPresent(names);
+}
+
+// The voices are looked up under the game's language: each voice of the default language is
+// there in the other.
+TEST(Assets, VoicesInEveryLanguage)
+{
+    const std::filesystem::path english = std::filesystem::path(GAME_DATA_DIR) / "sounds/localization/en";
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(english))
+    {
+        if (entry.is_regular_file())
+            names.push_back("sounds/localization/ru/" + entry.path().lexically_relative(english).string());
+    }
+    EXPECT_FALSE(names.empty());
     ExpectAssetsPresent(names);
 }
 

@@ -10,6 +10,10 @@ TEST(Assets, SceneStages)
                          "ShaderLib/PP_BloomColorKey.fx", "ShaderLib/PP_Glow.fx", "ShaderLib/PP_MotionBloor.fx",
                          "textures/pp_motionbloor_mask.dds", "materials/lensflare.mat", "textures/lensflare.dds",
                          "ShaderLib/MAT_Flare.fx"});
+    // The ambient occlusion effect, which a chain may add.
+    ExpectAssetsPresent({"ShaderLib/PP_SSAO_Pass0_DownsampleDB.fx", "ShaderLib/PP_SSAO_Pass1_CoreAlg.fx",
+                         "ShaderLib/PP_SSAO_Pass2_BlurFinal.fx", "ShaderLib/INC_SSAO.fx",
+                         "textures/pp_SSAO_RandomNormals4x4MIPs.dds"});
 }
 
 // The scene's demo models and the meshes and materials they bind.

@@ -25,6 +25,10 @@ TEST(Assets, WorldObjectsCode)
         "assets/ast_m_b_damaged.mod",
         "assets/ast_m_c_damaged.mod",
         "assets/ast_m_d_damaged.mod",
+        "phys/comet.pea",
+        "meshes/ast_m_a.sms",
+        "materials/comet.mat",
+        "textures/crystal_debris.dds",
     };
     for (const char* module : {"nos", "centr", "cabin"})
     {

@@ -108,7 +108,7 @@ protected:
 
 TEST_F(KeyRouterTest, KeysReachTheFrameAsVirtualKeysThenTheirEventThenTheirControlCharacter)
 {
-    KeyRouter keys(_manager.get(), nullptr, nullptr, &_mission);
+    KeyRouter keys(_manager.get(), nullptr, nullptr, nullptr, &_mission);
     struct Case
     {
         int keycode;
@@ -134,7 +134,7 @@ TEST_F(KeyRouterTest, KeysReachTheFrameAsVirtualKeysThenTheirEventThenTheirContr
 
 TEST_F(KeyRouterTest, MissionCharactersAndKeysActOnlyWhileAMissionIsLoaded)
 {
-    KeyRouter keys(_manager.get(), nullptr, nullptr, &_mission);
+    KeyRouter keys(_manager.get(), nullptr, nullptr, nullptr, &_mission);
     keys.OnText(Text("v"));
     keys.OnKeyDown(Key(SDLK_END));
     EXPECT_EQ(_calls, Calls({"char 118", "key 35"}));
@@ -153,16 +153,36 @@ TEST_F(KeyRouterTest, MissionCharactersAndKeysActOnlyWhileAMissionIsLoaded)
     EXPECT_FALSE(LayerManager::_enabled);
 }
 
+TEST_F(KeyRouterTest, WhileTheConsoleIsOpenNoKeyReachesTheFramesOrTheMissionAndItsKeyClosesIt)
+{
+    _mission.loaded = true;
+    KeyRouter keys(_manager.get(), nullptr, nullptr, nullptr, &_mission);
+    keys.OnKeyDown(Key(SDLK_BACKQUOTE));
+    keys.OnText(Text("`"));
+    ASSERT_TRUE(LayerManager::IsConsoleActive());
+    for (int keycode : {SDLK_h, SDLK_i, SDLK_y, SDLK_END, SDLK_INSERT, SDLK_RETURN, SDLK_ESCAPE, SDLK_UP, SDLK_F5})
+        keys.OnKeyDown(Key(keycode));
+    keys.OnText(Text("vnmb,.p"));
+    EXPECT_EQ(_calls, Calls());
+    EXPECT_TRUE(LayerManager::_enabled);
+
+    keys.OnKeyDown(Key(SDLK_BACKQUOTE));
+    keys.OnText(Text("`"));
+    EXPECT_FALSE(LayerManager::IsConsoleActive());
+    keys.OnKeyDown(Key(SDLK_i));
+    EXPECT_EQ(_calls, Calls({"key 73", "debug"}));
+}
+
 TEST_F(KeyRouterTest, TypedTextArrivesAsItsUtf8Bytes)
 {
-    KeyRouter keys(_manager.get(), nullptr, nullptr, nullptr);
+    KeyRouter keys(_manager.get(), nullptr, nullptr, nullptr, nullptr);
     keys.OnText(Text("\xC3\xA9"));
     EXPECT_EQ(_calls, Calls({"char " + std::to_string(int(char(0xC3))), "char " + std::to_string(int(char(0xA9)))}));
 }
 
 TEST_F(KeyRouterTest, AltKeysNeverReachTheFramesAndAltF4EndsTheGame)
 {
-    KeyRouter keys(_manager.get(), nullptr, nullptr, &_mission);
+    KeyRouter keys(_manager.get(), nullptr, nullptr, nullptr, &_mission);
     EXPECT_FALSE(keys.OnKeyDown(Key(SDLK_F4, WindowEvent::Alt)));
     EXPECT_TRUE(keys.OnKeyDown(Key(SDLK_RETURN, WindowEvent::Alt)));
     EXPECT_TRUE(keys.OnKeyDown(Key(SDLK_F4)));
@@ -172,7 +192,7 @@ TEST_F(KeyRouterTest, AltKeysNeverReachTheFramesAndAltF4EndsTheGame)
 TEST_F(KeyRouterTest, WithoutAFrameManagerNoKeyIsRouted)
 {
     _mission.loaded = true;
-    KeyRouter keys(nullptr, nullptr, nullptr, &_mission);
+    KeyRouter keys(nullptr, nullptr, nullptr, nullptr, &_mission);
     for (int keycode : {SDLK_RETURN, SDLK_END, SDLK_y})
         EXPECT_TRUE(keys.OnKeyDown(Key(keycode)));
     EXPECT_TRUE(_calls.empty());

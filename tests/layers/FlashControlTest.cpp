@@ -2,6 +2,9 @@
 
 #include "MaterialSystem/textures/Texture.h"
 #include "foundation/base/Dumper.h"
+#include "layers/flash/TextureImage.h"
+
+#include <fstream>
 
 using FlashHost::Args;
 using FlashHost::FlashControl;
@@ -240,4 +243,21 @@ TEST_F(FlashTest, ReleaseWaitsAHundredUpdatesAndDropsTheTexture)
     EXPECT_EQ(control->getTexture(), nullptr);
     EXPECT_EQ(control->update("", true, false), 0);
     EXPECT_TRUE(control->callFunction(L"Anything", Args()).isNull());
+}
+
+TEST_F(FlashTest, AMoviesTextureImagePastTheBoundIsRefusedFromItsHeader)
+{
+    // A DXT1 header claiming a texture far past what a movie draws, and no pixels behind it.
+    const uint32_t side = movie::MaxImageSide * 2;
+    uint32_t header[32] = {0x20534444u, 124, 0x1007, side, side};
+    header[19] = 32;          // pixel format size
+    header[20] = 0x4;         // FourCC
+    header[21] = 0x31545844u; // "DXT1"
+    const std::filesystem::path path = _scratch / "huge.dds";
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
+    movie::Image image;
+    std::string error;
+    EXPECT_FALSE(FlashHost::ReadTextureImage(path.string(), image, error));
+    EXPECT_NE(error.find("image too large: 8192x8192 pixels"), std::string::npos) << error;
+    EXPECT_TRUE(image.pixels.empty());
 }

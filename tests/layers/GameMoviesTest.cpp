@@ -225,7 +225,9 @@ const std::map<std::string, Calls>& GameCalls()
           {L"SetName", Args("Dealer Orm")},
           {L"SetTitle", Args("Silent hunt")},
           {L"SetLocation", Args("Arrdra belt")},
-          {L"SetDesc", Args("Find the carrier.")}}},
+          {L"SetDesc", Args("Find the carrier.")},
+          {L"SetTeam", Args("2 / 3: Ash, Vera")}}},
+        {"mission_map", {{L"SetLocation", Args("Arrdra belt")}}},
         {"md_e", missionCard},
         {"tg_mission_desc",
          {{L"SetTxt0", Args("Mission")},
@@ -280,4 +282,41 @@ TEST_F(FlashTest, EveryGameMovieTakesTheGamesCallsAndPaintsWithoutALoggedLine)
         for (size_t i = logged; i < LogLines().size(); ++i)
             ADD_FAILURE() << LogLines()[i];
     }
+}
+
+// Each mission's system has a map of its own: the two systems of the missions and any other name
+// draw different maps, and a name always draws the same one.
+TEST_F(FlashTest, TheMissionMapDrawsTheSystemItIsGiven)
+{
+    std::filesystem::copy_file(std::string(GAME_DATA_DIR) + "/swf/mission_map.lua", _scratch / "swf/mission_map.lua");
+    const char* systems[] = {"Arrdra-Grra-Drrratra", "Aldaron V", "Nowhere Prime", "Aldaron V"};
+    std::vector<std::unique_ptr<FlashHost::FlashControl>> maps;
+    for (const char* system : systems)
+    {
+        maps.push_back(Control("mission_map", 508, 520));
+        maps.back()->callFunction(L"SetLocation", Args(system));
+    }
+    for (int frame = 0; frame < 10; ++frame)
+    {
+        Elapse(1.0 / 30.0);
+        for (auto& map : maps)
+            map->update("", false, false);
+    }
+    std::vector<std::vector<uint32_t>> pictures;
+    for (auto& map : maps)
+        pictures.push_back(ReadTexture(*map));
+    auto differing = [&](size_t a, size_t b) {
+        int count = 0;
+        for (int y = 0; y < 520; ++y)
+        {
+            for (int x = 0; x < 508; ++x)
+                count += At(*maps[a], pictures[a], x, y) != At(*maps[b], pictures[b], x, y);
+        }
+        return count;
+    };
+    EXPECT_GT(differing(0, 1), 2000) << "the two missions' systems";
+    EXPECT_GT(differing(0, 2), 2000) << "another system";
+    EXPECT_GT(differing(1, 2), 2000) << "another system";
+    EXPECT_EQ(differing(1, 3), 0) << "the same system again";
+    EXPECT_FALSE(LogHas("mission_map")) << "the movie runs without an error";
 }

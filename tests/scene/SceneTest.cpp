@@ -120,6 +120,14 @@ TEST_F(SceneTest, UserObjectsRegisterOnceAndUnregister)
     EXPECT_FALSE(object.IsRegistered());
 }
 
+// Nothing in the game captures a webcam picture: the scene's slot for one stays empty.
+TEST_F(SceneTest, TheWebcamSlotStaysEmpty)
+{
+    EXPECT_EQ(_scene.GetWebcamView(), nullptr);
+    _scene.InitializeWebcamView();
+    EXPECT_EQ(_scene.GetWebcamView(), nullptr);
+}
+
 TEST_F(SceneTest, TheUpdatePassMovesEveryLayerAndCallsTheSoundUpdater)
 {
     Counter updater;

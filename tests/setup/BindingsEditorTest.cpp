@@ -314,4 +314,51 @@ TEST(SetupControllerTest, SavingWritesBothFilesOrKeepsApplyEnabled)
     }
 }
 
+TEST(SetupControllerTest, ApplyWritesOnlyWhatThePlayerChanged)
+{
+    TestApplication();
+    SetupFolder folder;
+    // A dead zone the slider cannot show exactly; a saved mode the display does not list.
+    std::string bindings = kBindings;
+    bindings.replace(bindings.find("DeadZone=500"), 12, "DeadZone=250");
+    folder.Write("config.ini", bindings);
+    folder.Write("config.cfg", "Video.ScrWidth = 1024; Video.ScrHeight = 768; Video.RefreshHz = 75; "
+                               "Sound.MusicVolume = 1.5;");
+    const std::vector<DisplayMode> display = {{1280, 1024, 0, 24}, {800, 600, 0, 24}};
+
+    // Only a key: "config.cfg" stays as it was.
+    {
+        SetupController controller(display);
+        EXPECT_FALSE(controller.IsApplyEnabled());
+        BindingsEditor& editor = controller.Bindings();
+        editor.EnterCell(FIRE2, 1);
+        editor.ClickCell(FIRE2, 1);
+        TapKey(editor.GetInputSource(), KEY_A);
+        editor.CaptureStep();
+        ASSERT_EQ(editor.GetConfig().GetButtonEvent(K, "Fire2"), KEY_A);
+        const std::string settings = folder.Read("config.cfg");
+        ASSERT_TRUE(controller.Save());
+        EXPECT_EQ(folder.Read("config.cfg"), settings);
+        EXPECT_NE(folder.Read("config.ini").find("DeadZone=250"), std::string::npos);
+        GameConfig game;
+        EXPECT_EQ(game.video.ScrWidth, 1024);
+        EXPECT_EQ(game.video.ScrHeight, 768);
+        EXPECT_EQ(game.video.RefreshHz, 75);
+    }
+
+    // Only a setting: "config.ini" stays, and the settings not touched keep their values.
+    {
+        SetupController controller(display);
+        controller.Settings().SetFullscreen(true);
+        const std::string keys = folder.Read("config.ini");
+        ASSERT_TRUE(controller.Save());
+        EXPECT_EQ(folder.Read("config.ini"), keys);
+        GameConfig game;
+        EXPECT_TRUE(game.video.Fullscreen);
+        EXPECT_EQ(game.video.ScrWidth, 1024);
+        EXPECT_EQ(game.video.RefreshHz, 75);
+        EXPECT_FLOAT_EQ(game.sound.GetSettingsMusicVolume(), 1.5f);
+    }
+}
+
 } // namespace

@@ -52,7 +52,14 @@ protected:
     Form1Test()
     {
         TestApplication();
-        controller = std::make_unique<SetupController>(kModes);
+        Open(kModes);
+    }
+
+    // Opens the window anew on the files of the working folder, with the display's modes.
+    void Open(const std::vector<DisplayMode>& modes)
+    {
+        form.reset();
+        controller = std::make_unique<SetupController>(modes);
         form = std::make_unique<Form1>(*controller);
         form->show();
         Wait(10);
@@ -211,6 +218,55 @@ TEST_F(Form1Test, ClosingAsksOnlyAboutUnsavedChanges)
         EXPECT_EQ(folder.Read("config.cfg") != saved, c.writes);
         EXPECT_EQ(Find<QPushButton>("apply")->isEnabled(), !c.writes);
     }
+}
+
+TEST_F(Form1Test, TheSavedModeStaysUntilThePlayerPicksAnother)
+{
+    // The display lists neither the saved size nor its rate.
+    folder.Write("config.cfg", "Video.ScrWidth = 1024; Video.ScrHeight = 768; Video.RefreshHz = 75;");
+    Open({{1280, 1024, 0, 24}, {800, 600, 0, 24}});
+    QComboBox* resolution = Find<QComboBox>("resolution");
+    ASSERT_EQ(resolution->count(), 3);
+    EXPECT_EQ(resolution->currentText(), "1024x768");
+    QPushButton* apply = Find<QPushButton>("apply");
+    EXPECT_FALSE(apply->isEnabled());
+
+    // A key alone changes no setting.
+    const std::string settings = folder.Read("config.cfg");
+    ShowTab(1);
+    ClickCell(7, 1); // "Fire2"
+    Key(X_G, Qt::Key_G, "g");
+    Wait(250);
+    ASSERT_EQ(Cell(7), "G");
+    Click(apply);
+    EXPECT_FALSE(apply->isEnabled());
+    EXPECT_EQ(folder.Read("config.cfg"), settings);
+    EXPECT_EQ(resolution->currentText(), "1024x768");
+
+    // Another size picked is written with its rate; the saved one can still be picked back.
+    ShowTab(2);
+    resolution->setCurrentIndex(resolution->findText("1280x1024"));
+    Click(apply);
+    GameConfig game;
+    EXPECT_EQ(game.video.ScrWidth, 1280);
+    EXPECT_EQ(game.video.ScrHeight, 1024);
+    EXPECT_EQ(game.video.RefreshHz, 0);
+    EXPECT_NE(resolution->findText("1024x768"), -1);
+}
+
+TEST_F(Form1Test, TheJoystickPageSaysWhenNoneIsAttached)
+{
+    if (controller->Bindings().HasJoystick())
+        GTEST_SKIP() << "a joystick is attached";
+    ShowTab(1);
+    QLabel* none = Find<QLabel>("noJoystick");
+    ASSERT_NE(none, nullptr);
+    EXPECT_FALSE(none->isVisible());
+    Click(Find<QPushButton>("joystickPage"));
+    EXPECT_TRUE(none->isVisible());
+    EXPECT_EQ(none->text(), "No joystick is attached.");
+    Click(Find<QPushButton>("mousePage"));
+    EXPECT_FALSE(none->isVisible());
 }
 
 } // namespace

@@ -26,7 +26,7 @@ TEST(SetupSettingsTest, TextureDetailAndDifficultyShowInTheirLists)
         {"Video.TextureLod = 0; Game.Difficulty = 3;", 2, 2, "Insane"},
         {"Video.TextureLod = 1; Game.Difficulty = 2;", 1, 1, "Hard"},
         {"Video.TextureLod = 2; Game.Difficulty = 1;", 0, 0, "Normal"},
-        // Out of the list: the texture list shows nothing and the detail stays.
+        // Out of the list: the texture list shows nothing, the difficulty the nearest; both stay.
         {"Video.TextureLod = 7; Game.Difficulty = 9;", -1, 2, "Insane"},
     };
     for (const auto& c : cases)
@@ -50,46 +50,50 @@ TEST(SetupSettingsTest, TextureDetailAndDifficultyShowInTheirLists)
     EXPECT_TRUE(settings.IsModified());
 }
 
-TEST(SetupSettingsTest, OpeningTakesTheListedModeAndTheShownVolumes)
+TEST(SetupSettingsTest, OpeningShowsTheSavedValuesAndChangesNone)
 {
     SetupFolder folder;
     const struct
     {
         const char* config;
-        int width, height, refresh;
+        int index;
+        const char* shown;
+        int refresh;
     } cases[] = {
-        {"Video.ScrWidth = 1024; Video.ScrHeight = 768; Video.RefreshHz = 85;", 1024, 768, 75},
-        // A size the display lacks becomes the list's first.
-        {"Video.ScrWidth = 640; Video.ScrHeight = 480; Video.RefreshHz = 60;", 1024, 768, 75},
-        {"Video.ScrWidth = 1280; Video.ScrHeight = 1024; Video.RefreshHz = 75;", 1280, 1024, 60},
+        // A listed size at another rate keeps its rate until the player picks an entry.
+        {"Video.ScrWidth = 1024; Video.ScrHeight = 768; Video.RefreshHz = 85;", 0, "1024x768", 85},
+        // A size the display lacks joins the list, selected.
+        {"Video.ScrWidth = 640; Video.ScrHeight = 480; Video.RefreshHz = 60;", 0, "640x480", 60},
+        {"Video.ScrWidth = 1152; Video.ScrHeight = 864; Video.RefreshHz = 75;", 1, "1152x864", 75},
+        {"Video.ScrWidth = 1280; Video.ScrHeight = 1024; Video.RefreshHz = 75;", 1, "1280x1024", 75},
     };
     for (const auto& c : cases)
     {
         folder.Write("config.cfg", c.config);
         SetupSettings settings(kModes);
-        const VideoSettings& video = settings.GetVideoSettings();
-        EXPECT_EQ(video.ScrWidth, c.width) << c.config;
-        EXPECT_EQ(video.ScrHeight, c.height) << c.config;
-        EXPECT_EQ(video.RefreshHz, c.refresh) << c.config;
+        ASSERT_EQ(settings.GetVideoModeIndex(), c.index) << c.config;
+        EXPECT_EQ(VideoModeText(settings.GetVideoModes()[c.index]), c.shown) << c.config;
+        EXPECT_EQ(settings.GetVideoSettings().RefreshHz, c.refresh) << c.config;
         EXPECT_FALSE(settings.IsModified());
     }
 
-    // Without modes the size stays as it was, with a warning.
+    // Without modes the list holds the saved size alone, with a warning.
     ClearLog();
     folder.Write("config.cfg", "Video.ScrWidth = 640; Video.ScrHeight = 480;");
     SetupSettings none({});
-    EXPECT_EQ(none.GetVideoModeIndex(), -1);
-    EXPECT_EQ(none.GetVideoSettings().ScrWidth, 640);
+    EXPECT_EQ(none.GetVideoModes(), (std::vector<VideoMode>{{640, 480, none.GetVideoSettings().RefreshHz}}));
+    EXPECT_EQ(none.GetVideoModeIndex(), 0);
     EXPECT_TRUE(LogContains("no modes"));
 
-    // Volumes show rounded to hundredths and out-of-range ones are brought into range.
+    // Volumes show rounded to hundredths, those out of range as the nearest, and stay as read.
     folder.Write("config.cfg", "Sound.MasterVolume = 0.29; Sound.SoundVolume = 1.7; Sound.MusicVolume = -1;");
     SetupSettings volumes(kModes);
     EXPECT_EQ(volumes.GetVolume(SetupSettings::VOLUME_MASTER), 29);
     EXPECT_EQ(volumes.GetVolume(SetupSettings::VOLUME_SOUND), 100);
     EXPECT_EQ(volumes.GetVolume(SetupSettings::VOLUME_MUSIC), 0);
-    EXPECT_FLOAT_EQ(volumes.GetSoundSettings().GetSettingsSoundVolume(), 1.0f);
-    EXPECT_FLOAT_EQ(volumes.GetSoundSettings().GetSettingsMusicVolume(), 0.0f);
+    EXPECT_FLOAT_EQ(volumes.GetSoundSettings().GetSettingsSoundVolume(), 1.7f);
+    EXPECT_FLOAT_EQ(volumes.GetSoundSettings().GetSettingsMusicVolume(), -1.0f);
+    EXPECT_FALSE(volumes.IsModified());
 }
 
 TEST(SetupSettingsTest, DescriptionsComeInTheConfiguredLanguage)

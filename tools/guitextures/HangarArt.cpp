@@ -37,11 +37,12 @@ Image Arrow(unsigned width, unsigned height, bool right)
 }
 
 // The four flight models as plan views of a ship's motion: direct (one arrow ahead), strafe
-// (sideways arrows), duplex (ahead and back), combined (all four).
-Image FlightModelIcon(unsigned size, int model)
+// (sideways arrows), duplex (ahead and back), combined (all four), in the upper left square of
+// side `extent` of the picture.
+Image FlightModelIcon(unsigned size, unsigned extent, int model)
 {
     Canvas canvas(size, size);
-    const float s = float(size), c = s * 0.5f, r = s * 0.46f;
+    const float s = float(extent), c = s * 0.5f, r = s * 0.46f;
     canvas.Fill([=](float x, float y) { return CircleCover(x, y, c, c, r); }, Flat(DeepBlue));
     canvas.Fill([=](float x, float y) { return RingCover(x, y, c, c, r, s * 0.02f); }, Flat(Cyan));
     const float half = s * 0.035f, len = s * 0.3f, head = s * 0.1f;
@@ -189,18 +190,20 @@ std::vector<HangarPicture> HangarPictures()
         {"angar/hall.dds", [] { return HallPanels(256); }, true},
     };
     const char* const models[4] = {"direct", "strafe", "duplex", "comby"};
+    // The big icon stands beside the ship left of the device parameters, which begin 110 right of
+    // its corner.
     const struct
     {
         char letter;
-        unsigned size;
-    } sizes[3] = {{'s', 64}, {'m', 128}, {'b', 128}};
+        unsigned size, extent;
+    } sizes[3] = {{'s', 64, 64}, {'m', 128, 128}, {'b', 128, 100}};
     for (const auto& size : sizes)
     {
         for (int model = 1; model <= 4; ++model)
         {
-            const unsigned pixels = size.size;
+            const unsigned pixels = size.size, extent = size.extent;
             pictures.push_back({std::string("angar/fm_") + size.letter + "_" + models[model - 1] + ".dds",
-                                [pixels, model] { return FlightModelIcon(pixels, model); }});
+                                [pixels, extent, model] { return FlightModelIcon(pixels, extent, model); }});
         }
     }
     const char* const kinds[4] = {"weapons", "armor", "power", "additional"};

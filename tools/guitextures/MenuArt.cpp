@@ -63,23 +63,24 @@ Image MakeSlotPiece(SlotPiece piece)
     {
     case SlotPiece::SmallPlate:
     {
-        // The picture lies at (32, 32, 64 x 64).
+        // The picture lies at (32, 32, 64 x 64); the plate ends above the tips strip, 105 below
+        // its top.
         Canvas canvas(128, 128);
-        DrawPlate(canvas, 14, 14, 100, 100, 30, 30, 68);
+        DrawPlate(canvas, 14, 12, 100, 88, 31, 31, 66);
         return canvas.ToImage();
     }
     case SlotPiece::SmallFrame:
     {
         // Laid 64 to the left of the plate: the picture at (96, 32, 64 x 64).
         Canvas canvas(256, 128);
-        DrawBrackets(canvas, 94, 30, 68, 14, 3);
+        DrawBrackets(canvas, 95, 31, 66, 12, 2);
         return canvas.ToImage();
     }
     case SlotPiece::MiddlePlate:
     {
-        // The picture at (80, 15, 96 x 96).
+        // The picture at (80, 15, 96 x 96); the plate ends 118 down, above the tips strip.
         Canvas canvas(256, 128);
-        DrawPlate(canvas, 62, 2, 132, 124, 77, 12, 102);
+        DrawPlate(canvas, 62, 2, 132, 116, 78, 13, 100);
         return canvas.ToImage();
     }
     case SlotPiece::MiddleFrame:
@@ -91,14 +92,15 @@ Image MakeSlotPiece(SlotPiece piece)
     }
     case SlotPiece::CentrePlate:
     {
-        // The name band at (37, 19, 180 x 34), the picture at (64, 60, 128 x 128).
+        // The name band at (37, 19, 180 x 34), the picture at (64, 60, 128 x 128); the plate ends
+        // 198 down, above the tips strip.
         Canvas canvas(256, 256);
-        DrawPlate(canvas, 24, 8, 208, 196, 60, 56, 136);
+        DrawPlate(canvas, 24, 8, 208, 190, 61, 57, 134);
         canvas.Fill([](float px, float py) { return RoundRectCover(px, py, 37, 19, 182, 32, 6); },
                     [](float, float) {
                         return Rgba{0.0f, 0.0f, 0.0f, 0.45f};
                     });
-        DrawBrackets(canvas, 58, 54, 140, 22, 3);
+        DrawBrackets(canvas, 60, 56, 136, 22, 2);
         return canvas.ToImage();
     }
     case SlotPiece::CentreFrame:

@@ -226,10 +226,11 @@ Image MakeLoanCard(unsigned width, unsigned height)
 
 Image MakeScrollArrow(unsigned size, bool up)
 {
-    // The up arrow over the down arrow in the lower part of the square, so that both can show.
+    // The up arrow over the down arrow in the lower part of the square, so that both can show;
+    // both end above the tips strip, which starts 111 below the square's top.
     const float s = float(size);
     Canvas canvas(size, size);
-    const float tip = up ? s * 0.56f : s * 0.98f, base = up ? s * 0.74f : s * 0.8f;
+    const float tip = up ? s * 0.42f : s * 0.82f, base = up ? s * 0.6f : s * 0.64f;
     const std::vector<float> xs = {s * 0.5f, s * 0.7f, s * 0.3f};
     const std::vector<float> ys = {tip, base, base};
     canvas.Fill([=](float x, float y) { return PolygonCover(x, y, xs, ys); },

@@ -45,11 +45,12 @@ void StripPiece(Canvas& c, float x0, float x1, bool capLeft, bool capRight, Rgba
     }
 }
 
-// The statistics row plate of one size: the panel from `left` down to `bottom`, with a dark slot
-// under the count. Its top rows stay clear: the name of the row above reaches into them.
+// The statistics row plate of one size: the panel from `left` down to `bottom`, under the row's
+// count and name, with a dark slot under the count. Its top rows stay clear: the row above ends
+// there.
 void StatsPlate(Canvas& c, float left, float bottom, float countX, bool light)
 {
-    const float top = 20.0f;
+    const float top = 25.0f;
     if (light)
     {
         Panel(c, left, top, 250.0f - left, bottom - top, 8.0f, Rgba{1.0f, 1.0f, 1.0f, 0.9f}, White, 2.0f);
@@ -60,31 +61,33 @@ void StatsPlate(Canvas& c, float left, float bottom, float countX, bool light)
     Panel(c, countX - 3.0f, 29.0f, 41.0f, 21.0f, 4.0f, Rgba{0.0f, 0.0f, 0.0f, 0.6f}, WithAlpha(Cyan, 0.5f), 1.0f);
 }
 
-// A small race emblem over the race's code.
+// A small race emblem under the race's code, both within the plates of every row size and above
+// the rows where a small or medium row's name reaches under the emblem (37 to 49).
 void RaceSmall(Canvas& c, uint32_t color, unsigned spokes, const std::string& code)
 {
-    const Image emblem = MakeEmblem(32, color, spokes);
-    for (unsigned y = 0; y < 32; ++y)
+    const Image emblem = MakeEmblem(24, color, spokes);
+    for (unsigned y = 0; y < 24; ++y)
     {
-        for (unsigned x = 0; x < 32; ++x)
+        for (unsigned x = 0; x < 24; ++x)
         {
             const uint32_t p = emblem.At(x, y);
             const Rgba rgba{float(p >> 16 & 0xFF) / 255.0f, float(p >> 8 & 0xFF) / 255.0f, float(p & 0xFF) / 255.0f,
                             1.0f};
-            c.Blend(x, y + 4, rgba, float(p >> 24) / 255.0f);
+            c.Blend(x + 4, y + 12, rgba, float(p >> 24) / 255.0f);
         }
     }
-    Caption(c, code, 16.0f, 48.0f, 9, true, White);
+    Caption(c, code, 16.0f, 5.0f, 9, true, White);
 }
 
-// A group picture: a silhouette that stands right of the row's count and left of its emblem.
+// A group picture: a silhouette that stands right of the row's count and left of its emblem,
+// between rows 38 and 76, which lie above the row's name for every row size.
 void GroupIcon(Canvas& c, bool cargo, float size)
 {
     const Rgba fill = WithAlpha(Cyan, 0.35f);
     if (cargo)
-        Cargo(c, 72.0f, 44.0f, size, fill, Cyan);
+        Cargo(c, 72.0f, 57.0f, size, fill, Cyan);
     else
-        Fighter(c, 72.0f, 44.0f, size, fill, Cyan);
+        Fighter(c, 72.0f, 57.0f, size, fill, Cyan);
 }
 
 // A level bar of the target panel: the filled part from `from` to the right end.
@@ -135,8 +138,9 @@ std::vector<HudPicture> StatsPictures()
         const char* name;
         float left, bottom, countX;
     };
-    for (const Size& size : {Size{"big", 82.0f, 80.0f, 89.0f}, Size{"medium", 110.0f, 60.0f, 118.0f},
-                             Size{"small", 130.0f, 60.0f, 145.0f}})
+    // A big row has 82 rows of the column and a smaller one 60, from 8 above its count.
+    for (const Size& size : {Size{"big", 82.0f, 104.0f, 89.0f}, Size{"medium", 110.0f, 82.0f, 118.0f},
+                             Size{"small", 130.0f, 82.0f, 145.0f}})
     {
         pictures.push_back(Picture(
             std::string("gui_hud_stats_") + size.name + ".mat", 256, 128,
@@ -174,7 +178,7 @@ std::vector<HudPicture> StatsPictures()
         const char* caption;
     };
     for (const Group& group :
-         {Group{"icon2", true, 44.0f, "Cargoship"}, Group{"icon3", true, 32.0f, "Small Cargo"},
+         {Group{"icon2", true, 36.0f, "Cargoship"}, Group{"icon3", true, 32.0f, "Small Cargo"},
           Group{"ytg_brrk_00", false, 30.0f, "Runner"}, Group{"ytg_fighter_02", false, 34.0f, "Fighter"}})
     {
         HudPicture picture = Picture(

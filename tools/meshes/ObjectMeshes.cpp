@@ -59,6 +59,8 @@ std::vector<DemoMesh> All()
         {"ytg_portal_glow.sms", Block({50, 50, 1}, "glow.mat")},
         {"ytg_protection_complex.sms", Block({20, 30, 20}, plate)},
         {"ytg_gan.sms", Block({3, 3, 8}, plate)},
+        // The comet's head, drawn at a tenth of its size: as large as its physics sphere.
+        {"ast_m_a.sms", DemoMeshes::Rock(400.0f, 11, "comet.mat")},
     };
 }
 

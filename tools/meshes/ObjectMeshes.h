@@ -6,7 +6,8 @@
 
 namespace ObjectMeshes {
 
-// The meshes of the world objects: the default energy shield and the energy capsule.
+// The meshes of the world objects: parts and modules, shields, the energy capsule, the Ytg sun
+// and portal, and the comet's head.
 std::vector<DemoMesh> All();
 
 } // namespace ObjectMeshes

@@ -138,14 +138,12 @@ std::vector<DemoModel> Coverings()
 }
 
 // The wing weapons of each race: cannons (one barrel, two on the "_b" hull), launchers and
-// torpedoes, on pods of the race's plating.
+// torpedoes, on pods of the race's plating. The device records name them without a race code
+// ("pl_wing_cannon.mod"): those stand on the first race's pods.
 std::vector<DemoModel> WingWeapons()
 {
     std::vector<DemoModel> models;
-    for (const char* code : Codes)
-    {
-        const std::string pod = "angar_pod_" + Lower(code) + ".sms";
-        const std::string suffix = std::string("_") + code;
+    auto add = [&models](const std::string& suffix, const std::string& pod) {
         models.push_back(Model("pl_wing_cannon" + suffix,
                                {{pod, {300, -14, 60}, {14, 14, 120}}, {Barrel, {300, -14, 220}, {5, 5, 60}}}));
         models.push_back(Model("pl_wing_cannon" + suffix + "_b", {{pod, {300, -14, 60}, {18, 14, 120}},
@@ -153,7 +151,10 @@ std::vector<DemoModel> WingWeapons()
                                                                   {Barrel, {310, -14, 230}, {4, 4, 70}}}));
         models.push_back(Model("pl_wing_launcher" + suffix, {{pod, {200, -24, -40}, {22, 16, 100}}}));
         models.push_back(Model("pl_wing_torpedo" + suffix, {{pod, {390, -8, -140}, {15, 15, 80}}}));
-    }
+    };
+    for (const char* code : Codes)
+        add(std::string("_") + code, "angar_pod_" + Lower(code) + ".sms");
+    add("", "angar_pod_" + Lower(Codes[0]) + ".sms");
     return models;
 }
 

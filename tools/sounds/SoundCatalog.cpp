@@ -114,6 +114,16 @@ std::vector<CatalogEntry> SoundEffectCatalog()
         m.Voice(m13 + line + ".wav", 130, 1.2f);
     for (CatalogEntry& entry : MissionLogicVoiceLines())
         out.push_back(std::move(entry));
+
+    // The voices lie under the game's language; every language the settings program offers has
+    // the same lines.
+    const std::string english = s + "localization/en/";
+    const size_t count = out.size();
+    for (size_t i = 0; i < count; ++i)
+    {
+        if (out[i].path.rfind(english, 0) == 0)
+            out.push_back({s + "localization/ru/" + out[i].path.substr(english.size()), out[i].make});
+    }
     return out;
 }
 

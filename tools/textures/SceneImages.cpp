@@ -66,3 +66,28 @@ Image MakeFlareAtlas(unsigned cell)
     });
     return image;
 }
+
+Image MakeRandomNormals(unsigned size, unsigned seed)
+{
+    Image image(size, size);
+    uint32_t state = seed * 2654435761u + 1u;
+    auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return float(state >> 8) / float(1u << 24) * 2.0f - 1.0f;
+    };
+    for (uint32_t& pixel : image.pixels)
+    {
+        // Points in the unit ball, away from its centre, made unit long: directions of any way.
+        float x, y, z, length;
+        do
+        {
+            x = next();
+            y = next();
+            z = next();
+            length = std::sqrt(x * x + y * y + z * z);
+        } while (length > 1.0f || length < 0.1f);
+        auto pack = [length](float value) { return uint32_t((value / length * 0.5f + 0.5f) * 255.0f + 0.5f); };
+        pixel = 0xFF000000u | pack(x) << 16 | pack(y) << 8 | pack(z);
+    }
+    return image;
+}

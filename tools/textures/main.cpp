@@ -49,6 +49,7 @@ int main(int argc, char** argv)
         {"glow.dds", [] { return MakeGradient(64, 64, 0xFFFFE080, 0x00FF8000); }, Options(DdsPixels::Dxt5)},
         {"white.dds", [] { return Image(4, 4, 0xFFFFFFFF); }, Options(DdsPixels::Argb32, false)},
         {"pp_motionbloor_mask.dds", [] { return MakeEdgeMask(128); }, Options(DdsPixels::Argb32, false)},
+        {"pp_ssao_randomnormals4x4mips.dds", [] { return MakeRandomNormals(4, 5); }, Options(DdsPixels::Argb32)},
         {"lensflare.dds", [] { return MakeFlareAtlas(64); }, Options(DdsPixels::Argb32)},
         // Race emblems, one colour and number of rays each.
         {"races/asp.dds", [] { return MakeEmblem(64, 0xFF2060C0, 3); }, Options(DdsPixels::Argb32)},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -113,17 +114,45 @@ void PaintStockExchange(int index, uint8_t* pixels, int pitch, int frames)
     });
 }
 
+// The emblem's chord: A major over two octaves, swelling and fading as the picture does, with
+// a slow shimmer; a little shorter than the picture, so it is over when the picture is.
+video::AviSound LogoChord(float seconds)
+{
+    constexpr int Rate = 22050;
+    constexpr float Partials[] = {220.0f, 277.18f, 329.63f, 440.0f, 659.26f};
+    video::AviSound sound;
+    sound.channels = 1;
+    sound.sampleRate = Rate;
+    const int count = int(seconds * Rate);
+    sound.samples.resize(size_t(count));
+    for (int i = 0; i < count; ++i)
+    {
+        const float t = float(i) / Rate;
+        const float u = float(i) / float(count - 1);
+        const float envelope = Smooth(0.0f, 0.2f, u) * (1.0f - Smooth(0.6f, 1.0f, u));
+        float v = 0.0f;
+        for (size_t k = 0; k < std::size(Partials); ++k)
+            v += std::sin(kTwoPi * Partials[k] * t) * (1.0f - 0.12f * float(k));
+        const float shimmer = 0.85f + 0.15f * std::sin(kTwoPi * 3.0f * t);
+        sound.samples[size_t(i)] = int16_t(std::clamp(v * 0.17f * envelope * shimmer, -1.0f, 1.0f) * 32767.0f);
+    }
+    return sound;
+}
+
 MovieEntry Movie(const char* path, float seconds, void (*paint)(int, uint8_t*, int, int))
 {
     const int frames = int(seconds * kFps);
-    return {path, video::AviFormat{kWidth, kHeight, kFps, frames},
-            [paint, frames](int index, uint8_t* pixels, int pitch) { paint(index, pixels, pitch, frames); }};
+    return {path,
+            video::AviFormat{kWidth, kHeight, kFps, frames},
+            [paint, frames](int index, uint8_t* pixels, int pitch) { paint(index, pixels, pitch, frames); },
+            {}};
 }
 
 } // namespace
 
 std::vector<MovieEntry> MovieCatalog()
 {
-    return {Movie("movies/logo.avi", 2.4f, PaintLogo), Movie("movies/menu.avi", 3.0f, PaintMenu),
-            Movie("movies/stock_ex.avi", 3.0f, PaintStockExchange)};
+    MovieEntry logo = Movie("movies/logo.avi", 2.4f, PaintLogo);
+    logo.sound = LogoChord(2.2f);
+    return {logo, Movie("movies/menu.avi", 3.0f, PaintMenu), Movie("movies/stock_ex.avi", 3.0f, PaintStockExchange)};
 }

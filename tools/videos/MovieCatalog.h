@@ -5,14 +5,17 @@
 #include <string>
 #include <vector>
 
-// One demo movie: where it goes in the data folder, its format and what paints its frames.
+// One demo movie: where it goes in the data folder, its format, what paints its frames and its
+// sound track (none when it has no samples).
 struct MovieEntry
 {
     std::string path;
     video::AviFormat format;
     video::FramePainter paint;
+    video::AviSound sound;
 };
 
-// The intro logo (played once) and the two looping screen backgrounds; the looping ones end
-// where they begin, so the loop shows no seam.
+// The intro logo (played once, with a chord that swells and fades with the emblem) and the two
+// looping screen backgrounds (silent); the looping ones end where they begin, so the loop shows
+// no seam.
 std::vector<MovieEntry> MovieCatalog();

@@ -19,7 +19,8 @@ int main(int argc, char** argv)
         std::error_code ignored;
         std::filesystem::create_directories(path.parent_path(), ignored);
         std::string error;
-        if (!video::WriteAvi(path.string(), movie.format, movie.paint, error))
+        const video::AviSound* sound = movie.sound.samples.empty() ? nullptr : &movie.sound;
+        if (!video::WriteAvi(path.string(), movie.format, movie.paint, error, sound))
         {
             std::fprintf(stderr, "make_videos: %s: %s\n", movie.path.c_str(), error.c_str());
             ok = false;

@@ -51,7 +51,7 @@ uint64_t DdsLevelBytes(uint32_t format, unsigned width, unsigned height)
     }
 }
 
-bool ReadDdsLayout(const void* header, uint64_t dataSize, int lod, DdsLayout& out, std::string& error)
+bool ReadDdsLayout(const void* header, uint64_t dataSize, int lod, unsigned maxSide, DdsLayout& out, std::string& error)
 {
     BinaryReader reader(header, kDdsHeaderSize, "dds header");
     uint32_t magic = 0, size = 0, flags = 0, height = 0, width = 0, mipCount = 0;
@@ -103,9 +103,14 @@ bool ReadDdsLayout(const void* header, uint64_t dataSize, int lod, DdsLayout& ou
         return false;
     }
 
-    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide)
+    if (width == 0 || height == 0)
     {
         error = Text("bad image size %llux%llu", width, height);
+        return false;
+    }
+    if (width > kMaxSide || height > kMaxSide)
+    {
+        error = Text("image too large: %llux%llu pixels, at most %llu a side", width, height, kMaxSide);
         return false;
     }
     const unsigned count = (flags & kFlagMipCount) ? mipCount : 0;
@@ -123,6 +128,12 @@ bool ReadDdsLayout(const void* header, uint64_t dataSize, int lod, DdsLayout& ou
     out.width = std::max(width >> skip, 1u);
     out.height = std::max(height >> skip, 1u);
     out.levels = levels - skip;
+    // Refused before any pixel is read: the caller cannot make a texture of it.
+    if (maxSide > 0 && (out.width > maxSide || out.height > maxSide))
+    {
+        error = Text("image too large: %llux%llu pixels, at most %llu a side", out.width, out.height, maxSide);
+        return false;
+    }
     out.skipBytes = 0;
     out.keptBytes = 0;
     out.levelBytes.clear();

@@ -24,9 +24,11 @@ struct DdsLayout
 
 // Checks the header against the data that follows it (`dataSize` bytes) and plans the load.
 // False with `error` saying why for a bad magic or header size, a pixel format that is not
-// 32-bit RGB nor DXT1-DXT5, a zero or oversized image, an impossible level count, or data
-// too short for the levels.
-bool ReadDdsLayout(const void* header, uint64_t dataSize, int lod, DdsLayout& out, std::string& error);
+// 32-bit RGB nor DXT1-DXT5, a zero size, an impossible level count, data too short for the
+// levels, or an image whose kept size passes `maxSide` pixels a side (0: no bound of the
+// caller's), which is told before any data is looked at.
+bool ReadDdsLayout(const void* header, uint64_t dataSize, int lod, unsigned maxSide, DdsLayout& out,
+                   std::string& error);
 
 // Bytes of one level of an engine format that a ".dds" file can hold.
 uint64_t DdsLevelBytes(uint32_t format, unsigned width, unsigned height);

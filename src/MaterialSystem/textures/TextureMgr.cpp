@@ -252,7 +252,7 @@ IResource* TextureMgr::OnCreateResource(const ResourceInfo& info, unsigned long 
 {
     DdsLayout layout;
     std::string error;
-    if (!ReadDdsLayout(_header, dataSize, _limits.textureLod, layout, error))
+    if (!ReadDdsLayout(_header, dataSize, _limits.textureLod, MaxImageSide(), layout, error))
     {
         Dumper::Instance().Print(DUMP_ERROR, "Texture \"%s\": %s\n", info.name, error.c_str());
         return INVALID_RES_HANDLE;
@@ -281,6 +281,13 @@ IResource* TextureMgr::OnCreateResource(const ResourceInfo& info, unsigned long 
     }
     AddResource(texture);
     return texture;
+}
+
+unsigned TextureMgr::MaxImageSide() const
+{
+    if (_limits.maxWidth == 0 || _limits.maxHeight == 0)
+        return std::max(_limits.maxWidth, _limits.maxHeight);
+    return std::min(_limits.maxWidth, _limits.maxHeight);
 }
 
 bool TextureMgr::FillImage(Texture* texture, const DdsLayout& layout, const uint8_t* data, bool decode)

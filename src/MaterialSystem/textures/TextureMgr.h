@@ -71,6 +71,8 @@ public:
 
 private:
     gfx::Device* GetDevice() const;
+    // The largest image side the device takes (0 when unknown).
+    unsigned MaxImageSide() const;
     bool FillImage(Texture* texture, const DdsLayout& layout, const uint8_t* data, bool decode);
 
     MaterialSystem* _system;

@@ -4,15 +4,17 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+
+#include "foundation/base/Singletons.h"
 
 namespace {
 
 bool IsSeparator(char c) { return c == ' ' || c == '\t'; }
 
-// Never destroyed: code that logs from static destructors at unload still finds a console.
 Console& MainConsoleInstance()
 {
-    static Console* console = new Console;
+    static Console* const console = Singletons::Adopt(std::make_unique<Console>());
     return *console;
 }
 

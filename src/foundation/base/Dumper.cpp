@@ -3,10 +3,12 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "foundation/base/Console.h"
 #include "foundation/base/Format.h"
 #include "foundation/base/MessageBox.h"
+#include "foundation/base/Singletons.h"
 
 namespace {
 
@@ -43,8 +45,8 @@ Dumper::~Dumper()
 
 Dumper& Dumper::Instance()
 {
-    static Dumper instance;
-    return instance;
+    static Dumper* const instance = Singletons::Adopt(std::make_unique<Dumper>());
+    return *instance;
 }
 
 bool Dumper::RegisterClient(IDumperClient* client)

@@ -1,10 +1,11 @@
 #include "foundation/base/Name.h"
 
 #include <cstring>
+#include <memory>
+#include <utility>
 
-#include "foundation/base/Assert.h"
 #include "foundation/base/Dumper.h"
-#include "foundation/base/Format.h"
+#include "foundation/base/Singletons.h"
 
 NameEntry Name::_names[Name::MaxNames];
 unsigned Name::_nameCount = 0;
@@ -12,8 +13,8 @@ bool Name::_initialized = false;
 
 std::map<std::string, NameEntry*>& Name::HashedNames()
 {
-    static std::map<std::string, NameEntry*> names;
-    return names;
+    static auto* const names = Singletons::Adopt(std::make_unique<std::map<std::string, NameEntry*>>());
+    return *names;
 }
 
 Name& Name::operator=(const char* text)
@@ -69,11 +70,18 @@ int Name::FindString(const char* text)
     return it == names.end() ? -1 : it->second->index;
 }
 
+// Texts from data files are interned too (track names, surfaces), so a full table is no reason to
+// end the process: the name is refused, once logged.
 int Name::AddNameEntry(const char* text)
 {
     if (_nameCount >= MaxNames)
-        ExecRuntimeAssert("ASSERT_Forced", nullptr, __FILE__, __LINE__,
-                          Format("Name table is full (%u names), cannot add <%s>", MaxNames, text));
+    {
+        static bool reported = false;
+        if (!std::exchange(reported, true))
+            Dumper::Instance().Print(DUMP_ERROR, "Name table is full (%u names): <%s> and later names are refused\n",
+                                     MaxNames, text);
+        return -1;
+    }
     _initialized = true;
     NameEntry& entry = _names[_nameCount];
     strncpy(entry.text, text, NameEntry::MaxLength);

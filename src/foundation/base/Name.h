@@ -16,7 +16,7 @@ struct NameEntry
 
 // An interned string: a 32-bit index into one process-wide table (-1 is no name). Equal texts
 // give equal indices (case matters), so comparing names never compares text. Texts longer than
-// 127 characters are cut; a full table is fatal.
+// 127 characters are cut; once the table is full a new text gives no name, logged once.
 class Name
 {
 public:

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <list>
 #include <map>
+#include <memory>
 #include <string>
 
+#include "foundation/base/Singletons.h"
 #include "foundation/base/Timer.h"
 
 namespace {
@@ -19,12 +21,10 @@ struct ProfilerState
     Timer* timer = nullptr;
 };
 
-// Never destroyed: a process that ends through exit() in the middle of a frame still runs the
-// engine's shut-down from the static destructors, and scopes opened there must find the tree.
 ProfilerState& State()
 {
-    static ProfilerState& state = *new ProfilerState;
-    return state;
+    static ProfilerState* const state = Singletons::Adopt(std::make_unique<ProfilerState>());
+    return *state;
 }
 
 } // namespace

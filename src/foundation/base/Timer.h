@@ -23,6 +23,9 @@ public:
     int64_t GetTicks() const;
     float GetFPS() const { return GamePaused ? 0.0f : _fps; }
     float GetSPF() const { return GamePaused ? 0.0f : _spf; }
+    // The last frame's seconds, paused or not: what the console, the fades and the pause menu
+    // move by.
+    float GetRealSPF() const { return _spf; }
     float GetElapsedSeconds() const { return _elapsed; }
     int64_t GetTicksPerSec() const { return _ticksPerSec; }
     int64_t GetTicksPerFrame() const { return _ticksPerFrame; }

@@ -37,7 +37,7 @@ struct CharClasses
             bits[c] = CC_ALPHA;
         for (int c = 'A'; c <= 'Z'; ++c)
             bits[c] = CC_ALPHA;
-        bits['_'] = CC_ALPHA;
+        bits[static_cast<unsigned char>('_')] = CC_ALPHA;
     }
 };
 constexpr CharClasses Classes;

@@ -1,6 +1,7 @@
 #include "foundation/lua/VirtualMachine.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -62,13 +63,80 @@ void QuoteAsDataLanguage(lua_State* L)
     lua_pop(L, 1);
     lua_pushlstring(L, quoted.data(), quoted.size());
 }
+
+// Instructions between two looks at the budget.
+constexpr int BudgetStep = 1000;
+
+void* Allocate(void*, void* block, size_t, size_t size)
+{
+    if (size == 0)
+    {
+        std::free(block);
+        return nullptr;
+    }
+    return std::realloc(block, size);
+}
+
+int Panic(lua_State* L)
+{
+    const char* message = lua_tostring(L, -1);
+    std::fprintf(stderr, "PANIC: unprotected error in call to Lua API (%s)\n", message ? message : "?");
+    return 0;
+}
 } // namespace
 
-VirtualMachine::VirtualMachine()
+// What the current run of script code may still take; the state's allocator data.
+struct VirtualMachine::Budget
 {
-    _state = luaL_newstate();
+    long left = 0;
+    int runs = 0; // nested runs share the outermost one's budget
+};
+
+// One run of script code: the budget is counted from its start, and a run that spends it stops
+// with a script error at the next instruction count.
+class VirtualMachine::Run
+{
+public:
+    explicit Run(VirtualMachine& vm) : _state(vm._state), _budget(*vm._budget)
+    {
+        if (_budget.runs++ > 0)
+            return;
+        _budget.left = InstructionBudget;
+        lua_sethook(_state, Count, LUA_MASKCOUNT, BudgetStep);
+    }
+    ~Run()
+    {
+        if (--_budget.runs == 0)
+            lua_sethook(_state, nullptr, 0, 0);
+    }
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+
+private:
+    static void Count(lua_State* L, lua_Debug*)
+    {
+        void* data = nullptr;
+        lua_getallocf(L, &data);
+        auto* budget = static_cast<Budget*>(data);
+        budget->left -= BudgetStep;
+        if (budget->left >= 0)
+            return;
+        luaL_where(L, 0); // the script that runs, where the hook stopped it
+        lua_pushliteral(L, "the script ran too long and was stopped");
+        lua_concat(L, 2);
+        lua_error(L);
+    }
+
+    lua_State* _state;
+    Budget& _budget;
+};
+
+VirtualMachine::VirtualMachine() : _budget(std::make_unique<Budget>())
+{
+    _state = lua_newstate(Allocate, _budget.get());
     if (!_state)
         ExecRuntimeAssert("_state", nullptr, __FILE__, __LINE__, "cannot create the script interpreter");
+    lua_atpanic(_state, Panic);
 }
 
 VirtualMachine::~VirtualMachine()
@@ -110,6 +178,7 @@ int VirtualMachine::Exec(const char* data, size_t size, const char* chunkName)
     else if (status == 0)
     {
         lua_pushcfunction(_state, DataForIn);
+        Run run(*this);
         status = lua_pcall(_state, 1, LUA_MULTRET, 0);
     }
     return Report(status);
@@ -301,6 +370,7 @@ int VirtualMachine::ToTable(int index)
 // so the plain call is protected too; its failure is logged and the results stand in as nils.
 int VirtualMachine::Call(int arguments, int results)
 {
+    Run run(*this);
     int status = lua_pcall(_state, arguments, results, 0);
     if (status == 0)
         return LUA_STATUS_OK;
@@ -318,6 +388,7 @@ int VirtualMachine::Call(int arguments, int results)
 
 int VirtualMachine::ProtectedCall(int arguments, int results)
 {
+    Run run(*this);
     return EngineStatus(lua_pcall(_state, arguments, results, 0));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 
 #include "foundation/base/Name.h"
 #include "foundation/lua/LuaTypes.h"
@@ -11,10 +12,15 @@ class Table;
 // Offers the stack operations of the interpreter under the engine's names; stack indices are
 // positive from the bottom, negative from the top, plus the two pseudo-indices of LuaTypes.h.
 // It owns its state, so it can be neither copied nor moved; Tables of a machine must be
-// released before it.
+// released before it. Every run of script code (a chunk, a call) has an instruction budget: a
+// script that runs away is stopped with a script error, as a broken file fails.
 class VirtualMachine
 {
 public:
+    // Instructions one run may take: far above what the game's data files need (each runs in
+    // well under a thousand), and a fraction of a second for a script that runs away.
+    static constexpr long InstructionBudget = 10000000;
+
     VirtualMachine();
     ~VirtualMachine();
     VirtualMachine(const VirtualMachine&) = delete;
@@ -119,6 +125,10 @@ private:
     int Exec(const char* data, size_t size, const char* chunkName);
     int Report(int status);
 
+    struct Budget;
+    class Run;
+
+    std::unique_ptr<Budget> _budget; // the state's allocator data
     lua_State* _state = nullptr;
     size_t _gcThreshold = 0; // bytes; 0 lets the collector choose
 };

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "foundation/base/Dumper.h"
+#include "foundation/base/Singletons.h"
 #include "game/ai/ShipEntity.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
@@ -18,8 +19,8 @@ EntityManager::~EntityManager() = default;
 
 EntityManager* EntityManager::GetInstance()
 {
-    static EntityManager instance;
-    return &instance;
+    static EntityManager* const instance = Singletons::Adopt(std::unique_ptr<EntityManager>(new EntityManager()));
+    return instance;
 }
 
 void EntityManager::Initialize()

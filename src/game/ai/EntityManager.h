@@ -27,7 +27,9 @@ public:
     static constexpr int Hostile = 0;
     static constexpr int Allied = 2;
 
+    // Made on first use; it lives to the end of the process.
     static EntityManager* GetInstance();
+    ~EntityManager();
     EntityManager(const EntityManager&) = delete;
     EntityManager& operator=(const EntityManager&) = delete;
 
@@ -92,7 +94,6 @@ public:
 
 private:
     EntityManager();
-    ~EntityManager();
 
     ShipEntity* Register(std::unique_ptr<ShipEntity> entity);
     Ship* PlayerShip() const;

@@ -4,11 +4,13 @@
 #include "game/ai/logic/LogicServices.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
+#include "game/profiles/UserProfile.h"
+#include "game/world/player/PilotProfile.h"
 #include "game/world/player/PlayerShip.h"
 #include "game/hud/GuiShipHud.h"
 #include "game/hud/GuiShipHudBigMb.h"
 
-void LevelLogic::Initialize(const char* file) { _triggers.Load(file); }
+bool LevelLogic::Initialize(const char* file) { return _triggers.Load(file); }
 
 void LevelLogic::Proceed()
 {
@@ -35,6 +37,9 @@ void LevelLogic::End(eLevelStatus status)
         return;
     _status = status;
     Dumper::Instance().Print(DUMP_INFO, "LevelLogic: the mission is %s\n", status == LEVEL_WON ? "won" : "lost");
+    // What the mission cost and brought is on disk before anything else can go wrong.
+    if (const UserProfile* pilot = CurrentPilot())
+        pilot->Save();
     if (GameFrameManager* frames = game.GetGameFrameManager())
         frames->SetActive("mission_score");
 }

@@ -10,6 +10,7 @@
 #include "foundation/math/Color.h"
 #include "foundation/math/Vec3.h"
 #include "game/ai/logic/TriggerSystem.h"
+#include "game/world/actor/ActorRef.h"
 
 class Actor;
 
@@ -21,7 +22,8 @@ enum eLevelStatus : int
     LEVEL_WON = 3,
 };
 
-// A mark on the HUD for this frame: where, in which colour, and for which actor.
+// A mark on the HUD for this frame: where, in which colour, and for which actor (read in the
+// next frame, after actors may have been freed).
 struct GlobalLevelTarget
 {
     static constexpr size_t KindSize = 64;
@@ -33,7 +35,7 @@ struct GlobalLevelTarget
     char kind[KindSize] = "unknown_target";
     bool big = true;
     bool arrow = false;
-    Actor* actor = nullptr;
+    ActorRef actor;
 };
 
 class LevelLogic
@@ -45,9 +47,8 @@ public:
     LevelLogic(const LevelLogic&) = delete;
     LevelLogic& operator=(const LevelLogic&) = delete;
 
-    // Reads the logic file into the triggers; a file that cannot be run is logged and leaves
-    // none, and the level can still be lost by the player's death.
-    virtual void Initialize(const char* file);
+    // Reads the logic file into the triggers; false, logged, when the file cannot be run.
+    virtual bool Initialize(const char* file);
     // One frame: the mission is lost when the player's ship is dead (before any trigger can win
     // it), last frame's targets go, then the triggers run.
     virtual void Proceed();

@@ -3,7 +3,8 @@
 // with the task data that drives it, a pool of obstacle spheres, and the kinematic state of the
 // steering library. Once a frame the entity manager runs Update: the mode computes a steering
 // force, the force moves the entity, the entity writes its pose into the ship's physics body
-// (which it flies kinematically) and fire control starts or stops the ship's weapons. Modes
+// (which it flies kinematically) and fire control starts or stops the ship's weapons; a ship out
+// of control is left to its controller and its physics. Modes
 // change by themselves and by tasks: the ship's first task from the level file and later ones
 // from the mission logic.
 #include <cstddef>
@@ -137,6 +138,10 @@ private:
     void Fire();
     // The body takes the entity's pose; the idle mode moves only its position.
     void Sync(bool orientation = true);
+    // A ship out of control is left to its controller: its body flies by physics from then on
+    // (with the entity's velocity to start with), and the entity takes the body's pose each
+    // frame, so that the others see where it is.
+    void FollowBody();
     void ReleaseObstacles();
     // Once the target is gone: to the leader, the point or the area the task data still
     // holds, else idle; the attack also returns to its escort or its path.

@@ -1,5 +1,5 @@
 // The ship entity's frame: the mode's steering, the force applied, fire control and the pose
-// written into the ship's body.
+// written into the ship's body; or, for a ship out of control, the body's pose read back.
 #include <cmath>
 
 #include "foundation/base/Dumper.h"
@@ -29,6 +29,11 @@ void ShipEntity::Update(float seconds)
 {
     if (!_ship || _ship->IsDead() || _ship->IsDeleted() || (_manager && this == _manager->GetPlayerEntity()))
         return;
+    if (_ship->GetOutOfControl())
+    {
+        FollowBody();
+        return;
+    }
     _avoidanceDone = false;
     const eShipMode mode = _mode;
     switch (mode)
@@ -464,6 +469,26 @@ void ShipEntity::FallBack(bool toEscortOrPath)
     }
     else
         _mode = MODE_IDLE;
+}
+
+void ShipEntity::FollowBody()
+{
+    PhysicsActor* body = _ship->GetPhysEntity();
+    if (!body)
+        return;
+    if (body->readBodyFlag(NX_BF_KINEMATIC))
+    {
+        // Handed over flying as the entity flew it.
+        body->clearBodyFlag(NX_BF_KINEMATIC);
+        body->SetGlobalLinearVelocity(GetVelocity().ToVec3());
+    }
+    const Matrix pose = body->GetGlobalPose();
+    const SteerVec3 position(pose.Pos()), forward(pose.Dir()), up(pose.Up());
+    if (!position.IsFinite() || !forward.IsFinite() || !up.IsFinite())
+        return;
+    SetPosition(position);
+    RegenerateBasisFromForwardAndUp(forward, up);
+    SetSpeed(body->GetGlobalLinearVelocity().Length());
 }
 
 void ShipEntity::Sync(bool orientation)

@@ -1,6 +1,9 @@
 #include "game/ai/ShipStates.h"
 
+#include <memory>
+
 #include "foundation/base/Random.h"
+#include "foundation/base/Singletons.h"
 #include "game/core/game/Game.h"
 #include "game/core/gamedata/TypeRecords.h"
 #include "game/core/states/StateMachine.h"
@@ -27,32 +30,34 @@ float SpeedPercent(const Ship& ship) { return ship.GetMaxSpeed() > 0 ? ship.GetS
 
 ShipStateIdle* ShipStateIdle::Instance()
 {
-    static ShipStateIdle state;
-    return &state;
+    static ShipStateIdle* const state = Singletons::Adopt(std::unique_ptr<ShipStateIdle>(new ShipStateIdle()));
+    return state;
 }
 
 ShipStateAttack* ShipStateAttack::Instance()
 {
-    static ShipStateAttack state;
-    return &state;
+    static ShipStateAttack* const state = Singletons::Adopt(std::unique_ptr<ShipStateAttack>(new ShipStateAttack()));
+    return state;
 }
 
 ShipStateTurnAway* ShipStateTurnAway::Instance()
 {
-    static ShipStateTurnAway state;
-    return &state;
+    static ShipStateTurnAway* const state =
+        Singletons::Adopt(std::unique_ptr<ShipStateTurnAway>(new ShipStateTurnAway()));
+    return state;
 }
 
 ShipStateSupport* ShipStateSupport::Instance()
 {
-    static ShipStateSupport state;
-    return &state;
+    static ShipStateSupport* const state = Singletons::Adopt(std::unique_ptr<ShipStateSupport>(new ShipStateSupport()));
+    return state;
 }
 
 ShipStateGotoPoint* ShipStateGotoPoint::Instance()
 {
-    static ShipStateGotoPoint state;
-    return &state;
+    static ShipStateGotoPoint* const state =
+        Singletons::Adopt(std::unique_ptr<ShipStateGotoPoint>(new ShipStateGotoPoint()));
+    return state;
 }
 
 void ShipStateAttack::OnExecute(Actor* actor)

@@ -21,7 +21,6 @@ bool GuiShipHudTargetInfo::_targetScanDone = false;
 
 namespace {
 
-const Color White(1.0f, 1.0f, 1.0f, 1.0f);
 const Color Cyan(0.0f, 0.84f, 1.0f, 1.0f);
 const Vec2 Hidden(-999.0f, -999.0f);
 

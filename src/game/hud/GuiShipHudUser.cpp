@@ -20,7 +20,6 @@ namespace {
 const Color Yellow(1.0f, 1.0f, 0.0f, 1.0f);
 const Color Cyan(0.0f, 0.85f, 1.0f, 1.0f);
 const Color PartBlue(0.0f, 0.42f, 0.5f, 1.0f);
-const Color White(1.0f, 1.0f, 1.0f, 1.0f);
 
 // The materials the panel holds without drawing them, in loading order around the drawn ones.
 std::vector<std::string> HeldMaterialFiles()

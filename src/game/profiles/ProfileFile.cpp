@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "foundation/base/BinaryReader.h"
@@ -23,6 +24,17 @@ constexpr size_t MaxNameLength = 63;
 constexpr size_t MinShipRecord = 4 + 64 + 1;
 
 using File = std::unique_ptr<FILE, int (*)(FILE*)>;
+
+// The rename itself reaches the disk only with the folder's entries; a failure here costs no
+// data, only the guarantee against a power cut.
+void SyncFolder(const std::filesystem::path& folder)
+{
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
 
 // Writes a temporary file beside `path` and renames it over `path` only once it is complete and
 // on disk, so a failure or a crash at any point leaves the old file whole.
@@ -51,7 +63,10 @@ bool WriteReplacing(const std::filesystem::path& path, const std::vector<uint8_t
     {
         std::filesystem::rename(temporary, path, error);
         if (!error)
+        {
+            SyncFolder(path.parent_path());
             return true;
+        }
         reason = error.value();
     }
     std::filesystem::remove(temporary, error);
@@ -59,29 +74,73 @@ bool WriteReplacing(const std::filesystem::path& path, const std::vector<uint8_t
     return false;
 }
 
-// At most MaxFileSize bytes of the file; false when it is no file that can be opened.
-bool ReadPrefix(const std::filesystem::path& path, std::vector<uint8_t>& data)
+enum class ReadResult
+{
+    Missing,  // no file of that name
+    Unopened, // a file that cannot be opened
+    Cut,      // larger than MaxFileSize: only the start was read
+    Whole,
+};
+
+// At most MaxFileSize bytes of the file.
+ReadResult ReadPrefix(const std::filesystem::path& path, std::vector<uint8_t>& data)
 {
     std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return ReadResult::Missing;
     if (!std::filesystem::is_regular_file(path, error))
-        return false;
+        return ReadResult::Unopened;
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file)
-        return false;
+        return ReadResult::Unopened;
     const std::streamoff size = file.tellg();
-    if (size > static_cast<std::streamoff>(ProfileFile::MaxFileSize))
+    const bool cut = size > static_cast<std::streamoff>(ProfileFile::MaxFileSize);
+    if (cut)
         Dumper::Instance().Print(DUMP_WARNING, "Profile \"%s\" is larger than %zu bytes; the rest is not read\n",
                                  path.c_str(), ProfileFile::MaxFileSize);
     data.resize(size > 0 ? std::min(static_cast<size_t>(size), ProfileFile::MaxFileSize) : 0);
     file.seekg(0);
     file.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()));
     data.resize(static_cast<size_t>(file.gcount()));
-    return true;
+    return cut ? ReadResult::Cut : ReadResult::Whole;
 }
 
-void Truncated(const BinaryReader& in, const char* what)
+// A file the game could not read whole stays as it is under a name of its own, beside it and
+// never read as a profile, before a save replaces it: "<file>.unreadable", or with a number
+// when that is taken. A hard link costs nothing and works on a file that cannot be opened; a
+// copy stands in where links are not had. Empty when neither could be made.
+std::filesystem::path KeepUnreadable(const std::filesystem::path& path)
+{
+    constexpr int MaxKept = 100;
+    for (int number = 1; number <= MaxKept; ++number)
+    {
+        std::filesystem::path kept = path;
+        kept += number == 1 ? ".unreadable" : ".unreadable." + std::to_string(number);
+        std::error_code error;
+        if (std::filesystem::exists(std::filesystem::symlink_status(kept, error)))
+            continue;
+        std::filesystem::create_hard_link(path, kept, error);
+        if (error && error != std::errc::file_exists)
+            std::filesystem::copy_file(path, kept, std::filesystem::copy_options::none, error);
+        if (!error)
+            return kept;
+        if (error != std::errc::file_exists)
+        {
+            Dumper::Instance().Print(DUMP_ERROR, "Cannot keep the unreadable profile \"%s\": %s\n", path.c_str(),
+                                     error.message().c_str());
+            return {};
+        }
+    }
+    Dumper::Instance().Print(DUMP_ERROR, "Cannot keep the unreadable profile \"%s\": %d copies are kept already\n",
+                             path.c_str(), MaxKept);
+    return {};
+}
+
+// Always false: the file was not read whole.
+bool Truncated(const BinaryReader& in, const char* what)
 {
     Dumper::Instance().Print(DUMP_WARNING, "Profile file cut short before %s: %s\n", what, in.Error().c_str());
+    return false;
 }
 } // namespace
 
@@ -116,20 +175,24 @@ void ProfileFile::Write(const UserProfile& profile, BinaryWriter& out)
         ship->Save(out);
 }
 
-void ProfileFile::Read(UserProfile& profile, BinaryReader& in)
+bool ProfileFile::Read(UserProfile& profile, BinaryReader& in)
 {
     uint32_t version = 0;
     if (!in.Read(version))
         return Truncated(in, "its version");
+    bool whole = true;
     if (version > Version)
+    {
         Dumper::Instance().Print(DUMP_WARNING, "Profile file of version %u read as version %u\n", version, Version);
+        whole = false;
+    }
     if (version == 0)
-        return;
+        return whole;
     for (int* number : {&profile._level, &profile._rate, &profile._score, &profile._efficiency, &profile._cash})
         if (!in.Read(*number))
             return Truncated(in, "its numbers");
     if (version < 2)
-        return;
+        return whole;
     int32_t count = 0;
     int32_t current = 0;
     if (!in.Read(count) || !in.Read(current))
@@ -142,6 +205,7 @@ void ProfileFile::Read(UserProfile& profile, BinaryReader& in)
     {
         Dumper::Instance().Print(DUMP_WARNING, "Profile file: ship count %d, reading at most %d\n", count, bound);
         count = std::clamp(count, 0, bound);
+        whole = false;
     }
     profile._ships.clear();
     for (int i = 0; i < count; ++i)
@@ -152,8 +216,15 @@ void ProfileFile::Read(UserProfile& profile, BinaryReader& in)
             Dumper::Instance().Print(DUMP_WARNING, "Profile file: ship %d of %d cannot be read; no more ships read\n",
                                      i + 1, count);
             profile._ships.pop_back();
+            whole = false;
             break;
         }
+    }
+    if (version == Version && whole && in.Remaining() > 0)
+    {
+        Dumper::Instance().Print(DUMP_WARNING, "Profile file: %zu bytes after the last ship are not read\n",
+                                 in.Remaining());
+        whole = false;
     }
     if (profile._ships.empty())
     {
@@ -161,6 +232,7 @@ void ProfileFile::Read(UserProfile& profile, BinaryReader& in)
         profile.CreateShip("Default");
     }
     profile._currentShip = current >= 0 && current < profile.GetShipCount() ? current : profile.GetShipCount() - 1;
+    return whole;
 }
 
 bool UserProfile::Save() const
@@ -169,6 +241,12 @@ bool UserProfile::Save() const
     if (path.empty())
     {
         Dumper::Instance().Print(DUMP_ERROR, "Profile \"%s\" not saved: the name cannot be a file name\n", _name);
+        return false;
+    }
+    if (_unkeptFile)
+    {
+        Dumper::Instance().Print(DUMP_ERROR, "Profile \"%s\" not saved: its unreadable file could not be kept\n",
+                                 _name);
         return false;
     }
     BinaryWriter out;
@@ -185,12 +263,23 @@ bool UserProfile::Load()
         return false;
     }
     std::vector<uint8_t> data;
-    if (!ReadPrefix(path, data))
-    {
+    const ReadResult result = ReadPrefix(path, data);
+    if (result == ReadResult::Missing || result == ReadResult::Unopened)
         Dumper::Instance().Print(DUMP_WARNING, "Profile \"%s\" cannot be opened\n", path.c_str());
-        return false;
+    bool whole = result == ReadResult::Whole;
+    if (result == ReadResult::Whole || result == ReadResult::Cut)
+    {
+        BinaryReader in(data.data(), data.size(), path.string());
+        whole = ProfileFile::Read(*this, in) && whole;
     }
-    BinaryReader in(data.data(), data.size(), path.string());
-    ProfileFile::Read(*this, in);
-    return true;
+    if (!whole && result != ReadResult::Missing)
+    {
+        const std::filesystem::path kept = KeepUnreadable(path);
+        _unkeptFile = kept.empty();
+        if (!_unkeptFile)
+            Dumper::Instance().Print(DUMP_WARNING,
+                                     "Profile \"%s\" could not be read whole; the file is kept as \"%s\"\n",
+                                     path.c_str(), kept.c_str());
+    }
+    return result != ReadResult::Missing && result != ReadResult::Unopened;
 }

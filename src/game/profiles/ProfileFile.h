@@ -30,6 +30,7 @@ public:
     static void Write(const UserProfile& profile, BinaryWriter& out);
     // Reads what is sound over the profile and logs the rest: fields past the end keep their
     // values, counts are bounded by the data, a cut ship record ends the ships, and a profile
-    // left without ships gets "Default".
-    static void Read(UserProfile& profile, BinaryReader& in);
+    // left without ships gets "Default". False when something of the file was not read: it was
+    // cut, damaged, or written by a newer version.
+    static bool Read(UserProfile& profile, BinaryReader& in);
 };

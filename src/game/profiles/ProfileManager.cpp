@@ -45,7 +45,7 @@ void ProfileManager::Initialize()
                                      file.c_str());
             continue;
         }
-        if (UserProfile* profile = CreateProfile(name.c_str()))
+        if (UserProfile* profile = AddProfile(name.c_str()))
             profile->Load();
     }
     Dumper::Instance().Print(DUMP_INFO, "Profiles loaded: %d\n", GetProfileCount());
@@ -88,6 +88,15 @@ UserProfile* ProfileManager::FindProfile(const char* name) const
 }
 
 UserProfile* ProfileManager::CreateProfile(const char* name)
+{
+    // A new pilot is on disk at once: a crash must not lose it.
+    UserProfile* profile = AddProfile(name);
+    if (profile)
+        profile->Save();
+    return profile;
+}
+
+UserProfile* ProfileManager::AddProfile(const char* name)
 {
     if (!ProfileFile::IsSafeName(name))
     {
@@ -140,6 +149,8 @@ bool ProfileManager::RenameProfile(UserProfile* profile, const char* name)
         }
     }
     profile->SetName(name);
+    // A pilot never saved gets its file now, under the new name.
+    profile->Save();
     return true;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Every pilot profile of the installation, and which one is current. At start it loads the
 // screens' texts files and the loading tips, and a profile for each ".prf" file in "profiles/";
-// at shut-down it saves every profile.
+// a profile is written when it is created or renamed (its file goes when it is deleted), and
+// every profile at shut-down.
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,12 +25,12 @@ public:
     // Saves and frees every profile, in list order, and drops the tips.
     void ShutDown();
 
-    // A new current profile when none is current. Null, logged, when the name cannot be a file
-    // name or a profile of that name exists in any letter case. Its file is written at the next save.
+    // A new current profile when none is current, written to its file at once. Null, logged,
+    // when the name cannot be a file name or a profile of that name exists in any letter case.
     UserProfile* CreateProfile(const char* name);
-    // Gives the profile a new name and its file the name's. False, logged, when the name cannot
-    // be a file name, another profile has it in any letter case, or the file cannot be renamed;
-    // the profile and its file then stay as they were.
+    // Gives the profile a new name and its file the name's, and writes it. False, logged, when
+    // the name cannot be a file name, another profile has it in any letter case, or the file
+    // cannot be renamed; the profile and its file then stay as they were.
     bool RenameProfile(UserProfile* profile, const char* name);
     // Deletes the profile and its file; the last profile takes its place in the list.
     void DeleteProfile(UserProfile* profile);
@@ -46,6 +47,8 @@ public:
 
 private:
     void ScanProfileFolder();
+    // CreateProfile without the write, for the profiles read from their files.
+    UserProfile* AddProfile(const char* name);
     UserProfile* FindProfile(const char* name) const;
 
     GameTexts* _texts;

@@ -88,9 +88,12 @@ public:
     // The fixed code alone, for weapons and devices where no profile is at hand.
     static const char* ConvertRaceToCode(float race);
 
-    // Writes "profiles/<name>.prf" whole or not at all; false, logged, when it could not.
+    // Writes "profiles/<name>.prf" whole or not at all, through a temporary file and a rename;
+    // false, logged, when it could not.
     bool Save() const;
-    // Reads "profiles/<name>.prf" over the profile; false, logged, when there is no readable file.
+    // Reads "profiles/<name>.prf" over the profile; false, logged, when there is no file that can
+    // be opened. A file that is not read whole (damaged, or of a newer version) is first kept as
+    // it is under another name, and until it could be, the profile is not saved over it.
     bool Load();
 
 private:
@@ -120,4 +123,5 @@ private:
     UserTeam _team;                     // into the pirate rating
     LevelScore _levelScore;
     std::vector<std::unique_ptr<Dealer>> _dealers;
+    bool _unkeptFile = false; // its file could not be read whole, nor kept under another name
 };

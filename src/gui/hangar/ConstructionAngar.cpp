@@ -199,10 +199,13 @@ void ConstructionAngar::UpdateStatisticks()
     const ProfileShip* ship = Ship();
     if (GuiDevicesBalance* balance = _gui->GetDevicesBalance(); balance && ship)
     {
+        // Hull and manoeuvre have no sum of their own: they stand at the constant 1, a full bar,
+        // where the sums are measured against 4000.
         const ShipParams& sums = ship->GetParams();
         const float levels[6] = {sums.shield, sums.armor, 1.0f, sums.speed, sums.acceleration, 1.0f};
+        const float maxima[6] = {4000.0f, 4000.0f, 1.0f, 4000.0f, 4000.0f, 1.0f};
         for (int i = 0; i < 6; ++i)
-            balance->SetLvl(i, levels[i], 4000.0f);
+            balance->SetLvl(i, levels[i], maxima[i]);
     }
     GuiTopButtons* buttons = _gui->GetTopButtons();
     GuiDeviceParams* params = buttons ? buttons->GetDeviceParams() : nullptr;

@@ -66,7 +66,13 @@ int GuiConfirmBox::GetResult()
     return result;
 }
 
-void GuiConfirmBox::Proceed() { Gui::SetVisible({_back_layer, _confirm_layer}, _shown); }
+void GuiConfirmBox::Proceed()
+{
+    Gui::SetVisible({_back_layer, _confirm_layer}, _shown);
+    // Layers made after the box would be drawn over the dimming.
+    if (_shown)
+        Gui::BringToFront(LayerManager::GetRoot(), {_back_layer, _confirm_layer});
+}
 
 void GuiConfirmBox::UpdateState() { Gui::Call(_confirm_layer, L"SetState", Args(_yes ? 0 : 1)); }
 

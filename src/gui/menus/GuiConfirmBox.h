@@ -36,7 +36,7 @@ public:
     virtual void EventSelectApply() = 0;
     // The last answer, which reading clears.
     int GetResult();
-    // The layers show while the box is up.
+    // The layers show while the box is up, in front of every other layer of the root.
     void Proceed();
 
 protected:

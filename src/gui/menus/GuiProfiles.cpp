@@ -1,6 +1,5 @@
 #include "gui/menus/GuiProfiles.h"
 
-#include "MaterialSystem/MaterialSystem.h"
 #include "foundation/math/Color.h"
 #include "game/core/game/Game.h"
 #include "game/profiles/ProfileManager.h"
@@ -69,9 +68,10 @@ void GuiProfiles::Initialize()
     Gui::SetVisible({_portrait_layer, _detail_layer}, false);
     UpdateDetail();
 
+    _tape_back = Gui::AddSprite(root, "back", Vec2(0.0f, 0.0f), MenuGame::ScreenPixels(), _black);
     _tape_layer = Gui::AddFlash(root, "tapeField", "swf//tape_field.swf",
                                 Gui::ScreenPos(Vec2(398.0f, 303.0f), GA_CENTER), Gui::ScreenSize(Vec2(512.0f, 300.0f)));
-    Gui::SetVisible({_tape_layer}, false);
+    Gui::SetVisible({_tape_back, _tape_layer}, false);
     Gui::Call(_tape_layer, L"SetMsg", Args(GuiGame::Text("ui_profile_new_00")));
     Gui::Call(_tape_layer, L"SetMsg2", Args(GuiGame::Text("ui_profile_new_01")));
     UpdateTapeField();
@@ -104,6 +104,7 @@ void GuiProfiles::ShutDown()
     Layer* root = LayerManager::GetRoot();
     Gui::Detach(root, _detail_layer);
     Gui::Detach(root, _portrait_layer);
+    Gui::Detach(root, _tape_back);
     Gui::Detach(root, _tape_layer);
     Gui::Detach(root, _name_used_layer);
     Gui::Detach(root, _name_used_back);
@@ -140,13 +141,15 @@ void GuiProfiles::Proceed(float seconds, float blend)
         _faces->Proceed(seconds, blend);
     }
 
-    Gui::SetVisible({_tape_layer}, false);
-    if (_edit_mode != EDIT_NONE && !_name_used)
+    Gui::SetVisible({_tape_back, _tape_layer}, false);
+    if (IsTyping())
     {
         ProceedTapeField(blend);
         Gui::SetVisible({_tape_layer}, true);
     }
     Gui::SetVisible({_name_used_back, _name_used_layer}, _name_used);
+    if (_name_used)
+        Gui::BringToFront(LayerManager::GetRoot(), {_name_used_back, _name_used_layer});
     _quit_box->Proceed();
     _delete_box->Proceed();
 
@@ -169,11 +172,16 @@ void GuiProfiles::DrawDetail(float blend)
     Gui::SetAlpha({_detail_layer, _portrait_layer}, blend * _detail_fade);
 }
 
+// The dimming is a layer of its own right under the entry, both over everything else: drawn
+// before the layers, it would leave the pilots' rows and buttons bright around the entry.
 void GuiProfiles::ProceedTapeField(float blend)
 {
-    if (MaterialSystem* render = MenuGame::Render())
-        render->RenderQuad(_black, Vec2(0.0f, 0.0f), MenuGame::ScreenPixels(), 0.0f,
-                           Color(1.0f, 1.0f, 1.0f, blend * 0.5f), 0);
+    if (_tape_back)
+    {
+        _tape_back->SetColor(Color(1.0f, 1.0f, 1.0f, blend * 0.5f));
+        _tape_back->SetVisible(true);
+    }
+    Gui::BringToFront(LayerManager::GetRoot(), {_tape_back, _tape_layer});
 }
 
 void GuiProfiles::UpdateButtons()
@@ -387,18 +395,22 @@ void GuiProfiles::EventSelectDecline()
         _quit_box->Show();
 }
 
-// Typing goes into the name in any mode, so "new" starts with what was typed before.
+// Typing reaches the name only while the entry is up: keys pressed before "New pilot" must not
+// fill the name unseen.
 void GuiProfiles::AddChar(const char& ch)
 {
+    if (!IsTyping())
+        return;
     _name.Add(ch);
     UpdateTapeField();
-    UpdateDetail();
 }
 
 void GuiProfiles::ProceedKey(const char& key)
 {
-    if (key == Backspace)
-        _name.Back();
+    if (!IsTyping() || key != Backspace)
+        return;
+    _name.Back();
     UpdateTapeField();
-    UpdateDetail();
 }
+
+bool GuiProfiles::IsTyping() const { return _edit_mode != EDIT_NONE && !_name_used; }

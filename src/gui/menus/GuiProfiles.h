@@ -64,7 +64,7 @@ public:
     void ProceedKey(const char& key);
     // Shows the detail table and the portrait, fading in after a change of pilot.
     void DrawDetail(float blend);
-    // The half-dark screen under the name entry.
+    // The half-dark screen under the name entry, which both come in front of every other layer.
     void ProceedTapeField(float blend);
 
     int GetSelected() const { return _selected; }
@@ -77,6 +77,7 @@ public:
     GuiProfilesConfirm* GetDeleteBox() const { return _delete_box.get(); }
     GuiMainMenuEscMenu* GetQuitBox() const { return _quit_box.get(); }
     FlashLayer* GetTapeLayer() const { return _tape_layer; }
+    SpriteLayer* GetTapeBack() const { return _tape_back; }
     FlashLayer* GetDetailLayer() const { return _detail_layer; }
     FlashLayer* GetNameUsedLayer() const { return _name_used_layer; }
 
@@ -86,6 +87,8 @@ private:
     void UpdateButtons();
     void UpdateDetail();
     void UpdateTapeField();
+    // The name entry is up and takes typed characters.
+    bool IsTyping() const;
     void MovePilot(int step);
     void FinishEntry();
     void EndEntry();
@@ -107,6 +110,7 @@ private:
     bool _name_used = false;
     FlashLayer* _detail_layer = nullptr;
     SpriteLayer* _portrait_layer = nullptr;
+    SpriteLayer* _tape_back = nullptr; // the dimming under the name entry
     FlashLayer* _tape_layer = nullptr;
     SpriteLayer* _name_used_back = nullptr;
 };

@@ -38,7 +38,8 @@ void GuiVideoIntro::Load()
         return;
     int width = 0, height = 0;
     _video = std::make_unique<VideoVMR9>(render->GetDE(), render->GetDevice(), render->GetCriticalSection(),
-                                         "movies/logo.avi", render->GetRenderWindow(), width, height, false);
+                                         "movies/logo.avi", render->GetRenderWindow(), width, height, false,
+                                         GetEngine()->GetSoundEngine());
     // A video that cannot play reports 0 x 0 and ends at its first update.
     if (!_videoTexture && width > 0 && height > 0)
     {
@@ -70,9 +71,12 @@ void GuiVideoIntro::UserProceed(float)
     const float w = float(video->ScrWidth), h = float(video->ScrHeight);
     const Color white(1.0f, 1.0f, 1.0f, 1.0f);
     render->RenderQuad(_black, Vec2(0.0f, 0.0f), Vec2(w, h), 0.0f, white, 0);
+    // Without a picture (a video that cannot play) the screen stays black: the video's
+    // material would show the missing texture's pattern.
+    if (!_videoTexture)
+        return;
     // A device reset makes the texture anew.
-    if (_videoTexture)
-        _video->SetTexture(_videoTexture->GetTexHandle());
+    _video->SetTexture(_videoTexture->GetTexHandle());
     Vec2 pos, size;
     LetterboxRect(w, h, pos, size);
     Vec2 uv0(0.0f, 1.0f), uv1(0.0f, 0.0f), uv2(1.0f, 1.0f), uv3(1.0f, 0.0f);

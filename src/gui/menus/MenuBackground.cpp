@@ -23,7 +23,7 @@ void MenuBackground::Load(const char* movie)
     Unload();
     int width = 0, height = 0;
     _video = std::make_unique<VideoVMR9>(render->GetDE(), render->GetDevice(), render->GetCriticalSection(), movie,
-                                         render->GetRenderWindow(), width, height, true);
+                                         render->GetRenderWindow(), width, height, true, MenuGame::Sound());
     // A video that cannot play reports 0 x 0; the screen then shows its material's last texture.
     if (!_texture && width > 0 && height > 0)
     {
@@ -37,6 +37,7 @@ void MenuBackground::Load(const char* movie)
         _video->SetTexture(_texture->GetTexHandle());
     render->SetVMR9(_video.get());
     _material = render->GetMaterialMgr()->CreateMaterialFromFile(_materialFile);
+    _black = render->GetMaterialMgr()->CreateMaterialFromFile("black.mat");
     render->SetRenderSleep(10);
 }
 
@@ -45,12 +46,20 @@ void MenuBackground::Draw()
     MaterialSystem* render = MenuGame::Render();
     if (!render || !_video)
         return;
-    // A device reset makes the texture anew.
+    const Color white(1.0f, 1.0f, 1.0f, 1.0f);
     if (_texture)
+    {
+        // A device reset makes the texture anew.
         _video->SetTexture(_texture->GetTexHandle());
-    Vec2 uv0(0.0f, 1.0f), uv1(0.0f, 0.0f), uv2(1.0f, 1.0f), uv3(1.0f, 0.0f);
-    render->RenderQuadAdvanced(_material, Vec2(0.0f, 0.0f), MenuGame::ScreenPixels(), uv0, uv1, uv2, uv3, 0.0f,
-                               Color(1.0f, 1.0f, 1.0f, 1.0f), 0);
+        Vec2 uv0(0.0f, 1.0f), uv1(0.0f, 0.0f), uv2(1.0f, 1.0f), uv3(1.0f, 0.0f);
+        render->RenderQuadAdvanced(_material, Vec2(0.0f, 0.0f), MenuGame::ScreenPixels(), uv0, uv1, uv2, uv3, 0.0f,
+                                   white, 0);
+    }
+    else
+    {
+        // No video ever played here: its material would show the missing texture's pattern.
+        render->RenderQuad(_black, Vec2(0.0f, 0.0f), MenuGame::ScreenPixels(), 0.0f, white, 0);
+    }
     _video->Update();
 }
 

@@ -8,8 +8,8 @@ class VideoVMR9;
 
 // The looping video behind a menu screen: played into a render texture named after the screen,
 // made on the first load and kept for the program's life, and drawn over the whole back buffer
-// with the screen's background material. The render device sleeps 10 ms a frame while it is
-// loaded.
+// with the screen's background material (black while no video has played into it). The render
+// device sleeps 10 ms a frame while it is loaded.
 class MenuBackground
 {
 public:
@@ -35,4 +35,5 @@ private:
     std::unique_ptr<VideoVMR9> _video;
     Texture* _texture = nullptr;
     Material* _material = nullptr;
+    Material* _black = nullptr; // where no video has a picture
 };

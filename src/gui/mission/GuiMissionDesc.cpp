@@ -14,6 +14,7 @@
 #include "layers/widgets/GuiGame.h"
 
 #include <cstring>
+#include <string>
 
 using FlashHost::Args;
 
@@ -98,6 +99,8 @@ void GuiMissionDesc::LoadLayers()
     Layer* root = LayerManager::GetRoot();
     _map = Gui::AddFlash(root, "mission_map", "swf//mission_map.swf", Gui::ScreenPos(Vec2(6.0f, 156.0f)),
                          Gui::ScreenSize(Vec2(635.0f, 650.0f)));
+    // The map draws the star system of the mission's location.
+    Gui::Call(_map, L"SetLocation", Args(_location));
 
     _desc = Gui::AddFlash(root, "mission_desc", "swf//mission_desc_1.swf",
                           Gui::ScreenPos(Vec2(687.0f, 159.0f), GA_RIGHT), Gui::ScreenSize(Vec2(540.0f, 650.0f)));
@@ -123,6 +126,23 @@ void GuiMissionDesc::LoadLayers()
         Gui::Call(layer, L"SetLocation", Args(_location));
         Gui::Call(layer, L"SetDesc", Args(_fullDesc));
     }
+    Gui::Call(_desc, L"SetTeam", Args(TeamText().c_str()));
+}
+
+// The gang hired for a team mission, "hired / seats: names"; empty for a solo mission.
+std::string GuiMissionDesc::TeamText() const
+{
+    UserProfile* pilot = MenuGame::CurrentProfile();
+    if (!pilot || !_level || !_level->IsTeam())
+        return "";
+    const UserTeam* team = pilot->GetTeam();
+    std::string text = std::to_string(team->GetTeamSize()) + " / " + std::to_string(_level->GetMaxPirates());
+    for (unsigned i = 0; i < team->GetTeamSize(); ++i)
+    {
+        const Pirate* pirate = team->GetTeamMemberByIndex(i);
+        text += (i == 0 ? ": " : ", ") + std::string(pirate ? pirate->GetName() : "");
+    }
+    return text;
 }
 
 // The client's face and the emblem of his race, from the pilot's first dealer; a pilot with no

@@ -5,15 +5,17 @@
 #include "layers/widgets/GuiButtons.h"
 #include "layers/widgets/GuiTitle.h"
 
+#include <string>
+
 class FlashLayer;
 class LevelDesc;
 class Material;
 class SpriteLayer;
 
 // "mission_desc": the page of the chosen mission over the exchange video, with its map, the
-// client's texts and face, and three buttons: to the hangar, to start the mission, and to
-// gather a gang (only for a team mission). Decline drops the gang and goes back to the
-// mission selection.
+// client's texts and face, the gang hired for a team mission, and three buttons: to the hangar,
+// to start the mission, and to gather a gang (only for a team mission). Decline drops the gang
+// and goes back to the mission selection.
 class GuiMissionDesc : public GameFrame
 {
 public:
@@ -58,6 +60,7 @@ protected:
 private:
     void LoadLayers();
     void LoadDealer();
+    std::string TeamText() const;
     // One step, passing over disabled buttons.
     void Move(int step);
 

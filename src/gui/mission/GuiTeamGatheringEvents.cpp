@@ -153,8 +153,10 @@ void GuiTeamGathering::Hire()
             _messageOpen = true;
             FillLoans();
         }
-        else if (balance > 0)
+        else
         {
+            // Paid to the last coin counts as paid: the gang of free pirates a new pilot hires
+            // goes as well.
             _section = SECTION_CENTRE;
             _centreButton = BUTTON_GO;
             _buttons[BUTTON_GO].Enable();
@@ -228,7 +230,7 @@ void GuiTeamGathering::ApplyCentre()
         return;
     _pilot->SetTmpCredit(int(dealer->GetCash()) + _pilot->GetTmpCredit());
     _loanMode = false;
-    if (GetBalance() > 0 && TeamFull())
+    if (GetBalance() >= 0 && TeamFull())
         _centreButton = BUTTON_GO;
     else
         _section = SECTION_TEAM;

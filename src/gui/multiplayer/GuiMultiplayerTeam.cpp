@@ -72,6 +72,7 @@ void GuiMultiplayerTeam::UserInitialize()
     const NetworkEngine* network = MultiplayerGame::Network();
     const NetworkGameInfo* info = network ? network->GetServerInfo() : nullptr;
     _leave = info == nullptr;
+    _joined = info != nullptr;
     if (!info)
     {
         // Creating or joining a game can fail; the player goes back to try again.
@@ -92,6 +93,16 @@ void GuiMultiplayerTeam::ShowServer(const NetworkGameInfo& info)
 
 void GuiMultiplayerTeam::UserProceed(float)
 {
+    NetworkEngine* network = MultiplayerGame::Network();
+    NetworkClient* client = network ? network->GetClient() : nullptr;
+    if (_joined && !client)
+    {
+        // The engine closed the client: the server went away, refused or never answered.
+        _joined = false;
+        Dumper::Instance().Print(DUMP_WARNING, "Lost the server: the lobby returns to the multiplayer menu\n");
+        LeaveGame();
+        _leave = true;
+    }
     // A switch asked for while the frame was being made would be lost in the fade.
     if (_leave)
     {
@@ -99,8 +110,7 @@ void GuiMultiplayerTeam::UserProceed(float)
         MenuGame::SetActiveFrame("multiplayer_menu");
     }
     _background.Draw();
-    NetworkEngine* network = MultiplayerGame::Network();
-    if (NetworkClient* client = network ? network->GetClient() : nullptr)
+    if (client)
         ShowPlayers(client->GetPlayerList());
 }
 
@@ -125,16 +135,23 @@ void GuiMultiplayerTeam::UserShutDown()
     Gui::Detach(root, _team2);
     _players.clear();
     _leave = false;
+    _joined = false;
 }
 
 void GuiMultiplayerTeam::EventSelectDecline()
+{
+    LeaveGame();
+    _joined = false;
+    MenuGame::SetActiveFrame("multiplayer_menu");
+}
+
+void GuiMultiplayerTeam::LeaveGame()
 {
     if (NetworkEngine* network = MultiplayerGame::Network())
     {
         network->CloseClient();
         network->CloseServer();
     }
-    MenuGame::SetActiveFrame("multiplayer_menu");
 }
 
 void GuiMultiplayerTeam::AddChar(const char& ch)

@@ -17,7 +17,7 @@ struct NetworkGameInfo;
 // The lobby, frame "multiplayer_team": the joined server's settings and name in the chat movie,
 // a chat line typed into it, and the players the network client knows in six rows, refreshed
 // every frame. Decline leaves the game (client and server) for "multiplayer_menu"; so does
-// arriving without a server to show.
+// arriving without a server to show, or losing the server.
 class GuiMultiplayerTeam : public GameFrame
 {
 public:
@@ -47,6 +47,8 @@ protected:
 
 private:
     void ShowServer(const NetworkGameInfo& info);
+    // Closes the client and the server, where there are any.
+    void LeaveGame();
 
     MenuBackground _background;
     MultiplayerPage _page;
@@ -57,4 +59,6 @@ private:
     std::vector<std::unique_ptr<GuiMultiplayerTeamPlayer>> _players;
     // No server to show: the lobby sends the player back once it runs.
     bool _leave = false;
+    // Entered with a client: once the engine has closed it, the lobby sends the player back.
+    bool _joined = false;
 };

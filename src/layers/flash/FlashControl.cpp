@@ -292,7 +292,7 @@ bool FlashControl::LoadImage(const std::string& name, movie::Image& image, std::
     TextureMgr* textures = Textures();
     if (!textures)
     {
-        error = "has no texture folder to come from";
+        error = "no texture folder to come from";
         return false;
     }
     return ReadTextureImage(std::string(textures->GetRootDir()) + name, image, error);

@@ -7,6 +7,7 @@
 #include "platform/gfx/Texture.h"
 #include "platform/video/VideoDecoder.h"
 #include "platform/video/VideoPlayer.h"
+#include "services/sound/SoundEngine.h"
 
 #include <algorithm>
 #include <string>
@@ -17,7 +18,7 @@ static_assert(int(IVideoSource::FRAME_RELEASED) == int(video::FRAME_RELEASED) &&
               "the render device and the player count frame states alike");
 
 VideoVMR9::VideoVMR9(gfx::Graphics* d3d, gfx::Device*, std::recursive_mutex*, const char* path, WindowHandle,
-                     int& width, int& height, bool loop)
+                     int& width, int& height, bool loop, SoundEngine* sound)
 {
     width = height = 0;
     std::string error;
@@ -35,6 +36,14 @@ VideoVMR9::VideoVMR9(gfx::Graphics* d3d, gfx::Device*, std::recursive_mutex*, co
     height = decoder->GetHeight();
     ComputeVideoTextureSize(width, height, powerOfTwo);
     _player = std::make_unique<video::VideoPlayer>(std::move(decoder), width, height, loop);
+    if (sound)
+        _sound = sound->CreateVideoSound(file.c_str(), loop);
+    _started = std::chrono::steady_clock::now();
+}
+
+double VideoVMR9::GetPlayingSeconds() const
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - _started).count();
 }
 
 VideoVMR9::~VideoVMR9() { Release(); }
@@ -46,6 +55,8 @@ bool VideoVMR9::Update()
         _endPending = false;
         return false;
     }
+    if (_sound && _player && _player->IsPlaying())
+        _sound->Follow(GetPlayingSeconds());
     return !(_player && _player->TakeEnd());
 }
 
@@ -53,6 +64,15 @@ void VideoVMR9::Stop()
 {
     if (_player)
         _player->Stop();
+    CloseSound();
+}
+
+void VideoVMR9::CloseSound()
+{
+    if (!_sound)
+        return;
+    _sound->Close();
+    _sound.reset();
 }
 
 bool VideoVMR9::ObtainTexture()
@@ -89,6 +109,7 @@ bool VideoVMR9::CanBeDeleted() const { return !_player || !_player->IsPlaying();
 
 void VideoVMR9::Release()
 {
+    CloseSound();
     if (!_player)
         return;
     // Frees the player's thread if it waits for its frame to be taken.

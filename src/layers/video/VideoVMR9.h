@@ -4,6 +4,7 @@
 #include "MaterialSystem/IVideoSource.h"
 #include "foundation/base/Handles.h"
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 
@@ -15,26 +16,36 @@ class Texture;
 namespace video {
 class VideoPlayer;
 }
+class SoundEngine;
+class VideoSound;
 
-// Plays one video file into a texture of the screen's. The frames are decoded and timed on a
-// thread of the player's; while the video is registered with the render device
+// Plays one video file into a texture of the screen's, on the clock: frames whose time has
+// passed are skipped, so the video lasts as long at any frame rate. The frames are decoded and
+// timed on a thread of the player's; while the video is registered with the render device
 // (MaterialSystem::SetVMR9), each new frame is copied into the texture as the device presents.
-// The file's sound, if it has any, is not played.
+// The file's sound track, if it has one, plays through the sound engine in step with the
+// picture.
 class VideoVMR9 : public IVideoSource, public IDeviceResource
 {
 public:
-    // Opens the file and starts playing. `width` and `height` receive the size of the texture
-    // the screen must make (A8R8G8B8, at least that large), by ComputeVideoTextureSize. A file
-    // that cannot be played is logged and leaves them 0 x 0: the video is inert, and one that
-    // does not loop ends at its first Update. The lock and the window are not needed here.
+    // Opens the file and starts playing, its sound track too when a sound engine is given.
+    // `width` and `height` receive the size of the texture the screen must make (A8R8G8B8, at
+    // least that large), by ComputeVideoTextureSize. A file that cannot be played is logged and
+    // leaves them 0 x 0: the video is inert and silent, and one that does not loop ends at its
+    // first Update. The lock and the window are not needed here.
     VideoVMR9(gfx::Graphics* d3d, gfx::Device* device, std::recursive_mutex* lock, const char* path,
-              WindowHandle window, int& width, int& height, bool loop);
+              WindowHandle window, int& width, int& height, bool loop, SoundEngine* sound = nullptr);
     ~VideoVMR9() override;
 
     // False once, when a video that does not loop has shown its last frame; true otherwise.
+    // Keeps the sound track up with the picture.
     bool Update();
-    // No further frames come.
+    // No further frames come, and the sound track stops.
     void Stop();
+    // The sound track; null for a video without one.
+    const VideoSound* GetSound() const { return _sound.get(); }
+    // Seconds since the video started playing.
+    double GetPlayingSeconds() const;
     // The texture the frames are copied into (the screens hand it again every frame, as a
     // device reset makes their textures anew).
     void SetTexture(gfx::Texture* texture) { _texture = texture; }
@@ -55,7 +66,12 @@ public:
     unsigned GetWastedMemory() override { return 0; }
 
 private:
+    // The engine lets the sound track go at its next update.
+    void CloseSound();
+
     std::unique_ptr<video::VideoPlayer> _player;
+    std::shared_ptr<VideoSound> _sound;
+    std::chrono::steady_clock::time_point _started;
     gfx::Texture* _texture = nullptr;
     bool _endPending = false;
     bool _textureRefused = false;

@@ -57,6 +57,7 @@ public:
     bool IsVisible() const { return _enabled; }
     // The state, 0 while disabled, sent when it changes.
     void SetState(int state);
+    int GetState() const { return _state; }
 
 private:
     int _state = NoState;

@@ -108,6 +108,17 @@ void SetVisible(std::initializer_list<Layer*> layers, bool visible)
     }
 }
 
+void BringToFront(Layer* parent, std::initializer_list<Layer*> layers)
+{
+    if (!parent)
+        return;
+    for (Layer* layer : layers)
+    {
+        if (layer)
+            parent->BringChildToFront(layer);
+    }
+}
+
 void Detach(Layer* parent, Layer* layer)
 {
     if (parent && layer)

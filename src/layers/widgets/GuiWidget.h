@@ -47,6 +47,9 @@ void SetMaterial(SpriteLayer* layer, Material* material);
 // The layers' colour becomes (1, 1, 1, alpha); null layers are passed over.
 void SetAlpha(std::initializer_list<Layer*> layers, float alpha);
 void SetVisible(std::initializer_list<Layer*> layers, bool visible);
+// Draws the parent's layers over its other children, in the order given: a box and the dimming
+// behind it stay in front of layers made after them.
+void BringToFront(Layer* parent, std::initializer_list<Layer*> layers);
 // Removes the layer from the parent, which destroys it, and forgets it.
 void Detach(Layer* parent, Layer* layer);
 template <class T>

@@ -102,4 +102,11 @@ bool Source::UnqueueOne()
     return alGetError() == AL_NO_ERROR;
 }
 
+int Source::SampleOffset() const
+{
+    ALint offset = 0;
+    alGetSourcei(_id, AL_SAMPLE_OFFSET, &offset);
+    return offset;
+}
+
 } // namespace audio

@@ -51,6 +51,8 @@ public:
     int QueuedCount() const;
     // Takes the oldest played buffer off the queue.
     bool UnqueueOne();
+    // Frames played of the queue's first buffers (0 when stopped or not started).
+    int SampleOffset() const;
 
 private:
     explicit Source(unsigned int id) : _id(id) {}

@@ -1,5 +1,7 @@
 #include "platform/audio/Stream.h"
 
+#include <algorithm>
+
 namespace audio {
 
 std::unique_ptr<Stream> Stream::Create(std::unique_ptr<Decoder> decoder, bool loop)
@@ -44,15 +46,20 @@ void Stream::Pause()
     _source->Pause();
 }
 
-void Stream::Flush()
+void Stream::DropQueue()
 {
     // The device gives back only played buffers: stopping marks them all played.
     _source->Stop();
     while (!_queued.empty() && _source->UnqueueOne())
     {
-        _free.push_back(_queued.front());
+        _free.push_back(_queued.front().buffer);
         _queued.pop_front();
     }
+}
+
+void Stream::Flush()
+{
+    DropQueue();
     _endOfData = true;
     _finished = true;
     _playing = false;
@@ -60,21 +67,29 @@ void Stream::Flush()
 
 void Stream::SetGain(float gain) { _source->SetGain(gain); }
 
-bool Stream::Refill(Buffer& buffer)
+size_t Stream::Read(int16_t* out, size_t frames)
 {
-    const PcmFormat format = _decoder->Format();
-    const size_t wanted = _scratch.size() / format.channels;
-    size_t got = _decoder->Read(_scratch.data(), wanted);
-    while (got < wanted && _loop)
+    const int channels = _decoder->Format().channels;
+    size_t got = _decoder->Read(out, frames);
+    while (got < frames && _loop)
     {
         // An empty file would loop forever without a sample: stop there.
         if (!_decoder->Rewind())
             break;
-        const size_t more = _decoder->Read(_scratch.data() + got * format.channels, wanted - got);
+        const size_t more = _decoder->Read(out + got * channels, frames - got);
         if (more == 0)
             break;
         got += more;
     }
+    _decodedFrames += got;
+    return got;
+}
+
+bool Stream::Refill(Buffer& buffer)
+{
+    const PcmFormat format = _decoder->Format();
+    const size_t wanted = _scratch.size() / format.channels;
+    const size_t got = Read(_scratch.data(), wanted);
     if (got < wanted)
         _endOfData = true;
     if (got == 0)
@@ -84,7 +99,7 @@ bool Stream::Refill(Buffer& buffer)
         _endOfData = true;
         return false;
     }
-    _queued.push_back(&buffer);
+    _queued.push_back({&buffer, got});
     return true;
 }
 
@@ -94,7 +109,8 @@ void Stream::Update()
     {
         if (!_source->UnqueueOne())
             break;
-        _free.push_back(_queued.front());
+        _playedFrames += _queued.front().frames;
+        _free.push_back(_queued.front().buffer);
         _queued.pop_front();
     }
     while (!_endOfData && !_free.empty())
@@ -113,8 +129,54 @@ void Stream::Update()
         }
         return;
     }
-    // A voice that ran dry while the game stalled picks up with the new buffers.
-    if (_playing && _source->GetState() == Source::State::Stopped && _source->ProcessedCount() < _source->QueuedCount())
+    // A voice that ran dry while the game stalled picks up with the new buffers. (A stopped
+    // voice counts every buffer it holds as played, the new ones too: the played ones were taken
+    // off above.)
+    if (_playing && _source->GetState() == Source::State::Stopped)
+        _source->Play();
+}
+
+double Stream::GetPlayedSeconds() const
+{
+    uint64_t frames = _playedFrames;
+    const Source::State state = _source->GetState();
+    if (state == Source::State::Stopped)
+    {
+        // A voice that ran dry has played all it held.
+        for (const Queued& queued : _queued)
+            frames += queued.frames;
+    }
+    else if (state != Source::State::Initial)
+        frames += static_cast<uint64_t>(std::max(0, _source->SampleOffset()));
+    return static_cast<double>(frames) / _decoder->Format().sampleRate;
+}
+
+void Stream::SkipTo(double seconds)
+{
+    if (_finished)
+        return;
+    const PcmFormat format = _decoder->Format();
+    const auto target = static_cast<uint64_t>(std::max(0.0, seconds) * format.sampleRate);
+    if (target <= _decodedFrames)
+        return;
+    DropQueue();
+    uint64_t missing = target - _decodedFrames;
+    const size_t chunk = _scratch.size() / format.channels;
+    while (missing > 0)
+    {
+        const size_t wanted = static_cast<size_t>(std::min<uint64_t>(missing, chunk));
+        const size_t got = Read(_scratch.data(), wanted);
+        missing -= got;
+        if (got < wanted)
+        {
+            _endOfData = true;
+            break;
+        }
+    }
+    _playedFrames = _decodedFrames;
+    const bool playing = _playing;
+    Update();
+    if (playing && !_queued.empty())
         _source->Play();
 }
 

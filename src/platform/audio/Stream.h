@@ -31,22 +31,41 @@ public:
     // The last sample has played (never while looping).
     bool IsFinished() const { return _finished; }
 
+    // Seconds played since the start, every pass of a loop counted.
+    double GetPlayedSeconds() const;
+    // Goes on from `seconds` after the start when that lies beyond what is decoded already
+    // (what a voice that ran dry missed): the queue is dropped and the frames between skipped.
+    void SkipTo(double seconds);
+
 private:
     static constexpr int kBufferCount = 4;
     static constexpr int kBufferMilliseconds = 250;
 
+    struct Queued
+    {
+        Buffer* buffer;
+        size_t frames;
+    };
+
     Stream(std::unique_ptr<Decoder> decoder, std::unique_ptr<Source> source, bool loop);
+    // Up to `frames` frames from the decoder, from its start again while looping; fewer only at
+    // the end of a stream that does not loop, or of one that cannot start again.
+    size_t Read(int16_t* out, size_t frames);
     // Fills the buffer from the decoder and queues it; false at the end of the stream.
     bool Refill(Buffer& buffer);
+    // Takes every buffer off the voice, played or not.
+    void DropQueue();
 
     std::unique_ptr<Decoder> _decoder;
     // Declared before the source so they go after it: the device keeps a buffer that
     // is deleted while still queued.
     std::vector<std::unique_ptr<Buffer>> _buffers;
     std::unique_ptr<Source> _source;
-    std::deque<Buffer*> _queued; // in play order
+    std::deque<Queued> _queued; // in play order
     std::vector<Buffer*> _free;
     std::vector<int16_t> _scratch;
+    uint64_t _playedFrames = 0;  // of the buffers taken off the voice after playing
+    uint64_t _decodedFrames = 0; // read from the decoder, every pass counted
     bool _loop;
     bool _playing = false;
     bool _endOfData = false;

@@ -39,7 +39,7 @@ struct Shading
 // states the effects emulate (alpha test, lighting and shading) and hands out
 // uniform-buffer binding points. Textures are held by plain pointers: when one is destroyed
 // the pool has every effect let go of it.
-class EffectPool : private gfx::TextureWatcher
+class EffectPool final : private gfx::TextureWatcher
 {
 public:
     explicit EffectPool(gfx::Device& device);

@@ -37,11 +37,10 @@ std::unique_ptr<Font> Font::Create(FontLibrary& library, const FontDesc& desc)
     FontDesc checked = desc;
     checked.height = std::clamp(desc.height, 1u, 512u);
     checked.width = std::min(desc.width, 512u);
-    return std::unique_ptr<Font>(new Font(library, face, checked, std::move(file)));
+    return std::unique_ptr<Font>(new Font(face, checked, std::move(file)));
 }
 
-Font::Font(FontLibrary& library, FT_FaceRec_* face, const FontDesc& desc, std::string file)
-    : _library(library), _face(face), _desc(desc), _file(std::move(file))
+Font::Font(FT_FaceRec_* face, const FontDesc& desc, std::string file) : _face(face), _desc(desc), _file(std::move(file))
 {
     // What the found face lacks of the request is made up by the rasteriser.
     _embolden = desc.weight >= 600 && !(face->style_flags & FT_STYLE_FLAG_BOLD);

@@ -33,7 +33,7 @@ public:
         unsigned atlasX = 0, atlasY = 0;
     };
 
-    // Null (and a logged error) when no face can be found or opened.
+    // Null (and a logged error) when no face can be found or opened. The library outlives the font.
     static std::unique_ptr<Font> Create(FontLibrary& library, const FontDesc& desc);
     ~Font();
     Font(const Font&) = delete;
@@ -51,10 +51,9 @@ public:
     const GlyphAtlas& GetAtlas() const { return _atlas; }
 
 private:
-    Font(FontLibrary& library, FT_FaceRec_* face, const FontDesc& desc, std::string file);
+    Font(FT_FaceRec_* face, const FontDesc& desc, std::string file);
     void SetSizes();
 
-    FontLibrary& _library;
     FT_FaceRec_* _face;
     FontDesc _desc;
     std::string _file;

@@ -4,6 +4,7 @@
 #include "platform/movie/MovieContext.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <strings.h>
 
@@ -14,6 +15,48 @@ namespace {
 bool IsPng(const std::string& name)
 {
     return name.size() >= 4 && strcasecmp(name.c_str() + name.size() - 4, ".png") == 0;
+}
+
+// What is wrong with a ".png" file, told from its signature and header before the image library
+// decodes it (which reports most files it cannot take as "out of memory"); empty when it may be
+// decoded.
+std::string CheckPngHeader(const std::string& path)
+{
+    // The signature, then the first chunk: length, "IHDR", width and height (big-endian).
+    static constexpr uint8_t Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    uint8_t header[24] = {};
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return "cannot be opened";
+    const size_t read = std::fread(header, 1, sizeof header, file);
+    std::fclose(file);
+    if (read < sizeof Signature || std::memcmp(header, Signature, sizeof Signature) != 0)
+        return "not a PNG file";
+    if (read < sizeof header || std::memcmp(header + 12, "IHDR", 4) != 0)
+        return "damaged PNG file (no image header)";
+    auto word = [&header](int at) {
+        return uint32_t(header[at]) << 24 | uint32_t(header[at + 1]) << 16 | uint32_t(header[at + 2]) << 8 |
+               uint32_t(header[at + 3]);
+    };
+    const uint32_t width = word(16), height = word(20);
+    if (width == 0 || height == 0)
+        return "damaged PNG file (no pixels)";
+    if (width > uint32_t(MaxImageSide) || height > uint32_t(MaxImageSide))
+        return "image too large: " + std::to_string(width) + "x" + std::to_string(height) + " pixels, at most " +
+               std::to_string(MaxImageSide) + " a side";
+    return {};
+}
+
+// The image library's failure for a file whose header was sound.
+std::string PngFailure(cairo_status_t status)
+{
+    switch (status)
+    {
+    case CAIRO_STATUS_FILE_NOT_FOUND: return "cannot be opened";
+    case CAIRO_STATUS_READ_ERROR: return "damaged PNG file (it ends early)";
+    case CAIRO_STATUS_NO_MEMORY: return "out of memory while decoding";
+    default: return std::string("damaged PNG file (") + cairo_status_to_string(status) + ")";
+    }
 }
 
 // Straight-alpha pixels as a premultiplied image.
@@ -64,7 +107,7 @@ cairo_surface_t* ImageCache::Get(MovieContext& context, const std::string& name)
     std::string error;
     cairo_surface_t* image = Load(context, name, error);
     if (!image)
-        context.Report("image \"" + name + "\" " + error);
+        context.Report("image \"" + name + "\": " + error);
     _images.emplace(name, image);
     return image;
 }
@@ -73,10 +116,14 @@ cairo_surface_t* ImageCache::Load(MovieContext& context, const std::string& name
 {
     if (IsPng(name))
     {
-        cairo_surface_t* surface = cairo_image_surface_create_from_png(ResolvePath(name).c_str());
+        const std::string path = ResolvePath(name);
+        error = CheckPngHeader(path);
+        if (!error.empty())
+            return nullptr;
+        cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
         if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS)
             return surface;
-        error = cairo_status_to_string(cairo_surface_status(surface));
+        error = PngFailure(cairo_surface_status(surface));
         cairo_surface_destroy(surface);
         return nullptr;
     }
@@ -86,7 +133,7 @@ cairo_surface_t* ImageCache::Load(MovieContext& context, const std::string& name
         return nullptr;
     cairo_surface_t* surface = FromImage(image);
     if (!surface)
-        error = "has no pixels";
+        error = "no pixels";
     return surface;
 }
 

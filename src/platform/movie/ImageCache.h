@@ -10,8 +10,8 @@ namespace movie {
 struct MovieContext;
 
 // The images a movie draws, loaded once by name: ".png" files from the working folder, every
-// other name from the host (the game's textures). A name that fails is logged once and stays
-// missing.
+// other name from the host (the game's textures). A name that fails is logged once with what is
+// wrong (not a PNG file, damaged, larger than `MaxImageSide` a side) and stays missing.
 class ImageCache
 {
 public:

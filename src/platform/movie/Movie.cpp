@@ -77,13 +77,22 @@ bool Movie::Load(const std::string& path, const std::string& name)
     return true;
 }
 
-bool Movie::IsLoaded() const { return _script != nullptr; }
+bool Movie::IsLoaded() const { return _script && !_script->IsStopped(); }
+
+bool Movie::Live()
+{
+    if (_script && _script->IsStopped() && !_script->IsRunning())
+        _script.reset();
+    return IsLoaded();
+}
 
 Value Movie::Call(const std::string& name, const std::vector<Value>& args)
 {
+    if (!Live())
+        return Value();
     Value result;
     bool missing = true;
-    if (_script && _script->Call(name, args, result, missing))
+    if (_script->Call(name, args, result, missing))
         return result;
     if (missing)
         _context->Report("has no function \"" + name + "\"");
@@ -92,10 +101,10 @@ Value Movie::Call(const std::string& name, const std::vector<Value>& args)
 
 void Movie::Advance(double seconds)
 {
-    if (!_script || !_playing || !std::isfinite(seconds) || seconds <= 0.0)
+    if (!Live() || !_playing || !std::isfinite(seconds) || seconds <= 0.0)
         return;
     _pending += seconds;
-    for (int frames = 0; _pending >= FrameSeconds && _playing; ++frames)
+    for (int frames = 0; _pending >= FrameSeconds && _playing && IsLoaded(); ++frames)
     {
         if (frames == MaxCatchUpFrames)
         {
@@ -116,6 +125,8 @@ void Movie::RunFrame()
     if (_frame == 1)
         _context->InvalidateAll();
     _script->Frame(FrameSeconds, _frame, _frame * FrameSeconds);
+    if (!IsLoaded())
+        return;
     const int length = _script->GetLength();
     if (length <= 0 || _frame < length)
         return;
@@ -134,7 +145,7 @@ void Movie::Rewind()
 void Movie::Restart()
 {
     _frame = 0;
-    if (!_script)
+    if (!Live())
         return;
     _script->Handle("OnRewind", {});
     _context->InvalidateAll();
@@ -143,13 +154,13 @@ void Movie::Restart()
 void Movie::SetLoop(bool loop)
 {
     _loop = loop;
-    if (_script)
+    if (Live())
         _script->SetLoop(loop);
 }
 
 void Movie::Pointer(const char* handler, int x, int y)
 {
-    if (_script)
+    if (Live())
         _script->Handle(handler, {x / _context->ScaleX(), y / _context->ScaleY()});
 }
 
@@ -159,19 +170,19 @@ void Movie::MouseUp(int x, int y) { Pointer("OnMouseUp", x, y); }
 
 void Movie::KeyDown(unsigned code)
 {
-    if (_script)
+    if (Live())
         _script->Handle("OnKeyDown", {double(code)});
 }
 
 void Movie::KeyUp(unsigned code)
 {
-    if (_script)
+    if (Live())
         _script->Handle("OnKeyUp", {double(code)});
 }
 
 void Movie::Char(unsigned code)
 {
-    if (_script)
+    if (Live())
         _script->Handle("OnChar", {double(code)});
 }
 
@@ -196,7 +207,7 @@ void Movie::SetQuality(int quality)
 
 bool Movie::Render(const Rect& rect)
 {
-    if (!_script)
+    if (!Live())
         return false;
     cairo_t* cr = _surface->Begin(rect);
     if (!cr)

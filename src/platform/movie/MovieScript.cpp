@@ -2,6 +2,7 @@
 
 #include "foundation/base/Path.h"
 #include "foundation/lua/DataParser.h"
+#include "foundation/lua/PatternLimit.h"
 #include "platform/movie/Canvas.h"
 #include "platform/movie/MovieContext.h"
 #include "platform/movie/MovieLibrary.h"
@@ -20,6 +21,7 @@ struct MovieScript::Memory
     size_t used = 0;
     size_t limit = MemoryLimit;
     long budget = InstructionBudget;
+    bool runaway = false; // the budget ran out
 };
 
 namespace {
@@ -55,8 +57,13 @@ void CountInstructions(lua_State* L, lua_Debug*)
     lua_getallocf(L, &ud);
     auto* memory = static_cast<MovieScript::Memory*>(ud);
     memory->budget -= kHookInterval;
-    if (memory->budget < 0)
-        luaL_error(L, "the script ran too long and was stopped");
+    if (memory->budget >= 0)
+        return;
+    memory->runaway = true;
+    luaL_where(L, 0); // the script that runs, where the hook stopped it
+    lua_pushliteral(L, "the script ran too long and was stopped");
+    lua_concat(L, 2);
+    lua_error(L);
 }
 
 struct SetupData
@@ -79,6 +86,7 @@ int OpenLibraries(lua_State* L)
         lua_pushnil(L);
         lua_setglobal(L, name);
     }
+    BoundStringPatterns(L);
     auto* setup = static_cast<SetupData*>(lua_touserdata(L, 1));
     RegisterMovieLibrary(L, *setup->context);
     RegisterPaint(L);
@@ -283,19 +291,30 @@ MovieScript::MovieScript(MovieContext& context, Canvas& canvas, std::unique_ptr<
 
 MovieScript::~MovieScript() { lua_close(_L); }
 
+// A script stopped for its budget would run away again on every later call: from then on it is
+// not entered at all. A call made while another runs (through the host) keeps the outer budget.
 bool MovieScript::Protected(lua_CFunction function, void* data)
 {
-    _memory->budget = InstructionBudget;
+    if (_memory->runaway)
+        return false;
+    if (_running++ == 0)
+        _memory->budget = InstructionBudget;
     const int status = lua_cpcall(_L, function, data);
+    --_running;
     if (status == 0)
         return true;
     const char* message = lua_tostring(_L, -1);
-    _context.Report(message ? message : "an error without a message");
+    std::string report = message ? message : "an error without a message";
+    if (_memory->runaway)
+        report += "; the movie is stopped and draws nothing from now on";
+    _context.Report(report);
     lua_pop(_L, 1);
     if (status == LUA_ERRMEM)
         lua_gc(_L, LUA_GCCOLLECT, 0);
     return false;
 }
+
+bool MovieScript::IsStopped() const { return _memory->runaway; }
 
 // The libraries, the helpers, then the movie itself. Chunks are in the data language and are
 // translated first; a generic "for" over a table needs the adjustment every chunk gets.

@@ -16,11 +16,12 @@ class Canvas;
 struct MovieContext;
 
 // The interpreter state of one movie. It opens only what a movie needs: the basic functions
-// without file, module or environment access, the string, table and math libraries, the
-// movie's own functions, the canvas and the helper library. Every entry into the script is a
-// protected call with a budget of instructions and of memory; an error is reported through the
-// context and the call answers false. After running out of memory the garbage is collected at
-// once, so the movie can go on.
+// without file, module or environment access, the string (with bounded patterns), table and
+// math libraries, the movie's own functions, the canvas and the helper library. Every entry into
+// the script is a protected call with a budget of instructions and of memory; an error is
+// reported through the context and the call answers false. After running out of memory the
+// garbage is collected at once, so the movie can go on; a script stopped for its instruction
+// budget is stopped for good.
 class MovieScript
 {
 public:
@@ -46,6 +47,10 @@ public:
     // movie.length (frames), 0 when the movie has none.
     int GetLength();
     void SetLoop(bool loop);
+    // Stopped for running too long: no call enters it any more.
+    bool IsStopped() const;
+    // A call into the script is under way (a host callback may reach the movie meanwhile).
+    bool IsRunning() const { return _running > 0; }
 
     struct Memory;
 
@@ -60,6 +65,7 @@ private:
     std::unique_ptr<Memory> _memory;
     lua_State* _L;
     int _canvasRef = -1;
+    int _running = 0; // calls under way, nested through the host
 };
 
 } // namespace movie

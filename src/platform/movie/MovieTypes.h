@@ -38,6 +38,10 @@ struct Rect
     bool IsEmpty() const { return right <= left || bottom <= top; }
 };
 
+// The largest side of an image a movie draws, whatever its source: several screens wide, and
+// 64 MB of pixels at most. Larger images are refused before their pixels are read.
+constexpr int MaxImageSide = 4096;
+
 // Pixels handed to a movie: 0xAARRGGBB words with straight alpha, top row first.
 struct Image
 {

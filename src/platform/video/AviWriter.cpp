@@ -2,6 +2,8 @@
 
 #include "platform/video/FfmpegVideo.h"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace video {
@@ -36,9 +38,87 @@ bool Drain(AVCodecContext* codec, AVFormatContext* output, AVStream* stream, AVP
     }
 }
 
+// The sound track's encoder and stream, fed a video frame's worth at a time.
+class SoundTrack
+{
+public:
+    // False, with the reason, when the track is out of range or cannot be encoded.
+    bool Open(AVFormatContext* output, const AviSound& sound, std::string& error)
+    {
+        _sound = &sound;
+        if (sound.channels < 1 || sound.channels > 2 || sound.sampleRate < 8000 || sound.sampleRate > 96000 ||
+            sound.samples.size() % sound.channels)
+        {
+            error = "sound format out of range";
+            return false;
+        }
+        const AVCodec* encoder = avcodec_find_encoder(AV_CODEC_ID_PCM_S16LE);
+        _stream = encoder ? avformat_new_stream(output, nullptr) : nullptr;
+        _codec.reset(encoder ? avcodec_alloc_context3(encoder) : nullptr);
+        _frame.reset(av_frame_alloc());
+        if (!_stream || !_codec || !_frame)
+        {
+            error = "no PCM encoder";
+            return false;
+        }
+        AVCodecContext* ctx = _codec.get();
+        ctx->sample_fmt = AV_SAMPLE_FMT_S16;
+        ctx->sample_rate = sound.sampleRate;
+        av_channel_layout_default(&ctx->ch_layout, sound.channels);
+        ctx->time_base = AVRational{1, sound.sampleRate};
+        if (avcodec_open2(ctx, encoder, nullptr) < 0 || avcodec_parameters_from_context(_stream->codecpar, ctx) < 0)
+        {
+            error = "the PCM encoder refused the format";
+            return false;
+        }
+        _stream->time_base = ctx->time_base;
+        return true;
+    }
+
+    // Encodes the samples up to `seconds` into the track.
+    bool WriteUntil(double seconds, AVFormatContext* output, AVPacket* packet)
+    {
+        const size_t channels = size_t(_sound->channels);
+        const size_t total = _sound->samples.size() / channels;
+        const size_t until = std::min(total, size_t(seconds * _sound->sampleRate));
+        constexpr size_t Chunk = 1024;
+        while (_written < until)
+        {
+            const size_t count = std::min(Chunk, until - _written);
+            AVFrame* frame = _frame.get();
+            av_frame_unref(frame);
+            frame->format = AV_SAMPLE_FMT_S16;
+            frame->sample_rate = _sound->sampleRate;
+            frame->nb_samples = int(count);
+            if (av_channel_layout_copy(&frame->ch_layout, &_codec->ch_layout) < 0 || av_frame_get_buffer(frame, 0) < 0)
+                return false;
+            std::memcpy(frame->data[0], _sound->samples.data() + _written * channels, count * channels * 2);
+            frame->pts = int64_t(_written);
+            _written += count;
+            if (avcodec_send_frame(_codec.get(), frame) < 0 || !Drain(_codec.get(), output, _stream, packet))
+                return false;
+        }
+        return true;
+    }
+
+    bool Finish(AVFormatContext* output, AVPacket* packet)
+    {
+        return WriteUntil(1e9, output, packet) && avcodec_send_frame(_codec.get(), nullptr) >= 0 &&
+               Drain(_codec.get(), output, _stream, packet);
+    }
+
+private:
+    const AviSound* _sound = nullptr;
+    AVStream* _stream = nullptr;
+    media::CodecContextPtr _codec;
+    media::FramePtr _frame;
+    size_t _written = 0; // samples per channel
+};
+
 } // namespace
 
-bool WriteAvi(const std::string& path, const AviFormat& format, const FramePainter& paint, std::string& error)
+bool WriteAvi(const std::string& path, const AviFormat& format, const FramePainter& paint, std::string& error,
+              const AviSound* sound)
 {
     media::QuietFfmpeg();
     // MPEG-4 visual wants even sizes for its 4:2:0 chroma.
@@ -90,6 +170,9 @@ bool WriteAvi(const std::string& path, const AviFormat& format, const FramePaint
     }
     stream->time_base = ctx->time_base;
     stream->avg_frame_rate = ctx->framerate;
+    SoundTrack track;
+    if (sound && !track.Open(rawOutput, *sound, error))
+        return false;
     if (avio_open(&rawOutput->pb, path.c_str(), AVIO_FLAG_WRITE) < 0)
     {
         error = "cannot be written";
@@ -128,9 +211,15 @@ bool WriteAvi(const std::string& path, const AviFormat& format, const FramePaint
             error = "encoding failed";
             return false;
         }
+        // The sound of the frame's time goes beside it.
+        if (sound && !track.WriteUntil(double(i + 1) / format.framesPerSecond, rawOutput, packet.get()))
+        {
+            error = "sound encoding failed";
+            return false;
+        }
     }
     if (avcodec_send_frame(ctx, nullptr) < 0 || !Drain(ctx, rawOutput, stream, packet.get()) ||
-        av_write_trailer(rawOutput) < 0)
+        (sound && !track.Finish(rawOutput, packet.get())) || av_write_trailer(rawOutput) < 0)
     {
         error = "the AVI file cannot be finished";
         return false;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace video {
 
@@ -17,8 +18,18 @@ struct AviFormat
     int frames = 25;
 };
 
-// Writes an AVI file of MPEG-4 visual video (no sound) whose frames `paint` draws. False, with
-// the reason, when the format is out of range or FFmpeg cannot encode or write it.
-bool WriteAvi(const std::string& path, const AviFormat& format, const FramePainter& paint, std::string& error);
+// A sound track: interleaved 16-bit samples.
+struct AviSound
+{
+    int channels = 1;
+    int sampleRate = 22050;
+    std::vector<int16_t> samples;
+};
+
+// Writes an AVI file of MPEG-4 visual video whose frames `paint` draws, with the sound track as
+// 16-bit PCM when one is given. False, with the reason, when a format is out of range or FFmpeg
+// cannot encode or write it.
+bool WriteAvi(const std::string& path, const AviFormat& format, const FramePainter& paint, std::string& error,
+              const AviSound* sound = nullptr);
 
 } // namespace video

@@ -244,8 +244,8 @@ bool CaptureDevice::TakeFrame(std::vector<uint8_t>& bgr)
         return false;
     const Mapping& m = _buffers[newest.index];
     bgr.resize(static_cast<size_t>(_format.width) * _format.height * 3);
-    const bool converted = ConvertToBgr24(_format, static_cast<const uint8_t*>(m.start),
-                                          std::min<size_t>(newest.bytesused, m.length), _pitch, bgr.data());
+    const bool converted = _converter.Convert(_format, static_cast<const uint8_t*>(m.start),
+                                              std::min<size_t>(newest.bytesused, m.length), _pitch, bgr.data());
     Control(_fd, VIDIOC_QBUF, &newest);
     return converted;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/video/CaptureFormats.h"
+#include "platform/video/FrameConverter.h"
 
 #include <memory>
 #include <string>
@@ -54,6 +55,7 @@ private:
     unsigned _pitch = 0;
     std::vector<Mapping> _buffers;
     bool _streaming = false;
+    FrameConverter _converter;
 };
 
 } // namespace video

@@ -23,17 +23,19 @@ unsigned RowBytes(uint32_t pixelFormat, int width)
     return pixelFormat == PIXEL_YUYV ? static_cast<unsigned>(width + width % 2) * 2 : static_cast<unsigned>(width) * 3;
 }
 
-} // namespace
-
-bool CanConvertToBgr24(uint32_t pixelFormat)
+bool IsUncompressed(uint32_t pixelFormat)
 {
     return pixelFormat == PIXEL_YUYV || pixelFormat == PIXEL_RGB24 || pixelFormat == PIXEL_BGR24;
 }
 
+} // namespace
+
+bool CanConvertToBgr24(uint32_t pixelFormat) { return IsUncompressed(pixelFormat) || pixelFormat == PIXEL_MJPEG; }
+
 bool ConvertToBgr24(const CaptureFormat& format, const uint8_t* frame, size_t bytes, unsigned pitch, uint8_t* out)
 {
     const int width = format.width, height = format.height;
-    if (!CanConvertToBgr24(format.pixelFormat) || width <= 0 || height <= 0 || !frame || !out)
+    if (!IsUncompressed(format.pixelFormat) || width <= 0 || height <= 0 || !frame || !out)
         return false;
     const unsigned rowBytes = RowBytes(format.pixelFormat, width);
     if (pitch < rowBytes || bytes < static_cast<size_t>(pitch) * (height - 1) + rowBytes)

@@ -54,8 +54,12 @@ void VideoPlayer::Run(std::stop_token stop)
 {
     const auto frameDuration =
         std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(_decoder->GetFrameDuration()));
+    // A decoder slower than the clock would skip everything: a late frame is shown all the
+    // same when nothing was for this long.
+    constexpr auto LongestHold = std::chrono::milliseconds(500);
     Clock::time_point origin;             // when the stream's time 0 of this pass is shown
-    Clock::time_point end = Clock::now(); // when the last shown frame's time runs out
+    Clock::time_point end = Clock::now(); // when the last frame's time runs out
+    Clock::time_point lastShown = end;
     bool passStarted = false;
     bool passShown = false;
     std::unique_lock<std::mutex> lock(_mutex);
@@ -90,19 +94,17 @@ void VideoPlayer::Run(std::stop_token stop)
         Clock::time_point due = origin + streamTime;
         if (!WaitUntil(lock, stop, due) || !WaitTaken(lock, stop))
             break;
-        // Taken more than a frame late: the rest of the stream moves back by as much.
+        end = due + frameDuration;
+        // Its time is over before it could be shown: the next one is due already.
         const Clock::time_point now = Clock::now();
-        if (now > due + frameDuration)
-        {
-            origin += now - due;
-            due = now;
-        }
+        if (now >= end && now - lastShown < LongestHold)
+            continue;
         if (_decoder->ConvertFrame(_pixels.data(), _width, _height, _width * 4))
         {
             _state = FRAME_READY;
             passShown = true;
+            lastShown = now;
         }
-        end = due + frameDuration;
     }
     _playing = false;
 }

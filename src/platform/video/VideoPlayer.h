@@ -25,8 +25,8 @@ enum FrameState : int
 // Plays a decoder's frames in real time on a thread of its own. Each frame, when its time
 // comes, is scaled into a BGRA buffer and announced as FRAME_READY; the player then waits
 // until the taker has set the state back, so at most one frame is in flight and none is
-// overwritten before it is taken. A taker that falls behind slows the video down (the rest
-// of the stream keeps its spacing) rather than skipping frames.
+// overwritten before it is taken. A frame whose time has passed by then is skipped, so a taker
+// that falls behind sees fewer frames while the video keeps its length.
 class VideoPlayer
 {
 public:

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 std::unique_ptr<Window> Window::Create(const char* title, int width, int height, const Style& style, std::string* error)
 {
     VideoSubsystem video;
@@ -41,9 +43,36 @@ bool Window::SetFullscreen(bool fullscreen)
 
 void Window::SetBordered(bool bordered) { SDL_SetWindowBordered(_window, bordered ? SDL_TRUE : SDL_FALSE); }
 
-void Window::SetSize(int width, int height) { SDL_SetWindowSize(_window, width, height); }
+void Window::SetSize(int width, int height)
+{
+    SDL_SetWindowSize(_window, width, height);
+    Centre();
+}
+
+void Window::Centre()
+{
+    // A new size keeps the old top-left corner, which can push the window off the screen.
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(GetDisplayIndex(), &bounds) != 0)
+        return;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(_window, &width, &height);
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(_window, &top, &left, &bottom, &right) != 0)
+        top = left = bottom = right = 0;
+    // Too large a window keeps its title bar on the screen.
+    const int x = bounds.x + left + std::max(0, (bounds.w - width - left - right) / 2);
+    const int y = bounds.y + top + std::max(0, (bounds.h - height - top - bottom) / 2);
+    // Moving waits for the window system to answer; a window in place is left alone.
+    int oldX = 0, oldY = 0;
+    SDL_GetWindowPosition(_window, &oldX, &oldY);
+    if (x != oldX || y != oldY)
+        SDL_SetWindowPosition(_window, x, y);
+}
 
 void Window::GetSize(int& width, int& height) const { SDL_GetWindowSize(_window, &width, &height); }
+
+void Window::GetPosition(int& x, int& y) const { SDL_GetWindowPosition(_window, &x, &y); }
 
 void Window::GetDrawableSize(int& width, int& height) const { SDL_GL_GetDrawableSize(_window, &width, &height); }
 

@@ -32,11 +32,14 @@ public:
     WindowHandle GetHandle() { return this; }
     static Window* FromHandle(WindowHandle handle) { return static_cast<Window*>(handle); }
 
-    // Restyling used by the render device: full screen on or off, border, client size.
+    // Restyling used by the render device: full screen on or off, border, client size. A new
+    // size centres the window on its display again, as at creation.
     bool SetFullscreen(bool fullscreen);
     void SetBordered(bool bordered);
     void SetSize(int width, int height);
     void GetSize(int& width, int& height) const;
+    // The client area's top-left corner on the desktop.
+    void GetPosition(int& x, int& y) const;
     // The size of the drawable area in pixels (differs from GetSize on high-density screens).
     void GetDrawableSize(int& width, int& height) const;
     void Show();
@@ -55,6 +58,7 @@ public:
 
 private:
     explicit Window(SDL_Window* window);
+    void Centre();
 
     VideoSubsystem _video;
     SDL_Window* _window;

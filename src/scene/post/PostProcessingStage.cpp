@@ -12,15 +12,16 @@ PostProcessingStage::PostProcessingStage(RenderScene* scene)
 
 PostProcessingStage::~PostProcessingStage() { Clear(); }
 
-void PostProcessingStage::Add(std::unique_ptr<PPEffect> effect)
+bool PostProcessingStage::Add(std::unique_ptr<PPEffect> effect)
 {
     if (effect->Enable() && effect->Initialize())
     {
         _effects.push_back(std::move(effect));
-        return;
+        return true;
     }
     _scene->GetDumper()->Print(DUMP_ERROR, "Post effect %s cannot be built: it is left out of the chain\n",
                                effect->GetName());
+    return false;
 }
 
 void PostProcessingStage::Prepare()

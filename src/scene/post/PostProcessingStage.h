@@ -23,13 +23,14 @@ public:
     // Copies the back buffer into the frame buffer texture, then runs each effect.
     void Render();
     void Clear();
+    // Enables and initialises the effect and appends it; false, logged, when it cannot be built
+    // (it is then destroyed).
+    bool Add(std::unique_ptr<PPEffect> effect);
 
     unsigned GetEffectCount() const { return static_cast<unsigned>(_effects.size()); }
     PPEffect* GetEffect(unsigned index) const { return _effects[index].get(); }
 
 private:
-    void Add(std::unique_ptr<PPEffect> effect);
-
     MaterialSystem* _materialSystem;
     RenderScene* _scene;
     std::vector<std::unique_ptr<PPEffect>> _effects;

@@ -1,5 +1,6 @@
 #include "services/input/InputSystem.h"
 
+#include "foundation/base/Dumper.h"
 #include "platform/input/ScanCodes.h"
 #include "platform/input/SdlInputSource.h"
 #include "services/input/InputConfig.h"
@@ -65,6 +66,8 @@ void InputSystem::RestartSystem()
     CopyName(_mouse ? name.c_str() : "", _info.mouseName, sizeof(_info.mouseName));
     _joystick = _source->Open(InputDevice::Joystick, 0, name);
     CopyName(_joystick ? name.c_str() : "", _info.joystickName, sizeof(_info.joystickName));
+    if (!_joystick)
+        Dumper::Instance().Print(DUMP_STARTUP, "No joystick is attached; joystick bindings have no effect\n");
     _info.forceFeedback = _joystick && _source->HasForceFeedback();
     UpdateSettings();
 }
@@ -85,6 +88,7 @@ void InputSystem::DropStaleInput()
     // meanwhile are lost, so the held buttons are forgotten too.
     _events.clear();
     _held.clear();
+    _ignored.clear();
     std::fill(std::begin(_changes), std::end(_changes), 0);
     if (_keyboard)
         _source->Acquire(InputDevice::Keyboard);
@@ -140,6 +144,8 @@ void InputSystem::ReadButtons(InputDevice device, uint32_t deviceId)
             _axes[AXIS_MOUSE_X + record.offset / 4] += record.data;
             continue;
         }
+        if (deviceId == INPUT_KEYBOARD && TakeIgnored(record))
+            continue;
         ProcessKeys(record.data & kDownBit, deviceId | record.offset);
     }
 }
@@ -228,6 +234,24 @@ void InputSystem::ProcessKeys(unsigned long down, unsigned long code)
     }
     _events.push_back({key, down ? BUTTON_PRESSED : BUTTON_RELEASED});
     _events.push_back({key, BUTTON_CHANGED});
+}
+
+void InputSystem::IgnoreKey(unsigned long scanCode)
+{
+    // Without a keyboard no release would ever take the key back.
+    const uint32_t key = static_cast<uint32_t>(scanCode);
+    if (_keyboard && std::find(_held.begin(), _held.end(), INPUT_KEYBOARD | key) == _held.end())
+        _ignored.push_back(key);
+}
+
+bool InputSystem::TakeIgnored(const InputRecord& record)
+{
+    const auto it = std::find(_ignored.begin(), _ignored.end(), record.offset);
+    if (it == _ignored.end())
+        return false;
+    if (!(record.data & kDownBit))
+        _ignored.erase(it);
+    return true;
 }
 
 bool InputSystem::HasEvent(uint32_t code, eButtonState state) const

@@ -43,6 +43,10 @@ public:
     void ProcessInputData();
     // Records one button transition; `down` is non-zero for a press.
     virtual void ProcessKeys(unsigned long down, unsigned long code);
+    // The next press of the keyboard key (a scan code) and its release are read but kept from
+    // the bindings: something else (the console) has taken that key. A key held already is
+    // left alone, so that its release still ends what its press began.
+    void IgnoreKey(unsigned long scanCode);
 
     // With device 0 the code carries its device identifier itself.
     bool IsKeyEvent(unsigned long device, unsigned long code, eButtonState state) const;
@@ -96,6 +100,8 @@ private:
     void ReadHat(uint32_t hat);
     bool HasEvent(uint32_t code, eButtonState state) const;
     void DropStaleInput();
+    // Whether the keyboard record belongs to a key that IgnoreKey took away.
+    bool TakeIgnored(const InputRecord& record);
 
     std::unique_ptr<IInputSource> _source;
     bool _keyboard = false;
@@ -108,6 +114,7 @@ private:
     bool _hatWasDown[4] = {};
     uint32_t _lastHat = 0;
     std::vector<uint32_t> _held;
+    std::vector<uint32_t> _ignored; // one entry per ignored press still to be released
     int _deadZone = 0;
     InputConfig* _config = nullptr;
     std::vector<Event> _events;

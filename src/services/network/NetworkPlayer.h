@@ -22,8 +22,8 @@ private:
     uint8_t _level = 0;
     uint16_t _portrait = 0;
     // Game state of the player, kept for the game modes to come; nothing fills it yet.
-    int32_t _counters[2] = {};
-    float _values[2] = {};
-    int32_t _marks[2] = {};
-    NetworkID _networkId = 0;
+    [[maybe_unused]] int32_t _counters[2] = {};
+    [[maybe_unused]] float _values[2] = {};
+    [[maybe_unused]] int32_t _marks[2] = {};
+    [[maybe_unused]] NetworkID _networkId = 0;
 };

@@ -171,9 +171,11 @@ void NetworkServer::UpdateServerGameInfo(float frameTime)
 
 void NetworkServer::SetServerGameInfo()
 {
-    if (_players.size() == _info.currentPlayers)
+    // The players connected within the limit: nothing fills the player list yet.
+    const auto players = static_cast<uint16_t>(_acceptedCount);
+    if (players == _info.currentPlayers)
         return;
-    _info.currentPlayers = static_cast<uint16_t>(_players.size());
+    _info.currentPlayers = players;
     if (_peer)
         _pingResponse = _info.Serialize();
 }

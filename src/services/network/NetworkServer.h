@@ -29,7 +29,7 @@ private:
     // Back to a constructed server's record: header 1, state 0, everything else empty.
     void ResetRecord();
     void UpdateServerGameInfo(float frameTime);
-    // Re-advertises the record when the number of players changed.
+    // Re-advertises the record when the number of connected players changed.
     void SetServerGameInfo();
     bool AnswerDatagram(const uint8_t* data, size_t size, std::vector<uint8_t>& reply) const;
 

@@ -5,6 +5,7 @@
 
 #include "ResourceSystem/ResourceSystem.h"
 #include "foundation/base/Dumper.h"
+#include "foundation/base/Singletons.h"
 #include "services/physics/PhysicsAsset.h"
 #include "services/physics/shim/NxScene.h"
 
@@ -84,17 +85,17 @@ std::unique_ptr<NxBodyDesc> BodyFrom(const PhysicsAssetData& data)
 
 PhysicsLoader& PhysicsLoader::Attach(ResourceSystem& resources)
 {
-    static PhysicsLoader loader;
-    if (loader.GetMaster() != &resources)
+    static PhysicsLoader* const loader = Singletons::Adopt(std::unique_ptr<PhysicsLoader>(new PhysicsLoader()));
+    if (loader->GetMaster() != &resources)
     {
-        if (ResourceSystem* old = loader.GetMaster())
-            old->UnregisterResMgr(&loader);
+        if (ResourceSystem* old = loader->GetMaster())
+            old->UnregisterResMgr(loader);
         // Assets of another resource system may come from other roots.
-        loader.RemoveAllResources(true);
-        resources.RegisterResMgr("mdl", &loader);
-        resources.RegisterResMgr("pea", &loader);
+        loader->RemoveAllResources(true);
+        resources.RegisterResMgr("mdl", loader);
+        resources.RegisterResMgr("pea", loader);
     }
-    return loader;
+    return *loader;
 }
 
 const PhysicsAsset* PhysicsLoader::GetAsset(const char* name)

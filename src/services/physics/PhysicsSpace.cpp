@@ -55,8 +55,12 @@ PhysicsSpace* CreatePhysicsSpace(ResourceSystem* resources)
     }
     if (!nxSdk)
         nxSdk = NxCreatePhysicsSDK();
-    // Zero gravity; the scene runs fixed 1/60 s steps, one at most per frame.
-    NxScene* scene = nxSdk->createScene(NxSceneDesc());
+    // Zero gravity; the scene runs fixed 1/60 s steps, as many as the frame's time covers, so
+    // that bodies move as far in a second at any frame rate. Below 10 frames a second the
+    // world slows down rather than taking ever longer frames.
+    NxSceneDesc desc;
+    desc.maxIter = 6;
+    NxScene* scene = nxSdk->createScene(desc);
     if (!scene)
         return nullptr;
     currentSpace = new PhysicsSpace(scene, resources);

@@ -116,6 +116,7 @@ void SoundEngine::CloseAllSounds()
     CloseList(_sounds2D);
     CloseList(_sounds3D);
     CloseList(_music);
+    CloseList(_videoSounds);
 }
 
 void SoundEngine::Update()
@@ -125,6 +126,7 @@ void SoundEngine::Update()
     UpdateList(_sounds2D);
     UpdateList(_sounds3D);
     UpdateList(_music);
+    UpdateList(_videoSounds);
 }
 
 void SoundEngine::UpdatePose(SOUND3D_POSE& pose)
@@ -221,6 +223,20 @@ Music* SoundEngine::CreateMusic(const char* path, bool loop, bool play, float vo
     return _music.back().get();
 }
 
+std::shared_ptr<VideoSound> SoundEngine::CreateVideoSound(const char* path, bool loop)
+{
+    if (_disabled || !_device || !path)
+        return nullptr;
+    auto sound = std::make_shared<VideoSound>(this);
+    std::string error;
+    if (!sound->Init(ResolvePath(path), loop, error))
+        return nullptr;
+    sound->SetVolume(_soundVolume);
+    sound->Play();
+    _videoSounds.push_back(sound);
+    return sound;
+}
+
 void SoundEngine::SetMasterVolume(float volume)
 {
     if (_disabled)
@@ -238,6 +254,8 @@ void SoundEngine::SetSoundVolume(float volume)
     for (auto& sound : _sounds2D)
         sound->SetVolume(volume);
     for (auto& sound : _sounds3D)
+        sound->SetVolume(volume);
+    for (auto& sound : _videoSounds)
         sound->SetVolume(volume);
 }
 

@@ -7,6 +7,7 @@
 #include "services/sound/Sound2D.h"
 #include "services/sound/Sound3D.h"
 #include "services/sound/SoundPose.h"
+#include "services/sound/VideoSound.h"
 
 class Dumper;
 class ResourceSystem;
@@ -16,8 +17,8 @@ namespace audio {
 class Device;
 }
 
-// Plays the game's sounds: 2D sounds, 3D sounds placed against one listener, and one
-// piece of streamed music. It is also the resource manager of ".wav" and ".xwma" files,
+// Plays the game's sounds: 2D sounds, 3D sounds placed against one listener, one piece of
+// streamed music and the sound tracks of videos. It is also the resource manager of ".wav" and ".xwma" files,
 // which it loads once into shared assets. Without an audio device it stays silent:
 // creators return null and everything else does nothing.
 class SoundEngine : public IResourceMgr
@@ -46,6 +47,11 @@ public:
     Sound3D* CreateSound3D(const char* name, SOUND3D_POSE& pose, bool loop, bool play, float volume);
     // Replaces any music playing.
     Music* CreateMusic(const char* path, bool loop, bool play, float volume);
+    // The sound track of a video file (a path as the video has it), playing at the sound
+    // volume. Null while silent, and (nothing logged) for a file without a track that can be
+    // played. The video and the engine share it: the engine closes it when it shuts down, the
+    // video when it ends; the engine lets it go at the first update after it was closed.
+    std::shared_ptr<VideoSound> CreateVideoSound(const char* path, bool loop);
 
     void SetMasterVolume(float volume);
     // Every live 2D and 3D sound takes the volume, and new ones default to it.
@@ -67,6 +73,7 @@ public:
     size_t GetSound2DCount() const { return _sounds2D.size(); }
     size_t GetSound3DCount() const { return _sounds3D.size(); }
     size_t GetMusicCount() const { return _music.size(); }
+    size_t GetVideoSoundCount() const { return _videoSounds.size(); }
 
 private:
     SoundAsset* GetSoundInfo(const char* name);
@@ -83,4 +90,5 @@ private:
     std::vector<std::unique_ptr<Sound2D>> _sounds2D;
     std::vector<std::unique_ptr<Sound3D>> _sounds3D;
     std::vector<std::unique_ptr<Music>> _music;
+    std::vector<std::shared_ptr<VideoSound>> _videoSounds;
 };

@@ -19,7 +19,7 @@ bool Layout(const std::vector<uint8_t>& file, int lod, DdsLayout& out, std::stri
 {
     if (file.size() < kDdsHeaderSize)
         return false;
-    return ReadDdsLayout(file.data(), file.size() - kDdsHeaderSize, lod, out, error);
+    return ReadDdsLayout(file.data(), file.size() - kDdsHeaderSize, lod, 0, out, error);
 }
 
 struct GoodCase
@@ -67,6 +67,57 @@ TEST(DdsLayout, LevelSizesComeFromFormatAndDimensions)
             all += bytes;
         // Every level of the file is accounted for: skipped plus kept is the whole data.
         EXPECT_EQ(all, Dds(c.width, c.height, c.pixels, c.mips).size() - kDdsHeaderSize);
+    }
+}
+
+// The caller's bound is on the size kept after the dropped levels, and is told from the header
+// alone, before the data is looked at.
+TEST(DdsLayout, ImagesPastTheCallersBoundAreTooLarge)
+{
+    struct Case
+    {
+        const char* what;
+        unsigned width, height, mips;
+        int lod;
+        unsigned maxSide;
+        const char* error; // null: accepted
+    };
+    const Case cases[] = {
+        {"header of a huge dxt1", 20000, 20000, 0, 0, 16384, "image too large: 20000x20000 pixels, at most 16384"},
+        {"one pixel too wide", 16385, 4, 0, 0, 16384, "image too large: 16385x4"},
+        {"at the bound", 64, 64, 0, 0, 64, nullptr},
+        {"fits once a level is dropped", 128, 128, 8, 1, 64, nullptr},
+        {"still too large after the drop", 256, 256, 9, 1, 64, "image too large: 128x128"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        DdsRaw raw;
+        raw.width = c.width;
+        raw.height = c.height;
+        raw.pixelFlags = 0x4;
+        raw.fourCC = DdsFourCC('D', 'X', 'T', '1');
+        if (c.mips)
+        {
+            raw.headerFlags |= 0x20000;
+            raw.mipCount = c.mips;
+        }
+        // Pixels only where the file is meant to load.
+        if (!c.error)
+        {
+            for (unsigned level = 0; level < std::max(c.mips, 1u); ++level)
+                raw.levels.push_back(
+                    std::vector<uint8_t>(DdsLevelBytes(TEXFMT_DXT1, c.width >> level, c.height >> level)));
+        }
+        const std::vector<uint8_t> file = WriteDdsRaw(raw);
+        DdsLayout layout;
+        std::string error;
+        const bool read = ReadDdsLayout(file.data(), file.size() - kDdsHeaderSize, c.lod, c.maxSide, layout, error);
+        EXPECT_EQ(read, c.error == nullptr) << error;
+        if (c.error)
+        {
+            EXPECT_NE(error.find(c.error), std::string::npos) << error;
+        }
     }
 }
 
@@ -159,7 +210,7 @@ TEST(DdsLayout, RefusesWhatItCannotTrust)
     {
         DdsRaw r = raw();
         r.width = r.height = 0x40000000;
-        cases.push_back({"huge", WriteDdsRaw(r), "bad image size"});
+        cases.push_back({"huge", WriteDdsRaw(r), "image too large: 1073741824x1073741824 pixels"});
     }
     {
         DdsRaw r = raw();

@@ -142,6 +142,12 @@ TEST_F(TextureTest, BadFilesGiveTheProxyAndALogLine)
     truncated.resize(truncated.size() / 2);
     std::vector<uint8_t> corrupt = WriteDds(MakeChecker(8, 8, 2, 0, ~0u), Options(DdsPixels::Argb32, false));
     corrupt[1] = 'Z';
+    // Past the largest texture the device takes: refused from the header, no pixels needed.
+    DdsRaw past;
+    past.width = Mgr()->GetLimits().maxWidth + 1;
+    past.height = 4;
+    past.pixelFlags = 0x4;
+    past.fourCC = DdsFourCC('D', 'X', 'T', '1');
     struct Case
     {
         const char* file;
@@ -154,6 +160,7 @@ TEST_F(TextureTest, BadFilesGiveTheProxyAndALogLine)
         {"rgb24.dds", WriteDdsRaw(rgb24), "Texture \"rgb24.dds\": 24-bit RGB pixels are not supported"},
         {"unknown.dds", WriteDdsRaw(unknown), "Texture \"unknown.dds\": unknown pixel format"},
         {"tiny.dds", std::vector<uint8_t>(20, 'D'), "Failed to load resource"},
+        {"past.dds", WriteDdsRaw(past), "Texture \"past.dds\": image too large"},
     };
     gfx::Texture* proxy = Mgr()->GetProxyTexture()->GetTexHandle();
     for (const Case& c : cases)

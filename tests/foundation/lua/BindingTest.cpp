@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -404,6 +405,57 @@ TEST_F(Binding, MachineCallsRunProtectedAndReportTheirStatus)
     EXPECT_EQ(0, _vm.ProtectedCall(2, 1));
     EXPECT_EQ(2, _vm.ToNumber(-1));
     _vm.Pop();
+}
+
+// A data script that runs away stops with a script error instead of hanging its reader; every
+// run of a chunk or a call starts with the whole budget, and the machine goes on afterwards.
+TEST_F(Binding, ScriptsThatRunTooLongAreStopped)
+{
+    ASSERT_EQ(0, _vm.ExecString("function spin() while true do end end\n"
+                                "function count(n) local i = 0 while i < n do i = i + 1 end return i end"));
+    const double most = 1000000; // about four million instructions, well within the budget
+    // Each runs the script away and gives its status and error text: logged, or on the stack for
+    // the protected call.
+    struct Case
+    {
+        const char* what;
+        std::function<int(std::string&)> run;
+    };
+    const Case cases[] = {
+        {"a chunk", [&](std::string&) { return _vm.ExecString("while true do end"); }},
+        {"a call",
+         [&](std::string&) {
+             _vm.GetGlobal("spin");
+             return _vm.Call(0, 0);
+         }},
+        {"a protected call",
+         [&](std::string& message) {
+             _vm.GetGlobal("spin");
+             const int status = _vm.ProtectedCall(0, 0);
+             message = _vm.ToString(-1);
+             _vm.Pop();
+             return status;
+         }},
+    };
+    for (const Case& c : cases)
+    {
+        std::string message;
+        testing::internal::CaptureStderr();
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(LUA_STATUS_RUNTIME, c.run(message)) << c.what;
+        testing::internal::GetCapturedStderr();
+        message += testing::internal::GetCapturedStdout();
+        EXPECT_NE(std::string::npos, message.find(":1: the script ran too long")) << c.what << ": " << message;
+        EXPECT_EQ(0, _vm.GetTop()) << c.what;
+        for (int run = 0; run < 2; ++run)
+        {
+            _vm.GetGlobal("count");
+            _vm.PushNumber(most);
+            EXPECT_EQ(0, _vm.Call(1, 1)) << c.what << ": a long run within the budget, again and again";
+            EXPECT_EQ(most, _vm.ToNumber(-1));
+            _vm.Pop();
+        }
+    }
 }
 
 TEST_F(Binding, MetatablesReachTheirMembersThroughTheHandles)

@@ -13,6 +13,7 @@
 #include "game/core/catalogue/LevelScore.h"
 #include "game/core/catalogue/LevelTips.h"
 #include "game/core/catalogue/LevelsList.h"
+#include "game/core/catalogue/Objective.h"
 #include "game/core/gamedata/TypeRecords.h"
 
 TEST(Catalogue, BuiltInOffersAreASoloCleanUpAndAGangRaid)
@@ -77,6 +78,16 @@ TEST(Catalogue, OffersGoToTheListOfTheirTypeAndTextsAreCutToTheirFields)
     EXPECT_EQ(nullptr, list.GetFreeDesc(0));
     EXPECT_EQ(1, list.GetExclusiveCount());
     EXPECT_EQ(std::string(63, 'n'), paid->GetName());
+}
+
+TEST(Catalogue, AnObjectiveStartsEmptyAndCopiesItsGoals)
+{
+    Objective objective;
+    EXPECT_TRUE(objective.goals.empty());
+    objective.goals.push_back("Destroy the cargo ships");
+    Objective copy = objective;
+    objective.goals.clear();
+    EXPECT_EQ(copy.goals, std::vector<std::string>{"Destroy the cargo ships"});
 }
 
 TEST(Catalogue, ScoreListsEachWonDeviceOnce)

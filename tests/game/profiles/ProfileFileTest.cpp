@@ -23,7 +23,8 @@ struct LoadCase
     std::vector<int> numbers; // level, rate, score, efficiency, cash
     std::string ships;        // "<name>/<device count>" of each ship, in order, blank-separated
     int current;
-    int warnings;
+    int warnings; // of the reading
+    bool kept;    // not read whole: kept as it is under another name, which is logged
 };
 
 void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.what; }
@@ -64,44 +65,53 @@ TEST_P(ProfileFileLoad, GivesThisProfile)
                  std::to_string(profile.GetShip(i)->GetDeviceCount());
     EXPECT_EQ(c.ships, ships);
     EXPECT_EQ(c.current, profile.GetCurrentShipIndex());
-    EXPECT_EQ(c.warnings, log.Warnings()) << log.All();
+    EXPECT_EQ(c.warnings + (c.kept ? 1 : 0), log.Warnings()) << log.All();
+    EXPECT_EQ(c.kept, std::filesystem::exists("profiles/Pilot.prf.unreadable"));
+    if (c.kept)
+    {
+        EXPECT_EQ(c.bytes, folder.Read("profiles/Pilot.prf.unreadable"));
+        EXPECT_EQ(1, log.Count("the file is kept as \"./profiles/Pilot.prf.unreadable\"")) << log.All();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Versions, ProfileFileLoad,
     testing::Values(
-        LoadCase{"version 0 holds nothing more", Bytes().U32(0).I32(99).data, Fresh, "Default/17", 0, 0},
+        LoadCase{"version 0 holds nothing more", Bytes().U32(0).I32(99).data, Fresh, "Default/17", 0, 0, false},
         LoadCase{"version 1 holds the numbers", Bytes().U32(1).I32(1).I32(2).I32(3).I32(4).I32(5).data, Stored,
-                 "Default/17", 0, 0},
+                 "Default/17", 0, 0, false},
         LoadCase{"versions 2 to 6 hold a ship count, each ship with default devices", Bytes().Header(3, 2, 0).data,
-                 Stored, "Default/17 Default/17", 0, 0},
+                 Stored, "Default/17 Default/17", 0, 0, false},
         LoadCase{"version 7 holds the ships' devices, names and flags",
                  Bytes().Header(7, 2, 0).Ship({900, 590}, "Raven").Ship({}, "Bare").data, Stored, "Raven/2 Bare/0", 0,
-                 0},
+                 0, false},
         LoadCase{"a later version reads as version 7", Bytes().Header(8, 1, 0).Ship({900}, "Next").data, Stored,
-                 "Next/1", 0, 1},
-        LoadCase{"an empty file", "", Fresh, "Default/17", 0, 1},
+                 "Next/1", 0, 1, true},
+        LoadCase{"an empty file", "", Fresh, "Default/17", 0, 1, true},
         LoadCase{"numbers cut short keep the rest", Bytes().U32(1).I32(1).I32(2).U8(7).data,
-                 std::vector<int>{1, 2, 10, 67, 0}, "Default/17", 0, 1},
-        LoadCase{"a ship count of 0 still gives a ship", Bytes().Header(7, 0, 0).data, Stored, "Default/17", 0, 1},
-        LoadCase{"a negative ship count", Bytes().Header(7, -5, 0).data, Stored, "Default/17", 0, 2},
+                 std::vector<int>{1, 2, 10, 67, 0}, "Default/17", 0, 1, true},
+        LoadCase{"a ship count of 0 still gives a ship", Bytes().Header(7, 0, 0).data, Stored, "Default/17", 0, 1,
+                 false},
+        LoadCase{"a negative ship count", Bytes().Header(7, -5, 0).data, Stored, "Default/17", 0, 2, true},
         LoadCase{"a huge ship count is bounded by the data", Bytes().Header(7, 0x7FFFFFFF, 0).Ship({900}, "One").data,
-                 Stored, "One/1", 0, 1},
+                 Stored, "One/1", 0, 1, true},
         LoadCase{"a huge ship count of an old version is bounded", Bytes().Header(2, 0x7FFFFFFF, 0).data, Stored,
-                 Repeat("Default/17", ProfileFile::MaxShips), 0, 1},
+                 Repeat("Default/17", ProfileFile::MaxShips), 0, 1, true},
         LoadCase{"a huge device count ends the ships",
                  Bytes().Header(7, 2, 1).Ship({900}, "Good").I32(0x40000000).F32(900).Name("Bad").U8(1).data, Stored,
-                 "Good/1", 0, 1},
+                 "Good/1", 0, 1, true},
         LoadCase{"a ship record cut short ends the ships",
                  Bytes().Header(7, 2, 1).Ship({900}, "Good").Ship({590}, "Cut").data.substr(0, 32 + 73 + 70), Stored,
-                 "Good/1", 0, 1},
+                 "Good/1", 0, 1, true},
         LoadCase{"a name without its terminator keeps 63 characters",
                  Bytes().Header(7, 1, 0).I32(0).Name("Long", false).U8(0).data, Stored,
-                 "Long" + std::string(59, 'x') + "/0", 0, 0},
+                 "Long" + std::string(59, 'x') + "/0", 0, 0, false},
         LoadCase{"devices the game data lacks are skipped", Bytes().Header(7, 1, 0).Ship({12345, 900}, "Odd").data,
-                 Stored, "Odd/1", 0, 1},
+                 Stored, "Odd/1", 0, 1, false},
         LoadCase{"a stored index past the ships makes the last ship current",
-                 Bytes().Header(7, 2, 9).Ship({}, "A").Ship({}, "B").data, Stored, "A/0 B/0", 1, 0}),
+                 Bytes().Header(7, 2, 9).Ship({}, "A").Ship({}, "B").data, Stored, "A/0 B/0", 1, 0, false},
+        LoadCase{"bytes after the last ship", Bytes().Header(7, 1, 0).Ship({900}, "One").U8(3).data, Stored, "One/1", 0,
+                 1, true}),
     [](const testing::TestParamInfo<LoadCase>& info) { return "Case" + std::to_string(info.index); });
 
 TEST(ProfileFile, SavingAndLoadingKeepsNumbersShipsDevicesAndTheCurrentShip)
@@ -218,35 +228,48 @@ TEST_F(SavedProfile, AFailedSaveKeepsTheOldProfile)
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status("profiles/Vera.prf.tmp")));
 }
 
-// A game killed while it writes a profile (here by the file size limit, half-way through the
-// temporary file) leaves the old profile whole, and the next save goes on from there.
-TEST_F(SavedProfile, ASaveKilledHalfWayLeavesTheOldProfileWhole)
+// A game killed while it writes a profile (here by the file size limit, at chosen bytes of the
+// temporary file) leaves the old profile whole, and the next save goes on from there; a write
+// that reaches its end replaces it.
+TEST_F(SavedProfile, ASaveKilledAtAnyByteLeavesTheOldProfileWhole)
 {
     profile.CreateShip("Second");
     profile.SetCash(200);
-    pid_t child = fork();
-    ASSERT_NE(-1, child);
-    if (child == 0)
+    const size_t size = old.size() + 4 + 17 * 4 + 64 + 1; // one more ship with the default devices
+    for (const size_t limit : {size_t(0), size_t(1), size_t(4), size_t(31), size_t(64), size - 1, size})
     {
-        const rlimit noCore{0, 0};
-        const rlimit halfFile{64, 64};
-        setrlimit(RLIMIT_CORE, &noCore);
-        setrlimit(RLIMIT_FSIZE, &halfFile);
-        profile.Save();
-        _exit(0);
+        SCOPED_TRACE(limit);
+        pid_t child = fork();
+        ASSERT_NE(-1, child);
+        if (child == 0)
+        {
+            const rlimit noCore{0, 0};
+            const rlimit cut{limit, limit};
+            setrlimit(RLIMIT_CORE, &noCore);
+            setrlimit(RLIMIT_FSIZE, &cut);
+            profile.Save();
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(child, waitpid(child, &status, 0));
+        UserProfile reloaded(data.Context());
+        reloaded.Create("Vera");
+        ASSERT_TRUE(reloaded.Load());
+        if (limit == size)
+        {
+            EXPECT_TRUE(WIFEXITED(status)) << "the whole file fits";
+            EXPECT_EQ(200, reloaded.GetCash());
+            EXPECT_EQ(2, reloaded.GetShipCount());
+            continue;
+        }
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the save ran through";
+        EXPECT_EQ(SIGXFSZ, WTERMSIG(status));
+        EXPECT_EQ(limit, std::filesystem::file_size("profiles/Vera.prf.tmp"));
+        EXPECT_EQ(old, folder.Read("profiles/Vera.prf"));
+        EXPECT_EQ(100, reloaded.GetCash());
+        EXPECT_EQ(1, reloaded.GetShipCount());
     }
-    int status = 0;
-    ASSERT_EQ(child, waitpid(child, &status, 0));
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the save ran through";
-    EXPECT_EQ(SIGXFSZ, WTERMSIG(status));
-    EXPECT_EQ(64u, std::filesystem::file_size("profiles/Vera.prf.tmp"));
-    EXPECT_EQ(old, folder.Read("profiles/Vera.prf"));
-
-    UserProfile reloaded(data.Context());
-    reloaded.Create("Vera");
-    ASSERT_TRUE(reloaded.Load());
-    EXPECT_EQ(100, reloaded.GetCash());
-    EXPECT_EQ(1, reloaded.GetShipCount());
+    EXPECT_FALSE(std::filesystem::exists("profiles/Vera.prf.unreadable")) << "no file was damaged";
     ASSERT_TRUE(profile.Save());
     EXPECT_FALSE(std::filesystem::exists("profiles/Vera.prf.tmp"));
 }

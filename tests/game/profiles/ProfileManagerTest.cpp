@@ -92,7 +92,7 @@ TEST_F(ProfileManagerTest, CreatingRefusesTakenAndUnsafeNamesAndTheFirstBecomesC
         EXPECT_EQ(nullptr, manager.CreateProfile(name)) << name;
     EXPECT_EQ(nullptr, manager.CreateProfile(nullptr));
     EXPECT_EQ(2, manager.GetProfileCount());
-    EXPECT_FALSE(std::filesystem::exists("profiles")) << "nothing is written before a save";
+    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator("profiles"), {})) << "only the two are written";
 
     manager.SelectCurrent("mAX");
     EXPECT_EQ(max, manager.GetCurrent());
@@ -120,11 +120,12 @@ TEST_F(ProfileManagerTest, DeletingRemovesTheFileAndTheCurrentProfileOnlyWhenItI
     EXPECT_EQ("Cole", Names());
     EXPECT_FALSE(std::filesystem::exists("profiles/Anna.prf"));
 
-    UserProfile* unsaved = manager.CreateProfile("Dana");
+    UserProfile* dana = manager.CreateProfile("Dana");
     LogWatch log;
-    manager.DeleteProfile(unsaved);
+    manager.DeleteProfile(dana);
     manager.DeleteProfile(nullptr);
-    EXPECT_EQ(0, log.Warnings()) << "a profile never saved has no file to delete";
+    EXPECT_EQ(0, log.Warnings());
+    EXPECT_FALSE(std::filesystem::exists("profiles/Dana.prf"));
     EXPECT_EQ("Cole", Names());
 }
 
@@ -149,8 +150,9 @@ TEST_F(ProfileManagerTest, RenamingChecksTheNameAsCreatingDoesAndTakesTheFileAlo
     ASSERT_TRUE(manager.RenameProfile(bert, "COLE")) << "its own name in another case";
     EXPECT_TRUE(std::filesystem::exists("profiles/COLE.prf"));
 
-    UserProfile* unsaved = manager.CreateProfile("Dana");
-    EXPECT_TRUE(manager.RenameProfile(unsaved, "Erin")) << "a profile never saved has no file to move";
+    UserProfile* dana = manager.CreateProfile("Dana");
+    EXPECT_TRUE(manager.RenameProfile(dana, "Erin"));
+    EXPECT_FALSE(std::filesystem::exists("profiles/Dana.prf"));
     manager.ShutDown();
     manager.Initialize();
     EXPECT_EQ("Anna,COLE,Erin", Names());
@@ -174,4 +176,72 @@ TEST_F(ProfileManagerTest, ShutDownSavesEveryProfileAndANewStartFindsThem)
     EXPECT_EQ(1, next.GetCurrent()->GetCurrentShipIndex());
     next.SelectCurrent("vera");
     EXPECT_EQ(40, next.GetCurrent()->GetCash());
+}
+
+// A game that ends without shutting down (a crash, a power cut) still finds every pilot as it
+// was last created, renamed or deleted.
+TEST_F(ProfileManagerTest, PilotsAreOnDiskOnceCreatedRenamedOrDeleted)
+{
+    WriteProfile("Anna.prf", 1);
+    manager.Initialize();
+    manager.CreateProfile("Vera")->SetCash(40);
+    UserProfile* max = manager.CreateProfile("Max");
+    manager.CreateProfile("Bob");
+    ASSERT_TRUE(manager.RenameProfile(max, "Maxim"));
+    manager.DeleteProfile(manager.GetProfileByIndex(0));
+
+    ProfileManager after(&texts, &data.Get(), "xx");
+    after.Initialize();
+    std::string names;
+    for (int i = 0; i < after.GetProfileCount(); ++i)
+        names += std::string(names.empty() ? "" : ",") + after.GetProfileByIndex(i)->GetName();
+    EXPECT_EQ("Bob,Maxim,Vera", names);
+    after.SelectCurrent("Vera");
+    ASSERT_NE(nullptr, after.GetCurrent());
+    EXPECT_EQ(0, after.GetCurrent()->GetCash()) << "as it was created: cash is written at the next save";
+}
+
+// A file that cannot be read whole is kept as it is under a name of its own before the save
+// replaces it; the copy is never read as a profile, and each unreadable start keeps another.
+TEST_F(ProfileManagerTest, AnUnreadableFileSurvivesBesideTheNewOne)
+{
+    const std::string damaged = Bytes().Header(7, 2, 0).Ship({}, "Good").data + "cut";
+    folder.Write("profiles/Anna.prf", damaged);
+    LogWatch log;
+    manager.Initialize();
+    EXPECT_EQ(1, log.Count("\"./profiles/Anna.prf\" could not be read whole; the file is kept as "
+                           "\"./profiles/Anna.prf.unreadable\""))
+        << log.All();
+    EXPECT_EQ(damaged, folder.Read("profiles/Anna.prf")) << "nothing is written in its place yet";
+    manager.GetCurrent()->SetCash(7);
+    manager.ShutDown();
+    EXPECT_EQ(damaged, folder.Read("profiles/Anna.prf.unreadable"));
+
+    LogWatch second;
+    manager.Initialize();
+    EXPECT_EQ("Anna", Names());
+    EXPECT_EQ(7, manager.GetCurrent()->GetCash()) << "the new file is whole";
+    EXPECT_EQ(0, second.Count("Profile file")) << second.All();
+    EXPECT_EQ(0, second.Count("kept as")) << second.All();
+    manager.ShutDown();
+
+    folder.Write("profiles/Anna.prf", "cut");
+    manager.Initialize();
+    manager.ShutDown();
+    EXPECT_EQ("cut", folder.Read("profiles/Anna.prf.unreadable.2"));
+    EXPECT_EQ(damaged, folder.Read("profiles/Anna.prf.unreadable"));
+}
+
+// Where the unreadable file cannot be kept, the profile is not saved over it.
+TEST_F(ProfileManagerTest, AnUnreadableFileThatCannotBeKeptIsNotReplaced)
+{
+    folder.Write("profiles/Anna.prf", "cut");
+    folder.Write("profiles/Anna.prf.unreadable", "");
+    for (int number = 2; number <= 100; ++number)
+        folder.Write("profiles/Anna.prf.unreadable." + std::to_string(number), "");
+    LogWatch log;
+    manager.Initialize();
+    manager.ShutDown();
+    EXPECT_EQ("cut", folder.Read("profiles/Anna.prf"));
+    EXPECT_EQ(1, log.Count("not saved: its unreadable file could not be kept")) << log.All();
 }

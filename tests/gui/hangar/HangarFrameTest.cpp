@@ -12,7 +12,10 @@
 #include "game/core/gamedata/Base.h"
 #include "game/profiles/ProfileManager.h"
 #include "gui/FrameCatalog.h"
+#include "game/profiles/ProfileShip.h"
 #include "gui/hangar/ConstructionAngar.h"
+#include "gui/hangar/GuiConstructionAngar.h"
+#include "gui/hangar/GuiDevicesBalance.h"
 #include "gui/hangar/GuiTopButtons.h"
 #include "platform/window/Window.h"
 #include "scene/RenderScene.h"
@@ -306,6 +309,22 @@ TEST_F(HangarFrameTest, ScreenshotsShowTheShipAndAFittedDeviceChangesIt)
     }
     EXPECT_GT(changed, 2000);
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}
+
+// The default ship's balance: its sums of shield, armour, speed and acceleration against 4000,
+// and full bars for hull and manoeuvre, which stand at their constant.
+TEST_F(HangarFrameTest, TheShipBalanceShowsTheDefaultShip)
+{
+    const GuiDevicesBalance* balance = _angar->GetGUI()->GetDevicesBalance();
+    ASSERT_NE(balance, nullptr);
+    const ShipParams& sums = _profile->GetShip()->GetParams();
+    const float expected[6] = {sums.shield / 4000, sums.armor / 4000,        1,
+                               sums.speed / 4000,  sums.acceleration / 4000, 1};
+    for (int bar = 0; bar < 6; ++bar)
+    {
+        EXPECT_FLOAT_EQ(balance->GetLvl(bar), expected[bar]) << "bar " << bar;
+        EXPECT_GT(balance->GetLvl(bar), 0.01f) << "bar " << bar << " shows at least 1 %";
+    }
 }
 
 TEST_F(HangarFrameTest, ShortWingAssetNamesKeepTheirWholeBase)

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "CoreTestSupport.h"
 #include "MaterialSystem/MaterialSystem.h"
 #include "foundation/math/Vec2.h"
@@ -20,6 +22,9 @@
 #include "gui/FrameCatalog.h"
 #include "gui/menus/GuiLogo.h"
 #include "gui/menus/GuiVideoIntro.h"
+#include "gui/menus/MenuBackground.h"
+#include "layers/video/VideoVMR9.h"
+#include "services/sound/SoundEngine.h"
 #include "platform/window/Window.h"
 
 namespace {
@@ -67,6 +72,73 @@ protected:
     GameDataFolder _data;
     std::unique_ptr<Window> _window;
     GameFrameManager* _frames = nullptr;
+    LogWatch _log;
+};
+
+// The game on data whose movies cannot play (an empty intro, a background that is no video,
+// one that is sound only), in a working folder of its own.
+class BrokenMoviesTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        namespace fs = std::filesystem;
+        _path = fs::temp_directory_path() / ("bm_broken_movies_" + std::to_string(::getpid()));
+        fs::remove_all(_path);
+        fs::create_directories(_path / "movies");
+        LinkGameData(_path, {"movies"});
+        std::ofstream(_path / "movies" / "logo.avi", std::ios::binary);
+        std::ofstream(_path / "movies" / "menu.avi", std::ios::binary) << std::string(4096, 'x');
+        // A wave file's header and a little silence: sound, but no picture.
+        std::ofstream wave(_path / "movies" / "stock_ex.avi", std::ios::binary);
+        const unsigned char header[44] = {'R', 'I', 'F',  'F',  36 + 200, 0,   0,    0,    'W', 'A', 'V',
+                                          'E', 'f', 'm',  't',  ' ',      16,  0,    0,    0,   1,   0,
+                                          1,   0,   0x22, 0x56, 0,        0,   0x44, 0xAC, 0,   0,   2,
+                                          0,   16,  0,    'd',  'a',      't', 'a',  200,  0,   0,   0};
+        wave.write(reinterpret_cast<const char*>(header), sizeof header);
+        wave << std::string(200, '\0');
+        wave.close();
+        _previous = fs::current_path();
+        fs::current_path(_path);
+        Window::Style style;
+        style.hidden = true;
+        std::string error;
+        _window = Window::Create("broken movies test", 1024, 768, style, &error);
+        if (!_window)
+            GTEST_SKIP() << "no display: " << error;
+    }
+    void TearDown() override
+    {
+        game.ShutDown();
+        _window.reset();
+        std::filesystem::current_path(_previous);
+        std::error_code ignored;
+        std::filesystem::remove_all(_path, ignored);
+    }
+
+    // The next frame's screenshot; its brightest channel at each pixel is looked at.
+    Screenshot Shoot()
+    {
+        const std::filesystem::path shotPath = _path / "screenshots" / "screen0000.bmp";
+        std::filesystem::remove(shotPath);
+        game.GetRender()->TakeScreenShot();
+        game.Proceed();
+        game.Proceed();
+        Screenshot shot;
+        EXPECT_TRUE(shot.Load(shotPath));
+        return shot;
+    }
+    static int BrightPixels(const Screenshot& shot)
+    {
+        int bright = 0;
+        for (int y = 0; y < shot.height; y += 4)
+            for (int x = 0; x < shot.width; x += 4)
+                bright += Brightest(shot.At(x, y)) > 24;
+        return bright;
+    }
+
+    std::filesystem::path _path, _previous;
+    std::unique_ptr<Window> _window;
     LogWatch _log;
 };
 } // namespace
@@ -161,4 +233,64 @@ TEST_F(IntroTest, ApplyAfterTheFadeInSkipsToTheMainMenu)
     ASSERT_TRUE(RunUntil(30.0, [&] { return std::string(Current()) == "main_menu"; }));
     EXPECT_NE(render->GetVMR9(), intro);
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}
+
+// The intro plays its sound track through the sound engine, which stops with the intro.
+TEST_F(IntroTest, TheIntroPlaysItsSoundTrackUntilItEnds)
+{
+    const auto* intro = dynamic_cast<const VideoVMR9*>(game.GetRender()->GetVMR9());
+    ASSERT_NE(intro, nullptr);
+    ASSERT_NE(intro->GetSound(), nullptr) << "the logo has a sound track";
+    EXPECT_TRUE(intro->GetSound()->IsPlaying());
+    SoundEngine* sound = game.GetSoundEngine();
+    EXPECT_EQ(sound->GetVideoSoundCount(), 1u);
+    ASSERT_TRUE(RunUntil(30.0, [&] { return intro->GetSound()->GetPlayedSeconds() > 0.5; }));
+    ASSERT_TRUE(RunUntil(30.0, [&] {
+        return std::string(Current()) == "main_menu" && _frames->GetStatus() == GameFrameManager::FADE_NONE;
+    }));
+    EXPECT_EQ(sound->GetVideoSoundCount(), 0u) << "its sound went with it";
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}
+
+// A video that cannot play leaves the intro black for its moment, and the screen behind a
+// menu black, not covered in the missing texture's pattern; the logged line stays.
+TEST_F(BrokenMoviesTest, AnIntroThatCannotPlayIsBlack)
+{
+    InstallGameFrames();
+    game.Start(_window->GetHandle(), false);
+    GameFrameManager* frames = game.GetGameFrameManager();
+    // Every frame of the intro, through its fades, until the main menu takes over.
+    int frameCount = 0, brightest = 0;
+    for (; frameCount < 300 && std::string(frames->GetCurrent()->GetName()) == "videoIntro"; ++frameCount)
+    {
+        const Screenshot shot = Shoot();
+        ASSERT_EQ(shot.width, 1024);
+        if (std::string(frames->GetCurrent()->GetName()) == "videoIntro")
+            brightest = std::max(brightest, BrightPixels(shot));
+    }
+    EXPECT_GT(frameCount, 2);
+    EXPECT_EQ(brightest, 0);
+    EXPECT_GE(_log.Count("Can`t initialize vmr9"), 1);
+}
+
+TEST_F(BrokenMoviesTest, AMenuBackgroundThatCannotPlayIsBlack)
+{
+    InstallGameFrames();
+    game.Start(_window->GetHandle(), true);
+    GameFrameManager* frames = game.GetGameFrameManager();
+    for (int i = 0; i < 200 && frames->GetStatus() != GameFrameManager::FADE_NONE; ++i)
+        game.Proceed();
+    for (const char* movie : {"movies/stock_ex.avi", "movies/menu.avi"})
+    {
+        MenuBackground background("$broken_bg", "gui_stock_ex.mat");
+        background.Load(movie);
+        EXPECT_TRUE(background.IsLoaded());
+        EXPECT_EQ(background.GetTexture(), nullptr) << movie;
+        background.Draw();
+        const Screenshot shot = Shoot();
+        EXPECT_EQ(BrightPixels(shot), 0) << movie;
+        EXPECT_EQ(game.GetSoundEngine()->GetVideoSoundCount(), 0u) << movie << ": no sound either";
+        background.Unload();
+    }
+    EXPECT_EQ(_log.Count("Can`t initialize vmr9"), 2);
 }

@@ -2,6 +2,7 @@
 // menu of a flying mission, reached through the frame manager as the launcher's keys reach it.
 #include "MenuFixture.h"
 
+#include "foundation/base/Timer.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/catalogue/LevelsList.h"
 #include "game/core/game/Game.h"
@@ -71,7 +72,7 @@ TEST_F(LevelMenuTest, NavigationOpensClosesAndAnswers)
         {"ALUARA", false, 0, false, LevelMenu::RESULT_RESUME},
         {"X", true, 0, false, LevelMenu::RESULT_RESUME},
         {"XA", false, 0, false, LevelMenu::RESULT_RESUME},
-        // Restart goes on with the mission as resume does; the selection survives closing.
+        // Restart closes the menu (no mission here to load again); the selection survives it.
         {"XDA", false, 1, false, LevelMenu::RESULT_RESTART},
         {"XDAX", true, 1, false, LevelMenu::RESULT_RESTART},
         {"XDDXX", true, 2, false, LevelMenu::RESULT_RESUME},
@@ -92,8 +93,15 @@ TEST_F(LevelMenuTest, NavigationOpensClosesAndAnswers)
         EXPECT_EQ(_menu->IsConfirmOpen(), test.confirm) << test.keys;
         EXPECT_EQ(_menu->GetResult(), test.result) << test.keys;
         EXPECT_FALSE(_menu->GetYes()) << test.keys;
+        // Open, the mission is paused as by the pause key; closed, by any way, it runs.
+        EXPECT_EQ(GamePaused, test.open ? 1 : 0) << test.keys;
     }
     EXPECT_EQ(_frames->GetStatus(), GameFrameManager::FADE_NONE) << "nothing left the mission";
+    _menu->Initialize();
+    Press("X");
+    ASSERT_EQ(GamePaused, 1);
+    _menu.reset();
+    EXPECT_EQ(GamePaused, 0) << "a menu that goes while open resumes";
 }
 
 TEST_F(LevelMenuTest, ShowsTheButtonsOrTheQuestionOverAHalfDarkScreen)
@@ -166,17 +174,17 @@ TEST_F(LevelMenuTest, AFlyingMissionHandsTheFramesKeysToItsMenuOnlyOnceEscapeOpe
     // Keys pressed in flight reach no closed menu: not even the way to leave and its yes.
     expectMenu("DDALARA", false, 0, false, LevelMenu::RESULT_RESUME);
     expectMenu("X", true, 0, false, LevelMenu::RESULT_RESUME);
-    // The question withdrawn by Escape, then restart, which goes on with the mission.
+    // The question withdrawn by Escape, then resume.
     expectMenu("DDAR", true, 2, true, LevelMenu::RESULT_RESUME);
     expectMenu("X", true, 2, false, LevelMenu::RESULT_RESUME);
-    expectMenu("UA", false, 1, false, LevelMenu::RESULT_RESTART);
+    expectMenu("UUA", false, 0, false, LevelMenu::RESULT_RESUME);
     const float time = level->GetTime();
     Frames(3);
     EXPECT_GT(level->GetTime(), time) << "the mission goes on";
-    expectMenu("XX", false, 1, false, LevelMenu::RESULT_RESTART);
+    expectMenu("XX", false, 0, false, LevelMenu::RESULT_RESUME);
 
     // Leaving, with its yes, for the mission selection.
-    MenuTest::Press("XDALA");
+    MenuTest::Press("XDDALA");
     EXPECT_EQ(_frames->GetNext(), FindFrame("mission_select"));
     Settle();
     EXPECT_STREQ(Current(), "mission_select");

@@ -96,12 +96,12 @@ TEST_F(ProfilesTest, WithoutPilotsOnlyNewAndQuitAreOffered)
 
 TEST_F(ProfilesTest, TypedNamesKeepSixteenCharactersThatAFileNameCanHold)
 {
-    Press("'Ve'"); // typed before "new": the entry starts with it
+    Press("'Ve'B"); // typed before "new": dropped
     Press("A");
     EXPECT_EQ(_panel->GetEditMode(), GuiProfiles::EDIT_NEW);
     EXPECT_TRUE(_panel->GetTapeLayer()->GetVisible());
-    EXPECT_STREQ(_panel->GetTypedName(), "Ve");
-    Press("'ra/\\`\t'");
+    EXPECT_STREQ(_panel->GetTypedName(), "");
+    Press("'Vera/\\`\t'");
     EXPECT_STREQ(_panel->GetTypedName(), "Vera") << "no slashes, backquote or control characters";
     Press("BBBBBB");
     EXPECT_STREQ(_panel->GetTypedName(), "") << "backspace on an empty name changes nothing";
@@ -156,7 +156,9 @@ TEST_F(ProfilesTest, NewPilotsAndTheNamesThatAreRefused)
         EXPECT_EQ(_panel->GetEditMode(), GuiProfiles::EDIT_NONE);
         EXPECT_EQ(Profiles()->GetProfileCount(), 1);
     }
-    EXPECT_TRUE(std::filesystem::is_empty("profiles")) << "nothing was written for the refused names";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("profiles"), {}), 1)
+        << "the new pilot's file only: nothing was written for the refused names";
+    EXPECT_TRUE(std::filesystem::exists("profiles/Vera.prf"));
 }
 
 TEST_F(ProfilesTest, RenameTakesTheChecksOfNewAndMovesThePilotsFile)

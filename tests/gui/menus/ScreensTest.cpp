@@ -152,3 +152,43 @@ TEST_F(ScreensTest, FaceAndMapCarousels)
     const Picture shot = Shoot("carousel_maps");
     EXPECT_GT(Count(shot, 508, 713, 256, 220, White), 200) << "the centre card's name";
 }
+
+// A box dims the whole screen behind it and shows nothing of it through itself: the pilot's rows
+// behind the name entry, the menu's buttons behind the quit box.
+TEST_F(ScreensTest, ABoxDimsWhatIsBehindItAndHidesItsShare)
+{
+    // The boxes' own panel colour; a pixel of anything behind would differ.
+    auto seen = [](uint32_t c) {
+        return std::abs(Red(c) - 0x0c) + std::abs(Green(c) - 0x14) + std::abs(Blue(c) - 0x1e) > 6;
+    };
+    game.GetProfileManager()->CreateProfile("Vera");
+    Open("main_menu");
+    Frames(30);
+    _frames->funcSelectDown();
+    _frames->funcSelectDown();
+    Frames(10);
+    const Picture pilots = Shoot("profiles_rename_selected");
+    _frames->funcSelectApply();
+    Frames(10);
+    const Picture entry = Shoot("profiles_name_entry");
+    EXPECT_GT(Count(pilots, 63, 219 + 2 * 90, 256, 90, Orange), 1000) << "the rename button";
+    EXPECT_EQ(Count(entry, 63, 219 + 2 * 90, 256, 90, Orange), 0) << "dimmed beside the entry";
+    EXPECT_GT(Count(pilots, 413, 159, 650, 512, White), 100) << "the pilot's name";
+    EXPECT_EQ(Count(entry, 413, 159, 650, 140, White), 0) << "dimmed above the entry";
+    // Left of the entry's prompt and below its field, over the captions of the pilot's rows.
+    EXPECT_EQ(Count(entry, 422, 343, 86, 72, seen), 0);
+    EXPECT_EQ(Count(entry, 422, 535, 86, 20, seen), 0);
+
+    GuiMainMenu::_state = GuiMainMenu::STATE_BUTTONS;
+    GuiMainMenu::_state_anim = 0.0f;
+    Open("main_menu");
+    Frames(10);
+    _frames->funcSelectUp(); // to quit
+    _frames->funcSelectApply();
+    Frames(10);
+    const Picture quit = Shoot("main_menu_quit_box");
+    EXPECT_EQ(Count(quit, 392, 219 + 5 * 105 + 30, 488, 92, Orange), 0) << "the quit button, dimmed";
+    // Between the question and the answers, over the hangar button.
+    EXPECT_EQ(Count(quit, 470, 424, 340, 28, seen), 0);
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}

@@ -4,12 +4,14 @@
 
 #include "game/core/catalogue/LevelDesc.h"
 #include "game/core/catalogue/LevelsList.h"
+#include "game/profiles/Pirates.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/profiles/UserProfile.h"
 #include "gui/mission/GuiMissionDesc.h"
 #include "layers/SpriteLayer.h"
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -22,7 +24,7 @@ protected:
 class RecordedMissionDescTest : public MissionDescTest
 {
 protected:
-    RecordedMissionDescTest() { RecordMovies({"mission_desc_1", "md_e"}); }
+    RecordedMissionDescTest() { RecordMovies({"mission_desc_1", "md_e", "mission_map"}); }
 };
 
 } // namespace
@@ -53,6 +55,36 @@ TEST_F(RecordedMissionDescTest, ThePageShowsTheChosenOfferItsClientAndHisRace)
     }
     EXPECT_EQ(Count(calls, "mission_desc_1: SetTxt4('Objectives:')"), 1);
     EXPECT_EQ(Count(calls, "mission_desc_1: SetMT('Team:')"), 1);
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
+}
+
+// The page names the gang hired for a team mission and shows none for a solo one; the map is
+// that of the mission's system.
+TEST_F(RecordedMissionDescTest, ThePageNamesTheHiredGangAndMapsTheMissionsSystem)
+{
+    const PirateRating* rating = _pilot->GetPirateRating();
+    _pilot->GetTeam()->AddPirate(rating->GetPirate(0));
+    _pilot->GetTeam()->AddPirate(rating->GetPirate(1));
+    const std::string gang =
+        std::string("2 / 8: ") + rating->GetPirate(0)->GetName() + ", " + rating->GetPirate(1)->GetName();
+    _pilot->SetCurrentLevel(Offer(1));
+    Enter("mission_desc");
+    std::vector<std::string> calls = Calls();
+    EXPECT_EQ(Count(calls, "mission_desc_1: SetTeam('" + gang + "')"), 1) << gang;
+    EXPECT_EQ(Count(calls, "mission_map: SetLocation('Aldaron V')"), 1);
+
+    _pilot->GetTeam()->ClearTeam();
+    Enter("empty");
+    Enter("mission_desc");
+    calls = Calls();
+    EXPECT_EQ(Count(calls, "mission_desc_1: SetTeam('0 / 8')"), 1) << "no one hired yet";
+
+    _pilot->SetCurrentLevel(Offer(0));
+    Enter("empty");
+    Enter("mission_desc");
+    calls = Calls();
+    EXPECT_EQ(Count(calls, "mission_desc_1: SetTeam('')"), 1) << "a solo mission has no gang";
+    EXPECT_EQ(Count(calls, "mission_map: SetLocation('Arrdra-Grra-Drrratra')"), 1);
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
 

@@ -260,13 +260,14 @@ TEST_F(TeamGatheringTest, AShortfallOpensTheMessageAndALoanPaysTheGang)
     Settle();
     ASSERT_EQ(team->GetDealerIndex(), 0);
 
-    // A loan of exactly the shortfall: the balance is 0, the cursor goes to the team.
+    // A loan of exactly the shortfall: a balance of 0 pays, the cursor goes to "go".
     _pilot->GetDealerByIndex(0)->SetCash(float(-balance) + 0.75f);
     _frames->funcSelectApply();
     EXPECT_FALSE(team->IsLoanMode());
     EXPECT_EQ(_pilot->GetTmpCredit(), -balance);
     EXPECT_EQ(team->GetBalance(), 0);
-    EXPECT_EQ(team->GetSection(), TG::SECTION_TEAM);
+    EXPECT_EQ(team->GetSection(), TG::SECTION_CENTRE);
+    EXPECT_EQ(team->GetCentreButton(), TG::BUTTON_GO);
     Step();
     EXPECT_TRUE(team->GetButton(TG::BUTTON_GO).IsEnabled());
     EXPECT_FALSE(team->GetButton(TG::BUTTON_LOAN).IsEnabled()) << "one loan at a time";

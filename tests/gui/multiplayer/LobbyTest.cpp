@@ -5,10 +5,12 @@
 #include "game/core/frames/GameFrameManager.h"
 
 #include "NetworkTestSupport.h"
+#include "RemoteHost.h"
 
 #include "gui/multiplayer/GuiMultiplayerTeam.h"
 #include "platform/net/UdpSocket.h"
 #include "gui/multiplayer/GuiMultiplayerTeamPlayer.h"
+#include "gui/multiplayer/MultiplayerGame.h"
 #include "services/network/NetworkEngine.h"
 
 #include <memory>
@@ -158,4 +160,43 @@ TEST_F(LobbyTest, WithoutAServerTheLobbySendsThePlayerBackToTheMenu)
     }
     // The game goes on.
     Open("create_game");
+}
+
+// A game joined on another process: when its server says goodbye, vanishes, or never answers the
+// join, the engine closes the client and the lobby takes the player back to the menu, saying so
+// once.
+TEST_F(LobbyTest, LosingTheServerSendsThePlayerBackToTheMenu)
+{
+    enum Ending
+    {
+        GOODBYE,
+        VANISHED,
+        NO_ANSWER
+    };
+    for (Ending ending : {GOODBYE, VANISHED, NO_ANSWER})
+    {
+        std::unique_ptr<RemoteHost> host;
+        if (ending != NO_ANSWER)
+        {
+            host = std::make_unique<RemoteHost>(_port, FrameSeconds);
+            ASSERT_TRUE(host->Ready()) << ending;
+        }
+        NetworkGameInfo game = MakeGame("Remote", 4); // no address: this machine, on the port
+        ASSERT_TRUE(MultiplayerGame::Join(game)) << ending;
+        LogWatch log;
+        Open("multiplayer_team");
+        if (host)
+        {
+            ASSERT_TRUE(RunUntil([&] { return Network()->GetClient() && Network()->GetClient()->IsConnected(); }))
+                << ending;
+            if (ending == GOODBYE)
+                host->Close();
+            else
+                host->Kill();
+        }
+        ASSERT_TRUE(RunUntil([&] { return std::string(Current()) == "multiplayer_menu"; })) << ending;
+        Settle();
+        EXPECT_EQ(log.Count("Lost the server"), 1) << ending;
+        EXPECT_EQ(Network()->GetClient(), nullptr) << ending;
+    }
 }

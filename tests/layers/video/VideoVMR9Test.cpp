@@ -2,7 +2,10 @@
 #include "MaterialSystem/textures/TextureMgr.h"
 #include "RenderFixture.h"
 #include "TestVideos.h"
+#include "ResourceSystem/ResourceSystem.h"
+#include "foundation/base/Dumper.h"
 #include "layers/video/VideoVMR9.h"
+#include "services/sound/SoundEngine.h"
 #include "platform/gfx/Texture.h"
 
 #include <chrono>
@@ -30,10 +33,11 @@ protected:
         _system->SetSleepFunction([](unsigned ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
     }
 
-    std::unique_ptr<VideoVMR9> Open(const std::string& path, bool loop, int& width, int& height)
+    std::unique_ptr<VideoVMR9> Open(const std::string& path, bool loop, int& width, int& height,
+                                    SoundEngine* sound = nullptr)
     {
         return std::make_unique<VideoVMR9>(_system->GetDE(), _system->GetDevice(), _system->GetCriticalSection(),
-                                           path.c_str(), _system->GetRenderWindow(), width, height, loop);
+                                           path.c_str(), _system->GetRenderWindow(), width, height, loop, sound);
     }
 
     // The screen's texture for a video of the given size, as the screens make it.
@@ -139,16 +143,51 @@ TEST_F(VideoTest, LoopingVideoStartsAgainAndNeverEnds)
     EXPECT_TRUE(video->CanBeDeleted());
 }
 
+// A wave file of a second of a tone: sound that FFmpeg reads, without a picture.
+std::vector<char> ToneWaveBytes()
+{
+    const video::AviSound tone = ToneTrack(440, 1.0f);
+    const uint32_t data = uint32_t(tone.samples.size() * 2);
+    std::vector<char> bytes;
+    const auto put = [&](uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes.push_back(char(value >> (8 * i)));
+    };
+    const auto tag = [&](const char* text) { bytes.insert(bytes.end(), text, text + 4); };
+    tag("RIFF");
+    put(36 + data, 4);
+    tag("WAVE");
+    tag("fmt ");
+    put(16, 4);
+    put(1, 2);
+    put(1, 2);
+    put(uint32_t(tone.sampleRate), 4);
+    put(uint32_t(tone.sampleRate) * 2, 4);
+    put(2, 2);
+    put(16, 2);
+    tag("data");
+    put(data, 4);
+    for (int16_t sample : tone.samples)
+        put(uint16_t(sample), 2);
+    return bytes;
+}
+
+// Nothing plays of such a file: no picture, and no sound even where it holds some.
 TEST_F(VideoTest, FilesThatCannotPlayGiveALoggedLineAndAnInertVideo)
 {
+    ResourceSystem resources(&Dumper::Instance(), 1);
+    SoundEngine sound(&resources, &Dumper::Instance(), nullptr);
+    ASSERT_TRUE(sound.Init());
     std::vector<char> garbage(4096);
     for (size_t i = 0; i < garbage.size(); ++i)
         garbage[i] = char(i * 7919 >> 3);
     const std::vector<char> good = ReadAll(_files.WriteQuarters("good.avi", 10, 10));
     const std::string cases[] = {
         _files.PathOf("missing.avi"),
+        _files.Write("empty.avi", {}),
         _files.Write("garbage.avi", garbage),
         _files.Write("header_only.avi", std::vector<char>(good.begin(), good.begin() + Find(good, "movi"))),
+        _files.Write("sound_only.avi", ToneWaveBytes()),
     };
     for (const std::string& path : cases)
     {
@@ -156,8 +195,9 @@ TEST_F(VideoTest, FilesThatCannotPlayGiveALoggedLineAndAnInertVideo)
         {
             LogLines().clear();
             int width = -1, height = -1;
-            auto video = Open(path, loop, width, height);
+            auto video = Open(path, loop, width, height, &sound);
             EXPECT_TRUE(LogHas("Can`t initialize vmr9")) << path;
+            EXPECT_EQ(video->GetSound(), nullptr) << path;
             EXPECT_EQ(width, 0);
             EXPECT_EQ(height, 0);
             EXPECT_EQ(video->GetState(), IVideoSource::FRAME_RELEASED);
@@ -168,6 +208,39 @@ TEST_F(VideoTest, FilesThatCannotPlayGiveALoggedLineAndAnInertVideo)
             EXPECT_TRUE(video->CanBeDeleted());
         }
     }
+}
+
+// A video's sound track plays through the sound engine in step with the picture, and stops
+// with the video; a video without one plays silent.
+TEST_F(VideoTest, TheSoundTrackPlaysInStepWithThePictureAndStopsWithTheVideo)
+{
+    ResourceSystem resources(&Dumper::Instance(), 1);
+    SoundEngine sound(&resources, &Dumper::Instance(), nullptr);
+    ASSERT_TRUE(sound.Init());
+    int width = 0, height = 0;
+    auto silent = Open(_files.WriteQuarters("silent.avi", 10, 10), false, width, height, &sound);
+    EXPECT_EQ(silent->GetSound(), nullptr);
+    silent.reset();
+
+    const video::AviSound track = ToneTrack(440, 3.0f);
+    auto video = Open(_files.WriteQuarters("sound.avi", 10, 30, 64, 48, &track), false, width, height, &sound);
+    ASSERT_EQ(width, 512);
+    ASSERT_NE(video->GetSound(), nullptr);
+    EXPECT_TRUE(video->GetSound()->IsPlaying());
+    EXPECT_EQ(sound.GetVideoSoundCount(), 1u);
+    Texture* texture = MakeTexture(width, height);
+    _system->SetVMR9(video.get());
+    const std::vector<int> seen = Play(*video, texture, 1.5, [&](const std::vector<int>&) {
+        video->Update();
+        sound.Update();
+        return true;
+    });
+    EXPECT_GT(seen.size(), 5u) << "the picture plays";
+    EXPECT_NEAR(video->GetSound()->GetPlayedSeconds(), video->GetPlayingSeconds(), 0.2);
+    video->PrepareToRelease();
+    EXPECT_EQ(video->GetSound(), nullptr);
+    sound.Update();
+    EXPECT_EQ(sound.GetVideoSoundCount(), 0u) << "the sound went with the video";
 }
 
 TEST_F(VideoTest, CutVideoPlaysWhatItHolds)

@@ -45,7 +45,7 @@ struct HandClock
 
 TEST(Webcam, FormatNearest120HighThatCanBeConverted)
 {
-    const uint32_t yuyv = video::PIXEL_YUYV, mjpeg = video::FourCC('M', 'J', 'P', 'G');
+    const uint32_t yuyv = video::PIXEL_YUYV, mjpeg = video::PIXEL_MJPEG, h264 = video::FourCC('H', '2', '6', '4');
     struct Case
     {
         std::vector<CaptureFormat> offered;
@@ -55,7 +55,8 @@ TEST(Webcam, FormatNearest120HighThatCanBeConverted)
         {{{yuyv, 320, 240}, {yuyv, 160, 120}, {yuyv, 176, 144}}, CaptureFormat{yuyv, 160, 120}},
         {{{yuyv, 320, 240}, {yuyv, 176, 144}}, CaptureFormat{yuyv, 176, 144}},
         {{{yuyv, 128, 96}, {yuyv, 133, 100}}, std::nullopt},
-        {{{mjpeg, 160, 120}, {yuyv, 640, 480}}, CaptureFormat{yuyv, 640, 480}},
+        {{{mjpeg, 640, 480}, {mjpeg, 160, 120}}, CaptureFormat{mjpeg, 160, 120}},
+        {{{h264, 160, 120}, {yuyv, 640, 480}}, CaptureFormat{yuyv, 640, 480}},
         {{}, std::nullopt},
     };
     for (const Case& c : cases)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(WindowTest, DisplaysWindowsAndEvents)
 {
     Window::Style style;
@@ -36,4 +38,32 @@ TEST(WindowTest, DisplaysWindowsAndEvents)
     while (PollWindowEvent(event))
     {}
     EXPECT_FALSE(PollWindowEvent(event));
+}
+
+TEST(WindowTest, EveryNewSizeKeepsTheWindowCentredOnItsDisplay)
+{
+    // Shown, as the game's window is, at the size the game starts with.
+    std::string error;
+    auto window = Window::Create("centre test", 1024, 768, Window::Style{}, &error);
+    if (!window)
+        GTEST_SKIP() << "no display: " << error;
+    DisplayMode desktop;
+    ASSERT_TRUE(Displays().GetDesktopMode(window->GetDisplayIndex(), desktop));
+
+    const struct
+    {
+        int width, height;
+    } sizes[] = {{desktop.width, desktop.height}, {800, 600}, {1024, 768}, {desktop.width + 200, desktop.height + 100}};
+    for (const auto& size : sizes)
+    {
+        window->SetSize(size.width, size.height);
+        WindowEvent event;
+        while (PollWindowEvent(event))
+        {}
+        int x = -1, y = -1, width = 0, height = 0;
+        window->GetPosition(x, y);
+        window->GetSize(width, height);
+        EXPECT_EQ(x, std::max(0, (desktop.width - width) / 2)) << size.width << "x" << size.height;
+        EXPECT_EQ(y, std::max(0, (desktop.height - height) / 2)) << size.width << "x" << size.height;
+    }
 }

@@ -2,6 +2,10 @@
 
 #include <cairo.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 namespace {
 
 int Alpha(uint32_t p) { return int(p >> 24); }
@@ -117,4 +121,61 @@ end
     EXPECT_GT(Red(Pixel(*m, 56, 8)), 100) << "half-transparent magenta over blue";
     EXPECT_LT(Green(Pixel(*m, 56, 8)), 20);
     EXPECT_EQ(LogCount("missing.dds"), 1) << "logged once";
+}
+
+namespace {
+
+uint32_t Crc(const std::string& bytes)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char byte : bytes)
+    {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc & 1 ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
+    }
+    return ~crc;
+}
+
+std::string BigEndian(uint32_t value) { return {char(value >> 24), char(value >> 16), char(value >> 8), char(value)}; }
+
+// A PNG signature and header chunk claiming that size, with no pixels after it.
+std::string PngHeader(uint32_t width, uint32_t height)
+{
+    const std::string chunk = "IHDR" + BigEndian(width) + BigEndian(height) + std::string("\x08\x06\x00\x00\x00", 5);
+    return std::string("\x89PNG\r\n\x1a\n", 8) + BigEndian(13) + chunk + BigEndian(Crc(chunk));
+}
+
+} // namespace
+
+TEST_F(MovieTest, AnImageThatCannotBeDrawnIsLoggedWithWhatIsWrong)
+{
+    WritePng(_scratch / "good.png");
+    std::ifstream good(_scratch / "good.png", std::ios::binary);
+    const std::string goodBytes((std::istreambuf_iterator<char>(good)), std::istreambuf_iterator<char>());
+    struct Case
+    {
+        const char* file;
+        std::string bytes;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"jpeg.png", std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00", 20),
+         "not a PNG file"},
+        {"empty.png", "", "not a PNG file"},
+        {"huge.png", PngHeader(30000, 30000), "image too large: 30000x30000 pixels"},
+        {"wide.png", PngHeader(8000, 8000), "image too large: 8000x8000 pixels"},
+        {"headless.png", std::string("\x89PNG\r\n\x1a\n", 8), "damaged PNG file"},
+        {"cut.png", goodBytes.substr(0, goodBytes.size() / 2), "damaged PNG file"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.file);
+        const std::filesystem::path path = Write(c.file, c.bytes);
+        auto m = Make("function Draw(c) c:image(\"" + path.string() + "\", 0, 0, 8, 8) end");
+        LogLines().clear();
+        ASSERT_TRUE(Render(*m));
+        EXPECT_EQ(LogCount("image \"" + path.string() + "\": " + c.line), 1);
+        EXPECT_EQ(LogCount("out of memory"), 0);
+    }
 }

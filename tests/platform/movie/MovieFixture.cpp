@@ -72,7 +72,7 @@ bool RecordingHost::LoadImage(const std::string& name, movie::Image& image, std:
     auto found = images.find(name);
     if (found == images.end())
     {
-        error = "is not among the test's images";
+        error = "not among the test's images";
         return false;
     }
     image = found->second;

@@ -1,5 +1,7 @@
 #include "MovieFixture.h"
 
+#include <functional>
+
 namespace {
 
 std::string Text(const movie::Value& value)
@@ -89,16 +91,13 @@ end
     EXPECT_EQ(LogCount("colour or gradient expected"), 1) << "the same error is logged once";
 }
 
-TEST_F(MovieTest, RunawayScriptsAreStoppedAndTheSandboxHasNoFilesOrChunks)
+TEST_F(MovieTest, AScriptOutOfMemoryGoesOnAndTheSandboxHasNoFilesOrChunks)
 {
     auto m = Make(R"(
-function Spin() while true do end end
 function Hog() local t = {} local i = 0 while true do i = i + 1 t[i] = {i, i, i, i, i, i, i, i} end end
 function Has(name) return _G[name] != NULL end
 function Libraries() return string.upper("ok") .. math.floor(2.5) .. table.getn({1, 2}) end
 )");
-    EXPECT_EQ(m->Call("Spin", {}).type, movie::Value::Null);
-    EXPECT_EQ(LogCount("ran too long"), 1);
     EXPECT_EQ(m->Call("Hog", {}).type, movie::Value::Null);
     EXPECT_EQ(LogCount("not enough memory"), 1);
     for (const char* name :
@@ -108,6 +107,79 @@ function Libraries() return string.upper("ok") .. math.floor(2.5) .. table.getn(
     }
     EXPECT_EQ(Text(m->Call("Libraries", {})), "OK22");
     EXPECT_TRUE(m->Call("Has", {movie::Value::FromString("print")}).boolean);
+}
+
+// A handler that runs away is stopped by the instruction budget once; then the movie is inert, as
+// one that failed to load, instead of paying the whole budget again on every later call.
+TEST_F(MovieTest, AMovieStoppedForRunningTooLongStaysInert)
+{
+    struct Case
+    {
+        const char* where;
+        std::function<void(movie::Movie&)> trigger;
+    };
+    const Case cases[] = {
+        {"a published function", [](movie::Movie& m) { m.Call("Spin", {}); }},
+        {"Draw", [](movie::Movie& m) { Render(m); }},
+        {"Update", [](movie::Movie& m) { m.Advance(movie::Movie::FrameSeconds); }},
+        {"a mouse handler", [](movie::Movie& m) { m.MouseDown(1, 1); }},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.where);
+        LogLines().clear();
+        auto m = Make(R"(
+entered = 0
+spin = false
+function Spin() entered = entered + 1 while true do end end
+function Entered() return entered end
+function Arm() spin = true end
+function Draw(c) c:rect(0, 0, 4, 4, "#00ff00") if spin then Spin() end end
+function Update() if spin then Spin() end end
+function OnMouseDown() if spin then Spin() end end
+)");
+        ASSERT_TRUE(Render(*m));
+        m->Call("Arm", {});
+        for (int i = 0; i < 3; ++i)
+            c.trigger(*m);
+        EXPECT_FALSE(m->IsLoaded());
+        EXPECT_EQ(m->Call("Entered", {}).type, movie::Value::Null) << "the script is not entered again";
+        EXPECT_FALSE(Render(*m));
+        m->Advance(1.0);
+        m->MouseDown(1, 1);
+        EXPECT_EQ(LogCount("ran too long and was stopped; the movie is stopped and draws nothing"), 1);
+        EXPECT_EQ(LogCount("has no function"), 0);
+    }
+}
+
+// The string library's matcher recurses once per pattern item: a long pattern is refused as a
+// script error before it can take the stack, and the movie goes on.
+TEST_F(MovieTest, LongStringPatternsAreRefusedAndTheMovieGoesOn)
+{
+    auto m = Make(R"(
+long = ("a?"):rep(2e5)
+text = ("a"):rep(2e5)
+function Find() return text:find(long) end
+function Match() return string.match(text, long) end
+function Gmatch() for w in text:gmatch(long) do end end
+function Gsub() return (string.gsub(text, long, "")) end
+function Plain() return (text:find(("a"):rep(1000), 1, true)) end
+function Short() return (string.gsub("menu.swf", "%.swf$", ".dds")) end
+drawn = false
+function Draw(c) if drawn then string.gsub(text, long, "") end drawn = true end
+)",
+                  16, 16, "patterns");
+    for (const char* name : {"Find", "Match", "Gmatch", "Gsub"})
+    {
+        LogLines().clear();
+        EXPECT_EQ(m->Call(name, {}).type, movie::Value::Null) << name;
+        EXPECT_EQ(LogCount("a pattern of 400000 characters is refused"), 1) << name;
+    }
+    EXPECT_TRUE(Render(*m));
+    EXPECT_FALSE(Render(*m)) << "the same through gsub from Draw";
+    EXPECT_EQ(m->Call("Plain", {}).number, 1.0) << "a plain find compares text";
+    EXPECT_EQ(Text(m->Call("Short", {})), "menu.dds");
+    EXPECT_TRUE(m->IsLoaded());
 }
 
 TEST_F(MovieTest, CallsBackIntoTheHostWithTheirAnswer)

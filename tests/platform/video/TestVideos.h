@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -72,15 +73,17 @@ public:
         return path;
     }
 
-    // A video of the quarters picture, `frames` frames at `fps`.
-    std::string WriteQuarters(const std::string& name, int fps, int frames, int width = 64, int height = 48) const
+    // A video of the quarters picture, `frames` frames at `fps`, with the sound track if given.
+    std::string WriteQuarters(const std::string& name, int fps, int frames, int width = 64, int height = 48,
+                              const video::AviSound* sound = nullptr) const
     {
         const std::string path = PathOf(name);
         video::AviFormat format{width, height, fps, frames};
         std::string error;
         EXPECT_TRUE(video::WriteAvi(
             path, format,
-            [&](int index, uint8_t* pixels, int pitch) { PaintQuarters(index, pixels, pitch, width, height); }, error))
+            [&](int index, uint8_t* pixels, int pitch) { PaintQuarters(index, pixels, pitch, width, height); }, error,
+            sound))
             << error;
         return path;
     }
@@ -88,6 +91,17 @@ public:
 private:
     std::filesystem::path _path;
 };
+
+// A mono 22050 Hz sine tone of the length, for sound tracks.
+inline video::AviSound ToneTrack(float frequency, float seconds)
+{
+    video::AviSound sound;
+    sound.sampleRate = 22050;
+    sound.samples.resize(size_t(seconds * sound.sampleRate));
+    for (size_t i = 0; i < sound.samples.size(); ++i)
+        sound.samples[i] = int16_t(12000 * std::sin(6.2831853 * frequency * double(i) / sound.sampleRate));
+    return sound;
+}
 
 inline std::vector<char> ReadAll(const std::string& path)
 {

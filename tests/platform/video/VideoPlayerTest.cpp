@@ -159,3 +159,53 @@ TEST_F(VideoPlayerTest, CutFilesLoopWhatTheyHold)
         EXPECT_LT(SecondsSince(stopping), 0.5);
     }
 }
+
+// A taker slower than the video (a game at a few frames a second) sees the frames whose time it
+// comes at, the late ones skipped: a video that does not loop lasts its length, and one that
+// loops starts its passes on time.
+TEST_F(VideoPlayerTest, ASlowTakerSeesLateFramesSkippedAndTheVideoKeepsItsLength)
+{
+    for (bool loop : {false, true})
+    {
+        auto decoder = OpenOrFail(_files.WriteQuarters(loop ? "slow_loop.avi" : "slow.avi", 10, 10));
+        ASSERT_TRUE(decoder);
+        const auto start = Clock::now();
+        video::VideoPlayer player(std::move(decoder), 32, 24, loop);
+        std::vector<int> shown;
+        int ends = 0;
+        // A frame taken every 0.25 s, for 3.2 s or until the end.
+        while (SecondsSince(start) < (loop ? 3.2 : Patience) && !ends)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+            if (player.GetState() == video::FRAME_READY)
+            {
+                player.ReadFrame([&](const uint8_t* pixels, unsigned pitch) {
+                    uint32_t last;
+                    std::memcpy(&last, pixels + (player.GetHeight() - 1) * pitch + (player.GetWidth() - 1) * 4, 4);
+                    shown.push_back(FrameOfGrey(last));
+                });
+                player.SetState(video::FRAME_IDLE);
+            }
+            ends += player.TakeEnd();
+        }
+        const double took = SecondsSince(start);
+        int passes = 1;
+        for (size_t i = 1; i < shown.size(); ++i)
+        {
+            EXPECT_NE(shown[i], shown[i - 1]) << "a new frame each time";
+            passes += shown[i] < shown[i - 1];
+        }
+        if (loop)
+        {
+            EXPECT_GE(passes, 3) << "three seconds of a one-second loop";
+            EXPECT_EQ(ends, 0);
+        }
+        else
+        {
+            EXPECT_EQ(ends, 1);
+            EXPECT_LT(took, 2.0) << "one second long, not ten takes long";
+            EXPECT_LT(shown.size(), 10u) << "late frames were skipped";
+            EXPECT_EQ(passes, 1);
+        }
+    }
+}

@@ -113,6 +113,31 @@ TEST_F(SdlEventInputTest, HeldKeyReportsOneHeldEventPerFrame)
     EXPECT_FALSE(input->IsKeyEvent(0, w, BUTTON_HELD));
 }
 
+// What the console takes: an ignored key's press and its release, even a frame later, while
+// a key held from before keeps its release, and every other key passes.
+TEST_F(SdlEventInputTest, AnIgnoredKeyIsKeptFromTheBindingsUntilItsRelease)
+{
+    const unsigned long w = INPUT_KEYBOARD | 17;
+    PushKey(SDL_SCANCODE_W, true);
+    input->Frame();
+    ASSERT_TRUE(input->IsKeyEvent(0, w, BUTTON_PRESSED));
+
+    input->IgnoreKey(25);
+    input->IgnoreKey(17);
+    PushKey(SDL_SCANCODE_P, true);
+    PushKey(SDL_SCANCODE_A, true);
+    input->Frame();
+    EXPECT_EQ(input->transitions, (std::vector<Transition>{{1, INPUT_KEYBOARD | 30}}));
+    PushKey(SDL_SCANCODE_P, false);
+    PushKey(SDL_SCANCODE_W, false);
+    input->Frame();
+    EXPECT_EQ(input->transitions, (std::vector<Transition>{{0, w}})) << "held before: its release ends it";
+    PushKey(SDL_SCANCODE_P, true);
+    PushKey(SDL_SCANCODE_P, false);
+    input->Frame();
+    EXPECT_EQ(input->transitions, (std::vector<Transition>{{1, P}, {0, P}})) << "the next press is the game's";
+}
+
 TEST_F(SdlEventInputTest, NamedActionsResolveThroughTheBindings)
 {
     config.SetButtonEvent(INPUT_KEYBOARD, "GamePause", 25);

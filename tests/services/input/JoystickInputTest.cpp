@@ -70,6 +70,7 @@ TEST_F(JoystickInputTest, OpensTheJoystickAndLogsIt)
     EXPECT_STRNE(info.joystickName, "");
     EXPECT_TRUE(log.Contains(std::string("Joystick \"") + info.joystickName + "\" GUID "));
     EXPECT_TRUE(log.Contains("8 axes, 32 buttons, 1 hats"));
+    EXPECT_FALSE(log.Contains("No joystick"));
 
     char name[32];
     EXPECT_TRUE(input->GetObjectInfo(J, 0, name, sizeof(name)));
@@ -77,6 +78,23 @@ TEST_F(JoystickInputTest, OpensTheJoystickAndLogsIt)
     EXPECT_TRUE(input->GetObjectInfo(J, 33, name, sizeof(name)));
     EXPECT_STREQ(name, "POV right");
     EXPECT_FALSE(input->GetObjectInfo(J, 36, name, sizeof(name)));
+}
+
+TEST(NoJoystickTest, OneLineSaysThatNoneIsAttached)
+{
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
+    const int attached = SDL_NumJoysticks();
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    if (attached > 0)
+        GTEST_SKIP() << "a joystick is attached";
+    LogCapture log;
+    log.Clear();
+    InputSystem input(WindowHandle{});
+    EXPECT_FALSE(input.IsJoystick());
+    int lines = 0;
+    for (const std::string& line : log.Lines())
+        lines += line.find("No joystick is attached") != std::string::npos;
+    EXPECT_EQ(lines, 1);
 }
 
 TEST_F(JoystickInputTest, AxesAreScaledToTheirSlots)

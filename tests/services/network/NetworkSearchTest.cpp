@@ -1,4 +1,5 @@
 #include "NetworkTestSupport.h"
+#include "RemoteHost.h"
 
 #include "platform/net/UdpSocket.h"
 #include "services/network/NetworkDiscovery.h"
@@ -72,6 +73,7 @@ TEST(NetworkSearch, NoServerGivesAnEmptyList)
     EXPECT_TRUE(found.empty());
 }
 
+// The record tells searchers how many players are connected, and only once the timer runs out.
 TEST(NetworkSearch, AdvertisementFollowsThePlayerCountOnlyWhenTheTimerRunsOut)
 {
     const uint16_t port = FreePort();
@@ -80,11 +82,19 @@ TEST(NetworkSearch, AdvertisementFollowsThePlayerCountOnlyWhenTheTimerRunsOut)
     ASSERT_TRUE(server.Init(&game));
     EXPECT_EQ(server.GetNetworkState(), NETWORK_SERVER_STATE_OPEN);
 
-    NetworkPlayer player;
-    server.GetPlayerList().push_back(&player);
+    NetworkEngine player(nullptr, TestEndpoints(port));
+    ASSERT_TRUE(player.CreateClient(&game));
+    ASSERT_TRUE(PumpUntil([&] { return player.GetClient()->IsConnected(); },
+                          [&] {
+                              server.Update(0.0f);
+                              player.Update(0.0f);
+                          }));
     NetworkEngine searcher(nullptr, TestEndpoints(port));
     auto advertisedPlayers = [&] {
-        const std::vector<NetworkGameInfo> found = SearchWhilePumping(searcher, [&] { server.Update(0.0f); });
+        const std::vector<NetworkGameInfo> found = SearchWhilePumping(searcher, [&] {
+            server.Update(0.0f);
+            player.Update(0.0f);
+        });
         return found.size() == 1 ? int(found[0].currentPlayers) : -1;
     };
 
@@ -97,9 +107,36 @@ TEST(NetworkSearch, AdvertisementFollowsThePlayerCountOnlyWhenTheTimerRunsOut)
     // Past the open state the period is 3000 seconds.
     const NETWORK_SERVER_STATE advertised = NETWORK_SERVER_STATE_ADVERTISED;
     server.SetNetworkState(advertised);
-    server.GetPlayerList().clear();
+    player.CloseClient();
     server.Update(2999.0f);
     EXPECT_EQ(advertisedPlayers(), 1);
     server.Update(1.0f);
     EXPECT_EQ(advertisedPlayers(), 0);
+}
+
+// A game hosted by another process: the game list counts its host's own player and each player
+// who joins or leaves, once the advertisement's timer has run out (every four frames of the host).
+TEST(NetworkSearch, TheGameListCountsTheConnectedPlayersOfAnotherProcess)
+{
+    const uint16_t port = FreePort();
+    RemoteHost host(port, 50.0f);
+    ASSERT_TRUE(host.Ready());
+    NetworkEngine player(nullptr, TestEndpoints(port));
+    NetworkEngine searcher(nullptr, TestEndpoints(port));
+    auto advertises = [&](int players) {
+        return PumpUntil(
+            [&] {
+                const std::vector<NetworkGameInfo> found = SearchWhilePumping(searcher, [&] { player.Update(0.016f); });
+                return found.size() == 1 && found[0].currentPlayers == players;
+            },
+            [&] { player.Update(0.016f); }, 10000);
+    };
+    EXPECT_TRUE(advertises(1)) << "the host's own player";
+    NetworkGameInfo game = MakeGame("Remote", 4);
+    ASSERT_TRUE(player.CreateClient(&game));
+    ASSERT_TRUE(PumpUntil([&] { return player.GetClient() && player.GetClient()->IsConnected(); },
+                          [&] { player.Update(0.016f); }));
+    EXPECT_TRUE(advertises(2));
+    player.CloseClient();
+    EXPECT_TRUE(advertises(1));
 }

@@ -149,6 +149,28 @@ TEST_F(PhysicsWorld, FighterSensorReportsEnterStayAndLeave)
     ExpectNear(player->GetGlobalLinearVelocity(), {-120, 0, 0}, 1e-3f);
 }
 
+// A long frame runs several steps: a body that is inside a trigger in one of them only is
+// reported all the same, once, and leaves in the next frame.
+TEST_F(PhysicsWorld, TriggerPassedWithinOneFrameIsReported)
+{
+    Recorder fighterEars, playerEars;
+    PhysicsActor* fighter = space->CreatePhysicsActorForFighter(&fighterEars, "Fighter");
+    PhysicsActor* player = space->CreatePhysicsActorForPlayer(&playerEars);
+    ASSERT_TRUE(fighter && player);
+    // Steps of 180 units 80 units off the hull: outside the sensor's sphere, inside it, and
+    // out again, all in one frame.
+    Place(fighter, {0, 0, 0}, {0, 0, 0});
+    Place(player, {-200, 80, 0}, {10800, 0, 0});
+    Scene().simulate(1.0f / 20);
+    Scene().fetchResults(NX_RIGID_BODY_FINISHED, true);
+    EXPECT_NEAR(player->GetGlobalPosition().x, 340, 1e-2f);
+    EXPECT_EQ(fighterEars.Story(), "enter");
+    Scene().simulate(1.0f / 20);
+    Scene().fetchResults(NX_RIGID_BODY_FINISHED, true);
+    EXPECT_EQ(fighterEars.Story(), "enter leave");
+    EXPECT_EQ(fighterEars.Count("enter"), 1);
+}
+
 TEST_F(PhysicsWorld, BreakableJointBreaksAndIsForgotten)
 {
     Recorder ra, rb;

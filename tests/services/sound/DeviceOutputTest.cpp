@@ -128,6 +128,27 @@ TEST(DeviceOutput, PlayedToneReachesTheWaveFile)
     EXPECT_NEAR(Rms(samples, 2, 0), Rms(samples, 2, 1), 0.05 * Rms(samples, 2, 0));
 }
 
+// A video's sound track reaches the output as its tone, for as long as its video keeps it.
+TEST(DeviceOutput, AVideosSoundTrackReachesTheWaveFile)
+{
+    const std::vector<int16_t> samples = RenderToWave("video", [](SoundEngine& engine) {
+        WriteToneVideo("movies/tone.avi", 660.0f, 0.3f);
+        std::shared_ptr<VideoSound> sound = engine.CreateVideoSound("movies/tone.avi", false);
+        if (!sound)
+            std::exit(3);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (sound->GetPlayedSeconds() < 0.3 && std::chrono::steady_clock::now() < deadline)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            engine.Update();
+        }
+        sound->Close();
+    });
+    ASSERT_FALSE(samples.empty());
+    EXPECT_NEAR(CrossingFrequency(samples, 2, 0, 44100), 660.0, 10.0);
+    EXPECT_GT(Rms(samples, 2, 0), 500.0);
+}
+
 // The engine's space is left-handed (x right, y up, z forward), OpenAL's right-handed.
 TEST(DeviceOutput, SoundToTheListenersRightIsLouderOnTheRight)
 {

@@ -8,7 +8,10 @@
 #include <fstream>
 #include <iterator>
 
+#include <gtest/gtest.h>
+
 #include "platform/audio/WmaEncoder.h"
+#include "platform/video/AviWriter.h"
 #include "sounds/Synth.h"
 #include "sounds/WaveBuilder.h"
 #include "sounds/XwmaBuilder.h"
@@ -69,6 +72,21 @@ std::vector<uint8_t> ToneXwma(float frequency, float seconds)
     if (!audio::EncodeWma2(samples.data(), samples.size(), 1, synth::kRate, 64000, wma, error))
         return {};
     return BuildXwma(wma);
+}
+
+void WriteToneVideo(const std::filesystem::path& path, float frequency, float seconds)
+{
+    std::filesystem::create_directories(path.parent_path());
+    constexpr int Fps = 10;
+    const video::AviFormat format{32, 24, Fps, std::max(1, int(seconds * Fps))};
+    video::AviSound sound;
+    sound.sampleRate = synth::kRate;
+    sound.samples = synth::Tone(frequency, seconds, 0.5f);
+    std::string error;
+    const bool written = video::WriteAvi(
+        path.string(), format, [](int, uint8_t* pixels, int pitch) { std::fill(pixels, pixels + pitch * 24, 0x40); },
+        error, frequency > 0 ? &sound : nullptr);
+    EXPECT_TRUE(written) << error;
 }
 
 double CrossingFrequency(const std::vector<int16_t>& samples, int channels, int channel, int rate)

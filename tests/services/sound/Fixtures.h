@@ -23,6 +23,8 @@ std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
 // Mono 16-bit 44100 Hz wave files of a sine tone, and xWMA music of one.
 std::vector<uint8_t> ToneWave(float frequency, float seconds);
 std::vector<uint8_t> ToneXwma(float frequency, float seconds);
+// A small video file at the path, with the tone as its sound track (none for a frequency of 0).
+void WriteToneVideo(const std::filesystem::path& path, float frequency, float seconds);
 
 // Frequency from the zero crossings of one channel of interleaved samples.
 double CrossingFrequency(const std::vector<int16_t>& samples, int channels, int channel, int rate);

@@ -249,6 +249,62 @@ TEST_F(SoundEngineTest, BrokenMusicStaysSilentAndLogged)
     }
 }
 
+// A video's sound track plays from the video file at the sound volume until the video closes
+// it, the engine letting it go at its next update; a video without a track has no sound and
+// logs nothing.
+TEST_F(SoundEngineTest, AVideosSoundTrackPlaysUntilItsVideoClosesIt)
+{
+    WriteToneVideo("movies/tone.avi", 440.0f, 0.3f);
+    WriteToneVideo("movies/mute.avi", 0.0f, 0.3f);
+    LogCapture::Clear();
+    EXPECT_EQ(_engine->CreateVideoSound("movies/mute.avi", false), nullptr);
+    EXPECT_EQ(_engine->CreateVideoSound("movies/missing.avi", false), nullptr);
+    for (const std::string& line : LogCapture::Lines())
+        ADD_FAILURE() << line;
+
+    _engine->SetSoundVolume(0.5f);
+    std::shared_ptr<VideoSound> sound = _engine->CreateVideoSound("movies\\tone.avi", false);
+    ASSERT_NE(sound, nullptr);
+    EXPECT_TRUE(sound->IsPlaying());
+    EXPECT_EQ(_engine->GetVideoSoundCount(), 1u);
+    // Played through, it stays until its video closes it.
+    EXPECT_TRUE(UpdateUntil(*_engine, [&] { return sound->GetPlayedSeconds() >= 0.29; }));
+    UpdateFor(*_engine, std::chrono::milliseconds(300));
+    EXPECT_EQ(_engine->GetVideoSoundCount(), 1u);
+    EXPECT_NEAR(sound->GetPlayedSeconds(), 0.3, 0.01);
+    sound->Close();
+    EXPECT_TRUE(sound->IsEnded());
+    _engine->Update();
+    EXPECT_EQ(_engine->GetVideoSoundCount(), 0u);
+    sound->Close();
+}
+
+// A track whose voice ran dry while the game stalled catches up with its picture: what it
+// missed is left out, and it plays on from there.
+TEST_F(SoundEngineTest, AVideosSoundTrackThatFellBehindItsPictureCatchesUp)
+{
+    WriteToneVideo("movies/long.avi", 440.0f, 4.0f);
+    std::shared_ptr<VideoSound> sound = _engine->CreateVideoSound("movies/long.avi", false);
+    ASSERT_NE(sound, nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    const auto picture = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    UpdateFor(*_engine, std::chrono::milliseconds(200));
+    sound->Follow(picture());
+    EXPECT_NEAR(sound->GetPlayedSeconds(), picture(), 0.2) << "in step while the game runs";
+    // A stall of two seconds: the second of sound queued ahead runs out.
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    _engine->Update();
+    EXPECT_LT(sound->GetPlayedSeconds(), picture() - 0.5);
+    sound->Follow(picture());
+    EXPECT_NEAR(sound->GetPlayedSeconds(), picture(), 0.2) << "caught up";
+    UpdateFor(*_engine, std::chrono::milliseconds(300));
+    EXPECT_NEAR(sound->GetPlayedSeconds(), picture(), 0.2) << "and plays on";
+    EXPECT_TRUE(sound->IsPlaying());
+    sound->Close();
+}
+
 TEST(OutputDeviceChoice, DefaultMultichannelDeviceOrFirst)
 {
     struct Case

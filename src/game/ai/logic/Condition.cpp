@@ -38,8 +38,8 @@ bool ConditionShipCount::Is()
 {
     const SingleLevel* level = Logic::GetLevel();
     const int count = level ? static_cast<int>(level->GetActorCountByClassname(_classname)) : 0;
-    if (_countEqual >= 0)
-        return count == _countEqual;
+    if (_countEqual >= 0 && count == _countEqual)
+        return true;
     return _countNotEqual >= 0 && count != _countNotEqual;
 }
 
@@ -52,11 +52,12 @@ void ConditionShipDestroyed::Initialize(const char* shipName)
 
 bool ConditionShipDestroyed::Is()
 {
-    if (!_ship)
+    Actor* actor = _ship.Get();
+    if (!actor)
         return true;
-    if (const Ship* ship = Logic::AsShip(_ship))
+    if (const Ship* ship = Logic::AsShip(actor))
         return ship->IsDead();
-    return _ship->IsDeleted();
+    return actor->IsDeleted();
 }
 
 ConditionShipInArea::ConditionShipInArea() { SetName("ConditionShipInArea"); }
@@ -64,7 +65,7 @@ ConditionShipInArea::ConditionShipInArea() { SetName("ConditionShipInArea"); }
 void ConditionShipInArea::InitializeArea(const char* shipName, const Vec3& min, const Vec3& max)
 {
     _ship = Logic::FindActor(shipName, Logic::PLAYER_NAME_EXACT);
-    if (!_ship)
+    if (!_ship.Get())
         return;
     _kind = AREA_BOX;
     _min = min;
@@ -74,7 +75,7 @@ void ConditionShipInArea::InitializeArea(const char* shipName, const Vec3& min, 
 void ConditionShipInArea::InitializeSphere(const char* shipName, const Vec3& centre, float radius)
 {
     _ship = Logic::FindActor(shipName, Logic::PLAYER_NAME_EXACT);
-    if (!_ship)
+    if (!_ship.Get())
         return;
     _kind = AREA_SPHERE;
     _centre = centre;
@@ -83,9 +84,10 @@ void ConditionShipInArea::InitializeSphere(const char* shipName, const Vec3& cen
 
 bool ConditionShipInArea::Is()
 {
-    if (!_ship)
+    const Actor* ship = _ship.Get();
+    if (!ship)
         return false;
-    const Vec3 position = _ship->GetPosition();
+    const Vec3 position = ship->GetPosition();
     switch (_kind)
     {
     case AREA_BOX: return _min <= position && position <= _max;

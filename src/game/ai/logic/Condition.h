@@ -1,11 +1,12 @@
 #pragma once
 // The conditions of the level-logic triggers: each is asked once a frame whether it holds. The
 // logic file's reader makes them, initialises them with the keys it read and hands them to their
-// trigger, which owns them. Ships are looked up by name once, at initialisation; the level keeps
-// a removed ship's object until the mission ends, so the reference stays valid.
+// trigger, which owns them. Ships are looked up by name once, at initialisation, and held by a
+// reference that reads null once the actor is freed.
 #include <cstddef>
 
 #include "foundation/math/Vec3.h"
+#include "game/world/actor/ActorRef.h"
 
 class Actor;
 
@@ -81,22 +82,22 @@ private:
     int _countNotEqual = -1;
 };
 
-// Holds once the named ship is dead; an actor that is not a ship counts once it is removed, and
-// a name that names nothing holds at once.
+// Holds once the named ship is dead; an actor that is not a ship counts once it is removed, an
+// actor that is freed counts at once, and a name that names nothing holds at once.
 class ConditionShipDestroyed : public Condition
 {
 public:
     ConditionShipDestroyed();
     void Initialize(const char* shipName);
-    Actor* GetShip() const { return _ship; }
+    Actor* GetShip() const { return _ship.Get(); }
     bool Is() override;
 
 private:
-    Actor* _ship = nullptr;
+    ActorRef _ship;
 };
 
 // Holds while the named ship (or "PlayerShip", the player's) is inside a box, faces included, or
-// a sphere. A ship that does not exist never is.
+// a sphere. A ship that does not exist, or no longer does, never is.
 class ConditionShipInArea : public Condition
 {
 public:
@@ -111,12 +112,12 @@ public:
     void InitializeArea(const char* shipName, const Vec3& min, const Vec3& max);
     void InitializeSphere(const char* shipName, const Vec3& centre, float radius);
     eAreaKind GetAreaKind() const { return _kind; }
-    Actor* GetShip() const { return _ship; }
+    Actor* GetShip() const { return _ship.Get(); }
     bool Is() override;
 
 private:
     eAreaKind _kind = AREA_NONE;
-    Actor* _ship = nullptr;
+    ActorRef _ship;
     Vec3 _min{0, 0, 0};
     Vec3 _max{0, 0, 0};
     Vec3 _centre{0, 0, 0};

@@ -45,15 +45,18 @@ float SendLine(const char* format, float delay)
 
 } // namespace
 
-void LevelLogic08::Initialize(const char* file)
+bool LevelLogic08::Initialize(const char* file)
 {
-    LevelLogic::Initialize(file);
+    if (!LevelLogic::Initialize(file))
+        return false;
     PlayMusic("music\\06_sha_exploration_1.xwma");
+    return true;
 }
 
-void LevelLogic13::Initialize(const char* file)
+bool LevelLogic13::Initialize(const char* file)
 {
-    LevelLogic::Initialize(file);
+    if (!LevelLogic::Initialize(file))
+        return false;
     InitializeAllShips();
     PlayMusic("music\\01_ytg_exploration.xwma");
     float delay = 0.5f;
@@ -65,12 +68,15 @@ void LevelLogic13::Initialize(const char* file)
     const GuiShipHud* hud = Logic::GetHud();
     if (GuiShipHudTextMessage* strip = hud ? hud->GetTextMsg() : nullptr)
         strip->Show("Fly with your gang to YTG Transport!", 3, true, 6);
+    return true;
 }
 
 Ship* LevelLogic13::FindShip(const char* name)
 {
     return Logic::AsShip(Logic::FindActor(name, Logic::PLAYER_NAME_NONE));
 }
+
+Ship* LevelLogic13::ShipOf(const ActorRef& ref) { return Logic::AsShip(ref.Get()); }
 
 void LevelLogic13::InitializeAllShips()
 {
@@ -88,8 +94,8 @@ void LevelLogic13::InitializeAllShips()
     // The convoy keeps to the pace of its heavy cargo ship.
     for (int i = 0; i < TransportCount; ++i)
     {
-        if (_transports[i])
-            _transports[i]->SetSpeedKoef(i == HeavyCargo ? HeavyCargoSpeed : ConvoySpeed);
+        if (Ship* transport = ShipOf(_transports[i]))
+            transport->SetSpeedKoef(i == HeavyCargo ? HeavyCargoSpeed : ConvoySpeed);
     }
 }
 
@@ -102,14 +108,16 @@ void LevelLogic13::Proceed()
 
 bool LevelLogic13::IsPortalApproached() const
 {
-    if (!_ytgPortal)
+    const Actor* ytgPortal = _ytgPortal.Get();
+    if (!ytgPortal)
         return false;
-    const Vec3 portal = _ytgPortal->GetPosition();
+    const Vec3 portal = ytgPortal->GetPosition();
     const float range = AlarmDistance * AlarmDistance;
     if (const PlayerShip* ship = Logic::GetPlayerShip(); ship && ship->GetPosition().DistanceSquared(portal) < range)
         return true;
-    for (const Ship* fighter : _blgFighters)
+    for (const ActorRef& ref : _blgFighters)
     {
+        const Ship* fighter = ShipOf(ref);
         if (fighter && !fighter->IsDead() && fighter->GetPosition().DistanceSquared(portal) < range)
             return true;
     }
@@ -119,9 +127,9 @@ bool LevelLogic13::IsPortalApproached() const
 void LevelLogic13::Alarm()
 {
     PlayMusic("music\\01_ytg_battletrack.xwma");
-    for (Ship* transport : _transports)
+    for (const ActorRef& ref : _transports)
     {
-        if (transport)
+        if (Ship* transport = ShipOf(ref))
             transport->SetSpeedKoef(1);
     }
     SendLine(EngineRandom() % 128 < 64 ? "localization\\%s\\mission13\\04_ytg_detected_pirates\\m13_order_start_v7.wav"

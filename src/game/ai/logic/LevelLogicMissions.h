@@ -2,8 +2,8 @@
 // Level logics of single missions, built beside the general one. The mission frame makes the
 // general LevelLogic for every level; these are made only by code that asks for them.
 #include "game/ai/LevelLogic.h"
+#include "game/world/actor/ActorRef.h"
 
-class Actor;
 class Ship;
 
 // The general logic, but shutting down keeps the targets and the triggers until it is freed.
@@ -17,7 +17,7 @@ public:
 class LevelLogic08 : public LevelLogic
 {
 public:
-    void Initialize(const char* file) override;
+    bool Initialize(const char* file) override;
     void ShutDown() override {}
 };
 
@@ -34,7 +34,7 @@ public:
     static constexpr float HeavyCargoSpeed = 0.15f;
     static constexpr float ConvoySpeed = 0.25f;
 
-    void Initialize(const char* file) override;
+    bool Initialize(const char* file) override;
     void Proceed() override;
     void ShutDown() override {}
 
@@ -47,10 +47,12 @@ private:
     bool IsPortalApproached() const;
     // The ship of that name in the level, or null.
     static Ship* FindShip(const char* name);
+    // The ship held, or null once it is freed.
+    static Ship* ShipOf(const ActorRef& ref);
 
     // "ytg_drtr_02_00" to "_03", then "ytg_sush_02_00" and "ytg_sush_02_01".
-    Ship* _transports[TransportCount] = {};
-    Actor* _ytgPortal = nullptr;
-    Ship* _blgFighters[BlgFighterCount] = {};
+    ActorRef _transports[TransportCount];
+    ActorRef _ytgPortal;
+    ActorRef _blgFighters[BlgFighterCount];
     bool _alarm = false;
 };

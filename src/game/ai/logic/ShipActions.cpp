@@ -90,7 +90,7 @@ void ActionShipChangeTask::Initialize_EscortTheTarget(const char* ship, const ch
 
 void ActionShipChangeTask::DoAction()
 {
-    const Ship* ship = Logic::AsShip(_ship);
+    const Ship* ship = Logic::AsShip(_ship.Get());
     Pelloris::ShipEntity* entity = ship && !ship->IsDead() ? ship->GetEntity() : nullptr;
     if (!entity)
         return;
@@ -114,7 +114,7 @@ void ActionShipChangeTask::DoAction()
     case TASK_PATROL_THE_AREA:
         task.kind = Pelloris::TASK_PATROL_THE_AREA;
         task.area.SetDimensions(_firstCorner.x, _firstCorner.y, _firstCorner.z, _secondCorner.x, _secondCorner.y,
-                               _secondCorner.z);
+                                _secondCorner.z);
         break;
     case TASK_STAY_ON_TRACK:
         task.kind = Pelloris::TASK_STAY_ON_TRACK;

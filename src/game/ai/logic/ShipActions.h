@@ -4,8 +4,7 @@
 
 #include "foundation/math/Vec3.h"
 #include "game/ai/logic/Action.h"
-
-class Actor;
+#include "game/world/actor/ActorRef.h"
 
 // Blows up the named ship, looked up when the action runs; an actor that is not a ship, or a ship
 // that is dead already, is left alone.
@@ -26,7 +25,7 @@ private:
 
 // Gives a ship ("PlayerShip", in any letter case, is the player's) a new task of its AI. The
 // ship is looked up at initialisation; the first initialise call wins. A ship that does not
-// exist, is not a ship, is dead or flies without AI is left alone.
+// exist (or no longer does), is not a ship, is dead or flies without AI is left alone.
 class ActionShipChangeTask : public Action
 {
 public:
@@ -55,7 +54,7 @@ public:
     void Initialize_EscortTheTarget(const char* ship, const char* target, float radius);
 
     eTask GetTask() const { return _task; }
-    Actor* GetShip() const { return _ship; }
+    Actor* GetShip() const { return _ship.Get(); }
 
 private:
     // False when the action is initialised already; else takes the kind and the ship.
@@ -63,7 +62,7 @@ private:
     void DoAction() override;
 
     eTask _task = TASK_IDLE;
-    Actor* _ship = nullptr;
+    ActorRef _ship;
     char _targetName[NameSize] = {};
     char _trackName[NameSize] = {};
     Vec3 _point{0, 0, 0};

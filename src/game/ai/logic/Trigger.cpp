@@ -31,3 +31,7 @@ void Trigger::Update()
         action->Do();
     _triggered = true;
 }
+
+void Trigger::Save(FILE*) const {}
+
+void Trigger::Load(FILE*) {}

@@ -3,6 +3,7 @@
 // fires at most once unless it is set to fire on every frame in which its conditions hold, and a
 // disabled trigger never fires. It owns its conditions and actions.
 #include <cstddef>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -40,6 +41,11 @@ public:
     // Asks the conditions in order, stopping at the first that does not hold; when all hold (or
     // there are none) runs every action in order and marks the trigger fired.
     void Update();
+
+    // Triggers are not stored: the logic file is their only source. Both leave the stream and
+    // the trigger as they are.
+    void Save(FILE* file) const;
+    void Load(FILE* file);
 
 private:
     char _name[NameSize] = {};

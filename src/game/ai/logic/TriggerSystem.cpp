@@ -63,3 +63,7 @@ Trigger* TriggerSystem::GetTrigger(const char* name) const
     }
     return nullptr;
 }
+
+void TriggerSystem::RemoveTrigger(Trigger*) {}
+
+void TriggerSystem::Save(const char*) const {}

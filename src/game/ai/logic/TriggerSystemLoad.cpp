@@ -319,17 +319,17 @@ const Kind* FindType(const Kind (&kinds)[N], const EntryReader& in)
 
 } // namespace
 
-void TriggerSystem::Load(const char* file)
+bool TriggerSystem::Load(const char* file)
 {
     VirtualMachine* vm = game.GetVirtualMachine();
     if (!vm || !file)
-        return;
+        return true; // nothing to read
     Table logic = vm->CreateNewTable();
     logic.SetGlobalName(Name("LevelLogic"));
     if (vm->ExecFile(file) != 0)
     {
         Dumper::Instance().Print(DUMP_ERROR, "LevelLogic: unable to run \"%s\"; the level has no triggers\n", file);
-        return;
+        return false;
     }
     for (const std::string& key : TableMembers(logic))
     {
@@ -337,6 +337,7 @@ void TriggerSystem::Load(const char* file)
         if (StartsWith(key.c_str(), "Trigger") && logic.GetTable(key.c_str(), trigger))
             LoadTrigger(trigger, key.c_str(), file);
     }
+    return true;
 }
 
 void TriggerSystem::LoadTrigger(const Table& table, const char* key, const char* file)

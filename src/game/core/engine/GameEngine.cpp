@@ -166,10 +166,11 @@ void GameEngine::Proceed()
     _timer->Tick();
     _input->ProcessInputData();
     const float seconds = GetSPF();
-    _frameManager->Proceed(seconds);
+    const float realSeconds = GetRealSPF();
+    _frameManager->Proceed(seconds, realSeconds);
     _sound->Update();
     _network->Update(seconds);
-    LayerManager::Update(seconds);
+    LayerManager::Update(realSeconds);
 }
 
 // Settings are written before anything is freed, so the file holds the values of the run. What

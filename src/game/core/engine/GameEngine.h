@@ -39,7 +39,9 @@ public:
     // Creates the services on the window, in order; the flag is the game's (a mission given on
     // the command line).
     virtual void Start(WindowHandle window, bool flag);
-    // Timer, input, the current frame, sound, network, then the screen layers.
+    // Timer, input, the current frame, sound, network, then the screen layers. The frame runs on
+    // the game's time, which stands still while the game is paused; its fade and the layers
+    // (the console among them) run on the clock.
     virtual void Proceed();
     // Writes "outconfig.cfg" first, then frees every service. Safe to call twice.
     virtual void ShutDown();
@@ -53,6 +55,13 @@ public:
     {
         const Timer* timer = GetTimer();
         return timer ? timer->GetSPF() : 0.0f;
+    }
+    // The last frame's duration in seconds even while the game is paused, for what keeps
+    // moving then: the console, the frames' fades and the pause menu.
+    float GetRealSPF() const
+    {
+        const Timer* timer = GetTimer();
+        return timer ? timer->GetRealSPF() : 0.0f;
     }
     VirtualMachine* GetVirtualMachine() const { return _vm.get(); }
     ConfigSystem* GetConfig() const { return _config.get(); }

@@ -30,7 +30,7 @@ void GameFrameManager::Initialize()
         return;
     if (MaterialSystem* render = LayerManager::GetMaterialSystem(); render && render->GetMaterialMgr())
         _fadeMaterial = render->GetMaterialMgr()->CreateMaterialFromFile("fade.mat");
-    const Vec2 size(float(LayerManager::GetWidth()), float(LayerManager::GetHeight()));
+    const Vec2 size{float(LayerManager::GetWidth()), float(LayerManager::GetHeight())};
     _fadeLayer = new SpriteLayer("back", _fadeMaterial, Vec2(0.0f, 0.0f), size, 0.0f, Color(1.0f, 1.0f, 1.0f, 0.5f));
     overlay->AddChild(_fadeLayer);
     _fadeLayer->SetVisible(false);
@@ -126,7 +126,7 @@ void GameFrameManager::ReloadFrame(GameFrame* frame)
 
 void GameFrameManager::ReloadFrameByName(const char* name) { ReloadFrame(FindFrameByName(name)); }
 
-void GameFrameManager::Proceed(float seconds)
+void GameFrameManager::Proceed(float seconds, float realSeconds)
 {
     if (_current)
     {
@@ -138,7 +138,7 @@ void GameFrameManager::Proceed(float seconds)
         }
         _current->Proceed(seconds);
     }
-    FadeProceed(seconds);
+    FadeProceed(realSeconds);
 }
 
 void GameFrameManager::FadeProceed(float seconds)

@@ -54,8 +54,10 @@ public:
     void ReloadFrame(GameFrame* frame);
     void ReloadFrameByName(const char* name);
 
-    // The mouse axes, then the current frame's step, then the fade.
-    void Proceed(float seconds);
+    // The mouse axes, then the current frame's step by the game's seconds, then the fade by the
+    // clock's (the fade goes on while the game is paused).
+    void Proceed(float seconds, float realSeconds);
+    void Proceed(float seconds) { Proceed(seconds, seconds); }
 
     void funcSelectUp();
     void funcSelectDown();

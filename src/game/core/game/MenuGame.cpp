@@ -11,6 +11,8 @@ namespace MenuGame {
 
 MaterialSystem* Render() { return game.GetRender(); }
 
+SoundEngine* Sound() { return game.GetSoundEngine(); }
+
 UserProfile* CurrentProfile()
 {
     const ProfileManager* profiles = game.GetProfileManager();

@@ -3,6 +3,7 @@
 #include "foundation/math/Vec2.h"
 
 class MaterialSystem;
+class SoundEngine;
 class UserProfile;
 
 // What the menus use of the game (the global `game`) beyond the widgets' texts and materials:
@@ -12,6 +13,8 @@ class UserProfile;
 namespace MenuGame {
 
 MaterialSystem* Render();
+// What plays the sound tracks of the menus' videos.
+SoundEngine* Sound();
 // The chosen pilot; null before one is chosen.
 UserProfile* CurrentProfile();
 // A menu sound from "sounds/", played once at the sound volume.

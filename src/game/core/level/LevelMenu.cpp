@@ -1,7 +1,10 @@
 #include "game/core/level/LevelMenu.h"
 
+#include "foundation/base/Timer.h"
 #include "foundation/math/Color.h"
+#include "game/core/game/Game.h"
 #include "game/core/game/MenuGame.h"
+#include "game/core/level/SingleLevel.h"
 #include "layers/FlashLayer.h"
 #include "layers/LayerManager.h"
 #include "layers/SpriteLayer.h"
@@ -21,6 +24,8 @@ constexpr int QuitButton = 2;
 
 LevelMenu::~LevelMenu()
 {
+    if (_open)
+        SetOpen(false);
     Gui::Detach(LayerManager::GetRoot(), _back_layer);
     Gui::Detach(LayerManager::GetRoot(), _confirm_layer);
 }
@@ -50,8 +55,26 @@ void LevelMenu::Initialize()
     _selected = 0;
     _confirm_open = false;
     _yes = false;
-    _open = false;
+    if (_open)
+        SetOpen(false);
     _result = RESULT_RESUME;
+}
+
+// The pause flag is the one the pause key toggles: the timer reports no time while it is set.
+void LevelMenu::SetOpen(bool open)
+{
+    _open = open;
+    GamePaused = open ? 1 : 0;
+}
+
+// Layers made after the menu (the flight HUD's) would be drawn over the dimming.
+void LevelMenu::BringToFront()
+{
+    Layer* root = LayerManager::GetRoot();
+    Gui::BringToFront(root, {_back_layer});
+    for (GuiBigButton& button : _buttons)
+        Gui::BringToFront(root, {button.GetLayer()});
+    Gui::BringToFront(root, {_confirm_layer});
 }
 
 void LevelMenu::Proceed()
@@ -64,6 +87,7 @@ void LevelMenu::Proceed()
         return;
     }
     Gui::SetVisible({_back_layer}, true);
+    BringToFront();
     if (!_confirm_open)
     {
         for (int i = 0; i < ButtonCount; ++i)
@@ -86,7 +110,7 @@ void LevelMenu::EventSelectDecline()
     if (_confirm_open)
         _confirm_open = false;
     else
-        _open = !_open;
+        SetOpen(!_open);
 }
 
 void LevelMenu::EventSelectUp()
@@ -124,7 +148,7 @@ void LevelMenu::EventSelectApply()
             _confirm_open = false;
             return;
         }
-        _open = false;
+        SetOpen(false);
         _result = RESULT_QUIT;
         MenuGame::PlayMusic(MenuGame::MenuMusic);
         MenuGame::SetActiveFrame("mission_select");
@@ -135,7 +159,12 @@ void LevelMenu::EventSelectApply()
         _confirm_open = true;
         return;
     }
-    // Resume and restart both go on with the mission.
-    _open = false;
+    SetOpen(false);
     _result = _selected == 0 ? RESULT_RESUME : RESULT_RESTART;
+    if (_result != RESULT_RESTART)
+        return;
+    // The files of the pilot's current mission, or those of a mission started from the command line.
+    SingleLevel* level = game.GetLevel();
+    if (level && level->IsExist())
+        level->LoadLevel(nullptr, nullptr, nullptr);
 }

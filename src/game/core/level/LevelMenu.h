@@ -7,10 +7,12 @@ class Material;
 class SpriteLayer;
 
 // The pause menu over a running mission. The mission frame makes it, runs it every frame and
-// hands it the navigation events; while it is open the player's flight input waits. Escape opens
-// and closes it; it offers resume, restart (which, like resume, goes on with the mission) and
-// leaving the mission, which asks first and then returns to the mission selection with the menu
-// music. While it is closed only Escape reaches it, so keys pressed in flight change nothing.
+// hands it the navigation events. While it is open the mission is paused as the pause key pauses
+// it (the world stands still and the player's flight input waits); closing it, by any way,
+// resumes. Escape opens and closes it; it offers resume, restart (the current mission loaded
+// again, as the score screen's "fly again" does) and leaving the mission, which asks first and
+// then returns to the mission selection with the menu music. While it is closed only Escape
+// reaches it, so keys pressed in flight change nothing. It is drawn over every other layer.
 class LevelMenu
 {
 public:
@@ -25,7 +27,7 @@ public:
     };
 
     LevelMenu() = default;
-    // Removes its layers from the root.
+    // Removes its layers from the root; resumes the mission if it is open.
     virtual ~LevelMenu();
     LevelMenu(const LevelMenu&) = delete;
     LevelMenu& operator=(const LevelMenu&) = delete;
@@ -51,6 +53,10 @@ public:
     virtual void EventSelectApply();
 
 private:
+    // Opens or closes the menu, pausing or resuming the mission with it.
+    void SetOpen(bool open);
+    void BringToFront();
+
     Material* _black = nullptr;
     GuiBigButton _buttons[ButtonCount];
     FlashLayer* _confirm_layer = nullptr;

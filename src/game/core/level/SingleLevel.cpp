@@ -55,6 +55,8 @@ void SingleLevel::CreateMessageDispatcher()
 
 void SingleLevel::UserProceed(float)
 {
+    if (_failed)
+        LeaveForMenus();
     if (!_exist)
         return;
     if (!_loaded)
@@ -139,8 +141,12 @@ void SingleLevel::DrawFade(float spf)
 
 void SingleLevel::UserShutDown()
 {
-    if (!_exist)
-        return;
+    if (_exist)
+        EndMission();
+}
+
+void SingleLevel::EndMission()
+{
     _exist = false;
     if (RenderScene* scene = game.GetRenderScene())
         scene->RemoveUserObject(this);

@@ -60,7 +60,9 @@ public:
     ~SingleLevel() override;
 
     // "levels\" and each name; with any name null, the current profile's current level. Then
-    // activates the frame, which reads the files when it starts.
+    // activates the frame, which reads the files when it starts. A level, description or logic
+    // file that does not run ends the mission with a logged error, and the menus come back: the
+    // mission selection, or the main menu for a mission named on the command line.
     void LoadLevel(const char* level, const char* desc, const char* logic);
     // Reads "levels\<name>" at once, without the loading screen.
     void LoadSubLevel(const char* name);
@@ -70,6 +72,8 @@ public:
 
     bool IsExist() const { return _exist; }
     bool IsLoaded() const { return _loaded; }
+    // The last mission's files did not load; the frame leaves for the menus.
+    bool IsFailed() const { return _failed; }
     PhysicsSpace* GetSpace() const { return _space; }
     Player* GetPlayer() const { return _player.get(); }
     LevelLogic* GetLogic() const { return _logic.get(); }
@@ -159,12 +163,18 @@ protected:
 
 private:
     void SetDefault();
+    // Frees everything the mission made; the file names stay for a retry.
+    void EndMission();
+    // Logs the file that does not load and ends the mission; the next frame leaves it.
+    void Abandon(const char* path);
+    void LeaveForMenus();
     void CreateSpace();
     void CreateMessageDispatcher();
     void CreateAIManager();
     void CreatePlayer();
-    void ParseLevelDescScript(const char* path);
-    void ParseLevelScript(const char* path);
+    // Both false when the file does not run; without a script machine nothing is read.
+    bool ParseLevelDescScript(const char* path);
+    bool ParseLevelScript(const char* path);
     void ParseLevelScriptProceed();
     void EndLoading();
     void ParseSubLevelScript(const char* path);
@@ -182,6 +192,9 @@ private:
     char _descFile[PathSize] = {};
     char _logicFile[PathSize] = {};
     bool _disableAI = false;
+    bool _chosenInMenus = false; // the files came from the current profile's level
+    bool _failed = false;
+    bool _leaving = false; // the failed mission has asked for the menus
     eDebrisType _debrisType = DEBRIS_ROCK;
     bool _exist = false;
     float _time = 0; // seconds of mission time

@@ -4,7 +4,6 @@
 #include "game/core/level/SingleLevel.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "MaterialSystem/MaterialSystem.h"
@@ -115,7 +114,8 @@ int AsteroidDivisor()
 
 void SingleLevel::LoadLevel(const char* level, const char* desc, const char* logic)
 {
-    if (!level || !desc || !logic)
+    const bool namesFromProfile = !level || !desc || !logic;
+    if (namesFromProfile)
     {
         ProfileManager* profiles = game.GetProfileManager();
         UserProfile* profile = profiles ? profiles->GetCurrent() : nullptr;
@@ -139,6 +139,7 @@ void SingleLevel::LoadLevel(const char* level, const char* desc, const char* log
     char levelFile[PathSize], descFile[PathSize], logicFile[PathSize];
     if (!FormatLevelPath(levelFile, level) || !FormatLevelPath(descFile, desc) || !FormatLevelPath(logicFile, logic))
         return;
+    _chosenInMenus = namesFromProfile;
     std::memcpy(_levelFile, levelFile, PathSize);
     std::memcpy(_descFile, descFile, PathSize);
     std::memcpy(_logicFile, logicFile, PathSize);
@@ -155,11 +156,20 @@ void SingleLevel::LoadSubLevel(const char* name)
 
 void SingleLevel::UserInitialize()
 {
+    _failed = _leaving = false;
     CreateSpace();
     CreateMessageDispatcher();
     CreateAIManager();
-    ParseLevelDescScript(_descFile);
-    ParseLevelScript(_levelFile);
+    if (!ParseLevelDescScript(_descFile))
+    {
+        Abandon(_descFile);
+        return;
+    }
+    if (!ParseLevelScript(_levelFile))
+    {
+        Abandon(_levelFile);
+        return;
+    }
     Pelloris::EntityManager::GetInstance()->SetPlayer(_player.get());
     _exist = true;
     _logic = std::make_unique<LevelLogic>();
@@ -170,6 +180,24 @@ void SingleLevel::UserInitialize()
     _progressScreen->Initialize();
     if (RenderScene* scene = game.GetRenderScene())
         scene->AddUserObject(this);
+}
+
+// What the mission made goes at once; the next frame asks for the menus, since a switch asked for
+// while the frame manager is starting this frame would be undone by the fade it starts then.
+void SingleLevel::Abandon(const char* path)
+{
+    Dumper::Instance().Print(DUMP_ERROR, "SingleLevel: \"%s\" does not load; the mission ends\n", path);
+    EndMission();
+    _failed = true;
+}
+
+void SingleLevel::LeaveForMenus()
+{
+    if (_leaving)
+        return;
+    _leaving = true;
+    if (GameFrameManager* manager = GetManager())
+        manager->SetActive(_chosenInMenus ? "mission_select" : "main_menu");
 }
 
 void SingleLevel::CreateSpace()
@@ -207,11 +235,16 @@ void SingleLevel::CreatePlayer()
     _player->Initialize();
 }
 
-void SingleLevel::ParseLevelDescScript(const char* path)
+bool SingleLevel::ParseLevelDescScript(const char* path)
 {
+    VirtualMachine* vm = game.GetVirtualMachine();
     Table desc, background;
-    if (!RunDataFile(game.GetVirtualMachine(), path, "LevelDesc", desc) || !desc.GetTable("Background", background))
-        return;
+    if (!vm)
+        return true; // a frame started without the engine's services reads nothing
+    if (!RunDataFile(vm, path, "LevelDesc", desc))
+        return false;
+    if (!desc.GetTable("Background", background))
+        return true;
     char env[TextSize] = {};
     char skyModel[TextSize] = {};
     background.GetString("env", env, sizeof env);
@@ -230,9 +263,10 @@ void SingleLevel::ParseLevelDescScript(const char* path)
     ApplySunColour(background, "sunAmbient", &RenderScene::SetSunAmbient);
     ApplySunColour(background, "sunDiffuse", &RenderScene::SetSunDiffuse);
     ApplySunColour(background, "sunSpecular", &RenderScene::SetSunSpecular);
+    return true;
 }
 
-void SingleLevel::ParseLevelScript(const char* path)
+bool SingleLevel::ParseLevelScript(const char* path)
 {
     _levelKeys.clear();
     _loadCursor = 0;
@@ -244,19 +278,20 @@ void SingleLevel::ParseLevelScript(const char* path)
     if (!vm)
     {
         Dumper::Instance().Print(DUMP_ERROR, "SingleLevel: no script machine; \"%s\" is not read\n", path);
-        return;
+        return true;
     }
     _levelTable = std::make_unique<Table>(vm->CreateNewTable());
     _levelTable->SetGlobalName(Name("Level"));
     if (vm->ExecFile(path) != 0)
     {
-        // A mission without its level cannot be played.
         Dumper::Instance().Print(DUMP_ERROR, "Unable to execute LUA script: %s\n", path);
-        std::exit(-1);
+        _levelTable.reset();
+        return false;
     }
     _levelKeys = MemberKeys(*_levelTable);
     if (!_levelKeys.empty())
         _progressStep = 100.0f / static_cast<float>(_levelKeys.size());
+    return true;
 }
 
 void SingleLevel::ParseLevelScriptProceed()
@@ -300,8 +335,11 @@ void SingleLevel::EndLoading()
         _actors[i]->OnLevelStart();
     if (_player)
         _player->OnLevelStart();
-    if (_logic)
-        _logic->Initialize(_logicFile);
+    if (_logic && !_logic->Initialize(_logicFile))
+    {
+        Abandon(_logicFile);
+        return;
+    }
     Pelloris::EntityManager::GetInstance()->ActivateInitialTasks(_tracks);
     LoadAdditionalResources();
     _time = 0;

@@ -16,6 +16,13 @@ Actor::~Actor() = default;
 
 void Actor::SetFromTable(Table) {}
 
+std::weak_ptr<Actor> Actor::GetExistenceToken()
+{
+    if (!_existence)
+        _existence = std::shared_ptr<Actor>(this, [](Actor*) {});
+    return _existence;
+}
+
 void Actor::SetName(const char* name) { CopyFixedText(_name, name); }
 
 void Actor::SetClassname(const char* classname) { CopyFixedText(_classname, classname); }

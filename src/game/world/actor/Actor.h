@@ -72,6 +72,8 @@ public:
     float DistanceToCameraSquared() const;
 
     StateMachine* GetStateMachine() const { return _stateMachine.get(); }
+    // What an ActorRef holds: it expires when the actor is freed.
+    std::weak_ptr<Actor> GetExistenceToken();
 
     // The physics listener's hooks (slots 0 to 7) are IObject's.
     virtual void SetFromTable(Table table);
@@ -120,4 +122,6 @@ private:
     Matrix _root = Matrix::Ident();
     std::vector<TimerEvent> _timers;
     std::unique_ptr<StateMachine> _stateMachine;
+    // Owns nothing: made for the first ActorRef, it ends with the actor and so expires the refs.
+    std::shared_ptr<Actor> _existence;
 };

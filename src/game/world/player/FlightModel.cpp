@@ -145,12 +145,20 @@ void FlightModel::GetInputDes()
     _strafe.desired = sum(_strafe.input);
 }
 
+float FlightModel::FrameShare(float perStep)
+{
+    const float steps = game.GetSPF() * 60;
+    if (perStep >= 1)
+        return steps > 0 ? 1.0f : 0.0f;
+    return 1 - std::pow(1 - perStep, steps);
+}
+
 void FlightModel::EaseTurning()
 {
-    // Per frame, not scaled by the frame time.
+    const float share = FrameShare(0.1f * _massKoef * 2);
     for (Channel* channel : {&_yaw, &_pitch, &_roll})
     {
-        channel->current += (channel->desired - channel->current) * 0.1f * _massKoef * 2;
+        channel->current += (channel->desired - channel->current) * share;
         channel->current = Clamp(channel->current, -100, 100);
     }
 }
@@ -194,7 +202,8 @@ void FlightModel::UpdateSpeed()
     EaseSpeed(_speed.desired * _gear, -100, 100);
     if (!_body)
         return;
-    _body->SetGlobalLinearVelocity(_pose.Dir() * (_speed.current * 0.01f * _maxSpeed * game.GetSPF() * 60));
+    // Units per second: the physics steps by the clock.
+    _body->SetGlobalLinearVelocity(_pose.Dir() * (_speed.current * 0.01f * _maxSpeed));
 }
 
 float FlightModel::GetMeasuredSpeed() const { return _body ? _body->GetGlobalLinearVelocity().Length() : 0.0f; }

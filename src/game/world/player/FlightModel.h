@@ -119,8 +119,11 @@ protected:
     void UpdateSpeed();
     // The debug display, in debug mode only.
     void ShowStats();
-    // Yaw, pitch and roll close a share of their gap each frame.
+    // Yaw, pitch and roll close a share of their gap every 1/60 s.
     void EaseTurning();
+    // The share of a gap that closing `perStep` of it every 1/60 s closes in this frame: the
+    // easing takes as long at any frame rate.
+    static float FrameShare(float perStep);
     // The speed steps toward the target by the throttle coefficients, then is held in low..high.
     void EaseSpeed(float target, float low, float high);
     // The length of the body's velocity.

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "foundation/math/Vec4.h"
-#include "game/core/game/Game.h"
 #include "services/physics/PhysicsActor.h"
 
 FlightModelComby::FlightModelComby(PlayerShip* ship) : FlightModel(ship)
@@ -56,8 +55,6 @@ void FlightModelComby::Update()
                       _strafeDirection.z);
         DrawDebugText(text, Vec4(100, 300, 1000, 800));
     }
-    const float k = game.GetSPF() * 60;
-
     // The gear plays no part here.
     EaseSpeed(_speed.desired, 0, 100);
 
@@ -66,16 +63,16 @@ void FlightModelComby::Update()
     if (_speed.current < 5)
         _travelDirection = pose.Dir();
     else if (_speed.current < 30)
-        _travelDirection += (pose.Dir() - _travelDirection) * 0.05f;
+        _travelDirection += (pose.Dir() - _travelDirection) * FrameShare(0.05f);
 
     if (_strafe.desired == 0 && std::fabs(_strafe.current) < 0.1f)
         _strafe.current = 0;
-    _strafe.current += (_strafe.desired - _strafe.current) * 0.1f * _massKoef * 4;
+    _strafe.current += (_strafe.desired - _strafe.current) * FrameShare(0.1f * _massKoef * 4);
     if (_strafe.current >= -10 && _strafe.current <= 10)
         _strafeDirection = pose.Right();
 
     if (_body)
-        _body->SetGlobalLinearVelocity(_travelDirection * (_speed.current * 0.01f * _maxSpeed * k) +
-                                       _strafeDirection * (_strafe.current * 0.01f * _strafe.maximum * k));
+        _body->SetGlobalLinearVelocity(_travelDirection * (_speed.current * 0.01f * _maxSpeed) +
+                                       _strafeDirection * (_strafe.current * 0.01f * _strafe.maximum));
     ClearInputDes();
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "game/core/game/Game.h"
 #include "services/physics/PhysicsActor.h"
 
 FlightModelStrafe::FlightModelStrafe(PlayerShip* ship) : FlightModel(ship)
@@ -35,12 +34,11 @@ void FlightModelStrafe::Update()
 {
     FlightModel::Update();
     _strafe.desired = std::clamp(_strafe.desired, -100.0f, 100.0f);
-    _strafe.current += (_strafe.desired - _strafe.current) * 0.1f * _massKoef * 2;
+    _strafe.current += (_strafe.desired - _strafe.current) * FrameShare(0.1f * _massKoef * 2);
     _strafe.current = std::clamp(_strafe.current, -100.0f, 100.0f);
     if (!_body)
         return;
-    // The forward term is per step, unlike the strafe term: this model's own law.
     const Vec3 forward = _pose.Dir() * (_speed.current * 0.01f * _maxSpeed);
-    const Vec3 sideways = _pose.Right() * (_strafe.current * 0.01f * _strafe.maximum * game.GetSPF() * 60);
+    const Vec3 sideways = _pose.Right() * (_strafe.current * 0.01f * _strafe.maximum);
     _body->SetGlobalLinearVelocity(forward + sideways);
 }

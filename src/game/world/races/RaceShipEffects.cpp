@@ -18,7 +18,7 @@ Bone* FindEngineBone(Model* model, int index)
 {
     if (!model)
         return nullptr;
-    char name[16];
+    char name[24]; // room for any int
     std::snprintf(name, sizeof name, "engine_0%d", index);
     return model->FindBone(Name(name));
 }

@@ -102,6 +102,8 @@ void ShipYtgFighter02::StartTumbling()
     default: _tumbleAxis = -root.Right(); break;
     }
     SetMaxSpeed(GetMaxSpeed() * TumbleSpeedFactor);
+    // Its AI lets go: from now on only the controller's orders turn it.
+    SetOutOfControl();
 }
 
 void ShipYtgFighter02::Tumble()

@@ -175,7 +175,7 @@ void Ship::StartShooting(Actor* target, int index)
         const SingleLevel* level = game.GetLevel();
         const GlobalLevelTarget* first = level && level->GetLogic() ? level->GetLogic()->GetGlobalTarget(0) : nullptr;
         if (first && first->color.r == 1 && first->color.g == 0 && first->color.b == 0 && first->color.a == 1)
-            target = first->actor;
+            target = first->actor.Get();
     }
     weapon->SetTarget(target);
 }

@@ -8,5 +8,5 @@ public:
     WeaponLazer(Actor* parent, int firstBoneIndex, Model* model, int firePoints);
 
 private:
-    int _unused[4] = {}; // copied with the weapon, read by none
+    [[maybe_unused]] int _unused[4] = {}; // copied with the weapon, read by none
 };

@@ -1,5 +1,8 @@
 #include "game/world/weapons/WeaponStates.h"
 
+#include <memory>
+
+#include "foundation/base/Singletons.h"
 #include "game/core/game/Game.h"
 #include "game/core/gamedata/TypeRecords.h"
 #include "game/world/weapons/Weapon.h"
@@ -27,8 +30,8 @@ WeaponStateIdle::WeaponStateIdle() { SetDescription("SW_Idle"); }
 
 WeaponStateIdle* WeaponStateIdle::Instance()
 {
-    static WeaponStateIdle instance;
-    return &instance;
+    static WeaponStateIdle* const instance = Singletons::Adopt(std::unique_ptr<WeaponStateIdle>(new WeaponStateIdle()));
+    return instance;
 }
 
 void WeaponStateIdle::OnExecute(Actor* actor)
@@ -43,8 +46,9 @@ WeaponStateAttack::WeaponStateAttack() { SetDescription("SW_Attack"); }
 
 WeaponStateAttack* WeaponStateAttack::Instance()
 {
-    static WeaponStateAttack instance;
-    return &instance;
+    static WeaponStateAttack* const instance =
+        Singletons::Adopt(std::unique_ptr<WeaponStateAttack>(new WeaponStateAttack()));
+    return instance;
 }
 
 void WeaponStateAttack::OnExecute(Actor* actor)

@@ -215,6 +215,8 @@ void NxActor::raiseBodyFlag(NxBodyFlag flag)
     if (!_dynamic || readBodyFlag(flag))
         return;
     _bodyFlags |= flag;
+    _heldMass = getMass();
+    _heldInertia = FromBt(_body->getLocalInertia());
     // Bullet's kinematic body: no mass, never asleep, never integrated; a zero mass also marks
     // a body static, which this one is not.
     _body->setLinearVelocity(btVector3(0, 0, 0));
@@ -223,6 +225,21 @@ void NxActor::raiseBodyFlag(NxBodyFlag flag)
     _body->setCollisionFlags((_body->getCollisionFlags() & ~btCollisionObject::CF_STATIC_OBJECT) |
                              btCollisionObject::CF_KINEMATIC_OBJECT);
     _body->setActivationState(DISABLE_DEACTIVATION);
+    ReinsertBody();
+}
+
+void NxActor::clearBodyFlag(NxBodyFlag flag)
+{
+    if (!_dynamic || !readBodyFlag(flag))
+        return;
+    _bodyFlags &= ~NxU32(flag);
+    _body->setMassProps(_heldMass, ToBt(_heldInertia));
+    _body->updateInertiaTensor();
+    _body->setCollisionFlags(_body->getCollisionFlags() & ~btCollisionObject::CF_KINEMATIC_OBJECT);
+    _body->forceActivationState(ACTIVE_TAG);
+    _body->setLinearVelocity(btVector3(0, 0, 0));
+    _body->setAngularVelocity(btVector3(0, 0, 0));
+    _slowTime = 0;
     ReinsertBody();
 }
 

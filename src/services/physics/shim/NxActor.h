@@ -59,6 +59,8 @@ public:
     bool readActorFlag(NxActorFlag flag) const { return (_flags & flag) != 0; }
     // Of a dynamic actor only; a kinematic body stops where it is and keeps its pose until set.
     void raiseBodyFlag(NxBodyFlag flag);
+    // A kinematic body becomes dynamic again with the mass it had, at rest until pushed.
+    void clearBodyFlag(NxBodyFlag flag);
     bool readBodyFlag(NxBodyFlag flag) const { return (_bodyFlags & flag) != 0; }
 
     // Removes the shape at once; callers inside a report use the space's graveyard instead.
@@ -101,5 +103,7 @@ private:
     NxReal _slowTime = 0; // seconds below the sleep thresholds
     bool _moving = false;
     NxMat34 _moveTarget;
+    NxReal _heldMass = 0;             // the mass and inertia of a body made kinematic, for when it is
+    NxVec3 _heldInertia;              // made dynamic again
     NxVec3 _heldLinear, _heldAngular; // the velocities before a move
 };

@@ -84,6 +84,8 @@ struct NxSphericalJointDesc
 struct NxSceneDesc
 {
     NxVec3 gravity{0, 0, 0};
+    // The most fixed steps one simulate call runs; time beyond them is dropped.
+    NxU32 maxIter = 8;
 };
 
 // Force fields are accepted and ignored by the game; the description carries nothing.

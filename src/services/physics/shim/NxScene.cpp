@@ -127,7 +127,7 @@ btTransform JointFrame(const NxVec3& anchor, NxVec3 axis)
 
 } // namespace
 
-NxScene::NxScene(const NxSceneDesc& desc)
+NxScene::NxScene(const NxSceneDesc& desc) : _maxSteps(std::max<NxU32>(desc.maxIter, 1))
 {
     for (auto& row : _collide)
         for (bool& cell : row)
@@ -362,15 +362,34 @@ bool NxScene::ShouldCollide(const btBroadphaseProxy& a, const btBroadphaseProxy&
 
 void NxScene::simulate(NxReal elapsedTime)
 {
-    for (const auto& actor : _actors)
-        if (actor->_dynamic)
-            actor->SyncTriggers();
-    if (_world->Dynamics().stepSimulation(elapsedTime, 1, NX_FIXED_STEP) > 0)
-        _stepped = true;
+    if (elapsedTime > 0)
+        _pendingTime += elapsedTime;
+    // A frame that is a hair shorter than a step still takes it: the clock's rounding must not
+    // make a frame of 1/60 s skip its step now and then.
+    constexpr NxReal Tolerance = 1.0e-3f;
+    NxU32 steps = NxU32(std::floor(_pendingTime / NX_FIXED_STEP + Tolerance));
+    if (steps > _maxSteps)
+    {
+        // A stall is not made up for: the rest of the time is dropped.
+        steps = _maxSteps;
+        _pendingTime = steps * NX_FIXED_STEP;
+    }
+    if (steps == 0)
+        return;
+    _pendingTime = std::max(0.0f, _pendingTime - steps * NX_FIXED_STEP);
+    if (!_stepped)
+        StartGathering();
+    _stepped = true;
+    for (NxU32 i = 0; i < steps; ++i)
+        _world->Dynamics().stepSimulation(NX_FIXED_STEP, 0);
 }
 
 void NxScene::BeforeStep(NxReal step)
 {
+    // Trigger volumes go where their bodies went in the step before.
+    for (const auto& actor : _actors)
+        if (actor->_dynamic)
+            actor->SyncTriggers();
     for (const auto& actor : _actors)
         actor->BeforeStep(step);
 }
@@ -379,6 +398,8 @@ void NxScene::AfterStep(NxReal step)
 {
     for (const auto& actor : _actors)
         actor->AfterStep(step);
+    ++_step;
+    GatherContacts();
 }
 
 NxU32 NxScene::raycastAllShapes(const NxRay& ray, NxUserRaycastReport& report, NxShapesType types, NxU32 groups,

@@ -1,7 +1,9 @@
 #pragma once
 // The simulated world: actors, joints, the group collision table and the reports.
-// simulate runs at most one fixed step; fetchResults then hands out the step's contact
-// (start, touch, end once per actor pair), trigger (enter, stay, leave) and joint-break reports.
+// simulate runs as many fixed steps as the time it is given covers (up to the description's
+// maxIter; time left over waits for the next call); fetchResults then hands out the contact
+// (start, touch, end once per actor pair), trigger (enter, stay, leave) and joint-break reports
+// of those steps taken together, so a touch within any of them is reported.
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -77,10 +79,13 @@ private:
     {
         NxContactPair pair;
         NxContactStream stream;
+        int step = 0; // the step its stream and forces are of: the last one the pair touched in
     };
 
     bool ShouldCollide(const btBroadphaseProxy& a, const btBroadphaseProxy& b) const;
     void ReportJointBreaks();
+    // This call's lists become the last ones; each step then adds what touches after it.
+    void StartGathering();
     void GatherContacts();
     void ReportContacts();
     void ReportContact(NxContactPair& pair, NxU32 event);
@@ -100,6 +105,9 @@ private:
     NxUserContactReport* _contactReport = nullptr;
     NxContactPair* _reporting = nullptr; // the pair in the contact report's hands, if any
     bool _stepped = false;
+    int _step = 0;
+    NxU32 _maxSteps;
+    NxReal _pendingTime = 0; // the clock's time that no step has covered yet
     int _nextSerial = 1;
 
     // Touching actor pairs of this step and the last, in the order first seen; records of

@@ -1,5 +1,5 @@
-// The reports of one step: contacts and triggers are found by comparing this step's touching
-// pairs with the last step's; broken joints are found disabled after the step.
+// The reports of one simulate call: contacts and triggers are found by comparing the pairs that
+// touched in any of its steps with those of the call before; broken joints are found disabled.
 #include <algorithm>
 
 #include "services/physics/shim/NxActor.h"
@@ -37,14 +37,15 @@ bool NxScene::fetchResults(NxSimulationStatus, bool)
     if (!_stepped)
         return true;
     _stepped = false;
-    GatherContacts();
+    for (ContactRecord& record : _contacts)
+        record.pair.stream = &record.stream;
     ReportJointBreaks();
     ReportContacts();
     ReportTriggers();
     return true;
 }
 
-void NxScene::GatherContacts()
+void NxScene::StartGathering()
 {
     std::swap(_contacts, _lastContacts);
     std::swap(_contactIndex, _lastContactIndex);
@@ -60,7 +61,12 @@ void NxScene::GatherContacts()
     }
     std::swap(_busyTriggers, _lastBusyTriggers);
     _busyTriggers.clear();
+}
 
+// A shape inside a trigger in several steps is listed once per step; the comparison reports
+// it once.
+void NxScene::GatherContacts()
+{
     btDispatcher& dispatcher = *_world->Dynamics().getDispatcher();
     const int manifolds = dispatcher.getNumManifolds();
     for (int i = 0; i < manifolds; ++i)
@@ -107,6 +113,13 @@ void NxScene::GatherContacts()
             _contacts.back().pair.actors[1] = ab;
         }
         ContactRecord& record = _contacts[slot->second];
+        if (record.step != _step)
+        {
+            record.step = _step;
+            record.stream.clear();
+            record.pair.sumNormalForce = NxVec3(0, 0, 0);
+            record.pair.sumFrictionForce = NxVec3(0, 0, 0);
+        }
         const bool swapped = record.pair.actors[0] != aa;
         const float sign = swapped ? -1.0f : 1.0f;
         NxContactShapePair shapes;
@@ -132,8 +145,6 @@ void NxScene::GatherContacts()
         record.pair.sumFrictionForce += FromBt(frictionForce * sign);
         record.stream.push_back(std::move(shapes));
     }
-    for (ContactRecord& record : _contacts)
-        record.pair.stream = &record.stream;
 }
 
 void NxScene::ReportJointBreaks()

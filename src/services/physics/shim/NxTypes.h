@@ -14,7 +14,8 @@ using NxCollisionGroup = NxU16; // 0..31, per shape
 using NxActorGroup = NxU16;     // selects contact reports per actor pair
 
 constexpr NxReal NX_MAX_REAL = FLT_MAX;
-// The scene advances in fixed steps of this length, at most one per simulate call.
+// The scene advances in fixed steps of this length, as many per simulate call as the time
+// given covers (see NxSceneDesc::maxIter).
 constexpr NxReal NX_FIXED_STEP = 1.0f / 60.0f;
 constexpr NxU32 NX_MAX_GROUPS = 32;
 

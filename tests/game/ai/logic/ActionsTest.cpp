@@ -49,7 +49,7 @@ TEST_F(ActionsTest, ADestroyTaskMarksTheNearestActorOrEveryOneOfItsClass)
     Run(0);
     ASSERT_EQ(Logic().GetGlobalTargetCount(), 1u);
     const GlobalLevelTarget& nearest = *Logic().GetGlobalTarget(0);
-    EXPECT_EQ(nearest.actor, Named("f1"));
+    EXPECT_EQ(nearest.actor.Get(), Named("f1"));
     EXPECT_EQ(nearest.position, Named("f1")->GetPosition());
     EXPECT_FALSE(nearest.big);
     EXPECT_TRUE(nearest.arrow);
@@ -62,7 +62,7 @@ TEST_F(ActionsTest, ADestroyTaskMarksTheNearestActorOrEveryOneOfItsClass)
     for (unsigned i = 0; i < 3; ++i)
     {
         const GlobalLevelTarget& target = *Logic().GetGlobalTarget(i);
-        EXPECT_EQ(target.position, target.actor->GetPosition());
+        EXPECT_EQ(target.position, target.actor.Get()->GetPosition());
         EXPECT_TRUE(target.big);
         EXPECT_FALSE(target.arrow) << "only the nearest gets an arrow";
     }

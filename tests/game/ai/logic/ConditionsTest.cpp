@@ -56,12 +56,15 @@ TEST_F(LogicMission, ShipCountsCompareTheActorsOfAClassName)
                    R"(type = "conditionShipCount"; shipClassname = "ShipYtgFighter02"; countNotEqual = 3)",
                    R"(type = "conditionShipCount"; shipClassname = "ShipYtgFighter02"; countEqual = 2;
                       countNotEqual = 9)",
+                   R"(type = "conditionShipCount"; shipClassname = "ShipYtgFighter02"; countEqual = 1;
+                      countNotEqual = 3)",
                    R"(type = "conditionShipCount"; shipClassname = "ShipYtgFighter02")",
                    R"(type = "conditionShipCount"; shipClassname = "ShipYtgSush02"; countEqual = 0)",
                }));
-    EXPECT_EQ(Answers(Triggers()), (std::vector<bool>{true, false, false, false, false, true}));
+    // With both counts, an unequal count still holds when it differs from countNotEqual.
+    EXPECT_EQ(Answers(Triggers()), (std::vector<bool>{true, false, false, true, false, false, true}));
     level.DestroyActor(Named("f1"), false);
-    EXPECT_EQ(Answers(Triggers()), (std::vector<bool>{false, true, true, true, false, true}));
+    EXPECT_EQ(Answers(Triggers()), (std::vector<bool>{false, true, true, true, true, false, true}));
 }
 
 TEST_F(LogicMission, DestroyedShipsAndOtherTriggers)

@@ -6,6 +6,10 @@
 #include "game/core/frames/GameFrame.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
+#include "game/profiles/UserProfile.h"
+#include "game/world/player/PilotProfile.h"
+
+#include <cstring>
 
 namespace {
 
@@ -32,6 +36,34 @@ TEST_F(LogicMission, AWinOnEveryFrameEndsTheMissionOnce)
     Logic().GamePause();
     Logic().GameLose();
     EXPECT_EQ(Logic().GetStatus(), LEVEL_WON) << "a finished mission stays finished";
+}
+
+// The pilot's file holds what the mission cost as soon as it is won or lost, so that a crash on
+// the way to the score screen loses nothing.
+TEST_F(LogicMission, WinningOrLosingWritesThePilot)
+{
+    const struct
+    {
+        const char* action;
+        int cash;
+    } cases[] = {{"actionMissionWin", 1234}, {"actionMissionLose", 567}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.action);
+        StartLogic("",
+                   TriggerEntry("00", "end", std::string("Action00 = { type = \"") + c.action + "\"; isEnable = 1 }"));
+        UserProfile* pilot = CurrentPilot();
+        ASSERT_NE(pilot, nullptr);
+        pilot->SetCash(c.cash);
+        Frame();
+        ASSERT_NE(Logic().GetStatus(), LEVEL_RUNNING);
+        const std::string file = _game->Data().Read("profiles/" + std::string(pilot->GetName()) + ".prf");
+        ASSERT_GE(file.size(), 24u);
+        int32_t cash = 0;
+        std::memcpy(&cash, file.data() + 20, sizeof cash);
+        EXPECT_EQ(cash, c.cash);
+        level.ShutDown();
+    }
 }
 
 TEST_F(LogicMission, APausedMissionNeitherWinsNorLoses)

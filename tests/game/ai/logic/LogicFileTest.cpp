@@ -110,14 +110,16 @@ INSTANTIATE_TEST_SUITE_P(
                              "trigger: Timer | TextMessage", 6}),
     [](const testing::TestParamInfo<FileCase>& info) { return "Case" + std::to_string(info.index); });
 
-TEST_F(LogicMission, AFileThatCannotBeRunLeavesTheLevelRunningWithoutTriggers)
+TEST_F(LogicMission, AFileThatCannotBeRunEndsTheMission)
 {
     for (const char* logic : {"LevelLogic.Trigger00 = { name = ", "local nothing = nil; nothing.field = 1"})
     {
-        StartLogic("", logic);
-        EXPECT_EQ(Triggers().GetTriggerCount(), 0);
-        Frame();
-        EXPECT_TRUE(level.IsExist());
+        Start("", "", logic);
+        EXPECT_FALSE(FinishLoading());
+        EXPECT_TRUE(level.IsFailed());
+        EXPECT_FALSE(level.IsExist());
+        EXPECT_EQ(level.GetLogic(), nullptr);
+        EXPECT_EQ(level.GetActorsCount(), 0u);
         level.ShutDown();
     }
     EXPECT_EQ(log.Count("LevelLogic: unable to run"), 2);

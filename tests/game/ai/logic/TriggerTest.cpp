@@ -2,7 +2,11 @@
 // hold stops the evaluation, no conditions passes; and the order of the triggers in one pass.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "LogicMission.h"
@@ -127,6 +131,33 @@ TEST(TriggerSystem, FindsTriggersByExactNameAndPosition)
     EXPECT_EQ(triggers.GetTrigger(-1), nullptr);
     triggers.Clear();
     EXPECT_EQ(triggers.GetTriggerCount(), 0);
+}
+
+// The logic file is the triggers' only source: removing keeps them, and nothing is stored or read.
+TEST(TriggerSystem, RemovingAndStoringLeaveTriggersAndFilesAsTheyAre)
+{
+    TriggerSystem triggers;
+    Trigger* kept = triggers.AddTrigger("kept");
+    triggers.RemoveTrigger(kept);
+    triggers.RemoveTrigger(nullptr);
+    ASSERT_EQ(triggers.GetTriggerCount(), 1);
+    EXPECT_EQ(triggers.GetTrigger("kept"), kept);
+
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("bm_triggers_" + std::to_string(getpid()) + ".txt");
+    std::filesystem::remove(path);
+    triggers.Save(path.string().c_str());
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::tmpfile(), &std::fclose);
+    ASSERT_TRUE(file);
+    kept->Save(file.get());
+    EXPECT_EQ(std::ftell(file.get()), 0L);
+    std::fputs("name = \"other\"", file.get());
+    std::rewind(file.get());
+    kept->Load(file.get());
+    EXPECT_EQ(std::ftell(file.get()), 0L);
+    EXPECT_STREQ(kept->GetName(), "kept");
 }
 
 // "zero" runs before "first" has fired, "second" after it in the same pass.

@@ -135,6 +135,49 @@ TEST_F(GameEngineTest, OrdinaryStartFadesTheIntroInUnderTheFadeMaterial)
     EXPECT_FLOAT_EQ(drawn.size.y, float(LayerManager::GetHeight()));
 }
 
+// While the game is paused its time stands still, but the frame manager's fade and the console
+// run on the clock: a frame switch completes and the console slides open.
+TEST_F(GameEngineTest, WhileTheGameIsPausedFadesAndTheConsoleKeepMoving)
+{
+    InstallGameFrames();
+    game.Start(_window->GetHandle(), true);
+    int64_t ticks = 0;
+    Timer clock(
+        0.0f, [&ticks] { return ticks; }, 1000);
+    clock.Start(30.0f);
+    game.SetTimer(&clock);
+    const auto frame = [&] {
+        ticks += 33;
+        clock.Tick();
+        game.Proceed();
+    };
+    GameFrameManager* frames = game.GetGameFrameManager();
+    // Unpaused on the clock of the engine again, whatever happens below.
+    struct Unpause
+    {
+        ~Unpause()
+        {
+            GamePaused = 0;
+            game.SetTimer(nullptr);
+        }
+    } unpause;
+    GamePaused = 1;
+    frame();
+    EXPECT_EQ(game.GetSPF(), 0.0f);
+    EXPECT_NEAR(game.GetRealSPF(), 0.033f, 1e-4f);
+
+    frames->SetActive("logo");
+    LayerManager::ToggleConsole();
+    const float closed = LayerManager::_consolePos.y;
+    for (int i = 0; i < 40 && frames->GetStatus() != GameFrameManager::FADE_NONE; ++i)
+        frame();
+    EXPECT_STREQ(frames->GetCurrent()->GetName(), "logo");
+    EXPECT_EQ(frames->GetStatus(), GameFrameManager::FADE_NONE) << "faded out and in again";
+    EXPECT_LT(closed, 0.0f);
+    EXPECT_EQ(LayerManager::_consolePos.y, 0.0f) << "the console slid down";
+    LayerManager::ToggleConsole();
+}
+
 // A game destroyed while running (an exit that skips ShutDown) shuts its current frame down and
 // frees every service once, frames before the frame manager that calls them.
 TEST_F(GameEngineTest, AGameDestroyedWhileRunningShutsDownInOrder)

@@ -442,10 +442,15 @@ TEST_F(LevelLoadingTest, UnknownWeaponTypesGiveNoActorAndALoggedLine)
 }
 
 // A mission whose level file cannot be run cannot be played: the game ends with status -1.
-TEST_F(LevelLoadingTest, LevelFileThatCannotRunEndsTheGame)
+TEST_F(LevelLoadingTest, LevelFileThatCannotRunEndsTheMission)
 {
-    testing::FLAGS_gtest_death_test_style = "threadsafe";
-    EXPECT_EXIT(Start("Level.obj = {"), testing::ExitedWithCode(255), "");
+    LogWatch log;
+    Start("Level.obj = {", "LevelDesc.Background = { env = \"space\" }");
+    EXPECT_TRUE(level.IsFailed());
+    EXPECT_FALSE(level.IsExist());
+    EXPECT_EQ(level.GetActorsCount(), 0u) << "the description's background goes too";
+    EXPECT_EQ(level.GetPlayer(), nullptr);
+    EXPECT_EQ(log.Count("\"levels\\test.lua\" does not load; the mission ends"), 1) << log.All();
 }
 
 TEST_F(LevelLoadingTest, LongNamesAreRefusedWithAnError)

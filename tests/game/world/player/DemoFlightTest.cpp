@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CoreTestSupport.h"
+#include "foundation/base/Random.h"
 #include "MaterialSystem/MaterialSystem.h"
 #include "PlayerTestSupport.h"
 #include "game/core/frames/GameFrame.h"
@@ -133,6 +134,80 @@ TEST_F(DemoFlightTest, TheDemoMissionIsFlownWithoutAnErrorAndShowsThePilotsView)
     std::error_code ignored;
     std::filesystem::copy_file(shot, std::filesystem::path(GAME_DATA_DIR).parent_path() / "demo_flight.bmp",
                                std::filesystem::copy_options::overwrite_existing, ignored);
+}
+
+// The same flight at 60 and at 20 frames a second of the real game: full throttle, a turn to the
+// right held for a second, then straight on, six seconds in all. The player's ship ends where
+// it ended at 60, within 5 % of the way it flew.
+TEST_F(DemoFlightTest, TheDemoMissionFlownAt20FramesASecondGoesWhereItGoesAt60)
+{
+    const LaunchOptions options =
+        ParseCommandLine({"-level", "demo.lua", "-level_desc", "demo_desc.lua", "-level_logic", "demo_logic.lua"});
+    SingleLevel* level = game.GetLevel();
+    ASSERT_NE(level, nullptr);
+    InputConfig bindings;
+    ASSERT_TRUE(bindings.LoadConfig("config.ini"));
+    auto source = std::make_unique<ScriptedInput>();
+    ScriptedInput* script = source.get();
+    InputSystem input(std::move(source));
+    input.SetConfig(&bindings);
+    game.SetInput(&input);
+
+    struct Flight
+    {
+        Vec3 start, end;
+        float path = 0;
+    };
+    const auto fly = [&](int fps) {
+        Flight flight;
+        const float seconds = 1.0f / fps;
+        const auto frame = [&] {
+            clock.Tick(seconds);
+            input.ProcessInputData();
+            game.Proceed();
+        };
+        EngineSeed(3);
+        level->LoadLevel(options.level.c_str(), options.levelDesc.c_str(), options.levelLogic.c_str());
+        for (int i = 0;
+             i < 400 && !(level->IsLoaded() && game.GetGameFrameManager()->GetStatus() == GameFrameManager::FADE_NONE);
+             ++i)
+            frame();
+        EXPECT_TRUE(level->IsLoaded());
+        const Player* player = level->GetPlayer();
+        const PhysicsActor* body = player && player->GetShip() ? player->GetShip()->GetPhysEntity() : nullptr;
+        EXPECT_NE(body, nullptr);
+        if (!body)
+            return flight;
+        flight.start = flight.end = body->GetGlobalPosition();
+        for (int i = 0; i < 6 * fps; ++i)
+        {
+            if (i == 0)
+                script->Key(KeyW, true);
+            if (i == 2 * fps)
+                script->Key(KeyD, true);
+            if (i == 3 * fps)
+                script->Key(KeyD, false);
+            frame();
+            flight.path += body->GetGlobalPosition().Distance(flight.end);
+            flight.end = body->GetGlobalPosition();
+        }
+        script->Key(KeyW, false);
+        frame();
+        game.GetGameFrameManager()->SetActive("empty");
+        for (int i = 0; i < 2 * fps; ++i)
+            frame();
+        return flight;
+    };
+    const Flight reference = fly(60);
+    const Flight slow = fly(20);
+    EXPECT_GT(reference.path, 150) << "the ship flew";
+    EXPECT_LT(reference.start.Distance(slow.start), 1.0f) << "from the same place";
+    EXPECT_LT(reference.end.Distance(slow.end), 0.05f * reference.path)
+        << "apart: " << reference.end.Distance(slow.end) << "; "
+        << "at 60: " << reference.path << " units to " << reference.end.x << ", " << reference.end.y << ", "
+        << reference.end.z << "; at 20: " << slow.path << " units to " << slow.end.x << ", " << slow.end.y << ", "
+        << slow.end.z;
+    EXPECT_EQ(log.Errors(), 0) << log.All();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // move the body and how each kind reads its inputs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "game/world/player/FlightModelDuplex.h"
 #include "game/world/player/FlightModelStrafe.h"
 #include "services/physics/PhysicsActor.h"
+#include "services/physics/shim/NxScene.h"
 
 namespace {
 
@@ -81,8 +83,18 @@ TEST_F(FlightModelTest, CoefficientsAreHeldInTheirRanges)
     EXPECT_FLOAT_EQ(model.GetRollCoeff(), 0.1f);
 }
 
-TEST_F(FlightModelTest, TurnsCloseATenthOfTheirGapPerFrameAtHalfMass)
+TEST_F(FlightModelTest, TurnsCloseATenthOfTheirGapEverySixtiethOfASecondAtHalfMass)
 {
+    // A frame of 1/30 s closes what two of 1/60 s close.
+    auto slow = Make<FlightModelDirect>();
+    Frames(*slow, 1, [](FlightModel& m) { m.KeyYawX(); });
+    EXPECT_NEAR(slow->GetYawCur(), 100 * (1 - std::pow(0.9f, Frame * 60)), 1e-3f);
+    clock.Tick(1.0f / 30);
+    slow->Clear();
+    Frames(*slow, 1, [](FlightModel& m) { m.KeyYawX(); });
+    EXPECT_NEAR(slow->GetYawCur(), 19, 1e-3f);
+
+    clock.Tick(1.0f / 60);
     auto model = Make<FlightModelDirect>();
     const auto keys = [](FlightModel& m) {
         m.KeyYawX();
@@ -90,15 +102,15 @@ TEST_F(FlightModelTest, TurnsCloseATenthOfTheirGapPerFrameAtHalfMass)
         m.KeyRollX();
     };
     Frames(*model, 1, keys);
-    EXPECT_FLOAT_EQ(model->GetYawCur(), 10);
-    EXPECT_FLOAT_EQ(model->GetPitchCur(), -10);
-    EXPECT_FLOAT_EQ(model->GetRollCur(), 10);
+    EXPECT_NEAR(model->GetYawCur(), 10, 1e-2f);
+    EXPECT_NEAR(model->GetPitchCur(), -10, 1e-2f);
+    EXPECT_NEAR(model->GetRollCur(), 10, 1e-2f);
     Frames(*model, 1, keys);
-    EXPECT_FLOAT_EQ(model->GetYawCur(), 19);
+    EXPECT_NEAR(model->GetYawCur(), 19, 1e-2f);
     // Released, they ease back toward 0 the same way.
     Frames(*model, 1);
-    EXPECT_FLOAT_EQ(model->GetYawCur(), 17.1f);
-    EXPECT_FLOAT_EQ(model->GetPitchCur(), -17.1f);
+    EXPECT_NEAR(model->GetYawCur(), 17.1f, 1e-2f);
+    EXPECT_NEAR(model->GetPitchCur(), -17.1f, 1e-2f);
 }
 
 TEST_F(FlightModelTest, TurningRotatesTheBodyAboutItsOwnAxesAndStopsItsSpin)
@@ -115,8 +127,9 @@ TEST_F(FlightModelTest, TurningRotatesTheBodyAboutItsOwnAxesAndStopsItsSpin)
         m.KeyPitchX();
         m.KeyRollY();
     });
-    // 10 % of 30 degrees per second for one frame, yaw, then pitch, then roll.
-    const float angle = 0.1f * 30 * Frame * 0.017453f;
+    // The eased share of 30 degrees per second for one frame, yaw, then pitch, then roll.
+    const float share = 1 - std::pow(0.9f, Frame * 60);
+    const float angle = share * 30 * Frame * 0.017453f;
     Matrix expected = start;
     expected.Yaw(angle);
     expected.Pitch(angle);
@@ -136,7 +149,7 @@ TEST_F(FlightModelTest, SpeedStepsByCoefficientTimesMassTimesTheFrameAndMovesThe
     Frames(*model, 1);
     const float step = 2 * 0.5f * Frame * 60;
     EXPECT_FLOAT_EQ(model->GetSpeedCur(), step);
-    EXPECT_NEAR(Velocity().z, step * 0.01f * 300 * Frame * 60, 1e-4f);
+    EXPECT_NEAR(Velocity().z, step * 0.01f * 300, 1e-4f) << "units per second, whatever the frame";
     Frames(*model, 40);
     EXPECT_NEAR(model->GetSpeedCur(), 50, step);
     // Below 1 % with nothing desired the throttle closes at once.
@@ -267,23 +280,59 @@ TEST_F(FlightModelTest, StrafeNeedsSpeedToTurnAndRollKeysStrafe)
     EXPECT_FLOAT_EQ(strafe->GetYawCur(), 0);
 }
 
-// The strafe model's forward term is not scaled by the frame; the base model's is.
-TEST_F(FlightModelTest, StrafeForwardSpeedIsPerStep)
+// Each kind, at full throttle with the nose pulled up, flies as far and turns as far in three
+// seconds at 20, 30 and 60 frames a second (the physics steps by the clock, and the easings
+// close their gaps by the time that passed).
+TEST_F(FlightModelTest, EveryKindFliesAndTurnsAsFarAtAnyFrameRate)
 {
-    for (bool strafe : {false, true})
+    struct Flight
     {
+        float distance = 0; // along the path
+        float angle = 0;    // between the first and the last heading, degrees
+    };
+    const auto fly = [&](const std::function<std::unique_ptr<FlightModel>()>& make, int fps) {
+        clock.Tick(1.0f / fps);
         body->SetGlobalPose(Matrix::Ident());
-        std::unique_ptr<FlightModel> model;
-        if (strafe)
-            model = Make<FlightModelStrafe>();
-        else
-            model = Make<FlightModelDirect>();
+        body->SetGlobalLinearVelocity(Vec3(0, 0, 0));
+        std::unique_ptr<FlightModel> model = make();
         model->SetSpeedPerc(100);
-        Frames(*model, 200);
-        EXPECT_GT(model->GetSpeedCur(), 99);
-        const float scale = strafe ? 1 : Frame * 60;
-        EXPECT_NEAR(Velocity().Length(), model->GetSpeedCur() * 0.01f * 300 * scale, 1e-3f)
-            << (strafe ? "strafe" : "direct");
+        Flight flight;
+        Vec3 last = body->GetGlobalPosition();
+        for (int frame = 0; frame < 3 * fps; ++frame)
+        {
+            model->KeyPitchX();
+            model->Update();
+            space.Space()->GetScene()->simulate(1.0f / fps);
+            space.Space()->GetScene()->fetchResults(NX_RIGID_BODY_FINISHED, true);
+            flight.distance += body->GetGlobalPosition().Distance(last);
+            last = body->GetGlobalPosition();
+        }
+        flight.angle = std::acos(std::clamp(Forward().z, -1.0f, 1.0f)) / 0.017453f;
+        return flight;
+    };
+    const struct
+    {
+        const char* name;
+        std::function<std::unique_ptr<FlightModel>()> make;
+    } kinds[] = {
+        {"DIRECT", [&] { return std::unique_ptr<FlightModel>(Make<FlightModelDirect>()); }},
+        {"STRAFE", [&] { return std::unique_ptr<FlightModel>(Make<FlightModelStrafe>()); }},
+        {"DUPLEX", [&] { return std::unique_ptr<FlightModel>(Make<FlightModelDuplex>()); }},
+        {"COMBY", [&] { return std::unique_ptr<FlightModel>(Make<FlightModelComby>()); }},
+    };
+    for (const auto& kind : kinds)
+    {
+        const Flight reference = fly(kind.make, 60);
+        EXPECT_GT(reference.distance, 300) << kind.name;
+        EXPECT_GT(reference.angle, 20) << kind.name;
+        for (int fps : {20, 30})
+        {
+            const Flight flight = fly(kind.make, fps);
+            EXPECT_NEAR(flight.distance, reference.distance, 0.05f * reference.distance)
+                << kind.name << " at " << fps << " frames a second";
+            EXPECT_NEAR(flight.angle, reference.angle, 0.05f * reference.angle)
+                << kind.name << " at " << fps << " frames a second";
+        }
     }
 }
 

@@ -119,6 +119,41 @@ TEST_F(YtgFighterTest, TumblesFromTheFirstStructureDamageAndExplodesAtItsTimer)
     EXPECT_TRUE(fighter->IsDead());
 }
 
+// A fighter its AI flies (a kinematic body the entity places) is let go once hurt: from then on
+// its body flies by physics and the controller's orders turn it, so it really tumbles, while
+// the entity follows where it goes.
+TEST_F(YtgFighterTest, AHurtFighterFlownByItsAiTumblesByItsControllersOrders)
+{
+    const auto degrees = [](const Quaternion& a, const Quaternion& b) {
+        return 2 * std::acos(std::min(1.0f, std::fabs(a.Dot(b)))) / 0.017453f;
+    };
+    ShipYtgFighter02* fighter = Fighter(Vec3(0, 0, 300));
+    ASSERT_NE(nullptr, fighter);
+    Pelloris::EntityManager::GetInstance()->AddShip(fighter, "ytg");
+    Pelloris::ShipEntity* entity = fighter->GetEntity();
+    ASSERT_NE(nullptr, entity);
+    entity->SetMoveToPoint(Vec3(0, 0, 9000));
+    Unprotect();
+    PhysicsActor* body = fighter->GetPhysEntity();
+    EXPECT_TRUE(body->readBodyFlag(NX_BF_KINEMATIC)) << "the AI flies it";
+    const Quaternion flying = body->GetGlobalOrientationQuat();
+    Run(0.5f, Step);
+    EXPECT_LT(degrees(flying, body->GetGlobalOrientationQuat()), 1) << "straight on to its point";
+
+    Bare(fighter);
+    fighter->DoDamage(0.01f, 1, 1, 1);
+    Frame(Step);
+    ASSERT_TRUE(fighter->IsTumbling());
+    EXPECT_TRUE(fighter->GetOutOfControl());
+    const Quaternion hurt = body->GetGlobalOrientationQuat();
+    Run(0.75f, Step);
+    ASSERT_FALSE(fighter->IsDead()) << "its timer is a second at least";
+    EXPECT_FALSE(body->readBodyFlag(NX_BF_KINEMATIC)) << "its physics flies it";
+    EXPECT_GT(degrees(hurt, body->GetGlobalOrientationQuat()), 10) << "it tumbles";
+    EXPECT_LT(entity->GetPosition().ToVec3().Distance(body->GetGlobalPosition()), 1e-3f) << "the entity follows it";
+    EXPECT_GT(body->GetGlobalPosition().z, 400) << "flying on as it was";
+}
+
 // Far from the camera the bursts of sparks are left out, but their timer runs and is drawn anew.
 TEST_F(YtgFighterTest, SparksOnlyNearTheCamera)
 {

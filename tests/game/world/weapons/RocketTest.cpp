@@ -239,7 +239,9 @@ TEST_F(RocketTest, LaunchedRocketHitSendsItsWeaponAndAFarHitMakesNoEffects)
         pose.Translate(Vec3(500, 0, distance));
         bullet->SetPose(pose);
         TargetShip* ship = PlaceShip(Vec3(500, 0, distance + 40));
-        Run(0.5f, 0.05f);
+        // What the hit leaves, looked for in the frame it happens.
+        for (int frame = 0; frame < 10 && ship->hits.empty(); ++frame)
+            Frame(0.05f);
         ASSERT_EQ(1u, ship->hits.size()) << distance;
         EXPECT_EQ(weapon, ship->hits[0].weapon);
         EXPECT_EQ(0.0f, ship->hits[0].damage);

@@ -1,0 +1,41 @@
+# Fails when a file under SOURCE includes a header of a folder above its own. From the bottom up:
+# foundation; platform; ResourceSystem; MaterialSystem and services; scene and layers; game; gui;
+# launcher and setup (which include neither each other nor anything above).
+set(levels
+  foundation=0 platform=1 ResourceSystem=2 MaterialSystem=3 services=3
+  scene=4 layers=4 game=5 gui=6 launcher=7 setup=7)
+foreach(entry ${levels})
+  string(REPLACE "=" ";" pair ${entry})
+  list(GET pair 0 folder)
+  list(GET pair 1 level)
+  set(level_${folder} ${level})
+endforeach()
+
+file(GLOB_RECURSE files RELATIVE ${SOURCE} ${SOURCE}/*.h ${SOURCE}/*.cpp)
+set(faults "")
+foreach(file ${files})
+  string(REGEX MATCH "^[^/]+" own ${file})
+  if(NOT DEFINED level_${own})
+    continue()
+  endif()
+  file(STRINGS ${SOURCE}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+\"")
+  foreach(line ${includes})
+    string(REGEX REPLACE "^[^\"]*\"([^\"/]+)/.*$" "\\1" target "${line}")
+    if(target STREQUAL own OR NOT DEFINED level_${target})
+      continue()
+    endif()
+    set(upward FALSE)
+    if(level_${target} GREATER level_${own})
+      set(upward TRUE)
+    elseif(level_${own} EQUAL 7 AND level_${target} EQUAL 7)
+      set(upward TRUE)
+    endif()
+    if(upward)
+      string(APPEND faults "  ${file}: ${line}\n")
+    endif()
+  endforeach()
+endforeach()
+
+if(faults)
+  message(FATAL_ERROR "Includes that point up:\n${faults}")
+endif()
