@@ -1,6 +1,7 @@
 #pragma once
 // Console output as usual, and at the end the ratio of the median times of two benchmarks of
-// the same run: ours over a plain reference doing the same work.
+// the same run: ours over a plain reference doing the same work, and its goal when there is one
+// (above 0).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -39,8 +40,11 @@ public:
         const auto ours = _times.find(_ours), reference = _times.find(_reference);
         if (ours == _times.end() || reference == _times.end() || reference->second <= 0)
             return;
-        std::printf("\n%s: %.0f / %.0f = %.2f (goal: at most %g)\n", _what.c_str(), ours->second, reference->second,
-                    ours->second / reference->second, _goal);
+        std::printf("\n%s: %.0f / %.0f = %.2f", _what.c_str(), ours->second, reference->second,
+                    ours->second / reference->second);
+        if (_goal > 0)
+            std::printf(" (goal: at most %g)", _goal);
+        std::printf("\n");
     }
 
 private:

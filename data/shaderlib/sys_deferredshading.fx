@@ -15,6 +15,20 @@ sampler normal_sampler { Texture = NormalMap; MinFilter = Point; MagFilter = Poi
 sampler color_sampler { Texture = ColorMap; MinFilter = Point; MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
 sampler material_sampler { Texture = MaterialMap; MinFilter = Point; MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
 
+// The full-screen quad on the far plane: the stage tests it "greater" against the depth the lit
+// prims left, so that only the pixels they covered are shaded.
+vertex vs_far_quad {
+    layout(location = GFX_LOC_POSITION) in vec3 inPosition;
+    out vec4 vColor;
+    out vec2 vTexCoord;
+    void main()
+    {
+        gl_Position = vec4(inPosition.x * 2.0 - 1.0, 1.0 - inPosition.y * 2.0, 1.0, 1.0);
+        vColor = vec4(1.0);
+        vTexCoord = inPosition.xy;
+    }
+}
+
 fragment fs_light {
     in vec4 vColor;
     in vec2 vTexCoord;
@@ -60,5 +74,5 @@ fragment fs_light {
 }
 
 technique DeferredLighting {
-    pass p0 { VertexShader = vs_screen_aligned; FragmentShader = fs_light; }
+    pass p0 { VertexShader = vs_far_quad; FragmentShader = fs_light; }
 }

@@ -3,6 +3,7 @@
 #include "MaterialSystem/MaterialSystem.h"
 #include "foundation/base/Console.h"
 #include "foundation/base/Dumper.h"
+#include "foundation/base/Profiler.h"
 #include "foundation/config/VideoSettings.h"
 #include "layers/FlashLayer.h"
 #include "layers/GuiConsolVisualizer.h"
@@ -121,6 +122,8 @@ void LayerManager::Update(float seconds)
     }
     if (!_enabled)
         return;
+    static const Name Scope("Layers");
+    AutoScopeProfile profile(Scope);
     if (_root)
         _root->DrawChilds();
     if (_overlay)

@@ -1,15 +1,19 @@
 // The render scene's deferred lighting stage: the four targets the lit materials write, the sun
 // pass over them, and the omni lights, each scissored to its screen rectangle and, with
-// stencil shading, masked by its sphere.
+// stencil shading, masked by its sphere; the sun and the lights shade only the pixels the lit
+// prims covered.
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/Material.h"
+#include "MaterialSystem/materials/MaterialFlags.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
 #include "MaterialSystem/meshes/MeshMgr.h"
 #include "MaterialSystem/meshes/MeshRenderable.h"
 #include "MaterialSystem/queue/RenderQueue.h"
+#include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderParamsGlobal.h"
 #include "MaterialSystem/shaders/ShaderUsageFlags.h"
 #include "MaterialSystem/textures/TextureMgr.h"
+#include "foundation/base/Profiler.h"
 #include "foundation/config/RenderSettings.h"
 #include "foundation/config/VideoSettings.h"
 #include "foundation/math/Projection.h"
@@ -87,6 +91,7 @@ void RenderScene::GetMRTs(Texture** depth, Texture** color, Texture** normal, Te
 
 void RenderScene::RenderDeferredShadingObjects(Camera* camera, OmniList& lights)
 {
+    _emissiveDrawn = LitPrimsWriteEmissive();
     if (_litQueue->IsEmpty())
     {
         // Nothing lit: the depth target reads empty, so no check point is occluded.
@@ -96,11 +101,16 @@ void RenderScene::RenderDeferredShadingObjects(Camera* camera, OmniList& lights)
         _system->SetBackBuffer();
         return;
     }
-    for (unsigned i = 0; i < MRT_COUNT; ++i)
-        _system->SetRenderTarget(_targets[i], i);
-    _system->ClearTarget(3, 0, 1.0f);
-    _litQueue->RenderPrims(_globals.get());
-    _system->SetBackBuffer();
+    {
+        AutoScopeProfile scope(Name("Geometry pass"));
+        for (unsigned i = 0; i < MRT_COUNT; ++i)
+            _system->SetRenderTarget(_targets[i], i);
+        _system->ClearTarget(3, 0, 1.0f);
+        _litQueue->RenderPrims(_globals.get());
+        _system->SetBackBuffer();
+    }
+    AutoScopeProfile scope(Name("Lighting"));
+    MaskLightsByDepth(LitPrimsWriteDepth());
     _system->RenderScreenAlignedQuad(_directionalLight);
     if (_settings->UseStencilShading)
         _system->ClearTarget(4, 0, 1.0f);
@@ -134,6 +144,48 @@ void RenderScene::RenderSingleLight(Camera* camera, Omni* light)
         _lightQueue->RenderSinglePrim(light->GetShape(), inside ? _omniBack : _omniFront, _globals.get());
         _system->SetStencilTest(true, &kInsideShape);
         _system->SetColorWrite(15);
+        if (!_omniLight->MaterialFlags().HasFlag(MF_NOZCULL))
+            _system->SetDepthFunc(CMP_GREATER);
     }
     _system->RenderScreenAlignedQuad(_omniLight);
+}
+
+// Depth is written where the lit prims were drawn, unless one of them leaves it alone.
+bool RenderScene::LitPrimsWriteDepth()
+{
+    for (auto entry = _litQueue->Begin(); entry != _litQueue->End(); ++entry)
+    {
+        Material* material = entry->material;
+        if (!material || material->MaterialFlags().HasFlag(MF_NOZCULL) ||
+            material->MaterialFlags().HasFlag(MF_NOZWRITE) ||
+            material->MaterialFlags().HasFlag(MF_DONT_APPLY_STDSTATEBLOCK))
+            return false;
+    }
+    return true;
+}
+
+// Only effects that say so write an emissive colour; the others leave the target black.
+bool RenderScene::LitPrimsWriteEmissive()
+{
+    for (auto entry = _litQueue->Begin(); entry != _litQueue->End(); ++entry)
+    {
+        const Shader* shader = entry->material ? entry->material->GetBindedShader() : nullptr;
+        if (shader && shader->WritesEmissive())
+            return true;
+    }
+    return false;
+}
+
+// The light quads lie on the far plane: tested "greater" against the depth the lit prims left,
+// they shade only the pixels those covered and pass over the empty rest of the screen, which
+// they would leave as it is anyway. Without that depth they shade every pixel.
+void RenderScene::MaskLightsByDepth(bool masked)
+{
+    for (Material* material : {_directionalLight, _omniLight})
+    {
+        Flags& flags = material->MaterialFlags();
+        if (flags.HasFlag(MF_NOZCULL) == masked)
+            flags.ResetFlag(MF_NOZCULL);
+    }
+    _system->SetDepthFunc(masked ? CMP_GREATER : CMP_LESSEQUAL);
 }

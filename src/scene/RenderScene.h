@@ -2,7 +2,6 @@
 
 #include "MaterialSystem/shaders/LightSources.h"
 #include "foundation/base/Name.h"
-#include "platform/gfx/Device.h"
 #include "scene/nodes/NodeTypes.h"
 
 #include <map>
@@ -127,6 +126,8 @@ public:
     void GetMRTs(Texture** depth, Texture** color, Texture** normal, Texture** material) const;
     Mesh* GetSpotShapeMesh() const { return _spotShape; }
     ShaderParamsGlobal* GetGlobals() const { return _globals.get(); }
+    // Whether the lit prims of the frame drawn last left an emissive colour for the glow.
+    bool DrewEmissive() const { return _emissiveDrawn; }
     PostProcessingStage* GetPostProcessingStage() const { return _postStage.get(); }
     // The slot a webcam picture would be handed out from. No part of the game captures one, so
     // initialising leaves it empty.
@@ -170,6 +171,9 @@ private:
     void RenderSimpleObjects();
     void RenderDeferredShadingObjects(Camera* camera, OmniList& lights);
     void RenderSingleLight(Camera* camera, Omni* light);
+    bool LitPrimsWriteDepth();
+    bool LitPrimsWriteEmissive();
+    void MaskLightsByDepth(bool masked);
     void RenderFrameBufferObjects();
     void SetCameraTransforms(Camera* camera);
 
@@ -217,7 +221,7 @@ private:
     float _oldTVEffect = 0.0f;
     float _secondsPerFrame = 0.0f;
     std::vector<DepthCheckPoint> _depthCheckPoints;
-    gfx::FloatImage _readBack;
     bool _occlusionPass = false;
+    bool _emissiveDrawn = false;
     Camera* _viewCamera = nullptr; // the camera of the frame being drawn
 };

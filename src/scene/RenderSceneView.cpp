@@ -8,6 +8,8 @@
 #include "foundation/base/Timer.h"
 #include "foundation/config/RenderSettings.h"
 #include "foundation/config/VideoSettings.h"
+#include "platform/gfx/Device.h"
+#include "platform/gfx/Texture.h"
 #include "scene/RenderScene.h"
 #include "scene/nodes/Camera.h"
 #include "scene/nodes/Group.h"
@@ -110,30 +112,30 @@ void RenderScene::FlushQueues()
 
 // Each point against the depth the last frame's stage left, as the camera sees it now (moved
 // to the origin: the points are relative to it). A point is occluded behind drawn geometry,
-// off the screen, or behind the camera.
+// off the screen, or behind the camera. Only the points' own pixels are read back.
 void RenderScene::TestDepthCheckPoints()
 {
-    Texture* depth = _targets[MRT_DEPTH];
     gfx::Device* device = _system->GetDevice();
-    const bool read = depth && device && device->ReadFloatPixels(depth->GetTexHandle(), _readBack);
+    gfx::Texture* depth = _targets[MRT_DEPTH] && device ? _targets[MRT_DEPTH]->GetTexHandle() : nullptr;
+    const float width = depth ? float(depth->GetWidth()) : 0.0f, height = depth ? float(depth->GetHeight()) : 0.0f;
     const Matrix viewProjection = _viewCamera->GetViewMatrix() * _viewCamera->GetProjMatrix();
     for (DepthCheckPoint& point : _depthCheckPoints)
     {
+        point.occluded = true;
+        if (!depth)
+            continue;
         Vec3 screen;
         _viewCamera->WorldToScreen(point.position, _system, screen);
         // The viewport may be another size than the depth target: go by the target's pixels.
         const gfx::Viewport& viewport = device->GetViewport();
-        const float x = screen.x * float(_readBack.width) / float(viewport.width);
-        const float y = screen.y * float(_readBack.height) / float(viewport.height);
+        const float x = screen.x * width / float(viewport.width);
+        const float y = screen.y * height / float(viewport.height);
         Vec4 clip;
         viewProjection.Transform(point.position, clip);
-        if (!read || !(x >= 0.0f && x < float(_readBack.width) && y >= 0.0f && y < float(_readBack.height)) ||
-            clip.w <= 0.0f)
-        {
-            point.occluded = true;
+        float stored = 0.0f;
+        if (!(x >= 0.0f && x < width && y >= 0.0f && y < height) || clip.w <= 0.0f ||
+            !device->ReadFloatPixels(depth, gfx::Rect{int(std::floor(x)), int(std::floor(y)), 1, 1}, &stored))
             continue;
-        }
-        const float stored = _readBack.pixels[size_t(std::floor(y)) * _readBack.pitch + size_t(std::floor(x))];
         point.occluded = stored != 0.0f && stored < clip.z / clip.w;
     }
 }
@@ -212,8 +214,12 @@ void RenderScene::RenderSimpleObjects()
     _transparentQueue->RenderPrims(_globals.get());
 }
 
+// With nothing to draw, the copy is left to the post chain, which takes its own before any pass
+// reads it.
 void RenderScene::RenderFrameBufferObjects()
 {
+    if (_frameBufferQueue->IsEmpty() && _settings->EnablePostEffects)
+        return;
     Texture* frameBuffer = _system->GetTextureMgr()->GetFrameBufferTexture();
     if (!_frameBufferQueue->IsEmpty())
     {

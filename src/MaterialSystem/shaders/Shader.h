@@ -67,6 +67,8 @@ public:
     unsigned GetNumPasses() const { return _numPasses; }
     bool HasRestorePass() const { return _hasRestorePass; }
     bool UsesDeferredShading() const { return _deferredShading; }
+    // Whether its deferred output holds an emissive colour (a parameter named "usingEmissive").
+    bool WritesEmissive() const { return _emissive; }
     const std::string& GetScriptData() const { return _script; }
     void SetScriptData(std::string script) { _script = std::move(script); }
     // Null when the shader failed to compile (it stays loaded without an effect).
@@ -84,6 +86,7 @@ private:
     unsigned _numPasses = 0;
     bool _hasRestorePass = false;
     bool _deferredShading = false;
+    bool _emissive = false;
     fx::Handle _validTechniques[MaxValidTechniques] = {};
     unsigned _numValidTechniques = 0;
 };

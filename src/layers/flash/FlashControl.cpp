@@ -5,6 +5,7 @@
 #include "MaterialSystem/textures/TextureMgr.h"
 #include "foundation/base/Dumper.h"
 #include "foundation/base/Path.h"
+#include "foundation/base/Profiler.h"
 #include "layers/LayerManager.h"
 #include "layers/flash/FlashProtocol.h"
 #include "layers/flash/TextureImage.h"
@@ -200,6 +201,8 @@ void FlashControl::copyFromFlash()
         _dirty = Block{0, 0, _width, _height};
     if (isInert())
         return;
+    static const Name Scope("Movies");
+    AutoScopeProfile profile(Scope);
     const bool painted = _movie->Render(movie::Rect{_dirty.left, _dirty.top, _dirty.right, _dirty.bottom});
     _clean = true;
     _fullRedraw = false;
@@ -217,6 +220,8 @@ void FlashControl::copyToTexture()
     _uploadPending = false;
     if (!_texture || !_movie || _upload.right > _width || _upload.bottom > _height)
         return;
+    static const Name Scope("Uploads");
+    AutoScopeProfile profile(Scope);
     const uint8_t* block = _movie->GetPixels() + size_t(_upload.top) * _movie->GetStride() + size_t(_upload.left) * 4;
     _texture->UpdateRect(0, _upload.left, _upload.top, _upload.right - _upload.left, _upload.bottom - _upload.top,
                          block, unsigned(_movie->GetStride()));

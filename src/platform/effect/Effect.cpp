@@ -456,8 +456,9 @@ bool Effect::BeginPass(unsigned pass)
     _currentProgram = p.program;
     if (_currentProgram >= 0)
     {
-        _device.SetProgram(_programs[_currentProgram].program.get());
-        Upload(_programs[_currentProgram]);
+        Program& program = CurrentProgram();
+        _device.SetProgram(program.program.get());
+        Upload(program);
     }
     return true;
 }
@@ -466,8 +467,9 @@ void Effect::CommitChanges()
 {
     if (!_begun || _currentProgram < 0)
         return;
-    _device.SetProgram(_programs[_currentProgram].program.get());
-    Upload(_programs[_currentProgram]);
+    Program& program = CurrentProgram();
+    _device.SetProgram(program.program.get());
+    Upload(program);
 }
 
 void Effect::EndPass() {}

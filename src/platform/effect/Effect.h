@@ -123,6 +123,11 @@ private:
         uint64_t alphaUploaded = 0;
         int lighting = -1, flatShading = -1;
         uint64_t shadingUploaded = 0;
+        // The program above leaves the alpha test out: its discard, though never taken, would
+        // keep the driver from testing depth before the fragment code and slow every fragment.
+        // The twin with the test is compiled from these sources the first time a draw needs it.
+        std::unique_ptr<Program> alphaTested;
+        std::string alphaVertex, alphaFragment;
     };
     struct Pass;
     struct Technique;
@@ -140,6 +145,8 @@ private:
     int BuildProgram(const EffectDesc& desc, const PreprocessedSource& source, const std::vector<Macro>& macros,
                      const std::string& vertex, const std::string& fragment, int line, std::string& errors);
     void Link(Program& program);
+    // The current pass's program for the pool's alpha test.
+    Program& CurrentProgram();
     void Upload(Program& program);
     // `bytes`: how much of the value's start was written (0: all of it).
     void Changed(int param, size_t bytes = 0);

@@ -2,6 +2,7 @@
 
 #include "platform/effect/Effect.h"
 
+#include "foundation/base/Dumper.h"
 #include "platform/effect/EffectDesc.h"
 #include "platform/effect/EffectPool.h"
 #include "platform/effect/ParamValue.h"
@@ -49,28 +50,31 @@ const char* kShadingNormal = "vec3 fx_ShadingNormal(vec3 normal, vec3 position)\
                              "    return length(normal) > 0.0 ? normalize(normal) : vec3(0.0);\n"
                              "}\n";
 
-// Alpha test as the device did it: alpha x 255 compared with a 0..255 reference.
 const char* kFragmentEpilogue = "\n#undef main\n"
-                                "void main()\n"
-                                "{\n"
-                                "    fx_user_main();\n"
-                                "    if (fx_AlphaFunc != 0) {\n"
-                                "        int a = int(clamp(fx_Target0.a, 0.0, 1.0) * 255.0 + 0.5);\n"
-                                "        int r = fx_AlphaReference;\n"
-                                "        bool keep = true;\n"
-                                "        switch (fx_AlphaFunc) {\n"
-                                "        case 1: keep = false; break;\n"
-                                "        case 2: keep = a < r; break;\n"
-                                "        case 3: keep = a == r; break;\n"
-                                "        case 4: keep = a <= r; break;\n"
-                                "        case 5: keep = a > r; break;\n"
-                                "        case 6: keep = a != r; break;\n"
-                                "        case 7: keep = a >= r; break;\n"
-                                "        default: break;\n"
-                                "        }\n"
-                                "        if (!keep) discard;\n"
-                                "    }\n"
-                                "}\n";
+                                "void main() { fx_user_main(); }\n";
+
+// Alpha test as the device did it: alpha x 255 compared with a 0..255 reference.
+const char* kAlphaTestEpilogue = "\n#undef main\n"
+                                 "void main()\n"
+                                 "{\n"
+                                 "    fx_user_main();\n"
+                                 "    if (fx_AlphaFunc != 0) {\n"
+                                 "        int a = int(clamp(fx_Target0.a, 0.0, 1.0) * 255.0 + 0.5);\n"
+                                 "        int r = fx_AlphaReference;\n"
+                                 "        bool keep = true;\n"
+                                 "        switch (fx_AlphaFunc) {\n"
+                                 "        case 1: keep = false; break;\n"
+                                 "        case 2: keep = a < r; break;\n"
+                                 "        case 3: keep = a == r; break;\n"
+                                 "        case 4: keep = a <= r; break;\n"
+                                 "        case 5: keep = a > r; break;\n"
+                                 "        case 6: keep = a != r; break;\n"
+                                 "        case 7: keep = a >= r; break;\n"
+                                 "        default: break;\n"
+                                 "        }\n"
+                                 "        if (!keep) discard;\n"
+                                 "    }\n"
+                                 "}\n";
 
 const char* GlslType(ParamType type) { return type == ParamType::Int ? "int" : ParamTypeName(type); }
 
@@ -199,11 +203,11 @@ int Effect::BuildProgram(const EffectDesc& desc, const PreprocessedSource& sourc
     std::string fs = common + LineDirective(1, kGeneratedSource) + kFragmentPrologue + kShadingNormal +
                      "#define main fx_user_main\n";
     AppendMapped(fs, source, stages[1]->begin, stages[1]->end);
-    fs += LineDirective(1, kGeneratedSource) + kFragmentEpilogue;
+    fs += LineDirective(1, kGeneratedSource);
 
     std::string log;
     Program program;
-    program.program = gfx::Program::Create(_device, vs, fs, &log);
+    program.program = gfx::Program::Create(_device, vs, fs + kFragmentEpilogue, &log);
     if (!program.program)
     {
         errors += TranslateLog(log, source, _name);
@@ -212,10 +216,37 @@ int Effect::BuildProgram(const EffectDesc& desc, const PreprocessedSource& sourc
         return -1;
     }
     Link(program);
+    program.alphaVertex = std::move(vs);
+    program.alphaFragment = fs + kAlphaTestEpilogue;
     _programs.push_back(std::move(program));
     const int index = static_cast<int>(_programs.size() - 1);
     _programIndex[key] = index;
     return index;
+}
+
+Effect::Program& Effect::CurrentProgram()
+{
+    Program& plain = _programs[_currentProgram];
+    if (!_pool.GetAlphaTest().enable)
+        return plain;
+    if (!plain.alphaTested && !plain.alphaFragment.empty())
+    {
+        std::string log;
+        auto tested = std::make_unique<Program>();
+        tested->program = gfx::Program::Create(_device, plain.alphaVertex, plain.alphaFragment, &log);
+        if (tested->program)
+        {
+            Link(*tested);
+            plain.alphaTested = std::move(tested);
+        }
+        else
+        {
+            Dumper::Instance().Print(DUMP_ERROR, "Effect \"%s\": no alpha test: %s\n", _name.c_str(), log.c_str());
+        }
+        plain.alphaVertex.clear();
+        plain.alphaFragment.clear();
+    }
+    return plain.alphaTested ? *plain.alphaTested : plain;
 }
 
 void Effect::Link(Program& p)

@@ -127,6 +127,8 @@ bool Device::Present()
     return true;
 }
 
+void Device::Finish() { glFinish(); }
+
 CooperativeLevel Device::TestCooperativeLevel()
 {
     if (!_faults.cooperativeLevels.empty())
@@ -295,6 +297,8 @@ bool Device::ReadPixels(Texture* source, const Rect& rect, void* out)
     {
         return false;
     }
+    // A software rasterizer may still be drawing into the texture from its own threads.
+    glFinish();
     glBindFramebuffer(GL_READ_FRAMEBUFFER, _blitFbos[0]);
     glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, source->GetName(), 0);
     glReadBuffer(GL_COLOR_ATTACHMENT0);
@@ -304,18 +308,20 @@ bool Device::ReadPixels(Texture* source, const Rect& rect, void* out)
     return glGetError() == GL_NO_ERROR;
 }
 
-bool Device::ReadFloatPixels(Texture* source, FloatImage& out)
+bool Device::ReadFloatPixels(Texture* source, const Rect& rect, float* out)
 {
-    if (!source || IsDepthFormat(source->GetFormat()))
+    if (!source || !out || IsDepthFormat(source->GetFormat()) || rect.x < 0 || rect.y < 0 || rect.width <= 0 ||
+        rect.height <= 0 || unsigned(rect.x + rect.width) > source->GetWidth() ||
+        unsigned(rect.y + rect.height) > source->GetHeight())
+    {
         return false;
-    out.width = out.pitch = source->GetWidth();
-    out.height = source->GetHeight();
-    out.pixels.resize(size_t(out.pitch) * out.height);
+    }
+    glFinish();
     glBindFramebuffer(GL_READ_FRAMEBUFFER, _blitFbos[0]);
     glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, source->GetName(), 0);
     glReadBuffer(GL_COLOR_ATTACHMENT0);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, int(out.width), int(out.height), GL_RED, GL_FLOAT, out.pixels.data());
+    glReadPixels(rect.x, rect.y, rect.width, rect.height, GL_RED, GL_FLOAT, out);
     _targetsDirty = true;
     return glGetError() == GL_NO_ERROR;
 }

@@ -32,13 +32,6 @@ class Texture;
 class VertexLayout;
 struct FaultInjection;
 
-// The red channel of a target read back as floats: `pitch` floats a row, top row first.
-struct FloatImage
-{
-    unsigned width = 0, height = 0, pitch = 0;
-    std::vector<float> pixels;
-};
-
 // Told when a texture is destroyed, so whoever keeps a plain pointer to it lets go of it.
 class TextureWatcher
 {
@@ -116,6 +109,8 @@ public:
     // Shows the back buffer; false when the device is lost.
     bool Present();
     CooperativeLevel TestCooperativeLevel();
+    // Returns once the driver has carried out everything asked of it (for timing).
+    void Finish();
     bool UsesClipControl() const { return _clipControl; }
     unsigned GetMaxTextureSize() const { return _maxTextureSize; }
     bool SupportsCompressedTextures() const { return _compressedTextures; }
@@ -136,10 +131,11 @@ public:
     void Clear(unsigned clearFlags, uint32_t argb, float z = 1.0f, int stencil = 0);
     // Stretches the whole of `source` over the whole of `destination` (colour only).
     bool CopySurface(Texture* source, Texture* destination, bool linear);
-    // Pixels of a colour target as A8R8G8B8 words, top row first, `rect.width` words a row.
+    // Pixels of a colour target as A8R8G8B8 words, top row first, `rect.width` words a row. The
+    // read-backs wait until the driver has drawn everything asked of it.
     bool ReadPixels(Texture* source, const Rect& rect, void* out);
-    // The whole of a colour target's red channel, the image sized to the target.
-    bool ReadFloatPixels(Texture* source, FloatImage& out);
+    // The red channel of a colour target as floats, top row first, `rect.width` floats a row.
+    bool ReadFloatPixels(Texture* source, const Rect& rect, float* out);
 
     // Render states, each sent to OpenGL only when it changes.
     void SetDepthTest(bool enable);

@@ -91,6 +91,12 @@ int PPEffect_Glow::Initialize()
     return Build(names, SceneTargets(_scene).material);
 }
 
+void PPEffect_Glow::Render()
+{
+    if (_scene->DrewEmissive())
+        PPEffectBlurred::Render();
+}
+
 int PPEffect_MotionBlur::Initialize()
 {
     Texture* mask = _materialSystem->GetTextureMgr()->CreateTextureFromFile("pp_motionbloor_mask.dds");

@@ -46,12 +46,14 @@ public:
     const char* GetName() const override { return "PPEffect_Blur"; }
 };
 
-// The emissive target spread onto the frame.
+// The emissive target spread onto the frame; nothing in frames whose lit prims wrote no emissive
+// colour, where the target is black.
 class PPEffect_Glow : public PPEffectBlurred
 {
 public:
     explicit PPEffect_Glow(RenderScene* scene) : PPEffectBlurred(scene) {}
     int Initialize() override;
+    void Render() override;
     const char* GetName() const override { return "PPEffect_Glow"; }
 };
 

@@ -161,6 +161,10 @@ TEST_F(EffectTest, AlphaTestDiscards)
     _device->Clear(gfx::ClearTarget, 0xFF000000);
     DrawQuad(*plain);
     EXPECT_EQ(Pixel(5, 5), 0u);
+    // And the test off again: the same effect draws.
+    _pool->SetAlphaTest({});
+    DrawQuad(*plain);
+    EXPECT_EQ(Pixel(5, 5), 0x00FF00u);
 }
 
 // A parameter block replays the values recorded into it.

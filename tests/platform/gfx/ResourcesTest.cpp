@@ -168,6 +168,40 @@ TEST_P(ResourceTest, OcclusionQueryCountsVisibleSamples)
     EXPECT_FALSE(_device->CreateOcclusionQuery());
 }
 
+// A float target read back a pixel at a time where drawn and where not, and rectangles that
+// reach outside the target refused whole.
+TEST_P(ResourceTest, FloatReadBacksTakeARectangleOfTheTarget)
+{
+    gfx::TextureDesc desc;
+    desc.format = gfx::Format::R32F;
+    desc.width = 64;
+    desc.height = 32;
+    desc.renderTarget = true;
+    auto target = gfx::Texture::Create(*_device, desc);
+    ASSERT_TRUE(target);
+    _device->SetRenderTarget(0, target.get());
+    _device->SetDepthTarget(nullptr);
+    _device->Clear(gfx::ClearTarget, 0);
+    constexpr uint32_t red = 0xFFFF0000;
+    DrawTriangles({{-1, 1, 0.5f, red}, {0, 1, 0.5f, red}, {-1, 0, 0.5f, red}});
+    float value = -1.0f;
+    ASSERT_TRUE(_device->ReadFloatPixels(target.get(), gfx::Rect{1, 1, 1, 1}, &value));
+    EXPECT_FLOAT_EQ(value, 1.0f);
+    ASSERT_TRUE(_device->ReadFloatPixels(target.get(), gfx::Rect{62, 30, 1, 1}, &value));
+    EXPECT_FLOAT_EQ(value, 0.0f);
+    float row[64];
+    ASSERT_TRUE(_device->ReadFloatPixels(target.get(), gfx::Rect{0, 2, 64, 1}, row));
+    EXPECT_FLOAT_EQ(row[0], 1.0f);
+    EXPECT_FLOAT_EQ(row[63], 0.0f);
+    for (const gfx::Rect& outside : {gfx::Rect{-1, 0, 1, 1}, gfx::Rect{0, -1, 1, 1}, gfx::Rect{64, 0, 1, 1},
+                                     gfx::Rect{0, 32, 1, 1}, gfx::Rect{60, 0, 5, 1}, gfx::Rect{0, 0, 0, 1}})
+        EXPECT_FALSE(_device->ReadFloatPixels(target.get(), outside, &value))
+            << outside.x << "," << outside.y << " " << outside.width << "x" << outside.height;
+    EXPECT_FALSE(_device->ReadFloatPixels(nullptr, gfx::Rect{0, 0, 1, 1}, &value));
+    _device->SetRenderTarget(0, nullptr);
+    _device->SetDepthTarget(_device->GetDepthBuffer());
+}
+
 TEST_P(ResourceTest, AdapterCapsFromTheDriver)
 {
     gfx::AdapterCaps caps;

@@ -2,9 +2,13 @@
 // the depth check points tested against it a frame later.
 #include "../SceneFixture.h"
 
+#include "MaterialSystem/materials/Material.h"
+#include "MaterialSystem/materials/MaterialFlags.h"
+#include "scene/nodes/Bone.h"
 #include "scene/nodes/Camera.h"
 #include "scene/nodes/IDebugRenderable.h"
 #include "scene/nodes/Omni.h"
+#include "scene/nodes/RenderMesh.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +42,22 @@ protected:
         _scene->SetSunDiffuse(0, Color(0, 0, 0, 1), 0);
     }
 
+    // The sphere is about 80 pixels across, around the centre: red where the light reaches it,
+    // the sun's ambient grey on the far side, and nothing drawn leaves the cleared black.
+    void ExpectLitNearSide() const
+    {
+        const std::vector<uint32_t> pixels = ReadBackBuffer();
+        const int cx = _width / 2, cy = _height / 2;
+        const uint32_t lit = Pixel(pixels, cx - 36, cy), far = Pixel(pixels, cx + 30, cy);
+        EXPECT_GT(Red(lit), Red(far) + 80) << std::hex << lit << " " << far;
+        EXPECT_GT(Red(lit), Green(lit) + 80) << std::hex << lit;
+        EXPECT_NEAR(Green(lit), Blue(lit), 2);
+        EXPECT_NEAR(Red(far), 64, 4) << std::hex << far;
+        EXPECT_NEAR(Green(far), 64, 4) << std::hex << far;
+        EXPECT_EQ(Pixel(pixels, 3, 3), 0u);
+        EXPECT_EQ(Pixel(pixels, _width - 3, _height - 3), 0u);
+    }
+
     Camera* _camera = nullptr;
     Bone* _sphere = nullptr;
 };
@@ -47,18 +67,19 @@ TEST_P(LitSphereTest, TheOmniLightsTheNearSideInItsColour)
     Build();
     Frame(_camera, GetParam() ? "lit_sphere_stencil.bmp" : "lit_sphere.bmp");
     EXPECT_TRUE(SceneLog::Lines().empty()) << SceneLog::Lines().front();
-    const std::vector<uint32_t> pixels = ReadBackBuffer();
-    // The sphere is about 80 pixels across, around the centre.
-    const int cx = _width / 2, cy = _height / 2;
-    const uint32_t lit = Pixel(pixels, cx - 36, cy), far = Pixel(pixels, cx + 30, cy);
-    EXPECT_GT(Red(lit), Red(far) + 80) << std::hex << lit << " " << far;
-    EXPECT_GT(Red(lit), Green(lit) + 80) << std::hex << lit;
-    EXPECT_NEAR(Green(lit), Blue(lit), 2);
-    // The far side has only the sun's ambient grey; nothing drawn leaves the cleared black.
-    EXPECT_NEAR(Red(far), 64, 4) << std::hex << far;
-    EXPECT_NEAR(Green(far), 64, 4) << std::hex << far;
-    EXPECT_EQ(Pixel(pixels, 3, 3), 0u);
-    EXPECT_EQ(Pixel(pixels, _width - 3, _height - 3), 0u);
+    ExpectLitNearSide();
+}
+
+// The sun and the lights shade only the pixels whose depth the lit prims wrote; a lit prim
+// that writes no depth has every pixel shaded, and so is lit all the same.
+TEST_P(LitSphereTest, ALitSphereThatWritesNoDepthIsLitAllTheSame)
+{
+    Build();
+    auto* mesh = static_cast<RenderMesh*>(_sphere->GetChild(0));
+    ASSERT_NE(mesh->GetMaterial(0), nullptr);
+    mesh->GetMaterial(0)->MaterialFlags() = Flags(MF_NOZWRITE);
+    Frame(_camera);
+    ExpectLitNearSide();
 }
 
 TEST_P(LitSphereTest, DepthCheckPointsReadTheLastFrame)

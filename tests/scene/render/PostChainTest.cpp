@@ -3,14 +3,19 @@
 #include "../SceneFixture.h"
 
 #include "MaterialSystem/materials/Material.h"
+#include "MaterialSystem/materials/MaterialMgr.h"
 #include "MaterialSystem/textures/Texture.h"
+#include "scene/nodes/Bone.h"
 #include "scene/nodes/Camera.h"
+#include "scene/nodes/RenderMesh.h"
 #include "scene/post/PPEffects.h"
 #include "scene/post/PostProcessingStage.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -110,8 +115,8 @@ TEST_F(PostChainTest, MotionBlurDrawsOnlyAboveZero)
     EXPECT_EQ(Render(true), still);
 }
 
-// An effect library without the glow's effect: the glow is left out, the others run.
-class BrokenPostChainTest : public PostChainTest
+// The game's effect library copied without some effects and with others added.
+class LibraryPostChainTest : public PostChainTest
 {
 protected:
     void SetUp() override
@@ -120,8 +125,10 @@ protected:
         fs::remove_all(_folder);
         fs::create_directories(_folder);
         for (const fs::directory_entry& entry : fs::directory_iterator(std::string(GAME_DATA_DIR) + "/shaderlib"))
-            if (entry.path().filename() != "pp_glow.fx")
+            if (std::find(_leftOut.begin(), _leftOut.end(), entry.path().filename()) == _leftOut.end())
                 fs::copy_file(entry.path(), _folder / entry.path().filename());
+        for (const auto& [name, text] : _added)
+            std::ofstream(_folder / name) << text;
         _shaderRoot = _folder.string() + "/";
         PostChainTest::SetUp();
     }
@@ -131,6 +138,19 @@ protected:
         fs::remove_all(_folder);
     }
     fs::path _folder;
+    std::vector<std::string> _leftOut;
+    std::vector<std::pair<std::string, std::string>> _added;
+};
+
+// Without the glow's effect: the glow is left out, the others run.
+class BrokenPostChainTest : public LibraryPostChainTest
+{
+protected:
+    void SetUp() override
+    {
+        _leftOut = {"pp_glow.fx"};
+        LibraryPostChainTest::SetUp();
+    }
 };
 
 TEST_F(BrokenPostChainTest, AnEffectThatCannotBeBuiltIsLeftOut)
@@ -141,6 +161,81 @@ TEST_F(BrokenPostChainTest, AnEffectThatCannotBeBuiltIsLeftOut)
     const std::vector<uint32_t> post = Render(true);
     const std::vector<uint32_t> plain = Render(false);
     EXPECT_NE(post, plain);
+}
+
+} // namespace
+
+namespace {
+
+// A deferred effect that writes an unlit black surface with a white emissive colour; the
+// declaration says so or not.
+std::string EmissiveEffect(bool declared)
+{
+    return std::string("#include \"SharedParams\"\nfloat usingDeferredShading;\n") +
+           (declared ? "float usingEmissive;\n" : "") + R"(
+vertex vs_mesh {
+    layout(location = GFX_LOC_POSITION) in vec3 inPosition;
+    out vec2 vDepth;
+    void main()
+    {
+        gl_Position = matViewProj * (WorldOf(0.0) * vec4(inPosition, 1.0));
+        vDepth = gl_Position.zw;
+    }
+}
+fragment fs_mesh {
+    in vec2 vDepth;
+    void main()
+    {
+        fx_Target0 = vec4(vDepth.x / vDepth.y, 0.0, 0.0, 1.0);
+        fx_Target1 = vec4(0.5, 0.5, 0.0, 0.0);
+        fx_Target2 = vec4(0.0, 0.0, 0.0, 1.0);
+        fx_Target3 = vec4(1.0);
+    }
+}
+technique Emissive { pass p0 { VertexShader = vs_mesh; FragmentShader = fs_mesh; } }
+)";
+}
+
+// Without the bloom, so that only the glow spreads light.
+class GlowTest : public LibraryPostChainTest
+{
+protected:
+    void SetUp() override
+    {
+        _leftOut = {"pp_bloomcolorkey.fx"};
+        _added = {{"test_emissive.fx", EmissiveEffect(true)}, {"test_dark.fx", EmissiveEffect(false)}};
+        LibraryPostChainTest::SetUp();
+    }
+};
+
+// The glow spreads the emissive colour of a prim whose effect declares one past its edge; for
+// an effect that writes none it is not run, and the post chain leaves the frame as it was.
+TEST_F(GlowTest, TheGlowRunsForPrimsThatWriteAnEmissiveColour)
+{
+    ASSERT_EQ(EffectNames(*_scene->GetPostProcessingStage()),
+              (std::vector<std::string>{"PPEffect_Antialias", "PPEffect_Glow", "PPEffect_MotionBlur"}));
+    _camera = FrontCamera();
+    Bone* sphere = WhiteSphere(Vec3(0, 0, 10), 2);
+    for (const auto& [effect, declared] : {std::pair{"test_emissive.fx", true}, std::pair{"test_dark.fx", false}})
+    {
+        Material* material = _system->GetMaterialMgr()->CreateMaterial(effect);
+        material->BindShaderEx(effect, nullptr);
+        static_cast<RenderMesh*>(sphere->GetChild(0))->SetCommonMaterial(material);
+        const std::vector<uint32_t> plain = Render(false);
+        const std::vector<uint32_t> post = Render(true);
+        const int cx = _width / 2, cy = _height / 2;
+        ASSERT_GT(Pixel(plain, cx, cy) & 0xFF, 200u) << effect;
+        int edge = cx;
+        while (edge < _width && Pixel(plain, edge, cy) != 0)
+            ++edge;
+        ASSERT_LT(edge, cx + 60) << effect;
+        int spread = 0;
+        for (int x = edge; x < edge + 4; ++x)
+            spread += (Pixel(post, x, cy) & 0xFF) > 4;
+        EXPECT_EQ(spread > 2, declared) << effect;
+        EXPECT_EQ(post == plain, !declared) << effect;
+    }
+    EXPECT_TRUE(SceneLog::Lines().empty()) << SceneLog::Lines().front();
 }
 
 } // namespace

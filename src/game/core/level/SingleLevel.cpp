@@ -71,6 +71,7 @@ void SingleLevel::UserProceed(float)
     static const Name Actors("Actors");
     static const Name PlayerScope("Player");
     static const Name Logic("LevelLogic");
+    static const Name AiScope("AI");
     const float spf = game.GetSPF();
     if (NxScene* scene = _space ? _space->GetScene() : nullptr)
     {
@@ -91,7 +92,10 @@ void SingleLevel::UserProceed(float)
     }
     if (_space)
         _space->UpdateShapeGraveyard();
-    Pelloris::EntityManager::GetInstance()->Trigger(spf);
+    {
+        AutoScopeProfile scope(AiScope);
+        Pelloris::EntityManager::GetInstance()->Trigger(spf);
+    }
     {
         // Actors made during the pass are reached in the same pass.
         AutoScopeProfile scope(Actors);
