@@ -1,0 +1,329 @@
+// The two shipped missions flown to each of their endings, through the mission frame and the
+// shipped logic files, to the score screen. Ships are destroyed through the game's damage
+// telegrams and moved by hand where waiting for the AI would be slow; the shipped triggers alone
+// decide how each mission ends.
+#include "MissionFixture.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "WorldTestSupport.h"
+#include "game/ai/LevelLogic.h"
+#include "game/ai/ShipEntity.h"
+#include "game/core/level/SingleLevel.h"
+#include "game/core/messages/Message.h"
+#include "game/hud/GuiShipHud.h"
+#include "game/hud/GuiShipHudTextMessage.h"
+#include "game/profiles/UserProfile.h"
+#include "game/world/parts/DestructableObject.h"
+#include "game/world/parts/ObjectPart.h"
+#include "game/world/player/Player.h"
+#include "game/world/player/PlayerShip.h"
+#include "game/world/ships/Ship.h"
+
+namespace {
+
+constexpr int SpaceCleaner = 0;      // lvl00
+constexpr int CargoAnnihilation = 1; // lvl12
+
+class MissionEndingsTest : public MissionScreenTest
+{
+protected:
+    void SetUp() override
+    {
+        MissionScreenTest::SetUp();
+        if (!IsSkipped() && !HasFatalFailure())
+            _clock = std::make_unique<FrameClock>();
+    }
+    void TearDown() override
+    {
+        _clock.reset();
+        MissionScreenTest::TearDown();
+    }
+
+    // The pilot's offer from the start to the end of loading.
+    void Fly(int offer)
+    {
+        _pilot->SetCurrentLevel(Offer(offer));
+        SingleLevel* level = game.GetLevel();
+        level->LoadLevel(nullptr, nullptr, nullptr);
+        for (int i = 0; i < 200 && !(std::string(Current()) == "level" && level->IsLoaded()); ++i)
+            Frames(1);
+        ASSERT_TRUE(level->IsLoaded()) << "at " << Current();
+        ASSERT_NE(level->GetLogic(), nullptr);
+    }
+    // Whole game frames of a fixed length, drawn.
+    void Frames(int count, float seconds = 0.1f)
+    {
+        for (int i = 0; i < count; ++i)
+        {
+            _clock->Tick(seconds);
+            game.Proceed();
+        }
+    }
+    // The game's loop without the scene's update and drawing: the mission, its AI and its logic
+    // go on as in play, a frame every `step` seconds, and minutes pass in a moment. Stops at the
+    // end of the mission.
+    void Skip(float seconds, const std::function<void()>& everyFrame = {}, float step = 0.1f)
+    {
+        for (float passed = 0; passed < seconds && Level().IsExist() && Status() == LEVEL_RUNNING; passed += step)
+        {
+            if (everyFrame)
+                everyFrame();
+            _clock->Tick(step);
+            game.GameEngine::Proceed();
+        }
+    }
+    // Full frames until the logic has settled the mission; false when it goes on.
+    bool FramesUntilEnded(int frames = 10)
+    {
+        for (int i = 0; i < frames && Status() == LEVEL_RUNNING; ++i)
+            Frames(1);
+        return Status() != LEVEL_RUNNING;
+    }
+
+    static SingleLevel& Level() { return *game.GetLevel(); }
+    static eLevelStatus Status()
+    {
+        const LevelLogic* logic = Level().GetLogic();
+        return logic ? logic->GetStatus() : LEVEL_RUNNING;
+    }
+    static Ship* ShipNamed(const char* name) { return dynamic_cast<Ship*>(Level().GetActor(name)); }
+    static PlayerShip* Pilot() { return Level().GetPlayer() ? Level().GetPlayer()->GetShip() : nullptr; }
+    // Keeps the shield of every ship full, the pilot's too: where the AI's shots and knocks are
+    // not the point, nobody goes down by them.
+    static void HoldOut()
+    {
+        for (unsigned i = 0; i < Level().GetActorsCount(); ++i)
+        {
+            if (Ship* ship = dynamic_cast<Ship*>(Level().GetActor(i)))
+                ship->SetCurrentShield(ship->GetMaximumShield());
+        }
+    }
+    static const GuiShipHudTextMessage* Strip()
+    {
+        const Player* player = Level().GetPlayer();
+        return player && player->GetHUD() ? player->GetHUD()->GetTextMsg() : nullptr;
+    }
+
+    // Hits the ship as shots do, a frame at a time, until it is wrecked: a ship built of parts
+    // through the shape of each part still standing (as a rocket's fragments hit), any other with
+    // plain damage. False when it still stands after ten frames.
+    bool Wreck(Ship* ship)
+    {
+        for (int i = 0; i < 10 && !ship->IsDead(); ++i)
+        {
+            if (const DestructableObject* parts = ship->GetDestructableObject())
+            {
+                for (int p = 0; p < parts->GetPartCount(); ++p)
+                {
+                    const ObjectPart* part = parts->GetPart(p);
+                    if (!part->IsDestroyed() && part->GetShapeCount() > 0)
+                        Level().SendMessage(nullptr, ship, MESSAGE_DO_DAMAGE_TO_PART,
+                                            new MessageDoDamageToPart(part->GetShape(0), nullptr, 1e6f, true), 0);
+                }
+            }
+            else
+            {
+                Level().SendMessage(nullptr, ship, MESSAGE_DO_DAMAGE, new MessageDoDamage(1e6f), 0);
+            }
+            Frames(1);
+        }
+        return ship->IsDead();
+    }
+    // Wrecks the named ship and runs frames until the mission has taken it out.
+    void Destroy(const char* name)
+    {
+        Ship* ship = ShipNamed(name);
+        ASSERT_NE(ship, nullptr) << name;
+        ASSERT_TRUE(Wreck(ship)) << name << " stands";
+        for (int i = 0; i < 10 && Level().HasActor(ship); ++i)
+            Frames(1);
+        ASSERT_FALSE(Level().HasActor(ship)) << name << " stays in the mission";
+    }
+    // Puts a ship and its AI at the point.
+    static void Move(Ship* ship, const Vec3& point)
+    {
+        Matrix pose = ship->GetRoot();
+        pose.Pos() = point;
+        ship->SetPose(pose);
+        if (Pelloris::ShipEntity* entity = ship->GetEntity())
+            entity->SetPosition(Pelloris::SteerVec3(point));
+    }
+
+    // The mission has just ended as the logic means: the status, the last message of the
+    // logic on the strip (none given for the pilot's death), and the score screen asked for.
+    // Then the fade runs out on the score screen, which was asked for once.
+    void ExpectEnding(eLevelStatus status, const char* message)
+    {
+        ASSERT_EQ(Status(), status);
+        if (message)
+        {
+            ASSERT_NE(Strip(), nullptr);
+            EXPECT_STREQ(Strip()->GetText(), message);
+            EXPECT_EQ(Strip()->IsBlue(), status == LEVEL_WON) << "won in blue, lost in red";
+        }
+        EXPECT_STREQ(Next(), "mission_score");
+        for (int i = 0; i < 20 && std::string(Current()) != "mission_score"; ++i)
+            Frames(1);
+        EXPECT_STREQ(Current(), "mission_score");
+        EXPECT_FALSE(Level().IsExist()) << "the mission is over";
+        EXPECT_EQ(
+            _log.Count(status == LEVEL_WON ? "LevelLogic: the mission is won" : "LevelLogic: the mission is lost"), 1);
+        EXPECT_EQ(_log.Count("LevelLogic: the mission is"), 1) << "one ending";
+        EXPECT_EQ(_log.Errors(), 0) << _log.All();
+    }
+
+    std::unique_ptr<FrameClock> _clock;
+};
+
+} // namespace
+
+// A cargo ship within 400 units of the portal has left the system, whether put there (either of
+// the two; one just outside that sphere has not left) or flown there along its way by its AI.
+TEST_F(MissionEndingsTest, ACargoShipAtThePortalLosesCargoAnnihilation)
+{
+    const Vec3 portal(0, 100, 4400);
+    auto putAtThePortal = [this, portal](const char* cargo) {
+        Ship* ship = ShipNamed(cargo);
+        ASSERT_NE(ship, nullptr);
+        Move(ship, portal - Vec3(0, 0, 420));
+        Frames(2);
+        ASSERT_EQ(Status(), LEVEL_RUNNING) << "outside the portal's sphere";
+        Move(ship, portal - Vec3(0, 0, 300));
+    };
+    struct Case
+    {
+        const char* way;
+        std::function<void()> bringAbout;
+    };
+    const Case cases[] = {
+        {"ytg_cargo_00 put there", [&] { putAtThePortal("ytg_cargo_00"); }},
+        {"ytg_cargo_01 put there", [&] { putAtThePortal("ytg_cargo_01"); }},
+        {"flown there", [this] { Skip(120, HoldOut); }},
+    };
+    for (const Case& test : cases)
+    {
+        SCOPED_TRACE(test.way);
+        ASSERT_NO_FATAL_FAILURE(Fly(CargoAnnihilation));
+        test.bringAbout();
+        ASSERT_TRUE(FramesUntilEnded(2)) << "at " << Level().GetTime() << " s";
+        ExpectEnding(LEVEL_LOST, "A cargo ship has left the system");
+        _log = LogWatch();
+    }
+}
+
+// The first cargo ship down calls the guard out of the portal eight seconds later, once; the
+// second one down wins the mission.
+TEST_F(MissionEndingsTest, CargoAnnihilationCallsTheGuardAfterTheFirstCargoShipAndIsWonAfterTheSecond)
+{
+    ASSERT_NO_FATAL_FAILURE(Fly(CargoAnnihilation));
+    ASSERT_EQ(Level().GetActorCountByClassname("ShipYtgSush02"), 2u);
+    const unsigned fighters = Level().GetActorCountByClassname("ShipYtgFighter02");
+    ASSERT_EQ(ShipNamed("ytg_guard_00"), nullptr);
+
+    Destroy("ytg_cargo_00");
+    ASSERT_NE(Strip(), nullptr);
+    EXPECT_STREQ(Strip()->GetText(), "A cargo ship is down: the guard calls for help");
+    EXPECT_EQ(Status(), LEVEL_RUNNING);
+    const float down = Level().GetTime();
+    Skip(7.5f, HoldOut);
+    EXPECT_EQ(ShipNamed("ytg_guard_00"), nullptr) << "still on the way at " << Level().GetTime() - down << " s";
+    Skip(1, HoldOut);
+    for (const char* guard : {"ytg_guard_00", "ytg_guard_01"})
+    {
+        const Ship* ship = ShipNamed(guard);
+        ASSERT_NE(ship, nullptr) << guard << " at " << Level().GetTime() - down << " s";
+        EXPECT_GT(ship->GetPosition().z, 3000.0f) << "out of the portal";
+    }
+    Skip(10, HoldOut);
+    EXPECT_EQ(Level().GetActorCountByClassname("ShipYtgFighter02"), fighters + 2) << "one guard";
+    EXPECT_EQ(Status(), LEVEL_RUNNING);
+
+    Destroy("ytg_cargo_01");
+    ASSERT_TRUE(FramesUntilEnded(2));
+    ExpectEnding(LEVEL_WON, "Both cargo ships are destroyed");
+}
+
+TEST_F(MissionEndingsTest, SpaceCleanerIsWonWhenNoYtgFighterIsLeft)
+{
+    ASSERT_NO_FATAL_FAILURE(Fly(SpaceCleaner));
+    ASSERT_GT(Level().GetActorCountByClassname("ShipYtgFighter02"), 0u);
+    while (const Actor* fighter = Level().GetActorByClassname("ShipYtgFighter02", 0))
+    {
+        const std::string name = fighter->GetName();
+        ASSERT_EQ(Status(), LEVEL_RUNNING) << "before " << name;
+        Destroy(name.c_str());
+        if (HasFatalFailure())
+            return;
+    }
+    ASSERT_TRUE(FramesUntilEnded(2));
+    ExpectEnding(LEVEL_WON, "The field is clean. Good job");
+}
+
+// The pilot's death loses the mission (the logic's own check, the same for every mission), and
+// so does each mission's time limit: ten minutes without a clean field, fifteen with a cargo ship
+// still in the system (held back here, since on its way it reaches the portal long before).
+TEST_F(MissionEndingsTest, EachMissionIsLostByThePilotsDeathAndByItsTimeLimit)
+{
+    auto runOutTheClock = [this](float limit, const std::function<void()>& meanwhile, float step) {
+        // Only the clock may end the mission.
+        Skip(
+            limit - 0.5f - Level().GetTime(),
+            [&] {
+                HoldOut();
+                if (meanwhile)
+                    meanwhile();
+            },
+            step);
+        ASSERT_EQ(Status(), LEVEL_RUNNING) << "at " << Level().GetTime() << " s";
+        Frames(4);
+        EXPECT_LT(Level().GetTime(), limit);
+        EXPECT_EQ(Status(), LEVEL_RUNNING) << "at " << Level().GetTime() << " s";
+    };
+    auto wreckThePilot = [this] {
+        ASSERT_NE(Pilot(), nullptr);
+        EXPECT_TRUE(Wreck(Pilot()));
+    };
+    struct Case
+    {
+        int mission;
+        const char* ending;
+        std::function<void()> bringAbout;
+        const char* message;
+    };
+    const Case cases[] = {
+        {SpaceCleaner, "the pilot's ship is destroyed", wreckThePilot, nullptr},
+        {SpaceCleaner, "ten minutes pass",
+         [&] {
+             runOutTheClock(600, {}, 0.1f);
+             EXPECT_GT(Level().GetActorCountByClassname("ShipYtgFighter02"), 0u);
+         },
+         "Too late: the client calls the job off"},
+        {CargoAnnihilation, "fifteen minutes pass",
+         [&] {
+             runOutTheClock(
+                 900,
+                 [] {
+                     for (const char* cargo : {"ytg_cargo_00", "ytg_cargo_01"})
+                     {
+                         if (Ship* ship = ShipNamed(cargo))
+                             Move(ship, Vec3(0, 0, 600));
+                     }
+                 },
+                 0.5f);
+         },
+         "Too late: the cargo is gone"},
+    };
+    for (const Case& test : cases)
+    {
+        SCOPED_TRACE(test.ending);
+        SCOPED_TRACE(test.mission == SpaceCleaner ? "lvl00" : "lvl12");
+        ASSERT_NO_FATAL_FAILURE(Fly(test.mission));
+        test.bringAbout();
+        ASSERT_TRUE(FramesUntilEnded(5)) << "at " << Level().GetTime() << " s";
+        ExpectEnding(LEVEL_LOST, test.message);
+        _log = LogWatch();
+    }
+}
