@@ -135,6 +135,23 @@ TEST_F(PlayerTest, ThrottleAndSteeringKeysFlyTheShip)
     EXPECT_EQ(ThePlayer().GetFlightModel()->GetSpeedDes(), 90);
 }
 
+// The Player type's acceleration 50 and dumping 20 give throttle coefficients of 0.1 and 0.04: one
+// frame's step up and down at half mass.
+TEST_F(PlayerTest, TheThrottleOpensByTheTypesAccelerationAndClosesByItsDumping)
+{
+    constexpr float Seconds = 1.0f / 64;
+    FlightModel* model = ThePlayer().GetFlightModel();
+    model->SetSpeedPerc(100);
+    Step(Seconds);
+    EXPECT_FLOAT_EQ(model->GetSpeedCur(), 0.1f * 0.5f * Seconds * 60);
+    Steps(200, Seconds);
+    model->SetSpeedPerc(0);
+    const float before = model->GetSpeedCur();
+    ASSERT_GT(before, 1);
+    Step(Seconds);
+    EXPECT_NEAR(before - model->GetSpeedCur(), 0.04f * 0.5f * Seconds * 60, 1e-6f);
+}
+
 TEST_F(PlayerTest, TheCallForHelpComesOncePerMission)
 {
     SoundEngine* sound = game.GetSoundEngine();
