@@ -108,6 +108,7 @@ public:
     const Vec3& GetTargetPoint() const { return _targetPoint; }
     const Vec3& GetWanderPoint() const { return _wanderPoint; }
     const PolyPathway* GetPath() const { return _path.get(); }
+    float GetDisengageDistance() const { return _disengageDistance; }
     const std::vector<SphericalObstacle*>& GetObstacles() const { return _obstacles; }
 
     // Where a follower in the slot stands behind this leader, at the distance.

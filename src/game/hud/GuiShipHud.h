@@ -50,6 +50,7 @@ public:
     GuiShipHudSpeed* GetSpeedHud() const { return _speed.get(); }
     GuiShipHudUser* GetUserShip() const { return _userShip.get(); }
     GuiShipHudCrosshair* GetCrosshairsHud() const { return _crosshair.get(); }
+    GuiShipHudTargetInfo* GetTargetInfo() const { return _targetInfo.get(); }
     GuiShipHudTextMessage* GetTextMsg() const { return _textMessage.get(); }
     GuiShipHudBigMb* GetBigMBHud() const { return _bigMb.get(); }
     GuiShipHudMb* GetMBHud() const { return _messageBox.get(); }

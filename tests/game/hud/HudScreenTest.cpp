@@ -23,11 +23,14 @@
 #include "game/hud/GuiShipHudUser.h"
 #include "game/hud/GuiShipHudWeaponry.h"
 #include "game/hud/HudServices.h"
+#include "layers/widgets/GuiWidget.h"
 #include "scene/RenderScene.h"
 #include "scene/nodes/Camera.h"
 #include "scene/nodes/Model.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <string>
 
 namespace {
@@ -43,21 +46,75 @@ protected:
     }
 };
 
-bool Cyanish(uint32_t rgb) { return (rgb & 0xFF) > 120 && (rgb >> 16 & 0xFF) < 100; }
 // Red or yellow, as the target box is.
 bool Reddish(uint32_t rgb) { return (rgb >> 16 & 0xFF) > 150 && (rgb & 0xFF) < 100; }
-
-// Whether any pixel of the box (clipped to the screen) is of that colour.
-bool AnyOf(const Screenshot& shot, int x0, int y0, int x1, int y1, bool (*colour)(uint32_t))
+// The HUD's own colours: its cyan lines and its green bars.
+bool HudColour(uint32_t rgb)
 {
-    for (int y = std::max(y0, 0); y < std::min(y1, shot.height); ++y)
-        for (int x = std::max(x0, 0); x < std::min(x1, shot.width); ++x)
-            if (colour(shot.At(x, y)))
-                return true;
-    return false;
+    const int r = int(rgb >> 16 & 0xFF), g = int(rgb >> 8 & 0xFF), b = int(rgb & 0xFF);
+    return (b > 150 && g > 110 && r < 120) || (g > 150 && r < 100 && b < 100);
+}
+// The booster's orange ring.
+bool Orange(uint32_t rgb)
+{
+    const int r = int(rgb >> 16 & 0xFF), g = int(rgb >> 8 & 0xFF), b = int(rgb & 0xFF);
+    return r > 200 && g > 100 && g < 200 && b < 90;
 }
 
-bool AnyCyan(const Screenshot& shot, int x0, int y0, int x1, int y1) { return AnyOf(shot, x0, y0, x1, y1, Cyanish); }
+// Plain red, as the box about a scanned target is.
+bool Red(uint32_t rgb) { return (rgb >> 16 & 0xFF) > 150 && (rgb >> 8 & 0xFF) < 90 && (rgb & 0xFF) < 90; }
+bool HudOrRed(uint32_t rgb) { return HudColour(rgb) || Reddish(rgb); }
+
+struct Box
+{
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0; // x1, y1 past the last pixel
+    int Width() const { return x1 - x0; }
+    int Height() const { return y1 - y0; }
+    float CentreX() const { return 0.5f * float(x0 + x1); }
+};
+
+// A design rectangle (1280 x 960 units, placed by its alignment) on the screen, rounded outwards.
+Box OnScreen(float x, float y, float width, float height, int align)
+{
+    const Vec2 a = Gui::ScreenPos(Vec2(x, y), align), b = Gui::ScreenPos(Vec2(x + width, y + height), align);
+    return {int(std::floor(a.x)), int(std::floor(a.y)), int(std::ceil(b.x)), int(std::ceil(b.y))};
+}
+
+// The bounding box of the pixels of that colour within the area (clipped to the screen); empty
+// (all zero) when there are none.
+Box Drawn(const Screenshot& shot, const Box& area, bool (*colour)(uint32_t))
+{
+    Box box{shot.width, shot.height, 0, 0};
+    for (int y = std::max(area.y0, 0); y < std::min(area.y1, shot.height); ++y)
+        for (int x = std::max(area.x0, 0); x < std::min(area.x1, shot.width); ++x)
+            if (colour(shot.At(x, y)))
+                box = {std::min(box.x0, x), std::min(box.y0, y), std::max(box.x1, x + 1), std::max(box.y1, y + 1)};
+    return box.x1 > box.x0 ? box : Box();
+}
+
+// An element of the HUD: where its frame stands by design, and the box its drawing fills within
+// it, in design units.
+struct Element
+{
+    const char* name;
+    float x, y, width, height;
+    int align;
+    float drawnX, drawnY, drawnWidth, drawnHeight;
+    bool (*colour)(uint32_t) = HudColour;
+};
+
+// Looks for the element's colour within its frame: the box it fills must be where the design
+// puts the drawing, at its size, to within `slack` pixels.
+Box ExpectInPlace(const Screenshot& shot, const Element& e, int slack = 3)
+{
+    const Box found = Drawn(shot, OnScreen(e.x, e.y, e.width, e.height, e.align), e.colour);
+    const Box want = OnScreen(e.drawnX, e.drawnY, e.drawnWidth, e.drawnHeight, e.align);
+    EXPECT_NEAR(found.x0, std::max(want.x0, 0), slack) << e.name << " left";
+    EXPECT_NEAR(found.y0, std::max(want.y0, 0), slack) << e.name << " top";
+    EXPECT_NEAR(found.x1, std::min(want.x1, shot.width), slack) << e.name << " right";
+    EXPECT_NEAR(found.y1, std::min(want.y1, shot.height), slack) << e.name << " bottom";
+    return found;
+}
 
 } // namespace
 
@@ -173,18 +230,29 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     scene->DestroyModel(model);
     HudGame::EndMission(_clock);
     ASSERT_EQ(shot.width, 1024);
-    const float s = Hud::Scale();
-    const Vec2 centre(Hud::ScreenWidth() / 2, Hud::ScreenHeight() / 2);
-    // The strip's frame under the screen's middle, the statistics at the top right, the target
-    // panel at the bottom left, the reticle in the middle and the radar at the bottom centre.
-    EXPECT_TRUE(AnyCyan(shot, 300, int(650 * s), 724, int(700 * s))) << "message strip";
-    EXPECT_TRUE(AnyCyan(shot, 850, 0, 1024, 140)) << "statistics";
-    EXPECT_TRUE(AnyCyan(shot, 0, int(730 * s), int(380 * s), 768)) << "target panel";
-    EXPECT_TRUE(AnyCyan(shot, int(centre.x) - 40, int(centre.y) - 40, int(centre.x) + 40, int(centre.y) + 40))
-        << "reticle";
-    EXPECT_TRUE(AnyCyan(shot, int(560 * s), int(760 * s), int(720 * s), int(920 * s))) << "radar";
-    EXPECT_TRUE(AnyCyan(shot, int(900 * s), int(720 * s), 1024, 768)) << "own ship";
-    EXPECT_TRUE(AnyCyan(shot, int(350 * s), int(870 * s), int(580 * s), int(930 * s))) << "speed";
+    // Each element drawn where its design frame puts it, at its size: the frame and the box its
+    // colours fill, in design units. The message strip's ends are tall pictures with the strip
+    // across their middle: its frame is that band.
+    const Element elements[] = {
+        {"target panel", 0, 725, 385, 220, GA_LEFT, 18, 741, 368, 188},
+        {"own ship", 886, 715, 400, 230, GA_RIGHT, 885, 754, 391, 188},
+        {"weaponry", 761, 759, 160, 120, GA_RIGHT, 760, 764, 159, 116},
+        {"radar", 545, 742, 188, 188, GA_CENTER, 545, 746, 189, 184},
+        {"speed", 340, 864, 600, 90, GA_CENTER, 340, 864, 600, 86},
+        {"energy", 433, 776, 128, 128, GA_CENTER, 484, 789, 62, 62, Orange},
+        {"message strip", 330, 645, 746, 65, GA_CENTER, 361, 658, 558, 45},
+        {"statistics", 1015, 0, 256, 250, GA_LEFT, 1096, 21, 170, 140},
+        {"enemy message", 8, 520, 224, 196, GA_LEFT, 9, 521, 222, 192, HudOrRed},
+    };
+    std::map<std::string, Box> drawn;
+    for (const Element& element : elements)
+        drawn[element.name] = ExpectInPlace(shot, element);
+    // Six pieces of 60 design units between the ends, centred under the screen's middle.
+    EXPECT_NEAR(drawn["message strip"].CentreX(), 512, 2);
+    // The statistics stand against the top right corner, the enemy's box over the target panel.
+    EXPECT_GT(drawn["statistics"].x1, 1000);
+    EXPECT_LT(drawn["enemy message"].y1, drawn["target panel"].y0);
+    EXPECT_LT(drawn["radar"].x1, drawn["weaponry"].x0);
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
 
@@ -222,18 +290,38 @@ TEST_F(HudScreenTest, TheDemoMissionShowsTheHud)
     Tick(0.1f);
     Screenshot shot;
     ASSERT_TRUE(HudGame::TakeScreenshot("hud_demo_mission", shot));
-    const float s = Hud::Scale();
-    const Vec2 centre(Hud::ScreenWidth() / 2, Hud::ScreenHeight() / 2);
-    EXPECT_TRUE(AnyCyan(shot, 300, int(650 * s), 724, int(700 * s))) << "message strip";
-    EXPECT_TRUE(AnyCyan(shot, int(560 * s), int(760 * s), int(720 * s), int(920 * s))) << "radar";
-    EXPECT_TRUE(AnyCyan(shot, int(900 * s), int(720 * s), 1024, 768)) << "own ship";
-    EXPECT_TRUE(AnyCyan(shot, 0, int(730 * s), int(380 * s), 768)) << "target panel";
-    EXPECT_TRUE(AnyCyan(shot, int(centre.x) - 40, int(centre.y) - 40, int(centre.x) + 40, int(centre.y) + 40))
-        << "reticle";
+    // As in the test above; the strip has four pieces.
+    const Element elements[] = {
+        {"target panel", 0, 725, 385, 220, GA_LEFT, 4, 729, 381, 212},
+        {"own ship", 886, 715, 400, 230, GA_RIGHT, 885, 766, 309, 162},
+        {"weaponry", 761, 759, 160, 120, GA_RIGHT, 764, 764, 141, 108},
+        {"radar", 545, 742, 188, 188, GA_CENTER, 551, 748, 174, 175},
+        {"speed", 340, 864, 600, 90, GA_CENTER, 340, 864, 586, 86},
+        {"energy", 433, 776, 128, 128, GA_CENTER, 485, 790, 60, 61, Orange},
+        {"message strip", 390, 645, 626, 65, GA_CENTER, 421, 658, 438, 45},
+        {"statistics", 1015, 0, 256, 250, GA_LEFT, 1125, 21, 140, 59},
+        {"left shield arc", 235, 316, 450, 330, GA_CENTER, 284, 324, 401, 305},
+        {"right shield arc", 874, 373, 150, 215, GA_CENTER, 908, 382, 111, 176},
+        {"reticle", 576, 415, 128, 128, GA_CENTER, 590, 449, 98, 78},
+    };
+    std::map<std::string, Box> drawn;
+    for (const Element& element : elements)
+        drawn[element.name] = ExpectInPlace(shot, element);
+    // The strip, the radar and the reticle stand on the screen's middle; the energy ring, the
+    // radar, the weaponry and the own-ship panel follow each other from left to right.
+    for (const char* middle : {"message strip", "radar", "reticle"})
+        EXPECT_NEAR(drawn[middle].CentreX(), 512, 2) << middle;
+    EXPECT_LT(drawn["energy"].x1, drawn["radar"].x0);
+    EXPECT_LT(drawn["radar"].x1, drawn["weaponry"].x0);
+    EXPECT_LT(drawn["reticle"].y1, drawn["message strip"].y0);
+    EXPECT_LT(drawn["message strip"].y1, drawn["radar"].y0);
     // The box turns about the target, yellow while it is scanned and red after.
     const Vec2 box = hud->GetCrosshairsHud()->GetTargetScreenPos();
-    EXPECT_TRUE(AnyOf(shot, int(box.x) - 40, int(box.y) - 40, int(box.x) + 40, int(box.y) + 40, Reddish))
-        << "target box at " << box.x << "," << box.y;
+    const Box corners = Drawn(shot, Box{int(box.x) - 48, int(box.y) - 48, int(box.x) + 48, int(box.y) + 48}, Red);
+    EXPECT_NEAR(corners.CentreX(), box.x, 2) << "the box about the target";
+    EXPECT_NEAR(0.5f * float(corners.y0 + corners.y1), box.y, 2) << "the box about the target";
+    EXPECT_NEAR(corners.Width(), 43, 3);
+    EXPECT_NEAR(corners.Height(), 42, 3);
 
     HudGame::EndMission(_clock);
     EXPECT_EQ(_log.Errors(), 0) << _log.All();

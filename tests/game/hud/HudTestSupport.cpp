@@ -64,11 +64,15 @@ void PaintRecorder::Quad(Material* material, const Vec2& pos, const Vec2& size, 
                          const Color& color)
 {
     quads.push_back({material, pos, size, {uv[0], uv[1], uv[2], uv[3]}, angle, color});
+    char key[32];
+    std::snprintf(key, sizeof key, "quad %p", static_cast<void*>(material));
+    order.push_back(key);
 }
 
 void PaintRecorder::Line(const Vec2& from, const Vec2& to, const Color& colorFrom, const Color& colorTo)
 {
     lines.push_back({from, to, colorFrom, colorTo});
+    order.push_back("line");
 }
 
 RenderText* PaintRecorder::Text(const HudText& text)
@@ -77,6 +81,7 @@ RenderText* PaintRecorder::Text(const HudText& text)
     record.text = text.text;
     texts.push_back(
         {text.face, text.text, text.height, text.width, text.weight, text.rect, text.align, text.color, &record});
+    order.push_back(std::string("text ") + text.face + " " + std::to_string(text.height));
     return &record;
 }
 
@@ -85,6 +90,7 @@ void PaintRecorder::Clear()
     quads.clear();
     lines.clear();
     texts.clear();
+    order.clear();
     _records.clear();
 }
 

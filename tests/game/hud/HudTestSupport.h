@@ -59,6 +59,9 @@ public:
     std::vector<QuadRecord> quads;
     std::vector<LineRecord> lines;
     std::vector<TextRecord> texts;
+    // Everything in the order it was painted, by kind: "quad <material>", "line", or
+    // "text <face> <height>".
+    std::vector<std::string> order;
 
 private:
     std::deque<RenderText> _records;

@@ -17,6 +17,11 @@ public:
     void Proceed(const Vec3& position);
     void ShutDown();
 
+    unsigned GetPointCount() const { return static_cast<unsigned>(_points.size()); }
+    // The caller keeps i below GetPointCount().
+    Bone* GetBone(unsigned i) const { return _points[i].bone; }
+    RenderMesh* GetMesh(unsigned i) const { return _points[i].mesh; }
+
 private:
     struct Point
     {

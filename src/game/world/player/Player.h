@@ -73,6 +73,7 @@ public:
     FlightModelDuplex* GetFlightModelDuplex() const { return _duplex.get(); }
     FlightModelComby* GetFlightModelComby() const { return _comby.get(); }
     CameraParticles& GetCameraParticles() { return _cameraParticles; }
+    CameraGarbage& GetCameraGarbage() { return _cameraGarbage; }
     // The ship's weapon slots fired by "Fire1" (0 or 1) and "Fire2" (2 or 3).
     int GetPrimaryIndex() const { return _primary; }
     int GetSecondaryIndex() const { return _secondary; }

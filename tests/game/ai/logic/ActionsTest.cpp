@@ -148,6 +148,8 @@ TEST_F(ActionsTest, ATaskActionStartsThatTaskOfTheShipsAI)
     Run(6);
     EXPECT_EQ(entity.GetMode(), Pelloris::MODE_PATROL_PATH);
     EXPECT_FALSE(entity.GetPath()->IsCyclic());
+    EXPECT_EQ(entity.GetPath()->GetRadius(), 7);
+    EXPECT_EQ(entity.GetDisengageDistance(), 8);
     Run(7);
     EXPECT_EQ(entity.GetMode(), Pelloris::MODE_ESCORT);
     EXPECT_EQ(entity.GetEscortTarget(), f1);

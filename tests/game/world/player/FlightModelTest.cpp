@@ -152,6 +152,11 @@ TEST_F(FlightModelTest, SpeedStepsByCoefficientTimesMassTimesTheFrameAndMovesThe
     EXPECT_NEAR(Velocity().z, step * 0.01f * 300, 1e-4f) << "units per second, whatever the frame";
     Frames(*model, 40);
     EXPECT_NEAR(model->GetSpeedCur(), 50, step);
+    // Braking steps by the deceleration coefficient, here half the acceleration one.
+    model->SetSpeedPerc(20);
+    const float before = model->GetSpeedCur();
+    Frames(*model, 1);
+    EXPECT_FLOAT_EQ(before - model->GetSpeedCur(), 1 * 0.5f * Frame * 60);
     // Below 1 % with nothing desired the throttle closes at once.
     model->SetSpeedPerc(0);
     Frames(*model, 80);

@@ -2,15 +2,24 @@
 // flash, the dust streaks and the rock drifting past the cockpit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include "CoreTestSupport.h"
 #include "PlayerTestSupport.h"
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
+#include "MaterialSystem/meshes/Mesh.h"
+#include "foundation/base/Random.h"
 #include "game/world/player/BoosterSystem.h"
+#include "game/world/player/CameraGarbage.h"
 #include "game/world/player/CameraParticles.h"
 #include "game/world/player/FlightModel.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
 #include "game/world/player/UIHit.h"
+#include "scene/nodes/Bone.h"
+#include "scene/nodes/RenderMesh.h"
 #include "services/physics/PhysicsActor.h"
 #include "services/sound/SoundEngine.h"
 
@@ -136,6 +145,93 @@ TEST_F(PlayerAidsTest, DustStreaksStayAroundTheShipAndFadeWithDistance)
         EXPECT_LE(particle.color.a, 1);
         EXPECT_EQ(particle.state, 2u);
     }
+}
+
+// The rock's mesh by the level's debris kind, with the number drawn first.
+TEST_F(PlayerAidsTest, TheRockIsAMeshOfTheLevelsDebrisKind)
+{
+    struct Case
+    {
+        eDebrisType type;
+        int modulus, draw;
+        const char* mesh;
+    };
+    const Case cases[] = {
+        {DEBRIS_ROCK, 12, 11, "env//asteroids//rock000//debris_11.sms"},
+        {DEBRIS_CRYSTAL, 12, 3, "env//asteroids//rock000//debris_03.sms"},
+        {DEBRIS_ICE, 14, 13, "env//asteroids//ice003//debris_13.sms"},
+        {DEBRIS_LAVA, 6, 5, "env//asteroids//lava000//debris_05.sms"},
+        {DEBRIS_YTG, 1, 0, "env//asteroids//debris_unknown.sms"},
+        {DEBRIS_PLAIN, 1, 0, "env//asteroids//debris_unknown.sms"},
+    };
+    LogWatch log;
+    for (const Case& c : cases)
+    {
+        SeedForDraw(c.modulus, c.draw);
+        CameraGarbage rock;
+        rock.Initialize(Vec3(0, 0, 0), c.type);
+        ASSERT_EQ(rock.GetPointCount(), 1u);
+        const Mesh* mesh = rock.GetMesh(0)->GetBindedMesh();
+        ASSERT_NE(mesh, nullptr) << c.mesh;
+        EXPECT_STREQ(mesh->GetInfo().name, c.mesh);
+        EXPECT_EQ(rock.GetMesh(0)->GetParent(), rock.GetBone(0));
+        rock.ShutDown();
+        EXPECT_EQ(rock.GetPointCount(), 0u);
+    }
+    EXPECT_EQ(log.Errors(), 0) << log.All();
+
+    // Placed 1000 to 1279 units from the given point, whatever the draws.
+    float nearest = 2000, farthest = 0;
+    for (unsigned seed = 1; seed <= 100; ++seed)
+    {
+        EngineSeed(seed);
+        CameraGarbage rock;
+        rock.Initialize(Vec3(100, -50, 7000), DEBRIS_ROCK);
+        const float distance = rock.GetBone(0)->GetGlobalPos().Distance(Vec3(100, -50, 7000));
+        nearest = std::min(nearest, distance);
+        farthest = std::max(farthest, distance);
+        rock.ShutDown();
+    }
+    EXPECT_GE(nearest, 1000 - 0.01f);
+    EXPECT_LT(nearest, 1030);
+    EXPECT_GT(farthest, 1250);
+    EXPECT_LT(farthest, 1280);
+}
+
+// One rock, 1000 to 1279 units from the ship, spinning 32 degrees a second about its own
+// forward axis; left more than 1280 behind, it is put back 792 to 1303 units from the ship.
+TEST_F(PlayerAidsTest, TheRockDriftsPastTheCockpitAndComesBackWhenLeftBehind)
+{
+    CameraGarbage& rock = ThePlayer().GetCameraGarbage();
+    ASSERT_EQ(rock.GetPointCount(), 1u);
+    Bone* bone = rock.GetBone(0);
+    const float start = bone->GetGlobalPos().Distance(Ship().GetPosition());
+    EXPECT_GE(start, 1000);
+    EXPECT_LT(start, 1280);
+
+    const Matrix before = bone->GetWorldMatrix();
+    Step();
+    const Matrix after = bone->GetWorldMatrix();
+    EXPECT_NEAR(after.Dir().Dot(before.Dir()), 1, 1e-5f) << "about its own forward axis";
+    EXPECT_NEAR(std::acos(std::clamp(after.Up().Dot(before.Up()), -1.0f, 1.0f)) * 57.29578f, 32.0f / 64, 0.02f);
+    EXPECT_EQ(bone->GetGlobalPos(), before.Pos()) << "it does not move while near";
+
+    float nearest = 2000, farthest = 0;
+    for (int jump = 1; jump <= 100; ++jump)
+    {
+        Matrix pose = Matrix::Ident();
+        pose.Translate(Vec3(jump % 2 ? 5000.0f * jump : -5000.0f * jump, 0, 0));
+        Ship().SetPose(pose);
+        Step();
+        const float distance = bone->GetGlobalPos().Distance(Ship().GetPosition());
+        nearest = std::min(nearest, distance);
+        farthest = std::max(farthest, distance);
+    }
+    EXPECT_GE(nearest, 792 - 0.01f);
+    EXPECT_LT(nearest, 830);
+    EXPECT_GT(farthest, 1270);
+    EXPECT_LT(farthest, 1304);
+    EXPECT_EQ(rock.GetBone(0), bone) << "the same rock";
 }
 
 } // namespace

@@ -7,13 +7,17 @@
 #include "foundation/base/Timer.h"
 #include "foundation/config/GameSettings.h"
 #include "game/core/game/Game.h"
+#include "game/core/level/LevelMenu.h"
 #include "game/core/level/SingleLevel.h"
+#include "game/core/states/StateMachine.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/world/player/FlightModelComby.h"
 #include "game/world/player/FlightModelDirect.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
 #include "game/world/ships/DynamicShipController.h"
+#include "game/world/weapons/Weapon.h"
+#include "game/world/weapons/WeaponStates.h"
 #include "scene/nodes/Camera.h"
 #include "services/input/InputCodes.h"
 #include "services/input/InputConfig.h"
@@ -76,6 +80,55 @@ TEST_F(PlayerTest, ResumingReloadsTheGameDataOnlyWithDebugInformation)
     game.GetGameSettings()->DebugInformation = false;
 }
 
+// The F key sends the ship's target a damage telegram of 50 (a developer aid: only with the debug
+// information on), and nothing of the player's controls passes the open pause menu.
+TEST_F(PlayerTest, TheFKeyHurtsTheTargetAndThePauseMenuHoldsEveryControl)
+{
+    constexpr uint32_t KeyF = 33;
+    constexpr uint32_t MouseLeft = 0; // "Fire1"
+    ::Ship* foe = Level().CreateShip("ytg_fighter_02", "ytg", "foe");
+    ASSERT_NE(foe, nullptr);
+    Matrix pose = Matrix::Ident();
+    pose.Translate(Vec3(0, 0, 600));
+    foe->SetPose(pose);
+    Steps(64); // past the time a new ship takes no damage
+    const auto defences = [foe] {
+        return foe->GetCurrentShield() + foe->GetCurrentArmor() + foe->GetCurrentStructure();
+    };
+    const auto hit = [&](bool developer, ::Ship* target) {
+        game.GetGameSettings()->DebugInformation = developer;
+        Ship().SetTarget(target);
+        const float before = defences();
+        script->Key(KeyF, true);
+        Steps(2); // pressed, then the telegram's delivery
+        const float lost = before - defences();
+        script->Key(KeyF, false);
+        Step();
+        return lost;
+    };
+    EXPECT_NEAR(hit(true, foe), 50, 0.5f);
+    EXPECT_NEAR(hit(false, foe), 0, 0.5f) << "a developer's key";
+    EXPECT_NEAR(hit(true, nullptr), 0, 0.5f) << "no target, no telegram";
+
+    LevelMenu* menu = Level().GetLevelMenu();
+    ASSERT_NE(menu, nullptr);
+    menu->EventSelectDecline();
+    ASSERT_TRUE(menu->IsOpen());
+    EXPECT_EQ(GamePaused, 1);
+    EXPECT_NEAR(hit(true, foe), 0, 0.5f) << "the F key waits behind the menu";
+    Tap(KeyP);
+    EXPECT_EQ(GamePaused, 1) << "the pause key too";
+    script->MouseButton(MouseLeft, true);
+    Step();
+    EXPECT_FALSE(Ship().GetWeapon(0)->GetStateMachine()->IsInState(WeaponStateAttack::Instance())) << "and the guns";
+    script->MouseButton(MouseLeft, false);
+    Step();
+    menu->EventSelectDecline();
+    EXPECT_EQ(GamePaused, 0);
+    EXPECT_NEAR(hit(true, foe), 50, 0.5f) << "closed, the key works again";
+    game.GetGameSettings()->DebugInformation = false;
+}
+
 TEST_F(PlayerTest, ShakeIsCappedAndDecaysByTenASecond)
 {
     ThePlayer().ShakeCamera(50);
@@ -133,6 +186,23 @@ TEST_F(PlayerTest, ThrottleAndSteeringKeysFlyTheShip)
     script->MouseMove(0, 0, -120);
     Step();
     EXPECT_EQ(ThePlayer().GetFlightModel()->GetSpeedDes(), 90);
+}
+
+// The Player type's acceleration 50 and dumping 20 give throttle coefficients of 0.1 and 0.04: one
+// frame's step up and down at half mass.
+TEST_F(PlayerTest, TheThrottleOpensByTheTypesAccelerationAndClosesByItsDumping)
+{
+    constexpr float Seconds = 1.0f / 64;
+    FlightModel* model = ThePlayer().GetFlightModel();
+    model->SetSpeedPerc(100);
+    Step(Seconds);
+    EXPECT_FLOAT_EQ(model->GetSpeedCur(), 0.1f * 0.5f * Seconds * 60);
+    Steps(200, Seconds);
+    model->SetSpeedPerc(0);
+    const float before = model->GetSpeedCur();
+    ASSERT_GT(before, 1);
+    Step(Seconds);
+    EXPECT_NEAR(before - model->GetSpeedCur(), 0.04f * 0.5f * Seconds * 60, 1e-6f);
 }
 
 TEST_F(PlayerTest, TheCallForHelpComesOncePerMission)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "RaceShipSupport.h"
@@ -24,6 +25,10 @@
 #include "scene/nodes/Omni.h"
 #include "scene/particles/Emitter.h"
 #include "scene/particles/ParticleSet.h"
+#include "services/physics/PhysicsSpace.h"
+#include "services/physics/shim/NxActor.h"
+#include "services/physics/shim/NxScene.h"
+#include "services/physics/shim/NxShape.h"
 #include "services/sound/SoundEngine.h"
 
 namespace {
@@ -176,6 +181,40 @@ TEST_F(RaceShipTest, DetachedPartsDestroyTheirEnginesOnceAndCapitalPartsTheShip)
     EXPECT_NE(nullptr, EnginesOf(bare)->Get(1));
     EXPECT_EQ(nullptr, EnginesOf(bare)->Get(2));
     Frame();
+}
+
+// A destructible ship removed mid-mission lets its parts go with the one body they share: the
+// parts are freed and the body leaves the physics scene once, so no shape left in the scene
+// speaks for a freed part and the next frames step without it.
+TEST_F(RaceShipTest, ARemovedShipTakesItsPartsAndTheirBodyWithIt)
+{
+    for (const char* prototype : {"ytg_sush_02", "ytg_drtr_02"})
+    {
+        Ship* ship = Spawn(prototype, Vec3(0, 0, 900));
+        ASSERT_NE(nullptr, ship) << prototype;
+        Frame();
+        const DestructableObject* parts = ship->GetDestructableObject();
+        ASSERT_NE(nullptr, parts) << prototype;
+        ASSERT_GT(parts->GetPartCount(), 0) << prototype;
+        EXPECT_EQ(parts->GetPhysActor(), ship->GetPhysEntity()) << prototype;
+        std::set<const void*> gone = {ship};
+        for (int i = 0; i < parts->GetPartCount(); ++i)
+            gone.insert(parts->GetPart(i));
+        NxScene* scene = Level().GetSpace()->GetScene();
+        const size_t bodies = scene->getActors().size();
+
+        Level().DestroyActor(ship, false);
+        EXPECT_EQ(nullptr, ship->GetDestructableObject()) << prototype;
+        EXPECT_EQ(nullptr, ship->GetPhysEntity()) << prototype;
+        EXPECT_EQ(bodies - 1, scene->getActors().size()) << prototype;
+        for (const NxActor* body : scene->getActors())
+        {
+            EXPECT_EQ(0u, gone.count(body->userData)) << prototype;
+            for (NxU32 i = 0; i < body->getNbShapes(); ++i)
+                EXPECT_EQ(0u, gone.count(body->getShapes()[i]->userData)) << prototype;
+        }
+        Run(0.5f);
+    }
 }
 
 // The Blg fighter calls for help on the first hit that leaves its shield below half while the

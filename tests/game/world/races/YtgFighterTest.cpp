@@ -14,6 +14,7 @@
 #include "game/core/game/Game.h"
 #include "game/core/gamedata/TypeRecords.h"
 #include "game/core/level/SingleLevel.h"
+#include "game/world/actor/Actor.h"
 #include "game/world/objects/Object.h"
 #include "game/world/races/ShipYtgFighter02.h"
 #include "game/world/weapons/Weapon.h"
@@ -51,6 +52,16 @@ protected:
         }
         return pieces;
     }
+};
+
+// Counts the mission's actors as it is shut down, after whatever was registered before it.
+class Witness : public Actor
+{
+public:
+    unsigned actorsAtShutDown = 0;
+
+protected:
+    void UserShutDown() override { actorsAtShutDown = game.GetLevel()->GetActorsCount(); }
 };
 
 } // namespace
@@ -282,4 +293,24 @@ TEST_F(YtgFighterTest, ShattersIntoPiecesNearTheCamera)
         for (Object* piece : pieces)
             Level().DestroyActor(piece, true);
     }
+}
+
+// When the mission ends, a fighter near the camera and a burning wreck beside it are removed
+// without leaving anything behind: no pieces, no flash, no fire.
+TEST_F(YtgFighterTest, WrecksRemovedAtTheMissionsEndLeaveNothing)
+{
+    ShipYtgFighter02* fighter = Fighter(Vec3(0, 0, 300));
+    ASSERT_NE(nullptr, fighter);
+    Object* wreck = Level().CreateObject("ytg_fighter_02_a", "wreck");
+    ASSERT_NE(nullptr, wreck);
+    Matrix pose = Matrix::Ident();
+    pose.Translate(Vec3(0, 50, 200));
+    wreck->SetPose(pose);
+    Frame(Step);
+    fighter->Explode();
+    auto* witness = new Witness;
+    Level().CreateActor(witness, "witness");
+    const unsigned actors = Level().GetActorsCount();
+    Level().ShutDown();
+    EXPECT_EQ(actors, witness->actorsAtShutDown);
 }

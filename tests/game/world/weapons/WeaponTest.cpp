@@ -60,6 +60,7 @@ TEST_F(WeaponTest, AmmunitionByRegimeAndBurst)
     const Case cases[] = {
         {"unlimited salvos", -1, 0, 2, -1, 0, 9, -1},
         {"a salvo of 3 from 5 rounds", 5, 0, 3, -1, 0, 1, 2},
+        {"the last full salvo of 6 rounds", 6, 0, 3, -1, 0, 2, 0},
         {"single rounds", 3, 1, 1, -1, 0, 3, 0},
         {"an uncounted regime", 3, 2, 1, -1, 0, 9, 3},
         // The first shot and every third one end a burst and cost nothing.
