@@ -55,13 +55,18 @@ protected:
 };
 
 // Counts the mission's actors as it is shut down, after whatever was registered before it.
+// Notes the mission's actor count when it is shut down; the level frees it, so the count goes
+// to the test's own variable.
 class Witness : public Actor
 {
 public:
-    unsigned actorsAtShutDown = 0;
+    explicit Witness(unsigned& actorsAtShutDown) : _actorsAtShutDown(actorsAtShutDown) {}
 
 protected:
-    void UserShutDown() override { actorsAtShutDown = game.GetLevel()->GetActorsCount(); }
+    void UserShutDown() override { _actorsAtShutDown = game.GetLevel()->GetActorsCount(); }
+
+private:
+    unsigned& _actorsAtShutDown;
 };
 
 } // namespace
@@ -308,9 +313,9 @@ TEST_F(YtgFighterTest, WrecksRemovedAtTheMissionsEndLeaveNothing)
     wreck->SetPose(pose);
     Frame(Step);
     fighter->Explode();
-    auto* witness = new Witness;
-    Level().CreateActor(witness, "witness");
+    unsigned actorsAtShutDown = 0;
+    Level().CreateActor(new Witness(actorsAtShutDown), "witness");
     const unsigned actors = Level().GetActorsCount();
     Level().ShutDown();
-    EXPECT_EQ(actors, witness->actorsAtShutDown);
+    EXPECT_EQ(actors, actorsAtShutDown);
 }
