@@ -9,14 +9,16 @@ Level.obj_player = {
     up = { x = 0; y = 1; z = 0 };
 };
 
--- The wingmen escort the player; the second keeps the fraction's default escort range.
+-- The wingmen escort the player and follow an enemy up to 2000 from it: the Ytg fighters
+-- turn for their next pass far beyond the player, and a narrower escort would break off every
+-- chase before it came into range.
 Level.obj_blg_00 = {
     classname = "ship";
     prototype = "blg_fighter_00";
     name = "blg_fighter_00";
     fraction = "blg";
     position = { x = -80; y = 10; z = -640 };
-    task = { type = "escort_the_target"; target = "PlayerShip"; radius = 150 };
+    task = { type = "escort_the_target"; target = "PlayerShip"; radius = 2000 };
 };
 Level.obj_blg_01 = {
     classname = "ship";
@@ -24,7 +26,7 @@ Level.obj_blg_01 = {
     name = "blg_fighter_01";
     fraction = "blg";
     position = { x = 80; y = -10; z = -640 };
-    task = { type = "escort_the_target"; target = "PlayerShip" };
+    task = { type = "escort_the_target"; target = "PlayerShip"; radius = 2000 };
 };
 
 Level.obj_ytg_00 = {
