@@ -9,22 +9,25 @@ Level.obj_player = {
     up = { x = 0; y = 1; z = 0 };
 };
 
--- The wingmen escort the player; the second keeps the fraction's default escort range.
+-- The wingmen escort the player and follow an enemy up to 2000 from it: the Ytg fighters
+-- turn for their next pass far beyond the player, and a narrower escort would break off every
+-- chase before it came into range. They start wide of the player, so that their first chase does
+-- not cross its nose.
 Level.obj_blg_00 = {
     classname = "ship";
     prototype = "blg_fighter_00";
     name = "blg_fighter_00";
     fraction = "blg";
-    position = { x = -80; y = 10; z = -640 };
-    task = { type = "escort_the_target"; target = "PlayerShip"; radius = 150 };
+    position = { x = -300; y = 40; z = -700 };
+    task = { type = "escort_the_target"; target = "PlayerShip"; radius = 2000 };
 };
 Level.obj_blg_01 = {
     classname = "ship";
     prototype = "blg_fighter_01";
     name = "blg_fighter_01";
     fraction = "blg";
-    position = { x = 80; y = -10; z = -640 };
-    task = { type = "escort_the_target"; target = "PlayerShip" };
+    position = { x = 300; y = -40; z = -700 };
+    task = { type = "escort_the_target"; target = "PlayerShip"; radius = 2000 };
 };
 
 Level.obj_ytg_00 = {
@@ -32,7 +35,7 @@ Level.obj_ytg_00 = {
     prototype = "ytg_fighter_02";
     name = "ytg_fighter_02_00";
     fraction = "ytg";
-    position = { x = 0; y = 40; z = 900 };
+    position = { x = 0; y = 40; z = 1500 };
     dir = { x = 0; y = 0; z = -1 };
     task = { type = "attack_the_target"; target = "PlayerShip" };
 };

@@ -1,6 +1,6 @@
 -- The fleets: one ship of every race class in front of the player, a rock field and a field of
--- Ytg wreckage among them, and the Ytg station far ahead. Nobody has orders: the ships hold
--- their places.
+-- Ytg wreckage among them, and the Ytg station far ahead. Nobody has orders: the fighters go for
+-- an enemy at once, while the cruisers, the cargo ships and the station hold their places.
 
 Level.obj_player = {
     classname = "player";

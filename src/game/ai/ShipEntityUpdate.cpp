@@ -249,9 +249,10 @@ SteerVec3 ShipEntity::BackOnTargetSteering()
         SetSpeed(OrderedSpeed);
         return AttackSteering();
     }
-    // Towards the point at the present speed, less the present velocity: the heading alone as
-    // a force would pull the ship round the point like a weight on a string, never to it.
-    return HeadForPoint(SteerVec3(_wanderPoint)) - GetVelocity();
+    // Towards the point at full speed, less the present velocity: the heading alone as a force
+    // would pull the ship round the point like a weight on a string, never to it, and the
+    // present speed in its place would hold a ship slowed by its pass at that crawl all the way.
+    return (SteerVec3(_wanderPoint) - GetPosition()).Normalize() * GetMaxSpeed() - GetVelocity();
 }
 
 SteerVec3 ShipEntity::FollowLeaderSteering(float seconds)
@@ -385,6 +386,11 @@ SteerVec3 ShipEntity::EscortSteering(bool back, float seconds)
         ApplyBraking(BrakingRate * GetMaxForce(), seconds);
         return SteerVec3::zero;
     }
+    // On the way back the seek force alone sets the speed: held at full speed far off, the ship
+    // could not brake into its turn, and slowed with the distance it fell below its turning
+    // speed short of the place when the escorted ship was slow, then passed it by, unarmed.
+    if (back)
+        return SeekPoint(place);
     // From the escorted ship's speed at the place up to full speed at the escort radius; an
     // escort radius within the entity's own radius leaves nothing to scale by. Beyond the
     // radius it stays at full speed: more would leave the force too little to turn the ship,

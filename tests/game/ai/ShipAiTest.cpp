@@ -175,6 +175,21 @@ TEST_F(ShipAiTest, EscortChoosesItsPlaceByItsDistance)
         FramesUntil(1800, [&] { return Distance(runaway.GetPosition(), SteerVec3(runaway.GetEscortOffset())) < 20; }));
 }
 
+TEST_F(ShipAiTest, AnEscortCalledBackReturnsToAShipStandingStill)
+{
+    Hold(AddShip("escorted", "blg", {0, 0, 0}));
+    Hold(AddShip("enemy", "ytg", {0, 0, 1500}));
+    ShipEntity& escort = EntityOf(AddShip("escort", "blg", {60, 0, 0}));
+    escort.SetTask(Task(TASK_ESCORT_THE_TARGET, "escorted", {600, 0, 0}));
+
+    // The chase takes it past its escort radius, which calls it back.
+    ASSERT_TRUE(FramesUntil(600, [&] { return escort.GetMode() == MODE_BACK_TO_ESCORT; }));
+    EXPECT_EQ(nullptr, escort.GetTarget());
+    // It reaches its place by the still ship, and escorting again it takes the enemy again.
+    EXPECT_TRUE(FramesUntil(900, [&] { return escort.GetMode() == MODE_ESCORT; }));
+    EXPECT_TRUE(FramesUntil(60, [&] { return escort.GetMode() == MODE_ATTACK; }));
+}
+
 TEST_F(ShipAiTest, AShipOnAnOpenPathStopsAtItsEnd)
 {
     for (const bool looped : {false, true})
