@@ -1,5 +1,7 @@
 #include "MissionRun.h"
 
+#include "ScriptedInput.h"
+
 #include "MaterialSystem/MaterialSystem.h"
 #include "game/core/frames/GameFrame.h"
 #include "game/core/frames/GameFrameManager.h"
@@ -9,7 +11,6 @@
 #include "gui/FrameCatalog.h"
 #include "layers/flash/FlashControl.h"
 #include "platform/gfx/Device.h"
-#include "platform/input/InputSource.h"
 #include "platform/window/Window.h"
 #include "services/input/InputConfig.h"
 #include "services/input/InputSystem.h"
@@ -22,50 +23,6 @@
 #include <vector>
 
 namespace fs = std::filesystem;
-
-// Keys and mouse buttons by the codes the game's bindings file uses.
-class ScriptedControls : public IInputSource
-{
-public:
-    bool Open(InputDevice, size_t, std::string& name) override
-    {
-        name = "scripted";
-        return true;
-    }
-    void Close(InputDevice) override {}
-    bool Fetch(InputDevice device, std::vector<InputRecord>& records) override
-    {
-        records.clear();
-        if (device == InputDevice::Keyboard)
-            records.swap(_keys);
-        else if (device == InputDevice::Mouse)
-            records.swap(_mouse);
-        return true;
-    }
-    void Acquire(InputDevice) override {}
-    bool Poll(JoystickState& state) override
-    {
-        state = JoystickState();
-        return true;
-    }
-    void ConfigureJoystick(int, bool) override {}
-    bool HasForceFeedback() const override { return false; }
-    void StopForceFeedback() override {}
-    bool HasFocus() const override { return true; }
-
-    void Key(uint32_t scanCode, bool down) { _keys.push_back({scanCode, down ? 0x80 : 0}); }
-    void MouseButton(uint32_t button, bool down) { _mouse.push_back({MOUSE_OFFSET_BUTTON0 + button, down ? 0x80 : 0}); }
-    void MouseMove(int32_t dx, int32_t dy)
-    {
-        if (dx)
-            _mouse.push_back({MOUSE_OFFSET_X, dx});
-        if (dy)
-            _mouse.push_back({MOUSE_OFFSET_Y, dy});
-    }
-
-private:
-    std::vector<InputRecord> _keys, _mouse;
-};
 
 namespace {
 
@@ -141,7 +98,7 @@ bool MissionRun::Open(const char* level, const char* desc, const char* logic, in
         error = "the bindings file \"config.ini\" cannot be read";
         return false;
     }
-    auto controls = std::make_unique<ScriptedControls>();
+    auto controls = std::make_unique<ScriptedInput>();
     _controls = controls.get();
     _input = std::make_unique<InputSystem>(std::move(controls));
     _input->SetConfig(_bindings.get());

@@ -9,7 +9,7 @@
 
 class InputConfig;
 class InputSystem;
-class ScriptedControls;
+class ScriptedInput;
 class Window;
 
 // The game started as its program starts it with a mission on its command line, in a scratch
@@ -52,7 +52,7 @@ private:
     Timer _timer;
     std::unique_ptr<InputConfig> _bindings;
     std::unique_ptr<InputSystem> _input;
-    ScriptedControls* _controls = nullptr;
+    ScriptedInput* _controls = nullptr;
     int _frame = 0;
     bool _started = false;
     bool _repeatable = false;
