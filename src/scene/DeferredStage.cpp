@@ -105,7 +105,7 @@ void RenderScene::RenderDeferredShadingObjects(Camera* camera, OmniList& lights)
         AutoScopeProfile scope(Name("Geometry pass"));
         for (unsigned i = 0; i < MRT_COUNT; ++i)
             _system->SetRenderTarget(_targets[i], i);
-        _system->ClearTarget(3, 0, 1.0f);
+        _system->ClearTarget(7, 0, 1.0f); // the stencil too: see RenderView
         _litQueue->RenderPrims(_globals.get());
         _system->SetBackBuffer();
     }

@@ -56,14 +56,17 @@ void RenderScene::RenderView(Camera* camera, const Timer& timer)
     camera->ResetPosition();
     // Colour and depth are cleared under the background too: a layer that does not cover the
     // whole screen must not show the last frame through, nor be hidden by the depth it left.
-    _system->ClearTarget(3, 0, 1.0f);
+    // The stencil goes with every depth clear: nothing reads it until the lights clear it for
+    // themselves, and depth and stencil together are one plain fill where depth alone has to
+    // keep the stencil bits of every pixel.
+    _system->ClearTarget(7, 0, 1.0f);
     if (_settings->RenderBackground)
     {
         AutoScopeProfile scope(Name("Background"));
         FlushQueues();
         RenderAdditionalRoots(_backRoot, camera);
     }
-    _system->ClearTarget(2, 0, 1.0f);
+    _system->ClearTarget(6, 0, 1.0f);
     {
         AutoScopeProfile scope(Name("Scenery"));
         _occlusionPass = true;
