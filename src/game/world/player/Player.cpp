@@ -270,5 +270,13 @@ void Player::UpdateSunFlare()
     if (_sunFlare)
         render->RenderQuad(_sunFlare, centre - Vec2(512 * k, 512 * k), Vec2(1024 * k, 1024 * k), 0, color, 0);
     if (_sunStreak)
-        render->RenderQuad(_sunStreak, centre - Vec2(1024, 1024), Vec2(2048, 2048), 0, color, 0);
+    {
+        // Black adds nothing, so the square's unlit rows are left out: the same picture for a
+        // small share of the pixels.
+        constexpr float Side = 2048, Band = Side * SunStreakHalfBand;
+        Vec2 bottomLeft(0, 0.5f + SunStreakHalfBand), topLeft(0, 0.5f - SunStreakHalfBand);
+        Vec2 bottomRight(1, 0.5f + SunStreakHalfBand), topRight(1, 0.5f - SunStreakHalfBand);
+        render->RenderQuadAdvanced(_sunStreak, centre - Vec2(Side / 2, Band), Vec2(Side, 2 * Band), bottomLeft, topLeft,
+                                   bottomRight, topRight, 0, color, 0);
+    }
 }

@@ -34,6 +34,9 @@ class Player
 {
 public:
     static constexpr float MaxShake = 30;
+    // Half the height of the sun streak's lit band, as a share of its texture, which is black
+    // beyond it: only the band of the streak's square is drawn.
+    static constexpr float SunStreakHalfBand = 0.0625f;
 
     Player();
     ~Player();

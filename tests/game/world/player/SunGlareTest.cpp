@@ -7,9 +7,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "CoreTestSupport.h"
 #include "MaterialSystem/MaterialSystem.h"
+#include "MaterialSystem/textures/DdsLayout.h"
+#include "MaterialSystem/textures/TextureDesc.h"
 #include "PlayerTestSupport.h"
 #include "game/core/game/Game.h"
 #include "game/core/level/SingleLevel.h"
@@ -130,4 +135,34 @@ TEST_F(SunGlareTest, TheGlareIsCentredOnTheSunAndFadesAsItLeavesTheMiddle)
     const Glare none = Look();
     for (int x : {Left, Right})
         EXPECT_LT(std::abs(none.Red(x, row)), strong / 10) << x;
+}
+
+// Only the streak's lit band is drawn: the texture must be black beyond it, with a black row at
+// each edge of the band, which is all that linear filtering reads past it.
+TEST(SunStreakTexture, IsBlackBeyondTheBandTheGlareDraws)
+{
+    std::ifstream in(GAME_DATA_DIR "/textures/sun_streak.dds", std::ios::binary);
+    const std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(file.size(), kDdsHeaderSize);
+    DdsLayout layout;
+    std::string error;
+    ASSERT_TRUE(ReadDdsLayout(file.data(), file.size() - kDdsHeaderSize, 0, 0, layout, error)) << error;
+    ASSERT_EQ(layout.format, uint32_t(TEXFMT_A8R8G8B8));
+    const unsigned h = layout.height, w = layout.width;
+    const float top = h * (0.5f - Player::SunStreakHalfBand), bottom = h * (0.5f + Player::SunStreakHalfBand);
+    unsigned lit = 0;
+    for (unsigned y = 0; y < h; ++y)
+    {
+        for (unsigned x = 0; x < w; ++x)
+        {
+            const uint8_t* texel = &file[kDdsHeaderSize + (size_t(y) * w + x) * 4];
+            const bool black = texel[0] == 0 && texel[1] == 0 && texel[2] == 0;
+            lit += !black;
+            if (float(y) < top + 1 || float(y) >= bottom - 1)
+            {
+                ASSERT_TRUE(black) << "row " << y << ", column " << x;
+            }
+        }
+    }
+    EXPECT_GT(lit, w) << "the band holds the streak";
 }
