@@ -264,7 +264,10 @@ IResource* TextureMgr::OnCreateResource(const ResourceInfo& info, unsigned long 
         return INVALID_RES_HANDLE;
     }
     gfx::Device* device = GetDevice();
-    const bool decode = IsDxt(layout.format) && device && !device->SupportsCompressedTextures();
+    // A software rasterizer decodes compressed texels at every fetch: decoded once here, they
+    // give the same colours at the cost of plain ones.
+    const bool decode =
+        IsDxt(layout.format) && device && (!device->SupportsCompressedTextures() || device->IsSoftware());
     TextureDesc desc;
     desc.kind = TEXKIND_IMAGE;
     desc.format = decode ? TEXFMT_A8R8G8B8 : layout.format;

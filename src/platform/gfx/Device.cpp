@@ -14,6 +14,7 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace gfx {
 
@@ -25,6 +26,8 @@ Device::Device(Graphics& graphics, const DeviceParams& params, bool clipControl)
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
     _maxTextureSize = static_cast<unsigned>(maxSize);
     _compressedTextures = epoxy_has_gl_extension("GL_EXT_texture_compression_s3tc");
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    _software = renderer && (std::strstr(renderer, "llvmpipe") || std::strstr(renderer, "softpipe"));
     _anisotropy = epoxy_has_gl_extension("GL_EXT_texture_filter_anisotropic") ||
                   epoxy_has_gl_extension("GL_ARB_texture_filter_anisotropic");
 

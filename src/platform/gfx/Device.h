@@ -114,6 +114,8 @@ public:
     bool UsesClipControl() const { return _clipControl; }
     unsigned GetMaxTextureSize() const { return _maxTextureSize; }
     bool SupportsCompressedTextures() const { return _compressedTextures; }
+    // A rasterizer that runs on the processor, which decodes a compressed texel at every fetch.
+    bool IsSoftware() const { return _software; }
 
     // Targets. Render target 0 set to null means the back buffer; other slots unbind.
     // Changing target 0 resets the viewport to the whole of the new target.
@@ -202,6 +204,7 @@ private:
     bool _lost = false;
     unsigned _maxTextureSize = 0;
     bool _compressedTextures = false;
+    bool _software = false;
     bool _anisotropy = false;
 
     std::unique_ptr<Texture> _backBuffer;

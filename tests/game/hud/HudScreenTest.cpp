@@ -101,12 +101,14 @@ struct Element
     int align;
     float drawnX, drawnY, drawnWidth, drawnHeight;
     bool (*colour)(uint32_t) = HudColour;
+    int slack = 3; // pixels
 };
 
 // Looks for the element's colour within its frame: the box it fills must be where the design
 // puts the drawing, at its size, to within `slack` pixels.
-Box ExpectInPlace(const Screenshot& shot, const Element& e, int slack = 3)
+Box ExpectInPlace(const Screenshot& shot, const Element& e)
 {
+    const int slack = e.slack;
     const Box found = Drawn(shot, OnScreen(e.x, e.y, e.width, e.height, e.align), e.colour);
     const Box want = OnScreen(e.drawnX, e.drawnY, e.drawnWidth, e.drawnHeight, e.align);
     EXPECT_NEAR(found.x0, std::max(want.x0, 0), slack) << e.name << " left";
@@ -301,7 +303,9 @@ TEST_F(HudScreenTest, TheDemoMissionShowsTheHud)
         {"message strip", 390, 645, 626, 65, GA_CENTER, 421, 658, 438, 45},
         {"statistics", 1015, 0, 256, 250, GA_LEFT, 1125, 21, 140, 59},
         {"left shield arc", 235, 316, 450, 330, GA_CENTER, 284, 324, 401, 305},
-        {"right shield arc", 874, 373, 150, 215, GA_CENTER, 908, 382, 111, 176},
+        // The first fighter's axes and engine glow stand at the arc's right end in this opening,
+        // and the glow's faint rim decides that edge: it is read less closely.
+        {"right shield arc", 874, 373, 150, 215, GA_CENTER, 908, 382, 111, 176, HudColour, 6},
         {"reticle", 576, 415, 128, 128, GA_CENTER, 596.25f, 449, 91.75f, 78},
     };
     std::map<std::string, Box> drawn;
