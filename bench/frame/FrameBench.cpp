@@ -3,6 +3,7 @@
 // presentation), measured against the same meshes drawn straight through one render queue lit
 // by the sun alone. The ratio of the two and the post chain's share of the frame are printed at
 // the end.
+#include "../common/ForwardTwins.h"
 #include "../common/RatioReporter.h"
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/Material.h"
@@ -33,7 +34,6 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,9 +68,7 @@ struct Stage
     bool Open();
     void BuildScene();
     void BuildReference();
-    // A material of the same texture without the deferred stage's targets.
-    Material* ForwardTwin(Material* material);
-    std::map<Material*, Material*> twins;
+    std::unique_ptr<ForwardTwins> twins;
 
     ~Stage()
     {
@@ -154,30 +152,12 @@ void Stage::BuildScene()
     scene->UpdateScene(0.0f);
 }
 
-Material* Stage::ForwardTwin(Material* material)
-{
-    if (!material)
-        return nullptr;
-    const auto it = twins.find(material);
-    if (it != twins.end())
-        return it->second;
-    Material* twin = material;
-    if (material->GetBindedShader() && material->GetBindedShader()->UsesDeferredShading())
-    {
-        twin = system->GetMaterialMgr()->CreateMaterial(("$forward_" + std::string(material->GetInfo().name)).c_str());
-        twin->BindShaderEx("MAT_Diffuse.fx", nullptr);
-        if (const ShaderVar* texture = material->FindValue("BASE_MAP"))
-            twin->AddTexture("BASE_MAP", texture->texture);
-    }
-    twins[material] = twin;
-    return twin;
-}
-
 // Every mesh's level 0 at its bone's world matrix, as the scene would draw it up close.
 void Stage::BuildReference()
 {
     queue = system->CreateRenderQueue();
     globals = std::make_unique<ShaderParamsGlobal>();
+    twins = std::make_unique<ForwardTwins>(system.get());
     SunSource sun;
     sun.direction = scene->GetSunDirection(0);
     sun.diffuse = scene->GetSunDiffuse(0);
@@ -195,7 +175,7 @@ void Stage::BuildReference()
         {
             MeshRenderable* renderable = mesh->CreateRenderable(0, j);
             renderable->GetParams().QueryWorldTransform() = bone->GetWorldMatrix();
-            prims.emplace_back(renderable, ForwardTwin(node->GetMaterial(j)));
+            prims.emplace_back(renderable, twins->Of(node->GetMaterial(j)));
         }
     }
 }

@@ -15,8 +15,6 @@
 #include "scene/nodes/RenderMesh.h"
 #include "scene/visitors/NodeVisitor.h"
 
-#include <string>
-
 namespace {
 
 // Every bound mesh whose bounds reach into the camera's view.
@@ -44,7 +42,7 @@ private:
 
 QueueReference::QueueReference(RenderScene* scene)
     : _scene(scene), _system(scene->GetMaterialSystem()), _queue(_system->CreateRenderQueue()),
-      _globals(std::make_unique<ShaderParamsGlobal>())
+      _globals(std::make_unique<ShaderParamsGlobal>()), _twins(_system)
 {
     SunSource sun;
     if (scene->GetSunCount() > 0)
@@ -64,25 +62,6 @@ QueueReference::~QueueReference()
         for (MeshRenderable* renderable : entry.first)
             std::get<0>(key)->DestroyRenderable(renderable);
     _system->DestroyRenderQueue(_queue);
-}
-
-Material* QueueReference::ForwardTwin(Material* material)
-{
-    if (!material)
-        return nullptr;
-    const auto found = _twins.find(material);
-    if (found != _twins.end())
-        return found->second;
-    Material* twin = material;
-    if (material->GetBindedShader() && material->GetBindedShader()->UsesDeferredShading())
-    {
-        twin = _system->GetMaterialMgr()->CreateMaterial(("$forward_" + std::string(material->GetInfo().name)).c_str());
-        twin->BindShaderEx("MAT_Diffuse.fx", nullptr);
-        if (const ShaderVar* texture = material->FindValue("BASE_MAP"))
-            twin->AddTexture("BASE_MAP", texture->texture);
-    }
-    _twins[material] = twin;
-    return twin;
 }
 
 MeshRenderable* QueueReference::Take(Mesh* mesh, unsigned lod, unsigned subMesh)
@@ -117,7 +96,7 @@ void QueueReference::Frame(Camera* camera)
             MeshRenderable* renderable = Take(node->GetBindedMesh(), lod, i);
             renderable->GetParams().QueryWorldTransform() = node->GetParentWorldMatrix();
             renderable->GetParams().SetViewDepth(node->GetCameraDistance());
-            _queue->EnqueuePrim(renderable, ForwardTwin(entry->material));
+            _queue->EnqueuePrim(renderable, _twins.Of(entry->material));
         }
     }
     _drawn = view.meshes.size();

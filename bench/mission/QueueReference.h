@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ForwardTwins.h"
+
 #include <map>
 #include <memory>
 #include <tuple>
@@ -32,8 +34,6 @@ public:
     size_t GetDrawn() const { return _drawn; }
 
 private:
-    // A material of the same texture without the deferred stage's targets.
-    Material* ForwardTwin(Material* material);
     // A renderable of the mesh's level and sub-mesh that no other prim of this frame uses.
     MeshRenderable* Take(Mesh* mesh, unsigned lod, unsigned subMesh);
 
@@ -41,7 +41,7 @@ private:
     MaterialSystem* _system;
     RenderQueue* _queue;
     std::unique_ptr<ShaderParamsGlobal> _globals;
-    std::map<Material*, Material*> _twins;
+    ForwardTwins _twins;
     using Key = std::tuple<Mesh*, unsigned, unsigned>;
     std::map<Key, std::pair<std::vector<MeshRenderable*>, size_t>> _renderables;
     size_t _drawn = 0;
