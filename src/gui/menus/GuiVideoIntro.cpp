@@ -39,7 +39,7 @@ void GuiVideoIntro::Load()
     int width = 0, height = 0;
     _video = std::make_unique<VideoVMR9>(render->GetDE(), render->GetDevice(), render->GetCriticalSection(),
                                          "movies/logo.avi", render->GetRenderWindow(), width, height, false,
-                                         GetEngine()->GetSoundEngine());
+                                         GetEngine()->GetVideoClock(), GetEngine()->GetSoundEngine());
     // A video that cannot play reports 0 x 0 and ends at its first update.
     if (!_videoTexture && width > 0 && height > 0)
     {

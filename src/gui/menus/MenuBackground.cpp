@@ -23,7 +23,8 @@ void MenuBackground::Load(const char* movie)
     Unload();
     int width = 0, height = 0;
     _video = std::make_unique<VideoVMR9>(render->GetDE(), render->GetDevice(), render->GetCriticalSection(), movie,
-                                         render->GetRenderWindow(), width, height, true, MenuGame::Sound());
+                                         render->GetRenderWindow(), width, height, true, MenuGame::VideoClock(),
+                                         MenuGame::Sound());
     // A video that cannot play reports 0 x 0; the screen then shows its material's last texture.
     if (!_texture && width > 0 && height > 0)
     {

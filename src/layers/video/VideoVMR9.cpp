@@ -18,7 +18,8 @@ static_assert(int(IVideoSource::FRAME_RELEASED) == int(video::FRAME_RELEASED) &&
               "the render device and the player count frame states alike");
 
 VideoVMR9::VideoVMR9(gfx::Graphics* d3d, gfx::Device*, std::recursive_mutex*, const char* path, WindowHandle,
-                     int& width, int& height, bool loop, SoundEngine* sound)
+                     int& width, int& height, bool loop, video::Clock clock, SoundEngine* sound)
+    : _clock(clock ? std::move(clock) : video::SteadyClock()), _started(_clock())
 {
     width = height = 0;
     std::string error;
@@ -35,15 +36,17 @@ VideoVMR9::VideoVMR9(gfx::Graphics* d3d, gfx::Device*, std::recursive_mutex*, co
     width = decoder->GetWidth();
     height = decoder->GetHeight();
     ComputeVideoTextureSize(width, height, powerOfTwo);
-    _player = std::make_unique<video::VideoPlayer>(std::move(decoder), width, height, loop);
+    _player = std::make_unique<video::VideoPlayer>(std::move(decoder), width, height, loop, _clock);
     if (sound)
         _sound = sound->CreateVideoSound(file.c_str(), loop);
-    _started = std::chrono::steady_clock::now();
 }
 
-double VideoVMR9::GetPlayingSeconds() const
+double VideoVMR9::GetPlayingSeconds() const { return _clock() - _started; }
+
+void VideoVMR9::Settle()
 {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - _started).count();
+    if (_player)
+        _player->Settle();
 }
 
 VideoVMR9::~VideoVMR9() { Release(); }

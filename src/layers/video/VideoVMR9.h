@@ -3,8 +3,8 @@
 #include "MaterialSystem/IDeviceResource.h"
 #include "MaterialSystem/IVideoSource.h"
 #include "foundation/base/Handles.h"
+#include "platform/video/VideoClock.h"
 
-#include <chrono>
 #include <memory>
 #include <mutex>
 
@@ -19,22 +19,23 @@ class VideoPlayer;
 class SoundEngine;
 class VideoSound;
 
-// Plays one video file into a texture of the screen's, on the clock: frames whose time has
-// passed are skipped, so the video lasts as long at any frame rate. The frames are decoded and
-// timed on a thread of the player's; while the video is registered with the render device
-// (MaterialSystem::SetVMR9), each new frame is copied into the texture as the device presents.
-// The file's sound track, if it has one, plays through the sound engine in step with the
-// picture.
+// Plays one video file into a texture of the screen's, on a clock the game gives (real time; a
+// test steps its own): frames whose time has passed are skipped, so the video lasts as long at
+// any frame rate. The frames are decoded and timed on a thread of the player's; while the video
+// is registered with the render device (MaterialSystem::SetVMR9), each new frame is copied into
+// the texture as the device presents. The file's sound track, if it has one, plays through the
+// sound engine in step with the picture.
 class VideoVMR9 : public IVideoSource, public IDeviceResource
 {
 public:
-    // Opens the file and starts playing, its sound track too when a sound engine is given.
-    // `width` and `height` receive the size of the texture the screen must make (A8R8G8B8, at
-    // least that large), by ComputeVideoTextureSize. A file that cannot be played is logged and
-    // leaves them 0 x 0: the video is inert and silent, and one that does not loop ends at its
-    // first Update. The lock and the window are not needed here.
+    // Opens the file and starts playing on the clock (null: real time), its sound track too when
+    // a sound engine is given. `width` and `height` receive the size of the texture the screen
+    // must make (A8R8G8B8, at least that large), by ComputeVideoTextureSize. A file that cannot
+    // be played is logged and leaves them 0 x 0: the video is inert and silent, and one that does
+    // not loop ends at its first Update. The lock and the window are not needed here.
     VideoVMR9(gfx::Graphics* d3d, gfx::Device* device, std::recursive_mutex* lock, const char* path,
-              WindowHandle window, int& width, int& height, bool loop, SoundEngine* sound = nullptr);
+              WindowHandle window, int& width, int& height, bool loop, video::Clock clock,
+              SoundEngine* sound = nullptr);
     ~VideoVMR9() override;
 
     // False once, when a video that does not loop has shown its last frame; true otherwise.
@@ -44,8 +45,11 @@ public:
     void Stop();
     // The sound track; null for a video without one.
     const VideoSound* GetSound() const { return _sound.get(); }
-    // Seconds since the video started playing.
+    // Seconds of the clock since the video started playing.
     double GetPlayingSeconds() const;
+    // For a caller that steps the clock: returns once the video has done all that the clock's
+    // present time allows (see video::VideoPlayer::Settle).
+    void Settle();
     // The texture the frames are copied into (the screens hand it again every frame, as a
     // device reset makes their textures anew).
     void SetTexture(gfx::Texture* texture) { _texture = texture; }
@@ -71,7 +75,8 @@ private:
 
     std::unique_ptr<video::VideoPlayer> _player;
     std::shared_ptr<VideoSound> _sound;
-    std::chrono::steady_clock::time_point _started;
+    video::Clock _clock;
+    double _started = 0.0;
     gfx::Texture* _texture = nullptr;
     bool _endPending = false;
     bool _textureRefused = false;

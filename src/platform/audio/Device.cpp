@@ -2,6 +2,7 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <AL/alext.h>
 
 namespace audio {
 
@@ -9,6 +10,7 @@ struct Device::Handles
 {
     ALCdevice* device = nullptr;
     ALCcontext* context = nullptr;
+    LPALCRENDERSAMPLESSOFT render = nullptr; // set on a loopback device only
 
     ~Handles()
     {
@@ -66,7 +68,43 @@ std::unique_ptr<Device> Device::Open(const std::string& name, std::string& error
         error = name.empty() ? "no default output device" : "output device \"" + name + "\" cannot be opened";
         return nullptr;
     }
-    handles->context = alcCreateContext(handles->device, nullptr);
+    return Finish(std::move(handles), nullptr, error);
+}
+
+std::unique_ptr<Device> Device::OpenLoopback(int sampleRate, std::string& error)
+{
+    const auto open =
+        reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
+    auto handles = std::make_unique<Handles>();
+    handles->render = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
+    if (!alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback") || !open || !handles->render)
+    {
+        error = "no loopback output";
+        return nullptr;
+    }
+    handles->device = open(nullptr);
+    if (!handles->device)
+    {
+        error = "the loopback output cannot be opened";
+        return nullptr;
+    }
+    const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT,
+                                 ALC_STEREO_SOFT,
+                                 ALC_FORMAT_TYPE_SOFT,
+                                 ALC_SHORT_SOFT,
+                                 ALC_FREQUENCY,
+                                 sampleRate,
+                                 ALC_HRTF_SOFT,
+                                 ALC_FALSE,
+                                 ALC_OUTPUT_LIMITER_SOFT,
+                                 ALC_FALSE,
+                                 0};
+    return Finish(std::move(handles), attributes, error);
+}
+
+std::unique_ptr<Device> Device::Finish(std::unique_ptr<Handles> handles, const int* attributes, std::string& error)
+{
+    handles->context = alcCreateContext(handles->device, attributes);
     if (!handles->context || !alcMakeContextCurrent(handles->context))
     {
         error = "no audio context on the output device";
@@ -87,6 +125,15 @@ Device::Device(std::unique_ptr<Handles> handles, std::string name)
 {}
 
 Device::~Device() = default;
+
+bool Device::Render(int16_t* out, int frames)
+{
+    if (!_handles->render || frames < 0 || (frames > 0 && !out))
+        return false;
+    if (frames > 0)
+        _handles->render(_handles->device, out, frames);
+    return true;
+}
 
 void Device::SetListenerGain(float gain) { alListenerf(AL_GAIN, gain < 0 ? 0 : gain); }
 

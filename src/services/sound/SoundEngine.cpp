@@ -61,14 +61,6 @@ bool SoundEngine::Init()
         return true;
     if (_disabled)
         return false;
-    if (_resources)
-    {
-        _resources->RegisterResMgr("wav", this);
-        _resources->RegisterResMgr("xwma", this);
-    }
-    // Every sound, 2D or 3D, and every length query looks here.
-    SetRootDir(kSoundRoot);
-
     // Channel counts are known only once a device is open: the list offers the
     // default device first, so the rule settles on it.
     const std::vector<audio::OutputDeviceName> names = audio::ListOutputDevices();
@@ -77,16 +69,27 @@ bool SoundEngine::Init()
         devices.push_back(OutputDeviceInfo{2, name.isDefault});
     const int choice = ChooseOutputDevice(devices);
     std::string error;
+    std::unique_ptr<audio::Device> device;
     if (!names.empty())
-        _device = audio::Device::Open(names[static_cast<size_t>(choice)].name, error);
-    if (!_device)
-        _device = audio::Device::Open("", error);
-    if (!_device)
+        device = audio::Device::Open(names[static_cast<size_t>(choice)].name, error);
+    if (!device)
+        device = audio::Device::Open("", error);
+    if (!device)
     {
+        RegisterExtensions();
         _disabled = true;
         _dumper->Print(DUMP_WARNING, "Sound: no audio device (%s), the game runs silent\n", error.c_str());
         return false;
     }
+    return Init(std::move(device));
+}
+
+bool SoundEngine::Init(std::unique_ptr<audio::Device> device)
+{
+    if (_device || !device)
+        return _device != nullptr;
+    RegisterExtensions();
+    _device = std::move(device);
     _disabled = false;
     _dumper->Print(DUMP_STARTUP, "Sound: audio device \"%s\"\n", _device->Name().c_str());
     SetMasterVolume(_masterVolume);
@@ -95,6 +98,17 @@ bool SoundEngine::Init()
     _listener = SOUND3D_POSE{};
     _device->SetListener({0, 0, 1}, {0, 1, 0}, {0, 0, 0}, {0, 0, 0});
     return true;
+}
+
+void SoundEngine::RegisterExtensions()
+{
+    if (_resources)
+    {
+        _resources->RegisterResMgr("wav", this);
+        _resources->RegisterResMgr("xwma", this);
+    }
+    // Every sound, 2D or 3D, and every length query looks here.
+    SetRootDir(kSoundRoot);
 }
 
 void SoundEngine::ShutDown()

@@ -33,6 +33,9 @@ public:
 
     // Registers the extensions and opens the default device; false when it runs silent.
     bool Init();
+    // The same on the given device (a test's loopback device, whose time moves as it renders);
+    // false without one. Once the engine has a device, both keep it and return true.
+    bool Init(std::unique_ptr<audio::Device> device);
     // Once per frame: frees the sounds that ended.
     virtual void Update();
     // The listener's pose; the player's ship sets it every frame.
@@ -77,6 +80,7 @@ public:
 
 private:
     SoundAsset* GetSoundInfo(const char* name);
+    void RegisterExtensions();
 
     std::unique_ptr<audio::Device> _device;
     ResourceSystem* _resources;

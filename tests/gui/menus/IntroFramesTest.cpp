@@ -1,7 +1,7 @@
 // The intro video on its way to the main menu, skipping it, and the logo page's pulse.
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -15,6 +15,7 @@
 
 #include "CoreTestSupport.h"
 #include "MaterialSystem/MaterialSystem.h"
+#include "foundation/base/Timer.h"
 #include "foundation/math/Vec2.h"
 #include "game/core/frames/GameFrame.h"
 #include "game/core/frames/GameFrameManager.h"
@@ -28,11 +29,80 @@
 #include "platform/window/Window.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
 
 int Brightest(uint32_t rgb) { return std::max({int(rgb >> 16 & 0xFF), int(rgb >> 8 & 0xFF), int(rgb & 0xFF)}); }
 
-class IntroTest : public testing::Test
+// The game run on clocks of the test's: every frame lasts a thirtieth of a second, for the game
+// and for its videos alike. The videos' clock runs half a frame behind, so that no frame of the
+// game falls on a picture's due time.
+class SteppedGameTest : public testing::Test
+{
+protected:
+    static constexpr double FrameSeconds = 1.0 / 30;
+    static constexpr int64_t TicksPerSecond = 1000000;
+
+    // Without smoothing the frame time is exactly that of the last frame.
+    SteppedGameTest()
+        : _timer(
+              0.0f, [this] { return _ticks; }, TicksPerSecond)
+    {}
+
+    // Starts the game on the window, on the test's clocks.
+    void StartGame(WindowHandle window, bool flag)
+    {
+        _timer.Start(30.0f);
+        game.SetTimer(&_timer);
+        game.SetVideoClock([this] { return _videoSeconds.load(); });
+        InstallGameFrames();
+        game.Start(window, flag);
+        // The clocks stand still while the device waits for a picture: each frame, the video
+        // has settled before the device presents.
+        game.GetRender()->SetSleepFunction([](unsigned) {});
+        _frames = game.GetGameFrameManager();
+    }
+    void ShutDownGame()
+    {
+        game.ShutDown();
+        game.SetVideoClock(nullptr);
+        game.SetTimer(nullptr);
+    }
+
+    // One frame of the game, the clocks a frame on, the video on screen settled first.
+    void Frame()
+    {
+        ++_frameCount;
+        _ticks = int64_t(std::llround(_frameCount * FrameSeconds * TicksPerSecond));
+        _timer.Tick();
+        _videoSeconds = (_frameCount - 0.5) * FrameSeconds;
+        if (auto* video = dynamic_cast<VideoVMR9*>(game.GetRender()->GetVMR9()))
+            video->Settle();
+        game.Proceed();
+    }
+    // Runs frames until `done`, for at most `frames` frames; false when they ran out.
+    template <class Done>
+    bool RunUntil(int frames, Done done)
+    {
+        for (int i = 0; !done(); ++i)
+        {
+            if (i == frames)
+                return false;
+            Frame();
+        }
+        return true;
+    }
+    double VideoSeconds() const { return _videoSeconds.load(); }
+    const char* Current() const { return _frames->GetCurrent() ? _frames->GetCurrent()->GetName() : ""; }
+
+    GameFrameManager* _frames = nullptr;
+
+private:
+    int64_t _ticks = 0;
+    int _frameCount = 0;
+    std::atomic<double> _videoSeconds{0.0};
+    Timer _timer;
+};
+
+class IntroTest : public SteppedGameTest
 {
 protected:
     void SetUp() override
@@ -43,41 +113,22 @@ protected:
         _window = Window::Create("intro test", 1024, 768, style, &error);
         if (!_window)
             GTEST_SKIP() << "no display: " << error;
-        InstallGameFrames();
-        game.Start(_window->GetHandle(), false);
-        _frames = game.GetGameFrameManager();
+        StartGame(_window->GetHandle(), false);
     }
     void TearDown() override
     {
-        game.ShutDown();
+        ShutDownGame();
         _window.reset();
-    }
-
-    const char* Current() const { return _frames->GetCurrent() ? _frames->GetCurrent()->GetName() : ""; }
-
-    // Runs frames until `done` or the time is up; false when the time ran out.
-    template <class Done>
-    bool RunUntil(double seconds, Done done)
-    {
-        const auto start = Clock::now();
-        while (!done())
-        {
-            if (std::chrono::duration<double>(Clock::now() - start).count() > seconds)
-                return false;
-            game.Proceed();
-        }
-        return true;
     }
 
     GameDataFolder _data;
     std::unique_ptr<Window> _window;
-    GameFrameManager* _frames = nullptr;
     LogWatch _log;
 };
 
 // The game on data whose movies cannot play (an empty intro, a background that is no video,
 // one that is sound only), in a working folder of its own.
-class BrokenMoviesTest : public testing::Test
+class BrokenMoviesTest : public SteppedGameTest
 {
 protected:
     void SetUp() override
@@ -109,7 +160,7 @@ protected:
     }
     void TearDown() override
     {
-        game.ShutDown();
+        ShutDownGame();
         _window.reset();
         std::filesystem::current_path(_previous);
         std::error_code ignored;
@@ -122,8 +173,8 @@ protected:
         const std::filesystem::path shotPath = _path / "screenshots" / "screen0000.bmp";
         std::filesystem::remove(shotPath);
         game.GetRender()->TakeScreenShot();
-        game.Proceed();
-        game.Proceed();
+        Frame();
+        Frame();
         Screenshot shot;
         EXPECT_TRUE(shot.Load(shotPath));
         return shot;
@@ -183,27 +234,17 @@ TEST_F(IntroTest, VideoPlaysLetterboxedThenTheMainMenuFollows)
     const IVideoSource* intro = render->GetVMR9();
     ASSERT_NE(intro, nullptr);
 
-    // Halfway through the video the emblem is at full light. A busy machine shows the video
-    // late but shows every frame, so the screen is read at each frame until the light comes.
-    const auto start = Clock::now();
+    // Halfway through the 2.4-second video the emblem is at full light.
+    ASSERT_TRUE(RunUntil(100, [&] { return VideoSeconds() + FrameSeconds > 1.2; }));
     const std::filesystem::path shotPath = _data.GetPath() / "screenshots" / "screen0000.bmp";
+    render->TakeScreenShot();
+    Frame();
     Screenshot shot;
-    bool bright = false;
-    ASSERT_TRUE(RunUntil(30.0, [&] {
-        if (std::filesystem::exists(shotPath))
-        {
-            EXPECT_TRUE(shot.Load(shotPath));
-            std::filesystem::remove(shotPath);
-            bright = (shot.At(512, 384) >> 16 & 0xFF) > 150u;
-        }
-        if (bright || std::string(Current()) != "videoIntro")
-            return true;
-        render->TakeScreenShot();
-        return false;
-    }));
-    ASSERT_STREQ(Current(), "videoIntro") << "the video ended before its middle was seen";
+    ASSERT_TRUE(shot.Load(shotPath));
+    ASSERT_STREQ(Current(), "videoIntro");
     ASSERT_EQ(shot.width, 1024);
     ASSERT_EQ(shot.height, 768);
+    EXPECT_GT(shot.At(512, 384) >> 16 & 0xFF, 150u) << std::hex << shot.At(512, 384);
     // Black bands of 96 rows above and below the picture; the emblem's centre in its middle.
     for (int x : {10, 512, 1000})
     {
@@ -211,11 +252,14 @@ TEST_F(IntroTest, VideoPlaysLetterboxedThenTheMainMenuFollows)
         EXPECT_LT(Brightest(shot.At(x, 730)), 8) << x;
     }
 
-    ASSERT_TRUE(RunUntil(30.0, [&] {
+    // The frame on which the video's end is seen moves on to the main menu.
+    ASSERT_TRUE(RunUntil(100, [&] { return _frames->GetStatus() == GameFrameManager::FADE_OUT; }));
+    EXPECT_EQ(_frames->GetNext(), _frames->FindFrameByName("main_menu"));
+    EXPECT_GE(VideoSeconds(), 2.4) << "not before the video's end";
+    EXPECT_LT(VideoSeconds(), 2.4 + FrameSeconds) << "at the first frame after it";
+    ASSERT_TRUE(RunUntil(300, [&] {
         return std::string(Current()) == "main_menu" && _frames->GetStatus() == GameFrameManager::FADE_NONE;
     }));
-    // The 2.4-second video and the fades in and out, with room for a slow machine.
-    EXPECT_GT(std::chrono::duration<double>(Clock::now() - start).count(), 2.4);
     EXPECT_NE(render->GetVMR9(), intro) << "the video is let go when it ends; the menu plays its own";
     EXPECT_EQ(_log.Count("frame \"main_menu\" is current"), 1) << "the end switches once";
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
@@ -223,14 +267,14 @@ TEST_F(IntroTest, VideoPlaysLetterboxedThenTheMainMenuFollows)
 
 TEST_F(IntroTest, ApplyAfterTheFadeInSkipsToTheMainMenu)
 {
-    ASSERT_TRUE(RunUntil(30.0, [&] { return _frames->GetStatus() == GameFrameManager::FADE_NONE; }));
+    ASSERT_TRUE(RunUntil(300, [&] { return _frames->GetStatus() == GameFrameManager::FADE_NONE; }));
     MaterialSystem* render = game.GetRender();
     const IVideoSource* intro = render->GetVMR9();
     ASSERT_NE(intro, nullptr) << "the video still plays";
     _frames->funcSelectApply();
     EXPECT_EQ(_frames->GetStatus(), GameFrameManager::FADE_OUT);
     EXPECT_EQ(_frames->GetNext(), _frames->FindFrameByName("main_menu"));
-    ASSERT_TRUE(RunUntil(30.0, [&] { return std::string(Current()) == "main_menu"; }));
+    ASSERT_TRUE(RunUntil(300, [&] { return std::string(Current()) == "main_menu"; }));
     EXPECT_NE(render->GetVMR9(), intro);
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
@@ -244,8 +288,10 @@ TEST_F(IntroTest, TheIntroPlaysItsSoundTrackUntilItEnds)
     EXPECT_TRUE(intro->GetSound()->IsPlaying());
     SoundEngine* sound = game.GetSoundEngine();
     EXPECT_EQ(sound->GetVideoSoundCount(), 1u);
-    ASSERT_TRUE(RunUntil(30.0, [&] { return intro->GetSound()->GetPlayedSeconds() > 0.5; }));
-    ASSERT_TRUE(RunUntil(30.0, [&] {
+    ASSERT_TRUE(RunUntil(100, [&] { return VideoSeconds() > 2.0; }));
+    ASSERT_EQ(game.GetRender()->GetVMR9(), intro);
+    EXPECT_TRUE(intro->GetSound()->IsPlaying()) << "to the end of the video";
+    ASSERT_TRUE(RunUntil(300, [&] {
         return std::string(Current()) == "main_menu" && _frames->GetStatus() == GameFrameManager::FADE_NONE;
     }));
     EXPECT_EQ(sound->GetVideoSoundCount(), 0u) << "its sound went with it";
@@ -256,16 +302,14 @@ TEST_F(IntroTest, TheIntroPlaysItsSoundTrackUntilItEnds)
 // menu black, not covered in the missing texture's pattern; the logged line stays.
 TEST_F(BrokenMoviesTest, AnIntroThatCannotPlayIsBlack)
 {
-    InstallGameFrames();
-    game.Start(_window->GetHandle(), false);
-    GameFrameManager* frames = game.GetGameFrameManager();
+    StartGame(_window->GetHandle(), false);
     // Every frame of the intro, through its fades, until the main menu takes over.
     int frameCount = 0, brightest = 0;
-    for (; frameCount < 300 && std::string(frames->GetCurrent()->GetName()) == "videoIntro"; ++frameCount)
+    for (; frameCount < 300 && std::string(Current()) == "videoIntro"; ++frameCount)
     {
         const Screenshot shot = Shoot();
         ASSERT_EQ(shot.width, 1024);
-        if (std::string(frames->GetCurrent()->GetName()) == "videoIntro")
+        if (std::string(Current()) == "videoIntro")
             brightest = std::max(brightest, BrightPixels(shot));
     }
     EXPECT_GT(frameCount, 2);
@@ -275,11 +319,8 @@ TEST_F(BrokenMoviesTest, AnIntroThatCannotPlayIsBlack)
 
 TEST_F(BrokenMoviesTest, AMenuBackgroundThatCannotPlayIsBlack)
 {
-    InstallGameFrames();
-    game.Start(_window->GetHandle(), true);
-    GameFrameManager* frames = game.GetGameFrameManager();
-    for (int i = 0; i < 200 && frames->GetStatus() != GameFrameManager::FADE_NONE; ++i)
-        game.Proceed();
+    StartGame(_window->GetHandle(), true);
+    ASSERT_TRUE(RunUntil(200, [&] { return _frames->GetStatus() == GameFrameManager::FADE_NONE; }));
     for (const char* movie : {"movies/stock_ex.avi", "movies/menu.avi"})
     {
         MenuBackground background("$broken_bg", "gui_stock_ex.mat");

@@ -6,19 +6,16 @@
 #include "foundation/base/Dumper.h"
 #include "layers/video/VideoVMR9.h"
 #include "services/sound/SoundEngine.h"
+#include "platform/audio/Device.h"
 #include "platform/gfx/Texture.h"
 
-#include <chrono>
-#include <thread>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-// A limit that only a stuck video reaches, however busy the machine.
-constexpr double Patience = 30.0;
+// The screens run at 30 frames a second.
+constexpr double FrameSeconds = 1.0 / 30;
 
 class VideoTest : public RenderTest
 {
@@ -29,15 +26,17 @@ protected:
         if (IsSkipped())
             return;
         Init();
-        // Present's wait for a picture really waits.
-        _system->SetSleepFunction([](unsigned ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
+        // The clock stands still while the device waits for a picture: every frame, the video has
+        // settled before the device presents.
+        _system->SetSleepFunction([](unsigned) {});
     }
 
     std::unique_ptr<VideoVMR9> Open(const std::string& path, bool loop, int& width, int& height,
                                     SoundEngine* sound = nullptr)
     {
         return std::make_unique<VideoVMR9>(_system->GetDE(), _system->GetDevice(), _system->GetCriticalSection(),
-                                           path.c_str(), _system->GetRenderWindow(), width, height, loop, sound);
+                                           path.c_str(), _system->GetRenderWindow(), width, height, loop,
+                                           _clock.Reader(), sound);
     }
 
     // The screen's texture for a video of the given size, as the screens make it.
@@ -60,16 +59,20 @@ protected:
         return pixels;
     }
 
-    // Runs frames as a screen does (Update, then the device presents) for `seconds` or until
-    // `more(seen)` says no; returns the frame numbers seen in the texture, in order, without
-    // repeats.
+    // Runs up to `frames` frames as a screen does: the video settles, `more(seen)` runs the
+    // screen's Update and says whether to go on, the device presents, and the clock moves on (by
+    // half a frame the first time, so that no frame falls on a picture's due time). Returns the
+    // frame numbers seen in the texture, in order, without repeats.
     template <typename More>
-    std::vector<int> Play(VideoVMR9& video, Texture* texture, double seconds, More more)
+    std::vector<int> Play(VideoVMR9& video, Texture* texture, int frames, More more)
     {
         std::vector<int> seen;
-        const auto start = Clock::now();
-        while (SecondsSince(start) < seconds && more(seen))
+        const double start = _clock.Now();
+        for (int i = 0; i < frames; ++i)
         {
+            video.Settle();
+            if (!more(seen))
+                break;
             video.SetTexture(texture->GetTexHandle());
             _system->Present(nullptr);
             const std::vector<uint32_t> pixels = ReadTexture(texture);
@@ -77,10 +80,12 @@ protected:
             const int frame = FrameOfGrey(pixels[370 * texture->GetWidth() + 500]);
             if (seen.empty() || seen.back() != frame)
                 seen.push_back(frame);
+            _clock.Set(start + (i + 0.5) * FrameSeconds);
         }
         return seen;
     }
 
+    SteppedClock _clock; // outlives the videos
     TestFolder _files;
 };
 
@@ -99,13 +104,20 @@ TEST_F(VideoTest, OneSecondVideoPlaysIntoTheTextureAndEndsOnce)
     ASSERT_TRUE(texture->FillPixelData(0, blank.data(), unsigned(blank.size() * 4)));
     _system->SetVMR9(video.get());
     int ends = 0, updatesAfterEnd = 0;
-    const std::vector<int> seen = Play(*video, texture, Patience, [&](const std::vector<int>&) {
+    double endedAt = -1.0;
+    const std::vector<int> seen = Play(*video, texture, 100, [&](const std::vector<int>&) {
         const bool playing = video->Update();
-        ends += !playing;
+        if (!playing)
+        {
+            ++ends;
+            endedAt = _clock.Now();
+        }
         updatesAfterEnd += ends > 0;
         return updatesAfterEnd < 5;
     });
     EXPECT_EQ(ends, 1) << "the end is reported on one Update only";
+    EXPECT_GE(endedAt, 1.0) << "at the first frame after the last picture's time";
+    EXPECT_LT(endedAt, 1.0 + FrameSeconds);
     EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 
     // The picture fills its part, the right way up and round; the rest is untouched.
@@ -130,14 +142,12 @@ TEST_F(VideoTest, LoopingVideoStartsAgainAndNeverEnds)
     Texture* texture = MakeTexture(width, height);
     _system->SetVMR9(video.get());
     bool ended = false;
-    const std::vector<int> seen = Play(*video, texture, Patience, [&](const std::vector<int>& seen) {
+    const std::vector<int> seen = Play(*video, texture, 100, [&](const std::vector<int>& seen) {
         ended |= !video->Update();
         return seen.size() < 12;
     });
     EXPECT_FALSE(ended);
-    const auto restart = std::find(seen.begin() + 1, seen.end(), 0);
-    ASSERT_NE(restart, seen.end()) << "the first frame came again";
-    EXPECT_EQ(*(restart - 1), 9) << "after the last";
+    EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1})) << "the first frame after the last";
     EXPECT_FALSE(video->CanBeDeleted());
     video->PrepareToRelease();
     EXPECT_TRUE(video->CanBeDeleted());
@@ -211,32 +221,55 @@ TEST_F(VideoTest, FilesThatCannotPlayGiveALoggedLineAndAnInertVideo)
 }
 
 // A video's sound track plays through the sound engine in step with the picture, and stops
-// with the video; a video without one plays silent.
+// with the video; a video without one plays silent. The sound plays on a device that mixes only
+// as the test renders, a frame's share of sound each frame.
 TEST_F(VideoTest, TheSoundTrackPlaysInStepWithThePictureAndStopsWithTheVideo)
 {
+    std::string error;
+    std::unique_ptr<audio::Device> output = audio::Device::OpenLoopback(44100, error);
+    ASSERT_TRUE(output) << error;
+    audio::Device* device = output.get();
     ResourceSystem resources(&Dumper::Instance(), 1);
     SoundEngine sound(&resources, &Dumper::Instance(), nullptr);
-    ASSERT_TRUE(sound.Init());
+    ASSERT_TRUE(sound.Init(std::move(output)));
     int width = 0, height = 0;
     auto silent = Open(_files.WriteQuarters("silent.avi", 10, 10), false, width, height, &sound);
     EXPECT_EQ(silent->GetSound(), nullptr);
     silent.reset();
 
-    const video::AviSound track = ToneTrack(440, 3.0f);
-    auto video = Open(_files.WriteQuarters("sound.avi", 10, 30, 64, 48, &track), false, width, height, &sound);
+    const video::AviSound track = ToneTrack(440, 6.0f);
+    auto video = Open(_files.WriteQuarters("sound.avi", 10, 60, 64, 48, &track), false, width, height, &sound);
     ASSERT_EQ(width, 512);
     ASSERT_NE(video->GetSound(), nullptr);
     EXPECT_TRUE(video->GetSound()->IsPlaying());
     EXPECT_EQ(sound.GetVideoSoundCount(), 1u);
     Texture* texture = MakeTexture(width, height);
     _system->SetVMR9(video.get());
-    const std::vector<int> seen = Play(*video, texture, 1.5, [&](const std::vector<int>&) {
+    const double start = _clock.Now();
+    long rendered = 0; // frames of sound
+    std::vector<int16_t> mix;
+    double largestLag = 0.0;
+    const std::vector<int> seen = Play(*video, texture, 45, [&](const std::vector<int>&) {
+        const long due = std::lround((_clock.Now() - start) * 44100);
+        mix.resize(size_t(due - rendered) * 2);
+        EXPECT_TRUE(device->Render(mix.data(), int(due - rendered)));
+        rendered = due;
         video->Update();
         sound.Update();
+        largestLag = std::max(largestLag, std::abs(video->GetPlayingSeconds() - video->GetSound()->GetPlayedSeconds()));
         return true;
     });
-    EXPECT_GT(seen.size(), 5u) << "the picture plays";
-    EXPECT_NEAR(video->GetSound()->GetPlayedSeconds(), video->GetPlayingSeconds(), 0.2);
+    EXPECT_EQ(seen.size(), 15u) << "a second and a half of the picture";
+    EXPECT_NEAR(video->GetSound()->GetPlayedSeconds(), 43.5 * FrameSeconds, 1.0 / 22050);
+    EXPECT_LE(largestLag, 1.0 / 22050) << "at every frame the sound has played as long as the picture";
+    // The game stalls for two seconds: the device plays on and the sound queued ahead runs out.
+    // The video's next update brings the track back to its picture.
+    mix.resize(2 * 2 * 44100);
+    ASSERT_TRUE(device->Render(mix.data(), 2 * 44100));
+    _clock.Advance(2.0);
+    EXPECT_LT(video->GetSound()->GetPlayedSeconds(), video->GetPlayingSeconds() - 0.5);
+    video->Update();
+    EXPECT_NEAR(video->GetSound()->GetPlayedSeconds(), video->GetPlayingSeconds(), 1.0 / 22050) << "caught up";
     video->PrepareToRelease();
     EXPECT_EQ(video->GetSound(), nullptr);
     sound.Update();
@@ -255,24 +288,20 @@ TEST_F(VideoTest, CutVideoPlaysWhatItHolds)
     _system->SetVMR9(video.get());
     bool ended = false;
     const std::vector<int> seen =
-        Play(*video, texture, Patience, [&](const std::vector<int>&) { return !(ended = !video->Update()); });
+        Play(*video, texture, 100, [&](const std::vector<int>&) { return !(ended = !video->Update()); });
     EXPECT_TRUE(ended);
     EXPECT_FALSE(seen.empty());
     EXPECT_LT(seen.back(), 9);
 }
 
-TEST_F(VideoTest, DeletingAVideoWhoseFrameWaitsReturnsAtOnce)
+TEST_F(VideoTest, DeletingAVideoWhoseFrameWaitsFreesItsPlayer)
 {
     int width = 0, height = 0;
     auto video = Open(_files.WriteQuarters("held.avi", 10, 10), false, width, height);
     _system->SetVMR9(video.get());
-    const auto opened = Clock::now();
-    while (video->GetState() != IVideoSource::FRAME_READY && SecondsSince(opened) < Patience)
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    video->Settle();
     ASSERT_EQ(video->GetState(), IVideoSource::FRAME_READY) << "nobody has taken the first frame";
-    const auto start = Clock::now();
     video.reset();
-    EXPECT_LT(SecondsSince(start), 0.5);
     EXPECT_EQ(_system->GetVMR9(), nullptr);
 }
 
@@ -284,23 +313,24 @@ TEST_F(VideoTest, AfterADeviceResetFramesWaitForTheScreensNewTexture)
     _system->SetVMR9(video.get());
     const std::vector<uint32_t> blank(size_t(width) * height, 0);
     auto shown = [&] { return ReadTexture(texture)[40 * width + 40] != 0; };
+    // A frame of the screen's: a new picture comes every third one.
     auto present = [&](int frames) {
         for (int i = 0; i < frames; ++i)
+        {
+            video->Settle();
             _system->Present(nullptr);
-    };
-    // A busy machine may decode late: present until the picture shows, for a few seconds at most.
-    auto presentUntilShown = [&] {
-        for (int i = 0; i < 200 && !shown(); ++i)
-            _system->Present(nullptr);
-        return shown();
+            _clock.Advance(FrameSeconds);
+        }
     };
     video->SetTexture(texture->GetTexHandle());
-    ASSERT_TRUE(presentUntilShown());
+    present(1);
+    ASSERT_TRUE(shown());
 
     ASSERT_TRUE(_system->RestartSystem());
     ASSERT_TRUE(texture->FillPixelData(0, blank.data(), unsigned(blank.size() * 4)));
-    present(3);
+    present(4);
     EXPECT_FALSE(shown()) << "the texture the video had is gone; the new one is not known yet";
     video->SetTexture(texture->GetTexHandle());
-    EXPECT_TRUE(presentUntilShown());
+    present(3);
+    EXPECT_TRUE(shown());
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/video/AviWriter.h"
+#include "platform/video/VideoClock.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -48,6 +50,23 @@ inline bool NearColor(uint32_t a, uint32_t b, int tolerance = 24)
     }
     return true;
 }
+
+// A clock that moves only when the test sets it; players read it on their threads. It must
+// outlive the players that read it.
+class SteppedClock
+{
+public:
+    double Now() const { return _seconds.load(); }
+    void Set(double seconds) { _seconds = seconds; }
+    void Advance(double seconds) { _seconds.fetch_add(seconds); }
+    video::Clock Reader() const
+    {
+        return [this] { return Now(); };
+    }
+
+private:
+    std::atomic<double> _seconds{0.0};
+};
 
 // A folder of the running test's own, removed with it, for the video files it writes.
 class TestFolder

@@ -3,64 +3,59 @@
 #include "platform/video/VideoDecoder.h"
 #include "platform/video/VideoPlayer.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cstring>
-#include <thread>
 #include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-// What the main thread saw of a player while it took its frames.
+// What the taker saw of a player, step by step of the clock.
 struct Watch
 {
-    int frames = 0;
+    std::vector<int> shown;      // the frame numbers read from the last quarter, in order
+    std::vector<double> takenAt; // the clock when each was taken
     int ends = 0;
+    double endedAt = -1.0; // the clock when the end was reported
     uint32_t topLeft = 0;
-    std::vector<int> shown; // the frame numbers read from the last quarter
 };
 
-// A limit that only a stuck player reaches, however busy the machine.
-constexpr double Patience = 30.0;
-
-// Takes frames as the render device does, until `enough` frames came, until the player stops,
-// or for `seconds` at most.
-Watch TakeFrames(video::VideoPlayer& player, double seconds, int enough = 1000)
+// Takes the waiting frame, if any, as the render device does.
+void Take(video::VideoPlayer& player, double now, Watch& watch)
 {
-    Watch watch;
-    const auto start = Clock::now();
-    while (SecondsSince(start) < seconds && watch.frames < enough)
-    {
-        if (player.GetState() == video::FRAME_READY)
-        {
-            player.ReadFrame([&](const uint8_t* pixels, unsigned pitch) {
-                std::memcpy(&watch.topLeft, pixels, 4);
-                uint32_t last;
-                std::memcpy(&last, pixels + (player.GetHeight() - 1) * pitch + (player.GetWidth() - 1) * 4, 4);
-                watch.shown.push_back(FrameOfGrey(last));
-            });
-            player.SetState(video::FRAME_IDLE);
-            ++watch.frames;
-        }
-        watch.ends += player.TakeEnd();
-        if (!player.IsPlaying() && player.GetState() != video::FRAME_READY)
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    watch.ends += player.TakeEnd();
-    return watch;
+    if (player.GetState() != video::FRAME_READY)
+        return;
+    player.ReadFrame([&](const uint8_t* pixels, unsigned pitch) {
+        std::memcpy(&watch.topLeft, pixels, 4);
+        uint32_t last;
+        std::memcpy(&last, pixels + (player.GetHeight() - 1) * pitch + (player.GetWidth() - 1) * 4, 4);
+        watch.shown.push_back(FrameOfGrey(last));
+    });
+    watch.takenAt.push_back(now);
+    player.SetState(video::FRAME_IDLE);
 }
 
-} // namespace
-
-class VideoPlayerTest : public ::testing::Test
+// A taker that comes every `step` seconds of the clock, the first time half a step in (so no
+// take falls on a frame's due time): at each, the player settles, one frame is taken and the end
+// looked for. Goes on until the clock passes `until`, `enough` frames were taken or the player
+// has stopped.
+Watch TakeEvery(video::VideoPlayer& player, SteppedClock& clock, double step, double until, size_t enough = 1000)
 {
-protected:
-    TestFolder _files;
-};
+    Watch watch;
+    for (int i = 0;; ++i)
+    {
+        player.Settle();
+        Take(player, clock.Now(), watch);
+        if (player.TakeEnd())
+        {
+            ++watch.ends;
+            watch.endedAt = clock.Now();
+        }
+        if (!player.IsPlaying() || watch.shown.size() >= enough || clock.Now() >= until)
+            break;
+        clock.Set((i + 0.5) * step);
+    }
+    return watch;
+}
 
 std::unique_ptr<video::VideoDecoder> OpenOrFail(const std::string& path)
 {
@@ -70,19 +65,59 @@ std::unique_ptr<video::VideoDecoder> OpenOrFail(const std::string& path)
     return decoder;
 }
 
-TEST_F(VideoPlayerTest, OneSecondPlaysInRealTimeAndEndsOnce)
+// A decoder that takes `seconds` of the clock for every frame: a machine too busy for the video.
+class SlowFrames : public video::FrameSource
+{
+public:
+    SlowFrames(std::unique_ptr<video::VideoDecoder> decoder, SteppedClock& clock, double seconds)
+        : _decoder(std::move(decoder)), _clock(clock), _seconds(seconds)
+    {}
+    double GetFrameDuration() const override { return _decoder->GetFrameDuration(); }
+    bool NextFrame(double& time) override
+    {
+        _clock.Advance(_seconds);
+        return _decoder->NextFrame(time);
+    }
+    bool ConvertFrame(uint8_t* pixels, int width, int height, int pitch) override
+    {
+        return _decoder->ConvertFrame(pixels, width, height, pitch);
+    }
+    bool Rewind() override { return _decoder->Rewind(); }
+
+private:
+    std::unique_ptr<video::VideoDecoder> _decoder;
+    SteppedClock& _clock;
+    double _seconds;
+};
+
+class VideoPlayerTest : public ::testing::Test
+{
+protected:
+    TestFolder _files;
+    SteppedClock _clock; // outlives the players
+};
+
+} // namespace
+
+// Taken at a game's 30 frames a second, a 10-frame second shows every frame at its time, and
+// ends once, when the last frame's time is over.
+TEST_F(VideoPlayerTest, OneSecondPlaysOnTheClockAndEndsOnce)
 {
     auto decoder = OpenOrFail(_files.WriteQuarters("once.avi", 10, 10));
     ASSERT_TRUE(decoder);
-    const auto start = Clock::now();
-    video::VideoPlayer player(std::move(decoder), 32, 24, false);
-    const Watch watch = TakeFrames(player, Patience);
-    const double took = SecondsSince(start);
+    video::VideoPlayer player(std::move(decoder), 32, 24, false, _clock.Reader());
+    const double step = 1.0 / 30;
+    const Watch watch = TakeEvery(player, _clock, step, 5.0);
     EXPECT_EQ(watch.shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9})) << "every frame, in order";
+    for (size_t i = 0; i < watch.takenAt.size(); ++i)
+    {
+        EXPECT_GE(watch.takenAt[i], 0.1 * i) << "frame " << i << " not before its time";
+        EXPECT_LT(watch.takenAt[i], 0.1 * i + step) << "frame " << i << " at the first take after it";
+    }
     EXPECT_EQ(watch.ends, 1);
+    EXPECT_GE(watch.endedAt, 1.0);
+    EXPECT_LT(watch.endedAt, 1.0 + step);
     EXPECT_FALSE(player.IsPlaying());
-    EXPECT_GE(took, 0.95) << "paced by the frames' times";
-    EXPECT_LT(took, 4.0);
     EXPECT_TRUE(NearColor(watch.topLeft, QuarterColor(0, 0, 32, 24))) << std::hex << watch.topLeft;
     EXPECT_FALSE(player.TakeEnd());
 }
@@ -91,16 +126,16 @@ TEST_F(VideoPlayerTest, LoopingPlaysOnWithoutEverEnding)
 {
     auto decoder = OpenOrFail(_files.WriteQuarters("loop.avi", 10, 10));
     ASSERT_TRUE(decoder);
-    video::VideoPlayer player(std::move(decoder), 32, 24, true);
-    const Watch watch = TakeFrames(player, Patience, 13);
-    ASSERT_EQ(watch.shown.size(), 13u);
-    EXPECT_EQ(watch.shown[9], 9);
-    EXPECT_EQ(watch.shown[10], 0) << "the second pass begins after the last frame";
+    video::VideoPlayer player(std::move(decoder), 32, 24, true, _clock.Reader());
+    const double step = 1.0 / 30;
+    const Watch watch = TakeEvery(player, _clock, step, 5.0, 13);
+    ASSERT_EQ(watch.shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2}))
+        << "the second pass begins after the last frame";
+    EXPECT_GE(watch.takenAt[10], 1.0) << "on time";
+    EXPECT_LT(watch.takenAt[10], 1.0 + step);
     EXPECT_EQ(watch.ends, 0);
     EXPECT_TRUE(player.IsPlaying());
-    const auto stopping = Clock::now();
     player.Stop();
-    EXPECT_LT(SecondsSince(stopping), 0.5);
     EXPECT_FALSE(player.IsPlaying());
 }
 
@@ -110,25 +145,23 @@ TEST_F(VideoPlayerTest, AFrameNobodyTakesHoldsThePlayerUntilReleasedOrDestroyed)
     {
         auto decoder = OpenOrFail(_files.WriteQuarters("held.avi", 10, 10));
         ASSERT_TRUE(decoder);
-        auto player = std::make_unique<video::VideoPlayer>(std::move(decoder), 32, 24, false);
-        const auto opened = Clock::now();
-        while (player->GetState() != video::FRAME_READY && SecondsSince(opened) < Patience)
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        _clock.Set(0.0);
+        auto player = std::make_unique<video::VideoPlayer>(std::move(decoder), 32, 24, false, _clock.Reader());
+        player->Settle();
         ASSERT_EQ(player->GetState(), video::FRAME_READY);
-        // Held: the player does not go on while its frame waits.
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        // Held: the player does not go on while its frame waits, however much time passes.
+        _clock.Set(5.0);
+        player->Settle();
         EXPECT_EQ(player->GetState(), video::FRAME_READY);
         EXPECT_TRUE(player->IsPlaying()) << "waiting for the first frame to be taken";
-        const auto start = Clock::now();
+        EXPECT_FALSE(player->TakeEnd());
         if (release)
         {
             player->SetState(video::FRAME_RELEASED);
-            while (player->IsPlaying() && SecondsSince(start) < 1.0)
-                std::this_thread::yield();
+            player->Settle();
             EXPECT_FALSE(player->IsPlaying());
         }
         player.reset();
-        EXPECT_LT(SecondsSince(start), 0.5);
     }
 }
 
@@ -150,62 +183,63 @@ TEST_F(VideoPlayerTest, CutFilesLoopWhatTheyHold)
         std::string error;
         auto decoder = video::VideoDecoder::Open(_files.Write(c.name, c.content), error);
         ASSERT_TRUE(decoder) << c.name << ": " << error;
-        video::VideoPlayer player(std::move(decoder), 32, 24, true);
-        const Watch watch = TakeFrames(player, Patience, 11);
+        _clock.Set(0.0);
+        video::VideoPlayer player(std::move(decoder), 32, 24, true, _clock.Reader());
+        const Watch watch = TakeEvery(player, _clock, 1.0 / 30, 5.0, 11);
         EXPECT_EQ(watch.ends, 0) << c.name;
-        EXPECT_EQ(watch.frames, 11) << c.name << ": the file holds at most 10, so it played again";
-        const auto stopping = Clock::now();
+        ASSERT_EQ(watch.shown.size(), 11u) << c.name << ": the file holds at most 10, so it played again";
+        EXPECT_EQ(watch.shown.front(), 0);
+        EXPECT_LT(*std::max_element(watch.shown.begin(), watch.shown.end()), 10);
+        EXPECT_NE(std::find(watch.shown.begin() + 1, watch.shown.end(), 0), watch.shown.end()) << c.name;
         player.Stop();
-        EXPECT_LT(SecondsSince(stopping), 0.5);
+        EXPECT_FALSE(player.IsPlaying());
     }
 }
 
-// A taker slower than the video (a game at a few frames a second) sees the frames whose time it
+// A taker slower than the video (a game at four frames a second) sees the frames whose time it
 // comes at, the late ones skipped: a video that does not loop lasts its length, and one that
 // loops starts its passes on time.
 TEST_F(VideoPlayerTest, ASlowTakerSeesLateFramesSkippedAndTheVideoKeepsItsLength)
 {
-    for (bool loop : {false, true})
+    auto once = OpenOrFail(_files.WriteQuarters("slow.avi", 10, 10));
+    ASSERT_TRUE(once);
+    video::VideoPlayer player(std::move(once), 32, 24, false, _clock.Reader());
+    const Watch watch = TakeEvery(player, _clock, 0.25, 30.0);
+    // Takes at 0, 0.125, 0.375, ...: each sees the frame whose time it comes in.
+    EXPECT_EQ(watch.shown, (std::vector<int>{0, 1, 3, 6, 8})) << "the frame each take comes at";
+    EXPECT_EQ(watch.ends, 1);
+    EXPECT_DOUBLE_EQ(watch.endedAt, 1.125) << "one second long, at the first take after its end";
+
+    _clock.Set(0.0);
+    auto looped = OpenOrFail(_files.WriteQuarters("slow_loop.avi", 10, 10));
+    ASSERT_TRUE(looped);
+    video::VideoPlayer loop(std::move(looped), 32, 24, true, _clock.Reader());
+    const Watch loopWatch = TakeEvery(loop, _clock, 0.25, 3.2);
+    EXPECT_EQ(loopWatch.shown, (std::vector<int>{0, 1, 3, 6, 8, 1, 3, 6, 8, 1, 3, 6, 8, 1, 3}))
+        << "each pass starts on time, a second after the last";
+    EXPECT_EQ(loopWatch.ends, 0);
+}
+
+// A decoder slower than the clock (a fifth of a second for a tenth-of-a-second frame) makes every
+// frame late: the taker still gets a new one at least every half second, and the video ends once.
+TEST_F(VideoPlayerTest, ADecoderSlowerThanTheClockStillShowsANewFrameEveryHalfSecond)
+{
+    auto decoder = OpenOrFail(_files.WriteQuarters("slow_decoder.avi", 10, 10));
+    ASSERT_TRUE(decoder);
+    video::VideoPlayer player(std::make_unique<SlowFrames>(std::move(decoder), _clock, 0.2), 32, 24, false,
+                              _clock.Reader());
+    // The taker comes at every frame of the game; the clock moves only as the decoder works.
+    Watch watch;
+    for (int i = 0; i < 100 && player.IsPlaying(); ++i)
     {
-        auto decoder = OpenOrFail(_files.WriteQuarters(loop ? "slow_loop.avi" : "slow.avi", 10, 10));
-        ASSERT_TRUE(decoder);
-        const auto start = Clock::now();
-        video::VideoPlayer player(std::move(decoder), 32, 24, loop);
-        std::vector<int> shown;
-        int ends = 0;
-        // A frame taken every 0.25 s, for 3.2 s or until the end.
-        while (SecondsSince(start) < (loop ? 3.2 : Patience) && !ends)
-        {
-            std::this_thread::sleep_for(std::chrono::milliseconds(250));
-            if (player.GetState() == video::FRAME_READY)
-            {
-                player.ReadFrame([&](const uint8_t* pixels, unsigned pitch) {
-                    uint32_t last;
-                    std::memcpy(&last, pixels + (player.GetHeight() - 1) * pitch + (player.GetWidth() - 1) * 4, 4);
-                    shown.push_back(FrameOfGrey(last));
-                });
-                player.SetState(video::FRAME_IDLE);
-            }
-            ends += player.TakeEnd();
-        }
-        const double took = SecondsSince(start);
-        int passes = 1;
-        for (size_t i = 1; i < shown.size(); ++i)
-        {
-            EXPECT_NE(shown[i], shown[i - 1]) << "a new frame each time";
-            passes += shown[i] < shown[i - 1];
-        }
-        if (loop)
-        {
-            EXPECT_GE(passes, 3) << "three seconds of a one-second loop";
-            EXPECT_EQ(ends, 0);
-        }
-        else
-        {
-            EXPECT_EQ(ends, 1);
-            EXPECT_LT(took, 2.0) << "one second long, not ten takes long";
-            EXPECT_LT(shown.size(), 10u) << "late frames were skipped";
-            EXPECT_EQ(passes, 1);
-        }
+        player.Settle();
+        Take(player, _clock.Now(), watch);
+        watch.ends += player.TakeEnd();
     }
+    watch.ends += player.TakeEnd();
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_EQ(watch.shown, (std::vector<int>{1, 3, 5, 7, 9})) << "every other frame is left out";
+    for (size_t i = 1; i < watch.takenAt.size(); ++i)
+        EXPECT_LE(watch.takenAt[i] - watch.takenAt[i - 1], 0.5 + 1e-9) << "between frames " << i - 1 << " and " << i;
+    EXPECT_EQ(watch.ends, 1);
 }

@@ -33,9 +33,8 @@ double Rms(const std::vector<int16_t>& samples, int channels, int channel);
 // comparing how loud the same tone came out in two recordings.
 double ToneLevel(const std::vector<int16_t>& samples, int channels, int channel, double frequency, int rate);
 // The same strength per 40 ms once the tone has sounded for `settle` seconds: the median over
-// the windows where it is heard. A busy machine may start a change late or leave a gap in a
-// stream; the steady level does not move with them. A window holds whole periods of every
-// tone on a 25 Hz step, so tones that sound together, in whatever phase a busy machine
-// starts them, add nothing to each other's level.
+// the windows where it is heard, so a sound's start and end do not count. A window holds whole
+// periods of every tone on a 25 Hz step, so tones that sound together add nothing to each
+// other's level.
 double SteadyToneLevel(const std::vector<int16_t>& samples, int channels, int channel, double frequency, int rate,
                        double settle);

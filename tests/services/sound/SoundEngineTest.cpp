@@ -3,55 +3,53 @@
 #include <AL/al.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <functional>
+#include <cmath>
 #include <memory>
-#include <thread>
 
 #include "Fixtures.h"
 #include "LogCapture.h"
 #include "ResourceSystem/ResourceSystem.h"
 #include "foundation/base/Dumper.h"
+#include "platform/audio/Device.h"
 #include "services/sound/OutputDeviceChoice.h"
 #include "services/sound/SoundAsset.h"
 
 namespace {
 
-// Runs engine frames until the condition holds, or for a time that only a stuck device reaches
-// however busy the machine: the device mixes in real time on a thread of its own.
-bool UpdateUntil(SoundEngine& engine, const std::function<bool()>& done)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!done())
-    {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        engine.Update();
-    }
-    return true;
-}
-
-void UpdateFor(SoundEngine& engine, std::chrono::milliseconds duration)
-{
-    const auto end = std::chrono::steady_clock::now() + duration;
-    while (std::chrono::steady_clock::now() < end)
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        engine.Update();
-    }
-}
+constexpr int kOutputRate = 44100;
+// A sample of the tone files.
+constexpr double kSample = 1.0 / 44100;
 
 class SoundEngineTest : public ::testing::Test
 {
 protected:
+    // The engine plays on a device that mixes only as the test renders: the sound's time moves
+    // exactly as the test says.
     void SetUp() override
     {
         LogCapture::Clear();
+        std::string error;
+        std::unique_ptr<audio::Device> output = audio::Device::OpenLoopback(kOutputRate, error);
+        ASSERT_TRUE(output) << error;
+        _output = output.get();
         _engine = std::make_unique<SoundEngine>(&_resources, &Dumper::Instance(), nullptr);
-        ASSERT_TRUE(_engine->Init());
+        ASSERT_TRUE(_engine->Init(std::move(output)));
     }
     void TearDown() override { _engine.reset(); }
+
+    // Plays `seconds` of sound; unless the game stalls, the engine updates every 10 ms of it, as
+    // a game's frames would.
+    void Run(double seconds, bool stalled = false)
+    {
+        constexpr int Step = kOutputRate / 100;
+        std::vector<int16_t> mix(2 * Step);
+        for (long steps = std::lround(seconds * 100); steps > 0; --steps)
+        {
+            ASSERT_TRUE(_output->Render(mix.data(), Step));
+            if (!stalled)
+                _engine->Update();
+        }
+    }
 
     int AssetCount()
     {
@@ -68,6 +66,7 @@ protected:
 
     ScratchFolder _folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
     ResourceSystem _resources{&Dumper::Instance(), 1};
+    audio::Device* _output = nullptr; // the engine's
     std::unique_ptr<SoundEngine> _engine;
 };
 
@@ -114,7 +113,8 @@ TEST_F(SoundEngineTest, BadFilesGiveSilentProxyAndOneLoggedLine)
         EXPECT_EQ(LogCapture::Count(name), 0);
     }
     // The proxy plays and ends like any sound.
-    EXPECT_TRUE(UpdateUntil(*_engine, [&] { return _engine->GetSound2DCount() == 0; }));
+    Run(0.01);
+    EXPECT_EQ(_engine->GetSound2DCount(), 0u);
 }
 
 TEST_F(SoundEngineTest, DataSizeBeyondTheFileKeepsWhatIsThere)
@@ -138,8 +138,9 @@ TEST_F(SoundEngineTest, EndedVoicesAreFreedAndLoopsKept)
     ASSERT_NE(_engine->CreateSound2D("blip.wav", true, 0), nullptr);
     ASSERT_NE(_engine->CreateSound3D("blip.wav", pose, false, true, 0), nullptr);
 
-    ASSERT_TRUE(
-        UpdateUntil(*_engine, [&] { return _engine->GetSound2DCount() == 1 && _engine->GetSound3DCount() == 1; }));
+    Run(0.05);
+    ASSERT_EQ(_engine->GetSound2DCount(), 1u);
+    ASSERT_EQ(_engine->GetSound3DCount(), 1u);
     EXPECT_TRUE(loop->IsPlaying());
     EXPECT_FALSE(loop->IsEnded());
     EXPECT_FALSE(idle->IsEnded());
@@ -165,7 +166,8 @@ TEST_F(SoundEngineTest, MoreSoundsThanVoicesEndWithoutLeaking)
     // The device offers 256 voices; sounds beyond that stay silent and end at once.
     for (int i = 0; i < 300; ++i)
         ASSERT_NE(_engine->CreateSound3D("blip.wav", pose, false, true, 0), nullptr);
-    ASSERT_TRUE(UpdateUntil(*_engine, [&] { return _engine->GetSound3DCount() == 0; }));
+    Run(0.05);
+    ASSERT_EQ(_engine->GetSound3DCount(), 0u);
     // Every voice came back: new sounds play again.
     Sound2D* again = _engine->CreateSound2D("blip.wav", true, 0);
     EXPECT_TRUE(again->IsPlaying());
@@ -195,12 +197,15 @@ TEST_F(SoundEngineTest, MusicIsReplacedLoopsAndEnds)
     EXPECT_EQ(second->GetLayout().format.formatTag, WaveFormat::kTagWma2);
 
     // Well past its length, the looping music still plays.
-    UpdateFor(*_engine, std::chrono::milliseconds(800));
+    Run(0.8);
     ASSERT_EQ(_engine->GetMusicCount(), 1u);
     EXPECT_TRUE(second->IsPlaying());
 
     _engine->CreateMusic("music/short.xwma", false, true, 0);
-    EXPECT_TRUE(UpdateUntil(*_engine, [&] { return _engine->GetMusicCount() == 0; }));
+    Run(0.2);
+    EXPECT_EQ(_engine->GetMusicCount(), 1u) << "not before its end";
+    Run(0.2);
+    EXPECT_EQ(_engine->GetMusicCount(), 0u);
 }
 
 TEST_F(SoundEngineTest, FlushedMusicStopsAndEndsEvenWhenLooping)
@@ -208,7 +213,7 @@ TEST_F(SoundEngineTest, FlushedMusicStopsAndEndsEvenWhenLooping)
     WriteBytes("music/short.xwma", ToneXwma(440.0f, 0.3f));
     Music* music = _engine->CreateMusic("music/short.xwma", true, true, 0);
     ASSERT_NE(music, nullptr);
-    UpdateFor(*_engine, std::chrono::milliseconds(50));
+    Run(0.05);
     ASSERT_TRUE(music->IsPlaying());
     alGetError();
     music->FlushBuffers();
@@ -221,7 +226,7 @@ TEST_F(SoundEngineTest, ReplacedMusicGivesItsBuffersBack)
 {
     WriteBytes("music/short.xwma", ToneXwma(440.0f, 0.3f));
     _engine->CreateMusic("music/short.xwma", true, true, 0);
-    UpdateFor(*_engine, std::chrono::milliseconds(100));
+    Run(0.1);
     // The device refuses to delete a buffer still queued on a voice and keeps it.
     alGetError();
     _engine->CreateMusic("music/short.xwma", true, true, 0);
@@ -268,10 +273,9 @@ TEST_F(SoundEngineTest, AVideosSoundTrackPlaysUntilItsVideoClosesIt)
     EXPECT_TRUE(sound->IsPlaying());
     EXPECT_EQ(_engine->GetVideoSoundCount(), 1u);
     // Played through, it stays until its video closes it.
-    EXPECT_TRUE(UpdateUntil(*_engine, [&] { return sound->GetPlayedSeconds() >= 0.29; }));
-    UpdateFor(*_engine, std::chrono::milliseconds(300));
+    Run(0.6);
     EXPECT_EQ(_engine->GetVideoSoundCount(), 1u);
-    EXPECT_NEAR(sound->GetPlayedSeconds(), 0.3, 0.01);
+    EXPECT_NEAR(sound->GetPlayedSeconds(), 0.3, kSample);
     sound->Close();
     EXPECT_TRUE(sound->IsEnded());
     _engine->Update();
@@ -286,21 +290,22 @@ TEST_F(SoundEngineTest, AVideosSoundTrackThatFellBehindItsPictureCatchesUp)
     WriteToneVideo("movies/long.avi", 440.0f, 4.0f);
     std::shared_ptr<VideoSound> sound = _engine->CreateVideoSound("movies/long.avi", false);
     ASSERT_NE(sound, nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    const auto picture = [&] {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    };
-    UpdateFor(*_engine, std::chrono::milliseconds(200));
-    sound->Follow(picture());
-    EXPECT_NEAR(sound->GetPlayedSeconds(), picture(), 0.2) << "in step while the game runs";
+    double picture = 0.2;
+    Run(picture);
+    sound->Follow(picture);
+    EXPECT_NEAR(sound->GetPlayedSeconds(), picture, kSample) << "in step while the game runs";
     // A stall of two seconds: the second of sound queued ahead runs out.
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    Run(2.0, true);
+    picture += 2.0;
+    EXPECT_NEAR(sound->GetPlayedSeconds(), 1.0, kSample) << "what was queued";
+    // The stalled frame ends: its video keeps the track with the picture, then the engine updates.
+    sound->Follow(picture);
     _engine->Update();
-    EXPECT_LT(sound->GetPlayedSeconds(), picture() - 0.5);
-    sound->Follow(picture());
-    EXPECT_NEAR(sound->GetPlayedSeconds(), picture(), 0.2) << "caught up";
-    UpdateFor(*_engine, std::chrono::milliseconds(300));
-    EXPECT_NEAR(sound->GetPlayedSeconds(), picture(), 0.2) << "and plays on";
+    EXPECT_NEAR(sound->GetPlayedSeconds(), picture, kSample) << "caught up";
+    Run(0.3);
+    picture += 0.3;
+    sound->Follow(picture);
+    EXPECT_NEAR(sound->GetPlayedSeconds(), picture, kSample) << "and plays on";
     EXPECT_TRUE(sound->IsPlaying());
     sound->Close();
 }

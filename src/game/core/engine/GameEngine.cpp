@@ -29,6 +29,7 @@
 #include "services/network/NetworkEngine.h"
 #include "services/sound/SoundEngine.h"
 
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
@@ -45,11 +46,21 @@ std::string BindingsPath()
     return (folder / "config.ini").string();
 }
 
+double RealSeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 } // namespace
 
-GameEngine::GameEngine() = default;
+GameEngine::GameEngine() : _videoClock(RealSeconds) {}
 
 GameEngine::~GameEngine() = default;
+
+void GameEngine::SetVideoClock(std::function<double()> clock)
+{
+    _videoClock = clock ? std::move(clock) : std::function<double()>(RealSeconds);
+}
 
 float GameEngine::GetFPS() const
 {

@@ -3,6 +3,7 @@
 #include "foundation/base/Handles.h"
 #include "foundation/base/Timer.h"
 
+#include <functional>
 #include <memory>
 
 class Camera;
@@ -90,6 +91,10 @@ public:
     // What the game world reads its frame time from; tests install their own clock. An installed
     // timer stays its installer's; null gives the engine's own back.
     void SetTimer(Timer* timer) { _installedTimer = timer; }
+    // The clock the screens' videos play by, in seconds: real time unless a test installed its
+    // own, which the videos read on their own threads. Null gives real time back.
+    const std::function<double()>& GetVideoClock() const { return _videoClock; }
+    void SetVideoClock(std::function<double()> clock);
     // The input the game world reads its controls from; tests install scripted input. An
     // installed input stays its installer's, and its installer processes it; null gives the
     // engine's own back.
@@ -108,6 +113,7 @@ private:
     std::unique_ptr<Timer> _timer;
     Timer* _installedTimer = nullptr;
     InputSystem* _installedInput = nullptr;
+    std::function<double()> _videoClock;
     std::unique_ptr<VirtualMachine> _vm;
     std::unique_ptr<ConfigSystem> _config;
     Dumper* _dumper = nullptr; // the process-wide log

@@ -13,6 +13,8 @@ MaterialSystem* Render() { return game.GetRender(); }
 
 SoundEngine* Sound() { return game.GetSoundEngine(); }
 
+std::function<double()> VideoClock() { return game.GetVideoClock(); }
+
 UserProfile* CurrentProfile()
 {
     const ProfileManager* profiles = game.GetProfileManager();

@@ -2,6 +2,8 @@
 
 #include "foundation/math/Vec2.h"
 
+#include <functional>
+
 class MaterialSystem;
 class SoundEngine;
 class UserProfile;
@@ -15,6 +17,8 @@ namespace MenuGame {
 MaterialSystem* Render();
 // What plays the sound tracks of the menus' videos.
 SoundEngine* Sound();
+// The clock the menus' videos play by.
+std::function<double()> VideoClock();
 // The chosen pilot; null before one is chosen.
 UserProfile* CurrentProfile();
 // A menu sound from "sounds/", played once at the sound volume.
