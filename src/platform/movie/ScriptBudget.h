@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+
+struct lua_Debug;
+struct lua_State;
+
+namespace movie {
+
+// What one movie's script may take in a call: memory, and work counted in instructions. A call
+// that spends its work stops the script for good: from then on every instruction raises the
+// error, and neither pcall nor xpcall gives control back. It is the allocator data of its
+// script's state.
+class ScriptBudget
+{
+public:
+    static constexpr size_t MemoryLimit = 64u << 20;
+    // The work one entry may do, in instructions, before it is stopped as a runaway.
+    static constexpr long Work = 20000000;
+
+    // The interpreter's allocator, with the budget as its data.
+    static void* Allocate(void* budget, void* block, size_t oldSize, size_t newSize);
+    // Replaces pcall and xpcall of the opened base library by ones that let the error of a
+    // spent budget go on up, without running an error handler of the script.
+    static void GuardCatches(lua_State* L);
+    // The budget of the script in `L`.
+    static ScriptBudget& Of(lua_State* L);
+
+    // Starts counting the instructions of `L`, the state this budget allocates for.
+    void Watch(lua_State* L);
+    // The whole budget again, for the next entry into the script.
+    void Refill() { _left = Work; }
+    bool IsSpent() const { return _spent; }
+
+private:
+    static void CountInstructions(lua_State* L, lua_Debug*);
+    void Stop();
+
+    lua_State* _state = nullptr;
+    size_t _used = 0; // bytes
+    long _left = Work;
+    bool _spent = false;
+};
+
+} // namespace movie
