@@ -2,6 +2,7 @@
 
 #include "foundation/base/Path.h"
 #include "foundation/lua/DataParser.h"
+#include "foundation/lua/LibraryWork.h"
 #include "foundation/lua/PatternLimit.h"
 #include "platform/movie/Canvas.h"
 #include "platform/movie/MovieContext.h"
@@ -44,7 +45,8 @@ int OpenLibraries(lua_State* L)
         lua_pushnil(L);
         lua_setglobal(L, name);
     }
-    BoundStringPatterns(L);
+    BoundStringPatterns(L, ScriptBudget::Charge);
+    BoundLibraryWork(L, ScriptBudget::Charge);
     ScriptBudget::GuardCatches(L);
     auto* setup = static_cast<SetupData*>(lua_touserdata(L, 1));
     RegisterMovieLibrary(L, *setup->context);

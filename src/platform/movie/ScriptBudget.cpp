@@ -9,6 +9,8 @@ namespace movie {
 namespace {
 
 constexpr int kHookInterval = 10000;
+// Bytes allocated that count as one instruction: about what copying and collecting them costs.
+constexpr size_t kBytesPerStep = 8;
 
 [[noreturn]] void RaiseRunaway(lua_State* L, int level)
 {
@@ -81,7 +83,21 @@ void* ScriptBudget::Allocate(void* data, void* block, size_t oldSize, size_t new
     if (!grown)
         return nullptr;
     budget->_used = budget->_used - oldSize + newSize;
+    if (newSize > oldSize)
+        budget->Spend(long((newSize - oldSize) / kBytesPerStep));
     return grown;
+}
+
+long ScriptBudget::Charge(lua_State* L, long steps)
+{
+    ScriptBudget& budget = Of(L);
+    if (!budget._spent && steps <= budget._left)
+    {
+        budget._left -= steps;
+        return budget._left;
+    }
+    budget.Stop();
+    RaiseRunaway(L, 1); // where the script called the library
 }
 
 void ScriptBudget::GuardCatches(lua_State* L)
@@ -107,6 +123,13 @@ void ScriptBudget::CountInstructions(lua_State* L, lua_Debug*)
         budget.Stop();
     }
     RaiseRunaway(L, 0); // the script that runs, where the hook stopped it
+}
+
+void ScriptBudget::Spend(long steps)
+{
+    _left -= steps;
+    if (_left < 0)
+        Stop();
 }
 
 // From now on the hook raises the error before every instruction, so a script that catches it

@@ -7,10 +7,12 @@ struct lua_State;
 
 namespace movie {
 
-// What one movie's script may take in a call: memory, and work counted in instructions. A call
-// that spends its work stops the script for good: from then on every instruction raises the
-// error, and neither pcall nor xpcall gives control back. It is the allocator data of its
-// script's state.
+// What one movie's script may take in a call: memory, and work. Work is counted in
+// instructions, in steps of the library functions whose C loops no instruction counts (string
+// patterns, repetitions, table moves and sorts), and in bytes allocated, since copying a long
+// string is a single instruction. A call that spends its work stops the script for good: from
+// then on every instruction raises the error, and neither pcall nor xpcall gives control back.
+// It is the allocator data of its script's state.
 class ScriptBudget
 {
 public:
@@ -20,6 +22,9 @@ public:
 
     // The interpreter's allocator, with the budget as its data.
     static void* Allocate(void* budget, void* block, size_t oldSize, size_t newSize);
+    // Takes `steps` from the budget of the script in `L` and returns what is left; raises the
+    // script's error once the budget is spent.
+    static long Charge(lua_State* L, long steps);
     // Replaces pcall and xpcall of the opened base library by ones that let the error of a
     // spent budget go on up, without running an error handler of the script.
     static void GuardCatches(lua_State* L);
@@ -34,6 +39,8 @@ public:
 
 private:
     static void CountInstructions(lua_State* L, lua_Debug*);
+    // Takes work without raising: the next instruction does.
+    void Spend(long steps);
     void Stop();
 
     lua_State* _state = nullptr;

@@ -1,5 +1,5 @@
 // The work budget of a movie's script: no way of catching its error gives the script control
-// back.
+// back, and work done inside one library call is charged as instructions are.
 #include "MovieFixture.h"
 
 #include <algorithm>
@@ -102,6 +102,69 @@ end
               "false,plain,true,1,2,false,handled deep,true,7,false,error in error handling");
     EXPECT_TRUE(m->IsLoaded());
     EXPECT_TRUE(LogLines().empty());
+}
+
+// The library's matcher backtracks, and some library functions loop, inside one C call that no
+// instruction count sees: their work is charged to the same budget. Without the charge every row
+// that stops would run from half a second to minutes (and with 40 optional items instead of 24
+// the match would not end at all); the others are what movies do and go on.
+TEST_F(MovieTest, WorkInsideOneLibraryCallIsChargedToTheBudget)
+{
+    struct Case
+    {
+        const char* what;
+        const char* body; // of Update, or of Draw when `inDraw`
+        bool stops;
+        bool inDraw = false;
+    };
+    const Case cases[] = {
+        {"find that backtracks", "local s = ('a'):rep(24) s:find(('a?'):rep(24) .. s)", true},
+        {"match that backtracks", "local s = ('a'):rep(24) string.match(s, ('a?'):rep(24) .. s)", true},
+        {"gmatch that backtracks", "local s = ('a'):rep(24) for w in s:gmatch(('a?'):rep(24) .. s) do end", true},
+        {"gsub that backtracks", "local s = ('a'):rep(24) string.gsub(s, ('a?'):rep(24) .. s, '')", true},
+        {"find that backtracks in Draw", "local s = ('a'):rep(24) s:find(('a?'):rep(24) .. s)", true, true},
+        {"a plain find of a long text", "local s = ('a'):rep(2e5) s:find(('a'):rep(1e5) .. 'b', 1, true)", true},
+        {"gsub with a library function", "local s = ('x'):rep(4e5) for i = 1, 100 do s:gsub('.', tostring) end", true},
+        {"a long repetition", "local s = ('x'):rep(1e8)", true},
+        {"inserting at the front",
+         "local t = {} for i = 1, 2e5 do t[i] = i end for i = 1, 1000 do table.insert(t, 1, i) end", true},
+        {"removing from the front",
+         "local t = {} for i = 1, 2e5 do t[i] = i end for i = 1, 1000 do table.remove(t, 1) end", true},
+        {"concatenating a long list",
+         "local t = {} for i = 1, 1e5 do t[i] = 'x' end for i = 1, 200 do table.concat(t) end", true},
+        {"sorting a long list", "local t = {} for i = 1, 1e5 do t[i] = math.fmod(i * 7919, 1e5) end table.sort(t)",
+         true},
+        {"copying a long text again and again", "local s = ('x'):rep(1e6) for i = 1, 2000 do local u = s .. i end",
+         true},
+        {"what movies do", R"(
+            local t = {}
+            for i = 1, 100 do table.insert(t, 1, tostring(i)) end
+            table.sort(t)
+            table.remove(t, 1)
+            assert(table.concat(t, ","):find("98,99", 1, true))
+            assert(string.gsub("menu.swf", "%.swf$", ".dds") == "menu.dds")
+            assert(("ab"):rep(3) == "ababab" and ("a"):rep(0) == "")
+         )",
+         false},
+        {"a repetition of nothing is nothing at once", "assert(string.rep('', 2147483647) == '')", false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        LogLines().clear();
+        const std::string function = c.inDraw ? "Draw(c)" : "Update(dt)";
+        auto m = Make("function " + function + " " + c.body + " end\n");
+        if (c.inDraw)
+            Render(*m);
+        else
+            Step(*m);
+        EXPECT_EQ(m->IsLoaded(), !c.stops);
+        EXPECT_EQ(LogCount("the script ran too long and was stopped; the movie is stopped"), c.stops ? 1 : 0);
+        if (!c.stops)
+        {
+            EXPECT_TRUE(LogLines().empty()) << LogLines().front();
+        }
+    }
 }
 
 // A finalizer runs inside the collector, where no budget counts: the script cannot give the
