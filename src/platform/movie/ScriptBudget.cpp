@@ -3,14 +3,23 @@
 #include <lua.hpp>
 
 #include <cstdlib>
+#include <ctime>
 
 namespace movie {
 
 namespace {
 
-constexpr int kHookInterval = 10000;
+// Often enough that single instructions working on long texts are seen before a frame is lost.
+constexpr int kHookInterval = 1000;
 // Bytes allocated that count as one instruction: about what copying and collecting them costs.
 constexpr size_t kBytesPerStep = 8;
+
+double ThreadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
 
 [[noreturn]] void RaiseRunaway(lua_State* L, int level)
 {
@@ -106,6 +115,12 @@ void ScriptBudget::GuardCatches(lua_State* L)
     lua_register(L, "xpcall", GuardedXpcall);
 }
 
+void ScriptBudget::Refill()
+{
+    _left = Work;
+    _entered = ThreadSeconds();
+}
+
 void ScriptBudget::Watch(lua_State* L)
 {
     _state = L;
@@ -118,7 +133,7 @@ void ScriptBudget::CountInstructions(lua_State* L, lua_Debug*)
     if (!budget._spent)
     {
         budget._left -= kHookInterval;
-        if (budget._left >= 0)
+        if (budget._left >= 0 && ThreadSeconds() - budget._entered < CPUSeconds)
             return;
         budget.Stop();
     }

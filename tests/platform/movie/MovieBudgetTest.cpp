@@ -136,6 +136,12 @@ TEST_F(MovieTest, WorkInsideOneLibraryCallIsChargedToTheBudget)
          true},
         {"copying a long text again and again", "local s = ('x'):rep(1e6) for i = 1, 2000 do local u = s .. i end",
          true},
+        // Neither allocates: the text made exists already, the comparison makes none. Only the
+        // thread time stops these; without it they would take many seconds.
+        {"making a text that exists again and again",
+         "local s = ('x'):rep(1e6) for i = 1, 2e5 do local u = s .. 'y' end", true},
+        {"comparing long texts",
+         "local a, b = ('x'):rep(1e6), ('x'):rep(1e6) .. 'y' for i = 1, 1e6 do local c = a < b end", true},
         {"what movies do", R"(
             local t = {}
             for i = 1, 100 do table.insert(t, 1, tostring(i)) end
