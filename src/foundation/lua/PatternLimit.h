@@ -1,15 +1,16 @@
 #pragma once
-// The string library's matcher recurses once per pattern item, in one C call that no instruction
-// budget sees, so a long enough pattern overflows the stack. Every script state of the engine that
-// opens the string library bounds its patterns with this.
-#include <cstddef>
+// The string library's find, match, gmatch and gsub for the script states that open it. The
+// library's own matcher recurses once per pattern item, so a long pattern overflows the stack,
+// and it backtracks without limit inside one C call that no instruction budget sees. These
+// refuse a long pattern and charge every step of their work to the script's budget.
+#include "foundation/lua/PatternMatcher.h"
 
-struct lua_State;
+#include <cstddef>
 
 // The longest pattern that string.find, match, gmatch and gsub take; the game's scripts use a few
 // characters.
 constexpr size_t MaxPatternLength = 256;
 
-// Replaces the matching functions of the string library, already opened in `L`, by ones that
-// refuse a longer pattern with a script error. Runs inside a protected call.
-void BoundStringPatterns(lua_State* L);
+// Replaces the matching functions of the string library, already opened in `L`, by the bounded
+// ones, which charge their work through `charge`. Runs inside a protected call.
+void BoundStringPatterns(lua_State* L, ChargeWork charge);

@@ -1,6 +1,7 @@
 #include "platform/movie/Canvas.h"
 
 #include "platform/movie/MovieContext.h"
+#include "platform/movie/MovieLibrary.h"
 #include "platform/movie/Paint.h"
 
 #include <lua.hpp>
@@ -381,6 +382,7 @@ void Canvas::Register(lua_State* L)
     lua_newtable(L);
     luaL_register(L, nullptr, kMethods);
     lua_setfield(L, -2, "__index");
+    LockMetatable(L);
     lua_pop(L, 1);
 }
 

@@ -123,6 +123,12 @@ void SetClosure(lua_State* L, MovieContext& context, lua_CFunction function, con
 
 } // namespace
 
+void LockMetatable(lua_State* L)
+{
+    lua_pushliteral(L, "locked");
+    lua_setfield(L, -2, "__metatable");
+}
+
 void RegisterMovieLibrary(lua_State* L, MovieContext& context)
 {
     lua_newtable(L);

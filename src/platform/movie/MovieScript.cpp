@@ -2,69 +2,28 @@
 
 #include "foundation/base/Path.h"
 #include "foundation/lua/DataParser.h"
+#include "foundation/lua/LibraryWork.h"
 #include "foundation/lua/PatternLimit.h"
 #include "platform/movie/Canvas.h"
 #include "platform/movie/MovieContext.h"
 #include "platform/movie/MovieLibrary.h"
 #include "platform/movie/Paint.h"
+#include "platform/movie/ScriptBudget.h"
 
 #include <lua.hpp>
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
 namespace movie {
 
-struct MovieScript::Memory
-{
-    size_t used = 0;
-    size_t limit = MemoryLimit;
-    long budget = InstructionBudget;
-    bool runaway = false; // the budget ran out
-};
-
 namespace {
 
-constexpr int kHookInterval = 10000;
-
 // Globals of the basic library a movie has no use for: files, chunks from text, modules,
-// environments and the collector.
+// environments, coroutines and the collector.
 const char* const kRemovedGlobals[] = {"dofile",    "loadfile",       "load",    "loadstring", "require",
                                        "module",    "getfenv",        "setfenv", "gcinfo",     "newproxy",
                                        "coroutine", "collectgarbage", "package", "print"};
-
-void* Allocate(void* ud, void* block, size_t oldSize, size_t newSize)
-{
-    auto* memory = static_cast<MovieScript::Memory*>(ud);
-    if (newSize == 0)
-    {
-        std::free(block);
-        memory->used -= oldSize;
-        return nullptr;
-    }
-    if (newSize > oldSize && memory->used - oldSize + newSize > memory->limit)
-        return nullptr;
-    void* grown = std::realloc(block, newSize);
-    if (grown)
-        memory->used = memory->used - oldSize + newSize;
-    return grown;
-}
-
-void CountInstructions(lua_State* L, lua_Debug*)
-{
-    void* ud = nullptr;
-    lua_getallocf(L, &ud);
-    auto* memory = static_cast<MovieScript::Memory*>(ud);
-    memory->budget -= kHookInterval;
-    if (memory->budget >= 0)
-        return;
-    memory->runaway = true;
-    luaL_where(L, 0); // the script that runs, where the hook stopped it
-    lua_pushliteral(L, "the script ran too long and was stopped");
-    lua_concat(L, 2);
-    lua_error(L);
-}
 
 struct SetupData
 {
@@ -86,7 +45,9 @@ int OpenLibraries(lua_State* L)
         lua_pushnil(L);
         lua_setglobal(L, name);
     }
-    BoundStringPatterns(L);
+    BoundStringPatterns(L, ScriptBudget::Charge);
+    BoundLibraryWork(L, ScriptBudget::Charge);
+    ScriptBudget::GuardCatches(L);
     auto* setup = static_cast<SetupData*>(lua_touserdata(L, 1));
     RegisterMovieLibrary(L, *setup->context);
     RegisterPaint(L);
@@ -270,23 +231,23 @@ int LoopTrampoline(lua_State* L)
 
 std::unique_ptr<MovieScript> MovieScript::Load(MovieContext& context, Canvas& canvas, const std::string& path)
 {
-    auto memory = std::make_unique<Memory>();
-    lua_State* L = lua_newstate(Allocate, memory.get());
+    auto budget = std::make_unique<ScriptBudget>();
+    lua_State* L = lua_newstate(ScriptBudget::Allocate, budget.get());
     if (!L)
     {
         context.Report("no memory for the script");
         return nullptr;
     }
-    std::unique_ptr<MovieScript> script(new MovieScript(context, canvas, std::move(memory), L));
+    std::unique_ptr<MovieScript> script(new MovieScript(context, canvas, std::move(budget), L));
     if (!script->Setup(path))
         return nullptr;
     return script;
 }
 
-MovieScript::MovieScript(MovieContext& context, Canvas& canvas, std::unique_ptr<Memory> memory, lua_State* L)
-    : _context(context), _canvas(canvas), _memory(std::move(memory)), _L(L)
+MovieScript::MovieScript(MovieContext& context, Canvas& canvas, std::unique_ptr<ScriptBudget> budget, lua_State* L)
+    : _context(context), _canvas(canvas), _budget(std::move(budget)), _L(L)
 {
-    lua_sethook(_L, CountInstructions, LUA_MASKCOUNT, kHookInterval);
+    _budget->Watch(_L);
 }
 
 MovieScript::~MovieScript() { lua_close(_L); }
@@ -295,26 +256,29 @@ MovieScript::~MovieScript() { lua_close(_L); }
 // not entered at all. A call made while another runs (through the host) keeps the outer budget.
 bool MovieScript::Protected(lua_CFunction function, void* data)
 {
-    if (_memory->runaway)
+    if (_budget->IsSpent())
         return false;
     if (_running++ == 0)
-        _memory->budget = InstructionBudget;
+        _budget->Refill();
     const int status = lua_cpcall(_L, function, data);
     --_running;
     if (status == 0)
         return true;
     const char* message = lua_tostring(_L, -1);
     std::string report = message ? message : "an error without a message";
-    if (_memory->runaway)
+    if (_budget->IsSpent())
         report += "; the movie is stopped and draws nothing from now on";
-    _context.Report(report);
+    // A stop is told once, by the call nested deepest (through the host) where it happened.
+    if (!_stopReported)
+        _context.Report(report);
+    _stopReported = _budget->IsSpent();
     lua_pop(_L, 1);
     if (status == LUA_ERRMEM)
         lua_gc(_L, LUA_GCCOLLECT, 0);
     return false;
 }
 
-bool MovieScript::IsStopped() const { return _memory->runaway; }
+bool MovieScript::IsStopped() const { return _budget->IsSpent(); }
 
 // The libraries, the helpers, then the movie itself. Chunks are in the data language and are
 // translated first; a generic "for" over a table needs the adjustment every chunk gets.

@@ -13,22 +13,20 @@ struct lua_State;
 namespace movie {
 
 class Canvas;
+class ScriptBudget;
 struct MovieContext;
 
 // The interpreter state of one movie. It opens only what a movie needs: the basic functions
 // without file, module or environment access, the string (with bounded patterns), table and
 // math libraries, the movie's own functions, the canvas and the helper library. Every entry into
-// the script is a protected call with a budget of instructions and of memory; an error is
+// the script is a protected call with a budget of work and of memory (ScriptBudget); an error is
 // reported through the context and the call answers false. After running out of memory the
-// garbage is collected at once, so the movie can go on; a script stopped for its instruction
-// budget is stopped for good.
+// garbage is collected at once, so the movie can go on; a script stopped for its work budget is
+// stopped for good.
 class MovieScript
 {
 public:
-    static constexpr size_t MemoryLimit = 64u << 20;
     static constexpr size_t MaxScriptBytes = 4u << 20;
-    // Instructions one entry may run before it is stopped as a runaway.
-    static constexpr long InstructionBudget = 20000000;
 
     // Null when the script cannot be read, translated or run (reported).
     static std::unique_ptr<MovieScript> Load(MovieContext& context, Canvas& canvas, const std::string& path);
@@ -52,20 +50,19 @@ public:
     // A call into the script is under way (a host callback may reach the movie meanwhile).
     bool IsRunning() const { return _running > 0; }
 
-    struct Memory;
-
 private:
-    MovieScript(MovieContext& context, Canvas& canvas, std::unique_ptr<Memory> memory, lua_State* L);
+    MovieScript(MovieContext& context, Canvas& canvas, std::unique_ptr<ScriptBudget> budget, lua_State* L);
     bool Setup(const std::string& path);
-    // Runs `function(data)` protected, with a fresh instruction budget; errors are reported.
+    // Runs `function(data)` protected, with a fresh budget; errors are reported.
     bool Protected(int (*function)(lua_State*), void* data);
 
     MovieContext& _context;
     Canvas& _canvas;
-    std::unique_ptr<Memory> _memory;
+    std::unique_ptr<ScriptBudget> _budget;
     lua_State* _L;
     int _canvasRef = -1;
     int _running = 0; // calls under way, nested through the host
+    bool _stopReported = false;
 };
 
 } // namespace movie

@@ -1,5 +1,7 @@
 #include "platform/movie/Paint.h"
 
+#include "platform/movie/MovieLibrary.h"
+
 #include <lua.hpp>
 
 #include <algorithm>
@@ -184,6 +186,7 @@ void RegisterPaint(lua_State* L)
     luaL_newmetatable(L, kGradientType);
     lua_pushcfunction(L, DestroyGradient);
     lua_setfield(L, -2, "__gc");
+    LockMetatable(L);
     lua_pop(L, 1);
     lua_register(L, "color", ColorFunction);
     lua_register(L, "mix", MixFunction);

@@ -64,6 +64,8 @@ movie::Value RecordingHost::CallHost(const std::string& name, const std::vector<
     for (size_t i = 0; i < args.size(); ++i)
         call += (i ? ", " : "") + Describe(args[i]);
     calls.push_back(call + ")");
+    if (onCall)
+        onCall(name);
     return answer;
 }
 

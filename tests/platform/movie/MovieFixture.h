@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -27,6 +28,7 @@ public:
     std::vector<std::string> invalidations;
     std::vector<std::string> calls; // "name(arg, arg)"
     movie::Value answer;
+    std::function<void(const std::string& name)> onCall; // runs before the answer goes back
     std::map<std::string, movie::Image> images;
 };
 

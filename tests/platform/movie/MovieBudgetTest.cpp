@@ -1,0 +1,192 @@
+// The work budget of a movie's script: no way of catching its error gives the script control
+// back, and work done inside one library call is charged as instructions are.
+#include "MovieFixture.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// Every case calls back() wherever it would run again after its budget was spent, and loops a
+// bounded number of times, so a script that regains control is seen at once instead of hanging.
+const char* const kCatchingPrelude = R"(
+function spin() while true do end end
+function back() movie.call("Back") end
+function Spin() spin() end
+)";
+
+int Backs(const RecordingHost& host) { return int(std::count(host.calls.begin(), host.calls.end(), "Back()")); }
+
+void Step(movie::Movie& m) { m.Advance(movie::Movie::FrameSeconds); }
+
+} // namespace
+
+TEST_F(MovieTest, AScriptThatCatchesItsBudgetErrorIsStoppedAllTheSame)
+{
+    struct Case
+    {
+        const char* what;
+        const char* script;
+        std::function<void(movie::Movie&)> trigger = Step;
+    };
+    const Case cases[] = {
+        {"pcall in a loop",
+         "function Update(dt) for i = 1, 20 do pcall(function() while true do end end) back() end end"},
+        {"pcall of pcall", "function Update(dt) for i = 1, 20 do pcall(pcall, spin) back() end end"},
+        {"pcall inside pcall",
+         "function Update(dt) for i = 1, 20 do pcall(function() pcall(spin) back() end) back() end end"},
+        {"an xpcall handler",
+         "function Update(dt)\n"
+         "    for i = 1, 20 do\n"
+         "        xpcall(spin, function(e) back() local n = 0 while n < 1e5 do n = n + 1 end return e end)\n"
+         "        back()\n"
+         "    end\n"
+         "end"},
+        {"an xpcall handler that runs away on an ordinary error",
+         "function Update(dt)\n"
+         "    for i = 1, 20 do\n"
+         "        xpcall(function() error('x') end, function(e) local n = 0 while n < 3e7 do n = n + 1 end back() "
+         "end)\n"
+         "        back()\n"
+         "    end\n"
+         "end"},
+        {"an __index metamethod", "local t = setmetatable({}, {__index = function() pcall(spin) back() end})\n"
+                                  "function Update(dt) for i = 1, 20 do local v = t.x end back() end"},
+        {"a __tostring metamethod",
+         "local t = setmetatable({}, {__tostring = function() pcall(spin) back() return '' end})\n"
+         "function Update(dt) for i = 1, 20 do tostring(t) end back() end"},
+        {"a gsub callback",
+         "function Update(dt) string.gsub(('x'):rep(20), '.', function() pcall(spin) back() end) end"},
+        {"a sort comparison",
+         "function Update(dt) table.sort({3, 1, 2, 5, 4}, function(a, b) pcall(spin) back() return a < b end) end"},
+        {"Draw", "function Draw(c) for i = 1, 20 do pcall(spin) back() end end", [](movie::Movie& m) { Render(m); }},
+        {"a published function", "function Run() for i = 1, 20 do pcall(spin) back() end end",
+         [](movie::Movie& m) { m.Call("Run", {}); }},
+        {"a host call that runs the movie away",
+         "function Update(dt) for i = 1, 20 do movie.call('Reenter') back() end end"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        LogLines().clear();
+        _host.calls.clear();
+        auto m = Make(std::string(kCatchingPrelude) + c.script + "\n");
+        _host.onCall = [&](const std::string& name) {
+            if (name == "Reenter")
+                m->Call("Spin", {});
+        };
+        c.trigger(*m);
+        _host.onCall = nullptr;
+        EXPECT_FALSE(m->IsLoaded()) << "stopped at its first overrun";
+        EXPECT_EQ(Backs(_host), 0) << "the script ran again after its budget was spent";
+        EXPECT_EQ(LogCount("the script ran too long and was stopped; the movie is stopped"), 1);
+        EXPECT_FALSE(Render(*m));
+    }
+}
+
+// Every other error is caught as the library catches it.
+TEST_F(MovieTest, PcallAndXpcallCatchOrdinaryErrors)
+{
+    auto m = Make(R"(
+function Caught()
+    local ok1, e1 = pcall(error, "plain", 0)
+    local ok2, a, b = pcall(function(x, y) return x, y end, 1, 2)
+    local ok3, e3 = xpcall(function() error("deep", 0) end, function(e) return "handled " .. e end)
+    local ok4, r4 = xpcall(function() return 7 end, print)
+    local ok5, e5 = xpcall(function() error("x") end, 5)
+    return table.concat({tostring(ok1), e1, tostring(ok2), a, b, tostring(ok3), e3, tostring(ok4), r4,
+                         tostring(ok5), e5}, ",")
+end
+)");
+    EXPECT_EQ(m->Call("Caught", {}).text,
+              "false,plain,true,1,2,false,handled deep,true,7,false,error in error handling");
+    EXPECT_TRUE(m->IsLoaded());
+    EXPECT_TRUE(LogLines().empty());
+}
+
+// The library's matcher backtracks, and some library functions loop, inside one C call that no
+// instruction count sees: their work is charged to the same budget. Without the charge every row
+// that stops would run from half a second to minutes (and with 40 optional items instead of 24
+// the match would not end at all); the others are what movies do and go on.
+TEST_F(MovieTest, WorkInsideOneLibraryCallIsChargedToTheBudget)
+{
+    struct Case
+    {
+        const char* what;
+        const char* body; // of Update, or of Draw when `inDraw`
+        bool stops;
+        bool inDraw = false;
+    };
+    const Case cases[] = {
+        {"find that backtracks", "local s = ('a'):rep(24) s:find(('a?'):rep(24) .. s)", true},
+        {"match that backtracks", "local s = ('a'):rep(24) string.match(s, ('a?'):rep(24) .. s)", true},
+        {"gmatch that backtracks", "local s = ('a'):rep(24) for w in s:gmatch(('a?'):rep(24) .. s) do end", true},
+        {"gsub that backtracks", "local s = ('a'):rep(24) string.gsub(s, ('a?'):rep(24) .. s, '')", true},
+        {"find that backtracks in Draw", "local s = ('a'):rep(24) s:find(('a?'):rep(24) .. s)", true, true},
+        {"a plain find of a long text", "local s = ('a'):rep(2e5) s:find(('a'):rep(1e5) .. 'b', 1, true)", true},
+        {"gsub with a library function", "local s = ('x'):rep(4e5) for i = 1, 100 do s:gsub('.', tostring) end", true},
+        {"a long repetition", "local s = ('x'):rep(1e8)", true},
+        {"inserting at the front",
+         "local t = {} for i = 1, 2e5 do t[i] = i end for i = 1, 1000 do table.insert(t, 1, i) end", true},
+        {"removing from the front",
+         "local t = {} for i = 1, 2e5 do t[i] = i end for i = 1, 1000 do table.remove(t, 1) end", true},
+        {"concatenating a long list",
+         "local t = {} for i = 1, 1e5 do t[i] = 'x' end for i = 1, 200 do table.concat(t) end", true},
+        {"sorting a long list", "local t = {} for i = 1, 1e5 do t[i] = math.fmod(i * 7919, 1e5) end table.sort(t)",
+         true},
+        {"copying a long text again and again", "local s = ('x'):rep(1e6) for i = 1, 2000 do local u = s .. i end",
+         true},
+        // Neither allocates: the text made exists already, the comparison makes none. Only the
+        // thread time stops these; without it they would take many seconds.
+        {"making a text that exists again and again",
+         "local s = ('x'):rep(1e6) for i = 1, 2e5 do local u = s .. 'y' end", true},
+        {"comparing long texts",
+         "local a, b = ('x'):rep(1e6), ('x'):rep(1e6) .. 'y' for i = 1, 1e6 do local c = a < b end", true},
+        {"what movies do", R"(
+            local t = {}
+            for i = 1, 100 do table.insert(t, 1, tostring(i)) end
+            table.sort(t)
+            table.remove(t, 1)
+            assert(table.concat(t, ","):find("98,99", 1, true))
+            assert(string.gsub("menu.swf", "%.swf$", ".dds") == "menu.dds")
+            assert(("ab"):rep(3) == "ababab" and ("a"):rep(0) == "")
+         )",
+         false},
+        {"a repetition of nothing is nothing at once", "assert(string.rep('', 2147483647) == '')", false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        LogLines().clear();
+        const std::string function = c.inDraw ? "Draw(c)" : "Update(dt)";
+        auto m = Make("function " + function + " " + c.body + " end\n");
+        if (c.inDraw)
+            Render(*m);
+        else
+            Step(*m);
+        EXPECT_EQ(m->IsLoaded(), !c.stops);
+        EXPECT_EQ(LogCount("the script ran too long and was stopped; the movie is stopped"), c.stops ? 1 : 0);
+        if (!c.stops)
+        {
+            EXPECT_TRUE(LogLines().empty()) << LogLines().front();
+        }
+    }
+}
+
+// A finalizer runs inside the collector, where no budget counts: the script cannot give the
+// canvas or a gradient one of its own.
+TEST_F(MovieTest, TheCanvasAndGradientsKeepTheirMetatables)
+{
+    auto m = Make(R"(
+function Draw(c)
+    local g = c:linearGradient(0, 0, 1, 1, {0, "#000", 1, "#fff"})
+    movie.call("Seen", getmetatable(c), getmetatable(g))
+    getmetatable(g).__gc = function() while true do end end
+end
+)");
+    EXPECT_FALSE(Render(*m));
+    ASSERT_EQ(_host.calls.size(), 1u);
+    EXPECT_EQ(_host.calls[0], "Seen(\"locked\", \"locked\")");
+    EXPECT_EQ(LogCount("attempt to index"), 1);
+    EXPECT_TRUE(m->IsLoaded());
+}
