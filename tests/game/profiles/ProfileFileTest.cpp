@@ -166,6 +166,68 @@ TEST(ProfileFile, SavingAndLoadingKeepsNumbersShipsDevicesAndTheCurrentShip)
     }
 }
 
+// A pilot whose file is not there yet (made in the game, or its file removed) is not damaged:
+// nothing is kept for it and its saves go through.
+TEST(ProfileFile, APilotWithoutAFileLoadsNothingAndSavesAfterwards)
+{
+    WorkingFolder folder;
+    TestGameData data;
+    UserProfile profile(data.Context());
+    profile.Create("Vera");
+    LogWatch log;
+    EXPECT_FALSE(profile.Load());
+    EXPECT_EQ(1, log.Count("\"./profiles/Vera.prf\" cannot be opened")) << log.All();
+    EXPECT_EQ(0, log.Errors()) << log.All();
+    EXPECT_FALSE(std::filesystem::exists("profiles/Vera.prf.unreadable"));
+
+    profile.SetCash(42);
+    ASSERT_TRUE(profile.Save()) << log.All();
+    profile.SetCash(43);
+    ASSERT_TRUE(profile.Save()) << log.All();
+    UserProfile loaded(data.Context());
+    loaded.Create("Vera");
+    ASSERT_TRUE(loaded.Load());
+    EXPECT_EQ(43, loaded.GetCash());
+}
+
+// A sound file of exactly the size cap is read whole; one byte more and only the cap is read,
+// so the file is kept as unreadable, though all that was read is sound.
+TEST(ProfileFile, AFileOfTheSizeCapIsWholeAndOneByteMoreIsCut)
+{
+    // Three bare ships and one whose devices fill the cap.
+    std::string bytes = Bytes().Header(7, 4, 3).Ship({}, "A").Ship({}, "B").Ship({}, "C").data;
+    const size_t devices = (ProfileFile::MaxFileSize - bytes.size() - (4 + 64 + 1)) / 4;
+    ASSERT_EQ(ProfileFile::MaxFileSize, bytes.size() + 4 + devices * 4 + 64 + 1);
+    bytes += Bytes().I32(static_cast<int32_t>(devices)).data;
+    const std::string uid = Bytes().F32(900).data;
+    bytes.reserve(ProfileFile::MaxFileSize + 1);
+    for (size_t i = 0; i < devices; ++i)
+        bytes += uid;
+    bytes += Bytes().Name("Big").U8(1).data;
+
+    for (const bool over : {false, true})
+    {
+        SCOPED_TRACE(over ? "one byte over the cap" : "at the cap");
+        WorkingFolder folder;
+        folder.Write("profiles/Pilot.prf", over ? bytes + '\0' : bytes);
+        TestGameData data;
+        data.Device(900, 0, 0);
+        UserProfile profile(data.Context());
+        profile.Create("Pilot");
+        LogWatch log;
+        EXPECT_TRUE(profile.Load());
+        EXPECT_EQ(Stored, (std::vector<int>{profile.GetLevel(), profile.GetRate(), profile.GetScore(),
+                                            profile.GetEfficiency(), profile.GetCash()}));
+        ASSERT_EQ(4, profile.GetShipCount());
+        EXPECT_STREQ("Big", profile.GetShip(3)->GetName());
+        EXPECT_EQ(1u, profile.GetShip(3)->GetDeviceCount());
+        EXPECT_EQ(3, profile.GetCurrentShipIndex());
+        EXPECT_EQ(over ? 1 : 0, log.Count("is larger than 16777216 bytes")) << log.All();
+        EXPECT_EQ(over, std::filesystem::exists("profiles/Pilot.prf.unreadable")) << log.All();
+        EXPECT_EQ(over ? 2 : 0, log.Warnings()) << log.All();
+    }
+}
+
 TEST(ProfileFile, NamesThatWouldLeaveTheProfileFolderAreRefused)
 {
     for (const char* name : {"", ".", "..", "../escape", "a/b", "a\\b", ".hidden", "tab\there", "bell\a"})
