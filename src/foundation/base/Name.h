@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class Dumper;
 
@@ -10,13 +11,17 @@ struct NameEntry
 {
     static constexpr unsigned MaxLength = 127;
 
-    int index;
+    int index; // -1 in a slot given back
     char text[MaxLength + 1];
+    bool permanent;  // interned for good: the slot is never given back
+    unsigned leases; // leases (NameLease) that hold it
 };
 
 // An interned string: a 32-bit index into one process-wide table (-1 is no name). Equal texts
 // give equal indices (case matters), so comparing names never compares text. Texts longer than
 // 127 characters are cut; once the table is full a new text gives no name, logged once.
+// A name interned here lives for the process; one that only leases ever held is given back with
+// the last of them, and its slot is used again.
 class Name
 {
 public:
@@ -47,20 +52,33 @@ public:
 
     static const char* GetString(int index);
     static NameEntry* GetEntry(int index);
+    // The names in use.
     static unsigned GetHashSize() { return _nameCount; }
     static bool IsInitialized() { return _initialized; }
     static void ClearHash();
     static void DumpHash(Dumper* dumper);
 
 private:
+    friend class NameLease;
+
+    // Overlong texts are interned by their first 127 characters, consistently for every lookup.
+    static std::string Key(const char* text);
     static int FindString(const char* text);
-    static int AddNameEntry(const char* text);
+    static int AddNameEntry(const char* text, bool permanent);
+    // The index of the text, held by one more lease; -1 when it is new and the table is within
+    // `reserve` names of full.
+    static int Lease(const char* text, unsigned reserve);
+    // One lease fewer on the name; the last one gives back a name that was never interned for good.
+    static void Release(int index);
     // Built on first use so that names interned during static initialisation are safe.
     static std::map<std::string, NameEntry*>& HashedNames();
+    // Slots given back, below _slotCount.
+    static std::vector<int>& FreeSlots();
 
     int _index;
 
     static NameEntry _names[MaxNames];
     static unsigned _nameCount;
+    static unsigned _slotCount; // slots filled since the last ClearHash, given back or not
     static bool _initialized;
 };

@@ -186,18 +186,35 @@ bool ProfileFile::Read(UserProfile& profile, BinaryReader& in)
         Dumper::Instance().Print(DUMP_WARNING, "Profile file of version %u read as version %u\n", version, Version);
         whole = false;
     }
-    if (version == 0)
-        return whole;
-    for (int* number : {&profile._level, &profile._rate, &profile._score, &profile._efficiency, &profile._cash})
-        if (!in.Read(*number))
-            return Truncated(in, "its numbers");
-    if (version < 2)
-        return whole;
+    if (version >= 1)
+    {
+        for (int* number : {&profile._level, &profile._rate, &profile._score, &profile._efficiency, &profile._cash})
+            if (!in.Read(*number))
+                return Truncated(in, "its numbers");
+    }
+    if (version >= 2 && !ReadShips(profile, in, version))
+        whole = false;
+    // A record is whole only up to the end of the file: anything after it is a file of another
+    // version, or damage (a newer file whose version was lost reads as an older one).
+    if (whole && in.Remaining() > 0)
+    {
+        Dumper::Instance().Print(DUMP_WARNING, "Profile file of version %u: %zu bytes after its end are not read\n",
+                                 version, in.Remaining());
+        whole = false;
+    }
+    return whole;
+}
+
+bool ProfileFile::ReadShips(UserProfile& profile, BinaryReader& in, uint32_t version)
+{
     int32_t count = 0;
     int32_t current = 0;
     if (!in.Read(count) || !in.Read(current))
-        return Truncated(in, "its ships");
-
+    {
+        Truncated(in, "its ships");
+        return false;
+    }
+    bool whole = true;
     // Older versions keep no ship data, so only newer ones bound the count by the bytes left.
     const size_t fit = version >= 7 ? in.Remaining() / MinShipRecord : static_cast<size_t>(MaxShips);
     const int bound = static_cast<int>(std::min<size_t>(fit, MaxShips));
@@ -205,6 +222,13 @@ bool ProfileFile::Read(UserProfile& profile, BinaryReader& in)
     {
         Dumper::Instance().Print(DUMP_WARNING, "Profile file: ship count %d, reading at most %d\n", count, bound);
         count = std::clamp(count, 0, bound);
+        whole = false;
+    }
+    // An older record is all numbers: one out of its range is all there is to tell damage by.
+    if (whole && version < 7 && (count > 0 ? current < 0 || current >= count : current != -1))
+    {
+        Dumper::Instance().Print(DUMP_WARNING, "Profile file of version %u: current ship %d of %d ships\n", version,
+                                 current, count);
         whole = false;
     }
     profile._ships.clear();
@@ -219,12 +243,6 @@ bool ProfileFile::Read(UserProfile& profile, BinaryReader& in)
             whole = false;
             break;
         }
-    }
-    if (version == Version && whole && in.Remaining() > 0)
-    {
-        Dumper::Instance().Print(DUMP_WARNING, "Profile file: %zu bytes after the last ship are not read\n",
-                                 in.Remaining());
-        whole = false;
     }
     if (profile._ships.empty())
     {

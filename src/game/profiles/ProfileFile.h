@@ -30,7 +30,12 @@ public:
     static void Write(const UserProfile& profile, BinaryWriter& out);
     // Reads what is sound over the profile and logs the rest: fields past the end keep their
     // values, counts are bounded by the data, a cut ship record ends the ships, and a profile
-    // left without ships gets "Default". False when something of the file was not read: it was
-    // cut, damaged, or written by a newer version.
+    // left without ships gets "Default". False when the file is not one whole record: it was
+    // cut, damaged (bytes after the record of its version, a field out of range), or written by
+    // a newer version.
     static bool Read(UserProfile& profile, BinaryReader& in);
+
+private:
+    // The ship count, the current ship and, from version 7, the ship records.
+    static bool ReadShips(UserProfile& profile, BinaryReader& in, uint32_t version);
 };

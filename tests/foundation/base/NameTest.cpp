@@ -5,6 +5,7 @@
 #include "foundation/base/Flags.h"
 #include "foundation/base/Format.h"
 #include "foundation/base/Name.h"
+#include "foundation/base/NameLease.h"
 
 namespace {
 
@@ -89,6 +90,66 @@ TEST_F(NameTest, AFullTableRefusesNewTextsAndKeepsTheOldOnes)
     EXPECT_EQ(log.find("and another"), std::string::npos) << "logged once";
     EXPECT_EQ(Name("17"), 17);
     EXPECT_STREQ(Name(4095).Str(), "4095");
+}
+
+// What a lease alone holds leaves the table when it is given back, and its slot is used again;
+// what was or is interned for good, or another lease holds, stays as it was.
+TEST_F(NameTest, ALeaseGivesBackOnlyTheNamesNothingElseHolds)
+{
+    const Name before("before");
+    NameLease lease;
+    NameLease other;
+    const Name own = lease.Take("own");
+    const Name twice = lease.Take("own");
+    const Name shared = lease.Take("shared");
+    EXPECT_EQ(other.Take("shared"), shared);
+    EXPECT_EQ(lease.Take("before"), before);
+    const Name pinned = lease.Take("pinned");
+    EXPECT_EQ(Name("pinned"), pinned) << "interned for good while leased";
+    EXPECT_FALSE(lease.Take("").IsValid());
+    EXPECT_EQ(own, twice);
+    EXPECT_EQ(4u, Name::GetHashSize());
+
+    lease.GiveBack();
+    EXPECT_EQ(3u, Name::GetHashSize());
+    EXPECT_STREQ("", own.Str()) << "given back";
+    EXPECT_EQ(nullptr, Name::GetEntry(own));
+    EXPECT_STREQ("shared", shared.Str()) << "the other lease holds it";
+    EXPECT_STREQ("before", before.Str());
+    EXPECT_STREQ("pinned", pinned.Str());
+    EXPECT_EQ(Name("pinned"), pinned);
+    EXPECT_EQ(int(Name("new")), int(own)) << "the slot is used again";
+    EXPECT_STREQ("new", own.Str());
+
+    other.GiveBack();
+    EXPECT_STREQ("", shared.Str());
+    EXPECT_EQ(3u, Name::GetHashSize());
+    lease.GiveBack(); // twice is harmless
+    EXPECT_EQ(3u, Name::GetHashSize());
+}
+
+// Leases leave the last of the table to the names interned for good, and a table they filled
+// is whole again once they are given back.
+TEST_F(NameTest, LeasesLeaveTheirReserveAndAFullLeaseGoesWhole)
+{
+    for (unsigned i = 0; i < 100; ++i)
+        Name(("game " + std::to_string(i)).c_str());
+    NameLease mission;
+    const unsigned room = Name::MaxNames - NameLease::Reserve - 100;
+    for (unsigned i = 0; i < room; ++i)
+        ASSERT_TRUE(mission.Take(("track " + std::to_string(i)).c_str()).IsValid()) << i;
+    EXPECT_FALSE(mission.Take("one more").IsValid());
+    EXPECT_TRUE(mission.Take("track 7").IsValid()) << "a name it has";
+    EXPECT_TRUE(mission.Take("game 7").IsValid()) << "a name the table has";
+    EXPECT_TRUE(Name("a model's bone").IsValid()) << "the reserve is left to the rest";
+
+    mission.GiveBack();
+    EXPECT_EQ(101u, Name::GetHashSize());
+    NameLease next;
+    for (unsigned i = 0; i < room - 1; ++i)
+        ASSERT_TRUE(next.Take(("next " + std::to_string(i)).c_str()).IsValid()) << i;
+    EXPECT_STREQ("game 99", Name("game 99").Str());
+    EXPECT_EQ(101u + room - 1, Name::GetHashSize());
 }
 
 TEST(FlagsTest, RaiseTestAndReset)

@@ -374,8 +374,15 @@ TEST_F(ShipAiTest, BackOnTargetReachesAPointOffItsHeading)
     EntityOf(bystander).SetPosition({-5000, 0, 5000});
     Frame();
     ASSERT_EQ(MODE_BACK_ON_TARGET, entity.GetMode());
+    entity.SetSpeed(10); // slowed by its pass as it turns back
 
-    // Steering for the point, not falling round it as round a weight: it gets there.
-    EXPECT_TRUE(FramesUntil(1800, [&] { return entity.GetMode() != MODE_BACK_ON_TARGET; }));
+    // Steering for the point, not falling round it as round a weight: it gets there, and at
+    // full speed again, not at the crawl it turned back at.
+    float fastest = 0;
+    EXPECT_TRUE(FramesUntil(1800, [&] {
+        fastest = std::max(fastest, entity.GetSpeed());
+        return entity.GetMode() != MODE_BACK_ON_TARGET;
+    }));
     EXPECT_EQ(MODE_ATTACK, entity.GetMode());
+    EXPECT_GT(fastest, 0.95f * entity.GetMaxSpeed());
 }

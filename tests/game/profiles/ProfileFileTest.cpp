@@ -77,11 +77,22 @@ TEST_P(ProfileFileLoad, GivesThisProfile)
 INSTANTIATE_TEST_SUITE_P(
     Versions, ProfileFileLoad,
     testing::Values(
-        LoadCase{"version 0 holds nothing more", Bytes().U32(0).I32(99).data, Fresh, "Default/17", 0, 0, false},
+        LoadCase{"version 0 holds nothing more", Bytes().U32(0).data, Fresh, "Default/17", 0, 0, false},
         LoadCase{"version 1 holds the numbers", Bytes().U32(1).I32(1).I32(2).I32(3).I32(4).I32(5).data, Stored,
                  "Default/17", 0, 0, false},
         LoadCase{"versions 2 to 6 hold a ship count, each ship with default devices", Bytes().Header(3, 2, 0).data,
                  Stored, "Default/17 Default/17", 0, 0, false},
+        LoadCase{"a pilot whose version was zeroed",
+                 Bytes().U32(0).data + Bytes().Header(7, 1, 0).Ship({900}, "Raven").data.substr(4), Fresh, "Default/17",
+                 0, 1, true},
+        LoadCase{"bytes after the numbers of version 1", Bytes().U32(1).I32(1).I32(2).I32(3).I32(4).I32(5).U8(0).data,
+                 Stored, "Default/17", 0, 1, true},
+        LoadCase{"a ship record after the header of version 6", Bytes().Header(6, 1, 0).Ship({900}, "Raven").data,
+                 Stored, "Default/17", 0, 1, true},
+        LoadCase{"a current ship that an older version does not hold", Bytes().Header(4, 2, 2).data, Stored,
+                 "Default/17 Default/17", 1, 1, true},
+        LoadCase{"no current ship beside the ships of an older version", Bytes().Header(5, 1, -1).data, Stored,
+                 "Default/17", 0, 1, true},
         LoadCase{"version 7 holds the ships' devices, names and flags",
                  Bytes().Header(7, 2, 0).Ship({900, 590}, "Raven").Ship({}, "Bare").data, Stored, "Raven/2 Bare/0", 0,
                  0, false},
@@ -152,6 +163,68 @@ TEST(ProfileFile, SavingAndLoadingKeepsNumbersShipsDevicesAndTheCurrentShip)
             EXPECT_EQ(a.GetDeviceByIndex(d), b.GetDeviceByIndex(d)) << "ship " << i << " device " << d;
         EXPECT_EQ(a.GetParams().shield, b.GetParams().shield);
         EXPECT_EQ(a.GetParams().maxArmor, b.GetParams().maxArmor);
+    }
+}
+
+// A pilot whose file is not there yet (made in the game, or its file removed) is not damaged:
+// nothing is kept for it and its saves go through.
+TEST(ProfileFile, APilotWithoutAFileLoadsNothingAndSavesAfterwards)
+{
+    WorkingFolder folder;
+    TestGameData data;
+    UserProfile profile(data.Context());
+    profile.Create("Vera");
+    LogWatch log;
+    EXPECT_FALSE(profile.Load());
+    EXPECT_EQ(1, log.Count("\"./profiles/Vera.prf\" cannot be opened")) << log.All();
+    EXPECT_EQ(0, log.Errors()) << log.All();
+    EXPECT_FALSE(std::filesystem::exists("profiles/Vera.prf.unreadable"));
+
+    profile.SetCash(42);
+    ASSERT_TRUE(profile.Save()) << log.All();
+    profile.SetCash(43);
+    ASSERT_TRUE(profile.Save()) << log.All();
+    UserProfile loaded(data.Context());
+    loaded.Create("Vera");
+    ASSERT_TRUE(loaded.Load());
+    EXPECT_EQ(43, loaded.GetCash());
+}
+
+// A sound file of exactly the size cap is read whole; one byte more and only the cap is read,
+// so the file is kept as unreadable, though all that was read is sound.
+TEST(ProfileFile, AFileOfTheSizeCapIsWholeAndOneByteMoreIsCut)
+{
+    // Three bare ships and one whose devices fill the cap.
+    std::string bytes = Bytes().Header(7, 4, 3).Ship({}, "A").Ship({}, "B").Ship({}, "C").data;
+    const size_t devices = (ProfileFile::MaxFileSize - bytes.size() - (4 + 64 + 1)) / 4;
+    ASSERT_EQ(ProfileFile::MaxFileSize, bytes.size() + 4 + devices * 4 + 64 + 1);
+    bytes += Bytes().I32(static_cast<int32_t>(devices)).data;
+    const std::string uid = Bytes().F32(900).data;
+    bytes.reserve(ProfileFile::MaxFileSize + 1);
+    for (size_t i = 0; i < devices; ++i)
+        bytes += uid;
+    bytes += Bytes().Name("Big").U8(1).data;
+
+    for (const bool over : {false, true})
+    {
+        SCOPED_TRACE(over ? "one byte over the cap" : "at the cap");
+        WorkingFolder folder;
+        folder.Write("profiles/Pilot.prf", over ? bytes + '\0' : bytes);
+        TestGameData data;
+        data.Device(900, 0, 0);
+        UserProfile profile(data.Context());
+        profile.Create("Pilot");
+        LogWatch log;
+        EXPECT_TRUE(profile.Load());
+        EXPECT_EQ(Stored, (std::vector<int>{profile.GetLevel(), profile.GetRate(), profile.GetScore(),
+                                            profile.GetEfficiency(), profile.GetCash()}));
+        ASSERT_EQ(4, profile.GetShipCount());
+        EXPECT_STREQ("Big", profile.GetShip(3)->GetName());
+        EXPECT_EQ(1u, profile.GetShip(3)->GetDeviceCount());
+        EXPECT_EQ(3, profile.GetCurrentShipIndex());
+        EXPECT_EQ(over ? 1 : 0, log.Count("is larger than 16777216 bytes")) << log.All();
+        EXPECT_EQ(over, std::filesystem::exists("profiles/Pilot.prf.unreadable")) << log.All();
+        EXPECT_EQ(over ? 2 : 0, log.Warnings()) << log.All();
     }
 }
 

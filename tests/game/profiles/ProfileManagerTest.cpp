@@ -232,6 +232,30 @@ TEST_F(ProfileManagerTest, AnUnreadableFileSurvivesBesideTheNewOne)
     EXPECT_EQ(damaged, folder.Read("profiles/Anna.prf.unreadable"));
 }
 
+// A pilot file whose first four bytes were zeroed reads as version 0 followed by bytes that
+// belong to no record: it is kept like any damaged file, so the pilot is not lost to the next save.
+TEST_F(ProfileManagerTest, APilotWhoseVersionWasZeroedSurvivesTheNextSave)
+{
+    const std::string numbers = Bytes().I32(5).I32(35).I32(1234).I32(67).I32(800).I32(1).I32(0).data;
+    const std::string ship = Bytes().Ship({}, "Raven").data;
+    const std::string zeroed = Bytes().U32(0).data + numbers + ship;
+    folder.Write("profiles/Anna.prf", zeroed);
+    LogWatch log;
+    manager.Initialize();
+    EXPECT_EQ(1, log.Count("Profile file of version 0: 97 bytes after its end are not read")) << log.All();
+    EXPECT_EQ(1, log.Count("the file is kept as \"./profiles/Anna.prf.unreadable\"")) << log.All();
+    EXPECT_EQ(10, manager.GetCurrent()->GetScore()) << "as created";
+    manager.ShutDown();
+    EXPECT_EQ(zeroed, folder.Read("profiles/Anna.prf.unreadable"));
+
+    // The kept bytes with their version mended are the pilot as it was.
+    folder.Write("profiles/Anna.prf", Bytes().U32(7).data + numbers + ship);
+    manager.Initialize();
+    EXPECT_EQ(1234, manager.GetCurrent()->GetScore());
+    EXPECT_EQ(800, manager.GetCurrent()->GetCash());
+    EXPECT_STREQ("Raven", manager.GetCurrent()->GetShip()->GetName());
+}
+
 // Where the unreadable file cannot be kept, the profile is not saved over it.
 TEST_F(ProfileManagerTest, AnUnreadableFileThatCannotBeKeptIsNotReplaced)
 {

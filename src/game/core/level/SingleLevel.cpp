@@ -170,6 +170,10 @@ void SingleLevel::EndMission()
     for (Track* track : _tracks)
         delete track;
     _tracks.clear();
+    // Nothing of the mission holds its track names any more.
+    _trackNames.GiveBack();
+    _levelTable.reset();
+    _levelKeys.clear();
     _player.reset();
     if (_space)
         ReleasePhysicsSpace();

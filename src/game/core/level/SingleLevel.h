@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "foundation/base/Name.h"
+#include "foundation/base/NameLease.h"
 #include "foundation/math/Matrix.h"
 #include "foundation/math/Quaternion.h"
 #include "foundation/math/Sphere.h"
@@ -178,12 +179,13 @@ private:
     void ParseLevelScriptProceed();
     void EndLoading();
     void ParseSubLevelScript(const char* path);
-    // One "obj" entry of a level table, by its "classname".
-    void ParseEntry(const Table& entry);
+    // One "obj" entry of a level table, by its "classname". False, logged, when the level can be
+    // read no further: the name table has no room for its track names.
+    bool ParseEntry(const Table& entry);
     void ParseShipTable(const Table& entry);
     void ParsePlayerTable(const Table& entry);
     void ParseObjectTable(const Table& entry);
-    void ParseTrackTable(const Table& entry);
+    bool ParseTrackTable(const Table& entry);
     void ParseDebrisTable(const Table& entry);
     void LoadAdditionalResources();
     void DrawFade(float spf);
@@ -206,6 +208,7 @@ private:
     std::vector<Actor*> _actors;    // owned
     std::vector<Actor*> _graveyard; // owned; shut down, freed at the end of the mission
     std::vector<Track*> _tracks;    // owned
+    NameLease _trackNames;          // given back when the mission ends
     std::vector<Sphere> _obstacles;
     std::unique_ptr<LevelMenu> _levelMenu;
     bool _loaded = false;

@@ -311,8 +311,11 @@ void SingleLevel::ParseLevelScriptProceed()
         }
         const std::string& key = _levelKeys[_loadCursor];
         Table entry;
-        if (StartsWith(key.c_str(), "obj") && _levelTable->GetTable(key.c_str(), entry))
-            ParseEntry(entry);
+        if (StartsWith(key.c_str(), "obj") && _levelTable->GetTable(key.c_str(), entry) && !ParseEntry(entry))
+        {
+            Abandon(_levelFile);
+            break;
+        }
         _progress += _progressStep;
         ++_loadCursor;
     }
@@ -375,12 +378,15 @@ void SingleLevel::ParseSubLevelScript(const char* path)
     for (const std::string& key : MemberKeys(level))
     {
         Table entry;
-        if (StartsWith(key.c_str(), "obj") && level.GetTable(key.c_str(), entry))
-            ParseEntry(entry);
+        if (StartsWith(key.c_str(), "obj") && level.GetTable(key.c_str(), entry) && !ParseEntry(entry))
+        {
+            Dumper::Instance().Print(DUMP_ERROR, "SingleLevel: the rest of \"%s\" is not read\n", path);
+            return;
+        }
     }
 }
 
-void SingleLevel::ParseEntry(const Table& entry)
+bool SingleLevel::ParseEntry(const Table& entry)
 {
     char classname[TextSize] = {};
     entry.GetString("classname", classname, sizeof classname);
@@ -391,9 +397,10 @@ void SingleLevel::ParseEntry(const Table& entry)
     else if (std::strcmp(classname, "object") == 0)
         ParseObjectTable(entry);
     else if (std::strcmp(classname, "track") == 0)
-        ParseTrackTable(entry);
+        return ParseTrackTable(entry);
     else if (std::strcmp(classname, "debris") == 0)
         ParseDebrisTable(entry);
+    return true;
 }
 
 void SingleLevel::ParseShipTable(const Table& entry)
@@ -471,13 +478,22 @@ void SingleLevel::ParseObjectTable(const Table& entry)
     object->SetPose(pose);
 }
 
-void SingleLevel::ParseTrackTable(const Table& entry)
+// Track names are the mission's own and leave the name table with it; a level that names more
+// tracks than the table holds is read no further.
+bool SingleLevel::ParseTrackTable(const Table& entry)
 {
+    char text[TextSize] = {};
+    const bool named = entry.GetString("name", text, sizeof text);
+    const Name name = _trackNames.Take(text);
+    if (text[0] && !name.IsValid())
+    {
+        Dumper::Instance().Print(DUMP_ERROR, "SingleLevel: the name table has no room for the track \"%s\"\n", text);
+        return false;
+    }
     Track* track = CreateTrack();
     track->SetConstrainedSpeed(Track::NoSpeedLimit);
-    char text[TextSize] = {};
-    if (entry.GetString("name", text, sizeof text))
-        track->SetName(Name(text));
+    if (named)
+        track->SetName(name);
     // Only a speed written as text counts.
     if (entry.GetString("speed", text, sizeof text))
         track->SetConstrainedSpeed(static_cast<float>(std::atof(text)));
@@ -495,6 +511,7 @@ void SingleLevel::ParseTrackTable(const Table& entry)
         track->AddPoint(position, static_cast<unsigned>(index));
     }
     track->PostInitialize();
+    return true;
 }
 
 void SingleLevel::ParseDebrisTable(const Table& entry)

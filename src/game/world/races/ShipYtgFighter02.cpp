@@ -102,8 +102,10 @@ void ShipYtgFighter02::StartTumbling()
     default: _tumbleAxis = -root.Right(); break;
     }
     SetMaxSpeed(GetMaxSpeed() * TumbleSpeedFactor);
-    // Its AI lets go: from now on only the controller's orders turn it.
+    // Its AI lets go: from now on only the controller's orders turn it and speed it up, to the
+    // new maximum.
     SetOutOfControl();
+    SetSpeed(100);
 }
 
 void ShipYtgFighter02::Tumble()

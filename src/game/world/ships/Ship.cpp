@@ -325,11 +325,10 @@ void Ship::UserProceed()
     if (_target && _target->IsDead())
         _target = nullptr;
     if (!player)
-    {
         _smoothedDirection = _steeringDirection;
-        if (_outOfControl)
-            _orderedSpeed = 0;
-    }
+    // Out of control the body flies by physics: the order is the controller's.
+    if (_controller && _outOfControl && !player)
+        _controller->SetLinVelZ(_orderedSpeed);
     if (_controller)
         _controller->UpdateController(spf, _speedSign);
     if (_parts)
@@ -426,6 +425,10 @@ void Ship::Explode()
 
 void Ship::StartBurning() { _burning = true; }
 
-void Ship::SetOutOfControl() { _outOfControl = true; }
+void Ship::SetOutOfControl()
+{
+    _outOfControl = true;
+    _orderedSpeed = 0;
+}
 
 float Ship::GetAverageDamage() { return 1; }

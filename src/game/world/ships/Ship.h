@@ -144,6 +144,8 @@ public:
 
     virtual void Explode();
     virtual void StartBurning();
+    // Its AI lets go and its order stops it: the body flies by physics, toward the speed the
+    // ship's own class orders from then on, if any.
     virtual void SetOutOfControl();
     // 1 for a plain ship.
     virtual float GetAverageDamage();

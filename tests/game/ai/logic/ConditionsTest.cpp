@@ -60,11 +60,13 @@ TEST_F(LogicMission, ShipCountsCompareTheActorsOfAClassName)
                       countNotEqual = 3)",
                    R"(type = "conditionShipCount"; shipClassname = "ShipYtgFighter02")",
                    R"(type = "conditionShipCount"; shipClassname = "ShipYtgSush02"; countEqual = 0)",
+                   R"(type = "conditionShipCount"; shipClassname = "ShipYtgFighter02"; countNotEqual = 0)",
+                   R"(type = "conditionShipCount"; shipClassname = "ShipYtgSush02"; countNotEqual = 0)",
                }));
     // With both counts, an unequal count still holds when it differs from countNotEqual.
-    EXPECT_EQ(Answers(Triggers()), (std::vector<bool>{true, false, false, true, false, false, true}));
+    EXPECT_EQ(Answers(Triggers()), (std::vector<bool>{true, false, false, true, false, false, true, true, false}));
     level.DestroyActor(Named("f1"), false);
-    EXPECT_EQ(Answers(Triggers()), (std::vector<bool>{false, true, true, true, true, false, true}));
+    EXPECT_EQ(Answers(Triggers()), (std::vector<bool>{false, true, true, true, true, false, true, true, false}));
 }
 
 TEST_F(LogicMission, DestroyedShipsAndOtherTriggers)

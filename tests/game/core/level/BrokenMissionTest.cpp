@@ -15,6 +15,9 @@
 #include "game/core/level/SingleLevel.h"
 #include "game/profiles/ProfileManager.h"
 #include "game/profiles/UserProfile.h"
+#include "game/world/actor/Actor.h"
+#include "game/world/environment/Track.h"
+#include "scene/nodes/Model.h"
 
 namespace {
 
@@ -61,6 +64,20 @@ protected:
             frames->Proceed(FrameSeconds);
         }
         return false;
+    }
+
+    // Runs the frames until the mission has loaded; false when it does not within the limit.
+    bool RunUntilLoaded(int limit = 600)
+    {
+        SingleLevel* level = game.GetLevel();
+        if (!RunUntil("level"))
+            return false;
+        for (int i = 0; i < limit && !level->IsLoaded(); ++i)
+        {
+            _clock.Tick(FrameSeconds);
+            game.GetGameFrameManager()->Proceed(FrameSeconds);
+        }
+        return level->IsLoaded();
     }
 
     static StartedGame* _game;
@@ -136,4 +153,52 @@ TEST_F(BrokenMission, AMissionChosenInTheMenusGivesTheMissionSelectionBack)
     EXPECT_EQ(log.Count("\"levels\\test.lua\" does not load; the mission ends"), 1) << log.All();
     pilot->ResetCurrentLevel();
     profiles->DeleteProfile(pilot);
+}
+
+// A mission that names as many tracks as the name table holds is refused once the table is as
+// full as a mission may make it, and gives its names back; the shipped mission after it loads
+// with every name it needs.
+TEST_F(BrokenMission, AMissionOfTooManyTrackNamesLeavesTheNameTableToTheNext)
+{
+    SingleLevel* level = game.GetLevel();
+    // A mission with a track first, so that the names the game keeps for good are all there.
+    Write(GoodLevel + "Level.obj_track = { classname = \"track\"; name = \"way out\" }\n", GoodDesc, GoodLogic);
+    level->LoadLevel("test.lua", "test_desc.lua", "test_logic.lua");
+    ASSERT_TRUE(RunUntilLoaded());
+    game.GetGameFrameManager()->SetActive("main_menu");
+    ASSERT_TRUE(RunUntil("main_menu"));
+    const unsigned names = Name::GetHashSize();
+
+    std::string tracks = GoodLevel;
+    for (unsigned i = 0; i < Name::MaxNames; ++i)
+        tracks += "Level.obj_track_" + std::to_string(i) + " = { classname = \"track\"; name = \"cargo way " +
+                  std::to_string(i) + "\"; Point0 = { i = 0; z = " + std::to_string(i) + " } }\n";
+    Write(tracks, GoodDesc, GoodLogic);
+    LogWatch log;
+    level->LoadLevel("test.lua", "test_desc.lua", "test_logic.lua");
+    ASSERT_TRUE(RunUntil("main_menu", 1000)) << log.All();
+    EXPECT_TRUE(level->IsFailed());
+    EXPECT_EQ(1, log.Count("SingleLevel: the name table has no room for the track \"cargo way ")) << log.All();
+    EXPECT_EQ(1, log.Count("\"levels\\test.lua\" does not load; the mission ends")) << log.All();
+    EXPECT_EQ(names, Name::GetHashSize()) << "its track names are given back";
+
+    LogWatch next;
+    level->LoadLevel("lvl00.lvl", "lvl00_desc.lvl", "lvl00_logic.lvl");
+    ASSERT_TRUE(RunUntilLoaded()) << next.All();
+    EXPECT_FALSE(level->IsFailed());
+    EXPECT_EQ(0, next.Errors()) << next.All();
+    EXPECT_EQ(0, next.Count("dropped")) << next.All();
+    unsigned fighters = 0;
+    for (unsigned i = 0; i < level->GetActorsCount(); ++i)
+    {
+        Actor* actor = level->GetActor(i);
+        if (std::strcmp(actor->GetClassname(), "ShipYtgFighter02") != 0)
+            continue;
+        ++fighters;
+        const Model* model = actor->GetMainModelEx();
+        EXPECT_TRUE(model && model->FindBone(Name("engine_00"))) << "the names of its model's nodes";
+    }
+    EXPECT_GT(fighters, 0u);
+    game.GetGameFrameManager()->SetActive("main_menu");
+    EXPECT_TRUE(RunUntil("main_menu"));
 }

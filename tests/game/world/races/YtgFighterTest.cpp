@@ -170,6 +170,41 @@ TEST_F(YtgFighterTest, AHurtFighterFlownByItsAiTumblesByItsControllersOrders)
     EXPECT_GT(body->GetGlobalPosition().z, 400) << "flying on as it was";
 }
 
+// The tumbling fighter orders five times its speed, and its body, handed over at the speed its
+// AI flew it, speeds up from there frame after frame, past what it could fly before.
+TEST_F(YtgFighterTest, AHurtFighterFlownByItsAiSpeedsUpPastItsFormerMaximum)
+{
+    // Beyond the player, out of its sight: its AI flies it on at full speed.
+    ShipYtgFighter02* fighter = Fighter(Vec3(0, 0, 6000));
+    ASSERT_NE(nullptr, fighter);
+    Pelloris::EntityManager::GetInstance()->AddShip(fighter, "ytg");
+    Pelloris::ShipEntity* entity = fighter->GetEntity();
+    ASSERT_NE(nullptr, entity);
+    entity->SetMoveToPoint(Vec3(0, 0, 50000));
+    Unprotect();
+    Run(1, Step);
+    const float maximum = fighter->GetMaxSpeed();
+    ASSERT_FLOAT_EQ(maximum, entity->GetSpeed());
+
+    Bare(fighter);
+    fighter->DoDamage(0.01f, 1, 1, 1);
+    Frame(Step);
+    ASSERT_TRUE(fighter->IsTumbling());
+    EXPECT_FLOAT_EQ(5 * maximum, fighter->GetMaxSpeed());
+    const PhysicsActor* body = fighter->GetPhysEntity();
+    float speed = maximum;
+    for (int i = 0; i < 12; ++i)
+    {
+        Frame(Step);
+        EXPECT_FLOAT_EQ(5 * maximum, fighter->GetSpeed()) << "its order stands, frame " << i;
+        const float now = body->GetGlobalLinearVelocity().Length();
+        EXPECT_GT(now, speed) << "it speeds up, frame " << i;
+        speed = now;
+    }
+    ASSERT_FALSE(fighter->IsDead()) << "its timer is a second at least";
+    EXPECT_GT(speed, maximum + 20) << "faster than it could fly before";
+}
+
 // Far from the camera the bursts of sparks are left out, but their timer runs and is drawn anew.
 TEST_F(YtgFighterTest, SparksOnlyNearTheCamera)
 {
