@@ -1,7 +1,7 @@
 -- The radar's frame: a bezel around a disc seen from above and in front (its depth squeezed to
 -- 0.45), with range rings and the axes. The HUD draws the blips and their height stems over it:
--- the disc's centre is the movie's centre and its rim 80 units out. The bezel is open at the
--- bottom, where the speed gauge's hub stands under the disc.
+-- the disc's centre is the movie's centre and its rim 80 units out. The bezel is a hood over the
+-- disc: it ends 21 units below the centre, well above the speed gauge under the disc.
 movie.design(188, 188)
 
 local sweep = 0
@@ -38,7 +38,7 @@ end
 function Draw(c)
     -- No fill: the HUD's blips are drawn before the movie, under it.
     c:beginPath()
-    c:arc(94, 94, 86, math.pi * 130 / 180, math.pi * (50 + 360) / 180)
+    c:arc(94, 94, 86, math.pi * 166 / 180, math.pi * (14 + 360) / 180)
     c:strokePath("#00d6ff70", 2)
     Ellipse(c, 80, 36, NULL, "#00d6ffd0", 2)
     Ellipse(c, 53, 24, NULL, "#00d6ff70", 1)
