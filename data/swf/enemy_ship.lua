@@ -1,25 +1,21 @@
 -- The target panel's picture: a frame with its caption and a schematic of the enemy fighter,
 -- beside the four level bars and their labels the HUD draws over it. The fighter stands where
--- the scanner's rings settle (at 285, 109) and is small enough for their innermost ring at any
--- of the HUD's scales. The frame ends at 338, left of the speed gauge and the flight-model box,
--- and at 208, above the boost panel sliding out under it. The HUD dims the layer while no target
--- has been scanned.
+-- the scanner's rings settle (at 285, 110), small enough to stay inside their innermost ring up
+-- to a scale of 1.5. The frame ends at 338, left of the speed gauge and the flight-model box, and
+-- at 208, above the boost panel sliding out under it. The HUD dims the layer while no target has
+-- been scanned.
 movie.design(385, 220)
 
 local blink = tween(0, 312, 10, 20, 20)
 local caption = "TARGET"
 local asked = false
 
--- The caption in the game's language, asked for once the game is there to answer.
-local function AskCaption()
-    asked = true
-    caption = movie.call("Text", "ui_hud_target") or caption
-    movie.invalidate(10, 8, 200, 24)
-end
-
 function Update(dt)
     if not asked then
-        AskCaption()
+        -- The caption in the game's language, asked for once the game is there to answer.
+        asked = true
+        caption = movie.call("Text", "ui_hud_target") or caption
+        movie.invalidate(10, 8, 200, 24)
     end
     if not blink:running() then
         if blink.value < 0.5 then

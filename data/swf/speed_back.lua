@@ -1,6 +1,6 @@
 -- The speed gauge's back: two troughs the speed bars fill from the middle outwards, scales of
--- ticks, and a hub between them. The troughs keep 8 units from the target and own-ship panels
--- at their sides and start below the weaponry panel; the hub keeps under the radar's disc.
+-- ticks, and a hub between them. The troughs keep clear of the target and own-ship panels at
+-- their sides and start below the weaponry panel; the hub stands under the radar's disc.
 movie.design(600, 90)
 
 local caption = "SPEED"
