@@ -181,3 +181,17 @@ TEST(Assets, HudGauges)
                    "ShaderLib/MAT_HudPhoto.fx"});
     ExpectAssetsPresent(names);
 }
+
+// The pictures with words in them, in Russian beside the English ones: the game takes these
+// when Russian is chosen.
+TEST(Assets, HudWordsInRussian)
+{
+    std::vector<std::string> english = {"gui//fm_strafe.mat", "gui//fm_comby.mat", "gui//fm_direct.mat",
+                                        "gui//fm_duplex.mat", "gui//speed_duplex_back.mat"};
+    Append(english, NumberedAssets("gui_hud_enemy_level%d.mat", 1, 4));
+    Append(english, NumberedAssets("gui_hud_usership_levels%d.mat", 1, 4));
+    std::vector<std::string> names;
+    for (const std::string& material : english)
+        names.push_back("materials/ru//" + material);
+    ExpectAssetsPresent(names);
+}

@@ -2,6 +2,7 @@
 
 #include "platform/font/Font.h"
 #include "platform/font/FontLibrary.h"
+#include "platform/font/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,6 +50,21 @@ void Panel(Canvas& c, float x, float y, float w, float h, float radius, Rgba fil
                 return EdgeCover(std::fabs(RoundRectDistance(px, py, x, y, w, h, radius)) - borderWidth * 0.5f);
             },
             [&](float, float) { return border; });
+}
+
+void Card(Canvas& c, float x, float y, float w, float h, float radius, Rgba fill, Rgba border, float borderWidth,
+          float bottomArm)
+{
+    c.Fill([&](float px, float py) { return EdgeCover(RoundRectDistance(px, py, x, y, w, h, radius)); },
+           [&](float, float) { return fill; });
+    c.Fill(
+        [&](float px, float py) {
+            const bool openBottom = py > y + h - radius && px > x + bottomArm && px < x + w - bottomArm;
+            return openBottom
+                       ? 0.0f
+                       : EdgeCover(std::fabs(RoundRectDistance(px, py, x, y, w, h, radius)) - borderWidth * 0.5f);
+        },
+        [&](float, float) { return border; });
 }
 
 void Bar(Canvas& c, float x, float y, float w, float h, Rgba left, Rgba right)
@@ -224,15 +240,16 @@ void Caption(Canvas& c, const std::string& text, float cx, float cy, unsigned he
     Font* font = CaptionFont(height, bold);
     if (!font)
         return;
+    const std::u32string letters = DecodeUtf8(text);
     float advance = 0.0f;
-    for (char ch : text)
-        advance += font->GetGlyph(char32_t(static_cast<unsigned char>(ch))).advance;
+    for (char32_t letter : letters)
+        advance += font->GetGlyph(letter).advance;
     float penX = cx - advance * 0.5f;
     const float baseline = cy + float(font->GetAscent()) * 0.36f;
     const GlyphAtlas& atlas = font->GetAtlas();
-    for (char ch : text)
+    for (char32_t letter : letters)
     {
-        const Font::Glyph& glyph = font->GetGlyph(char32_t(static_cast<unsigned char>(ch)));
+        const Font::Glyph& glyph = font->GetGlyph(letter);
         for (unsigned gy = 0; gy < glyph.height; ++gy)
         {
             for (unsigned gx = 0; gx < glyph.width; ++gx)

@@ -24,6 +24,10 @@ Rgba WithAlpha(Rgba color, float alpha);
 
 // A rounded rectangle filled and outlined (either may be transparent).
 void Panel(Canvas& c, float x, float y, float w, float h, float radius, Rgba fill, Rgba border, float borderWidth);
+// A panel whose bottom edge is drawn only `bottomArm` in from each corner: a caption may reach
+// down to its foot without standing on a line.
+void Card(Canvas& c, float x, float y, float w, float h, float radius, Rgba fill, Rgba border, float borderWidth,
+          float bottomArm);
 // A horizontal bar from `left` colour to `right` colour with a bright upper edge.
 void Bar(Canvas& c, float x, float y, float w, float h, Rgba left, Rgba right);
 // A ring of `ticks` marks (none for 0) about (cx, cy).
@@ -47,7 +51,7 @@ void Line(Canvas& c, float ax, float ay, float bx, float by, float width, Rgba c
 
 // Captions need a font: null when the system has none (captions are then left out).
 Font* CaptionFont(unsigned height, bool bold);
-// Text centred on (cx, cy).
+// Text (UTF-8) centred on (cx, cy).
 void Caption(Canvas& c, const std::string& text, float cx, float cy, unsigned height, bool bold, Rgba color);
 
 } // namespace HudArt

@@ -45,9 +45,11 @@ void StripPiece(Canvas& c, float x0, float x1, bool capLeft, bool capRight, Rgba
     }
 }
 
-// The statistics row plate of one size: the panel from `left` down to `bottom`, under the row's
-// count and name, with a dark slot under the count. Its top rows stay clear: the row above ends
-// there.
+// The statistics row plate of one size: the card from `left` down to `bottom`, under the row's
+// count and name, with a dark inset behind the count's box (from `countX`, rows 32 to 47). The
+// count's digits come within a few pixels of the card's top at the smaller screen heights, and
+// the names, drawn at a fixed pixel size, reach its foot: the inset has no border, and the
+// card's bottom edge is drawn at the corners only.
 void StatsPlate(Canvas& c, float left, float bottom, float countX, bool light)
 {
     const float top = 25.0f;
@@ -56,9 +58,10 @@ void StatsPlate(Canvas& c, float left, float bottom, float countX, bool light)
         Panel(c, left, top, 250.0f - left, bottom - top, 8.0f, Rgba{1.0f, 1.0f, 1.0f, 0.9f}, White, 2.0f);
         return;
     }
-    Panel(c, left, top, 250.0f - left, bottom - top, 8.0f, Rgba{0.02f, 0.10f, 0.22f, 0.72f}, WithAlpha(Cyan, 0.8f),
-          1.5f);
-    Panel(c, countX - 3.0f, 29.0f, 41.0f, 21.0f, 4.0f, Rgba{0.0f, 0.0f, 0.0f, 0.6f}, WithAlpha(Cyan, 0.5f), 1.0f);
+    Card(c, left, top, 250.0f - left, bottom - top, 8.0f, Rgba{0.02f, 0.10f, 0.22f, 0.72f}, WithAlpha(Cyan, 0.8f), 1.5f,
+         12.0f);
+    Panel(c, countX - 2.0f, 28.0f, 39.0f, 21.0f, 4.0f, Rgba{0.0f, 0.0f, 0.0f, 0.6f}, Rgba{0.0f, 0.0f, 0.0f, 0.0f},
+          0.0f);
 }
 
 // A small race emblem under the race's code, both within the plates of every row size and above
@@ -79,22 +82,25 @@ void RaceSmall(Canvas& c, uint32_t color, unsigned spokes, const std::string& co
     Caption(c, code, 16.0f, 5.0f, 9, true, White);
 }
 
-// A group picture: a silhouette that stands right of the row's count and left of its emblem,
-// between rows 38 and 76, which lie above the row's name for every row size.
+// A group picture: a silhouette right of the row's count and left of its emblem, between rows
+// 45 and 70, which keep 3 units under the card's top and above the row's name for every row
+// size (at screen heights down to 720). Across, a big row leaves it columns 49 to 119, a medium
+// one 57 to 98.
 void GroupIcon(Canvas& c, bool cargo, float size)
 {
     const Rgba fill = WithAlpha(Cyan, 0.35f);
     if (cargo)
-        Cargo(c, 72.0f, 57.0f, size, fill, Cyan);
+        Cargo(c, 72.0f, 57.5f, size, fill, Cyan);
     else
-        Fighter(c, 72.0f, 57.0f, size, fill, Cyan);
+        Fighter(c, 78.0f, 58.0f, size, fill, Cyan);
 }
 
-// A level bar of the target panel: the filled part from `from` to the right end.
-void LevelBar(Canvas& c, float from)
+// A level bar of the target panel: the filled part from `from` to `to`. The bar's right end
+// stands under its label's box, so the picture leaves its last columns empty.
+void LevelBar(Canvas& c, float from, float to)
 {
-    Bar(c, from, 3.0f, 128.0f - from - 1.0f, 10.0f, Rgba{0.1f, 0.3f, 0.8f, 0.9f}, Rgba{0.0f, 0.84f, 1.0f, 1.0f});
-    for (float x = from + 8.0f; x < 127.0f; x += 8.0f)
+    Bar(c, from, 3.0f, to - from, 10.0f, Rgba{0.1f, 0.3f, 0.8f, 0.9f}, Rgba{0.0f, 0.84f, 1.0f, 1.0f});
+    for (float x = from + 8.0f; x < to; x += 8.0f)
         Line(c, x, 3.0f, x, 13.0f, 1.0f, Rgba{0.0f, 0.05f, 0.15f, 0.6f});
 }
 
@@ -139,7 +145,7 @@ std::vector<HudPicture> StatsPictures()
         float left, bottom, countX;
     };
     // A big row has 82 rows of the column and a smaller one 60, from 8 above its count.
-    for (const Size& size : {Size{"big", 82.0f, 104.0f, 89.0f}, Size{"medium", 110.0f, 82.0f, 118.0f},
+    for (const Size& size : {Size{"big", 82.0f, 103.0f, 89.0f}, Size{"medium", 110.0f, 82.0f, 118.0f},
                              Size{"small", 130.0f, 82.0f, 145.0f}})
     {
         pictures.push_back(Picture(
@@ -178,8 +184,8 @@ std::vector<HudPicture> StatsPictures()
         const char* caption;
     };
     for (const Group& group :
-         {Group{"icon2", true, 36.0f, "Cargoship"}, Group{"icon3", true, 32.0f, "Small Cargo"},
-          Group{"ytg_brrk_00", false, 30.0f, "Runner"}, Group{"ytg_fighter_02", false, 34.0f, "Fighter"}})
+         {Group{"icon2", true, 29.0f, "Cargoship"}, Group{"icon3", true, 26.0f, "Small Cargo"},
+          Group{"ytg_brrk_00", false, 24.0f, "Runner"}, Group{"ytg_fighter_02", false, 26.0f, "Fighter"}})
     {
         HudPicture picture = Picture(
             std::string("gui//icons//") + group.file + ".mat", 128, 128,
@@ -208,39 +214,32 @@ std::vector<HudPicture> TargetPanelPictures()
             Caption(c, "!", 64, 76, 48, true, DeepBlue);
         },
         "A warning sign."));
-    const char* levelCaptions[4] = {"SHD", "HUL", "ENG", "WPN"};
-    for (int i = 0; i < 4; ++i)
-    {
-        const bool tall = i == 0 || i == 3;
-        const std::string caption = levelCaptions[i];
-        pictures.push_back(Picture(
-            "gui_hud_enemy_level" + std::to_string(i + 1) + ".mat", 32, tall ? 32 : 16,
-            [=](Canvas& c) {
-                Panel(c, 1, 1, 30, float(c.Height()) - 2, 3, WithAlpha(DeepBlue, 0.8f), Cyan, 1);
-                Label(c, caption, 9, Cyan);
-            },
-            "The target panel's " + caption + " bar icon."));
-    }
     pictures.push_back(Picture(
         "gui_hud_enemy_levelLine.mat", 16, 16, [](Canvas& c) { Line(c, 8, 0, 8, 16, 2, Cyan); },
         "The tick at a target bar's end."));
+    // One texel a design unit: a long bar's end (211) stands 7 under its label (from 204), a
+    // short one's (202) 6 (from 196); both stop 2 short of the label's box.
     pictures.push_back(Picture(
-        "gui_hud_enemy_line1.mat", 128, 16, [](Canvas& c) { LevelBar(c, 5.0f); },
-        "A long target bar, full from 0.039 of its width."));
+        "gui_hud_enemy_line1.mat", 128, 16, [](Canvas& c) { LevelBar(c, 5.0f, 118.0f); },
+        "A long target bar, full from 0.039 of its width to 0.92."));
     pictures.push_back(Picture(
-        "gui_hud_enemy_line2.mat", 128, 16, [](Canvas& c) { LevelBar(c, 14.0f); },
-        "A short target bar, full from 0.109 of its width."));
+        "gui_hud_enemy_line2.mat", 128, 16, [](Canvas& c) { LevelBar(c, 14.0f, 119.0f); },
+        "A short target bar, full from 0.109 of its width to 0.93."));
+    // The rings stand unscaled on the panel, 285 units from its left: at the smallest scale
+    // (0.75, at 1280 x 720) the outer one keeps 2 pixels from the labels (51 units from its
+    // centre), and the innermost one holds the panel's fighter (12 units out) at the largest
+    // (1.125 at 1920 x 1080; 1.5 at 2560 x 1440).
     pictures.push_back(Picture(
-        "gui_hud_enemy_circle1.mat", 128, 128, [](Canvas& c) { Ring(c, 64, 64, 58, 3, Cyan, 24, 0); },
+        "gui_hud_enemy_circle1.mat", 128, 128, [](Canvas& c) { Ring(c, 64, 64, 34, 3, Cyan, 24, 0); },
         "A scanner ring with ticks."));
     pictures.push_back(Picture(
-        "gui_hud_enemy_circle2.mat", 128, 128, [](Canvas& c) { Ring(c, 64, 64, 48, 4, WithAlpha(Cyan, 0.8f), 0, 18); },
+        "gui_hud_enemy_circle2.mat", 128, 128, [](Canvas& c) { Ring(c, 64, 64, 28, 3, WithAlpha(Cyan, 0.8f), 0, 12); },
         "A scanner ring broken at the diagonals."));
     pictures.push_back(Picture(
-        "gui_hud_enemy_circle3.mat", 128, 128, [](Canvas& c) { Ring(c, 64, 64, 38, 2, White, 12, 0); },
+        "gui_hud_enemy_circle3.mat", 128, 128, [](Canvas& c) { Ring(c, 64, 64, 22, 2, White, 0, 0); },
         "A thin scanner ring, white so that its tint shows."));
     pictures.push_back(Picture(
-        "gui_hud_enemy_circle4.mat", 128, 128, [](Canvas& c) { Ring(c, 64, 64, 30, 2, Cyan, 8, 10); },
+        "gui_hud_enemy_circle4.mat", 128, 128, [](Canvas& c) { Ring(c, 64, 64, 16, 2, Cyan, 8, 8); },
         "A small scanner ring."));
     pictures.push_back(Picture(
         "gui_hud_scanner_line.mat", 128, 128,
@@ -261,9 +260,9 @@ std::vector<HudPicture> TargetPanelPictures()
     pictures.push_back(Picture(
         "gui_hud_scanner_white.mat", 128, 128,
         [](Canvas& c) {
-            c.Fill([](float x, float y) { return CircleCover(x, y, 64, 64, 60); },
+            c.Fill([](float x, float y) { return CircleCover(x, y, 64, 64, 36); },
                    [](float x, float y) {
-                       const float d = std::hypot(x - 64, y - 64) / 60.0f;
+                       const float d = std::hypot(x - 64, y - 64) / 36.0f;
                        return Rgba{1, 1, 1, std::clamp(1.0f - d * d, 0.0f, 1.0f)};
                    });
         },
@@ -358,10 +357,11 @@ std::vector<HudPicture> PanelPictures()
     return pictures;
 }
 
-std::vector<HudPicture> AllHudPictures()
+std::vector<HudPicture> AllHudPictures(const HudWords& english)
 {
     std::vector<HudPicture> pictures = PanelPictures();
-    for (std::vector<HudPicture> part : {CrosshairAndRadarPictures(), GaugePictures(), MissionLogicPictures()})
+    for (std::vector<HudPicture> part :
+         {CrosshairAndRadarPictures(), GaugePictures(), MissionLogicPictures(), WordPictures(english)})
         pictures.insert(pictures.end(), part.begin(), part.end());
     return pictures;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class HudWords;
+
 struct HudPicture
 {
     std::string material; // as the game names it ("gui//energy_shield.mat"); empty for a texture alone
@@ -35,4 +37,11 @@ std::vector<HudPicture> GaugePictures();
 // The target groups that the offers' level logic names.
 std::vector<HudPicture> MissionLogicPictures();
 
-std::vector<HudPicture> AllHudPictures();
+// The pictures with words in them (the level labels, the flight models, the gear display).
+std::vector<HudPicture> WordPictures(const HudWords& words);
+// The same in another language, for the game to take in that language: the materials as
+// "<language>//<material>", the textures in a "<language>" folder beside the English ones.
+std::vector<HudPicture> LocalisedPictures(const HudWords& words);
+
+// Every picture, the words in English.
+std::vector<HudPicture> AllHudPictures(const HudWords& english);

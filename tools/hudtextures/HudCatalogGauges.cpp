@@ -64,27 +64,16 @@ std::vector<HudPicture> OwnShipPictures()
             [=](Canvas& c) { Panel(c, 2, 1, 28, float(h) - 2, 3, White, White, 0); },
             "A part of the own ship, tinted by its health."));
     }
-    const char* levelCaptions[4] = {"SHD", "HUL", "ENG", "WPN"};
-    for (int i = 0; i < 4; ++i)
-    {
-        const unsigned h = i == 0 || i == 3 ? 32 : 16;
-        const std::string caption = levelCaptions[i];
-        pictures.push_back(Picture(
-            "gui_hud_usership_levels" + std::to_string(i + 1) + ".mat", 32, h,
-            [=](Canvas& c) {
-                Panel(c, 1, 1, 30, float(h) - 2, 3, WithAlpha(DeepBlue, 0.8f), Cyan, 1);
-                Caption(c, caption, 16, float(h) * 0.5f, 9, true, Cyan);
-            },
-            "The badge of the own ship's " + caption + " level."));
-    }
+    // One texel a design unit: the long rows' bars start at 1070 under their badges (to 1077),
+    // the short rows' at texel 10, 1080, under theirs (to 1086); both show from 1088.
     pictures.push_back(Picture(
         "gui_hud_usership_line.mat", 128, 16,
         [](Canvas& c) {
-            Bar(c, 0, 3, 122, 10, Rgba{0.1f, 0.3f, 0.8f, 0.9f}, Cyan);
-            for (float x = 8; x < 120; x += 8)
+            Bar(c, 18, 3, 104, 10, Rgba{0.1f, 0.3f, 0.8f, 0.9f}, Cyan);
+            for (float x = 26; x < 120; x += 8)
                 Line(c, x, 3, x, 13, 1, Rgba{0, 0.05f, 0.15f, 0.6f});
         },
-        "A level bar of the own-ship panel, full to 0.953 of its width."));
+        "A level bar of the own-ship panel, full from 0.14 to 0.953 of its width."));
     // What the panel holds without drawing.
     for (const char* name : {"energy_shield", "energy_full", "energy_half", "energy_critical", "armor"})
         pictures.push_back(Held(std::string("gui//") + name + ".mat", name, "Held by the own-ship panel."));
@@ -127,26 +116,6 @@ HudPicture BoostFlame(int frame, bool right)
 std::vector<HudPicture> SpeedPictures()
 {
     std::vector<HudPicture> pictures;
-    const char* modes[4][2] = {{"direct", "DIRECT"}, {"strafe", "STRAFE"}, {"duplex", "DUPLEX"}, {"comby", "COMBY"}};
-    for (const auto& mode : modes)
-    {
-        const std::string caption = mode[1];
-        pictures.push_back(Picture(
-            std::string("gui//fm_") + mode[0] + ".mat", 128, 128,
-            [=](Canvas& c) {
-                Panel(c, 14, 40, 100, 28, 6, WithAlpha(DeepBlue, 0.8f), Cyan, 1.5f);
-                Caption(c, caption, 64, 54, 12, true, Cyan);
-            },
-            "The flight model's icon: " + caption + "."));
-    }
-    pictures.push_back(Picture(
-        "gui//speed_duplex_back.mat", 256, 128,
-        [](Canvas& c) {
-            Panel(c, 28, 4, 200, 56, 8, WithAlpha(DeepBlue, 0.8f), Cyan, 1.5f);
-            Line(c, 128, 4, 128, 60, 1, WithAlpha(Cyan, 0.6f));
-            Caption(c, "GEAR", 128, 72, 10, true, Cyan);
-        },
-        "The duplex gear display's back."));
     pictures.push_back(Picture(
         "gui//speed_duplex_lvl_r.mat", 128, 64,
         [](Canvas& c) {

@@ -1,6 +1,7 @@
 // Writes the HUD's textures and materials into the data folder given as the argument.
 #include "ContentFile.h"
 #include "HudCatalog.h"
+#include "HudWords.h"
 #include "textures/DdsWriter.h"
 
 #include "foundation/base/Path.h"
@@ -50,11 +51,29 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::filesystem::path root(argv[1]);
+    // The words come from the game's texts, copied into the data folder before this runs.
+    const HudWords english(root, "en");
+    std::vector<HudPicture> pictures = AllHudPictures(english);
+    bool missing = english.HasMissing();
+    std::error_code error;
+    for (const std::filesystem::directory_entry& folder : std::filesystem::directory_iterator(root / "texts", error))
+    {
+        const std::string language = folder.path().filename().string();
+        if (folder.is_directory() && language != english.Language())
+        {
+            const HudWords words(root, language);
+            const std::vector<HudPicture> local = LocalisedPictures(words);
+            pictures.insert(pictures.end(), local.begin(), local.end());
+            missing |= words.HasMissing();
+        }
+    }
     // Screen pictures are drawn near their size: no mip-maps.
     DdsWriteOptions options;
     options.mips = false;
-    bool ok = true;
-    for (const HudPicture& picture : AllHudPictures())
+    bool ok = !error && !missing;
+    if (error)
+        std::fprintf(stderr, "make_hud_textures: no texts folder in %s\n", root.string().c_str());
+    for (const HudPicture& picture : pictures)
     {
         Canvas canvas(picture.width, picture.height);
         picture.paint(canvas);

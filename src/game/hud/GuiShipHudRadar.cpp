@@ -60,6 +60,7 @@ GuiShipHudRadar::GuiShipHudRadar()
     _contourLayer =
         Gui::AddFlash(_radarLayer, "RadarContur", "swf//radar.swf", Gui::ScreenPos(Vec2(545.0f, 742.0f), GA_CENTER),
                       Gui::ScreenSize(Vec2(188.0f, 188.0f)));
+    Hud::AnswerTexts(_contourLayer);
     _radarLayer->SetVisible(true);
 }
 
@@ -282,8 +283,10 @@ void GuiShipHudRadar::DrawLog()
         for (char* line : _logLines)
             line[0] = '\0';
         const int lines = EngineRandom() % 3 + 2;
+        // "Fighter" in the chosen language.
+        const char* fighter = Hud::Text("ui_hud_radar_fighter");
         for (int j = 0; j < lines; ++j)
-            std::snprintf(_logLines[j], sizeof _logLines[j], "%d Fighter id%d", j, EngineRandom() % 2049);
+            std::snprintf(_logLines[j], sizeof _logLines[j], "%d %s id%d", j, fighter, EngineRandom() % 2049);
         _logTime = 0.0f;
     }
     if (_logTime == 999.0f)

@@ -64,9 +64,11 @@ void GuiShipHudSpeed::Load()
 {
     if (_loaded || !Hud::HasRoot())
         return;
+    // The icons and the gear display's back have words on them.
     for (int i = 0; i < 4; ++i)
-        _modeIcons[i] = GuiGame::LoadMaterial(ModeFiles[i]);
-    for (int i = 0; i < 5; ++i)
+        _modeIcons[i] = Hud::LoadWordsMaterial(ModeFiles[i]);
+    _duplexMaterials[0] = Hud::LoadWordsMaterial(DuplexFiles[0]);
+    for (int i = 1; i < 5; ++i)
         _duplexMaterials[i] = GuiGame::LoadMaterial(DuplexFiles[i]);
     for (int i = 0; i < 3; ++i)
     {

@@ -4,9 +4,11 @@
 #include "game/hud/HudServices.h"
 #include "layers/widgets/GuiGame.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 float GuiShipHudStats::_blinkPhase = 0.0f;
 
@@ -40,6 +42,17 @@ const RowLayout Layouts[3] = {
     {1059, 18, 14, 7, 700, 1077, 14, 7, 1084, 94, 76, 15, 35 + 113},
     {1076, 20, 13, 6, 0, 1104, 13, 6, 1097, 98, 77, 12, 61 + 87},
 };
+
+// The group's name in the chosen language: the text of "ui_hud_group_<name>", the name in
+// lower case with blanks as "_", or the name itself where the texts have none.
+std::string ShownName(const char* name)
+{
+    std::string code = "ui_hud_group_";
+    for (const char* c = name; *c; ++c)
+        code += *c == ' ' ? '_' : char(std::tolower(static_cast<unsigned char>(*c)));
+    const char* text = Hud::Text(code.c_str());
+    return code == text ? std::string(name) : std::string(text);
+}
 
 } // namespace
 
@@ -132,7 +145,8 @@ void GuiShipHudStats::DrawRow(GuiShipHudStatsRow& row, float x, float y)
     std::snprintf(count, sizeof count, "%u", row.count);
     HudPaint::Text({"Arial", layout.countHeight, layout.countWidth, layout.countWeight, false, count,
                     box(layout.countX, 64.0f, 35.0f, 15.0f), TA_CENTER, true, TextColor});
-    HudPaint::Text({"Arial", layout.nameHeight, layout.nameWidth, 400, false, row.name,
+    const std::string name = ShownName(row.name);
+    HudPaint::Text({"Arial", layout.nameHeight, layout.nameWidth, 400, false, name.c_str(),
                     box(layout.nameX, layout.nameY, layout.nameBoxW, layout.nameBoxH), TA_CENTER, true, TextColor});
 
     if (Material* emblem = RaceEmblem(row.raceTag))

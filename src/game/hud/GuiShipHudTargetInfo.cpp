@@ -23,6 +23,8 @@ namespace {
 
 const Color Cyan(0.0f, 0.84f, 1.0f, 1.0f);
 const Vec2 Hidden(-999.0f, -999.0f);
+// Design units between a bar's end tick and its label, at the least.
+constexpr float TickGap = 4.0f;
 
 // One row of the level bars: bars 0 and 3 are long, 1 and 2 short.
 struct BarRow
@@ -85,7 +87,7 @@ void GuiShipHudTargetInfo::Load()
     _warningMaterial = GuiGame::LoadMaterial("gui//worning_0.mat");
     for (int i = 0; i < LevelCount; ++i)
         _levelIconMaterials[i] =
-            GuiGame::LoadMaterial(("gui_hud_enemy_level" + std::to_string(i + 1) + ".mat").c_str());
+            Hud::LoadWordsMaterial(("gui_hud_enemy_level" + std::to_string(i + 1) + ".mat").c_str());
     _levelLineMaterial = GuiGame::LoadMaterial("gui_hud_enemy_levelLine.mat");
     _longBarMaterial = GuiGame::LoadMaterial("gui_hud_enemy_line1.mat");
     _shortBarMaterial = GuiGame::LoadMaterial("gui_hud_enemy_line2.mat");
@@ -205,7 +207,10 @@ void GuiShipHudTargetInfo::UpdateBars()
         const float level = _levels[i];
         const Color color = LevelColor(level);
         const float left = row.width - level * row.width;
-        const Vec2 from = Vec2(left + 87.0f, row.lineTop) * s, to = Vec2(left + 87.0f, row.lineBottom) * s;
+        // The bars' fixed right ends stand under the labels: a short bar's end tick stays left
+        // of its label, where the bar's picture ends.
+        const float tick = std::min(left + 87.0f, row.icon.x - TickGap);
+        const Vec2 from = Vec2(tick, row.lineTop) * s, to = Vec2(tick, row.lineBottom) * s;
         _levelLines[i]->UpdateLine(from, to, color, color);
         _levelIcons[i]->SetPos(Gui::ScreenPos(row.icon));
         _levelBars[i]->SetPos(Vec2(left + 88.0f, row.barY) * s);

@@ -55,6 +55,7 @@ public:
     const std::string& GetCodeText(int index) const { return _codeTexts[index]; }
     FlashLayer* GetShipMovie() const { return _shipMovie; }
     SpriteLayer* GetLevelBar(int index) const { return _levelBars[index]; }
+    LineLayer* GetLevelLine(int index) const { return _levelLines[index]; }
     SpriteLayer* GetScanFlash() const { return _scanFlash; }
 
     // Whether the scan of the current target has finished this frame (the crosshair reads it).

@@ -9,6 +9,7 @@
 #include "layers/SpriteLayer.h"
 #include "layers/widgets/GuiGame.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -20,6 +21,8 @@ namespace {
 const Color Yellow(1.0f, 1.0f, 0.0f, 1.0f);
 const Color Cyan(0.0f, 0.85f, 1.0f, 1.0f);
 const Color PartBlue(0.0f, 0.42f, 0.5f, 1.0f);
+// Design units between a level's end tick and its badge, at the least.
+constexpr float TickGap = 4.0f;
 
 // The materials the panel holds without drawing them, in loading order around the drawn ones.
 std::vector<std::string> HeldMaterialFiles()
@@ -104,7 +107,7 @@ void GuiShipHudUser::Load()
         _partMaterials[i] = GuiGame::LoadMaterial(("gui//armor_lvl_" + std::to_string(i) + ".mat").c_str());
     for (int i = 0; i < LevelCount; ++i)
         _badgeMaterials[i] =
-            GuiGame::LoadMaterial(("gui_hud_usership_levels" + std::to_string(i + 1) + ".mat").c_str());
+            Hud::LoadWordsMaterial(("gui_hud_usership_levels" + std::to_string(i + 1) + ".mat").c_str());
     _lineMaterial = GuiGame::LoadMaterial("gui_hud_usership_line.mat");
     _heldMaterials.clear();
     for (const std::string& file : HeldMaterialFiles())
@@ -237,7 +240,9 @@ void GuiShipHudUser::DrawLevels()
         const LevelRow& row = Levels[i];
         const float level = _levelValue[i];
         const Color color = HealthColor(level);
-        const float x = row.lineX + row.lineWidth * level;
+        // The bars' fixed left ends stand under the badges: a short bar's end tick stays right
+        // of its badge.
+        const float x = std::max(row.lineX + row.lineWidth * level, row.badge.x + row.badgeSize.x + TickGap);
         _levelLines[i]->UpdateLine(Gui::ScreenPos(Vec2(x, row.lineTop), GA_RIGHT),
                                    Gui::ScreenPos(Vec2(x, row.lineBottom), GA_RIGHT), color, color);
         _levelBadges[i]->SetPos(Gui::ScreenPos(row.badge, GA_RIGHT));

@@ -52,6 +52,7 @@ public:
     const Color& GetWeaponColor(int index) const { return _weaponColor[index]; }
     FlashLayer* GetMovie(int index) const { return _movies[index]; }
     SpriteLayer* GetLevelBar(int index) const { return _levelBars[index]; }
+    LineLayer* GetLevelLine(int index) const { return _levelLines[index]; }
     // The rings' clock back to its start.
     static void ResetShared() { _ringClock = 0.0f; }
 

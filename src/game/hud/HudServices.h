@@ -12,6 +12,7 @@ class FlashLayer;
 class Layer;
 class LevelLogic;
 class LineLayer;
+class Material;
 class Player;
 class PlayerShip;
 class Ship;
@@ -42,12 +43,21 @@ Camera* GetCamera();
 // Through the render device's texture manager; null without one.
 Texture* LoadTexture(const char* file);
 
+// The game's text of a code in the chosen language; the code itself when there is none.
+const char* Text(const char* code);
+// A picture with words in it: the chosen language's own version ("<language>//<file>") where
+// the data has one, else the file itself.
+Material* LoadWordsMaterial(const char* file);
+
 // Whether the screen layers exist: a widget without them loads nothing and draws nothing.
 bool HasRoot();
 Layer* Root();
-// A white Flash layer at a design position and size, added to the layer root.
+// A white Flash layer at a design position and size, added to the layer root, that answers
+// its movie's "Text" calls.
 FlashLayer* AddFlash(const char* name, const char* movie, const Vec2& designPos, const Vec2& designSize,
                      eGuiAlign align);
+// Lets the layer's movie ask for the game's texts: movie.call("Text", code) answers Text(code).
+void AnswerTexts(FlashLayer* layer);
 // A line layer added to the layer root.
 LineLayer* AddLine();
 // Removes the layer from the root, which destroys it, and forgets it; null passes.

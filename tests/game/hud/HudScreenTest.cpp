@@ -237,10 +237,10 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     // across their middle: its frame is that band.
     const Element elements[] = {
         {"target panel", 0, 725, 385, 220, GA_LEFT, 18, 741, 368, 188},
-        {"own ship", 886, 715, 400, 230, GA_RIGHT, 885, 754, 391, 188},
-        {"weaponry", 761, 759, 160, 120, GA_RIGHT, 760, 764, 159, 116},
-        {"radar", 545, 742, 188, 188, GA_CENTER, 545, 746, 189, 184},
-        {"speed", 340, 864, 600, 90, GA_CENTER, 340, 864, 600, 86},
+        {"own ship", 886, 715, 400, 230, GA_RIGHT, 885, 754, 391, 180},
+        {"weaponry", 761, 759, 160, 120, GA_RIGHT, 760, 764, 145, 116},
+        {"radar", 545, 742, 188, 188, GA_CENTER, 545, 750, 189, 180},
+        {"speed", 340, 864, 600, 90, GA_CENTER, 350, 864, 590, 86},
         {"energy", 433, 776, 128, 128, GA_CENTER, 484, 789, 62, 62, Orange},
         {"message strip", 330, 645, 746, 65, GA_CENTER, 361, 658, 558, 45},
         {"statistics", 1015, 0, 256, 250, GA_LEFT, 1096, 21, 170, 140},
@@ -294,11 +294,11 @@ TEST_F(HudScreenTest, TheDemoMissionShowsTheHud)
     ASSERT_TRUE(HudGame::TakeScreenshot("hud_demo_mission", shot));
     // As in the test above; the strip has four pieces.
     const Element elements[] = {
-        {"target panel", 0, 725, 385, 220, GA_LEFT, 4, 729, 381, 212},
-        {"own ship", 886, 715, 400, 230, GA_RIGHT, 885, 766, 309, 162},
-        {"weaponry", 761, 759, 160, 120, GA_RIGHT, 764, 764, 141, 108},
+        {"target panel", 0, 725, 385, 220, GA_LEFT, 4, 729, 381, 205},
+        {"own ship", 886, 715, 400, 230, GA_RIGHT, 885, 766, 309, 114},
+        {"weaponry", 761, 759, 160, 120, GA_RIGHT, 764, 764, 141, 100},
         {"radar", 545, 742, 188, 188, GA_CENTER, 551, 798, 174, 125},
-        {"speed", 340, 864, 600, 90, GA_CENTER, 340, 864, 586, 86},
+        {"speed", 340, 864, 600, 90, GA_CENTER, 399, 864, 481, 86},
         {"energy", 433, 776, 128, 128, GA_CENTER, 485, 790, 60, 61, Orange},
         {"message strip", 390, 645, 626, 65, GA_CENTER, 421, 658, 438, 45},
         {"statistics", 1015, 0, 256, 250, GA_LEFT, 1125, 21, 140, 59},

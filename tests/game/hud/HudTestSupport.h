@@ -14,11 +14,13 @@
 #include "MaterialSystem/draw/ScreenPrims.h"
 #include "WorldTestSupport.h"
 #include "game/hud/HudPaint.h"
+#include "layers/LayerManager.h"
 
 class Material;
 
-// Every quad, line and text the HUD painted, in order.
-class PaintRecorder : public IHudPaintTarget
+// Every quad, line and text the HUD painted, in order; set as the layers' draw target, what the
+// layers drew too.
+class PaintRecorder : public IHudPaintTarget, public ILayerDrawTarget
 {
 public:
     struct QuadRecord
@@ -49,6 +51,15 @@ public:
               const Color& color) override;
     void Line(const Vec2& from, const Vec2& to, const Color& colorFrom, const Color& colorTo) override;
     RenderText* Text(const HudText& text) override;
+    void RenderQuad(Material* material, const Vec2& pos, const Vec2& size, const Vec2 uv[4], float angle,
+                    const Color& color) override
+    {
+        Quad(material, pos, size, uv, angle, color);
+    }
+    void RenderLine(const Vec2& from, const Vec2& to, const Color& colorFrom, const Color& colorTo) override
+    {
+        Line(from, to, colorFrom, colorTo);
+    }
     void Clear();
 
     // The quads of one material, in order.

@@ -6,6 +6,7 @@
 #include "game/hud/GuiShipHudUser.h"
 #include "game/hud/HudServices.h"
 #include "layers/LayerManager.h"
+#include "layers/LineLayer.h"
 #include "layers/SpriteLayer.h"
 #include "layers/widgets/GuiGame.h"
 
@@ -117,6 +118,44 @@ TEST_F(OwnShipTest, LevelsTwoAndThreeReadFixedValuesAndOutOfRangeValuesAreKeptOu
     _panel.SetLevelShown(2, false);
     Frame(nullptr);
     EXPECT_FALSE(_panel.GetLevelBar(2)->GetVisible());
+}
+
+// The level bars' fixed left ends stand under their badges (to 1077 for the long rows, 1086 for
+// the short ones): an end tick comes no nearer than 4 units to its badge.
+TEST_F(OwnShipTest, ALevelsEndTickStaysRightOfItsBadge)
+{
+    std::unique_ptr<Ship> ship = ShipAt(Vec3(0.0f, 0.0f, 0.0f));
+    ship->SetMaximumShield(100.0f);
+    ship->SetMaximumArmor(100.0f);
+    ship->SetMaximumStructure(100.0f);
+    ship->SetCurrentStructure(100.0f);
+    ship->SetCurrentArmor(100.0f);
+    struct Case
+    {
+        float shield;
+        float tick; // design x of the shield level's tick
+    };
+    for (const Case& test : {Case{0.0f, 1081.0f}, Case{5.0f, 1081.0f}, Case{50.0f, 1070.0f + 61.0f}})
+    {
+        ship->SetCurrentShield(test.shield);
+        Frame(ship.get());
+        LayerManager::SetDrawTarget(&_painted);
+        _painted.Clear();
+        _panel.GetLevelLine(0)->Draw();
+        LayerManager::SetDrawTarget(nullptr);
+        ASSERT_EQ(_painted.lines.size(), 1u);
+        EXPECT_NEAR(_painted.lines[0].from.x, Gui::ScreenPos(Vec2(test.tick, 796.0f), GA_RIGHT).x, 1e-3f)
+            << test.shield << " %";
+    }
+    // The fixed levels: 0.75 of a short row, 0.4 of a long one.
+    _painted.Clear();
+    LayerManager::SetDrawTarget(&_painted);
+    _panel.GetLevelLine(2)->Draw();
+    _panel.GetLevelLine(3)->Draw();
+    LayerManager::SetDrawTarget(nullptr);
+    ASSERT_EQ(_painted.lines.size(), 2u);
+    EXPECT_NEAR(_painted.lines[0].from.x, Gui::ScreenPos(Vec2(1080.0f + 84.0f, 842.0f), GA_RIGHT).x, 1e-3f);
+    EXPECT_NEAR(_painted.lines[1].from.x, Gui::ScreenPos(Vec2(1070.0f + 48.8f, 865.0f), GA_RIGHT).x, 1e-3f);
 }
 
 TEST_F(OwnShipTest, PartIndicesOutsideTheSevenAreIgnored)

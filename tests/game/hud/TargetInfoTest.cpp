@@ -8,6 +8,7 @@
 #include "game/hud/HudServices.h"
 #include "layers/widgets/GuiGame.h"
 #include "layers/FlashLayer.h"
+#include "layers/LineLayer.h"
 #include "layers/SpriteLayer.h"
 
 #include <cmath>
@@ -61,6 +62,38 @@ TEST_F(TargetInfoTest, WithoutATargetTheBarsAreEmptyAndThePictureHalfSeen)
     EXPECT_STREQ(_panel.GetName(), "");
     EXPECT_FALSE(GuiShipHudTargetInfo::IsTargetScanDone());
     EXPECT_TRUE(_painted.quads.empty());
+}
+
+// The bars' fixed right ends stand under their labels: an end tick comes no nearer than 4 units
+// to its label (at 204 for the long bars, 196 for the short ones), where the bar's picture ends.
+TEST_F(TargetInfoTest, ABarsEndTickStaysLeftOfItsLabel)
+{
+    const float s = Hud::Scale();
+    const float labels[4] = {204.0f, 196.0f, 196.0f, 204.0f};
+    struct Case
+    {
+        Ship* target;
+        float ticks[4]; // design x of the ticks
+    };
+    _ship->SetCurrentShield(2.0f); // 2 %: the tick would stand under the label
+    const Case cases[] = {
+        {nullptr, {200.0f, 192.0f, 192.0f, 200.0f}},
+        {_ship.get(), {200.0f, 201.0f - 0.75f * 114.0f, 201.0f - 0.6f * 114.0f, 210.0f - 0.35f * 123.0f}},
+    };
+    for (const Case& test : cases)
+    {
+        Run(0.1f, test.target);
+        LayerManager::SetDrawTarget(&_painted);
+        for (int i = 0; i < GuiShipHudTargetInfo::LevelCount; ++i)
+        {
+            _painted.Clear();
+            _panel.GetLevelLine(i)->Draw();
+            ASSERT_EQ(_painted.lines.size(), 1u);
+            EXPECT_NEAR(_painted.lines[0].from.x / s, test.ticks[i], 1e-3f) << "bar " << i;
+            EXPECT_LE(_painted.lines[0].from.x / s, labels[i] - 4.0f) << "bar " << i;
+        }
+        LayerManager::SetDrawTarget(nullptr);
+    }
 }
 
 TEST_F(TargetInfoTest, BarsGrowLeftFromAFixedRightEndWithTheTargetsDefences)
