@@ -7,6 +7,6 @@ ui.setters(values, { SetName = "name" })
 
 function Draw(c)
     -- the card keeps clear of the centre card beside it
-    ui.panel(c, 46, 24, 130, 132)
-    ui.caption(c, values.name, 52, 28, 118, 124, 18, ui.colors.text)
+    ui.panel(c, 46, 22, 130, 128)
+    ui.caption(c, values.name, 52, 26, 118, 120, 18, ui.colors.text)
 end

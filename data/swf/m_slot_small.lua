@@ -5,6 +5,6 @@ local values = { name = "" }
 ui.setters(values, { SetName = "name" })
 
 function Draw(c)
-    ui.panel(c, 18, 20, 130, 100)
-    ui.caption(c, values.name, 24, 24, 118, 92, 15, ui.colors.textDisabled)
+    ui.panel(c, 18, 18, 130, 96)
+    ui.caption(c, values.name, 24, 22, 118, 88, 15, ui.colors.textDisabled)
 end

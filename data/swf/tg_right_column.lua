@@ -1,9 +1,11 @@
 -- The column behind the list of pirates for hire on the team gathering (400 x 670): a panel
--- with the five places of the rows (76, 83 + 105 k, 260 x 90). The game calls nothing in it.
+-- with the five places of the rows (76, 83 + 105 k, 260 x 90), wide enough for the focus
+-- brackets around a row (21 to 385) to stand inside it; the list's arrows lie between the last
+-- row and the panel's foot (601 to 623). The game calls nothing in it.
 movie.design(400, 670)
 
 function Draw(c)
-    ui.panel(c, 12, 4, 376, 626)
+    ui.panel(c, 8, 4, 388, 626)
     for k = 0, 4 do
         c:roundRect(74, 81 + 105 * k, 264, 94, 8, "#0c141e60", "#6fa8ff30", 1)
     end

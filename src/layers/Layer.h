@@ -65,6 +65,8 @@ public:
     Layer* GetChildByName(const char* name) const;
     // Direct children plus, recursively, theirs.
     int GetChildsCount(bool recursive = true) const;
+    // The direct children in drawing order.
+    const std::vector<std::unique_ptr<Layer>>& GetChilds() const { return _childs; }
 
     // This layer, then every visible child's subtree in order.
     void DrawChilds();

@@ -226,16 +226,18 @@ Image MakeLoanCard(unsigned width, unsigned height)
 
 Image MakeScrollArrow(unsigned size, bool up)
 {
-    // The up arrow over the down arrow in the lower part of the square, so that both can show;
-    // both end above the tips strip, which starts 111 below the square's top.
+    // The up arrow left of the down arrow, side by side so that both can show, in the band
+    // between the list's last row and its frame's foot (58 to 80 of 128 below the square's top).
     const float s = float(size);
     Canvas canvas(size, size);
-    const float tip = up ? s * 0.42f : s * 0.82f, base = up ? s * 0.6f : s * 0.64f;
-    const std::vector<float> xs = {s * 0.5f, s * 0.7f, s * 0.3f};
+    const float top = s * 0.453f, bottom = s * 0.625f;
+    const float tip = up ? top : bottom, base = up ? bottom : top;
+    const float middle = up ? s * 0.352f : s * 0.648f, half = s * 0.109f;
+    const std::vector<float> xs = {middle, middle + half, middle - half};
     const std::vector<float> ys = {tip, base, base};
     canvas.Fill([=](float x, float y) { return PolygonCover(x, y, xs, ys); },
                 [=](float, float y) {
-                    return Mix(Amber, Rgba{1, 0.85f, 0.5f, 1}, std::fabs(y - tip) / (s * 0.18f));
+                    return Mix(Amber, Rgba{1, 0.85f, 0.5f, 1}, std::fabs(y - tip) / (bottom - top));
                 });
     return canvas.ToImage();
 }

@@ -38,13 +38,12 @@ size_t CharacterCount(const std::string& text)
     return size_t(std::count_if(text.begin(), text.end(), [](char c) { return !Continuation(c); }));
 }
 
-// The texts' bold Arial at the page's scale, in a rectangle of design units.
-void Text(const char* text, float s, float left, float top, float right, float bottom, TextAlign align,
-          const Color& color)
+// The texts' bold Arial at the page's scale, in a rectangle of screen pixels.
+void Text(const char* text, float scale, const Vec4& rect, TextAlign align, const Color& color)
 {
     if (MaterialSystem* render = MenuGame::Render())
-        render->DrawD3DText("Arial", unsigned(28.0f * s), unsigned(12.0f * s), 700, false, text,
-                            Vec4(left, top, right, bottom), align, true, color);
+        render->DrawD3DText("Arial", unsigned(28.0f * scale), unsigned(12.0f * scale), 700, false, text, rect, align,
+                            true, color);
 }
 
 void Quad(Material* material, const Vec2& pos, const Vec2& size, const Color& color = White)
@@ -54,6 +53,18 @@ void Quad(Material* material, const Vec2& pos, const Vec2& size, const Color& co
 }
 
 } // namespace
+
+GuiBriefing::Page GuiBriefing::PageOn(const Vec2& screen)
+{
+    // The whole page shows on any screen: a wide one leaves bands at its sides.
+    const float scale = std::min(screen.x / 1280.0f, screen.y / 960.0f);
+    return Page{scale, 0.5f * (screen.x - 1280.0f * scale)};
+}
+
+Vec4 GuiBriefing::Page::Rect(float left, float top, float right, float bottom) const
+{
+    return Vec4(x + left * scale, top * scale, x + right * scale, bottom * scale);
+}
 
 GuiBriefing::GuiBriefing(GameFrameManager* manager, const char* name) : GameFrame(manager, name) {}
 
@@ -112,43 +123,43 @@ void GuiBriefing::EventSelectApply()
         GetManager()->SetActive("configurations");
 }
 
-// This page scales by the screen's width alone and stays at its left edge.
 void GuiBriefing::UserProceed(float seconds)
 {
     const Vec2 screen = MenuGame::ScreenPixels();
-    const float s = screen.x / 1280.0f;
     _pulse += 3.0f * seconds;
     const float pulseAlpha = GuiLogo::PulseAlpha(_pulse);
     Quad(_black, Vec2(0.0f, 0.0f), screen);
     _time = std::min(_time + seconds, _duration);
     if (_page == 1)
-        DrawNote(s, screen.x, pulseAlpha);
+        DrawNote(PageOn(screen), screen.x, pulseAlpha);
     else
-        DrawDetails(s, screen.x, pulseAlpha);
+        DrawDetails(PageOn(screen), screen.x, pulseAlpha);
 }
 
-void GuiBriefing::DrawNote(float s, float width, float pulseAlpha)
+void GuiBriefing::DrawNote(const Page& page, float width, float pulseAlpha)
 {
-    Quad(_bgNote, Vec2(0.0f, 0.0f), Vec2(1280.0f, 960.0f) * s);
-    Quad(_agent, Vec2(189.0f, 272.0f) * s, Vec2(256.0f, 256.0f) * s);
-    Text(VoiceLine, s, 185 * s, 199 * s, 990 * s, 690 * s, TA_TOP_LEFT, Cyan);
-    Text(NoteHeader, s, 392 * s, 272 * s, 990 * s, 690 * s, TA_TOP_LEFT, Cyan);
+    const float s = page.scale;
+    Quad(_bgNote, page.At(0.0f, 0.0f), Vec2(1280.0f, 960.0f) * s);
+    Quad(_agent, page.At(189.0f, 272.0f), Vec2(256.0f, 256.0f) * s);
+    Text(VoiceLine, s, page.Rect(185, 199, 990, 690), TA_TOP_LEFT, Cyan);
+    Text(NoteHeader, s, page.Rect(392, 272, 990, 690), TA_TOP_LEFT, Cyan);
     _shownText = TypedText(_noteText, _time, _duration);
-    Text(_shownText.c_str(), s, 185 * s, 487 * s, 990 * s, 690 * s, TA_TOP_LEFT, Cyan);
-    Quad(_buttonBg, Vec2(417.0f, 832.0f) * s, Vec2(446.0f, 64.0f) * s, Color(1.0f, 1.0f, 1.0f, 0.3f));
-    Text(NotePrompt, s, 0.0f, 832 * s, width, 896 * s, TA_CENTER, Color(0.0f, 0.85f, 1.0f, pulseAlpha));
+    Text(_shownText.c_str(), s, page.Rect(185, 487, 990, 690), TA_TOP_LEFT, Cyan);
+    Quad(_buttonBg, page.At(417.0f, 832.0f), Vec2(446.0f, 64.0f) * s, Color(1.0f, 1.0f, 1.0f, 0.3f));
+    Text(NotePrompt, s, Vec4(0.0f, 832 * s, width, 896 * s), TA_CENTER, Color(0.0f, 0.85f, 1.0f, pulseAlpha));
 }
 
-void GuiBriefing::DrawDetails(float s, float width, float pulseAlpha)
+void GuiBriefing::DrawDetails(const Page& page, float width, float pulseAlpha)
 {
-    Quad(_bgDetails, Vec2(0.0f, 0.0f), Vec2(1280.0f, 960.0f) * s);
-    Quad(_photos[_photo], Vec2(87.0f, 170.0f) * s, Vec2(512.0f, 512.0f) * s);
-    Quad(_agent, Vec2(690.0f, 55.0f) * s, Vec2(256.0f, 256.0f) * s);
-    Text(DetailsHeader, s, 890 * s, 57 * s, 1280 * s, 400 * s, TA_TOP_LEFT, Cyan);
+    const float s = page.scale;
+    Quad(_bgDetails, page.At(0.0f, 0.0f), Vec2(1280.0f, 960.0f) * s);
+    Quad(_photos[_photo], page.At(87.0f, 170.0f), Vec2(512.0f, 512.0f) * s);
+    Quad(_agent, page.At(690.0f, 55.0f), Vec2(256.0f, 256.0f) * s);
+    Text(DetailsHeader, s, page.Rect(890, 57, 1280, 400), TA_TOP_LEFT, Cyan);
     _shownText = TypedText(_detailsText, _time, _duration);
     // The photo follows the text from the next frame on.
     _photo = PhotoIndex(CharacterCount(_shownText), CharacterCount(_detailsText));
-    Text(_shownText.c_str(), s, 690 * s, 264 * s, 1250 * s, 750 * s, TA_TOP_LEFT, Cyan);
-    Quad(_buttonBg, Vec2(417.0f, 832.0f) * s, Vec2(446.0f, 64.0f) * s, Color(1.0f, 1.0f, 1.0f, 0.3f));
-    Text(DetailsPrompt, s, 0.0f, 832 * s, width, 896 * s, TA_CENTER, Color(0.0f, 0.85f, 1.0f, pulseAlpha));
+    Text(_shownText.c_str(), s, page.Rect(690, 264, 1250, 750), TA_TOP_LEFT, Cyan);
+    Quad(_buttonBg, page.At(417.0f, 832.0f), Vec2(446.0f, 64.0f) * s, Color(1.0f, 1.0f, 1.0f, 0.3f));
+    Text(DetailsPrompt, s, Vec4(0.0f, 832 * s, width, 896 * s), TA_CENTER, Color(0.0f, 0.85f, 1.0f, pulseAlpha));
 }

@@ -2,6 +2,9 @@
 
 #include "game/core/frames/GameFrame.h"
 
+#include "foundation/math/Vec2.h"
+#include "foundation/math/Vec4.h"
+
 #include <string>
 
 class Material;
@@ -9,7 +12,8 @@ class Material;
 // "briefing": an order from the agent typed out letter by letter over two pages, a voice
 // message note in 9 seconds and then the order's details in 35 seconds beside a slide show of
 // ten photos. Apply or Decline go from the note to the details, and from the details to the
-// ship configurations. What was typed is kept for the next visit.
+// ship configurations. What was typed is kept for the next visit. The page keeps its
+// proportions: on a screen wider than 4:3 it takes the height and stands in the middle.
 class GuiBriefing : public GameFrame
 {
 public:
@@ -27,6 +31,16 @@ public:
     static std::string TypedText(const std::string& text, float time, float duration);
     // The photo shown when `typed` of `length` characters are typed: one per tenth of the text.
     static int PhotoIndex(size_t typed, size_t length);
+
+    // Where the 1280 x 960 page lies on a screen: its design units times `scale`, from `x` on.
+    struct Page
+    {
+        float scale, x;
+
+        Vec2 At(float left, float top) const { return Vec2(x + left * scale, top * scale); }
+        Vec4 Rect(float left, float top, float right, float bottom) const;
+    };
+    static Page PageOn(const Vec2& screen);
 
     // 1 the note, 0 the details.
     int GetPage() const { return _page; }
@@ -46,8 +60,8 @@ private:
     void Load();
     // From the note to the details; false on the details page.
     bool Next();
-    void DrawNote(float s, float width, float pulseAlpha);
-    void DrawDetails(float s, float width, float pulseAlpha);
+    void DrawNote(const Page& page, float width, float pulseAlpha);
+    void DrawDetails(const Page& page, float width, float pulseAlpha);
 
     std::string _noteText;
     std::string _detailsText;

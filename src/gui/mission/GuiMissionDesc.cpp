@@ -67,9 +67,11 @@ void GuiMissionDesc::UserInitialize()
     GetMissionInfo();
     _screenTitle.Load()->SetTitle(GuiGame::Text("ui_briefing_title"));
 
+    // Each button and tab keeps to its side of the page, as the map (left) and the mission's page
+    // (right) do, however wide the screen.
     _buttons[BUTTON_GANG].Load(Vec2(77.0f, 759.0f), GA_LEFT)->SetText(GuiGame::Text("ui_briefing_button_gang"));
-    _buttons[BUTTON_ANGAR].Load(Vec2(467.0f, 759.0f), GA_LEFT)->SetText(GuiGame::Text("ui_briefing_button_angar"));
-    _buttons[BUTTON_START].Load(Vec2(857.0f, 759.0f), GA_LEFT)->SetText(GuiGame::Text("ui_briefing_button_start"));
+    _buttons[BUTTON_ANGAR].Load(Vec2(467.0f, 759.0f), GA_CENTER)->SetText(GuiGame::Text("ui_briefing_button_angar"));
+    _buttons[BUTTON_START].Load(Vec2(857.0f, 759.0f), GA_RIGHT)->SetText(GuiGame::Text("ui_briefing_button_start"));
     _buttons[BUTTON_GANG].SetState(0);
     // A solo mission has no seats to fill.
     if (!_level || !_level->IsTeam())
@@ -79,7 +81,7 @@ void GuiMissionDesc::UserInitialize()
     LoadDealer();
 
     _headers[0].Load(Vec2(165.0f, 78.0f), GA_LEFT)->SetCaption(GuiGame::Text("ui_briefing_header_map"));
-    _headers[1].Load(Vec2(795.0f, 78.0f), GA_LEFT)->SetCaption(GuiGame::Text("ui_briefing_header_obj"));
+    _headers[1].Load(Vec2(795.0f, 78.0f), GA_RIGHT)->SetCaption(GuiGame::Text("ui_briefing_header_obj"));
     for (GuiTitleButton& header : _headers)
         header.SetState(0);
 

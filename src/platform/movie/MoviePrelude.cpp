@@ -218,8 +218,8 @@ function ui.hole(c, x, y, w, h)
 end
 
 -- Makes the whole movie one corner ("topLeft", "topRight", "bottomLeft" or "bottomRight") of
--- the frame around a chosen slot: an angle along its two edges, bright after SetState(1) (the
--- slot can be taken), grey after SetState(0), fading between the two.
+-- the frame around a chosen slot: an angle along its two edges, 5 units in from them, bright
+-- after SetState(1) (the slot can be taken), grey after SetState(0), fading between the two.
 function ui.corner(which)
     local state = ui.state(1, 0.2)
     local right = which == "topRight" or which == "bottomRight"
@@ -237,7 +237,7 @@ function ui.corner(which)
             c:translate(0, h)
             c:scale(1, -1)
         end
-        c:polygon({ 2, 2, w * 0.6, 2, w * 0.6, 8, 8, 8, 8, h * 0.6, 2, h * 0.6 }, bright, ui.colors.shadow, 1)
+        c:polygon({ 5, 5, w * 0.6, 5, w * 0.6, 11, 11, 11, 11, h * 0.6, 5, h * 0.6 }, bright, ui.colors.shadow, 1)
         c:restore()
     end
 end

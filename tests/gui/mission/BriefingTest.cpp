@@ -30,6 +30,29 @@ TEST(BriefingTyping, APhotoForEachTenthOfTheText)
         EXPECT_EQ(GuiBriefing::PhotoIndex(test.typed, test.length), test.photo) << test.typed << " of " << test.length;
 }
 
+// The 1280 x 960 page keeps its proportions and shows whole: a 4:3 or narrower screen scales it
+// by its width (a 1024 one by 0.8), a wide one by its height with bands at the sides, where a
+// page scaled by the width alone would leave its foot and prompt below the screen.
+TEST(BriefingPage, TheWholePageShowsOnEveryScreen)
+{
+    struct Case
+    {
+        float width, height, scale, x;
+    };
+    for (const Case& test :
+         {Case{1024, 768, 0.8f, 0}, Case{1280, 1024, 1, 0}, Case{1920, 1080, 1.125f, 240}, Case{1280, 720, 0.75f, 160}})
+    {
+        const GuiBriefing::Page page = GuiBriefing::PageOn(Vec2(test.width, test.height));
+        EXPECT_FLOAT_EQ(page.scale, test.scale) << test.width << "x" << test.height;
+        EXPECT_FLOAT_EQ(page.At(0, 0).x, test.x);
+        const Vec2 end = page.At(1280, 960);
+        EXPECT_LE(end.x, test.width);
+        EXPECT_LE(end.y, test.height);
+        // The prompt's row, in the page's foot.
+        EXPECT_LE(page.Rect(0, 832, 1280, 896).w, test.height);
+    }
+}
+
 TEST_F(MissionScreenTest, BriefingTypesTheNoteThenTheOrderWithItsPhotos)
 {
     Enter("briefing");
