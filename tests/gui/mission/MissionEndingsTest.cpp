@@ -262,9 +262,10 @@ TEST_F(MissionEndingsTest, SpaceCleanerIsWonWhenNoYtgFighterIsLeft)
     ExpectEnding(LEVEL_WON, "The field is clean. Good job");
 }
 
-// The pilot's death loses the mission (the logic's own check, the same for every mission), and
-// so does each mission's time limit: ten minutes without a clean field, fifteen with a cargo ship
-// still in the system (held back here, since on its way it reaches the portal long before).
+// The pilot's death loses the mission (the logic's own check, the same for every mission) with the
+// score screen some seconds later, and so does each mission's time limit: ten minutes without a
+// clean field, fifteen with a cargo ship still in the system (held back here, since on its way it
+// reaches the portal long before).
 TEST_F(MissionEndingsTest, EachMissionIsLostByThePilotsDeathAndByItsTimeLimit)
 {
     auto runOutTheClock = [this](float limit, const std::function<void()>& meanwhile, float step) {
@@ -282,9 +283,15 @@ TEST_F(MissionEndingsTest, EachMissionIsLostByThePilotsDeathAndByItsTimeLimit)
         EXPECT_LT(Level().GetTime(), limit);
         EXPECT_EQ(Status(), LEVEL_RUNNING) << "at " << Level().GetTime() << " s";
     };
+    // The death loses the mission at once; the score screen waits while the ship blows up.
     auto wreckThePilot = [this] {
         ASSERT_NE(Pilot(), nullptr);
-        EXPECT_TRUE(Wreck(Pilot()));
+        ASSERT_TRUE(Wreck(Pilot()));
+        EXPECT_EQ(Status(), LEVEL_LOST);
+        const float death = Level().GetTime();
+        for (int i = 0; i < 50 && std::string(Next()) != "mission_score"; ++i)
+            Frames(1);
+        EXPECT_GE(Level().GetTime() - death, 2.0f);
     };
     struct Case
     {
