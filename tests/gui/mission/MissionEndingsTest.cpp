@@ -185,7 +185,9 @@ protected:
         EXPECT_GE(Level().GetTime() - shown, 2.0f) << "the reason is on the screen long enough";
         EXPECT_EQ(Status(), status);
         if (message)
+        {
             EXPECT_EQ(Strip()->IsBlue(), status == LEVEL_WON) << "won in blue, lost in red";
+        }
         // Drawn: what the frames before left to draw goes while the mission's materials are there.
         for (int i = 0; i < 20 && std::string(Current()) != "mission_score"; ++i)
             Frames(1);
