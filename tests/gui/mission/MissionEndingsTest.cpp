@@ -313,7 +313,7 @@ TEST_F(MissionEndingsTest, SpaceCleanerIsWonWhenNoYtgFighterIsLeft)
 // The pilot's death loses the mission at once (the logic's own check, the same for every
 // mission) while the score screen waits for the ship to be seen blowing up; and each mission's
 // time limit loses it: ten minutes without a clean field or with a cargo ship still in the system
-// (held back here, since on its way it reaches the portal long before).
+// (the fighters and the cargo ships held off here, where nothing can end the mission earlier).
 TEST_F(MissionEndingsTest, EachMissionIsLostByThePilotsDeathAndByItsTimeLimit)
 {
     auto runOutTheClock = [this](float limit, const char* message, const std::function<void()>& meanwhile,
@@ -356,7 +356,17 @@ TEST_F(MissionEndingsTest, EachMissionIsLostByThePilotsDeathAndByItsTimeLimit)
         {CargoAnnihilation, "the pilot's ship is destroyed", wreckThePilot},
         {SpaceCleaner, "ten minutes pass",
          [&] {
-             runOutTheClock(600, "Too late: the client calls the job off", {}, 0.1f);
+             // The fighters wait far off, where no rock and no shot can end the mission either.
+             runOutTheClock(
+                 600, "Too late: the client calls the job off",
+                 [] {
+                     for (unsigned i = 0; Actor* fighter = Level().GetActorByClassname("ShipYtgFighter02", i); ++i)
+                     {
+                         if (Ship* ship = dynamic_cast<Ship*>(fighter))
+                             Move(ship, Vec3(3000.0f + 200.0f * float(i), 0, 6000));
+                     }
+                 },
+                 0.1f);
          }},
         {CargoAnnihilation, "ten minutes pass",
          [&] {
