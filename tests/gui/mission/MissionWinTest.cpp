@@ -49,8 +49,8 @@ constexpr Foe CargoShips{20, 350, true};
 constexpr Foe Fighters{10, 60, false};
 
 // Where the HUD shows a point: its offset from the screen's centre in pixels (y down), whether it
-// lies behind the pilot (the crosshair turns its arrow round then), and the distance the HUD
-// writes beside a mark.
+// lies behind the pilot (the crosshair turns its arrow round then), and how far it is (the HUD
+// writes it beside the arrow; on the screen a pilot judges it by the size of the ship).
 struct Sight
 {
     float x = 0, y = 0;
