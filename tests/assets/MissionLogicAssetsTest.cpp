@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// The offers' missions with their logic and the sub-level it loads, the voice lines and music
+// The offers' missions with their logic and the sub-levels it loads, the voice lines and music
 // that logic plays, and the statistics panel's picture it names.
 TEST(Assets, MissionLogic)
 {
@@ -10,10 +10,12 @@ TEST(Assets, MissionLogic)
         "levels\\lvl00.lvl",
         "levels\\lvl00_desc.lvl",
         "levels\\lvl00_logic.lvl",
+        "levels\\lvl00_won.lvl",
         "levels\\lvl12.lvl",
         "levels\\lvl12_desc.lvl",
         "levels\\lvl12_logic.lvl",
         "levels\\lvl12_guard.lvl",
+        "levels\\lvl12_won.lvl",
         "sounds/localization\\en\\mission00\\m00_start_v1.wav",
         "sounds/localization\\en\\mission00\\m00_ambush_v1.wav",
         "sounds/localization\\en\\mission00\\m00_ambush_v2.wav",

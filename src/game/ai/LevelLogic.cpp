@@ -4,6 +4,7 @@
 #include "game/ai/logic/LogicServices.h"
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
+#include "game/core/level/SingleLevel.h"
 #include "game/profiles/UserProfile.h"
 #include "game/world/player/PilotProfile.h"
 #include "game/world/player/PlayerShip.h"
@@ -15,8 +16,15 @@ bool LevelLogic::Initialize(const char* file) { return _triggers.Load(file); }
 void LevelLogic::Proceed()
 {
     const PlayerShip* ship = Logic::GetPlayerShip();
-    if (ship && ship->IsDead())
-        GameLose();
+    const SingleLevel* level = Logic::GetLevel();
+    const float now = level ? level->GetTime() : 0.0f;
+    if (ship && ship->IsDead() && End(LEVEL_LOST))
+        _scoreScreenAt = now + DeathScoreScreenDelay;
+    if (_scoreScreenAt >= 0 && now >= _scoreScreenAt)
+    {
+        _scoreScreenAt = -1;
+        AskForScoreScreen();
+    }
     RemoveAllGlobalTargets();
     _triggers.UpdateLogic();
 }
@@ -27,19 +35,32 @@ void LevelLogic::ShutDown()
     _triggers.Clear();
 }
 
-void LevelLogic::GameWin() { End(LEVEL_WON); }
+void LevelLogic::GameWin()
+{
+    if (End(LEVEL_WON))
+        AskForScoreScreen();
+}
 
-void LevelLogic::GameLose() { End(LEVEL_LOST); }
+void LevelLogic::GameLose()
+{
+    if (End(LEVEL_LOST))
+        AskForScoreScreen();
+}
 
-void LevelLogic::End(eLevelStatus status)
+bool LevelLogic::End(eLevelStatus status)
 {
     if (_status != LEVEL_RUNNING)
-        return;
+        return false;
     _status = status;
     Dumper::Instance().Print(DUMP_INFO, "LevelLogic: the mission is %s\n", status == LEVEL_WON ? "won" : "lost");
     // What the mission cost and brought is on disk before anything else can go wrong.
     if (const UserProfile* pilot = CurrentPilot())
         pilot->Save();
+    return true;
+}
+
+void LevelLogic::AskForScoreScreen()
+{
     if (GameFrameManager* frames = game.GetGameFrameManager())
         frames->SetActive("mission_score");
 }

@@ -3,7 +3,8 @@
 // and the global targets that the HUD's crosshair and the ships' weapons read. The mission frame
 // makes one per level, starts it with the level's logic file once every actor of the level
 // exists, runs it once a frame after the actors and the player, and shuts it down at the end.
-// Winning or losing asks for the score screen "mission_score", once.
+// Winning or losing asks for the score screen "mission_score", once; after the pilot's death it
+// asks a few seconds later, so that the ship is seen blowing up.
 #include <memory>
 #include <vector>
 
@@ -41,6 +42,10 @@ struct GlobalLevelTarget
 class LevelLogic
 {
 public:
+    // Seconds of level time between the pilot's death, which loses the mission at once, and the
+    // score screen.
+    static constexpr float DeathScoreScreenDelay = 3.0f;
+
     LevelLogic() = default;
     virtual ~LevelLogic() = default;
     // The targets and the triggers have one owner.
@@ -50,7 +55,8 @@ public:
     // Reads the logic file into the triggers; false, logged, when the file cannot be run.
     virtual bool Initialize(const char* file);
     // One frame: the mission is lost when the player's ship is dead (before any trigger can win
-    // it), last frame's targets go, then the triggers run.
+    // it), last frame's targets go, then the triggers run. The score screen that a death waits
+    // for is asked for once its time has come.
     virtual void Proceed();
     virtual void ShutDown();
     virtual void OnActorDestroy(Actor*) {}
@@ -77,10 +83,12 @@ public:
     TriggerSystem& GetTriggerSystem() { return _triggers; }
 
 private:
-    // Status from running to `status`, and the score screen asked for.
-    void End(eLevelStatus status);
+    // Status from running to `status`; false when the mission had already ended.
+    bool End(eLevelStatus status);
+    void AskForScoreScreen();
 
     eLevelStatus _status = LEVEL_RUNNING;
+    float _scoreScreenAt = -1; // level time at which the score screen is asked for; -1: none waits
     std::vector<std::unique_ptr<GlobalLevelTarget>> _targets;
     TriggerSystem _triggers;
 };

@@ -1,7 +1,9 @@
 // The two shipped missions flown to each of their endings, through the mission frame and the
 // shipped logic files, to the score screen. Ships are destroyed through the game's damage
 // telegrams and moved by hand where waiting for the AI would be slow; the shipped triggers alone
-// decide how each mission ends.
+// decide how each mission ends. Every ending is told: its reason (the logic's message on the
+// strip, or the pilot's ship blowing up) is on the screen two seconds or more of mission time
+// before the score screen is asked for.
 #include "MissionFixture.h"
 
 #include <functional>
@@ -21,6 +23,7 @@
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
 #include "game/world/ships/Ship.h"
+#include "scene/nodes/Camera.h"
 
 namespace {
 
@@ -75,12 +78,11 @@ protected:
             game.GameEngine::Proceed();
         }
     }
-    // Full frames until the logic has settled the mission; false when it goes on.
-    bool FramesUntilEnded(int frames = 10)
+    // One frame of the game's loop without the scene's update and drawing.
+    void Tick(float seconds = 0.1f)
     {
-        for (int i = 0; i < frames && Status() == LEVEL_RUNNING; ++i)
-            Frames(1);
-        return Status() != LEVEL_RUNNING;
+        _clock->Tick(seconds);
+        game.GameEngine::Proceed();
     }
 
     static SingleLevel& Level() { return *game.GetLevel(); }
@@ -152,19 +154,41 @@ protected:
             entity->SetPosition(Pelloris::SteerVec3(point));
     }
 
-    // The mission has just ended as the logic means: the status, the last message of the
-    // logic on the strip (none given for the pilot's death), and the score screen asked for.
-    // Then the fade runs out on the score screen, which was asked for once.
-    void ExpectEnding(eLevelStatus status, const char* message)
+    // The logic's message on the strip, still on the screen.
+    static bool Shows(const char* message)
     {
-        ASSERT_EQ(Status(), status);
+        const GuiShipHudTextMessage* strip = Strip();
+        return strip && std::string(strip->GetText()) == message && strip->GetTimeLeft() > 0;
+    }
+    // The pilot's ship blew up: it is dead, and the camera stays over its wreck.
+    static bool ShowsThePilotsDeath(const Vec3& wreck)
+    {
+        const PlayerShip* ship = Pilot();
+        return ship && ship->IsDead() && game.GetCamera()->GetGlobalPos().Distance(wreck) < 1.0f;
+    }
+
+    // The mission ends as the logic means, and tells why: from the first frame on which `told`
+    // holds (`bringAbout` runs frames until then) the mission goes on for two seconds or more,
+    // `told` holding all the while, before the score screen is asked for; the status is the
+    // ending's, the last message in blue for a win and in red for a loss. Then the fade runs out on
+    // the score screen, which was asked for once.
+    void ExpectToldEnding(eLevelStatus status, const std::function<bool()>& told, const char* message = nullptr)
+    {
+        ASSERT_TRUE(told()) << "at " << Level().GetTime() << " s";
+        const float shown = Level().GetTime();
+        for (int i = 0; i < 100 && std::string(Next()) != "mission_score"; ++i)
+        {
+            Tick();
+            ASSERT_TRUE(told()) << Level().GetTime() - shown << " s after";
+        }
+        ASSERT_STREQ(Next(), "mission_score") << Level().GetTime() - shown << " s after";
+        EXPECT_GE(Level().GetTime() - shown, 2.0f) << "the reason is on the screen long enough";
+        EXPECT_EQ(Status(), status);
         if (message)
         {
-            ASSERT_NE(Strip(), nullptr);
-            EXPECT_STREQ(Strip()->GetText(), message);
             EXPECT_EQ(Strip()->IsBlue(), status == LEVEL_WON) << "won in blue, lost in red";
         }
-        EXPECT_STREQ(Next(), "mission_score");
+        // Drawn: what the frames before left to draw goes while the mission's materials are there.
         for (int i = 0; i < 20 && std::string(Current()) != "mission_score"; ++i)
             Frames(1);
         EXPECT_STREQ(Current(), "mission_score");
@@ -172,7 +196,19 @@ protected:
         EXPECT_EQ(
             _log.Count(status == LEVEL_WON ? "LevelLogic: the mission is won" : "LevelLogic: the mission is lost"), 1);
         EXPECT_EQ(_log.Count("LevelLogic: the mission is"), 1) << "one ending";
+        EXPECT_EQ(_log.Count("frame \"mission_score\" is current"), 1);
         EXPECT_EQ(_log.Errors(), 0) << _log.All();
+    }
+    void ExpectToldEnding(eLevelStatus status, const char* message)
+    {
+        ExpectToldEnding(status, [message] { return Shows(message); }, message);
+    }
+    // Frames until the logic's message shows; false when it does not within the time.
+    bool FramesUntilShown(const char* message, float seconds)
+    {
+        for (float passed = 0; passed < seconds && !Shows(message) && Level().IsExist(); passed += 0.1f)
+            Tick();
+        return Shows(message);
     }
 
     std::unique_ptr<FrameClock> _clock;
@@ -180,36 +216,46 @@ protected:
 
 } // namespace
 
-// A cargo ship within 400 units of the portal has left the system, whether put there (either of
-// the two; one just outside that sphere has not left) or flown there along its way by its AI.
-TEST_F(MissionEndingsTest, ACargoShipAtThePortalLosesCargoAnnihilation)
+// A cargo ship that comes within 500 units of the portal is told to be entering it, and within
+// 250 it has left the system: put on its way just short of the warning, or flown there along its
+// way, either of the two.
+TEST_F(MissionEndingsTest, ACargoShipEnteringThePortalIsToldAndLosesCargoAnnihilation)
 {
-    const Vec3 portal(0, 100, 4400);
-    auto putAtThePortal = [this, portal](const char* cargo) {
-        Ship* ship = ShipNamed(cargo);
-        ASSERT_NE(ship, nullptr);
-        Move(ship, portal - Vec3(0, 0, 420));
-        Frames(2);
-        ASSERT_EQ(Status(), LEVEL_RUNNING) << "outside the portal's sphere";
-        Move(ship, portal - Vec3(0, 0, 300));
-    };
+    const Vec3 portal(300, 100, 5800);
+    const char* const entering = "A cargo ship is entering the portal";
     struct Case
     {
         const char* way;
-        std::function<void()> bringAbout;
+        const char* cargo;
+        float seconds; // until the warning
     };
     const Case cases[] = {
-        {"ytg_cargo_00 put there", [&] { putAtThePortal("ytg_cargo_00"); }},
-        {"ytg_cargo_01 put there", [&] { putAtThePortal("ytg_cargo_01"); }},
-        {"flown there", [this] { Skip(120, HoldOut); }},
+        {"ytg_cargo_00 put on its way", "ytg_cargo_00", 10},
+        {"ytg_cargo_01 put on its way", "ytg_cargo_01", 10},
+        {"flown there", nullptr, 400},
     };
     for (const Case& test : cases)
     {
         SCOPED_TRACE(test.way);
         ASSERT_NO_FATAL_FAILURE(Fly(CargoAnnihilation));
-        test.bringAbout();
-        ASSERT_TRUE(FramesUntilEnded(2)) << "at " << Level().GetTime() << " s";
-        ExpectEnding(LEVEL_LOST, "A cargo ship has left the system");
+        if (test.cargo)
+        {
+            // After the opening messages.
+            Skip(15, HoldOut);
+            Ship* ship = ShipNamed(test.cargo);
+            ASSERT_NE(ship, nullptr);
+            Move(ship, portal - Vec3(0, 0, 520));
+            Frames(2);
+            EXPECT_FALSE(Shows(entering)) << "outside the portal's warning";
+        }
+        else
+        {
+            for (float passed = 0; passed < test.seconds && !Shows(entering) && Status() == LEVEL_RUNNING;
+                 passed += 0.5f)
+                Skip(0.5f, HoldOut, 0.5f);
+        }
+        ASSERT_TRUE(FramesUntilShown(entering, 10)) << "at " << Level().GetTime() << " s";
+        ExpectToldEnding(LEVEL_LOST, entering);
         _log = LogWatch();
     }
 }
@@ -235,15 +281,16 @@ TEST_F(MissionEndingsTest, CargoAnnihilationCallsTheGuardAfterTheFirstCargoShipA
     {
         const Ship* ship = ShipNamed(guard);
         ASSERT_NE(ship, nullptr) << guard << " at " << Level().GetTime() - down << " s";
-        EXPECT_GT(ship->GetPosition().z, 3000.0f) << "out of the portal";
+        EXPECT_GT(ship->GetPosition().z, 5000.0f) << "out of the portal";
     }
     Skip(10, HoldOut);
     EXPECT_EQ(Level().GetActorCountByClassname("ShipYtgFighter02"), fighters + 2) << "one guard";
     EXPECT_EQ(Status(), LEVEL_RUNNING);
 
     Destroy("ytg_cargo_01");
-    ASSERT_TRUE(FramesUntilEnded(2));
-    ExpectEnding(LEVEL_WON, "Both cargo ships are destroyed");
+    ASSERT_TRUE(FramesUntilShown("Both cargo ships are destroyed", 1));
+    EXPECT_EQ(Status(), LEVEL_RUNNING) << "told first";
+    ExpectToldEnding(LEVEL_WON, "Both cargo ships are destroyed");
 }
 
 TEST_F(MissionEndingsTest, SpaceCleanerIsWonWhenNoYtgFighterIsLeft)
@@ -258,16 +305,19 @@ TEST_F(MissionEndingsTest, SpaceCleanerIsWonWhenNoYtgFighterIsLeft)
         if (HasFatalFailure())
             return;
     }
-    ASSERT_TRUE(FramesUntilEnded(2));
-    ExpectEnding(LEVEL_WON, "The field is clean. Good job");
+    ASSERT_TRUE(FramesUntilShown("The field is clean. Good job", 1));
+    EXPECT_EQ(Status(), LEVEL_RUNNING) << "told first";
+    ExpectToldEnding(LEVEL_WON, "The field is clean. Good job");
 }
 
-// The pilot's death loses the mission (the logic's own check, the same for every mission), and
-// so does each mission's time limit: ten minutes without a clean field, fifteen with a cargo ship
-// still in the system (held back here, since on its way it reaches the portal long before).
+// The pilot's death loses the mission at once (the logic's own check, the same for every
+// mission) while the score screen waits for the ship to be seen blowing up; and each mission's
+// time limit loses it: ten minutes without a clean field or with a cargo ship still in the system
+// (the fighters and the cargo ships held off here, where nothing can end the mission earlier).
 TEST_F(MissionEndingsTest, EachMissionIsLostByThePilotsDeathAndByItsTimeLimit)
 {
-    auto runOutTheClock = [this](float limit, const std::function<void()>& meanwhile, float step) {
+    auto runOutTheClock = [this](float limit, const char* message, const std::function<void()>& meanwhile,
+                                 float step) {
         // Only the clock may end the mission.
         Skip(
             limit - 0.5f - Level().GetTime(),
@@ -278,43 +328,59 @@ TEST_F(MissionEndingsTest, EachMissionIsLostByThePilotsDeathAndByItsTimeLimit)
             },
             step);
         ASSERT_EQ(Status(), LEVEL_RUNNING) << "at " << Level().GetTime() << " s";
-        Frames(4);
-        EXPECT_LT(Level().GetTime(), limit);
-        EXPECT_EQ(Status(), LEVEL_RUNNING) << "at " << Level().GetTime() << " s";
+        EXPECT_FALSE(Shows(message));
+        ASSERT_TRUE(FramesUntilShown(message, 1));
+        EXPECT_GE(Level().GetTime(), limit);
+        EXPECT_EQ(Status(), LEVEL_RUNNING) << "told first";
+        ExpectToldEnding(LEVEL_LOST, message);
     };
     auto wreckThePilot = [this] {
-        ASSERT_NE(Pilot(), nullptr);
-        EXPECT_TRUE(Wreck(Pilot()));
+        PlayerShip* ship = Pilot();
+        ASSERT_NE(ship, nullptr);
+        const unsigned explosions = Level().GetActorCountByClassname("Explosion");
+        ASSERT_TRUE(Wreck(ship));
+        EXPECT_EQ(Status(), LEVEL_LOST) << "at once";
+        EXPECT_GT(Level().GetActorCountByClassname("Explosion"), explosions) << "the ship blows up";
+        const Vec3 wreck = ship->GetPosition();
+        EXPECT_LT(game.GetCamera()->GetGlobalPos().Distance(wreck), 1.0f);
+        ExpectToldEnding(LEVEL_LOST, [wreck] { return ShowsThePilotsDeath(wreck); });
     };
     struct Case
     {
         int mission;
         const char* ending;
         std::function<void()> bringAbout;
-        const char* message;
     };
     const Case cases[] = {
-        {SpaceCleaner, "the pilot's ship is destroyed", wreckThePilot, nullptr},
+        {SpaceCleaner, "the pilot's ship is destroyed", wreckThePilot},
+        {CargoAnnihilation, "the pilot's ship is destroyed", wreckThePilot},
         {SpaceCleaner, "ten minutes pass",
          [&] {
-             runOutTheClock(600, {}, 0.1f);
-             EXPECT_GT(Level().GetActorCountByClassname("ShipYtgFighter02"), 0u);
-         },
-         "Too late: the client calls the job off"},
-        {CargoAnnihilation, "fifteen minutes pass",
+             // The fighters wait far off, where no rock and no shot can end the mission either.
+             runOutTheClock(
+                 600, "Too late: the client calls the job off",
+                 [] {
+                     for (unsigned i = 0; Actor* fighter = Level().GetActorByClassname("ShipYtgFighter02", i); ++i)
+                     {
+                         if (Ship* ship = dynamic_cast<Ship*>(fighter))
+                             Move(ship, Vec3(3000.0f + 200.0f * float(i), 0, 6000));
+                     }
+                 },
+                 0.1f);
+         }},
+        {CargoAnnihilation, "ten minutes pass",
          [&] {
              runOutTheClock(
-                 900,
+                 600, "Too late: the cargo is gone",
                  [] {
                      for (const char* cargo : {"ytg_cargo_00", "ytg_cargo_01"})
                      {
                          if (Ship* ship = ShipNamed(cargo))
-                             Move(ship, Vec3(0, 0, 600));
+                             Move(ship, Vec3(0, 0, 750));
                      }
                  },
                  0.5f);
-         },
-         "Too late: the cargo is gone"},
+         }},
     };
     for (const Case& test : cases)
     {
@@ -322,8 +388,6 @@ TEST_F(MissionEndingsTest, EachMissionIsLostByThePilotsDeathAndByItsTimeLimit)
         SCOPED_TRACE(test.mission == SpaceCleaner ? "lvl00" : "lvl12");
         ASSERT_NO_FATAL_FAILURE(Fly(test.mission));
         test.bringAbout();
-        ASSERT_TRUE(FramesUntilEnded(5)) << "at " << Level().GetTime() << " s";
-        ExpectEnding(LEVEL_LOST, test.message);
         _log = LogWatch();
     }
 }

@@ -1,6 +1,7 @@
 // The screen after a mission: moving between the columns and the buttons, where each button
 // leads, and the same mission again.
 #include "MissionFixture.h"
+#include "WorldTestSupport.h"
 
 #include <string>
 
@@ -44,8 +45,13 @@ protected:
         ASSERT_GT(level->GetActorCountByClassname("ShipYtgFighter02"), 0u);
         while (Actor* fighter = level->GetActorByClassname("ShipYtgFighter02", 0))
             level->DestroyActor(fighter, false);
-        for (int i = 0; i < 5 && std::string(Next()) != "mission_score"; ++i)
+        // The win is told on the message strip first, for a few seconds of mission time.
+        FrameClock clock;
+        for (int i = 0; i < 40 && std::string(Next()) != "mission_score"; ++i)
+        {
+            clock.Tick(0.1f);
             RunGame(1);
+        }
         ASSERT_EQ(level->GetLogic()->GetStatus(), LEVEL_WON);
         ASSERT_STREQ(Next(), "mission_score");
     }

@@ -81,17 +81,27 @@ void Player::ProceedInput()
     const InputSystem* input = game.GetInput();
     SingleLevel* level = game.GetLevel();
     const LevelMenu* menu = level ? level->GetLevelMenu() : nullptr;
+    // A wreck takes no orders and stays where it blew up, under the camera.
+    const bool wrecked = _ship && _ship->IsDead();
     if (input && !(menu && menu->IsOpen()))
     {
         TogglePause(*input);
-        if (_ship)
+        if (_ship && !wrecked)
             ReadFireControls(*input);
-        ReadFlightControls(*input);
-        if (_ship && _ship->GetTarget() && DeveloperControls() &&
+        if (!wrecked)
+            ReadFlightControls(*input);
+        if (_ship && !wrecked && _ship->GetTarget() && DeveloperControls() &&
             input->IsKeyEvent(INPUT_KEYBOARD, DeveloperDamageKey, BUTTON_PRESSED) && level)
         {
             level->SendMessage(_ship, _ship->GetTarget(), MESSAGE_DO_DAMAGE, new MessageDoDamage(50), 0);
         }
+    }
+    if (wrecked)
+    {
+        if (_booster && _booster->IsBoost())
+            _booster->StopBooster();
+        if (_flightModel)
+            _flightModel->Clear();
     }
     if (_flightModel)
         _flightModel->Update();

@@ -18,6 +18,7 @@
 #include "game/world/player/HudCalls.h"
 #include "game/world/player/PilotProfile.h"
 #include "game/world/player/Player.h"
+#include "game/world/races/RaceShipEffects.h"
 #include "game/world/ships/ShipSounds.h"
 #include "game/world/weapons/EnergySystem.h"
 #include "game/world/weapons/PlayerWeaponModels.h"
@@ -240,6 +241,14 @@ void PlayerShip::OnMessage(Telegram* telegram)
     case MESSAGE_LOAD_SUB_LEVEL: LoadSubLevel(static_cast<const MessageLoadSubLevel*>(payload)->name); break;
     default: break;
     }
+}
+
+void PlayerShip::Explode()
+{
+    const bool alive = !IsDead();
+    Fighter::Explode();
+    if (alive)
+        ShowDeathEffects(*this, FighterDeath);
 }
 
 void PlayerShip::LoadSubLevel(const char* name)

@@ -27,6 +27,8 @@ public:
     void UserShutDown() override;
     void OnMessage(Telegram* telegram) override;
     void OnLevelStart() override;
+    // The pilot's ship blows up where it is, once, and stays in the mission as a wreck.
+    void Explode() override;
 
     // A hit to the warnings and the damage zones.
     void RecalculateDamage(float damage);

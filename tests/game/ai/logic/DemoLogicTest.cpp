@@ -1,5 +1,6 @@
 // The offers' missions of the demo data: between them their logic uses every condition and
-// action, and the first offer is won by destroying its Ytg fighters or lost on its timer.
+// action, and the first offer is won by destroying its Ytg fighters or lost on its timer, each
+// told on the message strip a few seconds before.
 #include "LogicMission.h"
 
 #include <set>
@@ -56,7 +57,10 @@ TEST_F(DemoLogic, TheFirstOfferIsWonWhenNoYtgFighterIsLeft)
     ASSERT_GT(level.GetActorCountByClassname("ShipYtgFighter02"), 0u);
     while (Actor* fighter = level.GetActorByClassname("ShipYtgFighter02", 0))
         level.DestroyActor(fighter, false);
-    for (int i = 0; i < 3; ++i)
+    Frame();
+    EXPECT_TRUE(Triggers().GetTrigger("victory_told")->IsTriggered());
+    EXPECT_EQ(Logic().GetStatus(), LEVEL_RUNNING) << "told first";
+    for (int i = 0; i < 6; ++i)
         Frame();
     EXPECT_EQ(Logic().GetStatus(), LEVEL_WON);
     EXPECT_TRUE(Triggers().GetTrigger("victory")->IsTriggered());
@@ -69,8 +73,13 @@ TEST_F(DemoLogic, TheFirstOfferIsLostWhenItsTimeRunsOut)
     StartOffer("lvl00");
     for (int second = 0; second <= 600 && Logic().GetStatus() == LEVEL_RUNNING; ++second)
         Frame(1.0f);
+    EXPECT_FLOAT_EQ(level.GetTime(), 601.0f);
+    EXPECT_TRUE(Triggers().GetTrigger("time_up")->IsTriggered()) << "told in the frame at ten minutes";
+    EXPECT_EQ(Logic().GetStatus(), LEVEL_RUNNING);
+    for (int second = 0; second <= 10 && Logic().GetStatus() == LEVEL_RUNNING; ++second)
+        Frame(1.0f);
     EXPECT_EQ(Logic().GetStatus(), LEVEL_LOST);
-    EXPECT_FLOAT_EQ(level.GetTime(), 601.0f) << "lost in the frame at ten minutes";
+    EXPECT_FLOAT_EQ(level.GetTime(), 605.0f) << "lost in the frame four seconds later";
     EXPECT_TRUE(Triggers().GetTrigger("five_minutes")->IsTriggered());
     EXPECT_FALSE(Triggers().GetTrigger("victory")->IsTriggered());
 }

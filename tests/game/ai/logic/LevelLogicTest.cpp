@@ -8,6 +8,9 @@
 #include "game/core/game/Game.h"
 #include "game/profiles/UserProfile.h"
 #include "game/world/player/PilotProfile.h"
+#include "game/world/player/Player.h"
+#include "game/world/player/PlayerShip.h"
+#include "game/core/level/SingleLevel.h"
 
 #include <cstring>
 
@@ -36,6 +39,33 @@ TEST_F(LogicMission, AWinOnEveryFrameEndsTheMissionOnce)
     Logic().GamePause();
     Logic().GameLose();
     EXPECT_EQ(Logic().GetStatus(), LEVEL_WON) << "a finished mission stays finished";
+}
+
+// The pilot's death loses the mission in its frame, and the score screen is asked for, once, three
+// seconds of mission time later, while the ship is seen blowing up; no trigger wins it meanwhile.
+TEST_F(LogicMission, ThePilotsDeathLosesAtOnceAndTheScoreScreenComesThreeSecondsLater)
+{
+    StartLogic("", R"(LevelLogic.Trigger00 = { name = "win"; isEnable = 1;
+                          Condition00 = { type = "conditionTimer"; timer = 1 };
+                          Action00 = { type = "actionMissionWin"; isEnable = 1 } };)");
+    Frame(0.5f);
+    const std::string flying = RequestedFrame();
+    ASSERT_NE(flying, "mission_score");
+    level.GetPlayer()->GetShip()->Explode();
+    const float death = level.GetTime();
+    Frame(0.5f);
+    EXPECT_EQ(Logic().GetStatus(), LEVEL_LOST);
+    EXPECT_EQ(log.Count("LevelLogic: the mission is lost"), 1);
+    // The logic of a frame runs at the mission time before the frame's step.
+    for (bool due = false; !due;)
+    {
+        EXPECT_EQ(RequestedFrame(), flying) << level.GetTime() - death << " s after";
+        due = level.GetTime() >= death + LevelLogic::DeathScoreScreenDelay;
+        Frame(0.5f);
+    }
+    EXPECT_EQ(RequestedFrame(), "mission_score") << level.GetTime() - death << " s after";
+    EXPECT_EQ(Logic().GetStatus(), LEVEL_LOST);
+    EXPECT_EQ(log.Count("LevelLogic: the mission is"), 1);
 }
 
 // The pilot's file holds what the mission cost as soon as it is won or lost, so that a crash on

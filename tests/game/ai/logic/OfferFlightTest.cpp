@@ -1,6 +1,7 @@
 // The offers' missions as the game program starts them from its command line, run by the game's
 // own frame loop: the first is won once its Ytg fighters are destroyed (here by the test) and the
-// game switches to the score screen once; the second shows its targets. Each keeps a screenshot
+// game switches to the score screen once; the second shows its targets, the nearest cargo ship
+// with an arrow. Each keeps a screenshot
 // of the pilot's view beside the test ("<offer>_logic.bmp") and logs no error.
 #include <gtest/gtest.h>
 
@@ -117,8 +118,14 @@ TEST_F(OfferFlightTest, TheSecondOfferMarksItsCargoShipsAndThePortal)
     Run(5);
     const LevelLogic& logic = *level->GetLogic();
     EXPECT_EQ(logic.GetStatus(), LEVEL_RUNNING);
-    ASSERT_EQ(logic.GetGlobalTargetCount(), 3u) << "two cargo ships and the portal";
-    EXPECT_EQ(logic.GetGlobalTarget(2)->color.g, 1) << "the portal is green";
+    ASSERT_EQ(logic.GetGlobalTargetCount(), 4u) << "two cargo ships, the nearest again with its arrow, the portal";
+    for (unsigned i = 0; i < 3; ++i)
+        EXPECT_EQ(logic.GetGlobalTarget(i)->color.g, 0) << "the cargo ships are red";
+    EXPECT_FALSE(logic.GetGlobalTarget(1)->arrow);
+    EXPECT_TRUE(logic.GetGlobalTarget(2)->arrow);
+    EXPECT_EQ(logic.GetGlobalTarget(2)->actor.Get(), level->GetActor("ytg_cargo_01")) << "the nearest";
+    EXPECT_EQ(logic.GetGlobalTarget(3)->color.g, 1) << "the portal is green";
+    EXPECT_FALSE(logic.GetGlobalTarget(3)->arrow);
     const GuiShipHudStatsRow* portal = level->GetPlayer()->GetHUD()->GetStatsHud()->GetRow("1");
     ASSERT_NE(portal, nullptr);
     EXPECT_STREQ(portal->name, "Exit portal");

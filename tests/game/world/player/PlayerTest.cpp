@@ -205,6 +205,36 @@ TEST_F(PlayerTest, TheThrottleOpensByTheTypesAccelerationAndClosesByItsDumping)
     EXPECT_NEAR(before - model->GetSpeedCur(), 0.04f * 0.5f * Seconds * 60, 1e-6f);
 }
 
+// The pilot's ship blows up where it dies, once, and stays there as a wreck under the camera: it
+// takes no more orders, to fly or to fire.
+TEST_F(PlayerTest, ADeadShipBlowsUpOnceAndTakesNoMoreOrders)
+{
+    constexpr uint32_t KeyW = 17, KeySpace = 57, KeyUp = 200;
+    script->Key(KeyW, true);
+    Steps(128);
+    ASSERT_GT(ThePlayer().GetFlightModel()->GetSpeedCur(), 1);
+    const unsigned explosions = Level().GetActorCountByClassname("Explosion");
+    Ship().Explode();
+    EXPECT_EQ(Level().GetActorCountByClassname("Explosion"), explosions + 1);
+    Ship().Explode();
+    EXPECT_EQ(Level().GetActorCountByClassname("Explosion"), explosions + 1) << "once";
+    Step();
+    const Vec3 wreck = Ship().GetPhysEntity()->GetGlobalPosition();
+    const Vec3 heading = Ship().GetPhysEntity()->GetGlobalPose().Dir();
+    script->Key(KeySpace, true);
+    script->Key(KeyUp, true);
+    Steps(64);
+    EXPECT_EQ(ThePlayer().GetFlightModel()->GetSpeedCur(), 0);
+    EXPECT_LT(Ship().GetPhysEntity()->GetGlobalPosition().Distance(wreck), 1.0f);
+    EXPECT_GT(Ship().GetPhysEntity()->GetGlobalPose().Dir().Dot(heading), 0.9999f);
+    EXPECT_LT(game.GetCamera()->GetGlobalPos().Distance(wreck), 1.0f);
+    EXPECT_FALSE(Ship().IsShooting());
+    script->Key(KeySpace, false);
+    script->Key(KeyUp, false);
+    script->Key(KeyW, false);
+    Step();
+}
+
 TEST_F(PlayerTest, TheCallForHelpComesOncePerMission)
 {
     SoundEngine* sound = game.GetSoundEngine();
