@@ -35,7 +35,7 @@ void DemoOnScreenTest::TearDown()
     if (GameFrameManager* frames = game.GetGameFrameManager())
     {
         frames->SetActive("empty");
-        Run(1);
+        Run(1, 30);
     }
     FlashHost::FlashControl::setDefaultClock(nullptr);
 }
@@ -56,13 +56,17 @@ SingleLevel* DemoOnScreenTest::StartDemo()
     return current && std::string(current->GetName()) == "level" && level->IsLoaded() ? level : nullptr;
 }
 
-void DemoOnScreenTest::Run(float seconds)
+void DemoOnScreenTest::Run(float seconds, int drawEvery)
 {
     for (int frames = static_cast<int>(seconds * 30 + 0.5f); frames > 0; --frames)
     {
         _clock.Tick(1.0f / 30);
         *_movieSeconds += 1.0 / 30;
-        game.Proceed();
+        // The last frame is drawn, for the shot that may follow.
+        if (frames % drawEvery == 1 % drawEvery)
+            game.Proceed();
+        else
+            game.ProceedUndrawn();
     }
 }
 

@@ -26,8 +26,9 @@ protected:
 
     // The demo mission, loaded and faded in; null when it does not run.
     SingleLevel* StartDemo();
-    // Frames of the whole game, a thirtieth of a second each.
-    void Run(float seconds);
+    // Frames of the whole game, a thirtieth of a second each; only every `drawEvery`-th is drawn,
+    // the last among them.
+    void Run(float seconds, int drawEvery = 1);
     // The frame just drawn, also written under the name.
     std::vector<uint32_t> Shot(const std::string& name);
 
