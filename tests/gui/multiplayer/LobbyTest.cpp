@@ -184,9 +184,9 @@ TEST_F(LobbyTest, LosingTheServerSendsThePlayerBackToTheMenu)
         NetworkGameInfo game = MakeGame("Remote", 4); // no address: this machine, on the port
         ASSERT_TRUE(MultiplayerGame::Join(game)) << ending;
         LogWatch log;
-        ASSERT_TRUE(Open("multiplayer_team"));
         if (host)
         {
+            ASSERT_TRUE(Open("multiplayer_team")) << ending;
             ASSERT_TRUE(RunUntil([&] { return Network()->GetClient() && Network()->GetClient()->IsConnected(); }))
                 << ending;
             if (ending == GOODBYE)
@@ -194,9 +194,18 @@ TEST_F(LobbyTest, LosingTheServerSendsThePlayerBackToTheMenu)
             else
                 host->Kill();
         }
-        ASSERT_TRUE(RunUntil([&] { return std::string(Current()) == "multiplayer_menu"; })) << ending;
+        else
+        {
+            // The join gives up on the network library's own clock: on a busy machine before the
+            // lobby has faded in, or even before it opened (it then has no server to show).
+            _frames->SetActive("multiplayer_team");
+        }
+        const auto told = [&] {
+            return log.Count("Lost the server") + (host ? 0 : log.Count("Cannot get server info"));
+        };
+        ASSERT_TRUE(RunUntil([&] { return told() > 0 && std::string(Current()) == "multiplayer_menu"; })) << ending;
         ASSERT_TRUE(Settle());
-        EXPECT_EQ(log.Count("Lost the server"), 1) << ending;
+        EXPECT_EQ(told(), 1) << ending;
         EXPECT_EQ(Network()->GetClient(), nullptr) << ending;
     }
 }
