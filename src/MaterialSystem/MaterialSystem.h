@@ -146,6 +146,8 @@ public:
 
     void RequestOcclusionTest(const Vec3& point, bool* result, const Matrix& view, const Matrix& projection);
     void RenderStats(Timer* timer);
+    // Forgets the screen drawing collected so far without drawing it: a frame that is not shown.
+    void DropDrawing();
 
     // Render queues live until destroyed here, and never past the device.
     RenderQueue* CreateRenderQueue();
@@ -171,7 +173,6 @@ private:
     void RestoreDrawServices();
     void DestroyDrawServices();
     void RenderFrameDrawing(ShaderParamsGlobal* globalParams);
-    void DropDrawing();
     void PrepareHelperResources();
     void LockHelperResources();
     void UnlockHelperResources();

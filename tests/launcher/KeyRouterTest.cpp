@@ -14,7 +14,9 @@
 #include "launcher/KeyRouter.h"
 #include "launcher/MissionControls.h"
 #include "layers/LayerManager.h"
+#include "platform/input/SdlInputSource.h"
 #include "platform/window/WindowEvents.h"
+#include "services/input/InputSystem.h"
 
 namespace {
 using Calls = std::vector<std::string>;
@@ -171,6 +173,46 @@ TEST_F(KeyRouterTest, WhileTheConsoleIsOpenNoKeyReachesTheFramesOrTheMissionAndI
     EXPECT_FALSE(LayerManager::IsConsoleActive());
     keys.OnKeyDown(Key(SDLK_i));
     EXPECT_EQ(_calls, Calls({"key 73", "debug"}));
+}
+
+// Behind the router, the input system that the player's bindings read: a key's record reaches it
+// with the window's event, and a frame reads what came.
+TEST_F(KeyRouterTest, NoPressOfTheConsoleKeyReachesTheBindings)
+{
+    auto owned = std::make_unique<SdlInputSource>(WindowHandle{});
+    SdlInputSource* keyboard = owned.get();
+    InputSystem input(std::move(owned));
+    ASSERT_TRUE(input.IsKeybord());
+    KeyRouter keys(_manager.get(), nullptr, nullptr, &input, &_mission);
+    struct Pressed
+    {
+        int keycode;
+        SDL_Scancode scancode;
+        unsigned long scanCode; // the classic one, as the records carry it
+    };
+    const Pressed grave{SDLK_BACKQUOTE, SDL_SCANCODE_GRAVE, 41}, p{SDLK_p, SDL_SCANCODE_P, 25};
+    // Down and up, each read by a frame; what the bindings saw of the key in either frame.
+    const auto press = [&](const Pressed& key) {
+        Calls seen;
+        WindowEvent event = Key(key.keycode);
+        event.scancode = key.scancode;
+        keyboard->InjectKey(int(key.scanCode), true);
+        keys.OnKeyDown(event);
+        input.ProcessInputData();
+        if (input.IsKeyEvent(INPUT_KEYBOARD, key.scanCode, BUTTON_PRESSED))
+            seen.push_back("pressed");
+        keyboard->InjectKey(int(key.scanCode), false);
+        input.ProcessInputData();
+        if (input.IsKeyEvent(INPUT_KEYBOARD, key.scanCode, BUTTON_RELEASED))
+            seen.push_back("released");
+        return seen;
+    };
+    EXPECT_EQ(press(grave), Calls()) << "the press that opens the console";
+    ASSERT_TRUE(LayerManager::IsConsoleActive());
+    EXPECT_EQ(press(p), Calls()) << "a key typed into the console";
+    EXPECT_EQ(press(grave), Calls()) << "the press that closes it";
+    ASSERT_FALSE(LayerManager::IsConsoleActive());
+    EXPECT_EQ(press(p), Calls({"pressed", "released"})) << "closed, the bindings have the keys again";
 }
 
 TEST_F(KeyRouterTest, TypedTextArrivesAsItsUtf8Bytes)

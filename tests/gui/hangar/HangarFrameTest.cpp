@@ -79,13 +79,15 @@ protected:
             GTEST_SKIP() << "no display: " << error;
         GuiTopButtons::ResetState();
         InstallGameFrames();
-        game.Start(_window->GetHandle(), false);
+        // On the empty frame: the intro's video would switch to the main menu on the wall
+        // clock, over the hangar.
+        game.Start(_window->GetHandle(), true);
         _clock.Start(30.0f);
         game.SetTimer(&_clock);
         _frames = game.GetGameFrameManager();
         _profile = game.GetProfileManager()->CreateProfile("Hangar");
         ASSERT_NE(_profile, nullptr);
-        Open("angar");
+        ASSERT_TRUE(Open("angar"));
         _angar = game.GetConstructionAngar();
         ASSERT_NE(_angar, nullptr);
         ASSERT_EQ(_frames->GetCurrent(), _angar);
@@ -98,8 +100,9 @@ protected:
         game.ShutDown();
         _window.reset();
     }
-    // Switches to the frame and runs frames until its fade is over.
-    void Open(const char* name)
+    // Switches to the frame and runs frames until its fade is over; callers assert on it, so
+    // that no test goes on with another frame.
+    [[nodiscard]] testing::AssertionResult Open(const char* name)
     {
         _frames->SetActive(name);
         for (int i = 0; i < 100; ++i)
@@ -107,9 +110,9 @@ protected:
             Step();
             if (_frames->GetCurrent() && std::string(_frames->GetCurrent()->GetName()) == name &&
                 _frames->GetStatus() == GameFrameManager::FADE_NONE)
-                return;
+                return testing::AssertionSuccess();
         }
-        FAIL() << "frame " << name << " did not come";
+        return testing::AssertionFailure() << "frame " << name << " did not come";
     }
     // One frame of a thirtieth of a second.
     void Step()
@@ -249,7 +252,7 @@ TEST_F(HangarFrameTest, VisitsLeaveNoNodeBehindAndLeavingSavesThePilot)
     Fit(8002);
     const std::filesystem::path file = _data.GetPath() / "profiles" / "Hangar.prf";
     std::filesystem::remove(file);
-    Open("main_menu");
+    ASSERT_TRUE(Open("main_menu"));
     ASSERT_TRUE(std::filesystem::exists(file));
     std::ifstream in(file, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -100,7 +100,7 @@ protected:
         MenuTest::SetUp();
         if (IsSkipped())
             return;
-        Open("empty");
+        ASSERT_TRUE(Open("empty"));
     }
 
     // A frame of the game with the carousel updated in it.

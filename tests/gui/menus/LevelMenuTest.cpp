@@ -23,7 +23,7 @@ protected:
         MenuTest::SetUp();
         if (IsSkipped())
             return;
-        Open("empty");
+        ASSERT_TRUE(Open("empty"));
         _menu = std::make_unique<LevelMenu>();
         _menu->Initialize();
     }
@@ -141,7 +141,7 @@ TEST_F(LevelMenuTest, YesLeavesForTheMissionSelectionWithTheMenuMusic)
     {
         EXPECT_EQ(game.GetSoundEngine()->GetMusicCount(), 1u);
     }
-    Settle();
+    ASSERT_TRUE(Settle());
     EXPECT_STREQ(Current(), "mission_select");
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
@@ -156,7 +156,7 @@ TEST_F(LevelMenuTest, AFlyingMissionHandsTheFramesKeysToItsMenuOnlyOnceEscapeOpe
     for (int i = 0; i < 300 && !level->IsLoaded(); ++i)
         Frames();
     ASSERT_TRUE(level->IsLoaded());
-    Settle();
+    ASSERT_TRUE(Settle());
     ASSERT_STREQ(Current(), "level");
     const LevelMenu* menu = level->GetLevelMenu();
     ASSERT_NE(menu, nullptr);
@@ -186,7 +186,7 @@ TEST_F(LevelMenuTest, AFlyingMissionHandsTheFramesKeysToItsMenuOnlyOnceEscapeOpe
     // Leaving, with its yes, for the mission selection.
     MenuTest::Press("XDDALA");
     EXPECT_EQ(_frames->GetNext(), FindFrame("mission_select"));
-    Settle();
+    ASSERT_TRUE(Settle());
     EXPECT_STREQ(Current(), "mission_select");
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }

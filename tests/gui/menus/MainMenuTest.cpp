@@ -39,7 +39,7 @@ protected:
     {
         GuiMainMenu::_state = GuiMainMenu::STATE_BUTTONS;
         GuiMainMenu::_state_anim = 0.0f;
-        Open("main_menu");
+        ASSERT_TRUE(Open("main_menu"));
         _menu = Frame<GuiMainMenu>("main_menu");
         ASSERT_NE(_menu, nullptr);
         QuitWasPosted();
@@ -57,7 +57,7 @@ protected:
 
 TEST_F(MainMenuTest, SelectionSkipsTheDisabledButtonsAndWraps)
 {
-    OpenButtons();
+    ASSERT_NO_FATAL_FAILURE(OpenButtons());
     for (int i : {2, 3, 4})
         EXPECT_FALSE(_menu->GetButton(i).IsEnabled()) << i;
     struct Case
@@ -82,7 +82,7 @@ TEST_F(MainMenuTest, SelectionSkipsTheDisabledButtonsAndWraps)
 
 TEST_F(MainMenuTest, PlayPanelSkipsMultiplayerAndReturnsToTheButtonsAsTheyWere)
 {
-    OpenButtons();
+    ASSERT_NO_FATAL_FAILURE(OpenButtons());
     Press("DUA"); // play
     EXPECT_EQ(GuiMainMenu::_state, GuiMainMenu::STATE_PLAY);
     GuiMainMenu2* play = _menu->GetPlayPanel();
@@ -114,24 +114,24 @@ TEST_F(MainMenuTest, LeavingForAMissionOrTheHangarComesBackToWhereItWas)
 {
     // The mission selection is the chosen pilot's.
     game.GetProfileManager()->CreateProfile("Ada");
-    OpenButtons();
+    ASSERT_NO_FATAL_FAILURE(OpenButtons());
     game.SetNetworkGame(true);
     Press("A"); // play
     Press("A"); // single
     EXPECT_EQ(_frames->GetNext(), FindFrame("mission_select"));
     EXPECT_FALSE(game.IsNetworkGame());
-    Settle();
+    ASSERT_TRUE(Settle());
     EXPECT_STREQ(Current(), "mission_select");
     EXPECT_EQ(_menu->GetPlayPanel(), nullptr) << "the panel goes with the frame";
 
-    Open("main_menu");
+    ASSERT_TRUE(Open("main_menu"));
     ASSERT_NE(_menu->GetPlayPanel(), nullptr) << "the play panel is in front again";
     EXPECT_EQ(_menu->GetPlayPanel()->GetCurSelection(), 0);
     Press("UA"); // back
     Press("DA"); // hangar
     EXPECT_EQ(_frames->GetNext(), FindFrame("angar"));
-    Settle();
-    Open("main_menu");
+    ASSERT_TRUE(Settle());
+    ASSERT_TRUE(Open("main_menu"));
     EXPECT_EQ(GuiMainMenu::_state, GuiMainMenu::STATE_BUTTONS);
     EXPECT_EQ(_menu->GetSelected(), 1);
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
@@ -139,7 +139,7 @@ TEST_F(MainMenuTest, LeavingForAMissionOrTheHangarComesBackToWhereItWas)
 
 TEST_F(MainMenuTest, QuitBoxAnswersNoByDefaultAndEndsTheGameOnYes)
 {
-    OpenButtons();
+    ASSERT_NO_FATAL_FAILURE(OpenButtons());
     Press("DDA"); // quit
     GuiMainMenuEscMenu* box = _menu->GetQuitBox();
     ASSERT_TRUE(box->IsActive());
@@ -159,7 +159,7 @@ TEST_F(MainMenuTest, QuitBoxAnswersNoByDefaultAndEndsTheGameOnYes)
 
 TEST_F(MainMenuTest, DeclineOpensTheProfilesAndTakesAnOpenQuitBoxDown)
 {
-    OpenButtons();
+    ASSERT_NO_FATAL_FAILURE(OpenButtons());
     Press("UA"); // quit
     ASSERT_TRUE(_menu->GetQuitBox()->IsActive());
     Press("X");
@@ -173,7 +173,7 @@ TEST_F(MainMenuTest, DeclineOpensTheProfilesAndTakesAnOpenQuitBoxDown)
 
 TEST_F(MainMenuTest, NavigationSoundsButDeclineIsSilent)
 {
-    OpenButtons();
+    ASSERT_NO_FATAL_FAILURE(OpenButtons());
     SoundEngine* sound = game.GetSoundEngine();
     if (sound->IsDisabled())
         GTEST_SKIP() << "no audio device";

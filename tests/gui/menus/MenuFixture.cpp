@@ -49,7 +49,9 @@ void MenuTest::SetUp()
 void MenuTest::StartGame()
 {
     InstallGameFrames();
-    game.Start(_window->GetHandle(), false);
+    // On the empty frame: the intro's video would switch to the main menu on the wall clock,
+    // over whatever frame the test has opened by then.
+    game.Start(_window->GetHandle(), true);
     _frames = game.GetGameFrameManager();
 }
 
@@ -81,18 +83,23 @@ void MenuTest::Frames(int count)
     }
 }
 
-void MenuTest::Settle()
+testing::AssertionResult MenuTest::Settle()
 {
     for (int i = 0; i < 300 && _frames->GetStatus() != GameFrameManager::FADE_NONE; ++i)
         Frames();
-    ASSERT_EQ(_frames->GetStatus(), GameFrameManager::FADE_NONE);
+    if (_frames->GetStatus() != GameFrameManager::FADE_NONE)
+        return testing::AssertionFailure() << "a fade still runs on \"" << Current() << "\"";
+    return testing::AssertionSuccess();
 }
 
-void MenuTest::Open(const char* frame)
+testing::AssertionResult MenuTest::Open(const char* frame)
 {
     _frames->SetActive(frame);
-    Settle();
-    ASSERT_STREQ(Current(), frame);
+    if (testing::AssertionResult settled = Settle(); !settled)
+        return settled;
+    if (std::string(Current()) != frame)
+        return testing::AssertionFailure() << "\"" << Current() << "\" is current, not \"" << frame << "\"";
+    return testing::AssertionSuccess();
 }
 
 void MenuTest::Press(const std::string& keys)

@@ -1,7 +1,7 @@
 #pragma once
-// The game started on the assembled data in a scratch working folder of its own (with an empty
-// "profiles/" folder), under a display, on a clock of the test's: every frame lasts exactly a
-// thirtieth of a second, for the game and for its movies alike.
+// The game started on the empty frame on the assembled data in a scratch working folder of its
+// own (with an empty "profiles/" folder), under a display, on a clock of the test's: every frame
+// lasts exactly a thirtieth of a second, for the game and for its movies alike.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -31,10 +31,11 @@ protected:
     void TearDownGame();
     // Runs frames of the game.
     void Frames(int count = 1);
-    // Runs frames until no fade is under way.
-    void Settle();
+    // Runs frames until no fade is under way. Callers assert on the result, so that a test
+    // never goes on with a frame it did not reach: ASSERT_TRUE(Open("main_menu")).
+    [[nodiscard]] testing::AssertionResult Settle();
     // Switches to the frame and runs until its fade has ended.
-    void Open(const char* frame);
+    [[nodiscard]] testing::AssertionResult Open(const char* frame);
     // Navigation by letter (U, D, L, R, A for Apply, X for Decline, B for Backspace) and typed
     // text between quotes, through the frame manager: "A'Vera'A" applies, types Vera and applies
     // again. A frame runs after each event and each character.

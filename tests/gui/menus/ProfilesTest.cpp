@@ -24,7 +24,7 @@ protected:
         MenuTest::SetUp();
         if (IsSkipped())
             return;
-        OpenPanel();
+        ASSERT_NO_FATAL_FAILURE(OpenPanel());
     }
     void TearDown() override
     {
@@ -40,7 +40,7 @@ protected:
     {
         GuiMainMenu::_state = GuiMainMenu::STATE_PROFILES;
         GuiMainMenu::_state_anim = 1.0f;
-        Open("main_menu");
+        ASSERT_TRUE(Open("main_menu"));
         _menu = Frame<GuiMainMenu>("main_menu");
         ASSERT_NE(_menu, nullptr);
         _panel = _menu->GetProfiles();
@@ -270,7 +270,7 @@ TEST_F(ProfilesTest, APilotCreatedHereIsSavedAndChosenAgainAfterARestart)
     TearDownGame();
     EXPECT_TRUE(std::filesystem::is_regular_file("profiles/Vera.prf"));
     StartGame();
-    OpenPanel();
+    ASSERT_NO_FATAL_FAILURE(OpenPanel());
     ASSERT_EQ(Profiles()->GetProfileCount(), 1);
     EXPECT_EQ(NameAt(0), "Vera");
     Frames();

@@ -59,11 +59,7 @@ TEST_F(ScreensTest, MainMenuButtonsWithTheSelectionMovedByKeys)
 {
     GuiMainMenu::_state = GuiMainMenu::STATE_BUTTONS;
     GuiMainMenu::_state_anim = 0.0f;
-    // From the intro, as a player gets there.
-    Settle();
-    _frames->funcSelectApply();
-    Settle();
-    ASSERT_STREQ(Current(), "main_menu");
+    ASSERT_TRUE(Open("main_menu"));
     _frames->funcSelectDown();
     Frames(20);
     const Picture shot = Shoot("main_menu");
@@ -83,7 +79,7 @@ TEST_F(ScreensTest, PilotPanelWithThreePilots)
     for (const char* name : {"Vera", "Ash", "Kell"})
         game.GetProfileManager()->CreateProfile(name);
     game.GetProfileManager()->GetProfileByIndex(0)->SetCash(4200);
-    Open("main_menu");
+    ASSERT_TRUE(Open("main_menu"));
     Frames(30);
     const Picture shot = Shoot("profiles");
     EXPECT_GT(Count(shot, 63, 219, 256, 90 * 5, Lit), 10000) << "the five buttons";
@@ -95,7 +91,7 @@ TEST_F(ScreensTest, PilotPanelWithThreePilots)
 
 TEST_F(ScreensTest, PauseMenuOverAMissionAndItsQuestion)
 {
-    Open("empty");
+    ASSERT_TRUE(Open("empty"));
     LevelMenu menu;
     menu.Initialize();
     menu.EventSelectDecline();
@@ -122,7 +118,7 @@ TEST_F(ScreensTest, PauseMenuOverAMissionAndItsQuestion)
 
 TEST_F(ScreensTest, FaceAndMapCarousels)
 {
-    Open("empty");
+    ASSERT_TRUE(Open("empty"));
     MaterialMgr* materials = game.GetRender()->GetMaterialMgr();
     Material* face = materials->CreateMaterialFromFile("faces//player.mat");
     Material* ship = materials->CreateMaterialFromFile("angar//default_ship.mat");
@@ -162,7 +158,7 @@ TEST_F(ScreensTest, ABoxDimsWhatIsBehindItAndHidesItsShare)
         return std::abs(Red(c) - 0x0c) + std::abs(Green(c) - 0x14) + std::abs(Blue(c) - 0x1e) > 6;
     };
     game.GetProfileManager()->CreateProfile("Vera");
-    Open("main_menu");
+    ASSERT_TRUE(Open("main_menu"));
     Frames(30);
     _frames->funcSelectDown();
     _frames->funcSelectDown();
@@ -181,7 +177,7 @@ TEST_F(ScreensTest, ABoxDimsWhatIsBehindItAndHidesItsShare)
 
     GuiMainMenu::_state = GuiMainMenu::STATE_BUTTONS;
     GuiMainMenu::_state_anim = 0.0f;
-    Open("main_menu");
+    ASSERT_TRUE(Open("main_menu"));
     Frames(10);
     _frames->funcSelectUp(); // to quit
     _frames->funcSelectApply();

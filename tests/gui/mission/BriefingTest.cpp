@@ -55,7 +55,7 @@ TEST(BriefingPage, TheWholePageShowsOnEveryScreen)
 
 TEST_F(MissionScreenTest, BriefingTypesTheNoteThenTheOrderWithItsPhotos)
 {
-    Enter("briefing");
+    ASSERT_TRUE(Enter("briefing"));
     GuiBriefing* briefing = Frame<GuiBriefing>("briefing");
     EXPECT_EQ(briefing->GetPage(), 1);
     Step(20, 0.1f); // a few of the note's nine seconds
@@ -82,7 +82,7 @@ TEST_F(MissionScreenTest, BriefingTypesTheNoteThenTheOrderWithItsPhotos)
     _frames->funcSelectDecline();
     EXPECT_STREQ(Next(), "configurations");
     ASSERT_TRUE(StepUntil("configurations"));
-    Enter("briefing");
+    ASSERT_TRUE(Enter("briefing"));
     Step();
     EXPECT_EQ(briefing->GetPage(), 0);
     EXPECT_EQ(briefing->GetShownText(), briefing->GetDetailsText());

@@ -32,7 +32,7 @@ protected:
 TEST_F(RecordedMissionDescTest, ThePageShowsTheChosenOfferItsClientAndHisRace)
 {
     _pilot->SetCurrentLevel(Offer(1));
-    Enter("mission_desc");
+    ASSERT_TRUE(Enter("mission_desc"));
     GuiMissionDesc* desc = Desc();
     EXPECT_STREQ(desc->GetTitle(), "Cargo annihilation");
     EXPECT_STREQ(desc->GetFrom(), "Skarrow");
@@ -68,20 +68,20 @@ TEST_F(RecordedMissionDescTest, ThePageNamesTheHiredGangAndMapsTheMissionsSystem
     const std::string gang =
         std::string("2 / 8: ") + rating->GetPirate(0)->GetName() + ", " + rating->GetPirate(1)->GetName();
     _pilot->SetCurrentLevel(Offer(1));
-    Enter("mission_desc");
+    ASSERT_TRUE(Enter("mission_desc"));
     std::vector<std::string> calls = Calls();
     EXPECT_EQ(Count(calls, "mission_desc_1: SetTeam('" + gang + "')"), 1) << gang;
     EXPECT_EQ(Count(calls, "mission_map: SetLocation('Aldaron V')"), 1);
 
     _pilot->GetTeam()->ClearTeam();
-    Enter("empty");
-    Enter("mission_desc");
+    ASSERT_TRUE(Enter("empty"));
+    ASSERT_TRUE(Enter("mission_desc"));
     calls = Calls();
     EXPECT_EQ(Count(calls, "mission_desc_1: SetTeam('0 / 8')"), 1) << "no one hired yet";
 
     _pilot->SetCurrentLevel(Offer(0));
-    Enter("empty");
-    Enter("mission_desc");
+    ASSERT_TRUE(Enter("empty"));
+    ASSERT_TRUE(Enter("mission_desc"));
     calls = Calls();
     EXPECT_EQ(Count(calls, "mission_desc_1: SetTeam('')"), 1) << "a solo mission has no gang";
     EXPECT_EQ(Count(calls, "mission_map: SetLocation('Arrdra-Grra-Drrratra')"), 1);
@@ -92,7 +92,7 @@ TEST_F(MissionDescTest, AnOfferOfAnUnknownRaceHasNoEmblem)
 {
     _pilot->SetCurrentLevel(Offer(0));
     Offer(0)->SetRace("XYZ");
-    Enter("mission_desc");
+    ASSERT_TRUE(Enter("mission_desc"));
     EXPECT_EQ(Desc()->GetEmblem(), nullptr);
     Offer(0)->SetRace("BLG");
     Desc()->GetMissionInfo();
@@ -106,11 +106,11 @@ TEST_F(MissionDescTest, APilotWithoutDealersShowsNoClientFace)
     UserProfile* pilot = bare.CreateProfile("Bare");
     game.SetProfileManager(&bare);
     pilot->SetCurrentLevel(pilot->GetLevelsList()->GetFreeDesc(1));
-    Enter("mission_desc");
+    ASSERT_TRUE(Enter("mission_desc"));
     EXPECT_EQ(Desc()->GetDealerFace()->GetMaterial(), nullptr);
     EXPECT_FALSE(Desc()->GetDealerIcon()->GetVisible());
     EXPECT_STREQ(Desc()->GetTitle(), "Cargo annihilation");
-    Enter("empty");
+    ASSERT_TRUE(Enter("empty"));
     game.SetProfileManager(nullptr);
 }
 
@@ -132,7 +132,7 @@ TEST_F(MissionDescTest, LeftAndRightWalkTheButtonsAndPassTheGangButtonOfASoloMis
     for (const Case& test : cases)
     {
         _pilot->SetCurrentLevel(Offer(test.offer));
-        Enter("mission_desc");
+        ASSERT_TRUE(Enter("mission_desc"));
         EXPECT_EQ(Desc()->GetButton(GuiMissionDesc::BUTTON_GANG).IsEnabled(), test.offer == 1);
         for (const char* key = test.keys; *key; ++key)
         {
@@ -142,24 +142,24 @@ TEST_F(MissionDescTest, LeftAndRightWalkTheButtonsAndPassTheGangButtonOfASoloMis
                 _frames->funcSelectLeft();
         }
         EXPECT_EQ(Desc()->GetSelection(), test.selection) << "offer " << test.offer << " keys " << test.keys;
-        Enter("empty");
+        ASSERT_TRUE(Enter("empty"));
     }
 }
 
 TEST_F(MissionDescTest, ApplyLeadsToTheHangarOrTheGangAndDeclineDropsTheGang)
 {
     _pilot->SetCurrentLevel(Offer(1));
-    Enter("mission_desc");
+    ASSERT_TRUE(Enter("mission_desc"));
     _frames->funcSelectLeft();
     _frames->funcSelectApply();
     EXPECT_STREQ(Next(), "angar");
 
-    Enter("mission_desc");
+    ASSERT_TRUE(Enter("mission_desc"));
     _frames->funcSelectRight();
     _frames->funcSelectApply();
     EXPECT_STREQ(Next(), "team_gathering");
 
-    Enter("mission_desc");
+    ASSERT_TRUE(Enter("mission_desc"));
     _pilot->GetTeam()->AddPirate(_pilot->GetPirateRating()->GetPirate(0));
     _frames->funcSelectDecline();
     EXPECT_STREQ(Next(), "mission_select");
@@ -172,7 +172,7 @@ TEST_F(MissionDescTest, StartingChargesTheTemporaryCashAndLoadsTheMission)
     _pilot->SetCash(1000);
     // More than before: what the gang's screen left, a loan included.
     _pilot->SetTmpCash(1500);
-    Enter("mission_desc");
+    ASSERT_TRUE(Enter("mission_desc"));
     _frames->funcSelectApply();
     EXPECT_EQ(_pilot->GetCash(), 1500);
     EXPECT_STREQ(Next(), "level");

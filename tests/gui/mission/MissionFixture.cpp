@@ -115,10 +115,12 @@ int MissionScreenTest::Count(const std::vector<std::string>& calls, const std::s
     return n;
 }
 
-void MissionScreenTest::Enter(const char* name)
+testing::AssertionResult MissionScreenTest::Enter(const char* name)
 {
     _frames->SetActive(name);
-    ASSERT_TRUE(StepUntil(name)) << "at " << Current();
+    if (!StepUntil(name))
+        return testing::AssertionFailure() << "\"" << name << "\" did not come: at \"" << Current() << "\"";
+    return testing::AssertionSuccess();
 }
 
 bool MissionScreenTest::StepUntil(const char* name, int frames)

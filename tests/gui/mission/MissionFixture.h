@@ -34,8 +34,9 @@ protected:
     // How many read lines name the function.
     static int Count(const std::vector<std::string>& calls, const std::string& text);
 
-    // Switches to the frame and runs frames until the fade has settled.
-    void Enter(const char* name);
+    // Switches to the frame and runs frames until the fade has settled. Callers assert on it,
+    // so that no test goes on with another frame: ASSERT_TRUE(Enter("stock_ex")).
+    [[nodiscard]] testing::AssertionResult Enter(const char* name);
     // Steps until the frame is current and settled; false when it did not come.
     bool StepUntil(const char* name, int frames = 80);
     // Frames of the game's frame manager only (the current screen and the fade), `seconds` each.

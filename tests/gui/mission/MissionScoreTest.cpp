@@ -80,11 +80,11 @@ TEST_F(MissionScoreTest, TheFocusMovesBetweenTheColumnsAndTheButtons)
     };
     for (const Case& test : cases)
     {
-        Enter("mission_score");
+        ASSERT_TRUE(Enter("mission_score"));
         Press(test.keys);
         EXPECT_EQ(Score()->GetSection(), test.section) << test.keys;
         EXPECT_EQ(Score()->GetSelected(), test.selected) << test.keys;
-        Enter("empty");
+        ASSERT_TRUE(Enter("empty"));
     }
 }
 
@@ -97,7 +97,7 @@ TEST_F(MissionScoreTest, ButtonsLeadAwayAndClearTheScore)
     };
     for (const Case& test : {Case{"", "mission_select"}, Case{"DD", "main_menu"}, Case{"L", ""}, Case{"R", ""}})
     {
-        Enter("mission_score");
+        ASSERT_TRUE(Enter("mission_score"));
         _pilot->GetLevelScore()->AddDevice(game.GetBase()->GetDeviceByIndex(0));
         Press(test.keys);
         _frames->funcSelectApply();

@@ -24,7 +24,7 @@ TEST_F(MissionSelectTest, TheFreeMissionsAreFacesAndApplyTakesTheSelectedOne)
     _pilot->SetCash(4200);
     _pilot->SetTmpCash(77);
     _pilot->SetTmpCredit(300);
-    Enter("mission_select");
+    ASSERT_TRUE(Enter("mission_select"));
     ASSERT_EQ(Faces()->GetItemCount(), 2);
     _frames->funcSelectUp();
     _frames->funcSelectDown();
@@ -45,7 +45,7 @@ TEST_F(MissionSelectTest, TheFreeMissionsAreFacesAndApplyTakesTheSelectedOne)
 TEST_F(MissionSelectTest, DeclineGoesBackToThePlayPanel)
 {
     GuiMainMenu::_state = GuiMainMenu::STATE_PLAY;
-    Enter("mission_select");
+    ASSERT_TRUE(Enter("mission_select"));
     _frames->funcSelectDecline();
     EXPECT_STREQ(Next(), "main_menu");
     EXPECT_FALSE(Faces()->IsVisible());
@@ -71,7 +71,7 @@ TEST_F(MissionSelectTest, FromTheMainMenuToTheFirstMissionWithKeysAlone)
     _pilot->SetCash(4200);
     GuiMainMenu::_state = GuiMainMenu::STATE_BUTTONS;
     GuiMainMenu::_state_anim = 0.0f;
-    Enter("main_menu");
+    ASSERT_TRUE(Enter("main_menu"));
     _frames->funcSelectApply(); // play
     Step(12);
     _frames->funcSelectApply(); // single

@@ -24,7 +24,7 @@ TEST_F(MissionScreenshotTest, MissionDescription)
 {
     _pilot->SetCash(4200);
     _pilot->SetCurrentLevel(Offer(1));
-    Enter("mission_desc");
+    ASSERT_TRUE(Enter("mission_desc"));
     Shoot("mission_desc");
 }
 
@@ -33,7 +33,7 @@ TEST_F(MissionScreenshotTest, TeamGatheringWithPiratesListedAndHired)
     _pilot->SetCash(4200);
     Offer(1)->SetPrice(8000);
     _pilot->SetCurrentLevel(Offer(1));
-    Enter("team_gathering");
+    ASSERT_TRUE(Enter("team_gathering"));
     for (int i = 0; i < 3; ++i)
     {
         _frames->funcSelectApply();
@@ -47,7 +47,7 @@ TEST_F(MissionScreenshotTest, TeamGatheringLoanCarousel)
 {
     Offer(1)->SetPrice(8000);
     _pilot->SetCurrentLevel(Offer(1));
-    Enter("team_gathering");
+    ASSERT_TRUE(Enter("team_gathering"));
     for (int i = 0; i < 8; ++i)
     {
         _frames->funcSelectApply();
@@ -65,14 +65,14 @@ TEST_F(MissionScreenshotTest, MissionScoreAfterTheMission)
 {
     _pilot->SetCash(4200);
     _pilot->SetCurrentLevel(Offer(0));
-    Enter("mission_score");
+    ASSERT_TRUE(Enter("mission_score"));
     _frames->funcSelectDown();
     Shoot("mission_score");
 }
 
 TEST_F(MissionScreenshotTest, BriefingNoteAndOrder)
 {
-    Enter("briefing");
+    ASSERT_TRUE(Enter("briefing"));
     Step(40, 0.1f);
     Shoot("mission_briefing_note");
     _frames->funcSelectApply();
@@ -83,7 +83,7 @@ TEST_F(MissionScreenshotTest, BriefingNoteAndOrder)
 TEST_F(MissionScreenshotTest, MissionSelection)
 {
     _pilot->SetCash(4200);
-    Enter("mission_select");
+    ASSERT_TRUE(Enter("mission_select"));
     _frames->funcSelectRight();
     RunGame(6);
     Shoot("mission_select");
@@ -92,7 +92,7 @@ TEST_F(MissionScreenshotTest, MissionSelection)
 TEST_F(MissionScreenshotTest, StockExchangeKindsAndAnOpenOffer)
 {
     _pilot->SetCash(4200);
-    Enter("stock_ex");
+    ASSERT_TRUE(Enter("stock_ex"));
     Shoot("mission_stock_kinds");
     _frames->funcSelectApply();
     RunGame(4);

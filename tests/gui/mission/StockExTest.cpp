@@ -56,7 +56,7 @@ TEST(StockExStars, FreeOneStarPaidThreeOrFour)
 
 TEST_F(StockExTest, TheKindButtonsAlternateBetweenFreeAndPaid)
 {
-    Enter("stock_ex");
+    ASSERT_TRUE(Enter("stock_ex"));
     GuiStockEx* stock = Stock();
     const int expected[] = {1, 0, 1};
     for (int cursor : expected)
@@ -88,7 +88,7 @@ TEST_F(StockExTest, TheKindButtonsAlternateBetweenFreeAndPaid)
 TEST_F(StockExTest, AnOpenCardLeavesRoomForFourRowsAndAMoveWaitsForItToClose)
 {
     MoreOffers();
-    Enter("stock_ex");
+    ASSERT_TRUE(Enter("stock_ex"));
     GuiStockEx* stock = Stock();
     _frames->funcSelectApply(); // free offers
     Step();
@@ -128,7 +128,7 @@ TEST_F(StockExTest, TakingAnOfferPreparesTheWholeCashAndAClosedOfferIsRefused)
     _pilot->SetTmpCash(17);
     _pilot->SetTmpCredit(900);
     Offer(1)->SetPrice(3000);
-    Enter("stock_ex");
+    ASSERT_TRUE(Enter("stock_ex"));
     GuiStockEx* stock = Stock();
     _frames->funcSelectApply();
     Step();
@@ -160,7 +160,7 @@ TEST_F(StockExTest, TakingAnOfferPreparesTheWholeCashAndAClosedOfferIsRefused)
 TEST_F(StockExTest, AClosedOfferDoesNotOpen)
 {
     Offer(0)->SetAvaliable(false);
-    Enter("stock_ex");
+    ASSERT_TRUE(Enter("stock_ex"));
     _frames->funcSelectApply();
     Step();
     _frames->funcSelectApply();
@@ -169,7 +169,7 @@ TEST_F(StockExTest, AClosedOfferDoesNotOpen)
 
 TEST_F(StockExTest, EscapeAsksAndYesLeavesForTheMainMenu)
 {
-    Enter("stock_ex");
+    ASSERT_TRUE(Enter("stock_ex"));
     GuiStockEx* stock = Stock();
     _frames->funcSelectDecline();
     ASSERT_TRUE(stock->GetEscMenu()->IsActive());
@@ -193,7 +193,7 @@ TEST_F(RecordedStockExTest, WithFewPiratesTheEmptyRowsSayNoneAndWithoutADealerTh
     ProfileManager bare(game.GetGameTextsSystem(), nullptr, "en", _data.GetPath());
     bare.CreateProfile("Bare");
     game.SetProfileManager(&bare);
-    Enter("stock_ex");
+    ASSERT_TRUE(Enter("stock_ex"));
     const std::vector<std::string> calls = Calls();
     for (int row = 0; row < 5; ++row)
     {
@@ -213,6 +213,6 @@ TEST_F(RecordedStockExTest, WithFewPiratesTheEmptyRowsSayNoneAndWithoutADealerTh
     EXPECT_EQ(stock->GetFullCard()->GetFace()->GetMaterial(), nullptr);
     EXPECT_TRUE(stock->GetFullCard()->GetCard()->GetVisible());
     EXPECT_EQ(_log.Errors(), 0) << _log.All();
-    Enter("empty");
+    ASSERT_TRUE(Enter("empty"));
     game.SetProfileManager(nullptr);
 }

@@ -25,7 +25,7 @@ protected:
         Offer(offer)->SetPrice(price);
         _pilot->SetCash(cash);
         _pilot->SetCurrentLevel(Offer(offer));
-        Enter("team_gathering");
+        ASSERT_TRUE(Enter("team_gathering"));
     }
     // Apply on the pirate under the cursor, and a frame for the list to follow.
     void Hire(int count = 1)
@@ -68,7 +68,7 @@ TEST(TeamGatheringPrices, ASeatsShareMovesWithEfficiencyAndTheRoll)
 
 TEST_F(TeamGatheringTest, TheBalanceAddsTheHiredPricesAndBecomesTheTemporaryCash)
 {
-    EnterFor(1, 8000, 10000);
+    ASSERT_NO_FATAL_FAILURE(EnterFor(1, 8000, 10000));
     TG* team = Team();
     ASSERT_EQ(team->GetRecordCount(), 8);
     ASSERT_EQ(team->GetAvailableCount(), 8);
@@ -104,17 +104,17 @@ TEST_F(TeamGatheringTest, TheSameSeedRollsTheSamePrices)
     for (std::vector<int>* prices : {&first, &second})
     {
         EngineSeed(7);
-        EnterFor(1, 8000);
+        ASSERT_NO_FATAL_FAILURE(EnterFor(1, 8000));
         for (int i = 0; i < Team()->GetRecordCount(); ++i)
             prices->push_back(Team()->GetRecord(i).price);
-        Enter("empty");
+        ASSERT_TRUE(Enter("empty"));
     }
     EXPECT_EQ(first, second);
 }
 
 TEST_F(TeamGatheringTest, EightHiredPiratesGoWithTheMissionDescription)
 {
-    EnterFor(1, 0, 5000);
+    ASSERT_NO_FATAL_FAILURE(EnterFor(1, 0, 5000));
     TG* team = Team();
     Hire(7);
     EXPECT_EQ(team->GetSection(), TG::SECTION_PIRATES);
@@ -137,7 +137,7 @@ TEST_F(TeamGatheringTest, EightHiredPiratesGoWithTheMissionDescription)
     EXPECT_TRUE(StepUntil("mission_desc"));
 
     // A second visit hires a gang that replaces the first.
-    Enter("team_gathering");
+    ASSERT_TRUE(Enter("team_gathering"));
     Hire(8);
     _frames->funcSelectApply();
     EXPECT_EQ(_pilot->GetTeam()->GetTeamSize(), 8u);
@@ -146,7 +146,7 @@ TEST_F(TeamGatheringTest, EightHiredPiratesGoWithTheMissionDescription)
 
 TEST_F(TeamGatheringTest, UpAndDownMoveTheCursorAndScrollTheList)
 {
-    EnterFor(1);
+    ASSERT_NO_FATAL_FAILURE(EnterFor(1));
     TG* team = Team();
     struct Move
     {
@@ -178,7 +178,7 @@ TEST_F(TeamGatheringTest, UpAndDownMoveTheCursorAndScrollTheList)
 
 TEST_F(TeamGatheringTest, LeftAndRightSkipTheCentreWhileBothButtonsAreDisabled)
 {
-    EnterFor(1);
+    ASSERT_NO_FATAL_FAILURE(EnterFor(1));
     TG* team = Team();
     Step();
     _frames->funcSelectLeft();
@@ -216,7 +216,7 @@ TEST_F(TeamGatheringTest, LeftAndRightSkipTheCentreWhileBothButtonsAreDisabled)
 
 TEST_F(TeamGatheringTest, AShortfallOpensTheMessageAndALoanPaysTheGang)
 {
-    EnterFor(1, 8000, 0);
+    ASSERT_NO_FATAL_FAILURE(EnterFor(1, 8000, 0));
     TG* team = Team();
     Hire(7);
     _frames->funcSelectApply();
@@ -276,7 +276,7 @@ TEST_F(TeamGatheringTest, AShortfallOpensTheMessageAndALoanPaysTheGang)
 
 TEST_F(TeamGatheringTest, DeclineEmptiesTheTeamThenLeaves)
 {
-    EnterFor(1, 8000, 10000);
+    ASSERT_NO_FATAL_FAILURE(EnterFor(1, 8000, 10000));
     TG* team = Team();
     Hire(3);
     _pilot->SetTmpCredit(500);
@@ -304,7 +304,7 @@ TEST_F(TeamGatheringTest, DeclineEmptiesTheTeamThenLeaves)
 TEST_F(TeamGatheringTest, ASoloMissionAndAShortRatingHireNothingAndDoNotFail)
 {
     // No seats: every price is 0 and no pirate is taken.
-    EnterFor(0, 5000, 1000);
+    ASSERT_NO_FATAL_FAILURE(EnterFor(0, 5000, 1000));
     TG* team = Team();
     EXPECT_EQ(team->GetRequired(), 0);
     for (int i = 0; i < team->GetRecordCount(); ++i)
@@ -314,7 +314,7 @@ TEST_F(TeamGatheringTest, ASoloMissionAndAShortRatingHireNothingAndDoNotFail)
 
     // More seats than pirates: once all are hired, Apply finds nobody under the cursor.
     Offer(1)->SetMaxPirates(10);
-    EnterFor(1);
+    ASSERT_NO_FATAL_FAILURE(EnterFor(1));
     Hire(10);
     EXPECT_EQ(team->GetTeamSize(), 8);
     EXPECT_EQ(team->GetAvailableCount(), 0);
@@ -329,7 +329,7 @@ TEST_F(TeamGatheringTest, APilotWithoutDealersGetsNoLoanCarousel)
     LevelDesc* solo = pilot->GetLevelsList()->GetFreeDesc(0);
     solo->SetPrice(500);
     pilot->SetCurrentLevel(solo);
-    Enter("team_gathering");
+    ASSERT_TRUE(Enter("team_gathering"));
     TG* team = Team();
     Step();
     ASSERT_TRUE(team->GetButton(TG::BUTTON_LOAN).IsEnabled()) << "no seats to fill, 500 short";
@@ -337,13 +337,13 @@ TEST_F(TeamGatheringTest, APilotWithoutDealersGetsNoLoanCarousel)
     ASSERT_EQ(team->GetSection(), TG::SECTION_CENTRE);
     _frames->funcSelectApply();
     EXPECT_FALSE(team->IsLoanMode());
-    Enter("empty");
+    ASSERT_TRUE(Enter("empty"));
     game.SetProfileManager(nullptr);
 }
 
 TEST_F(RecordedTeamGatheringTest, TheMissionCardHearsOfMoneyAndTeamOnlyWhenTheyChange)
 {
-    EnterFor(1, 0, 0);
+    ASSERT_NO_FATAL_FAILURE(EnterFor(1, 0, 0));
     Step(3);
     std::vector<std::string> calls = Calls();
     EXPECT_EQ(Count(calls, "tg_mission_desc: SetMaxTeam(8)"), 1);
@@ -364,7 +364,7 @@ TEST_F(RecordedTeamGatheringTest, TheMissionCardHearsOfMoneyAndTeamOnlyWhenTheyC
 
 TEST_F(RecordedTeamGatheringTest, TheChosenDealersCardShowsHisOffer)
 {
-    EnterFor(1, 8000, 0);
+    ASSERT_NO_FATAL_FAILURE(EnterFor(1, 8000, 0));
     Hire(8);
     _frames->funcSelectApply(); // closes the message
     Step();
@@ -389,11 +389,11 @@ TEST_F(RecordedTeamGatheringTest, PiratesWithoutScoresShowEmptyBars)
     for (const char* name : {"Nobody", "Nobody else"})
         pilot->GetPirateRating()->AddPirate(name, "npcs/pirate_00.mat", "ASP", 1, 0.0f, 50.0f);
     pilot->SetCurrentLevel(pilot->GetLevelsList()->GetFreeDesc(1));
-    Enter("team_gathering");
+    ASSERT_TRUE(Enter("team_gathering"));
     Step();
     const std::vector<std::string> calls = Calls();
     EXPECT_EQ(Count(calls, "tg_pirat: SetLevel(0,0)"), 2);
     EXPECT_EQ(Count(calls, "nan"), 0);
-    Enter("empty");
+    ASSERT_TRUE(Enter("empty"));
     game.SetProfileManager(nullptr);
 }

@@ -46,7 +46,7 @@ protected:
         if (IsSkipped())
             return;
         Spy({"game_settings", "chat"});
-        Open("create_game");
+        ASSERT_TRUE(Open("create_game"));
         _screen = Frame<GuiMultiplayerCreateGame>("create_game");
         ASSERT_NE(_screen, nullptr);
     }
@@ -139,7 +139,7 @@ TEST_F(CreateGameTest, TheRecordCarriesTheNameMapAndSettingsAndTheLobbyShowsThem
     EXPECT_EQ(U32(bytes, 128), 1u);  // deathmatch
     ExpectZeroBut(bytes, {{22, 6}, {54, 9}, {118, 2}, {122, 4}, {128, 1}});
 
-    Settle();
+    ASSERT_TRUE(Settle());
     EXPECT_STREQ(Current(), "multiplayer_team");
     EXPECT_TRUE(Called(log, "chat", "SetServerName('Nebula')"));
     EXPECT_TRUE(Called(log, "chat", "SetFragLimit(25)"));
@@ -206,10 +206,10 @@ TEST_F(CreateGameTest, DeclineStepsBackFromTheCreateButtonToTheNameToTheMapsToTh
     EXPECT_FALSE(_screen->GetSettings()->GetVisible());
     EXPECT_TRUE(_screen->GetMapPreview()->GetVisible());
     _screen->EventSelectDecline();
-    Settle();
+    ASSERT_TRUE(Settle());
     EXPECT_STREQ(Current(), "multiplayer_menu");
     // A return starts afresh.
-    Open("create_game");
+    ASSERT_TRUE(Open("create_game"));
     EXPECT_EQ(_screen->GetStage(), GuiMultiplayerCreateGame::STAGE_MAP);
     EXPECT_STREQ(_screen->GetServerName(), "");
     EXPECT_STREQ(_screen->GetMaps()->GetSelectedName(), "JunkSpace");

@@ -40,7 +40,7 @@ protected:
         if (std::string(Current()) == "multiplayer_team")
             _frames->ReloadCurrentFrame();
         else
-            Open("multiplayer_team");
+            ASSERT_TRUE(Open("multiplayer_team"));
     }
 
     GuiMultiplayerTeam* _lobby = nullptr;
@@ -132,7 +132,7 @@ TEST_F(LobbyTest, DeclineLeavesTheGameForTheMultiplayerMenu)
     _lobby->EventSelectDecline();
     EXPECT_EQ(Network()->GetClient(), nullptr);
     EXPECT_EQ(Network()->GetServerInfo(), nullptr);
-    Settle();
+    ASSERT_TRUE(Settle());
     EXPECT_STREQ(Current(), "multiplayer_menu");
     // The port is free again: a new game can be hosted on it.
     NetworkGameInfo info = MakeGame("Again", 4);
@@ -154,12 +154,12 @@ TEST_F(LobbyTest, WithoutAServerTheLobbySendsThePlayerBackToTheMenu)
         }
         LogWatch log;
         _frames->SetActive("multiplayer_team");
-        Settle();
+        ASSERT_TRUE(Settle());
         EXPECT_STREQ(Current(), "multiplayer_menu") << portTaken;
         EXPECT_EQ(log.Count("Cannot get server info"), 1) << portTaken;
     }
     // The game goes on.
-    Open("create_game");
+    ASSERT_TRUE(Open("create_game"));
 }
 
 // A game joined on another process: when its server says goodbye, vanishes, or never answers the
@@ -184,9 +184,9 @@ TEST_F(LobbyTest, LosingTheServerSendsThePlayerBackToTheMenu)
         NetworkGameInfo game = MakeGame("Remote", 4); // no address: this machine, on the port
         ASSERT_TRUE(MultiplayerGame::Join(game)) << ending;
         LogWatch log;
-        Open("multiplayer_team");
         if (host)
         {
+            ASSERT_TRUE(Open("multiplayer_team")) << ending;
             ASSERT_TRUE(RunUntil([&] { return Network()->GetClient() && Network()->GetClient()->IsConnected(); }))
                 << ending;
             if (ending == GOODBYE)
@@ -194,9 +194,18 @@ TEST_F(LobbyTest, LosingTheServerSendsThePlayerBackToTheMenu)
             else
                 host->Kill();
         }
-        ASSERT_TRUE(RunUntil([&] { return std::string(Current()) == "multiplayer_menu"; })) << ending;
-        Settle();
-        EXPECT_EQ(log.Count("Lost the server"), 1) << ending;
+        else
+        {
+            // The join gives up on the network library's own clock: on a busy machine before the
+            // lobby has faded in, or even before it opened (it then has no server to show).
+            _frames->SetActive("multiplayer_team");
+        }
+        const auto told = [&] {
+            return log.Count("Lost the server") + (host ? 0 : log.Count("Cannot get server info"));
+        };
+        ASSERT_TRUE(RunUntil([&] { return told() > 0 && std::string(Current()) == "multiplayer_menu"; })) << ending;
+        ASSERT_TRUE(Settle());
+        EXPECT_EQ(told(), 1) << ending;
         EXPECT_EQ(Network()->GetClient(), nullptr) << ending;
     }
 }

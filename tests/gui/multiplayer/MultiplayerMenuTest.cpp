@@ -27,7 +27,7 @@ protected:
         if (IsSkipped())
             return;
         Spy({"table_big", "chat", "buttonTitle"});
-        Open("multiplayer_menu");
+        ASSERT_TRUE(Open("multiplayer_menu"));
         _menu = Frame<GuiMultiplayerMenu>("multiplayer_menu");
         ASSERT_NE(_menu, nullptr);
     }
@@ -105,7 +105,7 @@ TEST_F(MultiplayerMenuTest, CreateLeadsToTheCreateScreenFromAnyGameType)
     _menu->EventSelectDown();
     _menu->EventSelectDown();
     _menu->EventSelectApply();
-    Settle();
+    ASSERT_TRUE(Settle());
     EXPECT_STREQ(Current(), "create_game");
 }
 
@@ -126,7 +126,7 @@ TEST_F(MultiplayerMenuTest, TheFaceCarouselTakesLeftRightAndDeclineUntilItCloses
     EXPECT_STREQ(Current(), "multiplayer_menu");
     EXPECT_TRUE(_menu->GetHeader(GuiMultiplayerMenu::SECTION_JOIN)->GetLayer()->GetVisible());
     _menu->EventSelectDecline();
-    Settle();
+    ASSERT_TRUE(Settle());
     EXPECT_STREQ(Current(), "main_menu");
 }
 
@@ -166,7 +166,7 @@ TEST(MultiplayerTable, TheTypeColumnSaysTheCreatorsGameType)
 TEST_F(MultiplayerMenuTest, AGameCreatedHereIsFoundJoinedAndItsNameShownInTheLobby)
 {
     // The host creates the game and enters its lobby.
-    Open("create_game");
+    ASSERT_TRUE(Open("create_game"));
     auto* create = Frame<GuiMultiplayerCreateGame>("create_game");
     create->EventSelectApply();
     Type("Host game");
@@ -174,12 +174,12 @@ TEST_F(MultiplayerMenuTest, AGameCreatedHereIsFoundJoinedAndItsNameShownInTheLob
         create->EventSelectDown();
     create->EventSelectApply();
     create->EventSelectApply();
-    Settle();
+    ASSERT_TRUE(Settle());
     ASSERT_STREQ(Current(), "multiplayer_team");
     ASSERT_TRUE(RunUntil([&] { return Network()->GetClient() && Network()->GetClient()->IsConnected(); }));
 
     // Back in the menu with the game still open, a search finds it.
-    Open("multiplayer_menu");
+    ASSERT_TRUE(Open("multiplayer_menu"));
     LogWatch log;
     SearchWhileTheServerRuns();
     ASSERT_EQ(_menu->GetGames().size(), 1u) << log.All();
@@ -192,7 +192,7 @@ TEST_F(MultiplayerMenuTest, AGameCreatedHereIsFoundJoinedAndItsNameShownInTheLob
     // Joining it.
     EXPECT_EQ(_menu->GetTable()->GetSelectedMissionIndex(), 0);
     _menu->EventSelectApply();
-    Settle();
+    ASSERT_TRUE(Settle());
     EXPECT_STREQ(Current(), "multiplayer_team");
     EXPECT_TRUE(Called(log, "chat", "SetServerName('Host game')"));
     EXPECT_TRUE(RunUntil([&] { return Network()->GetClient() && Network()->GetClient()->IsConnected(); }));

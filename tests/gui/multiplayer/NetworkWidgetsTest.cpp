@@ -16,7 +16,7 @@ protected:
         MenuTest::SetUp();
         if (IsSkipped())
             return;
-        Open("empty");
+        ASSERT_TRUE(Open("empty"));
     }
 
     // The brightness of a rectangle of the screenshot: the sum of every pixel's brightest channel.

@@ -16,7 +16,7 @@ bool Lit(uint32_t rgb) { return (rgb >> 16 & 0xFF) + (rgb >> 8 & 0xFF) + (rgb & 
 
 TEST_F(MultiplayerTest, EveryScreenDrawsFromTheGamesData)
 {
-    Open("multiplayer_menu");
+    ASSERT_TRUE(Open("multiplayer_menu"));
     auto* menu = Frame<GuiMultiplayerMenu>("multiplayer_menu");
     Frames(10);
     Shoot("multiplayer_user");
@@ -30,7 +30,7 @@ TEST_F(MultiplayerTest, EveryScreenDrawsFromTheGamesData)
     Frames(10);
     Shoot("multiplayer_create");
 
-    Open("create_game");
+    ASSERT_TRUE(Open("create_game"));
     auto* create = Frame<GuiMultiplayerCreateGame>("create_game");
     Frames(10);
     Shoot("create_game_maps");
@@ -46,7 +46,7 @@ TEST_F(MultiplayerTest, EveryScreenDrawsFromTheGamesData)
     const Picture ready = Shoot("create_game_ready");
     EXPECT_GT(ready.Count(660, 460, 200, 60, Lit), 500);
     create->EventSelectApply();
-    Settle();
+    ASSERT_TRUE(Settle());
     Type("hello");
     Frames(10);
     Shoot("multiplayer_lobby");

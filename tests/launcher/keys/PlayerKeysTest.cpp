@@ -280,7 +280,7 @@ TEST_F(PlayerKeysTest, TheConsoleHasEveryKeyWhileItIsOpenAndItsKeyAlwaysClosesIt
 
 TEST_F(PlayerKeysTest, WhatIsTypedBeforeNewPilotIsDroppedAndTheNameIsTypedAfterIt)
 {
-    Open("main_menu");
+    ASSERT_TRUE(Open("main_menu"));
     GuiProfiles* panel = Frame<GuiMainMenu>("main_menu")->GetProfiles();
     ASSERT_NE(panel, nullptr);
     ASSERT_EQ(panel->GetSelected(), GuiProfiles::BUTTON_NEW) << "no pilot yet";
@@ -304,7 +304,7 @@ TEST_F(PlayerKeysTest, WhatIsTypedBeforeNewPilotIsDroppedAndTheNameIsTypedAfterI
 TEST_F(PlayerKeysTest, ANewPilotHiresTheTeamOfTheShippedTeamMissionAndFliesIt)
 {
     // A new pilot has no money and the shipped pirates cost nothing: the balance is exactly 0.
-    Open("main_menu");
+    ASSERT_TRUE(Open("main_menu"));
     Press("A");
     Type("vera");
     Press("AA");

@@ -53,7 +53,12 @@ TEST(WindowTest, EveryNewSizeKeepsTheWindowCentredOnItsDisplay)
     const struct
     {
         int width, height;
-    } sizes[] = {{desktop.width, desktop.height}, {800, 600}, {1024, 768}, {desktop.width + 200, desktop.height + 100}};
+    } sizes[] = {{desktop.width, desktop.height},
+                 {800, 600},
+                 {1024, 768},
+                 {1024, 600}, // a new height only
+                 {800, 600},  // a new width only
+                 {desktop.width + 200, desktop.height + 100}};
     for (const auto& size : sizes)
     {
         window->SetSize(size.width, size.height);

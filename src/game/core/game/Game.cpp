@@ -140,9 +140,25 @@ bool Game::IsSingle() const
 
 void Game::Proceed()
 {
+    static const Name PresentScope("Present");
+    ProceedLogic();
+    {
+        AutoScopeProfile scope(PresentScope);
+        GetRenderScene()->RenderView(GetCamera(), *GetTimer());
+    }
+    GetRender()->RenderStats(GetTimer());
+}
+
+void Game::ProceedUndrawn()
+{
+    ProceedLogic();
+    GetRender()->DropDrawing();
+}
+
+void Game::ProceedLogic()
+{
     static const Name GameLogic("GameLogic");
     static const Name UpdateScene("UpdateScene");
-    static const Name PresentScope("Present");
     {
         AutoScopeProfile scope(GameLogic);
         GameEngine::Proceed();
@@ -153,11 +169,6 @@ void Game::Proceed()
         AutoScopeProfile scope(UpdateScene);
         GetRenderScene()->UpdateScene(*GetTimer());
     }
-    {
-        AutoScopeProfile scope(PresentScope);
-        GetRenderScene()->RenderView(GetCamera(), *GetTimer());
-    }
-    GetRender()->RenderStats(GetTimer());
 }
 
 void Game::ShutDown()

@@ -33,6 +33,10 @@ public:
     void Start(WindowHandle window, bool flag) override;
     // "GameLogic", "UpdateScene" and "Present" in profiler scopes, then the render statistics.
     void Proceed() override;
+    // A frame of the same logic whose picture is not drawn: what it collected for the screen is
+    // dropped. For runs of play that nobody looks at (tests), where drawing is nearly all the
+    // cost of a frame.
+    void ProceedUndrawn();
     // Shuts the current frame down, frees the frames and the game's own objects, then the
     // engine's services. Safe to call twice.
     void ShutDown() override;
@@ -62,6 +66,8 @@ public:
     void SetProfileManager(ProfileManager* manager) { _profileManager = manager; }
 
 private:
+    // The frame up to its picture: "GameLogic" and "UpdateScene".
+    void ProceedLogic();
     void CreateBase();
     void DestroyBase();
     void CreateProfiles();

@@ -1,6 +1,7 @@
 // Ships of hostile fractions hurt each other by their own fire, in the game's own mission frame
-// drawn frame by frame: the demo's wingmen fight the Ytg fighters that come for the player, and
-// Blg fighters destroy a Ytg fighter within a minute. Nobody is at the player's controls.
+// run frame by frame: the demo's wingmen fight the Ytg fighters that come for the player, and
+// Blg fighters destroy a Ytg fighter within a minute. Nobody is at the player's controls, and
+// nobody looks at the picture: the frames are not drawn.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,7 +44,7 @@ protected:
     void Frame()
     {
         clock.Tick(1.0f / 30);
-        game.Proceed();
+        game.ProceedUndrawn();
     }
 
     // The AI ships of the mission, the player's left out.

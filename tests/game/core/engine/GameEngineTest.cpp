@@ -1,13 +1,17 @@
 // The global game started on a hidden window over the game data: which frame comes first, what a
-// run leaves in "outconfig.cfg", and that every service is created and freed exactly once.
+// run leaves in "outconfig.cfg", that every service is created and freed exactly once, and what
+// a frame left undrawn keeps.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "CoreTestSupport.h"
+#include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/Material.h"
 #include "foundation/base/Profiler.h"
+#include "foundation/base/Timer.h"
 #include "foundation/config/GameSettings.h"
 #include "game/core/frames/GameFrame.h"
 #include "game/core/frames/GameFrameManager.h"
@@ -176,6 +180,43 @@ TEST_F(GameEngineTest, WhileTheGameIsPausedFadesAndTheConsoleKeepMoving)
     EXPECT_LT(closed, 0.0f);
     EXPECT_EQ(LayerManager::_consolePos.y, 0.0f) << "the console slid down";
     LayerManager::ToggleConsole();
+}
+
+// An undrawn frame runs the game as a drawn one does (a frame switch completes on its clock) but
+// keeps nothing for the screen: a long run of them piles up no screen quads for the next drawn
+// frame, and a screenshot waits for a frame that is drawn.
+TEST_F(GameEngineTest, UndrawnFramesRunTheGameAndKeepNothingForTheScreen)
+{
+    LogWatch log;
+    InstallGameFrames();
+    game.Start(_window->GetHandle(), true);
+    int64_t ticks = 0;
+    Timer clock(
+        0.0f, [&ticks] { return ticks; }, 1000);
+    clock.Start(30.0f);
+    game.SetTimer(&clock);
+    struct Restore
+    {
+        ~Restore() { game.SetTimer(nullptr); }
+    } restore;
+    // The logo page queues its quads and a line of text every frame.
+    GameFrameManager* frames = game.GetGameFrameManager();
+    frames->SetActive("logo");
+    const std::filesystem::path shot = _data.GetPath() / "screenshots" / "screen0000.bmp";
+    game.GetRender()->TakeScreenShot();
+    for (int i = 0; i < 600; ++i)
+    {
+        ticks += 33;
+        clock.Tick();
+        game.ProceedUndrawn();
+    }
+    EXPECT_STREQ(frames->GetCurrent()->GetName(), "logo");
+    EXPECT_EQ(frames->GetStatus(), GameFrameManager::FADE_NONE);
+    EXPECT_FALSE(std::filesystem::exists(shot));
+    game.Proceed();
+    EXPECT_TRUE(std::filesystem::exists(shot));
+    EXPECT_EQ(log.Count("screen quads in one frame"), 0);
+    EXPECT_EQ(log.Errors(), 0) << log.All();
 }
 
 // A game destroyed while running (an exit that skips ShutDown) shuts its current frame down and
