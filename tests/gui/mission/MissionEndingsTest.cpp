@@ -65,7 +65,7 @@ protected:
             game.Proceed();
         }
     }
-    // The game's loop without the scene's update and drawing: the mission, its AI and its logic
+    // The game's loop without its drawing: the mission, its AI and its logic
     // go on as in play, a frame every `step` seconds, and minutes pass in a moment. Stops at the
     // end of the mission.
     void Skip(float seconds, const std::function<void()>& everyFrame = {}, float step = 0.1f)
@@ -75,14 +75,14 @@ protected:
             if (everyFrame)
                 everyFrame();
             _clock->Tick(step);
-            game.GameEngine::Proceed();
+            game.ProceedUndrawn();
         }
     }
-    // One frame of the game's loop without the scene's update and drawing.
+    // One frame of the game's loop without its drawing.
     void Tick(float seconds = 0.1f)
     {
         _clock->Tick(seconds);
-        game.GameEngine::Proceed();
+        game.ProceedUndrawn();
     }
 
     static SingleLevel& Level() { return *game.GetLevel(); }

@@ -104,8 +104,7 @@ protected:
     {
         _clock->Tick(seconds);
         _input->ProcessInputData();
-        game.GameEngine::Proceed();
-        game.GetRenderScene()->UpdateScene(*game.GetTimer());
+        game.ProceedUndrawn();
     }
 
     static SingleLevel& Level() { return *game.GetLevel(); }
