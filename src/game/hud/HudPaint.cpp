@@ -4,6 +4,7 @@
 #include "MaterialSystem/draw/ScreenPrims.h"
 #include "game/core/game/Game.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace HudPaint {
@@ -57,10 +58,14 @@ void Line(const Vec2& from, const Vec2& to, const Color& colorFrom, const Color&
         render->DrawLine2D(from, to, colorFrom, colorTo);
 }
 
-RenderText* Text(const HudText& text)
+RenderText* Text(const HudText& asked)
 {
-    if (!IsDrawable(Vec2(text.rect.x, text.rect.y)) || !IsDrawable(Vec2(text.rect.z, text.rect.w)))
+    if (!IsDrawable(Vec2(asked.rect.x, asked.rect.y)) || !IsDrawable(Vec2(asked.rect.z, asked.rect.w)))
         return nullptr;
+    // The HUD's fonts keep their pixel height on every screen while its boxes scale with it: on a
+    // small screen a box grows down to hold a whole line rather than cut the letters' tails off.
+    HudText text = asked;
+    text.rect.w = std::max(text.rect.w, text.rect.y + float(text.height));
     if (Target)
         return Target->Text(text);
     MaterialSystem* render = Render();

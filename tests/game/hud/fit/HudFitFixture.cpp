@@ -103,6 +103,7 @@ public:
                             Vec2(text.rect.z - text.rect.x, text.rect.w - text.rect.y), 0.0f);
         item.text = text.text ? text.text : "";
         item.rect = text.rect;
+        item.lineHeight = text.height;
         if (Keep(std::move(item)))
             return game.GetRender()->DrawD3DText(text.face, text.height, text.width, text.weight, text.italic,
                                                  text.text, text.rect, text.align, text.wordBreak, text.color);

@@ -39,7 +39,8 @@ struct HudItem
     Vec2 pos, size;           // a line's ends for a line
     float angle = 0.0f;
     std::string text;
-    Vec4 rect;         // a text's box
+    Vec4 rect;                  // a text's box
+    unsigned lineHeight = 0;    // of a text's font, in pixels
     int statsRow = -1; // the statistics row it belongs to, counted from 0
 };
 

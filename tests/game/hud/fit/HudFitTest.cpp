@@ -207,6 +207,13 @@ void HudOnScreenTest::ExpectEveryElementFits(const std::string& name)
         rows = std::max(rows, item.statsRow + 1);
         if (item.statsRow >= 0 && RowPart(item.statsRow, "name")(item))
             nameBoxes[item.statsRow] = item.rect;
+        // A box lower than its font's line cuts the letters' tails off.
+        if (item.kind == HudItem::TEXT && !item.text.empty())
+        {
+            EXPECT_GE(item.rect.w - item.rect.y + 0.5f, float(item.lineHeight))
+                << "\"" << item.text << "\" in " << item.rect.x << ", " << item.rect.y << " to " << item.rect.z << ", "
+                << item.rect.w;
+        }
     }
     ASSERT_EQ(rows, 3) << "the portal's, the cargo ships' and the fighters' rows";
     for (int row = 0; row < rows; ++row)
