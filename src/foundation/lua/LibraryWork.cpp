@@ -156,9 +156,20 @@ int Sort(lua_State* L)
     return lua_error(L);
 }
 
-// Sets library.name to the function with the charge, and the library's own function when it
-// keeps one, as upvalues; a library or function that is not there is left out.
-void Replace(lua_State* L, const char* library, const char* name, lua_CFunction function, bool keepsOwn)
+} // namespace
+
+void BoundLibraryWork(lua_State* L, ChargeWork charge)
+{
+    *static_cast<ChargeWork*>(lua_newuserdata(L, sizeof(ChargeWork))) = charge;
+    ReplaceCharged(L, "string", "rep", Rep, false);
+    ReplaceCharged(L, "table", "insert", Insert, false);
+    ReplaceCharged(L, "table", "remove", Remove, false);
+    ReplaceCharged(L, "table", "concat", Concat, false);
+    ReplaceCharged(L, "table", "sort", Sort, true);
+    lua_pop(L, 1);
+}
+
+void ReplaceCharged(lua_State* L, const char* library, const char* name, int (*function)(lua_State*), bool keepsOwn)
 {
     lua_getglobal(L, library);
     if (!lua_istable(L, -1))
@@ -184,18 +195,5 @@ void Replace(lua_State* L, const char* library, const char* name, lua_CFunction 
     }
     lua_pushcclosure(L, function, keepsOwn ? 2 : 1);
     lua_setfield(L, -2, name);
-    lua_pop(L, 1);
-}
-
-} // namespace
-
-void BoundLibraryWork(lua_State* L, ChargeWork charge)
-{
-    *static_cast<ChargeWork*>(lua_newuserdata(L, sizeof(ChargeWork))) = charge;
-    Replace(L, "string", "rep", Rep, false);
-    Replace(L, "table", "insert", Insert, false);
-    Replace(L, "table", "remove", Remove, false);
-    Replace(L, "table", "concat", Concat, false);
-    Replace(L, "table", "sort", Sort, true);
     lua_pop(L, 1);
 }

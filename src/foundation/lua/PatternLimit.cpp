@@ -1,5 +1,7 @@
 #include "foundation/lua/PatternLimit.h"
 
+#include "foundation/lua/LibraryWork.h"
+
 #include <cctype>
 #include <cstring>
 
@@ -234,26 +236,11 @@ int Gsub(lua_State* L)
 
 void BoundStringPatterns(lua_State* L, ChargeWork charge)
 {
-    lua_getglobal(L, "string");
-    if (!lua_istable(L, -1))
-    {
-        lua_pop(L, 1);
-        return;
-    }
     *static_cast<ChargeWork*>(lua_newuserdata(L, sizeof(ChargeWork))) = charge;
     // "gfind" is the old name of gmatch, still there in this interpreter.
     const luaL_Reg functions[] = {
         {"find", Find}, {"match", Match}, {"gmatch", Gmatch}, {"gfind", Gmatch}, {"gsub", Gsub}};
     for (const luaL_Reg& function : functions)
-    {
-        lua_getfield(L, -2, function.name);
-        const bool present = lua_isfunction(L, -1);
-        lua_pop(L, 1);
-        if (!present)
-            continue;
-        lua_pushvalue(L, -1);
-        lua_pushcclosure(L, function.func, 1);
-        lua_setfield(L, -3, function.name);
-    }
-    lua_pop(L, 2);
+        ReplaceCharged(L, "string", function.name, function.func, false);
+    lua_pop(L, 1);
 }
