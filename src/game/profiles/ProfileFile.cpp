@@ -224,8 +224,8 @@ bool ProfileFile::ReadShips(UserProfile& profile, BinaryReader& in, uint32_t ver
         count = std::clamp(count, 0, bound);
         whole = false;
     }
-    // An older record is all numbers: one out of its range is all there is to tell damage by.
-    if (whole && version < 7 && (count > 0 ? current < 0 || current >= count : current != -1))
+    // The game writes the index of one of its ships, or -1 with none: any other is damage.
+    if (whole && (count > 0 ? current < 0 || current >= count : current != -1))
     {
         Dumper::Instance().Print(DUMP_WARNING, "Profile file of version %u: current ship %d of %d ships\n", version,
                                  current, count);
@@ -235,7 +235,8 @@ bool ProfileFile::ReadShips(UserProfile& profile, BinaryReader& in, uint32_t ver
     for (int i = 0; i < count; ++i)
     {
         ProfileShip* ship = profile.CreateShip("Default");
-        if (version >= 7 && !ship->Load(in))
+        const ProfileShip::LoadResult read = version >= 7 ? ship->Load(in) : ProfileShip::LoadResult::Whole;
+        if (read == ProfileShip::LoadResult::Cut)
         {
             Dumper::Instance().Print(DUMP_WARNING, "Profile file: ship %d of %d cannot be read; no more ships read\n",
                                      i + 1, count);
@@ -243,6 +244,8 @@ bool ProfileFile::ReadShips(UserProfile& profile, BinaryReader& in, uint32_t ver
             whole = false;
             break;
         }
+        if (read == ProfileShip::LoadResult::Damaged)
+            whole = false;
     }
     if (profile._ships.empty())
     {

@@ -29,10 +29,12 @@ public:
 
     static void Write(const UserProfile& profile, BinaryWriter& out);
     // Reads what is sound over the profile and logs the rest: fields past the end keep their
-    // values, counts are bounded by the data, a cut ship record ends the ships, and a profile
-    // left without ships gets "Default". False when the file is not one whole record: it was
-    // cut, damaged (bytes after the record of its version, a field out of range), or written by
-    // a newer version.
+    // values, counts are bounded by the data, a cut ship record ends the ships, devices a ship
+    // cannot fit stay in its record unfitted, and a profile left without ships gets "Default".
+    // False when the file is not one whole record: it was cut, damaged (bytes after the record of
+    // its version, a field out of range, a ship's name without its end), or written by a newer
+    // version. Write gives back byte for byte a whole record of the version written that holds a
+    // ship.
     static bool Read(UserProfile& profile, BinaryReader& in);
 
 private:

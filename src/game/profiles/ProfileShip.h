@@ -1,6 +1,8 @@
 #pragma once
 // One ship a pilot has fitted: its name, the devices of the game data fitted to it (at most one
-// per type and sub-type) and what they add up to.
+// per type and sub-type) and what they add up to. What its stored record names that the ship
+// cannot fit stays in the record unfitted, so that nothing the pilot had is lost.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -66,19 +68,37 @@ public:
     uint8_t GetFlag() const { return _flag; }
     void SetFlag(uint8_t flag) { _flag = flag; }
 
-    // The ship's record of a profile file (see docs/profile-file.md).
+    // The ship's record of a profile file (see docs/profile-file.md); a ship read from a record
+    // and not changed since writes that record back byte for byte.
     void Save(BinaryWriter& out) const;
-    // Reads a whole record and only then replaces devices, name and flag; false, with the ship
-    // unchanged, when the record is cut short or its device count cannot fit the data left.
-    bool Load(BinaryReader& in);
+    enum class LoadResult
+    {
+        Cut,     // cut short, or a device count that cannot fit the data left: the ship is unchanged
+        Damaged, // read, but not as the game writes it (a name field without its end)
+        Whole,
+    };
+    // Reads a whole record and only then replaces devices, name and flag. The devices fitted are
+    // those that fitting the record's uids in order would leave; a uid the game data lacks, or
+    // whose slot a later device of the record takes, is kept unfitted (with one warning line).
+    LoadResult Load(BinaryReader& in);
 
 private:
+    // A uid of the record that the ship cannot fit, as it was read, and its place in the record.
+    struct UnfittedUid
+    {
+        size_t place;
+        uint32_t bits;
+    };
+
     DeviceType* FindInSlot(float type, float subType) const;
+    void FitRecord(const std::vector<uint32_t>& uids);
+    void PutUnfittedFirst();
     void SumParams();
 
     const Base* _base;
-    char _name[64] = {};
+    char _name[64] = {}; // as read: the bytes after the end are written back too
     ShipParams _params;
-    std::vector<DeviceType*> _devices; // owned by the game data
+    std::vector<DeviceType*> _devices;  // owned by the game data
+    std::vector<UnfittedUid> _unfitted; // in record order
     uint8_t _flag = 1;
 };

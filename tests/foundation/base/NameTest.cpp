@@ -118,13 +118,16 @@ TEST_F(NameTest, ALeaseGivesBackOnlyTheNamesNothingElseHolds)
     EXPECT_STREQ("before", before.Str());
     EXPECT_STREQ("pinned", pinned.Str());
     EXPECT_EQ(Name("pinned"), pinned);
+    lease.GiveBack();
+    EXPECT_STREQ("shared", shared.Str()) << "given back twice, while the other lease holds it";
+    EXPECT_EQ(3u, Name::GetHashSize());
     EXPECT_EQ(int(Name("new")), int(own)) << "the slot is used again";
     EXPECT_STREQ("new", own.Str());
 
     other.GiveBack();
     EXPECT_STREQ("", shared.Str());
     EXPECT_EQ(3u, Name::GetHashSize());
-    lease.GiveBack(); // twice is harmless
+    lease.GiveBack(); // once more, when nothing else holds its names
     EXPECT_EQ(3u, Name::GetHashSize());
 }
 

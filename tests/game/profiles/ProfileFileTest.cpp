@@ -101,8 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"an empty file", "", Fresh, "Default/17", 0, 1, true},
         LoadCase{"numbers cut short keep the rest", Bytes().U32(1).I32(1).I32(2).U8(7).data,
                  std::vector<int>{1, 2, 10, 67, 0}, "Default/17", 0, 1, true},
-        LoadCase{"a ship count of 0 still gives a ship", Bytes().Header(7, 0, 0).data, Stored, "Default/17", 0, 1,
+        LoadCase{"a ship count of 0 still gives a ship", Bytes().Header(7, 0, -1).data, Stored, "Default/17", 0, 1,
                  false},
+        LoadCase{"a current ship beside no ships", Bytes().Header(7, 0, 0).data, Stored, "Default/17", 0, 2, true},
         LoadCase{"a negative ship count", Bytes().Header(7, -5, 0).data, Stored, "Default/17", 0, 2, true},
         LoadCase{"a huge ship count is bounded by the data", Bytes().Header(7, 0x7FFFFFFF, 0).Ship({900}, "One").data,
                  Stored, "One/1", 0, 1, true},
@@ -116,11 +117,15 @@ INSTANTIATE_TEST_SUITE_P(
                  "Good/1", 0, 1, true},
         LoadCase{"a name without its terminator keeps 63 characters",
                  Bytes().Header(7, 1, 0).I32(0).Name("Long", false).U8(0).data, Stored,
-                 "Long" + std::string(59, 'x') + "/0", 0, 0, false},
-        LoadCase{"devices the game data lacks are skipped", Bytes().Header(7, 1, 0).Ship({12345, 900}, "Odd").data,
+                 "Long" + std::string(59, 'x') + "/0", 0, 1, true},
+        LoadCase{"devices the game data lacks stay unfitted", Bytes().Header(7, 1, 0).Ship({12345, 900}, "Odd").data,
                  Stored, "Odd/1", 0, 1, false},
+        LoadCase{"a device again, or another of its slot, leaves the last of the slot fitted",
+                 Bytes().Header(7, 1, 0).Ship({900, 31111, 590, 900}, "Odd").data, Stored, "Odd/2", 0, 1, false},
         LoadCase{"a stored index past the ships makes the last ship current",
-                 Bytes().Header(7, 2, 9).Ship({}, "A").Ship({}, "B").data, Stored, "A/0 B/0", 1, 0, false},
+                 Bytes().Header(7, 2, 9).Ship({}, "A").Ship({}, "B").data, Stored, "A/0 B/0", 1, 1, true},
+        LoadCase{"a stored index below the ships makes the last ship current",
+                 Bytes().Header(7, 2, -1).Ship({}, "A").Ship({}, "B").data, Stored, "A/0 B/0", 1, 1, true},
         LoadCase{"bytes after the last ship", Bytes().Header(7, 1, 0).Ship({900}, "One").U8(3).data, Stored, "One/1", 0,
                  1, true}),
     [](const testing::TestParamInfo<LoadCase>& info) { return "Case" + std::to_string(info.index); });
@@ -166,6 +171,56 @@ TEST(ProfileFile, SavingAndLoadingKeepsNumbersShipsDevicesAndTheCurrentShip)
     }
 }
 
+// A pilot who flew with a device of data added to the game (4000, in the slot of the default
+// 13213) and starts once without that data: the ship flies without it, keeps it in its record
+// and gets it back with the data. Once the pilot fits another device in that slot, that one wins.
+TEST(ProfileFile, ADeviceTheDataLacksStaysInTheRecordAndComesBackWithTheData)
+{
+    WorkingFolder folder;
+    const std::string stored =
+        Bytes().Header(7, 2, 1).Ship({31111, 4000, 590}, "Raven").Ship({900, 31111, 900}, "Twice", 0).data;
+    folder.Write("profiles/Pilot.prf", stored);
+    TestGameData without;
+    without.Device(900, 0, 0);
+    TestGameData with;
+    with.Device(900, 0, 0);
+    with.Device(4000, 0, 1)->shield = 1000;
+    const auto load = [](UserProfile& profile) {
+        profile.Create("Pilot");
+        LogWatch log;
+        EXPECT_TRUE(profile.Load());
+        EXPECT_EQ(0, log.Count("kept as")) << log.All();
+        return log.All();
+    };
+
+    UserProfile lacking(without.Context());
+    const std::string log = load(lacking);
+    EXPECT_NE(std::string::npos, log.find("Profile ship \"Raven\": devices 4000 stay in its record unfitted")) << log;
+    EXPECT_NE(std::string::npos, log.find("Profile ship \"Twice\": devices 900, 31111 stay in its record unfitted"))
+        << log;
+    ASSERT_EQ(2, lacking.GetShipCount());
+    EXPECT_EQ(2u, lacking.GetShip(0)->GetDeviceCount());
+    EXPECT_EQ(1 + 8, lacking.GetShip(0)->GetParams().shield) << "the sums of the fitted devices";
+    EXPECT_EQ(without.Get().GetDeviceByUid(900), lacking.GetShip(1)->GetDevice(0, 0));
+    ASSERT_TRUE(lacking.Save());
+    EXPECT_EQ(stored, folder.Read("profiles/Pilot.prf")) << "written back as it was read";
+
+    UserProfile returned(with.Context());
+    load(returned);
+    EXPECT_EQ(with.Get().GetDeviceByUid(4000), returned.GetShip(0)->GetDevice(0, 1));
+    EXPECT_EQ(1 + 1000 + 8, returned.GetShip(0)->GetParams().shield);
+
+    // Refitted without the data: the kept uid goes first, and the device fitted since follows it.
+    lacking.GetShip(0)->AddDevice(without.Get().GetDeviceByUid(13213));
+    ASSERT_TRUE(lacking.Save());
+    EXPECT_EQ(Bytes().Header(7, 2, 1).Ship({4000, 31111, 590, 13213}, "Raven").Ship({900, 31111, 900}, "Twice", 0).data,
+              folder.Read("profiles/Pilot.prf"));
+    UserProfile refitted(with.Context());
+    load(refitted);
+    EXPECT_EQ(with.Get().GetDeviceByUid(13213), refitted.GetShip(0)->GetDevice(0, 1)) << "the pilot's later choice";
+    EXPECT_EQ(3u, refitted.GetShip(0)->GetDeviceCount());
+}
+
 // A pilot whose file is not there yet (made in the game, or its file removed) is not damaged:
 // nothing is kept for it and its saves go through.
 TEST(ProfileFile, APilotWithoutAFileLoadsNothingAndSavesAfterwards)
@@ -191,7 +246,8 @@ TEST(ProfileFile, APilotWithoutAFileLoadsNothingAndSavesAfterwards)
 }
 
 // A sound file of exactly the size cap is read whole; one byte more and only the cap is read,
-// so the file is kept as unreadable, though all that was read is sound.
+// so the file is kept as unreadable, though all that was read is sound. The big ship names one
+// device over and over: it is fitted once, and the repeats stay in the record.
 TEST(ProfileFile, AFileOfTheSizeCapIsWholeAndOneByteMoreIsCut)
 {
     // Three bare ships and one whose devices fill the cap.
@@ -224,7 +280,10 @@ TEST(ProfileFile, AFileOfTheSizeCapIsWholeAndOneByteMoreIsCut)
         EXPECT_EQ(3, profile.GetCurrentShipIndex());
         EXPECT_EQ(over ? 1 : 0, log.Count("is larger than 16777216 bytes")) << log.All();
         EXPECT_EQ(over, std::filesystem::exists("profiles/Pilot.prf.unreadable")) << log.All();
-        EXPECT_EQ(over ? 2 : 0, log.Warnings()) << log.All();
+        EXPECT_EQ(1, log.Count("\"Big\": devices 900, 900, 900, 900, 900, 900, 900, 900 and " +
+                               std::to_string(devices - 9) + " more stay in its record unfitted"))
+            << "the repeats, in one line";
+        EXPECT_EQ(over ? 3 : 1, log.Warnings()) << log.All();
     }
 }
 

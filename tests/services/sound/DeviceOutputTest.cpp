@@ -230,11 +230,16 @@ TEST(DeviceOutput, NoDeviceRunsSilentWithOneLoggedLine)
                                 engine.CreateSound3D("tone.wav", pose, true, true, 0) == nullptr &&
                                 engine.CreateMusic("music/none.xwma", true, true, 0) == nullptr &&
                                 engine.GetSoundLenght("tone.wav") == 0.0f;
+            // The sound files' extensions still name the engine, so a load by name finds it
+            // without a device as with one.
+            const bool registered = LogCapture::Count("Extension \".wav\" registered") == 1 &&
+                                    LogCapture::Count("Extension \".xwma\" registered") == 1 &&
+                                    resources.PrecacheResource("tone.wav", 0);
             engine.SetSoundVolume(0.5f);
             engine.UpdatePose(pose);
             engine.Update();
             engine.ShutDown();
-            std::exit(silent && LogCapture::Count("no audio device") == 1 ? 0 : 1);
+            std::exit(silent && registered && LogCapture::Count("no audio device") == 1 ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
 }
