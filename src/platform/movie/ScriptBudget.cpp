@@ -77,6 +77,8 @@ ScriptBudget& ScriptBudget::Of(lua_State* L)
     return *static_cast<ScriptBudget*>(data);
 }
 
+// A refused block fails the entry with the interpreter's memory error, which a script may catch;
+// the spent budget lets it go on up.
 void* ScriptBudget::Allocate(void* data, void* block, size_t oldSize, size_t newSize)
 {
     auto* budget = static_cast<ScriptBudget*>(data);
@@ -86,11 +88,13 @@ void* ScriptBudget::Allocate(void* data, void* block, size_t oldSize, size_t new
         budget->_used -= oldSize;
         return nullptr;
     }
-    if (newSize > oldSize && budget->_used - oldSize + newSize > MemoryLimit)
-        return nullptr;
-    void* grown = std::realloc(block, newSize);
+    void* grown =
+        newSize > oldSize && budget->_used - oldSize + newSize > MemoryLimit ? nullptr : std::realloc(block, newSize);
     if (!grown)
+    {
+        budget->Stop();
         return nullptr;
+    }
     budget->_used = budget->_used - oldSize + newSize;
     if (newSize > oldSize)
         budget->Spend(long((newSize - oldSize) / kBytesPerStep));

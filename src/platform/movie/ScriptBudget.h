@@ -12,9 +12,9 @@ namespace movie {
 // patterns, repetitions, table moves and sorts), and in bytes allocated, since copying a long
 // string is a single instruction. Some single instructions still work in proportion to a text
 // without allocating (comparing or re-making a long text that exists), so a call also stops
-// once it has taken CPUSeconds of its thread's time. A call that spends its work stops the
-// script for good: from then on every instruction raises the error, and neither pcall nor
-// xpcall gives control back. It is the allocator data of its script's state.
+// once it has taken CPUSeconds of its thread's time. A call that spends its work, or runs out of
+// memory, stops the script for good: from then on every instruction raises the error, and
+// neither pcall nor xpcall gives control back. It is the allocator data of its script's state.
 class ScriptBudget
 {
 public:
@@ -26,7 +26,8 @@ public:
     // stretched by a loaded machine.
     static constexpr double CPUSeconds = 2.0;
 
-    // The interpreter's allocator, with the budget as its data.
+    // The interpreter's allocator, with the budget as its data. A block refused for the memory
+    // limit spends the budget.
     static void* Allocate(void* budget, void* block, size_t oldSize, size_t newSize);
     // Takes `steps` from the budget of the script in `L` and returns what is left; raises the
     // script's error once the budget is spent.

@@ -2,7 +2,10 @@
 // back, and work done inside one library call is charged as instructions are.
 #include "MovieFixture.h"
 
+#include "platform/movie/ScriptBudget.h"
+
 #include <algorithm>
+#include <ctime>
 #include <functional>
 
 namespace {
@@ -18,6 +21,23 @@ function Spin() spin() end
 int Backs(const RecordingHost& host) { return int(std::count(host.calls.begin(), host.calls.end(), "Back()")); }
 
 void Step(movie::Movie& m) { m.Advance(movie::Movie::FrameSeconds); }
+
+// The time this thread has run: what the budget's ceiling counts, whatever else the machine does.
+double ThreadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// The thread time of one frame of the movie.
+double FrameSeconds(movie::Movie& m)
+{
+    const double start = ThreadSeconds();
+    Step(m);
+    m.Render(movie::Rect{0, 0, m.GetWidth(), m.GetHeight()});
+    return ThreadSeconds() - start;
+}
 
 } // namespace
 
@@ -189,4 +209,48 @@ end
     EXPECT_EQ(_host.calls[0], "Seen(\"locked\", \"locked\")");
     EXPECT_EQ(LogCount("attempt to index"), 1);
     EXPECT_TRUE(m->IsLoaded());
+}
+
+// The frame in which a movie spends its budget ends within the budget's thread time, however the
+// work is hidden: memory filled, whether the script catches the error or not. Then the movie is
+// inert and the log holds the one line of its stop. Before, a movie that filled its memory was
+// left running and slowed every frame for good.
+TEST_F(MovieTest, TheFrameThatSpendsTheBudgetEndsWithinItsTime)
+{
+    struct Case
+    {
+        const char* what;
+        const char* script;
+        const char* logged;
+    };
+    const char* const outOfMemory = "not enough memory; the movie is stopped and draws nothing";
+    const Case cases[] = {
+        {"filling the memory", "function Update(dt) local t = {} local i = 0 while true do i = i + 1 t[i] = {} end end",
+         outOfMemory},
+        {"filling the memory inside pcall",
+         "function fill() local t = {} local i = 0 while true do i = i + 1 t[i] = {} end end\n"
+         "function Update(dt) for i = 1, 20 do pcall(fill) back() end end",
+         outOfMemory},
+        {"a text doubled until the memory is full, inside xpcall",
+         "function Update(dt) for i = 1, 20 do xpcall(function() local s = 'x' while true do s = s .. s end end, back) "
+         "end end",
+         outOfMemory},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        _host.calls.clear();
+        auto m = Make(std::string(kCatchingPrelude) + c.script + "\n");
+        ASSERT_TRUE(m->IsLoaded());
+        LogLines().clear();
+        EXPECT_LT(FrameSeconds(*m), movie::ScriptBudget::CPUSeconds + 0.25);
+        EXPECT_FALSE(m->IsLoaded());
+        EXPECT_EQ(Backs(_host), 0) << "the script ran again after its budget was spent";
+        EXPECT_EQ(LogCount(c.logged), 1);
+        double later = 0;
+        for (int i = 0; i < 3; ++i)
+            later += FrameSeconds(*m);
+        EXPECT_LT(later, 0.01) << "the inert movie costs the frames after nothing";
+        EXPECT_EQ(LogLines().size(), 1u) << ::testing::PrintToString(LogLines());
+    }
 }
