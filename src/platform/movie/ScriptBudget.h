@@ -9,8 +9,8 @@ namespace movie {
 
 // What one movie's script may take in a call: memory, and work. Work is counted in
 // instructions, in steps of the library functions whose C loops no instruction counts (string
-// patterns, repetitions, table moves and sorts), and in bytes allocated, since copying a long
-// string is a single instruction. Some single instructions still work in proportion to a text
+// patterns, repetitions, table walks and sorts, text copies), and in bytes allocated, since
+// copying a long string is a single instruction. Some single instructions still work in proportion to a text
 // without allocating (comparing or re-making a long text that exists), so a call also stops
 // once it has taken CPUSeconds of its thread's time. A call that spends its work, or runs out of
 // memory, stops the script for good: from then on every instruction raises the error, and
