@@ -262,7 +262,8 @@ bool MovieScript::Protected(lua_CFunction function, void* data)
     if (_running++ == 0)
         _budget->Refill();
     const int status = lua_cpcall(_L, function, data);
-    --_running;
+    if (--_running == 0)
+        _budget->Rest();
     if (status == 0)
         return true;
     const char* message = lua_tostring(_L, -1);

@@ -213,9 +213,10 @@ end
 
 // The frame in which a movie spends its budget ends within the budget's thread time, however the
 // work is hidden: memory filled (caught or not), a library walk of a long table, a set that one
-// matcher step scans whole. Then the movie is inert and the log holds the one line of its stop.
-// Before, a movie that filled its memory slowed every frame for good, and the others took 3 to 6
-// seconds of one frame.
+// matcher step scans whole, comparisons of long texts inside one sort, an instruction that
+// converts a long text. Then the movie is inert and the log holds the one line of its stop.
+// Before the budget counted them, memory filled slowed every frame for good, and the others took
+// 3 to 20 seconds of one frame.
 TEST_F(MovieTest, TheFrameThatSpendsTheBudgetEndsWithinItsTime)
 {
     struct Case
@@ -242,6 +243,15 @@ TEST_F(MovieTest, TheFrameThatSpendsTheBudgetEndsWithinItsTime)
          "function Update(dt) while true do maxn(t) end end",
          tooLong},
         {"a set of 251 characters", "function Update(dt) ('a'):rep(10000):find('[' .. ('b'):rep(251) .. 'a]-x') end",
+         tooLong},
+        {"sorting long texts that differ at their ends",
+         "local s = ('x'):rep(2 ^ 20) local texts = {} for i = 1, 8 do texts[i] = s .. i end\n"
+         "local t = {} for i = 1, 1000 do t[i] = texts[math.fmod(i * 7, 8) + 1] end\n"
+         "function Update(dt) while true do table.sort(t) end end",
+         tooLong},
+        {"converting a long text again and again",
+         "local s = '1' for i = 1, 24 do s = s .. s end\n"
+         "function Update(dt) while true do local x = s + s + s + s end end",
          tooLong},
     };
     for (const Case& c : cases)
