@@ -2,11 +2,13 @@
 // back, and work done inside one library call is charged as instructions are.
 #include "MovieFixture.h"
 
+#include "platform/movie/MovieContext.h"
 #include "platform/movie/ScriptBudget.h"
 
 #include <algorithm>
 #include <ctime>
 #include <functional>
+#include <numeric>
 
 namespace {
 
@@ -271,4 +273,26 @@ TEST_F(MovieTest, TheFrameThatSpendsTheBudgetEndsWithinItsTime)
         EXPECT_LT(later, 0.01) << "the inert movie costs the frames after nothing";
         EXPECT_EQ(LogLines().size(), 1u) << ::testing::PrintToString(LogLines());
     }
+}
+
+// Printing is no runaway: the movie goes on, but the log takes a bounded amount of its lines, then
+// one that says the rest is not logged, and later prints cost next to nothing.
+TEST_F(MovieTest, PrintsAreLoggedUpToABound)
+{
+    auto m = Make("print('loaded', 1, nil, true)\n"
+                  "local s = string.rep('x', 5000) function Update(dt) for i = 1, 3000 do print(s) end end\n");
+    EXPECT_EQ(LogCount("Movie \"swf/test.lua\": loaded\t1\tnil\ttrue"), 1);
+    EXPECT_LT(FrameSeconds(*m), 0.5);
+    double later = 0;
+    for (int i = 0; i < 3; ++i)
+        later += FrameSeconds(*m);
+    EXPECT_LT(later, 0.05);
+    EXPECT_TRUE(m->IsLoaded());
+    EXPECT_EQ(LogCount("Movie \"swf/test.lua\": printed more than " +
+                       std::to_string(movie::MovieContext::MaxPrintedBytes) + " bytes, the rest is not logged"),
+              1);
+    const size_t logged = std::accumulate(LogLines().begin(), LogLines().end(), size_t(0),
+                                          [](size_t sum, const std::string& line) { return sum + line.size(); });
+    EXPECT_LE(logged, movie::MovieContext::MaxPrintedBytes + 200);
+    EXPECT_GE(LogCount(std::string(5000, 'x')), 2) << "the first prints are logged whole";
 }
