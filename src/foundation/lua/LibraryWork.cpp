@@ -1,177 +1,31 @@
 #include "foundation/lua/LibraryWork.h"
 
 #include <climits>
-#include <cstring>
 
 #include <lua.hpp>
 
-namespace {
-
-// Work in steps of about one instruction: a table element moved or read, bytes copied, and a
-// comparison called through the interpreter.
-constexpr long StepsPerElement = 4;
-constexpr long BytesPerStep = 16;
-constexpr long StepsPerComparison = 16;
-
-void Charge(lua_State* L, double steps)
+void ChargeSteps(lua_State* L, double steps)
 {
     auto charge = *static_cast<ChargeWork*>(lua_touserdata(L, lua_upvalueindex(1)));
     charge(L, steps < double(LONG_MAX) ? long(steps) : LONG_MAX);
 }
 
-int Rep(lua_State* L)
-{
-    size_t length = 0;
-    const char* text = luaL_checklstring(L, 1, &length);
-    const int count = luaL_checkint(L, 2);
-    if (length == 0 || count <= 0)
-    {
-        lua_pushliteral(L, "");
-        return 1;
-    }
-    Charge(L, double(count) * (1.0 + double(length) / BytesPerStep));
-    luaL_Buffer buffer;
-    luaL_buffinit(L, &buffer);
-    for (int i = 0; i < count; ++i)
-        luaL_addlstring(&buffer, text, length);
-    luaL_pushresult(&buffer);
-    return 1;
-}
-
-int Insert(lua_State* L)
-{
-    luaL_checktype(L, 1, LUA_TTABLE);
-    int last = int(lua_objlen(L, 1)) + 1; // the first free place
-    int position = last;
-    switch (lua_gettop(L))
-    {
-    case 2: break;
-    case 3:
-        position = luaL_checkint(L, 2);
-        if (position > last)
-            last = position;
-        break;
-    default: return luaL_error(L, "wrong number of arguments to 'insert'");
-    }
-    if (last > position)
-        Charge(L, (double(last) - position) * StepsPerElement);
-    for (int i = last; i > position; --i) // move up the elements from the position
-    {
-        lua_rawgeti(L, 1, i - 1);
-        lua_rawseti(L, 1, i);
-    }
-    lua_rawseti(L, 1, position);
-    return 0;
-}
-
-int Remove(lua_State* L)
-{
-    luaL_checktype(L, 1, LUA_TTABLE);
-    const int last = int(lua_objlen(L, 1));
-    int position = luaL_optint(L, 2, last);
-    if (position < 1 || position > last)
-        return 0;
-    if (last > position)
-        Charge(L, double(last - position) * StepsPerElement);
-    lua_rawgeti(L, 1, position);
-    for (; position < last; ++position) // move down the elements after it
-    {
-        lua_rawgeti(L, 1, position + 1);
-        lua_rawseti(L, 1, position);
-    }
-    lua_pushnil(L);
-    lua_rawseti(L, 1, last);
-    return 1;
-}
-
-void AddElement(lua_State* L, luaL_Buffer& buffer, int index)
-{
-    lua_rawgeti(L, 1, index);
-    if (!lua_isstring(L, -1))
-        luaL_error(L, "invalid value (%s) at index %d in table for 'concat'", luaL_typename(L, -1), index);
-    luaL_addvalue(&buffer);
-}
-
-int Concat(lua_State* L)
-{
-    size_t separatorLength = 0;
-    const char* separator = luaL_optlstring(L, 2, "", &separatorLength);
-    luaL_checktype(L, 1, LUA_TTABLE);
-    int first = luaL_optint(L, 3, 1);
-    const int last = luaL_opt(L, luaL_checkint, 4, int(lua_objlen(L, 1)));
-    if (last >= first)
-        Charge(L, (double(last) - first + 1) * (StepsPerElement + double(separatorLength) / BytesPerStep));
-    luaL_Buffer buffer;
-    luaL_buffinit(L, &buffer);
-    for (; first < last; ++first)
-    {
-        AddElement(L, buffer, first);
-        luaL_addlstring(&buffer, separator, separatorLength);
-    }
-    if (first == last)
-        AddElement(L, buffer, first);
-    luaL_pushresult(&buffer);
-    return 1;
-}
-
-// The order sort asks for, charged per call: the script's function (upvalue 2) when it gave one,
-// else the interpreter's "<".
-int Compare(lua_State* L)
-{
-    Charge(L, StepsPerComparison);
-    if (lua_isnil(L, lua_upvalueindex(2)))
-    {
-        lua_pushboolean(L, lua_lessthan(L, 1, 2));
-        return 1;
-    }
-    lua_pushvalue(L, lua_upvalueindex(2));
-    lua_insert(L, 1);
-    lua_call(L, 2, 1);
-    return 1;
-}
-
-// The library's sort (upvalue 2) with every comparison through Compare.
-int Sort(lua_State* L)
-{
-    luaL_checktype(L, 1, LUA_TTABLE);
-    if (!lua_isnoneornil(L, 2))
-        luaL_checktype(L, 2, LUA_TFUNCTION);
-    lua_settop(L, 2);
-    lua_pushvalue(L, lua_upvalueindex(1));
-    lua_insert(L, 2); // the table, the charge, the order or nil
-    lua_pushcclosure(L, Compare, 2);
-    lua_pushvalue(L, lua_upvalueindex(2));
-    lua_insert(L, 1);
-    if (lua_pcall(L, 2, 0, 0) == 0)
-        return 0;
-    // The library's sort, called from here, names no place for its own error: the script's call
-    // is the place.
-    const char* message = lua_tostring(L, -1);
-    if (message && std::strcmp(message, "invalid order function for sorting") == 0)
-    {
-        luaL_where(L, 1);
-        lua_insert(L, -2);
-        lua_concat(L, 2);
-    }
-    return lua_error(L);
-}
-
-} // namespace
-
 void BoundLibraryWork(lua_State* L, ChargeWork charge)
 {
     *static_cast<ChargeWork*>(lua_newuserdata(L, sizeof(ChargeWork))) = charge;
-    ReplaceCharged(L, "string", "rep", Rep, false);
-    ReplaceCharged(L, "table", "insert", Insert, false);
-    ReplaceCharged(L, "table", "remove", Remove, false);
-    ReplaceCharged(L, "table", "concat", Concat, false);
-    ReplaceCharged(L, "table", "sort", Sort, true);
+    BoundTableWork(L);
+    BoundStringWork(L);
+    BoundStringFormat(L);
+    BoundBaseWork(L);
     lua_pop(L, 1);
 }
 
 void ReplaceCharged(lua_State* L, const char* library, const char* name, int (*function)(lua_State*), bool keepsOwn)
 {
-    lua_getglobal(L, library);
+    if (library)
+        lua_getglobal(L, library);
+    else
+        lua_pushvalue(L, LUA_GLOBALSINDEX);
     if (!lua_istable(L, -1))
     {
         lua_pop(L, 1);

@@ -12,8 +12,6 @@ namespace {
 // What makes a pattern more than text; a find without any of them, or with its "plain" flag,
 // only compares text.
 constexpr const char* Specials = "^$*+?.([%-";
-// A replacement that calls back into the script costs about this much more than a step.
-constexpr long CallSteps = 16;
 
 ChargeWork Charge(lua_State* L) { return *static_cast<ChargeWork*>(lua_touserdata(L, lua_upvalueindex(1))); }
 
@@ -162,7 +160,7 @@ void AddReplacement(PatternMatcher& matcher, luaL_Buffer& buffer, const char* st
     {
     case LUA_TFUNCTION:
     {
-        matcher.Spend(CallSteps);
+        matcher.Spend(StepsPerCall);
         lua_pushvalue(L, 3);
         const int count = matcher.PushCaptures(start, end);
         lua_call(L, count, 1);
@@ -170,7 +168,7 @@ void AddReplacement(PatternMatcher& matcher, luaL_Buffer& buffer, const char* st
         break;
     }
     case LUA_TTABLE:
-        matcher.Spend(CallSteps);
+        matcher.Spend(StepsPerCall);
         matcher.PushCapture(0, start, end);
         lua_gettable(L, 3);
         matcher.Settle();

@@ -12,6 +12,8 @@ constexpr long Unfinished = -1;
 constexpr long Position = -2;
 // Bytes that one step of work stands for where memory is compared in bulk.
 constexpr long BytesPerStep = 16;
+// The most work done between two charges, so that the budget sees a long match as it goes.
+constexpr long StepsPerCharge = 1 << 14;
 
 int Byte(const char* p) { return static_cast<unsigned char>(*p); }
 
@@ -39,13 +41,15 @@ bool MatchesClass(int c, int cls)
 } // namespace
 
 PatternMatcher::PatternMatcher(lua_State* L, ChargeWork charge, const char* subject, size_t length)
-    : _L(L), _charge(charge), _begin(subject), _end(subject + length), _left(charge(L, 0))
-{}
+    : _L(L), _charge(charge), _begin(subject), _end(subject + length), _left(0), _limit(0)
+{
+    Settle();
+}
 
 void PatternMatcher::Spend(long steps)
 {
     _steps += steps;
-    if (_steps > _left)
+    if (_steps > _limit)
         Settle();
 }
 
@@ -53,6 +57,7 @@ void PatternMatcher::Settle()
 {
     _left = _charge(_L, _steps);
     _steps = 0;
+    _limit = _left < StepsPerCharge ? _left : StepsPerCharge;
 }
 
 const char* PatternMatcher::Match(const char* at, const char* pattern)
@@ -91,6 +96,8 @@ const char* PatternMatcher::ClassEnd(const char* p)
             luaL_error(_L, "malformed pattern (ends with '%%')");
         return p + 1;
     case '[':
+    {
+        const char* set = p;
         if (*p == '^')
             ++p;
         do // up to the closing bracket; an escaped one does not close the set
@@ -100,14 +107,17 @@ const char* PatternMatcher::ClassEnd(const char* p)
             if (*p++ == Escape && *p != '\0')
                 ++p;
         } while (*p != ']');
+        Spend(long(p - set));
         return p + 1;
+    }
     default: return p;
     }
 }
 
-// `p` at the set's '[', `last` at its ']'.
-bool PatternMatcher::MatchesSet(int c, const char* p, const char* last) const
+// `p` at the set's '[', `last` at its ']'. A long set is as much work as as many items.
+bool PatternMatcher::MatchesSet(int c, const char* p, const char* last)
 {
+    Spend(long(last - p));
     bool in = true;
     if (p[1] == '^')
     {
@@ -136,7 +146,7 @@ bool PatternMatcher::MatchesSet(int c, const char* p, const char* last) const
     return !in;
 }
 
-bool PatternMatcher::MatchesItem(const char* s, const char* p, const char* itemEnd) const
+bool PatternMatcher::MatchesItem(const char* s, const char* p, const char* itemEnd)
 {
     if (s >= _end)
         return false;

@@ -1,7 +1,8 @@
 #pragma once
 // The string library's pattern matcher, with the interpreter's own rules and messages, written
 // again so that it counts its work: a pattern that backtracks does so inside one C call that no
-// instruction budget sees, so every step of a match is charged to the script's budget here.
+// instruction budget sees, so every step of a match is charged to the script's budget here, a
+// set by its length, in charges a few thousand steps apart.
 #include <cstddef>
 
 struct lua_State;
@@ -42,8 +43,8 @@ public:
 private:
     const char* MatchFrom(const char* s, const char* p);
     const char* ClassEnd(const char* p);
-    bool MatchesSet(int c, const char* p, const char* last) const;
-    bool MatchesItem(const char* s, const char* p, const char* itemEnd) const;
+    bool MatchesSet(int c, const char* p, const char* last);
+    bool MatchesItem(const char* s, const char* p, const char* itemEnd);
     const char* MatchBalance(const char* s, const char* p);
     const char* MatchGreedy(const char* s, const char* p, const char* itemEnd);
     const char* MatchLazy(const char* s, const char* p, const char* itemEnd);
@@ -52,7 +53,7 @@ private:
     const char* MatchBackReference(const char* s, int digit);
     void Step()
     {
-        if (++_steps > _left)
+        if (++_steps > _limit)
             Settle();
     }
 
@@ -67,6 +68,7 @@ private:
     const char* _begin;
     const char* _end;
     long _left;      // what the budget had at the last charge
+    long _limit;     // the work after which to charge again: what is left, or less
     long _steps = 0; // work since then
     int _level = 0;  // captures opened so far
     Capture _captures[MaxCaptures];

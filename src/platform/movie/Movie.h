@@ -18,9 +18,9 @@ struct MovieContext;
 // premultiplied ARGB image of a fixed size. The script publishes functions by name, paints in
 // its Draw function when the host asks for a rectangle, runs a per-frame Update on a 30 frames
 // a second timeline, receives mouse and key input, and calls back into the host. A movie whose
-// script fails to load, or is stopped for running too long, stays inert: it draws nothing and
-// every call answers Null. Script errors are logged with the movie's name and line, each
-// distinct message once.
+// script fails to load, or is stopped for running too long or out of memory, stays inert: it
+// draws nothing and every call answers Null. Script errors are logged with the movie's name and
+// line, each distinct message once.
 class Movie
 {
 public:

@@ -40,4 +40,16 @@ void MovieContext::Report(const std::string& message)
     Dumper::Instance().Print(DUMP_ERROR, "Movie \"%s\": %s\n", name.c_str(), message.c_str());
 }
 
+void MovieContext::Print(const char* text, size_t length)
+{
+    if (!TakesPrints())
+        return;
+    printed += name.size() + length + 11; // the line as logged: Movie "<name>": <text>
+    if (TakesPrints())
+        Dumper::Instance().Print(DUMP_SCRIPT, "Movie \"%s\": %.*s\n", name.c_str(), int(length), text);
+    else
+        Dumper::Instance().Print(DUMP_WARNING, "Movie \"%s\": printed more than %zu bytes, the rest is not logged\n",
+                                 name.c_str(), MaxPrintedBytes);
+}
+
 } // namespace movie

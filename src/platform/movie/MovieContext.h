@@ -14,6 +14,9 @@ struct MovieContext
 {
     // Distinct messages logged per movie before the log stops taking them.
     static constexpr size_t MaxReports = 64;
+    // Bytes of log lines a movie's print may write before the log stops taking them: thousands of
+    // lines of debugging, and a quarter of a megabyte at most.
+    static constexpr size_t MaxPrintedBytes = 256u << 10;
 
     std::string name;
     int width = 0, height = 0;                    // pixels
@@ -21,6 +24,7 @@ struct MovieContext
     IMovieHost* host = nullptr;
     ImageCache images;
     std::set<std::string> reported;
+    size_t printed = 0; // bytes
 
     double ScaleX() const { return width / designWidth; }
     double ScaleY() const { return height / designHeight; }
@@ -30,6 +34,11 @@ struct MovieContext
     void InvalidateAll();
     // Logs the message (an error of the movie) unless it was logged before.
     void Report(const std::string& message);
+    // False once the movie has printed all the log takes from it.
+    bool TakesPrints() const { return printed <= MaxPrintedBytes; }
+    // Logs a line the script printed; the line that would pass MaxPrintedBytes is replaced by
+    // one that says the rest is not logged.
+    void Print(const char* text, size_t length);
 };
 
 } // namespace movie

@@ -1,6 +1,5 @@
 #include "platform/movie/MovieLibrary.h"
 
-#include "foundation/base/Dumper.h"
 #include "platform/movie/MovieContext.h"
 
 #include <lua.hpp>
@@ -93,9 +92,13 @@ int Design(lua_State* L)
     return 0;
 }
 
+// print(...) logs its values as the library's does, within the movie's bound; once the log takes
+// no more, the values are not even made into text.
 int Print(lua_State* L)
 {
     MovieContext& context = Context(L);
+    if (!context.TakesPrints())
+        return 0;
     const int count = lua_gettop(L);
     lua_getglobal(L, "tostring");
     luaL_Buffer buffer;
@@ -110,7 +113,9 @@ int Print(lua_State* L)
         luaL_addvalue(&buffer);
     }
     luaL_pushresult(&buffer);
-    Dumper::Instance().Print(DUMP_SCRIPT, "Movie \"%s\": %s\n", context.name.c_str(), lua_tostring(L, -1));
+    size_t length = 0;
+    const char* text = lua_tolstring(L, -1, &length);
+    context.Print(text, length);
     return 0;
 }
 

@@ -9,7 +9,7 @@ namespace movie {
 struct MovieContext;
 
 // The movie's own globals: the table "movie" (its size, time, frame and loop flag; invalidate,
-// call and design) and print, which writes to the log under the movie's name.
+// call and design) and print, which writes to the log under the movie's name, up to a bound.
 void RegisterMovieLibrary(lua_State* L, MovieContext& context);
 
 // Hides the metatable on top of the stack from the script (getmetatable answers a text): a

@@ -252,8 +252,9 @@ MovieScript::MovieScript(MovieContext& context, Canvas& canvas, std::unique_ptr<
 
 MovieScript::~MovieScript() { lua_close(_L); }
 
-// A script stopped for its budget would run away again on every later call: from then on it is
-// not entered at all. A call made while another runs (through the host) keeps the outer budget.
+// A script stopped for its budget (work, time or memory) would run away again on every later
+// call: from then on it is not entered at all. A call made while another runs (through the host)
+// keeps the outer budget.
 bool MovieScript::Protected(lua_CFunction function, void* data)
 {
     if (_budget->IsSpent())
@@ -261,7 +262,8 @@ bool MovieScript::Protected(lua_CFunction function, void* data)
     if (_running++ == 0)
         _budget->Refill();
     const int status = lua_cpcall(_L, function, data);
-    --_running;
+    if (--_running == 0)
+        _budget->Rest();
     if (status == 0)
         return true;
     const char* message = lua_tostring(_L, -1);
@@ -273,8 +275,6 @@ bool MovieScript::Protected(lua_CFunction function, void* data)
         _context.Report(report);
     _stopReported = _budget->IsSpent();
     lua_pop(_L, 1);
-    if (status == LUA_ERRMEM)
-        lua_gc(_L, LUA_GCCOLLECT, 0);
     return false;
 }
 

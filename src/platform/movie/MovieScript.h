@@ -19,10 +19,9 @@ struct MovieContext;
 // The interpreter state of one movie. It opens only what a movie needs: the basic functions
 // without file, module or environment access, the string (with bounded patterns), table and
 // math libraries, the movie's own functions, the canvas and the helper library. Every entry into
-// the script is a protected call with a budget of work and of memory (ScriptBudget); an error is
-// reported through the context and the call answers false. After running out of memory the
-// garbage is collected at once, so the movie can go on; a script stopped for its work budget is
-// stopped for good.
+// the script is a protected call with a budget of work, time and memory (ScriptBudget); an error
+// is reported through the context and the call answers false. A script that spends its budget or
+// runs out of memory is stopped for good.
 class MovieScript
 {
 public:
@@ -45,7 +44,7 @@ public:
     // movie.length (frames), 0 when the movie has none.
     int GetLength();
     void SetLoop(bool loop);
-    // Stopped for running too long: no call enters it any more.
+    // Stopped for running too long or out of memory: no call enters it any more.
     bool IsStopped() const;
     // A call into the script is under way (a host callback may reach the movie meanwhile).
     bool IsRunning() const { return _running > 0; }

@@ -11,6 +11,8 @@ namespace {
 
 // Often enough that single instructions working on long texts are seen before a frame is lost.
 constexpr int kHookInterval = 1000;
+// Steps of library work or allocation between two readings of the clock: about a millisecond.
+constexpr long kStepsPerClockReading = 1 << 16;
 // Bytes allocated that count as one instruction: about what copying and collecting them costs.
 constexpr size_t kBytesPerStep = 8;
 
@@ -70,6 +72,8 @@ int GuardedXpcall(lua_State* L)
 
 } // namespace
 
+ScriptBudget::ScriptBudget() : _alarm(Ring, this) {}
+
 ScriptBudget& ScriptBudget::Of(lua_State* L)
 {
     void* data = nullptr;
@@ -77,6 +81,8 @@ ScriptBudget& ScriptBudget::Of(lua_State* L)
     return *static_cast<ScriptBudget*>(data);
 }
 
+// A refused block fails the entry with the interpreter's memory error, which a script may catch;
+// the spent budget lets it go on up.
 void* ScriptBudget::Allocate(void* data, void* block, size_t oldSize, size_t newSize)
 {
     auto* budget = static_cast<ScriptBudget*>(data);
@@ -86,11 +92,13 @@ void* ScriptBudget::Allocate(void* data, void* block, size_t oldSize, size_t new
         budget->_used -= oldSize;
         return nullptr;
     }
-    if (newSize > oldSize && budget->_used - oldSize + newSize > MemoryLimit)
-        return nullptr;
-    void* grown = std::realloc(block, newSize);
+    void* grown =
+        newSize > oldSize && budget->_used - oldSize + newSize > MemoryLimit ? nullptr : std::realloc(block, newSize);
     if (!grown)
+    {
+        budget->Stop();
         return nullptr;
+    }
     budget->_used = budget->_used - oldSize + newSize;
     if (newSize > oldSize)
         budget->Spend(long((newSize - oldSize) / kBytesPerStep));
@@ -100,12 +108,10 @@ void* ScriptBudget::Allocate(void* data, void* block, size_t oldSize, size_t new
 long ScriptBudget::Charge(lua_State* L, long steps)
 {
     ScriptBudget& budget = Of(L);
-    if (!budget._spent && steps <= budget._left)
-    {
-        budget._left -= steps;
+    if (!budget._spent)
+        budget.Spend(steps);
+    if (!budget._spent)
         return budget._left;
-    }
-    budget.Stop();
     RaiseRunaway(L, 1); // where the script called the library
 }
 
@@ -115,11 +121,19 @@ void ScriptBudget::GuardCatches(lua_State* L)
     lua_register(L, "xpcall", GuardedXpcall);
 }
 
+// An alarm that rang in the last entry may have left the hook on every instruction.
 void ScriptBudget::Refill()
 {
     _left = Work;
+    _unclocked = 0;
+    _rang = 0;
+    if (_state)
+        lua_sethook(_state, CountInstructions, LUA_MASKCOUNT, kHookInterval);
     _entered = ThreadSeconds();
+    _alarm.Arm(CPUSeconds);
 }
+
+void ScriptBudget::Rest() { _alarm.Disarm(); }
 
 void ScriptBudget::Watch(lua_State* L)
 {
@@ -133,18 +147,43 @@ void ScriptBudget::CountInstructions(lua_State* L, lua_Debug*)
     if (!budget._spent)
     {
         budget._left -= kHookInterval;
-        if (budget._left >= 0 && ThreadSeconds() - budget._entered < CPUSeconds)
+        if (budget._left >= 0 && !budget.Overdue())
+        {
+            if (budget._rang) // late, from an earlier entry: back to counting
+            {
+                budget._rang = 0;
+                lua_sethook(L, CountInstructions, LUA_MASKCOUNT, kHookInterval);
+            }
             return;
+        }
         budget.Stop();
     }
     RaiseRunaway(L, 0); // the script that runs, where the hook stopped it
 }
 
+// Only what a signal handler may do: a flag, and the hook's fields.
+void ScriptBudget::Ring(void* data)
+{
+    auto* budget = static_cast<ScriptBudget*>(data);
+    budget->_rang = 1;
+    if (budget->_state)
+        lua_sethook(budget->_state, CountInstructions, LUA_MASKCOUNT, 1);
+}
+
+// Work charged inside one library call reads the clock as the hook does, and at once after the
+// alarm rang, so a long C loop ends there too.
 void ScriptBudget::Spend(long steps)
 {
     _left -= steps;
-    if (_left < 0)
+    _unclocked += steps;
+    if (_left < 0 || ((_rang || _unclocked >= kStepsPerClockReading) && Overdue()))
         Stop();
+}
+
+bool ScriptBudget::Overdue()
+{
+    _unclocked = 0;
+    return ThreadSeconds() - _entered >= CPUSeconds;
 }
 
 // From now on the hook raises the error before every instruction, so a script that catches it

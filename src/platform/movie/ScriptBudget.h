@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/movie/ThreadAlarm.h"
+
+#include <csignal>
 #include <cstddef>
 
 struct lua_Debug;
@@ -9,12 +12,14 @@ namespace movie {
 
 // What one movie's script may take in a call: memory, and work. Work is counted in
 // instructions, in steps of the library functions whose C loops no instruction counts (string
-// patterns, repetitions, table moves and sorts), and in bytes allocated, since copying a long
-// string is a single instruction. Some single instructions still work in proportion to a text
-// without allocating (comparing or re-making a long text that exists), so a call also stops
-// once it has taken CPUSeconds of its thread's time. A call that spends its work stops the
-// script for good: from then on every instruction raises the error, and neither pcall nor
-// xpcall gives control back. It is the allocator data of its script's state.
+// patterns, repetitions, table walks and sorts, text copies), and in bytes allocated, since
+// copying a long string is a single instruction. Some single instructions still work in
+// proportion to a text without allocating (comparing a long text, converting it to a number),
+// so a call also stops once it has taken CPUSeconds of its thread's time: the clock is read
+// every so many instructions and steps of work, and an alarm rings inside an instruction that
+// takes long. A call that spends its work, or runs out of memory, stops the script for good:
+// from then on every instruction raises the error, and neither pcall nor xpcall gives control
+// back. It is the allocator data of its script's state, and runs on the thread that made it.
 class ScriptBudget
 {
 public:
@@ -26,7 +31,12 @@ public:
     // stretched by a loaded machine.
     static constexpr double CPUSeconds = 2.0;
 
-    // The interpreter's allocator, with the budget as its data.
+    ScriptBudget();
+    ScriptBudget(const ScriptBudget&) = delete;
+    ScriptBudget& operator=(const ScriptBudget&) = delete;
+
+    // The interpreter's allocator, with the budget as its data. A block refused for the memory
+    // limit spends the budget.
     static void* Allocate(void* budget, void* block, size_t oldSize, size_t newSize);
     // Takes `steps` from the budget of the script in `L` and returns what is left; raises the
     // script's error once the budget is spent.
@@ -39,20 +49,29 @@ public:
 
     // Starts counting the instructions of `L`, the state this budget allocates for.
     void Watch(lua_State* L);
-    // The whole budget again, for the next entry into the script.
+    // The whole budget again, for the next entry into the script; its time runs from now.
     void Refill();
+    // The entry has returned: its time stops running.
+    void Rest();
     bool IsSpent() const { return _spent; }
 
 private:
     static void CountInstructions(lua_State* L, lua_Debug*);
+    // The alarm's, in a signal handler: the next instruction looks at the clock.
+    static void Ring(void* budget);
     // Takes work without raising: the next instruction does.
     void Spend(long steps);
+    // Reads the thread clock: the entry has taken its time.
+    bool Overdue();
     void Stop();
 
     lua_State* _state = nullptr;
+    ThreadAlarm _alarm;
     size_t _used = 0; // bytes
     long _left = Work;
+    long _unclocked = 0; // steps spent since the clock was read
     double _entered = 0; // thread seconds when the entry began
+    volatile sig_atomic_t _rang = 0;
     bool _spent = false;
 };
 

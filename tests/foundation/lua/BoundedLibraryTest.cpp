@@ -12,11 +12,13 @@
 
 namespace {
 
-long gLeft = 0;  // the budget of the bounded state
-long gSpent = 0; // what it was charged
+long gLeft = 0;    // the budget of the bounded state
+long gSpent = 0;   // what it was charged
+long gCharges = 0; // in how many charges
 
 long Charge(lua_State* L, long steps)
 {
+    ++gCharges;
     gSpent += steps;
     gLeft -= steps;
     if (gLeft < 0)
@@ -123,6 +125,14 @@ TEST_F(BoundedLibrary, AnswersAndErrorsAreTheLibrarys)
         "('a]b'):match('[]]')",
         "('x^y'):match('[%^]')",
         "('abc'):match('[^a]+')",
+        "('abcxyz{'):match('[a-z]+')",
+        "('z'):find('[a-z]')",
+        "('y z'):gsub('[x-z]', '.')",
+        "('AZ09az'):gsub('[A-Z0-9]', '_')",
+        "('Zz'):match('[^a-y]+')",
+        "('a-z'):match('[a-]+')",
+        "('-a'):find('[-a]+')",
+        "('aZ'):find('%f[A-Z]')",
         "('a-z'):match('[a%-z]+')",
         "('x1_Y'):match('[%w_]+')",
         "('\\t x'):match('%s+()')",
@@ -183,6 +193,95 @@ TEST_F(BoundedLibrary, AnswersAndErrorsAreTheLibrarys)
         "('abc'):gsub('(b)(c)', '%2%1')",
         "('abc'):gsub('x*', '-')",
         "('a,b'):gsub('(%w)', {a = 1, b = true})",
+        // sub, upper, lower, reverse, byte, char
+        "('hello'):sub(2, 4)",
+        "('hello'):sub(-3)",
+        "('hello'):sub(0)",
+        "('hello'):sub(4, 2)",
+        "('hello'):sub(2, 100)",
+        "('hello'):sub(-100, -4)",
+        "('hello'):sub()",
+        "string.sub(123, 2)",
+        "string.sub(nil, 1)",
+        "('Hello, W\\195\\182rld!'):upper()",
+        "('HeLLo\\0X'):lower()",
+        "string.upper()",
+        "('abc'):reverse()",
+        "(''):reverse()",
+        "string.reverse(12)",
+        "('hello'):byte()",
+        "('hello'):byte(2, 4)",
+        "('hello'):byte(-1)",
+        "('hello'):byte(10)",
+        "('hello'):byte(3, 2)",
+        "('hello'):byte(0, 100)",
+        "(''):byte()",
+        "('\\255'):byte()",
+        "select('#', ('x'):rep(7000):byte(1, -1))",
+        "('x'):rep(9000):byte(1, -1)",
+        "string.char(104, 105)",
+        "string.char()",
+        "string.char('65', 66.7)",
+        "string.char(256)",
+        "string.char(-1)",
+        "string.char(65, nil)",
+        // format
+        "string.format('%d %5.2f %s %q', 3, 2.5, 'x', 'a\"b\\\\\\n\\0\\r')",
+        "string.format('%5s|%-5s|%.2s|%5.1s|', 'ab', 'cd', 'efgh', 'xyz')",
+        "string.format('%x %X %o %u %c %i', 255, 255, 8, 3, 65, -7.9)",
+        "string.format('%e %g %G %E %+.3f % d %#x %05d', 12345.678, 0.0001, 1e20, 1, 2, 3, 255, -42)",
+        "string.format('%x', -1)",
+        "string.format('%%|%c|', 0)",
+        "string.format('%s %s', 1.5, 10)",
+        "string.format('%s', ('x'):rep(150))",
+        "string.format('%.3s', ('x'):rep(150))",
+        "string.format('%q', ('\\0'):rep(3))",
+        "string.format(12, 1)",
+        "string.format('%d', '10')",
+        "string.format('%')",
+        "string.format('%d')",
+        "string.format('%y', 1)",
+        "string.format('%5%', 1)",
+        "string.format('%------d', 1)",
+        "string.format('%123d', 1)",
+        "string.format('%1.123f', 1)",
+        "string.format('%d', 'x')",
+        "string.format('%s', nil)",
+        "string.format('%q', {})",
+        "string.format()",
+        // unpack, select, tonumber
+        "unpack({1, 2, 3})",
+        "unpack({1, 2, 3}, 2)",
+        "unpack({1, 2, 3}, 2, 5)",
+        "unpack({}, 1, 0)",
+        "unpack({1}, -1, 1)",
+        "unpack({}, 1, 1e8)",
+        "unpack()",
+        "unpack({}, 'x')",
+        "select('#')",
+        "select('#', 1, nil, 3)",
+        "select('#x', 1)",
+        "select(2, 'a', 'b', 'c')",
+        "select(-1, 'a', 'b')",
+        "select(5, 'a')",
+        "select(0, 'a')",
+        "select(-5, 'a')",
+        "select('x')",
+        "tonumber('0x10')",
+        "tonumber('  12  ')",
+        "tonumber('12a')",
+        "tonumber('1e2')",
+        "tonumber('')",
+        "tonumber(nil)",
+        "tonumber()",
+        "tonumber('ff', 16)",
+        "tonumber('zz', 36)",
+        "tonumber('10 ', 2)",
+        "tonumber('19', 8)",
+        "tonumber(' ', 16)",
+        "tonumber(5, 16)",
+        "tonumber('1', 1)",
+        "tonumber({}, 16)",
         // string.rep
         "('ab'):rep(3)",
         "(''):rep(5)",
@@ -223,10 +322,23 @@ TEST_F(BoundedLibrary, AnswersAndErrorsAreTheLibrarys)
         "return table.concat(t, ',') end)()",
         "table.sort({3, 2, 1}, 5)",
         "table.sort(nil)",
+        // maxn, foreach, foreachi
+        "table.maxn({1, 2, [10] = 1, [2.5] = 1, x = 1})",
+        "table.maxn({})",
+        "table.maxn({[-1] = 1})",
+        "table.maxn('x')",
+        "(function() local s = '' table.foreachi({'a', 'b'}, function(i, v) s = s .. i .. v end) return s end)()",
+        "table.foreachi({'a', 'b', 'c'}, function(i, v) if i == 2 then return v end end)",
+        "table.foreach({x = 1}, function(k, v) return k .. v end)",
+        "table.foreach({}, print)",
+        "table.foreach({1})",
+        "table.foreachi(nil, print)",
         "(function() local t = {3, 1, 2} table.sort(t, nil) return table.concat(t) end)()",
     };
     for (const char* expression : cases)
         EXPECT_EQ(Run(_library, expression), Run(_bounded, expression)) << expression;
+    // The library's own unpack takes this range for an empty one and crashes.
+    EXPECT_EQ(Run(_bounded, "unpack({}, -2147483647, 2147483647)"), "error string:case:1: too many results to unpack");
 }
 
 // The matcher recurses once per pattern item: a pattern of the limit is taken, one character
@@ -258,8 +370,10 @@ TEST_F(BoundedLibrary, PatternsAreTakenUpToTheLimit)
 TEST_F(BoundedLibrary, WorkIsChargedToTheBudget)
 {
     const std::string backtracking = "('a'):rep(20):find(('a?'):rep(20) .. ('a'):rep(20))";
+    gCharges = 0;
     EXPECT_EQ(Run(_bounded, backtracking), "ok number:1 number:20");
     EXPECT_GT(gSpent, 1L << 20) << "every path the matcher tried was charged";
+    EXPECT_GE(gCharges, gSpent >> 14) << "charged as it goes, so that the budget can look at its clock";
 
     gLeft = 100000;
     gSpent = 0;
@@ -269,7 +383,7 @@ TEST_F(BoundedLibrary, WorkIsChargedToTheBudget)
 
     gLeft = 100000000;
     ASSERT_EQ(0, luaL_dostring(_bounded, "s = ('x'):rep(1e5) xy = ('xy'):rep(1e5) ordered = {}\n"
-                                         "for i = 1, 1000 do ordered[i] = i end"));
+                                         "for i = 1, 1000 do ordered[i] = i end digits = ('1'):rep(1e5)"));
     struct Case
     {
         const char* expression;
@@ -283,6 +397,25 @@ TEST_F(BoundedLibrary, WorkIsChargedToTheBudget)
         {"('x'):rep(1e5)", 100000, 200000},
         {"(function() local t = {} for i = 1, 1000 do table.insert(t, 1, i) end end)()", 1500000, 2500000},
         {"table.sort(ordered)", 100000, 1000000},
+        // a set is scanned whole at every step
+        {"('a'):rep(100):find('[' .. ('b'):rep(251) .. 'a]-x')", 1000000, 3000000},
+        // walks of a table, and the calls they make
+        {"table.maxn(ordered)", 4000, 5000},
+        {"table.foreach(ordered, function() end)", 16000, 17000},
+        {"table.foreachi(ordered, function() end)", 16000, 17000},
+        {"select('#', unpack(ordered))", 4000, 4100},
+        {"select(2, unpack(ordered))", 7900, 8100},
+        // texts copied, converted or taken apart
+        {"s:sub(2)", 6000, 6500},
+        {"s:upper()", 6000, 6500},
+        {"s:lower()", 6000, 6500},
+        {"s:reverse()", 6000, 6500},
+        {"s:byte(1, 1000)", 4000, 4100},
+        {"string.char(unpack(ordered, 1, 100))", 800, 900},
+        {"string.format('%s', s)", 6000, 6500},
+        {"string.format('%q', s)", 6000, 6500},
+        {"tonumber(digits)", 6000, 6500},
+        {"tonumber(digits, 2)", 6000, 6500},
     };
     for (const Case& c : cases)
     {

@@ -2,8 +2,13 @@
 // back, and work done inside one library call is charged as instructions are.
 #include "MovieFixture.h"
 
+#include "platform/movie/MovieContext.h"
+#include "platform/movie/ScriptBudget.h"
+
 #include <algorithm>
+#include <ctime>
 #include <functional>
+#include <numeric>
 
 namespace {
 
@@ -18,6 +23,23 @@ function Spin() spin() end
 int Backs(const RecordingHost& host) { return int(std::count(host.calls.begin(), host.calls.end(), "Back()")); }
 
 void Step(movie::Movie& m) { m.Advance(movie::Movie::FrameSeconds); }
+
+// The time this thread has run: what the budget's ceiling counts, whatever else the machine does.
+double ThreadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// The thread time of one frame of the movie.
+double FrameSeconds(movie::Movie& m)
+{
+    const double start = ThreadSeconds();
+    Step(m);
+    m.Render(movie::Rect{0, 0, m.GetWidth(), m.GetHeight()});
+    return ThreadSeconds() - start;
+}
 
 } // namespace
 
@@ -189,4 +211,88 @@ end
     EXPECT_EQ(_host.calls[0], "Seen(\"locked\", \"locked\")");
     EXPECT_EQ(LogCount("attempt to index"), 1);
     EXPECT_TRUE(m->IsLoaded());
+}
+
+// The frame in which a movie spends its budget ends within the budget's thread time, however the
+// work is hidden: memory filled (caught or not), a library walk of a long table, a set that one
+// matcher step scans whole, comparisons of long texts inside one sort, an instruction that
+// converts a long text. Then the movie is inert and the log holds the one line of its stop.
+// Before the budget counted them, memory filled slowed every frame for good, and the others took
+// 3 to 20 seconds of one frame.
+TEST_F(MovieTest, TheFrameThatSpendsTheBudgetEndsWithinItsTime)
+{
+    struct Case
+    {
+        const char* what;
+        const char* script;
+        const char* logged;
+    };
+    const char* const outOfMemory = "not enough memory; the movie is stopped and draws nothing";
+    const char* const tooLong = "the script ran too long and was stopped; the movie is stopped and draws nothing";
+    const Case cases[] = {
+        {"filling the memory", "function Update(dt) local t = {} local i = 0 while true do i = i + 1 t[i] = {} end end",
+         outOfMemory},
+        {"filling the memory inside pcall",
+         "function fill() local t = {} local i = 0 while true do i = i + 1 t[i] = {} end end\n"
+         "function Update(dt) for i = 1, 20 do pcall(fill) back() end end",
+         outOfMemory},
+        {"a text doubled until the memory is full, inside xpcall",
+         "function Update(dt) for i = 1, 20 do xpcall(function() local s = 'x' while true do s = s .. s end end, back) "
+         "end end",
+         outOfMemory},
+        {"a walk over a long table again and again",
+         "local t = {} for i = 1, 2000000 do t[i] = true end local maxn = table.maxn\n"
+         "function Update(dt) while true do maxn(t) end end",
+         tooLong},
+        {"a set of 251 characters", "function Update(dt) ('a'):rep(10000):find('[' .. ('b'):rep(251) .. 'a]-x') end",
+         tooLong},
+        {"sorting long texts that differ at their ends",
+         "local s = ('x'):rep(2 ^ 20) local texts = {} for i = 1, 8 do texts[i] = s .. i end\n"
+         "local t = {} for i = 1, 1000 do t[i] = texts[math.fmod(i * 7, 8) + 1] end\n"
+         "function Update(dt) while true do table.sort(t) end end",
+         tooLong},
+        {"converting a long text again and again",
+         "local s = '1' for i = 1, 24 do s = s .. s end\n"
+         "function Update(dt) while true do local x = s + s + s + s end end",
+         tooLong},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        _host.calls.clear();
+        auto m = Make(std::string(kCatchingPrelude) + c.script + "\n");
+        ASSERT_TRUE(m->IsLoaded());
+        LogLines().clear();
+        EXPECT_LT(FrameSeconds(*m), movie::ScriptBudget::CPUSeconds + 0.25);
+        EXPECT_FALSE(m->IsLoaded());
+        EXPECT_EQ(Backs(_host), 0) << "the script ran again after its budget was spent";
+        EXPECT_EQ(LogCount(c.logged), 1);
+        double later = 0;
+        for (int i = 0; i < 3; ++i)
+            later += FrameSeconds(*m);
+        EXPECT_LT(later, 0.01) << "the inert movie costs the frames after nothing";
+        EXPECT_EQ(LogLines().size(), 1u) << ::testing::PrintToString(LogLines());
+    }
+}
+
+// Printing is no runaway: the movie goes on, but the log takes a bounded amount of its lines, then
+// one that says the rest is not logged, and later prints cost next to nothing.
+TEST_F(MovieTest, PrintsAreLoggedUpToABound)
+{
+    auto m = Make("print('loaded', 1, nil, true)\n"
+                  "local s = string.rep('x', 5000) function Update(dt) for i = 1, 3000 do print(s) end end\n");
+    EXPECT_EQ(LogCount("Movie \"swf/test.lua\": loaded\t1\tnil\ttrue"), 1);
+    EXPECT_LT(FrameSeconds(*m), 0.5);
+    double later = 0;
+    for (int i = 0; i < 3; ++i)
+        later += FrameSeconds(*m);
+    EXPECT_LT(later, 0.05);
+    EXPECT_TRUE(m->IsLoaded());
+    EXPECT_EQ(LogCount("Movie \"swf/test.lua\": printed more than " +
+                       std::to_string(movie::MovieContext::MaxPrintedBytes) + " bytes, the rest is not logged"),
+              1);
+    const size_t logged = std::accumulate(LogLines().begin(), LogLines().end(), size_t(0),
+                                          [](size_t sum, const std::string& line) { return sum + line.size(); });
+    EXPECT_LE(logged, movie::MovieContext::MaxPrintedBytes + 200);
+    EXPECT_GE(LogCount(std::string(5000, 'x')), 2) << "the first prints are logged whole";
 }

@@ -91,15 +91,12 @@ end
     EXPECT_EQ(LogCount("colour or gradient expected"), 1) << "the same error is logged once";
 }
 
-TEST_F(MovieTest, AScriptOutOfMemoryGoesOnAndTheSandboxHasNoFilesOrChunks)
+TEST_F(MovieTest, TheSandboxHasNoFilesOrChunks)
 {
     auto m = Make(R"(
-function Hog() local t = {} local i = 0 while true do i = i + 1 t[i] = {i, i, i, i, i, i, i, i} end end
 function Has(name) return _G[name] != NULL end
 function Libraries() return string.upper("ok") .. math.floor(2.5) .. table.getn({1, 2}) end
 )");
-    EXPECT_EQ(m->Call("Hog", {}).type, movie::Value::Null);
-    EXPECT_EQ(LogCount("not enough memory"), 1);
     for (const char* name :
          {"io", "os", "debug", "dofile", "loadfile", "loadstring", "require", "setfenv", "collectgarbage", "coroutine"})
     {
