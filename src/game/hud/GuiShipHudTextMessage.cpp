@@ -64,7 +64,10 @@ int GuiShipHudTextMessage::PiecesFor(const HudText& text) const
 void GuiShipHudTextMessage::Proceed()
 {
     if (_timeLeft <= 0.0f)
+    {
+        _shown[0] = '\0';
         return;
+    }
     const float dt = Hud::Seconds();
     if (_darken)
         HudPaint::Quad(_black, Vec2(0.0f, 0.0f), Vec2(Hud::ScreenWidth(), Hud::ScreenHeight()), 0.0f,

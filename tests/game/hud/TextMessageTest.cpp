@@ -48,6 +48,7 @@ TEST_F(TextMessageTest, TypesForTwoSecondsThenShowsItsTimeFadingInTheLastSecond)
     EXPECT_FLOAT_EQ(_strip.GetReveal(), 0.5f);
     EXPECT_FLOAT_EQ(_strip.GetTimeLeft(), 3.0f);
     EXPECT_EQ(_painted.texts.back().text, "Energy shie") << "23 characters, half typed";
+    EXPECT_STREQ(_strip.GetShownText(), "Energy shie");
     // The frame that finishes the typing starts the time.
     EXPECT_EQ(Run(1.0f, 0.25f), 4);
     EXPECT_FLOAT_EQ(_strip.GetReveal(), 1.0f);
@@ -63,6 +64,7 @@ TEST_F(TextMessageTest, TypesForTwoSecondsThenShowsItsTimeFadingInTheLastSecond)
     EXPECT_FLOAT_EQ(_painted.quads.front().color.a, 0.75f) << "the frame fades with the text";
     EXPECT_EQ(Run(1.0f, 0.25f), 2) << "gone about five seconds after it came";
     EXPECT_LE(_strip.GetTimeLeft(), 0.0f);
+    EXPECT_STREQ(_strip.GetShownText(), "");
 }
 
 TEST_F(TextMessageTest, FrameEndsStandThirtyUnitsOutPerCentrePieceInBlueOrRed)
