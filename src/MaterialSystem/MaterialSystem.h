@@ -120,6 +120,10 @@ public:
                             const char* text, const Vec4& rect, TextAlign align, bool wordBreak, const Color& color);
     RenderText* DrawD3DText(const char* face, unsigned height, unsigned width, bool italic, const char* text,
                             const Vec4& rect, TextAlign align, bool wordBreak, const Color& color);
+    // The width in pixels of the text's widest line in that font, as DrawD3DText would lay it
+    // out unwrapped; 0 without a font.
+    float MeasureD3DText(const char* face, unsigned height, unsigned width, unsigned long weight, bool italic,
+                         const char* text);
     // Screen quads: uv0..uv3 at the corners bottom-left, top-left, bottom-right, top-right;
     // the angle in degrees; layer 0 or 1.
     void RenderQuad(Material* material, const Vec2& pos, const Vec2& size, float angle, const Color& color, int layer);

@@ -16,9 +16,9 @@ struct Line
 constexpr Line Lines[] = {
     {"mission00/m00_start_v1.wav", 118, 2.0f},      {"mission00/m00_ambush_v1.wav", 124, 1.2f},
     {"mission00/m00_ambush_v2.wav", 112, 1.3f},     {"mission00/m00_hurry_v1.wav", 120, 1.5f},
-    {"mission00/m00_clean_v1.wav", 116, 1.6f},      {"mission12/m12_start_v1.wav", 118, 2.2f},
+    {"mission00/m00_clean_v1.wav", 116, 3.6f},      {"mission12/m12_start_v1.wav", 118, 2.2f},
     {"mission12/m12_cargo_down_v1.wav", 122, 1.4f}, {"mission12/m12_cargo_down_v2.wav", 114, 1.4f},
-    {"mission12/m12_done_v1.wav", 116, 1.5f},
+    {"mission12/m12_done_v1.wav", 116, 3.6f},
 };
 
 struct Piece

@@ -242,6 +242,15 @@ RenderText* MaterialSystem::DrawD3DText(const char* face, unsigned height, unsig
     return DrawD3DText(face, height, width, 400, italic, text, rect, align, wordBreak, color);
 }
 
+float MaterialSystem::MeasureD3DText(const char* face, unsigned height, unsigned width, unsigned long weight,
+                                     bool italic, const char* text)
+{
+    if (!_draw || !text)
+        return 0.0f;
+    FontCache::Entry* font = _draw->fonts->Acquire(face, height, width, static_cast<unsigned>(weight), italic);
+    return font && font->font ? MeasureText(*font->font, text, TF_EXPANDTABS) : 0.0f;
+}
+
 void MaterialSystem::FlushScreenPrims()
 {
     if (_draw->screen)

@@ -1,13 +1,15 @@
 #pragma once
 // The message strip: one short message at a time in a framed strip in the lower half of the
-// screen, blue or red, built from a left end, a row of centre pieces and a right end. The text
-// types itself in over two seconds, then stays for the given time and fades out during its last
-// second. The HUD owns one; the stock exchange drives one of its own.
+// screen, blue or red, built from a left end, a row of centre pieces and a right end; it takes
+// more pieces than asked where the text needs them. The text types itself in over two seconds,
+// then stays for the given time and fades out during its last second. The HUD owns one; the
+// stock exchange drives one of its own.
 #include "foundation/math/Vec2.h"
 
 #include <cstddef>
 
 class Material;
+struct HudText;
 
 class GuiShipHudTextMessage
 {
@@ -40,6 +42,8 @@ public:
     float GetTimeLeft() const { return _timeLeft; }
     float GetReveal() const { return _reveal; }
     const char* GetText() const { return _text; }
+    // What the last frame drew of the text: the part typed so far.
+    const char* GetShownText() const { return _shown; }
     int GetPieces() const { return _pieces; }
     bool IsBlue() const { return _isBlue; }
 
@@ -51,8 +55,13 @@ private:
         PIECE_CENTER = 2,
     };
 
+    // The centre pieces drawn: at least the asked ones, more while the text needs them and the
+    // screen has room.
+    int PiecesFor(const HudText& text) const;
+
     float _timeLeft = 0.0f;
     char _text[TextSize] = {};
+    char _shown[TextSize] = {};
     float _reveal = 0.0f;
     Material* _blue[3] = {};
     Material* _red[3] = {};

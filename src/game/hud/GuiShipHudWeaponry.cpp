@@ -27,7 +27,8 @@ void GuiShipHudWeaponry::Load()
     SetSelected2(false);
     SetSelected3(true);
     SetSelected4(false);
-    _layer = Hud::AddFlash("weaponry", "swf//weaponry.swf", Vec2(761.0f, 759.0f), Vec2(160.0f, 120.0f), GA_RIGHT);
+    // Over the right end of the speed gauge, which stays in the middle of a wide screen with it.
+    _layer = Hud::AddFlash("weaponry", "swf//weaponry.swf", Vec2(761.0f, 759.0f), Vec2(160.0f, 120.0f), GA_CENTER);
     _loaded = true;
 }
 

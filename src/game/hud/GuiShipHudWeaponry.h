@@ -1,5 +1,5 @@
 #pragma once
-// The weaponry panel at the lower right: one movie showing the player ship's four weapon slots,
+// The weaponry panel over the right end of the speed gauge: one movie showing the player ship's four weapon slots,
 // which of each group (slots 1 and 2, slots 3 and 4) is selected and each slot's ammunition
 // ("+" for unlimited). The movie is told the whole state every frame of a single-player game.
 class FlashLayer;

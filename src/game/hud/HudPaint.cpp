@@ -75,6 +75,13 @@ RenderText* Text(const HudText& asked)
                                text.align, text.wordBreak, text.color);
 }
 
+float TextWidth(const HudText& text)
+{
+    MaterialSystem* render = Render();
+    return render ? render->MeasureD3DText(text.face, text.height, text.width, text.weight, text.italic, text.text)
+                  : 0.0f;
+}
+
 void ClipText(RenderText* text, const Vec4& rect)
 {
     if (!text)

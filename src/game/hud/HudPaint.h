@@ -53,6 +53,9 @@ void Line(const Vec2& from, const Vec2& to, const Color& colorFrom, const Color&
 // Null when nothing was queued (no render device, or a box off the screen).
 RenderText* Text(const HudText& text);
 
+// The pixel width of the text's widest line in its font, whoever draws it (the render device
+// measures); 0 without one.
+float TextWidth(const HudText& text);
 // Draws only the part of the text inside the rectangle (left, top, right, bottom); null passes.
 void ClipText(RenderText* text, const Vec4& rect);
 // Whether every coordinate is finite and within Reach.

@@ -3,6 +3,7 @@
 #include "platform/font/Font.h"
 #include "platform/font/Utf8.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -82,6 +83,23 @@ void WrapParagraph(Measurer& measure, const std::u32string& text, size_t begin, 
 }
 
 } // namespace
+
+float MeasureText(Font& font, std::string_view utf8, unsigned format)
+{
+    std::u32string text = DecodeUtf8(utf8);
+    std::erase(text, U'\r');
+    Measurer measure(font, format);
+    float widest = 0.0f;
+    size_t begin = 0;
+    for (size_t i = 0; i <= text.size(); ++i)
+    {
+        if (i < text.size() && text[i] != U'\n')
+            continue;
+        widest = std::max(widest, measure.Width(text, begin, i));
+        begin = i + 1;
+    }
+    return widest;
+}
 
 void LayoutText(Font& font, std::string_view utf8, const TextBox& box, unsigned format, std::vector<PlacedGlyph>& out)
 {

@@ -37,3 +37,6 @@ struct PlacedGlyph
 // wraps at spaces; a word wider than the box stays whole on its own line. Glyphs are placed
 // whether or not they fall inside the box: clipping is the drawer's.
 void LayoutText(Font& font, std::string_view text, const TextBox& box, unsigned format, std::vector<PlacedGlyph>& out);
+// The pen width of the widest line of the text, unwrapped, in pixels: how wide a box must be for
+// LayoutText to break it only at its newlines.
+float MeasureText(Font& font, std::string_view text, unsigned format);

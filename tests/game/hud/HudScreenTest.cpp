@@ -238,7 +238,7 @@ TEST_F(HudScreenTest, TheHudShowsOnTheScreen)
     const Element elements[] = {
         {"target panel", 0, 725, 385, 220, GA_LEFT, 18, 741, 368, 188},
         {"own ship", 886, 715, 400, 230, GA_RIGHT, 885, 754, 391, 180},
-        {"weaponry", 761, 759, 160, 120, GA_RIGHT, 760, 764, 145, 116},
+        {"weaponry", 761, 759, 160, 120, GA_CENTER, 760, 764, 145, 116},
         {"radar", 545, 742, 188, 188, GA_CENTER, 545, 750, 189, 180},
         {"speed", 340, 864, 600, 90, GA_CENTER, 350, 864, 590, 86},
         {"energy", 433, 776, 128, 128, GA_CENTER, 484, 789, 62, 62, Orange},
@@ -296,7 +296,7 @@ TEST_F(HudScreenTest, TheDemoMissionShowsTheHud)
     const Element elements[] = {
         {"target panel", 0, 725, 385, 220, GA_LEFT, 4, 729, 381, 205},
         {"own ship", 886, 715, 400, 230, GA_RIGHT, 885, 766, 309, 114},
-        {"weaponry", 761, 759, 160, 120, GA_RIGHT, 764, 764, 141, 100},
+        {"weaponry", 761, 759, 160, 120, GA_CENTER, 764, 764, 141, 100},
         {"radar", 545, 742, 188, 188, GA_CENTER, 551, 798, 174, 125},
         {"speed", 340, 864, 600, 90, GA_CENTER, 399, 864, 481, 86},
         {"energy", 433, 776, 128, 128, GA_CENTER, 485, 790, 60, 61, Orange},

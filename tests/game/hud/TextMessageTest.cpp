@@ -1,4 +1,5 @@
-// The message strip: typing, showing and fading, its frame pieces, and texts that do not fit.
+// The message strip: typing, showing and fading, its frame pieces, the pieces it takes for a long
+// text, and texts that do not fit.
 #include "HudTestSupport.h"
 
 #include "game/hud/GuiShipHudTextMessage.h"
@@ -47,6 +48,7 @@ TEST_F(TextMessageTest, TypesForTwoSecondsThenShowsItsTimeFadingInTheLastSecond)
     EXPECT_FLOAT_EQ(_strip.GetReveal(), 0.5f);
     EXPECT_FLOAT_EQ(_strip.GetTimeLeft(), 3.0f);
     EXPECT_EQ(_painted.texts.back().text, "Energy shie") << "23 characters, half typed";
+    EXPECT_STREQ(_strip.GetShownText(), "Energy shie");
     // The frame that finishes the typing starts the time.
     EXPECT_EQ(Run(1.0f, 0.25f), 4);
     EXPECT_FLOAT_EQ(_strip.GetReveal(), 1.0f);
@@ -62,6 +64,7 @@ TEST_F(TextMessageTest, TypesForTwoSecondsThenShowsItsTimeFadingInTheLastSecond)
     EXPECT_FLOAT_EQ(_painted.quads.front().color.a, 0.75f) << "the frame fades with the text";
     EXPECT_EQ(Run(1.0f, 0.25f), 2) << "gone about five seconds after it came";
     EXPECT_LE(_strip.GetTimeLeft(), 0.0f);
+    EXPECT_STREQ(_strip.GetShownText(), "");
 }
 
 TEST_F(TextMessageTest, FrameEndsStandThirtyUnitsOutPerCentrePieceInBlueOrRed)
@@ -77,7 +80,7 @@ TEST_F(TextMessageTest, FrameEndsStandThirtyUnitsOutPerCentrePieceInBlueOrRed)
     {
         for (int pieces : {0, 3})
         {
-            _strip.Show("Fly with your gang to YTG Transport!", 3.0f, blue == 1, pieces);
+            _strip.Show("Go!", 3.0f, blue == 1, pieces);
             _painted.Clear();
             _strip.Proceed();
             ASSERT_EQ(_painted.quads.size(), size_t(pieces + 2));
@@ -100,14 +103,74 @@ TEST_F(TextMessageTest, FrameEndsStandThirtyUnitsOutPerCentrePieceInBlueOrRed)
             EXPECT_EQ(text.face, "Arial");
             EXPECT_EQ(text.height, 20u);
             EXPECT_EQ(text.align, TA_CENTER);
-            EXPECT_NEAR(text.rect.y, 670.0f * s, 1e-3f);
-            // At least a whole line of the font, which keeps its pixel height on every screen.
-            EXPECT_NEAR(text.rect.w, std::max(690.0f * s, 670.0f * s + 20.0f), 1e-3f);
-            EXPECT_NEAR(text.rect.z, Hud::ScreenWidth(), 1e-3f);
+            // Between the ends' bars, centred on the band; at least a whole line of the font,
+            // which keeps its pixel height on every screen.
+            EXPECT_NEAR(text.rect.x, l.pos.x + 42.5f * s, 1e-3f);
+            EXPECT_NEAR(text.rect.z, r.pos.x + 87.5f * s, 1e-3f);
+            const float half = std::max(10.0f * s, 10.0f);
+            EXPECT_NEAR(text.rect.y, 680.0f * s - half, 1e-3f);
+            EXPECT_NEAR(text.rect.w, 680.0f * s + half, 1e-3f);
             if (blue)
                 EXPECT_NEAR(text.color.b, 0.98f, 1e-4f);
             else
                 EXPECT_EQ(text.color.r, 1.0f);
+        }
+    }
+}
+
+// The inside of the strip (between the inner edges of its ends' bars, 42.5 and 87.5 units into the
+// end pictures) holds the text and 10 units on each side: the strip takes the fewest centre
+// pieces that do, at least the asked ones, and no more than keep its ends' arrows on the screen.
+TEST_F(TextMessageTest, ALongTextGrowsTheStripUntilItFitsBetweenItsEnds)
+{
+    const float s = Hud::Scale();
+    struct Case
+    {
+        const char* text;
+        int asked;
+        bool fits; // else as wide as the screen allows
+    };
+    const std::string endless(400, 'W');
+    const char* const hint = "Turn to the red mark, press T and hold Ctrl: the rockets follow the fighter";
+    const Case cases[] = {
+        {hint, 8, true},
+        {hint, 0, true},
+        {"Short", 12, true},
+        {endless.c_str(), 2, false},
+    };
+    for (const Case& test : cases)
+    {
+        SCOPED_TRACE(test.text);
+        _strip.Show(test.text, 3.0f, true, test.asked);
+        _strip.SetReveal(1.0f);
+        _painted.Clear();
+        _strip.Proceed();
+        ASSERT_GE(_painted.quads.size(), size_t(test.asked + 2));
+        const int pieces = int(_painted.quads.size()) - 2;
+        const PaintRecorder::QuadRecord& l = _painted.quads.front();
+        const PaintRecorder::QuadRecord& r = _painted.quads.back();
+        const float inside = r.pos.x + 87.5f * s - (l.pos.x + 42.5f * s);
+        EXPECT_NEAR(inside, (175.0f + 60.0f * float(pieces)) * s, 1e-2f);
+        const PaintRecorder::TextRecord& text = _painted.texts.back();
+        EXPECT_NEAR(text.rect.z - text.rect.x, inside, 1e-2f) << "the text's box is the inside";
+        const float width = HudPaint::TextWidth({text.face.c_str(), text.height, text.width, text.weight, false,
+                                                 test.text, text.rect, text.align, true, text.color});
+        ASSERT_GT(width, 0.0f);
+        // The arrows' tips, 32 units into the left end picture and 98 into the right one.
+        const float leftTip = l.pos.x + 32.0f * s, rightTip = r.pos.x + 98.0f * s;
+        EXPECT_GE(leftTip, 0.0f);
+        EXPECT_LE(rightTip, Hud::ScreenWidth());
+        if (test.fits)
+        {
+            EXPECT_GE(inside, width + 20.0f * s) << pieces << " pieces";
+            if (pieces > test.asked)
+            {
+                EXPECT_LT(inside - 60.0f * s, width + 20.0f * s) << "the fewest pieces that hold it";
+            }
+        }
+        else
+        {
+            EXPECT_LT(leftTip - 30.0f * s, 0.0f) << "one piece more would leave the screen";
         }
     }
 }

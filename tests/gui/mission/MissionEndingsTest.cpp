@@ -1,9 +1,9 @@
 // The two shipped missions flown to each of their endings, through the mission frame and the
 // shipped logic files, to the score screen. Ships are destroyed through the game's damage
 // telegrams and moved by hand where waiting for the AI would be slow; the shipped triggers alone
-// decide how each mission ends. Every ending is told: its reason (the logic's message on the
-// strip, or the pilot's ship blowing up) is on the screen two seconds or more of mission time
-// before the score screen is asked for.
+// decide how each mission ends. Every ending is told: its reason (the logic's message, drawn whole
+// on the strip, or the pilot's ship blowing up) is on the screen two seconds or more of mission
+// time, counted in frames of 1/20 s, before the fade to the score screen begins.
 #include "MissionFixture.h"
 
 #include <functional>
@@ -18,17 +18,21 @@
 #include "game/hud/GuiShipHud.h"
 #include "game/hud/GuiShipHudTextMessage.h"
 #include "game/profiles/UserProfile.h"
+#include "game/world/actor/Limiter.h"
 #include "game/world/parts/DestructableObject.h"
 #include "game/world/parts/ObjectPart.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
 #include "game/world/ships/Ship.h"
 #include "scene/nodes/Camera.h"
+#include "services/sound/SoundEngine.h"
 
 namespace {
 
 constexpr int SpaceCleaner = 0;      // lvl00
 constexpr int CargoAnnihilation = 1; // lvl12
+// The frames in which an ending is told: the longest the game runs at.
+constexpr float EndingFrame = 0.05f;
 
 class MissionEndingsTest : public MissionScreenTest
 {
@@ -79,7 +83,7 @@ protected:
         }
     }
     // One frame of the game's loop without its drawing.
-    void Tick(float seconds = 0.1f)
+    void Tick(float seconds = EndingFrame)
     {
         _clock->Tick(seconds);
         game.ProceedUndrawn();
@@ -154,11 +158,17 @@ protected:
             entity->SetPosition(Pelloris::SteerVec3(point));
     }
 
-    // The logic's message on the strip, still on the screen.
-    static bool Shows(const char* message)
+    // The logic has put the message on the strip (it may still be typing).
+    static bool Sent(const char* message)
     {
         const GuiShipHudTextMessage* strip = Strip();
         return strip && std::string(strip->GetText()) == message && strip->GetTimeLeft() > 0;
+    }
+    // The logic's message as the strip drew it in the last frame: whole, and not yet fading.
+    static bool Shows(const char* message)
+    {
+        const GuiShipHudTextMessage* strip = Strip();
+        return strip && std::string(strip->GetShownText()) == message && strip->IsActive();
     }
     // The pilot's ship blew up: it is dead, and the camera stays over its wreck.
     static bool ShowsThePilotsDeath(const Vec3& wreck)
@@ -169,15 +179,17 @@ protected:
 
     // The mission ends as the logic means, and tells why: from the first frame on which `told`
     // holds (`bringAbout` runs frames until then) the mission goes on for two seconds or more,
-    // `told` holding all the while, before the score screen is asked for; the status is the
-    // ending's, the last message in blue for a win and in red for a loss. Then the fade runs out on
-    // the score screen, which was asked for once.
+    // `told` holding all the while, up to the frame in which the fade to the score screen begins;
+    // the status is the ending's, the last message in blue for a win and in red for a loss. Then
+    // the fade runs out on the score screen, which was asked for once.
     void ExpectToldEnding(eLevelStatus status, const std::function<bool()>& told, const char* message = nullptr)
     {
         ASSERT_TRUE(told()) << "at " << Level().GetTime() << " s";
         const float shown = Level().GetTime();
-        for (int i = 0; i < 100 && std::string(Next()) != "mission_score"; ++i)
+        bool radioFree = false; // at the end of the frame before the fade
+        for (int i = 0; i < 200 && std::string(Next()) != "mission_score"; ++i)
         {
+            radioFree = game.GetLimiter()->CanTransmitionBlg();
             Tick();
             ASSERT_TRUE(told()) << Level().GetTime() - shown << " s after";
         }
@@ -187,6 +199,13 @@ protected:
         if (message)
         {
             EXPECT_EQ(Strip()->IsBlue(), status == LEVEL_WON) << "won in blue, lost in red";
+        }
+        const SoundEngine* sound = game.GetSoundEngine();
+        if (status == LEVEL_WON && sound && !sound->IsDisabled())
+        {
+            // The empty sub-level that ends the win comes while the win's line still holds the
+            // radio, which keeps it from calling reinforcements.
+            EXPECT_FALSE(radioFree) << "the radio is free for a call of reinforcements at the win";
         }
         // Drawn: what the frames before left to draw goes while the mission's materials are there.
         for (int i = 0; i < 20 && std::string(Current()) != "mission_score"; ++i)
@@ -203,10 +222,11 @@ protected:
     {
         ExpectToldEnding(status, [message] { return Shows(message); }, message);
     }
-    // Frames until the logic's message shows; false when it does not within the time.
+    // Frames until the strip shows the logic's message whole; false when it does not within the
+    // time.
     bool FramesUntilShown(const char* message, float seconds)
     {
-        for (float passed = 0; passed < seconds && !Shows(message) && Level().IsExist(); passed += 0.1f)
+        for (float passed = 0; passed < seconds && !Shows(message) && Level().IsExist(); passed += EndingFrame)
             Tick();
         return Shows(message);
     }
@@ -246,15 +266,15 @@ TEST_F(MissionEndingsTest, ACargoShipEnteringThePortalIsToldAndLosesCargoAnnihil
             ASSERT_NE(ship, nullptr);
             Move(ship, portal - Vec3(0, 0, 520));
             Frames(2);
-            EXPECT_FALSE(Shows(entering)) << "outside the portal's warning";
+            EXPECT_FALSE(Sent(entering)) << "outside the portal's warning";
         }
         else
         {
-            for (float passed = 0; passed < test.seconds && !Shows(entering) && Status() == LEVEL_RUNNING;
+            for (float passed = 0; passed < test.seconds && !Sent(entering) && Status() == LEVEL_RUNNING;
                  passed += 0.5f)
                 Skip(0.5f, HoldOut, 0.5f);
         }
-        ASSERT_TRUE(FramesUntilShown(entering, 10)) << "at " << Level().GetTime() << " s";
+        ASSERT_TRUE(FramesUntilShown(entering, 12)) << "at " << Level().GetTime() << " s";
         ExpectToldEnding(LEVEL_LOST, entering);
         _log = LogWatch();
     }
@@ -288,7 +308,7 @@ TEST_F(MissionEndingsTest, CargoAnnihilationCallsTheGuardAfterTheFirstCargoShipA
     EXPECT_EQ(Status(), LEVEL_RUNNING);
 
     Destroy("ytg_cargo_01");
-    ASSERT_TRUE(FramesUntilShown("Both cargo ships are destroyed", 1));
+    ASSERT_TRUE(FramesUntilShown("Both cargo ships are destroyed", 3));
     EXPECT_EQ(Status(), LEVEL_RUNNING) << "told first";
     ExpectToldEnding(LEVEL_WON, "Both cargo ships are destroyed");
 }
@@ -305,7 +325,7 @@ TEST_F(MissionEndingsTest, SpaceCleanerIsWonWhenNoYtgFighterIsLeft)
         if (HasFatalFailure())
             return;
     }
-    ASSERT_TRUE(FramesUntilShown("The field is clean. Good job", 1));
+    ASSERT_TRUE(FramesUntilShown("The field is clean. Good job", 3));
     EXPECT_EQ(Status(), LEVEL_RUNNING) << "told first";
     ExpectToldEnding(LEVEL_WON, "The field is clean. Good job");
 }
@@ -328,8 +348,8 @@ TEST_F(MissionEndingsTest, EachMissionIsLostByThePilotsDeathAndByItsTimeLimit)
             },
             step);
         ASSERT_EQ(Status(), LEVEL_RUNNING) << "at " << Level().GetTime() << " s";
-        EXPECT_FALSE(Shows(message));
-        ASSERT_TRUE(FramesUntilShown(message, 1));
+        EXPECT_FALSE(Sent(message));
+        ASSERT_TRUE(FramesUntilShown(message, 3));
         EXPECT_GE(Level().GetTime(), limit);
         EXPECT_EQ(Status(), LEVEL_RUNNING) << "told first";
         ExpectToldEnding(LEVEL_LOST, message);

@@ -47,7 +47,7 @@ protected:
             level->DestroyActor(fighter, false);
         // The win is told on the message strip first, for a few seconds of mission time.
         FrameClock clock;
-        for (int i = 0; i < 40 && std::string(Next()) != "mission_score"; ++i)
+        for (int i = 0; i < 60 && std::string(Next()) != "mission_score"; ++i)
         {
             clock.Tick(0.1f);
             RunGame(1);

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <cstring>
 #include <vector>
 
 TEST(Utf8, DecodesValidAndReplacesMalformedSequences)
@@ -187,6 +189,36 @@ TEST_F(FontTest, LinesBreakAtNewlinesAndWrapAtWords)
     ASSERT_EQ(glyphs.size(), 9u);
     EXPECT_EQ(glyphs[3].x, glyphs[0].x);
     EXPECT_GT(glyphs[3].y, glyphs[0].y);
+}
+
+// The widest line's width is the narrowest box that wraps only at the newlines.
+TEST_F(FontTest, MeasuredWidthIsTheNarrowestBoxThatKeepsEveryLineWhole)
+{
+    auto font = Make("Arial", 20, 9);
+    ASSERT_TRUE(font);
+    auto lines = [&](const char* text, int width) {
+        std::vector<PlacedGlyph> glyphs;
+        LayoutText(*font, text, TextBox{0, 0, width, 400}, TF_WORDBREAK | TF_EXPANDTABS, glyphs);
+        std::vector<int> tops;
+        for (const PlacedGlyph& g : glyphs)
+        {
+            const int line = (g.y + int(g.height) - 1) / font->GetLineHeight();
+            if (std::find(tops.begin(), tops.end(), line) == tops.end())
+                tops.push_back(line);
+        }
+        return tops.size();
+    };
+    for (const char* text : {"Turn to the red mark, press T", "short\nthe second line is the widest\r\nmid line",
+                             "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xD0\xBC\xD0\xB8\xD1\x80"})
+    {
+        SCOPED_TRACE(text);
+        const float width = MeasureText(*font, text, TF_WORDBREAK | TF_EXPANDTABS);
+        const size_t newlines = size_t(std::count(text, text + std::strlen(text), '\n'));
+        EXPECT_EQ(lines(text, int(std::ceil(width))), newlines + 1);
+        EXPECT_GT(lines(text, int(std::floor(width)) - 1), newlines + 1);
+    }
+    EXPECT_EQ(MeasureText(*font, "", TF_LEFT), 0.0f);
+    EXPECT_FLOAT_EQ(MeasureText(*font, "ab\nab", TF_LEFT), MeasureText(*font, "ab", TF_LEFT));
 }
 
 TEST_F(FontTest, TabsExpandToStopsOfEightAverageWidths)

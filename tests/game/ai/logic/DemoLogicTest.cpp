@@ -60,7 +60,10 @@ TEST_F(DemoLogic, TheFirstOfferIsWonWhenNoYtgFighterIsLeft)
     Frame();
     EXPECT_TRUE(Triggers().GetTrigger("victory_told")->IsTriggered());
     EXPECT_EQ(Logic().GetStatus(), LEVEL_RUNNING) << "told first";
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 8; ++i)
+        Frame();
+    EXPECT_EQ(Logic().GetStatus(), LEVEL_RUNNING) << "the message typed in and read";
+    for (int i = 0; i < 2; ++i)
         Frame();
     EXPECT_EQ(Logic().GetStatus(), LEVEL_WON);
     EXPECT_TRUE(Triggers().GetTrigger("victory")->IsTriggered());
@@ -79,7 +82,7 @@ TEST_F(DemoLogic, TheFirstOfferIsLostWhenItsTimeRunsOut)
     for (int second = 0; second <= 10 && Logic().GetStatus() == LEVEL_RUNNING; ++second)
         Frame(1.0f);
     EXPECT_EQ(Logic().GetStatus(), LEVEL_LOST);
-    EXPECT_FLOAT_EQ(level.GetTime(), 605.0f) << "lost in the frame four seconds later";
+    EXPECT_FLOAT_EQ(level.GetTime(), 606.0f) << "lost in the first frame four and a half seconds later";
     EXPECT_TRUE(Triggers().GetTrigger("five_minutes")->IsTriggered());
     EXPECT_FALSE(Triggers().GetTrigger("victory")->IsTriggered());
 }

@@ -99,7 +99,7 @@ TEST_F(OfferFlightTest, TheFirstOfferIsWonByDestroyingItsFightersAndTheScoreScre
     ASSERT_GT(level->GetActorCountByClassname("ShipYtgFighter02"), 0u);
     for (unsigned i = 0; Actor* fighter = level->GetActorByClassname("ShipYtgFighter02", i); ++i)
         dynamic_cast<Ship*>(fighter)->Explode();
-    for (int i = 0; i < 120 && CurrentFrame() != "mission_score"; ++i)
+    for (int i = 0; i < 180 && CurrentFrame() != "mission_score"; ++i)
         Frame();
     EXPECT_EQ(CurrentFrame(), "mission_score");
     Run(2);

@@ -33,8 +33,6 @@ const fs::path BuildFolder = fs::current_path();
 // The frames drawn once the mission is paused: the game's time stands still, the clock that the
 // fades and the layers run on moves a millisecond.
 constexpr float StillFrame = 0.001f;
-// A pixel belongs to an element where the element brightens a channel by more than this.
-constexpr int Lit = 40;
 
 std::string MaterialName(Material* material)
 {
@@ -193,12 +191,9 @@ void HudOnScreenTest::SetUp()
 
 void HudOnScreenTest::TearDown()
 {
-    GamePaused = 0;
     if (_window)
     {
-        game.GetGameFrameManager()->SetActive("empty");
-        for (int frame = 0; frame < 10 && game.GetLevel()->IsExist(); ++frame)
-            Frame(0.1f);
+        EndMission();
         _clock.reset();
         game.ShutDown();
     }
@@ -223,14 +218,51 @@ GuiShipHud* HudOnScreenTest::Hud() const
     return player ? player->GetHUD() : nullptr;
 }
 
-bool HudOnScreenTest::FlyMission(const char* level)
+void HudOnScreenTest::EndMission()
 {
-    const std::string name = level;
+    GamePaused = 0;
+    game.GetGameFrameManager()->SetActive("empty");
+    for (int frame = 0; frame < 10 && game.GetLevel()->IsExist(); ++frame)
+        Frame(0.1f);
+}
+
+bool HudOnScreenTest::Load(const std::string& level, const std::string& extension)
+{
+    _bare.clear();
     SingleLevel* mission = game.GetLevel();
-    mission->LoadLevel((name + ".lvl").c_str(), (name + "_desc.lvl").c_str(), (name + "_logic.lvl").c_str());
+    mission->LoadLevel((level + extension).c_str(), (level + "_desc" + extension).c_str(),
+                       (level + "_logic" + extension).c_str());
     for (int frame = 0; frame < 200 && !(mission->IsExist() && mission->IsLoaded() && Hud()); ++frame)
         Frame(0.1f);
-    if (!(mission->IsExist() && mission->IsLoaded() && Hud()))
+    return mission->IsExist() && mission->IsLoaded() && Hud();
+}
+
+void HudOnScreenTest::Pause()
+{
+    // The mission stands still from here on, as the pause key leaves it.
+    GamePaused = 1;
+    for (int frame = 0; frame < 2; ++frame)
+    {
+        _clock->Tick(StillFrame);
+        Drawing->StartFrame(nullptr);
+        game.Proceed();
+    }
+}
+
+bool HudOnScreenTest::StartMission(const std::string& level, const std::string& extension)
+{
+    if (!Load(level, extension))
+        return false;
+    for (int frame = 0; frame < 10; ++frame)
+        Frame(0.1f);
+    Pause();
+    return true;
+}
+
+bool HudOnScreenTest::FlyMission(const char* level)
+{
+    SingleLevel* mission = game.GetLevel();
+    if (!Load(level, ".lvl"))
         return false;
     // The opening, then a target picked as the T key does, kept until its scan has settled on
     // the panel and its flash is over.
@@ -245,14 +277,7 @@ bool HudOnScreenTest::FlyMission(const char* level)
         Frame(0.1f);
         settled = GuiShipHudTargetInfo::IsTargetScanDone() ? settled + 0.1f : 0.0f;
     }
-    // The mission stands still from here on, as the pause key leaves it.
-    GamePaused = 1;
-    for (int frame = 0; frame < 2; ++frame)
-    {
-        _clock->Tick(StillFrame);
-        Drawing->StartFrame(nullptr);
-        game.Proceed();
-    }
+    Pause();
     return settled >= 0.6f;
 }
 
@@ -286,7 +311,7 @@ bool HudOnScreenTest::Shoot(std::vector<uint32_t>& pixels, int& width, int& heig
     return true;
 }
 
-HudMask HudOnScreenTest::Mask(const std::function<bool(const HudItem&)>& element)
+HudMask HudOnScreenTest::Mask(const std::function<bool(const HudItem&)>& element, int lit)
 {
     HudMask mask;
     const std::function<bool(const HudItem&)> none = [](const HudItem&) { return false; };
@@ -312,10 +337,10 @@ HudMask HudOnScreenTest::Mask(const std::function<bool(const HudItem&)>& element
         for (int x = 0; x < mask.width; ++x)
         {
             const uint32_t a = shot[size_t(y) * mask.width + x], b = _bare[size_t(y) * mask.width + x];
-            bool lit = false;
+            bool brighter = false;
             for (int shift : {0, 8, 16})
-                lit |= int(a >> shift & 0xFF) - int(b >> shift & 0xFF) > Lit;
-            if (!lit)
+                brighter |= int(a >> shift & 0xFF) - int(b >> shift & 0xFF) > lit;
+            if (!brighter)
                 continue;
             mask.on[size_t(y) * mask.width + x] = 1;
             mask.x0 = std::min(mask.x0, x);

@@ -74,11 +74,16 @@ protected:
     // panel, and pauses it as the pause key does: every frame after is the same. False when the
     // mission did not load or the scan did not settle.
     bool FlyMission(const char* level);
+    // Loads the mission of the files "<level><extension>", "<level>_desc<extension>" and
+    // "<level>_logic<extension>", flies its first second and pauses it. False when it did not load.
+    bool StartMission(const std::string& level, const std::string& extension = ".lvl");
+    // Ends the running mission, as leaving for the menus does.
+    void EndMission();
     // Every item of the next frame, in drawing order.
     std::vector<HudItem> RecordFrame();
-    // The pixels that the items passing the test brighten on the frame, the HUD's other drawing
-    // left out.
-    HudMask Mask(const std::function<bool(const HudItem&)>& element);
+    // The pixels that the items passing the test brighten on the frame by more than `lit` in a
+    // channel, the HUD's other drawing left out.
+    HudMask Mask(const std::function<bool(const HudItem&)>& element, int lit = 40);
     // The whole HUD on the frame, kept as "<name>.bmp" beside the test program.
     void KeepScreenshot(const std::string& name);
     GuiShipHud* Hud() const;
@@ -94,6 +99,8 @@ protected:
 
 private:
     void Frame(float seconds);
+    bool Load(const std::string& level, const std::string& extension);
+    void Pause();
     bool Shoot(std::vector<uint32_t>& pixels, int& width, int& height);
 
     std::vector<uint32_t> _bare; // the frame without the HUD

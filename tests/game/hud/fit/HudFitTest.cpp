@@ -1,6 +1,7 @@
 // The HUD of the shipped mission "Cargo annihilation" fits the screen: at 4:3 and 16:9 sizes the
-// pixels each element really draws stay inside its frame and clear of its neighbours. Each frame
-// is kept beside the test program as "hud_fit_<w>x<h>_<language>.bmp".
+// pixels each element really draws stay inside its frame and clear of its neighbours, and the
+// elements that belong together stay together. Each frame is kept beside the test program as
+// "hud_fit_<w>x<h>_<language>.bmp".
 #include "HudFitFixture.h"
 
 #include <cctype>
@@ -98,6 +99,7 @@ enum eRelation
 {
     CLEAR,  // no pixel of the one within `reach` pixels of the other
     INSIDE, // the first's box within the second's
+    BESIDE, // some pixel of the one within `reach` pixels of the other
 };
 
 struct Pair
@@ -183,6 +185,8 @@ void HudOnScreenTest::ExpectEveryElementFits(const std::string& name)
         {"radar", "speed gauge", CLEAR},
         {"radar", "weaponry", CLEAR},
         {"weaponry", "speed gauge", CLEAR},
+        // The weaponry stands on the speed gauge's right end at every aspect.
+        {"weaponry", "speed gauge", BESIDE, 8},
         {"weaponry", "ship panel", CLEAR},
         {"speed gauge", "ship panel", CLEAR},
         {"speed bars", "ship panel", CLEAR},
@@ -260,6 +264,11 @@ void HudOnScreenTest::ExpectEveryElementFits(const std::string& name)
         {
             EXPECT_EQ(Touching(a, b, pair.reach), 0) << pair.a << " " << a << " touches " << pair.b << " " << b;
         }
+        else if (pair.relation == BESIDE)
+        {
+            EXPECT_GT(Touching(a, b, pair.reach), 0)
+                << pair.a << " " << a << " stands more than " << pair.reach << " pixels off " << pair.b << " " << b;
+        }
         else
         {
             EXPECT_TRUE(a.x0 >= b.x0 && a.y0 >= b.y0 && a.x1 <= b.x1 && a.y1 <= b.y1)
@@ -330,5 +339,6 @@ TEST_P(HudFitTest, EveryElementStaysInItsFrameAndClearOfItsNeighbours)
 
 INSTANTIATE_TEST_SUITE_P(Screens, HudFitTest,
                          testing::Values(HudScreen{1024, 768, "en"}, HudScreen{1280, 960, "en"},
+                                         HudScreen{1280, 720, "en"}, HudScreen{1600, 900, "en"},
                                          HudScreen{1920, 1080, "en"}),
                          [](const testing::TestParamInfo<HudScreen>& info) { return Tag(info.param); });
