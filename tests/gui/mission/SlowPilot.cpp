@@ -16,8 +16,11 @@ constexpr double DecisionPeriod = 0.5; // seconds between two looks
 constexpr double TapLength = 0.1;      // seconds a tapped key stays down
 constexpr double TorpedoWatch = 3;     // seconds to see a torpedo hit before the next
 constexpr double RocketPause = 1;      // seconds between two taps of rockets
-constexpr float TorpedoReach = 1000;   // metres, as the number beside the mark shows them
+constexpr float TorpedoReach = 1000;   // metres: the README's throttle keeps the convoy within it
 constexpr float RocketReach = 1000;
+// Degrees off the crosshair's middle that the pilot takes for the middle: some 15 pixels at
+// 1024 x 768.
+constexpr float Unseen = 1;
 // Degrees a second that a steering key turns the ship at full speed; at less speed, less.
 constexpr float TurnAtFullSpeed = 33;
 // Metres a second that a slide key moves the ship sideways.
@@ -79,6 +82,8 @@ void SlowPilot::Turn(uint32_t positive, uint32_t negative, float degrees, float 
 {
     const uint32_t key = degrees > 0 ? positive : negative;
     const float angle = std::fabs(degrees);
+    if (angle < Unseen)
+        return;
     if (angle >= rate * DecisionPeriod)
         Press(key);
     else if (angle >= rate * TapLength * 0.6f)

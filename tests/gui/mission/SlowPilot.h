@@ -26,7 +26,8 @@ private:
     // Down until the next decision.
     void Press(uint32_t key) { _pressed.push_back(key); }
     // A turn of `degrees` (the first key's way when positive) at `rate` degrees a second: a key
-    // held for the half second, a tap, or none when even a tap would overshoot.
+    // held for the half second, a tap, or none when even a tap would overshoot or the pilot
+    // does not see the difference.
     void Turn(uint32_t positive, uint32_t negative, float degrees, float rate);
 
     PilotHands _hands;
