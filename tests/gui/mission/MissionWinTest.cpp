@@ -1,6 +1,6 @@
 // Each shipped mission flown to a win with the default ship, its flight model and the shipped
-// key bindings, the AI on, as the README tells a newcomer to fly it, by two scripted pilots: one
-// that looks and acts every frame, and one that reacts slowly, deciding only every half second.
+// key bindings, the AI on, by two scripted pilots: one that looks and acts every frame, and one
+// that reacts slowly, deciding only every half second, and flies as the README tells a newcomer.
 // Both frame lengths a player meets: 1/60 s and 1/20 s.
 #include "MissionFixture.h"
 
