@@ -283,5 +283,5 @@ void GuiShipHudCrosshair::DrawGlobalTargetArrow(float angle, const Vec2& dir, bo
     const float s = Hud::Scale();
     const Vec2 q = ScreenCentre() + dir * 120.0f * (behind ? -1.0f : 1.0f);
     HudPaint::Quad(_globalArrowMaterial, q, Vec2(64.0f, 64.0f) * s, angle, _globalColor);
-    DrawDistance(Distance(_playerPosition, _globalPosition), Vec2(q.x * s, (q.y + 20.0f) * s), 1.0f);
+    DrawDistance(Distance(_playerPosition, _globalPosition), Vec2(q.x, q.y + 20.0f * s), 1.0f);
 }

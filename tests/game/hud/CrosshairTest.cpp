@@ -198,7 +198,11 @@ TEST_F(CrosshairTest, GlobalTargetsGetBadgesBarsAndOffScreenArrows)
     const std::vector<PaintRecorder::QuadRecord> arrows = Quads("gui_hud_global_target.mat");
     ASSERT_EQ(arrows.size(), 1u);
     EXPECT_FLOAT_EQ(Length(arrows[0].pos - Centre()), 120.0f);
-    EXPECT_EQ(_painted.TextsReading("900").size(), 1u);
+    const std::vector<PaintRecorder::TextRecord> distances = _painted.TextsReading("900");
+    ASSERT_EQ(distances.size(), 1u);
+    // The distance stands just under its arrow, at any screen size.
+    EXPECT_NEAR(distances[0].rect.x, arrows[0].pos.x, 1.0f);
+    EXPECT_NEAR(distances[0].rect.y, arrows[0].pos.y + 20.0f * s, 1.0f);
 
     _crosshair.ShowGlobalLevels(false);
     Frame(0.1f, &logic);
