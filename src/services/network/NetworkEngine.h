@@ -44,6 +44,7 @@ public:
     const NetworkEndpoints& GetEndpoints() const { return _endpoints; }
 
     NetworkSettings* GetSettings() const { return _settings; }
+    const NetworkServer* GetServer() const { return _server.get(); }
     const NetworkClient* GetClient() const { return _client.get(); }
     NetworkClient* GetClient() { return _client.get(); }
     // The client's copy of its server's record; null without a client.

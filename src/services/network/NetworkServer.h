@@ -24,6 +24,8 @@ public:
     void SetNetworkState(const NETWORK_SERVER_STATE& state);
     NETWORK_SERVER_STATE GetNetworkState() const { return static_cast<NETWORK_SERVER_STATE>(_info.status); }
     const NetworkGameInfo& GetGameInfo() const { return _info; }
+    // The players connected within the limit, as of the last update.
+    size_t GetAcceptedCount() const { return _acceptedCount; }
 
 private:
     // Back to a constructed server's record: header 1, state 0, everything else empty.

@@ -450,13 +450,15 @@ TEST_F(QueueTest, AFrameBufferReaderSeesWhatWasDrawnBeforeIt)
     Material* white = MakeMaterial("$queue_white", _plain.get());
 
     // A large reader over a small white box, both centred: the copy is taken just before the
-    // reader is drawn, so it holds the white box and the clear colour around it.
+    // reader is drawn, so it holds the white box and the clear colour around it. Readers go last
+    // only when the order says so: grouped by state alone, the shaders' addresses would decide,
+    // and a reader drawn first would hide the box behind its nearer faces.
     Matrix large = Placed(0, 0);
     large.m[0] = large.m[5] = large.m[10] = 0.8f;
     _queue->EnqueuePrim(DynamicBox(VF_POSITION, Placed(0, 0)), white);
     _queue->EnqueuePrim(DynamicBox(VF_POSITION, large), reader);
     _system->ClearTarget(gfx::ClearTarget | gfx::ClearDepth, 0xFF0000FFu, 1.0f);
-    _queue->SortPrims(SO_GROUP_BY_STATE);
+    _queue->SortPrims(SO_GROUP_BY_STATE | SO_FRESH_FRAMEBUFFER_LAST);
     _queue->PreprocessPrims();
     ShaderParamsGlobal global;
     _queue->RenderPrims(&global);

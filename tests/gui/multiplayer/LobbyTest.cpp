@@ -175,6 +175,12 @@ TEST_F(LobbyTest, LosingTheServerSendsThePlayerBackToTheMenu)
     };
     for (Ending ending : {GOODBYE, VANISHED, NO_ANSWER})
     {
+        // The client learns of a silent server only from the connection's time-out: a server that
+        // says goodbye keeps the fixture's, one that vanishes gets ten seconds (longer than the
+        // frames of a busy machine once the screens are loaded, short enough to wait for), and a
+        // join nobody answers gives up within a second.
+        const uint32_t timeoutMs[] = {JoinTimeoutMs, 10000, 1000};
+        Network()->SetEndpoints(TestEndpoints(_port, timeoutMs[ending]));
         std::unique_ptr<RemoteHost> host;
         if (ending != NO_ANSWER)
         {

@@ -67,7 +67,7 @@ void MultiplayerTest::SetUp()
         return;
     _port = FreePort();
     ASSERT_NE(_port, 0);
-    Network()->SetEndpoints(TestEndpoints(_port));
+    Network()->SetEndpoints(TestEndpoints(_port, JoinTimeoutMs));
 }
 
 NetworkEngine* MultiplayerTest::Network() const { return game.GetNetworkEngine(); }

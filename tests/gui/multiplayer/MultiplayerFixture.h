@@ -16,6 +16,11 @@ struct NetworkGameInfo;
 class MultiplayerTest : public MenuTest
 {
 protected:
+    // The connection's time-out runs on the network library's own wall clock, while a busy
+    // machine can keep the game from servicing the network for seconds (a screen loading,
+    // shaders compiling for a first draw): a join that should work is not given up before this.
+    static constexpr uint32_t JoinTimeoutMs = 60000;
+
     void SetUp() override;
 
     // The game's movies of these names, each reporting the calls it gets in the log.

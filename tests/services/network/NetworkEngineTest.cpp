@@ -16,10 +16,15 @@ void UpdateAll(std::initializer_list<NetworkEngine*> engines)
 
 bool Connected(const NetworkEngine& engine) { return engine.GetClient() && engine.GetClient()->IsConnected(); }
 
-// A client hears it is accepted before its server has counted it; give the server time to refuse.
-bool StaysConnected(NetworkEngine& player, NetworkEngine& host)
+// The players the host's server has counted against its limit.
+size_t Counted(const NetworkEngine& host) { return host.GetServer() ? host.GetServer()->GetAcceptedCount() : 0; }
+
+// A client hears it is accepted before its server has decided: runs both until the server has
+// counted the player or the player has heard a refusal, so that a late refusal is seen too.
+bool CountedAndConnected(NetworkEngine& player, NetworkEngine& host, size_t players)
 {
-    return !PumpUntil([&] { return !Connected(player); }, [&] { UpdateAll({&host, &player}); }, 100);
+    PumpUntil([&] { return Counted(host) == players || !Connected(player); }, [&] { UpdateAll({&host, &player}); });
+    return Counted(host) == players && Connected(player);
 }
 } // namespace
 
@@ -70,7 +75,7 @@ TEST(NetworkEngine, PlayerJoinsAndLeavingFreesTheSlot)
     NetworkEngine host(nullptr, TestEndpoints(port));
     NetworkGameInfo game = MakeGame("Duel", 2); // the host and one more
     ASSERT_TRUE(host.CreateServer(&game));
-    ASSERT_TRUE(PumpUntil([&] { return Connected(host); }, [&] { UpdateAll({&host}); }));
+    ASSERT_TRUE(PumpUntil([&] { return Connected(host) && Counted(host) == 1; }, [&] { UpdateAll({&host}); }));
 
     NetworkGameInfo target = game; // 127.0.0.1 and the port, as the host's client wrote them
     for (int round = 0; round < 2; ++round)
@@ -83,12 +88,13 @@ TEST(NetworkEngine, PlayerJoinsAndLeavingFreesTheSlot)
                               }))
             << "round " << round;
         EXPECT_EQ(player.GetServerInfo()->port, port);
-        EXPECT_TRUE(StaysConnected(player, host)) << "round " << round;
-        // Leaving says goodbye; the next player gets the slot instead of being told the server is full.
+        EXPECT_TRUE(CountedAndConnected(player, host, 2)) << "round " << round;
+        // Leaving says goodbye, so the server frees the slot now rather than at its time-out and
+        // the next player gets it instead of being told the server is full.
         player.CloseClient();
         EXPECT_EQ(player.GetClient(), nullptr);
         EXPECT_EQ(player.GetServerInfo(), nullptr);
-        UpdateAll({&host});
+        EXPECT_TRUE(PumpUntil([&] { return Counted(host) == 1; }, [&] { UpdateAll({&host}); })) << "round " << round;
     }
     EXPECT_TRUE(Connected(host));
 }
