@@ -20,11 +20,7 @@ void FramePilot::Act(float)
 
 void FramePilot::Steer(const Sight& sight)
 {
-    // An attack run: in close, away before ramming, and round again.
-    if (_breaking && sight.distance > _foe.breakAway + 400)
-        _breaking = false;
-    else if (!_breaking && sight.distance < _foe.breakAway)
-        _breaking = true;
+    _breaking = BreakingAway(_breaking, sight.distance, _foe);
 
     // The throttle by the wheel, a notch a frame, as the HUD's speed bars show it: full while the
     // mark is far, less near it.

@@ -61,6 +61,13 @@ bool Boxed(const Sight& sight)
     return !box.behind && std::fabs(box.x - sight.x) < 30 && std::fabs(box.y - sight.y) < 30;
 }
 
+bool BreakingAway(bool breaking, float distance, const Foe& foe)
+{
+    if (breaking)
+        return distance <= foe.breakAway + 400;
+    return distance < foe.breakAway;
+}
+
 void PilotHands::Hold(uint32_t key, bool down)
 {
     bool& held = _held[key & 0xff];

@@ -25,6 +25,10 @@ struct Foe
 constexpr Foe CargoShips{20, 350, 2, true};
 constexpr Foe Fighters{10, 60, 4, false};
 
+// An attack run: in close, away before ramming, and round again once well clear. Whether the
+// pilot breaks away at this distance, given whether it was breaking away.
+bool BreakingAway(bool breaking, float distance, const Foe& foe);
+
 // Where the HUD shows a point: its offset from the screen's centre in pixels (y down), whether it
 // lies behind the pilot (the crosshair turns its arrow round then), and how far it is (the HUD
 // writes it beside the arrow; on the screen a pilot judges it by the size of the ship). `off` is

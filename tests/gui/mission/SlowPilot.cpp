@@ -93,10 +93,7 @@ void SlowPilot::Turn(uint32_t positive, uint32_t negative, float degrees, float 
 void SlowPilot::Steer(const Sight& sight)
 {
     // Too near a cargo ship: over it, and round again once it is well behind.
-    if (_breaking && sight.distance > _foe.breakAway + 400)
-        _breaking = false;
-    else if (!_breaking && sight.distance < _foe.breakAway)
-        _breaking = true;
+    _breaking = BreakingAway(_breaking, sight.distance, _foe);
 
     // The throttle a notch of the wheel a look, to the notches the README names, as the HUD's
     // speed bars show it.
