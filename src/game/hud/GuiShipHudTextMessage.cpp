@@ -33,6 +33,7 @@ void GuiShipHudTextMessage::Show(const char* text, float seconds, bool isBlue, i
     _timeLeft = seconds;
     _reveal = 0.0f;
     _shown[0] = '\0';
+    _textWidth = 0.0f;
     Gui::CopyText(_text, sizeof _text, text);
     _isBlue = isBlue;
     _pieces = std::clamp(pieces, 0, MaxPieces);
@@ -44,18 +45,21 @@ void GuiShipHudTextMessage::Clear()
     _reveal = 0.0f;
     _pieces = 0;
     _shown[0] = '\0';
+    _textWidth = 0.0f;
 }
 
 // The strip's art in design units: the inner edges of the end caps' bars stand 175 apart with no
 // centre piece and 60 more for each, centred on the screen; an arrow's tip stands 98 from the
 // centre, 30 more for each piece.
-int GuiShipHudTextMessage::PiecesFor(const HudText& text) const
+int GuiShipHudTextMessage::PiecesFor(const HudText& text)
 {
     constexpr float BareBand = 175.0f, Piece = 60.0f, Margin = 10.0f, ArrowTip = 98.0f;
     const float s = Hud::Scale();
     if (s <= 0.0f)
         return _pieces;
-    const float needed = std::ceil((HudPaint::TextWidth(text) / s + 2.0f * Margin - BareBand) / Piece);
+    if (_textWidth <= 0.0f)
+        _textWidth = HudPaint::TextWidth(text);
+    const float needed = std::ceil((_textWidth / s + 2.0f * Margin - BareBand) / Piece);
     const float room = std::floor((0.5f * Hud::ScreenWidth() / s - ArrowTip) / (0.5f * Piece));
     const float grown = std::min(needed, std::min(room, float(MaxPieces)));
     return std::max(_pieces, int(std::max(grown, 0.0f)));

@@ -57,11 +57,12 @@ private:
 
     // The centre pieces drawn: at least the asked ones, more while the text needs them and the
     // screen has room.
-    int PiecesFor(const HudText& text) const;
+    int PiecesFor(const HudText& text);
 
     float _timeLeft = 0.0f;
     char _text[TextSize] = {};
     char _shown[TextSize] = {};
+    float _textWidth = 0.0f; // of the whole text in pixels, measured once: the font keeps its size
     float _reveal = 0.0f;
     Material* _blue[3] = {};
     Material* _red[3] = {};
