@@ -1,5 +1,6 @@
 #include "AssetNames.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -70,8 +71,8 @@ const HintKey HintKeys[] = {
     {"texts/ru/tips.txt", "P", "GamePause", 25},
 };
 
-// The files whose texts reach the player as hints: the mission logic's messages and the loading
-// screen's tips.
+// The files whose texts reach the player as hints: the mission logic's messages, and the texts of
+// every language (the tips of the loading screen and of the menus among them).
 std::vector<std::string> HintFiles()
 {
     std::vector<std::string> files;
@@ -81,8 +82,12 @@ std::vector<std::string> HintFiles()
         if (name.find("_logic.") != std::string::npos)
             files.push_back("levels/" + name);
     }
-    for (const char* language : {"en", "ru"})
-        files.push_back(std::string("texts/") + language + "/tips.txt");
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(std::string(GAME_DATA_DIR) + "/texts"))
+    {
+        if (entry.is_regular_file() && entry.path().extension() == ".txt")
+            files.push_back(std::filesystem::relative(entry.path(), GAME_DATA_DIR).generic_string());
+    }
+    std::sort(files.begin(), files.end());
     return files;
 }
 
@@ -124,7 +129,10 @@ std::vector<std::string> NamedKeys(const std::string& text)
 {
     static const std::set<std::string> verbs = {"Press", "press", "Tap",     "tap",
                                                 "Hold",  "hold",  "Нажмите", "нажмите"};
-    std::istringstream words(text);
+    // A texts file writes "key=text": the text's first word follows the "=".
+    std::string spaced = text;
+    std::replace(spaced.begin(), spaced.end(), '=', ' ');
+    std::istringstream words(spaced);
     std::vector<std::string> keys;
     bool named = false;
     for (std::string word; words >> word;)
