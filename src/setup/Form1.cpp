@@ -55,14 +55,17 @@ Form1::Form1(SetupController& controller) : _controller(controller)
     // Every key and mouse event of the window reaches the capture, whichever widget takes it.
     winId();
     windowHandle()->installEventFilter(new InputFeeder(_controller.Bindings().GetInputSource(), this));
-    connect(&_captureTimer, &QTimer::timeout, this, [this] {
-        _controller.Bindings().CaptureStep();
-        Refresh();
-    });
+    connect(&_captureTimer, &QTimer::timeout, this, &Form1::CaptureStep);
     _captureTimer.start(kCaptureTickMs);
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form1::CaptureStep()
+{
+    _controller.Bindings().CaptureStep();
+    Refresh();
 }
 
 void Form1::ShowValues()

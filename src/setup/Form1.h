@@ -20,6 +20,9 @@ class Form1 : public QWidget
 public:
     explicit Form1(SetupController& controller);
 
+    // One tick of the capture timer: the input read, a binding captured, the grid shown anew.
+    void CaptureStep();
+
 protected:
     // Asks about unsaved changes first; a save that fails keeps the window open.
     void closeEvent(QCloseEvent* event) override;

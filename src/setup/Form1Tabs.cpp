@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -84,6 +85,16 @@ QWidget* Form1::MakeControlsTab()
     _grid->setSelectionMode(QAbstractItemView::SingleSelection);
     _grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     _grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The grid shows most of its rows at once, so the thumb fills most of the track: drawn darker
+    // than the track it stands out, where the toolkit's light thumb on a darker track read as the
+    // short uncovered rest of the track, the wrong way round.
+    _grid->verticalScrollBar()->setStyleSheet(
+        "QScrollBar:vertical { background: palette(button); width: 14px; margin: 14px 0 14px 0; }"
+        "QScrollBar::handle:vertical { background: palette(mid); border: 1px solid palette(dark);"
+        " border-radius: 3px; min-height: 20px; margin: 0 1px; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"
+        "QScrollBar::add-line:vertical { height: 14px; subcontrol-position: bottom; subcontrol-origin: margin; }"
+        "QScrollBar::sub-line:vertical { height: 14px; subcontrol-position: top; subcontrol-origin: margin; }");
     _grid->setTabKeyNavigation(false);
     _grid->installEventFilter(this);
     layout->addWidget(_grid);
@@ -101,6 +112,11 @@ QWidget* Form1::MakeControlsTab()
 
     _escHint = new QLabel("Press Esc to cancel...", page);
     _escHint->setObjectName("escHint");
+    // Its room stays when it hides, so that nothing moves under the pointer when it shows: the
+    // second click of a double-click lands on the row of the first.
+    QSizePolicy keepRoom = _escHint->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    _escHint->setSizePolicy(keepRoom);
     layout->addWidget(_escHint);
     return page;
 }

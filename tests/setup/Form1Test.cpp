@@ -15,6 +15,10 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QtTest/QTest>
 #include <QWindow>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,6 +36,7 @@ enum
     X_ENTER = 36,
     X_S = 39,
     X_G = 42,
+    X_K = 45,
 };
 
 const std::vector<DisplayMode> kModes = {
@@ -101,6 +106,14 @@ protected:
         Click(grid->viewport(), grid->visualItemRect(grid->item(row, column)).center());
     }
     void ShowTab(int index) { Find<QTabWidget>(nullptr)->setCurrentIndex(index); }
+    // The capture timer's tick, at once.
+    void Tick() { form->CaptureStep(); }
+    // Lets the window lay itself out and draw, as it does between two of the player's moves.
+    static void Settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+    }
     QString Cell(int row) { return Find<QTableWidget>("bindings")->item(row, 1)->text(); }
 
     SetupFolder folder;
@@ -132,7 +145,7 @@ TEST_F(Form1Test, AResolutionAndABindingChosenInTheWindowReachTheGame)
     ClickCell(7, 1); // "Fire2"
     EXPECT_TRUE(escHint->isVisible());
     Key(X_G, Qt::Key_G, "g");
-    Wait(250);
+    Tick();
     EXPECT_EQ(Cell(7), "G");
     EXPECT_FALSE(escHint->isVisible());
 
@@ -162,18 +175,118 @@ TEST_F(Form1Test, TheGridTakesNoKeyWhileCapturing)
     grid->setFocus();
     grid->setCurrentCell(4, 1); // "Roll+"
     Key(X_ENTER, Qt::Key_Return);
-    Wait(250);
+    Tick();
     EXPECT_TRUE(Find<QLabel>("escHint")->isVisible());
     // A letter would otherwise move the grid to the row starting with it.
     Key(X_S, Qt::Key_S, "s");
-    Wait(250);
+    Tick();
     EXPECT_EQ(grid->currentRow(), 4);
     EXPECT_EQ(Cell(4), "S");
 
     ClickCell(6, 1);
     Key(X_ESC, Qt::Key_Escape);
-    Wait(250);
+    Tick();
     EXPECT_FALSE(Find<QLabel>("escHint")->isVisible());
+}
+
+// The first click of a double-click starts the capture and shows "Press Esc to cancel..."; the
+// second lands where the first did, on the row the player aimed at, wherever the grid stands.
+TEST_F(Form1Test, ADoubleClickOnAKeyCellCapturesForTheRowClicked)
+{
+    ShowTab(1);
+    Click(Find<QPushButton>("keyboardPage"));
+    QTableWidget* grid = Find<QTableWidget>("bindings");
+    const struct
+    {
+        int row;
+        bool atEnd; // the grid scrolled to its end, else to its top
+    } cases[] = {{11, true}, {7, true}, {7, false}, {0, false}}; // SwitchSecondary, Fire2, Yaw+
+    for (const auto& c : cases)
+    {
+        if (c.atEnd)
+            grid->scrollToBottom();
+        else
+            grid->scrollToTop();
+        Settle();
+        const QPoint at = grid->visualItemRect(grid->item(c.row, 1)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        Settle();
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at);
+        Settle();
+        Key(X_K, Qt::Key_K, "k");
+        Tick();
+        EXPECT_EQ(Cell(c.row).toStdString(), "K") << "row " << c.row << (c.atEnd ? " at the end" : " at the top");
+        EXPECT_FALSE(controller->Bindings().IsCapturing());
+    }
+}
+
+// Where the scroll bar's thumb shows: the darker run of its track, which the player takes for the
+// thumb, as a share of the track from 0 (top) to 1 (bottom). The thumb's own rectangle as the
+// style places it must be that run.
+struct DrawnThumb
+{
+    float first = -1, last = -1; // the darker run
+    float slider0 = 0, slider1 = 0; // the style's thumb
+};
+
+DrawnThumb DrawnThumbOf(QScrollBar* bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, bar);
+    const QRect slider = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    const QImage image = bar->grab().toImage();
+    const int x = groove.center().x();
+    int darkest = 255, lightest = 0;
+    for (int y = groove.top(); y <= groove.bottom(); ++y)
+    {
+        const int lightness = QColor(image.pixel(x, y)).lightness();
+        darkest = std::min(darkest, lightness);
+        lightest = std::max(lightest, lightness);
+    }
+    const auto share = [&groove](int y) { return float(y - groove.top()) / float(groove.height()); };
+    DrawnThumb thumb;
+    thumb.slider0 = share(slider.top());
+    thumb.slider1 = share(slider.bottom());
+    // The run of the darker half: the thumb's border lines are darker still, so they count in.
+    for (int y = groove.top(); y <= groove.bottom() && lightest - darkest > 16; ++y)
+    {
+        if (QColor(image.pixel(x, y)).lightness() >= (darkest + lightest) / 2)
+            continue;
+        if (thumb.first < 0)
+            thumb.first = share(y);
+        thumb.last = share(y);
+    }
+    return thumb;
+}
+
+TEST_F(Form1Test, TheScrollBarsThumbShowsWhereTheGridIsScrolled)
+{
+    ShowTab(1);
+    Click(Find<QPushButton>("keyboardPage"));
+    QTableWidget* grid = Find<QTableWidget>("bindings");
+    QScrollBar* bar = grid->verticalScrollBar();
+    grid->setFocus();
+    for (const bool toEnd : {true, false, true})
+    {
+        QTest::keyClick(grid, toEnd ? Qt::Key_End : Qt::Key_Home, Qt::ControlModifier);
+        Settle();
+        ASSERT_EQ(bar->value(), toEnd ? bar->maximum() : bar->minimum());
+        const DrawnThumb thumb = DrawnThumbOf(bar);
+        const char* where = toEnd ? "at the end" : "at the top";
+        EXPECT_NEAR(toEnd ? thumb.slider1 : thumb.slider0, toEnd ? 1.0f : 0.0f, 0.02f) << where;
+        // The drawn thumb is the style's thumb, give or take its border.
+        EXPECT_NEAR(thumb.first, thumb.slider0, 0.02f) << where;
+        EXPECT_NEAR(thumb.last, thumb.slider1, 0.02f) << where;
+    }
 }
 
 TEST_F(Form1Test, ClosingAsksOnlyAboutUnsavedChanges)
@@ -236,7 +349,7 @@ TEST_F(Form1Test, TheSavedModeStaysUntilThePlayerPicksAnother)
     ShowTab(1);
     ClickCell(7, 1); // "Fire2"
     Key(X_G, Qt::Key_G, "g");
-    Wait(250);
+    Tick();
     ASSERT_EQ(Cell(7), "G");
     Click(apply);
     EXPECT_FALSE(apply->isEnabled());

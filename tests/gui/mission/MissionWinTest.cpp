@@ -4,8 +4,10 @@
 // Both frame lengths a player meets: 1/60 s and 1/20 s.
 #include "MissionFixture.h"
 
+#include <cmath>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "FramePilot.h"
 #include "ScriptedInput.h"
@@ -15,6 +17,8 @@
 #include "game/ai/logic/TriggerSystem.h"
 #include "game/core/level/SingleLevel.h"
 #include "game/profiles/UserProfile.h"
+#include "game/world/parts/DestructableObject.h"
+#include "game/world/parts/ObjectPart.h"
 #include "game/world/player/FlightModel.h"
 #include "game/world/player/Player.h"
 #include "game/world/player/PlayerShip.h"
@@ -94,6 +98,54 @@ protected:
     std::unique_ptr<InputSystem> _input;
     ScriptedInput* _script = nullptr;
 };
+
+// What Cargo annihilation's start is for: the rear cargo ship's red mark stands within the middle
+// of the crosshair, inside the inner ends of its ticks, and a torpedo fired at once strikes the
+// ship's hull, not the cabin on top, whose loss does not sink it.
+TEST_F(MissionWinTest, CargoAnnihilationStartsWithTheRearCargoShipInTheMiddleOfTheCrosshair)
+{
+    ASSERT_NO_FATAL_FAILURE(Fly(CargoAnnihilation));
+    constexpr float Step = 1.0f / 60;
+    Frame(Step);
+    Sight sight;
+    ASSERT_TRUE(Look(sight)) << "no red mark";
+    auto* rear = dynamic_cast<Ship*>(Level().GetActor("ytg_cargo_01"));
+    auto* front = dynamic_cast<Ship*>(Level().GetActor("ytg_cargo_00"));
+    ASSERT_NE(rear, nullptr);
+    ASSERT_NE(front, nullptr);
+    const Vec3 start = Level().GetPlayer()->GetShip()->GetPosition();
+    EXPECT_LT(start.Distance(rear->GetPosition()), start.Distance(front->GetPosition())) << "the rear ship is nearer";
+    EXPECT_FLOAT_EQ(sight.distance, start.Distance(rear->GetPosition())) << "the nearest mark is the rear ship's";
+    // The reticle's ticks end 22 of its 128 design units from its centre.
+    const float middle = 22 * LayerManager::GetScaleFactor();
+    EXPECT_LT(std::hypot(sight.x, sight.y), middle) << "the mark stands at " << sight.x << ", " << sight.y;
+
+    // G picks the torpedoes; a tap of Ctrl fires one.
+    for (const uint32_t key : {PilotKeys::G, PilotKeys::Ctrl})
+    {
+        _script->Key(key, true);
+        Frame(Step);
+        _script->Key(key, false);
+        Frame(Step);
+    }
+    DestructableObject* parts = rear->GetDestructableObject();
+    ASSERT_NE(parts, nullptr);
+    std::vector<float> health;
+    for (int i = 0; i < parts->GetPartCount(); ++i)
+        health.push_back(parts->GetPart(i)->GetCurHp());
+    std::string hit;
+    for (float time = 0; time < 6 && hit.empty(); time += Step)
+    {
+        Frame(Step);
+        for (int i = 0; i < parts->GetPartCount(); ++i)
+        {
+            if (parts->GetPart(i)->GetCurHp() < health[i])
+                hit += std::string(hit.empty() ? "" : ", ") + parts->GetPart(i)->GetName();
+        }
+    }
+    // The hull's part; the cabin is "ytg_sush_02_kabina_00".
+    EXPECT_EQ(hit, "ytg_korpus_bolsh_dvig_01") << "the parts the torpedo struck";
+}
 
 struct Case
 {

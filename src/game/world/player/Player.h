@@ -93,7 +93,16 @@ private:
     bool IsOutOfAmmunition(int slot) const;
     // "GamePause" released: pauses, or unpauses (a developer reload of the game data first).
     void TogglePause(const InputSystem& input);
+    // Fire1, Fire2 and Boost start on a press and stop on a release; a tap inside one frame
+    // starts them and stops them at the next frame's reading.
     void ReadFireControls(const InputSystem& input);
+    void StopTappedControls();
+    void StartPrimary();
+    void StopPrimary();
+    void StartSecondary();
+    void StopSecondary();
+    void StartBoost();
+    void StopBoost();
     void ReadFlightControls(const InputSystem& input);
     // The AI's best target for the ship, with its sound and the robot's line.
     void PickTarget(const char* sound, const char* voice);
@@ -101,6 +110,14 @@ private:
     int _primary = 0;
     int _secondary = 2;
     int _linked = 4;                     // fires together with primary weapon 0
+    // Controls tapped inside the last frame, to stop at this frame's reading.
+    enum TappedControl : unsigned
+    {
+        TAPPED_FIRE1 = 1,
+        TAPPED_FIRE2 = 2,
+        TAPPED_BOOST = 4,
+    };
+    unsigned _tapped = 0;
     FlightModel* _flightModel = nullptr; // one of the four below
     WarningSystem _warnings;
     CameraGarbage _cameraGarbage;

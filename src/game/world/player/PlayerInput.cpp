@@ -33,6 +33,24 @@ bool Pressed(const InputSystem& input, const char* action) { return input.IsKeyE
 bool Released(const InputSystem& input, const char* action) { return input.IsKeyEvent(action, BUTTON_RELEASED); }
 bool Held(const InputSystem& input, const char* action) { return input.IsKeyEvent(action, BUTTON_HELD); }
 
+// What the keys of a start-and-stop control did this frame. A press and a release inside one
+// frame (a quick tap, or any tap at a low frame rate) make a tap, unless a key of the control
+// is still down at the end of the frame.
+enum class KeyMove
+{
+    None,
+    Press,
+    Tap,
+    Release,
+};
+
+KeyMove ReadMove(const InputSystem& input, const char* action)
+{
+    if (Pressed(input, action))
+        return Released(input, action) && !Held(input, action) ? KeyMove::Tap : KeyMove::Press;
+    return Released(input, action) ? KeyMove::Release : KeyMove::None;
+}
+
 // Developer aids of the shipped controls (the game-data reload on unpause, the damage key) only
 // work with the game's debug information on.
 bool DeveloperControls()
@@ -83,6 +101,7 @@ void Player::ProceedInput()
     const LevelMenu* menu = level ? level->GetLevelMenu() : nullptr;
     // A wreck takes no orders and stays where it blew up, under the camera.
     const bool wrecked = _ship && _ship->IsDead();
+    StopTappedControls();
     if (input && !(menu && menu->IsOpen()))
     {
         TogglePause(*input);
@@ -130,37 +149,20 @@ void Player::TogglePause(const InputSystem& input)
 
 void Player::ReadFireControls(const InputSystem& input)
 {
-    Ship* target = _ship->GetTarget();
-    const bool linked = _ship->GetWeapon(_linked) != nullptr && _primary == 0;
-    if (Pressed(input, "Fire1"))
-    {
-        _ship->StartShooting(target, _primary);
-        if (linked)
-            _ship->StartShooting(target, _linked);
-    }
-    else if (Released(input, "Fire1"))
-    {
-        _ship->StopShooting(_primary);
-        if (_ship->GetWeapon(_linked))
-            _ship->StopShooting(_linked);
-    }
-    if (Pressed(input, "Fire2"))
-        _ship->StartShooting(target, _secondary);
-    else if (Released(input, "Fire2"))
-        _ship->StopShooting(_secondary);
-
-    const bool duplex = _flightModel && _flightModel->GetFlyghtModelType() == FLIGHT_MODEL_DUPLEX;
-    if (Pressed(input, "Boost"))
-    {
-        if (duplex)
-            _flightModel->ChangeGear();
-        else if (_booster && !_booster->IsBoost())
-            _booster->StartBooster();
-    }
-    else if (Released(input, "Boost") && !duplex && _booster && _booster->IsBoost())
-    {
-        _booster->StopBooster();
-    }
+    // A tap starts its control now and stops it at the next frame's reading, as a press held for
+    // one frame would: the weapon fires one salvo and keeps the rest of its magazine.
+    const auto read = [this, &input](const char* action, unsigned tap, auto start, auto stop) {
+        const KeyMove move = ReadMove(input, action);
+        if (move == KeyMove::Press || move == KeyMove::Tap)
+            (this->*start)();
+        else if (move == KeyMove::Release)
+            (this->*stop)();
+        if (move == KeyMove::Tap)
+            _tapped |= tap;
+    };
+    read("Fire1", TAPPED_FIRE1, &Player::StartPrimary, &Player::StopPrimary);
+    read("Fire2", TAPPED_FIRE2, &Player::StartSecondary, &Player::StopSecondary);
+    read("Boost", TAPPED_BOOST, &Player::StartBoost, &Player::StopBoost);
 
     if (Pressed(input, "SwitchPrimary"))
         SwitchPrimary();
@@ -170,6 +172,59 @@ void Player::ReadFireControls(const InputSystem& input)
         PickBestVisibleTarget();
     if (Pressed(input, "PickNearestTarget"))
         PickNearestTarget();
+}
+
+void Player::StopTappedControls()
+{
+    const unsigned tapped = _tapped;
+    _tapped = 0;
+    if (tapped & TAPPED_FIRE1)
+        StopPrimary();
+    if (tapped & TAPPED_FIRE2)
+        StopSecondary();
+    if (tapped & TAPPED_BOOST)
+        StopBoost();
+}
+
+void Player::StartPrimary()
+{
+    Ship* target = _ship->GetTarget();
+    _ship->StartShooting(target, _primary);
+    if (_ship->GetWeapon(_linked) && _primary == 0)
+        _ship->StartShooting(target, _linked);
+}
+
+void Player::StopPrimary()
+{
+    if (!_ship)
+        return;
+    _ship->StopShooting(_primary);
+    if (_ship->GetWeapon(_linked))
+        _ship->StopShooting(_linked);
+}
+
+void Player::StartSecondary() { _ship->StartShooting(_ship->GetTarget(), _secondary); }
+
+void Player::StopSecondary()
+{
+    if (_ship)
+        _ship->StopShooting(_secondary);
+}
+
+void Player::StartBoost()
+{
+    // The duplex flight model has gears instead of a booster.
+    if (_flightModel && _flightModel->GetFlyghtModelType() == FLIGHT_MODEL_DUPLEX)
+        _flightModel->ChangeGear();
+    else if (_booster && !_booster->IsBoost())
+        _booster->StartBooster();
+}
+
+void Player::StopBoost()
+{
+    const bool duplex = _flightModel && _flightModel->GetFlyghtModelType() == FLIGHT_MODEL_DUPLEX;
+    if (!duplex && _booster && _booster->IsBoost())
+        _booster->StopBooster();
 }
 
 void Player::ReadFlightControls(const InputSystem& input)
@@ -228,9 +283,7 @@ void Player::SwitchPrimary()
     if (!_ship || (IsOutOfAmmunition(1) && _primary == 0))
         return;
     PlayShipSound("weapon_select.wav");
-    _ship->StopShooting(_primary);
-    if (_ship->GetWeapon(_linked))
-        _ship->StopShooting(_linked);
+    StopPrimary();
     _primary = _primary == 0 ? 1 : 0;
     HudSetSelected(_hud.get(), 0, _primary == 0);
     HudSetSelected(_hud.get(), 1, _primary == 1);
@@ -248,7 +301,7 @@ void Player::SwitchSecondary()
         return;
     }
     PlayShipSound("weapon_select.wav");
-    _ship->StopShooting(_secondary);
+    StopSecondary();
     _secondary = _secondary == 2 ? 3 : 2;
     HudSetSelected(_hud.get(), 2, _secondary == 2);
     HudSetSelected(_hud.get(), 3, _secondary == 3);
