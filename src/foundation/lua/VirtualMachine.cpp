@@ -1,5 +1,6 @@
 #include "foundation/lua/VirtualMachine.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,19 +15,24 @@
 #include "foundation/lua/Table.h"
 
 namespace {
-// Reads a whole file; Windows text mode turned its line ends into "\n", so this does too.
-bool ReadTextFile(const std::string& path, std::string& out)
+// Reads a whole file of at most `limit` bytes; Windows text mode turned its line ends into "\n",
+// so this does too. False when it cannot be read or, with `tooLarge`, is larger.
+bool ReadTextFile(const std::string& path, size_t limit, std::string& out, bool& tooLarge)
 {
     FILE* file = std::fopen(path.c_str(), "rb");
+    tooLarge = false;
     if (!file)
         return false;
     char block[65536];
     size_t count;
-    while ((count = std::fread(block, 1, sizeof block, file)) > 0)
+    while (out.size() <= limit && (count = std::fread(block, 1, sizeof block, file)) > 0)
         out.append(block, count);
     bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed)
+        return false;
+    tooLarge = out.size() > limit;
+    if (tooLarge)
         return false;
     size_t write = 0;
     for (size_t read = 0; read < out.size(); ++read)
@@ -66,16 +72,8 @@ void QuoteAsDataLanguage(lua_State* L)
 
 // Instructions between two looks at the budget.
 constexpr int BudgetStep = 1000;
-
-void* Allocate(void*, void* block, size_t, size_t size)
-{
-    if (size == 0)
-    {
-        std::free(block);
-        return nullptr;
-    }
-    return std::realloc(block, size);
-}
+// A collection that gives back less than this is the last one after a run hit the memory bound.
+constexpr size_t LeastGivenBack = 64u << 10;
 
 int Panic(lua_State* L)
 {
@@ -85,11 +83,32 @@ int Panic(lua_State* L)
 }
 } // namespace
 
-// What the current run of script code may still take; the state's allocator data.
+// What the current run of script code may still take, and the memory the state holds; the
+// state's allocator data.
 struct VirtualMachine::Budget
 {
     long left = 0;
-    int runs = 0; // nested runs share the outermost one's budget
+    int runs = 0;    // nested runs share the outermost one's budget
+    size_t used = 0; // bytes
+
+    // The interpreter's allocator. While script code runs, a block that would take the state past
+    // its bound is refused, which fails the run with the interpreter's memory error.
+    static void* Allocate(void* data, void* block, size_t oldSize, size_t size)
+    {
+        auto* budget = static_cast<Budget*>(data);
+        if (size == 0)
+        {
+            std::free(block);
+            budget->used -= oldSize;
+            return nullptr;
+        }
+        if (size > oldSize && budget->runs > 0 && budget->used - oldSize + size > MemoryLimit)
+            return nullptr;
+        void* moved = std::realloc(block, size);
+        if (moved)
+            budget->used = budget->used - oldSize + size;
+        return moved;
+    }
 };
 
 // One run of script code: the budget is counted from its start, and a run that spends it stops
@@ -133,7 +152,7 @@ private:
 
 VirtualMachine::VirtualMachine() : _budget(std::make_unique<Budget>())
 {
-    _state = lua_newstate(Allocate, _budget.get());
+    _state = lua_newstate(Budget::Allocate, _budget.get());
     if (!_state)
         ExecRuntimeAssert("_state", nullptr, __FILE__, __LINE__, "cannot create the script interpreter");
     lua_atpanic(_state, Panic);
@@ -150,9 +169,10 @@ int VirtualMachine::ExecFile(const char* path)
 {
     std::string text;
     std::string chunkName = std::string("@") + path;
-    if (!ReadTextFile(ResolvePath(path), text))
+    bool tooLarge = false;
+    if (!ReadTextFile(ResolvePath(path), MemoryLimit, text, tooLarge))
     {
-        lua_pushfstring(_state, "cannot read %s", path);
+        lua_pushfstring(_state, tooLarge ? "%s is larger than a data file may be" : "cannot read %s", path);
         return Report(LUA_ERRFILE);
     }
     return Exec(text.data(), text.size(), chunkName.c_str());
@@ -162,8 +182,16 @@ int VirtualMachine::ExecBuffer(const char* data, size_t size) { return Exec(data
 
 int VirtualMachine::ExecString(const char* text) { return Exec(text, std::strlen(text), text); }
 
+// The translation and the compiled chunk are about as large as the text, so a text past the
+// memory bound is refused before either is made; compiling counts against the bound as running does.
 int VirtualMachine::Exec(const char* data, size_t size, const char* chunkName)
 {
+    const char* where = chunkName[0] == '@' ? chunkName + 1 : nullptr;
+    if (size > MemoryLimit)
+    {
+        lua_pushfstring(_state, "%s is larger than a data file may be", where ? where : "the script");
+        return Report(LUA_ERRFILE);
+    }
     std::string source;
     std::string error;
     if (!DataParser::Translate(data, size, chunkName, source, error))
@@ -172,16 +200,34 @@ int VirtualMachine::Exec(const char* data, size_t size, const char* chunkName)
         return Report(LUA_ERRSYNTAX);
     }
     lua_checkstack(_state, 2);
-    int status = luaL_loadbuffer(_state, source.data(), source.size(), chunkName);
-    if (status == LUA_ERRSYNTAX)
-        QuoteAsDataLanguage(_state);
-    else if (status == 0)
+    int status = 0;
     {
-        lua_pushcfunction(_state, DataForIn);
         Run run(*this);
-        status = lua_pcall(_state, 1, LUA_MULTRET, 0);
+        status = luaL_loadbuffer(_state, source.data(), source.size(), chunkName);
+        if (status == LUA_ERRSYNTAX)
+            QuoteAsDataLanguage(_state);
+        else if (status == 0)
+        {
+            lua_pushcfunction(_state, DataForIn);
+            status = lua_pcall(_state, 1, LUA_MULTRET, 0);
+        }
     }
+    AfterRun(status, where);
     return Report(status);
+}
+
+void VirtualMachine::AfterRun(int status, const char* where)
+{
+    if (status != LUA_ERRMEM)
+        return;
+    lua_pop(_state, 1);
+    for (size_t before = SIZE_MAX; _budget->used + LeastGivenBack < before;)
+    {
+        before = _budget->used;
+        lua_gc(_state, LUA_GCCOLLECT, 0);
+    }
+    lua_pushfstring(_state, "%s%sthe script took more than %d MB of memory and was stopped", where ? where : "",
+                    where ? ": " : "", static_cast<int>(MemoryLimit >> 20));
 }
 
 int VirtualMachine::Report(int status)
@@ -370,8 +416,12 @@ int VirtualMachine::ToTable(int index)
 // so the plain call is protected too; its failure is logged and the results stand in as nils.
 int VirtualMachine::Call(int arguments, int results)
 {
-    Run run(*this);
-    int status = lua_pcall(_state, arguments, results, 0);
+    int status = 0;
+    {
+        Run run(*this);
+        status = lua_pcall(_state, arguments, results, 0);
+    }
+    AfterRun(status);
     if (status == 0)
         return LUA_STATUS_OK;
     const char* message = lua_tostring(_state, -1);
@@ -388,8 +438,13 @@ int VirtualMachine::Call(int arguments, int results)
 
 int VirtualMachine::ProtectedCall(int arguments, int results)
 {
-    Run run(*this);
-    return EngineStatus(lua_pcall(_state, arguments, results, 0));
+    int status = 0;
+    {
+        Run run(*this);
+        status = lua_pcall(_state, arguments, results, 0);
+    }
+    AfterRun(status);
+    return EngineStatus(status);
 }
 
 int VirtualMachine::GetGCCount() const { return lua_gc(_state, LUA_GCCOUNT, 0); }

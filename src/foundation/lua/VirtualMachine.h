@@ -12,14 +12,18 @@ class Table;
 // Offers the stack operations of the interpreter under the engine's names; stack indices are
 // positive from the bottom, negative from the top, plus the two pseudo-indices of LuaTypes.h.
 // It owns its state, so it can be neither copied nor moved; Tables of a machine must be
-// released before it. Every run of script code (a chunk, a call) has an instruction budget: a
-// script that runs away is stopped with a script error, as a broken file fails.
+// released before it. Every run of script code (a chunk, a call) has an instruction budget and
+// the state a memory bound: a script that runs away, or that would take more memory, is stopped
+// with a script error, as a broken file fails, and what it took is given back.
 class VirtualMachine
 {
 public:
     // Instructions one run may take: far above what the game's data files need (each runs in
     // well under a thousand), and a fraction of a second for a script that runs away.
     static constexpr long InstructionBudget = 10000000;
+    // Bytes the state may hold while script code runs: the shipped data files take well under a
+    // megabyte at most. Outside runs the engine's own small pushes are not refused.
+    static constexpr size_t MemoryLimit = 64u << 20;
 
     VirtualMachine();
     ~VirtualMachine();
@@ -123,7 +127,11 @@ public:
 
 private:
     int Exec(const char* data, size_t size, const char* chunkName);
+    // Logs a failure and takes its message off the stack.
     int Report(int status);
+    // After a run: one stopped at the memory bound gives its memory back at once, and its error
+    // (which has no place of its own) names `where`, when given, and the bound.
+    void AfterRun(int status, const char* where = nullptr);
 
     struct Budget;
     class Run;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <strings.h>
 #include <unistd.h>
 
 #include "foundation/base/BinaryReader.h"
@@ -164,6 +165,20 @@ std::filesystem::path ProfileFile::PathOf(const std::filesystem::path& folder, c
     return ResolvePath((folder / Folder / (std::string(name) + Suffix)).string());
 }
 
+std::vector<std::filesystem::path> ProfileFile::FilesOf(const std::filesystem::path& folder, const char* name)
+{
+    std::vector<std::filesystem::path> files;
+    if (!IsSafeName(name))
+        return files;
+    const std::string wanted = std::string(name) + Suffix;
+    std::error_code error;
+    std::filesystem::directory_iterator it(ResolvePath((folder / Folder).string()), error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error))
+        if (strcasecmp(it->path().filename().c_str(), wanted.c_str()) == 0)
+            files.push_back(it->path());
+    return files;
+}
+
 void ProfileFile::Write(const UserProfile& profile, BinaryWriter& out)
 {
     out.Write(Version);
@@ -264,6 +279,15 @@ bool UserProfile::Save() const
         Dumper::Instance().Print(DUMP_ERROR, "Profile \"%s\" not saved: the name cannot be a file name\n", _name);
         return false;
     }
+    // A pilot without a file yet would write over any file of its name, in any letter case.
+    const std::vector<std::filesystem::path> taken =
+        _hasFile ? std::vector<std::filesystem::path>() : ProfileFile::FilesOf(_context.folder, _name);
+    if (!taken.empty())
+    {
+        Dumper::Instance().Print(DUMP_ERROR, "Profile \"%s\" not saved: the file \"%s\" is another pilot's\n", _name,
+                                 taken.front().c_str());
+        return false;
+    }
     if (_unkeptFile)
     {
         Dumper::Instance().Print(DUMP_ERROR, "Profile \"%s\" not saved: its unreadable file could not be kept\n",
@@ -272,7 +296,10 @@ bool UserProfile::Save() const
     }
     BinaryWriter out;
     ProfileFile::Write(*this, out);
-    return WriteReplacing(path, out.Data());
+    if (!WriteReplacing(path, out.Data()))
+        return false;
+    _hasFile = true;
+    return true;
 }
 
 bool UserProfile::Load()
@@ -285,6 +312,7 @@ bool UserProfile::Load()
     }
     std::vector<uint8_t> data;
     const ReadResult result = ReadPrefix(path, data);
+    _hasFile = result != ReadResult::Missing;
     if (result == ReadResult::Missing || result == ReadResult::Unopened)
         Dumper::Instance().Print(DUMP_WARNING, "Profile \"%s\" cannot be opened\n", path.c_str());
     bool whole = result == ReadResult::Whole;

@@ -3,6 +3,7 @@
 // become file names, where the file of a name is, and its bytes both ways.
 #include <cstdint>
 #include <filesystem>
+#include <vector>
 
 class BinaryReader;
 class BinaryWriter;
@@ -26,6 +27,9 @@ public:
     // "<folder>/profiles/<name>.prf", matched to an existing file in any letter case; empty for
     // a name that is not safe.
     static std::filesystem::path PathOf(const std::filesystem::path& folder, const char* name);
+    // The files of "<folder>/profiles/" that stand for the name in any letter case, the suffix's
+    // too: a file written for the name could replace any of them.
+    static std::vector<std::filesystem::path> FilesOf(const std::filesystem::path& folder, const char* name);
 
     static void Write(const UserProfile& profile, BinaryWriter& out);
     // Reads what is sound over the profile and logs the rest: fields past the end keep their

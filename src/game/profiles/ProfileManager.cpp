@@ -89,6 +89,18 @@ UserProfile* ProfileManager::FindProfile(const char* name) const
 
 UserProfile* ProfileManager::CreateProfile(const char* name)
 {
+    // A file that no listed pilot stands for (the second of two names that differ only in letter
+    // case) is still a pilot's: the new one must not write over it.
+    if (ProfileFile::IsSafeName(name) && !FindProfile(name))
+    {
+        const std::vector<std::filesystem::path> files = ProfileFile::FilesOf(_context.folder, name);
+        if (!files.empty())
+        {
+            Dumper::Instance().Print(DUMP_WARNING, "Profile \"%s\" not created: the name is taken by the file \"%s\"\n",
+                                     name, files.front().c_str());
+            return nullptr;
+        }
+    }
     // A new pilot is on disk at once: a crash must not lose it.
     UserProfile* profile = AddProfile(name);
     if (profile)
@@ -134,13 +146,26 @@ bool ProfileManager::RenameProfile(UserProfile* profile, const char* name)
                                  profile->GetName(), name);
         return false;
     }
-    // The file follows at once, so that the old name is not found again at the next start.
-    const std::filesystem::path from = ProfileFile::PathOf(_context.folder, profile->GetName());
+    // A file of the new name in any letter case that is not the pilot's own is another pilot's,
+    // listed or not, even where the new name is the pilot's own in another case: a file of
+    // exactly that name would be replaced, and one in a third case could be listed in its place.
     std::error_code error;
-    if (!from.empty() && std::filesystem::is_regular_file(from, error))
+    std::filesystem::path own = profile->HasFile() ? ProfileFile::PathOf(_context.folder, profile->GetName()) : "";
+    if (!own.empty() && !std::filesystem::is_regular_file(own, error))
+        own.clear();
+    for (const std::filesystem::path& taken : ProfileFile::FilesOf(_context.folder, name))
     {
-        const std::filesystem::path to = from.parent_path() / (std::string(name) + ProfileFile::Suffix);
-        std::filesystem::rename(from, to, error);
+        if (!own.empty() && std::filesystem::equivalent(taken, own, error))
+            continue;
+        Dumper::Instance().Print(DUMP_WARNING,
+                                 "Profile \"%s\" not renamed: the name \"%s\" is taken by the file \"%s\"\n",
+                                 profile->GetName(), name, taken.c_str());
+        return false;
+    }
+    // The file follows at once, so that the old name is not found again at the next start.
+    if (!own.empty())
+    {
+        std::filesystem::rename(own, own.parent_path() / (std::string(name) + ProfileFile::Suffix), error);
         if (error)
         {
             Dumper::Instance().Print(DUMP_WARNING, "Profile \"%s\" not renamed: its file cannot be renamed: %s\n",
@@ -161,7 +186,9 @@ void ProfileManager::DeleteProfile(UserProfile* profile)
         return;
     if (_current == profile)
         SelectNone();
-    const std::filesystem::path path = ProfileFile::PathOf(_context.folder, profile->GetName());
+    // A pilot without a file of its own has nothing to delete: a file of its name is another's.
+    const std::filesystem::path path =
+        profile->HasFile() ? ProfileFile::PathOf(_context.folder, profile->GetName()) : "";
     std::error_code error;
     if (!path.empty() && !std::filesystem::remove(path, error) && error)
         Dumper::Instance().Print(DUMP_WARNING, "Cannot delete the profile file \"%s\": %s\n", path.c_str(),

@@ -26,11 +26,13 @@ public:
     void ShutDown();
 
     // A new current profile when none is current, written to its file at once. Null, logged,
-    // when the name cannot be a file name or a profile of that name exists in any letter case.
+    // when the name cannot be a file name or a profile or a profile file of that name exists in
+    // any letter case (one that no profile stands for is still a pilot's).
     UserProfile* CreateProfile(const char* name);
     // Gives the profile a new name and its file the name's, and writes it. False, logged, when
-    // the name cannot be a file name, another profile has it in any letter case, or the file
-    // cannot be renamed; the profile and its file then stay as they were.
+    // the name cannot be a file name, another profile or a file not the profile's own has it in
+    // any letter case, or the file cannot be renamed; the profile and its file then stay as they
+    // were.
     bool RenameProfile(UserProfile* profile, const char* name);
     // Deletes the profile and its file; the last profile takes its place in the list.
     void DeleteProfile(UserProfile* profile);

@@ -89,12 +89,15 @@ public:
     static const char* ConvertRaceToCode(float race);
 
     // Writes "profiles/<name>.prf" whole or not at all, through a temporary file and a rename;
-    // false, logged, when it could not.
+    // false, logged, when it could not, or when the profile has no file yet and a file of its
+    // name in any letter case is there (another pilot's).
     bool Save() const;
     // Reads "profiles/<name>.prf" over the profile; false, logged, when there is no file that can
     // be opened. A file that is not read whole (damaged, or of a newer version) is first kept as
     // it is under another name, and until it could be, the profile is not saved over it.
     bool Load();
+    // The profile has a file of its own: one was there when it loaded, or it saved one.
+    bool HasFile() const { return _hasFile; }
 
 private:
     friend class ProfileFile;
@@ -123,5 +126,6 @@ private:
     UserTeam _team;                     // into the pirate rating
     LevelScore _levelScore;
     std::vector<std::unique_ptr<Dealer>> _dealers;
-    bool _unkeptFile = false; // its file could not be read whole, nor kept under another name
+    bool _unkeptFile = false;      // its file could not be read whole, nor kept under another name
+    mutable bool _hasFile = false; // what the disk holds, not a value of the pilot
 };

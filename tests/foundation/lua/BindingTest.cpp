@@ -466,6 +466,81 @@ TEST_F(Binding, ScriptsThatRunTooLongAreStopped)
     }
 }
 
+// A data script that would take the machine past its memory bound stops with a script error
+// instead of taking the process's memory; the memory is given back at once, and the machine goes
+// on with what it held before. The data language has no library, so no pcall can catch the error.
+TEST_F(Binding, ScriptsPastTheMemoryBoundAreStopped)
+{
+    Table kept = Load("T = { name = 'kept' }\n"
+                      "function double(n) local s = 'x' for i = 1, n do s = s .. s end return s end");
+    const int before = _vm.GetGCCount();
+    struct Case
+    {
+        const char* what;
+        std::function<int(std::string&)> run;
+    };
+    const auto chunk = [&](const char* text) { return [&, text](std::string&) { return _vm.ExecString(text); }; };
+    const Case cases[] = {
+        {"a string doubled", chunk("local s = 'x' for i = 1, 40 do s = s .. s end")},
+        {"a table of small tables", chunk("local t = {} for i = 1, 2000000 do t[i] = { i } end")},
+        {"a table of named members", chunk("local t = {} for i = 1, 2000000 do t['member' .. i] = i end")},
+        {"a table of long texts",
+         chunk("local s = 'x' for i = 1, 20 do s = s .. s end local t = {} for i = 1, 200 do t[i] = s .. i end")},
+        {"a call",
+         [&](std::string&) {
+             _vm.GetGlobal("double");
+             _vm.PushNumber(40);
+             return _vm.Call(1, 1);
+         }},
+        {"a protected call",
+         [&](std::string& message) {
+             _vm.GetGlobal("double");
+             _vm.PushNumber(40);
+             const int status = _vm.ProtectedCall(1, 1);
+             if (status != 0)
+             {
+                 message = _vm.ToString(-1);
+                 _vm.Pop();
+             }
+             return status;
+         }},
+    };
+    const char* const stopped = "the script took more than 64 MB of memory and was stopped";
+    for (const Case& c : cases)
+    {
+        std::string message;
+        testing::internal::CaptureStderr();
+        testing::internal::CaptureStdout();
+        const int status = c.run(message);
+        testing::internal::GetCapturedStderr();
+        message += testing::internal::GetCapturedStdout(); // the log
+        EXPECT_EQ(LUA_STATUS_MEMORY, status) << c.what;
+        EXPECT_NE(std::string::npos, message.find(stopped)) << c.what << ": " << message;
+        _vm.SetTop(0); // the call's stand-in result
+        EXPECT_LT(_vm.GetGCCount(), before + 1024) << c.what << ": the memory is given back";
+
+        // The machine goes on: what it held is there, and a run that takes a good part of the
+        // bound, again and again, is not refused for what the stopped one left.
+        char name[8] = "";
+        EXPECT_TRUE(kept.GetString("name", name, sizeof name)) << c.what;
+        EXPECT_STREQ("kept", name);
+        for (int run = 0; run < 3; ++run)
+        {
+            _vm.GetGlobal("double");
+            _vm.PushNumber(24); // a text of 16 MB, made through 40 MB of copies
+            EXPECT_EQ(0, _vm.Call(1, 1)) << c.what << ": run " << run;
+            EXPECT_EQ(size_t(16) << 20, _vm.GetStringLength(-1));
+            _vm.Pop();
+        }
+    }
+
+    // A text larger than the bound is not compiled at all.
+    const std::string large((VirtualMachine::MemoryLimit) + 1, ' ');
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(LUA_STATUS_FILE, _vm.ExecBuffer(large.data(), large.size()));
+    EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find("larger than a data file may be"));
+}
+
 TEST_F(Binding, MetatablesReachTheirMembersThroughTheHandles)
 {
     Table base = Load("T = { kind = 'base' } function T:describe() return this.kind .. '!' end");

@@ -184,8 +184,16 @@ TEST_F(GameDataTest, BrokenFileAddsNothingAndLoadingGoesOn)
 {
     Write("objects.lua", "Objects.el_1 = { name = \"rock\" ;\n"); // unfinished table
     Write("npcs.lua", "Npcs.el_1 = { name = \"pirate\"; };\nNpcs.el_2 = 5;\nNpcs.list = { { name = \"x\" } };\n");
+    // Past the memory bound after its record: the file fails as a whole, and the next one loads.
+    Write("devices.lua", "Devices.el_1 = { name = \"shield\" };\nlocal s = \"x\" for i = 1, 40 do s = s .. s end\n");
+    Write("weapons.lua", "Weapons.el_1 = { name = \"laser\" };\n");
     LogWatch log;
     Load();
+    EXPECT_EQ(0, base.GetDeviceCount());
+    EXPECT_EQ(1, base.GetWeaponCount());
+    EXPECT_EQ(1, log.Count("gamedata\\devices.lua: the script took more than 64 MB of memory and was stopped"))
+        << log.All();
+    EXPECT_LT(vm.GetGCCount(), 1 << 10) << "kilobytes: the memory is given back";
     EXPECT_EQ(0, base.GetObjectCount());
     EXPECT_EQ(2, base.GetNpcCount()) << "a member that is not a table is skipped; a list is a table";
     EXPECT_EQ(1, log.Count("\t  Loading Gamedata ... Objects (0)\n"));

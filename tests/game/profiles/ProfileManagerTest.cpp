@@ -2,7 +2,9 @@
 // creating, selecting, deleting and saving at shut-down.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "CoreTestSupport.h"
@@ -157,6 +159,82 @@ TEST_F(ProfileManagerTest, RenamingChecksTheNameAsCreatingDoesAndTakesTheFileAlo
     manager.Initialize();
     EXPECT_EQ("Anna,COLE,Erin", Names());
     EXPECT_EQ(2, manager.GetProfileByIndex(1)->GetCash());
+}
+
+// Of "Bob.prf" and "bob.prf" only the first is listed, but the second is a pilot too: its name is
+// taken in every letter case, by a rename or a first save, while a pilot whose name no other file
+// holds may change its letter case.
+TEST_F(ProfileManagerTest, NoRenameOrFirstSaveReplacesAnotherPilotsFileInAnyLetterCase)
+{
+    using Files = std::map<std::string, int>; // file name and the cash that tells its pilot
+    struct Case
+    {
+        const char* what;
+        Files before;
+        bool deleteBob;    // the listed "Bob" is deleted first: "bob.prf" is then listed by no pilot
+        const char* pilot; // renamed to `name`; with none, `name` is created
+        const char* name;
+        bool done;
+        Files after;
+    };
+    const Files twins = {{"Anna.prf", 3}, {"Bob.prf", 1}, {"bob.prf", 2}};
+    const Files twinAlone = {{"Anna.prf", 3}, {"bob.prf", 2}};
+    const Files suffixTwins = {{"Bob.prf", 1}, {"bob.PRF", 2}};
+    const Case cases[] = {
+        {"a rename onto an unlisted case twin", twins, false, "Bob", "bob", false, twins},
+        {"a rename onto the twin's name in a third case", twins, false, "Bob", "BOB", false, twins},
+        {"a rename onto a twin whose suffix differs in case", suffixTwins, false, "Bob", "bob", false, suffixTwins},
+        {"another pilot's rename onto the twin", twins, true, "Anna", "BoB", false, twinAlone},
+        {"a rename to the own name in another case", {{"Bob.prf", 1}}, false, "Bob", "BOB", true, {{"BOB.prf", 1}}},
+        {"a rename of its file with the suffix in capitals",
+         {{"Bob.PRF", 1}},
+         false,
+         "Bob",
+         "bob",
+         true,
+         {{"bob.prf", 1}}},
+        {"a first save onto the twin", twins, true, nullptr, "bob", false, twinAlone},
+        {"a first save onto the twin in another case", twins, true, nullptr, "BOB", false, twinAlone},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        WorkingFolder scratch;
+        for (const auto& [file, cash] : c.before)
+            scratch.Write("profiles/" + file, Bytes().U32(1).I32(5).I32(35).I32(10).I32(67).I32(cash).data);
+        ProfileManager pilots(&texts, &data.Get(), "xx");
+        pilots.Initialize();
+        if (c.deleteBob)
+        {
+            pilots.SelectCurrent("Bob");
+            ASSERT_NE(nullptr, pilots.GetCurrent());
+            ASSERT_STREQ("Bob", pilots.GetCurrent()->GetName());
+            pilots.DeleteProfile(pilots.GetCurrent());
+        }
+        LogWatch log;
+        if (c.pilot)
+        {
+            pilots.SelectCurrent(c.pilot);
+            UserProfile* pilot = pilots.GetCurrent();
+            ASSERT_NE(nullptr, pilot);
+            ASSERT_STREQ(c.pilot, pilot->GetName());
+            EXPECT_EQ(c.done, pilots.RenameProfile(pilot, c.name)) << log.All();
+            EXPECT_STREQ(c.done ? c.name : c.pilot, pilot->GetName());
+        }
+        else
+            EXPECT_EQ(c.done, pilots.CreateProfile(c.name) != nullptr) << log.All();
+        EXPECT_EQ(c.done ? 0 : 1, log.Count("is taken by the file")) << log.All();
+        Files after;
+        for (const auto& entry : std::filesystem::directory_iterator("profiles"))
+        {
+            const std::string file = scratch.Read("profiles/" + entry.path().filename().string());
+            int32_t cash = 0;
+            if (file.size() >= 24)
+                std::memcpy(&cash, file.data() + 20, sizeof cash);
+            after[entry.path().filename().string()] = cash;
+        }
+        EXPECT_EQ(c.after, after);
+    }
 }
 
 TEST_F(ProfileManagerTest, ShutDownSavesEveryProfileAndANewStartFindsThem)

@@ -15,6 +15,7 @@
 #include "platform/window/WindowEvents.h"
 
 #include <filesystem>
+#include <fstream>
 
 class ProfilesTest : public MenuTest
 {
@@ -190,6 +191,45 @@ TEST_F(ProfilesTest, RenameTakesTheChecksOfNewAndMovesThePilotsFile)
     Press("ABBBB'kELL'A");
     EXPECT_EQ(NameAt(1), "kELL");
     EXPECT_EQ(Profiles()->GetProfileCount(), 2);
+}
+
+// "bob.prf" beside "Bob.prf" is a pilot the panel does not list: renaming Bob to that name, in
+// any letter case, shows the name-used message and leaves both files as they were; another name
+// takes Bob's file along.
+TEST_F(ProfilesTest, RenameLeavesAnUnlistedCaseTwinAlone)
+{
+    TearDownGame();
+    // Version-1 records whose cash tells the pilots apart.
+    const auto record = [](char cash) {
+        return std::string("\1\0\0\0", 4) + std::string(16, '\0') + cash + std::string(3, '\0');
+    };
+    std::ofstream("profiles/Bob.prf", std::ios::binary) << record('\1');
+    std::ofstream("profiles/bob.prf", std::ios::binary) << record('\2');
+    StartGame();
+    ASSERT_NO_FATAL_FAILURE(OpenPanel());
+    ASSERT_EQ(Profiles()->GetProfileCount(), 1);
+    ASSERT_EQ(NameAt(0), "Bob");
+    Frames(10);
+
+    Select(GuiProfiles::BUTTON_RENAME);
+    Press("A");
+    for (const char* twin : {"bob", "BOB"})
+    {
+        Press("BBB'" + std::string(twin) + "'A");
+        EXPECT_TRUE(_panel->IsNameUsed()) << twin;
+        EXPECT_EQ(NameAt(0), "Bob");
+        EXPECT_EQ(_data->Read("profiles/Bob.prf"), record('\1'));
+        EXPECT_EQ(_data->Read("profiles/bob.prf"), record('\2'));
+        Press("X");
+        EXPECT_EQ(_panel->GetEditMode(), GuiProfiles::EDIT_RENAME);
+    }
+    Press("BBB'Rob'A");
+    EXPECT_EQ(_panel->GetEditMode(), GuiProfiles::EDIT_NONE);
+    EXPECT_EQ(NameAt(0), "Rob");
+    EXPECT_FALSE(std::filesystem::exists("profiles/Bob.prf")) << "no stale file under the old name";
+    EXPECT_EQ(Profiles()->GetProfileByIndex(0)->GetCash(), 1);
+    EXPECT_EQ(_data->Read("profiles/bob.prf"), record('\2'));
+    EXPECT_EQ(_log.Errors(), 0) << _log.All();
 }
 
 TEST_F(ProfilesTest, DeleteAsksFirstAndTheLeftNeighbourTakesTheCentre)

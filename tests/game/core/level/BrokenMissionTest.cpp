@@ -8,6 +8,7 @@
 
 #include "CoreTestSupport.h"
 #include "WorldTestSupport.h"
+#include "foundation/lua/VirtualMachine.h"
 #include "game/core/catalogue/LevelDesc.h"
 #include "game/core/frames/GameFrame.h"
 #include "game/core/frames/GameFrameManager.h"
@@ -99,6 +100,7 @@ TEST_F(BrokenMission, AFileThatDoesNotLoadEndsTheMissionWithTheMainMenuBack)
         {"a syntax error", "Level.obj_player = {\n"},
         {"a run-time error", "x = NULL .. 1\n"},
         {"a script that runs away", "while true do end\n"},
+        {"a script that takes too much memory", "local s = \"x\" for i = 1, 40 do s = s .. s end\n"},
     };
     const char* files[] = {"levels\\test.lua", "levels\\test_desc.lua", "levels\\test_logic.lua"};
     SingleLevel* level = game.GetLevel();
@@ -117,6 +119,7 @@ TEST_F(BrokenMission, AFileThatDoesNotLoadEndsTheMissionWithTheMainMenuBack)
             EXPECT_EQ(level->GetActorsCount(), 0u);
             EXPECT_EQ(log.Count(std::string("\"") + files[file] + "\" does not load; the mission ends"), 1)
                 << log.All();
+            EXPECT_LT(game.GetVirtualMachine()->GetGCCount(), 8 << 10) << "kilobytes: the memory is given back";
         }
     }
 
