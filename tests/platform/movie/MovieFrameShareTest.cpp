@@ -49,7 +49,7 @@ protected:
         };
     }
 
-    // A loaded movie that can spin; host calls are not recorded (a spin makes many).
+    // A loaded movie that can spin, with the log of its loading cleared.
     std::unique_ptr<movie::Movie> MakeSpinning(const std::string& script)
     {
         auto m = Make(std::string(kSpin) + script);
@@ -58,7 +58,7 @@ protected:
     }
 
     // One frame of the game: the timeline's update, the game's calls of `Work`, a paint of the
-    // whole movie. Answers the thread time it took.
+    // whole movie. Answers the thread time it took; the host forgets the calls (a spin makes many).
     double PlayFrame(movie::Movie& m, int workCalls = 0, double workSeconds = 0.0)
     {
         const double start = ThreadSeconds();
