@@ -178,6 +178,7 @@ void MovieAndControl(benchmark::State& state)
     int frame = 0;
     for (auto _ : state)
     {
+        LayerManager::NextFrame(); // each turn is a frame of the game's
         control.callFunction(L"Step", FlashHost::Args(++frame));
         benchmark::DoNotOptimize(control.update("", false, false));
     }

@@ -35,6 +35,7 @@ bool LayerManager::_isConsoleActive = false;
 Vec2 LayerManager::_consolePos{0.0f, -480.0f};
 ILayerDrawTarget* LayerManager::_drawTarget = nullptr;
 float LayerManager::_frameSeconds = 0.0f;
+uint64_t LayerManager::_frame = 0;
 
 namespace {
 
@@ -110,6 +111,7 @@ int LayerManager::GetHeight()
 
 void LayerManager::Update(float seconds)
 {
+    NextFrame();
     _frameSeconds = seconds;
     UpdateConsole(seconds);
     if (const VideoSettings* settings = Settings(); settings && settings->Fullscreen != _isFullScreen)

@@ -4,6 +4,7 @@
 #include "foundation/math/Color.h"
 #include "foundation/math/Vec2.h"
 
+#include <cstdint>
 #include <string>
 
 class Dumper;
@@ -53,6 +54,10 @@ public:
     // The seconds Update was last given: the clock's frame time, which runs on while the game is
     // paused.
     static float GetFrameSeconds() { return _frameSeconds; }
+    // The game's frame: a number Update steps once a frame, by which movies count their share of
+    // the frame's time. What plays movies without drawing the layers (a bench) steps it itself.
+    static uint64_t GetFrame() { return _frame; }
+    static void NextFrame() { ++_frame; }
 
     // The console overlay: "swf//console.swf" sliding down from above the screen while active,
     // showing the game console's lines; typed characters and Enter, Tab, Page Up and Page Down
@@ -118,4 +123,5 @@ private:
 
     static ILayerDrawTarget* _drawTarget;
     static float _frameSeconds;
+    static uint64_t _frame;
 };

@@ -287,6 +287,10 @@ movie::Value FlashControl::CallHost(const std::string& name, const std::vector<m
     return ToMovie(DecodeValue(_returnValue));
 }
 
+// The layer manager's frame, not this control's updates: a screen calls into movies whose layer
+// is hidden and not updated, and those calls belong to the frames they are made in.
+uint64_t FlashControl::GetFrame() const { return LayerManager::GetFrame(); }
+
 bool FlashControl::LoadImage(const std::string& name, movie::Image& image, std::string& error)
 {
     TextureMgr* textures = Textures();

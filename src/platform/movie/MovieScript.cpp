@@ -252,31 +252,45 @@ MovieScript::MovieScript(MovieContext& context, Canvas& canvas, std::unique_ptr<
 
 MovieScript::~MovieScript() { lua_close(_L); }
 
-// A script stopped for its budget (work, time or memory) would run away again on every later
-// call: from then on it is not entered at all. A call made while another runs (through the host)
-// keeps the outer budget.
+// A script stopped for its budget (work, time, memory or its share of the frames) would run away
+// again on every later call: from then on it is not entered at all. A call made while another
+// runs (through the host) keeps the outer budget.
 bool MovieScript::Protected(lua_CFunction function, void* data)
 {
     if (_budget->IsSpent())
         return false;
-    if (_running++ == 0)
-        _budget->Refill();
+    if (_running == 0)
+        _budget->Refill(HostFrame());
+    if (_budget->IsSpent()) // past its share before this entry began
+    {
+        _budget->Rest();
+        Tell(_budget->StopReason());
+        return false;
+    }
+    ++_running;
     const int status = lua_cpcall(_L, function, data);
     if (--_running == 0)
         _budget->Rest();
     if (status == 0)
         return true;
     const char* message = lua_tostring(_L, -1);
-    std::string report = message ? message : "an error without a message";
-    if (_budget->IsSpent())
-        report += "; the movie is stopped and draws nothing from now on";
-    // A stop is told once, by the call nested deepest (through the host) where it happened.
-    if (!_stopReported)
-        _context.Report(report);
-    _stopReported = _budget->IsSpent();
+    Tell(message ? message : "an error without a message");
     lua_pop(_L, 1);
     return false;
 }
+
+// A stop is told once, by the call nested deepest (through the host) where it happened.
+void MovieScript::Tell(std::string report)
+{
+    if (_budget->IsSpent())
+        report += "; the movie is stopped and draws nothing from now on";
+    if (!_stopReported)
+        _context.Report(report);
+    _stopReported = _budget->IsSpent();
+}
+
+// The host's frame; without a host every entry is a frame of its own.
+uint64_t MovieScript::HostFrame() { return _context.host ? _context.host->GetFrame() : ++_entries; }
 
 bool MovieScript::IsStopped() const { return _budget->IsSpent(); }
 

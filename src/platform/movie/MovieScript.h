@@ -3,6 +3,7 @@
 #include "platform/movie/MovieTypes.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -19,9 +20,10 @@ struct MovieContext;
 // The interpreter state of one movie. It opens only what a movie needs: the basic functions
 // without file, module or environment access, the string (with bounded patterns), table and
 // math libraries, the movie's own functions, the canvas and the helper library. Every entry into
-// the script is a protected call with a budget of work, time and memory (ScriptBudget); an error
-// is reported through the context and the call answers false. A script that spends its budget or
-// runs out of memory is stopped for good.
+// the script is a protected call with a budget of work, time and memory (ScriptBudget), and the
+// entries of one of the host's frames share the movie's part of that frame; an error is reported
+// through the context and the call answers false. A script that spends its budget, runs out of
+// memory or keeps taking more than its share is stopped for good.
 class MovieScript
 {
 public:
@@ -54,6 +56,9 @@ private:
     bool Setup(const std::string& path);
     // Runs `function(data)` protected, with a fresh budget; errors are reported.
     bool Protected(int (*function)(lua_State*), void* data);
+    // Logs an error of an entry; the stop of the script once.
+    void Tell(std::string report);
+    uint64_t HostFrame();
 
     MovieContext& _context;
     Canvas& _canvas;
@@ -62,6 +67,7 @@ private:
     int _canvasRef = -1;
     int _running = 0; // calls under way, nested through the host
     bool _stopReported = false;
+    uint64_t _entries = 0; // the frames of a movie without a host
 };
 
 } // namespace movie

@@ -58,6 +58,9 @@ public:
     virtual void Invalidate(const Rect* rect) = 0;
     // A function of the host called by the movie; Null when the host has none of that name.
     virtual Value CallHost(const std::string& name, const std::vector<Value>& args) = 0;
+    // The game's frame, a number that grows by one a frame: what the movie takes of the thread's
+    // time counts per frame, all its entries together.
+    virtual uint64_t GetFrame() const = 0;
     // An image the movie names that is not a ".png" file (a game texture); false, with the
     // reason in `error`, when there is none.
     virtual bool LoadImage(const std::string& name, Image& image, std::string& error) = 0;

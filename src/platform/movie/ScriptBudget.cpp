@@ -2,6 +2,7 @@
 
 #include <lua.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
@@ -26,7 +27,7 @@ double ThreadSeconds()
 [[noreturn]] void RaiseRunaway(lua_State* L, int level)
 {
     luaL_where(L, level);
-    lua_pushliteral(L, "the script ran too long and was stopped");
+    lua_pushstring(L, ScriptBudget::Of(L).StopReason());
     lua_concat(L, 2);
     lua_error(L);
     std::abort(); // lua_error does not return
@@ -122,7 +123,7 @@ void ScriptBudget::GuardCatches(lua_State* L)
 }
 
 // An alarm that rang in the last entry may have left the hook on every instruction.
-void ScriptBudget::Refill()
+void ScriptBudget::Refill(uint64_t frame)
 {
     _left = Work;
     _unclocked = 0;
@@ -130,10 +131,27 @@ void ScriptBudget::Refill()
     if (_state)
         lua_sethook(_state, CountInstructions, LUA_MASKCOUNT, kHookInterval);
     _entered = ThreadSeconds();
-    _alarm.Arm(CPUSeconds);
+    _allowed = std::min(CPUSeconds, _share.Allowance(frame));
+    if (_allowed <= 0.0)
+    {
+        _overShare = true;
+        Stop();
+        return;
+    }
+    _alarm.Arm(_allowed);
 }
 
-void ScriptBudget::Rest() { _alarm.Disarm(); }
+void ScriptBudget::Rest()
+{
+    _alarm.Disarm();
+    _share.Take(ThreadSeconds() - _entered);
+}
+
+const char* ScriptBudget::StopReason() const
+{
+    return _overShare ? "the script took more than its share of the frames and was stopped"
+                      : "the script ran too long and was stopped";
+}
 
 void ScriptBudget::Watch(lua_State* L)
 {
@@ -183,7 +201,11 @@ void ScriptBudget::Spend(long steps)
 bool ScriptBudget::Overdue()
 {
     _unclocked = 0;
-    return ThreadSeconds() - _entered >= CPUSeconds;
+    const double taken = ThreadSeconds() - _entered;
+    if (taken < _allowed)
+        return false;
+    _overShare = taken < CPUSeconds;
+    return true;
 }
 
 // From now on the hook raises the error before every instruction, so a script that catches it

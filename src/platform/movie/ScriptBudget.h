@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/movie/FrameShare.h"
 #include "platform/movie/ThreadAlarm.h"
 
 #include <csignal>
 #include <cstddef>
+#include <cstdint>
 
 struct lua_Debug;
 struct lua_State;
@@ -17,7 +19,9 @@ namespace movie {
 // proportion to a text without allocating (comparing a long text, converting it to a number),
 // so a call also stops once it has taken CPUSeconds of its thread's time: the clock is read
 // every so many instructions and steps of work, and an alarm rings inside an instruction that
-// takes long. A call that spends its work, or runs out of memory, stops the script for good:
+// takes long. The entries of one game frame together also keep to the movie's share of the frames
+// (FrameShare): an entry ends once it would take the rest of the reserve. A call that spends its
+// work, runs out of memory, or takes the movie past its share stops the script for good:
 // from then on every instruction raises the error, and neither pcall nor xpcall gives control
 // back. It is the allocator data of its script's state, and runs on the thread that made it.
 class ScriptBudget
@@ -49,11 +53,14 @@ public:
 
     // Starts counting the instructions of `L`, the state this budget allocates for.
     void Watch(lua_State* L);
-    // The whole budget again, for the next entry into the script; its time runs from now.
-    void Refill();
-    // The entry has returned: its time stops running.
+    // The whole budget again, for the next entry into the script in the game's `frame`; its time
+    // runs from now. A movie that took more than its share is spent at once.
+    void Refill(uint64_t frame);
+    // The entry has returned: its time stops running and counts to its frame.
     void Rest();
     bool IsSpent() const { return _spent; }
+    // Why the script was stopped, for the log: its share, or an entry's own bounds.
+    const char* StopReason() const;
 
 private:
     static void CountInstructions(lua_State* L, lua_Debug*);
@@ -61,7 +68,7 @@ private:
     static void Ring(void* budget);
     // Takes work without raising: the next instruction does.
     void Spend(long steps);
-    // Reads the thread clock: the entry has taken its time.
+    // Reads the thread clock: the entry has taken its time, or the rest of the frame's share.
     bool Overdue();
     void Stop();
 
@@ -69,8 +76,11 @@ private:
     ThreadAlarm _alarm;
     size_t _used = 0; // bytes
     long _left = Work;
-    long _unclocked = 0; // steps spent since the clock was read
-    double _entered = 0; // thread seconds when the entry began
+    long _unclocked = 0;          // steps spent since the clock was read
+    double _entered = 0;          // thread seconds when the entry began
+    double _allowed = CPUSeconds; // thread seconds the entry may take
+    FrameShare _share;
+    bool _overShare = false; // stopped for taking more than its share
     volatile sig_atomic_t _rang = 0;
     bool _spent = false;
 };

@@ -109,6 +109,7 @@ std::unique_ptr<movie::Movie> MovieTest::Make(const std::string& script, int wid
     EXPECT_TRUE(made);
     if (made)
         made->Load(path.string(), "swf/" + name + ".lua");
+    ++_host.frame; // loaded in a frame of its own, as a layer's movie is
     _host.invalidations.clear();
     return made;
 }

@@ -23,6 +23,7 @@ public:
     void Invalidate(const movie::Rect* rect) override;
     movie::Value CallHost(const std::string& name, const std::vector<movie::Value>& args) override;
     bool LoadImage(const std::string& name, movie::Image& image, std::string& error) override;
+    uint64_t GetFrame() const override { return frame; }
 
     // "all" for a whole invalidation, else "left,top,right,bottom".
     std::vector<std::string> invalidations;
@@ -30,6 +31,7 @@ public:
     movie::Value answer;
     std::function<void(const std::string& name)> onCall; // runs before the answer goes back
     std::map<std::string, movie::Image> images;
+    uint64_t frame = 0; // the game's frame, stepped by the test
 };
 
 // Movies from script texts written into a scratch folder.
@@ -38,7 +40,8 @@ class MovieTest : public ::testing::Test
 protected:
     void SetUp() override;
     void TearDown() override;
-    // A loaded movie of that size; the script goes to "<scratch>/<name>.lua".
+    // A loaded movie of that size, in the frame after the one it loaded in; the script goes to
+    // "<scratch>/<name>.lua".
     std::unique_ptr<movie::Movie> Make(const std::string& script, int width = 64, int height = 32,
                                        const std::string& name = "test");
     std::filesystem::path Write(const std::string& name, const std::string& text);

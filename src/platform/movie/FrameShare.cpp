@@ -1,0 +1,21 @@
+#include "platform/movie/FrameShare.h"
+
+#include <algorithm>
+
+namespace movie {
+
+// The frames since the last call each had their share; the last of them took what was taken,
+// the ones between took nothing. A frame number that goes back starts a frame too.
+double FrameShare::Allowance(uint64_t frame)
+{
+    if (frame != _frame)
+    {
+        const double closed = frame > _frame ? double(frame - _frame) : 1.0;
+        _reserve = std::min(ReserveSeconds, _reserve + ShareSeconds * closed - _taken);
+        _taken = 0.0;
+        _frame = frame;
+    }
+    return _reserve + ShareSeconds - _taken;
+}
+
+} // namespace movie
