@@ -28,9 +28,22 @@ void MovieContext::InvalidateAll()
         host->Invalidate(nullptr);
 }
 
-void MovieContext::Report(const std::string& message)
+std::string MovieContext::Excerpt(std::string_view text)
 {
-    if (reported.size() > MaxReports || !reported.insert(message).second)
+    if (text.size() <= MaxReportBytes)
+        return std::string(text);
+    size_t cut = MaxReportBytes - 3;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(text.substr(0, cut)) + "...";
+}
+
+void MovieContext::Report(std::string_view full)
+{
+    if (reported.size() > MaxReports)
+        return;
+    const std::string message = Excerpt(full);
+    if (!reported.insert(message).second)
         return;
     if (reported.size() > MaxReports)
     {

@@ -266,8 +266,10 @@ bool MovieScript::Protected(lua_CFunction function, void* data)
         _budget->Rest();
     if (status == 0)
         return true;
-    const char* message = lua_tostring(_L, -1);
-    std::string report = message ? message : "an error without a message";
+    size_t length = 0;
+    const char* message = lua_tolstring(_L, -1, &length);
+    std::string report =
+        message ? MovieContext::Excerpt(std::string_view(message, length)) : "an error without a message";
     if (_budget->IsSpent())
         report += "; the movie is stopped and draws nothing from now on";
     // A stop is told once, by the call nested deepest (through the host) where it happened.
