@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace movie {
 
@@ -57,7 +58,9 @@ void MovieContext::Print(const char* text, size_t length)
 {
     if (!TakesPrints())
         return;
-    printed += name.size() + length + 11; // the line as logged: Movie "<name>": <text>
+    // The line as the log file has it: prefix, Movie "<name>": <text>, line end. An empty print
+    // costs its line too.
+    printed += std::strlen(DumpFilePrefix(DUMP_SCRIPT)) + name.size() + length + 11;
     if (TakesPrints())
         Dumper::Instance().Print(DUMP_SCRIPT, "Movie \"%s\": %.*s\n", name.c_str(), int(length), text);
     else
