@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace movie {
 
@@ -315,21 +316,22 @@ int StrokePath(lua_State* L)
     return FillAndStroke(L, canvas, 2);
 }
 
-std::string ImageName(lua_State* L, int index)
+// A script error leaves a function without running destructors: the name stays the script's.
+std::string_view ImageName(lua_State* L, int index)
 {
     size_t length = 0;
     const char* name = luaL_checklstring(L, index, &length);
     if (length > ImageCache::MaxNameBytes)
         luaL_argerror(L, index, "image name too long");
-    return std::string(name, length);
+    return std::string_view(name, length);
 }
 
 // The image by its name; the pixels of one loaded now are charged as the script's own memory is.
-cairo_surface_t* GetImage(lua_State* L, Canvas& canvas, const std::string& name)
+cairo_surface_t* GetImage(lua_State* L, Canvas& canvas, std::string_view name)
 {
     ImageCache& images = canvas.Context().images;
     const size_t held = images.Bytes();
-    cairo_surface_t* image = images.Get(canvas.Context(), name);
+    cairo_surface_t* image = images.Get(canvas.Context(), std::string(name));
     ScriptBudget::Charge(L, long((images.Bytes() - held) / kBytesPerStep));
     return image;
 }
@@ -338,14 +340,15 @@ cairo_surface_t* GetImage(lua_State* L, Canvas& canvas, const std::string& name)
 int Image(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
-    const std::string name = ImageName(L, 2);
+    const std::string_view name = ImageName(L, 2);
     const double x = Number(L, 3), y = Number(L, 4);
+    const double askedW = OptNumber(L, 5, NAN), askedH = OptNumber(L, 6, NAN); // NaN: the image's own
     cairo_t* cr = canvas.Cr();
     canvas.NewPath(); // the image's own clip takes the path
     cairo_surface_t* image = GetImage(L, canvas, name);
     const double iw = image ? cairo_image_surface_get_width(image) : 32.0;
     const double ih = image ? cairo_image_surface_get_height(image) : 32.0;
-    const double w = OptNumber(L, 5, iw), h = OptNumber(L, 6, ih);
+    const double w = std::isnan(askedW) ? iw : askedW, h = std::isnan(askedH) ? ih : askedH;
     if (w == 0.0 || h == 0.0)
         return 0;
     cairo_save(cr);
