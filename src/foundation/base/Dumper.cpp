@@ -18,6 +18,19 @@ const char* const filePrefixes[8] = {
 
 bool HasPrefix(eDumpEvent kind) { return static_cast<unsigned>(kind) < 8; }
 
+// A line the buffer cut (`written` is what it would have taken) ends at a whole character with
+// a line end, so the next line starts on its own.
+void EndCutLine(char* line, int written)
+{
+    if (written < int(Dumper::BufferSize))
+        return;
+    size_t end = Dumper::BufferSize - 2;
+    while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80)
+        --end;
+    line[end] = '\n';
+    line[end + 1] = 0;
+}
+
 } // namespace
 
 const char* DumpFilePrefix(eDumpEvent kind) { return HasPrefix(kind) ? filePrefixes[kind] : ""; }
@@ -80,7 +93,7 @@ void Dumper::Print(const char* fmt, ...)
     {
         va_list args;
         va_start(args, fmt);
-        vsnprintf(line, sizeof(line), fmt, args);
+        EndCutLine(line, vsnprintf(line, sizeof(line), fmt, args));
         va_end(args);
     }
     std::lock_guard guard(_lock);
@@ -96,7 +109,7 @@ void Dumper::Print(eDumpEvent kind, const char* fmt, ...)
     {
         va_list args;
         va_start(args, fmt);
-        vsnprintf(line, sizeof(line), fmt, args);
+        EndCutLine(line, vsnprintf(line, sizeof(line), fmt, args));
         va_end(args);
     }
     std::lock_guard guard(_lock);

@@ -31,7 +31,8 @@ public:
 };
 
 // The log: formats a line once and hands it to each registered client in registration order.
-// Callers end their lines with "\n". It owns its clients, so it cannot be copied.
+// Callers end their lines with "\n"; a line the buffer cuts ends with one all the same. It owns
+// its clients, so it cannot be copied.
 class Dumper
 {
 public:

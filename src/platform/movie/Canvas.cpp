@@ -3,10 +3,13 @@
 #include "platform/movie/MovieContext.h"
 #include "platform/movie/MovieLibrary.h"
 #include "platform/movie/Paint.h"
+#include "platform/movie/ScriptBudget.h"
 
 #include <lua.hpp>
 
 #include <cmath>
+#include <string>
+#include <string_view>
 
 namespace movie {
 
@@ -16,6 +19,12 @@ constexpr const char* kCanvasType = "movie.canvas";
 constexpr double kPi = 3.14159265358979323846;
 // A placeholder for an image that cannot be had.
 constexpr Rgba kMissingImage{1.0, 0.0, 1.0, 0.5};
+// Work charged to the script, in instructions: memory the host takes for it at one instruction
+// for 8 bytes, as the script's own is charged; a point filled or stroked, about a microsecond in
+// an ordinary shape; a saved state or clip, a few hundred bytes.
+constexpr size_t kBytesPerStep = 8;
+constexpr long kStepsPerPaintedPoint = 256;
+constexpr long kStepsPerState = 64;
 
 double Number(lua_State* L, int index)
 {
@@ -38,6 +47,7 @@ int FillAndStroke(lua_State* L, Canvas& canvas, int index)
     const bool fills = ReadPaint(L, index, fill);
     const bool strokes = ReadPaint(L, index + 1, stroke);
     const double width = OptNumber(L, index + 2, 1.0);
+    ScriptBudget::Charge(L, (long(fills) + long(strokes)) * (canvas.PathPoints() + 1) * kStepsPerPaintedPoint);
     cairo_t* cr = canvas.Cr();
     if (fills)
         WithPaint(cr, fill, canvas.Alpha(), [cr] { cairo_fill_preserve(cr); });
@@ -46,13 +56,29 @@ int FillAndStroke(lua_State* L, Canvas& canvas, int index)
         cairo_set_line_width(cr, width);
         WithPaint(cr, stroke, canvas.Alpha(), [cr] { cairo_stroke_preserve(cr); });
     }
-    cairo_new_path(cr);
+    canvas.NewPath();
     return 0;
 }
 
-void RoundRectPath(cairo_t* cr, double x, double y, double w, double h, double r)
+// Points an arc adds to the path: three for each eighth of a turn it spans, and its start.
+int ArcPoints(double span) { return 3 * int(std::ceil(std::fmax(span, 0.0) / (kPi / 4))) + 1; }
+
+// A radius past what the canvas draws, in pixels by the largest stretch of the transform.
+void CheckRadius(lua_State* L, Canvas& canvas, double radius)
+{
+    cairo_matrix_t m;
+    cairo_get_matrix(canvas.Cr(), &m);
+    const double stretch = std::sqrt(m.xx * m.xx + m.yx * m.yx + m.xy * m.xy + m.yy * m.yy);
+    if (!(radius * stretch <= Canvas::MaxRadiusPixels))
+        luaL_error(L, "radius %f is larger than the canvas draws", radius);
+}
+
+void RoundRectPath(lua_State* L, Canvas& canvas, double x, double y, double w, double h, double r)
 {
     r = std::fmax(0.0, std::fmin(r, std::fmin(w, h) * 0.5));
+    CheckRadius(L, canvas, r);
+    canvas.GrowPath(L, 4 * ArcPoints(kPi / 2) + 1);
+    cairo_t* cr = canvas.Cr();
     cairo_new_sub_path(cr);
     cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
     cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
@@ -63,7 +89,7 @@ void RoundRectPath(cairo_t* cr, double x, double y, double w, double h, double r
 
 int Save(lua_State* L)
 {
-    Canvas::Check(L).Save();
+    Canvas::Check(L).Save(L);
     return 0;
 }
 
@@ -100,9 +126,7 @@ int Rotate(lua_State* L)
 
 int Clip(lua_State* L)
 {
-    Canvas& canvas = Canvas::Check(L);
-    cairo_rectangle(canvas.Cr(), Number(L, 2), Number(L, 3), Number(L, 4), Number(L, 5));
-    cairo_clip(canvas.Cr());
+    Canvas::Check(L).Clip(L, Number(L, 2), Number(L, 3), Number(L, 4), Number(L, 5));
     return 0;
 }
 
@@ -129,7 +153,8 @@ int Visible(lua_State* L)
 int RectShape(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
-    cairo_new_path(canvas.Cr());
+    canvas.NewPath();
+    canvas.GrowPath(L, 5);
     cairo_rectangle(canvas.Cr(), Number(L, 2), Number(L, 3), Number(L, 4), Number(L, 5));
     return FillAndStroke(L, canvas, 6);
 }
@@ -137,23 +162,27 @@ int RectShape(lua_State* L)
 int RoundRectShape(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
-    cairo_new_path(canvas.Cr());
-    RoundRectPath(canvas.Cr(), Number(L, 2), Number(L, 3), Number(L, 4), Number(L, 5), Number(L, 6));
+    canvas.NewPath();
+    RoundRectPath(L, canvas, Number(L, 2), Number(L, 3), Number(L, 4), Number(L, 5), Number(L, 6));
     return FillAndStroke(L, canvas, 7);
 }
 
 int CircleShape(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
-    cairo_new_path(canvas.Cr());
-    cairo_arc(canvas.Cr(), Number(L, 2), Number(L, 3), std::fabs(Number(L, 4)), 0.0, 2 * kPi);
+    const double x = Number(L, 2), y = Number(L, 3), r = std::fabs(Number(L, 4));
+    CheckRadius(L, canvas, r);
+    canvas.NewPath();
+    canvas.GrowPath(L, ArcPoints(2 * kPi));
+    cairo_arc(canvas.Cr(), x, y, r, 0.0, 2 * kPi);
     return FillAndStroke(L, canvas, 5);
 }
 
 int LineShape(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
-    cairo_new_path(canvas.Cr());
+    canvas.NewPath();
+    canvas.GrowPath(L, 2);
     cairo_move_to(canvas.Cr(), Number(L, 2), Number(L, 3));
     cairo_line_to(canvas.Cr(), Number(L, 4), Number(L, 5));
     lua_pushnil(L);
@@ -167,9 +196,10 @@ int PolygonShape(lua_State* L)
     Canvas& canvas = Canvas::Check(L);
     luaL_checktype(L, 2, LUA_TTABLE);
     cairo_t* cr = canvas.Cr();
-    cairo_new_path(cr);
-    const int count = int(lua_objlen(L, 2)) / 2;
-    for (int i = 0; i < count; ++i)
+    canvas.NewPath();
+    const size_t count = lua_objlen(L, 2) / 2;
+    canvas.GrowPath(L, int(std::min<size_t>(count, Canvas::MaxPathPoints + 1)) + 1);
+    for (int i = 0; i < int(count); ++i)
     {
         lua_rawgeti(L, 2, 2 * i + 1);
         lua_rawgeti(L, 2, 2 * i + 2);
@@ -209,13 +239,14 @@ int Clear(lua_State* L)
 
 int BeginPath(lua_State* L)
 {
-    cairo_new_path(Canvas::Check(L).Cr());
+    Canvas::Check(L).NewPath();
     return 0;
 }
 
 int MoveTo(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
+    canvas.GrowPath(L, 1);
     cairo_move_to(canvas.Cr(), Number(L, 2), Number(L, 3));
     return 0;
 }
@@ -223,6 +254,7 @@ int MoveTo(lua_State* L)
 int LineTo(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
+    canvas.GrowPath(L, 1);
     cairo_line_to(canvas.Cr(), Number(L, 2), Number(L, 3));
     return 0;
 }
@@ -230,20 +262,43 @@ int LineTo(lua_State* L)
 int CurveTo(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
+    canvas.GrowPath(L, 3);
     cairo_curve_to(canvas.Cr(), Number(L, 2), Number(L, 3), Number(L, 4), Number(L, 5), Number(L, 6), Number(L, 7));
     return 0;
 }
 
+// More than a turn draws no more than a turn, but the path would be laid turn by turn: a longer
+// span keeps one turn and what is left over, so the arc still ends where it was asked to.
 int Arc(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
-    cairo_arc(canvas.Cr(), Number(L, 2), Number(L, 3), std::fabs(Number(L, 4)), Number(L, 5), Number(L, 6));
+    const double x = Number(L, 2), y = Number(L, 3), r = std::fabs(Number(L, 4));
+    const double from = Number(L, 5);
+    double to = Number(L, 6);
+    const double span = to - from;
+    if (!std::isfinite(span))
+        return luaL_argerror(L, 6, "angle out of range");
+    double laid = span;
+    if (span > 2 * kPi)
+    {
+        to = from + 2 * kPi + std::fmod(span, 2 * kPi);
+        laid = to - from;
+    }
+    else if (span < 0.0)
+    {
+        laid = std::fmod(span, 2 * kPi) + 2 * kPi; // it turns on from `from` until it reaches `to`
+    }
+    CheckRadius(L, canvas, r);
+    canvas.GrowPath(L, ArcPoints(laid));
+    cairo_arc(canvas.Cr(), x, y, r, from, to);
     return 0;
 }
 
 int ClosePath(lua_State* L)
 {
-    cairo_close_path(Canvas::Check(L).Cr());
+    Canvas& canvas = Canvas::Check(L);
+    canvas.GrowPath(L, 1);
+    cairo_close_path(canvas.Cr());
     return 0;
 }
 
@@ -261,17 +316,39 @@ int StrokePath(lua_State* L)
     return FillAndStroke(L, canvas, 2);
 }
 
+// A script error leaves a function without running destructors: the name stays the script's.
+std::string_view ImageName(lua_State* L, int index)
+{
+    size_t length = 0;
+    const char* name = luaL_checklstring(L, index, &length);
+    if (length > ImageCache::MaxNameBytes)
+        luaL_argerror(L, index, "image name too long");
+    return std::string_view(name, length);
+}
+
+// The image by its name; the pixels of one loaded now are charged as the script's own memory is.
+cairo_surface_t* GetImage(lua_State* L, Canvas& canvas, std::string_view name)
+{
+    ImageCache& images = canvas.Context().images;
+    const size_t held = images.Bytes();
+    cairo_surface_t* image = images.Get(canvas.Context(), std::string(name));
+    ScriptBudget::Charge(L, long((images.Bytes() - held) / kBytesPerStep));
+    return image;
+}
+
 // image(name, x, y[, w, h]): at its own size unless one is given.
 int Image(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
-    const char* name = luaL_checkstring(L, 2);
+    const std::string_view name = ImageName(L, 2);
     const double x = Number(L, 3), y = Number(L, 4);
+    const double askedW = OptNumber(L, 5, NAN), askedH = OptNumber(L, 6, NAN); // NaN: the image's own
     cairo_t* cr = canvas.Cr();
-    cairo_surface_t* image = canvas.Context().images.Get(canvas.Context(), name);
+    canvas.NewPath(); // the image's own clip takes the path
+    cairo_surface_t* image = GetImage(L, canvas, name);
     const double iw = image ? cairo_image_surface_get_width(image) : 32.0;
     const double ih = image ? cairo_image_surface_get_height(image) : 32.0;
-    const double w = OptNumber(L, 5, iw), h = OptNumber(L, 6, ih);
+    const double w = std::isnan(askedW) ? iw : askedW, h = std::isnan(askedH) ? ih : askedH;
     if (w == 0.0 || h == 0.0)
         return 0;
     cairo_save(cr);
@@ -302,7 +379,7 @@ int ImageSizeAnytime(lua_State* L)
 {
     auto* slot = static_cast<Canvas**>(luaL_checkudata(L, 1, kCanvasType));
     Canvas& canvas = **slot;
-    cairo_surface_t* image = canvas.Context().images.Get(canvas.Context(), luaL_checkstring(L, 2));
+    cairo_surface_t* image = GetImage(L, canvas, ImageName(L, 2));
     lua_pushnumber(L, image ? cairo_image_surface_get_width(image) : 0);
     lua_pushnumber(L, image ? cairo_image_surface_get_height(image) : 0);
     return 2;
@@ -348,6 +425,8 @@ void Canvas::Begin(cairo_t* cr)
 {
     _cr = cr;
     _alpha = 1.0;
+    _clips = 0;
+    _pathPoints = 0;
     _saved.clear();
     cairo_scale(cr, _context.ScaleX(), _context.ScaleY());
     cairo_select_font_face(cr, "Arial", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
@@ -360,10 +439,13 @@ void Canvas::End()
     _saved.clear();
 }
 
-void Canvas::Save()
+void Canvas::Save(lua_State* L)
 {
+    if (_saved.size() >= size_t(MaxSavedStates))
+        luaL_error(L, "more than %d saved states", MaxSavedStates);
+    ScriptBudget::Charge(L, kStepsPerState);
     cairo_save(_cr);
-    _saved.push_back(_alpha);
+    _saved.push_back(Saved{_alpha, _clips});
 }
 
 // More restores than saves are ignored: the paint's own state stays.
@@ -372,8 +454,34 @@ void Canvas::Restore()
     if (_saved.empty())
         return;
     cairo_restore(_cr);
-    _alpha = _saved.back();
+    _alpha = _saved.back().alpha;
+    _clips = _saved.back().clips;
     _saved.pop_back();
+}
+
+// The clip takes the rectangle alone, not the path being built with it.
+void Canvas::Clip(lua_State* L, double x, double y, double w, double h)
+{
+    if (_clips >= MaxClips)
+        luaL_error(L, "more than %d clips in force", MaxClips);
+    ScriptBudget::Charge(L, kStepsPerState);
+    ++_clips;
+    NewPath();
+    cairo_rectangle(_cr, x, y, w, h);
+    cairo_clip(_cr);
+}
+
+void Canvas::NewPath()
+{
+    cairo_new_path(_cr);
+    _pathPoints = 0;
+}
+
+void Canvas::GrowPath(lua_State* L, int points)
+{
+    if (points > MaxPathPoints - _pathPoints)
+        luaL_error(L, "a path of more than %d points", MaxPathPoints);
+    _pathPoints += points;
 }
 
 void Canvas::Register(lua_State* L)

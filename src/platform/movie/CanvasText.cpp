@@ -4,10 +4,12 @@
 
 #include "platform/font/Utf8.h"
 #include "platform/movie/Paint.h"
+#include "platform/movie/ScriptBudget.h"
 
 #include <lua.hpp>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -19,6 +21,11 @@ namespace {
 
 constexpr double kMinFontSize = 1.0;
 constexpr double kMaxFontSize = 1000.0;
+// The longest face name: the font library keeps the names of the faces it was asked for.
+constexpr size_t kMaxFaceBytes = 256;
+// Work charged to the script for each byte of text measured or drawn, in instructions: laying
+// and drawing a glyph costs some tens of nanoseconds.
+constexpr long kStepsPerTextByte = 16;
 
 // Text cairo can take: malformed UTF-8 is replaced, control characters dropped.
 std::string Printable(std::string_view text)
@@ -60,31 +67,48 @@ double Advance(cairo_t* cr, const std::string& text)
     return extents.x_advance;
 }
 
-// Words of one paragraph laid into lines no wider than `width` (a longer word keeps a line
-// of its own).
-void Wrap(cairo_t* cr, const std::string& paragraph, double width, std::vector<std::string>& lines)
+struct Line
 {
-    std::string line;
-    size_t at = 0;
-    while (at <= paragraph.size())
+    std::string text;
+    double width;
+};
+
+// Words of one paragraph laid into lines no wider than `width` (a longer word keeps a line of
+// its own), until there are `most` lines. Glyph advances add up, so each word is measured once
+// and a line's width is the sum of its words' and spaces'.
+void Wrap(cairo_t* cr, const std::string& paragraph, double width, size_t most, std::vector<Line>& lines)
+{
+    const double space = Advance(cr, " ");
+    std::string word;
+    size_t start = 0, stop = 0; // the line so far: paragraph[start, stop)
+    double used = 0.0;
+    for (size_t at = 0; at <= paragraph.size() && lines.size() < most;)
     {
         size_t end = paragraph.find(' ', at);
         if (end == std::string::npos)
             end = paragraph.size();
-        const std::string word = paragraph.substr(at, end - at);
-        const std::string candidate = line.empty() ? word : line + " " + word;
-        if (!line.empty() && Advance(cr, candidate) > width)
+        word.assign(paragraph, at, end - at);
+        const double advance = Advance(cr, word);
+        if (start == stop)
         {
-            lines.push_back(line);
-            line = word;
+            start = at;
+            used = advance;
+        }
+        else if (used + space + advance > width)
+        {
+            lines.push_back(Line{paragraph.substr(start, stop - start), used});
+            start = at;
+            used = advance;
         }
         else
         {
-            line = candidate;
+            used += space + advance;
         }
+        stop = end;
         at = end + 1;
     }
-    lines.push_back(line);
+    if (lines.size() < most)
+        lines.push_back(Line{paragraph.substr(start, stop - start), used});
 }
 
 const char* const kAligns[] = {"left", "center", "right", nullptr};
@@ -109,13 +133,28 @@ double Number(lua_State* L, int index)
     return value;
 }
 
+// The text argument, within the bound, with its work charged.
+std::string_view CheckText(lua_State* L, int index)
+{
+    size_t length = 0;
+    const char* text = luaL_checklstring(L, index, &length);
+    if (length > Canvas::MaxTextBytes)
+        luaL_error(L, "a text of %d bytes; the canvas takes %d at most", int(std::min<size_t>(length, INT_MAX)),
+                   int(Canvas::MaxTextBytes));
+    ScriptBudget::Charge(L, long(length + 1) * kStepsPerTextByte);
+    return std::string_view(text, length);
+}
+
 } // namespace
 
 // font(face, size[, bold[, italic]])
 int CanvasFont(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
-    const char* face = luaL_checkstring(L, 2);
+    size_t faceLength = 0;
+    const char* face = luaL_checklstring(L, 2, &faceLength);
+    if (faceLength > kMaxFaceBytes)
+        return luaL_argerror(L, 2, "font name too long");
     const double size = std::fmin(kMaxFontSize, std::fmax(kMinFontSize, Number(L, 3)));
     const bool bold = lua_toboolean(L, 4);
     const bool italic = lua_toboolean(L, 5);
@@ -130,8 +169,7 @@ int CanvasFont(lua_State* L)
 int CanvasText(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
-    size_t length = 0;
-    const char* raw = luaL_checklstring(L, 2, &length);
+    const std::string_view raw = CheckText(L, 2);
     const double x = Number(L, 3), y = Number(L, 4);
     Paint paint;
     const bool painted = ReadPaint(L, 5, paint);
@@ -139,16 +177,16 @@ int CanvasText(lua_State* L)
     cairo_t* cr = canvas.Cr();
     double advance = 0.0;
     {
-        const std::string text = Printable(std::string_view(raw, length));
+        const std::string text = Printable(raw);
         advance = Advance(cr, text);
         cairo_font_extents_t font;
         cairo_font_extents(cr, &font);
         if (painted)
         {
-            cairo_new_path(cr);
+            canvas.NewPath();
             cairo_move_to(cr, AlignedX(align, x, 0.0, align == 0 ? 0.0 : advance), y + font.ascent);
             WithPaint(cr, paint, canvas.Alpha(), [cr, &text] { cairo_show_text(cr, text.c_str()); });
-            cairo_new_path(cr);
+            canvas.NewPath();
         }
     }
     lua_pushnumber(L, advance);
@@ -160,32 +198,32 @@ int CanvasText(lua_State* L)
 int CanvasTextBox(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
-    size_t length = 0;
-    const char* raw = luaL_checklstring(L, 2, &length);
+    const std::string_view all = CheckText(L, 2);
     const double x = Number(L, 3), y = Number(L, 4), w = Number(L, 5), h = Number(L, 6);
     Paint paint;
     const bool painted = ReadPaint(L, 7, paint);
     const int align = luaL_checkoption(L, 8, "left", kAligns);
     const int valign = luaL_checkoption(L, 9, "top", kVerticalAligns);
     cairo_t* cr = canvas.Cr();
-    int shown = 0;
+    size_t shown = 0;
     {
-        std::vector<std::string> lines;
-        const std::string_view all(raw, length);
-        for (size_t at = 0; at <= all.size();)
+        cairo_font_extents_t font;
+        cairo_font_extents(cr, &font);
+        const double lineHeight = font.height;
+        // No more lines than the box holds are laid out; a text has no more than a line a byte.
+        const double fitting = lineHeight > 0.0 ? std::floor(h / lineHeight + 1e-6) : 0.0;
+        const size_t most = size_t(std::clamp(fitting, 0.0, double(all.size() + 1)));
+        std::vector<Line> lines;
+        for (size_t at = 0; at <= all.size() && lines.size() < most;)
         {
             size_t end = all.find('\n', at);
             if (end == std::string_view::npos)
                 end = all.size();
-            Wrap(cr, Printable(all.substr(at, end - at)), w, lines);
+            Wrap(cr, Printable(all.substr(at, end - at)), w, most, lines);
             at = end + 1;
         }
-        cairo_font_extents_t font;
-        cairo_font_extents(cr, &font);
-        const double lineHeight = font.height;
-        const int fitting = lineHeight > 0.0 ? int(std::floor(h / lineHeight + 1e-6)) : 0;
-        shown = std::min(int(lines.size()), std::max(fitting, 0));
-        const double used = shown * lineHeight;
+        shown = lines.size();
+        const double used = double(shown) * lineHeight;
         double top = y;
         if (valign == 1)
             top = y + (h - used) * 0.5;
@@ -193,14 +231,14 @@ int CanvasTextBox(lua_State* L)
             top = y + h - used;
         if (painted)
         {
-            for (int i = 0; i < shown; ++i)
+            for (size_t i = 0; i < shown; ++i)
             {
-                const std::string& line = lines[size_t(i)];
-                cairo_new_path(cr);
-                cairo_move_to(cr, AlignedX(align, x, w, Advance(cr, line)), top + i * lineHeight + font.ascent);
-                WithPaint(cr, paint, canvas.Alpha(), [cr, &line] { cairo_show_text(cr, line.c_str()); });
+                const Line& line = lines[i];
+                canvas.NewPath();
+                cairo_move_to(cr, AlignedX(align, x, w, line.width), top + double(i) * lineHeight + font.ascent);
+                WithPaint(cr, paint, canvas.Alpha(), [cr, &line] { cairo_show_text(cr, line.text.c_str()); });
             }
-            cairo_new_path(cr);
+            canvas.NewPath();
         }
     }
     lua_pushnumber(L, shown);
@@ -211,11 +249,10 @@ int CanvasTextBox(lua_State* L)
 int CanvasMeasure(lua_State* L)
 {
     Canvas& canvas = Canvas::Check(L);
-    size_t length = 0;
-    const char* raw = luaL_checklstring(L, 2, &length);
+    const std::string_view raw = CheckText(L, 2);
     double advance = 0.0, height = 0.0;
     {
-        const std::string text = Printable(std::string_view(raw, length));
+        const std::string text = Printable(raw);
         advance = Advance(canvas.Cr(), text);
         cairo_font_extents_t font;
         cairo_font_extents(canvas.Cr(), &font);

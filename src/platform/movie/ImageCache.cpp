@@ -104,8 +104,28 @@ cairo_surface_t* ImageCache::Get(MovieContext& context, const std::string& name)
     auto found = _images.find(name);
     if (found != _images.end())
         return found->second;
+    if (_images.size() >= MaxImages)
+    {
+        context.Report("image \"" + name + "\": the movie has named " + std::to_string(MaxImages) +
+                       " images, the most it may");
+        return nullptr;
+    }
     std::string error;
     cairo_surface_t* image = Load(context, name, error);
+    if (image)
+    {
+        const size_t bytes = size_t(cairo_image_surface_get_stride(image)) * cairo_image_surface_get_height(image);
+        if (bytes > MaxBytes - _bytes)
+        {
+            cairo_surface_destroy(image);
+            image = nullptr;
+            error = "the movie's images would take more than " + std::to_string(MaxBytes >> 20) + " MB";
+        }
+        else
+        {
+            _bytes += bytes;
+        }
+    }
     if (!image)
         context.Report("image \"" + name + "\": " + error);
     _images.emplace(name, image);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace movie {
 
@@ -28,9 +29,22 @@ void MovieContext::InvalidateAll()
         host->Invalidate(nullptr);
 }
 
-void MovieContext::Report(const std::string& message)
+std::string MovieContext::Excerpt(std::string_view text)
 {
-    if (reported.size() > MaxReports || !reported.insert(message).second)
+    if (text.size() <= MaxReportBytes)
+        return std::string(text);
+    size_t cut = MaxReportBytes - 3;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(text.substr(0, cut)) + "...";
+}
+
+void MovieContext::Report(std::string_view full)
+{
+    if (reported.size() > MaxReports)
+        return;
+    const std::string message = Excerpt(full);
+    if (!reported.insert(message).second)
         return;
     if (reported.size() > MaxReports)
     {
@@ -44,7 +58,9 @@ void MovieContext::Print(const char* text, size_t length)
 {
     if (!TakesPrints())
         return;
-    printed += name.size() + length + 11; // the line as logged: Movie "<name>": <text>
+    // The line as the log file has it: prefix, Movie "<name>": <text>, line end. An empty print
+    // costs its line too.
+    printed += std::strlen(DumpFilePrefix(DUMP_SCRIPT)) + name.size() + length + 11;
     if (TakesPrints())
         Dumper::Instance().Print(DUMP_SCRIPT, "Movie \"%s\": %.*s\n", name.c_str(), int(length), text);
     else

@@ -5,6 +5,7 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace movie {
 
@@ -14,6 +15,9 @@ struct MovieContext
 {
     // Distinct messages logged per movie before the log stops taking them.
     static constexpr size_t MaxReports = 64;
+    // The most of a message that is logged and kept to tell it from others: a script's error may
+    // be as long as its memory allows.
+    static constexpr size_t MaxReportBytes = 1024;
     // Bytes of log lines a movie's print may write before the log stops taking them: thousands of
     // lines of debugging, and a quarter of a megabyte at most.
     static constexpr size_t MaxPrintedBytes = 256u << 10;
@@ -32,8 +36,10 @@ struct MovieContext
     // and cut to the image.
     void Invalidate(double x, double y, double w, double h);
     void InvalidateAll();
-    // Logs the message (an error of the movie) unless it was logged before.
-    void Report(const std::string& message);
+    // Logs the message (an error of the movie), cut to MaxReportBytes, unless it was logged before.
+    void Report(std::string_view message);
+    // The text cut to MaxReportBytes at the start of a character, "..." marking the cut.
+    static std::string Excerpt(std::string_view text);
     // False once the movie has printed all the log takes from it.
     bool TakesPrints() const { return printed <= MaxPrintedBytes; }
     // Logs a line the script printed; the line that would pass MaxPrintedBytes is replaced by

@@ -1,9 +1,12 @@
 #include "platform/movie/MovieLibrary.h"
 
 #include "platform/movie/MovieContext.h"
+#include "platform/movie/ScriptBudget.h"
 
 #include <lua.hpp>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -13,6 +16,13 @@ namespace movie {
 namespace {
 
 constexpr double kMaxDesignSize = 100000.0;
+// The text one call to the host carries, its name and arguments together: the host makes of it
+// a request several times as large. Far above the codes and counts the game's movies send.
+constexpr size_t kMaxHostCallBytes = 64u << 10;
+// What a value other than a text counts in a call, and the work charged for each byte, in
+// instructions.
+constexpr size_t kHostValueBytes = 16;
+constexpr long kStepsPerHostCallByte = 16;
 
 MovieContext& Context(lua_State* L) { return *static_cast<MovieContext*>(lua_touserdata(L, lua_upvalueindex(1))); }
 
@@ -33,14 +43,20 @@ int Invalidate(lua_State* L)
 int CallHost(lua_State* L)
 {
     MovieContext& context = Context(L);
-    luaL_checkstring(L, 1);
+    size_t bytes = 0;
+    luaL_checklstring(L, 1, &bytes);
     const int count = lua_gettop(L);
     for (int i = 2; i <= count; ++i)
     {
         const int type = lua_type(L, i);
         if (type != LUA_TNIL && type != LUA_TBOOLEAN && type != LUA_TNUMBER && type != LUA_TSTRING)
             return luaL_argerror(L, i, "only nil, booleans, numbers and strings reach the host");
+        bytes += type == LUA_TSTRING ? lua_objlen(L, i) : kHostValueBytes;
     }
+    if (bytes > kMaxHostCallBytes)
+        return luaL_error(L, "a call of %d bytes to the host; it takes %d at most",
+                          int(std::min<size_t>(bytes, INT_MAX)), int(kMaxHostCallBytes));
+    ScriptBudget::Charge(L, long(bytes) * kStepsPerHostCallByte);
     Value result;
     {
         std::vector<Value> args;

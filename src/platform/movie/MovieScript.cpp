@@ -273,8 +273,9 @@ bool MovieScript::Protected(lua_CFunction function, void* data)
         _budget->Rest();
     if (status == 0)
         return true;
-    const char* message = lua_tostring(_L, -1);
-    Tell(message ? message : "an error without a message");
+    size_t length = 0;
+    const char* message = lua_tolstring(_L, -1, &length);
+    Tell(message ? MovieContext::Excerpt(std::string_view(message, length)) : "an error without a message");
     lua_pop(_L, 1);
     return false;
 }

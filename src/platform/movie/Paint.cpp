@@ -13,6 +13,12 @@ namespace movie {
 namespace {
 
 constexpr const char* kGradientType = "movie.gradient";
+// The stops of one gradient: far above the few the game's gradients have.
+constexpr size_t kMaxGradientStops = 256;
+// What a gradient holds of the host's memory: the pattern, and each stop. The script's value of
+// a gradient is made as large, so the movie's memory limit counts what its gradients hold.
+constexpr size_t kGradientBytes = 256;
+constexpr size_t kStopBytes = 64;
 
 int HexDigit(char c)
 {
@@ -66,16 +72,32 @@ int DestroyGradient(lua_State* L)
     return 0;
 }
 
-// Adds the stops of the table at `index` and wraps the pattern as a script value.
-int PushGradient(lua_State* L, cairo_pattern_t* pattern, int index)
+// The stops in the table at `index`, within the bound.
+size_t CheckStops(lua_State* L, int index)
 {
-    auto* slot = static_cast<cairo_pattern_t**>(lua_newuserdata(L, sizeof(cairo_pattern_t*)));
-    *slot = pattern;
+    luaL_checktype(L, index, LUA_TTABLE);
+    const size_t stops = lua_objlen(L, index) / 2;
+    if (stops > kMaxGradientStops)
+        luaL_error(L, "more than %d gradient stops", int(kMaxGradientStops));
+    return stops;
+}
+
+// A script value for a gradient of `stops` stops, its pattern still to be set: made first, so
+// that the collector frees the pattern whatever fails after.
+cairo_pattern_t** NewGradient(lua_State* L, size_t stops)
+{
+    auto* slot = static_cast<cairo_pattern_t**>(
+        lua_newuserdata(L, sizeof(cairo_pattern_t*) + kGradientBytes + kStopBytes * stops));
+    *slot = nullptr;
     luaL_getmetatable(L, kGradientType);
     lua_setmetatable(L, -2);
-    luaL_checktype(L, index, LUA_TTABLE);
-    const int count = int(lua_objlen(L, index));
-    for (int i = 1; i + 1 <= count; i += 2)
+    return slot;
+}
+
+// Adds the `stops` stops of the table at `index` to the gradient on the top of the stack.
+int AddStops(lua_State* L, cairo_pattern_t* pattern, int index, size_t stops)
+{
+    for (int i = 1; i < 2 * int(stops); i += 2)
     {
         lua_rawgeti(L, index, i);
         lua_rawgeti(L, index, i + 1);
@@ -196,14 +218,20 @@ int LinearGradient(lua_State* L)
 {
     const double x0 = luaL_checknumber(L, 2), y0 = luaL_checknumber(L, 3);
     const double x1 = luaL_checknumber(L, 4), y1 = luaL_checknumber(L, 5);
-    return PushGradient(L, cairo_pattern_create_linear(x0, y0, x1, y1), 6);
+    const size_t stops = CheckStops(L, 6);
+    cairo_pattern_t** slot = NewGradient(L, stops);
+    *slot = cairo_pattern_create_linear(x0, y0, x1, y1);
+    return AddStops(L, *slot, 6, stops);
 }
 
 int RadialGradient(lua_State* L)
 {
     const double cx = luaL_checknumber(L, 2), cy = luaL_checknumber(L, 3);
     const double r0 = luaL_checknumber(L, 4), r1 = luaL_checknumber(L, 5);
-    return PushGradient(L, cairo_pattern_create_radial(cx, cy, r0, cx, cy, r1), 6);
+    const size_t stops = CheckStops(L, 6);
+    cairo_pattern_t** slot = NewGradient(L, stops);
+    *slot = cairo_pattern_create_radial(cx, cy, r0, cx, cy, r1);
+    return AddStops(L, *slot, 6, stops);
 }
 
 } // namespace movie

@@ -184,6 +184,46 @@ TEST(DumperTest, ClientsBeyondSixteenAreRefusedAndLongLinesCut)
     ::testing::internal::GetCapturedStdout();
     ASSERT_EQ(seen.size(), 16u);
     EXPECT_EQ(seen[0].size(), 2 + Dumper::BufferSize - 1);
+    EXPECT_EQ(seen[0].back(), '\n');
+}
+
+// A line cut at the buffer still ends with its line end, cut at a whole character: the next line
+// starts on its own in the file.
+TEST(DumperTest, ALineCutAtTheBufferKeepsItsLineEnd)
+{
+    ScratchDir dir;
+    const std::string path = dir / "game.log";
+    {
+        Dumper log;
+        log.RegisterClient(new FileDumper(path.c_str(), FileDumper::FD_RELIABLE));
+        std::string wide;
+        for (int i = 0; i < 15000; ++i)
+            wide += "\xC3\xA9"; // two bytes a character
+        ::testing::internal::CaptureStdout();
+        log.Print(DUMP_ERROR, "x%s\n", wide.c_str());
+        log.Print("%s\n", wide.c_str());
+        log.Print(DUMP_INFO, "next\n");
+        ::testing::internal::GetCapturedStdout();
+    }
+    const std::string text = dir.Read("game.log");
+    std::vector<std::string> lines;
+    for (size_t at = 0; at < text.size();)
+    {
+        const size_t end = text.find('\n', at);
+        ASSERT_NE(end, std::string::npos) << "every line ends with its line end";
+        lines.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].compare(0, 11, "ERROR:    x"), 0);
+    EXPECT_EQ(lines[1].compare(0, 10, "Log:      "), 0);
+    for (int i = 0; i < 2; ++i)
+    {
+        EXPECT_GT(lines[i].size(), 10 + Dumper::BufferSize - 4);
+        EXPECT_LE(lines[i].size(), 10 + Dumper::BufferSize - 2);
+        EXPECT_EQ(lines[i].compare(lines[i].size() - 2, 2, "\xC3\xA9"), 0) << "no character is cut in two";
+    }
+    EXPECT_EQ(lines[2], "INFO:     next");
 }
 
 TEST(DumperTest, NameHashListing)

@@ -276,23 +276,51 @@ TEST_F(MovieTest, TheFrameThatSpendsTheBudgetEndsWithinItsTime)
 }
 
 // Printing is no runaway: the movie goes on, but the log takes a bounded amount of its lines, then
-// one that says the rest is not logged, and later prints cost next to nothing.
+// one that says the rest is not logged, and later prints cost next to nothing. Each line counts
+// with what the log adds to it, so empty prints reach the bound too; once it is reached, values
+// are no more made into text (a __tostring that would run is not called).
 TEST_F(MovieTest, PrintsAreLoggedUpToABound)
 {
-    auto m = Make("print('loaded', 1, nil, true)\n"
-                  "local s = string.rep('x', 5000) function Update(dt) for i = 1, 3000 do print(s) end end\n");
-    EXPECT_EQ(LogCount("Movie \"swf/test.lua\": loaded\t1\tnil\ttrue"), 1);
-    EXPECT_LT(FrameSeconds(*m), 0.5);
-    double later = 0;
-    for (int i = 0; i < 3; ++i)
-        later += FrameSeconds(*m);
-    EXPECT_LT(later, 0.05);
-    EXPECT_TRUE(m->IsLoaded());
-    EXPECT_EQ(LogCount("Movie \"swf/test.lua\": printed more than " +
-                       std::to_string(movie::MovieContext::MaxPrintedBytes) + " bytes, the rest is not logged"),
-              1);
-    const size_t logged = std::accumulate(LogLines().begin(), LogLines().end(), size_t(0),
-                                          [](size_t sum, const std::string& line) { return sum + line.size(); });
-    EXPECT_LE(logged, movie::MovieContext::MaxPrintedBytes + 200);
-    EXPECT_GE(LogCount(std::string(5000, 'x')), 2) << "the first prints are logged whole";
+    struct Case
+    {
+        const char* what;
+        const char* update;
+        char repeated = 0; // of the printed text, logged whole at least twice
+    };
+    const Case cases[] = {
+        {"long texts", "local s = string.rep('x', 5000) for i = 1, 3000 do print(s) end", 'x'},
+        {"empty prints", "for i = 1, 30000 do print() end"},
+        {"a value made into text by a script",
+         "local s = string.rep('y', 5000) for i = 1, 3000 do print(s) end print(made)", 'y'},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        LogLines().clear();
+        _host.calls.clear();
+        auto m =
+            Make(std::string("made = setmetatable({}, {__tostring = function() movie.call('Made') return 'made' end})\n"
+                             "print('loaded', 1, nil, true, made)\n"
+                             "function Update(dt) ") +
+                 c.update + " end\n");
+        EXPECT_EQ(LogCount("Movie \"swf/test.lua\": loaded\t1\tnil\ttrue\tmade"), 1);
+        EXPECT_LT(FrameSeconds(*m), 0.5);
+        double later = 0;
+        for (int i = 0; i < 3; ++i)
+            later += FrameSeconds(*m);
+        EXPECT_LT(later, 0.05);
+        EXPECT_TRUE(m->IsLoaded());
+        EXPECT_EQ(LogCount("Movie \"swf/test.lua\": printed more than " +
+                           std::to_string(movie::MovieContext::MaxPrintedBytes) + " bytes, the rest is not logged"),
+                  1);
+        const size_t logged = std::accumulate(LogLines().begin(), LogLines().end(), size_t(0),
+                                              [](size_t sum, const std::string& line) { return sum + line.size(); });
+        EXPECT_LE(logged, movie::MovieContext::MaxPrintedBytes + 200);
+        EXPECT_EQ(std::count(_host.calls.begin(), _host.calls.end(), "Made()"), 1)
+            << "made into text only while the log took the lines";
+        if (c.repeated)
+        {
+            EXPECT_GE(LogCount(std::string(5000, c.repeated)), 2) << "the first prints are logged whole";
+        }
+    }
 }
