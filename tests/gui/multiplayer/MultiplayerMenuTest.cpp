@@ -132,6 +132,9 @@ TEST_F(MultiplayerMenuTest, TheFaceCarouselTakesLeftRightAndDeclineUntilItCloses
 
 TEST_F(MultiplayerMenuTest, AnEmptySearchShowsTheJoinSectionAndApplyThereDoesNothing)
 {
+    NetworkEndpoints endpoints = Network()->GetEndpoints();
+    endpoints.searchWaitMs = 250; // nobody answers: the search takes its whole wait
+    Network()->SetEndpoints(endpoints);
     LogWatch log;
     _menu->ProceedKey('x');
     EXPECT_EQ(_menu->GetSection(), GuiMultiplayerMenu::SECTION_USER);
