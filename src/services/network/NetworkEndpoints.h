@@ -15,4 +15,8 @@ struct NetworkEndpoints
     std::vector<uint16_t> searchPorts;                // ports a search pings; empty means `port`
     uint32_t searchWaitMs = 1000;                     // how long a search collects answers
     uint32_t connectTimeoutMs = 6000;                 // 12 attempts, 500 ms apart
+    // Each searched port holds one server (as on one machine): the search ends once every port
+    // has answered instead of at the end of the wait. Off for the game, whose broadcast any
+    // number of machines may answer.
+    bool searchEndsOnceEveryPortAnswered = false;
 };

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <set>
 #include <string>
 
 namespace {
@@ -40,10 +41,12 @@ void SearchServers(const NetworkEndpoints& endpoints, std::vector<NetworkGameInf
         return;
     }
     const std::vector<uint8_t> ping = NetworkDiscovery::MakePing(NowMs());
-    if (endpoints.searchPorts.empty())
-        SendPing(*socket, endpoints, endpoints.port, ping);
-    for (uint16_t port : endpoints.searchPorts)
+    const std::set<uint16_t> ports =
+        endpoints.searchPorts.empty() ? std::set<uint16_t>{endpoints.port}
+                                      : std::set<uint16_t>(endpoints.searchPorts.begin(), endpoints.searchPorts.end());
+    for (uint16_t port : ports)
         SendPing(*socket, endpoints, port, ping);
+    std::set<uint16_t> unanswered = ports;
 
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(endpoints.searchWaitMs);
     uint8_t buffer[NetworkProtocol::PongSize + 1];
@@ -76,10 +79,12 @@ void SearchServers(const NetworkEndpoints& endpoints, std::vector<NetworkGameInf
         info.port = received.from.port;
         Dumper::Instance().Print(DUMP_INFO, "Got information about server \"%s\"(%s:%d). Server status: %d\n",
                                  info.name, info.address, static_cast<int>(info.port), static_cast<int>(info.status));
+        unanswered.erase(info.port);
         // A server that is not open is skipped; the servers answering after it are still listed.
-        if (info.status != NETWORK_SERVER_STATE_OPEN && info.status != NETWORK_SERVER_STATE_ADVERTISED)
-            continue;
-        if (out.size() < NetworkProtocol::MaxServersFound)
+        if ((info.status == NETWORK_SERVER_STATE_OPEN || info.status == NETWORK_SERVER_STATE_ADVERTISED) &&
+            out.size() < NetworkProtocol::MaxServersFound)
             out.push_back(info);
+        if (endpoints.searchEndsOnceEveryPortAnswered && unanswered.empty())
+            break;
     }
 }

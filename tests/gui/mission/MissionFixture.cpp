@@ -1,5 +1,7 @@
 #include "MissionFixture.h"
 
+#include "WorldTestSupport.h"
+
 #include "MaterialSystem/MaterialSystem.h"
 #include "foundation/base/Random.h"
 #include "game/core/catalogue/LevelsList.h"
@@ -65,6 +67,7 @@ void MissionScreenTest::SetUp()
     if (!_window)
         GTEST_SKIP() << "no display: " << error;
     InstallGameFrames();
+    _gameClock = std::make_unique<FrameClock>();
     game.Start(_window->GetHandle(), true);
     EngineSeed(47);
     _frames = game.GetGameFrameManager();
@@ -78,6 +81,7 @@ void MissionScreenTest::TearDown()
 {
     if (_window)
         game.ShutDown();
+    _gameClock.reset();
     _window.reset();
     FlashHost::FlashControl::setDefaultClock(nullptr);
 }
@@ -144,6 +148,7 @@ void MissionScreenTest::RunGame(int frames)
 {
     for (int i = 0; i < frames; ++i)
     {
+        _gameClock->Tick(0.1f);
         game.Proceed();
         _movieSeconds += 0.1;
     }

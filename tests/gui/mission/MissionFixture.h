@@ -14,6 +14,7 @@
 #include "game/core/frames/GameFrameManager.h"
 #include "game/core/game/Game.h"
 
+class FrameClock;
 class LevelDesc;
 class UserProfile;
 class Window;
@@ -41,8 +42,8 @@ protected:
     bool StepUntil(const char* name, int frames = 80);
     // Frames of the game's frame manager only (the current screen and the fade), `seconds` each.
     void Step(int frames = 1, float seconds = 0.05f);
-    // Whole game frames (layers, movies, drawing), for screenshots. Movie time moves a tenth of
-    // a second a frame, whatever the machine's speed.
+    // Whole game frames (layers, movies, drawing), for screenshots. Game and movie time move a
+    // tenth of a second a frame, whatever the machine's speed.
     void RunGame(int frames);
     // A screenshot of the next game frame, kept beside the test program as "<name>.bmp".
     void Screenshot(const char* name);
@@ -65,6 +66,7 @@ protected:
     UserProfile* _pilot = nullptr;
     std::vector<std::string> _recorded;
     double _movieSeconds = 0.0;
+    std::unique_ptr<FrameClock> _gameClock; // until a test installs a clock of its own
     size_t _read = 0;
     LogWatch _log;
 };

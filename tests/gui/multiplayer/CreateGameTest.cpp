@@ -144,7 +144,7 @@ TEST_F(CreateGameTest, TheRecordCarriesTheNameMapAndSettingsAndTheLobbyShowsThem
     EXPECT_TRUE(Called(log, "chat", "SetServerName('Nebula')"));
     EXPECT_TRUE(Called(log, "chat", "SetFragLimit(25)"));
     EXPECT_TRUE(Called(log, "chat", "SetTimeLimit(15)"));
-    EXPECT_TRUE(RunUntil([&] { return Network()->GetClient() && Network()->GetClient()->IsConnected(); }));
+    EXPECT_TRUE(RunUntilNetwork([&] { return Network()->GetClient() && Network()->GetClient()->IsConnected(); }));
 }
 
 TEST_F(CreateGameTest, WithoutANameTheFocusStaysOnTheNameAndNothingIsCreated)

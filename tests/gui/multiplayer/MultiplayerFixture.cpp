@@ -119,9 +119,9 @@ bool MultiplayerTest::Called(const LogWatch& since, const std::string& movie, co
     return false;
 }
 
-bool MultiplayerTest::RunUntil(const std::function<bool()>& done)
+bool MultiplayerTest::RunUntilNetwork(const std::function<bool()>& done)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(NetworkWaitMs);
     while (!done())
     {
         if (std::chrono::steady_clock::now() > deadline)

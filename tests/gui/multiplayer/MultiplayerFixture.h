@@ -20,6 +20,7 @@ protected:
     // machine can keep the game from servicing the network for seconds (a screen loading,
     // shaders compiling for a first draw): a join that should work is not given up before this.
     static constexpr uint32_t JoinTimeoutMs = 60000;
+    static constexpr uint32_t NetworkWaitMs = 2 * JoinTimeoutMs;
 
     void SetUp() override;
 
@@ -31,9 +32,11 @@ protected:
     static bool Called(const LogWatch& since, const std::string& movie, const std::string& call);
 
     NetworkEngine* Network() const;
-    // Runs frames (and so the network) until the condition holds, or for a time that only a lost
-    // packet reaches however busy the machine.
-    bool RunUntil(const std::function<bool()>& done);
+    // Runs frames (and so the network) until the condition on the network holds. The network runs
+    // on the real clock, so the wait is bounded on it, past a join's time-out: the network decides
+    // first however busy the machine. What frames step (a fade) is waited for by frames, with
+    // Settle, once the network has done its part.
+    bool RunUntilNetwork(const std::function<bool()>& done);
     // Types the text, byte by byte, into the current frame.
     void Type(const std::string& text);
 

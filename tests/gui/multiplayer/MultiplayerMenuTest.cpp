@@ -132,6 +132,9 @@ TEST_F(MultiplayerMenuTest, TheFaceCarouselTakesLeftRightAndDeclineUntilItCloses
 
 TEST_F(MultiplayerMenuTest, AnEmptySearchShowsTheJoinSectionAndApplyThereDoesNothing)
 {
+    NetworkEndpoints endpoints = Network()->GetEndpoints();
+    endpoints.searchWaitMs = 250; // nobody answers: the search takes its whole wait
+    Network()->SetEndpoints(endpoints);
     LogWatch log;
     _menu->ProceedKey('x');
     EXPECT_EQ(_menu->GetSection(), GuiMultiplayerMenu::SECTION_USER);
@@ -176,7 +179,7 @@ TEST_F(MultiplayerMenuTest, AGameCreatedHereIsFoundJoinedAndItsNameShownInTheLob
     create->EventSelectApply();
     ASSERT_TRUE(Settle());
     ASSERT_STREQ(Current(), "multiplayer_team");
-    ASSERT_TRUE(RunUntil([&] { return Network()->GetClient() && Network()->GetClient()->IsConnected(); }));
+    ASSERT_TRUE(RunUntilNetwork([&] { return Network()->GetClient() && Network()->GetClient()->IsConnected(); }));
 
     // Back in the menu with the game still open, a search finds it.
     ASSERT_TRUE(Open("multiplayer_menu"));
@@ -195,6 +198,6 @@ TEST_F(MultiplayerMenuTest, AGameCreatedHereIsFoundJoinedAndItsNameShownInTheLob
     ASSERT_TRUE(Settle());
     EXPECT_STREQ(Current(), "multiplayer_team");
     EXPECT_TRUE(Called(log, "chat", "SetServerName('Host game')"));
-    EXPECT_TRUE(RunUntil([&] { return Network()->GetClient() && Network()->GetClient()->IsConnected(); }));
+    EXPECT_TRUE(RunUntilNetwork([&] { return Network()->GetClient() && Network()->GetClient()->IsConnected(); }));
     EXPECT_STREQ(Network()->GetServerInfo()->address, "127.0.0.1");
 }

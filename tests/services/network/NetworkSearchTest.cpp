@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <set>
 
 namespace {
@@ -46,6 +47,7 @@ TEST(NetworkSearch, ListsEveryOpenServerEvenAfterOneThatIsNotOpen)
     NetworkEngine searcher(nullptr, endpoints);
     bool closedAnswered = false;
     TestLog::Clear();
+    const auto start = std::chrono::steady_clock::now();
     const std::vector<NetworkGameInfo> found = SearchWhilePumping(searcher, [&] {
         // The server that is not open answers first.
         if (!closedAnswered)
@@ -56,6 +58,9 @@ TEST(NetworkSearch, ListsEveryOpenServerEvenAfterOneThatIsNotOpen)
         one.Update(0.016f);
         two.Update(0.016f);
     });
+    const auto searched = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(searched, std::chrono::milliseconds(endpoints.searchWaitMs))
+        << "the search ends once every port answered";
     ASSERT_TRUE(closedAnswered);
     EXPECT_TRUE(TestLog::Contains("Got information about server \"Starting\""));
     ASSERT_EQ(found.size(), 2u);
@@ -67,7 +72,9 @@ TEST(NetworkSearch, ListsEveryOpenServerEvenAfterOneThatIsNotOpen)
 
 TEST(NetworkSearch, NoServerGivesAnEmptyList)
 {
-    NetworkEngine searcher(nullptr, TestEndpoints(FreePort()));
+    NetworkEndpoints endpoints = TestEndpoints(FreePort());
+    endpoints.searchWaitMs = 250; // nobody answers: the search takes its whole wait
+    NetworkEngine searcher(nullptr, endpoints);
     std::vector<NetworkGameInfo> found(3);
     searcher.FindServers(&found, nullptr);
     EXPECT_TRUE(found.empty());

@@ -47,7 +47,10 @@ NetworkEndpoints TestEndpoints(uint16_t port, uint32_t connectTimeoutMs)
     NetworkEndpoints endpoints;
     endpoints.port = port;
     endpoints.broadcastAddress = "127.255.255.255";
-    endpoints.searchWaitMs = 250;
+    // Every test server has a port of its own: a search ends once each searched port has answered,
+    // so its window only bounds a search that misses one, and no busy machine reaches it.
+    endpoints.searchEndsOnceEveryPortAnswered = true;
+    endpoints.searchWaitMs = SearchWindowMs;
     endpoints.connectTimeoutMs = connectTimeoutMs;
     return endpoints;
 }

@@ -11,7 +11,11 @@
 
 // A port that was free a moment ago; every test takes its own so test programs can run side by side.
 uint16_t FreePort();
-// Endpoints on the port, searching through the loopback broadcast address with short waits.
+// How long a test's search waits for a port that does not answer. A search where nobody is meant
+// to answer sets a short wait of its own.
+constexpr uint32_t SearchWindowMs = 30000;
+// Endpoints on the port, searching through the loopback broadcast address until each searched
+// port has answered.
 NetworkEndpoints TestEndpoints(uint16_t port, uint32_t connectTimeoutMs = 3000);
 NetworkGameInfo MakeGame(const char* name, uint16_t maxPlayers);
 
