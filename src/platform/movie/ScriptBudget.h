@@ -27,12 +27,11 @@ namespace movie {
 //
 // The limit counts what the script holds, not garbage the collector has yet to reach. The
 // interpreter's collector does a fixed amount of work per allocation, so a script that makes a
-// few large blocks a frame (long texts) outruns it and its garbage piles up to the limit. So once
+// few large blocks a frame (long texts) outruns it and its garbage piles up to the limit. Once
 // the memory in use passes a mark, halfway from what was live after the last full collection to
 // the limit, the script's next instruction first collects all its garbage; the allocator itself
-// never runs the collector. A block is refused only when the memory in use, garbage included,
-// would pass the limit: a script that holds more, or whose one instruction or library call takes
-// more than the rest up to the limit.
+// never runs the collector. A block is refused when the script holds about as much as the
+// limit, or when one instruction or library call takes more than the room above the mark.
 class ScriptBudget
 {
 public:

@@ -277,10 +277,9 @@ TEST_F(MovieTest, TheFrameThatSpendsTheBudgetEndsWithinItsTime)
 
 // The memory limit counts what a movie holds, not garbage its collector has yet to reach. The
 // interpreter's collector does a fixed amount of work per allocation, so texts of megabytes, made
-// a few a frame, outran it: before the runtime collected at a mark, the first three movies were
-// stopped as out of memory within a few updates while they held some 12 MB, and the tables made
-// beside a text (25 MB while Update runs) within three. A movie that keeps what it makes is
-// stopped as before, with the one line of its stop.
+// a few a frame, outran it: before the runtime collected at a mark, each of the movies that throw
+// their texts away was stopped as out of memory within 2 to 13 frames, holding 12 to 25 MB. A
+// movie that keeps what it makes is stopped as before, with the one line of its stop.
 TEST_F(MovieTest, GarbageIsCollectedBeforeItFillsTheMemory)
 {
     struct Case
