@@ -3,6 +3,7 @@
 #include <lua.hpp>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 
@@ -102,7 +103,11 @@ void* ScriptBudget::Allocate(void* data, void* block, size_t oldSize, size_t new
     }
     budget->_used = budget->_used - oldSize + newSize;
     if (newSize > oldSize)
+    {
         budget->Spend(long((newSize - oldSize) / kBytesPerStep));
+        if (budget->_used > budget->_collectAt)
+            budget->WantCollection();
+    }
     return grown;
 }
 
@@ -129,7 +134,7 @@ void ScriptBudget::Refill(uint64_t frame)
     _unclocked = 0;
     _rang = 0;
     if (_state)
-        lua_sethook(_state, CountInstructions, LUA_MASKCOUNT, kHookInterval);
+        lua_sethook(_state, CountInstructions, LUA_MASKCOUNT, _collectionWanted ? 1 : kHookInterval);
     _entered = ThreadSeconds();
     _allowed = std::min(CPUSeconds, _share.Allowance(frame));
     if (_allowed <= 0.0)
@@ -164,10 +169,13 @@ void ScriptBudget::CountInstructions(lua_State* L, lua_Debug*)
     ScriptBudget& budget = Of(L);
     if (!budget._spent)
     {
+        const bool collects = budget._collectionWanted;
+        if (collects)
+            budget.Collect(L);
         budget._left -= kHookInterval;
         if (budget._left >= 0 && !budget.Overdue())
         {
-            if (budget._rang) // late, from an earlier entry: back to counting
+            if (budget._rang || collects) // late, from an earlier entry, or asked for: back to counting
             {
                 budget._rang = 0;
                 lua_sethook(L, CountInstructions, LUA_MASKCOUNT, kHookInterval);
@@ -196,6 +204,28 @@ void ScriptBudget::Spend(long steps)
     _unclocked += steps;
     if (_left < 0 || ((_rang || _unclocked >= kStepsPerClockReading) && Overdue()))
         Stop();
+}
+
+// Only the hook's fields, as the alarm sets them: the allocator is called anywhere inside the
+// interpreter, where collecting is not safe.
+void ScriptBudget::WantCollection()
+{
+    if (_collectionWanted)
+        return;
+    _collectionWanted = true;
+    if (_state)
+        lua_sethook(_state, CountInstructions, LUA_MASKCOUNT, 1);
+}
+
+// Between two instructions the interpreter's state is whole. The collector's own allocations (its
+// string table shrinking) ask for no collection meanwhile.
+void ScriptBudget::Collect(lua_State* L)
+{
+    _collectAt = SIZE_MAX;
+    lua_gc(L, LUA_GCCOLLECT, 0);
+    const size_t room = MemoryLimit - std::min(_used, MemoryLimit);
+    _collectAt = _used + std::max(MinCollectionGap, room / 2);
+    _collectionWanted = false;
 }
 
 bool ScriptBudget::Overdue()

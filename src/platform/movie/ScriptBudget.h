@@ -24,10 +24,21 @@ namespace movie {
 // work, runs out of memory, or takes the movie past its share stops the script for good:
 // from then on every instruction raises the error, and neither pcall nor xpcall gives control
 // back. It is the allocator data of its script's state, and runs on the thread that made it.
+//
+// The limit counts what the script holds, not garbage the collector has yet to reach. The
+// interpreter's collector does a fixed amount of work per allocation, so a script that makes a
+// few large blocks a frame (long texts) outruns it and its garbage piles up to the limit. Once
+// the memory in use passes a mark, halfway from what was live after the last full collection to
+// the limit, the script's next instruction first collects all its garbage; the allocator itself
+// never runs the collector. A block is refused when the script holds about as much as the
+// limit, or when one instruction or library call takes more than the room above the mark.
 class ScriptBudget
 {
 public:
     static constexpr size_t MemoryLimit = 64u << 20;
+    // The least growth between two full collections: a script that lives near the limit is not
+    // collected whole every few allocations.
+    static constexpr size_t MinCollectionGap = MemoryLimit / 16;
     // The work one entry may do, in instructions, before it is stopped as a runaway.
     static constexpr long Work = 20000000;
     // The thread time one entry may take: a few times what its whole work costs (a script that
@@ -68,13 +79,19 @@ private:
     static void Ring(void* budget);
     // Takes work without raising: the next instruction does.
     void Spend(long steps);
+    // The next instruction collects the garbage first.
+    void WantCollection();
+    // All the garbage, from the hook, between two instructions; then the next mark.
+    void Collect(lua_State* L);
     // Reads the thread clock: the entry has taken its time, or the rest of the frame's share.
     bool Overdue();
     void Stop();
 
     lua_State* _state = nullptr;
     ThreadAlarm _alarm;
-    size_t _used = 0; // bytes
+    size_t _used = 0;                    // bytes
+    size_t _collectAt = MemoryLimit / 2; // bytes in use past which the garbage is collected
+    bool _collectionWanted = false;
     long _left = Work;
     long _unclocked = 0;          // steps spent since the clock was read
     double _entered = 0;          // thread seconds when the entry began
