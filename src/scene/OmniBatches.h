@@ -1,0 +1,68 @@
+#pragma once
+
+#include "MaterialSystem/shaders/LightSources.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// A rectangle of whole pixels; right and bottom are past its last column and row.
+struct PixelRect
+{
+    int left = 0, top = 0, right = 0, bottom = 0;
+
+    bool IsEmpty() const { return right <= left || bottom <= top; }
+    int64_t Area() const { return IsEmpty() ? 0 : int64_t(right - left) * (bottom - top); }
+    PixelRect Union(const PixelRect& other) const;
+};
+
+// The omni lights of a frame in batches for the lighting stage: lights whose rectangles overlap
+// are shaded by one screen quad, which reads the deferred targets and blends into the frame
+// once for them all. A batch fills the 1, 2, 4, 8 or 16 slots of a variant of the light shader;
+// slots past its lights hold an empty rectangle and add nothing.
+class OmniBatches
+{
+public:
+    static constexpr unsigned VariantCount = 5;
+    static constexpr unsigned MaxSlots = 1u << (VariantCount - 1);
+    // A slot as the shader reads it: position and range; diffuse times attenuation, and
+    // intensity; the rectangle (left, top, right, bottom).
+    static constexpr unsigned FloatsPerSlot = 12;
+
+    struct Batch
+    {
+        unsigned variant = 0; // 1 << variant slots
+        PixelRect bounds;     // the union of its lights' rectangles
+        std::array<float, MaxSlots * FloatsPerSlot> slots{};
+    };
+
+    // The lights of the frame, each with the rectangle it may light; one with an empty
+    // rectangle lights nothing and is left out.
+    void Clear();
+    void Add(const OmniSource& light, const PixelRect& rect);
+    // Groups the lights added since Clear into batches.
+    void Build();
+    const std::vector<Batch>& GetBatches() const { return _batches; }
+
+    // One light alone in the smallest variant.
+    static Batch Single(const OmniSource& light, const PixelRect& rect);
+
+private:
+    struct Light
+    {
+        OmniSource source;
+        PixelRect rect;
+    };
+    struct Group
+    {
+        std::vector<unsigned> lights;
+        PixelRect bounds;
+    };
+
+    void AddBatches(const std::vector<unsigned>& lights);
+    static void Fill(Batch& batch, unsigned slot, const Light& light);
+
+    std::vector<Light> _lights;
+    std::vector<Group> _groups;
+    std::vector<Batch> _batches;
+};
