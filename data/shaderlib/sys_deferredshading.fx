@@ -13,6 +13,8 @@
 // light's rectangle in pixels of the target (left, top, right, bottom), outside which it adds
 // nothing. A batch smaller than its variant fills the rest with empty rectangles.
 vec4 omniLights[48];
+// The depth of the batch's quad: beyond it none of the batch's lights reaches.
+float omniDepth = 1.0;
 #endif
 
 texture DepthMap : DEPTH_MRT;
@@ -25,14 +27,20 @@ sampler color_sampler { Texture = ColorMap; MinFilter = Point; MagFilter = Point
 sampler material_sampler { Texture = MaterialMap; MinFilter = Point; MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
 
 // The full-screen quad on the far plane: the stage tests it "greater" against the depth the lit
-// prims left, so that only the pixels they covered are shaded.
+// prims left, so that only the pixels they covered are shaded. A batch of omni lights puts it
+// where its lights' spheres end, which leaves out what lies behind them too.
 vertex vs_far_quad {
     layout(location = GFX_LOC_POSITION) in vec3 inPosition;
     out vec4 vColor;
     out vec2 vTexCoord;
     void main()
     {
-        gl_Position = vec4(inPosition.x * 2.0 - 1.0, 1.0 - inPosition.y * 2.0, 1.0, 1.0);
+#if defined(USE_OMNI_LIGHTING)
+        float depth = omniDepth;
+#else
+        float depth = 1.0;
+#endif
+        gl_Position = vec4(inPosition.x * 2.0 - 1.0, 1.0 - inPosition.y * 2.0, depth, 1.0);
         vColor = vec4(1.0);
         vTexCoord = inPosition.xy;
     }

@@ -153,13 +153,40 @@ PixelRect RenderScene::LightRect(Camera* camera, const Omni& light) const
                           height, rect);
     // Whole pixels as the scissor takes them, within the screen.
     const int left = int(rect.left), top = int(rect.top);
-    return PixelRect{std::max(left, 0), std::max(top, 0), std::min(left + int(rect.width), int(width)),
+    PixelRect pixels{std::max(left, 0), std::max(top, 0), std::min(left + int(rect.width), int(width)),
                      std::min(top + int(rect.height), int(height))};
+    // The rectangle of the cube's corners is wider than the sphere's outline, the more so the
+    // nearer the light: the pixels between see nothing the light reaches.
+    Rect outline;
+    if (ComputeSphereOutlineRect(light.position, light.range, camera->GetViewMatrix(), camera->GetProjMatrix(), width,
+                                 height, outline))
+    {
+        pixels.left = std::max(pixels.left, int(outline.left));
+        pixels.top = std::max(pixels.top, int(outline.top));
+        pixels.right = std::min(pixels.right, int(outline.left + outline.width));
+        pixels.bottom = std::min(pixels.bottom, int(outline.top + outline.height));
+    }
+    return pixels;
+}
+
+// The sphere's far side seen from the camera, a little further for rounding; the far plane when
+// that side is not beyond the near plane.
+float RenderScene::LightDepth(Camera* camera, const Omni& light)
+{
+    Vec4 centre;
+    camera->GetViewMatrix().Transform(light.position, centre);
+    const float far = (centre.z + light.range) * 1.001f;
+    if (!(far > camera->GetNearClip() && far < camera->GetFarClip()))
+        return 1.0f;
+    Vec4 clip;
+    camera->GetProjMatrix().Transform(Vec3(0.0f, 0.0f, far), clip);
+    return clip.w > 0.0f ? std::min(clip.z / clip.w + 1.0e-6f, 1.0f) : 1.0f;
 }
 
 void RenderScene::RenderSingleLight(Camera* camera, Omni* light)
 {
-    const OmniBatches::Batch batch = OmniBatches::Single(light->GetSourceData(), LightRect(camera, *light));
+    const OmniBatches::Batch batch =
+        OmniBatches::Single(light->GetSourceData(), LightRect(camera, *light), LightDepth(camera, *light));
     const Rect scissor{float(batch.bounds.left), float(batch.bounds.top), float(batch.bounds.right - batch.bounds.left),
                        float(batch.bounds.bottom - batch.bounds.top)};
     _system->SetScissors(false, &scissor);
@@ -182,7 +209,8 @@ void RenderScene::RenderLightBatches(Camera* camera, OmniList& lights)
 {
     _omniBatches.Clear();
     for (lights.Begin(); lights.End(); lights.Next())
-        _omniBatches.Add(lights.Current()->GetSourceData(), LightRect(camera, *lights.Current()));
+        _omniBatches.Add(lights.Current()->GetSourceData(), LightRect(camera, *lights.Current()),
+                         LightDepth(camera, *lights.Current()));
     _omniBatches.Build();
     for (const OmniBatches::Batch& batch : _omniBatches.GetBatches())
     {
@@ -203,6 +231,7 @@ void RenderScene::RenderOmniBatch(const OmniBatches::Batch& batch)
         return;
     effect->SetValue(effect->GetParameterByName("omniLights"), batch.slots.data(),
                      unsigned(batch.slots.size() * sizeof(float)));
+    effect->SetFloat(effect->GetParameterByName("omniDepth"), batch.depth);
     _system->RenderScreenAlignedQuad(material);
 }
 
@@ -234,7 +263,9 @@ bool RenderScene::LitPrimsWriteEmissive()
 
 // The light quads lie on the far plane: tested "greater" against the depth the lit prims left,
 // they shade only the pixels those covered and pass over the empty rest of the screen, which
-// they would leave as it is anyway. Without that depth they shade every pixel.
+// they would leave as it is anyway. Without that depth they shade every pixel. The sun blends
+// by its alpha, which is 1 at every pixel the test lets through: masked, it is written as it is.
+// (ResetFlag turns a flag over.)
 void RenderScene::MaskLightsByDepth(bool masked)
 {
     std::vector<Material*> materials(_omniLights.begin(), _omniLights.end());
@@ -245,5 +276,8 @@ void RenderScene::MaskLightsByDepth(bool masked)
         if (flags.HasFlag(MF_NOZCULL) == masked)
             flags.ResetFlag(MF_NOZCULL);
     }
+    Flags& sun = _directionalLight->MaterialFlags();
+    if (sun.HasFlag(MF_TRANSLUCENT) == masked)
+        sun.ResetFlag(MF_TRANSLUCENT);
     _system->SetDepthFunc(masked ? CMP_GREATER : CMP_LESSEQUAL);
 }

@@ -59,10 +59,10 @@ void OmniBatches::Clear()
     _batches.clear();
 }
 
-void OmniBatches::Add(const OmniSource& light, const PixelRect& rect)
+void OmniBatches::Add(const OmniSource& light, const PixelRect& rect, float depth)
 {
     if (!rect.IsEmpty())
-        _lights.push_back(Light{light, rect});
+        _lights.push_back(Light{light, rect, depth});
 }
 
 // Largest rectangles first, each joining the group it costs least to join, when that costs less
@@ -117,15 +117,17 @@ void OmniBatches::AddBatches(const std::vector<unsigned>& lights)
             const Light& light = _lights[lights[next]];
             Fill(batch, slot, light);
             batch.bounds = batch.bounds.Union(light.rect);
+            batch.depth = std::max(batch.depth, light.depth);
         }
     }
 }
 
-OmniBatches::Batch OmniBatches::Single(const OmniSource& light, const PixelRect& rect)
+OmniBatches::Batch OmniBatches::Single(const OmniSource& light, const PixelRect& rect, float depth)
 {
     Batch batch;
-    Fill(batch, 0, Light{light, rect});
+    Fill(batch, 0, Light{light, rect, depth});
     batch.bounds = rect;
+    batch.depth = depth;
     return batch;
 }
 

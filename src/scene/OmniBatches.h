@@ -33,25 +33,27 @@ public:
     {
         unsigned variant = 0; // 1 << variant slots
         PixelRect bounds;     // the union of its lights' rectangles
+        float depth = 0.0f;   // the depth buffer's value beyond which none of its lights reaches
         std::array<float, MaxSlots * FloatsPerSlot> slots{};
     };
 
-    // The lights of the frame, each with the rectangle it may light; one with an empty
-    // rectangle lights nothing and is left out.
+    // The lights of the frame, each with the rectangle it may light and the depth beyond which
+    // it reaches nothing; one with an empty rectangle lights nothing and is left out.
     void Clear();
-    void Add(const OmniSource& light, const PixelRect& rect);
+    void Add(const OmniSource& light, const PixelRect& rect, float depth);
     // Groups the lights added since Clear into batches.
     void Build();
     const std::vector<Batch>& GetBatches() const { return _batches; }
 
     // One light alone in the smallest variant.
-    static Batch Single(const OmniSource& light, const PixelRect& rect);
+    static Batch Single(const OmniSource& light, const PixelRect& rect, float depth);
 
 private:
     struct Light
     {
         OmniSource source;
         PixelRect rect;
+        float depth;
     };
     struct Group
     {

@@ -179,6 +179,8 @@ private:
     // The pixels of the screen the light may reach: all of them when the camera is inside its
     // sphere, else the sphere's screen rectangle.
     PixelRect LightRect(Camera* camera, const Omni& light) const;
+    // The depth buffer's value beyond which the light reaches nothing.
+    static float LightDepth(Camera* camera, const Omni& light);
     bool LitPrimsWriteDepth();
     bool LitPrimsWriteEmissive();
     void MaskLightsByDepth(bool masked);
