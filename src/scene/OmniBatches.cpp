@@ -42,16 +42,6 @@ std::vector<unsigned> Split(unsigned lights)
 
 } // namespace
 
-PixelRect PixelRect::Union(const PixelRect& other) const
-{
-    if (IsEmpty())
-        return other;
-    if (other.IsEmpty())
-        return *this;
-    return PixelRect{std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
-                     std::max(bottom, other.bottom)};
-}
-
 void OmniBatches::Clear()
 {
     _lights.clear();

@@ -1,20 +1,10 @@
 #pragma once
 
 #include "MaterialSystem/shaders/LightSources.h"
+#include "scene/PixelRect.h"
 
 #include <array>
-#include <cstdint>
 #include <vector>
-
-// A rectangle of whole pixels; right and bottom are past its last column and row.
-struct PixelRect
-{
-    int left = 0, top = 0, right = 0, bottom = 0;
-
-    bool IsEmpty() const { return right <= left || bottom <= top; }
-    int64_t Area() const { return IsEmpty() ? 0 : int64_t(right - left) * (bottom - top); }
-    PixelRect Union(const PixelRect& other) const;
-};
 
 // The omni lights of a frame in batches for the lighting stage: lights whose rectangles overlap
 // are shaded by one screen quad, which reads the deferred targets and blends into the frame

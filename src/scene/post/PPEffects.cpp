@@ -2,9 +2,12 @@
 
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/Material.h"
+#include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderParamsGlobal.h"
 #include "MaterialSystem/textures/TextureMgr.h"
 #include "foundation/config/VideoSettings.h"
+#include "foundation/math/Projection.h"
+#include "platform/effect/Effect.h"
 #include "scene/RenderScene.h"
 
 namespace {
@@ -69,8 +72,28 @@ int PPEffectBlurred::Build(const Names& names, Texture* input)
 
 void PPEffectBlurred::Render()
 {
-    for (unsigned i = 0; i < GetPassCount(); ++i)
+    for (unsigned i = 0; i < 3; ++i)
         DrawPass(i);
+    // The composite would wait for the blurred target anyway: reading it back costs no more.
+    std::vector<uint32_t> texels;
+    Texture* blurred = GetPass(0).target;
+    const VideoSettings* video = _materialSystem->GetSettings();
+    if (!ReadTarget(blurred, texels))
+    {
+        DrawPass(3);
+        return;
+    }
+    _regions.Build(texels, blurred->GetWidth(), blurred->GetHeight(), CompositeAdds(), unsigned(video->ScrWidth),
+                   unsigned(video->ScrHeight));
+    _materialSystem->SetBackBuffer();
+    for (const PixelRect& rect : _regions.GetRects())
+    {
+        const Rect scissor{float(rect.left), float(rect.top), float(rect.right - rect.left),
+                           float(rect.bottom - rect.top)};
+        _materialSystem->SetScissors(false, &scissor);
+        _materialSystem->RenderScreenAlignedQuad(GetPass(3).material);
+    }
+    _materialSystem->SetScissors(false, nullptr);
 }
 
 int PPEffect_Blur::Initialize()
@@ -82,6 +105,23 @@ int PPEffect_Blur::Initialize()
     return Build(names, FrameBuffer(_materialSystem));
 }
 
+// A bilinear sample's luminance is at most its brightest texel's, give or take the rounding of
+// 8-bit filtering; a texel within a step of the threshold counts as bright.
+std::function<bool(uint32_t)> PPEffect_Blur::CompositeAdds() const
+{
+    float threshold = 0.0f;
+    const Shader* shader = GetPass(3).material->GetBindedShader();
+    const fx::Effect* effect = shader ? shader->GetD3DEffect() : nullptr;
+    if (!effect || !effect->GetValue(effect->GetParameterBySemantic("BLOOM_THRESHOLD"), &threshold, sizeof(threshold)))
+        return [](uint32_t) { return true; };
+    const double limit = (double(threshold) - 1.0 / 255.0) * 255.0;
+    return [limit](uint32_t texel) {
+        const double luminance =
+            0.299 * double(texel >> 16 & 0xFF) + 0.587 * double(texel >> 8 & 0xFF) + 0.114 * double(texel & 0xFF);
+        return luminance > limit;
+    };
+}
+
 int PPEffect_Glow::Initialize()
 {
     const Names names{{"$pp_glow_bloor1", "$pp_glow_bloor2", "$pp_glow_bloor3", "$pp_glow"},
@@ -89,6 +129,11 @@ int PPEffect_Glow::Initialize()
                       "GLOW_MAP",
                       "PP_Glow.fx"};
     return Build(names, SceneTargets(_scene).material);
+}
+
+std::function<bool(uint32_t)> PPEffect_Glow::CompositeAdds() const
+{
+    return [](uint32_t texel) { return (texel & 0xFFFFFFu) != 0; };
 }
 
 void PPEffect_Glow::Render()
