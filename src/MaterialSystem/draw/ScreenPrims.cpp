@@ -3,7 +3,7 @@
 #include "MaterialSystem/draw/FixedPrograms.h"
 #include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderParams.h"
-#include "MaterialSystem/textures/Texture.h"
+#include "platform/effect/Effect.h"
 #include "foundation/base/Dumper.h"
 #include "platform/font/TextLayout.h"
 #include "platform/gfx/Buffer.h"
@@ -263,8 +263,9 @@ ScreenPrims::eCoverage ScreenPrims::QuadCoverage(const Record& record, const Sha
     const bool keepsTarget = blend.enable && blend.op == gfx::BlendOp::Add &&
                              (blend.destination == gfx::BlendFactor::One ||
                               blend.destination == gfx::BlendFactor::InvSrcAlpha);
-    const ShaderVar* map = record.material->FindValue("BASE_MAP");
-    const gfx::Texture* texture = map && map->texture ? map->texture->GetTexHandle() : nullptr;
+    // The texture the effect samples, whatever the case of the name the material gave it.
+    const fx::Effect* effect = shader.GetD3DEffect();
+    const gfx::Texture* texture = effect ? effect->GetTexture(effect->GetParameterBySemantic("BASE_MAP")) : nullptr;
     if (!shader.ClearWhereBaseMapClear() || !keepsTarget || !texture || !texture->GetCoverage().IsKnown())
         return CoversWhole;
     const ScreenVertex* v = &_vertices[record.firstVertex];
