@@ -115,7 +115,7 @@ const std::vector<Share>& Shares()
         {"  post chain", {"Present/Post-Process"}, {}},
         {"  background", {"Present/Background"}, {}},
         {"  other drawing",
-         {"Present", "Present/Scenery/Occlusion Hack", "Present/Scenery/Distortion",
+         {"Present", "Present/Scenery/Distortion",
           "Present/Scenery/Render unlit prims"},
          {"Present/Present", "Present/Scenery", "Present/Post-Process", "Present/Background"}},
         {"layers", {"GameLogic/Layers", "GameLogic/Player/Hud", "Present/Present/Render screen geometry"}, {}},

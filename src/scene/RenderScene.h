@@ -233,7 +233,6 @@ private:
     float _oldTVEffect = 0.0f;
     float _secondsPerFrame = 0.0f;
     std::vector<DepthCheckPoint> _depthCheckPoints;
-    bool _occlusionPass = false;
     bool _emissiveDrawn = false;
     Camera* _viewCamera = nullptr; // the camera of the frame being drawn
 };
