@@ -24,11 +24,11 @@ uint32_t CompositeRegions::Count(int first, int last, int top, int bottom) const
     return at(last + 1, bottom + 1) - at(first, bottom + 1) - at(last + 1, top) + at(first, top);
 }
 
-void CompositeRegions::Build(const std::vector<uint32_t>& texels, unsigned width, unsigned height,
-                             const std::function<bool(uint32_t)>& adds, unsigned targetWidth, unsigned targetHeight)
+void CompositeRegions::Build(const std::vector<uint8_t>& adds, unsigned width, unsigned height, unsigned targetWidth,
+                             unsigned targetHeight)
 {
     _rects.clear();
-    if (!width || !height || texels.size() < size_t(width) * height || !targetWidth || !targetHeight)
+    if (!width || !height || adds.size() < size_t(width) * height || !targetWidth || !targetHeight)
         return;
     _width = width;
     _height = height;
@@ -38,7 +38,7 @@ void CompositeRegions::Build(const std::vector<uint32_t>& texels, unsigned width
         uint32_t row = 0;
         for (unsigned x = 0; x < width; ++x)
         {
-            row += adds(texels[size_t(y) * width + x]) ? 1 : 0;
+            row += adds[size_t(y) * width + x] ? 1 : 0;
             _sums[size_t(y + 1) * (width + 1) + x + 1] = _sums[size_t(y) * (width + 1) + x + 1] + row;
         }
     }

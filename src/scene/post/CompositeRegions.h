@@ -3,7 +3,6 @@
 #include "scene/PixelRect.h"
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 // Where a pass that adds a bilinear sample of a small texture to every pixel of a larger target
@@ -15,10 +14,10 @@ class CompositeRegions
 public:
     static constexpr unsigned TilesAcross = 32;
 
-    // `texels`: the texture's texels (0xAARRGGBB), rows top first; `adds`: whether a texel adds
-    // something wherever a sample reads it.
-    void Build(const std::vector<uint32_t>& texels, unsigned width, unsigned height,
-               const std::function<bool(uint32_t)>& adds, unsigned targetWidth, unsigned targetHeight);
+    // `adds`: for each texel of the texture, rows top first, whether it adds something wherever
+    // a sample reads it.
+    void Build(const std::vector<uint8_t>& adds, unsigned width, unsigned height, unsigned targetWidth,
+               unsigned targetHeight);
     const std::vector<PixelRect>& GetRects() const { return _rects; }
 
 private:

@@ -10,6 +10,9 @@
 #include "platform/effect/Effect.h"
 #include "scene/RenderScene.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Material flags of the passes: no depth test or writes, then blended or added.
@@ -83,7 +86,9 @@ void PPEffectBlurred::Render()
         DrawPass(3);
         return;
     }
-    _regions.Build(texels, blurred->GetWidth(), blurred->GetHeight(), CompositeAdds(), unsigned(video->ScrWidth),
+    std::vector<uint8_t> adds(texels.size());
+    MarkAdding(texels, adds);
+    _regions.Build(adds, blurred->GetWidth(), blurred->GetHeight(), unsigned(video->ScrWidth),
                    unsigned(video->ScrHeight));
     _materialSystem->SetBackBuffer();
     for (const PixelRect& rect : _regions.GetRects())
@@ -106,20 +111,25 @@ int PPEffect_Blur::Initialize()
 }
 
 // A bilinear sample's luminance is at most its brightest texel's, give or take the rounding of
-// 8-bit filtering; a texel within a step of the threshold counts as bright.
-std::function<bool(uint32_t)> PPEffect_Blur::CompositeAdds() const
+// 8-bit filtering; a texel within a step of the threshold counts as bright. Luminance in
+// thousandths of a step: 299 red + 587 green + 114 blue.
+void PPEffect_Blur::MarkAdding(const std::vector<uint32_t>& texels, std::vector<uint8_t>& adds) const
 {
     float threshold = 0.0f;
     const Shader* shader = GetPass(3).material->GetBindedShader();
     const fx::Effect* effect = shader ? shader->GetD3DEffect() : nullptr;
     if (!effect || !effect->GetValue(effect->GetParameterBySemantic("BLOOM_THRESHOLD"), &threshold, sizeof(threshold)))
-        return [](uint32_t) { return true; };
-    const double limit = (double(threshold) - 1.0 / 255.0) * 255.0;
-    return [limit](uint32_t texel) {
-        const double luminance =
-            0.299 * double(texel >> 16 & 0xFF) + 0.587 * double(texel >> 8 & 0xFF) + 0.114 * double(texel & 0xFF);
-        return luminance > limit;
-    };
+    {
+        std::fill(adds.begin(), adds.end(), 1);
+        return;
+    }
+    const double limit = std::floor((double(threshold) - 1.0 / 255.0) * 255.0 * 1000.0);
+    for (size_t i = 0; i < texels.size(); ++i)
+    {
+        const uint32_t t = texels[i];
+        const int64_t luminance = 299 * int64_t(t >> 16 & 0xFF) + 587 * int64_t(t >> 8 & 0xFF) + 114 * int64_t(t & 0xFF);
+        adds[i] = double(luminance) > limit;
+    }
 }
 
 int PPEffect_Glow::Initialize()
@@ -131,9 +141,10 @@ int PPEffect_Glow::Initialize()
     return Build(names, SceneTargets(_scene).material);
 }
 
-std::function<bool(uint32_t)> PPEffect_Glow::CompositeAdds() const
+void PPEffect_Glow::MarkAdding(const std::vector<uint32_t>& texels, std::vector<uint8_t>& adds) const
 {
-    return [](uint32_t texel) { return (texel & 0xFFFFFFu) != 0; };
+    for (size_t i = 0; i < texels.size(); ++i)
+        adds[i] = (texels[i] & 0xFFFFFFu) != 0;
 }
 
 void PPEffect_Glow::Render()

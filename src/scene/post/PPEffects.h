@@ -4,7 +4,7 @@
 #include "scene/post/PPEffect.h"
 
 #include <cstdint>
-#include <functional>
+#include <vector>
 
 // Softens the edges found in the normal and depth targets; built but drawing nothing while the
 // video settings' antialias option is off.
@@ -31,8 +31,8 @@ public:
     void Render() override;
 
 protected:
-    // Whether the composite adds anything where it samples the texel (0xAARRGGBB).
-    virtual std::function<bool(uint32_t)> CompositeAdds() const = 0;
+    // For each texel (0xAARRGGBB) whether the composite adds anything where it samples it.
+    virtual void MarkAdding(const std::vector<uint32_t>& texels, std::vector<uint8_t>& adds) const = 0;
 
     // The names of the four pass materials, the two targets, and the composite's input.
     struct Names
@@ -59,7 +59,7 @@ public:
 
 protected:
     // The colour key's threshold: a luminance at or below it adds nothing.
-    std::function<bool(uint32_t)> CompositeAdds() const override;
+    void MarkAdding(const std::vector<uint32_t>& texels, std::vector<uint8_t>& adds) const override;
 };
 
 // The emissive target spread onto the frame; nothing in frames whose lit prims wrote no emissive
@@ -74,7 +74,7 @@ public:
 
 protected:
     // Black adds nothing.
-    std::function<bool(uint32_t)> CompositeAdds() const override;
+    void MarkAdding(const std::vector<uint32_t>& texels, std::vector<uint8_t>& adds) const override;
 };
 
 // The frame blended over itself towards the edges of the mask, by the scene's motion blur
