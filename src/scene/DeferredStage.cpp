@@ -149,8 +149,8 @@ PixelRect RenderScene::LightRect(Camera* camera, const Omni& light) const
     Rect rect{0.0f, 0.0f, width, height};
     const Sphere volume(light.position, light.range);
     if (!volume.Intersects(camera->GetViewMatrix().Inversed().GetRow3(3)))
-        ComputeSphereRect(light.position, light.range, camera->GetViewMatrix() * camera->GetProjMatrix(), width,
-                          height, rect);
+        ComputeSphereRect(light.position, light.range, camera->GetViewMatrix() * camera->GetProjMatrix(), width, height,
+                          rect);
     // Whole pixels as the scissor takes them, within the screen.
     const int left = int(rect.left), top = int(rect.top);
     PixelRect pixels{std::max(left, 0), std::max(top, 0), std::min(left + int(rect.width), int(width)),
@@ -215,7 +215,8 @@ void RenderScene::RenderLightBatches(Camera* camera, OmniList& lights)
     for (const OmniBatches::Batch& batch : _omniBatches.GetBatches())
     {
         const Rect scissor{float(batch.bounds.left), float(batch.bounds.top),
-                           float(batch.bounds.right - batch.bounds.left), float(batch.bounds.bottom - batch.bounds.top)};
+                           float(batch.bounds.right - batch.bounds.left),
+                           float(batch.bounds.bottom - batch.bounds.top)};
         _system->SetScissors(false, &scissor);
         RenderOmniBatch(batch);
     }

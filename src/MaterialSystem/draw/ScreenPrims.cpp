@@ -260,9 +260,9 @@ bool PixelsReading(double near, double far, double nearUv, double farUv, unsigne
 ScreenPrims::eCoverage ScreenPrims::QuadCoverage(const Record& record, const Shader& shader, gfx::Rect& part) const
 {
     const gfx::BlendState& blend = _device.GetBlend();
-    const bool keepsTarget = blend.enable && blend.op == gfx::BlendOp::Add &&
-                             (blend.destination == gfx::BlendFactor::One ||
-                              blend.destination == gfx::BlendFactor::InvSrcAlpha);
+    const bool keepsTarget =
+        blend.enable && blend.op == gfx::BlendOp::Add &&
+        (blend.destination == gfx::BlendFactor::One || blend.destination == gfx::BlendFactor::InvSrcAlpha);
     // The texture the effect samples, whatever the case of the name the material gave it.
     const fx::Effect* effect = shader.GetD3DEffect();
     const gfx::Texture* texture = effect ? effect->GetTexture(effect->GetParameterBySemantic("BASE_MAP")) : nullptr;

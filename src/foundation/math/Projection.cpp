@@ -106,7 +106,9 @@ bool ComputeSphereOutlineRect(const Vec3& centre, float radius, const Matrix& vi
     const double w = proj(2, 3);
     const double ndcLeft = (xLow * proj(0, 0) + proj(2, 0)) / w, ndcRight = (xHigh * proj(0, 0) + proj(2, 0)) / w;
     const double ndcBottom = (yLow * proj(1, 1) + proj(2, 1)) / w, ndcTop = (yHigh * proj(1, 1) + proj(2, 1)) / w;
-    const auto clampPixel = [](double value, double limit) { return value < 0.0 ? 0.0 : value > limit ? limit : value; };
+    const auto clampPixel = [](double value, double limit) {
+        return value < 0.0 ? 0.0 : value > limit ? limit : value;
+    };
     // A pixel more on every side for rounding.
     const double left = clampPixel(std::floor((std::min(ndcLeft, ndcRight) + 1.0) * width * 0.5) - 1.0, width);
     const double right = clampPixel(std::ceil((std::max(ndcLeft, ndcRight) + 1.0) * width * 0.5) + 1.0, width);

@@ -127,7 +127,8 @@ void PPEffect_Blur::MarkAdding(const std::vector<uint32_t>& texels, std::vector<
     for (size_t i = 0; i < texels.size(); ++i)
     {
         const uint32_t t = texels[i];
-        const int64_t luminance = 299 * int64_t(t >> 16 & 0xFF) + 587 * int64_t(t >> 8 & 0xFF) + 114 * int64_t(t & 0xFF);
+        const int64_t luminance =
+            299 * int64_t(t >> 16 & 0xFF) + 587 * int64_t(t >> 8 & 0xFF) + 114 * int64_t(t & 0xFF);
         adds[i] = double(luminance) > limit;
     }
 }

@@ -188,8 +188,8 @@ void ReferenceView::RenderLight(Camera* camera, const Omni& light)
     Rect rect{0.0f, 0.0f, width, height};
     const Sphere volume(light.position, light.range);
     if (!volume.Intersects(camera->GetViewMatrix().Inversed().GetRow3(3)))
-        ComputeSphereRect(light.position, light.range, camera->GetViewMatrix() * camera->GetProjMatrix(), width,
-                          height, rect);
+        ComputeSphereRect(light.position, light.range, camera->GetViewMatrix() * camera->GetProjMatrix(), width, height,
+                          rect);
     _system->SetScissors(false, &rect);
     const int left = int(rect.left), top = int(rect.top);
     const float slot[12] = {light.position.x,

@@ -83,8 +83,9 @@ TEST_F(ScreenQuadCoverageTest, QuadsLookAsDrawnWhole)
         unsigned flags;
     };
     // A Flash layer's and the sun's glare's.
-    const Blend blends[] = {{"mixed by alpha", MF_NOZCULL | MF_NOZWRITE | MF_TRANSLUCENT | MF_ALPHA_MASKED | MF_BACK_SIDED},
-                            {"added", MF_NOZCULL | MF_NOZWRITE | MF_ADDITIVE | MF_UNLIT | MF_TWO_SIDED}};
+    const Blend blends[] = {
+        {"mixed by alpha", MF_NOZCULL | MF_NOZWRITE | MF_TRANSLUCENT | MF_ALPHA_MASKED | MF_BACK_SIDED},
+        {"added", MF_NOZCULL | MF_NOZWRITE | MF_ADDITIVE | MF_UNLIT | MF_TWO_SIDED}};
     struct Case
     {
         const char* name;
@@ -94,10 +95,16 @@ TEST_F(ScreenQuadCoverageTest, QuadsLookAsDrawnWhole)
     };
     const Case cases[] = {
         {"magnified", {10, 12}, {250, 190}, {{0, 1}, {0, 0}, {1, 1}, {1, 0}}, Color(1, 1, 1, 1)},
-        {"minified at a fraction of a pixel", {30.4f, 7.7f}, {41, 29}, {{0, 1}, {0, 0}, {1, 1}, {1, 0}},
+        {"minified at a fraction of a pixel",
+         {30.4f, 7.7f},
+         {41, 29},
+         {{0, 1}, {0, 0}, {1, 1}, {1, 0}},
          Color(0.8f, 1, 0.6f, 0.7f)},
         {"turned over", {20, 20}, {200, 150}, {{1, 0}, {1, 1}, {0, 0}, {0, 1}}, Color(1, 1, 1, 1)},
-        {"a part of the texture", {-60, -20}, {300, 260}, {{0.5f, 0.7f}, {0.5f, 0.3f}, {0.9f, 0.7f}, {0.9f, 0.3f}},
+        {"a part of the texture",
+         {-60, -20},
+         {300, 260},
+         {{0.5f, 0.7f}, {0.5f, 0.3f}, {0.9f, 0.7f}, {0.9f, 0.3f}},
          Color(1, 1, 1, 1)},
         {"clamped past its edge", {0, 0}, {320, 240}, {{-1, 2}, {-1, -1}, {2, 2}, {2, -1}}, Color(1, 1, 1, 1)},
     };
