@@ -5,6 +5,9 @@
 
 texture BaseMap : BASE_MAP;
 sampler base_sampler { Texture = BaseMap; MinFilter = Linear; MagFilter = Linear; MipFilter = None; AddressU = Clamp; AddressV = Clamp; }
+// Where the sample's alpha is 0 the quad draws 0, which its blending leaves out: the screen's
+// quads are drawn only over the part of them that their texture covers.
+float clearWhereBaseMapClear;
 
 fragment fs_flash {
     in vec4 vColor;

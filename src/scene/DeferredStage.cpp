@@ -1,7 +1,7 @@
 // The render scene's deferred lighting stage: the four targets the lit materials write, the sun
-// pass over them, and the omni lights, each scissored to its screen rectangle and, with
-// stencil shading, masked by its sphere; the sun and the lights shade only the pixels the lit
-// prims covered.
+// pass over them, and the omni lights, each limited to its screen rectangle: in batches of
+// lights that share a screen quad, or with stencil shading one by one, masked by its sphere.
+// The sun and the lights shade only the pixels the lit prims covered.
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/Material.h"
 #include "MaterialSystem/materials/MaterialFlags.h"
@@ -12,6 +12,7 @@
 #include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderParamsGlobal.h"
 #include "MaterialSystem/shaders/ShaderUsageFlags.h"
+#include "platform/effect/Effect.h"
 #include "MaterialSystem/textures/TextureMgr.h"
 #include "foundation/base/Profiler.h"
 #include "foundation/config/RenderSettings.h"
@@ -22,7 +23,9 @@
 #include "scene/nodes/Omni.h"
 #include "scene/nodes/OmniList.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -34,16 +37,25 @@ const char* const kTargetParams[] = {"DEPTH_MRT", "NORMAL_MRT", "COLOR_MRT", "MA
 constexpr StencilTestDesc kMarkShape{CMP_ALWAYS, 3, 1, 1, 1, 0, 1};
 constexpr StencilTestDesc kInsideShape{CMP_EQUAL, 1, 1, 1, 1, 1, 0};
 
+// The omni light variants by batch size: material name and the usage flag beside
+// "USE_OMNI_LIGHTING" that sizes the batch.
+const char* const kOmniMaterials[OmniBatches::VariantCount] = {"$DS_Omni", "$DS_Omni2", "$DS_Omni4", "$DS_Omni8",
+                                                               "$DS_Omni16"};
+const char* const kOmniSizes[OmniBatches::VariantCount] = {nullptr, "USE_OMNI_2", "USE_OMNI_4", "USE_OMNI_8",
+                                                           "USE_OMNI_16"};
+
 } // namespace
 
 Material* RenderScene::PrepareMaterial(const char* name, unsigned flags, const char* shader, const char* usage,
-                                       bool targets)
+                                       bool targets, const char* variant)
 {
     Material* material = _system->GetMaterialMgr()->CreateMaterial(name);
     material->MaterialFlags() = Flags(flags);
     ShaderUsageFlags usageFlags;
     if (usage)
         usageFlags.Add(usage);
+    if (variant)
+        usageFlags.Add(variant);
     material->BindShaderEx(shader, usage ? &usageFlags : nullptr);
     for (unsigned i = 0; targets && i < MRT_COUNT; ++i)
         material->AddTexture(kTargetParams[i], _targets[i]);
@@ -68,7 +80,9 @@ void RenderScene::PrepareDeferredShadingStage()
     }
     _directionalLight =
         PrepareMaterial("$DS_Directional", 71, "SYS_DeferredShading.fx", "USE_DIRECTIONAL_LIGHTING", true);
-    _omniLight = PrepareMaterial("$DS_Omni", 107, "SYS_DeferredShading.fx", "USE_OMNI_LIGHTING", true);
+    for (unsigned i = 0; i < OmniBatches::VariantCount; ++i)
+        _omniLights[i] =
+            PrepareMaterial(kOmniMaterials[i], 107, "SYS_DeferredShading.fx", "USE_OMNI_LIGHTING", true, kOmniSizes[i]);
     PrepareMaterial("$DS_Spot", 107, "SYS_DeferredShading.fx", "USE_SPOT_LIGHTING", true);
     _omniBack = PrepareMaterial("$omni_back", 130, "SYS_OmniShape.fx", nullptr, false);
     _omniFront = PrepareMaterial("$omni_front", 2, "SYS_OmniShape.fx", nullptr, false);
@@ -114,28 +128,69 @@ void RenderScene::RenderDeferredShadingObjects(Camera* camera, OmniList& lights)
     _system->RenderScreenAlignedQuad(_directionalLight);
     if (_settings->UseStencilShading)
         _system->ClearTarget(4, 0, 1.0f);
-    if (_settings->RenderLights)
+    if (_settings->RenderLights && _settings->UseStencilShading)
+    {
         for (lights.Begin(); lights.End(); lights.Next())
             RenderSingleLight(camera, lights.Current());
+    }
+    else if (_settings->RenderLights)
+    {
+        RenderLightBatches(camera, lights);
+    }
     _system->SetScissors(false, nullptr);
     _system->SetDepthFunc(CMP_LESSEQUAL);
     _system->SetStencilTest(false, nullptr);
 }
 
-// The scissor is in pixels of the screen.
-void RenderScene::RenderSingleLight(Camera* camera, Omni* light)
+PixelRect RenderScene::LightRect(Camera* camera, const Omni& light) const
 {
-    _globals->SetOmniSource(light->GetSourceData());
-    _globals->ApplyToShader(nullptr);
     const VideoSettings* video = _system->GetSettings();
     const float width = float(video->ScrWidth), height = float(video->ScrHeight);
     Rect rect{0.0f, 0.0f, width, height};
-    const Sphere volume(light->position, light->range);
+    const Sphere volume(light.position, light.range);
     if (!volume.Intersects(camera->GetViewMatrix().Inversed().GetRow3(3)))
-        ComputeSphereRect(light->position, light->range, camera->GetViewMatrix() * camera->GetProjMatrix(), width,
-                          height, rect);
-    _system->SetScissors(false, &rect);
-    if (_settings->UseStencilShading && light->GetShape())
+        ComputeSphereRect(light.position, light.range, camera->GetViewMatrix() * camera->GetProjMatrix(), width, height,
+                          rect);
+    // Whole pixels as the scissor takes them, within the screen.
+    const int left = int(rect.left), top = int(rect.top);
+    PixelRect pixels{std::max(left, 0), std::max(top, 0), std::min(left + int(rect.width), int(width)),
+                     std::min(top + int(rect.height), int(height))};
+    // The rectangle of the cube's corners is wider than the sphere's outline, the more so the
+    // nearer the light: the pixels between see nothing the light reaches.
+    Rect outline;
+    if (ComputeSphereOutlineRect(light.position, light.range, camera->GetViewMatrix(), camera->GetProjMatrix(), width,
+                                 height, outline))
+    {
+        pixels.left = std::max(pixels.left, int(outline.left));
+        pixels.top = std::max(pixels.top, int(outline.top));
+        pixels.right = std::min(pixels.right, int(outline.left + outline.width));
+        pixels.bottom = std::min(pixels.bottom, int(outline.top + outline.height));
+    }
+    return pixels;
+}
+
+// The sphere's far side seen from the camera, a little further for rounding; the far plane when
+// that side is not beyond the near plane.
+float RenderScene::LightDepth(Camera* camera, const Omni& light)
+{
+    Vec4 centre;
+    camera->GetViewMatrix().Transform(light.position, centre);
+    const float far = (centre.z + light.range) * 1.001f;
+    if (!(far > camera->GetNearClip() && far < camera->GetFarClip()))
+        return 1.0f;
+    Vec4 clip;
+    camera->GetProjMatrix().Transform(Vec3(0.0f, 0.0f, far), clip);
+    return clip.w > 0.0f ? std::min(clip.z / clip.w + 1.0e-6f, 1.0f) : 1.0f;
+}
+
+void RenderScene::RenderSingleLight(Camera* camera, Omni* light)
+{
+    const OmniBatches::Batch batch =
+        OmniBatches::Single(light->GetSourceData(), LightRect(camera, *light), LightDepth(camera, *light));
+    const Rect scissor{float(batch.bounds.left), float(batch.bounds.top), float(batch.bounds.right - batch.bounds.left),
+                       float(batch.bounds.bottom - batch.bounds.top)};
+    _system->SetScissors(false, &scissor);
+    if (light->GetShape())
     {
         const bool inside = light->IsInside();
         _system->SetDepthFunc(inside ? CMP_LESSEQUAL : CMP_GREATEREQUAL);
@@ -144,10 +199,41 @@ void RenderScene::RenderSingleLight(Camera* camera, Omni* light)
         _lightQueue->RenderSinglePrim(light->GetShape(), inside ? _omniBack : _omniFront, _globals.get());
         _system->SetStencilTest(true, &kInsideShape);
         _system->SetColorWrite(15);
-        if (!_omniLight->MaterialFlags().HasFlag(MF_NOZCULL))
+        if (!_omniLights[0]->MaterialFlags().HasFlag(MF_NOZCULL))
             _system->SetDepthFunc(CMP_GREATER);
     }
-    _system->RenderScreenAlignedQuad(_omniLight);
+    RenderOmniBatch(batch);
+}
+
+void RenderScene::RenderLightBatches(Camera* camera, OmniList& lights)
+{
+    _omniBatches.Clear();
+    for (lights.Begin(); lights.End(); lights.Next())
+        _omniBatches.Add(lights.Current()->GetSourceData(), LightRect(camera, *lights.Current()),
+                         LightDepth(camera, *lights.Current()));
+    _omniBatches.Build();
+    for (const OmniBatches::Batch& batch : _omniBatches.GetBatches())
+    {
+        const Rect scissor{float(batch.bounds.left), float(batch.bounds.top),
+                           float(batch.bounds.right - batch.bounds.left),
+                           float(batch.bounds.bottom - batch.bounds.top)};
+        _system->SetScissors(false, &scissor);
+        RenderOmniBatch(batch);
+    }
+}
+
+// The lights go to the variant's own copy of the array, which no parameter set touches.
+void RenderScene::RenderOmniBatch(const OmniBatches::Batch& batch)
+{
+    Material* material = _omniLights[batch.variant];
+    Shader* shader = material->GetBindedShader();
+    fx::Effect* effect = shader ? shader->GetD3DEffect() : nullptr;
+    if (!effect)
+        return;
+    effect->SetValue(effect->GetParameterByName("omniLights"), batch.slots.data(),
+                     unsigned(batch.slots.size() * sizeof(float)));
+    effect->SetFloat(effect->GetParameterByName("omniDepth"), batch.depth);
+    _system->RenderScreenAlignedQuad(material);
 }
 
 // Depth is written where the lit prims were drawn, unless one of them leaves it alone.
@@ -178,14 +264,21 @@ bool RenderScene::LitPrimsWriteEmissive()
 
 // The light quads lie on the far plane: tested "greater" against the depth the lit prims left,
 // they shade only the pixels those covered and pass over the empty rest of the screen, which
-// they would leave as it is anyway. Without that depth they shade every pixel.
+// they would leave as it is anyway. Without that depth they shade every pixel. The sun blends
+// by its alpha, which is 1 at every pixel the test lets through: masked, it is written as it is.
+// (ResetFlag turns a flag over.)
 void RenderScene::MaskLightsByDepth(bool masked)
 {
-    for (Material* material : {_directionalLight, _omniLight})
+    std::vector<Material*> materials(_omniLights.begin(), _omniLights.end());
+    materials.push_back(_directionalLight);
+    for (Material* material : materials)
     {
         Flags& flags = material->MaterialFlags();
         if (flags.HasFlag(MF_NOZCULL) == masked)
             flags.ResetFlag(MF_NOZCULL);
     }
+    Flags& sun = _directionalLight->MaterialFlags();
+    if (sun.HasFlag(MF_TRANSLUCENT) == masked)
+        sun.ResetFlag(MF_TRANSLUCENT);
     _system->SetDepthFunc(masked ? CMP_GREATER : CMP_LESSEQUAL);
 }

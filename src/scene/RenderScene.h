@@ -2,8 +2,10 @@
 
 #include "MaterialSystem/shaders/LightSources.h"
 #include "foundation/base/Name.h"
+#include "scene/OmniBatches.h"
 #include "scene/nodes/NodeTypes.h"
 
+#include <array>
 #include <map>
 #include <memory>
 #include <vector>
@@ -163,7 +165,8 @@ private:
     unsigned long DetermineDebugFlags() const;
 
     void PrepareDeferredShadingStage();
-    Material* PrepareMaterial(const char* name, unsigned flags, const char* shader, const char* usage, bool targets);
+    Material* PrepareMaterial(const char* name, unsigned flags, const char* shader, const char* usage, bool targets,
+                              const char* variant = nullptr);
     void FlushQueues();
     void TestDepthCheckPoints();
     void RenderScenery(Camera* camera);
@@ -171,6 +174,13 @@ private:
     void RenderSimpleObjects();
     void RenderDeferredShadingObjects(Camera* camera, OmniList& lights);
     void RenderSingleLight(Camera* camera, Omni* light);
+    void RenderLightBatches(Camera* camera, OmniList& lights);
+    void RenderOmniBatch(const OmniBatches::Batch& batch);
+    // The pixels of the screen the light may reach: all of them when the camera is inside its
+    // sphere, else the sphere's screen rectangle.
+    PixelRect LightRect(Camera* camera, const Omni& light) const;
+    // The depth buffer's value beyond which the light reaches nothing.
+    static float LightDepth(Camera* camera, const Omni& light);
     bool LitPrimsWriteDepth();
     bool LitPrimsWriteEmissive();
     void MaskLightsByDepth(bool masked);
@@ -211,7 +221,9 @@ private:
     std::unique_ptr<ShaderParamsGlobal> _globals;
     Texture* _targets[MRT_COUNT] = {};
     Material* _directionalLight = nullptr;
-    Material* _omniLight = nullptr;
+    // The omni light shader's variants, by batch size: 1, 2, 4, 8 and 16 lights.
+    std::array<Material*, OmniBatches::VariantCount> _omniLights{};
+    OmniBatches _omniBatches;
     Material* _omniBack = nullptr;
     Material* _omniFront = nullptr;
     Mesh* _omniShape = nullptr;
@@ -221,7 +233,6 @@ private:
     float _oldTVEffect = 0.0f;
     float _secondsPerFrame = 0.0f;
     std::vector<DepthCheckPoint> _depthCheckPoints;
-    bool _occlusionPass = false;
     bool _emissiveDrawn = false;
     Camera* _viewCamera = nullptr; // the camera of the frame being drawn
 };

@@ -3,6 +3,7 @@
 #include "MaterialSystem/draw/FixedPrograms.h"
 #include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderParams.h"
+#include "platform/effect/Effect.h"
 #include "foundation/base/Dumper.h"
 #include "platform/font/TextLayout.h"
 #include "platform/gfx/Buffer.h"
@@ -175,8 +176,8 @@ void ScreenPrims::SetScreenStates(bool blend)
     _device.SetBlend(state);
 }
 
-// A quad is drawn by its material's shader; a quad without one (or whose shader failed) is
-// drawn in its colour.
+// A quad is drawn by its material's shader, over the part of it that can change the target; a
+// quad without a shader (or whose shader failed) is drawn in its colour.
 void ScreenPrims::DrawQuad(const Record& record)
 {
     if (!_quadBuffer)
@@ -190,8 +191,17 @@ void ScreenPrims::DrawQuad(const Record& record)
             shader->BeginPass(pass);
             record.material->ApplyToShader(nullptr);
             shader->ApplyChanges();
-            _stream.Bind(_quadBuffer.get());
-            _device.DrawPrimitive(gfx::PrimitiveType::TriangleStrip, record.firstVertex, 2);
+            gfx::Rect part{};
+            const eCoverage coverage = QuadCoverage(record, *shader, part);
+            if (coverage == CoversPart)
+                _device.SetScissor(true, &part);
+            if (coverage != CoversNothing)
+            {
+                _stream.Bind(_quadBuffer.get());
+                _device.DrawPrimitive(gfx::PrimitiveType::TriangleStrip, record.firstVertex, 2);
+            }
+            if (coverage == CoversPart)
+                _device.SetScissor(false);
             shader->EndPass();
         }
         shader->End();
@@ -201,6 +211,86 @@ void ScreenPrims::DrawQuad(const Record& record)
     _programs.UseScreen(nullptr, FixedPrograms::TOP_DIFFUSE);
     _stream.Bind(_quadBuffer.get());
     _device.DrawPrimitive(gfx::PrimitiveType::TriangleStrip, record.firstVertex, 2);
+}
+
+namespace {
+
+// The pixels, along one axis, of a quad from `near` to `far` (positions of its edges, pixel
+// centres at whole numbers) with texture coordinates `nearUv` to `farUv`, whose bilinear samples
+// of a texture `texels` wide can read texels first..last (inclusive): first..last come back as
+// the range of pixels, false when none. Texel positions past the texture read its edge.
+bool PixelsReading(double near, double far, double nearUv, double farUv, unsigned texels, int first, int last,
+                   int& pixelFirst, int& pixelLast)
+{
+    // A sample at s = u * texels - 0.5 reads texels floor(s) and floor(s) + 1; a texel more on
+    // either side covers the rounding of s.
+    const double low = first == 0 ? -1.0e30 : first - 2.0;
+    const double high = last + 1 >= int(texels) ? 1.0e30 : last + 1.0;
+    const double scale = (farUv - nearUv) * texels / (far - near);
+    const double at = nearUv * texels - 0.5; // s at the near edge
+    double from, to;
+    if (scale == 0.0)
+    {
+        if (at < low || at >= high)
+            return false;
+        from = near;
+        to = far;
+    }
+    else
+    {
+        from = near + (low - at) / scale;
+        to = near + (high - at) / scale;
+        if (from > to)
+            std::swap(from, to);
+    }
+    from = std::max(from, std::min(near, far));
+    to = std::min(to, std::max(near, far));
+    if (from > to)
+        return false;
+    pixelFirst = int(std::floor(from)) - 1;
+    pixelLast = int(std::ceil(to)) + 1;
+    return true;
+}
+
+} // namespace
+
+// An axis-aligned quad of an effect that draws 0 where its base map is clear, blended so that 0
+// leaves the target as it was (the destination kept whole), changes nothing outside the pixels
+// whose samples read a texel with alpha.
+ScreenPrims::eCoverage ScreenPrims::QuadCoverage(const Record& record, const Shader& shader, gfx::Rect& part) const
+{
+    const gfx::BlendState& blend = _device.GetBlend();
+    const bool keepsTarget =
+        blend.enable && blend.op == gfx::BlendOp::Add &&
+        (blend.destination == gfx::BlendFactor::One || blend.destination == gfx::BlendFactor::InvSrcAlpha);
+    // The texture the effect samples, whatever the case of the name the material gave it.
+    const fx::Effect* effect = shader.GetD3DEffect();
+    const gfx::Texture* texture = effect ? effect->GetTexture(effect->GetParameterBySemantic("BASE_MAP")) : nullptr;
+    if (!shader.ClearWhereBaseMapClear() || !keepsTarget || !texture || !texture->GetCoverage().IsKnown())
+        return CoversWhole;
+    const ScreenVertex* v = &_vertices[record.firstVertex];
+    // Corners bottom-left, top-left, bottom-right, top-right, their texture coordinates alike.
+    const bool aligned = v[0].x == v[1].x && v[2].x == v[3].x && v[1].y == v[3].y && v[0].y == v[2].y &&
+                         v[0].u == v[1].u && v[2].u == v[3].u && v[1].v == v[3].v && v[0].v == v[2].v &&
+                         v[0].x != v[2].x && v[0].y != v[1].y;
+    if (!aligned)
+        return CoversWhole;
+    const gfx::TexelCoverage::Box& box = texture->GetCoverage().GetBox();
+    int left, right, top, bottom;
+    if (box.IsEmpty() ||
+        !PixelsReading(v[1].x, v[3].x, v[1].u, v[3].u, texture->GetWidth(), box.left, box.right - 1, left, right) ||
+        !PixelsReading(v[1].y, v[0].y, v[1].v, v[0].v, texture->GetHeight(), box.top, box.bottom - 1, top, bottom))
+        return CoversNothing;
+    unsigned width = 0, height = 0;
+    _device.GetTargetSize(width, height);
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, int(width) - 1);
+    bottom = std::min(bottom, int(height) - 1);
+    if (left > right || top > bottom)
+        return CoversNothing;
+    part = gfx::Rect{left, top, right - left + 1, bottom - top + 1};
+    return CoversPart;
 }
 
 void ScreenPrims::DrawShape(const Record& record)

@@ -10,10 +10,12 @@
 #include <vector>
 
 class FixedPrograms;
+class Shader;
 class ShaderParams;
 namespace gfx {
 class Buffer;
 class Device;
+struct Rect;
 } // namespace gfx
 
 // A line of immediate text, kept until the frame is drawn. The caller may change its layer
@@ -79,7 +81,15 @@ private:
         std::unique_ptr<RenderText> text;
     };
 
+    // How much of a quad can change the target.
+    enum eCoverage
+    {
+        CoversNothing,
+        CoversPart,
+        CoversWhole
+    };
     void DrawQuad(const Record& record);
+    eCoverage QuadCoverage(const Record& record, const Shader& shader, gfx::Rect& part) const;
     void DrawText(const RenderText& text);
     void DrawShape(const Record& record);
     void SetScreenStates(bool blend);

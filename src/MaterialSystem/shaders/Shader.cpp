@@ -55,6 +55,7 @@ void Shader::Initialize(std::unique_ptr<fx::Effect> effect)
         return;
     _deferredShading = _effect->GetParameterByName("usingDeferredShading") != fx::kNoHandle;
     _emissive = _effect->GetParameterByName("usingEmissive") != fx::kNoHandle;
+    _clearWithBaseMap = _effect->GetParameterByName("clearWhereBaseMapClear") != fx::kNoHandle;
     if (_numValidTechniques == 0)
         SelectFirstValidTechnique(nullptr);
     if (_type == SHADER_TYPE_SYSTEM || _type == SHADER_TYPE_MATERIAL || _type == SHADER_TYPE_POSTPROCESS)

@@ -69,6 +69,9 @@ public:
     bool UsesDeferredShading() const { return _deferredShading; }
     // Whether its deferred output holds an emissive colour (a parameter named "usingEmissive").
     bool WritesEmissive() const { return _emissive; }
+    // Whether what it draws is 0 in every channel wherever the bilinear sample of its base map,
+    // level 0 only, has an alpha of 0 (a parameter named "clearWhereBaseMapClear").
+    bool ClearWhereBaseMapClear() const { return _clearWithBaseMap; }
     const std::string& GetScriptData() const { return _script; }
     void SetScriptData(std::string script) { _script = std::move(script); }
     // Null when the shader failed to compile (it stays loaded without an effect).
@@ -87,6 +90,7 @@ private:
     bool _hasRestorePass = false;
     bool _deferredShading = false;
     bool _emissive = false;
+    bool _clearWithBaseMap = false;
     fx::Handle _validTechniques[MaxValidTechniques] = {};
     unsigned _numValidTechniques = 0;
 };

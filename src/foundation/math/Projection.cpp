@@ -1,5 +1,8 @@
 #include "foundation/math/Projection.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 constexpr float kOffScreen = -3.4028235e38f;
 
@@ -70,4 +73,50 @@ void ComputeSphereRect(const Vec3& centre, float radius, const Matrix& viewProj,
     rect.top = float(minY);
     rect.width = float(maxX - minX);
     rect.height = float(maxY - minY);
+}
+
+namespace {
+
+// The slopes (along the axis over depth) of the two planes through the eye and the axis at right
+// angles that touch a circle at (a, z) of the radius, z > radius.
+void TangentSlopes(double a, double z, double radius, double& low, double& high)
+{
+    const double root = radius * std::sqrt(a * a + z * z - radius * radius);
+    const double denominator = z * z - radius * radius;
+    low = (a * z - root) / denominator;
+    high = (a * z + root) / denominator;
+}
+
+} // namespace
+
+bool ComputeSphereOutlineRect(const Vec3& centre, float radius, const Matrix& view, const Matrix& proj, float width,
+                              float height, Rect& rect)
+{
+    const bool perspective = proj(0, 1) == 0.0f && proj(0, 3) == 0.0f && proj(1, 0) == 0.0f && proj(1, 3) == 0.0f &&
+                             proj(3, 0) == 0.0f && proj(3, 1) == 0.0f && proj(3, 3) == 0.0f && proj(2, 3) > 0.0f;
+    double c[4];
+    Clip(centre, view, c);
+    const double r = radius;
+    if (!perspective || !(c[2] > r * 1.0001) || !(r >= 0.0))
+        return false;
+    double xLow, xHigh, yLow, yHigh;
+    TangentSlopes(c[0], c[2], r, xLow, xHigh);
+    TangentSlopes(c[1], c[2], r, yLow, yHigh);
+    // Normalised device x and y of a point with x / z = m: (m * p00 + p20) / p23.
+    const double w = proj(2, 3);
+    const double ndcLeft = (xLow * proj(0, 0) + proj(2, 0)) / w, ndcRight = (xHigh * proj(0, 0) + proj(2, 0)) / w;
+    const double ndcBottom = (yLow * proj(1, 1) + proj(2, 1)) / w, ndcTop = (yHigh * proj(1, 1) + proj(2, 1)) / w;
+    const auto clampPixel = [](double value, double limit) {
+        return value < 0.0 ? 0.0 : value > limit ? limit : value;
+    };
+    // A pixel more on every side for rounding.
+    const double left = clampPixel(std::floor((std::min(ndcLeft, ndcRight) + 1.0) * width * 0.5) - 1.0, width);
+    const double right = clampPixel(std::ceil((std::max(ndcLeft, ndcRight) + 1.0) * width * 0.5) + 1.0, width);
+    const double top = clampPixel(std::floor((1.0 - std::max(ndcBottom, ndcTop)) * height * 0.5) - 1.0, height);
+    const double bottom = clampPixel(std::ceil((1.0 - std::min(ndcBottom, ndcTop)) * height * 0.5) + 1.0, height);
+    rect.left = float(left);
+    rect.top = float(top);
+    rect.width = float(right - left);
+    rect.height = float(bottom - top);
+    return true;
 }

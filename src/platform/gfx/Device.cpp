@@ -205,6 +205,8 @@ void Device::ApplyTargets()
         Texture* target = GetRenderTarget(i);
         glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0 + i, GL_TEXTURE_2D, target ? target->GetName() : 0,
                                0);
+        if (target)
+            target->ForgetCoverage();
         drawBuffers[i] = target ? GL_COLOR_ATTACHMENT0 + i : GL_NONE;
         if (target)
             count = i + 1;
@@ -281,6 +283,7 @@ bool Device::CopySurface(Texture* source, Texture* destination, bool linear)
     glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, source->GetName(), 0);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, _blitFbos[1]);
     glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, destination->GetName(), 0);
+    destination->ForgetCoverage();
     if (_scissor)
         glDisable(GL_SCISSOR_TEST);
     glBlitFramebuffer(0, 0, source->GetWidth(), source->GetHeight(), 0, 0, destination->GetWidth(),

@@ -146,6 +146,7 @@ public:
     void SetCullMode(CullMode mode);
     void SetFillMode(FillMode mode);
     void SetBlend(const BlendState& blend);
+    const BlendState& GetBlend() const { return _blend; }
     void SetColorWrite(unsigned colorWriteFlags);
     void SetStencil(const StencilState& stencil);
     // Multisample rasterisation of multisampled targets (on by default).

@@ -132,6 +132,9 @@ bool Texture::UploadRect(unsigned level, const Rect& rect, const void* data, uns
     glPixelStorei(GL_UNPACK_ROW_LENGTH, static_cast<GLint>(pitch / bytes));
     glTexSubImage2D(GL_TEXTURE_2D, level, rect.x, rect.y, rect.width, rect.height, gl->format, gl->type, data);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    if (level == 0 && _desc.format == Format::A8R8G8B8 && !_desc.renderTarget && !_drawnInto)
+        _coverage.Update(GetWidth(), GetHeight(), rect.x, rect.y, rect.width, rect.height,
+                         static_cast<const uint8_t*>(data), pitch);
     if (_desc.autoMips && level == 0 && _levels > 1)
         glGenerateMipmap(GL_TEXTURE_2D);
     return true;

@@ -2,6 +2,7 @@
 
 #include "platform/gfx/DeviceLink.h"
 #include "platform/gfx/GfxTypes.h"
+#include "platform/gfx/TexelCoverage.h"
 
 #include <memory>
 #include <vector>
@@ -48,6 +49,14 @@ public:
     unsigned GetHeight(unsigned level = 0) const;
     unsigned GetLevels() const { return _levels; }
     unsigned GetName() const { return _name; }
+    // Where level 0 is see-through, as far as the pixels uploaded tell.
+    const TexelCoverage& GetCoverage() const { return _coverage; }
+    // The device draws into the texture: what is uploaded no longer tells, from now on.
+    void ForgetCoverage()
+    {
+        _drawnInto = true;
+        _coverage.Forget();
+    }
 
 private:
     Texture(Device& device, const TextureDesc& desc, unsigned levels, unsigned name);
@@ -58,6 +67,8 @@ private:
     unsigned _name;
     int _lockedLevel = -1;
     std::vector<unsigned char> _staging;
+    TexelCoverage _coverage;
+    bool _drawnInto = false;
 };
 
 } // namespace gfx

@@ -4,7 +4,10 @@
 #include "MaterialSystem/materials/Material.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
 #include "MaterialSystem/shaders/ShaderLib.h"
+#include "MaterialSystem/textures/Texture.h"
 #include "MaterialSystem/textures/TextureMgr.h"
+#include "platform/gfx/Device.h"
+#include "platform/gfx/Texture.h"
 #include "scene/RenderScene.h"
 
 PPEffect::PPEffect(RenderScene* scene, unsigned passCount)
@@ -62,4 +65,15 @@ void PPEffect::DrawPass(unsigned index)
     else
         _materialSystem->SetBackBuffer();
     _materialSystem->RenderScreenAlignedQuad(pass.material);
+}
+
+bool PPEffect::ReadTarget(Texture* target, std::vector<uint32_t>& texels) const
+{
+    gfx::Texture* texture = target ? target->GetTexHandle() : nullptr;
+    gfx::Device* device = _materialSystem->GetDevice();
+    if (!texture || !device)
+        return false;
+    texels.resize(size_t(texture->GetWidth()) * texture->GetHeight());
+    return device->ReadPixels(texture, gfx::Rect{0, 0, int(texture->GetWidth()), int(texture->GetHeight())},
+                              texels.data());
 }

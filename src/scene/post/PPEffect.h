@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -45,6 +46,8 @@ protected:
     bool SetPass(unsigned index, const char* material, Texture* target, bool borrowed, unsigned flags,
                  std::initializer_list<std::pair<const char*, Texture*>> inputs, const char* shader);
     void DrawPass(unsigned index);
+    // The texels of a colour target as 0xAARRGGBB, rows top first; false when it cannot be read.
+    bool ReadTarget(Texture* target, std::vector<uint32_t>& texels) const;
 
     MaterialSystem* _materialSystem;
     RenderScene* _scene;

@@ -2,10 +2,16 @@
 
 #include "MaterialSystem/MaterialSystem.h"
 #include "MaterialSystem/materials/Material.h"
+#include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderParamsGlobal.h"
 #include "MaterialSystem/textures/TextureMgr.h"
 #include "foundation/config/VideoSettings.h"
+#include "foundation/math/Projection.h"
+#include "platform/effect/Effect.h"
 #include "scene/RenderScene.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -69,8 +75,30 @@ int PPEffectBlurred::Build(const Names& names, Texture* input)
 
 void PPEffectBlurred::Render()
 {
-    for (unsigned i = 0; i < GetPassCount(); ++i)
+    for (unsigned i = 0; i < 3; ++i)
         DrawPass(i);
+    // The composite would wait for the blurred target anyway: reading it back costs no more.
+    std::vector<uint32_t> texels;
+    Texture* blurred = GetPass(0).target;
+    const VideoSettings* video = _materialSystem->GetSettings();
+    if (!ReadTarget(blurred, texels))
+    {
+        DrawPass(3);
+        return;
+    }
+    std::vector<uint8_t> adds(texels.size());
+    MarkAdding(texels, adds);
+    _regions.Build(adds, blurred->GetWidth(), blurred->GetHeight(), unsigned(video->ScrWidth),
+                   unsigned(video->ScrHeight));
+    _materialSystem->SetBackBuffer();
+    for (const PixelRect& rect : _regions.GetRects())
+    {
+        const Rect scissor{float(rect.left), float(rect.top), float(rect.right - rect.left),
+                           float(rect.bottom - rect.top)};
+        _materialSystem->SetScissors(false, &scissor);
+        _materialSystem->RenderScreenAlignedQuad(GetPass(3).material);
+    }
+    _materialSystem->SetScissors(false, nullptr);
 }
 
 int PPEffect_Blur::Initialize()
@@ -82,6 +110,29 @@ int PPEffect_Blur::Initialize()
     return Build(names, FrameBuffer(_materialSystem));
 }
 
+// A bilinear sample's luminance is at most its brightest texel's, give or take the rounding of
+// 8-bit filtering; a texel within a step of the threshold counts as bright. Luminance in
+// thousandths of a step: 299 red + 587 green + 114 blue.
+void PPEffect_Blur::MarkAdding(const std::vector<uint32_t>& texels, std::vector<uint8_t>& adds) const
+{
+    float threshold = 0.0f;
+    const Shader* shader = GetPass(3).material->GetBindedShader();
+    const fx::Effect* effect = shader ? shader->GetD3DEffect() : nullptr;
+    if (!effect || !effect->GetValue(effect->GetParameterBySemantic("BLOOM_THRESHOLD"), &threshold, sizeof(threshold)))
+    {
+        std::fill(adds.begin(), adds.end(), 1);
+        return;
+    }
+    const double limit = std::floor((double(threshold) - 1.0 / 255.0) * 255.0 * 1000.0);
+    for (size_t i = 0; i < texels.size(); ++i)
+    {
+        const uint32_t t = texels[i];
+        const int64_t luminance =
+            299 * int64_t(t >> 16 & 0xFF) + 587 * int64_t(t >> 8 & 0xFF) + 114 * int64_t(t & 0xFF);
+        adds[i] = double(luminance) > limit;
+    }
+}
+
 int PPEffect_Glow::Initialize()
 {
     const Names names{{"$pp_glow_bloor1", "$pp_glow_bloor2", "$pp_glow_bloor3", "$pp_glow"},
@@ -89,6 +140,12 @@ int PPEffect_Glow::Initialize()
                       "GLOW_MAP",
                       "PP_Glow.fx"};
     return Build(names, SceneTargets(_scene).material);
+}
+
+void PPEffect_Glow::MarkAdding(const std::vector<uint32_t>& texels, std::vector<uint8_t>& adds) const
+{
+    for (size_t i = 0; i < texels.size(); ++i)
+        adds[i] = (texels[i] & 0xFFFFFFu) != 0;
 }
 
 void PPEffect_Glow::Render()

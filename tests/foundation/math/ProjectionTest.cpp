@@ -71,3 +71,67 @@ TEST(Projection, SphereRectangles)
     EXPECT_EQ(r.width, float(unsigned(400 + half) - unsigned(400 - half)));
     EXPECT_EQ(r.top, float(unsigned(300 - 300.0f / 19)));
 }
+
+// The outline's rectangle holds every point of the sphere in view, lies within the cube's
+// rectangle, and is much narrower than it for a near sphere; a sphere reaching the eye's plane or
+// a projection of another form has none.
+TEST(Projection, SphereOutlineRectangles)
+{
+    const Matrix p = Perspective();
+    Matrix view;
+    view.FromRotationYPR(0.3f, -0.2f, 0.1f);
+    view(3, 0) = 4.0f;
+    view(3, 1) = -2.0f;
+    const Matrix viewProj = view * p;
+    struct Case
+    {
+        Vec3 centre; // in view space
+        float radius;
+    };
+    const Case cases[] = {{{0, 0, 20}, 1}, {{5, -3, 12}, 4}, {{-9, 6, 15}, 7}, {{0, 0, 4}, 2}, {{30, 0, 10}, 9}};
+    const Matrix world = view.Inversed();
+    for (const Case& c : cases)
+    {
+        Vec3 centre;
+        world.Transform(c.centre, centre);
+        Rect outline{}, cube{};
+        ASSERT_TRUE(ComputeSphereOutlineRect(centre, c.radius, view, p, 800, 600, outline)) << c.centre.x;
+        ComputeSphereRect(centre, c.radius, viewProj, 800, 600, cube);
+        EXPECT_GE(outline.left + 1, cube.left);
+        EXPECT_GE(outline.top + 1, cube.top);
+        EXPECT_LE(outline.left + outline.width, cube.left + cube.width + 2);
+        EXPECT_LE(outline.top + outline.height, cube.top + cube.height + 2);
+        for (int i = 0; i < 2000; ++i)
+        {
+            // Points spread over the sphere.
+            const float z = 1.0f - 2.0f * (float(i) + 0.5f) / 2000.0f, r = std::sqrt(1.0f - z * z);
+            const float a = float(i) * 2.3999632f;
+            const Vec3 point = centre + Vec3(r * std::cos(a), r * std::sin(a), z) * c.radius;
+            Vec3 screen;
+            ProjectVector(point, viewProj, 800, 600, screen);
+            if (screen.x < -1.0e30f)
+                continue;
+            EXPECT_GE(screen.x, outline.left) << i;
+            EXPECT_LE(screen.x, outline.left + outline.width) << i;
+            EXPECT_GE(screen.y, outline.top) << i;
+            EXPECT_LE(screen.y, outline.top + outline.height) << i;
+        }
+    }
+    // Twice its radius away, the sphere's outline is a good deal narrower than its cube's.
+    Vec3 near;
+    world.Transform(Vec3(0, 0, 4), near);
+    Rect outline{}, cube{};
+    ComputeSphereOutlineRect(near, 2, view, p, 800, 600, outline);
+    ComputeSphereRect(near, 2, viewProj, 800, 600, cube);
+    EXPECT_LT(outline.width * outline.height, 0.5f * cube.width * cube.height);
+
+    Rect untouched{1, 2, 3, 4};
+    Vec3 reaching;
+    world.Transform(Vec3(0, 0, 3), reaching);
+    EXPECT_FALSE(ComputeSphereOutlineRect(reaching, 3.5f, view, p, 800, 600, untouched));
+    Matrix ortho;
+    ortho.FromOrtho(80, 60, 1, 100);
+    EXPECT_FALSE(ComputeSphereOutlineRect(near, 1, view, ortho, 800, 600, untouched));
+    EXPECT_EQ(untouched.left, 1.0f);
+    EXPECT_EQ(untouched.height, 4.0f);
+}
