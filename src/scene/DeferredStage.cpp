@@ -12,12 +12,12 @@
 #include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/shaders/ShaderParamsGlobal.h"
 #include "MaterialSystem/shaders/ShaderUsageFlags.h"
-#include "platform/effect/Effect.h"
 #include "MaterialSystem/textures/TextureMgr.h"
 #include "foundation/base/Profiler.h"
 #include "foundation/config/RenderSettings.h"
 #include "foundation/config/VideoSettings.h"
 #include "foundation/math/Projection.h"
+#include "platform/effect/Effect.h"
 #include "scene/RenderScene.h"
 #include "scene/nodes/Camera.h"
 #include "scene/nodes/Omni.h"
@@ -25,7 +25,6 @@
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -187,8 +186,7 @@ void RenderScene::RenderSingleLight(Camera* camera, Omni* light)
 {
     const OmniBatches::Batch batch =
         OmniBatches::Single(light->GetSourceData(), LightRect(camera, *light), LightDepth(camera, *light));
-    const Rect scissor{float(batch.bounds.left), float(batch.bounds.top), float(batch.bounds.right - batch.bounds.left),
-                       float(batch.bounds.bottom - batch.bounds.top)};
+    const Rect scissor = batch.bounds.ToRect();
     _system->SetScissors(false, &scissor);
     if (light->GetShape())
     {
@@ -214,9 +212,7 @@ void RenderScene::RenderLightBatches(Camera* camera, OmniList& lights)
     _omniBatches.Build();
     for (const OmniBatches::Batch& batch : _omniBatches.GetBatches())
     {
-        const Rect scissor{float(batch.bounds.left), float(batch.bounds.top),
-                           float(batch.bounds.right - batch.bounds.left),
-                           float(batch.bounds.bottom - batch.bounds.top)};
+        const Rect scissor = batch.bounds.ToRect();
         _system->SetScissors(false, &scissor);
         RenderOmniBatch(batch);
     }
@@ -269,14 +265,14 @@ bool RenderScene::LitPrimsWriteEmissive()
 // (ResetFlag turns a flag over.)
 void RenderScene::MaskLightsByDepth(bool masked)
 {
-    std::vector<Material*> materials(_omniLights.begin(), _omniLights.end());
-    materials.push_back(_directionalLight);
-    for (Material* material : materials)
-    {
+    const auto mask = [masked](Material* material) {
         Flags& flags = material->MaterialFlags();
         if (flags.HasFlag(MF_NOZCULL) == masked)
             flags.ResetFlag(MF_NOZCULL);
-    }
+    };
+    for (Material* material : _omniLights)
+        mask(material);
+    mask(_directionalLight);
     Flags& sun = _directionalLight->MaterialFlags();
     if (sun.HasFlag(MF_TRANSLUCENT) == masked)
         sun.ResetFlag(MF_TRANSLUCENT);

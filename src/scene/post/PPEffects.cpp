@@ -75,28 +75,27 @@ int PPEffectBlurred::Build(const Names& names, Texture* input)
 
 void PPEffectBlurred::Render()
 {
-    for (unsigned i = 0; i < 3; ++i)
+    const unsigned composite = GetPassCount() - 1;
+    for (unsigned i = 0; i < composite; ++i)
         DrawPass(i);
     // The composite would wait for the blurred target anyway: reading it back costs no more.
-    std::vector<uint32_t> texels;
     Texture* blurred = GetPass(0).target;
     const VideoSettings* video = _materialSystem->GetSettings();
-    if (!ReadTarget(blurred, texels))
+    if (!ReadTarget(blurred, _texels))
     {
-        DrawPass(3);
+        DrawPass(composite);
         return;
     }
-    std::vector<uint8_t> adds(texels.size());
-    MarkAdding(texels, adds);
-    _regions.Build(adds, blurred->GetWidth(), blurred->GetHeight(), unsigned(video->ScrWidth),
+    _adds.resize(_texels.size());
+    MarkAdding(_texels, _adds);
+    _regions.Build(_adds, blurred->GetWidth(), blurred->GetHeight(), unsigned(video->ScrWidth),
                    unsigned(video->ScrHeight));
     _materialSystem->SetBackBuffer();
     for (const PixelRect& rect : _regions.GetRects())
     {
-        const Rect scissor{float(rect.left), float(rect.top), float(rect.right - rect.left),
-                           float(rect.bottom - rect.top)};
+        const Rect scissor = rect.ToRect();
         _materialSystem->SetScissors(false, &scissor);
-        _materialSystem->RenderScreenAlignedQuad(GetPass(3).material);
+        _materialSystem->RenderScreenAlignedQuad(GetPass(composite).material);
     }
     _materialSystem->SetScissors(false, nullptr);
 }

@@ -46,6 +46,9 @@ protected:
     int Build(const Names& names, Texture* input);
 
 private:
+    // The blurred target read back and its texels that add, kept from frame to frame.
+    std::vector<uint32_t> _texels;
+    std::vector<uint8_t> _adds;
     CompositeRegions _regions;
 };
 
