@@ -354,8 +354,9 @@ TEST_F(FlashTest, TheMissionMapDrawsTheSystemItIsGiven)
 
 // The game's movies take a small part of their share of the frame (FrameShare), even painted
 // whole every frame at the size of a 1920 x 1080 screen (1.125 times their design size): their
-// usual frame (the median; a loaded machine makes single frames slow now and then) stays far
-// under the share, and none of them is stopped.
+// usual frame (the median; a loaded machine makes single frames slow now and then) stays under
+// half the share, and none of them is stopped. The heaviest, the mission map, takes about a
+// fifth of the share on an idle machine; a busy one stretches even thread time.
 TEST_F(FlashTest, EveryGameMovieTakesASmallPartOfItsShareOfTheFrame)
 {
     _system->GetTextureMgr()->SetRootDir((std::string(GAME_DATA_DIR) + "/textures/").c_str());
@@ -390,7 +391,7 @@ TEST_F(FlashTest, EveryGameMovieTakesASmallPartOfItsShareOfTheFrame)
             frames.push_back(ThreadSeconds() - start);
         }
         std::nth_element(frames.begin(), frames.begin() + 10, frames.end());
-        EXPECT_LT(frames[10], movie::FrameShare::ShareSeconds / 4);
+        EXPECT_LT(frames[10], movie::FrameShare::ShareSeconds / 2);
         for (size_t i = logged; i < LogLines().size(); ++i)
             ADD_FAILURE() << LogLines()[i];
         ++played;
