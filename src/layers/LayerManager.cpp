@@ -9,6 +9,7 @@
 #include "layers/GuiConsolVisualizer.h"
 #include "layers/Layer.h"
 #include "layers/flash/FlashControl.h"
+#include "platform/movie/MovieGroup.h"
 
 #include <cstring>
 #include <filesystem>
@@ -36,6 +37,7 @@ Vec2 LayerManager::_consolePos{0.0f, -480.0f};
 ILayerDrawTarget* LayerManager::_drawTarget = nullptr;
 float LayerManager::_frameSeconds = 0.0f;
 uint64_t LayerManager::_frame = 0;
+std::shared_ptr<movie::MovieGroup> LayerManager::_movies = std::make_shared<movie::MovieGroup>();
 
 namespace {
 
@@ -52,6 +54,7 @@ Dumper& Log() { return LayerManager::GetDumper() ? *LayerManager::GetDumper() : 
 void LayerManager::Create(Dumper* dumper, MaterialSystem* materialSystem)
 {
     Release();
+    _movies = std::make_shared<movie::MovieGroup>();
     _dumper = dumper;
     _enabled = true;
     _isFullScreen = false;

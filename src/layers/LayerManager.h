@@ -5,6 +5,7 @@
 #include "foundation/math/Vec2.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class Dumper;
@@ -13,6 +14,9 @@ class GuiConsolVisualizer;
 class Layer;
 class Material;
 class MaterialSystem;
+namespace movie {
+class MovieGroup;
+}
 
 // Where layers put their quads and lines: the render device's screen primitives, unless a
 // target is set in their place (a recorder, in tests).
@@ -58,6 +62,9 @@ public:
     // the frame's time. What plays movies without drawing the layers (a bench) steps it itself.
     static uint64_t GetFrame() { return _frame; }
     static void NextFrame() { ++_frame; }
+    // Every movie of the layers, together: one share of the frame's time and one memory bound on
+    // top of each movie's own. Create starts a new group for the movies made from then on.
+    static const std::shared_ptr<movie::MovieGroup>& GetMovies() { return _movies; }
 
     // The console overlay: "swf//console.swf" sliding down from above the screen while active,
     // showing the game console's lines; typed characters and Enter, Tab, Page Up and Page Down
@@ -124,4 +131,5 @@ private:
     static ILayerDrawTarget* _drawTarget;
     static float _frameSeconds;
     static uint64_t _frame;
+    static std::shared_ptr<movie::MovieGroup> _movies;
 };

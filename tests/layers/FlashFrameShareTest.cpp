@@ -1,8 +1,11 @@
 // A movie's share of the frame counts by the game's frames (the layer manager's), not by its own
 // layer's updates: a screen goes on calling into a movie whose layer is hidden and not updated.
+// The movies of the layers are budgeted together, in the layer manager's group.
 #include "FlashFixture.h"
 
+#include "foundation/base/Dumper.h"
 #include "layers/FlashLayer.h"
+#include "platform/movie/MovieGroup.h"
 
 #include <ctime>
 
@@ -59,4 +62,25 @@ function Draw(c) c:rect(0, 0, 64, 64, "#ff0000") end
     }
     EXPECT_EQ(_drawn.quads.size(), 1u) << "the movie draws when it is shown";
     EXPECT_FALSE(LogHas("busy")) << "the movie was not stopped";
+}
+
+// Every control's movie holds its memory in the one group of the layers, which a new start of the
+// layer manager begins again: the movies of the layers are budgeted together, whoever made them.
+TEST_F(FlashTest, TheLayersMoviesPlayInOneGroup)
+{
+    WriteMovie("holding", "kept = ('x'):rep(2 ^ 20) .. 'y'");
+    const std::shared_ptr<movie::MovieGroup> group = LayerManager::GetMovies();
+    const size_t empty = group->GetUsed();
+    auto first = Control("holding", 64, 64);
+    const size_t one = group->GetUsed();
+    EXPECT_GT(one, empty + (1u << 20)) << "the first movie's text";
+    auto second = Control("holding", 64, 64);
+    EXPECT_GT(group->GetUsed(), one + (1u << 20)) << "and the second's";
+    second.reset();
+    EXPECT_EQ(group->GetUsed(), one) << "given back when the movie goes";
+
+    LayerManager::Create(&Dumper::Instance(), _system.get());
+    EXPECT_NE(LayerManager::GetMovies(), group);
+    first.reset();
+    EXPECT_EQ(group->GetUsed(), 0u) << "the first movie and the console of the last start are gone";
 }

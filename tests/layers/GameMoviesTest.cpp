@@ -5,7 +5,7 @@
 #include "FlashFixture.h"
 
 #include "MaterialSystem/textures/TextureMgr.h"
-#include "platform/movie/FrameShare.h"
+#include "platform/movie/MovieGroup.h"
 
 #include <algorithm>
 #include <ctime>
@@ -352,7 +352,7 @@ TEST_F(FlashTest, TheMissionMapDrawsTheSystemItIsGiven)
     EXPECT_FALSE(LogHas("mission_map")) << "the movie runs without an error";
 }
 
-// The game's movies take a small part of their share of the frame (FrameShare), even painted
+// The game's movies take a small part of their share of the frame, even painted
 // whole every frame at the size of a 1920 x 1080 screen (1.125 times their design size): their
 // usual frame (the median; a loaded machine makes single frames slow now and then) stays under
 // half the share, and none of them is stopped. The heaviest, the mission map, takes about a
@@ -391,7 +391,7 @@ TEST_F(FlashTest, EveryGameMovieTakesASmallPartOfItsShareOfTheFrame)
             frames.push_back(ThreadSeconds() - start);
         }
         std::nth_element(frames.begin(), frames.begin() + 10, frames.end());
-        EXPECT_LT(frames[10], movie::FrameShare::ShareSeconds / 2);
+        EXPECT_LT(frames[10], movie::MovieGroup::Bounds().movie.share / 2);
         for (size_t i = logged; i < LogLines().size(); ++i)
             ADD_FAILURE() << LogLines()[i];
         ++played;

@@ -291,6 +291,8 @@ movie::Value FlashControl::CallHost(const std::string& name, const std::vector<m
 // is hidden and not updated, and those calls belong to the frames they are made in.
 uint64_t FlashControl::GetFrame() const { return LayerManager::GetFrame(); }
 
+std::shared_ptr<movie::MovieGroup> FlashControl::GetGroup() const { return LayerManager::GetMovies(); }
+
 bool FlashControl::LoadImage(const std::string& name, movie::Image& image, std::string& error)
 {
     TextureMgr* textures = Textures();

@@ -109,6 +109,7 @@ private:
     void Invalidate(const movie::Rect* rect) override;
     movie::Value CallHost(const std::string& name, const std::vector<movie::Value>& args) override;
     uint64_t GetFrame() const override;
+    std::shared_ptr<movie::MovieGroup> GetGroup() const override;
     bool LoadImage(const std::string& name, movie::Image& image, std::string& error) override;
     // The player's side of a call: the request in, the movie's answer out, both as XML.
     std::wstring CallFunction(const std::wstring& request);

@@ -11,11 +11,17 @@ double FrameShare::Allowance(uint64_t frame)
     if (frame != _frame)
     {
         const double closed = frame > _frame ? double(frame - _frame) : 1.0;
-        _reserve = std::min(ReserveSeconds, _reserve + ShareSeconds * closed - _taken);
+        _reserve = std::min(_figures.reserve, _reserve + _figures.share * closed - _taken);
         _taken = 0.0;
         _frame = frame;
     }
-    return _reserve + ShareSeconds - _taken;
+    return _reserve + _figures.share - _taken;
+}
+
+void FrameShare::Clear()
+{
+    _reserve = 0.0;
+    _taken = 0.0;
 }
 
 } // namespace movie

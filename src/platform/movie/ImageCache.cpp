@@ -2,11 +2,13 @@
 
 #include "foundation/base/Path.h"
 #include "platform/movie/MovieContext.h"
+#include "platform/movie/MovieGroup.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <strings.h>
+#include <utility>
 
 namespace movie {
 
@@ -90,6 +92,8 @@ cairo_surface_t* FromImage(const Image& image)
 
 } // namespace
 
+ImageCache::ImageCache(std::shared_ptr<MovieGroup> group) : _group(std::move(group)) {}
+
 ImageCache::~ImageCache()
 {
     for (auto& entry : _images)
@@ -97,6 +101,8 @@ ImageCache::~ImageCache()
         if (entry.second)
             cairo_surface_destroy(entry.second);
     }
+    if (_group)
+        _group->Release(_bytes);
 }
 
 cairo_surface_t* ImageCache::Get(MovieContext& context, const std::string& name)
@@ -120,6 +126,13 @@ cairo_surface_t* ImageCache::Get(MovieContext& context, const std::string& name)
             cairo_surface_destroy(image);
             image = nullptr;
             error = "the movie's images would take more than " + std::to_string(MaxBytes >> 20) + " MB";
+        }
+        else if (_group && !_group->Claim(bytes))
+        {
+            cairo_surface_destroy(image);
+            image = nullptr;
+            error =
+                "the movies together would take more than " + std::to_string(_group->GetBounds().memory >> 20) + " MB";
         }
         else
         {

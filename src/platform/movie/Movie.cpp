@@ -47,16 +47,9 @@ std::unique_ptr<Movie> Movie::Create(const std::string& name, int width, int hei
 }
 
 Movie::Movie(const std::string& name, int width, int height, IMovieHost* host, std::unique_ptr<Surface> surface)
-    : _name(name), _width(width), _height(height), _context(std::make_unique<MovieContext>()),
+    : _name(name), _width(width), _height(height), _context(std::make_unique<MovieContext>(name, width, height, host)),
       _canvas(std::make_unique<Canvas>(*_context)), _surface(std::move(surface))
-{
-    _context->name = name;
-    _context->width = width;
-    _context->height = height;
-    _context->designWidth = width;
-    _context->designHeight = height;
-    _context->host = host;
-}
+{}
 
 Movie::~Movie() = default;
 

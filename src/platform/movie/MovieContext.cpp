@@ -5,8 +5,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace movie {
+
+MovieContext::MovieContext(std::string name, int width, int height, IMovieHost* host)
+    : name(std::move(name)), width(width), height(height), designWidth(width), designHeight(height), host(host),
+      group(host ? host->GetGroup() : nullptr), images(group)
+{}
 
 void MovieContext::Invalidate(double x, double y, double w, double h)
 {

@@ -3,16 +3,22 @@
 #include "platform/movie/ImageCache.h"
 #include "platform/movie/MovieTypes.h"
 
+#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
 
 namespace movie {
 
-// What the script's functions reach of their movie: its name for the log, its sizes, its host
-// and its images.
+class MovieGroup;
+
+// What the script's functions reach of their movie: its name for the log, its sizes, its host,
+// the group of movies it plays in, and its images.
 struct MovieContext
 {
+    // The design units are the pixels until the script sets its own.
+    MovieContext(std::string name, int width, int height, IMovieHost* host);
+
     // Distinct messages logged per movie before the log stops taking them.
     static constexpr size_t MaxReports = 64;
     // The most of a message that is logged and kept to tell it from others: a script's error may
@@ -26,6 +32,7 @@ struct MovieContext
     int width = 0, height = 0;                    // pixels
     double designWidth = 0.0, designHeight = 0.0; // the units the script draws in
     IMovieHost* host = nullptr;
+    std::shared_ptr<MovieGroup> group; // the host's, or none
     ImageCache images;
     std::set<std::string> reported;
     size_t printed = 0; // bytes

@@ -6,6 +6,7 @@
 #include "foundation/lua/PatternLimit.h"
 #include "platform/movie/Canvas.h"
 #include "platform/movie/MovieContext.h"
+#include "platform/movie/MovieGroup.h"
 #include "platform/movie/MovieLibrary.h"
 #include "platform/movie/Paint.h"
 #include "platform/movie/ScriptBudget.h"
@@ -231,7 +232,8 @@ int LoopTrampoline(lua_State* L)
 
 std::unique_ptr<MovieScript> MovieScript::Load(MovieContext& context, Canvas& canvas, const std::string& path)
 {
-    auto budget = std::make_unique<ScriptBudget>();
+    const FrameShare::Figures share = context.group ? context.group->GetBounds().movie : MovieGroup::Bounds().movie;
+    auto budget = std::make_unique<ScriptBudget>(share, context.group.get());
     lua_State* L = lua_newstate(ScriptBudget::Allocate, budget.get());
     if (!L)
     {
@@ -245,39 +247,64 @@ std::unique_ptr<MovieScript> MovieScript::Load(MovieContext& context, Canvas& ca
 }
 
 MovieScript::MovieScript(MovieContext& context, Canvas& canvas, std::unique_ptr<ScriptBudget> budget, lua_State* L)
-    : _context(context), _canvas(canvas), _budget(std::move(budget)), _L(L)
+    : _context(context), _canvas(canvas), _group(context.group), _budget(std::move(budget)), _L(L)
 {
     _budget->Watch(_L);
+    if (_group)
+        _group->Join(*this);
 }
 
-MovieScript::~MovieScript() { lua_close(_L); }
+MovieScript::~MovieScript()
+{
+    if (_group)
+        _group->Leave(*this);
+    if (_L)
+    {
+        _budget->Unwatch();
+        lua_close(_L);
+    }
+}
 
 // A script stopped for its budget (work, time, memory or its share of the frames) would run away
 // again on every later call: from then on it is not entered at all. A call made while another
-// runs (through the host) keeps the outer budget.
+// runs (through the host) keeps the outer budget, and its time is the outer call's.
 bool MovieScript::Protected(lua_CFunction function, void* data)
 {
     if (_budget->IsSpent())
         return false;
     if (_running == 0)
-        _budget->Refill(HostFrame());
-    if (_budget->IsSpent()) // past its share before this entry began
     {
-        _budget->Rest();
+        const uint64_t frame = HostFrame();
+        _budget->Refill(frame);
+        if (_group)
+            _group->Enter(frame);
+    }
+    if (_budget->IsSpent()) // past its share, or the group's, before this entry began
+    {
+        const double taken = _budget->Rest();
+        if (_group)
+            _group->Take(*this, taken);
         Tell(_budget->StopReason());
+        CloseStopped();
         return false;
     }
     ++_running;
     const int status = lua_cpcall(_L, function, data);
     if (--_running == 0)
-        _budget->Rest();
-    if (status == 0)
-        return true;
-    size_t length = 0;
-    const char* message = lua_tolstring(_L, -1, &length);
-    Tell(message ? MovieContext::Excerpt(std::string_view(message, length)) : "an error without a message");
-    lua_pop(_L, 1);
-    return false;
+    {
+        const double taken = _budget->Rest();
+        if (_group)
+            _group->Take(*this, taken);
+    }
+    if (status != 0)
+    {
+        size_t length = 0;
+        const char* message = lua_tolstring(_L, -1, &length);
+        Tell(message ? MovieContext::Excerpt(std::string_view(message, length)) : "an error without a message");
+        lua_pop(_L, 1);
+    }
+    CloseStopped();
+    return status == 0;
 }
 
 // A stop is told once, by the call nested deepest (through the host) where it happened.
@@ -294,6 +321,34 @@ void MovieScript::Tell(std::string report)
 uint64_t MovieScript::HostFrame() { return _context.host ? _context.host->GetFrame() : ++_entries; }
 
 bool MovieScript::IsStopped() const { return _budget->IsSpent(); }
+
+void MovieScript::StopOverShare()
+{
+    _budget->StopOverShare();
+    if (_running > 0)
+        return;
+    Tell(_budget->StopReason());
+    CloseStopped();
+}
+
+void MovieScript::CollectGarbage()
+{
+    if (!_L)
+        return;
+    if (_running > 0)
+        _budget->WantCollection();
+    else
+        _budget->CollectNow();
+}
+
+void MovieScript::CloseStopped()
+{
+    if (!_L || _running > 0 || !_budget->IsSpent())
+        return;
+    _budget->Unwatch();
+    lua_close(_L);
+    _L = nullptr;
+}
 
 // The libraries, the helpers, then the movie itself. Chunks are in the data language and are
 // translated first; a generic "for" over a table needs the adjustment every chunk gets.

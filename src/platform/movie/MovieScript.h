@@ -14,6 +14,7 @@ struct lua_State;
 namespace movie {
 
 class Canvas;
+class MovieGroup;
 class ScriptBudget;
 struct MovieContext;
 
@@ -50,6 +51,12 @@ public:
     bool IsStopped() const;
     // A call into the script is under way (a host callback may reach the movie meanwhile).
     bool IsRunning() const { return _running > 0; }
+    // The movies of its group took more than their share, this one the most: it is stopped, and
+    // told at once, or by the call under way as it ends.
+    void StopOverShare();
+    // Its garbage is collected now, or before its next instruction while a call of it is under
+    // way: its group is nearly full.
+    void CollectGarbage();
 
 private:
     MovieScript(MovieContext& context, Canvas& canvas, std::unique_ptr<ScriptBudget> budget, lua_State* L);
@@ -58,12 +65,15 @@ private:
     bool Protected(int (*function)(lua_State*), void* data);
     // Logs an error of an entry; the stop of the script once.
     void Tell(std::string report);
+    // A stopped script gives its memory back as soon as no call of it is under way.
+    void CloseStopped();
     uint64_t HostFrame();
 
     MovieContext& _context;
     Canvas& _canvas;
+    std::shared_ptr<MovieGroup> _group; // may be null; outlives the budget
     std::unique_ptr<ScriptBudget> _budget;
-    lua_State* _L;
+    lua_State* _L; // null once stopped and closed
     int _canvasRef = -1;
     int _running = 0; // calls under way, nested through the host
     bool _stopReported = false;

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace movie {
+
+class MovieGroup;
 
 // A value crossing between a movie and its host. Text is UTF-8.
 struct Value
@@ -61,6 +64,9 @@ public:
     // The game's frame, a number that grows by one a frame: what the movie takes of the thread's
     // time counts per frame, all its entries together.
     virtual uint64_t GetFrame() const = 0;
+    // The movies this host plays together, which share one budget on top of each one's own; null
+    // for none. A movie takes it when it is made.
+    virtual std::shared_ptr<MovieGroup> GetGroup() const = 0;
     // An image the movie names that is not a ".png" file (a game texture); false, with the
     // reason in `error`, when there is none.
     virtual bool LoadImage(const std::string& name, Image& image, std::string& error) = 0;

@@ -1,5 +1,7 @@
 #include "platform/movie/ScriptBudget.h"
 
+#include "platform/movie/MovieGroup.h"
+
 #include <lua.hpp>
 
 #include <algorithm>
@@ -74,7 +76,16 @@ int GuardedXpcall(lua_State* L)
 
 } // namespace
 
-ScriptBudget::ScriptBudget() : _alarm(Ring, this) {}
+ScriptBudget::ScriptBudget(const FrameShare::Figures& share, MovieGroup* group)
+    : _group(group), _alarm(Ring, this), _share(share)
+{}
+
+// What a state that could not be closed still held goes back to the group.
+ScriptBudget::~ScriptBudget()
+{
+    if (_group)
+        _group->Release(_used);
+}
 
 ScriptBudget& ScriptBudget::Of(lua_State* L)
 {
@@ -84,27 +95,40 @@ ScriptBudget& ScriptBudget::Of(lua_State* L)
 }
 
 // A refused block fails the entry with the interpreter's memory error, which a script may catch;
-// the spent budget lets it go on up.
+// the spent budget lets it go on up. Between entries nothing is refused: the state is being made,
+// collected or closed, outside any protected call, and asks for little. The group is given what
+// the script holds more, and back what it holds less.
 void* ScriptBudget::Allocate(void* data, void* block, size_t oldSize, size_t newSize)
 {
     auto* budget = static_cast<ScriptBudget*>(data);
+    MovieGroup* group = budget->_group;
     if (newSize == 0)
     {
         std::free(block);
         budget->_used -= oldSize;
+        if (group)
+            group->Release(oldSize);
         return nullptr;
     }
-    void* grown =
-        newSize > oldSize && budget->_used - oldSize + newSize > MemoryLimit ? nullptr : std::realloc(block, newSize);
+    const size_t growth = newSize > oldSize ? newSize - oldSize : 0;
+    const bool resting = budget->_resting;
+    const bool fits = growth == 0 || ((resting || budget->_used - oldSize + newSize <= MemoryLimit) &&
+                                      (!group || group->Claim(growth, resting)));
+    void* grown = fits ? std::realloc(block, newSize) : nullptr;
     if (!grown)
     {
+        if (group && fits)
+            group->Release(growth); // nothing when it shrank
         budget->Stop();
         return nullptr;
     }
     budget->_used = budget->_used - oldSize + newSize;
-    if (newSize > oldSize)
+    if (group && oldSize > newSize)
+        group->Release(oldSize - newSize);
+    if (growth > 0)
     {
-        budget->Spend(long((newSize - oldSize) / kBytesPerStep));
+        if (!budget->_resting)
+            budget->Spend(long(growth / kBytesPerStep));
         if (budget->_used > budget->_collectAt)
             budget->WantCollection();
     }
@@ -135,6 +159,7 @@ void ScriptBudget::Refill(uint64_t frame)
     _rang = 0;
     if (_state)
         lua_sethook(_state, CountInstructions, LUA_MASKCOUNT, _collectionWanted ? 1 : kHookInterval);
+    _resting = false;
     _entered = ThreadSeconds();
     _allowed = std::min(CPUSeconds, _share.Allowance(frame));
     if (_allowed <= 0.0)
@@ -146,10 +171,21 @@ void ScriptBudget::Refill(uint64_t frame)
     _alarm.Arm(_allowed);
 }
 
-void ScriptBudget::Rest()
+double ScriptBudget::Rest()
 {
     _alarm.Disarm();
-    _share.Take(ThreadSeconds() - _entered);
+    _resting = true;
+    const double taken = ThreadSeconds() - _entered;
+    _share.Take(taken);
+    return taken;
+}
+
+void ScriptBudget::StopOverShare()
+{
+    if (_spent)
+        return;
+    _overShare = true;
+    Stop();
 }
 
 const char* ScriptBudget::StopReason() const
@@ -226,6 +262,12 @@ void ScriptBudget::Collect(lua_State* L)
     const size_t room = MemoryLimit - std::min(_used, MemoryLimit);
     _collectAt = _used + std::max(MinCollectionGap, room / 2);
     _collectionWanted = false;
+}
+
+void ScriptBudget::CollectNow()
+{
+    if (_state)
+        Collect(_state);
 }
 
 bool ScriptBudget::Overdue()

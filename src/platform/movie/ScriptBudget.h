@@ -12,6 +12,8 @@ struct lua_State;
 
 namespace movie {
 
+class MovieGroup;
+
 // What one movie's script may take in a call: memory, and work. Work is counted in
 // instructions, in steps of the library functions whose C loops no instruction counts (string
 // patterns, repetitions, table walks and sorts, text copies), and in bytes allocated, since
@@ -20,8 +22,9 @@ namespace movie {
 // so a call also stops once it has taken CPUSeconds of its thread's time: the clock is read
 // every so many instructions and steps of work, and an alarm rings inside an instruction that
 // takes long. The entries of one game frame together also keep to the movie's share of the frames
-// (FrameShare): an entry ends once it would take the rest of the reserve. A call that spends its
-// work, runs out of memory, or takes the movie past its share stops the script for good:
+// (FrameShare): an entry ends once it would take the rest of the reserve. The memory of the
+// movie's group counts what the script holds as well (MovieGroup). A call that spends its work,
+// runs out of memory, or takes the movie past its share stops the script for good:
 // from then on every instruction raises the error, and neither pcall nor xpcall gives control
 // back. It is the allocator data of its script's state, and runs on the thread that made it.
 //
@@ -46,7 +49,9 @@ public:
     // stretched by a loaded machine.
     static constexpr double CPUSeconds = 2.0;
 
-    ScriptBudget();
+    // `share` is the movie's share of the frames; `group`, when there is one, outlives the budget.
+    ScriptBudget(const FrameShare::Figures& share, MovieGroup* group);
+    ~ScriptBudget();
     ScriptBudget(const ScriptBudget&) = delete;
     ScriptBudget& operator=(const ScriptBudget&) = delete;
 
@@ -62,13 +67,22 @@ public:
     // The budget of the script in `L`.
     static ScriptBudget& Of(lua_State* L);
 
-    // Starts counting the instructions of `L`, the state this budget allocates for.
+    // Starts counting the instructions of `L`, the state this budget allocates for; Unwatch before
+    // the state is closed.
     void Watch(lua_State* L);
+    void Unwatch() { _state = nullptr; }
     // The whole budget again, for the next entry into the script in the game's `frame`; its time
     // runs from now. A movie that took more than its share is spent at once.
     void Refill(uint64_t frame);
-    // The entry has returned: its time stops running and counts to its frame.
-    void Rest();
+    // The entry has returned: its time stops running and counts to its frame. Answers the thread
+    // seconds it took.
+    double Rest();
+    // The movies together took more than their share: the script is stopped as one over its own.
+    void StopOverShare();
+    // The script's next instruction collects its garbage first. Safe inside the allocator.
+    void WantCollection();
+    // All the garbage at once, between two entries (safe inside another script's allocator).
+    void CollectNow();
     bool IsSpent() const { return _spent; }
     // Why the script was stopped, for the log: its share, or an entry's own bounds.
     const char* StopReason() const;
@@ -79,8 +93,6 @@ private:
     static void Ring(void* budget);
     // Takes work without raising: the next instruction does.
     void Spend(long steps);
-    // The next instruction collects the garbage first.
-    void WantCollection();
     // All the garbage, from the hook, between two instructions; then the next mark.
     void Collect(lua_State* L);
     // Reads the thread clock: the entry has taken its time, or the rest of the frame's share.
@@ -88,6 +100,7 @@ private:
     void Stop();
 
     lua_State* _state = nullptr;
+    MovieGroup* _group;
     ThreadAlarm _alarm;
     size_t _used = 0;                    // bytes
     size_t _collectAt = MemoryLimit / 2; // bytes in use past which the garbage is collected
@@ -98,6 +111,7 @@ private:
     double _allowed = CPUSeconds; // thread seconds the entry may take
     FrameShare _share;
     bool _overShare = false; // stopped for taking more than its share
+    bool _resting = true;    // between entries: neither charged nor refused
     volatile sig_atomic_t _rang = 0;
     bool _spent = false;
 };

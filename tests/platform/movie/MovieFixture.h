@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/movie/Movie.h"
+#include "platform/movie/MovieGroup.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,7 @@ public:
     movie::Value CallHost(const std::string& name, const std::vector<movie::Value>& args) override;
     bool LoadImage(const std::string& name, movie::Image& image, std::string& error) override;
     uint64_t GetFrame() const override { return frame; }
+    std::shared_ptr<movie::MovieGroup> GetGroup() const override { return group; }
 
     // "all" for a whole invalidation, else "left,top,right,bottom".
     std::vector<std::string> invalidations;
@@ -32,6 +34,8 @@ public:
     std::function<void(const std::string& name)> onCall; // runs before the answer goes back
     std::map<std::string, movie::Image> images;
     uint64_t frame = 0; // the game's frame, stepped by the test
+    // The group the movies made from now on play in; none, unless a test is about it.
+    std::shared_ptr<movie::MovieGroup> group;
 };
 
 // Movies from script texts written into a scratch folder.

@@ -3,91 +3,34 @@
 // though no entry of it passes the bounds of an entry; a slow frame now and then is carried.
 // The scripts spin on the thread's clock (the host's "Now"), so every frame costs what the case
 // says on any machine, however loaded.
-#include "MovieFixture.h"
+#include "MovieFrameFixture.h"
 
-#include "platform/movie/FrameShare.h"
 #include "platform/movie/ScriptBudget.h"
-
-#include <ctime>
 
 namespace {
 
-double ThreadSeconds()
+// The share of one movie, with a reserve of a fifth of the game's: a movie over its share spends
+// it in a few of its frames.
+movie::MovieGroup::Bounds QuickBounds()
 {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+    movie::MovieGroup::Bounds bounds;
+    bounds.movie.reserve = 0.5;
+    bounds.together.reserve = 10.0; // the group's share is not what these cases are about
+    return bounds;
 }
 
-// spin(seconds) takes that much of the thread's time in few instructions, comparing long texts,
-// so that no entry spends its work; loop(seconds) runs instructions.
-const char* const kSpin = R"(
-local long = ('x'):rep(2 ^ 20)
-local a, b = long .. 'a', long .. 'b'
-function spin(seconds)
-    local start = movie.call("Now")
-    repeat local less = a < b until movie.call("Now") - start >= seconds
-end
-function loop(seconds)
-    local start = movie.call("Now")
-    repeat for i = 1, 1000 do end until movie.call("Now") - start >= seconds
-end
-)";
-
-constexpr double kShare = movie::FrameShare::ShareSeconds;
-constexpr double kReserve = movie::FrameShare::ReserveSeconds;
-
-class MovieFrameTest : public MovieTest
-{
-protected:
-    void SetUp() override
-    {
-        MovieTest::SetUp();
-        _host.onCall = [this](const std::string& name) {
-            if (name == "Now")
-                _host.answer = movie::Value::FromNumber(ThreadSeconds());
-        };
-    }
-
-    // A loaded movie that can spin, with the log of its loading cleared. Its loading is an entry
-    // of its own frame and counts against the share too (the long texts take a while to make on
-    // a busy machine): `loading` is its thread time.
-    std::unique_ptr<movie::Movie> MakeSpinning(const std::string& script, double& loading)
-    {
-        const double start = ThreadSeconds();
-        auto m = Make(std::string(kSpin) + script);
-        loading = ThreadSeconds() - start;
-        LogLines().clear();
-        return m;
-    }
-    std::unique_ptr<movie::Movie> MakeSpinning(const std::string& script)
-    {
-        double loading = 0.0;
-        return MakeSpinning(script, loading);
-    }
-
-    // One frame of the game: the timeline's update, the game's calls of `Work`, a paint of the
-    // whole movie. Answers the thread time it took; the host forgets the calls (a spin makes many).
-    double PlayFrame(movie::Movie& m, int workCalls = 0, double workSeconds = 0.0)
-    {
-        const double start = ThreadSeconds();
-        m.Advance(movie::Movie::FrameSeconds + 1e-9);
-        for (int i = 0; i < workCalls; ++i)
-            m.Call("Work", {movie::Value::FromNumber(workSeconds)});
-        Render(m);
-        ++_host.frame;
-        _host.calls.clear();
-        return ThreadSeconds() - start;
-    }
-};
+const char* const kStopped =
+    "took more than its share of the frames and was stopped; the movie is stopped and draws nothing from now on";
 
 } // namespace
 
 // Each case takes three to six times its share every frame, in entries far under the two seconds
 // and the work of an entry. It is stopped once it has taken what its frames' shares and the
-// reserve allow, within a few seconds of its own time, with one line; then it costs nothing.
+// reserve allow, with one line; then it costs nothing.
 TEST_F(MovieFrameTest, AMovieOverItsShareFrameAfterFrameIsStopped)
 {
+    UseBounds(QuickBounds());
+    const double share = QuickBounds().movie.share, reserve = QuickBounds().movie.reserve;
     struct Case
     {
         const char* what;
@@ -129,12 +72,10 @@ TEST_F(MovieFrameTest, AMovieOverItsShareFrameAfterFrameIsStopped)
         }
         EXPECT_FALSE(m->IsLoaded());
         EXPECT_LT(worst, movie::ScriptBudget::CPUSeconds / 4) << "no entry comes near its own bounds";
-        EXPECT_NEAR(taken, kReserve + frames * kShare, 0.25)
+        EXPECT_NEAR(taken, reserve + frames * share, 0.1)
             << "stopped when the reserve was spent, " << frames << " frames";
         ASSERT_EQ(LogLines().size(), 1u) << ::testing::PrintToString(LogLines());
-        EXPECT_EQ(LogCount("took more than its share of the frames and was stopped; the movie is stopped and draws "
-                           "nothing from now on"),
-                  1);
+        EXPECT_EQ(LogCount(kStopped), 1);
         double later = 0.0;
         for (int i = 0; i < 3; ++i)
             later += PlayFrame(*m, c.workCalls, c.workSeconds);
@@ -201,4 +142,44 @@ TEST_F(MovieFrameTest, TheShareCountsTheHostsFrames)
     }
     EXPECT_TRUE(m->IsLoaded()) << "3 s in 300 frames, each under its share";
     EXPECT_TRUE(LogLines().empty()) << ::testing::PrintToString(LogLines());
+}
+
+// Frames a movie is not called in each put their share by, up to the reserve. A movie called
+// every fourth frame may take three and a half shares a call for as long as it plays, but not four
+// and a half; and a long spell without a call fills the reserve to its size, no further, so
+// four and a half shares a frame after it spend the reserve within a few frames.
+TEST_F(MovieFrameTest, FramesWithoutACallPutTheirShareByUpToTheReserve)
+{
+    movie::MovieGroup::Bounds bounds = QuickBounds();
+    bounds.movie.reserve = 0.1;
+    UseBounds(bounds);
+    const double share = bounds.movie.share;
+    struct Case
+    {
+        const char* what;
+        int idle;  // frames without a call before the first
+        int every; // frames from one call to the next
+        double shares;
+        bool stops;
+    };
+    const Case cases[] = {
+        {"three and a half shares every fourth frame", 0, 4, 3.5, false},
+        {"four and a half shares every fourth frame", 0, 4, 4.5, true},
+        {"a thousand frames without a call, then four and a half shares a frame", 1000, 1, 4.5, true},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        auto m = MakeSpinning("function Work(seconds) spin(seconds) end");
+        _host.frame += c.idle;
+        int calls = 0;
+        for (; calls < 10 && m->IsLoaded(); ++calls)
+        {
+            m->Call("Work", {movie::Value::FromNumber(c.shares * share)});
+            _host.frame += c.every;
+            _host.calls.clear();
+        }
+        EXPECT_EQ(m->IsLoaded(), !c.stops) << calls << " calls";
+        EXPECT_EQ(LogCount(kStopped), c.stops ? 1 : 0) << ::testing::PrintToString(LogLines());
+    }
 }
