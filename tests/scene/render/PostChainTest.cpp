@@ -47,6 +47,14 @@ public:
     }
 };
 
+// Bloom whose marks of the texels that add can be asked for.
+class BloomMarks : public PPEffect_Blur
+{
+public:
+    using PPEffect_Blur::MarkAdding;
+    using PPEffect_Blur::PPEffect_Blur;
+};
+
 // Pixels of two pictures that differ in some channel, and by how much at most.
 struct Difference
 {
@@ -196,6 +204,34 @@ TEST_F(PostChainTest, BloomDrawnWhereItAddsIsTheWholeScreenComposite)
         EXPECT_EQ(d.pixels, 0) << c.name << ": pixels differ from the whole-screen composite, by up to " << d.largest;
     }
     EXPECT_TRUE(SceneLog::Lines().empty()) << SceneLog::Lines().front();
+}
+
+// Filtering and the key's float luminance round: a texel within a step of the threshold (a
+// quarter, 63.75 steps) adds where it is sampled; one past that step adds nothing anywhere.
+TEST_F(PostChainTest, BloomMarksTexelsFromAStepUnderTheThreshold)
+{
+    const BloomMarks* bloom = UseBloom<BloomMarks>(0.25f);
+    ASSERT_TRUE(bloom);
+    struct Case
+    {
+        const char* name;
+        uint32_t texel;
+        bool adds;
+    };
+    const Case cases[] = {
+        {"grey 64, over the threshold", 0xFF404040u, true},
+        {"grey 63, within a step under it", 0xFF3F3F3Fu, true},
+        {"grey 62, past the step", 0xFF3E3E3Eu, false},
+        {"red 214, over by its own weight", 0xFFD60000u, true},
+        {"blue 255, under by its own weight", 0xFF0000FFu, false},
+    };
+    std::vector<uint32_t> texels;
+    for (const Case& c : cases)
+        texels.push_back(c.texel);
+    std::vector<uint8_t> adds(texels.size());
+    bloom->MarkAdding(texels, adds);
+    for (size_t i = 0; i < texels.size(); ++i)
+        EXPECT_EQ(adds[i] != 0, cases[i].adds) << cases[i].name;
 }
 
 TEST_F(PostChainTest, MotionBlurDrawsOnlyAboveZero)
