@@ -4,7 +4,9 @@
 
 #include "MaterialSystem/materials/Material.h"
 #include "MaterialSystem/materials/MaterialMgr.h"
+#include "MaterialSystem/shaders/Shader.h"
 #include "MaterialSystem/textures/Texture.h"
+#include "MaterialSystem/textures/TextureMgr.h"
 #include "scene/nodes/Bone.h"
 #include "scene/nodes/Camera.h"
 #include "scene/nodes/RenderMesh.h"
@@ -14,8 +16,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -29,6 +33,47 @@ std::vector<std::string> EffectNames(const PostProcessingStage& stage)
     for (unsigned i = 0; i < stage.GetEffectCount(); ++i)
         names.push_back(stage.GetEffect(i)->GetName());
     return names;
+}
+
+// Bloom that composites over the whole screen, as it did before it drew only where it adds.
+class WholeScreenBloom : public PPEffect_Blur
+{
+public:
+    using PPEffect_Blur::PPEffect_Blur;
+    void Render() override
+    {
+        for (unsigned i = 0; i < GetPassCount(); ++i)
+            DrawPass(i);
+    }
+};
+
+// Bloom whose marks of the texels that add can be asked for.
+class BloomMarks : public PPEffect_Blur
+{
+public:
+    using PPEffect_Blur::MarkAdding;
+    using PPEffect_Blur::PPEffect_Blur;
+};
+
+// Pixels of two pictures that differ in some channel, and by how much at most.
+struct Difference
+{
+    int pixels = 0;
+    int largest = 0;
+};
+
+Difference Compare(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b)
+{
+    Difference d;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+    {
+        int most = 0;
+        for (int shift : {0, 8, 16})
+            most = std::max(most, std::abs(int(a[i] >> shift & 0xFF) - int(b[i] >> shift & 0xFF)));
+        d.pixels += most != 0;
+        d.largest = std::max(d.largest, most);
+    }
+    return d;
 }
 
 class PostChainTest : public DeviceTest
@@ -46,6 +91,27 @@ protected:
         _render->EnablePostEffects = post;
         Frame(_camera);
         return ReadBackBuffer();
+    }
+
+    // Makes the bloom the chain's only effect (the others draw nothing in these frames anyway),
+    // keyed at the threshold; null, with a failure, when it cannot be built.
+    template <class Bloom>
+    Bloom* UseBloom(float threshold)
+    {
+        PostProcessingStage& stage = *_scene->GetPostProcessingStage();
+        stage.Clear();
+        auto owned = std::make_unique<Bloom>(_scene.get());
+        Bloom* bloom = owned.get();
+        if (!stage.Add(std::move(owned)))
+        {
+            ADD_FAILURE() << "the bloom cannot be built";
+            return nullptr;
+        }
+        // As though the colour key's effect declared it: every draw applies the shader's defaults.
+        ShaderParams* defaults = bloom->GetPass(3).material->GetBindedShader()->GetDefaultParams();
+        defaults->SetFloat("BLOOM_THRESHOLD", threshold);
+        defaults->ApplyToShader(nullptr);
+        return bloom;
     }
 
     Camera* _camera = nullptr;
@@ -102,6 +168,70 @@ TEST_F(PostChainTest, BloomSpreadsLightBeyondTheEdge)
     for (int x = edge; x < edge + 4; ++x)
         spread += (Pixel(post, x, cy) & 0xFF) > 4;
     EXPECT_GT(spread, 2);
+}
+
+// Bloom drawn only where it adds is the whole-screen composite, for a sphere of each channel.
+// Luminance weighs red and blue unlike (0.299, 0.114), so each is keyed where its own weight
+// makes it bright and the other's would not: red 200 is 0.235 against 0.1 (0.089 weighed as
+// blue), blue 200 is 0.089 against 0.02.
+TEST_F(PostChainTest, BloomDrawnWhereItAddsIsTheWholeScreenComposite)
+{
+    _camera = FrontCamera();
+    RenderMesh* sphere = static_cast<RenderMesh*>(WhiteSphere(Vec3(0, 0, 10), 2, true)->GetChild(0));
+    struct Case
+    {
+        const char* name;
+        uint32_t color;
+        float threshold;
+    };
+    const Case cases[] = {
+        {"white", 0xFFFFFFFFu, 0.25f},
+        {"red", 0xFFC80000u, 0.1f},
+        {"blue", 0xFF0000C8u, 0.02f},
+    };
+    for (const Case& c : cases)
+    {
+        const std::string texture = std::string("$bloom_") + c.name;
+        sphere->GetMaterial(0)->AddTexture(
+            "BASE_MAP", _system->GetTextureMgr()->CreateSolidTexture(texture.c_str(), 2, 2, c.color));
+        const std::vector<uint32_t> plain = Render(false);
+        ASSERT_TRUE(UseBloom<WholeScreenBloom>(c.threshold));
+        const std::vector<uint32_t> whole = Render(true);
+        ASSERT_TRUE(UseBloom<PPEffect_Blur>(c.threshold));
+        const std::vector<uint32_t> drawn = Render(true);
+        EXPECT_GE(Compare(whole, plain).largest, 4) << c.name << ": the bloom shows";
+        const Difference d = Compare(drawn, whole);
+        EXPECT_EQ(d.pixels, 0) << c.name << ": pixels differ from the whole-screen composite, by up to " << d.largest;
+    }
+    EXPECT_TRUE(SceneLog::Lines().empty()) << SceneLog::Lines().front();
+}
+
+// Filtering and the key's float luminance round: a texel within a step of the threshold (a
+// quarter, 63.75 steps) adds where it is sampled; one past that step adds nothing anywhere.
+TEST_F(PostChainTest, BloomMarksTexelsFromAStepUnderTheThreshold)
+{
+    const BloomMarks* bloom = UseBloom<BloomMarks>(0.25f);
+    ASSERT_TRUE(bloom);
+    struct Case
+    {
+        const char* name;
+        uint32_t texel;
+        bool adds;
+    };
+    const Case cases[] = {
+        {"grey 64, over the threshold", 0xFF404040u, true},
+        {"grey 63, within a step under it", 0xFF3F3F3Fu, true},
+        {"grey 62, past the step", 0xFF3E3E3Eu, false},
+        {"red 214, over by its own weight", 0xFFD60000u, true},
+        {"blue 255, under by its own weight", 0xFF0000FFu, false},
+    };
+    std::vector<uint32_t> texels;
+    for (const Case& c : cases)
+        texels.push_back(c.texel);
+    std::vector<uint8_t> adds(texels.size());
+    bloom->MarkAdding(texels, adds);
+    for (size_t i = 0; i < texels.size(); ++i)
+        EXPECT_EQ(adds[i] != 0, cases[i].adds) << cases[i].name;
 }
 
 TEST_F(PostChainTest, MotionBlurDrawsOnlyAboveZero)
