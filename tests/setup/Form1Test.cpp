@@ -199,7 +199,7 @@ TEST_F(Form1Test, ADoubleClickOnAKeyCellCapturesForTheRowClicked)
     const struct
     {
         int row;
-        bool atEnd; // the grid scrolled to its end, else to its top
+        bool atEnd;                                              // the grid scrolled to its end, else to its top
     } cases[] = {{11, true}, {7, true}, {7, false}, {0, false}}; // SwitchSecondary, Fire2, Yaw+
     for (const auto& c : cases)
     {
@@ -223,12 +223,24 @@ TEST_F(Form1Test, ADoubleClickOnAKeyCellCapturesForTheRowClicked)
 
 // Where the scroll bar's thumb shows: the darker run of its track, which the player takes for the
 // thumb, as a share of the track from 0 (top) to 1 (bottom). The thumb's own rectangle as the
-// style places it must be that run.
+// style places it must be that run, and filled, not only outlined.
 struct DrawnThumb
 {
-    float first = -1, last = -1; // the darker run
+    float first = -1, last = -1;    // the darker run
     float slider0 = 0, slider1 = 0; // the style's thumb
+    QColor fill, track;             // inside the thumb's border, and of the track beside it; invalid where uneven
 };
+
+// The colour every pixel of the area has, or an invalid one where they differ.
+QColor EvenColour(const QImage& image, const QRect& area)
+{
+    const QRgb first = image.pixel(area.topLeft());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != first)
+                return QColor();
+    return QColor(first);
+}
 
 DrawnThumb DrawnThumbOf(QScrollBar* bar)
 {
@@ -265,6 +277,12 @@ DrawnThumb DrawnThumbOf(QScrollBar* bar)
             thumb.first = share(y);
         thumb.last = share(y);
     }
+    // Clear of the border and its rounded corners; the track is the longer rest of the groove.
+    const QRect inside = slider.adjusted(4, 4, -4, -4);
+    thumb.fill = EvenColour(image, inside);
+    const bool trackAbove = slider.top() - groove.top() > groove.bottom() - slider.bottom();
+    thumb.track = EvenColour(image, QRect(QPoint(inside.left(), trackAbove ? groove.top() : slider.bottom() + 3),
+                                          QPoint(inside.right(), trackAbove ? slider.top() - 3 : groove.bottom())));
     return thumb;
 }
 
@@ -286,6 +304,11 @@ TEST_F(Form1Test, TheScrollBarsThumbShowsWhereTheGridIsScrolled)
         // The drawn thumb is the style's thumb, give or take its border.
         EXPECT_NEAR(thumb.first, thumb.slider0, 0.02f) << where;
         EXPECT_NEAR(thumb.last, thumb.slider1, 0.02f) << where;
+        // Filled darker than the track, where an outline alone would pass for the thumb above.
+        ASSERT_TRUE(thumb.fill.isValid()) << where << ": the thumb is filled evenly";
+        ASSERT_TRUE(thumb.track.isValid()) << where << ": the track is even";
+        EXPECT_GT(thumb.track.lightness() - thumb.fill.lightness(), 16)
+            << where << ": fill " << thumb.fill.name().toStdString() << ", track " << thumb.track.name().toStdString();
     }
 }
 

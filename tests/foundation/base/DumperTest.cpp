@@ -187,43 +187,74 @@ TEST(DumperTest, ClientsBeyondSixteenAreRefusedAndLongLinesCut)
     EXPECT_EQ(seen[0].back(), '\n');
 }
 
-// A line cut at the buffer still ends with its line end, cut at a whole character: the next line
-// starts on its own in the file.
-TEST(DumperTest, ALineCutAtTheBufferKeepsItsLineEnd)
+// Runs of one character, as "{count*character}", so that a failed comparison of lines many
+// kilobytes long shows where they part.
+std::string Runs(const std::string& text)
 {
-    ScratchDir dir;
-    const std::string path = dir / "game.log";
-    {
-        Dumper log;
-        log.RegisterClient(new FileDumper(path.c_str(), FileDumper::FD_RELIABLE));
-        std::string wide;
-        for (int i = 0; i < 15000; ++i)
-            wide += "\xC3\xA9"; // two bytes a character
-        ::testing::internal::CaptureStdout();
-        log.Print(DUMP_ERROR, "x%s\n", wide.c_str());
-        log.Print("%s\n", wide.c_str());
-        log.Print(DUMP_INFO, "next\n");
-        ::testing::internal::GetCapturedStdout();
-    }
-    const std::string text = dir.Read("game.log");
-    std::vector<std::string> lines;
+    std::string out;
     for (size_t at = 0; at < text.size();)
     {
-        const size_t end = text.find('\n', at);
-        ASSERT_NE(end, std::string::npos) << "every line ends with its line end";
-        lines.push_back(text.substr(at, end - at));
-        at = end + 1;
+        size_t size = 1;
+        while (at + size < text.size() && (static_cast<unsigned char>(text[at + size]) & 0xC0) == 0x80)
+            ++size;
+        const std::string character = text.substr(at, size);
+        size_t count = 1;
+        while (text.compare(at + count * size, size, character) == 0)
+            ++count;
+        out += count < 16 ? text.substr(at, count * size) : "{" + std::to_string(count) + "*" + character + "}";
+        at += count * size;
     }
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].compare(0, 11, "ERROR:    x"), 0);
-    EXPECT_EQ(lines[1].compare(0, 10, "Log:      "), 0);
-    for (int i = 0; i < 2; ++i)
+    return out;
+}
+
+// A line cut at the buffer still ends with its line end, cut at a whole character: the next line
+// starts on its own in the file and on the console. A line that fits loses nothing.
+TEST(DumperTest, ALineCutAtTheBufferKeepsItsLineEnd)
+{
+    // The longest line that fits, its line end included: the buffer less the terminator.
+    constexpr size_t Fits = Dumper::BufferSize - 1;
+    const std::string e = "\xC3\xA9", euro = "\xE2\x82\xAC";
+    const auto xs = [](size_t count) { return std::string(count, 'x'); };
+    std::string es;
+    for (int i = 0; i < 15000; ++i)
+        es += e;
+    struct Case
     {
-        EXPECT_GT(lines[i].size(), 10 + Dumper::BufferSize - 4);
-        EXPECT_LE(lines[i].size(), 10 + Dumper::BufferSize - 2);
-        EXPECT_EQ(lines[i].compare(lines[i].size() - 2, 2, "\xC3\xA9"), 0) << "no character is cut in two";
+        const char* what;
+        std::string text; // printed with its line end
+        size_t kept;      // bytes of it that reach the log
+    };
+    const Case cases[] = {
+        {"the longest line", xs(Fits - 1), Fits - 1},
+        {"one byte past it", xs(Fits), Fits - 1},
+        {"the longest line, ending in a two-byte character", xs(Fits - 3) + e, Fits - 1},
+        {"one byte past it, ending in a two-byte character", xs(Fits - 2) + e, Fits - 2},
+        {"a two-byte character begun in the last place", xs(Fits - 1) + e, Fits - 1},
+        {"one byte past it, ending in a three-byte character", xs(Fits - 3) + euro, Fits - 3},
+        {"far past it, in two-byte characters", es, Fits - 1},
+        {"far past it, in two-byte characters after one byte", "x" + es, Fits - 2},
+    };
+    ScratchDir dir;
+    const std::string path = dir / "game.log";
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        ::testing::internal::CaptureStdout();
+        {
+            Dumper log;
+            log.RegisterClient(new FileDumper(path.c_str(), FileDumper::FD_RELIABLE));
+            log.RegisterClient(new ConsoleDumper);
+            log.Print(DUMP_ERROR, "%s\n", c.text.c_str());
+            log.Print("%s\n", c.text.c_str());
+            log.Print(DUMP_INFO, "next\n");
+            fflush(stdout);
+        }
+        const std::string console = ::testing::internal::GetCapturedStdout();
+        const std::string line = c.text.substr(0, c.kept) + "\n";
+        EXPECT_EQ(Runs(dir.Read("game.log")), Runs("ERROR:    " + line + "Log:      " + line + "INFO:     next\n"));
+        // The log echoes each line once itself and once through the console client.
+        EXPECT_EQ(Runs(console), Runs(line + "ERROR: " + line + line + line + "next\nINFO: next\n"));
     }
-    EXPECT_EQ(lines[2], "INFO:     next");
 }
 
 TEST(DumperTest, NameHashListing)

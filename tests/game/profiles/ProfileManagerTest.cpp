@@ -163,7 +163,8 @@ TEST_F(ProfileManagerTest, RenamingChecksTheNameAsCreatingDoesAndTakesTheFileAlo
 
 // Of "Bob.prf" and "bob.prf" only the first is listed, but the second is a pilot too: its name is
 // taken in every letter case, by a rename or a first save, while a pilot whose name no other file
-// holds may change its letter case.
+// holds may change its letter case. A file of its name that comes after a pilot is made, before
+// the pilot has a file of its own, is another pilot's as well.
 TEST_F(ProfileManagerTest, NoRenameOrFirstSaveReplacesAnotherPilotsFileInAnyLetterCase)
 {
     using Files = std::map<std::string, int>; // file name and the cash that tells its pilot
@@ -176,6 +177,7 @@ TEST_F(ProfileManagerTest, NoRenameOrFirstSaveReplacesAnotherPilotsFileInAnyLett
         const char* name;
         bool done;
         Files after;
+        Files later = {}; // written after `name` is created, its first save failing, and before it saves again
     };
     const Files twins = {{"Anna.prf", 3}, {"Bob.prf", 1}, {"bob.prf", 2}};
     const Files twinAlone = {{"Anna.prf", 3}, {"bob.prf", 2}};
@@ -195,13 +197,30 @@ TEST_F(ProfileManagerTest, NoRenameOrFirstSaveReplacesAnotherPilotsFileInAnyLett
          {{"bob.prf", 1}}},
         {"a first save onto the twin", twins, true, nullptr, "bob", false, twinAlone},
         {"a first save onto the twin in another case", twins, true, nullptr, "BOB", false, twinAlone},
+        {"a first save onto a file that came later",
+         {},
+         false,
+         nullptr,
+         "bob",
+         false,
+         {{"bob.prf", 2}},
+         {{"bob.prf", 2}}},
+        {"a first save onto a file in another case that came later",
+         {{"Anna.prf", 3}},
+         false,
+         nullptr,
+         "bob",
+         false,
+         {{"Anna.prf", 3}, {"BOB.prf", 2}},
+         {{"BOB.prf", 2}}},
     };
+    const auto profileOf = [](int cash) { return Bytes().U32(1).I32(5).I32(35).I32(10).I32(67).I32(cash).data; };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
         WorkingFolder scratch;
         for (const auto& [file, cash] : c.before)
-            scratch.Write("profiles/" + file, Bytes().U32(1).I32(5).I32(35).I32(10).I32(67).I32(cash).data);
+            scratch.Write("profiles/" + file, profileOf(cash));
         ProfileManager pilots(&texts, &data.Get(), "xx");
         pilots.Initialize();
         if (c.deleteBob)
@@ -221,17 +240,39 @@ TEST_F(ProfileManagerTest, NoRenameOrFirstSaveReplacesAnotherPilotsFileInAnyLett
             EXPECT_EQ(c.done, pilots.RenameProfile(pilot, c.name)) << log.All();
             EXPECT_STREQ(c.done ? c.name : c.pilot, pilot->GetName());
         }
-        else
+        else if (c.later.empty())
             EXPECT_EQ(c.done, pilots.CreateProfile(c.name) != nullptr) << log.All();
-        EXPECT_EQ(c.done ? 0 : 1, log.Count("is taken by the file")) << log.All();
+        else
+        {
+            // The disk is full at the pilot's first save, so it is made without a file.
+            const std::filesystem::path temporary = std::string("profiles/") + c.name + ".prf.tmp";
+            std::filesystem::create_directories(temporary.parent_path());
+            std::filesystem::create_symlink("/dev/full", temporary);
+            UserProfile* pilot = pilots.CreateProfile(c.name);
+            ASSERT_NE(nullptr, pilot);
+            ASSERT_FALSE(pilot->HasFile());
+            std::filesystem::remove(temporary);
+            pilot->SetCash(9);
+            for (const auto& [file, cash] : c.later)
+                scratch.Write("profiles/" + file, profileOf(cash));
+            EXPECT_EQ(c.done, pilot->Save()) << log.All();
+            EXPECT_EQ(c.done, pilot->HasFile());
+            EXPECT_EQ(9, pilot->GetCash()) << "the pilot is kept as it was";
+        }
+        const char* refusal = c.later.empty() ? "is taken by the file" : "is another pilot's";
+        EXPECT_EQ(c.done ? 0 : 1, log.Count(refusal)) << log.All();
         Files after;
         for (const auto& entry : std::filesystem::directory_iterator("profiles"))
         {
-            const std::string file = scratch.Read("profiles/" + entry.path().filename().string());
+            const std::string name = entry.path().filename().string();
+            const std::string file = scratch.Read("profiles/" + name);
             int32_t cash = 0;
             if (file.size() >= 24)
                 std::memcpy(&cash, file.data() + 20, sizeof cash);
-            after[entry.path().filename().string()] = cash;
+            after[name] = cash;
+            // Refused, it writes nothing: every file is another pilot's, left byte for byte.
+            if (!c.done)
+                EXPECT_EQ(profileOf(cash), file) << name;
         }
         EXPECT_EQ(c.after, after);
     }
