@@ -3,6 +3,7 @@
 // see.
 #include "MovieFixture.h"
 
+#include "platform/movie/ImageCache.h"
 #include "platform/movie/MovieContext.h"
 #include "platform/movie/ScriptBudget.h"
 
@@ -233,26 +234,76 @@ TEST_F(MovieTest, AnArcOfManyTurnsEndsWhereItWasAskedTo)
 }
 
 // A movie names a bounded number of images: past it, every new name is missing, and the log says
-// why once.
+// why once. Names that fail count as much as names that load.
 TEST_F(MovieTest, AMovieNamesABoundedNumberOfImages)
 {
+    struct Case
+    {
+        const char* what;
+        int missing; // names between the first and the last
+        const char* sizes;
+    };
+    const int most = int(movie::ImageCache::MaxImages);
+    const Case cases[] = {
+        {"the last is the most a movie names", most - 2, "Sizes(4, 4, 4, 4)"},
+        {"the last is one name past it", most - 1, "Sizes(4, 4, 0, 0)"},
+        {"the last comes after 100,000 names", 100000, "Sizes(4, 4, 0, 0)"},
+    };
     movie::Image texture;
     texture.width = texture.height = 4;
     texture.pixels.assign(16, 0xFFFFFFFFu);
     _host.images["last.dds"] = texture;
     _host.images["first.dds"] = texture;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        LogLines().clear();
+        _host.calls.clear();
+        auto m = Make("function Draw(c)\n"
+                      "    local w = c:imageSize('first.dds')\n"
+                      "    for i = 1, " +
+                      std::to_string(c.missing) +
+                      " do c:imageSize('none' .. i .. '.dds') end\n"
+                      "    movie.call('Sizes', w, c:imageSize('first.dds'), c:imageSize('last.dds'))\n"
+                      "end\n");
+        ASSERT_TRUE(Render(*m));
+        ASSERT_EQ(_host.calls.size(), 1u);
+        EXPECT_EQ(_host.calls[0], c.sizes);
+        EXPECT_EQ(LogCount("too many errors"), 1);
+        EXPECT_LE(LogLines().size(), movie::MovieContext::MaxReports + 1);
+    }
+}
+
+// A movie's images take a bounded number of bytes: images that come to the bound exactly are all
+// held and drawn, and one more, however small, is refused and drawn as missing.
+TEST_F(MovieTest, AMovieHoldsABoundedNumberOfImageBytes)
+{
+    // Four images of 2048 x 2048 pixels of four bytes come to the bound. The host hands them over
+    // one a paint and lets go of each: the last paint draws from what the movie holds.
+    constexpr int Side = 2048;
+    static_assert(4 * Side * Side * 4 == movie::ImageCache::MaxBytes);
+    const uint32_t colours[] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFF00u, 0xFFFFFFFFu};
     auto m = Make(R"(
-function Draw(c)
-    local w = c:imageSize("first.dds")
-    for i = 1, 100000 do c:imageSize("none" .. i .. ".dds") end
-    movie.call("Sizes", w, c:imageSize("first.dds"), c:imageSize("last.dds"))
-end
+names = {}
+function Show(name) table.insert(names, name) end
+function Draw(c) for i, name in ipairs(names) do c:image(name, (i - 1) * 8, 0, 8, 8) end end
 )");
-    ASSERT_TRUE(Render(*m));
-    ASSERT_EQ(_host.calls.size(), 1u);
-    EXPECT_EQ(_host.calls[0], "Sizes(4, 4, 0, 0)") << "the known image stays, the new one is refused";
-    EXPECT_EQ(LogCount("too many errors"), 1);
-    EXPECT_LE(LogLines().size(), movie::MovieContext::MaxReports + 1);
+    for (int i = 0; i < 5; ++i)
+    {
+        const std::string name = "image" + std::to_string(i) + ".dds";
+        movie::Image& image = _host.images[name];
+        image.width = image.height = i < 4 ? Side : 1;
+        image.pixels.assign(size_t(image.width) * image.height, colours[i]);
+        m->Call("Show", {movie::Value::FromString(name)});
+        ASSERT_TRUE(Render(*m));
+        _host.images.erase(name);
+    }
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Pixel(*m, i * 8 + 4, 4), colours[i]) << "image " << i;
+    EXPECT_EQ(Pixel(*m, 36, 4), 0x80800080u) << "the missing image's placeholder";
+    EXPECT_EQ(LogCount("image \"image4.dds\": the movie's images would take more than 64 MB"), 1)
+        << ::testing::PrintToString(LogLines());
+    EXPECT_EQ(LogLines().size(), 1u);
 }
 
 // A script's error is kept and logged cut to a small size, however long the script made it. Before
