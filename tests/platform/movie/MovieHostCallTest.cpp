@@ -9,7 +9,6 @@
 
 #include <malloc.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -314,19 +313,26 @@ TEST_F(MovieTest, LongErrorsAreKeptAndLoggedShort)
     struct Case
     {
         const char* what;
-        const char* message; // of i and the long text
+        std::string message; // of i and the long text
         size_t lines;        // logged
+        bool cut;
     };
+    const std::string bound = std::to_string(movie::MovieContext::MaxReportBytes);
     const Case cases[] = {
-        {"long texts that differ at their ends", "big .. i", 1},
-        {"long texts that differ at their starts", "i .. big", movie::MovieContext::MaxReports + 1},
+        {"long texts that differ at their ends", "big .. i", 1, true},
+        {"long texts that differ at their starts", "i .. big", movie::MovieContext::MaxReports + 1, true},
+        {"texts as long as the bound", "string.sub(big, 3, " + bound + ") .. string.format('%02d', i)",
+         movie::MovieContext::MaxReports + 1, false},
+        {"texts a byte longer than the bound", "string.format('%02d', i) .. string.sub(big, 2, " + bound + ")",
+         movie::MovieContext::MaxReports + 1, true},
     };
+    const std::string prefix = "Movie \"swf/test.lua\": ";
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        // 70 messages of half a megabyte, made at load: raising them makes no new text.
-        auto m = Make(std::string("local big = 'x' for i = 1, 19 do big = big .. big end\n"
-                                  "local messages = {} for i = 1, 70 do messages[i] = ") +
+        // 70 messages of up to half a megabyte, made at load: raising them makes no new text.
+        auto m = Make("local big = 'x' for i = 1, 19 do big = big .. big end\n"
+                      "local messages = {} for i = 1, 70 do messages[i] = " +
                       c.message + " end\nlocal n = 0 function Update(dt) n = n + 1 error(messages[n], 0) end\n");
         ASSERT_TRUE(m->IsLoaded());
         LogLines().clear();
@@ -338,9 +344,14 @@ TEST_F(MovieTest, LongErrorsAreKeptAndLoggedShort)
         EXPECT_EQ(LogLines().size(), c.lines);
         for (const std::string& line : LogLines())
         {
-            EXPECT_LE(line.size(), movie::MovieContext::MaxReportBytes + 32);
+            ASSERT_EQ(line.compare(0, prefix.size(), prefix), 0) << line;
             EXPECT_EQ(line.back(), '\n');
+            if (line == prefix + "too many errors, the rest are not logged\n")
+                continue;
+            // Each message is kept as long as the bound: whole, or cut with "..." counted in.
+            const std::string kept = line.substr(prefix.size(), line.size() - prefix.size() - 1);
+            EXPECT_EQ(kept.size(), movie::MovieContext::MaxReportBytes);
+            EXPECT_EQ(kept.compare(kept.size() - 3, 3, "...") == 0, c.cut) << kept.substr(kept.size() - 8);
         }
-        EXPECT_EQ(LogCount("xxx...\n"), int(std::min(c.lines, movie::MovieContext::MaxReports)));
     }
 }
