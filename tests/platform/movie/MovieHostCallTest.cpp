@@ -96,11 +96,23 @@ TEST_F(MovieTest, EveryCanvasCallEndsItsFrameAtOnceAndHoldsItsMemory)
          "c:beginPath() c:moveTo(0, 0) local x, y = 0, 0\n"
          "for i = 1, 1500000 do x = 650 - x y = math.fmod(y + 7, 512) c:lineTo(x, y) end c:fillPath('#ffffff')",
          "a path of more than 1000 points"},
+        // A whole turn counts 25 points: with its start and 974 lines the path has 1000.
+        {"a path brought to its bound by an arc", "",
+         "c:beginPath() c:moveTo(0, 0) c:arc(300, 250, 100, 0, 2 * math.pi)\n"
+         "for i = 1, 974 do c:lineTo(math.fmod(i * 37, 600), math.fmod(i * 91, 500)) end c:fillPath('#ffffff')",
+         nullptr},
+        {"a path a point past its bound with an arc", "",
+         "c:beginPath() c:moveTo(0, 0) c:arc(300, 250, 100, 0, 2 * math.pi)\n"
+         "for i = 1, 975 do c:lineTo(math.fmod(i * 37, 600), math.fmod(i * 91, 500)) end c:fillPath('#ffffff')",
+         "a path of more than 1000 points"},
         {"a polygon of 100,000 points", "local p = {} for i = 1, 200000 do p[i] = math.fmod(i * 37, 512) end",
          "c:polygon(p, '#ffffff')", "a path of more than 1000 points"},
         {"a million saves", "", "for i = 1, 1000000 do c:save() end", "more than 256 saved states"},
         {"a million clips of a turned canvas", "",
          "c:rotate(0.1) for i = 1, 1000000 do c:clip(i * 1e-6, 0, 600, 500) end", "more than 64 clips in force"},
+        {"64 clips", "", "c:rotate(0.1) for i = 1, 64 do c:clip(i * 1e-6, 0, 600, 500) end", nullptr},
+        {"65 clips", "", "c:rotate(0.1) for i = 1, 65 do c:clip(i * 1e-6, 0, 600, 500) end",
+         "more than 64 clips in force"},
         {"an arc of a billion radians", "", "c:beginPath() c:arc(300, 250, 100, 0, 1e9) c:strokePath('#ffffff')",
          nullptr},
         {"a circle as large as a number goes", "", "c:circle(300, 250, 1e300, '#ffffff')",
@@ -116,6 +128,11 @@ TEST_F(MovieTest, EveryCanvasCallEndsItsFrameAtOnceAndHoldsItsMemory)
         {"a 16 MB image name", long16, "c:image(s, 0, 0)", "image name too long"},
         {"a 16 MB text to the host", long16, "movie.call('Text', s)",
          "a call of 16777220 bytes to the host; it takes 65536 at most"},
+        // A value other than a text counts 16 bytes: the name and three values take 52.
+        {"a call to the host as long as it takes", "local s = string.rep('x', 65484)",
+         "movie.call('Text', 1, true, nil, s)", nullptr},
+        {"a call to the host a byte longer", "local s = string.rep('x', 65485)", "movie.call('Text', 1, true, nil, s)",
+         "a call of 65537 bytes to the host; it takes 65536 at most"},
         {"what movies do, many times over",
          "local t = {} for i = 1, 6000 do t[i] = 'word' .. i end local text = table.concat(t, ' ')\n"
          "local stops = {} for i = 1, 256 do stops[2 * i - 1] = i / 256 stops[2 * i] = '#fff' end",
