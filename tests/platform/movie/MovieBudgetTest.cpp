@@ -13,12 +13,18 @@
 namespace {
 
 // Every case calls back() wherever it would run again after its budget was spent, and loops a
-// bounded number of times, so a script that regains control is seen at once instead of hanging.
+// bounded number of times (or until the host stops entering it), so a script that regains control
+// is seen at once instead of hanging.
 const char* const kCatchingPrelude = R"(
 function spin() while true do end end
 function back() movie.call("Back") end
 function Spin() spin() end
 )";
+
+// The host enters the movie again at most so many times: some 220,000 entries spend the
+// budget of the call they are in, and were each of them to refill it the loop would run on until
+// the host stops.
+constexpr int kMaxEntries = 4000000;
 
 int Backs(const RecordingHost& host) { return int(std::count(host.calls.begin(), host.calls.end(), "Back()")); }
 
@@ -86,6 +92,8 @@ TEST_F(MovieTest, AScriptThatCatchesItsBudgetErrorIsStoppedAllTheSame)
          [](movie::Movie& m) { m.Call("Run", {}); }},
         {"a host call that runs the movie away",
          "function Update(dt) for i = 1, 20 do movie.call('Reenter') back() end end"},
+        {"host calls that enter the movie again and again",
+         "function Inner() end function Update(dt) while true do movie.call('Enter') end end"},
     };
     for (const Case& c : cases)
     {
@@ -93,15 +101,22 @@ TEST_F(MovieTest, AScriptThatCatchesItsBudgetErrorIsStoppedAllTheSame)
         LogLines().clear();
         _host.calls.clear();
         auto m = Make(std::string(kCatchingPrelude) + c.script + "\n");
+        int entries = 0; // through the host, into a movie whose loop calls the host again
         _host.onCall = [&](const std::string& name) {
             if (name == "Reenter")
                 m->Call("Spin", {});
+            if (name == "Enter" && entries < kMaxEntries)
+            {
+                ++entries;
+                m->Call("Inner", {});
+            }
         };
         c.trigger(*m);
         _host.onCall = nullptr;
         EXPECT_FALSE(m->IsLoaded()) << "stopped at its first overrun";
         EXPECT_EQ(Backs(_host), 0) << "the script ran again after its budget was spent";
         EXPECT_EQ(LogCount("the script ran too long and was stopped; the movie is stopped"), 1);
+        EXPECT_LT(entries, kMaxEntries / 4) << "an entry through the host refilled the budget of the call it is in";
         EXPECT_FALSE(Render(*m));
     }
 }

@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -177,5 +178,49 @@ TEST_F(MovieTest, AnImageThatCannotBeDrawnIsLoggedWithWhatIsWrong)
         ASSERT_TRUE(Render(*m));
         EXPECT_EQ(LogCount("image \"" + path.string() + "\": " + c.line), 1);
         EXPECT_EQ(LogCount("out of memory"), 0);
+    }
+}
+
+// A text box draws the lines it holds and leaves the rest out: nothing is drawn below the box,
+// however much text it is given.
+TEST_F(MovieTest, ATextBoxDrawsTheLinesItHoldsAndNothingBelowIt)
+{
+    struct Case
+    {
+        const char* what;
+        const char* text; // words wider than the box: each is a line of its own
+    };
+    const Case cases[] = {
+        {"as many lines as the box holds", "HH HH HH"},
+        {"a line more than it holds", "HH HH HH HH"},
+        {"many lines more", "HH HH HH HH HH HH HH HH"},
+        {"paragraphs past its end", "HH\\nHH\\nHH\\nHH"},
+    };
+    constexpr int Held = 3;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        _host.calls.clear();
+        auto m = Make(std::string("function Draw(c)\n"
+                                  "    c:font('Arial', 10)\n"
+                                  "    local _, line = c:measure('H')\n"
+                                  "    movie.call('Box', line, c:textBox('") +
+                          c.text + "', 0, 0, 1, " + std::to_string(Held) + " * line, '#ffffff'))\nend\n",
+                      32, 64);
+        ASSERT_TRUE(Render(*m));
+        ASSERT_EQ(_host.calls.size(), 1u);
+        const std::string& call = _host.calls[0];
+        EXPECT_EQ(call.substr(call.find(", ")), ", " + std::to_string(Held) + ")") << "the lines shown";
+        const double line = std::stod(call.substr(4));
+        auto inked = [&](int from, int to) {
+            int count = 0;
+            for (int y = from; y < to; ++y)
+                for (int x = 0; x < m->GetWidth(); ++x)
+                    count += Alpha(Pixel(*m, x, y)) != 0;
+            return count;
+        };
+        for (int i = 0; i < Held; ++i)
+            EXPECT_GT(inked(int(std::ceil(i * line)), int(std::floor((i + 1) * line))), 10) << "line " << i;
+        EXPECT_EQ(inked(int(std::ceil(Held * line)), m->GetHeight()), 0) << "below the box";
     }
 }

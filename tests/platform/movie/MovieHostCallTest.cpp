@@ -3,12 +3,12 @@
 // see.
 #include "MovieFixture.h"
 
+#include "platform/movie/ImageCache.h"
 #include "platform/movie/MovieContext.h"
 #include "platform/movie/ScriptBudget.h"
 
 #include <malloc.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -96,11 +96,23 @@ TEST_F(MovieTest, EveryCanvasCallEndsItsFrameAtOnceAndHoldsItsMemory)
          "c:beginPath() c:moveTo(0, 0) local x, y = 0, 0\n"
          "for i = 1, 1500000 do x = 650 - x y = math.fmod(y + 7, 512) c:lineTo(x, y) end c:fillPath('#ffffff')",
          "a path of more than 1000 points"},
+        // A whole turn counts 25 points: with its start and 974 lines the path has 1000.
+        {"a path brought to its bound by an arc", "",
+         "c:beginPath() c:moveTo(0, 0) c:arc(300, 250, 100, 0, 2 * math.pi)\n"
+         "for i = 1, 974 do c:lineTo(math.fmod(i * 37, 600), math.fmod(i * 91, 500)) end c:fillPath('#ffffff')",
+         nullptr},
+        {"a path a point past its bound with an arc", "",
+         "c:beginPath() c:moveTo(0, 0) c:arc(300, 250, 100, 0, 2 * math.pi)\n"
+         "for i = 1, 975 do c:lineTo(math.fmod(i * 37, 600), math.fmod(i * 91, 500)) end c:fillPath('#ffffff')",
+         "a path of more than 1000 points"},
         {"a polygon of 100,000 points", "local p = {} for i = 1, 200000 do p[i] = math.fmod(i * 37, 512) end",
          "c:polygon(p, '#ffffff')", "a path of more than 1000 points"},
         {"a million saves", "", "for i = 1, 1000000 do c:save() end", "more than 256 saved states"},
         {"a million clips of a turned canvas", "",
          "c:rotate(0.1) for i = 1, 1000000 do c:clip(i * 1e-6, 0, 600, 500) end", "more than 64 clips in force"},
+        {"64 clips", "", "c:rotate(0.1) for i = 1, 64 do c:clip(i * 1e-6, 0, 600, 500) end", nullptr},
+        {"65 clips", "", "c:rotate(0.1) for i = 1, 65 do c:clip(i * 1e-6, 0, 600, 500) end",
+         "more than 64 clips in force"},
         {"an arc of a billion radians", "", "c:beginPath() c:arc(300, 250, 100, 0, 1e9) c:strokePath('#ffffff')",
          nullptr},
         {"a circle as large as a number goes", "", "c:circle(300, 250, 1e300, '#ffffff')",
@@ -116,6 +128,11 @@ TEST_F(MovieTest, EveryCanvasCallEndsItsFrameAtOnceAndHoldsItsMemory)
         {"a 16 MB image name", long16, "c:image(s, 0, 0)", "image name too long"},
         {"a 16 MB text to the host", long16, "movie.call('Text', s)",
          "a call of 16777220 bytes to the host; it takes 65536 at most"},
+        // A value other than a text counts 16 bytes: the name and three values take 52.
+        {"a call to the host as long as it takes", "local s = string.rep('x', 65484)",
+         "movie.call('Text', 1, true, nil, s)", nullptr},
+        {"a call to the host a byte longer", "local s = string.rep('x', 65485)", "movie.call('Text', 1, true, nil, s)",
+         "a call of 65537 bytes to the host; it takes 65536 at most"},
         {"what movies do, many times over",
          "local t = {} for i = 1, 6000 do t[i] = 'word' .. i end local text = table.concat(t, ' ')\n"
          "local stops = {} for i = 1, 256 do stops[2 * i - 1] = i / 256 stops[2 * i] = '#fff' end",
@@ -233,26 +250,76 @@ TEST_F(MovieTest, AnArcOfManyTurnsEndsWhereItWasAskedTo)
 }
 
 // A movie names a bounded number of images: past it, every new name is missing, and the log says
-// why once.
+// why once. Names that fail count as much as names that load.
 TEST_F(MovieTest, AMovieNamesABoundedNumberOfImages)
 {
+    struct Case
+    {
+        const char* what;
+        int missing; // names between the first and the last
+        const char* sizes;
+    };
+    const int most = int(movie::ImageCache::MaxImages);
+    const Case cases[] = {
+        {"the last is the most a movie names", most - 2, "Sizes(4, 4, 4, 4)"},
+        {"the last is one name past it", most - 1, "Sizes(4, 4, 0, 0)"},
+        {"the last comes after 100,000 names", 100000, "Sizes(4, 4, 0, 0)"},
+    };
     movie::Image texture;
     texture.width = texture.height = 4;
     texture.pixels.assign(16, 0xFFFFFFFFu);
     _host.images["last.dds"] = texture;
     _host.images["first.dds"] = texture;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        LogLines().clear();
+        _host.calls.clear();
+        auto m = Make("function Draw(c)\n"
+                      "    local w = c:imageSize('first.dds')\n"
+                      "    for i = 1, " +
+                      std::to_string(c.missing) +
+                      " do c:imageSize('none' .. i .. '.dds') end\n"
+                      "    movie.call('Sizes', w, c:imageSize('first.dds'), c:imageSize('last.dds'))\n"
+                      "end\n");
+        ASSERT_TRUE(Render(*m));
+        ASSERT_EQ(_host.calls.size(), 1u);
+        EXPECT_EQ(_host.calls[0], c.sizes);
+        EXPECT_EQ(LogCount("too many errors"), 1);
+        EXPECT_LE(LogLines().size(), movie::MovieContext::MaxReports + 1);
+    }
+}
+
+// A movie's images take a bounded number of bytes: images that come to the bound exactly are all
+// held and drawn, and one more, however small, is refused and drawn as missing.
+TEST_F(MovieTest, AMovieHoldsABoundedNumberOfImageBytes)
+{
+    // Four images of 2048 x 2048 pixels of four bytes come to the bound. The host hands them over
+    // one a paint and lets go of each: the last paint draws from what the movie holds.
+    constexpr int Side = 2048;
+    static_assert(4 * Side * Side * 4 == movie::ImageCache::MaxBytes);
+    const uint32_t colours[] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFF00u, 0xFFFFFFFFu};
     auto m = Make(R"(
-function Draw(c)
-    local w = c:imageSize("first.dds")
-    for i = 1, 100000 do c:imageSize("none" .. i .. ".dds") end
-    movie.call("Sizes", w, c:imageSize("first.dds"), c:imageSize("last.dds"))
-end
+names = {}
+function Show(name) table.insert(names, name) end
+function Draw(c) for i, name in ipairs(names) do c:image(name, (i - 1) * 8, 0, 8, 8) end end
 )");
-    ASSERT_TRUE(Render(*m));
-    ASSERT_EQ(_host.calls.size(), 1u);
-    EXPECT_EQ(_host.calls[0], "Sizes(4, 4, 0, 0)") << "the known image stays, the new one is refused";
-    EXPECT_EQ(LogCount("too many errors"), 1);
-    EXPECT_LE(LogLines().size(), movie::MovieContext::MaxReports + 1);
+    for (int i = 0; i < 5; ++i)
+    {
+        const std::string name = "image" + std::to_string(i) + ".dds";
+        movie::Image& image = _host.images[name];
+        image.width = image.height = i < 4 ? Side : 1;
+        image.pixels.assign(size_t(image.width) * image.height, colours[i]);
+        m->Call("Show", {movie::Value::FromString(name)});
+        ASSERT_TRUE(Render(*m));
+        _host.images.erase(name);
+    }
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Pixel(*m, i * 8 + 4, 4), colours[i]) << "image " << i;
+    EXPECT_EQ(Pixel(*m, 36, 4), 0x80800080u) << "the missing image's placeholder";
+    EXPECT_EQ(LogCount("image \"image4.dds\": the movie's images would take more than 64 MB"), 1)
+        << ::testing::PrintToString(LogLines());
+    EXPECT_EQ(LogLines().size(), 1u);
 }
 
 // A script's error is kept and logged cut to a small size, however long the script made it. Before
@@ -263,19 +330,26 @@ TEST_F(MovieTest, LongErrorsAreKeptAndLoggedShort)
     struct Case
     {
         const char* what;
-        const char* message; // of i and the long text
+        std::string message; // of i and the long text
         size_t lines;        // logged
+        bool cut;
     };
+    const std::string bound = std::to_string(movie::MovieContext::MaxReportBytes);
     const Case cases[] = {
-        {"long texts that differ at their ends", "big .. i", 1},
-        {"long texts that differ at their starts", "i .. big", movie::MovieContext::MaxReports + 1},
+        {"long texts that differ at their ends", "big .. i", 1, true},
+        {"long texts that differ at their starts", "i .. big", movie::MovieContext::MaxReports + 1, true},
+        {"texts as long as the bound", "string.sub(big, 3, " + bound + ") .. string.format('%02d', i)",
+         movie::MovieContext::MaxReports + 1, false},
+        {"texts a byte longer than the bound", "string.format('%02d', i) .. string.sub(big, 2, " + bound + ")",
+         movie::MovieContext::MaxReports + 1, true},
     };
+    const std::string prefix = "Movie \"swf/test.lua\": ";
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        // 70 messages of half a megabyte, made at load: raising them makes no new text.
-        auto m = Make(std::string("local big = 'x' for i = 1, 19 do big = big .. big end\n"
-                                  "local messages = {} for i = 1, 70 do messages[i] = ") +
+        // 70 messages of up to half a megabyte, made at load: raising them makes no new text.
+        auto m = Make("local big = 'x' for i = 1, 19 do big = big .. big end\n"
+                      "local messages = {} for i = 1, 70 do messages[i] = " +
                       c.message + " end\nlocal n = 0 function Update(dt) n = n + 1 error(messages[n], 0) end\n");
         ASSERT_TRUE(m->IsLoaded());
         LogLines().clear();
@@ -287,9 +361,14 @@ TEST_F(MovieTest, LongErrorsAreKeptAndLoggedShort)
         EXPECT_EQ(LogLines().size(), c.lines);
         for (const std::string& line : LogLines())
         {
-            EXPECT_LE(line.size(), movie::MovieContext::MaxReportBytes + 32);
+            ASSERT_EQ(line.compare(0, prefix.size(), prefix), 0) << line;
             EXPECT_EQ(line.back(), '\n');
+            if (line == prefix + "too many errors, the rest are not logged\n")
+                continue;
+            // Each message is kept as long as the bound: whole, or cut with "..." counted in.
+            const std::string kept = line.substr(prefix.size(), line.size() - prefix.size() - 1);
+            EXPECT_EQ(kept.size(), movie::MovieContext::MaxReportBytes);
+            EXPECT_EQ(kept.compare(kept.size() - 3, 3, "...") == 0, c.cut) << kept.substr(kept.size() - 8);
         }
-        EXPECT_EQ(LogCount("xxx...\n"), int(std::min(c.lines, movie::MovieContext::MaxReports)));
     }
 }
