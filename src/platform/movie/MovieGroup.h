@@ -32,12 +32,12 @@ public:
         // than one entry may take at all (ScriptBudget::CPUSeconds), so a single slow frame is
         // stopped by the ceiling of its entry, if at all, and never by the share.
         FrameShare::Figures movie = {0.020, 2.5};
-        // All the movies' share: one movie's and, beside it, about ten times what the rest of the
-        // busiest screen takes (the game's screens take 1 to 3 milliseconds of a frame in all). So
-        // a movie that keeps to its own share is not stopped for the others, while eight that each
-        // take most of theirs are, but the one the screen can carry.
-        FrameShare::Figures together = {0.035, 2.5};
-        // Twice what one movie may hold, and many times what the game's screens hold together.
+        // All the movies' share: one movie's and, beside it, ten times what all the movies of the
+        // busiest screen take (half a millisecond a frame, a few when a screen loads). So a movie
+        // that keeps to its own share is not stopped for the others, while of eight that each
+        // take most of theirs all are stopped but the one the screen can carry.
+        FrameShare::Figures together = {0.025, 2.5};
+        // Twice what one movie may hold, and forty times what the game's busiest screen holds.
         size_t memory = 128u << 20;
     };
 
