@@ -3,6 +3,7 @@
 // stopped, the heaviest first, until what is left fits; each stop is one line.
 #include "MovieFrameFixture.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -98,42 +99,55 @@ TEST_F(MovieFrameTest, TimeInAnotherMovieCalledThroughTheHostIsTheOthers)
     EXPECT_EQ(LogLines().size(), 1u);
 }
 
+// Eight movies of one script in a group of `memory` bytes, stepped frame by frame.
+class MovieMemoryTest : public MovieTest
+{
+protected:
+    void MakeEight(size_t memory, const std::string& script)
+    {
+        _bounds.memory = memory;
+        _host.group = std::make_shared<movie::MovieGroup>(_bounds);
+        for (int i = 0; i < 8; ++i)
+            _movies.push_back(Make(script, 64, 32, "m" + std::to_string(i)));
+        LogLines().clear();
+    }
+    // Answers the most the group held after any movie's frame.
+    size_t Play(int frames)
+    {
+        size_t most = 0;
+        for (int frame = 0; frame < frames; ++frame)
+        {
+            for (auto& m : _movies)
+            {
+                m->Advance(movie::Movie::FrameSeconds);
+                most = std::max(most, _host.group->GetUsed());
+            }
+            ++_host.frame;
+        }
+        return most;
+    }
+
+    movie::MovieGroup::Bounds _bounds;
+    std::vector<std::unique_ptr<movie::Movie>> _movies;
+};
+
 // Eight movies that each keep 1 MB texts, six at most, want 48 MB against a common bound of 24:
 // each movie that asks for a block past the bound is stopped as out of memory, and freed, and the
 // others go on to hold all they want. The group never holds more than its bound.
-TEST_F(MovieTest, TheMoviesTogetherKeepToOneMemoryBound)
+TEST_F(MovieMemoryTest, TheMoviesTogetherKeepToOneMemoryBound)
 {
-    movie::MovieGroup::Bounds bounds;
-    bounds.memory = 24u << 20;
-    _host.group = std::make_shared<movie::MovieGroup>(bounds);
-    std::vector<std::unique_ptr<movie::Movie>> movies;
-    for (int i = 0; i < 8; ++i)
-    {
-        movies.push_back(Make("local base = ('x'):rep(2 ^ 20) local kept, n = {}, 0\n"
-                              "function Update(dt) if n < 6 then n = n + 1 kept[n] = base .. n end end\n"
-                              "function Count() return n end",
-                              64, 32, "m" + std::to_string(i)));
-    }
-    LogLines().clear();
-    size_t most = 0;
-    for (int frame = 0; frame < 10; ++frame)
-    {
-        for (auto& m : movies)
-        {
-            m->Advance(movie::Movie::FrameSeconds);
-            most = std::max(most, _host.group->GetUsed());
-        }
-        ++_host.frame;
-    }
+    MakeEight(24u << 20, "local base = ('x'):rep(2 ^ 20) local kept, n = {}, 0\n"
+                         "function Update(dt) if n < 6 then n = n + 1 kept[n] = base .. n end end\n"
+                         "function Count() return n end");
+    EXPECT_LE(Play(10), _bounds.memory);
     int survivors = 0;
-    for (auto& m : movies)
+    for (auto& m : _movies)
     {
         if (!m->IsLoaded())
             continue;
         ++survivors;
         EXPECT_EQ(m->Call("Count", {}).number, 6) << "a movie left standing holds all it wants";
     }
-    EXPECT_LE(most, bounds.memory);
     EXPECT_GE(survivors, 2);
     EXPECT_LE(survivors * 7, 24) << "the survivors hold 7 MB each";
     EXPECT_EQ(LogCount(kOutOfMemory), 8 - survivors) << ::testing::PrintToString(LogLines());
@@ -144,26 +158,12 @@ TEST_F(MovieTest, TheMoviesTogetherKeepToOneMemoryBound)
 // Eight movies that each hold 4 MB and make a 4 MB text a frame that they throw away hold 32 MB,
 // half the common bound of 64, and would fill it with garbage their own collectors have yet to
 // reach: every movie collects once the group passes its mark, and none is stopped.
-TEST_F(MovieTest, GarbageOfAllTheMoviesIsCollectedBeforeItFillsTheirBound)
+TEST_F(MovieMemoryTest, GarbageOfAllTheMoviesIsCollectedBeforeItFillsTheirBound)
 {
-    movie::MovieGroup::Bounds bounds;
-    bounds.memory = 64u << 20;
-    _host.group = std::make_shared<movie::MovieGroup>(bounds);
-    std::vector<std::unique_ptr<movie::Movie>> movies;
-    for (int i = 0; i < 8; ++i)
-    {
-        movies.push_back(Make("local big = 'x' for i = 1, 22 do big = big .. big end local n = 0\n"
-                              "function Update(dt) n = n + 1 local s = big .. n end",
-                              64, 32, "m" + std::to_string(i)));
-    }
-    LogLines().clear();
-    for (int frame = 0; frame < 30; ++frame)
-    {
-        for (auto& m : movies)
-            m->Advance(movie::Movie::FrameSeconds);
-        ++_host.frame;
-    }
-    for (auto& m : movies)
+    MakeEight(64u << 20, "local big = 'x' for i = 1, 22 do big = big .. big end local n = 0\n"
+                         "function Update(dt) n = n + 1 local s = big .. n end");
+    Play(30);
+    for (auto& m : _movies)
         EXPECT_TRUE(m->IsLoaded());
     EXPECT_TRUE(LogLines().empty()) << ::testing::PrintToString(LogLines());
 }
