@@ -31,7 +31,6 @@ public:
     void Clear();
     // Nothing is put by beyond the reserve: no frame took more than the share for long.
     bool IsFull() const { return _reserve >= _figures.reserve; }
-    const Figures& GetFigures() const { return _figures; }
 
 private:
     Figures _figures;
